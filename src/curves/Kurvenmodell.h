@@ -1,0 +1,84 @@
+// The curve generator's data: four cyclic curves of points on a time grid, with their
+// output settings, undo rings and the shared clipboard. Lengths are counted in time-base
+// units, values are raw 12-bit output codes.
+#pragma once
+
+#include <array>
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace curves {
+
+// ---- Time bases: codes 1..9 ----
+double ZeitbasisInMikrosekunden(int code);  // 0.0 for an unknown code
+const char* ZeitbasisName(int code);        // " " for an unknown code
+int ZeitbasisAusName(const char* name);     // 0 when no name matches (case-sensitive)
+// The codes in list order ("250us" first), as every time-base list shows them.
+inline constexpr std::array<int, 9> kZeitbasisListe = {9, 1, 2, 3, 4, 5, 6, 7, 8};
+
+// ---- Point: 12 bytes, also the point record of the curve file ----
+struct Kurvenpunkt {
+  std::int32_t Y;          // raw output code 0..4095
+  std::int32_t Laenge;     // length of the line starting here, in units, 1..65535
+  std::int8_t Zeitbasis;   // time base code of that line, 1..9
+  std::uint8_t frei[3];    // not used
+};
+static_assert(std::endian::native == std::endian::little, "records are stored as in memory");
+static_assert(sizeof(Kurvenpunkt) == 12);
+static_assert(offsetof(Kurvenpunkt, Y) == 0);
+static_assert(offsetof(Kurvenpunkt, Laenge) == 4);
+static_assert(offsetof(Kurvenpunkt, Zeitbasis) == 8);
+
+inline constexpr int kKurven = 4;
+inline constexpr int kKommentarGroesse = 1000;  // bytes of a comment field, with its zero
+inline constexpr int kHistorientiefe = 10;
+inline constexpr int kRohMax = 4095;
+
+// The point every curve has after start-up and after KurvenNeu: Y 0, one 10 ms unit.
+inline constexpr Kurvenpunkt kStandardpunkt = {0, 1, 4, {0, 0, 0}};
+
+struct Kurve {
+  std::vector<Kurvenpunkt> Punkte;  // never empty
+  std::string Kommentar;            // at most kKommentarGroesse - 1 characters
+  int Punktanzahl() const { return static_cast<int>(Punkte.size()); }
+};
+
+struct Historieneintrag {
+  std::vector<Kurvenpunkt> Punkte;
+};
+
+struct Historie {
+  std::array<Historieneintrag, kHistorientiefe> Slots;
+  int AnzahlRueckgaengig = 0;
+  int AnzahlWiederherstellen = 0;
+  int HistorienIndex = 0;
+};
+
+}  // namespace curves
+
+namespace curves {
+
+// The whole state of the curve generator's data, one instance for the run.
+struct Kurvendaten {
+  std::array<Kurve, kKurven> Kurven;
+  std::array<Historie, kKurven> Historien;
+  std::vector<Kurvenpunkt> Zwischenspeicher;  // the clipboard, shared by the four curves
+
+  // Per-curve output settings.
+  std::array<std::int32_t, kKurven> Zyklen{};       // 0 = repeat until stopped
+  std::array<std::int32_t, kKurven> Ruhezustand{};  // raw idle-state value
+  std::array<double, kKurven> YRaster{};            // Y grid in the output's unit, 0 = none
+  std::array<std::int32_t, kKurven> YZoomMin{};
+  std::array<std::int32_t, kKurven> YZoomMax{kRohMax, kRohMax, kRohMax, kRohMax};
+
+  int Kurvenzahl = kKurven;
+  bool KurvenGeaendert = false;
+  int AktuelleKurve = 0;
+};
+
+extern Kurvendaten gKurven;
+
+}  // namespace curves

@@ -1,0 +1,46 @@
+// Error codes: 0 is success, a failure is -(category * 1000 + site). The category keys
+// the message table (English and German); the site names the check that failed.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace device {
+
+// Message language: 2 selects English, every other value German. Starts at 1.
+extern int sgSprache;
+
+// The category of a code: |code| / 1000, truncated.
+int Fehlerkategorie(int code);
+
+// The message of the code's category in the current language. The text stays valid
+// until the next call.
+const char* ZOR_Fehlermeldung(int code);
+void ZOR_Fehlersprache(int language);
+
+// Message box titled "Error #<number>" ("Fehler #..." in German) with the message;
+// nothing for category 6.
+void ZOR_Fehlerpopup(int code);
+// As ZOR_Fehlerpopup, titled "<text> #<number>" (at most 99 characters).
+void ZOR_Fehlerpopup2(int code, const char* text);
+
+// The error fields (lamp, text, number) that four windows carry.
+struct Fehlerfelder {
+  bool led = false;
+  std::string text;
+  int nummer = 0;
+};
+
+// The windows with error fields, in the order ComFehlerSetzen fills them.
+enum class FehlerfeldFenster { Kurven = 0, Com = 1, Kennlinie = 2, Direkt = 3 };
+
+// Shows the code in the error fields of all four windows; 0 clears them.
+void ComFehlerSetzen(int code);
+// The fields' present content (the same in every window).
+const Fehlerfelder& AktuelleFehlerfelder();
+// A window binds its lamp, text and number here; the display is called at once with the
+// present content and after every ComFehlerSetzen. An empty function unbinds.
+void FehlerfelderBinden(FehlerfeldFenster fenster,
+                        std::function<void(const Fehlerfelder&)> anzeige);
+
+}  // namespace device
