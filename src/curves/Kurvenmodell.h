@@ -21,10 +21,10 @@ inline constexpr std::array<int, 9> kZeitbasisListe = {9, 1, 2, 3, 4, 5, 6, 7, 8
 
 // ---- Point: 12 bytes, also the point record of the curve file ----
 struct Kurvenpunkt {
-  std::int32_t Y;          // raw output code 0..4095
-  std::int32_t Laenge;     // length of the line starting here, in units, 1..65535
-  std::int8_t Zeitbasis;   // time base code of that line, 1..9
-  std::uint8_t frei[3];    // not used
+  std::int32_t Y;         // raw output code 0..4095
+  std::int32_t Laenge;    // length of the line starting here, in units, 1..65535
+  std::int8_t Zeitbasis;  // time base code of that line, 1..9
+  std::uint8_t frei[3];   // not used
 };
 static_assert(std::endian::native == std::endian::little, "records are stored as in memory");
 static_assert(sizeof(Kurvenpunkt) == 12);
@@ -80,5 +80,66 @@ struct Kurvendaten {
 };
 
 extern Kurvendaten gKurven;
+
+}  // namespace curves
+
+namespace curves {
+
+// ---- Time geometry, all times in microseconds ----
+
+// Duration of the line that starts at point p.
+double Geradendauer(const Kurvenpunkt& p);
+// Start time T(i) of point i of curve k; i may equal the point count (giving the length).
+// Indices outside 0..count are clamped to that range.
+double PunktStartzeit(const Kurve& k, int i);
+// The line of curve k holding time x: the first i with floor(x) + 1 <= T(i) + D(i); the
+// last point when none qualifies (so times before 0 give 0).
+int GeradenIndexBeiZeit(const Kurve& k, double x);
+// The same on the curve being edited.
+double PunktStartzeit(int i);
+int GeradenIndexBeiZeit(double x);
+// Sum of all line durations of curve c (0..3); 0.0 for another index.
+double Kurvenlaenge(int c);
+double Kurvenlaenge(const Kurve& k);
+
+// The curve being edited (gKurven.AktuelleKurve).
+Kurve& AktuelleKurveDaten();
+
+// ---- Device memory requirement ----
+
+inline constexpr std::int64_t kKopfBytes = 32;
+inline constexpr double kGeraetespeicherBytes = 61440.0;  // device memory from address 4096
+inline constexpr std::uint32_t kFarbeGrau = 0xC0C0C0;
+inline constexpr std::uint32_t kFarbeRot = 0xFF0000;
+
+// Bytes the four curves take in the device: a 32-byte header and 2 bytes per unit.
+std::int64_t Speicherbedarf();
+
+// What the memory field shows: the percentage (rounded up by 0.05 for the one-decimal
+// display) and its colour, grey up to 100 per cent, red above.
+struct SpeicherbedarfAnzeige {
+  double Prozent;
+  std::uint32_t Farbe;
+};
+SpeicherbedarfAnzeige SpeicherbedarfAnzeigen();
+
+// ---- Allocation and life cycle ----
+
+// Resizes curve c's point array to n points. On failure, for n < 1 or an unknown curve,
+// the array stays as it was and -600403 is returned. New points are all zero.
+int PunkteAllokieren(int c, int n);
+
+// Start-up: allocates the four curves with their comments and undo rings and sets every
+// curve, setting, counter, the clipboard and the visible time window to its start value.
+// On an allocation failure nothing of the previous data is touched and -600402 is
+// returned.
+int KurvenModellInitialisieren();
+// End of the run: frees every point array, comment, undo ring and the clipboard.
+void KurvenModellFreigeben();
+
+// File "New": every curve back to the default point, empty comment, cycles and idle state
+// 0; the title loses its file name. Undo rings, Y grid and Y zoom stay. Returns 0 or the
+// code of the first failed resize.
+int KurvenNeu();
 
 }  // namespace curves

@@ -1,0 +1,26 @@
+// Growing the model's arrays without throwing: a failed allocation becomes a false result
+// the callers turn into their error code. A test hook makes chosen allocations fail, so the
+// failure paths can be run on purpose.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "curves/Kurvenmodell.h"
+
+namespace curves {
+
+// Resizes v to n points. Shrinking always succeeds; growing may fail, and then v is left
+// exactly as it was.
+bool PunktfeldAnpassen(std::vector<Kurvenpunkt>& v, std::size_t n) noexcept;
+// Reserves room for n characters in s; false (s unchanged) on failure.
+bool TextReservieren(std::string& s, std::size_t n) noexcept;
+
+// Test hook: after `ueberspringen` further allocations have succeeded, the next `anzahl`
+// fail. AllokationsfehlerAusloesen(0) switches it off.
+void AllokationsfehlerAusloesen(int anzahl, int ueberspringen = 0);
+// Allocations the hook still has to fail.
+int AusstehendeAllokationsfehler();
+
+}  // namespace curves

@@ -1,0 +1,7 @@
+#include "curves/Ansicht.h"
+
+namespace curves {
+
+Sichtfenster gSicht;
+
+}  // namespace curves
