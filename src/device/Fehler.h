@@ -2,6 +2,7 @@
 // the message table (English and German); the site names the check that failed.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 
@@ -10,7 +11,9 @@ namespace device {
 // Message language: 2 selects English, every other value German. Starts at 1.
 extern int sgSprache;
 
-// The category of a code: |code| / 1000, truncated.
+// The category of a code: code / 1000 truncated toward zero, sign removed, so -404015 gives
+// 404 and -999 to 999 give 0. Only failures are negative: a positive code of 1000 or more
+// gives a negative number, which no table entry has.
 int Fehlerkategorie(int code);
 
 // The message of the code's category in the current language. The text stays valid
@@ -42,5 +45,29 @@ const Fehlerfelder& AktuelleFehlerfelder();
 // present content and after every ComFehlerSetzen. An empty function unbinds.
 void FehlerfelderBinden(FehlerfeldFenster fenster,
                         std::function<void(const Fehlerfelder&)> anzeige);
+
+// The message table: one English and one German text per category (UTF-8, "\n" breaks a
+// line).
+struct Fehlertext {
+  int kategorie;
+  const char* englisch;
+  const char* deutsch;
+};
+
+// Bytes of the message buffer, terminator included; every table text fits.
+inline constexpr std::size_t kFehlermeldungPuffer = 256;
+
+// The entry of a category, nullptr when the table has none.
+const Fehlertext* FehlertextSuchen(int kategorie);
+// The entries in ascending order of category.
+std::size_t FehlertextAnzahl();
+const Fehlertext& FehlertextNr(std::size_t index);
+
+// Texts for a category the table does not hold.
+inline constexpr const char* kUnbekanntEnglisch = "A unknown error occured";
+inline constexpr const char* kUnbekanntDeutsch = "Ein unbekannter Fehler ist aufgetreten";
+
+// The error number as the operator sees it: the code without its sign ("404015").
+std::string FehlernummerText(int code);
 
 }  // namespace device
