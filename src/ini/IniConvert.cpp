@@ -1,0 +1,97 @@
+#include "ini/IniConvert.h"
+
+#include <locale.h>
+
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+#include "ini/IniErrors.h"
+#include "ini/IniText.h"
+
+namespace ini {
+
+namespace {
+
+// strtod follows LC_NUMERIC, which a window toolkit may set from the environment.
+class ClassicNumbers {
+ public:
+  ClassicNumbers() {
+    static const locale_t classic = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+    if (classic) previous_ = uselocale(classic);
+  }
+  ~ClassicNumbers() {
+    if (previous_) uselocale(previous_);
+  }
+  ClassicNumbers(const ClassicNumbers&) = delete;
+  ClassicNumbers& operator=(const ClassicNumbers&) = delete;
+
+ private:
+  locale_t previous_ = static_cast<locale_t>(0);
+};
+
+}  // namespace
+
+std::string FormatInt(std::int32_t value) {
+  return std::to_string(value);
+}
+
+std::string FormatDouble(double value) {
+  if (std::isnan(value)) return "NaN";
+  if (std::isinf(value)) return value < 0 ? "-Inf" : "Inf";
+  char text[64];
+  const auto result =
+      std::to_chars(text, text + sizeof text, value, std::chars_format::general, 16);
+  return std::string(text, result.ptr);
+}
+
+int ParseInt(std::string_view text, std::int32_t& value) {
+  text = Trim(text);
+  if (text.empty()) return 0;
+  bool negative = false;
+  std::size_t i = 0;
+  if (text[0] == '+' || text[0] == '-') {
+    negative = text[0] == '-';
+    ++i;
+  }
+  if (i == text.size()) return kErrNotAnInteger;
+  std::uint32_t magnitude = 0;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c < '0' || c > '9') return kErrNotAnInteger;
+    const auto digit = static_cast<std::uint32_t>(c - '0');
+    if (magnitude > (UINT32_MAX - digit) / 10) return kErrNotAnInteger;
+    magnitude = magnitude * 10 + digit;
+  }
+  constexpr std::uint32_t kMaxPositive = 2147483647u;
+  if (magnitude > kMaxPositive + (negative ? 1u : 0u)) return kErrNotAnInteger;
+  value =
+      negative ? static_cast<std::int32_t>(0u - magnitude) : static_cast<std::int32_t>(magnitude);
+  return 1;
+}
+
+int ParseDouble(std::string_view text, double& value) {
+  text = Trim(text);
+  if (text.empty()) return 0;
+  std::string_view unsigned_part = text;
+  if (text[0] == '+' || text[0] == '-') unsigned_part.remove_prefix(1);
+  if (unsigned_part.size() == 3 && CompareNoCase(unsigned_part, "inf") == 0) {
+    value = text[0] == '-' ? -HUGE_VAL : HUGE_VAL;
+    return 1;
+  }
+  const std::string copy(text);  // strtod needs a terminated text
+  char* end = nullptr;
+  double converted = 0;
+  {
+    ClassicNumbers classic;
+    errno = 0;
+    converted = std::strtod(copy.c_str(), &end);
+  }
+  const bool rangeError = errno == ERANGE;
+  value = converted;
+  if (rangeError || end != copy.c_str() + copy.size()) return kErrNotADouble;
+  return 1;
+}
+
+}  // namespace ini
