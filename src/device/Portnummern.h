@@ -1,0 +1,43 @@
+// Serial ports by number, as the COM settings window lists and opens them.
+//
+// Windows: the ports the registry lists under HARDWARE\DEVICEMAP\SERIALCOMM ("COM3" -> 3).
+// Linux: a fixed mapping from device names, so a device keeps its number from run to run:
+//   /dev/ttyS<n>   -> n + 1    (n 0..31, only where a UART is present)
+//   /dev/ttyUSB<n> -> n + 33   (n 0..63)
+//   /dev/ttyACM<n> -> n + 97   (n 0..63)
+//   /dev/ttyAMA<n> -> n + 161  (n 0..15)
+// plus a per-user folder of symbolic links "COM<n>" -> any device path (n 1..256), which
+// take the number n and override the mapping for it. Dangling links are not listed.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace device {
+
+struct PortEintrag {
+  int nummer = 0;
+  std::string pfad;  // the device path to open
+};
+
+// Where the lists come from; tests point these at a temporary folder.
+struct PortQuellen {
+  std::filesystem::path dev = "/dev";
+  std::filesystem::path sysTty = "/sys/class/tty";
+  std::filesystem::path linkOrdner;  // empty: PortLinkOrdner()
+};
+
+// $MIV3X_PORT_DIR if set, else $XDG_CONFIG_HOME/miv3x/ports, else ~/.config/miv3x/ports.
+std::filesystem::path PortLinkOrdner();
+
+// The ports present, sorted by number, each number once.
+std::vector<PortEintrag> Portliste(const PortQuellen& quellen = {});
+
+// The device path of port n, empty if there is none.
+std::string PortPfad(int n, const PortQuellen& quellen = {});
+
+// The number a device name gets from the built-in mapping ("ttyUSB2" -> 35), 0 if none.
+int PortnummerVonName(const std::string& name);
+
+}  // namespace device

@@ -1,0 +1,474 @@
+#include "device/Protokoll.h"
+
+#include <charconv>
+#include <chrono>
+#include <cmath>
+#include <cstring>
+#include <new>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "device/SerialService.h"
+
+namespace device {
+
+namespace {
+
+constexpr int kEingangsQueue = 512;
+constexpr int kAusgangsQueue = 512;
+
+// The wait for an empty output queue ends when the queue is empty, when the length query
+// fails, or when the length has not gone down for this long (a stuck queue or a stalled
+// line). Then the acknowledgement read, bounded by the port's time-out, decides.
+constexpr auto kAusgangStillstand = std::chrono::milliseconds(1000);
+// Between two queue queries while bytes are still leaving; an empty queue is seen at the
+// first query, so an exchange on a fast line never sleeps here.
+constexpr auto kAusgangAbfrage = std::chrono::microseconds(200);
+
+constexpr char kHex[] = "0123456789ABCDEF";
+
+// Error codes of one command's exchange, in the order of the exchange steps.
+struct Codes {
+  int flush;  // 0: FlushInOut's own code is returned unchanged
+  int schreibFehler;
+  int schreibKurz;
+  int nak;
+  int can;
+  int keineAntwort;
+  int anderesByte;
+};
+
+bool istGeraeteadresse(char a) {
+  return (a >= '1' && a <= '9') || (a >= 'a' && a <= 'f');
+}
+
+bool istSchreibadresse(char a) {
+  return istGeraeteadresse(a) || a == '&';
+}
+
+void hexByte(std::string& s, unsigned v) {
+  s += kHex[(v >> 4) & 0xF];
+  s += kHex[v & 0xF];
+}
+
+void hexWort(std::string& s, unsigned v) {
+  hexByte(s, (v >> 8) & 0xFF);
+  hexByte(s, v & 0xFF);
+}
+
+// Hex digits from byte 6 on go out in upper case (the address at byte 1 keeps its case).
+void grossAbByte6(std::string& s) {
+  for (std::size_t i = 6; i < s.size(); ++i)
+    if (s[i] >= 'a' && s[i] <= 'f') s[i] = static_cast<char>(s[i] - 'a' + 'A');
+}
+
+void warteAufLeereAusgabe(int port) {
+  SerialService& s = serialService();
+  int letzte = s.GetOutQLen(port);
+  if (letzte <= 0) return;
+  auto seitFortschritt = std::chrono::steady_clock::now();
+  for (;;) {
+    std::this_thread::sleep_for(kAusgangAbfrage);
+    const int n = s.GetOutQLen(port);
+    if (n <= 0) return;
+    const auto jetzt = std::chrono::steady_clock::now();
+    if (n < letzte) {
+      letzte = n;
+      seitFortschritt = jetzt;
+    } else if (jetzt - seitFortschritt >= kAusgangStillstand) {
+      return;
+    }
+  }
+}
+
+// Steps 3 to 7 of an exchange: flush, write, wait for the output queue, and (unless the
+// address is a broadcast) read and check the acknowledgement.
+int sendeUndQuittung(int port, const std::string& frame, bool rundruf, const Codes& c) {
+  const int f = FlushInOut(port);
+  if (f != 0) return c.flush != 0 ? c.flush : f;
+  SerialService& s = serialService();
+  const int n = s.ComWrt(port, frame.data(), static_cast<int>(frame.size()));
+  if (n < 0) return c.schreibFehler;
+  if (n < static_cast<int>(frame.size())) return c.schreibKurz;
+  warteAufLeereAusgabe(port);
+  if (rundruf) return 0;
+  const int q = s.ComRdByte(port);
+  if (q == kNAK) return c.nak;
+  if (q == kCAN) return c.can;
+  if (q < 0) return c.keineAntwort;
+  if (q != kACK) return c.anderesByte;
+  return 0;
+}
+
+// Step 8: reads the data reply until CR or `grenze` bytes. `antwort` ends with a zero.
+int leseAntwort(int port, int grenze, std::string& antwort, int lesefehler) {
+  SerialService& s = serialService();
+  antwort.clear();
+  while (static_cast<int>(antwort.size()) < grenze) {
+    const int b = s.ComRdByte(port);
+    if (b < 0) return lesefehler;
+    antwort += static_cast<char>(b);
+    if (b == kCR) break;
+  }
+  return 0;
+}
+
+bool istLeerraum(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// "#", address, the three command letters, a decimal number, CR.
+bool zahlAntwort(const std::string& r, char adresse, const char* befehl, double* wert) {
+  if (r.size() < 7 || r[0] != '#' || r[1] != adresse || r.compare(2, 3, befehl) != 0 ||
+      r.back() != '\r')
+    return false;
+  const char* anfang = r.data() + 5;
+  const char* ende = r.data() + r.size() - 1;
+  double v = 0.0;
+  // Locale-independent, and the number must run up to the CR.
+  const auto [p, ec] = std::from_chars(anfang, ende, v);
+  if (ec != std::errc() || p != ende || !std::isfinite(v)) return false;
+  *wert = v;
+  return true;
+}
+
+// "#", address, `b0`, any character, `b2`, "$", two hex digits, CR. `echo` receives the
+// character in the middle.
+bool registerAntwort(const std::string& r, char adresse, char b0, char b2, char* echo, int* wert) {
+  if (r.size() != 9 || r[0] != '#' || r[1] != adresse || r[2] != b0 || r[4] != b2 || r[5] != '$' ||
+      r[8] != '\r')
+    return false;
+  const int h = Hexchar2Int(r[6]);
+  const int l = Hexchar2Int(r[7]);
+  if (h < 0 || l < 0) return false;
+  *echo = r[3];
+  *wert = h * 16 + l;
+  return true;
+}
+
+int lesePosition(const std::string& r, std::size_t pos, int stellen, long* wert) {
+  long v = 0;
+  for (int i = 0; i < stellen; ++i) {
+    const int d = Hexchar2Int(r[pos + i]);
+    if (d < 0) return -1;
+    v = v * 16 + d;
+  }
+  *wert = v;
+  return 0;
+}
+
+// One memory block read of 1..65535 bytes.
+int speicherBlockLesen(int port, char adresse, int typ, long start, long anzahl,
+                       std::uint8_t* puffer) {
+  std::string frame = "#";
+  frame += adresse;
+  frame += "BDR";
+  frame += static_cast<char>('0' + typ);
+  hexWort(frame, static_cast<unsigned>(start));
+  hexWort(frame, static_cast<unsigned>(anzahl));
+  if (frame.size() != 14) return -202096;
+  grossAbByte6(frame);
+  frame += '\r';
+
+  const Codes c{0, -101097, -114098, -402099, -405100, -403101, -404102};
+  int r = sendeUndQuittung(port, frame, false, c);
+  if (r != 0) return r;
+
+  const long grenze = 2 * anzahl + 19;
+  std::string antwort;
+  try {
+    antwort.reserve(static_cast<std::size_t>(grenze + 1));
+  } catch (const std::bad_alloc&) {
+    return -600103;
+  }
+  r = leseAntwort(port, static_cast<int>(grenze), antwort, -404104);
+  if (r != 0) return r;
+
+  if (antwort.empty() || antwort.back() != '\r') return -404105;
+  if (static_cast<long>(antwort.size()) != grenze) return -404106;
+  long echoStart = 0;
+  long echoAnzahl = 0;
+  if (antwort[0] != '#' || antwort[1] != adresse || antwort.compare(2, 3, "BDR") != 0 ||
+      antwort[5] != static_cast<char>('0' + typ) || lesePosition(antwort, 6, 4, &echoStart) != 0 ||
+      lesePosition(antwort, 10, 4, &echoAnzahl) != 0 || echoStart != start || echoAnzahl != anzahl)
+    return -404107;
+
+  unsigned summe = 1;
+  for (long i = 0; i < anzahl; ++i) {
+    const int h = Hexchar2Int(antwort[static_cast<std::size_t>(14 + 2 * i)]);
+    if (h < 0) return -404108;
+    const int l = Hexchar2Int(antwort[static_cast<std::size_t>(15 + 2 * i)]);
+    if (l < 0) return -404109;
+    const auto b = static_cast<std::uint8_t>(h * 16 + l);
+    puffer[i] = b;
+    summe += b;
+  }
+  const std::size_t cpos = static_cast<std::size_t>(14 + 2 * anzahl);
+  unsigned pruef = 0;
+  for (int i = 0; i < 4; ++i) {
+    const int d = Hexchar2Int(antwort[cpos + static_cast<std::size_t>(i)]);
+    if (d < 0) return -404110 - i;
+    pruef = pruef * 16 + static_cast<unsigned>(d);
+  }
+  if (pruef != (summe & 0xFFFF)) return -406114;
+  return 0;
+}
+
+}  // namespace
+
+int ZORFYD1_Open(int port, long baudRate) {
+  if (baudRate != 4800 && baudRate != 9600 && baudRate != 19200 && baudRate != 38400 &&
+      baudRate != 115200)
+    return -125001;
+  // A negative number makes no device name.
+  if (port < 0) return -100002;
+  const std::string name = "com" + std::to_string(port);
+  if (serialService().OpenComConfig(port, name, baudRate, Parity::Odd, 7, 1, kEingangsQueue,
+                                    kAusgangsQueue) < 0)
+    return -100003;
+  return 0;
+}
+
+int ZORFYD1_Close(int port) {
+  return serialService().CloseCom(port) < 0 ? -103004 : 0;
+}
+
+int ZORFYD1_Timeout(int port, double seconds) {
+  return serialService().SetComTime(port, seconds) < 0 ? -111005 : 0;
+}
+
+int ZORFYD1_IDLesen(int port, char address, char* buffer) {
+  if (!istGeraeteadresse(address)) return -400006;
+  // No site of its own for a missing buffer; 007 is free in this command's block.
+  if (!buffer) return -401007;
+  std::string frame = "#";
+  frame += address;
+  frame += "IDR\r";
+  const Codes c{0, -101008, -114009, -402010, -405011, -403012, -404013};
+  int r = sendeUndQuittung(port, frame, false, c);
+  if (r != 0) return r;
+  std::string antwort;
+  r = leseAntwort(port, 29, antwort, -404014);
+  if (r != 0) return r;
+
+  std::string t;
+  for (char ch : antwort)
+    if (ch != ' ') t += ch;
+  // "#", the address, one ID text without white space, CR.
+  if (t.size() < 4 || t[0] != '#' || t[1] != address) return -404015;
+  std::size_t e = 2;
+  while (e < t.size() && !istLeerraum(t[e])) ++e;
+  if (e == 2 || e + 1 != t.size() || t[e] != '\r') return -404015;
+  std::memcpy(buffer, t.data() + 2, e - 2);
+  buffer[e - 2] = '\0';
+  return 0;
+}
+
+int ZORFYD1_DeviceFunction(int port, char address, const char* funktion) {
+  if (!istSchreibadresse(address)) return -400034;
+  char n = 0;
+  if (funktion && std::strcmp(funktion, "start") == 0)
+    n = '1';
+  else if (funktion && std::strcmp(funktion, "stopp") == 0)
+    n = '2';
+  else
+    return -401035;
+  std::string frame = "#";
+  frame += address;
+  frame += "DF";
+  frame += n;
+  frame += '\r';
+  const Codes c{0, -101037, -101038, -402039, -405040, -403041, -404042};
+  return sendeUndQuittung(port, frame, address == '&', c);
+}
+
+int ZORFYD1_EingangLesen(int port, char address, const char* eingang, double* value) {
+  if (!istGeraeteadresse(address)) return -400043;
+  if (!eingang || !value || std::strlen(eingang) != 2 || eingang[0] != 'e' || eingang[1] < '1' ||
+      eingang[1] > '4')
+    return -401044;
+  std::string befehl = "V";
+  befehl += eingang[1];
+  befehl += 'R';
+  const std::string frame = std::string("#") + address + befehl + '\r';
+  const Codes c{-112046, -101047, -114048, -402049, -405050, -403051, -404052};
+  int r = sendeUndQuittung(port, frame, false, c);
+  if (r != 0) return r;
+  std::string antwort;
+  r = leseAntwort(port, 14, antwort, -404053);
+  if (r != 0) return r;
+  return zahlAntwort(antwort, address, befehl.c_str(), value) ? 0 : -404054;
+}
+
+int ZORFYD1_AusgangSchreiben(int port, char address, const char* ausgang, double value) {
+  if (!istSchreibadresse(address)) return -400055;
+  const bool bekannt = ausgang && std::strlen(ausgang) == 2 && ausgang[0] == 'a' &&
+                       ausgang[1] >= '1' && ausgang[1] <= '4';
+  // NaN fails this test as well.
+  if (bekannt && !(value >= 0.0 && value <= 10.0)) return -500056 - (ausgang[1] - '1');
+  if (!bekannt) return -401060;
+  char zahl[32];
+  const auto [p, ec] = std::to_chars(zahl, zahl + sizeof zahl, value, std::chars_format::fixed, 3);
+  if (ec != std::errc()) return -401060;
+  std::string frame = "#";
+  frame += address;
+  frame += 'V';
+  frame += ausgang[1];
+  frame += 'W';
+  frame.append(zahl, p);
+  frame += '\r';
+  const Codes c{-112062, -101063, -101064, -402065, -405066, -403067, -404068};
+  return sendeUndQuittung(port, frame, address == '&', c);
+}
+
+int ZORWUN2_ParameterLesen(int port, char address, const char* parameter, double* value) {
+  if (address < '0' || address > '8') return -400080;
+  const char* befehl = nullptr;
+  if (parameter && std::strcmp(parameter, "speicherinhalt") == 0)
+    befehl = "M1R";
+  else if (parameter && std::strcmp(parameter, "max_current") == 0)
+    befehl = "CbR";
+  else if (parameter && std::strcmp(parameter, "compartibility_mode") == 0)
+    befehl = "S1R";
+  if (!befehl || !value) return -401081;
+  const std::string frame = std::string("#") + address + befehl + '\r';
+  const Codes c{-112083, -101084, -114085, -402086, -405087, -403088, -404089};
+  int r = sendeUndQuittung(port, frame, false, c);
+  if (r != 0) return r;
+  std::string antwort;
+  r = leseAntwort(port, 19, antwort, -404090);
+  if (r != 0) return r;
+  return zahlAntwort(antwort, address, befehl, value) ? 0 : -404091;
+}
+
+// A count of 65536 (the whole memory) does not fit the four-digit count field; it is read
+// as two blocks of 32768 bytes, each with its own frame and checksum. A start that puts the
+// second block beyond address FFFFh cannot be sent and is refused before anything goes out.
+int ZORFYD1_SpeicherLesen(int port, char address, int memoryType, long start, long count,
+                          std::uint8_t* buffer) {
+  if (!istGeraeteadresse(address)) return -400092;
+  if (start < 0 || start > 65535) return -894093;
+  if (count < 1 || count > 65536 || !buffer) return -895094;
+  if (memoryType != 4 && memoryType != 5) return -896095;
+  if (count == 65536) {
+    if (start + 32768 > 65535) return -202096;
+    const int r = speicherBlockLesen(port, address, memoryType, start, 32768, buffer);
+    if (r != 0) return r;
+    return speicherBlockLesen(port, address, memoryType, start + 32768, 32768, buffer + 32768);
+  }
+  return speicherBlockLesen(port, address, memoryType, start, count, buffer);
+}
+
+int ZORFYD1_SpeicherSchreiben(int port, char address, int memoryType, long start, long count,
+                              const std::uint8_t* data) {
+  if (!istSchreibadresse(address)) return -400118;
+  if (start < 0 || start > 65535) return -894119;
+  if (count < 0 || count > 64 || (count > 0 && !data)) return -895120;
+  if (memoryType != 4 && memoryType != 5) return -896121;
+  std::string frame = "#";
+  frame += address;
+  frame += "BDW";
+  frame += static_cast<char>('0' + memoryType);
+  hexWort(frame, static_cast<unsigned>(start));
+  hexWort(frame, static_cast<unsigned>(count));
+  if (frame.size() != 14) return -202122;
+  unsigned summe = 1;
+  for (long i = 0; i < count; ++i) {
+    hexByte(frame, data[i]);
+    summe += data[i];
+  }
+  if (frame.size() != static_cast<std::size_t>(14 + 2 * count)) return -202123;
+  hexWort(frame, summe & 0xFFFF);
+  if (frame.size() != static_cast<std::size_t>(18 + 2 * count)) return -202124;
+  grossAbByte6(frame);
+  frame += '\r';
+  const Codes c{0, -101125, -101126, -402127, -405128, -403129, -404130};
+  return sendeUndQuittung(port, frame, address == '&', c);
+}
+
+int ZORFYD1_StatusLesen(int port, char address, int statusRegister, int* value) {
+  if (!istGeraeteadresse(address)) return -400135;
+  if ((statusRegister != 1 && statusRegister != 2) || !value) return -401136;
+  const char n = static_cast<char>('0' + statusRegister);
+  const std::string frame = std::string("#") + address + 'S' + n + "R\r";
+  const Codes c{0, -101138, -114139, -402140, -405141, -403142, -404143};
+  int r = sendeUndQuittung(port, frame, false, c);
+  if (r != 0) return r;
+  std::string antwort;
+  r = leseAntwort(port, 14, antwort, -404144);
+  if (r != 0) return r;
+  char echo = 0;
+  int v = 0;
+  if (!registerAntwort(antwort, address, 'S', 'R', &echo, &v)) return -404145;
+  if (echo != n) return statusRegister == 1 ? -404146 : -404147;
+  *value = v;
+  return 0;
+}
+
+int ZORFYD1_ModusLesen(int port, char address, int* value) {
+  if (!istGeraeteadresse(address)) return -400150;
+  // No site of its own for a missing pointer; 151 is free in this command's block.
+  if (!value) return -401151;
+  const std::string frame = std::string("#") + address + "M1R\r";
+  const Codes c{0, -101152, -114153, -402154, -405155, -403156, -404157};
+  int r = sendeUndQuittung(port, frame, false, c);
+  if (r != 0) return r;
+  std::string antwort;
+  r = leseAntwort(port, 14, antwort, -404158);
+  if (r != 0) return r;
+  char echo = 0;
+  int v = 0;
+  if (!registerAntwort(antwort, address, 'M', 'R', &echo, &v) || echo != '1') return -404159;
+  *value = v;
+  return 0;
+}
+
+int ZORFYD1_ModusSchreiben(int port, char address, int set, int mask) {
+  if (!istSchreibadresse(address)) return -400160;
+  std::string frame = "#";
+  frame += address;
+  frame += set != 0 ? "M1S" : "M1C";
+  hexByte(frame, static_cast<unsigned>(mask) & 0xFF);
+  frame += '\r';
+  const Codes c{-112162, -101163, -101164, -402165, -405166, -403167, -404168};
+  return sendeUndQuittung(port, frame, address == '&', c);
+}
+
+int ZORMIV1_BaudrateSchreiben(int port, int address, long baudRate) {
+  if (address < 0 || address > 9) return -400016;
+  if (baudRate != 4800 && baudRate != 9600 && baudRate != 19200 && baudRate != 38400)
+    return -125017;
+  const std::string frame =
+      std::string("#") + static_cast<char>('0' + address) + "BRW" + std::to_string(baudRate) + '\r';
+  const Codes c{0, -101019, -101020, -402021, -405022, -403023, -404024};
+  return sendeUndQuittung(port, frame, address == 9, c);
+}
+
+int ZORMIV1_AdresseSchreiben(int port, int address, int newAddress) {
+  if (address < 0 || address > 8) return -400025;
+  if (newAddress < 0 || newAddress > 8) return -401026;
+  std::string frame = "#";
+  frame += static_cast<char>('0' + address);
+  frame += "DAW";
+  frame += static_cast<char>('0' + newAddress);
+  frame += '\r';
+  const Codes c{0, -101028, -101029, -402030, -405031, -403032, -404033};
+  return sendeUndQuittung(port, frame, false, c);
+}
+
+int FlushInOut(int port) {
+  SerialService& s = serialService();
+  if (s.FlushInQ(port) != 0) return -124148;
+  if (s.FlushOutQ(port) != 0) return -123149;
+  return 0;
+}
+
+int Hexchar2Int(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+}  // namespace device

@@ -1,0 +1,61 @@
+#include "support_sim/SimPort.h"
+
+#include <QCoreApplication>
+#include <stdexcept>
+
+#include "device/Protokoll.h"
+
+namespace testsupport {
+
+namespace {
+
+// QSerialPort wants an application object for its notifiers; test programs without
+// windows have none.
+void sorgeFuerAnwendung() {
+  if (QCoreApplication::instance()) return;
+  static int argc = 1;
+  static char name[] = "miv3x-tests";
+  static char* argv[] = {name, nullptr};
+  static QCoreApplication* app = new QCoreApplication(argc, argv);
+  (void)app;
+}
+
+}  // namespace
+
+SimPort::SimPort(SimPortOptions options)
+    : options_(std::move(options)), engine_(options_.addresses), runner_(engine_) {
+  sorgeFuerAnwendung();
+  for (const auto& [a, id] : options_.ids) engine_.setId(a, id);
+  if (!runner_.openPty()) throw std::runtime_error("simulator: " + runner_.error());
+  runner_.setPacing(options_.pacingBaud);
+  if (!runner_.start()) throw std::runtime_error("simulator: " + runner_.error());
+  service_.setPortPfade({{options_.port, runner_.path()}});
+  device::setSerialService(&service_);
+  const int r = device::ZORFYD1_Open(options_.port, options_.baud);
+  if (r != 0) {
+    device::setSerialService(nullptr);
+    throw std::runtime_error("simulator port " + runner_.path() +
+                             " not opened: " + std::to_string(r));
+  }
+  device::ZORFYD1_Timeout(options_.port, options_.timeout);
+}
+
+SimPort::~SimPort() {
+  device::ZORFYD1_Close(options_.port);
+  device::setSerialService(nullptr);
+  runner_.stop();
+}
+
+SimMemory::SimMemory(const std::string& addresses, int port) : port_(port), engine_(addresses) {
+  service_.connect(port_, [this](std::string_view bytes) { return engine_.feed(bytes); });
+  device::setSerialService(&service_);
+  device::ZORFYD1_Open(port_, 9600);
+  device::ZORFYD1_Timeout(port_, 0.5);
+}
+
+SimMemory::~SimMemory() {
+  device::ZORFYD1_Close(port_);
+  device::setSerialService(nullptr);
+}
+
+}  // namespace testsupport

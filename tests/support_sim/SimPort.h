@@ -1,0 +1,78 @@
+// Fixtures that put a simulated WUN-2 behind the driver.
+//
+// SimPort: the simulator on a real pseudo-terminal, reached through the Qt serial-port
+// service as port 9, opened at 9600 baud with a read time-out of 0.5 s:
+//
+//   #include "support_sim/SimPort.h"      // link miv_testsupport_sim
+//   testsupport::SimPort sim;              // device '1' answers on port sim.port() == 9
+//   char id[32];
+//   ASSERT_EQ(device::ZORFYD1_IDLesen(sim.port(), '1', id), 0);
+//   sim.engine().inject({sim::FaultKind::Nak, "BDW"});   // the next memory write gets NAK
+//   auto mem = sim.engine().device('1').memory4;         // inspect the device's memory
+//
+// Options: more addresses ("138"), IDs per address, a shorter time-out for tests of
+// silence, pacing at a baud rate. The destructor closes the port, uninstalls the service
+// and stops the simulator.
+//
+// SimMemory: the same device engine wired straight into a MemorySerialService (no pty, no
+// Qt, no waiting: silence is an immediate time-out) for fast tests, also installed as the
+// service with port 9 open.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "Engine.h"
+#include "PtyRunner.h"
+#include "device/MemorySerialService.h"
+#include "device/qtserial/QtSerialService.h"
+
+namespace testsupport {
+
+struct SimPortOptions {
+  std::string addresses = "1";
+  std::map<char, std::string> ids;
+  int port = 9;
+  long baud = 9600;
+  double timeout = 0.5;
+  long pacingBaud = 0;  // 0: the line is as fast as the pty
+};
+
+class SimPort {
+ public:
+  explicit SimPort(SimPortOptions options = {});
+  ~SimPort();
+  SimPort(const SimPort&) = delete;
+  SimPort& operator=(const SimPort&) = delete;
+
+  int port() const { return options_.port; }
+  const std::string& path() const { return runner_.path(); }
+  sim::Engine& engine() { return engine_; }
+  device::qtserial::QtSerialService& service() { return service_; }
+
+ private:
+  SimPortOptions options_;
+  sim::Engine engine_;
+  sim::PtyRunner runner_;
+  device::qtserial::QtSerialService service_;
+};
+
+class SimMemory {
+ public:
+  explicit SimMemory(const std::string& addresses = "1", int port = 9);
+  ~SimMemory();
+  SimMemory(const SimMemory&) = delete;
+  SimMemory& operator=(const SimMemory&) = delete;
+
+  int port() const { return port_; }
+  sim::Engine& engine() { return engine_; }
+  device::MemorySerialService& service() { return service_; }
+
+ private:
+  int port_;
+  sim::Engine engine_;
+  device::MemorySerialService service_;
+};
+
+}  // namespace testsupport
