@@ -1,0 +1,302 @@
+// Configuration files on disk: layout, every load error, safe saving, the dialogs.
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "KonfigTestbasis.h"
+#include "config/Konfigdatei.h"
+#include "device/OperatorInterface.h"
+#include "support/ScriptedOperator.h"
+#include "support/TempDir.h"
+
+namespace {
+
+using namespace config;
+using konfigtest::Beispiel;
+using konfigtest::Fensterattrappe;
+using konfigtest::GleicheBytes;
+using konfigtest::KonfigTest;
+namespace fs = std::filesystem;
+
+using Bytes = std::vector<unsigned char>;
+
+Bytes Lesen(const std::string& pfad) {
+  std::ifstream in(pfad, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+void Schreiben(const std::string& pfad, const Bytes& b) {
+  std::ofstream out(pfad, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
+}
+
+class Konfigdatei : public KonfigTest {
+ protected:
+  // A valid file holding Beispiel().
+  Bytes GueltigeDatei() {
+    Konfiguration vorher = gKonfig;
+    gKonfig = Beispiel();
+    EXPECT_EQ(KonfigdateiSpeichernNach(dir.file("gut.wuo")), 0);
+    gKonfig = vorher;
+    return Lesen(dir.file("gut.wuo"));
+  }
+  // Loads bytes as a file; on failure gKonfig and the window must be as before.
+  void LadenScheitert(const Bytes& b, int erwartet) {
+    Fensterattrappe fenster;
+    fenster.binden();
+    gKonfig = KonfigurationStandard();
+    Schreiben(dir.file("kaputt.wuo"), b);
+    EXPECT_EQ(KonfigdateiLadenVon(dir.file("kaputt.wuo")), erwartet);
+    EXPECT_TRUE(GleicheBytes(gKonfig, KonfigurationStandard()));
+    EXPECT_EQ(fenster.gezeigt, 0);
+    KonfigfensterLoesen();
+  }
+  std::vector<std::string> Dateien() {
+    std::vector<std::string> namen;
+    for (const auto& e : fs::directory_iterator(dir.path()))
+      namen.push_back(e.path().filename().string());
+    std::sort(namen.begin(), namen.end());
+    return namen;
+  }
+  testsupport::TempDir dir;
+};
+
+TEST_F(Konfigdatei, LayoutOfTheFile) {
+  gKonfig = Beispiel();
+  std::memset(gKonfig.padding1, 0x77, 4);  // padding never reaches the file
+  ASSERT_EQ(KonfigdateiSpeichernNach(dir.file("a.wuo")), 0);
+  Bytes b = Lesen(dir.file("a.wuo"));
+  ASSERT_EQ(b.size(), 392u);
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(b.data())), "miv3xKurven Konfigdatei");
+  for (std::size_t i = 23; i < 32; ++i) EXPECT_EQ(b[i], 0) << i;
+  EXPECT_EQ(b[32], 1);
+  EXPECT_EQ(b[33] | b[34] | b[35] | b[36] | b[37] | b[38] | b[39], 0);
+  Konfiguration erwartet = Beispiel();
+  std::memset(erwartet.padding1, 0, 4);
+  std::memset(erwartet.padding2, 0, 4);
+  EXPECT_EQ(std::memcmp(b.data() + 40, &erwartet, 352), 0);
+  // voutmax 4.095 little-endian at offset 40.
+  double voutmax;
+  std::memcpy(&voutmax, b.data() + 40, 8);
+  EXPECT_EQ(voutmax, 4.095);
+  EXPECT_EQ(Dateien(), std::vector<std::string>{"a.wuo"});  // no temporary file left
+}
+
+TEST_F(Konfigdatei, RoundTripKeepsAnEightCharacterUnit) {
+  Fensterattrappe fenster;
+  fenster.binden();
+  gKonfig = Beispiel();
+  ASSERT_EQ(KonfigdateiSpeichernNach(dir.file("r.wuo")), 0);
+  gKonfig = KonfigurationStandard();
+  ASSERT_EQ(KonfigdateiLadenVon(dir.file("r.wuo")), 0);
+  EXPECT_EQ(KonfigurationenVergleichen(gKonfig, Beispiel()), 1);
+  EXPECT_STREQ(gKonfig.outeinheit[2], "12345678");
+  EXPECT_STREQ(gKonfig.ineinheit[0], "°C");
+  EXPECT_EQ(fenster.gezeigt, 1);
+  EXPECT_EQ(KonfigurationenVergleichen(fenster.felder, Beispiel()), 1);
+}
+
+TEST_F(Konfigdatei, ShortFileFails) {
+  Bytes b = GueltigeDatei();
+  b.pop_back();
+  LadenScheitert(b, -304264);
+  LadenScheitert({}, -304264);
+  LadenScheitert(Bytes(b.begin(), b.begin() + 40), -304264);
+}
+
+TEST_F(Konfigdatei, LongerFileLoadsItsFirst392Bytes) {
+  Bytes b = GueltigeDatei();
+  b.push_back(0xFF);
+  Schreiben(dir.file("lang.wuo"), b);
+  ASSERT_EQ(KonfigdateiLadenVon(dir.file("lang.wuo")), 0);
+  EXPECT_EQ(KonfigurationenVergleichen(gKonfig, Beispiel()), 1);
+}
+
+TEST_F(Konfigdatei, OtherVersionFails) {
+  Bytes b = GueltigeDatei();
+  b[32] = 2;
+  LadenScheitert(b, -303266);
+  b[32] = 1;
+  b[35] = 1;  // the whole 32-bit number counts
+  LadenScheitert(b, -303266);
+  b[35] = 0;
+  b[32] = 0;
+  LadenScheitert(b, -303266);
+}
+
+TEST_F(Konfigdatei, WrongIdentificationFails) {
+  Bytes b = GueltigeDatei();
+  b[0] = 'M';
+  LadenScheitert(b, -1021265);
+
+  b = GueltigeDatei();
+  b[22] = 0;  // "miv3xKurven Konfigdate": a prefix is not enough
+  LadenScheitert(b, -1021265);
+
+  b = GueltigeDatei();
+  b[23] = 'i';  // text runs on past the name
+  LadenScheitert(b, -1021265);
+
+  b = GueltigeDatei();
+  for (std::size_t i = 0; i < 32; ++i) b[i] = 'x';  // no terminator at all
+  LadenScheitert(b, -1021265);
+
+  // Identification and version are checked in this order.
+  b = GueltigeDatei();
+  b[0] = 'X';
+  b[32] = 9;
+  LadenScheitert(b, -1021265);
+}
+
+TEST_F(Konfigdatei, BytesAfterTheIdentificationDoNotMatter) {
+  Bytes b = GueltigeDatei();
+  for (std::size_t i = 24; i < 32; ++i) b[i] = 0xEE;
+  for (std::size_t i = 36; i < 40; ++i) b[i] = 0xEE;
+  Schreiben(dir.file("rest.wuo"), b);
+  EXPECT_EQ(KonfigdateiLadenVon(dir.file("rest.wuo")), 0);
+  EXPECT_EQ(KonfigurationenVergleichen(gKonfig, Beispiel()), 1);
+}
+
+TEST_F(Konfigdatei, MissingFileFails) {
+  Fensterattrappe fenster;
+  fenster.binden();
+  EXPECT_EQ(KonfigdateiLadenVon(dir.file("fehlt.wuo")), -308263);
+  EXPECT_EQ(KonfigdateiLadenVon(""), -308263);
+  EXPECT_TRUE(GleicheBytes(gKonfig, KonfigurationStandard()));
+  EXPECT_EQ(fenster.gezeigt, 0);
+}
+
+TEST_F(Konfigdatei, UnterminatedUnitIsCutToEightCharacters) {
+  Bytes b = GueltigeDatei();
+  const std::size_t ineinheit3 = 40 + offsetof(Konfiguration, ineinheit) + 3 * 9;
+  for (std::size_t i = 0; i < 9; ++i) b[ineinheit3 + i] = 'n';
+  Schreiben(dir.file("einheit.wuo"), b);
+  ASSERT_EQ(KonfigdateiLadenVon(dir.file("einheit.wuo")), 0);
+  EXPECT_STREQ(gKonfig.ineinheit[3], "nnnnnnnn");
+  EXPECT_STREQ(gKonfig.ineinheit[2], "kg");
+}
+
+TEST_F(Konfigdatei, SaveReplacesAnEarlierFile) {
+  gKonfig = Beispiel();
+  ASSERT_EQ(KonfigdateiSpeichernNach(dir.file("k.wuo")), 0);
+  gKonfig = KonfigurationStandard();
+  ASSERT_EQ(KonfigdateiSpeichernNach(dir.file("k.wuo")), 0);
+  gKonfig = Beispiel();
+  ASSERT_EQ(KonfigdateiLadenVon(dir.file("k.wuo")), 0);
+  EXPECT_EQ(KonfigurationenVergleichen(gKonfig, KonfigurationStandard()), 1);
+  EXPECT_EQ(Dateien(), std::vector<std::string>{"k.wuo"});
+}
+
+TEST_F(Konfigdatei, FailedWriteKeepsTheEarlierFile) {
+  const Bytes alt = GueltigeDatei();
+  // The process may write no more than 100 bytes into any file.
+  struct sigaction ignorieren {
+  }, vorher{};
+  ignorieren.sa_handler = SIG_IGN;
+  ASSERT_EQ(sigaction(SIGXFSZ, &ignorieren, &vorher), 0);
+  rlimit grenze{}, alteGrenze{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &alteGrenze), 0);
+  grenze = alteGrenze;
+  grenze.rlim_cur = 100;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &grenze), 0);
+  int ergebnis = KonfigdateiSpeichernNach(dir.file("gut.wuo"));
+  int neu = KonfigdateiSpeichernNach(dir.file("neu.wuo"));
+  setrlimit(RLIMIT_FSIZE, &alteGrenze);
+  sigaction(SIGXFSZ, &vorher, nullptr);
+
+  EXPECT_EQ(ergebnis, -301262);
+  EXPECT_EQ(neu, -301262);
+  EXPECT_EQ(Lesen(dir.file("gut.wuo")), alt);
+  EXPECT_EQ(Dateien(), std::vector<std::string>{"gut.wuo"});  // nothing half-written left
+  ASSERT_EQ(KonfigdateiLadenVon(dir.file("gut.wuo")), 0);
+  EXPECT_EQ(KonfigurationenVergleichen(gKonfig, Beispiel()), 1);
+}
+
+TEST_F(Konfigdatei, TargetThatCannotBeWritten) {
+  fs::create_directory(dir.path() / "ordner.wuo");
+  EXPECT_EQ(KonfigdateiSpeichernNach(dir.file("ordner.wuo")), -308261);
+  EXPECT_TRUE(fs::is_directory(dir.path() / "ordner.wuo"));
+  EXPECT_EQ(KonfigdateiSpeichernNach(dir.file("fehlt/k.wuo")), -308261);
+  EXPECT_EQ(KonfigdateiSpeichernNach(""), -308261);
+
+  const Bytes alt = GueltigeDatei();
+  fs::permissions(dir.path() / "gut.wuo", fs::perms::owner_read | fs::perms::group_read);
+  EXPECT_EQ(KonfigdateiSpeichernNach(dir.file("gut.wuo")), -308261);
+  EXPECT_EQ(Lesen(dir.file("gut.wuo")), alt);
+  EXPECT_EQ(Dateien(), (std::vector<std::string>{"gut.wuo", "ordner.wuo"}));
+}
+
+TEST_F(Konfigdatei, SavingThroughALinkReplacesTheFileItNames) {
+  GueltigeDatei();
+  fs::create_symlink(dir.path() / "gut.wuo", dir.path() / "link.wuo");
+  fs::permissions(dir.path() / "gut.wuo", fs::perms::owner_read | fs::perms::owner_write);
+  gKonfig = KonfigurationStandard();
+  ASSERT_EQ(KonfigdateiSpeichernNach(dir.file("link.wuo")), 0);
+  EXPECT_TRUE(fs::is_symlink(dir.path() / "link.wuo"));
+  EXPECT_EQ(fs::status(dir.path() / "gut.wuo").permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write);
+  gKonfig = Beispiel();
+  ASSERT_EQ(KonfigdateiLadenVon(dir.file("gut.wuo")), 0);
+  EXPECT_EQ(KonfigurationenVergleichen(gKonfig, KonfigurationStandard()), 1);
+}
+
+TEST_F(Konfigdatei, SaveDialog) {
+  testsupport::ScriptedOperator op;
+  Fensterattrappe fenster;
+  fenster.binden();
+  fenster.felder = Beispiel();  // edits in the window, not yet in the record
+  op.answerFile(dir.file("dialog.wuo"));
+  ASSERT_EQ(KonfigdateiSpeichern(), 0);
+  ASSERT_EQ(op.fileRequests.size(), 1u);
+  const device::FileRequest& r = op.fileRequests[0];
+  EXPECT_EQ(r.title, "Save configuration");
+  EXPECT_EQ(r.pattern, "*.wuo");
+  EXPECT_EQ(r.mode, device::FileRequest::Mode::Save);
+  EXPECT_TRUE(r.forceExtension);
+  EXPECT_EQ(r.confirmButton, "Save");
+  // The fields were taken first.
+  EXPECT_EQ(KonfigurationenVergleichen(gKonfig, Beispiel()), 1);
+  KonfigfensterLoesen();
+  gKonfig = KonfigurationStandard();
+  ASSERT_EQ(KonfigdateiLadenVon(dir.file("dialog.wuo")), 0);
+  EXPECT_EQ(KonfigurationenVergleichen(gKonfig, Beispiel()), 1);
+}
+
+TEST_F(Konfigdatei, CancelledDialogsChangeNothing) {
+  testsupport::ScriptedOperator op;
+  Fensterattrappe fenster;
+  fenster.binden();
+  fenster.felder = Beispiel();
+  op.answerFile(std::nullopt);
+  op.answerFile(std::nullopt);
+  EXPECT_EQ(KonfigdateiSpeichern(), 0);
+  EXPECT_EQ(KonfigdateiLaden(), 0);
+  EXPECT_EQ(op.fileRequests.size(), 2u);
+  EXPECT_TRUE(GleicheBytes(gKonfig, KonfigurationStandard()));  // fields not taken
+  EXPECT_EQ(fenster.gezeigt, 0);
+  EXPECT_TRUE(Dateien().empty());
+  EXPECT_TRUE(op.messages.empty());
+}
+
+TEST_F(Konfigdatei, LoadDialog) {
+  GueltigeDatei();
+  testsupport::ScriptedOperator op;
+  op.answerFile(dir.file("gut.wuo"));
+  op.answerFile(dir.file("fehlt.wuo"));
+  ASSERT_EQ(KonfigdateiLaden(), 0);
+  EXPECT_EQ(op.fileRequests[0].title, "Load configuration");
+  EXPECT_EQ(op.fileRequests[0].pattern, "*.wuo");
+  EXPECT_EQ(op.fileRequests[0].mode, device::FileRequest::Mode::Load);
+  EXPECT_EQ(op.fileRequests[0].confirmButton, "Load");
+  EXPECT_EQ(KonfigurationenVergleichen(gKonfig, Beispiel()), 1);
+  EXPECT_EQ(KonfigdateiLaden(), -308263);
+  EXPECT_EQ(KonfigurationenVergleichen(gKonfig, Beispiel()), 1);
+}
+
+}  // namespace
