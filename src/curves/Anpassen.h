@@ -1,0 +1,16 @@
+// "Adapt to MIV-3X": sets the upper unit value of output 1 to the output range the
+// connected device reports, so that raw 4095 reads as 4.095, 6.1425 or 8.19 units.
+#pragma once
+
+#include <functional>
+
+namespace curves {
+
+// Reads the device ID and, unless it is "MIV3AX2", the parameters "compartibility_mode"
+// and "max_current"; each result goes to the error fields.
+void AusgangEinsAnpassen();
+
+// The window binds the rescaling of its Y axis for curve 1 here.
+void YAchseNeuSkalierenBinden(std::function<void()> skalieren);
+
+}  // namespace curves

@@ -1,0 +1,19 @@
+// The curve window's file commands: each asks for a file through the operator interface
+// and hands the path to the file functions. A cancelled dialog returns 0 and changes
+// nothing; any other result is for the caller's error popup.
+#pragma once
+
+namespace curves {
+
+// Saves to the current file, or asks for a name when ask is set or there is none.
+int KurvenSpeichern(int ask);
+int KurvenLaden();
+int KurvenAnhaengen();
+int KurvenExportieren();
+int KurvenImportieren();
+
+// The unsaved-changes question: 0 = go on, 1 = stop. "Yes" saves; a failed or cancelled
+// save stops, so the changes are never dropped unsaved.
+int AbbruchWeilKurvenNichtGespeichert();
+
+}  // namespace curves

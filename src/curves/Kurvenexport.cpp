@@ -1,0 +1,55 @@
+#include "curves/Kurvenexport.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "curves/KurvendateiErsetzen.h"
+#include "curves/Kurvenmodell.h"
+
+namespace curves {
+namespace {
+
+bool ZeileSchreiben(Ersatzdatei& datei, const char* text) {
+  const std::size_t laenge = std::strlen(text);
+  return datei.schreiben(text, laenge) && datei.schreiben("\n", 1);
+}
+
+}  // namespace
+
+int KurvendateiExportieren(const std::string& pfad) {
+  static const char* const kKopfzeilen[] = {
+      "# Curves exported from MIV-3X_Curvegenerator",
+      "# Column 1 = Time in secondsn",
+      "# Column 2 = Y value in per cent",
+      "# Column 3 = Timebase",
+      "# Column 4 = Number of curve",
+      "",
+  };
+  Ersatzdatei datei(pfad);
+  if (!datei.oeffnen(true)) return kFehlerExportOeffnen;
+  for (const char* zeile : kKopfzeilen)
+    if (!ZeileSchreiben(datei, zeile)) return kFehlerExportKopf;
+
+  bool fehler = false;
+  double zeit = 0.0;  // microseconds, accumulated point by point
+  char zeile[128];
+  for (const Kurvenpunkt& p : gKurven.Kurven[0].Punkte) {
+    std::snprintf(zeile, sizeof(zeile), "%.5f\t%.2f\t%s\t%d", zeit / 1000000.0,
+                  100.0 * p.Y / 4095.0, ZeitbasisName(p.Zeitbasis), 1);
+    if (!ZeileSchreiben(datei, zeile)) fehler = true;
+    zeit += p.Laenge * ZeitbasisInMikrosekunden(p.Zeitbasis);
+  }
+  if (fehler) return kFehlerExportPunkte;
+  if (!ZeileSchreiben(datei, "")) return kFehlerExportEnde;
+  switch (datei.abschliessen()) {
+    case Ersatzdatei::Ergebnis::Ok:
+      return 0;
+    case Ersatzdatei::Ergebnis::Schreibfehler:
+      return kFehlerExportEnde;
+    case Ersatzdatei::Ergebnis::Ersetzfehler:
+      return kFehlerExportOeffnen;
+  }
+  return 0;
+}
+
+}  // namespace curves

@@ -1,0 +1,154 @@
+#include "curves/Kurvenimport.h"
+
+#include <array>
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <vector>
+
+#include "curves/Allokation.h"
+#include "curves/Kurvenmodell.h"
+#include "curves/Rueckgaengig.h"
+#include "device/OperatorInterface.h"
+
+namespace curves {
+namespace {
+
+struct Lesedatei {
+  std::FILE* f;
+  explicit Lesedatei(const std::string& pfad) : f(std::fopen(pfad.c_str(), "r")) {}
+  ~Lesedatei() {
+    if (f) std::fclose(f);
+  }
+  Lesedatei(const Lesedatei&) = delete;
+  Lesedatei& operator=(const Lesedatei&) = delete;
+};
+
+// Shows a refusal and passes its code on.
+[[gnu::format(printf, 2, 3)]] int Ablehnen(int code, const char* format, ...) {
+  char text[512];
+  va_list argumente;
+  va_start(argumente, format);
+  std::vsnprintf(text, sizeof(text), format, argumente);
+  va_end(argumente);
+  device::showMessage("Error while importing", text);
+  return code;
+}
+
+enum class Zeile { Gelesen, Ende, Fehler };
+
+// One line without its line break, cut to kImportZeilenlaenge characters.
+Zeile ZeileLesen(std::FILE* f, std::string& zeile) {
+  zeile.clear();
+  int z = std::getc(f);
+  if (z == EOF) return std::ferror(f) ? Zeile::Fehler : Zeile::Ende;
+  for (; z != EOF && z != '\n'; z = std::getc(f))
+    if (zeile.size() < kImportZeilenlaenge) zeile.push_back(static_cast<char>(z));
+  if (std::ferror(f)) return Zeile::Fehler;
+  // A line written on another system may still carry its carriage return.
+  if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
+  return Zeile::Gelesen;
+}
+
+bool Ueberspringen(const std::string& zeile) {
+  for (char z : zeile) {
+    if (z == ' ' || z == '\t' || z == '\r') continue;
+    return z == '#';
+  }
+  return true;
+}
+
+struct Liste {
+  std::vector<Kurvenpunkt> punkte;
+  double zeit = 0.0;  // of the last point, seconds
+  int zeitbasis = 0;  // of the last point
+};
+
+}  // namespace
+
+int KurvendateiImportieren(const std::string& pfad) {
+  Lesedatei datei(pfad);
+  if (!datei.f) return kFehlerImportOeffnen;
+
+  std::array<Liste, kKurven> listen;
+  std::string zeile;
+  int zeilennummer = 0;
+  for (;;) {
+    const Zeile ergebnis = ZeileLesen(datei.f, zeile);
+    if (ergebnis == Zeile::Fehler) return kFehlerImportLesen;
+    if (ergebnis == Zeile::Ende) break;
+    ++zeilennummer;
+    if (Ueberspringen(zeile)) continue;
+
+    double zeit = 0.0, wert = 0.0;
+    char name[kImportZeilenlaenge + 1] = {};
+    int kurve = 0;
+    if (std::sscanf(zeile.c_str(), "%lf\t%lf\t%95s\t%d", &zeit, &wert, name, &kurve) < 4)
+      return Ablehnen(kFehlerImportWerte, "Error in line %d:\nWrong or to less values.",
+                      zeilennummer);
+    if (kurve != 1)
+      return Ablehnen(kFehlerImportKurvennummer, "Error in line %d:\ncurve number %d not allowed.",
+                      zeilennummer, kurve);
+    const int zeitbasis = ZeitbasisAusName(name);
+    if (zeitbasis == 0)
+      return Ablehnen(kFehlerImportZeitbasis, "Error in line %d:\nUnknown timebase '%s'.",
+                      zeilennummer, name);
+    // Written so that "nan" fails every check as well.
+    if (!(wert >= 0.0 && wert <= 100.0))
+      return Ablehnen(kFehlerImportYWert, "Error in line %d:\nY value of %.03f%% is not allowed.",
+                      zeilennummer, wert);
+    Liste& liste = listen[kurve - 1];
+    if (liste.punkte.empty()) {
+      if (!(std::fabs(zeit) <= 1e-8))
+        return Ablehnen(kFehlerImportStart, "Error in line %d:\nCurve has to start with time=0.",
+                        zeilennummer);
+    } else {
+      const double abstand = zeit - liste.zeit;
+      if (!(abstand > 1e-8))
+        return Ablehnen(kFehlerImportZeitfolge, "Error in line %d:\nTime sequenz not continously.",
+                        zeilennummer);
+      const double u = 1000000.0 * abstand / ZeitbasisInMikrosekunden(liste.zeitbasis);
+      if (!(u < 65535.4))
+        return Ablehnen(kFehlerImportZuLang,
+                        "Error in line %d:\nPart of curve ist to long\n(has to be smaler then "
+                        "65536 timebase units).",
+                        zeilennummer);
+      if (std::fabs(u - std::floor(u + 5e-8)) >= 1e-8)
+        return Ablehnen(kFehlerImportRaster,
+                        "Error in line %d:\nDifference in time of %.03f Seconds does not fit "
+                        "\ninto timebase %s.",
+                        zeilennummer, abstand, ZeitbasisName(liste.zeitbasis));
+      const double einheiten = std::floor(u + 0.5);
+      if (einheiten < 1)
+        return Ablehnen(kFehlerImportNullAbstand,
+                        "Error in line %d:\nDifference in time between two points has to be "
+                        "bigger then zero.",
+                        zeilennummer);
+      liste.punkte.back().Laenge = static_cast<std::int32_t>(einheiten);
+    }
+    if (!PunktfeldAnpassen(liste.punkte, liste.punkte.size() + 1)) return kFehlerImportSpeicher;
+    Kurvenpunkt& p = liste.punkte.back();
+    p.Y = static_cast<std::int32_t>(4095.0 * wert / 100.0);
+    p.Laenge = 1;
+    p.Zeitbasis = static_cast<std::int8_t>(zeitbasis);
+    liste.zeit = zeit;
+    liste.zeitbasis = zeitbasis;
+  }
+
+  bool daten = false;
+  for (const Liste& liste : listen) daten = daten || !liste.punkte.empty();
+  if (!daten) return Ablehnen(kFehlerImportKeineDaten, "%s", "Curve data not found.");
+
+  // Each imported curve gets its own undo step, taken as the edited curve.
+  const int aktuelle = gKurven.AktuelleKurve;
+  for (int c = 0; c < kKurven; ++c) {
+    if (listen[c].punkte.empty()) continue;
+    gKurven.AktuelleKurve = c;
+    RueckgaengigSichern();
+    gKurven.Kurven[c].Punkte.swap(listen[c].punkte);
+  }
+  gKurven.AktuelleKurve = aktuelle;
+  return 0;
+}
+
+}  // namespace curves

@@ -1,0 +1,46 @@
+// Writing the curve image into the device's memory in blocks and reading it back, with
+// the progress box and the error fields the windows share.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+namespace curves {
+
+inline constexpr int kSpeicherKurven = 4;  // memory type of the curves
+inline constexpr int kSpeicherDither = 5;  // memory type of the dither amplitude curve
+inline constexpr int kBlockBytes = 64;
+
+inline constexpr int kFehlerSchreibenKeinPort = -122430;
+inline constexpr int kFehlerLesenKeinPort = -122431;
+inline constexpr int kFehlerLesenSpeicherKopf = -600404;
+inline constexpr int kFehlerLesenSpeicherBild = -600406;
+inline constexpr int kFehlerLesenPruefsumme = -897407;
+inline constexpr int kFehlerLesenLeer = -1019472;
+
+// Before a write: if the curves (with more than one point) differ in length, asks
+// whether to send anyway. 0 = go on, 1 = the operator went back.
+int KurvenlaengenPruefen();
+
+// Encodes curve 1 and writes it into memory type typ. Always 0: a too long curve is
+// refused with a message and nothing is sent; device errors go to the error fields.
+int KurvenSenden(int typ);
+
+// Writes bild[start .. start+laenge-1] in blocks of at most 64 bytes to the device at
+// those addresses, under the progress box "Send data". 0 or the first error.
+int SpeicherBlockweiseSchreiben(const std::uint8_t* bild, long start, long laenge, int typ);
+// Reads laenge bytes from address start into puffer[0 ..], with the progress box
+// "Read data" when fortschritt is set. 0 or the first error.
+int SpeicherBlockweiseLesen(long start, long laenge, std::uint8_t* puffer, bool fortschritt,
+                            int typ);
+
+// Reads the image from memory type typ into curve 1 with its cycles and idle state.
+// Returns 0 or a code for the error popup; device, checksum and content errors go to the
+// error fields. A failed read leaves the curves unchanged. Neither stores an undo step
+// nor marks the curves as changed.
+int KurvenLesen(int typ);
+
+// The window binds what a finished read enables (the "Edit curve" toolbar buttons).
+void KurvenLesenAnzeigeBinden(std::function<void()> anzeige);
+
+}  // namespace curves

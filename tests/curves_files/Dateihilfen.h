@@ -1,0 +1,152 @@
+// What the curve file tests share: a fresh model and configuration, an operator that
+// answers from a script, a temporary folder, and byte-level access to files.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <cstdint>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "config/Konfiguration.h"
+#include "curves/Kurvenmodell.h"
+#include "curves/Titel.h"
+#include "device/Fehler.h"
+#include "support/ScriptedOperator.h"
+#include "support/TempDir.h"
+
+namespace dateitest {
+
+using curves::Kurvenpunkt;
+
+inline std::vector<std::uint8_t> Bytes(const std::string& pfad) {
+  std::ifstream f(pfad, std::ios::binary);
+  return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+inline void Schreiben(const std::string& pfad, const std::vector<std::uint8_t>& bytes) {
+  std::ofstream f(pfad, std::ios::binary | std::ios::trunc);
+  f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+inline void TextSchreiben(const std::string& pfad, const std::string& text) {
+  std::ofstream f(pfad, std::ios::binary | std::ios::trunc);
+  f << text;
+}
+
+inline std::string Text(const std::string& pfad) {
+  auto b = Bytes(pfad);
+  return {b.begin(), b.end()};
+}
+
+inline std::int32_t Le32(const std::vector<std::uint8_t>& b, std::size_t at) {
+  std::uint32_t v = 0;
+  for (int i = 3; i >= 0; --i) v = (v << 8) | b.at(at + i);
+  return static_cast<std::int32_t>(v);
+}
+
+inline void Le32Setzen(std::vector<std::uint8_t>& b, std::size_t at, std::int32_t wert) {
+  const auto v = static_cast<std::uint32_t>(wert);
+  for (int i = 0; i < 4; ++i) b.at(at + i) = static_cast<std::uint8_t>(v >> (8 * i));
+}
+
+inline Kurvenpunkt P(int y, int laenge, int zeitbasis) {
+  return Kurvenpunkt{y, laenge, static_cast<std::int8_t>(zeitbasis), {0, 0, 0}};
+}
+
+inline bool Gleich(const std::vector<Kurvenpunkt>& a, const std::vector<Kurvenpunkt>& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (a[i].Y != b[i].Y || a[i].Laenge != b[i].Laenge || a[i].Zeitbasis != b[i].Zeitbasis)
+      return false;
+  return true;
+}
+
+// A snapshot of everything a refused file must leave alone.
+struct Modellstand {
+  std::array<std::vector<Kurvenpunkt>, curves::kKurven> punkte;
+  std::array<std::string, curves::kKurven> kommentare;
+  std::array<std::int32_t, curves::kKurven> zyklen{}, ruhe{};
+  bool geaendert = false;
+  config::Konfiguration konfig{};
+
+  static Modellstand Jetzt() {
+    Modellstand s;
+    for (int c = 0; c < curves::kKurven; ++c) {
+      s.punkte[c] = curves::gKurven.Kurven[c].Punkte;
+      s.kommentare[c] = curves::gKurven.Kurven[c].Kommentar;
+    }
+    s.zyklen = curves::gKurven.Zyklen;
+    s.ruhe = curves::gKurven.Ruhezustand;
+    s.geaendert = curves::gKurven.KurvenGeaendert;
+    s.konfig = config::gKonfig;
+    return s;
+  }
+  void ErwarteUnveraendert() const {
+    for (int c = 0; c < curves::kKurven; ++c) {
+      EXPECT_TRUE(Gleich(punkte[c], curves::gKurven.Kurven[c].Punkte)) << "curve " << c + 1;
+      EXPECT_EQ(kommentare[c], curves::gKurven.Kurven[c].Kommentar) << "curve " << c + 1;
+    }
+    EXPECT_EQ(zyklen, curves::gKurven.Zyklen);
+    EXPECT_EQ(ruhe, curves::gKurven.Ruhezustand);
+    EXPECT_EQ(geaendert, curves::gKurven.KurvenGeaendert);
+    EXPECT_EQ(0, std::memcmp(&konfig, &config::gKonfig, sizeof(konfig)));
+  }
+};
+
+// Limits the size of files this process may write, for provoking failed writes; the
+// signal the kernel sends on reaching it is ignored so the write just comes up short.
+class Schreibgrenze {
+ public:
+  explicit Schreibgrenze(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &alt_);
+    vorher_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit neu = alt_;
+    neu.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &neu);
+  }
+  ~Schreibgrenze() {
+    setrlimit(RLIMIT_FSIZE, &alt_);
+    std::signal(SIGXFSZ, vorher_);
+  }
+
+ private:
+  rlimit alt_{};
+  void (*vorher_)(int) = nullptr;
+};
+
+class DateiTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(0, curves::KurvenModellInitialisieren());
+    device::ZOR_Fehlersprache(2);
+    config::gKonfig = config::KonfigurationStandard();
+    curves::Fenstertitel("");
+  }
+  void TearDown() override { curves::KurvenModellFreigeben(); }
+
+  // Four distinct curves with comments and settings.
+  static void Beispielkurven() {
+    auto& k = curves::gKurven;
+    k.Kurven[0].Punkte = {P(0, 5, 1), P(4095, 3, 9), P(2047, 65535, 8)};
+    k.Kurven[1].Punkte = {P(100, 1, 2)};
+    k.Kurven[2].Punkte = {P(1, 2, 3), P(2, 3, 4), P(3, 4, 5), P(4, 5, 6), P(5, 6, 7)};
+    k.Kurven[3].Punkte = {P(4095, 10, 4), P(0, 20, 4)};
+    k.Kurven[0].Kommentar = "first\nsecond line";
+    k.Kurven[1].Kommentar = "";
+    k.Kurven[2].Kommentar = std::string(999, 'x');
+    k.Kurven[3].Kommentar = "Kurve 4";
+    k.Zyklen = {0, 1, 70000, 3};
+    k.Ruhezustand = {0, 4095, 17, 2000};
+  }
+
+  testsupport::ScriptedOperator op;
+  testsupport::TempDir dir;
+};
+
+}  // namespace dateitest

@@ -1,0 +1,396 @@
+// Saving, opening and appending curve files on real files in a temporary folder.
+#include <filesystem>
+
+#include "Dateihilfen.h"
+#include "curves/Allokation.h"
+#include "curves/Kurvendatei.h"
+#include "curves/Rueckgaengig.h"
+
+namespace dateitest {
+namespace {
+
+using namespace curves;
+
+class KurvendateiTest : public DateiTest {};
+
+TEST_F(KurvendateiTest, SavedFileHasEveryFieldAtItsOffset) {
+  Beispielkurven();
+  config::gKonfig.outskalamax[0] = 4.095;
+  config::EinheitSetzen(config::gKonfig.outeinheit[0], "A");
+  gKurven.KurvenGeaendert = true;
+  const auto pfad = dir.file("k.wur");
+
+  ASSERT_EQ(0, KurvendateiSpeichern(pfad));
+
+  const auto b = Bytes(pfad);
+  ASSERT_EQ(4472u + 12u * (3 + 1 + 5 + 2), b.size());
+  EXPECT_EQ(0, std::memcmp(b.data(), "miv3xKurven Kurvendatei\0", 24));
+  EXPECT_EQ(1, Le32(b, 32));
+  EXPECT_EQ(4, Le32(b, 36));
+  EXPECT_EQ(0, std::memcmp(&b[40], "first\nsecond line\0", 18));
+  EXPECT_EQ(0, b[1040]);  // empty comment of curve 2
+  EXPECT_EQ(std::string(999, 'x'), std::string(reinterpret_cast<const char*>(&b[2040]), 999));
+  EXPECT_EQ(0, b[2040 + 999]);
+  EXPECT_EQ(0, std::memcmp(&b[3040], "Kurve 4\0", 8));
+  const int zyklen[] = {0, 1, 70000, 3}, ruhe[] = {0, 4095, 17, 2000}, anzahl[] = {3, 1, 5, 2};
+  for (int c = 0; c < 4; ++c) {
+    EXPECT_EQ(zyklen[c], Le32(b, 4040 + 4 * c));
+    EXPECT_EQ(ruhe[c], Le32(b, 4056 + 4 * c));
+    EXPECT_EQ(anzahl[c], Le32(b, 4424 + 12 * c));
+    EXPECT_EQ(0, Le32(b, 4424 + 12 * c + 8));
+  }
+  EXPECT_EQ(0, std::memcmp(&b[4072], &config::gKonfig, 352));
+  // Curve 1's points from 4472: Y, Laenge, code in one byte.
+  EXPECT_EQ(0, Le32(b, 4472));
+  EXPECT_EQ(5, Le32(b, 4476));
+  EXPECT_EQ(1, b[4480]);
+  EXPECT_EQ(4095, Le32(b, 4484));
+  EXPECT_EQ(9, b[4492]);
+  EXPECT_EQ(65535, Le32(b, 4500));
+  // Curve 2 follows curve 1 directly.
+  EXPECT_EQ(100, Le32(b, 4472 + 36));
+  // The last point of curve 4 ends the file.
+  EXPECT_EQ(0, Le32(b, b.size() - 12));
+  EXPECT_EQ(20, Le32(b, b.size() - 8));
+
+  EXPECT_EQ("Curve generator - k.wur", FenstertitelText());
+  EXPECT_EQ(pfad, AktuellerDateiname());
+  EXPECT_FALSE(gKurven.KurvenGeaendert);
+  // Nothing is left behind beside the file.
+  EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(dir.path()),
+                             std::filesystem::directory_iterator()));
+}
+
+TEST_F(KurvendateiTest, OpeningASavedFileRestoresEverything) {
+  Beispielkurven();
+  const auto pfad = dir.file("rund.wur");
+  ASSERT_EQ(0, KurvendateiSpeichern(pfad));
+  const auto gespeichert = Modellstand::Jetzt();
+  ASSERT_EQ(0, KurvenNeu());
+  RueckgaengigSichern();  // the undo ring must survive the opening
+  const int rueckgaengig = gKurven.Historien[0].AnzahlRueckgaengig;
+  gKurven.Kurvenzahl = 2;
+  gKurven.KurvenGeaendert = true;
+
+  ASSERT_EQ(0, KurvendateiLaden(pfad));
+
+  gespeichert.ErwarteUnveraendert();
+  EXPECT_TRUE(op.messages.empty());  // same configuration: no question
+  EXPECT_EQ(4, gKurven.Kurvenzahl);
+  EXPECT_EQ(rueckgaengig, gKurven.Historien[0].AnzahlRueckgaengig);
+  EXPECT_EQ("Curve generator - rund.wur", FenstertitelText());
+  // Saving again gives the very same bytes.
+  const auto wieder = dir.file("wieder.wur");
+  ASSERT_EQ(0, KurvendateiSpeichern(wieder));
+  EXPECT_EQ(Bytes(pfad), Bytes(wieder));
+}
+
+TEST_F(KurvendateiTest, ConfigurationQuestionOnlyWhenTheStoredRecordDiffers) {
+  const auto pfad = dir.file("konfig.wur");
+  config::gKonfig.voutmax = 4.095;
+  config::gKonfig.outskalamax[0] = 8.19;
+  ASSERT_EQ(0, KurvendateiSpeichern(pfad));
+  const auto gespeichert = config::gKonfig;
+
+  // "do not load" keeps the current record.
+  config::gKonfig = config::KonfigurationStandard();
+  op.answerMessage(2);
+  Ladebericht bericht;
+  ASSERT_EQ(0, KurvendateiLaden(pfad, Konfigwahl::Fragen, &bericht));
+  ASSERT_EQ(1u, op.messages.size());
+  const auto& frage = op.messages[0];
+  EXPECT_EQ("Load configuration?", frage.title);
+  EXPECT_EQ(
+      "The configuration (see 'Configuration' Window) of the loaded\ncurves differs from the "
+      "current configuration values.\nWould you like to load the saved configuration, or would "
+      "you like\nto keep the current configuration?",
+      frage.text);
+  EXPECT_EQ((std::vector<std::string>{"load", "do not load"}), frage.buttons);
+  EXPECT_EQ(1, frage.activeButton);
+  EXPECT_EQ(2, frage.escapeButton);
+  EXPECT_TRUE(bericht.konfigurationVerschieden);
+  EXPECT_FALSE(bericht.konfigurationGeladen);
+  EXPECT_EQ(10.0, config::gKonfig.voutmax);
+
+  // "load" takes the file's record.
+  op.answerMessage(1);
+  ASSERT_EQ(0, KurvendateiLaden(pfad, Konfigwahl::Fragen, &bericht));
+  EXPECT_TRUE(bericht.konfigurationGeladen);
+  EXPECT_EQ(1, config::KonfigurationenVergleichen(gespeichert, config::gKonfig));
+
+  // Now equal: no further question.
+  ASSERT_EQ(0, KurvendateiLaden(pfad));
+  EXPECT_EQ(2u, op.messages.size());
+}
+
+TEST_F(KurvendateiTest, ChoiceGivenByTheCallerAsksNothing) {
+  const auto pfad = dir.file("konfig.wur");
+  config::gKonfig.vinmax = 5.0;
+  ASSERT_EQ(0, KurvendateiSpeichern(pfad));
+  config::gKonfig = config::KonfigurationStandard();
+  ASSERT_EQ(0, KurvendateiLaden(pfad, Konfigwahl::NichtLaden));
+  EXPECT_EQ(10.0, config::gKonfig.vinmax);
+  ASSERT_EQ(0, KurvendateiAnhaengen(pfad, Konfigwahl::Laden));
+  EXPECT_EQ(5.0, config::gKonfig.vinmax);
+  EXPECT_TRUE(op.messages.empty());
+}
+
+TEST_F(KurvendateiTest, AppendJoinsPointsAndKeepsCommentsCyclesAndIdleStates) {
+  Beispielkurven();
+  const auto pfad = dir.file("dazu.wur");
+  ASSERT_EQ(0, KurvendateiSpeichern(pfad));
+  const auto datei = Modellstand::Jetzt();
+  ASSERT_EQ(0, KurvenNeu());
+  gKurven.Kurven[0].Kommentar = "behalten";
+  gKurven.Zyklen[0] = 9;
+  gKurven.Ruhezustand[0] = 99;
+  gKurven.Kurven[1].Punkte = {P(7, 7, 7), P(8, 8, 8)};
+  gKurven.KurvenGeaendert = true;
+
+  ASSERT_EQ(0, KurvendateiAnhaengen(pfad));
+
+  for (int c = 0; c < 4; ++c) {
+    std::vector<Kurvenpunkt> erwartet =
+        c == 1 ? std::vector<Kurvenpunkt>{P(7, 7, 7), P(8, 8, 8)} : std::vector{kStandardpunkt};
+    erwartet.insert(erwartet.end(), datei.punkte[c].begin(), datei.punkte[c].end());
+    EXPECT_TRUE(Gleich(erwartet, gKurven.Kurven[c].Punkte)) << "curve " << c + 1;
+  }
+  EXPECT_EQ("behalten", gKurven.Kurven[0].Kommentar);
+  EXPECT_EQ("", gKurven.Kurven[3].Kommentar);
+  EXPECT_EQ(9, gKurven.Zyklen[0]);
+  EXPECT_EQ(99, gKurven.Ruhezustand[0]);
+  EXPECT_FALSE(gKurven.KurvenGeaendert);
+  EXPECT_EQ("Curve generator - dazu.wur", FenstertitelText());
+}
+
+// ---- Refused files: a code, a cleared title, and every curve as it was ----
+
+class VerweigerteDatei : public KurvendateiTest {
+ protected:
+  void SetUp() override {
+    KurvendateiTest::SetUp();
+    Beispielkurven();
+    gueltig = dir.file("gut.wur");
+    ASSERT_EQ(0, KurvendateiSpeichern(gueltig));
+    bytes = Bytes(gueltig);
+    // The model the operator has now differs from the file.
+    gKurven.Kurven[0].Punkte = {P(1234, 42, 2)};
+    gKurven.Kurven[0].Kommentar = "jetzt";
+    gKurven.Zyklen[2] = 5;
+    gKurven.KurvenGeaendert = true;
+    vorher = Modellstand::Jetzt();
+  }
+
+  // Opening and appending both refuse the file with the code and change nothing.
+  void ErwarteVerweigert(const std::vector<std::uint8_t>& inhalt, int code) {
+    const auto pfad = dir.file("kaputt.wur");
+    Schreiben(pfad, inhalt);
+    Fenstertitel(gueltig);
+    EXPECT_EQ(code, KurvendateiLaden(pfad));
+    vorher.ErwarteUnveraendert();
+    EXPECT_EQ("Curve generator", FenstertitelText());
+    EXPECT_EQ("", AktuellerDateiname());
+    Fenstertitel(gueltig);
+    EXPECT_EQ(code, KurvendateiAnhaengen(pfad));
+    vorher.ErwarteUnveraendert();
+    EXPECT_EQ("Curve generator", FenstertitelText());
+    EXPECT_TRUE(op.messages.empty());
+  }
+
+  std::string gueltig;
+  std::vector<std::uint8_t> bytes;
+  Modellstand vorher;
+};
+
+TEST_F(VerweigerteDatei, MissingFile) {
+  EXPECT_EQ(-308435, KurvendateiLaden(dir.file("fehlt.wur")));
+  EXPECT_EQ(-308435, KurvendateiAnhaengen(dir.file("fehlt.wur")));
+  vorher.ErwarteUnveraendert();
+}
+
+TEST_F(VerweigerteDatei, AnotherMagicText) {
+  auto b = bytes;
+  std::memcpy(b.data(), "miv3xKurven Konfigdatei", 24);
+  ErwarteVerweigert(b, -1020437);
+  // The magic without its terminator inside the 32 bytes is no magic either.
+  b = bytes;
+  std::memset(b.data(), 'm', 32);
+  ErwarteVerweigert(b, -1020437);
+}
+
+TEST_F(VerweigerteDatei, ShortHeader) {
+  ErwarteVerweigert({bytes.begin(), bytes.begin() + 4000}, -304436);
+  ErwarteVerweigert({bytes.begin(), bytes.begin() + 4471}, -304436);
+}
+
+TEST_F(VerweigerteDatei, Version2) {
+  auto b = bytes;
+  Le32Setzen(b, 32, 2);
+  ErwarteVerweigert(b, -303438);
+}
+
+TEST_F(VerweigerteDatei, PointCountBelowOne) {
+  for (int anzahl : {0, -1, INT32_MIN}) {
+    auto b = bytes;
+    Le32Setzen(b, 4424 + 12 * 1, anzahl);
+    ErwarteVerweigert(b, -312463);
+  }
+}
+
+TEST_F(VerweigerteDatei, PointCountBeyondTheFileIsRefusedWithoutAllocating) {
+  // Eleven records follow the header; a count of 12 cannot be held by the file.
+  for (int anzahl : {12, 1000000, INT32_MAX}) {
+    auto b = bytes;
+    Le32Setzen(b, 4424 + 12 * 3, anzahl);
+    ErwarteVerweigert(b, -312463);
+  }
+}
+
+TEST_F(VerweigerteDatei, PointValuesOutsideTheLimits) {
+  // Curve 1 starts at 4472: Y at +0, Laenge at +4, Zeitbasis at +8; curve 3's first
+  // point at 4472 + 4 * 12.
+  struct Fall {
+    std::size_t stelle;
+    std::int32_t wert;
+    bool byte;
+  };
+  const Fall faelle[] = {{4472, 4096, false},     {4472, -1, false},  {4476, 0, false},
+                         {4476, 65536, false},    {4476, -7, false},  {4480, 0, true},
+                         {4480, 10, true},        {4480, 0xF9, true}, {4472 + 48, 5000, false},
+                         {4472 + 48 + 8, 0, true}};
+  for (const Fall& f : faelle) {
+    auto b = bytes;
+    if (f.byte)
+      b[f.stelle] = static_cast<std::uint8_t>(f.wert);
+    else
+      Le32Setzen(b, f.stelle, f.wert);
+    SCOPED_TRACE(testing::Message() << "offset " << f.stelle << " value " << f.wert);
+    ErwarteVerweigert(b, -312464);
+  }
+}
+
+TEST_F(VerweigerteDatei, ValuesAtTheLimitsAreTaken) {
+  auto b = bytes;
+  Le32Setzen(b, 4472, 4095);
+  Le32Setzen(b, 4476, 65535);
+  b[4480] = 9;
+  Le32Setzen(b, 4484, 0);
+  Le32Setzen(b, 4488, 1);
+  b[4492] = 1;
+  const auto pfad = dir.file("grenzen.wur");
+  Schreiben(pfad, b);
+  ASSERT_EQ(0, KurvendateiLaden(pfad));
+  EXPECT_TRUE(Gleich({P(4095, 65535, 9), P(0, 1, 1), P(2047, 65535, 8)}, gKurven.Kurven[0].Punkte));
+}
+
+TEST_F(VerweigerteDatei, AllocationFailureChangesNothing) {
+  AllokationsfehlerAusloesen(1, 2);  // the third curve's array
+  EXPECT_EQ(-600439, KurvendateiLaden(gueltig));
+  AllokationsfehlerAusloesen(0);
+  vorher.ErwarteUnveraendert();
+  AllokationsfehlerAusloesen(1, 4);  // the first joined curve of the append
+  EXPECT_EQ(-600439, KurvendateiAnhaengen(gueltig));
+  AllokationsfehlerAusloesen(0);
+  vorher.ErwarteUnveraendert();
+}
+
+// ---- Short point data ----
+
+TEST_F(VerweigerteDatei, OpenTakesAShortFileAndNamesTheDamagedCurves) {
+  // Cut inside curve 4's second point.
+  const auto pfad = dir.file("kurz.wur");
+  Schreiben(pfad, {bytes.begin(), bytes.end() - 6});
+  Ladebericht bericht;
+  ASSERT_EQ(0, KurvendateiLaden(pfad, Konfigwahl::Fragen, &bericht));
+  EXPECT_EQ(std::vector<int>{4}, bericht.beschaedigteKurven);
+  ASSERT_EQ(1u, op.messages.size());
+  EXPECT_EQ("Warning", op.messages[0].title);
+  EXPECT_EQ(
+      "The file is damaged: the point data of curve 4 is incomplete.\nIt was replaced by the "
+      "default curve.",
+      op.messages[0].text);
+  EXPECT_TRUE(Gleich({kStandardpunkt}, gKurven.Kurven[3].Punkte));
+  EXPECT_TRUE(Gleich({P(0, 5, 1), P(4095, 3, 9), P(2047, 65535, 8)}, gKurven.Kurven[0].Punkte));
+  EXPECT_EQ("Kurve 4", gKurven.Kurven[3].Kommentar);
+  EXPECT_EQ("Curve generator - kurz.wur", FenstertitelText());
+  EXPECT_FALSE(gKurven.KurvenGeaendert);
+}
+
+TEST_F(VerweigerteDatei, OpenNamesEveryCurveTheCutReaches) {
+  // Cut inside curve 3's points: curves 3 and 4 get nothing.
+  const auto pfad = dir.file("kurz.wur");
+  Schreiben(pfad, {bytes.begin(), bytes.begin() + 4472 + 4 * 12 + 30});
+  Ladebericht bericht;
+  ASSERT_EQ(0, KurvendateiLaden(pfad, Konfigwahl::Fragen, &bericht));
+  EXPECT_EQ((std::vector<int>{3, 4}), bericht.beschaedigteKurven);
+  EXPECT_EQ(
+      "The file is damaged: the point data of curves 3 and 4 are incomplete.\nThey were replaced "
+      "by the default curve.",
+      op.lastMessageText());
+  EXPECT_TRUE(Gleich({kStandardpunkt}, gKurven.Kurven[2].Punkte));
+  EXPECT_TRUE(Gleich({P(100, 1, 2)}, gKurven.Kurven[1].Punkte));
+}
+
+TEST_F(VerweigerteDatei, AppendRefusesAShortFile) {
+  const auto pfad = dir.file("kurz.wur");
+  Schreiben(pfad, {bytes.begin(), bytes.end() - 6});
+  EXPECT_EQ(-304462, KurvendateiAnhaengen(pfad));
+  vorher.ErwarteUnveraendert();
+  EXPECT_TRUE(op.messages.empty());
+}
+
+// ---- Saving never destroys the previous file ----
+
+TEST_F(VerweigerteDatei, FailedHeaderWriteKeepsThePreviousFile) {
+  gKurven.Kurven[0].Punkte.assign(1000, P(5, 1, 1));
+  {
+    Schreibgrenze grenze(2000);
+    EXPECT_EQ(-301433, KurvendateiSpeichern(gueltig));
+  }
+  EXPECT_EQ(bytes, Bytes(gueltig));
+  EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(dir.path()),
+                             std::filesystem::directory_iterator()));
+  EXPECT_TRUE(gKurven.KurvenGeaendert);
+}
+
+TEST_F(VerweigerteDatei, FailedPointWriteKeepsThePreviousFile) {
+  gKurven.Kurven[0].Punkte.assign(10000, P(5, 1, 1));
+  {
+    Schreibgrenze grenze(50000);
+    EXPECT_EQ(-301434, KurvendateiSpeichern(gueltig));
+  }
+  EXPECT_EQ(bytes, Bytes(gueltig));
+  EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(dir.path()),
+                             std::filesystem::directory_iterator()));
+  EXPECT_TRUE(gKurven.KurvenGeaendert);
+}
+
+TEST_F(VerweigerteDatei, SavingIntoAMissingFolderFails) {
+  const auto pfad = dir.file("fehlt/k.wur");
+  Fenstertitel(gueltig);
+  EXPECT_EQ(-308432, KurvendateiSpeichern(pfad));
+  EXPECT_FALSE(std::filesystem::exists(pfad));
+  EXPECT_EQ(gueltig, AktuellerDateiname());
+  EXPECT_TRUE(gKurven.KurvenGeaendert);
+}
+
+TEST_F(VerweigerteDatei, SavingOntoAFolderFailsAndKeepsTheFolder) {
+  const auto pfad = dir.file("ordner.wur");
+  std::filesystem::create_directory(pfad);
+  TextSchreiben(pfad + "/darin", "x");
+  EXPECT_EQ(-308432, KurvendateiSpeichern(pfad));
+  EXPECT_EQ("x", Text(pfad + "/darin"));
+  EXPECT_EQ(2, std::distance(std::filesystem::directory_iterator(dir.path()),
+                             std::filesystem::directory_iterator()));
+}
+
+TEST_F(VerweigerteDatei, ASuccessfulSaveReplacesThePreviousFile) {
+  ASSERT_EQ(0, KurvendateiSpeichern(gueltig));
+  ASSERT_EQ(0, KurvenNeu());
+  ASSERT_EQ(0, KurvendateiLaden(gueltig));
+  vorher.geaendert = false;
+  vorher.ErwarteUnveraendert();
+}
+
+}  // namespace
+}  // namespace dateitest

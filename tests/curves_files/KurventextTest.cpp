@@ -1,0 +1,206 @@
+// Exporting curve 1 as text and importing text files.
+#include <cmath>
+#include <filesystem>
+
+#include "Dateihilfen.h"
+#include "curves/Allokation.h"
+#include "curves/Kurvenexport.h"
+#include "curves/Kurvenimport.h"
+#include "curves/Rueckgaengig.h"
+
+namespace dateitest {
+namespace {
+
+using namespace curves;
+
+const std::string kKopf =
+    "# Curves exported from MIV-3X_Curvegenerator\n"
+    "# Column 1 = Time in secondsn\n"
+    "# Column 2 = Y value in per cent\n"
+    "# Column 3 = Timebase\n"
+    "# Column 4 = Number of curve\n"
+    "\n";
+
+class ExportTest : public DateiTest {};
+
+TEST_F(ExportTest, DefaultCurveGivesOneLine) {
+  const auto pfad = dir.file("k.txt");
+  ASSERT_EQ(0, KurvendateiExportieren(pfad));
+  EXPECT_EQ(kKopf + "0.00000\t0.00\t10ms\t1\n\n", Text(pfad));
+}
+
+TEST_F(ExportTest, TimesAccumulateAndValuesArePerCent) {
+  gKurven.Kurven[0].Punkte = {P(0, 5, 1), P(4095, 3, 9), P(2047, 2, 8), P(1, 7, 4)};
+  gKurven.Kurven[1].Punkte = {P(5, 5, 5)};  // only curve 1 is exported
+  const auto pfad = dir.file("k.txt");
+  ASSERT_EQ(0, KurvendateiExportieren(pfad));
+  EXPECT_EQ(kKopf +
+                "0.00000\t0.00\t1ms\t1\n"
+                "0.00500\t100.00\t250us\t1\n"
+                "0.00575\t49.99\t1s\t1\n"
+                "2.00575\t0.02\t10ms\t1\n"
+                "\n",
+            Text(pfad));
+}
+
+TEST_F(ExportTest, ExportedTextImportsToTheSameCurve) {
+  const std::vector<Kurvenpunkt> kurve = {P(0, 5, 1), P(4095, 3, 9), P(2048, 2, 8), P(1, 1, 4)};
+  gKurven.Kurven[0].Punkte = kurve;
+  const auto pfad = dir.file("k.txt");
+  ASSERT_EQ(0, KurvendateiExportieren(pfad));
+  gKurven.Kurven[0].Punkte = {kStandardpunkt};
+  ASSERT_EQ(0, KurvendateiImportieren(pfad));
+  // Per cent with two decimals loses a little: 2048 -> 50.01 % -> 2047.
+  EXPECT_TRUE(
+      Gleich({P(0, 5, 1), P(4095, 3, 9), P(2047, 2, 8), P(0, 1, 4)}, gKurven.Kurven[0].Punkte));
+}
+
+TEST_F(ExportTest, FailuresKeepThePreviousFile) {
+  EXPECT_EQ(-308441, KurvendateiExportieren(dir.file("fehlt/k.txt")));
+  const auto pfad = dir.file("alt.txt");
+  TextSchreiben(pfad, "alt\n");
+  gKurven.Kurven[0].Punkte.assign(5000, P(5, 1, 1));
+  {
+    Schreibgrenze grenze(8000);
+    const int code = KurvendateiExportieren(pfad);
+    EXPECT_TRUE(code == -301443 || code == -301444) << code;
+  }
+  EXPECT_EQ("alt\n", Text(pfad));
+  EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(dir.path()),
+                             std::filesystem::directory_iterator()));
+}
+
+// ---- Import ----
+
+class ImportTest : public DateiTest {
+ protected:
+  int Importieren(const std::string& text) {
+    const auto pfad = dir.file("ein.txt");
+    TextSchreiben(pfad, text);
+    return KurvendateiImportieren(pfad);
+  }
+  // The file is refused with the code and the message; nothing changes.
+  void ErwarteVerweigert(const std::string& text, int code, const std::string& meldung) {
+    const auto vorher = Modellstand::Jetzt();
+    const int rueckgaengig = gKurven.Historien[0].AnzahlRueckgaengig;
+    op.messages.clear();
+    EXPECT_EQ(code, Importieren(text));
+    ASSERT_EQ(1u, op.messages.size());
+    EXPECT_EQ("Error while importing", op.messages[0].title);
+    EXPECT_EQ(meldung, op.messages[0].text);
+    vorher.ErwarteUnveraendert();
+    EXPECT_EQ(rueckgaengig, gKurven.Historien[0].AnzahlRueckgaengig);
+  }
+  void SetUp() override {
+    DateiTest::SetUp();
+    gKurven.Kurven[0].Punkte = {P(300, 3, 3), P(600, 6, 6)};
+  }
+};
+
+TEST_F(ImportTest, TwoLinesGiveTwoPoints) {
+  ASSERT_EQ(0, Importieren("0\t0\t1ms\t1\n0.005\t50\t1ms\t1\n"));
+  EXPECT_TRUE(Gleich({P(0, 5, 1), P(2047, 1, 1)}, gKurven.Kurven[0].Punkte));
+  EXPECT_TRUE(op.messages.empty());
+}
+
+TEST_F(ImportTest, StoresOneUndoStepAndKeepsTheEditedCurve) {
+  gKurven.AktuelleKurve = 2;
+  gKurven.Kurven[0].Kommentar = "bleibt";
+  Fenstertitel(dir.file("x.wur"));
+  ASSERT_EQ(0, Importieren("0\t0\t1ms\t1\n0.005\t50\t1ms\t1\n"));
+  EXPECT_EQ(2, gKurven.AktuelleKurve);
+  EXPECT_TRUE(gKurven.KurvenGeaendert);
+  EXPECT_EQ("bleibt", gKurven.Kurven[0].Kommentar);
+  EXPECT_EQ("Curve generator - x.wur", FenstertitelText());
+  EXPECT_EQ(1, gKurven.Historien[0].AnzahlRueckgaengig);
+  EXPECT_EQ(0, gKurven.Historien[2].AnzahlRueckgaengig);
+  gKurven.AktuelleKurve = 0;
+  Rueckgaengig();
+  EXPECT_TRUE(Gleich({P(300, 3, 3), P(600, 6, 6)}, gKurven.Kurven[0].Punkte));
+}
+
+TEST_F(ImportTest, CommentsBlankLinesAndLineEndingsAreSkipped) {
+  ASSERT_EQ(0, Importieren("# a comment\r\n\r\n   \t \n   # indented comment\n"
+                           "0\t100\t250us\t1\r\n0.00025\t0.0\t250us\t1\r\n"
+                           "1.00025\t12.5\t1s\t1\n"));
+  EXPECT_TRUE(Gleich({P(4095, 1, 9), P(0, 4000, 9), P(511, 1, 8)}, gKurven.Kurven[0].Punkte));
+}
+
+TEST_F(ImportTest, LinesAreCutAfter95Characters) {
+  // Text past the 95th character is dropped; it is not read as a line of its own.
+  const std::string lang = "0.005\t50\t1ms\t1" + std::string(81, ' ') + "0.010\t50\t1ms\t2";
+  ASSERT_EQ(0, Importieren("0\t0\t1ms\t1\n" + lang + "\n"));
+  EXPECT_TRUE(Gleich({P(0, 5, 1), P(2047, 1, 1)}, gKurven.Kurven[0].Punkte));
+  // A line whose fourth value lies beyond character 95 has only three.
+  ErwarteVerweigert("0\t0\t1ms" + std::string(100, ' ') + "\t1\n", -312447,
+                    "Error in line 1:\nWrong or to less values.");
+}
+
+TEST_F(ImportTest, EachCheckRefusesWithItsMessage) {
+  ErwarteVerweigert("# head\n0\t0\t1ms\n", -312447, "Error in line 2:\nWrong or to less values.");
+  ErwarteVerweigert("0\tabc\t1ms\t1\n", -312447, "Error in line 1:\nWrong or to less values.");
+  ErwarteVerweigert("0\t0\t1ms\t1\n0.001\t0\t1ms\t2\n", -312448,
+                    "Error in line 2:\ncurve number 2 not allowed.");
+  ErwarteVerweigert("0\t0\t1MS\t1\n", -312451, "Error in line 1:\nUnknown timebase '1MS'.");
+  ErwarteVerweigert("0\t100.5\t1ms\t1\n", -312452,
+                    "Error in line 1:\nY value of 100.500% is not allowed.");
+  ErwarteVerweigert("\n0\t-0.25\t1ms\t1\n", -312452,
+                    "Error in line 2:\nY value of -0.250% is not allowed.");
+  ErwarteVerweigert("0.001\t0\t1ms\t1\n", -312453,
+                    "Error in line 1:\nCurve has to start with time=0.");
+  ErwarteVerweigert("0\t0\t1ms\t1\n0\t5\t1ms\t1\n", -312454,
+                    "Error in line 2:\nTime sequenz not continously.");
+  ErwarteVerweigert("0\t0\t1ms\t1\n0.002\t5\t1ms\t1\n0.001\t5\t1ms\t1\n", -312454,
+                    "Error in line 3:\nTime sequenz not continously.");
+  ErwarteVerweigert("0\t0\t1ms\t1\n65.536\t5\t1ms\t1\n", -312455,
+                    "Error in line 2:\nPart of curve ist to long\n(has to be smaler then 65536 "
+                    "timebase units).");
+  ErwarteVerweigert("0\t0\t5ms\t1\n0.0025\t50\t1ms\t1\n", -312456,
+                    "Error in line 2:\nDifference in time of 0.003 Seconds does not fit \ninto "
+                    "timebase 5ms.");
+  ErwarteVerweigert("# only comments\n\n", -312458, "Curve data not found.");
+  ErwarteVerweigert("", -312458, "Curve data not found.");
+}
+
+TEST_F(ImportTest, LongestLineIsTaken) {
+  ASSERT_EQ(0, Importieren("0\t0\t1ms\t1\n65.535\t5\t1ms\t1\n"));
+  EXPECT_EQ(65535, gKurven.Kurven[0].Punkte[0].Laenge);
+}
+
+TEST_F(ImportTest, NotANumberIsRefused) {
+  ErwarteVerweigert("0\tnan\t1ms\t1\n", -312452,
+                    "Error in line 1:\nY value of nan% is not allowed.");
+  ErwarteVerweigert("nan\t0\t1ms\t1\n", -312453,
+                    "Error in line 1:\nCurve has to start with time=0.");
+  ErwarteVerweigert("0\t0\t1ms\t1\nnan\t0\t1ms\t1\n", -312454,
+                    "Error in line 2:\nTime sequenz not continously.");
+  ErwarteVerweigert("0\t0\t1ms\t1\ninf\t0\t1ms\t1\n", -312455,
+                    "Error in line 2:\nPart of curve ist to long\n(has to be smaler then 65536 "
+                    "timebase units).");
+}
+
+TEST_F(ImportTest, ARefusalLateInTheFileChangesNothing) {
+  std::string text;
+  for (int i = 0; i < 500; ++i) text += std::to_string(i) + "\t10\t1s\t1\n";
+  text += "500\t10\t1s\t3\n";
+  ErwarteVerweigert(text, -312448, "Error in line 501:\ncurve number 3 not allowed.");
+}
+
+TEST_F(ImportTest, MissingFileAndAllocationFailure) {
+  const auto vorher = Modellstand::Jetzt();
+  EXPECT_EQ(-308445, KurvendateiImportieren(dir.file("fehlt.txt")));
+  AllokationsfehlerAusloesen(1, 1);
+  EXPECT_EQ(-600450, Importieren("0\t0\t1ms\t1\n0.005\t50\t1ms\t1\n"));
+  AllokationsfehlerAusloesen(0);
+  vorher.ErwarteUnveraendert();
+}
+
+TEST_F(ImportTest, AFolderCannotBeRead) {
+  const auto vorher = Modellstand::Jetzt();
+  const int code = KurvendateiImportieren(dir.path().string());
+  EXPECT_TRUE(code == -304446 || code == -308445) << code;
+  vorher.ErwarteUnveraendert();
+}
+
+}  // namespace
+}  // namespace dateitest
