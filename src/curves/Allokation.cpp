@@ -46,6 +46,10 @@ bool TextReservieren(std::string& s, std::size_t n) noexcept {
   return true;
 }
 
+bool AllokationZulassen() noexcept {
+  return !HakenLaesstFehlschlagen();
+}
+
 void AllokationsfehlerAusloesen(int anzahl, int ueberspringen) {
   sgFehlschlaege = anzahl > 0 ? anzahl : 0;
   sgUeberspringen = ueberspringen > 0 ? ueberspringen : 0;

@@ -17,6 +17,9 @@ bool PunktfeldAnpassen(std::vector<Kurvenpunkt>& v, std::size_t n) noexcept;
 // Reserves room for n characters in s; false (s unchanged) on failure.
 bool TextReservieren(std::string& s, std::size_t n) noexcept;
 
+// For other allocations: false when the test hook wants this one to fail.
+bool AllokationZulassen() noexcept;
+
 // Test hook: after `ueberspringen` further allocations have succeeded, the next `anzahl`
 // fail. AllokationsfehlerAusloesen(0) switches it off.
 void AllokationsfehlerAusloesen(int anzahl, int ueberspringen = 0);

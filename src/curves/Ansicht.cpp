@@ -3,5 +3,6 @@
 namespace curves {
 
 Sichtfenster gSicht;
+Zeichenflaeche gZeichenflaeche;
 
 }  // namespace curves

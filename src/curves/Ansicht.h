@@ -13,4 +13,13 @@ struct Sichtfenster {
 
 extern Sichtfenster gSicht;
 
+// Size of the large graph's plot area in pixels, as the window last reported it; used to
+// find the point nearest to the mouse.
+struct Zeichenflaeche {
+  double BreitePx = 800.0;
+  double HoehePx = 400.0;
+};
+
+extern Zeichenflaeche gZeichenflaeche;
+
 }  // namespace curves

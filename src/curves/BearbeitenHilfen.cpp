@@ -1,0 +1,107 @@
+#include "curves/BearbeitenHilfen.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "curves/Ansicht.h"
+#include "curves/Ausgangseinheit.h"
+#include "curves/Kurvenmodell.h"
+
+namespace curves {
+
+double Runden(double v) {
+  return std::trunc(v + 0.5);
+}
+
+double Abschneiden(double v) {
+  return std::trunc(v);
+}
+
+int YAufRaster(int c, double y) {
+  if (c < 0 || c >= kKurven || std::isnan(y)) return 0;
+  const double g = gKurven.YRaster[c];
+  if (g != 0.0) {
+    const double o = EinheitInRoh(c, 0.0);
+    const double s = EinheitInRoh(c, g) - o;
+    if (std::isfinite(s) && std::isfinite(o) && s != 0.0) {
+      const double gerastert = std::floor((y - o) / s + 0.5) * s + o;
+      if (!std::isnan(gerastert)) y = gerastert;
+    }
+  }
+  y = std::clamp(y, 0.0, static_cast<double>(kRohMax));
+  return static_cast<int>(std::floor(y + 0.5));
+}
+
+int NaechsterPunkt(double x, double y, double xStart, double xEnde, double breitePx,
+                   double hoehePx) {
+  const Kurve& k = AktuelleKurveDaten();
+  const double sichtbreite = xEnde - xStart + 1.0;
+  int bester = 0;
+  double besterAbstand = 0.0;
+  double t = 0.0;
+  for (int i = 0; i < k.Punktanzahl(); ++i) {
+    const double dx = std::fabs(Abschneiden(x - t)) / sichtbreite * breitePx;
+    const double dy = std::fabs(Abschneiden(y - k.Punkte[i].Y)) / kRohMax * hoehePx;
+    const double abstand = std::sqrt(dx * dx + dy * dy);
+    if (i == 0 || abstand < besterAbstand) {
+      bester = i;
+      besterAbstand = abstand;
+    }
+    t += Geradendauer(k.Punkte[i]);
+  }
+  return bester;
+}
+
+int NaechsterPunkt(double x, double y) {
+  return NaechsterPunkt(x, y, gSicht.XStart, gSicht.XEnde, gZeichenflaeche.BreitePx,
+                        gZeichenflaeche.HoehePx);
+}
+
+Zeitfelder ZeitInStunden(double t) {
+  Zeitfelder f;
+  const double h = Abschneiden(t / 3600000000.0);
+  t -= h * 3600000000.0;
+  const double m = Abschneiden(t / 60000000.0);
+  t -= m * 60000000.0;
+  const double s = Abschneiden(t / 1000000.0);
+  t -= s * 1000000.0;
+  f.Stunden = static_cast<int>(h);
+  f.Minuten = static_cast<int>(m);
+  f.Sekunden = static_cast<int>(s);
+  f.Millisekunden = t / 1000.0;
+  return f;
+}
+
+double ZeitAusFeldern(const Zeitfelder& f) {
+  return 1000.0 * (1000.0 * (60.0 * (60.0 * f.Stunden + f.Minuten) + f.Sekunden) + f.Millisekunden);
+}
+
+Rasterpunkt ZeitAufRaster(int prev, int i, int next, double x, double y) {
+  const Kurve& k = AktuelleKurveDaten();
+  const double b = PunktStartzeit(k, prev);
+  const double c = PunktStartzeit(k, next);
+  const double usPunkt = ZeitbasisInMikrosekunden(k.Punkte[i].Zeitbasis);
+  const double usVorher = ZeitbasisInMikrosekunden(k.Punkte[prev].Zeitbasis);
+  if (usPunkt > usVorher) {
+    // The point's own line has the coarser grid: count it back from the next point.
+    const double g = usPunkt;
+    x = c - g * std::floor((c - x) / g + 0.5);
+    if (x <= b) {
+      x = c - g * std::floor((c - b) / g + 0.5);
+      if (x <= b) x += g;
+    }
+    if (x >= c && i != next) x = c - g;
+  } else if (usVorher > 0.0) {
+    const double g = usVorher;
+    x = b + g * std::floor((x - b) / g + 0.5);
+    if (x <= b) x = b + g;
+    if (x >= c && i != next) {
+      x = b + g * std::floor((c - b) / g + 0.5);
+      if (x == c) x -= g;
+    }
+  }
+  if (i == 0) x = 0.0;
+  return {x, YAufRaster(gKurven.AktuelleKurve, y)};
+}
+
+}  // namespace curves

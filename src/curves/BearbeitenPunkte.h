@@ -1,0 +1,25 @@
+// Editing the points of the current curve with the mouse: draw, move, the point dialog and
+// delete. Positions are the graph cursor's: x in µs, y in raw codes. A refusal shows its
+// message (title "Error") and changes nothing. Each returns 1 when the curve changed
+// (the window then redraws), else 0. Positions that are not numbers change nothing.
+#pragma once
+
+namespace curves {
+
+// Appends a point at the click: the former closing line becomes a line of `code` to the
+// click, and a one-unit closing line of `code` leads back to the first point.
+int PunktAnhaengen(double x, double y, int code);
+
+// Moves point i (picked with NaechsterPunkt when the drag began) to the snapped release
+// position, keeping the lines on their time grids.
+int PunktVerschieben(int i, double x, double y);
+
+// The point dialog for the point nearest to (x, y): shows its time and value and applies
+// what the operator entered. A time change stays when the value is then refused.
+int PunktKoordinatenAendern(double x, double y);
+
+// Deletes the point nearest to (x, y). A middle point's two lines become one, so the
+// curve keeps its length.
+int PunktLoeschen(double x, double y);
+
+}  // namespace curves

@@ -1,0 +1,22 @@
+#include "curves/BearbeitenZyklen.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "curves/Ausgangseinheit.h"
+#include "curves/BearbeitenHilfen.h"
+#include "curves/Kurvenmodell.h"
+
+namespace curves {
+
+ZyklenFelder ZyklenUndRuhezustand(int zyklenFeld, double ruheFeld) {
+  const int c = gKurven.AktuelleKurve;
+  gKurven.KurvenGeaendert = true;
+  gKurven.Zyklen[c] = std::max(zyklenFeld, 0);
+  const double roh = Abschneiden(EinheitInRoh(c, ruheFeld));
+  gKurven.Ruhezustand[c] =
+      std::isnan(roh) ? 0 : static_cast<std::int32_t>(std::clamp(roh, 0.0, double{kRohMax}));
+  return {gKurven.Zyklen[c], RohInEinheit(c, gKurven.Ruhezustand[c])};
+}
+
+}  // namespace curves

@@ -1,0 +1,57 @@
+// A fresh model with standard scaling, a scripted operator and scripted dialogs for every
+// editing test, and short ways to build and read curve 1.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "SkriptDialoge.h"
+#include "config/Konfiguration.h"
+#include "curves/Allokation.h"
+#include "curves/Ansicht.h"
+#include "curves/Kurvenmodell.h"
+#include "curves/Markierung.h"
+#include "curves/Rueckgaengig.h"
+#include "device/Fehler.h"
+#include "support/ScriptedOperator.h"
+
+namespace testsupport {
+
+class Kurvenfixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    config::KonfigurationStandardwerte();
+    device::ZOR_Fehlersprache(2);
+    ASSERT_EQ(curves::KurvenModellInitialisieren(), 0);
+    curves::gMarkierung = curves::Markierung{};
+    curves::gZeichenflaeche = curves::Zeichenflaeche{};
+  }
+  void TearDown() override { curves::AllokationsfehlerAusloesen(0); }
+
+ public:
+  // Curve 1 (the edited one) as these points: {Y, Laenge, Zeitbasis}.
+  static void Setze(std::vector<curves::Kurvenpunkt> punkte) {
+    curves::gKurven.Kurven[0].Punkte = std::move(punkte);
+  }
+  static std::vector<curves::Kurvenpunkt>& Punkte() { return curves::gKurven.Kurven[0].Punkte; }
+  static int Anzahl() { return curves::gKurven.Kurven[0].Punktanzahl(); }
+  static int Undos() { return curves::gKurven.Historien[0].AnzahlRueckgaengig; }
+
+  // Nothing at all changed: points as given, no snapshot, no changed flag.
+  static void ErwarteUnveraendert(const std::vector<curves::Kurvenpunkt>& vorher) {
+    ASSERT_EQ(Punkte().size(), vorher.size());
+    for (std::size_t i = 0; i < vorher.size(); ++i) {
+      EXPECT_EQ(Punkte()[i].Y, vorher[i].Y) << i;
+      EXPECT_EQ(Punkte()[i].Laenge, vorher[i].Laenge) << i;
+      EXPECT_EQ(Punkte()[i].Zeitbasis, vorher[i].Zeitbasis) << i;
+    }
+    EXPECT_EQ(Undos(), 0);
+    EXPECT_FALSE(curves::gKurven.KurvenGeaendert);
+  }
+
+  ScriptedOperator bediener;
+  SkriptDialoge dialoge;
+};
+
+}  // namespace testsupport
