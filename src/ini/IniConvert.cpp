@@ -88,7 +88,9 @@ int ParseDouble(std::string_view text, double& value) {
     errno = 0;
     converted = std::strtod(copy.c_str(), &end);
   }
-  const bool rangeError = errno == ERANGE;
+  // A tiny number that comes out subnormal is still a number: DBL_MIN written with 16 digits
+  // reads back just below it. Only overflow and underflow to zero count as range errors.
+  const bool rangeError = errno == ERANGE && (converted == 0 || std::isinf(converted));
   value = converted;
   if (rangeError || end != copy.c_str() + copy.size()) return kErrNotADouble;
   return 1;
