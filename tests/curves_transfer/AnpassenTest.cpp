@@ -1,0 +1,117 @@
+// "Adapt to MIV-3X" against the simulated device on a pseudo-terminal.
+#include "Transferhilfen.h"
+#include "config/Konfigfenster.h"
+#include "curves/Anpassen.h"
+#include "device/Companel.h"
+#include "support_sim/SimPort.h"
+
+namespace transfertest {
+namespace {
+
+using namespace curves;
+
+class AnpassenTest : public ModellTest {
+ protected:
+  void SetUp() override {
+    ModellTest::SetUp();
+    config::KonfigfensterLoesen();
+    device::sgComPort.offen = sim.port();
+    config::gKonfig.outskalamax[0] = 10.0;
+    YAchseNeuSkalierenBinden([this] { ++skaliert; });
+  }
+  void TearDown() override {
+    YAchseNeuSkalierenBinden({});
+    ModellTest::TearDown();
+  }
+  void Geraet(double kompatibel, double strom) {
+    sim.engine().withDevice('1', [&](sim::Device& d) {
+      d.compartibilityMode = kompatibel;
+      d.maxCurrent = strom;
+      return 0;
+    });
+  }
+  testsupport::SimPort sim;
+  int skaliert = 0;
+};
+
+TEST_F(AnpassenTest, MaximumCurrentChoosesTheScale) {
+  Geraet(0, 6);
+  AusgangEinsAnpassen();
+  EXPECT_DOUBLE_EQ(6.1425, config::gKonfig.outskalamax[0]);
+  EXPECT_EQ(1, skaliert);
+  EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);
+  Geraet(0, 8);
+  AusgangEinsAnpassen();
+  EXPECT_DOUBLE_EQ(8.19, config::gKonfig.outskalamax[0]);
+  Geraet(0, 1);
+  AusgangEinsAnpassen();
+  EXPECT_DOUBLE_EQ(4.095, config::gKonfig.outskalamax[0]);
+  // Another current leaves the scale; the axis is still redrawn.
+  Geraet(0, 10);
+  AusgangEinsAnpassen();
+  EXPECT_DOUBLE_EQ(4.095, config::gKonfig.outskalamax[0]);
+  EXPECT_EQ(4, skaliert);
+  // Only output 1 is touched.
+  EXPECT_EQ(10.0, config::gKonfig.outskalamax[1]);
+}
+
+TEST_F(AnpassenTest, CompatibilityModeMeans4095WithoutAskingTheCurrent) {
+  Geraet(1, 8);
+  sim.engine().clearFrames();
+  AusgangEinsAnpassen();
+  EXPECT_DOUBLE_EQ(4.095, config::gKonfig.outskalamax[0]);
+  for (const auto& frame : sim.engine().frames()) EXPECT_EQ(std::string::npos, frame.find("CbR"));
+}
+
+TEST_F(AnpassenTest, TheAdaptedDeviceItselfIsLeftAlone) {
+  sim.engine().setId('1', "MIV3AX2");
+  Geraet(0, 6);
+  sim.engine().clearFrames();
+  AusgangEinsAnpassen();
+  EXPECT_EQ("MIV3AX2", device::IdFeld());
+  EXPECT_EQ(10.0, config::gKonfig.outskalamax[0]);
+  EXPECT_EQ(0, skaliert);
+  EXPECT_EQ(1u, sim.engine().frames().size());  // only the ID was read
+}
+
+TEST_F(AnpassenTest, FailedCurrentReadStops) {
+  Geraet(0, 6);
+  sim.engine().inject({sim::FaultKind::Can, "CbR"});
+  AusgangEinsAnpassen();
+  EXPECT_TRUE(device::AktuelleFehlerfelder().led);
+  EXPECT_EQ(405, device::Fehlerkategorie(-device::AktuelleFehlerfelder().nummer));
+  EXPECT_EQ(10.0, config::gKonfig.outskalamax[0]);
+  EXPECT_EQ(0, skaliert);
+}
+
+TEST_F(AnpassenTest, BoundWindowGetsTheValueInItsField) {
+  double feld = 0.0;
+  int gelesen = 0;
+  config::Konfigfenster fenster;
+  fenster.felderZeigen = [](const config::Konfiguration&) {};
+  fenster.felderLesen = [&](config::Konfiguration& k) {
+    ++gelesen;
+    k.outskalamax[0] = feld;
+  };
+  fenster.skalaOutMaxSetzen = [&](int ausgang, double wert) {
+    if (ausgang == 0) feld = wert;
+  };
+  config::KonfigfensterBinden(fenster);
+  Geraet(0, 8);
+  AusgangEinsAnpassen();
+  config::KonfigfensterLoesen();
+  EXPECT_DOUBLE_EQ(8.19, feld);
+  EXPECT_DOUBLE_EQ(8.19, config::gKonfig.outskalamax[0]);
+  EXPECT_GE(gelesen, 1);
+}
+
+TEST(AnpassenOhnePort, ReportsTheClosedPortAndChangesNothing) {
+  device::sgComPort.offen = -1;
+  config::gKonfig.outskalamax[0] = 10.0;
+  AusgangEinsAnpassen();
+  EXPECT_TRUE(device::AktuelleFehlerfelder().led);
+  EXPECT_EQ(10.0, config::gKonfig.outskalamax[0]);
+}
+
+}  // namespace
+}  // namespace transfertest

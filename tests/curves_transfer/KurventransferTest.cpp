@@ -1,0 +1,275 @@
+// Writing curves into the simulated WUN-2 and reading them back: over a real
+// pseudo-terminal (SimPort) and, for the long and the fault cases, the same device engine
+// wired straight to the driver (SimMemory).
+#include <algorithm>
+
+#include "Transferhilfen.h"
+#include "curves/Kurvenbild.h"
+#include "curves/Kurventransfer.h"
+#include "support_sim/SimPort.h"
+
+namespace transfertest {
+namespace {
+
+using namespace curves;
+
+std::vector<std::uint8_t> Ausschnitt(const std::vector<std::uint8_t>& v, int von, int bis) {
+  return {v.begin() + von, v.begin() + bis};
+}
+
+std::vector<std::uint8_t> Bild() {
+  std::vector<std::uint8_t> bild;
+  int ende = 0;
+  EXPECT_EQ(0, KurvenbildErzeugen(bild, ende));
+  bild.resize(static_cast<std::size_t>(ende));
+  return bild;
+}
+
+// ---- Over the pseudo-terminal ----
+
+class PtyTransfer : public ModellTest {
+ protected:
+  void SetUp() override {
+    ModellTest::SetUp();
+    device::sgComPort.offen = sim.port();
+  }
+  testsupport::SimPort sim;
+};
+
+TEST_F(PtyTransfer, DefaultCurveLandsInTheDeviceMemory) {
+  device::ComFehlerSetzen(-404015);
+  ASSERT_EQ(0, KurvenSenden(kSpeicherKurven));
+  const auto erwartet = Bild();
+  const auto geraet = sim.engine().device('1');
+  EXPECT_EQ(Ausschnitt(erwartet, 4096, 4130), Ausschnitt(geraet.memory4, 4096, 4130));
+  EXPECT_EQ(0xFF, geraet.memory4[4130]);  // nothing beyond the image
+  EXPECT_EQ(0xFF, geraet.memory4[4095]);
+  EXPECT_EQ(std::vector<std::uint8_t>(65536, 0xFF), geraet.memory5);
+  EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);  // cleared before sending
+  EXPECT_FALSE(device::AktuelleFehlerfelder().led);
+  EXPECT_EQ(std::vector<std::string>{"Send data"}, op.progressTitles);
+  EXPECT_EQ(std::vector<int>{100}, op.progressValues);
+  EXPECT_EQ(0, op.progressOpenCount);
+}
+
+TEST_F(PtyTransfer, LongerCurveGoesInBlocksOf64Bytes) {
+  // 200 samples: 432 bytes from 4096, six blocks of 64 and one of 48.
+  gKurven.Kurven[0].Punkte = {P(0, 150, 2), P(4000, 50, 9)};
+  gKurven.Zyklen[0] = 3;
+  gKurven.Ruhezustand[0] = 1000;
+  sim.engine().clearFrames();
+  ASSERT_EQ(0, KurvenSenden(kSpeicherDither));
+  const auto erwartet = Bild();
+  ASSERT_EQ(4096u + 432u, erwartet.size());
+  const auto geraet = sim.engine().device('1');
+  EXPECT_EQ(Ausschnitt(erwartet, 4096, 4528), Ausschnitt(geraet.memory5, 4096, 4528));
+  EXPECT_EQ(0xFF, geraet.memory4[4096]);
+  const auto frames = sim.engine().frames();
+  ASSERT_EQ(7u, frames.size());
+  EXPECT_EQ(0u, frames[0].find("#1BDW510000040"));  // type 5, start 1000 hex, 64 bytes
+  EXPECT_EQ(0u, frames[6].find("#1BDW511800030"));  // 4096 + 384, 48 bytes
+  EXPECT_EQ((std::vector<int>{14, 29, 44, 59, 74, 88, 100}), op.progressValues);
+  EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);
+}
+
+TEST_F(PtyTransfer, WrittenCurveReadsBackAsOnePointPerSample) {
+  gKurven.Kurven[0].Punkte = {P(0, 3, 1), P(4095, 2, 9)};
+  gKurven.Zyklen[0] = 12;
+  gKurven.Ruhezustand[0] = 345;
+  ASSERT_EQ(0, KurvenSenden(kSpeicherKurven));
+  ASSERT_EQ(0, KurvenNeu());
+  gKurven.KurvenGeaendert = false;
+  int angezeigt = 0;
+  KurvenLesenAnzeigeBinden([&] { ++angezeigt; });
+
+  ASSERT_EQ(0, KurvenLesen(kSpeicherKurven));
+  KurvenLesenAnzeigeBinden({});
+
+  EXPECT_TRUE(Gleich({P(0, 1, 1), P(1365, 1, 1), P(2730, 1, 1), P(4095, 1, 9), P(2048, 1, 9)},
+                     gKurven.Kurven[0].Punkte));
+  EXPECT_EQ(12, gKurven.Zyklen[0]);
+  EXPECT_EQ(345, gKurven.Ruhezustand[0]);
+  EXPECT_EQ(1, angezeigt);
+  EXPECT_FALSE(gKurven.KurvenGeaendert);
+  EXPECT_EQ(0, gKurven.Historien[0].AnzahlRueckgaengig);
+  EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);
+  // The header is read without a box, the whole image with one.
+  EXPECT_EQ((std::vector<std::string>{"Send data", "Read data"}), op.progressTitles);
+  EXPECT_EQ(0, op.progressOpenCount);
+  // Curve 1 encodes again to the very bytes the device holds.
+  EXPECT_EQ(Ausschnitt(Bild(), 4096, 4138),
+            Ausschnitt(sim.engine().device('1').memory4, 4096, 4138));
+}
+
+TEST_F(PtyTransfer, FaultInTheThirdBlockStopsTheWrite) {
+  gKurven.Kurven[0].Punkte = {P(0, 150, 2), P(4000, 50, 9)};
+  sim.engine().inject({sim::FaultKind::Nak, "BDW", 0, 3});
+  ASSERT_EQ(0, KurvenSenden(kSpeicherKurven));
+  sim.engine().clearFaults();
+  const auto& felder = device::AktuelleFehlerfelder();
+  EXPECT_TRUE(felder.led);
+  EXPECT_EQ(402127, felder.nummer);
+  EXPECT_EQ("Errormessage (NAK) received from device", felder.text);
+  EXPECT_EQ((std::vector<int>{14, 29}), op.progressValues);
+  EXPECT_EQ(0, op.progressOpenCount);
+  const auto geraet = sim.engine().device('1');
+  const auto erwartet = Bild();
+  EXPECT_EQ(Ausschnitt(erwartet, 4096, 4224), Ausschnitt(geraet.memory4, 4096, 4224));
+  EXPECT_EQ(0xFF, geraet.memory4[4224]);
+}
+
+TEST_F(PtyTransfer, FaultWhileReadingLeavesTheCurves) {
+  gKurven.Kurven[0].Punkte = {P(0, 150, 2), P(4000, 50, 9)};
+  ASSERT_EQ(0, KurvenSenden(kSpeicherKurven));
+  gKurven.Kurven[0].Punkte = {P(1, 2, 3)};
+  gKurven.Zyklen[0] = 77;
+  // The header read is the first BDR frame; the fourth frame is the image's third block.
+  sim.engine().inject({sim::FaultKind::WrongChecksum, "BDR", 0, 4});
+  ASSERT_EQ(0, KurvenLesen(kSpeicherKurven));
+  sim.engine().clearFaults();
+  EXPECT_EQ(406114, device::AktuelleFehlerfelder().nummer);
+  EXPECT_TRUE(Gleich({P(1, 2, 3)}, gKurven.Kurven[0].Punkte));
+  EXPECT_EQ(77, gKurven.Zyklen[0]);
+  EXPECT_EQ(0, op.progressOpenCount);
+}
+
+TEST_F(PtyTransfer, NakOnTheHeaderReadLeavesTheCurves) {
+  gKurven.Kurven[0].Punkte = {P(1, 2, 3)};
+  sim.engine().inject({sim::FaultKind::Nak, "BDR"});
+  ASSERT_EQ(0, KurvenLesen(kSpeicherKurven));
+  EXPECT_EQ(402099, device::AktuelleFehlerfelder().nummer);
+  EXPECT_TRUE(Gleich({P(1, 2, 3)}, gKurven.Kurven[0].Punkte));
+  EXPECT_TRUE(op.progressTitles.empty());
+}
+
+// ---- Without an open port ----
+
+class OhnePort : public ModellTest {};
+
+TEST_F(OhnePort, WriteAndReadReportTheClosedPort) {
+  gKurven.Kurven[0].Punkte = {P(1, 2, 3)};
+  EXPECT_EQ(0, KurvenSenden(kSpeicherKurven));
+  EXPECT_EQ(122430, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ("COM-port not open", device::AktuelleFehlerfelder().text);
+  EXPECT_EQ(0, KurvenLesen(kSpeicherKurven));
+  EXPECT_EQ(122431, device::AktuelleFehlerfelder().nummer);
+  EXPECT_TRUE(Gleich({P(1, 2, 3)}, gKurven.Kurven[0].Punkte));
+  EXPECT_TRUE(op.progressTitles.empty());
+  std::uint8_t puffer[4] = {};
+  EXPECT_EQ(-122431, SpeicherBlockweiseLesen(4096, 4, puffer, true, 4));
+  EXPECT_EQ(-122430, SpeicherBlockweiseSchreiben(puffer, 0, 4, 4));
+}
+
+// ---- The same engine without the line: long transfers and crafted memory ----
+
+class SpeicherTransfer : public ModellTest {
+ protected:
+  void SetUp() override {
+    ModellTest::SetUp();
+    device::sgComPort.offen = sim.port();
+    gKurven.Kurven[0].Punkte = {P(2, 2, 2)};
+    gKurven.Zyklen[0] = 5;
+  }
+  // Puts an image into the device's curve memory with the given last address and a
+  // correct checksum unless told otherwise.
+  void Geraetebild(std::vector<std::uint8_t> proben, int letzte, int pruefsummeDazu = 0) {
+    sim.engine().withDevice('1', [&](sim::Device& d) {
+      std::fill(d.memory4.begin(), d.memory4.end(), 0);
+      d.memory4[4098] = static_cast<std::uint8_t>(letzte >> 8);
+      d.memory4[4099] = static_cast<std::uint8_t>(letzte & 0xFF);
+      d.memory4[4122] = 1;
+      std::copy(proben.begin(), proben.end(), d.memory4.begin() + 4128);
+      const int summe =
+          (Kurvenpruefsumme(d.memory4.data(), 4098, letzte) + pruefsummeDazu) & 0xFFFF;
+      d.memory4[4096] = static_cast<std::uint8_t>(summe >> 8);
+      d.memory4[4097] = static_cast<std::uint8_t>(summe & 0xFF);
+      return 0;
+    });
+  }
+  void ErwarteUnveraendert() {
+    EXPECT_TRUE(Gleich({P(2, 2, 2)}, gKurven.Kurven[0].Punkte));
+    EXPECT_EQ(5, gKurven.Zyklen[0]);
+  }
+  testsupport::SimMemory sim;
+};
+
+TEST_F(SpeicherTransfer, FullMemoryImageRoundTrips) {
+  gKurven.Kurven[0].Punkte = {P(4095, 30000, 4), P(0, 704, 9)};
+  ASSERT_EQ(0, KurvenSenden(kSpeicherKurven));
+  EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);
+  const auto erwartet = Bild();
+  ASSERT_EQ(65536u, erwartet.size());
+  EXPECT_EQ(Ausschnitt(erwartet, 4096, 65536),
+            Ausschnitt(sim.engine().device('1').memory4, 4096, 65536));
+  EXPECT_EQ(960u, op.progressValues.size());
+  ASSERT_EQ(0, KurvenLesen(kSpeicherKurven));
+  EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);
+  ASSERT_EQ(30704, gKurven.Kurven[0].Punktanzahl());
+  EXPECT_TRUE(Gleich({P(4095, 1, 4)}, {gKurven.Kurven[0].Punkte[0]}));
+  EXPECT_TRUE(Gleich({P(0, 1, 9)}, {gKurven.Kurven[0].Punkte[30000]}));
+}
+
+TEST_F(SpeicherTransfer, EmptyImageIsReported) {
+  Geraetebild({}, 4127);
+  EXPECT_EQ(-1019472, KurvenLesen(kSpeicherKurven));
+  ErwarteUnveraendert();
+  Geraetebild({}, 0);
+  EXPECT_EQ(-1019472, KurvenLesen(kSpeicherKurven));
+  ErwarteUnveraendert();
+}
+
+TEST_F(SpeicherTransfer, ChecksumMismatchLeavesTheCurves) {
+  Geraetebild({0x30, 0x10, 0x30, 0x20}, 4131, 1);
+  EXPECT_EQ(0, KurvenLesen(kSpeicherKurven));
+  EXPECT_EQ(897407, device::AktuelleFehlerfelder().nummer);
+  ErwarteUnveraendert();
+}
+
+TEST_F(SpeicherTransfer, ErasedDeviceGivesAChecksumErrorNotCurves) {
+  sim.engine().withDevice('1', [](sim::Device& d) {
+    std::fill(d.memory4.begin(), d.memory4.end(), 0xFF);
+    return 0;
+  });
+  EXPECT_EQ(0, KurvenLesen(kSpeicherKurven));
+  EXPECT_EQ(897407, device::AktuelleFehlerfelder().nummer);
+  ErwarteUnveraendert();
+}
+
+TEST_F(SpeicherTransfer, BadSamplesInTheDeviceLeaveTheCurves) {
+  Geraetebild({0x30, 0x10, 0x90, 0x20}, 4131);
+  EXPECT_EQ(0, KurvenLesen(kSpeicherKurven));
+  EXPECT_EQ(1019418, device::AktuelleFehlerfelder().nummer);
+  ErwarteUnveraendert();
+  Geraetebild({0x30, 0x10, 0x30}, 4130);
+  EXPECT_EQ(0, KurvenLesen(kSpeicherKurven));
+  EXPECT_EQ(1019417, device::AktuelleFehlerfelder().nummer);
+  ErwarteUnveraendert();
+}
+
+TEST_F(SpeicherTransfer, CraftedImageDecodes) {
+  Geraetebild({0x30, 0x10, 0x8F, 0xFF}, 4131);
+  sim.engine().withDevice('1', [](sim::Device& d) {
+    d.memory4[4106] = 0x01;  // cycles 256, idle 4095 for curve 1
+    d.memory4[4114] = 0x0F;
+    d.memory4[4115] = 0xFF;
+    const int summe = Kurvenpruefsumme(d.memory4.data(), 4098, 4131);
+    d.memory4[4096] = static_cast<std::uint8_t>(summe >> 8);
+    d.memory4[4097] = static_cast<std::uint8_t>(summe & 0xFF);
+    return 0;
+  });
+  EXPECT_EQ(0, KurvenLesen(kSpeicherKurven));
+  EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);
+  EXPECT_TRUE(Gleich({P(16, 1, 4), P(4095, 1, 9)}, gKurven.Kurven[0].Punkte));
+  EXPECT_EQ(256, gKurven.Zyklen[0]);
+  EXPECT_EQ(4095, gKurven.Ruhezustand[0]);
+}
+
+TEST_F(SpeicherTransfer, SilentDeviceIsReported) {
+  sim.engine().inject({sim::FaultKind::Silence, "BDW"});
+  EXPECT_EQ(0, KurvenSenden(kSpeicherKurven));
+  EXPECT_EQ(403129, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(0, op.progressOpenCount);
+}
+
+}  // namespace
+}  // namespace transfertest

@@ -1,0 +1,54 @@
+// What the transfer tests share: a fresh model, English messages, a scripted operator and
+// the error fields cleared, plus helpers to put points and look at image bytes.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "config/Konfiguration.h"
+#include "curves/Kurvenmodell.h"
+#include "device/Fehler.h"
+#include "device/Verbindung.h"
+#include "support/ScriptedOperator.h"
+
+namespace transfertest {
+
+using curves::Kurvenpunkt;
+
+inline Kurvenpunkt P(int y, int laenge, int zeitbasis) {
+  return Kurvenpunkt{y, laenge, static_cast<std::int8_t>(zeitbasis), {0, 0, 0}};
+}
+
+inline int Wort(const std::vector<std::uint8_t>& b, int adresse) {
+  return b.at(adresse) * 256 + b.at(adresse + 1);
+}
+
+inline bool Gleich(const std::vector<Kurvenpunkt>& a, const std::vector<Kurvenpunkt>& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (a[i].Y != b[i].Y || a[i].Laenge != b[i].Laenge || a[i].Zeitbasis != b[i].Zeitbasis)
+      return false;
+  return true;
+}
+
+class ModellTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(0, curves::KurvenModellInitialisieren());
+    config::gKonfig = config::KonfigurationStandard();
+    device::ZOR_Fehlersprache(2);
+    device::ComFehlerSetzen(0);
+    device::sgComPort.offen = -1;
+    device::GeraeteadresseSetzen('1');
+  }
+  void TearDown() override {
+    device::sgComPort.offen = -1;
+    curves::KurvenModellFreigeben();
+  }
+
+  testsupport::ScriptedOperator op;
+};
+
+}  // namespace transfertest
