@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+
+#include "Kurvenfixture.h"
+#include "curves/Ansicht.h"
+
+namespace {
+
+using curves::gKurven;
+using curves::gSicht;
+
+class Zoom : public testsupport::Kurvenfixture {};
+class Zeichnung : public testsupport::Kurvenfixture {};
+
+TEST_F(Zoom, PlusFromStartWindow) {
+  curves::ZoomPlus();
+  EXPECT_EQ(gSicht.XStart, 1666.0);
+  EXPECT_EQ(gSicht.XEnde, 8333.0);
+}
+
+TEST_F(Zoom, PlusNeverBelowOneMicrosecond) {
+  gSicht = {100.0, 100.0};
+  curves::ZoomPlus();
+  EXPECT_EQ(gSicht.XStart, 100.0);
+  EXPECT_EQ(gSicht.XEnde, 100.0);
+}
+
+TEST_F(Zoom, MinusStopsAtZeroButNotAtCurveEnd) {
+  gSicht = {0.0, 9999.0};
+  curves::ZoomMinus();
+  EXPECT_EQ(gSicht.XStart, 0.0);
+  EXPECT_EQ(gSicht.XEnde, 14999.0);
+  gSicht = {6000.0, 7199.0};  // w 1200 -> 1800, s = 6000 - 300
+  curves::ZoomMinus();
+  EXPECT_EQ(gSicht.XStart, 5700.0);
+  EXPECT_EQ(gSicht.XEnde, 7499.0);
+  gSicht = {0.0, 0.0};  // w 1 -> 1.5: widened to 2
+  curves::ZoomMinus();
+  EXPECT_EQ(gSicht.XStart, 0.0);
+  EXPECT_EQ(gSicht.XEnde, 1.0);
+}
+
+TEST_F(Zoom, ToSelectionAndFull) {
+  EXPECT_FALSE(curves::ZoomAufMarkierung());  // inactive mark: nothing
+  EXPECT_EQ(gSicht.XEnde, 10000.0);
+  curves::gMarkierung = {3000.0, 2000.0, true};
+  EXPECT_FALSE(curves::ZoomAufMarkierung());
+  EXPECT_FALSE(curves::gMarkierung.Aktiv);
+  EXPECT_EQ(gSicht.XStart, 0.0);
+  curves::gMarkierung = {2000.0, 5000.0, true};
+  EXPECT_TRUE(curves::ZoomAufMarkierung());
+  EXPECT_EQ(gSicht.XStart, 2000.0);
+  EXPECT_EQ(gSicht.XEnde, 4999.0);
+  EXPECT_FALSE(curves::gMarkierung.Aktiv);
+  Setze({{0, 30, 1, {}}, {0, 1, 1, {}}});
+  curves::ZoomVoll();
+  EXPECT_EQ(gSicht.XStart, 0.0);
+  EXPECT_EQ(gSicht.XEnde, 30999.0);
+}
+
+TEST_F(Zoom, ScrollBarThumbAndPosition) {
+  Setze({{0, 100, 1, {}}});  // 100 000 µs
+  gSicht = {0.0, 9999.0};
+  auto b = curves::ScrollbarAnpassen();
+  EXPECT_EQ(b.Daumen, 10);
+  EXPECT_EQ(b.Position, 0);
+  gSicht = {45000.0, 54999.0};
+  b = curves::ScrollbarAnpassen();
+  EXPECT_EQ(b.Position, 50);  // 100 * 45000 / 90000
+  gSicht = {90000.0, 99999.0};
+  EXPECT_EQ(curves::ScrollbarAnpassen().Position, 100);
+  gSicht = {200000.0, 209999.0};  // past the end
+  EXPECT_EQ(curves::ScrollbarAnpassen().Position, 100);
+  gSicht = {0.0, 99.0};  // 0.1 %: at least 1
+  EXPECT_EQ(curves::ScrollbarAnpassen().Daumen, 1);
+  gSicht = {0.0, 99999.0};  // the whole curve: no division by zero
+  b = curves::ScrollbarAnpassen();
+  EXPECT_EQ(b.Daumen, 100);
+  EXPECT_EQ(b.Position, 0);
+  gSicht = {0.0, 299999.0};
+  b = curves::ScrollbarAnpassen();
+  EXPECT_EQ(b.Daumen, 100);
+  EXPECT_EQ(b.Position, 0);
+}
+
+TEST_F(Zoom, ScrollMovesOnlyAfterMovement) {
+  Setze({{0, 100, 1, {}}});
+  gSicht = {0.0, 9999.0};
+  EXPECT_FALSE(curves::ScrollbarLosgelassen(50, false));
+  EXPECT_EQ(gSicht.XStart, 0.0);
+  EXPECT_TRUE(curves::ScrollbarLosgelassen(50, true));
+  EXPECT_EQ(gSicht.XStart, 45000.0);
+  EXPECT_EQ(gSicht.XEnde, 54999.0);
+  gSicht = {0.0, 199999.0};  // wider than the curve: never before 0
+  curves::ScrollbarLosgelassen(70, true);
+  EXPECT_EQ(gSicht.XStart, 0.0);
+  EXPECT_EQ(gSicht.XEnde, 199999.0);
+}
+
+TEST_F(Zeichnung, StepsOfFourUnitLine) {
+  const auto z = curves::StufenZeichnen(0.0, 0.0, 4000.0, 100.0, 1);
+  EXPECT_EQ(z.Y, (std::vector<double>{0, 25, 50, 75}));
+  EXPECT_EQ(z.X, (std::vector<double>{1000, 2000, 3000, 4000}));
+  EXPECT_EQ(z.AnfangX0, 0.0);
+  EXPECT_EQ(z.AnfangX1, 1000.0);
+  EXPECT_EQ(z.AnfangY, 0.0);
+  EXPECT_EQ(z.EndeX, 4000.0);
+  EXPECT_EQ(z.EndeY0, 75.0);
+  EXPECT_EQ(z.EndeY1, 100.0);
+}
+
+TEST_F(Zeichnung, StepsRoundAndFall) {
+  const auto z = curves::StufenZeichnen(10000.0, 4095.0, 10750.0, 0.0, 9);
+  EXPECT_EQ(z.Y, (std::vector<double>{4095, 2730, 1365}));
+  EXPECT_EQ(z.X.back(), 10750.0);
+}
+
+TEST_F(Zeichnung, StepsRefuseBadInputAndFailedAllocation) {
+  EXPECT_TRUE(curves::StufenZeichnen(0.0, 0.0, 4000.0, 1.0, 0).Leer());
+  EXPECT_TRUE(curves::StufenZeichnen(4000.0, 0.0, 4000.0, 1.0, 1).Leer());
+  EXPECT_TRUE(curves::StufenZeichnen(0.0, 0.0, INFINITY, 1.0, 1).Leer());
+  EXPECT_TRUE(bediener.messages.empty());
+  curves::AllokationsfehlerAusloesen(1);
+  EXPECT_TRUE(curves::StufenZeichnen(0.0, 0.0, 4000.0, 100.0, 1).Leer());
+  EXPECT_EQ(bediener.lastMessageTitle(), "Error");
+  EXPECT_EQ(bediener.lastMessageText(), "Memory allocation failed");
+}
+
+TEST_F(Zeichnung, VisibleLines) {
+  // Lines end at 10000, 20000, 30000 and the closing line at 31000.
+  Setze({{0, 10, 1, {}}, {100, 10, 1, {}}, {200, 10, 1, {}}, {300, 1, 1, {}}});
+  auto l = curves::SichtbareGeraden(gKurven.Kurven[0], 10000.0, 19999.0);
+  ASSERT_EQ(l.size(), 2u);  // the line ending exactly at the start is drawn
+  EXPECT_EQ(l[0].Index, 0);
+  EXPECT_EQ(l[1].Index, 1);
+  l = curves::SichtbareGeraden(gKurven.Kurven[0], 10001.0, 20000.0);
+  ASSERT_EQ(l.size(), 2u);
+  EXPECT_EQ(l[0].Index, 1);
+  EXPECT_EQ(l[1].Index, 2);  // first line ending after 20000
+  l = curves::SichtbareGeraden(gKurven.Kurven[0], 25000.0, 90000.0);
+  ASSERT_EQ(l.size(), 2u);
+  EXPECT_TRUE(l[1].Schlusslinie);
+  EXPECT_EQ(l[1].X0, 30000.0);
+  EXPECT_EQ(l[1].X1, 31000.0);
+  EXPECT_EQ(l[1].Y1, 0.0);  // back to the first point
+  EXPECT_TRUE(curves::SichtbareGeraden(gKurven.Kurven[0], 31001.0, 40000.0).empty());
+  EXPECT_EQ(curves::AlleGeraden(gKurven.Kurven[0]).size(), 4u);
+}
+
+TEST_F(Zeichnung, DrawAndMovePreview) {
+  Setze({{0, 10, 1, {}}, {100, 10, 1, {}}, {200, 1, 1, {}}});
+  auto z = curves::ZeichenVorschau(26400.0, 300.4, 2);
+  EXPECT_EQ(z.X0, 20000.0);
+  EXPECT_EQ(z.Y0, 200.0);
+  EXPECT_EQ(z.X, 26000.0);
+  EXPECT_EQ(z.Y, 300.0);
+  z = curves::ZeichenVorschau(100.0, 300.0, 2);  // at least one unit
+  EXPECT_EQ(z.X, 22000.0);
+
+  auto v = curves::VerschiebeVorschau(1, 12300.0, 50.0);
+  EXPECT_EQ(v.X, 12000.0);
+  EXPECT_EQ(v.Y, 50.0);
+  EXPECT_TRUE(v.MitLinks && v.MitRechts);
+  EXPECT_EQ(v.LinksX, 0.0);
+  EXPECT_EQ(v.RechtsX, 20000.0);
+  EXPECT_EQ(v.RechtsY, 200.0);
+  v = curves::VerschiebeVorschau(0, 5000.0, 50.0);
+  EXPECT_EQ(v.X, 0.0);
+  EXPECT_FALSE(v.MitLinks);
+  v = curves::VerschiebeVorschau(2, 25000.0, 50.0);
+  EXPECT_FALSE(v.MitRechts);
+  EXPECT_EQ(v.X, 25000.0);
+}
+
+TEST_F(Zeichnung, TimeBaseMarkers) {
+  Setze({{0, 10, 1, {}}, {0, 2, 1, {}}, {0, 3, 4, {}}, {0, 1, 4, {}}, {0, 1, 9, {}}});
+  const auto m = curves::ZeitbasisMarken(gKurven.Kurven[0]);
+  ASSERT_EQ(m.size(), 3u);
+  EXPECT_EQ(m[0].X, 0.0);
+  EXPECT_EQ(m[0].Zeitbasis, 1);
+  EXPECT_FALSE(m[0].MitLinie);
+  EXPECT_EQ(m[1].X, 12000.0);
+  EXPECT_EQ(m[1].Zeitbasis, 4);
+  EXPECT_EQ(m[2].X, 52000.0);
+  EXPECT_EQ(m[2].Zeitbasis, 9);
+}
+
+TEST_F(Zeichnung, YAxisAndZoomFields) {
+  config::gKonfig.outskalamin[0] = -50.0;
+  config::gKonfig.outskalamax[0] = 50.0;
+  std::snprintf(config::gKonfig.outeinheit[0], 9, "bar");
+  gKurven.Ruhezustand[0] = 4095;
+  auto a = curves::YAchseSkalieren(0);
+  EXPECT_EQ(a.Versatz, -50.0);
+  EXPECT_NEAR(a.Verstaerkung, 100.0 / 4095, 1e-15);
+  EXPECT_EQ(a.Einheit, "bar");
+  EXPECT_EQ(a.RuhezustandBeschriftung, "inactive state [bar]");
+  EXPECT_NEAR(a.Ruhezustand, 50.0, 1e-12);
+  EXPECT_EQ(a.Min, 0);
+  EXPECT_EQ(a.Max, 4095);
+
+  EXPECT_TRUE(curves::YZoomSetzen(0.0, 100.0));  // 2047.5 -> 2047; above the top -> 4095
+  EXPECT_EQ(gKurven.YZoomMin[0], 2047);
+  EXPECT_EQ(gKurven.YZoomMax[0], 4095);
+  EXPECT_FALSE(curves::YZoomSetzen(10.0, 0.0));  // lower above upper: limits stay
+  EXPECT_FALSE(curves::YZoomSetzen(NAN, 0.0));
+  EXPECT_EQ(gKurven.YZoomMin[0], 2047);
+  a = curves::YAchseSkalieren(0);
+  EXPECT_NEAR(a.FeldMin, -0.0122, 1e-4);
+}
+
+}  // namespace
