@@ -44,6 +44,7 @@ struct QtSerialService::Offen {
   QSerialPort port;
   double timeout = 0.5;
   long baud = 9600;
+  bool pty = false;
 };
 
 QtSerialService::QtSerialService() = default;
@@ -105,6 +106,7 @@ int QtSerialService::OpenComConfig(int port, const std::string& /*deviceName*/, 
   (void)inputQueueSize;
   o->port.setReadBufferSize(0);
   o->port.clearError();
+  o->pty = pty;
   offen_[port] = std::move(o);
   return 0;
 }
@@ -186,6 +188,9 @@ int QtSerialService::FlushInQ(int port) {
 int QtSerialService::FlushOutQ(int port) {
   Offen* o = finde(port);
   if (!o) return -1;
+  // What a pseudo-terminal holds for its other end has been sent already (its output
+  // queue never reports it); discarding it would lose a frame the peer has not read yet.
+  if (o->pty && o->port.bytesToWrite() == 0) return 0;
   return o->port.clear(QSerialPort::Output) ? 0 : -2;
 }
 

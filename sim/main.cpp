@@ -1,0 +1,283 @@
+// wun2-sim: a simulated WUN-2 on a pseudo-terminal (or a serial device). Prints the path
+// to open as the first line of standard output and serves until SIGINT or SIGTERM.
+#include <signal.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "Engine.h"
+#include "PtyRunner.h"
+#include "device/Portnummern.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kHilfe = R"(usage: wun2-sim [options]
+
+Plays WUN-2 devices on a new pseudo-terminal and prints its path as the first line of
+standard output. Runs until SIGINT or SIGTERM.
+
+  --address CHARS       addresses to play, e.g. 138 (default 1)
+  --id A=TEXT           the ID text of address A (default "ZOR-MIV3AX WUN-2 V1.30")
+  --input A:N=VOLTS     input N (1..4) of address A reads VOLTS
+  --max-current A=V     parameter "max_current" of address A (default 10)
+  --compat A=V          parameter "compartibility_mode" of address A (default 0)
+  --speicherinhalt A=V  parameter "speicherinhalt" of address A (default 0)
+  --m1r-parameter       "#aM1R" answers "speicherinhalt" as a decimal (default: the
+                        mode register as "$HH")
+  --s1r-status          "#aS1R" answers status register 1 as "$HH" (default: the
+                        parameter "compartibility_mode" as a decimal)
+  --port N              register as port N: a link COM<N> in the port folder
+                        ($MIV3X_PORT_DIR, else $XDG_CONFIG_HOME/miv3x/ports, else
+                        ~/.config/miv3x/ports), removed at exit
+  --baud B              pace the line at B baud (10 bits per character)
+  --log FILE            write every frame received to FILE, one per line (- : stderr)
+  --device PATH         serve PATH (a serial port) instead of a new pseudo-terminal;
+                        its line is set to 7 data bits, odd parity, 1 stop bit at
+                        --baud (default 9600), and not paced further
+  --fault SPEC          inject a fault; SPEC is KIND[,key=value...]
+                        KIND: nak, can, silence, byte, garble, truncate, echo,
+                        checksum, delay
+                        keys: cmd=LETTERS (e.g. BDW; default every command),
+                        addr=A, every=N (every Nth matching frame; default only the
+                        next one), byte=C or byte=0xHH, pos=I (garble position,
+                        negative from the end), len=N (bytes truncated), ms=N (delay)
+  --help                this text
+
+Memory types 4 and 5 hold 64 KiB each, erased (FFh) at start.
+)";
+
+int fehler(const std::string& text) {
+  std::cerr << "wun2-sim: " << text << "\n";
+  return 2;
+}
+
+// "A=VALUE" -> address and value.
+bool adresseUndWert(const std::string& s, char* a, std::string* wert) {
+  if (s.size() < 3 || s[1] != '=') return false;
+  *a = s[0];
+  *wert = s.substr(2);
+  return true;
+}
+
+bool zahl(const std::string& s, double* v) {
+  char* ende = nullptr;
+  *v = std::strtod(s.c_str(), &ende);
+  return !s.empty() && ende && *ende == '\0';
+}
+
+std::optional<sim::Fault> fehlerbild(const std::string& spec) {
+  sim::Fault f;
+  std::vector<std::string> teile;
+  std::size_t p = 0;
+  for (;;) {
+    const std::size_t k = spec.find(',', p);
+    teile.push_back(spec.substr(p, k == std::string::npos ? std::string::npos : k - p));
+    if (k == std::string::npos) break;
+    p = k + 1;
+  }
+  const std::string& art = teile[0];
+  if (art == "nak")
+    f.kind = sim::FaultKind::Nak;
+  else if (art == "can")
+    f.kind = sim::FaultKind::Can;
+  else if (art == "silence")
+    f.kind = sim::FaultKind::Silence;
+  else if (art == "byte")
+    f.kind = sim::FaultKind::WrongByte;
+  else if (art == "garble")
+    f.kind = sim::FaultKind::Garble;
+  else if (art == "truncate")
+    f.kind = sim::FaultKind::Truncate;
+  else if (art == "echo")
+    f.kind = sim::FaultKind::WrongEcho;
+  else if (art == "checksum")
+    f.kind = sim::FaultKind::WrongChecksum;
+  else if (art == "delay")
+    f.kind = sim::FaultKind::Delay;
+  else
+    return std::nullopt;
+  for (std::size_t i = 1; i < teile.size(); ++i) {
+    const std::size_t eq = teile[i].find('=');
+    if (eq == std::string::npos) return std::nullopt;
+    const std::string key = teile[i].substr(0, eq);
+    const std::string val = teile[i].substr(eq + 1);
+    double v = 0;
+    if (key == "cmd") {
+      f.command = val;
+    } else if (key == "addr" && val.size() == 1) {
+      f.address = val[0];
+    } else if (key == "byte" && val.size() == 1) {
+      f.byte = static_cast<unsigned char>(val[0]);
+    } else if (key == "byte" && val.rfind("0x", 0) == 0 && val.size() > 2) {
+      char* e = nullptr;
+      const long b = std::strtol(val.c_str() + 2, &e, 16);
+      if (*e != '\0' || b < 0 || b > 255) return std::nullopt;
+      f.byte = static_cast<unsigned char>(b);
+    } else if ((key == "every" || key == "pos" || key == "len" || key == "ms") && zahl(val, &v)) {
+      const int n = static_cast<int>(v);
+      if (key == "every") f.everyNth = n;
+      if (key == "pos") f.position = n;
+      if (key == "len") f.length = n;
+      if (key == "ms") f.delayMs = n;
+    } else {
+      return std::nullopt;
+    }
+  }
+  return f;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string adressen = "1";
+  std::vector<std::pair<std::string, std::string>> einstellungen;
+  std::vector<sim::Fault> fehlerbilder;
+  int portNummer = 0;
+  long baud = 0;
+  std::string logDatei;
+  std::string geraet;
+  bool m1rParameter = false;
+  bool s1rStatus = false;
+
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    const auto wert = [&](std::string* out) {
+      if (i + 1 >= argc) return false;
+      *out = argv[++i];
+      return true;
+    };
+    std::string v;
+    if (a == "--help" || a == "-h") {
+      std::cout << kHilfe;
+      return 0;
+    } else if (a == "--m1r-parameter") {
+      m1rParameter = true;
+    } else if (a == "--s1r-status") {
+      s1rStatus = true;
+    } else if (!wert(&v)) {
+      return fehler("unknown option or missing value: " + a + " (see --help)");
+    } else if (a == "--address") {
+      adressen = v;
+    } else if (a == "--id" || a == "--input" || a == "--max-current" || a == "--compat" ||
+               a == "--speicherinhalt") {
+      einstellungen.emplace_back(a, v);
+    } else if (a == "--port") {
+      double n = 0;
+      if (!zahl(v, &n) || n < 1 || n > 256 || n != static_cast<int>(n))
+        return fehler("--port wants a number from 1 to 256: " + v);
+      portNummer = static_cast<int>(n);
+    } else if (a == "--baud") {
+      double b = 0;
+      if (!zahl(v, &b) || b < 50 || b > 4000000) return fehler("bad --baud: " + v);
+      baud = static_cast<long>(b);
+    } else if (a == "--log") {
+      logDatei = v;
+    } else if (a == "--device") {
+      geraet = v;
+    } else if (a == "--fault") {
+      const auto f = fehlerbild(v);
+      if (!f) return fehler("bad --fault: " + v + " (see --help)");
+      fehlerbilder.push_back(*f);
+    } else {
+      return fehler("unknown option: " + a + " (see --help)");
+    }
+  }
+  for (char c : adressen)
+    if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f')))
+      return fehler(std::string("not a device address: ") + c);
+  if (adressen.empty()) return fehler("--address wants at least one address");
+
+  sim::Engine engine(adressen);
+  for (const auto& [opt, v] : einstellungen) {
+    char adr = 0;
+    std::string rest;
+    if (opt == "--input") {
+      // A:N=VOLTS
+      double volt = 0;
+      if (v.size() < 5 || v[1] != ':' || v[2] < '1' || v[2] > '4' || v[3] != '=' ||
+          !zahl(v.substr(4), &volt) || !engine.plays(v[0]))
+        return fehler("bad --input: " + v);
+      engine.setInput(v[0], v[2] - '0', volt);
+      continue;
+    }
+    if (!adresseUndWert(v, &adr, &rest) || !engine.plays(adr))
+      return fehler("bad " + opt + " (address not played?): " + v);
+    double zahlwert = 0;
+    if (opt == "--id") {
+      engine.setId(adr, rest);
+    } else if (!zahl(rest, &zahlwert)) {
+      return fehler("bad " + opt + ": " + v);
+    } else {
+      engine.withDevice(adr, [&](sim::Device& d) {
+        if (opt == "--max-current") d.maxCurrent = zahlwert;
+        if (opt == "--compat") d.compartibilityMode = zahlwert;
+        if (opt == "--speicherinhalt") d.speicherinhalt = zahlwert;
+      });
+    }
+  }
+  for (char c : adressen)
+    engine.withDevice(c, [&](sim::Device& d) {
+      d.m1rAsSpeicherinhalt = m1rParameter;
+      d.s1rAsStatus = s1rStatus;
+    });
+  for (const auto& f : fehlerbilder) engine.inject(f);
+
+  std::ofstream logStrom;
+  if (logDatei == "-") {
+    engine.setLog(&std::cerr);
+  } else if (!logDatei.empty()) {
+    logStrom.open(logDatei, std::ios::app);
+    if (!logStrom) return fehler("cannot write the log " + logDatei);
+    engine.setLog(&logStrom);
+  }
+
+  // The runner's thread inherits this mask; the signals are taken with sigwait below.
+  sigset_t signale;
+  sigemptyset(&signale);
+  sigaddset(&signale, SIGINT);
+  sigaddset(&signale, SIGTERM);
+  pthread_sigmask(SIG_BLOCK, &signale, nullptr);
+
+  sim::PtyRunner runner(engine);
+  if (geraet.empty()) {
+    if (!runner.openPty()) return fehler(runner.error());
+    runner.setPacing(baud);
+  } else if (!runner.openDevice(geraet, baud > 0 ? baud : 9600)) {
+    return fehler(runner.error());
+  }
+
+  fs::path link;
+  if (portNummer > 0) {
+    const fs::path ordner = device::PortLinkOrdner();
+    std::error_code ec;
+    fs::create_directories(ordner, ec);
+    link = ordner / ("COM" + std::to_string(portNummer));
+    // An older link (a simulator that did not end cleanly) is replaced; anything else stays.
+    if (fs::exists(fs::symlink_status(link)) && !fs::is_symlink(fs::symlink_status(link)))
+      return fehler(link.string() + " exists and is not a link");
+    fs::remove(link, ec);
+    fs::create_symlink(runner.path(), link, ec);
+    if (ec) return fehler("cannot create " + link.string() + ": " + ec.message());
+  }
+
+  std::cout << runner.path() << std::endl;
+  if (!runner.start()) return fehler(runner.error());
+
+  int sig = 0;
+  sigwait(&signale, &sig);
+  runner.stop();
+  if (!link.empty()) {
+    std::error_code ec;
+    if (fs::read_symlink(link, ec) == fs::path(runner.path())) fs::remove(link, ec);
+  }
+  return 0;
+}
