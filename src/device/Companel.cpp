@@ -55,7 +55,7 @@ void CompanelAnzeigeBinden(std::function<void()> neu) {
 }
 
 void ComControlAusfuellen() {
-  std::vector<PortEintrag> liste;
+  std::vector<PortlistenEintrag> liste;
   std::vector<int> ports = portquelle ? portquelle() : std::vector<int>{};
   if (ports.empty()) liste.push_back({"n.a.", 0});
   for (int n : ports) {

@@ -17,7 +17,7 @@ struct IniStore;
 
 namespace device {
 
-struct PortEintrag {
+struct PortlistenEintrag {
   std::string label;  // "COM 3", or "n.a."
   int wert = 0;       // the port number, 0 for "n.a."
 };
@@ -32,7 +32,7 @@ inline constexpr std::uint32_t kLampeRot = 0xFF0000;
 
 // Everything the window shows that the logic changes.
 struct Companelzustand {
-  std::vector<PortEintrag> portliste;
+  std::vector<PortlistenEintrag> portliste;
   int portlistenwert = 0;             // value of the selected entry
   std::string idFeld;                 // IDSTRING
   std::string fortschritt;            // TEXT, the progress line

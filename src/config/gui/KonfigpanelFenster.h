@@ -1,0 +1,72 @@
+// The configuration window (KONFIGPNL): the scaling of the four outputs and inputs. The
+// fields reach gKonfig only through KonfigfelderInStrukturSpeichern, which runs when the
+// window is left, a configuration file is saved or the settings file is written.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+#include "config/Konfiguration.h"
+
+class QComboBox;
+class QLineEdit;
+
+namespace Ui {
+class KONFIGPNL;
+}
+
+namespace device::gui {
+class HilfeFilter;
+}
+
+namespace config::gui {
+
+class Zahlenfeld;
+
+class KonfigpanelFenster : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit KonfigpanelFenster(QWidget* parent = nullptr);
+  ~KonfigpanelFenster() override;
+
+  Ui::KONFIGPNL& ui() { return *ui_; }
+
+  // The window's fields from a record and into one (bound as the configuration core's
+  // window).
+  void felderZeigen(const Konfiguration& k);
+  void felderLesen(Konfiguration& k) const;
+
+  // Start-up: the unit fields take at most 8 characters, then the core's set-up.
+  int init();
+
+ private:
+  struct Zeile {
+    Zahlenfeld* min;
+    Zahlenfeld* max;
+    Zahlenfeld* skalaMin;
+    Zahlenfeld* skalaMax;
+    QLineEdit* einheit;
+  };
+
+  void verbinden();
+  void hilfetexteAnmelden();
+  // Leaving by the "Fenster" menu (the chosen window first) or by the button (the main
+  // window last).
+  void verlassen(int fenster, bool perKnopf);
+  void standardwerte();
+  void dateiLaden();
+  void dateiSpeichern();
+
+  std::unique_ptr<Ui::KONFIGPNL> ui_;
+  device::gui::HilfeFilter* hilfe_;
+  std::array<Zeile, 4> aus_{};
+  std::array<Zeile, 4> ein_{};
+};
+
+// Shows a full-scale voltage in a range selector; a value that is none of its entries
+// gets an entry of its own, so it survives until the operator chooses another.
+void BereichZeigen(QComboBox* bereich, double volt);
+double BereichLesen(const QComboBox* bereich);
+
+}  // namespace config::gui

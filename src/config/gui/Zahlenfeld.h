@@ -1,0 +1,20 @@
+// A numeric field that shows its value with as many decimals as it needs (up to 9) and
+// always with a decimal point, so values from files are neither rounded nor shown with
+// a locale's comma.
+#pragma once
+
+#include <QDoubleSpinBox>
+
+namespace config::gui {
+
+class Zahlenfeld : public QDoubleSpinBox {
+  Q_OBJECT
+ public:
+  explicit Zahlenfeld(QWidget* parent = nullptr);
+
+  QString textFromValue(double value) const override;
+  double valueFromText(const QString& text) const override;
+  QValidator::State validate(QString& text, int& pos) const override;
+};
+
+}  // namespace config::gui

@@ -1,0 +1,230 @@
+#include "device/gui/CompanelFenster.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+
+#include "device/Companel.h"
+#include "device/Direkthilfe.h"
+#include "device/Fehler.h"
+#include "device/Verbindung.h"
+#include "device/gui/CompanelHilfe.h"
+#include "device/gui/CompanelLampe.h"
+#include "device/gui/CompanelNavigation.h"
+#include "device/gui/CompanelSymbol.h"
+#include "ui_COMPNL.h"
+
+namespace device::gui {
+
+namespace {
+
+constexpr std::uint32_t kFehlerRot = 0xFF0000;
+
+QLabel* scanLampe(Ui::COMPNL& ui, int i) {
+  QLabel* lampen[8] = {ui.LED1, ui.LED2, ui.LED3, ui.LED4, ui.LED5, ui.LED6, ui.LED7, ui.LED8};
+  return lampen[i];
+}
+
+QLabel* bitLampe(Ui::COMPNL& ui, int i) {
+  QLabel* lampen[5] = {ui.LED_FEHLER0, ui.LED_FEHLER1, ui.LED_FEHLER2, ui.LED_FEHLER3,
+                       ui.LED_FEHLER4};
+  return lampen[i];
+}
+
+}  // namespace
+
+CompanelFenster::CompanelFenster(QWidget* parent)
+    : QMainWindow(parent), ui_(std::make_unique<Ui::COMPNL>()), hilfe_(new HilfeFilter(this)) {
+  ui_->setupUi(this);
+  setWindowFlags(Qt::Widget);
+  QFont f = ui_->TEXT->font();
+  f.setItalic(true);
+  ui_->TEXT->setFont(f);
+  ui_->ADRESSE->setCurrentIndex(0);
+  verbinden();
+  hilfetexteAnmelden();
+
+  CompanelAnzeigeBinden([this] {
+    anzeigen();
+    Verbindungssymbol::alleAktualisieren();
+    // Scan and ID read run inside one callback: show their progress at once.
+    repaint();
+  });
+  FehlerfelderBinden(FehlerfeldFenster::Com, [this](const Fehlerfelder& f) {
+    LampeSetzen(ui_->FEHLERLED, f.led, kFehlerRot);
+    ui_->FEHLERSTRING->setText(QString::fromStdString(f.text));
+    ui_->FEHLERSTRING->setCursorPosition(0);
+    ui_->FEHLERNR->setText(QString::number(f.nummer));
+  });
+  anzeigen();
+}
+
+CompanelFenster::~CompanelFenster() {
+  CompanelAnzeigeBinden({});
+  FehlerfelderBinden(FehlerfeldFenster::Com, {});
+}
+
+void CompanelFenster::verbinden() {
+  auto& u = *ui_;
+  // A press on the port list refills it before it opens (ports may have come or gone).
+  u.PORT->installEventFilter(this);
+  connect(u.PORT, &QComboBox::activated, this, [this](int index) {
+    if (gHilfeAktiv || index < 0) return;
+    PortlisteAuswaehlen(ui_->PORT->itemData(index).toInt());
+    PortSelectCommit();
+  });
+  connect(u.ADRESSE, &QComboBox::currentIndexChanged, this, [this](int index) {
+    if (imAnzeigen_ || index < 0) return;
+    GeraeteadresseSetzen(ui_->ADRESSE->itemText(index).at(0).toLatin1());
+  });
+  auto knopf = [this](QPushButton* b, auto aktion) {
+    connect(b, &QPushButton::clicked, this, [aktion] {
+      if (gHilfeAktiv) return;
+      aktion();
+    });
+  };
+  knopf(u.SCANN, [] { ComFehlerSetzen(GeraeteSuchen()); });
+  knopf(u.IDLESEN, [] { IDLesenMitAnzeige(); });
+  knopf(u.START, [] { ComFehlerSetzen(StartSenden()); });
+  knopf(u.STOPP, [] { ComFehlerSetzen(StoppSenden()); });
+  knopf(u.FEHLERABFRAGE, [] { Fehlerabfrage(); });
+  knopf(u.FEHLERHILFE, [] { FehlerbitsErklaeren(); });
+  auto eingang4 = [](bool ein) {
+    ComFehlerSetzen(0);
+    int fehler = StartStoppEingangSetzen(ein);
+    if (fehler != 0) ComFehlerSetzen(fehler);
+  };
+  knopf(u.STARTSTOPPEINGANGEIN, [eingang4] { eingang4(true); });
+  knopf(u.STARTSTOPPEINGANGAUS, [eingang4] { eingang4(false); });
+  knopf(u.ZURUECK, [] { FensterZeigen(Fenster::Haupt); });
+  connect(u.DIREKTHILFE, &QToolButton::toggled, this, [](bool an) { DirekthilfeSchalten(an); });
+
+  connect(u.actionExit, &QAction::triggered, this, [] {
+    if (!gHilfeAktiv) ProgrammendeAnfragen();
+  });
+  connect(u.actionMainWindow, &QAction::triggered, this, [this] { menuFenster(-1); });
+  connect(u.actionComSettings, &QAction::triggered, this,
+          [this] { menuFenster(static_cast<int>(Fenster::Com)); });
+  connect(u.actionConfiguration, &QAction::triggered, this,
+          [this] { menuFenster(static_cast<int>(Fenster::Konfig)); });
+  connect(u.actionDirect, &QAction::triggered, this,
+          [this] { menuFenster(static_cast<int>(Fenster::Direkt)); });
+  connect(u.actionCurves, &QAction::triggered, this,
+          [this] { menuFenster(static_cast<int>(Fenster::Kurven)); });
+  connect(u.actionCharacteristics, &QAction::triggered, this,
+          [this] { menuFenster(static_cast<int>(Fenster::Kennlinie)); });
+}
+
+void CompanelFenster::menuFenster(int fenster) {
+  if (gHilfeAktiv) return;
+  FensterZeigen(static_cast<Fenster>(fenster));
+}
+
+void CompanelFenster::hilfetexteAnmelden() {
+  auto& u = *ui_;
+  auto& h = *hilfe_;
+  h.anmelden(u.PORT, "The serial interface to which the WUN-2\nis connected.");
+  h.anmelden(u.ADRESSE, "The device address of the connected\nWUN-2 (normally 1).");
+  h.anmelden(u.SCANN,
+             "Searches the open serial interface for\nWUN-2 devices. The result is displayed "
+             "via LEDs.");
+  const QString led =
+      "The result of the last 'Scan' command for\ndevice address 1 to 8:\ngray: no device "
+      "found.\ngreen: WUN-2 found.\nred: device answer, but device is no WUN-2.";
+  for (int i = 0; i < 8; ++i) h.anmelden(scanLampe(u, i), led);
+  h.anmelden(u.IDLESEN, "Reads the device ID from the WUN-2.");
+  h.anmelden(u.IDSTRING,
+             "The device ID the WUN-2 used to respond\nto command 'Read ID' (contains device "
+             "ID\nand version number).");
+  for (QWidget* w : {static_cast<QWidget*>(u.FEHLERLED), static_cast<QWidget*>(u.FEHLERSTRING),
+                     static_cast<QWidget*>(u.FEHLERNR)})
+    h.anmelden(w, kHilfeFehleranzeige);
+  h.anmelden(u.START, "Sends the Start command to the WUN-2.");
+  h.anmelden(u.STOPP, "Sends the Stop command to the WUN-2.");
+  h.anmelden(u.FEHLERABFRAGE, "Requests the error bits of the WUN-2.");
+  const QString bits =
+      "The error bits indicate the error status\nof the WUN-2. They must be read from the "
+      "WUN-2\nusing 'Request error bits'.";
+  for (int i = 0; i < 4; ++i) h.anmelden(bitLampe(u, i), bits);
+  h.anmelden(bitLampe(u, 4), QString());
+  h.anmelden(u.FEHLERHILFE, "Displays the meaning of the active error bit.");
+  h.anmelden(u.STARTSTOPPEINGANGEIN,
+             "The WUN-2 is set in a way that the signal at\ninput 4 is interpreted as "
+             "Start/Stop signal\nthat is used to start/stop the curve generator or\n"
+             "characteristic controller.");
+  h.anmelden(u.STARTSTOPPEINGANGAUS,
+             "The WUN-2 is set in a way that input 4\nis used as normal analog input.");
+  h.anmelden(u.ZURUECK, QString());
+  h.anmelden(u.TEXT, QString());
+}
+
+bool CompanelFenster::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == ui_->PORT && event->type() == QEvent::MouseButtonPress && !gHilfeAktiv &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    PortSelectKlick();
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void CompanelFenster::anzeigen() {
+  imAnzeigen_ = true;
+  auto& u = *ui_;
+  const Companelzustand& z = Companel();
+
+  // Port list: refill only when the entries changed, so an open popup is not disturbed.
+  bool gleich = u.PORT->count() == static_cast<int>(z.portliste.size());
+  for (int i = 0; gleich && i < u.PORT->count(); ++i)
+    gleich = u.PORT->itemData(i).toInt() == z.portliste[i].wert &&
+             u.PORT->itemText(i).toStdString() == z.portliste[i].label;
+  {
+    QSignalBlocker sperre(u.PORT);
+    if (!gleich) {
+      u.PORT->clear();
+      for (const auto& e : z.portliste) u.PORT->addItem(QString::fromStdString(e.label), e.wert);
+    }
+    u.PORT->setCurrentIndex(u.PORT->findData(z.portlistenwert));
+  }
+  {
+    QSignalBlocker sperre(u.ADRESSE);
+    char adresse = Geraeteadresse();
+    int index = u.ADRESSE->findText(QString(QChar::fromLatin1(adresse)));
+    if (index < 0) {
+      // '&' (broadcast) may come from the settings file; show it as an extra entry.
+      u.ADRESSE->addItem(QString(QChar::fromLatin1(adresse)));
+      index = u.ADRESSE->count() - 1;
+    }
+    u.ADRESSE->setCurrentIndex(index);
+  }
+  u.IDSTRING->setText(QString::fromStdString(z.idFeld));
+  u.TEXT->setText(QString::fromStdString(z.fortschritt));
+  for (int i = 0; i < 8; ++i)
+    LampeSetzen(scanLampe(u, i), z.scanLampen[i].an, z.scanLampen[i].farbe);
+  for (int i = 0; i < 5; ++i)
+    LampeSetzen(bitLampe(u, i), z.fehlerbits[i], kFehlerRot, z.fehlerbitsGedimmt);
+  for (QWidget* w : {static_cast<QWidget*>(u.FEHLERABFRAGE), static_cast<QWidget*>(u.START),
+                     static_cast<QWidget*>(u.STARTSTOPPEINGANGEIN)})
+    w->setEnabled(!z.fehlerbitsGedimmt);
+  imAnzeigen_ = false;
+}
+
+int CompanelFenster::init() {
+  int fehler = CompanelInit();
+  auto& u = *ui_;
+  for (QWidget* w : std::initializer_list<QWidget*>{
+           u.DIREKTHILFE, u.STARTSTOPPEINGANGAUS, u.STARTSTOPPEINGANGEIN, u.START, u.STOPP,
+           u.FEHLERABFRAGE, u.LED_FEHLER0, u.LED_FEHLER1, u.LED_FEHLER2, u.LED_FEHLER3,
+           u.LED_FEHLER4, u.FEHLERHILFE})
+    w->hide();
+  u.STEUERUNG->hide();
+  u.menuWindows->removeAction(u.actionConfiguration);
+  u.menuWindows->removeAction(u.actionDirect);
+  u.menuWindows->removeAction(u.actionCharacteristics);
+  anzeigen();
+  return fehler;
+}
+
+void CompanelFenster::clear() {
+  CompanelClear();
+  Verbindungssymbol::alleAktualisieren();
+}
+
+}  // namespace device::gui

@@ -1,0 +1,48 @@
+// The COM settings window (COMPNL): shows the state of the COM logic (device/Companel.h)
+// and calls it from its callbacks.
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+namespace Ui {
+class COMPNL;
+}
+
+namespace device::gui {
+
+class HilfeFilter;
+
+class CompanelFenster : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit CompanelFenster(QWidget* parent = nullptr);
+  ~CompanelFenster() override;
+
+  Ui::COMPNL& ui() { return *ui_; }
+  HilfeFilter& hilfe() { return *hilfe_; }
+
+  // Start-up: CompanelInit, then the controls this build does not offer are hidden and
+  // "Configuration", "Direct in-/output" and "characteristics controller" leave the
+  // Windows menu.
+  int init();
+  // End: the port is closed.
+  void clear();
+
+  // Shows the present state of the COM logic.
+  void anzeigen();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void verbinden();
+  void hilfetexteAnmelden();
+  void menuFenster(int fenster);
+
+  std::unique_ptr<Ui::COMPNL> ui_;
+  HilfeFilter* hilfe_;
+  bool imAnzeigen_ = false;
+};
+
+}  // namespace device::gui

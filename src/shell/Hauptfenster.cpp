@@ -1,0 +1,94 @@
+#include "shell/Hauptfenster.h"
+
+#include <QCloseEvent>
+#include <QResizeEvent>
+
+#include "device/gui/CompanelHilfe.h"
+#include "ui_MAINPANEL.h"
+
+namespace shell {
+
+namespace {
+constexpr int kChildOben = 17;
+constexpr int kChildLinks = 1;
+}  // namespace
+
+Hauptfenster::Hauptfenster(QWidget* parent)
+    : QWidget(parent),
+      ui_(std::make_unique<Ui::MAINPANEL>()),
+      hilfe_(new device::gui::HilfeFilter(this)) {
+  ui_->setupUi(this);
+  QFont titel = ui_->TITEL->font();
+  titel.setPointSize(titel.pointSize() + 12);
+  titel.setBold(true);
+  ui_->TITEL->setFont(titel);
+}
+
+Hauptfenster::~Hauptfenster() = default;
+
+void Hauptfenster::ZeigeChildpanel(QWidget* panel) {
+  if (aktuell_ != nullptr) {
+    aktuell_->hide();
+    aktuell_ = nullptr;
+    MainbuttonsDimmen(false);
+  }
+  if (panel == nullptr) return;
+  MainbuttonsDimmen(true);
+  panel->move(kChildLinks, kChildOben);
+  aktuell_ = panel;
+  childGroesseAnpassen();
+  panel->show();
+  panel->raise();
+}
+
+void Hauptfenster::MainbuttonsDimmen(bool an) {
+  auto& u = *ui_;
+  for (QWidget* b : {u.COM, u.KONFIG, u.DIREKT, u.KURVEN, u.KENNLINIE, u.INFO, u.ENDE})
+    b->setEnabled(!an);
+}
+
+void Hauptfenster::PanelgroesseAendern(int init) {
+  if (init != 0) {
+    referenz_ = size();
+    return;
+  }
+  if (referenz_.isEmpty()) return;
+  const double w0 = referenz_.width();
+  const double h0 = referenz_.height();
+  const double rx = width() / w0;
+  const double ry = height() / h0;
+  double s;
+  QSize neu = size();
+  if (ry < rx) {
+    s = ry;
+    neu.setWidth(static_cast<int>(w0 * s + 0.5));
+  } else {
+    s = rx;
+    neu.setHeight(static_cast<int>(h0 * s + 0.5));
+  }
+  if (s < 1.0) neu = referenz_;
+  if (neu != size()) {
+    imAnpassen_ = true;
+    resize(neu);
+    imAnpassen_ = false;
+  }
+}
+
+void Hauptfenster::childGroesseAnpassen() {
+  if (aktuell_ == nullptr) return;
+  aktuell_->resize(width() - kChildLinks - 1, height() - kChildOben - 1);
+}
+
+void Hauptfenster::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (!imAnpassen_) PanelgroesseAendern(0);
+  childGroesseAnpassen();
+}
+
+void Hauptfenster::closeEvent(QCloseEvent* event) {
+  // The window stays; the shell quits the event loop when every editor agrees.
+  event->ignore();
+  if (schliessenAngefragt) schliessenAngefragt();
+}
+
+}  // namespace shell

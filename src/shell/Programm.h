@@ -1,0 +1,80 @@
+// The program's frame: loads the windows, reads the settings, initialises the windows,
+// runs the main window's buttons, and at the end writes the settings and clears the
+// windows. main() is start-up, the event loop and end around one Programm.
+#pragma once
+
+#include <QObject>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "shell/Fenstermodul.h"
+
+class QDialog;
+class QWidget;
+
+namespace Ui {
+class INFOPNL;
+}
+
+namespace shell {
+
+class Hauptfenster;
+
+inline constexpr const char* kVersion = "V 1.3";
+inline constexpr const char* kDatum = "12/2023";
+
+class Programm : public QObject {
+  Q_OBJECT
+ public:
+  explicit Programm(std::vector<Fenstermodul> module = StandardFenstermodule(),
+                    std::string einstellungsdatei = kEinstellungsdateiName());
+  ~Programm() override;
+
+  static std::string kEinstellungsdateiName();
+
+  // Start-up up to the event loop: windows loaded, English messages, info box texts,
+  // settings read (an error is shown and start-up goes on), windows initialised (an error
+  // is shown and ends start-up with -1), reference size recorded. 0 or -1.
+  int starten();
+  // The end after the event loop: settings written (an error is shown), windows cleared.
+  void beenden();
+
+  int InitialisierePanels();
+  void DeinitialisierePanels();
+
+  // Shows a child window inside the main window; Fenster::Haupt shows none. A window that
+  // this build does not have is not shown.
+  void ZeigeChildpanel(Fenster fenster);
+  void ZeigeInfopanel();
+  // Asks the save questions in turn; the first non-zero answer keeps the program running
+  // and is returned. All 0: the event loop is told to quit.
+  int ProgrammendeFallsAllesGespeichert();
+
+  Hauptfenster* hauptfenster() const { return haupt_; }
+  QWidget* panel(Fenster fenster) const;
+  QDialog* infopanel() const { return info_; }
+  // Ui of the info box (VERSION, DATUM, OK).
+  Ui::INFOPNL& infoUi() { return *infoUi_; }
+  Fenster aktuellesFenster() const { return aktuell_; }
+  bool endeAngefordert() const { return endeAngefordert_; }
+
+  // How the event loop is told to quit (a test may watch it).
+  std::function<void()> beendenLassen;
+
+ private:
+  void mainbuttonsVerbinden();
+  void mainbutton(Fenster fenster);
+
+  std::vector<Fenstermodul> module_;
+  std::string datei_;
+  Hauptfenster* haupt_ = nullptr;
+  QDialog* info_ = nullptr;
+  Ui::INFOPNL* infoUi_ = nullptr;
+  std::map<Fenster, QWidget*> panels_;
+  Fenster aktuell_ = Fenster::Haupt;
+  bool endeAngefordert_ = false;
+};
+
+}  // namespace shell
