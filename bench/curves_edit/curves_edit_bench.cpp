@@ -1,0 +1,74 @@
+// Editing steps on long curves of one-unit 1 ms lines: each step stores an undo snapshot
+// of the whole curve first, so its cost grows with the point count. Undo and redo exchange
+// arrays and should not grow.
+#include <benchmark/benchmark.h>
+
+#include "config/Konfiguration.h"
+#include "curves/BearbeitenGeraden.h"
+#include "curves/BearbeitenPunkte.h"
+#include "curves/Kurvenmodell.h"
+#include "curves/Rueckgaengig.h"
+
+namespace {
+
+// Curve 1 with n one-unit 1 ms lines; line n/2 gets two units so it can be divided.
+void Kurve(int n) {
+  config::KonfigurationStandardwerte();
+  curves::KurvenModellInitialisieren();
+  auto& p = curves::gKurven.Kurven[0].Punkte;
+  p.assign(n, curves::Kurvenpunkt{0, 1, 1, {0, 0, 0}});
+  for (int i = 0; i < n; ++i) p[i].Y = (i * 37) % 4096;
+  p[n / 2].Laenge = 2;
+  // Fill the ring so that snapshots reuse full-size slots, as in a long editing session.
+  for (int i = 0; i < curves::kHistorientiefe; ++i) curves::RueckgaengigSichern();
+}
+
+void PunktVerschieben(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  Kurve(n);
+  const int i = n / 3;
+  const double t = curves::PunktStartzeit(i);
+  int y = 0;
+  for (auto _ : state) {
+    y = (y + 1) % 4096;
+    benchmark::DoNotOptimize(curves::PunktVerschieben(i, t, y));
+  }
+  state.SetComplexityN(n);
+}
+
+// Divide, then undo it, so the curve stays the same size.
+void GeradeTeilenUndRueckgaengig(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  Kurve(n);
+  const double x = curves::PunktStartzeit(n / 2) + 1000.0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(curves::GeradeTeilen(x));
+    curves::Rueckgaengig();
+  }
+  state.SetComplexityN(n);
+}
+
+void RueckgaengigUndWiederherstellen(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  Kurve(n);
+  for (auto _ : state) {
+    curves::Rueckgaengig();
+    curves::Wiederherstellen();
+    benchmark::DoNotOptimize(curves::gKurven.Kurven[0].Punkte.data());
+  }
+  state.SetComplexityN(n);
+}
+
+void Snapshot(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  Kurve(n);
+  for (auto _ : state) curves::RueckgaengigSichern();
+  state.SetComplexityN(n);
+}
+
+}  // namespace
+
+BENCHMARK(PunktVerschieben)->Arg(3070)->Arg(30704)->Complexity(benchmark::oN);
+BENCHMARK(GeradeTeilenUndRueckgaengig)->Arg(3070)->Arg(30704)->Complexity(benchmark::oN);
+BENCHMARK(RueckgaengigUndWiederherstellen)->Arg(3070)->Arg(30704);
+BENCHMARK(Snapshot)->Arg(3070)->Arg(30704)->Complexity(benchmark::oN);
