@@ -71,28 +71,29 @@ int ParseInt(std::string_view text, std::int32_t& value) {
   return 1;
 }
 
-int ParseDouble(std::string_view text, double& value) {
-  text = Trim(text);
-  if (text.empty()) return 0;
-  std::string_view unsigned_part = text;
-  if (text[0] == '+' || text[0] == '-') unsigned_part.remove_prefix(1);
-  if (unsigned_part.size() == 3 && CompareNoCase(unsigned_part, "inf") == 0) {
-    value = text[0] == '-' ? -HUGE_VAL : HUGE_VAL;
+int ParseDouble(const std::string& text, double& value) {
+  const std::string_view trimmed = Trim(text);
+  if (trimmed.empty()) return 0;
+  std::string_view unsignedPart = trimmed;
+  if (trimmed[0] == '+' || trimmed[0] == '-') unsignedPart.remove_prefix(1);
+  if (unsignedPart.size() == 3 && CompareNoCase(unsignedPart, "inf") == 0) {
+    value = trimmed[0] == '-' ? -HUGE_VAL : HUGE_VAL;
     return 1;
   }
-  const std::string copy(text);  // strtod needs a terminated text
+  const char* begin = text.c_str();
   char* end = nullptr;
   double converted = 0;
   {
     ClassicNumbers classic;
     errno = 0;
-    converted = std::strtod(copy.c_str(), &end);
+    converted = std::strtod(begin, &end);
   }
   // A tiny number that comes out subnormal is still a number: DBL_MIN written with 16 digits
   // reads back just below it. Only overflow and underflow to zero count as range errors.
   const bool rangeError = errno == ERANGE && (converted == 0 || std::isinf(converted));
   value = converted;
-  if (rangeError || end != copy.c_str() + copy.size()) return kErrNotADouble;
+  const std::string_view rest(end, static_cast<std::size_t>(begin + text.size() - end));
+  if (rangeError || !IsBlankText(rest)) return kErrNotADouble;
   return 1;
 }
 

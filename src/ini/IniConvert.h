@@ -16,6 +16,6 @@ std::string FormatDouble(double value);
 // ParseInt leaves value untouched unless it returns 1.
 int ParseInt(std::string_view text, std::int32_t& value);
 // ParseDouble also stores the converted leading part when the text is not a whole number.
-int ParseDouble(std::string_view text, double& value);
+int ParseDouble(const std::string& text, double& value);
 
 }  // namespace ini

@@ -105,12 +105,8 @@ int Ini_GetInt(IniStore* store, const char* section, const char* tag, std::int32
 
 int Ini_GetDouble(IniStore* store, const char* section, const char* tag, double* value) {
   if (!store || !section || !tag || !value) return kErrMissingArgument;
-  try {
-    const IniItem* item = Find(store, section, tag);
-    return item ? ParseDouble(item->value, *value) : 0;
-  } catch (const std::bad_alloc&) {
-    return kErrNoMemory;
-  }
+  const IniItem* item = Find(store, section, tag);
+  return item ? ParseDouble(item->value, *value) : 0;
 }
 
 int Ini_GetRawStringIntoBuffer(IniStore* store, const char* section, const char* tag, char* buffer,
