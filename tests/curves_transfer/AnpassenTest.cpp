@@ -84,27 +84,6 @@ TEST_F(AnpassenTest, FailedCurrentReadStops) {
   EXPECT_EQ(0, skaliert);
 }
 
-TEST_F(AnpassenTest, BoundWindowGetsTheValueInItsField) {
-  double feld = 0.0;
-  int gelesen = 0;
-  config::Konfigfenster fenster;
-  fenster.felderZeigen = [](const config::Konfiguration&) {};
-  fenster.felderLesen = [&](config::Konfiguration& k) {
-    ++gelesen;
-    k.outskalamax[0] = feld;
-  };
-  fenster.skalaOutMaxSetzen = [&](int ausgang, double wert) {
-    if (ausgang == 0) feld = wert;
-  };
-  config::KonfigfensterBinden(fenster);
-  Geraet(0, 8);
-  AusgangEinsAnpassen();
-  config::KonfigfensterLoesen();
-  EXPECT_DOUBLE_EQ(8.19, feld);
-  EXPECT_DOUBLE_EQ(8.19, config::gKonfig.outskalamax[0]);
-  EXPECT_GE(gelesen, 1);
-}
-
 TEST(AnpassenOhnePort, ReportsTheClosedPortAndChangesNothing) {
   device::sgComPort.offen = -1;
   config::gKonfig.outskalamax[0] = 10.0;

@@ -246,24 +246,6 @@ TEST_F(SpeicherTransfer, BadSamplesInTheDeviceLeaveTheCurves) {
   ErwarteUnveraendert();
 }
 
-TEST_F(SpeicherTransfer, CraftedImageDecodes) {
-  Geraetebild({0x30, 0x10, 0x8F, 0xFF}, 4131);
-  sim.engine().withDevice('1', [](sim::Device& d) {
-    d.memory4[4106] = 0x01;  // cycles 256, idle 4095 for curve 1
-    d.memory4[4114] = 0x0F;
-    d.memory4[4115] = 0xFF;
-    const int summe = Kurvenpruefsumme(d.memory4.data(), 4098, 4131);
-    d.memory4[4096] = static_cast<std::uint8_t>(summe >> 8);
-    d.memory4[4097] = static_cast<std::uint8_t>(summe & 0xFF);
-    return 0;
-  });
-  EXPECT_EQ(0, KurvenLesen(kSpeicherKurven));
-  EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);
-  EXPECT_TRUE(Gleich({P(16, 1, 4), P(4095, 1, 9)}, gKurven.Kurven[0].Punkte));
-  EXPECT_EQ(256, gKurven.Zyklen[0]);
-  EXPECT_EQ(4095, gKurven.Ruhezustand[0]);
-}
-
 TEST_F(SpeicherTransfer, SilentDeviceIsReported) {
   sim.engine().inject({sim::FaultKind::Silence, "BDW"});
   EXPECT_EQ(0, KurvenSenden(kSpeicherKurven));
