@@ -7,11 +7,7 @@
 
 namespace testsupport {
 
-namespace {
-
-// QSerialPort wants an application object for its notifiers; test programs without
-// windows have none.
-void sorgeFuerAnwendung() {
+void QtAnwendungSicherstellen() {
   if (QCoreApplication::instance()) return;
   static int argc = 1;
   static char name[] = "miv3x-tests";
@@ -20,11 +16,9 @@ void sorgeFuerAnwendung() {
   (void)app;
 }
 
-}  // namespace
-
 SimPort::SimPort(SimPortOptions options)
     : options_(std::move(options)), engine_(options_.addresses), runner_(engine_) {
-  sorgeFuerAnwendung();
+  QtAnwendungSicherstellen();
   for (const auto& [a, id] : options_.ids) engine_.setId(a, id);
   if (!runner_.openPty()) throw std::runtime_error("simulator: " + runner_.error());
   runner_.setPacing(options_.pacingBaud);

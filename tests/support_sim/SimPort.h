@@ -30,6 +30,10 @@
 
 namespace testsupport {
 
+// QSerialPort wants an application object for its notifiers; a test program without
+// windows gets a QCoreApplication here (once; nothing happens when one exists).
+void QtAnwendungSicherstellen();
+
 struct SimPortOptions {
   std::string addresses = "1";
   std::map<char, std::string> ids;

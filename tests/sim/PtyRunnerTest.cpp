@@ -1,0 +1,160 @@
+// The runner on real pseudo-terminals: plain POSIX clients, pacing, a served device path,
+// hang-ups and stopping.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <stdlib.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+
+#include "Engine.h"
+#include "PtyRunner.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using namespace std::chrono_literals;
+
+// A raw client end of a terminal line.
+class Klient {
+ public:
+  explicit Klient(const std::string& pfad) : fd_(::open(pfad.c_str(), O_RDWR | O_NOCTTY)) {
+    if (fd_ >= 0) roh(fd_);
+  }
+  explicit Klient(int fd) : fd_(fd) { roh(fd_); }
+  ~Klient() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  static void roh(int fd) {
+    termios t{};
+    tcgetattr(fd, &t);
+    cfmakeraw(&t);
+    tcsetattr(fd, TCSANOW, &t);
+  }
+  bool ok() const { return fd_ >= 0; }
+  void schreibe(const std::string& s) {
+    ASSERT_EQ(::write(fd_, s.data(), s.size()), (ssize_t)s.size());
+  }
+  // Reads until `n` bytes came or `frist` passed.
+  std::string lies(std::size_t n, std::chrono::milliseconds frist = 2000ms) {
+    std::string r;
+    const auto ende = Clock::now() + frist;
+    while (r.size() < n) {
+      const auto rest = std::chrono::duration_cast<std::chrono::milliseconds>(ende - Clock::now());
+      if (rest.count() <= 0) break;
+      pollfd p{fd_, POLLIN, 0};
+      if (::poll(&p, 1, static_cast<int>(rest.count())) <= 0) break;
+      char b[256];
+      const ssize_t k = ::read(fd_, b, std::min(sizeof b, n - r.size()));
+      if (k <= 0) break;
+      r.append(b, static_cast<std::size_t>(k));
+    }
+    return r;
+  }
+  int fd() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+const std::string kIdAntwort = "\x06#1ZOR-MIV3AX WUN-2 V1.30\r";
+
+TEST(PtyRunner, ServesAPlainTerminalClient) {
+  sim::Engine e;
+  sim::PtyRunner r(e);
+  ASSERT_TRUE(r.openPty()) << r.error();
+  EXPECT_EQ(r.path().rfind("/dev/pts/", 0), 0u);
+  ASSERT_TRUE(r.start());
+  Klient k(r.path());
+  ASSERT_TRUE(k.ok());
+  k.schreibe("#1IDR\r");
+  EXPECT_EQ(k.lies(kIdAntwort.size()), kIdAntwort);
+  k.schreibe("#2IDR\r#1DF1\r");
+  EXPECT_EQ(k.lies(1), "\x06");
+  EXPECT_TRUE(e.device('1').running);
+}
+
+TEST(PtyRunner, SurvivesTheClientClosingAndReopening) {
+  sim::Engine e;
+  sim::PtyRunner r(e);
+  ASSERT_TRUE(r.openPty());
+  ASSERT_TRUE(r.start());
+  for (int i = 0; i < 3; ++i) {
+    Klient k(r.path());
+    ASSERT_TRUE(k.ok());
+    k.schreibe("#1IDR\r");
+    EXPECT_EQ(k.lies(kIdAntwort.size()), kIdAntwort) << i;
+  }
+  EXPECT_TRUE(r.running());
+}
+
+TEST(PtyRunner, PacedLineTakesItsLineTime) {
+  sim::Engine e;
+  sim::PtyRunner r(e);
+  ASSERT_TRUE(r.openPty());
+  r.setPacing(4800);  // 2.083 ms per character
+  ASSERT_TRUE(r.start());
+  Klient k(r.path());
+  const auto t0 = Clock::now();
+  k.schreibe("#1IDR\r");
+  const std::string ack = k.lies(1);
+  const auto tAck = Clock::now() - t0;
+  const std::string rest = k.lies(kIdAntwort.size() - 1);
+  const auto tAlles = Clock::now() - t0;
+  EXPECT_EQ(ack + rest, kIdAntwort);
+  // 6 characters in, then the ACK: 7 character times before the ACK is there.
+  EXPECT_GE(tAck, 7 * 2083us);
+  // 6 characters in and 26 out.
+  EXPECT_EQ(kIdAntwort.size(), 26u);
+  EXPECT_GE(tAlles, 32 * 2083us);
+}
+
+TEST(PtyRunner, ServesADevicePathItIsGiven) {
+  // A second pseudo-terminal stands in for a serial port: the runner takes its slave,
+  // the test talks on the master.
+  const int master = posix_openpt(O_RDWR | O_NOCTTY);
+  ASSERT_GE(master, 0);
+  ASSERT_EQ(grantpt(master), 0);
+  ASSERT_EQ(unlockpt(master), 0);
+  const std::string slave = ptsname(master);
+  Klient k(master);
+  sim::Engine e("7");
+  sim::PtyRunner r(e);
+  ASSERT_TRUE(r.openDevice(slave, 9600)) << r.error();
+  EXPECT_EQ(r.path(), slave);
+  ASSERT_TRUE(r.start());
+  k.schreibe("#7V1R\r");
+  EXPECT_EQ(k.lies(12), "\x06#7V1R0.000\r");
+}
+
+TEST(PtyRunner, MissingDeviceIsAClearError) {
+  sim::Engine e;
+  sim::PtyRunner r(e);
+  EXPECT_FALSE(r.openDevice("/nonexistent/ttyX"));
+  EXPECT_NE(r.error().find("/nonexistent/ttyX"), std::string::npos);
+  EXPECT_FALSE(r.start());
+}
+
+TEST(PtyRunner, StopEndsAPendingDelayAtOnce) {
+  sim::Engine e;
+  sim::Fault f{sim::FaultKind::Delay, "IDR"};
+  f.delayMs = 20000;
+  e.inject(f);
+  sim::PtyRunner r(e);
+  ASSERT_TRUE(r.openPty());
+  ASSERT_TRUE(r.start());
+  Klient k(r.path());
+  k.schreibe("#1IDR\r");
+  while (e.frames().empty()) std::this_thread::sleep_for(1ms);
+  const auto t0 = Clock::now();
+  r.stop();
+  EXPECT_LT(Clock::now() - t0, 5s);
+  EXPECT_FALSE(r.running());
+  EXPECT_EQ(k.lies(1, 100ms), "");
+}
+
+}  // namespace
