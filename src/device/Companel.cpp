@@ -94,6 +94,9 @@ int ComPortOeffnen() {
     }
     ZORFYD1_Timeout(q, kLeseTimeout);
     sgComPort.lport = q;
+    // Closing dims the error-bit controls; a new connection makes them usable again
+    // (otherwise the query that undims them could never be pressed).
+    FehlerbitsDimmen(false);
   }
   sgComPort.offen = q;
   return 0;
