@@ -70,7 +70,8 @@ struct Kurvendaten {
   // Per-curve output settings.
   std::array<std::int32_t, kKurven> Zyklen{};       // 0 = repeat until stopped
   std::array<std::int32_t, kKurven> Ruhezustand{};  // raw idle-state value
-  std::array<double, kKurven> YRaster{};            // Y grid in the output's unit, 0 = none
+  std::array<double, kKurven> YRaster{};            // Y grid in the output's unit, 0 = none;
+                                                    // the window keeps it equal to its field
   std::array<std::int32_t, kKurven> YZoomMin{};
   std::array<std::int32_t, kKurven> YZoomMax{kRohMax, kRohMax, kRohMax, kRohMax};
 
