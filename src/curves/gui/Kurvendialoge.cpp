@@ -1,0 +1,148 @@
+#include "curves/gui/Kurvendialoge.h"
+
+#include <QDialog>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "curves/Kurvenmodell.h"
+#include "curves/gui/Kurvengrafik.h"
+#include "ui_KGERADEPNL.h"
+#include "ui_KOMM1PNL.h"
+#include "ui_KPUNKTPNL.h"
+
+namespace curves::gui {
+
+namespace {
+
+// A dialog without cancel: Escape and the close button leave it open, only OK ends it.
+class OhneAbbruch : public QDialog {
+ public:
+  using QDialog::QDialog;
+  void reject() override {}
+};
+
+template <class U>
+void ZeitfelderSetzen(U& u, const Zeitfelder& f) {
+  u.STUNDEN->setValue(f.Stunden);
+  u.MINUTEN->setValue(f.Minuten);
+  u.SEKUNDEN->setValue(f.Sekunden);
+  u.MILLISEKUNDEN->setValue(f.Millisekunden);
+}
+
+template <class U>
+Zeitfelder ZeitfelderLesen(U& u) {
+  return {u.STUNDEN->value(), u.MINUTEN->value(), u.SEKUNDEN->value(), u.MILLISEKUNDEN->value()};
+}
+
+}  // namespace
+
+QString KommentarVorschau(const std::string& kommentar) {
+  return QString::fromLatin1(kommentar.substr(0, kVorschauZeichen));
+}
+
+std::string KommentarAusText(const QString& text) {
+  return text.left(kKommentarZeichen).toLatin1().toStdString();
+}
+
+Kurvendialoge::Kurvendialoge(QWidget* fenster, Kurvengrafik& grafik)
+    : fenster_(fenster),
+      grafik_(grafik),
+      punkt_(new OhneAbbruch(fenster)),
+      gerade_(new OhneAbbruch(fenster)),
+      kommentar_(new OhneAbbruch(fenster)),
+      punktUi_(new Ui::KPUNKTPNL),
+      geradeUi_(new Ui::KGERADEPNL),
+      kommentarUi_(new Ui::KOMM1PNL) {
+  punktUi_->setupUi(punkt_);
+  geradeUi_->setupUi(gerade_);
+  kommentarUi_->setupUi(kommentar_);
+  for (auto [d, ok] : {std::pair{punkt_, punktUi_->OK}, std::pair{gerade_, geradeUi_->OK},
+                       std::pair{kommentar_, kommentarUi_->OK}}) {
+    d->setModal(true);
+    ok->setDefault(true);
+    QObject::connect(ok, &QPushButton::clicked, d, &QDialog::accept);
+  }
+  // The text box takes at most 999 characters.
+  auto* text = kommentarUi_->TEXT;
+  QObject::connect(text, &QPlainTextEdit::textChanged, text, [text] {
+    const QString inhalt = text->toPlainText();
+    if (inhalt.size() <= kKommentarZeichen) return;
+    QTextCursor c = text->textCursor();
+    const int pos = std::min<int>(c.position(), kKommentarZeichen);
+    text->setPlainText(inhalt.left(kKommentarZeichen));
+    c = text->textCursor();
+    c.setPosition(pos);
+    text->setTextCursor(c);
+  });
+}
+
+Kurvendialoge::~Kurvendialoge() = default;
+
+void Kurvendialoge::AnMausPlatzieren(QDialog* d) {
+  QWidget* graph = grafik_.Graph();
+  const QPoint oben = graph->mapToGlobal(QPoint(maus_.x(), maus_.y() + 20));
+  d->move(oben);
+}
+
+Punktfelder Kurvendialoge::Punktdialog(int punktIndex, const Punktfelder& felder,
+                                       const std::string& yEinheit) {
+  auto& u = *punktUi_;
+  const Kurve& k = AktuelleKurveDaten();
+  const bool gueltig = punktIndex >= 0 && punktIndex < k.Punktanzahl();
+  if (gueltig) grafik_.PunktHervorheben(true, PunktStartzeit(punktIndex), k.Punkte[punktIndex].Y);
+  punkt_->setWindowTitle(QString("Point %1").arg(punktIndex + 1));
+  u.LABEL_YWERT->setText(QString::fromStdString(yEinheit));
+  ZeitfelderSetzen(u, felder.Zeit);
+  u.YWERT->setValue(felder.Y);
+  AnMausPlatzieren(punkt_);
+  punkt_->exec();
+  Punktfelder neu{ZeitfelderLesen(u), u.YWERT->value()};
+  punkt_->hide();
+  grafik_.PunktHervorheben(false);
+  return neu;
+}
+
+Zeitfelder Kurvendialoge::Geradendialog(int linienIndex, const Zeitfelder& felder) {
+  auto& u = *geradeUi_;
+  const Kurve& k = AktuelleKurveDaten();
+  if (linienIndex >= 0 && linienIndex + 1 < k.Punktanzahl())
+    grafik_.GeradeHervorheben(true, PunktStartzeit(linienIndex), k.Punkte[linienIndex].Y,
+                              PunktStartzeit(linienIndex + 1), k.Punkte[linienIndex + 1].Y);
+  gerade_->setWindowTitle(QString("Straight line %1").arg(linienIndex + 1));
+  ZeitfelderSetzen(u, felder);
+  AnMausPlatzieren(gerade_);
+  gerade_->exec();
+  Zeitfelder neu = ZeitfelderLesen(u);
+  gerade_->hide();
+  grafik_.GeradeHervorheben(false);
+  return neu;
+}
+
+int Kurvendialoge::ZeitbasisMenue(int aktuellerCode) {
+  QMenu menue(fenster_);
+  menue.setTitle("Timebase");
+  menue.addSection("Timebase");
+  for (int code : kZeitbasisListe) {
+    QAction* a = menue.addAction(QString::fromLatin1(ZeitbasisName(code)));
+    a->setData(code);
+    a->setCheckable(true);
+    a->setChecked(code == aktuellerCode);
+  }
+  offenesMenue_ = &menue;
+  QAction* gewaehlt = menue.exec(grafik_.Graph()->mapToGlobal(QPoint(maus_.x() - 40, maus_.y())));
+  offenesMenue_ = nullptr;
+  return gewaehlt ? gewaehlt->data().toInt() : 0;
+}
+
+std::string Kurvendialoge::Kommentardialog(int kurve, const std::string& kommentar) {
+  auto& u = *kommentarUi_;
+  kommentar_->setWindowTitle(QString("Comment - curve %1").arg(kurve + 1));
+  u.TEXT->setPlainText(QString::fromLatin1(kommentar));
+  kommentar_->exec();
+  std::string neu = KommentarAusText(u.TEXT->toPlainText());
+  kommentar_->hide();
+  return neu;
+}
+
+}  // namespace curves::gui

@@ -1,0 +1,74 @@
+// The point dialog (KPUNKTPNL), the line dialog (KGERADEPNL), the time-base pop-up menu and
+// the comment dialog (KOMM1PNL) of the curve window. The dialogs open at the mouse, have
+// no cancel and mark their point or line in the graph while they are shown.
+#pragma once
+
+#include <QPoint>
+#include <QString>
+#include <memory>
+
+#include "curves/Editordialoge.h"
+
+class QDialog;
+class QMenu;
+class QWidget;
+namespace Ui {
+class KPUNKTPNL;
+class KGERADEPNL;
+class KOMM1PNL;
+}  // namespace Ui
+
+namespace curves::gui {
+
+class Kurvengrafik;
+
+inline constexpr int kKommentarZeichen = 999;
+inline constexpr int kVorschauZeichen = 30;
+
+class Kurvendialoge : public Editordialoge {
+ public:
+  Kurvendialoge(QWidget* fenster, Kurvengrafik& grafik);
+  ~Kurvendialoge() override;
+
+  // The mouse position in the large graph's pixels, where the dialogs and the menu open.
+  void MausSetzen(QPoint maus) { maus_ = maus; }
+
+  Punktfelder Punktdialog(int punktIndex, const Punktfelder& felder,
+                          const std::string& yEinheit) override;
+  Zeitfelder Geradendialog(int linienIndex, const Zeitfelder& felder) override;
+  int ZeitbasisMenue(int aktuellerCode) override;
+
+  // The comment of curve `kurve` (0..3) edited in KOMM1PNL; returns the new text (at most
+  // 999 characters, lines joined with a line feed).
+  std::string Kommentardialog(int kurve, const std::string& kommentar);
+
+  QDialog* Punktfenster() const { return punkt_; }
+  QDialog* Geradenfenster() const { return gerade_; }
+  QDialog* Kommentarfenster() const { return kommentar_; }
+  Ui::KPUNKTPNL& PunktUi() { return *punktUi_; }
+  Ui::KGERADEPNL& GeradeUi() { return *geradeUi_; }
+  Ui::KOMM1PNL& KommentarUi() { return *kommentarUi_; }
+  // The menu while it is open (for tests), else nullptr.
+  QMenu* OffenesMenue() const { return offenesMenue_; }
+
+ private:
+  void AnMausPlatzieren(QDialog* d);
+
+  QWidget* fenster_;
+  Kurvengrafik& grafik_;
+  QPoint maus_;
+  QDialog* punkt_;
+  QDialog* gerade_;
+  QDialog* kommentar_;
+  std::unique_ptr<Ui::KPUNKTPNL> punktUi_;
+  std::unique_ptr<Ui::KGERADEPNL> geradeUi_;
+  std::unique_ptr<Ui::KOMM1PNL> kommentarUi_;
+  QMenu* offenesMenue_ = nullptr;
+};
+
+// The first 30 characters of a comment, as the preview field shows it.
+QString KommentarVorschau(const std::string& kommentar);
+// The text box's content as a stored comment: at most 999 characters, one byte each.
+std::string KommentarAusText(const QString& text);
+
+}  // namespace curves::gui

@@ -1,0 +1,152 @@
+// The curve editor window (KURVENPNL): the large graph with its mouse tools, the overview,
+// the scroll bar, the menu bar and toolbar sharing one action per command, the coordinate
+// and setting fields, the comment, the device buttons and the error fields.
+#pragma once
+
+#include <QMainWindow>
+#include <QPoint>
+#include <array>
+#include <memory>
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QMouseEvent;
+class QToolBar;
+namespace Ui {
+class KURVENPNL;
+}
+namespace device::gui {
+class HilfeFilter;
+}
+
+namespace curves::gui {
+
+class Kurvendialoge;
+class Kurvengrafik;
+
+// The nine tools of the edit menu, in menu order.
+enum class Werkzeug {
+  Keins = -1,
+  Markieren = 0,
+  Zeichnen,
+  Verschieben,
+  Punktdialog,
+  Koordinaten,
+  PunktLoeschen,
+  Teilen,
+  Zeitbasis,
+  Laenge
+};
+
+// Every command of the menus and the toolbar.
+struct Kurvenaktionen {
+  QAction *Neu, *Oeffnen, *Anhaengen, *Speichern, *SpeichernUnter, *Importieren, *Exportieren,
+      *Beenden;
+  QAction *Ausschneiden, *Kopieren, *Einfuegen, *Loeschen, *AllesMarkieren, *Rueckgaengig,
+      *Wiederherstellen;
+  // Undo and Redo in the toolbar: dimmed apart from the menu items after a curve change.
+  QAction *RueckgaengigKnopf, *WiederherstellenKnopf;
+  std::array<QAction*, 9> Werkzeuge;
+  QAction *ZoomPlus, *ZoomMinus, *ZoomMarkierung, *ZoomVoll;
+  // Display types in the view menu (Lines + Steps, Lines, Steps) and the inactive toolbar
+  // radio buttons that follow them.
+  std::array<QAction*, 3> Darstellung, DarstellungKnopf;
+  std::array<QAction*, 4> KurveWaehlen, Hintergrund;
+  QAction *Hauptfenster, *ComFenster, *Kurvenfenster;
+  QAction* Direkthilfe;
+};
+
+class Kurvenpanel : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit Kurvenpanel(QWidget* parent = nullptr);
+  ~Kurvenpanel() override;
+
+  // Start: toolbar, set-up, the model, scroll bar and first drawing. 0, -653401 when the
+  // toolbar cannot be built, or the model's allocation code.
+  int KurvenpanelInit();
+  // End: markers removed, the model freed, the toolbar discarded.
+  void KurvenpanelClear();
+
+  // Full redraw with the fields that go with it (memory, cycles, idle state).
+  void KurvenpanelZeichnen();
+  // The Y axis, the idle-state label and the zoom fields for the current curve.
+  void Kurvenpanel_SkaliereYAchse();
+  void ScrollbarAnpassen();
+  // The coordinate fields for x µs and y raw.
+  void KoordinatenAnzeigen(double x, double y);
+
+  // The settings keys of the window ("kurven").
+  int Darstellung() const { return darstellung_; }
+  void DarstellungSetzen(int darstellung);
+  bool HintergrundGewaehlt(int kurve) const;
+  void HintergrundSetzen(int kurve, bool an);
+
+  // Commands, as the menus and buttons run them.
+  void KommentarBearbeiten();
+  void KurveWaehlen(int n);  // 1..4
+  void YZoomKurven_Callback();
+
+  Ui::KURVENPNL& Ui() { return *ui_; }
+  const Kurvenaktionen& Aktionen() const { return a_; }
+  QToolBar* Werkzeugleiste() const { return leiste_; }
+  QComboBox* Zeitbasisliste() const { return zeitbasisliste_; }
+  Kurvengrafik& Grafik() { return *grafik_; }
+  Kurvendialoge& Dialoge() { return *dialoge_; }
+  Werkzeug AktivesWerkzeug() const;
+  bool ZeitbasenZeigen() const { return zeitbasenZeigen_; }
+  // The time base code the toolbar list selects.
+  int ListenZeitbasis() const;
+
+ private:
+  void MenueAnlegen();
+  int WerkzeugleisteAnlegen();
+  void Einrichten();
+  void Verbinden();
+  void HilfetexteAnmelden();
+  QAction* Befehl(const QString& text, const char* hilfetext, std::function<void()> aktion);
+
+  void WerkzeugGewaehlt(QAction* aktion);
+  void DirekthilfeUmschalten();
+  void DarstellungGewaehlt(int darstellung);
+
+  void MausGedrueckt(QMouseEvent* e);
+  void MausBewegt(QMouseEvent* e);
+  void MausLosgelassen(QMouseEvent* e);
+  QPointF Cursor(QMouseEvent* e) const;
+  void Wertaenderung(double x, double y, bool erste);
+  void Commit(double x, double y);
+
+  void Dateibefehl(int (*befehl)(), bool ganzeKurve);
+  void Neu();
+  void Bearbeitungsbefehl(int (*befehl)(), bool markeAus);
+  void Zoom(void (*zoom)());
+  void Senden(int typ);
+  void Lesen(int typ);
+  void ScrollbarBewegt();
+  void ScrollbarLosgelassen();
+  void VorschauAnzeigen();
+
+  std::unique_ptr<::Ui::KURVENPNL> ui_;
+  std::unique_ptr<Kurvengrafik> grafik_;
+  std::unique_ptr<Kurvendialoge> dialoge_;
+  device::gui::HilfeFilter* hilfe_;
+  Kurvenaktionen a_{};
+  QActionGroup* werkzeuge_ = nullptr;
+  QAction* letztesWerkzeug_ = nullptr;
+  QToolBar* leiste_ = nullptr;
+  QComboBox* zeitbasisliste_ = nullptr;
+  std::array<bool, 4> hintergrund_{};
+
+  int darstellung_ = 3;
+  bool zeitbasenZeigen_ = false;
+  bool erstesDruecken_ = true;  // Select tool: the next drag starts a new mark
+  bool frischerZug_ = true;     // Move tool: the next drag picks a point
+  int gewaehlterPunkt_ = 0;
+  bool mausGedrueckt_ = false;
+  bool scrollbarBewegt_ = false;
+  bool imAnzeigen_ = false;  // fields being filled by the program, not the operator
+};
+
+}  // namespace curves::gui
