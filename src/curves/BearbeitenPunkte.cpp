@@ -45,7 +45,7 @@ int PunktAnhaengen(double x, double y, int code) {
     Fehlermeldung("Straight line too long!\nUse bigger timebase.");
     return 0;
   }
-  const int laenge = std::max(static_cast<int>(Runden(f)), 1);
+  const auto laenge = static_cast<std::int32_t>(std::max(Runden(f), 1.0));
   RueckgaengigSichern();
   if (const int fehler = PunkteAllokieren(gKurven.AktuelleKurve, n + 1)) {
     device::ZOR_Fehlerpopup(fehler);

@@ -38,6 +38,8 @@ TEST_F(Zeichnen, ClickLeftOfLastPointAppendsOneUnitLater) {
   EXPECT_EQ(Punkte()[1].Laenge, 1);
   EXPECT_EQ(Punkte()[1].Zeitbasis, 2);
   EXPECT_EQ(curves::PunktStartzeit(2), 22000.0);
+  EXPECT_EQ(curves::PunktAnhaengen(-1e300, 50.0, 1), 1);  // far left: still one unit
+  EXPECT_EQ(Punkte()[2].Laenge, 1);
 }
 
 TEST_F(Zeichnen, ValueSnapsToYGridAndLimits) {
