@@ -169,7 +169,9 @@ int GeraeteSuchen() {
     Aktualisieren();
     char id[64] = {};
     Lampe& lampe = zustand.scanLampen[i];
-    if (ZORFYD1_IDLesen(sgComPort.offen, adresse, id) != 0) {
+    const bool geantwortet = ZORFYD1_IDLesen(sgComPort.offen, adresse, id) == 0;
+    zustand.scanIds[i] = geantwortet ? id : "";
+    if (!geantwortet) {
       lampe.an = false;
     } else if (std::strncmp(id, kWun2Kennung, std::strlen(kWun2Kennung)) == 0) {
       lampe = {true, kLampeGruen};

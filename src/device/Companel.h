@@ -40,6 +40,8 @@ struct Companelzustand {
   std::array<bool, 5> fehlerbits{};   // LED_FEHLER0..LED_FEHLER4
   bool fehlerbitsGedimmt = false;     // FEHLERABFRAGE, START, STARTSTOPPEINGANGEIN, lamps
   int verbindungssymbol = -1;         // PICTURERING: -1 not connected, 0 above 8, 1..8
+  // The ID each address answered in the last scan, "" where none did.
+  std::array<std::string, 8> scanIds{};
 };
 
 // The value the port list selects after a refill; starts at 1.

@@ -1,0 +1,173 @@
+#include "Aufruf.h"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace cli {
+namespace {
+
+struct Befehlsform {
+  const char* name;
+  std::size_t dateien;
+  bool portNoetig;
+  std::vector<std::string> optionen;
+};
+
+const std::vector<Befehlsform>& Befehlsformen() {
+  static const std::vector<Befehlsform> formen = {
+      {"ports", 0, false, {}},
+      {"id", 0, true, {"--port", "--address"}},
+      {"scan", 0, true, {"--port"}},
+      {"send", 1, true, {"--port", "--address", "--dither"}},
+      {"read", 1, true, {"--port", "--address", "--dither", "--config"}},
+      {"export", 2, false, {}},
+      {"import", 2, false, {"--config"}},
+      {"image", 1, false, {"--out"}},
+  };
+  return formen;
+}
+
+bool MitWert(const std::string& option) {
+  return option != "--dither";
+}
+
+}  // namespace
+
+bool PortAuswerten(const std::string& text, Portangabe& port) {
+  if (text.empty()) return false;
+  if (std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    if (text.size() > 3) return false;
+    const int n = std::stoi(text);
+    if (n < 1 || n > 256) return false;
+    port = {n, "", true};
+    return true;
+  }
+  port = {0, text, true};
+  return true;
+}
+
+bool AdresseAuswerten(const std::string& text, char& adresse) {
+  if (text.size() != 1) return false;
+  const char c = text[0];
+  if (!((c >= '1' && c <= '8') || (c >= 'a' && c <= 'f'))) return false;
+  adresse = c;
+  return true;
+}
+
+bool AufrufAuswerten(const std::vector<std::string>& argumente, Aufruf& aufruf,
+                     std::string& fehler) {
+  aufruf = Aufruf{};
+  if (argumente.empty()) {
+    fehler = "no command given";
+    return false;
+  }
+  const std::string& erstes = argumente[0];
+  if (erstes == "--help" || erstes == "-h" || erstes == "help") {
+    aufruf.hilfe = true;
+    if (erstes == "help" && argumente.size() > 1) aufruf.befehl = argumente[1];
+    const auto& formen = Befehlsformen();
+    if (!aufruf.befehl.empty() &&
+        std::none_of(formen.begin(), formen.end(),
+                     [&](const Befehlsform& f) { return aufruf.befehl == f.name; })) {
+      fehler = "unknown command '" + aufruf.befehl + "'";
+      aufruf.befehl.clear();
+      return false;
+    }
+    return true;
+  }
+  const auto& formen = Befehlsformen();
+  const auto form = std::find_if(formen.begin(), formen.end(),
+                                 [&](const Befehlsform& f) { return erstes == f.name; });
+  if (form == formen.end()) {
+    fehler = "unknown command '" + erstes + "'";
+    return false;
+  }
+  aufruf.befehl = form->name;
+
+  std::vector<std::string> gesehen;
+  bool nurDateien = false;
+  for (std::size_t i = 1; i < argumente.size(); ++i) {
+    std::string arg = argumente[i];
+    if (nurDateien || arg.size() < 2 || arg[0] != '-') {
+      aufruf.dateien.push_back(arg);
+      continue;
+    }
+    if (arg == "--") {
+      nurDateien = true;
+      continue;
+    }
+    if (arg == "--help" || arg == "-h") {
+      aufruf.hilfe = true;
+      continue;
+    }
+    std::string wert;
+    bool wertAngehaengt = false;
+    if (const auto gleich = arg.find('='); gleich != std::string::npos) {
+      wert = arg.substr(gleich + 1);
+      arg = arg.substr(0, gleich);
+      wertAngehaengt = true;
+    }
+    if (std::find(form->optionen.begin(), form->optionen.end(), arg) == form->optionen.end()) {
+      fehler = "option '" + arg + "' is not known to '" + form->name + "'";
+      return false;
+    }
+    if (std::find(gesehen.begin(), gesehen.end(), arg) != gesehen.end()) {
+      fehler = "option '" + arg + "' given twice";
+      return false;
+    }
+    gesehen.push_back(arg);
+    if (!MitWert(arg)) {
+      if (wertAngehaengt) {
+        fehler = "option '" + arg + "' takes no value";
+        return false;
+      }
+      aufruf.dither = true;
+      continue;
+    }
+    if (!wertAngehaengt) {
+      if (i + 1 >= argumente.size()) {
+        fehler = "option '" + arg + "' needs a value";
+        return false;
+      }
+      wert = argumente[++i];
+    }
+    if (arg == "--port") {
+      if (!PortAuswerten(wert, aufruf.port)) {
+        fehler = "'" + wert + "' is neither a port number 1..256 nor a device path";
+        return false;
+      }
+    } else if (arg == "--address") {
+      if (!AdresseAuswerten(wert, aufruf.adresse)) {
+        fehler = "'" + wert + "' is not a device address (1..8 or a..f)";
+        return false;
+      }
+    } else if (wert.empty()) {
+      fehler = "option '" + arg + "' needs a file name";
+      return false;
+    } else if (arg == "--config") {
+      aufruf.konfig = wert;
+    } else {
+      aufruf.ausgabe = wert;
+    }
+  }
+  // Help is given whatever else the line holds.
+  if (aufruf.hilfe) return true;
+
+  if (aufruf.dateien.size() != form->dateien) {
+    fehler = aufruf.dateien.size() < form->dateien ? "missing file name" : "too many arguments";
+    return false;
+  }
+  for (const auto& datei : aufruf.dateien) {
+    if (datei.empty()) {
+      fehler = "empty file name";
+      return false;
+    }
+  }
+  if (form->portNoetig && !aufruf.port.gegeben) {
+    fehler = "'" + aufruf.befehl + "' needs --port";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace cli

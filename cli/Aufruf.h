@@ -1,0 +1,44 @@
+// The command line of miv3x: the command, its files and its options, checked before
+// anything is read or sent.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace cli {
+
+inline constexpr int kStatusErfolg = 0;
+inline constexpr int kStatusFehler = 1;
+inline constexpr int kStatusAufruf = 2;
+
+// A serial port as the user names it: a number of the port list or a device path.
+struct Portangabe {
+  int nummer = 0;    // 1..256 when no path is given
+  std::string pfad;  // the device path, empty for a number
+  bool gegeben = false;
+};
+
+struct Aufruf {
+  std::string befehl;  // empty: no command (the tool's help)
+  std::vector<std::string> dateien;
+  Portangabe port;
+  char adresse = '1';
+  bool dither = false;
+  std::string konfig;   // --config
+  std::string ausgabe;  // --out
+  bool hilfe = false;
+};
+
+// Reads the arguments after the program name. False with a one-line reason in fehler when
+// they do not make a valid call; aufruf.befehl is then set if the command was known, so
+// the usage of that command can be shown.
+bool AufrufAuswerten(const std::vector<std::string>& argumente, Aufruf& aufruf,
+                     std::string& fehler);
+
+// "3" -> port 3, "/dev/ttyUSB0" -> that path; false for a number outside 1..256 or "".
+bool PortAuswerten(const std::string& text, Portangabe& port);
+
+// '1'..'8' or 'a'..'f'.
+bool AdresseAuswerten(const std::string& text, char& adresse);
+
+}  // namespace cli

@@ -1,0 +1,118 @@
+#include "Dateibefehle.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+#include <vector>
+
+#include "Fehlerausgabe.h"
+#include "config/Konfigdatei.h"
+#include "config/Konfiguration.h"
+#include "curves/Kurvenbild.h"
+#include "curves/Kurvendatei.h"
+#include "curves/KurvendateiErsetzen.h"
+#include "curves/Kurvenexport.h"
+#include "curves/Kurvenimport.h"
+
+namespace cli {
+namespace {
+
+constexpr int kBytesProZeile = 16;
+
+int GleicheDateiMelden(const Aufruf& aufruf) {
+  return AufrufFehlerMelden(aufruf.befehl, "'" + aufruf.dateien[1] +
+                                               "' is the input file; writing it would "
+                                               "destroy it");
+}
+
+int BilddateiSchreiben(const std::string& pfad, const std::uint8_t* daten, std::size_t anzahl) {
+  curves::Ersatzdatei datei(pfad);
+  if (!datei.oeffnen(false)) return kFehlerBilddateiOeffnen;
+  if (!datei.schreiben(daten, anzahl)) return kFehlerBilddateiSchreiben;
+  switch (datei.abschliessen()) {
+    case curves::Ersatzdatei::Ergebnis::Ok:
+      return 0;
+    case curves::Ersatzdatei::Ergebnis::Schreibfehler:
+      return kFehlerBilddateiSchreiben;
+    case curves::Ersatzdatei::Ergebnis::Ersetzfehler:
+      return kFehlerBilddateiOeffnen;
+  }
+  return kFehlerBilddateiSchreiben;
+}
+
+void HexAusgeben(const std::vector<std::uint8_t>& bild, int anfang, int ende) {
+  for (int zeile = anfang; zeile < ende; zeile += kBytesProZeile) {
+    std::printf("%04X:", zeile);
+    for (int a = zeile; a < ende && a < zeile + kBytesProZeile; ++a)
+      std::printf(" %02X", bild[static_cast<std::size_t>(a)]);
+    std::printf("\n");
+  }
+}
+
+}  // namespace
+
+int KurvendateiUebernehmen(const std::string& pfad) {
+  // Checked whole first: a file with incomplete point data is refused, not loaded with
+  // default curves in place of the damaged ones.
+  auto inhalt = std::make_unique<curves::Kurvendateiinhalt>();
+  if (const int fehler = curves::KurvendateiEinlesen(pfad, true, *inhalt)) return fehler;
+  curves::Ladebericht bericht;
+  if (const int fehler = curves::KurvendateiLaden(pfad, curves::Konfigwahl::Laden, &bericht))
+    return fehler;
+  if (!bericht.beschaedigteKurven.empty()) return curves::kFehlerAnhaengenPunkteKurz;
+  return 0;
+}
+
+int KonfigurationWaehlen(const std::string& konfigdatei) {
+  config::KonfigurationStandardwerte();
+  if (konfigdatei.empty()) return 0;
+  return config::KonfigdateiLadenVon(konfigdatei);
+}
+
+bool DieselbeDatei(const std::string& a, const std::string& b) {
+  std::error_code fehler;
+  return std::filesystem::equivalent(a, b, fehler) && !fehler;
+}
+
+int Exportieren(const Aufruf& aufruf) {
+  const std::string& quelle = aufruf.dateien[0];
+  const std::string& ziel = aufruf.dateien[1];
+  if (DieselbeDatei(quelle, ziel)) return GleicheDateiMelden(aufruf);
+  if (const int fehler = KurvendateiUebernehmen(quelle)) return FehlerMelden(fehler);
+  if (const int fehler = curves::KurvendateiExportieren(ziel)) return FehlerMelden(fehler);
+  return kStatusErfolg;
+}
+
+int Importieren(const Aufruf& aufruf) {
+  const std::string& quelle = aufruf.dateien[0];
+  const std::string& ziel = aufruf.dateien[1];
+  if (DieselbeDatei(quelle, ziel)) return GleicheDateiMelden(aufruf);
+  if (const int fehler = KonfigurationWaehlen(aufruf.konfig)) return FehlerMelden(fehler);
+  if (const int fehler = curves::KurvendateiImportieren(quelle)) return FehlerMelden(fehler);
+  if (const int fehler = curves::KurvendateiSpeichern(ziel)) return FehlerMelden(fehler);
+  return kStatusErfolg;
+}
+
+int BildAusgeben(const Aufruf& aufruf) {
+  const std::string& quelle = aufruf.dateien[0];
+  if (!aufruf.ausgabe.empty() && DieselbeDatei(quelle, aufruf.ausgabe))
+    return AufrufFehlerMelden(aufruf.befehl, "'" + aufruf.ausgabe +
+                                                 "' is the input file; writing it would "
+                                                 "destroy it");
+  if (const int fehler = KurvendateiUebernehmen(quelle)) return FehlerMelden(fehler);
+  std::vector<std::uint8_t> bild;
+  int ende = 0;
+  if (const int fehler = curves::KurvenbildErzeugen(bild, ende)) return FehlerMelden(fehler);
+  if (aufruf.ausgabe.empty()) {
+    HexAusgeben(bild, curves::kBildAnfang, ende);
+    return kStatusErfolg;
+  }
+  if (const int fehler = BilddateiSchreiben(aufruf.ausgabe, bild.data() + curves::kBildAnfang,
+                                            static_cast<std::size_t>(ende - curves::kBildAnfang)))
+    return FehlerMelden(fehler);
+  return kStatusErfolg;
+}
+
+}  // namespace cli

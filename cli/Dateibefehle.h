@@ -1,0 +1,32 @@
+// The commands that work on files alone: export, import and the device image, and what
+// the transfer commands share with them.
+#pragma once
+
+#include <string>
+
+#include "Aufruf.h"
+
+namespace cli {
+
+// The image file named with --out cannot be made, or not all bytes reached it.
+inline constexpr int kFehlerBilddateiOeffnen = -308481;
+inline constexpr int kFehlerBilddateiSchreiben = -301482;
+
+// Takes a curve file into the curve model for sending, exporting or the image. A file
+// whose point data are incomplete is refused rather than sent or converted with a
+// default curve in its place. 0 or the file's code.
+int KurvendateiUebernehmen(const std::string& pfad);
+
+// Sets the configuration that a new curve file carries: the standard values, or those of
+// the configuration file when one is named. 0 or the configuration file's code.
+int KonfigurationWaehlen(const std::string& konfigdatei);
+
+// True when both names reach one existing file, so writing the one would destroy the
+// other.
+bool DieselbeDatei(const std::string& a, const std::string& b);
+
+int Exportieren(const Aufruf& aufruf);
+int Importieren(const Aufruf& aufruf);
+int BildAusgeben(const Aufruf& aufruf);
+
+}  // namespace cli

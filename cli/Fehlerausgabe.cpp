@@ -1,0 +1,28 @@
+#include "Fehlerausgabe.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "Aufruf.h"
+#include "Hilfe.h"
+#include "device/Fehler.h"
+
+namespace cli {
+
+std::string Fehlerzeile(int code) {
+  std::string text = device::ZOR_Fehlermeldung(code);
+  std::replace(text.begin(), text.end(), '\n', ' ');
+  return "Error #" + device::FehlernummerText(code) + ": " + text;
+}
+
+int FehlerMelden(int code) {
+  std::fprintf(stderr, "%s\n", Fehlerzeile(code).c_str());
+  return kStatusFehler;
+}
+
+int AufrufFehlerMelden(const std::string& befehl, const std::string& grund) {
+  std::fprintf(stderr, "miv3x: %s\n%s", grund.c_str(), Aufrufhinweis(befehl).c_str());
+  return kStatusAufruf;
+}
+
+}  // namespace cli

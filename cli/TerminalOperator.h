@@ -1,0 +1,42 @@
+// The operator interface of the command-line tool. Messages go to standard error as text
+// and are never questions: a message box is answered with its active button, which is
+// the choice the tool documents (the equal-length warning sends anyway). File dialogs are
+// cancelled (every file is named on the command line). The progress box becomes a bar
+// on standard error, drawn only when that is a terminal.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "device/OperatorInterface.h"
+
+namespace cli {
+
+class TerminalOperator final : public device::OperatorInterface {
+ public:
+  // terminal: whether the stream is a terminal (progress bars are drawn only then).
+  TerminalOperator(std::FILE* ausgabe, bool terminal);
+
+  int message(const device::MessageRequest& request) override;
+  std::optional<std::string> selectFile(const device::FileRequest& request) override;
+  void progressOpen(const std::string& title, const std::string& label) override;
+  void progressSet(int percent) override;
+  void progressClose() override;
+  void help(const std::string& text) override;
+
+  // "Title: first line", further lines indented by two blanks, empty lines left out.
+  static std::string Meldungstext(const std::string& titel, const std::string& text);
+  // "Send data [##########          ]  50%" for a bar of `breite` characters.
+  static std::string Fortschrittszeile(const std::string& titel, int prozent, int breite);
+
+ private:
+  void zeichnen();
+
+  std::FILE* ausgabe_;
+  bool terminal_;
+  bool offen_ = false;
+  std::string titel_;
+  int prozent_ = -1;
+};
+
+}  // namespace cli

@@ -1,0 +1,71 @@
+// miv3x: the curve generator's file and transfer operations from the command line.
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "Aufruf.h"
+#include "Dateibefehle.h"
+#include "Fehlerausgabe.h"
+#include "Geraetebefehle.h"
+#include "Hilfe.h"
+#include "TerminalOperator.h"
+#include "config/Konfiguration.h"
+#include "curves/Kurvenmodell.h"
+#include "device/Fehler.h"
+#include "device/OperatorInterface.h"
+
+namespace {
+
+int Ausfuehren(const cli::Aufruf& aufruf) {
+  const std::string& b = aufruf.befehl;
+  if (b == "ports") return cli::PortsAuflisten();
+  if (b == "id") return cli::IdLesen(aufruf);
+  if (b == "scan") return cli::Suchen(aufruf);
+  if (b == "send") return cli::Senden(aufruf);
+  if (b == "read") return cli::Lesen(aufruf);
+  if (b == "export") return cli::Exportieren(aufruf);
+  if (b == "import") return cli::Importieren(aufruf);
+  return cli::BildAusgeben(aufruf);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> argumente(argv + 1, argv + argc);
+  cli::Aufruf aufruf;
+  std::string grund;
+  if (!cli::AufrufAuswerten(argumente, aufruf, grund))
+    return cli::AufrufFehlerMelden(aufruf.befehl, grund);
+  if (aufruf.hilfe) {
+    std::fputs(aufruf.befehl.empty() ? cli::Werkzeughilfe().c_str()
+                                     : cli::Befehlshilfe(aufruf.befehl).c_str(),
+               stdout);
+    return cli::kStatusErfolg;
+  }
+
+  // The serial-port service wants an application object; Qt sees no arguments of ours.
+  int qtArgc = 1;
+  char* qtArgv[] = {argv[0], nullptr};
+  QCoreApplication anwendung(qtArgc, qtArgv);
+
+  device::ZOR_Fehlersprache(2);
+  cli::TerminalOperator bedienung(stderr, isatty(STDERR_FILENO) == 1);
+  device::setOperatorInterface(&bedienung);
+  config::KonfigurationStandardwerte();
+  int status = cli::kStatusFehler;
+  if (const int fehler = curves::KurvenModellInitialisieren())
+    status = cli::FehlerMelden(fehler);
+  else
+    status = Ausfuehren(aufruf);
+  // Output that did not arrive (a full disk behind a redirection) is a failure too.
+  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    std::fprintf(stderr, "miv3x: standard output could not be written\n");
+    status = cli::kStatusFehler;
+  }
+  device::setOperatorInterface(nullptr);
+  curves::KurvenModellFreigeben();
+  return status;
+}
