@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 
 #include "device/Protokoll.h"
@@ -9,10 +10,49 @@ namespace {
 
 TEST(SimPort, AnswersTheIdOverAPseudoTerminal) {
   testsupport::SimPort sim;
+  EXPECT_EQ(sim.port(), 9);
+  EXPECT_EQ(sim.path().rfind("/dev/pts/", 0), 0u);
   char id[32] = {};
   ASSERT_EQ(device::ZORFYD1_IDLesen(sim.port(), '1', id), 0);
   EXPECT_STREQ(id, "ZOR-MIV3AXWUN-2V1.30");
   EXPECT_EQ(sim.engine().frames().back(), "#1IDR\r");
+}
+
+TEST(SimPort, UndoesEverythingWhenItEnds) {
+  std::string pfad;
+  {
+    testsupport::SimPort sim;
+    pfad = sim.path();
+  }
+  // The service is gone: the driver fails without one.
+  char id[32];
+  EXPECT_EQ(device::ZORFYD1_IDLesen(9, '1', id), -124148);
+  // A second one right after works again.
+  testsupport::SimPortOptions o;
+  o.addresses = "24";
+  o.ids = {{'4', "FOUR"}};
+  o.port = 5;
+  testsupport::SimPort sim(o);
+  ASSERT_EQ(device::ZORFYD1_IDLesen(5, '4', id), 0);
+  EXPECT_STREQ(id, "FOUR");
+}
+
+TEST(SimMemory, TheEngineBehindTheInMemoryService) {
+  testsupport::SimMemory sim("13");
+  const std::uint8_t b[4] = {9, 8, 7, 6};
+  ASSERT_EQ(device::ZORFYD1_SpeicherSchreiben(sim.port(), '3', 5, 10, 4, b), 0);
+  EXPECT_EQ(sim.engine().device('3').memory5[13], 6);
+  std::uint8_t z[4] = {};
+  ASSERT_EQ(device::ZORFYD1_SpeicherLesen(sim.port(), '3', 5, 10, 4, z), 0);
+  EXPECT_EQ(std::memcmp(b, z, 4), 0);
+  // Silence is an immediate time-out here.
+  char id[32];
+  EXPECT_EQ(device::ZORFYD1_IDLesen(sim.port(), '2', id), -403012);
+  sim.engine().inject({sim::FaultKind::Can, "IDR"});
+  EXPECT_EQ(device::ZORFYD1_IDLesen(sim.port(), '1', id), -405011);
+  sim.service().failNext(device::MemorySerialService::Op::Write);
+  EXPECT_EQ(device::ZORFYD1_IDLesen(sim.port(), '1', id), -101008);
+  EXPECT_EQ(device::ZORFYD1_IDLesen(sim.port(), '1', id), 0);
 }
 
 }  // namespace
