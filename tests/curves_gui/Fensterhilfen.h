@@ -1,0 +1,77 @@
+// The curve window under test: started as the shell starts it, 1000 x 700 pixels, with a
+// scripted operator, and mouse helpers that press, drag and release on the large graph at
+// curve coordinates (x µs, y raw).
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+#include <memory>
+
+#include "curves/Ansicht.h"
+#include "curves/Kurvenmodell.h"
+#include "curves/Markierung.h"
+#include "curves/gui/Kurvengrafik.h"
+#include "curves/gui/Kurvenpanel.h"
+#include "device/Direkthilfe.h"
+#include "support/ScriptedOperator.h"
+#include "ui_KURVENPNL.h"
+
+namespace kurvenfenster {
+
+class FensterTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    device::gHilfeAktiv = 0;
+    curves::gSicht = {};
+    curves::gMarkierung = {};
+    panel = std::make_unique<curves::gui::Kurvenpanel>();
+    ASSERT_EQ(0, panel->KurvenpanelInit());
+    panel->resize(1000, 700);
+    panel->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(panel.get()));
+    panel->KurvenpanelZeichnen();
+  }
+  void TearDown() override {
+    panel->KurvenpanelClear();
+    panel.reset();
+    device::gHilfeAktiv = 0;
+  }
+
+  QCustomPlot* graph() { return panel->Ui().GRAPH; }
+  QPoint Pixel(double x, double y) {
+    return {static_cast<int>(graph()->xAxis->coordToPixel(x)),
+            static_cast<int>(graph()->yAxis->coordToPixel(y))};
+  }
+  // The cursor position the window reads for a pixel.
+  QPointF Koordinate(QPoint p) {
+    return {graph()->xAxis->pixelToCoord(p.x()), graph()->yAxis->pixelToCoord(p.y())};
+  }
+  void Bewegen(QPoint p) {
+    QMouseEvent e(QEvent::MouseMove, p, graph()->mapToGlobal(p), Qt::NoButton, Qt::LeftButton,
+                  Qt::NoModifier);
+    QApplication::sendEvent(graph(), &e);
+  }
+  void Ziehen(QPoint von, QPoint bis) {
+    QTest::mousePress(graph(), Qt::LeftButton, {}, von);
+    Bewegen((von + bis) / 2);
+    Bewegen(bis);
+    QTest::mouseRelease(graph(), Qt::LeftButton, {}, bis);
+  }
+  void Klicken(QPoint p) { Ziehen(p, p); }
+  void Werkzeug(curves::gui::Werkzeug w) {
+    panel->Aktionen().Werkzeuge[static_cast<int>(w)]->trigger();
+  }
+  void Zeitbasis(const char* name) {
+    auto* liste = panel->Zeitbasisliste();
+    liste->setCurrentIndex(liste->findText(name));
+  }
+  const curves::Kurve& Kurve1() { return curves::gKurven.Kurven[0]; }
+
+  testsupport::ScriptedOperator op;
+  std::unique_ptr<curves::gui::Kurvenpanel> panel;
+};
+
+}  // namespace kurvenfenster

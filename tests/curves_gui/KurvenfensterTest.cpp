@@ -1,0 +1,428 @@
+// The curve window driven with real mouse events and its menu and toolbar actions.
+#include <QComboBox>
+#include <QDialog>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "Fensterhilfen.h"
+#include "curves/KurvendateiMenue.h"
+#include "curves/gui/Kurvendialoge.h"
+#include "curves/gui/KurvenpanelModul.h"
+#include "ini/IniStore.h"
+#include "support/TempDir.h"
+#include "ui_KOMM1PNL.h"
+
+namespace kurvenfenster {
+namespace {
+
+using curves::gKurven;
+using curves::gMarkierung;
+using curves::gSicht;
+using curves::gui::Werkzeug;
+
+TEST_F(FensterTest, DrawingPointsWithThe1msTimeBase) {
+  Werkzeug(Werkzeug::Zeichnen);
+  Zeitbasis("1ms");
+  const QPoint p = Pixel(5000, 2000);
+  Klicken(p);
+  ASSERT_EQ(2, Kurve1().Punktanzahl());
+  EXPECT_EQ(5, Kurve1().Punkte[0].Laenge);  // 5 ms to the click on the 1 ms grid
+  EXPECT_EQ(1, Kurve1().Punkte[0].Zeitbasis);
+  EXPECT_EQ(1, Kurve1().Punkte[1].Laenge);
+  EXPECT_EQ(1, Kurve1().Punkte[1].Zeitbasis);
+  EXPECT_EQ(static_cast<int>(std::floor(Koordinate(p).y() + 0.5)), Kurve1().Punkte[1].Y);
+  EXPECT_DOUBLE_EQ(6000.0, curves::Kurvenlaenge(0));
+  // The preview is gone after the release; the lines and steps show the new curve.
+  EXPECT_TRUE(panel->Grafik().VorschauPunkt()->data()->isEmpty());
+  EXPECT_EQ(2, panel->Grafik().Aktuell().Punkte->data()->size());
+  EXPECT_TRUE(gKurven.KurvenGeaendert);
+
+  // A second point 2 ms later on the 250 us grid.
+  Zeitbasis("250us");
+  Klicken(Pixel(8000, 1000));
+  ASSERT_EQ(3, Kurve1().Punktanzahl());
+  EXPECT_EQ(9, Kurve1().Punkte[2].Zeitbasis);
+  EXPECT_EQ(12, Kurve1().Punkte[1].Laenge);  // 5000 -> 8000 in 250 us units
+}
+
+TEST_F(FensterTest, DrawPreviewFollowsTheMouseWhileHeld) {
+  Werkzeug(Werkzeug::Zeichnen);
+  Zeitbasis("1ms");
+  QTest::mousePress(graph(), Qt::LeftButton, {}, Pixel(3000, 1000));
+  Bewegen(Pixel(4020, 1000));
+  auto* punkt = panel->Grafik().VorschauPunkt();
+  ASSERT_EQ(1, punkt->data()->size());
+  EXPECT_DOUBLE_EQ(4000.0, punkt->data()->begin()->key);  // snapped to the 1 ms grid
+  EXPECT_EQ(4, panel->Ui().XMILISEKUNDEN->value());
+  EXPECT_EQ(1, Kurve1().Punktanzahl());  // nothing drawn before the release
+  QTest::mouseRelease(graph(), Qt::LeftButton, {}, Pixel(4020, 1000));
+  EXPECT_EQ(2, Kurve1().Punktanzahl());
+}
+
+TEST_F(FensterTest, MovingAPointKeepsTheGrid) {
+  gKurven.Kurven[0].Punkte = {{0, 4, 1, {}}, {2000, 4, 1, {}}, {1000, 2, 1, {}}};
+  panel->KurvenpanelZeichnen();
+  Werkzeug(Werkzeug::Verschieben);
+  Ziehen(Pixel(4000, 2000), Pixel(6000, 3000));
+  EXPECT_EQ(6, Kurve1().Punkte[0].Laenge);
+  EXPECT_EQ(2, Kurve1().Punkte[1].Laenge);
+  EXPECT_NEAR(3000, Kurve1().Punkte[1].Y, 10);
+  EXPECT_DOUBLE_EQ(10000.0, curves::Kurvenlaenge(0));
+  EXPECT_TRUE(panel->Grafik().VorschauPunkt()->data()->isEmpty());
+}
+
+TEST_F(FensterTest, SelectingRightToLeftAndCutAndPaste) {
+  gKurven.Kurven[0].Punkte = {
+      {0, 2, 1, {}}, {1000, 2, 1, {}}, {2000, 2, 1, {}}, {3000, 2, 1, {}}, {4000, 1, 1, {}}};
+  panel->KurvenpanelZeichnen();
+  Werkzeug(Werkzeug::Markieren);
+  const QPoint rechts = Pixel(6500, 2000), links = Pixel(1500, 2000);
+  Ziehen(rechts, links);
+  ASSERT_TRUE(gMarkierung.Aktiv);
+  EXPECT_DOUBLE_EQ(std::floor(Koordinate(links).x() + 0.5), gMarkierung.Start);
+  EXPECT_DOUBLE_EQ(std::floor(Koordinate(rechts).x() + 0.5), gMarkierung.Ende);
+  EXPECT_TRUE(panel->Grafik().MarkierungGross()->visible());
+  EXPECT_TRUE(panel->Grafik().MarkierungKlein()->visible());
+
+  // Points starting at 2000 and 4000 are cut; the curve gets 4 ms shorter.
+  panel->Aktionen().Ausschneiden->trigger();
+  EXPECT_FALSE(gMarkierung.Aktiv);
+  ASSERT_EQ(3, Kurve1().Punktanzahl());
+  EXPECT_EQ(3000, Kurve1().Punkte[1].Y);
+  EXPECT_DOUBLE_EQ(5000.0, curves::Kurvenlaenge(0));
+  EXPECT_EQ(2u, gKurven.Zwischenspeicher.size());
+
+  // Paste them back behind the first point.
+  Ziehen(Pixel(2500, 2000), Pixel(2500, 2000));
+  ASSERT_TRUE(gMarkierung.Aktiv);
+  panel->Aktionen().Einfuegen->trigger();
+  EXPECT_EQ(5, Kurve1().Punktanzahl());
+  EXPECT_TRUE(op.messages.empty());
+
+  // Undo restores the state before the paste.
+  EXPECT_TRUE(panel->Aktionen().Rueckgaengig->isEnabled());
+  panel->Aktionen().Rueckgaengig->trigger();
+  EXPECT_EQ(3, Kurve1().Punktanzahl());
+}
+
+TEST_F(FensterTest, UndoAndRedoEnabling) {
+  const auto& a = panel->Aktionen();
+  EXPECT_FALSE(a.Rueckgaengig->isEnabled());
+  EXPECT_FALSE(a.RueckgaengigKnopf->isEnabled());
+  EXPECT_FALSE(a.WiederherstellenKnopf->isEnabled());
+  Werkzeug(Werkzeug::Zeichnen);
+  Klicken(Pixel(5000, 2000));
+  EXPECT_TRUE(a.Rueckgaengig->isEnabled());
+  EXPECT_TRUE(a.RueckgaengigKnopf->isEnabled());
+  EXPECT_FALSE(a.WiederherstellenKnopf->isEnabled());
+  a.RueckgaengigKnopf->trigger();
+  EXPECT_EQ(1, Kurve1().Punktanzahl());
+  EXPECT_FALSE(a.RueckgaengigKnopf->isEnabled());
+  EXPECT_TRUE(a.WiederherstellenKnopf->isEnabled());
+  EXPECT_TRUE(a.Wiederherstellen->isEnabled());
+  a.Wiederherstellen->trigger();
+  EXPECT_EQ(2, Kurve1().Punktanzahl());
+  EXPECT_TRUE(a.RueckgaengigKnopf->isEnabled());
+  EXPECT_FALSE(a.WiederherstellenKnopf->isEnabled());
+}
+
+TEST_F(FensterTest, ZoomFiguresAndScrollBar) {
+  auto* bar = panel->Ui().SCROLLBAR;
+  EXPECT_EQ(0, bar->value());
+  EXPECT_EQ(100, bar->pageStep());
+  panel->Aktionen().ZoomPlus->trigger();
+  EXPECT_DOUBLE_EQ(1666, gSicht.XStart);
+  EXPECT_DOUBLE_EQ(8333, gSicht.XEnde);
+  EXPECT_DOUBLE_EQ(1666, graph()->xAxis->range().lower);
+  EXPECT_DOUBLE_EQ(8334, graph()->xAxis->range().upper);
+  // Width 6668 of 10000: thumb 67 per cent, position 100 * 1666 / 3332 = 50.
+  EXPECT_EQ(67, bar->pageStep());
+  EXPECT_EQ(50, bar->value());
+  auto* rahmen = panel->Grafik().Rahmen();
+  EXPECT_DOUBLE_EQ(1666, rahmen->topLeft->coords().x());
+  EXPECT_DOUBLE_EQ(8334, rahmen->bottomRight->coords().x());
+
+  // Dragging the bar moves the view only when it is let go.
+  bar->setSliderDown(true);
+  bar->setSliderPosition(0);
+  bar->triggerAction(QAbstractSlider::SliderMove);
+  emit bar->sliderMoved(0);
+  EXPECT_DOUBLE_EQ(1666, gSicht.XStart);
+  bar->setSliderDown(false);
+  EXPECT_DOUBLE_EQ(0, gSicht.XStart);
+  EXPECT_DOUBLE_EQ(6667, gSicht.XEnde);
+
+  panel->Aktionen().ZoomVoll->trigger();
+  EXPECT_DOUBLE_EQ(0, gSicht.XStart);
+  EXPECT_DOUBLE_EQ(9999, gSicht.XEnde);
+  panel->Aktionen().ZoomMinus->trigger();
+  EXPECT_DOUBLE_EQ(0, gSicht.XStart);
+  EXPECT_DOUBLE_EQ(14999, gSicht.XEnde);
+  EXPECT_EQ(100, bar->pageStep());
+
+  // Zoom to selection with an inactive mark does nothing.
+  panel->Aktionen().ZoomMarkierung->trigger();
+  EXPECT_DOUBLE_EQ(14999, gSicht.XEnde);
+}
+
+TEST_F(FensterTest, DirectHelpOnNewKeepsTheCurves) {
+  Werkzeug(Werkzeug::Zeichnen);
+  Klicken(Pixel(5000, 2000));
+  ASSERT_EQ(2, Kurve1().Punktanzahl());
+  panel->Aktionen().Direkthilfe->trigger();
+  ASSERT_TRUE(device::gHilfeAktiv);
+  EXPECT_TRUE(panel->Aktionen().Direkthilfe->isChecked());
+  EXPECT_EQ("Direct help mode activated!\nTo quit click the '?' icon.", op.helpTexts.back());
+  panel->Aktionen().Neu->trigger();
+  EXPECT_EQ("Deletes all curves.", op.helpTexts.back());
+  EXPECT_EQ(2, Kurve1().Punktanzahl());
+  EXPECT_TRUE(op.messages.empty());  // not even the save question
+
+  // A tool click shows its text and leaves the tool as it was.
+  panel->Aktionen().Werkzeuge[static_cast<int>(Werkzeug::PunktLoeschen)]->trigger();
+  EXPECT_EQ("Deletes a curve point.\nThe total length of the curve remains unchanged.",
+            op.helpTexts.back());
+  EXPECT_EQ(Werkzeug::Zeichnen, panel->AktivesWerkzeug());
+
+  // A click on the graph shows the long text and draws nothing.
+  Klicken(Pixel(8000, 1000));
+  EXPECT_EQ(2, Kurve1().Punktanzahl());
+  EXPECT_EQ(0u, op.helpTexts.back().find("Graphical representation of the curves"));
+
+  // A click on a control.
+  QTest::mouseClick(panel->Ui().KOMMENTAR, Qt::LeftButton);
+  EXPECT_EQ("Opens the comment field for the current curve.", op.helpTexts.back());
+
+  panel->Aktionen().Direkthilfe->trigger();
+  EXPECT_FALSE(device::gHilfeAktiv);
+  EXPECT_FALSE(panel->Aktionen().Direkthilfe->isChecked());
+}
+
+TEST_F(FensterTest, FortyCharacterCommentAndItsPreview) {
+  const QString text = "0123456789abcdefghij0123456789ABCDEFGHIJ";
+  auto& d = panel->Dialoge();
+  QTimer::singleShot(0, [&] {
+    EXPECT_EQ("Comment - curve 1", d.Kommentarfenster()->windowTitle());
+    d.KommentarUi().TEXT->setPlainText(text + "\nzweite Zeile");
+    // Escape does not close it: there is no cancel.
+    QTest::keyClick(d.Kommentarfenster(), Qt::Key_Escape);
+    EXPECT_TRUE(d.Kommentarfenster()->isVisible());
+    d.KommentarUi().OK->click();
+  });
+  QTest::mouseClick(panel->Ui().KOMMENTAR, Qt::LeftButton);
+  EXPECT_EQ((text + "\nzweite Zeile").toStdString(), Kurve1().Kommentar);
+  EXPECT_EQ(text.left(30), panel->Ui().KOMMENTARVORSCHAU->text());
+  EXPECT_TRUE(gKurven.KurvenGeaendert);
+}
+
+TEST_F(FensterTest, CommentIsCutAt999Characters) {
+  auto& d = panel->Dialoge();
+  QTimer::singleShot(0, [&] {
+    d.KommentarUi().TEXT->setPlainText(QString(1200, 'x'));
+    d.KommentarUi().OK->click();
+  });
+  panel->KommentarBearbeiten();
+  EXPECT_EQ(std::string(999, 'x'), Kurve1().Kommentar);
+}
+
+TEST_F(FensterTest, SaveQuestionWithoutFileName) {
+  gKurven.KurvenGeaendert = true;
+  op.answerMessage(3);  // Cancel
+  panel->Aktionen().Neu->trigger();
+  ASSERT_EQ(1u, op.messages.size());
+  EXPECT_EQ("Warning", op.messages[0].title);
+  EXPECT_EQ("Would you like to save changes to Curve generator ?", op.messages[0].text);
+  EXPECT_EQ((std::vector<std::string>{"Yes", "No", "Cancel"}), op.messages[0].buttons);
+  EXPECT_EQ(1, Kurve1().Punktanzahl());
+  EXPECT_TRUE(gKurven.KurvenGeaendert);
+  EXPECT_EQ("Curve generator", panel->windowTitle());
+}
+
+TEST_F(FensterTest, YZoomFieldsInTheWrongOrderAreReset) {
+  auto& u = panel->Ui();
+  const double max = u.YZOOMMAX->value();
+  u.YZOOMMIN->setValue(max);
+  u.YZOOMMAX->setValue(max / 2);
+  emit u.YZOOMMAX->editingFinished();
+  EXPECT_EQ(0, gKurven.YZoomMin[0]);
+  EXPECT_EQ(4095, gKurven.YZoomMax[0]);
+  EXPECT_DOUBLE_EQ(max, u.YZOOMMAX->value());
+  EXPECT_DOUBLE_EQ(0, u.YZOOMMIN->value());
+
+  u.YZOOMMIN->setValue(max / 4);
+  u.YZOOMMAX->setValue(max / 2);
+  emit u.YZOOMMAX->editingFinished();
+  EXPECT_NEAR(1023, gKurven.YZoomMin[0], 1);
+  EXPECT_NEAR(2047, gKurven.YZoomMax[0], 1);
+  EXPECT_NEAR(gKurven.YZoomMax[0], graph()->yAxis->range().upper, 1e-9);
+}
+
+TEST_F(FensterTest, StepsOfALineAndColours) {
+  // Laenge 4 at 1 ms from 0 to 100: steps at 0, 25, 50, 75 and the rise to 100 at 4 ms.
+  gKurven.Kurven[0].Punkte = {{0, 4, 1, {}}, {100, 1, 1, {}}};
+  panel->KurvenpanelZeichnen();
+  const auto& g = panel->Grafik().Aktuell();
+  std::vector<std::pair<double, double>> stufen;
+  for (auto it = g.Stufen->data()->constBegin(); it != g.Stufen->data()->constEnd(); ++it)
+    stufen.emplace_back(it->key, it->value);
+  const std::vector<std::pair<double, double>> erwartet = {{0, 0},     {1000, 0},  {2000, 25},
+                                                           {3000, 50}, {4000, 75}, {4000, 100}};
+  EXPECT_EQ(erwartet, stufen);
+  EXPECT_EQ(QCPGraph::lsStepRight, g.Stufen->lineStyle());
+  EXPECT_EQ(curves::gui::kBlau, g.Stufen->pen().color());
+  EXPECT_EQ(curves::gui::kRot, g.Linien->pen().color());
+  EXPECT_EQ(curves::gui::kHellrot, g.Schlusslinie->pen().color());
+  EXPECT_EQ(curves::gui::kHellblau, g.Schlussstufen->pen().color());
+  EXPECT_EQ(2, g.Schlusslinie->data()->size());
+
+  // Steps only: no lines, the point markers stay.
+  panel->Aktionen().Darstellung[2]->trigger();
+  EXPECT_EQ(2, panel->Darstellung());
+  EXPECT_TRUE(g.Linien->data()->isEmpty());
+  EXPECT_EQ(2, g.Punkte->data()->size());
+  EXPECT_TRUE(g.Punkte->visible());
+  EXPECT_TRUE(panel->Aktionen().DarstellungKnopf[2]->isChecked());
+}
+
+TEST_F(FensterTest, TimeBaseMarkersWithTheShowTool) {
+  gKurven.Kurven[0].Punkte = {{0, 4, 1, {}}, {100, 2, 3, {}}, {0, 1, 3, {}}};
+  Werkzeug(Werkzeug::Koordinaten);
+  EXPECT_TRUE(panel->ZeitbasenZeigen());
+  panel->KurvenpanelZeichnen();
+  const auto& texte = panel->Grafik().ZeitbasisTexte();
+  ASSERT_EQ(2u, texte.size());
+  EXPECT_EQ("1ms", texte[0]->text());
+  EXPECT_EQ("5ms", texte[1]->text());
+  EXPECT_DOUBLE_EQ(4000, texte[1]->position->coords().x());
+  Klicken(Pixel(6000, 500));
+  EXPECT_EQ("5ms", panel->Ui().ZEITBASISINDICATOR->currentText());
+  Werkzeug(Werkzeug::Markieren);
+  EXPECT_TRUE(panel->Grafik().ZeitbasisTexte().empty());
+}
+
+TEST_F(FensterTest, MemoryFieldTurnsRedAboveTheDeviceMemory) {
+  EXPECT_EQ("0.1", panel->Ui().SPEICHERBEDARF->text());
+  EXPECT_EQ(QColor(0xC0, 0xC0, 0xC0), panel->Ui().SPEICHERBEDARF->palette().color(QPalette::Base));
+  gKurven.Kurven[1].Punkte = {{0, 40000, 1, {}}};
+  panel->KurvenpanelZeichnen();
+  EXPECT_EQ(QColor(0xFF, 0, 0), panel->Ui().SPEICHERBEDARF->palette().color(QPalette::Base));
+}
+
+TEST_F(FensterTest, SetUpAsThisBuildHasIt) {
+  auto& u = panel->Ui();
+  EXPECT_TRUE(u.ZYKLEN->isHidden());
+  EXPECT_TRUE(u.RUHEZUSTAND->isHidden());
+  for (auto* k : panel->Aktionen().KurveWaehlen) EXPECT_FALSE(k->isEnabled());
+  EXPECT_TRUE(panel->Aktionen().Darstellung[0]->isChecked());  // "Lines + Steps"
+  QStringList menues;
+  for (QAction* m : panel->menuBar()->actions()) menues << m->text();
+  EXPECT_EQ((QStringList{"file", "edit", "view", "windows", "help"}), menues);
+  QStringList bearbeiten;
+  for (QAction* a : panel->menuBar()->actions()[1]->menu()->actions())
+    if (!a->isSeparator()) bearbeiten << a->text();
+  EXPECT_EQ(
+      (QStringList{"Cut", "Copy", "Paste", "Delete", "Select all", "Undo", "Redo", "Select",
+                   "Draw point", "Move point", "Chance point coordinates", "Show timebases",
+                   "Ripup point", "Divide line", "Change timebase", "Changes length of line"}),
+      bearbeiten);
+  EXPECT_EQ(QKeySequence(QKeySequence::Undo), panel->Aktionen().Rueckgaengig->shortcut());
+
+  // The toolbar's tooltips left to right, with the time-base list.
+  QStringList tipps;
+  for (QAction* a : panel->Werkzeugleiste()->actions()) {
+    if (a->isSeparator())
+      tipps << "|";
+    else if (auto* w = panel->Werkzeugleiste()->widgetForAction(a); qobject_cast<QComboBox*>(w))
+      tipps << w->toolTip();
+    else
+      tipps << a->toolTip();
+  }
+  EXPECT_EQ((QStringList{"New",
+                         "Load curves",
+                         "Save curves",
+                         "|",
+                         "Cut",
+                         "Copy",
+                         "Paste",
+                         "Delete",
+                         "Undo",
+                         "Redo",
+                         "|",
+                         "Select",
+                         "Draw point",
+                         "Move point",
+                         "Show/change coordinates of point",
+                         "Show coordinates and timebase",
+                         "Delete point",
+                         "Divide straight line",
+                         "Change timebase",
+                         "Change length of line",
+                         "Timebase",
+                         "|",
+                         "Zoom +",
+                         "Zoom -",
+                         "Zoom selection",
+                         "Zoom full",
+                         "|",
+                         "Edit curve 1",
+                         "Edit curve 2",
+                         "Edit curve 3",
+                         "Edit curve 4",
+                         "|",
+                         "Curve 1 in background",
+                         "Curve 2 in background",
+                         "Curve 3 in background",
+                         "Curve 4 in background",
+                         "|",
+                         "Show curves as lines + steps",
+                         "Show curves as lines",
+                         "show curves as steps",
+                         "|",
+                         "Direct help mode"}),
+            tipps);
+  EXPECT_EQ("250us", panel->Zeitbasisliste()->currentText());
+  EXPECT_EQ(9, panel->Zeitbasisliste()->count());
+}
+
+TEST_F(FensterTest, ToolbarButtonWithoutImageShowsItsText) {
+  // The test program has no "buttons" folder beside it unless the build copied one; either
+  // way every button shows an image or, lacking it, its text.
+  for (QAction* a : panel->Werkzeugleiste()->actions()) {
+    if (a->isSeparator()) continue;
+    auto* knopf = qobject_cast<QToolButton*>(panel->Werkzeugleiste()->widgetForAction(a));
+    if (!knopf) continue;
+    EXPECT_TRUE(!a->icon().isNull() || !a->text().isEmpty()) << a->toolTip().toStdString();
+  }
+}
+
+TEST_F(FensterTest, SettingsKeys) {
+  testsupport::TempDir dir;
+  curves::gui::gKurvenpanel = panel.get();
+  ini::IniStore* ini = ini::Ini_New(1);
+  ini::Ini_PutInt(ini, "kurven", "darstellung", 2);
+  ini::Ini_PutInt(ini, "kurven", "hintergrund3", 1);
+  EXPECT_EQ(0, curves::gui::ReadIniKurvenpanel(ini));
+  EXPECT_EQ(2, panel->Darstellung());
+  EXPECT_TRUE(panel->Aktionen().Darstellung[2]->isChecked());
+  EXPECT_TRUE(panel->HintergrundGewaehlt(2));
+  ini::Ini_PutInt(ini, "kurven", "darstellung", 7);  // out of range gives 3
+  curves::gui::ReadIniKurvenpanel(ini);
+  EXPECT_EQ(3, panel->Darstellung());
+  panel->DarstellungSetzen(1);
+  ini::IniStore* aus = ini::Ini_New(1);
+  EXPECT_EQ(0, curves::gui::WriteIniKurvenpanel(aus));
+  std::int32_t wert = 0;
+  EXPECT_EQ(1, ini::Ini_GetInt(aus, "kurven", "darstellung", &wert));
+  EXPECT_EQ(1, wert);
+  EXPECT_EQ(0, ini::Ini_GetInt(aus, "kurven", "hintergrund1", &wert));
+  ini::Ini_Dispose(ini);
+  ini::Ini_Dispose(aus);
+  curves::gui::gKurvenpanel = nullptr;
+}
+
+}  // namespace
+}  // namespace kurvenfenster
