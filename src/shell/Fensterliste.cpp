@@ -5,6 +5,8 @@
 #include "config/KonfigIni.h"
 #include "config/Konfigfenster.h"
 #include "config/gui/KonfigpanelFenster.h"
+#include "curves/KurvendateiMenue.h"
+#include "curves/gui/KurvenpanelModul.h"
 #include "device/Companel.h"
 #include "device/gui/CompanelFenster.h"
 #include "shell/Fenstermodul.h"
@@ -47,10 +49,22 @@ Fenstermodul KonfigModul() {
   return m;
 }
 
+Fenstermodul KurvenModul() {
+  Fenstermodul m;
+  m.fenster = Fenster::Kurven;
+  m.laden = [](QWidget* haupt) -> QWidget* { return curves::gui::KurvenpanelLaden(haupt); };
+  m.init = [] { return curves::gui::KurvenpanelInit(); };
+  m.clear = [] { curves::gui::KurvenpanelClear(); };
+  m.readIni = [](ini::IniStore* s) { return curves::gui::ReadIniKurvenpanel(s); };
+  m.writeIni = [](ini::IniStore* s) { return curves::gui::WriteIniKurvenpanel(s); };
+  m.abbruchWeilNichtGespeichert = [] { return curves::AbbruchWeilKurvenNichtGespeichert(); };
+  return m;
+}
+
 }  // namespace
 
 std::vector<Fenstermodul> StandardFenstermodule() {
-  return {ComModul(), KonfigModul()};
+  return {ComModul(), KonfigModul(), KurvenModul()};
 }
 
 }  // namespace shell
