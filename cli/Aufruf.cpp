@@ -83,6 +83,13 @@ bool AufrufAuswerten(const std::vector<std::string>& argumente, Aufruf& aufruf,
     return false;
   }
   aufruf.befehl = form->name;
+  // Help is given whatever else the line holds.
+  for (std::size_t i = 1; i < argumente.size() && argumente[i] != "--"; ++i) {
+    if (argumente[i] == "--help" || argumente[i] == "-h") {
+      aufruf.hilfe = true;
+      return true;
+    }
+  }
 
   std::vector<std::string> gesehen;
   bool nurDateien = false;
@@ -94,10 +101,6 @@ bool AufrufAuswerten(const std::vector<std::string>& argumente, Aufruf& aufruf,
     }
     if (arg == "--") {
       nurDateien = true;
-      continue;
-    }
-    if (arg == "--help" || arg == "-h") {
-      aufruf.hilfe = true;
       continue;
     }
     std::string wert;
@@ -150,9 +153,6 @@ bool AufrufAuswerten(const std::vector<std::string>& argumente, Aufruf& aufruf,
       aufruf.ausgabe = wert;
     }
   }
-  // Help is given whatever else the line holds.
-  if (aufruf.hilfe) return true;
-
   if (aufruf.dateien.size() != form->dateien) {
     fehler = aufruf.dateien.size() < form->dateien ? "missing file name" : "too many arguments";
     return false;

@@ -1,0 +1,66 @@
+#include "Dateihilfen.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <sstream>
+
+#include "config/Konfiguration.h"
+#include "curves/Kurvendatei.h"
+
+namespace clitest {
+
+curves::Kurvenpunkt P(int y, int laenge, int zeitbasis) {
+  return {y, laenge, static_cast<std::int8_t>(zeitbasis), {0, 0, 0}};
+}
+
+void KurvendateiAnlegen(const std::string& pfad, const std::vector<curves::Kurvenpunkt>& kurve1,
+                        int zyklen, int ruhezustand,
+                        const std::vector<curves::Kurvenpunkt>& kurve2) {
+  ASSERT_EQ(0, curves::KurvenModellInitialisieren());
+  config::KonfigurationStandardwerte();
+  curves::gKurven.Kurven[0].Punkte = kurve1;
+  if (!kurve2.empty()) curves::gKurven.Kurven[1].Punkte = kurve2;
+  curves::gKurven.Zyklen[0] = zyklen;
+  curves::gKurven.Ruhezustand[0] = ruhezustand;
+  ASSERT_EQ(0, curves::KurvendateiSpeichern(pfad));
+}
+
+std::vector<curves::Kurvenpunkt> Kurvenpunkte(const std::string& pfad, int c) {
+  auto inhalt = std::make_unique<curves::Kurvendateiinhalt>();
+  EXPECT_EQ(0, curves::KurvendateiEinlesen(pfad, true, *inhalt)) << pfad;
+  return inhalt->punkte[static_cast<std::size_t>(c)];
+}
+
+std::string Inhalt(const std::string& pfad) {
+  std::ifstream f(pfad, std::ios::binary);
+  return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+void Schreiben(const std::string& pfad, const std::string& inhalt) {
+  std::ofstream f(pfad, std::ios::binary);
+  f << inhalt;
+}
+
+bool Existiert(const std::string& pfad) {
+  return std::filesystem::exists(pfad);
+}
+
+bool Gleich(const std::vector<curves::Kurvenpunkt>& a, const std::vector<curves::Kurvenpunkt>& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (a[i].Y != b[i].Y || a[i].Laenge != b[i].Laenge || a[i].Zeitbasis != b[i].Zeitbasis)
+      return false;
+  return true;
+}
+
+std::string Text(const std::vector<curves::Kurvenpunkt>& punkte) {
+  std::ostringstream s;
+  for (const auto& p : punkte) s << "(" << p.Y << "," << p.Laenge << "," << int{p.Zeitbasis} << ")";
+  return s.str();
+}
+
+}  // namespace clitest
