@@ -30,8 +30,12 @@ void ZahlSchreiben(ini::IniStore* store, const char* stamm, int i, double wert) 
 }
 
 void EinheitSchreiben(ini::IniStore* store, const char* stamm, int i, const char (&e)[9]) {
-  char text[kEinheitGroesse + 1] = {};
-  std::memcpy(text, e, kEinheitGroesse);  // terminated even if the record is not
+  char text[kEinheitGroesse] = {};
+  std::memcpy(text, e, kEinheitGroesse - 1);  // terminated even if the record is not
+  // A unit from a damaged file may hold line breaks, which would split the settings line
+  // and could forge other keys.
+  for (char& c : text)
+    if (c != '\0' && (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)) c = ' ';
   ini::Ini_PutRawString(store, kKonfigSektion, Schluessel(stamm, i).text, text);
 }
 

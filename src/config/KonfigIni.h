@@ -11,7 +11,8 @@ inline constexpr const char* kKonfigSektion = "konfig";
 
 // Takes the window's fields into gKonfig, then puts "voutmax", "vinmax" and per channel
 // 0..3 "outmin"n, "outmax"n, "outskalamin"n, "outskalamax"n, "outeinheit"n, "inmin"n,
-// "inmax"n, "inskalamin"n, "inskalamax"n, "ineinheit"n into the store. Returns 0.
+// "inmax"n, "inskalamin"n, "inskalamax"n, "ineinheit"n into the store. A unit goes with
+// at most 8 characters, control characters turned into spaces. Returns 0.
 int WriteIniKonfigpanel(ini::IniStore* store);
 
 // Sets the standard values, then reads the same keys: a number that is missing, damaged or

@@ -39,6 +39,7 @@ Bytes Aufbauen(const Konfiguration& k) {
   Konfiguration kopie = k;
   std::memset(kopie.padding1, 0, sizeof kopie.padding1);
   std::memset(kopie.padding2, 0, sizeof kopie.padding2);
+  EinheitenAbschliessen(kopie);
   std::memcpy(b.data() + kRecordOffset, &kopie, sizeof kopie);
   return b;
 }
@@ -115,6 +116,8 @@ int KonfigdateiSpeichernNach(const std::string& pfad) {
 }
 
 int KonfigdateiLadenVon(const std::string& pfad) {
+  std::error_code ec;
+  if (fs::is_directory(pfad, ec)) return kKonfigdateiNichtOeffenbar;  // fopen would accept it
   Datei datei(std::fopen(pfad.c_str(), "rb"));
   if (!datei) return kKonfigdateiNichtOeffenbar;
   Bytes b{};

@@ -19,7 +19,8 @@ inline constexpr int kKonfigdateiZuKurz = -304264;
 inline constexpr int kKonfigdateiFremd = -1021265;
 inline constexpr int kKonfigdateiFalscheVersion = -303266;
 
-// Writes gKonfig as it is (the caller takes the window's fields first). The bytes go to a
+// Writes gKonfig (the caller takes the window's fields first); padding is written as
+// zeros and every unit terminated. The bytes go to a
 // temporary file beside the target, which replaces the target only when all 392 bytes were
 // written, so a failed save leaves an earlier file whole. -308261 when the file cannot be
 // made (also for a write-protected target or a folder in its place), -301262 when not all
@@ -27,8 +28,8 @@ inline constexpr int kKonfigdateiFalscheVersion = -303266;
 int KonfigdateiSpeichernNach(const std::string& pfad);
 
 // Reads a file into gKonfig and shows it in the window. On every error gKonfig and the
-// window stay as they were: -308263 cannot open, -304264 shorter than 392 bytes (bytes
-// after the 392nd are ignored), -1021265 wrong identification text, -303266 other version
+// window stay as they were: -308263 cannot open (also a folder), -304264 shorter than 392 bytes
+// (bytes after the 392nd are ignored), -1021265 wrong identification text, -303266 other version
 // than 1. A unit that fills its field without a terminator is cut to 8 characters.
 int KonfigdateiLadenVon(const std::string& pfad);
 

@@ -152,9 +152,23 @@ TEST_F(KonfigIni, LongUnitInTheFileIsCut) {
 TEST_F(KonfigIni, UnterminatedUnitInTheRecordIsWrittenWithEightCharacters) {
   std::memset(gKonfig.ineinheit[2], 'w', 9);
   std::string text = Speichern();
-  EXPECT_NE(text.find("\"wwwwwwwww\""), std::string::npos);
-  EXPECT_EQ(text.find("\"wwwwwwwww"), text.find("\"wwwwwwwww\""));
-  EXPECT_EQ(text.find("wwwwwwwwww"), std::string::npos);
+  EXPECT_NE(text.find("\"wwwwwwww\""), std::string::npos);
+  EXPECT_EQ(text.find("wwwwwwwww"), std::string::npos);
+}
+
+TEST_F(KonfigIni, LineBreaksInAUnitCannotForgeKeys) {
+  // Such a unit can only come from a damaged file; it must not split the settings line.
+  gKonfig = Beispiel();
+  EinheitSetzen(gKonfig.outeinheit[0], "a\r\nvout");
+  EinheitSetzen(gKonfig.ineinheit[3], "\nx=1\t");
+  std::string text = Speichern();
+  EXPECT_NE(text.find("\"a  vout\""), std::string::npos);
+  gKonfig = KonfigurationStandard();
+  EXPECT_EQ(Laden(), 0);
+  EXPECT_STREQ(gKonfig.outeinheit[0], "a  vout");
+  EXPECT_STREQ(gKonfig.ineinheit[3], " x=1 ");
+  EXPECT_EQ(gKonfig.voutmax, 4.095);
+  EXPECT_EQ(gKonfig.outskalamax[3], 240.0);
 }
 
 TEST_F(KonfigIni, NoStore) {

@@ -168,6 +168,8 @@ TEST_F(Konfigdatei, MissingFileFails) {
   fenster.binden();
   EXPECT_EQ(KonfigdateiLadenVon(dir.file("fehlt.wuo")), -308263);
   EXPECT_EQ(KonfigdateiLadenVon(""), -308263);
+  fs::create_directory(dir.path() / "ordner.wuo");
+  EXPECT_EQ(KonfigdateiLadenVon(dir.file("ordner.wuo")), -308263);
   EXPECT_TRUE(GleicheBytes(gKonfig, KonfigurationStandard()));
   EXPECT_EQ(fenster.gezeigt, 0);
 }
@@ -180,6 +182,15 @@ TEST_F(Konfigdatei, UnterminatedUnitIsCutToEightCharacters) {
   ASSERT_EQ(KonfigdateiLadenVon(dir.file("einheit.wuo")), 0);
   EXPECT_STREQ(gKonfig.ineinheit[3], "nnnnnnnn");
   EXPECT_STREQ(gKonfig.ineinheit[2], "kg");
+}
+
+TEST_F(Konfigdatei, SavedUnitsAreAlwaysTerminated) {
+  std::memset(gKonfig.outeinheit[1], 'q', 9);
+  ASSERT_EQ(KonfigdateiSpeichernNach(dir.file("q.wuo")), 0);
+  Bytes b = Lesen(dir.file("q.wuo"));
+  const std::size_t outeinheit1 = 40 + offsetof(Konfiguration, outeinheit) + 9;
+  EXPECT_EQ(b[outeinheit1 + 7], 'q');
+  EXPECT_EQ(b[outeinheit1 + 8], 0);
 }
 
 TEST_F(Konfigdatei, SaveReplacesAnEarlierFile) {
