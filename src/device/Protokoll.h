@@ -27,7 +27,7 @@ int ZORFYD1_EingangLesen(int port, char address, const char* eingang, double* va
 int ZORFYD1_AusgangSchreiben(int port, char address, const char* ausgang, double value);
 // parameter: "speicherinhalt", "max_current" or "compartibility_mode"; address '0'..'8'.
 int ZORWUN2_ParameterLesen(int port, char address, const char* parameter, double* value);
-// memoryType 4 or 5; start 0..65535; count 1..65536 (see the implementation for 65536).
+// memoryType 4 or 5; start 0..65535; count 1..65536 (65536 goes as two reads of 32768).
 int ZORFYD1_SpeicherLesen(int port, char address, int memoryType, long start, long count,
                           std::uint8_t* buffer);
 // count 0..64.
