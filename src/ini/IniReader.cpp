@@ -106,19 +106,20 @@ std::optional<Continuation> ContinuationOf(std::string_view tag) {
 // with another number extends it. Works on copies, so running out of memory loses nothing.
 void JoinContinuations(IniSection& section) {
   std::vector<IniItem> joined;
-  joined.reserve(section.items.size());
-  std::optional<std::size_t> run;
+  joined.reserve(section.items.size());  // no reallocation: head stays valid
+  IniItem* head = nullptr;
   for (const IniItem& item : section.items) {
     const auto piece = ContinuationOf(item.tag);
     if (piece && piece->number == 1) {
-      joined.push_back(item);
-      joined.back().tag = std::string(Trim(std::string_view(item.tag).substr(0, piece->markerAt)));
-      run = joined.size() - 1;
-    } else if (piece && run) {
-      joined[*run].value += item.value;
+      head = &joined.emplace_back(item);
+      std::size_t baseEnd = piece->markerAt;  // the tag is trimmed at its front already
+      while (baseEnd > 0 && IsBlank(head->tag[baseEnd - 1])) --baseEnd;
+      head->tag.resize(baseEnd);
+    } else if (piece && head) {
+      head->value.append(item.value);
     } else {
       joined.push_back(item);
-      run.reset();
+      head = nullptr;
     }
   }
   section.items.swap(joined);

@@ -80,9 +80,9 @@ int CheckWritable(const std::string& path) {
       return kErrAccessDenied;
     }
     ::close(fd);
-    std::string folder = FolderOf(path);
-    if (folder.empty()) folder = ".";
-    if (::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0) {
+    const std::string folder = FolderOf(path);
+    if (::faccessat(AT_FDCWD, folder.empty() ? "." : folder.c_str(), W_OK | X_OK, AT_EACCESS) !=
+        0) {
       return errno == EIO ? kErrInputOutput : kErrAccessDenied;
     }
     return 0;

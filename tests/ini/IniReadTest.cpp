@@ -72,10 +72,10 @@ TEST_F(IniRead, LineEndsSplitAcrossChunks) {
   for (const std::string end : {"\r\n", "\n\r", "\r\r", "\n\n", "\r", "\n"}) {
     for (std::size_t shift = 0; shift < 8; ++shift) {
       std::string bytes = "[s]\r\n;" + std::string(2048 - 6 - 4 - shift, 'x') + "\n";
-      for (int i = 0; i < 6; ++i) bytes += "k" + std::to_string(i) + "=v" + end;
+      for (int i = 0; i < 6; ++i) bytes += initest::Numbered("k", i) + "=v" + end;
       auto store = read(bytes);
       for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(Raw(store.get(), "s", "k" + std::to_string(i)), "v") << shift;
+        EXPECT_EQ(Raw(store.get(), "s", initest::Numbered("k", i)), "v") << shift;
       }
       EXPECT_EQ(write(store.get()).size(), 5 + 6 * 8 + 2u);
     }

@@ -73,15 +73,15 @@ TEST(IniStorePut, LookupsAcrossManySectionsAndTags) {
     for (int i = 0; i < 60; ++i) {
       const int s = (i * 37) % 60;
       for (int t = 0; t < 30; ++t) {
-        const std::string section = "Sec" + std::to_string(s);
-        const std::string tag = "tag" + std::to_string((t * 7) % 30);
+        const std::string section = initest::Numbered("Sec", s);
+        const std::string tag = initest::Numbered("tag", (t * 7) % 30);
         ASSERT_EQ(Ini_PutInt(store.get(), section.c_str(), tag.c_str(), s * 100 + (t * 7) % 30), 0);
       }
     }
     for (int s = 59; s >= 0; --s) {
       for (int t = 0; t < 30; ++t) {
-        const std::string section = "SEC" + std::to_string(s);
-        const std::string tag = "TAG" + std::to_string(t);
+        const std::string section = initest::Numbered("SEC", s);
+        const std::string tag = initest::Numbered("TAG", t);
         std::int32_t value = -1;
         ASSERT_EQ(Ini_GetInt(store.get(), section.c_str(), tag.c_str(), &value), 1)
             << section << " " << tag << " sorted=" << sorted;

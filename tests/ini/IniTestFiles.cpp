@@ -21,6 +21,12 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+std::string Numbered(const char* prefix, long long number) {
+  std::string text(prefix);
+  text.append(std::to_string(number));
+  return text;
+}
+
 std::optional<std::string> Raw(ini::IniStore* store, const std::string& section,
                                const std::string& tag) {
   std::vector<char> buffer(4096);

@@ -22,6 +22,9 @@ inline Store NewStore(bool sorted = true) {
 std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);
 
+// prefix followed by the number in decimal ("tag" and 7 give "tag7").
+std::string Numbered(const char* prefix, long long number);
+
 // The value of an item as text, or nothing when it is not found.
 std::optional<std::string> Raw(ini::IniStore* store, const std::string& section,
                                const std::string& tag);

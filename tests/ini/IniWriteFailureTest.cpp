@@ -80,8 +80,8 @@ std::string MountSmallFilesystem(const std::string& folder, const char* options)
       return std::string("no mount namespace: ") + std::strerror(errno);
     }
     if (!WriteProcFile("/proc/self/setgroups", "deny") ||
-        !WriteProcFile("/proc/self/uid_map", "0 " + std::to_string(uid) + " 1") ||
-        !WriteProcFile("/proc/self/gid_map", "0 " + std::to_string(gid) + " 1")) {
+        !WriteProcFile("/proc/self/uid_map", initest::Numbered("0 ", uid) + " 1") ||
+        !WriteProcFile("/proc/self/gid_map", initest::Numbered("0 ", gid) + " 1")) {
       return "cannot map the user namespace";
     }
   }
@@ -124,7 +124,7 @@ std::string InSmallFilesystem(const std::string& folder, const char* options,
 }
 
 std::string Outcome(int code, const std::string& path, const std::string& folder) {
-  return "code " + std::to_string(code) +
+  return initest::Numbered("code ", code) +
          (ReadBytes(path) == kOldFile ? ", old file" : ", changed") + ", temporary files " +
          std::to_string(LeftoverTempFiles(folder).size());
 }
@@ -206,7 +206,7 @@ TEST(IniWriteFailure, NoFreeTemporaryName) {
   testsupport::TempDir dir;
   const std::string path = dir.file("settings.ini");
   WriteBytes(path, kOldFile);
-  for (int n = 0; n < 1000; ++n) WriteBytes(dir.file("ini$$" + std::to_string(n) + ".TMP"), "");
+  for (int n = 0; n < 1000; ++n) WriteBytes(dir.file(initest::Numbered("ini$$", n) + ".TMP"), "");
   auto store = NewSettings();
   EXPECT_EQ(Ini_WriteToFile(store.get(), path.c_str()), -5003);
   EXPECT_EQ(ReadBytes(path), kOldFile);
@@ -223,7 +223,7 @@ TEST(IniWriteFailure, DiskFullWhileWriting) {
     auto big = initest::NewStore();
     const std::string value(1000, 'v');
     for (int i = 0; i < 64; ++i) {
-      Ini_PutRawString(big.get(), "s", ("t" + std::to_string(i)).c_str(), value.c_str());
+      Ini_PutRawString(big.get(), "s", (initest::Numbered("t", i)).c_str(), value.c_str());
     }
     std::string outcome = Outcome(Ini_WriteToFile(big.get(), path.c_str()), path, folder);
     // The space of the failed attempt is free again for a write that fits.

@@ -108,34 +108,35 @@ TEST(IniWrite, EveryKindOfValueReadsBack) {
   const double doubles[] = {0.0,   -0.0, 0.1,  1.0 / 3.0,  1e300, -1e300,   1e-300,
                             4.095, 1e15, 1e16, 123456.789, -7.25, HUGE_VAL, -HUGE_VAL};
   const std::int32_t ints[] = {0, 1, -1, 49, INT32_MAX, INT32_MIN};
-  const std::string texts[] = {"",
-                               " ",
-                               "  leading and trailing  ",
-                               "V",
-                               "\"",
-                               "\"quoted\"",
-                               "a = b; [c]",
-                               "; not a comment",
-                               "[not a section]",
-                               "tab\tinside",
-                               Letters(80),
-                               " " + Letters(79) + " " + Letters(80) + " ",
-                               Letters(160),
-                               Letters(161),
-                               std::string(1000, 'z')};
+  const std::string texts[] = {
+      "",
+      " ",
+      "  leading and trailing  ",
+      "V",
+      "\"",
+      "\"quoted\"",
+      "a = b; [c]",
+      "; not a comment",
+      "[not a section]",
+      "tab\tinside",
+      Letters(80),
+      std::string(" ").append(Letters(79)).append(" ").append(Letters(80)).append(" "),
+      Letters(160),
+      Letters(161),
+      std::string(1000, 'z')};
   auto store = NewStore();
   for (std::size_t i = 0; i < std::size(doubles); ++i) {
-    ASSERT_EQ(Ini_PutDouble(store.get(), "doubles", ("d" + std::to_string(i)).c_str(), doubles[i]),
-              0);
+    ASSERT_EQ(
+        Ini_PutDouble(store.get(), "doubles", (initest::Numbered("d", i)).c_str(), doubles[i]), 0);
   }
   Ini_PutDouble(store.get(), "doubles", "nan", std::nan(""));
   for (std::size_t i = 0; i < std::size(ints); ++i) {
-    ASSERT_EQ(Ini_PutInt(store.get(), "ints", ("i" + std::to_string(i)).c_str(), ints[i]), 0);
+    ASSERT_EQ(Ini_PutInt(store.get(), "ints", (initest::Numbered("i", i)).c_str(), ints[i]), 0);
   }
   for (std::size_t i = 0; i < std::size(texts); ++i) {
-    ASSERT_EQ(
-        Ini_PutRawString(store.get(), "texts", ("t" + std::to_string(i)).c_str(), texts[i].c_str()),
-        0);
+    ASSERT_EQ(Ini_PutRawString(store.get(), "texts", (initest::Numbered("t", i)).c_str(),
+                               texts[i].c_str()),
+              0);
   }
   testsupport::TempDir dir;
   const std::string path = dir.file("settings.ini");
@@ -145,7 +146,7 @@ TEST(IniWrite, EveryKindOfValueReadsBack) {
 
   for (std::size_t i = 0; i < std::size(doubles); ++i) {
     double value = 99;
-    EXPECT_EQ(Ini_GetDouble(back.get(), "doubles", ("d" + std::to_string(i)).c_str(), &value), 1)
+    EXPECT_EQ(Ini_GetDouble(back.get(), "doubles", (initest::Numbered("d", i)).c_str(), &value), 1)
         << doubles[i];
     EXPECT_EQ(value, doubles[i]);
     EXPECT_EQ(std::signbit(value), std::signbit(doubles[i])) << doubles[i];
@@ -160,11 +161,11 @@ TEST(IniWrite, EveryKindOfValueReadsBack) {
   EXPECT_TRUE(std::isnan(nan));
   for (std::size_t i = 0; i < std::size(ints); ++i) {
     std::int32_t value = 99;
-    EXPECT_EQ(Ini_GetInt(back.get(), "ints", ("i" + std::to_string(i)).c_str(), &value), 1);
+    EXPECT_EQ(Ini_GetInt(back.get(), "ints", (initest::Numbered("i", i)).c_str(), &value), 1);
     EXPECT_EQ(value, ints[i]);
   }
   for (std::size_t i = 0; i < std::size(texts); ++i) {
-    EXPECT_EQ(Raw(back.get(), "texts", "t" + std::to_string(i)), texts[i]) << i;
+    EXPECT_EQ(Raw(back.get(), "texts", initest::Numbered("t", i)), texts[i]) << i;
   }
   // An empty raw string is found, and it is blank as a number.
   std::int32_t untouched = 5;
@@ -177,8 +178,8 @@ TEST(IniWrite, StoreLargerThanTheOutputBufferReadsBack) {
   for (int s = 0; s < 20; ++s) {
     for (int t = 0; t < 50; ++t) {
       const std::string value = Letters(static_cast<std::size_t>((s * 50 + t) % 230), 'a' + s);
-      Ini_PutRawString(store.get(), ("section" + std::to_string(s)).c_str(),
-                       ("tag" + std::to_string(t)).c_str(), value.c_str());
+      Ini_PutRawString(store.get(), (initest::Numbered("section", s)).c_str(),
+                       (initest::Numbered("tag", t)).c_str(), value.c_str());
     }
   }
   testsupport::TempDir dir;
@@ -189,7 +190,7 @@ TEST(IniWrite, StoreLargerThanTheOutputBufferReadsBack) {
   ASSERT_EQ(Ini_ReadFromFile(back.get(), path.c_str()), 0);
   for (int s = 0; s < 20; ++s) {
     for (int t = 0; t < 50; ++t) {
-      EXPECT_EQ(Raw(back.get(), "section" + std::to_string(s), "tag" + std::to_string(t)),
+      EXPECT_EQ(Raw(back.get(), initest::Numbered("section", s), initest::Numbered("tag", t)),
                 Letters(static_cast<std::size_t>((s * 50 + t) % 230), 'a' + s));
     }
   }
@@ -198,8 +199,8 @@ TEST(IniWrite, StoreLargerThanTheOutputBufferReadsBack) {
 TEST(IniWrite, TakesFirstFreeTemporaryNameAndLeavesOthersAlone) {
   testsupport::TempDir dir;
   for (int n = 0; n < 5; ++n) {
-    initest::WriteBytes(dir.file("ini$$" + std::to_string(n) + ".TMP"),
-                        "keep " + std::to_string(n));
+    initest::WriteBytes(dir.file(initest::Numbered("ini$$", n) + ".TMP"),
+                        initest::Numbered("keep ", n));
   }
   auto store = NewStore();
   Ini_PutInt(store.get(), "s", "t", 1);
@@ -208,8 +209,8 @@ TEST(IniWrite, TakesFirstFreeTemporaryNameAndLeavesOthersAlone) {
   EXPECT_EQ(initest::ReadBytes(path), "[s]\r\nt = 1\r\n\r\n");
   EXPECT_EQ(initest::LeftoverTempFiles(dir.path().string()).size(), 5u);
   for (int n = 0; n < 5; ++n) {
-    EXPECT_EQ(initest::ReadBytes(dir.file("ini$$" + std::to_string(n) + ".TMP")),
-              "keep " + std::to_string(n));
+    EXPECT_EQ(initest::ReadBytes(dir.file(initest::Numbered("ini$$", n) + ".TMP")),
+              initest::Numbered("keep ", n));
   }
 }
 
