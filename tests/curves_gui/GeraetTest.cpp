@@ -1,0 +1,105 @@
+// The device buttons of the curve window against the simulated WUN-2 on a pseudo-terminal.
+#include <QPushButton>
+
+#include "Fensterhilfen.h"
+#include "curves/Kurvenbild.h"
+#include "device/Fehler.h"
+#include "device/Verbindung.h"
+#include "support_sim/SimPort.h"
+
+namespace kurvenfenster {
+namespace {
+
+using curves::gKurven;
+using curves::gui::Werkzeug;
+
+class GeraetFensterTest : public FensterTest {
+ protected:
+  void SetUp() override {
+    FensterTest::SetUp();
+    device::sgComPort.offen = sim.port();
+  }
+  void TearDown() override {
+    device::ComFehlerSetzen(0);
+    FensterTest::TearDown();
+  }
+  testsupport::SimPort sim;
+};
+
+TEST_F(GeraetFensterTest, DrawWriteAndReadBack) {
+  Werkzeug(Werkzeug::Zeichnen);
+  Zeitbasis("1ms");
+  Klicken(Pixel(4000, 3000));
+  Zeitbasis("250us");
+  Klicken(Pixel(6000, 1000));
+  ASSERT_EQ(3, Kurve1().Punktanzahl());
+  const auto gezeichnet = Kurve1().Punkte;
+
+  std::vector<std::uint8_t> bild;
+  int ende = 0;
+  ASSERT_EQ(0, curves::KurvenbildErzeugen(bild, ende));
+  QTest::mouseClick(panel->Ui().SCHREIBEN, Qt::LeftButton);
+  EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(std::vector<std::string>{"Send data"}, op.progressTitles);
+  const auto& speicher = sim.engine().device('1').memory4;
+  EXPECT_EQ(std::vector<std::uint8_t>(bild.begin() + 4096, bild.begin() + ende),
+            std::vector<std::uint8_t>(speicher.begin() + 4096, speicher.begin() + ende));
+
+  // An emptied editor reads the same curve back as one point per sample.
+  gKurven.KurvenGeaendert = false;
+  panel->Aktionen().Neu->trigger();
+  ASSERT_EQ(1, Kurve1().Punktanzahl());
+  QTest::mouseClick(panel->Ui().LESEN, Qt::LeftButton);
+  EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);
+  int einheiten = 0;
+  for (const auto& p : gezeichnet) einheiten += p.Laenge;
+  ASSERT_EQ(einheiten, Kurve1().Punktanzahl());
+  int k = 0;
+  for (const auto& p : gezeichnet)
+    for (int j = 0; j < p.Laenge; ++j, ++k) {
+      EXPECT_EQ(1, Kurve1().Punkte[k].Laenge);
+      EXPECT_EQ(p.Zeitbasis, Kurve1().Punkte[k].Zeitbasis);
+    }
+  EXPECT_EQ(gezeichnet[0].Y, Kurve1().Punkte[0].Y);
+  EXPECT_EQ(gezeichnet[1].Y, Kurve1().Punkte[4].Y);
+  EXPECT_DOUBLE_EQ(curves::Kurvenlaenge(0) - 1, curves::gSicht.XEnde);  // the whole curve
+  EXPECT_EQ("Curve generator", panel->windowTitle());
+  for (auto* a : panel->Aktionen().KurveWaehlen) EXPECT_TRUE(a->isEnabled());
+  EXPECT_FALSE(gKurven.KurvenGeaendert);
+
+  // Another curve can now be chosen; curve 1 stays in the background.
+  panel->Aktionen().KurveWaehlen[1]->trigger();
+  EXPECT_EQ(1, gKurven.AktuelleKurve);
+  EXPECT_FALSE(panel->Grafik().Hintergrund().Stufen->data()->isEmpty());
+  EXPECT_EQ(curves::gui::kTuerkis, panel->Grafik().Hintergrund().Stufen->pen().color());
+}
+
+TEST_F(GeraetFensterTest, DeviceFaultShowsItsCodeAndKeepsTheCurve) {
+  Werkzeug(Werkzeug::Zeichnen);
+  Zeitbasis("1ms");
+  Klicken(Pixel(4000, 3000));
+  const auto vorher = Kurve1().Punkte;
+  sim.engine().inject({sim::FaultKind::Nak, "BDR"});
+  QTest::mouseClick(panel->Ui().LESEN, Qt::LeftButton);
+  const int nummer = device::AktuelleFehlerfelder().nummer;
+  EXPECT_NE(0, nummer);
+  EXPECT_EQ(QString::number(nummer), panel->Ui().FEHLERNR->text());
+  EXPECT_FALSE(panel->Ui().FEHLERSTRING->text().isEmpty());
+  ASSERT_EQ(vorher.size(), Kurve1().Punkte.size());
+  EXPECT_EQ(vorher[1].Y, Kurve1().Punkte[1].Y);
+  for (auto* a : panel->Aktionen().KurveWaehlen) EXPECT_FALSE(a->isEnabled());
+}
+
+TEST_F(GeraetFensterTest, UnequalLengthsAskBeforeWriting) {
+  gKurven.Kurven[0].Punkte = {{0, 4, 1, {}}, {100, 1, 1, {}}};
+  gKurven.Kurven[1].Punkte = {{0, 2, 1, {}}, {100, 1, 1, {}}};
+  sim.engine().clearFrames();
+  op.answerMessage(2);  // "go back"
+  QTest::mouseClick(panel->Ui().SCHREIBEN, Qt::LeftButton);
+  ASSERT_EQ(1u, op.messages.size());
+  EXPECT_EQ("Warning", op.messages[0].title);
+  EXPECT_TRUE(op.progressTitles.empty());  // nothing sent
+}
+
+}  // namespace
+}  // namespace kurvenfenster
