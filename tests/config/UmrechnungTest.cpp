@@ -109,10 +109,4 @@ TEST_F(Umrechnung, ChannelOutsideTheFourIsIdentity) {
   }
 }
 
-TEST_F(Umrechnung, ReadsTheRecordAtTheMomentOfTheCall) {
-  EXPECT_DOUBLE_EQ(AusgangRohInEinheit(2, 4095.0), 10.0);
-  gKonfig.outskalamax[2] = 100.0;
-  EXPECT_DOUBLE_EQ(AusgangRohInEinheit(2, 4095.0), 100.0);
-}
-
 }  // namespace

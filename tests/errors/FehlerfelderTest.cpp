@@ -104,12 +104,6 @@ TEST_F(FehlerfelderTest, SmallAndExtremeCodes) {
   EXPECT_EQ(FehlernummerText(INT_MIN), "2147483648");
 }
 
-TEST_F(FehlerfelderTest, TextFollowsTheLanguage) {
-  ZOR_Fehlersprache(0);
-  ComFehlerSetzen(-405003);
-  EXPECT_EQ(AktuelleFehlerfelder().text, "Befehlsausführung momentan nicht möglich (CAN erhalten)");
-}
-
 TEST_F(FehlerfelderTest, UnboundWindowIsNoLongerCalled) {
   Binden({FehlerfeldFenster::Kurven, FehlerfeldFenster::Com});
   FehlerfelderBinden(FehlerfeldFenster::Kurven, {});

@@ -127,15 +127,6 @@ TEST_F(Fehlermeldung, TableHoldsEveryCategoryInBothLanguages) {
   EXPECT_STREQ(FehlertextSuchen(1018)->deutsch, "In der WUN-2 Box sind keine Kurven gespeichert.");
 }
 
-TEST_F(Fehlermeldung, LongestTextComesBackWhole) {
-  ZOR_Fehlersprache(2);
-  std::string lang = ZOR_Fehlermeldung(-1002001);
-  EXPECT_EQ(lang,
-            "The current amount of teststeps is not equivalent to the\namount of teststeps in "
-            "the data-file for this BA-Nr.\nThe BA-File was probably createt with\n a different "
-            "sequence.");
-}
-
 TEST_F(Fehlermeldung, BufferHoldsTheLastTextOnly) {
   ZOR_Fehlersprache(2);
   const char* erst = ZOR_Fehlermeldung(-403001);

@@ -145,13 +145,4 @@ TEST_F(Dateiauswahl, CancelGivesNothing) {
   EXPECT_TRUE(QDir::current().entryList(QDir::Files).isEmpty());
 }
 
-TEST(Dateiendung, OnlyASingleExtensionIsForced) {
-  EXPECT_EQ(QtOperator::extension("*.wuo"), "wuo");
-  EXPECT_EQ(QtOperator::extension("*.txt"), "txt");
-  EXPECT_EQ(QtOperator::extension("*.*"), "");
-  EXPECT_EQ(QtOperator::extension("*"), "");
-  EXPECT_EQ(QtOperator::extension("*.wur;*.txt"), "");
-  EXPECT_EQ(QtOperator::extension(""), "");
-}
-
 }  // namespace
