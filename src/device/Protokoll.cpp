@@ -20,8 +20,11 @@ constexpr int kAusgangsQueue = 512;
 
 // The wait for an empty output queue ends when the queue is empty, when the length query
 // fails, or when the length has not gone down for this long (a stuck queue or a stalled
-// line). Then the acknowledgement read, bounded by the port's time-out, decides.
+// line), and in any case after kAusgangHoechstens (a full 512-byte queue leaves a 4800-baud
+// line in about 1.1 s). Then the acknowledgement read, bounded by the port's time-out,
+// decides.
 constexpr auto kAusgangStillstand = std::chrono::milliseconds(1000);
+constexpr auto kAusgangHoechstens = std::chrono::milliseconds(5000);
 // Between two queue queries while bytes are still leaving; an empty queue is seen at the
 // first query, so an exchange on a fast line never sleeps here.
 constexpr auto kAusgangAbfrage = std::chrono::microseconds(200);
@@ -67,7 +70,8 @@ void warteAufLeereAusgabe(int port) {
   SerialService& s = serialService();
   int letzte = s.GetOutQLen(port);
   if (letzte <= 0) return;
-  auto seitFortschritt = std::chrono::steady_clock::now();
+  const auto anfang = std::chrono::steady_clock::now();
+  auto seitFortschritt = anfang;
   for (;;) {
     std::this_thread::sleep_for(kAusgangAbfrage);
     const int n = s.GetOutQLen(port);
@@ -79,6 +83,7 @@ void warteAufLeereAusgabe(int port) {
     } else if (jetzt - seitFortschritt >= kAusgangStillstand) {
       return;
     }
+    if (jetzt - anfang >= kAusgangHoechstens) return;
   }
 }
 

@@ -3,6 +3,9 @@
 // sent when an earlier step failed.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <vector>
+
 #include "Kommandos.h"
 #include "device/MemorySerialService.h"
 #include "device/Protokoll.h"
@@ -149,6 +152,21 @@ TEST(OutputQueue, AStuckQueueEndsTheWaitAndTheAcknowledgementDecides) {
   dienst.outQueueStuck(17);
   EXPECT_EQ(device::ZORFYD1_DeviceFunction(1, '1', "stopp"), 0);
   EXPECT_EQ(dienst.state(1).written, "#1DF2\r");
+  device::setSerialService(nullptr);
+}
+
+TEST(OutputQueue, AQueueThatCreepsDownIsWaitedForAtMostFiveSeconds) {
+  MemorySerialService dienst;
+  dienst.connect(1, [](std::string_view) { return std::string("\x06"); });
+  device::setSerialService(&dienst);
+  ASSERT_EQ(device::ZORFYD1_Open(1, 9600), 0);
+  // One byte less at every query: never stalled, never empty.
+  std::vector<int> laengen;
+  for (int n = 1000000; n > 0; --n) laengen.push_back(n);
+  dienst.outQueueSequence(laengen);
+  const auto t0 = std::chrono::steady_clock::now();
+  EXPECT_EQ(device::ZORFYD1_DeviceFunction(1, '1', "start"), 0);
+  EXPECT_GE(std::chrono::steady_clock::now() - t0, std::chrono::milliseconds(5000));
   device::setSerialService(nullptr);
 }
 
