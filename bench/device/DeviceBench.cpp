@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <memory>
@@ -142,17 +143,29 @@ void PacedWrite(benchmark::State& state) {
   const double linie = static_cast<double>(bloecke) * (19 + 2 * kBlock + 1) * 10.0 / baud;
   double gemessen = 0;
   long runden = 0;
+  std::vector<double> proBlock;
   for (auto _ : state) {
     const auto t0 = Clock::now();
-    for (long b = 0; b < bloecke; ++b)
+    auto tb = t0;
+    for (long b = 0; b < bloecke; ++b) {
       if (device::ZORFYD1_SpeicherSchreiben(kPort, '1', 4, b * kBlock, kBlock,
                                             daten.data() + b * kBlock) != 0)
         state.SkipWithError("driver write");
+      const auto jetzt = Clock::now();
+      proBlock.push_back(std::chrono::duration<double, std::micro>(jetzt - tb).count());
+      tb = jetzt;
+    }
     gemessen += std::chrono::duration<double>(Clock::now() - t0).count();
     ++runden;
   }
+  std::sort(proBlock.begin(), proBlock.end());
   state.counters["line_time_s"] = linie;
   state.counters["ratio"] = gemessen / runden / linie;
+  // Per block: the line time of one block, and the fastest, median and slowest exchange.
+  state.counters["block_line_us"] = (19 + 2 * kBlock + 1) * 10.0e6 / baud;
+  state.counters["block_min_us"] = proBlock.front();
+  state.counters["block_median_us"] = proBlock[proBlock.size() / 2];
+  state.counters["block_max_us"] = proBlock.back();
 }
 BENCHMARK(PacedWrite)
     ->Args({115200, 61440})
