@@ -1,5 +1,5 @@
 // wun2-sim: a simulated WUN-2 on a pseudo-terminal (or a serial device). Prints the path
-// to open as the first line of standard output and serves until SIGINT or SIGTERM.
+// to open as the first line of standard output and serves until SIGINT, SIGTERM or SIGHUP.
 #include <signal.h>
 
 #include <cstdio>
@@ -23,7 +23,7 @@ namespace {
 const char* const kHilfe = R"(usage: wun2-sim [options]
 
 Plays WUN-2 devices on a new pseudo-terminal and prints its path as the first line of
-standard output. Runs until SIGINT or SIGTERM.
+standard output. Runs until SIGINT, SIGTERM or SIGHUP.
 
   --address CHARS       addresses to play, e.g. 138 (default 1)
   --id A=TEXT           the ID text of address A (default "ZOR-MIV3AX WUN-2 V1.30")
@@ -245,6 +245,7 @@ int main(int argc, char** argv) {
   sigemptyset(&signale);
   sigaddset(&signale, SIGINT);
   sigaddset(&signale, SIGTERM);
+  sigaddset(&signale, SIGHUP);
   pthread_sigmask(SIG_BLOCK, &signale, nullptr);
 
   sim::PtyRunner runner(engine);

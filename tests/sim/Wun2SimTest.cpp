@@ -237,7 +237,7 @@ TEST(Wun2Sim, PacedLineAndFaultsFromTheCommandLine) {
     EXPECT_EQ(device::ZORFYD1_EingangLesen(9, '1', "e1", &v), -403051);
     EXPECT_EQ(device::ZORFYD1_EingangLesen(9, '1', "e1", &v), 0);
   }
-  EXPECT_EQ(p.ende(SIGTERM), 0);
+  EXPECT_EQ(p.ende(SIGHUP), 0);
 }
 
 }  // namespace
