@@ -6,6 +6,7 @@
 #include "config/Konfigfenster.h"
 #include "config/gui/KonfigpanelFenster.h"
 #include "curves/KurvendateiMenue.h"
+#include "curves/gui/Kurvenpanel.h"
 #include "curves/gui/KurvenpanelModul.h"
 #include "device/Companel.h"
 #include "device/gui/CompanelFenster.h"

@@ -44,22 +44,28 @@ bool hatKey(const std::string& pfad, const char* sektion, const char* key) {
 }
 
 TEST_F(ShellTest, FirstRunWithoutAFileGivesOnePopupAndWritesTheSectionsAtTheEnd) {
-  FakeFenster kurven{Fenster::Kurven};
-  erzeugen({&kurven});
+  int portabfragen = 0;
+  device::PortquelleSetzen([&] {
+    ++portabfragen;
+    return std::vector<int>{1};
+  });
+  erzeugen();
   ASSERT_EQ(programm->starten(), 0);
   ASSERT_EQ(op.messages.size(), 1u);
   EXPECT_EQ(op.messages[0].title, "Error #802201");
   EXPECT_EQ(op.messages[0].text, "INI-File not found");
   // No section read: no port list filled, no port opened.
   EXPECT_EQ(device::OffenerComPort(), -1);
-  EXPECT_TRUE(device::Companel().portliste.empty());
+  EXPECT_EQ(portabfragen, 0);
   EXPECT_FALSE(std::filesystem::exists(ini));
 
   programm->beenden();
   EXPECT_EQ(op.messages.size(), 1u);
   ASSERT_TRUE(std::filesystem::exists(ini));
-  // Only the windows of the list put sections; the fake curve window puts none.
-  EXPECT_EQ(sektionen(ini), (std::vector<std::string>{"com", "konfig"}));
+  // The windows of this build put their sections; the direct and characteristic windows
+  // are not part of it.
+  EXPECT_EQ(sektionen(ini), (std::vector<std::string>{"com", "konfig", "kurven"}));
+  EXPECT_EQ(iniInt(ini, "kurven", "darstellung"), 3);
   EXPECT_EQ(iniInt(ini, "com", "adresse"), 49);
   EXPECT_EQ(iniInt(ini, "com", "port"), -1);
   EXPECT_EQ(iniInt(ini, "com", "lport"), -1);
@@ -81,13 +87,28 @@ TEST_F(ShellTest, HandAddedSectionsAndKeysAreGoneAfterTheNextEnd) {
   EXPECT_TRUE(op.messages.empty());
   EXPECT_EQ(device::Geraeteadresse(), '3');
   programm->beenden();
-  EXPECT_EQ(sektionen(ini), (std::vector<std::string>{"com", "konfig"}));
+  EXPECT_EQ(sektionen(ini), (std::vector<std::string>{"com", "konfig", "kurven"}));
   EXPECT_FALSE(hatKey(ini, "com", "extra"));
   EXPECT_FALSE(hatKey(ini, "konfig", "meins"));
   EXPECT_FALSE(hatKey(ini, "hand", "notiz"));
   EXPECT_FALSE(hatKey(ini, "kurven", "hintergrund1"));
   EXPECT_EQ(iniInt(ini, "com", "adresse"), 51);
   EXPECT_EQ(iniText(ini, "konfig", "vinmax"), "5");
+}
+
+TEST_F(ShellTest, CurveDisplayTypeOutOfRangeStartsAsLinesAndSteps) {
+  dateiSchreiben(ini, "[kurven]\ndarstellung = 7\n");
+  erzeugen();
+  ASSERT_EQ(programm->starten(), 0);
+  programm->beenden();
+  EXPECT_EQ(iniInt(ini, "kurven", "darstellung"), 3);
+
+  dateiSchreiben(ini, "[kurven]\ndarstellung = 2\n");
+  programm.reset();
+  erzeugen();
+  ASSERT_EQ(programm->starten(), 0);
+  programm->beenden();
+  EXPECT_EQ(iniInt(ini, "kurven", "darstellung"), 2);
 }
 
 TEST_F(ShellTest, BadAddressAndPortValuesFallBack) {

@@ -61,6 +61,7 @@ TEST_F(ShellTest, StartShowsTheMainWindowWithTheHiddenEntriesAndTheInfoTexts) {
   // Only the windows this build has are loaded.
   EXPECT_NE(programm->panel(Fenster::Com), nullptr);
   EXPECT_NE(programm->panel(Fenster::Konfig), nullptr);
+  EXPECT_NE(programm->panel(Fenster::Kurven), nullptr);
   EXPECT_EQ(programm->panel(Fenster::Direkt), nullptr);
   EXPECT_EQ(programm->panel(Fenster::Kennlinie), nullptr);
 }
@@ -104,7 +105,7 @@ TEST_F(ShellTest, ChildWindowsAreShownOneAtATimeAndDimTheButtonsExactlyMeanwhile
 }
 
 TEST_F(ShellTest, CurveButtonWithoutTheCurveWindowSaysSoAndShowsNothing) {
-  erzeugen();
+  erzeugen({}, {Fenster::Kurven});
   ASSERT_EQ(programm->starten(), 0);
   op.messages.clear();
   QTest::mouseClick(programm->hauptfenster()->ui().KURVEN, Qt::LeftButton);

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QWidget>
+#include <algorithm>
 #include <fstream>
 #include <memory>
 #include <set>
@@ -110,9 +111,15 @@ class ShellTest : public ::testing::Test {
     globalesZuruecksetzen();
   }
 
-  // The program with the windows of this build plus the given fakes.
-  void erzeugen(std::vector<FakeFenster*> fakes = {}) {
-    auto module = shell::StandardFenstermodule();
+  // The program with the windows of this build; a fake takes the place of the real
+  // window of its kind, and the windows in `ohne` are left out.
+  void erzeugen(std::vector<FakeFenster*> fakes = {}, std::vector<shell::Fenster> ohne = {}) {
+    std::vector<shell::Fenstermodul> module;
+    for (auto& m : shell::StandardFenstermodule()) {
+      bool ersetzt = std::find(ohne.begin(), ohne.end(), m.fenster) != ohne.end();
+      for (auto* f : fakes) ersetzt = ersetzt || f->fenster == m.fenster;
+      if (!ersetzt) module.push_back(std::move(m));
+    }
     for (auto* f : fakes) module.push_back(f->modul());
     programm = std::make_unique<shell::Programm>(std::move(module), ini);
     programm->beendenLassen = [this] { ++beendenAufrufe; };
