@@ -129,6 +129,23 @@ void StufenAnhaengen(const Geradenstueck& g, QVector<double>& xs, QVector<double
   ys.push_back(z.EndeY1);
 }
 
+// A point marker as a small pre-drawn disc: tens of thousands of them are copied, not
+// rendered as ellipses one by one.
+QCPScatterStyle Punktmarke(const QColor& farbe) {
+  static QHash<QRgb, QPixmap> bilder;
+  QPixmap& bild = bilder[farbe.rgba()];
+  if (bild.isNull()) {
+    bild = QPixmap(5, 5);
+    bild.fill(Qt::transparent);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(farbe);
+    p.drawEllipse(QRectF(0, 0, 5, 5));
+  }
+  return QCPScatterStyle(bild);
+}
+
 }  // namespace
 
 void Kurvengrafik::KurveZeichnen(const Kurve& k, const Plots& plots, const Kurvenfarben& farben,
@@ -147,6 +164,9 @@ void Kurvengrafik::KurveZeichnen(const Kurve& k, const Plots& plots, const Kurve
     sx.reserve(3 * anzahl);
     sy.reserve(3 * anzahl);
   }
+  const QCPAxis* xAchse = graph_->xAxis;
+  const QCPAxis* yAchse = graph_->yAxis;
+  double letzteMarkeX = 0.0, letzteMarkeY = 0.0;
   for (std::size_t j = 0; j < geraden.size(); ++j) {
     const Geradenstueck& g = geraden[j];
     if (linien) {
@@ -164,8 +184,15 @@ void Kurvengrafik::KurveZeichnen(const Kurve& k, const Plots& plots, const Kurve
         }
       }
     }
-    px.push_back(g.X0);
-    py.push_back(g.Y0);
+    // A marker on the same pixel as the one before adds nothing to the picture.
+    const double mx = std::round(xAchse->coordToPixel(g.X0));
+    const double my = std::round(yAchse->coordToPixel(g.Y0));
+    if (px.isEmpty() || mx != letzteMarkeX || my != letzteMarkeY) {
+      px.push_back(g.X0);
+      py.push_back(g.Y0);
+      letzteMarkeX = mx;
+      letzteMarkeY = my;
+    }
     if (stufen) StufenAnhaengen(g, g.Schlusslinie ? ssx : sx, g.Schlusslinie ? ssy : sy);
   }
   plots.Linien->setData(lx, ly, true);
@@ -178,8 +205,7 @@ void Kurvengrafik::KurveZeichnen(const Kurve& k, const Plots& plots, const Kurve
   Farbe(plots.Stufen, farben.Stufe);
   Farbe(plots.Schlussstufen, farben.Schlussstufe);
   plots.Punkte->setVisible(farben.Punkt.alpha() != 0);
-  plots.Punkte->setScatterStyle(
-      QCPScatterStyle(QCPScatterStyle::ssDisc, farben.Punkt, farben.Punkt, 5));
+  plots.Punkte->setScatterStyle(Punktmarke(farben.Punkt));
 
   // Overview: every line of the curve.
   const std::vector<Geradenstueck> alle = AlleGeraden(k);
