@@ -127,6 +127,9 @@ void PortSelectCommit() {
 
 void ComPictureKlick() {
   if (sgComPort.offen == -1) {
+    // Before the list was ever filled (first run) there is nothing to open: fill it, so
+    // the click opens the list's choice or reports why it cannot.
+    if (zustand.portliste.empty()) ComControlAusfuellen();
     PortlisteAuswaehlen(sgComPort.lport);
     ComFehlerSetzen(ComPortOeffnen());
   } else {

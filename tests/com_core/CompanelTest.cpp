@@ -19,6 +19,22 @@ namespace {
 
 using device::MemorySerialService;
 
+TEST(CompanelErsterStart, SymbolClickBeforeTheListWasFilledOpensTheListsChoice) {
+  // A fresh run without settings: the list has never been filled (this runs first).
+  ASSERT_TRUE(device::Companel().portliste.empty());
+  MemorySerialService service;
+  service.connect(1);
+  device::setSerialService(&service);
+  device::PortquelleSetzen([] { return std::vector<int>{1}; });
+  device::ComPictureKlick();
+  EXPECT_EQ(device::OffenerComPort(), 1);
+  EXPECT_EQ(device::Companel().verbindungssymbol, 1);
+  device::CompanelClear();
+  device::PortquelleSetzen({});
+  device::setSerialService(nullptr);
+  device::sgComPort = {};
+}
+
 class CompanelTest : public ::testing::Test {
  protected:
   void SetUp() override {
