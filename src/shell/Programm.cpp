@@ -60,6 +60,7 @@ QWidget* Programm::panel(Fenster fenster) const {
 int Programm::starten() {
   // Windows: the main window, then its children in the fixed order, then the info box.
   haupt_ = new Hauptfenster();
+  if (hauptfensterGeladen) hauptfensterGeladen(haupt_);
   for (Fenster f : kLadeReihenfolge) {
     const Fenstermodul* m = ModulSuchen(module_, f);
     if (m == nullptr || !m->laden) continue;

@@ -62,6 +62,9 @@ class Programm : public QObject {
 
   // How the event loop is told to quit (a test may watch it).
   std::function<void()> beendenLassen;
+  // Called once the main window exists, before the settings are read, so that the
+  // start-up popups already have their parent.
+  std::function<void(QWidget*)> hauptfensterGeladen;
 
  private:
   void mainbuttonsVerbinden();

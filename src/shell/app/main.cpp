@@ -26,10 +26,12 @@ int main(int argc, char** argv) {
   int ergebnis = 0;
   {
     shell::Programm programm;
+    programm.hauptfensterGeladen = [&bediener](QWidget* haupt) {
+      bediener.setReferenceWidget(haupt);
+    };
     if (programm.starten() != 0) {
       ergebnis = -1;
     } else {
-      bediener.setReferenceWidget(programm.hauptfenster());
       programm.hauptfenster()->show();
       app.exec();
       programm.beenden();
