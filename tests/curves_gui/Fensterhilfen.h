@@ -16,6 +16,7 @@
 #include "curves/gui/Kurvengrafik.h"
 #include "curves/gui/Kurvenpanel.h"
 #include "device/Direkthilfe.h"
+#include "device/Fehler.h"
 #include "support/ScriptedOperator.h"
 #include "ui_KURVENPNL.h"
 
@@ -25,6 +26,7 @@ class FensterTest : public ::testing::Test {
  protected:
   void SetUp() override {
     device::gHilfeAktiv = 0;
+    device::ZOR_Fehlersprache(2);  // English, as the program starts
     curves::gSicht = {};
     curves::gMarkierung = {};
     panel = std::make_unique<curves::gui::Kurvenpanel>();

@@ -347,6 +347,11 @@ void Kurvenpanel::Einrichten() {
   }
   u.YRASTER->setMinimum(0.0);
   u.SPEICHERBEDARF->setAutoFillBackground(true);
+  // The graphs take the room; the fields keep their natural width.
+  u.HAUPTLAYOUT->setStretch(0, 1);
+  u.HAUPTLAYOUT->setStretch(1, 0);
+  u.KOMMENTARVORSCHAU->setMaximumWidth(320);
+  u.FEHLERSTRING->setMaximumWidth(320);
 }
 
 void Kurvenpanel::Verbinden() {

@@ -1,0 +1,46 @@
+// The drawn picture itself: the window is grabbed and the colours of lines, steps and the
+// overview frame are looked for. With MIV_BILDSCHIRMFOTO set, the picture is also saved
+// there (for a look under a real X server).
+#include <QImage>
+
+#include "Fensterhilfen.h"
+
+namespace kurvenfenster {
+namespace {
+
+using curves::gKurven;
+
+int Pixelzahl(const QImage& bild, QRgb farbe) {
+  int n = 0;
+  for (int y = 0; y < bild.height(); ++y)
+    for (int x = 0; x < bild.width(); ++x)
+      if ((bild.pixel(x, y) & 0xFFFFFF) == (farbe & 0xFFFFFF)) ++n;
+  return n;
+}
+
+TEST_F(FensterTest, DrawnCurveShowsLinesStepsAndFrame) {
+  // Coarse steps so that they stand apart from the lines: 10 ms and 5 ms units.
+  gKurven.Kurven[0].Punkte = {
+      {500, 6, 4, {}}, {3500, 4, 4, {}}, {3500, 5, 4, {}}, {1500, 6, 3, {}}, {2500, 2, 4, {}}};
+  gKurven.Kurven[0].Kommentar = "Test curve with lines and steps";
+  curves::gSicht.XStart = 0;
+  curves::gSicht.XEnde = 200000;
+  panel->Aktionen().ZoomPlus->trigger();
+  panel->Aktionen().Werkzeuge[static_cast<int>(curves::gui::Werkzeug::Koordinaten)]->trigger();
+  panel->KurvenpanelZeichnen();
+  const QImage bild = panel->grab().toImage();
+  ASSERT_FALSE(bild.isNull());
+  if (const QByteArray pfad = qgetenv("MIV_BILDSCHIRMFOTO"); !pfad.isEmpty())
+    bild.save(QString::fromLocal8Bit(pfad));
+
+  const QImage graph = panel->Ui().GRAPH->grab().toImage();
+  EXPECT_GT(Pixelzahl(graph, qRgb(255, 0, 0)), 200);   // lines and markers
+  EXPECT_GT(Pixelzahl(graph, qRgb(0, 0, 255)), 200);   // steps
+  EXPECT_GT(Pixelzahl(graph, qRgb(255, 255, 0)), 50);  // time-base marker line
+  const QImage klein = panel->Ui().GRAPHKLEIN->grab().toImage();
+  EXPECT_GT(Pixelzahl(klein, qRgb(255, 0, 0)), 100);  // the frame
+  EXPECT_GT(Pixelzahl(klein, qRgb(0, 0, 255)), 100);  // the whole curve
+}
+
+}  // namespace
+}  // namespace kurvenfenster

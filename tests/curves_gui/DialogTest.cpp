@@ -1,0 +1,169 @@
+// The point dialog, the line dialog, the time-base menu and the file commands of the curve
+// window, with refused entries that must leave the curve as it was.
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <fstream>
+
+#include "Fensterhilfen.h"
+#include "curves/Titel.h"
+#include "curves/gui/Kurvendialoge.h"
+#include "support/TempDir.h"
+#include "ui_KGERADEPNL.h"
+#include "ui_KPUNKTPNL.h"
+
+namespace kurvenfenster {
+namespace {
+
+using curves::gKurven;
+using curves::gui::Werkzeug;
+
+class DialogFensterTest : public FensterTest {
+ protected:
+  void SetUp() override {
+    FensterTest::SetUp();
+    gKurven.Kurven[0].Punkte = {{0, 4, 1, {}}, {2000, 4, 1, {}}, {1000, 2, 1, {}}};
+    panel->KurvenpanelZeichnen();
+  }
+};
+
+TEST_F(DialogFensterTest, PointDialogMovesThePoint) {
+  auto& d = panel->Dialoge();
+  QString titel;
+  bool punktMarkiert = false;
+  QTimer::singleShot(0, [&] {
+    titel = d.Punktfenster()->windowTitle();
+    punktMarkiert = d.Punktfenster()->isVisible();
+    EXPECT_DOUBLE_EQ(4.0, d.PunktUi().MILLISEKUNDEN->value());
+    d.PunktUi().MILLISEKUNDEN->setValue(6.0);
+    d.PunktUi().OK->click();
+  });
+  Werkzeug(Werkzeug::Punktdialog);
+  Klicken(Pixel(4000, 2000));
+  EXPECT_EQ("Point 2", titel);
+  EXPECT_TRUE(punktMarkiert);
+  EXPECT_EQ(6, Kurve1().Punkte[0].Laenge);
+  EXPECT_EQ(2, Kurve1().Punkte[1].Laenge);
+  EXPECT_EQ(2000, Kurve1().Punkte[1].Y);
+  EXPECT_TRUE(op.messages.empty());
+}
+
+TEST_F(DialogFensterTest, PointDialogRefusesATooBigValue) {
+  const auto vorher = Kurve1().Punkte;
+  auto& d = panel->Dialoge();
+  QTimer::singleShot(0, [&] {
+    d.PunktUi().YWERT->setValue(d.PunktUi().YWERT->maximum());
+    d.PunktUi().OK->click();
+  });
+  Werkzeug(Werkzeug::Punktdialog);
+  Klicken(Pixel(4000, 2000));
+  ASSERT_EQ(1u, op.messages.size());
+  EXPECT_EQ("Y value too big.", op.messages[0].text);
+  EXPECT_EQ("Error", op.messages[0].title);
+  EXPECT_EQ(vorher[1].Y, Kurve1().Punkte[1].Y);
+  EXPECT_FALSE(d.Punktfenster()->isVisible());
+}
+
+TEST_F(DialogFensterTest, LineDialogRefusesZeroLength) {
+  auto& d = panel->Dialoge();
+  QString titel;
+  QTimer::singleShot(0, [&] {
+    titel = d.Geradenfenster()->windowTitle();
+    EXPECT_DOUBLE_EQ(4.0, d.GeradeUi().MILLISEKUNDEN->value());
+    d.GeradeUi().MILLISEKUNDEN->setValue(0);
+    d.GeradeUi().OK->click();
+  });
+  Werkzeug(Werkzeug::Laenge);
+  Klicken(Pixel(5000, 2000));
+  EXPECT_EQ("Straight line 2", titel);
+  ASSERT_EQ(1u, op.messages.size());
+  EXPECT_EQ("The new length of the straight line is too small.", op.messages[0].text);
+  EXPECT_EQ(4, Kurve1().Punkte[1].Laenge);
+
+  // A valid entry: 7 ms.
+  QTimer::singleShot(0, [&] {
+    d.GeradeUi().MILLISEKUNDEN->setValue(7);
+    d.GeradeUi().OK->click();
+  });
+  Klicken(Pixel(5000, 2000));
+  EXPECT_EQ(7, Kurve1().Punkte[1].Laenge);
+}
+
+TEST_F(DialogFensterTest, TimeBaseMenuOnPress) {
+  auto& d = panel->Dialoge();
+  QStringList eintraege;
+  QTimer::singleShot(0, [&] {
+    QMenu* menue = d.OffenesMenue();
+    ASSERT_NE(nullptr, menue);
+    for (QAction* a : menue->actions())
+      if (!a->isSeparator()) eintraege << a->text() + (a->isChecked() ? "*" : "");
+    for (QAction* a : menue->actions())
+      if (a->text() == "2ms") menue->setActiveAction(a);
+    QTest::keyClick(menue, Qt::Key_Return);
+  });
+  Werkzeug(Werkzeug::Zeitbasis);
+  Klicken(Pixel(1000, 500));
+  EXPECT_EQ((QStringList{"250us", "1ms*", "2ms", "5ms", "10ms", "50ms", "100ms", "500ms", "1s"}),
+            eintraege);
+  EXPECT_EQ(2, Kurve1().Punkte[0].Zeitbasis);
+  EXPECT_EQ(2, Kurve1().Punkte[0].Laenge);
+
+  // Choosing nothing changes nothing.
+  QTimer::singleShot(0, [&] { d.OffenesMenue()->close(); });
+  Klicken(Pixel(1000, 500));
+  EXPECT_EQ(2, Kurve1().Punkte[0].Zeitbasis);
+}
+
+TEST_F(DialogFensterTest, OpeningABrokenFileShowsTheErrorAndKeepsTheCurves) {
+  testsupport::TempDir dir;
+  const std::string pfad = dir.file("kaputt.wur");
+  std::ofstream(pfad) << "not a curve file";
+  const auto vorher = Kurve1().Punkte;
+  op.answerFile(pfad);
+  panel->Aktionen().Oeffnen->trigger();
+  ASSERT_FALSE(op.messages.empty());
+  EXPECT_EQ(0u, op.messages.back().title.find("Error #"));
+  EXPECT_EQ(vorher.size(), Kurve1().Punkte.size());
+  EXPECT_EQ("Curve generator", panel->windowTitle());
+}
+
+TEST_F(DialogFensterTest, SaveAndOpenSetTheTitleAndShowTheWholeCurve) {
+  testsupport::TempDir dir;
+  const std::string pfad = dir.file("probe.wur");
+  gKurven.Kurven[0].Kommentar = std::string(40, 'k');
+  op.answerFile(pfad);
+  panel->Aktionen().SpeichernUnter->trigger();
+  EXPECT_TRUE(op.messages.empty());
+  EXPECT_EQ("Curve generator - probe.wur", panel->windowTitle());
+  EXPECT_FALSE(gKurven.KurvenGeaendert);
+
+  panel->Aktionen().Neu->trigger();
+  EXPECT_EQ("Curve generator", panel->windowTitle());
+  EXPECT_TRUE(panel->Ui().KOMMENTARVORSCHAU->text().isEmpty());
+  op.answerFile(pfad);
+  panel->Aktionen().Oeffnen->trigger();
+  EXPECT_EQ("Curve generator - probe.wur", panel->windowTitle());
+  EXPECT_EQ(std::string(40, 'k'), Kurve1().Kommentar);
+  EXPECT_EQ(QString(30, 'k'), panel->Ui().KOMMENTARVORSCHAU->text());
+  EXPECT_EQ(3, Kurve1().Punktanzahl());
+  EXPECT_DOUBLE_EQ(9999, curves::gSicht.XEnde);  // 10 ms curve, zoomed full
+}
+
+TEST_F(DialogFensterTest, ToolbarButtonWithoutImageShowsItsText) {
+  // Every button has its image from the folder beside the program.
+  for (QAction* a : panel->Werkzeugleiste()->actions())
+    if (!a->isSeparator() && !panel->Werkzeugleiste()->widgetForAction(a)->inherits("QComboBox"))
+      EXPECT_FALSE(a->icon().isNull()) << a->toolTip().toStdString();
+  // Without it the button shows its text instead of an empty face.
+  auto* knopf =
+      qobject_cast<QToolButton*>(panel->Werkzeugleiste()->widgetForAction(panel->Aktionen().Neu));
+  ASSERT_NE(nullptr, knopf);
+  const int mitBild = knopf->sizeHint().width();
+  panel->Aktionen().Neu->setIcon(QIcon());
+  EXPECT_GT(knopf->sizeHint().width(), mitBild);
+}
+
+}  // namespace
+}  // namespace kurvenfenster
