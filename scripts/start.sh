@@ -19,7 +19,7 @@ for a in "$@"; do
     --demo) demo=yes ;;
     --no-demo) demo=no ;;
     -h | --help)
-      sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'
+      sed -n '2,/^[^#]/{/^#/p}' "$0" | sed 's/^# \{0,1\}//'
       exit 0
       ;;
     *)
