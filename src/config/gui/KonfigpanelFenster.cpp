@@ -2,7 +2,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <cmath>
+#include <cstring>
 
 #include "config/Konfigdatei.h"
 #include "config/Konfigfenster.h"
