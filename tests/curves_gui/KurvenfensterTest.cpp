@@ -1,6 +1,7 @@
 // The curve window driven with real mouse events and its menu and toolbar actions.
 #include <QComboBox>
 #include <QDialog>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -193,9 +194,14 @@ TEST_F(FensterTest, DirectHelpOnNewKeepsTheCurves) {
   EXPECT_EQ(2, Kurve1().Punktanzahl());
   EXPECT_EQ(0u, op.helpTexts.back().find("Graphical representation of the curves"));
 
-  // A click on a control.
+  // A click on a control, on a numeric field and on the time-base indicator.
   QTest::mouseClick(panel->Ui().KOMMENTAR, Qt::LeftButton);
   EXPECT_EQ("Opens the comment field for the current curve.", op.helpTexts.back());
+  EXPECT_TRUE(op.messages.empty());
+  QTest::mouseClick(panel->Ui().YRASTER->findChild<QLineEdit*>(), Qt::LeftButton);
+  EXPECT_EQ("Grid for drawing the points\nin Y-direction.", op.helpTexts.back());
+  QTest::mouseClick(panel->Ui().ZEITBASISINDICATOR, Qt::LeftButton);
+  EXPECT_EQ(0u, op.helpTexts.back().find("Display of the point coordinates"));
 
   panel->Aktionen().Direkthilfe->trigger();
   EXPECT_FALSE(device::gHilfeAktiv);
@@ -299,6 +305,9 @@ TEST_F(FensterTest, TimeBaseMarkersWithTheShowTool) {
   EXPECT_EQ("5ms", texte[1]->text());
   EXPECT_DOUBLE_EQ(4000, texte[1]->position->coords().x());
   Klicken(Pixel(6000, 500));
+  EXPECT_EQ("5ms", panel->Ui().ZEITBASISINDICATOR->currentText());
+  // It only shows: keys and the wheel do not change it.
+  QTest::keyClick(panel->Ui().ZEITBASISINDICATOR, Qt::Key_Down);
   EXPECT_EQ("5ms", panel->Ui().ZEITBASISINDICATOR->currentText());
   Werkzeug(Werkzeug::Markieren);
   EXPECT_TRUE(panel->Grafik().ZeitbasisTexte().empty());

@@ -68,6 +68,24 @@ Kurvenpanel::Kurvenpanel(QWidget* parent)
   MenueAnlegen();
   Verbinden();
   HilfetexteAnmelden();
+  // Installed after the help filter, so it sees the events first.
+  ui_->ZEITBASISINDICATOR->installEventFilter(this);
+}
+
+bool Kurvenpanel::eventFilter(QObject* objekt, QEvent* ereignis) {
+  if (objekt == ui_->ZEITBASISINDICATOR && !gHilfeAktiv) {
+    switch (ereignis->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::Wheel:
+      case QEvent::KeyPress:
+        return true;
+      default:
+        break;
+    }
+  }
+  return QMainWindow::eventFilter(objekt, ereignis);
 }
 
 Kurvenpanel::~Kurvenpanel() {

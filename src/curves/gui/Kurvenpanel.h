@@ -99,6 +99,10 @@ class Kurvenpanel : public QMainWindow {
   // The time base code the toolbar list selects.
   int ListenZeitbasis() const;
 
+ protected:
+  // The time-base indicator only shows; the operator cannot change it.
+  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
  private:
   void MenueAnlegen();
   int WerkzeugleisteAnlegen();
