@@ -101,5 +101,30 @@ TEST_F(GeraetFensterTest, UnequalLengthsAskBeforeWriting) {
   EXPECT_TRUE(op.progressTitles.empty());  // nothing sent
 }
 
+TEST_F(GeraetFensterTest, StartAndStopReachTheDevice) {
+  sim.engine().clearFrames();
+  QTest::mouseClick(panel->Ui().START, Qt::LeftButton);
+  EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);
+  QTest::mouseClick(panel->Ui().STOPP, Qt::LeftButton);
+  EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);
+  const auto frames = sim.engine().frames();
+  ASSERT_EQ(2u, frames.size());
+  EXPECT_NE(frames[0], frames[1]);
+}
+
+TEST_F(GeraetFensterTest, WithoutAnOpenPortTheErrorFieldsSaySo) {
+  device::sgComPort.offen = -1;
+  QTest::mouseClick(panel->Ui().START, Qt::LeftButton);
+  EXPECT_NE(0, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(QString::number(device::AktuelleFehlerfelder().nummer), panel->Ui().FEHLERNR->text());
+  device::ComFehlerSetzen(0);
+  const auto vorher = Kurve1().Punkte;
+  QTest::mouseClick(panel->Ui().SCHREIBEN, Qt::LeftButton);
+  EXPECT_EQ(122430, device::AktuelleFehlerfelder().nummer);
+  QTest::mouseClick(panel->Ui().LESEN, Qt::LeftButton);
+  EXPECT_EQ(122431, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(vorher.size(), Kurve1().Punkte.size());
+}
+
 }  // namespace
 }  // namespace kurvenfenster

@@ -13,6 +13,7 @@
 #include "curves/KurvendateiMenue.h"
 #include "curves/gui/Kurvendialoge.h"
 #include "curves/gui/KurvenpanelModul.h"
+#include "device/gui/CompanelNavigation.h"
 #include "ini/IniStore.h"
 #include "support/TempDir.h"
 #include "ui_KOMM1PNL.h"
@@ -395,6 +396,38 @@ TEST_F(FensterTest, SetUpAsThisBuildHasIt) {
             tipps);
   EXPECT_EQ("250us", panel->Zeitbasisliste()->currentText());
   EXPECT_EQ(9, panel->Zeitbasisliste()->count());
+}
+
+TEST_F(FensterTest, WindowSwitchingOutsideHelpMode) {
+  std::vector<device::gui::Fenster> gezeigt;
+  device::gui::NavigationBinden([&](device::gui::Fenster f) { gezeigt.push_back(f); },
+                                [] { return 0; });
+  panel->Aktionen().ComFenster->trigger();
+  panel->Aktionen().Kurvenfenster->trigger();
+  QTest::mouseClick(panel->Ui().HAUPTFENSTER, Qt::LeftButton);
+  panel->Aktionen().Direkthilfe->trigger();
+  panel->Aktionen().Hauptfenster->trigger();
+  QTest::mouseClick(panel->Ui().HAUPTFENSTER, Qt::LeftButton);
+  panel->Aktionen().Direkthilfe->trigger();
+  device::gui::NavigationBinden({}, {});
+  using F = device::gui::Fenster;
+  EXPECT_EQ((std::vector<F>{F::Com, F::Kurven, F::Haupt}), gezeigt);
+}
+
+TEST_F(FensterTest, ChoosingAnotherCurveKeepsItsGridAndDimsItsUndo) {
+  Werkzeug(Werkzeug::Zeichnen);
+  Klicken(Pixel(5000, 2000));
+  panel->Ui().YRASTER->setValue(0.5);
+  for (auto* a : panel->Aktionen().KurveWaehlen) a->setEnabled(true);
+  panel->Aktionen().KurveWaehlen[2]->trigger();
+  EXPECT_EQ(2, gKurven.AktuelleKurve);
+  EXPECT_DOUBLE_EQ(0.5, gKurven.YRaster[0]);
+  EXPECT_DOUBLE_EQ(0.0, panel->Ui().YRASTER->value());
+  EXPECT_FALSE(panel->Aktionen().RueckgaengigKnopf->isEnabled());
+  EXPECT_TRUE(panel->Aktionen().Rueckgaengig->isEnabled());
+  panel->Aktionen().KurveWaehlen[0]->trigger();
+  EXPECT_DOUBLE_EQ(0.5, panel->Ui().YRASTER->value());
+  EXPECT_TRUE(panel->Aktionen().RueckgaengigKnopf->isEnabled());
 }
 
 TEST_F(FensterTest, SettingsKeys) {
