@@ -43,7 +43,7 @@ standard output. Runs until SIGINT, SIGTERM or SIGHUP.
   --device PATH         serve PATH (a serial port) instead of a new pseudo-terminal;
                         its line is set to 7 data bits, odd parity, 1 stop bit at
                         --baud (default 9600), and not paced further
-  --fault SPEC          inject a fault; SPEC is KIND[,key=value...]
+  --fault FAULT         inject a fault; FAULT is KIND[,key=value...]
                         KIND: nak, can, silence, byte, garble, truncate, echo,
                         checksum, delay
                         keys: cmd=LETTERS (e.g. BDW; default every command),
@@ -74,13 +74,13 @@ bool zahl(const std::string& s, double* v) {
   return !s.empty() && ende && *ende == '\0';
 }
 
-std::optional<sim::Fault> fehlerbild(const std::string& spec) {
+std::optional<sim::Fault> fehlerbild(const std::string& text) {
   sim::Fault f;
   std::vector<std::string> teile;
   std::size_t p = 0;
   for (;;) {
-    const std::size_t k = spec.find(',', p);
-    teile.push_back(spec.substr(p, k == std::string::npos ? std::string::npos : k - p));
+    const std::size_t k = text.find(',', p);
+    teile.push_back(text.substr(p, k == std::string::npos ? std::string::npos : k - p));
     if (k == std::string::npos) break;
     p = k + 1;
   }
