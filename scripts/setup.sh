@@ -5,10 +5,10 @@ set -euo pipefail
 
 packages=(
   build-essential g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-tools-dev-tools
+  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
   libqcustomplot-dev libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  xvfb xauth clang-format
+  clang-format
 )
 
 missing=()

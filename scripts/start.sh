@@ -7,7 +7,7 @@
 #   bash scripts/start.sh --no-demo  never start the simulator
 #
 # The simulated WUN-2 (wun2-sim) plays devices at addresses 1 and 3 and registers itself as
-# a numbered port (a link COM<n> in the port folder, see docs/start.md); it is stopped
+# a numbered port (a link COM<n> in the port folder, see README.md); it is stopped
 # when the program ends.
 set -euo pipefail
 aufruf_ordner=$PWD
