@@ -70,9 +70,27 @@ Kurvenpanel::Kurvenpanel(QWidget* parent)
   HilfetexteAnmelden();
   // Installed after the help filter, so it sees the events first.
   ui_->ZEITBASISINDICATOR->installEventFilter(this);
+  ui_->GRAPH->installEventFilter(this);
+}
+
+void Kurvenpanel::showEvent(QShowEvent* ereignis) {
+  a_.Direkthilfe->setChecked(gHilfeAktiv);
+  QMainWindow::showEvent(ereignis);
 }
 
 bool Kurvenpanel::eventFilter(QObject* objekt, QEvent* ereignis) {
+  // The drawing depends on the graph's size (one point marker per pixel): draw anew once
+  // the resizing has settled.
+  if (objekt == ui_->GRAPH && ereignis->type() == QEvent::Resize && !neuzeichnenGeplant_) {
+    neuzeichnenGeplant_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          neuzeichnenGeplant_ = false;
+          if (!AktuelleKurveDaten().Punkte.empty()) KurvenpanelZeichnen();
+        },
+        Qt::QueuedConnection);
+  }
   if (objekt == ui_->ZEITBASISINDICATOR && !gHilfeAktiv) {
     switch (ereignis->type()) {
       case QEvent::MouseButtonPress:

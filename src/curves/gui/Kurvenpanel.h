@@ -102,6 +102,8 @@ class Kurvenpanel : public QMainWindow {
  protected:
   // The time-base indicator only shows; the operator cannot change it.
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+  // Another window may have switched direct help meanwhile.
+  void showEvent(QShowEvent* ereignis) override;
 
  private:
   void MenueAnlegen();
@@ -151,6 +153,7 @@ class Kurvenpanel : public QMainWindow {
   bool mausGedrueckt_ = false;
   bool scrollbarBewegt_ = false;
   bool imAnzeigen_ = false;  // fields being filled by the program, not the operator
+  bool neuzeichnenGeplant_ = false;
 };
 
 }  // namespace curves::gui
