@@ -114,19 +114,16 @@ void Kurvengrafik::SkaliereYAchse(double gain, double offset, const QString& ein
 
 namespace {
 
+using Punktliste = QVector<QCPGraphData>;
+
 // The staircase of one line as points of a step plot whose height comes from the right
 // point: the first unit, one point per unit end, the final rise at the line's end.
-void StufenAnhaengen(const Geradenstueck& g, QVector<double>& xs, QVector<double>& ys) {
+void StufenAnhaengen(const Geradenstueck& g, Punktliste& punkte) {
   const Stufenzug z = StufenZeichnen(g.X0, g.Y0, g.X1, g.Y1, g.Zeitbasis);
   if (z.Leer()) return;
-  xs.push_back(z.AnfangX0);
-  ys.push_back(z.AnfangY);
-  for (std::size_t j = 0; j < z.X.size(); ++j) {
-    xs.push_back(z.X[j]);
-    ys.push_back(z.Y[j]);
-  }
-  xs.push_back(z.EndeX);
-  ys.push_back(z.EndeY1);
+  punkte.push_back({z.AnfangX0, z.AnfangY});
+  for (std::size_t j = 0; j < z.X.size(); ++j) punkte.push_back({z.X[j], z.Y[j]});
+  punkte.push_back({z.EndeX, z.EndeY1});
 }
 
 // A point marker as a small pre-drawn disc: tens of thousands of them are copied, not
@@ -153,53 +150,46 @@ void Kurvengrafik::KurveZeichnen(const Kurve& k, const Plots& plots, const Kurve
   const bool linien = darstellung == kDarstellungLinien || darstellung == kDarstellungBeide;
   const bool stufen = darstellung == kDarstellungStufen || darstellung == kDarstellungBeide;
 
-  QVector<double> lx, ly, px, py, sx, sy, slx, sly, ssx, ssy;
+  // Filled straight into QCustomPlot's point records, already in time order.
+  Punktliste l, p, st, sl, sst;
   const std::vector<Geradenstueck> geraden = SichtbareGeraden(k, gSicht.XStart, gSicht.XEnde);
   const auto anzahl = static_cast<qsizetype>(geraden.size());
-  lx.reserve(anzahl + 1);
-  ly.reserve(anzahl + 1);
-  px.reserve(anzahl);
-  py.reserve(anzahl);
-  if (stufen) {
-    sx.reserve(3 * anzahl);
-    sy.reserve(3 * anzahl);
-  }
+  l.reserve(anzahl + 1);
+  p.reserve(anzahl);
+  if (stufen) st.reserve(3 * anzahl);
+  // Both axes are linear: pixel = coordinate * scale + offset.
   const QCPAxis* xAchse = graph_->xAxis;
   const QCPAxis* yAchse = graph_->yAxis;
+  const double x0 = xAchse->coordToPixel(0.0), xs = xAchse->coordToPixel(1.0) - x0;
+  const double y0 = yAchse->coordToPixel(0.0), ys = yAchse->coordToPixel(1.0) - y0;
   double letzteMarkeX = 0.0, letzteMarkeY = 0.0;
   for (std::size_t j = 0; j < geraden.size(); ++j) {
     const Geradenstueck& g = geraden[j];
     if (linien) {
       if (g.Schlusslinie) {
-        slx = {g.X0, g.X1};
-        sly = {g.Y0, g.Y1};
+        sl = {{g.X0, g.Y0}, {g.X1, g.Y1}};
       } else {
         // The lines join, so one polyline carries them; it ends where the last drawn one
         // (or the one before the closing line) ends.
-        lx.push_back(g.X0);
-        ly.push_back(g.Y0);
-        if (j + 1 == geraden.size() || geraden[j + 1].Schlusslinie) {
-          lx.push_back(g.X1);
-          ly.push_back(g.Y1);
-        }
+        l.push_back({g.X0, g.Y0});
+        if (j + 1 == geraden.size() || geraden[j + 1].Schlusslinie) l.push_back({g.X1, g.Y1});
       }
     }
     // A marker on the same pixel as the one before adds nothing to the picture.
-    const double mx = std::round(xAchse->coordToPixel(g.X0));
-    const double my = std::round(yAchse->coordToPixel(g.Y0));
-    if (px.isEmpty() || mx != letzteMarkeX || my != letzteMarkeY) {
-      px.push_back(g.X0);
-      py.push_back(g.Y0);
+    const double mx = std::round(g.X0 * xs + x0);
+    const double my = std::round(g.Y0 * ys + y0);
+    if (p.isEmpty() || mx != letzteMarkeX || my != letzteMarkeY) {
+      p.push_back({g.X0, g.Y0});
       letzteMarkeX = mx;
       letzteMarkeY = my;
     }
-    if (stufen) StufenAnhaengen(g, g.Schlusslinie ? ssx : sx, g.Schlusslinie ? ssy : sy);
+    if (stufen) StufenAnhaengen(g, g.Schlusslinie ? sst : st);
   }
-  plots.Linien->setData(lx, ly, true);
-  plots.Schlusslinie->setData(slx, sly, true);
-  plots.Punkte->setData(px, py, true);
-  plots.Stufen->setData(sx, sy, true);
-  plots.Schlussstufen->setData(ssx, ssy, true);
+  plots.Linien->data()->set(l, true);
+  plots.Schlusslinie->data()->set(sl, true);
+  plots.Punkte->data()->set(p, true);
+  plots.Stufen->data()->set(st, true);
+  plots.Schlussstufen->data()->set(sst, true);
   Farbe(plots.Linien, farben.Linie);
   Farbe(plots.Schlusslinie, farben.Schlusslinie);
   Farbe(plots.Stufen, farben.Stufe);
@@ -209,18 +199,11 @@ void Kurvengrafik::KurveZeichnen(const Kurve& k, const Plots& plots, const Kurve
 
   // Overview: every line of the curve.
   const std::vector<Geradenstueck> alle = AlleGeraden(k);
-  QVector<double> ux, uy;
-  ux.reserve(static_cast<qsizetype>(alle.size()) + 1);
-  uy.reserve(static_cast<qsizetype>(alle.size()) + 1);
-  for (const auto& g : alle) {
-    ux.push_back(g.X0);
-    uy.push_back(g.Y0);
-  }
-  if (!alle.empty()) {
-    ux.push_back(alle.back().X1);
-    uy.push_back(alle.back().Y1);
-  }
-  uebersicht->setData(ux, uy, true);
+  Punktliste u;
+  u.reserve(static_cast<qsizetype>(alle.size()) + 1);
+  for (const auto& g : alle) u.push_back({g.X0, g.Y0});
+  if (!alle.empty()) u.push_back({alle.back().X1, alle.back().Y1});
+  uebersicht->data()->set(u, true);
   Farbe(uebersicht, farben.Stufe);
 }
 
