@@ -15,6 +15,7 @@
 #include "curves/Markierung.h"
 #include "curves/gui/Kurvengrafik.h"
 #include "curves/gui/Kurvenpanel.h"
+#include "curves/gui/YAchsenTicker.h"
 #include "device/Direkthilfe.h"
 #include "device/Fehler.h"
 #include "support/ScriptedOperator.h"

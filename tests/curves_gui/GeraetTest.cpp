@@ -2,6 +2,7 @@
 #include <QPushButton>
 
 #include "Fensterhilfen.h"
+#include "config/Konfigfenster.h"
 #include "curves/Kurvenbild.h"
 #include "device/Fehler.h"
 #include "device/Verbindung.h"
@@ -99,6 +100,24 @@ TEST_F(GeraetFensterTest, UnequalLengthsAskBeforeWriting) {
   ASSERT_EQ(1u, op.messages.size());
   EXPECT_EQ("Warning", op.messages[0].title);
   EXPECT_TRUE(op.progressTitles.empty());  // nothing sent
+}
+
+TEST_F(GeraetFensterTest, AdaptRescalesTheYAxis) {
+  config::KonfigfensterLoesen();
+  config::gKonfig.outskalamax[0] = 10.0;
+  panel->KurvenpanelZeichnen();
+  const auto& ticker = panel->Grafik().Ticker();
+  EXPECT_EQ("10", ticker.Beschriftung(4095));
+  sim.engine().withDevice('1', [](sim::Device& d) {
+    d.compartibilityMode = 0;
+    d.maxCurrent = 8;
+    return 0;
+  });
+  QTest::mouseClick(panel->Ui().ANPASSEN_1, Qt::LeftButton);
+  EXPECT_DOUBLE_EQ(8.19, config::gKonfig.outskalamax[0]);
+  EXPECT_EQ("8.19", ticker.Beschriftung(4095));
+  EXPECT_NEAR(8.19, panel->Ui().YZOOMMAX->value(), 1e-4);
+  config::gKonfig.outskalamax[0] = 10.0;
 }
 
 TEST_F(GeraetFensterTest, StartAndStopReachTheDevice) {
