@@ -5,6 +5,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -148,15 +150,31 @@ TEST_F(FensterTest, ZoomFiguresAndScrollBar) {
   EXPECT_DOUBLE_EQ(1666, rahmen->topLeft->coords().x());
   EXPECT_DOUBLE_EQ(8334, rahmen->bottomRight->coords().x());
 
-  // Dragging the bar moves the view only when it is let go.
-  bar->setSliderDown(true);
-  bar->setSliderPosition(0);
-  bar->triggerAction(QAbstractSlider::SliderMove);
-  emit bar->sliderMoved(0);
-  EXPECT_DOUBLE_EQ(1666, gSicht.XStart);
-  bar->setSliderDown(false);
+  // Dragging the thumb with the mouse moves the view only when it is let go.
+  QStyleOptionSlider opt;
+  opt.initFrom(bar);
+  opt.orientation = Qt::Horizontal;
+  opt.minimum = bar->minimum();
+  opt.maximum = bar->maximum();
+  opt.sliderPosition = bar->sliderPosition();
+  opt.sliderValue = bar->value();
+  opt.pageStep = bar->pageStep();
+  opt.singleStep = bar->singleStep();
+  opt.upsideDown = false;
+  const QRect daumen =
+      bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSlider, bar);
+  const QPoint von = daumen.center();
+  const QPoint bis(von.x() - bar->width(), von.y());  // far left: position 0
+  QTest::mousePress(bar, Qt::LeftButton, {}, von);
+  QMouseEvent ziehen(QEvent::MouseMove, bis, bar->mapToGlobal(bis), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+  QApplication::sendEvent(bar, &ziehen);
+  EXPECT_EQ(0, bar->sliderPosition());
+  EXPECT_DOUBLE_EQ(1666, gSicht.XStart);  // not yet
+  QTest::mouseRelease(bar, Qt::LeftButton, {}, bis);
   EXPECT_DOUBLE_EQ(0, gSicht.XStart);
   EXPECT_DOUBLE_EQ(6667, gSicht.XEnde);
+  EXPECT_DOUBLE_EQ(0, graph()->xAxis->range().lower);
 
   panel->Aktionen().ZoomVoll->trigger();
   EXPECT_DOUBLE_EQ(0, gSicht.XStart);
@@ -203,6 +221,13 @@ TEST_F(FensterTest, DirectHelpOnNewKeepsTheCurves) {
   EXPECT_EQ("Grid for drawing the points\nin Y-direction.", op.helpTexts.back());
   QTest::mouseClick(panel->Ui().ZEITBASISINDICATOR, Qt::LeftButton);
   EXPECT_EQ(0u, op.helpTexts.back().find("Display of the point coordinates"));
+  QTest::mouseClick(panel->Ui().GRAPHKLEIN, Qt::LeftButton);
+  EXPECT_EQ("Total curve view.\nRed frame = section shown in the large graphic.",
+            op.helpTexts.back());
+  // Writing to the device does nothing but show its text.
+  QTest::mouseClick(panel->Ui().SCHREIBEN, Qt::LeftButton);
+  EXPECT_EQ(0u, op.helpTexts.back().find("Transfers the curves to the WUN-2."));
+  EXPECT_TRUE(op.progressTitles.empty());
 
   panel->Aktionen().Direkthilfe->trigger();
   EXPECT_FALSE(device::gHilfeAktiv);
