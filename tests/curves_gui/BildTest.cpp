@@ -27,6 +27,9 @@ TEST_F(FensterTest, DrawnCurveShowsLinesStepsAndFrame) {
   curves::gSicht.XEnde = 200000;
   panel->Aktionen().ZoomPlus->trigger();
   panel->Aktionen().Werkzeuge[static_cast<int>(curves::gui::Werkzeug::Koordinaten)]->trigger();
+  // The size the main window gives its child windows at start.
+  panel->resize(890, 580);
+  QApplication::processEvents();
   panel->KurvenpanelZeichnen();
   const QImage bild = panel->grab().toImage();
   ASSERT_FALSE(bild.isNull());

@@ -308,7 +308,9 @@ int Kurvenpanel::WerkzeugleisteAnlegen() {
   if (!leiste_) return kFehlerWerkzeugleiste;
   leiste_->setObjectName("WERKZEUGLEISTE");
   leiste_->setMovable(false);
-  leiste_->setIconSize(QSize(24, 24));
+  // Compact, so that the whole row fits the main window's width.
+  leiste_->setIconSize(QSize(16, 16));
+  leiste_->setStyleSheet("QToolBar { spacing: 0px; } QToolButton { padding: 0px; }");
   leiste_->setToolButtonStyle(Qt::ToolButtonIconOnly);
   auto knopf = [this](QAction* a, const char* tipp, const char* bild) {
     a->setToolTip(tipp);
@@ -336,6 +338,7 @@ int Kurvenpanel::WerkzeugleisteAnlegen() {
   zeitbasisliste_->setToolTip("Timebase");
   ZeitbasenFuellen(zeitbasisliste_);
   zeitbasisliste_->setCurrentIndex(0);
+  zeitbasisliste_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   leiste_->addWidget(zeitbasisliste_);
   hilfe_->anmelden(zeitbasisliste_, h::kZeitbasisliste);
   leiste_->addSeparator();
