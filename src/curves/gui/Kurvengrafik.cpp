@@ -121,24 +121,23 @@ using Punktliste = QVector<QCPGraphData>;
 void StufenAnhaengen(const Geradenstueck& g, Punktliste& punkte) {
   const Stufenzug z = StufenZeichnen(g.X0, g.Y0, g.X1, g.Y1, g.Zeitbasis);
   if (z.Leer()) return;
-  punkte.push_back({z.AnfangX0, z.AnfangY});
+  // Lines join: the start is usually the previous line's end, already in the list.
+  if (punkte.isEmpty() || punkte.constLast().key != z.AnfangX0 ||
+      punkte.constLast().value != z.AnfangY)
+    punkte.push_back({z.AnfangX0, z.AnfangY});
   for (std::size_t j = 0; j < z.X.size(); ++j) punkte.push_back({z.X[j], z.Y[j]});
   punkte.push_back({z.EndeX, z.EndeY1});
 }
 
-// A point marker as a small pre-drawn disc: tens of thousands of them are copied, not
-// rendered as ellipses one by one.
+// A point marker as a small opaque square: tens of thousands of them are plain copies,
+// with nothing to blend or to render one by one.
 QCPScatterStyle Punktmarke(const QColor& farbe) {
   static QHash<QRgb, QPixmap> bilder;
-  QPixmap& bild = bilder[farbe.rgba()];
+  QPixmap& bild = bilder[farbe.rgb()];
   if (bild.isNull()) {
-    bild = QPixmap(5, 5);
-    bild.fill(Qt::transparent);
-    QPainter p(&bild);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(farbe);
-    p.drawEllipse(QRectF(0, 0, 5, 5));
+    QImage quadrat(5, 5, QImage::Format_RGB32);
+    quadrat.fill(farbe);
+    bild = QPixmap::fromImage(quadrat);
   }
   return QCPScatterStyle(bild);
 }
