@@ -45,5 +45,24 @@ TEST_F(FensterTest, DrawnCurveShowsLinesStepsAndFrame) {
   EXPECT_GT(Pixelzahl(klein, qRgb(0, 0, 255)), 100);  // the whole curve
 }
 
+TEST_F(FensterTest, FullDeviceMemoryCurveIsDrawnWhole) {
+  // 30704 one-unit lines as a read from a full device memory gives them: a triangle.
+  auto& punkte = gKurven.Kurven[0].Punkte;
+  punkte.resize(30704);
+  for (int i = 0; i < 30704; ++i)
+    punkte[i] = {i < 15352 ? i * 4095 / 15352 : (30704 - i) * 4095 / 15352, 1, 1, {}};
+  panel->Aktionen().ZoomVoll->trigger();
+  EXPECT_DOUBLE_EQ(30703999, curves::gSicht.XEnde);
+  const auto& g = panel->Grafik().Aktuell();
+  EXPECT_EQ(30703, g.Linien->data()->size() - 1);  // every line up to the closing one
+  EXPECT_LT(g.Punkte->data()->size(), 30704);      // markers on one pixel drawn once
+  const QImage bild = panel->grab().toImage();
+  if (const QByteArray pfad = qgetenv("MIV_BILDSCHIRMFOTO_VOLL"); !pfad.isEmpty())
+    bild.save(QString::fromLocal8Bit(pfad));
+  const QImage graph = panel->Ui().GRAPH->grab().toImage();
+  EXPECT_GT(Pixelzahl(graph, qRgb(255, 0, 0)), 500);
+  EXPECT_GT(Pixelzahl(graph, qRgb(0, 0, 255)), 100);
+}
+
 }  // namespace
 }  // namespace kurvenfenster

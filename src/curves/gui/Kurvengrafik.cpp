@@ -56,6 +56,9 @@ Kurvengrafik::Kurvengrafik(QCustomPlot* graph, QCustomPlot* klein)
     plot->setAutoAddPlottableToLegend(false);
   }
   graph_->yAxis->setTicker(ticker_);
+  // Microseconds as whole numbers, not in powers of ten.
+  graph_->xAxis->setNumberFormat("f");
+  graph_->xAxis->setNumberPrecision(0);
   klein_->xAxis->setTickLabels(false);
   klein_->yAxis->setTickLabels(false);
   klein_->xAxis->setTicks(false);
@@ -96,12 +99,13 @@ Kurvengrafik::Kurvengrafik(QCustomPlot* graph, QCustomPlot* klein)
 Kurvengrafik::~Kurvengrafik() = default;
 
 Kurvengrafik::Plots Kurvengrafik::PlotsAnlegen(QCPLayer* ebene) {
+  // In drawing order: lines, point markers, then the steps on top.
   Plots p;
-  p.Stufen = GraphAnlegen(graph_, ebene, QCPGraph::lsStepRight);
-  p.Schlussstufen = GraphAnlegen(graph_, ebene, QCPGraph::lsStepRight);
   p.Linien = GraphAnlegen(graph_, ebene, QCPGraph::lsLine);
   p.Schlusslinie = GraphAnlegen(graph_, ebene, QCPGraph::lsLine);
   p.Punkte = GraphAnlegen(graph_, ebene, QCPGraph::lsNone);
+  p.Stufen = GraphAnlegen(graph_, ebene, QCPGraph::lsStepRight);
+  p.Schlussstufen = GraphAnlegen(graph_, ebene, QCPGraph::lsStepRight);
   return p;
 }
 
