@@ -2,6 +2,7 @@
 // unit.
 #include "Fensterhilfen.h"
 #include "config/Konfiguration.h"
+#include "config/gui/Neuskalierung.h"
 #include "curves/gui/YAchsenTicker.h"
 
 namespace kurvenfenster {
@@ -51,6 +52,16 @@ TEST_F(AchseTest, LabelsShowTheUnitThroughGainAndOffset) {
     null = null || std::abs(wert) < 1e-9;
   }
   EXPECT_TRUE(null);
+}
+
+TEST_F(AchseTest, LeavingTheConfigurationRescales) {
+  gKonfig.outskalamin[0] = 0.0;
+  gKonfig.outskalamax[0] = 4.095;
+  std::snprintf(gKonfig.outeinheit[0], sizeof gKonfig.outeinheit[0], "mA");
+  config::gui::AlleFensterNeuskalieren();
+  EXPECT_EQ("4.095", panel->Grafik().Ticker().Beschriftung(4095));
+  EXPECT_EQ("mA", graph()->yAxis->label());
+  EXPECT_EQ("mA", panel->Ui().LABEL_YKOORDINATE->text());
 }
 
 TEST_F(AchseTest, ABrokenScalingStillGivesTicks) {

@@ -10,6 +10,7 @@
 #include <QToolBar>
 #include <cmath>
 
+#include "config/gui/Neuskalierung.h"
 #include "curves/Anpassen.h"
 #include "curves/Ansicht.h"
 #include "curves/Ausgangseinheit.h"
@@ -71,6 +72,10 @@ Kurvenpanel::Kurvenpanel(QWidget* parent)
   // Installed after the help filter, so it sees the events first.
   ui_->ZEITBASISINDICATOR->installEventFilter(this);
   ui_->GRAPH->installEventFilter(this);
+  // A changed configuration relabels the Y axis and the fields in the output's unit.
+  neuskalierung_ = config::gui::NeuskalierungAnmelden([this] {
+    if (!AktuelleKurveDaten().Punkte.empty()) KurvenpanelZeichnen();
+  });
 }
 
 void Kurvenpanel::showEvent(QShowEvent* ereignis) {
@@ -107,6 +112,7 @@ bool Kurvenpanel::eventFilter(QObject* objekt, QEvent* ereignis) {
 }
 
 Kurvenpanel::~Kurvenpanel() {
+  config::gui::NeuskalierungAbmelden(neuskalierung_);
   FenstertitelBinden({});
   UndoBefehleBinden({});
   KurvenLesenAnzeigeBinden({});

@@ -154,6 +154,7 @@ class Kurvenpanel : public QMainWindow {
   bool scrollbarBewegt_ = false;
   bool imAnzeigen_ = false;  // fields being filled by the program, not the operator
   bool neuzeichnenGeplant_ = false;
+  int neuskalierung_ = -1;  // ticket of the configuration window's rescale list
 };
 
 }  // namespace curves::gui
