@@ -13,6 +13,7 @@
 
 #include "Fensterhilfen.h"
 #include "curves/KurvendateiMenue.h"
+#include "curves/gui/Graphscrollbar.h"
 #include "curves/gui/Kurvendialoge.h"
 #include "curves/gui/KurvenpanelModul.h"
 #include "device/gui/CompanelNavigation.h"
@@ -26,6 +27,8 @@ namespace {
 using curves::gKurven;
 using curves::gMarkierung;
 using curves::gSicht;
+using curves::gui::ScrollbarDaumen;
+using curves::gui::ScrollbarPosition;
 using curves::gui::Werkzeug;
 
 TEST_F(FensterTest, DrawingPointsWithThe1msTimeBase) {
@@ -136,16 +139,17 @@ TEST_F(FensterTest, UndoAndRedoEnabling) {
 
 TEST_F(FensterTest, ZoomFiguresAndScrollBar) {
   auto* bar = panel->Ui().SCROLLBAR;
-  EXPECT_EQ(0, bar->value());
-  EXPECT_EQ(100, bar->pageStep());
+  EXPECT_EQ(0, ScrollbarPosition(bar));
+  EXPECT_EQ(100, ScrollbarDaumen(bar));
+  EXPECT_EQ(bar->maximum(), bar->minimum());  // the thumb fills the bar
   panel->Aktionen().ZoomPlus->trigger();
   EXPECT_DOUBLE_EQ(1666, gSicht.XStart);
   EXPECT_DOUBLE_EQ(8333, gSicht.XEnde);
   EXPECT_DOUBLE_EQ(1666, graph()->xAxis->range().lower);
   EXPECT_DOUBLE_EQ(8334, graph()->xAxis->range().upper);
   // Width 6668 of 10000: thumb 67 per cent, position 100 * 1666 / 3332 = 50.
-  EXPECT_EQ(67, bar->pageStep());
-  EXPECT_EQ(50, bar->value());
+  EXPECT_EQ(67, ScrollbarDaumen(bar));
+  EXPECT_EQ(50, ScrollbarPosition(bar));
   auto* rahmen = panel->Grafik().Rahmen();
   EXPECT_DOUBLE_EQ(1666, rahmen->topLeft->coords().x());
   EXPECT_DOUBLE_EQ(8334, rahmen->bottomRight->coords().x());
@@ -163,13 +167,17 @@ TEST_F(FensterTest, ZoomFiguresAndScrollBar) {
   opt.upsideDown = false;
   const QRect daumen =
       bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSlider, bar);
+  // The drawn thumb covers its share of the groove.
+  const QRect rinne =
+      bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarGroove, bar);
+  EXPECT_NEAR(0.67, double(daumen.width()) / rinne.width(), 0.03);
   const QPoint von = daumen.center();
   const QPoint bis(von.x() - bar->width(), von.y());  // far left: position 0
   QTest::mousePress(bar, Qt::LeftButton, {}, von);
   QMouseEvent ziehen(QEvent::MouseMove, bis, bar->mapToGlobal(bis), Qt::NoButton, Qt::LeftButton,
                      Qt::NoModifier);
   QApplication::sendEvent(bar, &ziehen);
-  EXPECT_EQ(0, bar->sliderPosition());
+  EXPECT_EQ(0, ScrollbarPosition(bar));
   EXPECT_DOUBLE_EQ(1666, gSicht.XStart);  // not yet
   QTest::mouseRelease(bar, Qt::LeftButton, {}, bis);
   EXPECT_DOUBLE_EQ(0, gSicht.XStart);
@@ -182,7 +190,7 @@ TEST_F(FensterTest, ZoomFiguresAndScrollBar) {
   panel->Aktionen().ZoomMinus->trigger();
   EXPECT_DOUBLE_EQ(0, gSicht.XStart);
   EXPECT_DOUBLE_EQ(14999, gSicht.XEnde);
-  EXPECT_EQ(100, bar->pageStep());
+  EXPECT_EQ(100, ScrollbarDaumen(bar));
 
   // Zoom to selection with an inactive mark does nothing.
   panel->Aktionen().ZoomMarkierung->trigger();

@@ -25,6 +25,7 @@
 #include "curves/Markierung.h"
 #include "curves/Rueckgaengig.h"
 #include "curves/Titel.h"
+#include "curves/gui/Graphscrollbar.h"
 #include "curves/gui/Kurvendialoge.h"
 #include "curves/gui/Kurvengrafik.h"
 #include "curves/gui/Kurvenhilfetexte.h"
@@ -376,9 +377,7 @@ int Kurvenpanel::WerkzeugleisteAnlegen() {
 
 void Kurvenpanel::Einrichten() {
   auto& u = *ui_;
-  u.SCROLLBAR->setRange(0, 100);
-  u.SCROLLBAR->setPageStep(100);
-  u.SCROLLBAR->setSingleStep(1);
+  ScrollbarZeigen(u.SCROLLBAR, 100, 0);
   ZeitbasenFuellen(u.ZEITBASISINDICATOR);
   u.ZEITBASISINDICATOR->setCurrentIndex(-1);
   DarstellungSetzen(darstellung_);
@@ -556,14 +555,14 @@ void Kurvenpanel::KurvenpanelZeichnen() {
 void Kurvenpanel::ScrollbarAnpassen() {
   const Scrollbalken w = curves::ScrollbarAnpassen();
   QSignalBlocker sperre(ui_->SCROLLBAR);
-  ui_->SCROLLBAR->setPageStep(w.Daumen);
-  ui_->SCROLLBAR->setValue(w.Position);
+  ScrollbarZeigen(ui_->SCROLLBAR, w.Daumen, w.Position);
 }
 
 void Kurvenpanel::ScrollbarLosgelassen() {
   const bool bewegt = scrollbarBewegt_;
   scrollbarBewegt_ = false;
-  if (curves::ScrollbarLosgelassen(ui_->SCROLLBAR->sliderPosition(), bewegt)) KurvenpanelZeichnen();
+  if (curves::ScrollbarLosgelassen(ScrollbarPosition(ui_->SCROLLBAR), bewegt))
+    KurvenpanelZeichnen();
 }
 
 void Kurvenpanel::KoordinatenAnzeigen(double x, double y) {
