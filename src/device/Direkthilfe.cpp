@@ -6,6 +6,8 @@ namespace device {
 
 unsigned char gHilfeAktiv = 0;
 
-void Hilfetext(const std::string& text) { operatorInterface().help(text); }
+void Hilfetext(const std::string& text) {
+  operatorInterface().help(text);
+}
 
 }  // namespace device

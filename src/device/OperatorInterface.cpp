@@ -18,9 +18,13 @@ OperatorInterface* current = &silentOperator;
 
 }  // namespace
 
-OperatorInterface& operatorInterface() { return *current; }
+OperatorInterface& operatorInterface() {
+  return *current;
+}
 
-void setOperatorInterface(OperatorInterface* ui) { current = ui ? ui : &silentOperator; }
+void setOperatorInterface(OperatorInterface* ui) {
+  current = ui ? ui : &silentOperator;
+}
 
 void showMessage(const std::string& title, const std::string& text) {
   operatorInterface().message({title, text, {"OK"}, 1, 1});

@@ -8,10 +8,16 @@ namespace {
 char adresse = '1';
 }
 
-int OffenerComPort() { return sgComPort.offen; }
+int OffenerComPort() {
+  return sgComPort.offen;
+}
 
-char Geraeteadresse() { return adresse; }
+char Geraeteadresse() {
+  return adresse;
+}
 
-void GeraeteadresseSetzen(char neu) { adresse = neu; }
+void GeraeteadresseSetzen(char neu) {
+  adresse = neu;
+}
 
 }  // namespace device

@@ -2,9 +2,13 @@
 
 namespace testsupport {
 
-ScriptedOperator::ScriptedOperator() { device::setOperatorInterface(this); }
+ScriptedOperator::ScriptedOperator() {
+  device::setOperatorInterface(this);
+}
 
-ScriptedOperator::~ScriptedOperator() { device::setOperatorInterface(nullptr); }
+ScriptedOperator::~ScriptedOperator() {
+  device::setOperatorInterface(nullptr);
+}
 
 int ScriptedOperator::message(const device::MessageRequest& request) {
   messages.push_back(request);
@@ -27,11 +31,17 @@ void ScriptedOperator::progressOpen(const std::string& title, const std::string&
   ++progressOpenCount;
 }
 
-void ScriptedOperator::progressSet(int percent) { progressValues.push_back(percent); }
+void ScriptedOperator::progressSet(int percent) {
+  progressValues.push_back(percent);
+}
 
-void ScriptedOperator::progressClose() { --progressOpenCount; }
+void ScriptedOperator::progressClose() {
+  --progressOpenCount;
+}
 
-void ScriptedOperator::help(const std::string& text) { helpTexts.push_back(text); }
+void ScriptedOperator::help(const std::string& text) {
+  helpTexts.push_back(text);
+}
 
 std::string ScriptedOperator::lastMessageText() const {
   return messages.empty() ? std::string() : messages.back().text;

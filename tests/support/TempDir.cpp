@@ -1,10 +1,10 @@
 #include "support/TempDir.h"
 
+#include <stdlib.h>
+
 #include <stdexcept>
 #include <string>
 #include <system_error>
-
-#include <stdlib.h>
 
 namespace testsupport {
 
