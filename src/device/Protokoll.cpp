@@ -130,6 +130,8 @@ bool zahlAntwort(const std::string& r, char adresse, const char* befehl, double*
     return false;
   const char* anfang = r.data() + 5;
   const char* ende = r.data() + r.size() - 1;
+  // from_chars takes no plus sign; "+1.5" is a number all the same.
+  if (ende - anfang > 1 && *anfang == '+' && anfang[1] != '-' && anfang[1] != '+') ++anfang;
   double v = 0.0;
   // Locale-independent, and the number must run up to the CR.
   const auto [p, ec] = std::from_chars(anfang, ende, v);
@@ -258,8 +260,11 @@ int ZORFYD1_IDLesen(int port, char address, char* buffer) {
   if (r != 0) return r;
 
   std::string t;
-  for (char ch : antwort)
+  for (char ch : antwort) {
+    // A zero byte ends the text, as it would end a C string: the CR is then missing.
+    if (ch == '\0') break;
     if (ch != ' ') t += ch;
+  }
   // "#", the address, one ID text without white space, CR.
   if (t.size() < 4 || t[0] != '#' || t[1] != address) return -404015;
   std::size_t e = 2;
@@ -314,7 +319,9 @@ int ZORFYD1_AusgangSchreiben(int port, char address, const char* ausgang, double
   if (bekannt && !(value >= 0.0 && value <= 10.0)) return -500056 - (ausgang[1] - '1');
   if (!bekannt) return -401060;
   char zahl[32];
-  const auto [p, ec] = std::to_chars(zahl, zahl + sizeof zahl, value, std::chars_format::fixed, 3);
+  // -0.0 passes the range test; adding 0.0 makes it +0.0, so no sign goes out.
+  const auto [p, ec] =
+      std::to_chars(zahl, zahl + sizeof zahl, value + 0.0, std::chars_format::fixed, 3);
   if (ec != std::errc()) return -401060;
   std::string frame = "#";
   frame += address;

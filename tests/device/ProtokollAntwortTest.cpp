@@ -133,6 +133,9 @@ TEST_F(Protokoll, OutputValuesAreZeroToTenWithThreeDecimals) {
   EXPECT_EQ(frames.back(), "#1V3W5.000\r");
   EXPECT_EQ(device::ZORFYD1_AusgangSchreiben(kPort, '1', "a2", 1.23456), 0);
   EXPECT_EQ(frames.back(), "#1V2W1.235\r");
+  // Negative zero is zero: no minus sign goes to the device.
+  EXPECT_EQ(device::ZORFYD1_AusgangSchreiben(kPort, '1', "a1", -0.0), 0);
+  EXPECT_EQ(frames.back(), "#1V1W0.000\r");
   frames.clear();
   const char* namen[] = {"a1", "a2", "a3", "a4"};
   for (int n = 0; n < 4; ++n) {
@@ -335,6 +338,13 @@ TEST_F(Protokoll, MalformedIdRepliesAreWrongAnswers) {
     EXPECT_EQ(device::ZORFYD1_IDLesen(kPort, '1', id), -404015) << r;
     EXPECT_STREQ(id, "unchanged");
   }
+  // A zero byte inside the ID would hand the caller a cut ID as if it were whole.
+  for (const std::string& r : {std::string("#1ZOR\0MIV\r", 10), std::string("#1\0ZOR\r", 7)}) {
+    std::strcpy(id, "unchanged");
+    antworte(r);
+    EXPECT_EQ(device::ZORFYD1_IDLesen(kPort, '1', id), -404015);
+    EXPECT_STREQ(id, "unchanged");
+  }
 }
 
 // --- numbers -------------------------------------------------------------------------------
@@ -351,6 +361,19 @@ TEST_F(Protokoll, InputRepliesGiveTheValueUnscaled) {
   antworte("#1V4R12\r");
   ASSERT_EQ(device::ZORFYD1_EingangLesen(kPort, '1', "e4", &v), 0);
   EXPECT_DOUBLE_EQ(v, 12.0);
+  // A plus sign is part of a number's text form.
+  antworte("#1V1R+1.5\r");
+  ASSERT_EQ(device::ZORFYD1_EingangLesen(kPort, '1', "e1", &v), 0);
+  EXPECT_DOUBLE_EQ(v, 1.5);
+  antworte("#1CbR+6\r");
+  ASSERT_EQ(device::ZORWUN2_ParameterLesen(kPort, '1', "max_current", &v), 0);
+  EXPECT_DOUBLE_EQ(v, 6.0);
+  for (const char* r : {"#1V1R+-1.5\r", "#1V1R++1.5\r", "#1V1R+\r", "#1V1R-+1.5\r"}) {
+    v = 7.0;
+    antworte(r);
+    EXPECT_EQ(device::ZORFYD1_EingangLesen(kPort, '1', "e1", &v), -404054) << r;
+    EXPECT_EQ(v, 7.0) << r;
+  }
 }
 
 TEST_F(Protokoll, MalformedNumberRepliesLeaveTheValue) {
