@@ -2,6 +2,7 @@
 // to open as the first line of standard output and serves until SIGINT, SIGTERM or SIGHUP.
 #include <signal.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -28,6 +29,9 @@ standard output. Runs until SIGINT, SIGTERM or SIGHUP.
   --address CHARS       addresses to play, e.g. 138 (default 1)
   --id A=TEXT           the ID text of address A (default "ZOR-MIV3AX WUN-2 V1.30")
   --input A:N=VOLTS     input N (1..4) of address A reads VOLTS
+  --signal A:N=OFFSET,AMPLITUDE,PERIOD
+                        input N of address A follows OFFSET + AMPLITUDE *
+                        sin(2 pi t / PERIOD) (volts, seconds), held within 0..10 V
   --max-current A=V     parameter "max_current" of address A (default 10)
   --compat A=V          parameter "compartibility_mode" of address A (default 0)
   --speicherinhalt A=V  parameter "speicherinhalt" of address A (default 0)
@@ -68,10 +72,20 @@ bool adresseUndWert(const std::string& s, char* a, std::string* wert) {
   return true;
 }
 
+// A finite number making up the whole text ("nan" would reach the line as "nan").
 bool zahl(const std::string& s, double* v) {
   char* ende = nullptr;
   *v = std::strtod(s.c_str(), &ende);
-  return !s.empty() && ende && *ende == '\0';
+  return !s.empty() && ende && *ende == '\0' && std::isfinite(*v);
+}
+
+// "A:N=REST" -> address, input 1..4 and the rest.
+bool eingangUndWert(const std::string& s, char* a, int* n, std::string* rest) {
+  if (s.size() < 5 || s[1] != ':' || s[2] < '1' || s[2] > '4' || s[3] != '=') return false;
+  *a = s[0];
+  *n = s[2] - '0';
+  *rest = s.substr(4);
+  return true;
 }
 
 std::optional<sim::Fault> fehlerbild(const std::string& text) {
@@ -167,8 +181,8 @@ int main(int argc, char** argv) {
       return fehler("unknown option or missing value: " + a + " (see --help)");
     } else if (a == "--address") {
       adressen = v;
-    } else if (a == "--id" || a == "--input" || a == "--max-current" || a == "--compat" ||
-               a == "--speicherinhalt") {
+    } else if (a == "--id" || a == "--input" || a == "--signal" || a == "--max-current" ||
+               a == "--compat" || a == "--speicherinhalt") {
       einstellungen.emplace_back(a, v);
     } else if (a == "--port") {
       double n = 0;
@@ -203,10 +217,26 @@ int main(int argc, char** argv) {
     if (opt == "--input") {
       // A:N=VOLTS
       double volt = 0;
-      if (v.size() < 5 || v[1] != ':' || v[2] < '1' || v[2] > '4' || v[3] != '=' ||
-          !zahl(v.substr(4), &volt) || !engine.plays(v[0]))
+      int n = 0;
+      if (!eingangUndWert(v, &adr, &n, &rest) || !zahl(rest, &volt) || !engine.plays(adr))
         return fehler("bad --input: " + v);
-      engine.setInput(v[0], v[2] - '0', volt);
+      engine.setInput(adr, n, volt);
+      continue;
+    }
+    if (opt == "--signal") {
+      // A:N=OFFSET,AMPLITUDE,PERIOD
+      int n = 0;
+      sim::Signal sig;
+      if (!eingangUndWert(v, &adr, &n, &rest) || !engine.plays(adr))
+        return fehler("bad --signal: " + v);
+      const std::size_t k1 = rest.find(',');
+      const std::size_t k2 = k1 == std::string::npos ? k1 : rest.find(',', k1 + 1);
+      if (k2 == std::string::npos || !zahl(rest.substr(0, k1), &sig.offset) ||
+          !zahl(rest.substr(k1 + 1, k2 - k1 - 1), &sig.amplitude) ||
+          !zahl(rest.substr(k2 + 1), &sig.periodSeconds) || sig.periodSeconds <= 0.0)
+        return fehler("bad --signal: " + v);
+      engine.withDevice(adr,
+                        [&](sim::Device& d) { d.inputs[static_cast<std::size_t>(n - 1)] = sig; });
       continue;
     }
     if (!adresseUndWert(v, &adr, &rest) || !engine.plays(adr))

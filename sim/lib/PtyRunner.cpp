@@ -42,10 +42,12 @@ speed_t speedOf(long baud) {
       return B38400;
     case 57600:
       return B57600;
+    case 9600:
+      return B9600;
     case 115200:
       return B115200;
     default:
-      return B9600;
+      return B0;
   }
 }
 
@@ -95,12 +97,18 @@ bool PtyRunner::openPty() {
 bool PtyRunner::openDevice(const std::string& path, long lineBaud) {
   stop();
   closeAll();
+  // A rate the line cannot be set to is refused, not served at another rate.
+  const speed_t speed = speedOf(lineBaud);
+  if (speed == B0) {
+    error_ = "cannot serve " + path + " at " + std::to_string(lineBaud) + " baud";
+    return false;
+  }
   fd_ = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
   if (fd_ < 0) {
     error_ = "cannot open " + path + ": " + std::strerror(errno);
     return false;
   }
-  makeRaw(fd_, speedOf(lineBaud), true);
+  makeRaw(fd_, speed, true);
   path_ = path;
   return true;
 }

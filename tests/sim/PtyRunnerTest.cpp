@@ -131,6 +131,25 @@ TEST(PtyRunner, ServesADevicePathItIsGiven) {
   EXPECT_EQ(k.lies(12), "\x06#7V1R0.000\r");
 }
 
+TEST(PtyRunner, ADevicePathIsSetToTheRateAskedForOrRefused) {
+  const int master = posix_openpt(O_RDWR | O_NOCTTY);
+  ASSERT_GE(master, 0);
+  ASSERT_EQ(grantpt(master), 0);
+  ASSERT_EQ(unlockpt(master), 0);
+  const std::string slave = ptsname(master);
+  Klient k(master);
+  sim::Engine e;
+  sim::PtyRunner r(e);
+  ASSERT_TRUE(r.openDevice(slave, 38400)) << r.error();
+  termios t{};
+  ASSERT_EQ(tcgetattr(master, &t), 0);
+  EXPECT_EQ(cfgetospeed(&t), static_cast<speed_t>(B38400));
+  // A rate the line cannot take is an error, not a line served at some other rate.
+  EXPECT_FALSE(r.openDevice(slave, 12345));
+  EXPECT_NE(r.error().find("12345"), std::string::npos) << r.error();
+  EXPECT_FALSE(r.start());
+}
+
 TEST(PtyRunner, MissingDeviceIsAClearError) {
   sim::Engine e;
   sim::PtyRunner r(e);

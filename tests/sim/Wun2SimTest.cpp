@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -14,6 +15,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "device/Portnummern.h"
@@ -198,7 +200,8 @@ TEST(Wun2Sim, HelpAndBadOptions) {
     Programm p({"--help"});
     const std::string text = p.stdoutRest();
     EXPECT_EQ(p.ende(), 0);
-    for (const char* o : {"--address", "--id", "--port", "--baud", "--log", "--device", "--fault"})
+    for (const char* o : {"--address", "--id", "--input", "--signal", "--port", "--baud", "--log",
+                          "--device", "--fault"})
       EXPECT_NE(text.find(o), std::string::npos) << o;
   }
   const std::vector<std::vector<std::string>> schlecht = {{"--bogus"},
@@ -212,6 +215,12 @@ TEST(Wun2Sim, HelpAndBadOptions) {
                                                           {"--address", "1G"},
                                                           {"--id", "2=X"},
                                                           {"--input", "1:5=3"},
+                                                          {"--input", "1:1=nan"},
+                                                          {"--max-current", "1=inf"},
+                                                          {"--signal", "1:1=5,2"},
+                                                          {"--signal", "1:1=5,2,0"},
+                                                          {"--signal", "1:1=5,x,1"},
+                                                          {"--signal", "2:1=5,2,1"},
                                                           {"--device", "/nonexistent/tty"},
                                                           {"--log", "/nonexistent/dir/log"}};
   for (const auto& args : schlecht) {
@@ -238,6 +247,32 @@ TEST(Wun2Sim, PacedLineAndFaultsFromTheCommandLine) {
     EXPECT_EQ(device::ZORFYD1_EingangLesen(9, '1', "e1", &v), 0);
   }
   EXPECT_EQ(p.ende(SIGHUP), 0);
+}
+
+TEST(Wun2Sim, AnInputFollowsASignal) {
+  Programm p({"--signal", "1:2=5,2,0.05"});
+  const auto pfad = p.ersteZeile();
+  ASSERT_TRUE(pfad) << p.stderrRest();
+  {
+    Dienst d({{9, *pfad}});
+    ASSERT_EQ(device::ZORFYD1_Open(9, 115200), 0);
+    ASSERT_EQ(device::ZORFYD1_Timeout(9, 0.5), 0);
+    double kleinst = 10, groesst = 0;
+    for (int i = 0; i < 40; ++i) {
+      double v = -1;
+      ASSERT_EQ(device::ZORFYD1_EingangLesen(9, '1', "e2", &v), 0);
+      kleinst = std::min(kleinst, v);
+      groesst = std::max(groesst, v);
+      std::this_thread::sleep_for(3ms);
+    }
+    EXPECT_GE(kleinst, 3.0);
+    EXPECT_LE(groesst, 7.0);
+    EXPECT_GT(groesst - kleinst, 1.0);
+    double v = -1;
+    ASSERT_EQ(device::ZORFYD1_EingangLesen(9, '1', "e1", &v), 0);
+    EXPECT_EQ(v, 0.0);
+  }
+  EXPECT_EQ(p.ende(SIGTERM), 0);
 }
 
 }  // namespace
