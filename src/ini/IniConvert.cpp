@@ -80,6 +80,13 @@ int ParseDouble(const std::string& text, double& value) {
     value = trimmed[0] == '-' ? -HUGE_VAL : HUGE_VAL;
     return 1;
   }
+  // Only decimal notation counts: strtod would also take "0x10" as sixteen, while the
+  // longest decimal start of that text is its leading zero.
+  if (unsignedPart.size() >= 2 && unsignedPart[0] == '0' &&
+      (unsignedPart[1] == 'x' || unsignedPart[1] == 'X')) {
+    value = trimmed[0] == '-' ? -0.0 : 0.0;
+    return kErrNotADouble;
+  }
   const char* begin = text.c_str();
   char* end = nullptr;
   double converted = 0;

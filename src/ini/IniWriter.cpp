@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -226,10 +227,22 @@ void SyncFolder(const std::string& folder) {
   ::close(fd);
 }
 
+// A settings file kept as a link to elsewhere: the rename must replace the file the link
+// names, not the link, or later writes would no longer reach that file.
+std::string LinkedFile(const std::string& path) {
+  struct stat info;
+  if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+  char* resolved = ::realpath(path.c_str(), nullptr);
+  if (!resolved) return path;
+  std::string target(resolved);
+  std::free(resolved);
+  return target;
+}
+
 }  // namespace
 
 int WriteIniFile(const IniStore& store, const char* path) {
-  const std::string target(path);
+  const std::string target = LinkedFile(path);
   if (const int checked = CheckWritable(target); checked != 0) return checked;
 
   const std::string folder = FolderOf(target);

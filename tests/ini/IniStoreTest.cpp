@@ -218,6 +218,14 @@ TEST(IniStoreGet, DoubleText) {
   value = 9;
   EXPECT_EQ(get("abc", value), -5023);
   EXPECT_EQ(value, 0.0);
+  // Only decimal notation: of a hexadecimal text just the leading zero is a number.
+  value = 9;
+  EXPECT_EQ(get("0x10", value), -5023);
+  EXPECT_EQ(value, 0.0);
+  value = 9;
+  EXPECT_EQ(get(" -0X1p4", value), -5023);
+  EXPECT_EQ(value, 0.0);
+  EXPECT_TRUE(std::signbit(value));
   // Range errors: overflow and underflow to zero.
   EXPECT_EQ(get("1e999", value), -5023);
   EXPECT_EQ(value, HUGE_VAL);

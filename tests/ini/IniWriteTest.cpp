@@ -228,3 +228,19 @@ TEST(IniWrite, BareFileNameGoesToTheCurrentFolder) {
   EXPECT_EQ(bytes, "[kurven]\r\ndarstellung = 3\r\n\r\n");
   EXPECT_TRUE(initest::LeftoverTempFiles(dir.path().string()).empty());
 }
+
+TEST(IniWrite, ALinkedSettingsFileIsReplacedWhereTheLinkPoints) {
+  testsupport::TempDir dir;
+  std::filesystem::create_directory(dir.path() / "real");
+  const std::string real = dir.file("real/settings.ini");
+  const std::string link = dir.file("settings.ini");
+  initest::WriteBytes(real, "[old]\r\n");
+  std::filesystem::create_symlink(real, link);
+  auto store = NewStore();
+  Ini_PutInt(store.get(), "com", "port", 3);
+  ASSERT_EQ(Ini_WriteToFile(store.get(), link.c_str()), 0);
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(initest::ReadBytes(real), "[com]\r\nport = 3\r\n\r\n");
+  EXPECT_TRUE(initest::LeftoverTempFiles(dir.path().string()).empty());
+  EXPECT_TRUE(initest::LeftoverTempFiles(dir.file("real")).empty());
+}
