@@ -99,6 +99,23 @@ TEST_F(Hilfe, TheClickThatOpenedItIsNotTheOneThatClosesIt) {
   EXPECT_TRUE(nachLoslassenOffen);
 }
 
+TEST_F(Hilfe, OnlyTheLeftButtonCloses) {
+  QCursor::setPos(hauptfenster.mapToGlobal(QPoint(40, 30)));
+  bool nachRechtsOffen = false;
+  bool nachMitteOffen = false;
+  Sobald<Hilfepopup>([&](Hilfepopup* p) {
+    QTest::mouseClick(p, Qt::RightButton, {}, QPoint(2, 2));
+    nachRechtsOffen = p->isVisible();
+    QTest::mouseClick(p, Qt::MiddleButton, {}, QPoint(2, 2));
+    nachMitteOffen = p->isVisible();
+    QTest::mouseClick(p, Qt::LeftButton, {}, QPoint(3, 3));
+  });
+  op.help("The unit definition for the input size.");
+  EXPECT_TRUE(nachRechtsOffen);
+  EXPECT_TRUE(nachMitteOffen);
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
 TEST_F(Hilfe, EscapeAlsoCloses) {
   bool gelaufen = false;
   Sobald<Hilfepopup>([](Hilfepopup* p) { QTest::keyClick(p, Qt::Key_Escape); }, &gelaufen);

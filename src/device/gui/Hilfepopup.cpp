@@ -38,11 +38,12 @@ void Hilfepopup::ausfuehren() {
   if (isVisible()) schleife.exec();
 }
 
-// The click that opened the popup has already been pressed; the next press ends it. A
-// press outside the popup closes it too (Qt closes popups on outside clicks).
+// The click that opened the popup has already been pressed; the next press of the left
+// button ends it. A press outside the popup closes it too (Qt closes popups on outside
+// clicks).
 void Hilfepopup::mousePressEvent(QMouseEvent* event) {
   event->accept();
-  close();
+  if (event->button() == Qt::LeftButton) close();
 }
 
 void Hilfepopup::keyPressEvent(QKeyEvent* event) {
