@@ -26,10 +26,11 @@ double Us(const Kurvenpunkt& p) {
   return ZeitbasisInMikrosekunden(p.Zeitbasis);
 }
 
-// Whole time-base units in t µs on grid g, both truncated as the time fields show them.
+// Whole time-base units in t µs on grid g. A fraction of a microsecond is not cut off:
+// it would be lost from one line but not added to the other, moving every later point.
 bool GanzesVielfaches(double t, double g) {
   const double gt = Abschneiden(g);
-  return gt > 0.0 && std::fmod(Abschneiden(std::fabs(t)), gt) == 0.0;
+  return gt > 0.0 && std::fmod(std::fabs(t), gt) == 0.0;
 }
 
 }  // namespace
@@ -131,9 +132,14 @@ int PunktKoordinatenAendern(double x, double y) {
     Kurvenpunkt& vorher = k.Punkte[i - 1];
     Kurvenpunkt& punkt = k.Punkte[i];
     const double delta = t1 - ti;
-    // The shift must be whole units of both lines. The larger grid alone is not enough
-    // for a 2 ms line next to a 5 ms line: half a unit would be cut off below.
-    if (!GanzesVielfaches(delta, Us(vorher)) || !GanzesVielfaches(delta, Us(punkt))) {
+    // The shift must fit the larger grid and be whole units of every line that changes
+    // length: the larger grid alone is not enough for a 2 ms line next to a 5 ms line, as
+    // half a unit would be cut off below. The closing line keeps its length, so moving
+    // the last point needs whole units of the line before it only.
+    const bool passt = GanzesVielfaches(delta, std::max(Us(vorher), Us(punkt))) &&
+                       GanzesVielfaches(delta, Us(vorher)) &&
+                       (letzter || GanzesVielfaches(delta, Us(punkt)));
+    if (!passt) {
       Fehlermeldung(
           "The selected time coordinate does not fit into the time grid \n(The point has to "
           "fit into the time grid of the previous and subsequent straight line).");

@@ -265,6 +265,47 @@ TEST_F(Punktdialog, TwoAndFiveMillisecondNeighboursNeedACommonGrid) {
   EXPECT_EQ(curves::Kurvenlaenge(0), 31000.0);
 }
 
+TEST_F(Punktdialog, FractionOfAMicrosecondIsNotCutOff) {
+  // 1.001 ms in the three-decimal field is 1000.9999... µs: cut to 1000 it would pass the
+  // grid, leave the line before at 1 unit and take a unit from the line after, moving
+  // every later point.
+  Setze({{0, 1, 1, {}}, {100, 10, 1, {}}, {200, 1, 1, {}}});
+  const auto vorher = Punkte();
+  dialoge.punktAntwort({{0, 0, 0, 1.001}, 100 * 10.0 / 4095});
+  EXPECT_EQ(curves::PunktKoordinatenAendern(1000.0, 100.0), 0);
+  EXPECT_EQ(bediener.lastMessageText(),
+            "The selected time coordinate does not fit into the time grid \n(The point has to fit "
+            "into the time grid of the previous and subsequent straight line).");
+  ErwarteUnveraendert(vorher);
+  dialoge.punktAntwort({{0, 0, 0, 1.0005}, 100 * 10.0 / 4095});
+  EXPECT_EQ(curves::PunktKoordinatenAendern(1000.0, 100.0), 0);
+  ErwarteUnveraendert(vorher);
+  EXPECT_EQ(curves::Kurvenlaenge(0), 12000.0);
+}
+
+TEST_F(Punktdialog, LastPointFitsTheLargerGridAndItsOwnLine) {
+  // 5 ms line before the last point, 2 ms closing line: a 5 ms shift is whole units of
+  // the line that changes; the closing line keeps its 3 units.
+  Setze({{0, 4, 1, {}}, {100, 2, 3, {}}, {200, 3, 2, {}}});
+  dialoge.punktAntwort({{0, 0, 0, 19.0}, 200 * 10.0 / 4095});
+  EXPECT_EQ(curves::PunktKoordinatenAendern(14000.0, 200.0), 1);
+  EXPECT_EQ(Punkte()[1].Laenge, 3);
+  EXPECT_EQ(Punkte()[2].Laenge, 3);
+  EXPECT_EQ(curves::Kurvenlaenge(0), 25000.0);
+
+  // 1 ms line before a 10 ms closing line: the shift still has to fit the larger grid.
+  Setze({{0, 4, 1, {}}, {100, 2, 1, {}}, {200, 1, 4, {}}});
+  const auto vorher = Punkte();
+  dialoge.punktAntwort({{0, 0, 0, 7.0}, 200 * 10.0 / 4095});
+  EXPECT_EQ(curves::PunktKoordinatenAendern(6000.0, 200.0), 0);
+  EXPECT_NE(bediener.lastMessageText().find("does not fit into the time grid"), std::string::npos);
+  EXPECT_EQ(Punkte()[1].Laenge, vorher[1].Laenge);
+  dialoge.punktAntwort({{0, 0, 0, 16.0}, 200 * 10.0 / 4095});
+  EXPECT_EQ(curves::PunktKoordinatenAendern(6000.0, 200.0), 1);
+  EXPECT_EQ(Punkte()[1].Laenge, 12);
+  EXPECT_EQ(Punkte()[2].Laenge, 1);
+}
+
 TEST_F(Punktdialog, ValueRefusalsKeepTimeChange) {
   Drei();
   const auto vorher = Punkte();
