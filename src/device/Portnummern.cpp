@@ -89,6 +89,8 @@ std::map<int, std::string> allePorts(const PortQuellen& q) {
   for (const auto& e : fs::directory_iterator(ordner, ec)) {
     const std::string name = e.path().filename().string();
     if (name.rfind("COM", 0) != 0) continue;
+    // "COM09" beside "COM9" would make the folder's order decide which one is port 9.
+    if (name.size() > 4 && name[3] == '0') continue;
     const int n = ganzeZahl(name.substr(3));
     if (n < 1 || n > 256) continue;
     std::error_code ec2;

@@ -102,11 +102,15 @@ TEST_F(Portnummern, LinksAddPortsAndOverrideTheMapping) {
   fs::create_symlink(tmp.path() / "elsewhere" / "pts7", q.linkOrdner / "COM257");
   fs::create_symlink(tmp.path() / "elsewhere" / "pts7", q.linkOrdner / "COMx");
   fs::create_symlink(tmp.path() / "elsewhere" / "pts7", q.linkOrdner / "com5");
+  // A second spelling of a number would compete with the first.
+  fs::create_symlink(tmp.path() / "elsewhere" / "pts7", q.linkOrdner / "COM01");
+  fs::create_symlink(tmp.path() / "elsewhere" / "pts7", q.linkOrdner / "COM033");
   fs::create_symlink(tmp.path() / "elsewhere" / "gone", q.linkOrdner / "COM12");
   EXPECT_EQ(nummern(), (std::vector<int>{1, 9, 33, 256}));
   EXPECT_EQ(PortPfad(1, q), fs::canonical(tmp.path() / "elsewhere" / "adapter").string());
   EXPECT_EQ(PortPfad(9, q), fs::canonical(tmp.path() / "elsewhere" / "pts7").string());
   EXPECT_EQ(PortPfad(12, q), "");
+  EXPECT_EQ(PortPfad(33, q), (q.dev / "ttyUSB0").string());
   // The link's target appearing makes the port appear.
   datei(tmp.path() / "elsewhere" / "gone");
   EXPECT_EQ(nummern(), (std::vector<int>{1, 9, 12, 33, 256}));
