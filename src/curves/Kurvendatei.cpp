@@ -39,9 +39,10 @@ std::int64_t Dateigroesse(std::FILE* f) {
   return groesse;
 }
 
-std::string KommentarAusKopf(const Kurvendateikopf& kopf, int c) {
+// Takes the comment up to its zero, at most 999 characters, into room already reserved.
+void KommentarAusKopf(const Kurvendateikopf& kopf, int c, std::string& kommentar) {
   const char* feld = kopf.Kommentar[c];
-  return std::string(feld, strnlen(feld, kKommentarGroesse - 1));
+  kommentar.assign(feld, strnlen(feld, kKommentarGroesse - 1));
 }
 
 // Asks whether the file's configuration replaces the current one, if they differ.
@@ -186,11 +187,15 @@ int KurvendateiLaden(const std::string& pfad, Konfigwahl wahl, Ladebericht* beri
   }
   std::array<std::string, kKurven> kommentare;
   for (int c = 0; c < kKurven; ++c) {
+    if (inhalt->kurz[c]) continue;
     if (!TextReservieren(kommentare[c], kKommentarGroesse)) return kFehlerLadenSpeicher;
-    kommentare[c] = KommentarAusKopf(inhalt->kopf, c);
+    KommentarAusKopf(inhalt->kopf, c, kommentare[c]);
   }
   for (int c = 0; c < kKurven; ++c) {
     gKurven.Kurven[c].Punkte.swap(inhalt->punkte[c]);
+    // Reading goes on with the next curve at once after a damaged one: its comment,
+    // cycles and idle state stay as they were.
+    if (inhalt->kurz[c]) continue;
     gKurven.Kurven[c].Kommentar.swap(kommentare[c]);
     gKurven.Zyklen[c] = inhalt->kopf.Zyklen[c];
     gKurven.Ruhezustand[c] = inhalt->kopf.Ruhezustand[c];

@@ -55,8 +55,9 @@ int KurvendateiEinlesen(const std::string& pfad, bool vollstaendig, Kurvendateii
 int KurvendateiSpeichern(const std::string& pfad);
 
 // Replaces the four curves by the file's. Curves whose point data are short become the
-// default curve and the operator is told which. Then the configuration question, title,
-// Kurvenzahl 4, KurvenGeaendert cleared; the undo histories stay.
+// default curve, keeping their comment, cycles and idle state, and the operator is told
+// which. Then the configuration question, title, Kurvenzahl 4, KurvenGeaendert cleared;
+// the undo histories stay.
 int KurvendateiLaden(const std::string& pfad, Konfigwahl wahl = Konfigwahl::Fragen,
                      Ladebericht* bericht = nullptr);
 

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "curves/KurvendateiErsetzen.h"
+#include "curves/KurvendateiZahlformat.h"
 #include "curves/Kurvenmodell.h"
 
 namespace curves {
@@ -25,6 +26,7 @@ int KurvendateiExportieren(const std::string& pfad) {
       "# Column 4 = Number of curve",
       "",
   };
+  const KlassischeZahlen zahlen;
   Ersatzdatei datei(pfad);
   if (!datei.oeffnen(true)) return kFehlerExportOeffnen;
   for (const char* zeile : kKopfzeilen)

@@ -1,12 +1,17 @@
 #include "curves/Kurvenimport.h"
 
 #include <array>
+#include <cerrno>
+#include <climits>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "curves/Allokation.h"
+#include "curves/KurvendateiZahlformat.h"
 #include "curves/Kurvenmodell.h"
 #include "curves/Rueckgaengig.h"
 #include "device/OperatorInterface.h"
@@ -58,6 +63,60 @@ bool Ueberspringen(const std::string& zeile) {
   return true;
 }
 
+// A data line: a real, a tab, a real, a tab, a word, a tab, an integer. Blanks may stand
+// around the values, but each separator must be a tab. False when a value is missing.
+struct Datenzeile {
+  double zeit = 0.0;
+  double wert = 0.0;
+  std::string name;
+  int kurve = 0;
+};
+
+bool Leerzeichen(char z) {
+  return z == ' ' || z == '\t' || z == '\r' || z == '\n' || z == '\v' || z == '\f';
+}
+
+void BlanksUeberspringen(const char*& s) {
+  while (*s == ' ') ++s;
+}
+
+bool Tabulator(const char*& s) {
+  BlanksUeberspringen(s);
+  if (*s != '\t') return false;
+  ++s;
+  BlanksUeberspringen(s);
+  return true;
+}
+
+bool Reell(const char*& s, double& wert) {
+  // strtod would step over a second tab; an empty field is a missing value.
+  if (*s == '\0' || Leerzeichen(*s)) return false;
+  char* ende = nullptr;
+  wert = std::strtod(s, &ende);
+  if (ende == s) return false;
+  s = ende;
+  return true;
+}
+
+bool ZeileZerlegen(const std::string& zeile, Datenzeile& d) {
+  const char* s = zeile.c_str();
+  BlanksUeberspringen(s);
+  if (!Reell(s, d.zeit) || !Tabulator(s) || !Reell(s, d.wert) || !Tabulator(s)) return false;
+  const char* wort = s;
+  while (*s != '\0' && !Leerzeichen(*s)) ++s;
+  if (s == wort) return false;
+  d.name.assign(wort, s);
+  if (!Tabulator(s) || *s == '\0' || Leerzeichen(*s)) return false;
+  char* ende = nullptr;
+  errno = 0;
+  const long kurve = std::strtol(s, &ende, 10);
+  if (ende == s) return false;
+  // Out of range is still a number, just not an allowed one.
+  d.kurve = errno == ERANGE || kurve > INT_MAX || kurve < INT_MIN ? (kurve < 0 ? INT_MIN : INT_MAX)
+                                                                  : static_cast<int>(kurve);
+  return true;
+}
+
 struct Liste {
   std::vector<Kurvenpunkt> punkte;
   double zeit = 0.0;  // of the last point, seconds
@@ -67,6 +126,7 @@ struct Liste {
 }  // namespace
 
 int KurvendateiImportieren(const std::string& pfad) {
+  const KlassischeZahlen zahlen;
   Lesedatei datei(pfad);
   if (!datei.f) return kFehlerImportOeffnen;
 
@@ -80,12 +140,13 @@ int KurvendateiImportieren(const std::string& pfad) {
     ++zeilennummer;
     if (Ueberspringen(zeile)) continue;
 
-    double zeit = 0.0, wert = 0.0;
-    char name[kImportZeilenlaenge + 1] = {};
-    int kurve = 0;
-    if (std::sscanf(zeile.c_str(), "%lf\t%lf\t%95s\t%d", &zeit, &wert, name, &kurve) < 4)
+    Datenzeile d;
+    if (!ZeileZerlegen(zeile, d))
       return Ablehnen(kFehlerImportWerte, "Error in line %d:\nWrong or to less values.",
                       zeilennummer);
+    const double zeit = d.zeit, wert = d.wert;
+    const char* name = d.name.c_str();
+    const int kurve = d.kurve;
     if (kurve != 1)
       return Ablehnen(kFehlerImportKurvennummer, "Error in line %d:\ncurve number %d not allowed.",
                       zeilennummer, kurve);
@@ -141,6 +202,7 @@ int KurvendateiImportieren(const std::string& pfad) {
 
   // Each imported curve gets its own undo step, taken as the edited curve.
   const int aktuelle = gKurven.AktuelleKurve;
+  const bool aktuelleImportiert = !listen[aktuelle].punkte.empty();
   for (int c = 0; c < kKurven; ++c) {
     if (listen[c].punkte.empty()) continue;
     gKurven.AktuelleKurve = c;
@@ -148,6 +210,9 @@ int KurvendateiImportieren(const std::string& pfad) {
     gKurven.Kurven[c].Punkte.swap(listen[c].punkte);
   }
   gKurven.AktuelleKurve = aktuelle;
+  // The snapshots set the undo commands for the imported curve; the edited curve's own
+  // steps must stay reachable.
+  if (!aktuelleImportiert) UndoKnoepfeFuerKurve(aktuelle);
   return 0;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "curves/Kurvenbild.h"
+#include "curves/KurvendateiZahlformat.h"
 #include "curves/Kurvenmodell.h"
 #include "device/Fehler.h"
 #include "device/OperatorInterface.h"
@@ -54,6 +55,7 @@ class Fortschritt {
 }  // namespace
 
 int KurvenlaengenPruefen() {
+  const KlassischeZahlen zahlen;
   std::string text = "Curves do not have the same length. They will not be syncron.\n\n";
   bool ungleich = false;
   bool referenzGesetzt = false;

@@ -283,6 +283,17 @@ TEST_F(VerweigerteDatei, ValuesAtTheLimitsAreTaken) {
   EXPECT_TRUE(Gleich({P(4095, 65535, 9), P(0, 1, 1), P(2047, 65535, 8)}, gKurven.Kurven[0].Punkte));
 }
 
+TEST_F(VerweigerteDatei, CommentWithoutItsZeroIsTakenUpTo999Characters) {
+  auto b = bytes;
+  std::memset(&b[40], 'y', 1000);  // curve 1's whole field, no terminator
+  const auto pfad = dir.file("kommentar.wur");
+  Schreiben(pfad, b);
+  ASSERT_EQ(0, KurvendateiLaden(pfad));
+  EXPECT_EQ(std::string(999, 'y'), gKurven.Kurven[0].Kommentar);
+  EXPECT_EQ("", gKurven.Kurven[1].Kommentar);
+  EXPECT_EQ(std::string(999, 'x'), gKurven.Kurven[2].Kommentar);
+}
+
 TEST_F(VerweigerteDatei, AllocationFailureChangesNothing) {
   AllokationsfehlerAusloesen(1, 2);  // the third curve's array
   EXPECT_EQ(-600439, KurvendateiLaden(gueltig));
@@ -300,6 +311,9 @@ TEST_F(VerweigerteDatei, OpenTakesAShortFileAndNamesTheDamagedCurves) {
   // Cut inside curve 4's second point.
   const auto pfad = dir.file("kurz.wur");
   Schreiben(pfad, {bytes.begin(), bytes.end() - 6});
+  gKurven.Kurven[3].Kommentar = "vorher";
+  gKurven.Zyklen[3] = 44;
+  gKurven.Ruhezustand[3] = 55;
   Ladebericht bericht;
   ASSERT_EQ(0, KurvendateiLaden(pfad, Konfigwahl::Fragen, &bericht));
   EXPECT_EQ(std::vector<int>{4}, bericht.beschaedigteKurven);
@@ -311,7 +325,13 @@ TEST_F(VerweigerteDatei, OpenTakesAShortFileAndNamesTheDamagedCurves) {
       op.messages[0].text);
   EXPECT_TRUE(Gleich({kStandardpunkt}, gKurven.Kurven[3].Punkte));
   EXPECT_TRUE(Gleich({P(0, 5, 1), P(4095, 3, 9), P(2047, 65535, 8)}, gKurven.Kurven[0].Punkte));
-  EXPECT_EQ("Kurve 4", gKurven.Kurven[3].Kommentar);
+  // Reading went on with the next curve: the damaged one keeps its comment and settings,
+  // the others take the file's.
+  EXPECT_EQ("vorher", gKurven.Kurven[3].Kommentar);
+  EXPECT_EQ(44, gKurven.Zyklen[3]);
+  EXPECT_EQ(55, gKurven.Ruhezustand[3]);
+  EXPECT_EQ("first\nsecond line", gKurven.Kurven[0].Kommentar);
+  EXPECT_EQ(70000, gKurven.Zyklen[2]);
   EXPECT_EQ("Curve generator - kurz.wur", FenstertitelText());
   EXPECT_FALSE(gKurven.KurvenGeaendert);
 }

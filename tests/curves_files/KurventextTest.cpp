@@ -6,6 +6,7 @@
 #include "curves/Allokation.h"
 #include "curves/Kurvenexport.h"
 #include "curves/Kurvenimport.h"
+#include "curves/Kurventransfer.h"
 #include "curves/Rueckgaengig.h"
 
 namespace dateitest {
@@ -160,6 +161,69 @@ TEST_F(ImportTest, EachCheckRefusesWithItsMessage) {
                     "timebase 5ms.");
   ErwarteVerweigert("# only comments\n\n", -312458, "Curve data not found.");
   ErwarteVerweigert("", -312458, "Curve data not found.");
+}
+
+TEST_F(ImportTest, FieldsAreSeparatedByTabs) {
+  // Blanks around the values are allowed, the tab between them is not optional.
+  ASSERT_EQ(0, Importieren("  0 \t 0\t1ms \t1 \n0.005\t 50 \t1ms\t 1\n"));
+  EXPECT_TRUE(Gleich({P(0, 5, 1), P(2047, 1, 1)}, gKurven.Kurven[0].Punkte));
+  ErwarteVerweigert("0 0 1ms 1\n", -312447, "Error in line 1:\nWrong or to less values.");
+  ErwarteVerweigert("0\t0\t1ms 1\n", -312447, "Error in line 1:\nWrong or to less values.");
+  ErwarteVerweigert("0\t\t0\t1ms\t1\n", -312447, "Error in line 1:\nWrong or to less values.");
+  ErwarteVerweigert("0\t0\t\t1ms\t1\n", -312447, "Error in line 1:\nWrong or to less values.");
+  ErwarteVerweigert("0\t0\t1ms\t\t1\n", -312447, "Error in line 1:\nWrong or to less values.");
+  ErwarteVerweigert("0\t0\t1ms\t\n", -312447, "Error in line 1:\nWrong or to less values.");
+  // A curve number beyond int is a number, just not 1.
+  ErwarteVerweigert("0\t0\t1ms\t99999999999\n", -312448,
+                    "Error in line 1:\ncurve number 2147483647 not allowed.");
+}
+
+TEST_F(ImportTest, UndoCommandsFollowTheEditedCurveAfterwards) {
+  // Curve 3 is edited and has a step to redo; importing curve 1 must not hide it.
+  gKurven.AktuelleKurve = 2;
+  RueckgaengigSichern();
+  Rueckgaengig();
+  ASSERT_EQ(1, gKurven.Historien[2].AnzahlWiederherstellen);
+  ASSERT_EQ(0, Importieren("0\t0\t1ms\t1\n"));
+  EXPECT_EQ(2, gKurven.AktuelleKurve);
+  EXPECT_EQ(1, gKurven.Historien[0].AnzahlRueckgaengig);
+  EXPECT_TRUE(UndoBefehle().WiederherstellenKnopf);
+  EXPECT_TRUE(UndoBefehle().WiederherstellenMenue);
+  EXPECT_FALSE(UndoBefehle().RueckgaengigKnopf);
+  // Importing into the edited curve itself enables its undo and dims its redo.
+  gKurven.AktuelleKurve = 0;
+  ASSERT_EQ(0, Importieren("0\t0\t1ms\t1\n"));
+  EXPECT_TRUE(UndoBefehle().RueckgaengigKnopf);
+  EXPECT_FALSE(UndoBefehle().WiederherstellenKnopf);
+}
+
+TEST_F(ImportTest, NumbersKeepTheDecimalPointUnderAGermanLocale) {
+  gKurven.Kurven[0].Punkte = {P(0, 5, 1), P(2048, 3, 9), P(4095, 1, 4)};
+  testsupport::TempDir ort;
+  DeutscheZahlen deutsch(ort.path());
+  if (!deutsch.ok()) GTEST_SKIP() << "no German locale available";
+  const auto pfad = dir.file("k.txt");
+  ASSERT_EQ(0, KurvendateiExportieren(pfad));
+  EXPECT_EQ(kKopf +
+                "0.00000\t0.00\t1ms\t1\n"
+                "0.00500\t50.01\t250us\t1\n"
+                "0.00575\t100.00\t10ms\t1\n"
+                "\n",
+            Text(pfad));
+  gKurven.Kurven[0].Punkte = {kStandardpunkt};
+  ASSERT_EQ(0, KurvendateiImportieren(pfad));
+  EXPECT_TRUE(Gleich({P(0, 5, 1), P(2047, 3, 9), P(4095, 1, 4)}, gKurven.Kurven[0].Punkte));
+  ErwarteVerweigert("0\t0.5\t5ms\t1\n0.0025\t50\t1ms\t1\n", -312456,
+                    "Error in line 2:\nDifference in time of 0.003 Seconds does not fit \ninto "
+                    "timebase 5ms.");
+  // The length warning before a write shows its seconds the same way.
+  gKurven.Kurven[1].Punkte = {P(0, 1, 4), P(0, 2, 4)};
+  op.answerMessage(2);
+  EXPECT_EQ(1, KurvenlaengenPruefen());
+  EXPECT_EQ(
+      "Curves do not have the same length. They will not be syncron.\n\nCurve 1: 0.01575 "
+      "sec\nCurve 2: 0.03000 sec\n",
+      op.lastMessageText());
 }
 
 TEST_F(ImportTest, LongestLineIsTaken) {
