@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "curves/Allokation.h"
 #include "curves/Kurvenbild.h"
 #include "curves/KurvendateiZahlformat.h"
 #include "curves/Kurvenmodell.h"
@@ -25,6 +26,7 @@ int Wort(const std::vector<std::uint8_t>& puffer, int adresse) {
 
 // Grows the buffer without throwing.
 bool Vergroessern(std::vector<std::uint8_t>& puffer, std::size_t groesse) {
+  if (!AllokationZulassen()) return false;
   try {
     puffer.resize(groesse, 0);
   } catch (const std::exception&) {

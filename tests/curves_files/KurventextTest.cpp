@@ -163,6 +163,19 @@ TEST_F(ImportTest, EachCheckRefusesWithItsMessage) {
   ErwarteVerweigert("", -312458, "Curve data not found.");
 }
 
+TEST_F(ImportTest, ChecksRunInTheirOrder) {
+  // Every line below fails several checks; the first in order wins.
+  ErwarteVerweigert("0.5\t150\tXX\t2\n", -312448, "Error in line 1:\ncurve number 2 not allowed.");
+  ErwarteVerweigert("0.5\t150\tXX\t1\n", -312451, "Error in line 1:\nUnknown timebase 'XX'.");
+  ErwarteVerweigert("0.5\t150\t1ms\t1\n", -312452,
+                    "Error in line 1:\nY value of 150.000% is not allowed.");
+  ErwarteVerweigert("0\t0\t1ms\t1\n-70\t5\t1ms\t1\n", -312454,
+                    "Error in line 2:\nTime sequenz not continously.");
+  ErwarteVerweigert("0\t0\t1ms\t1\n70.0005\t5\t1ms\t1\n", -312455,
+                    "Error in line 2:\nPart of curve ist to long\n(has to be smaler then 65536 "
+                    "timebase units).");
+}
+
 TEST_F(ImportTest, FieldsAreSeparatedByTabs) {
   // Blanks around the values are allowed, the tab between them is not optional.
   ASSERT_EQ(0, Importieren("  0 \t 0\t1ms \t1 \n0.005\t 50 \t1ms\t 1\n"));

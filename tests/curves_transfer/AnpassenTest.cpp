@@ -74,6 +74,16 @@ TEST_F(AnpassenTest, TheAdaptedDeviceItselfIsLeftAlone) {
   EXPECT_EQ(1u, sim.engine().frames().size());  // only the ID was read
 }
 
+TEST_F(AnpassenTest, FailedModeReadStillAsksTheCurrent) {
+  Geraet(1, 6);
+  sim.engine().inject({sim::FaultKind::Can, "S1R"});
+  AusgangEinsAnpassen();
+  // The mode stays unknown (0.0), so the current decides; its good read clears the fields.
+  EXPECT_DOUBLE_EQ(6.1425, config::gKonfig.outskalamax[0]);
+  EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(1, skaliert);
+}
+
 TEST_F(AnpassenTest, FailedCurrentReadStops) {
   Geraet(0, 6);
   sim.engine().inject({sim::FaultKind::Can, "CbR"});

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "Transferhilfen.h"
+#include "curves/Allokation.h"
 #include "curves/Kurvenbild.h"
 #include "curves/Kurventransfer.h"
 #include "support_sim/SimPort.h"
@@ -244,6 +245,27 @@ TEST_F(SpeicherTransfer, BadSamplesInTheDeviceLeaveTheCurves) {
   EXPECT_EQ(0, KurvenLesen(kSpeicherKurven));
   EXPECT_EQ(1019417, device::AktuelleFehlerfelder().nummer);
   ErwarteUnveraendert();
+}
+
+TEST_F(SpeicherTransfer, FailedBufferAllocationsAreReturnedAndChangeNothing) {
+  Geraetebild({0x30, 0x10, 0x30, 0x20}, 4131);
+  AllokationsfehlerAusloesen(1);  // the 4128 bytes for the header
+  EXPECT_EQ(-600404, KurvenLesen(kSpeicherKurven));
+  ErwarteUnveraendert();
+  AllokationsfehlerAusloesen(1, 1);  // growing the buffer to the last address
+  EXPECT_EQ(-600406, KurvenLesen(kSpeicherKurven));
+  AllokationsfehlerAusloesen(0);
+  ErwarteUnveraendert();
+  EXPECT_TRUE(op.progressTitles.empty());
+  // The decoded points cannot be allocated: popup, error fields, curves as they were.
+  AllokationsfehlerAusloesen(1, 2);
+  EXPECT_EQ(0, KurvenLesen(kSpeicherKurven));
+  AllokationsfehlerAusloesen(0);
+  EXPECT_EQ(600416, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ("Error #600416", op.lastMessageTitle());
+  ErwarteUnveraendert();
+  ASSERT_EQ(0, KurvenLesen(kSpeicherKurven));
+  EXPECT_TRUE(Gleich({P(0x010, 1, 4), P(0x020, 1, 4)}, gKurven.Kurven[0].Punkte));
 }
 
 TEST_F(SpeicherTransfer, SilentDeviceIsReported) {
