@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 #include "Kurvenfixture.h"
 #include "curves/BearbeitenHilfen.h"
@@ -304,6 +305,44 @@ TEST_F(Punktdialog, LastPointFitsTheLargerGridAndItsOwnLine) {
   EXPECT_EQ(curves::PunktKoordinatenAendern(6000.0, 200.0), 1);
   EXPECT_EQ(Punkte()[1].Laenge, 12);
   EXPECT_EQ(Punkte()[2].Laenge, 1);
+}
+
+TEST_F(Punktdialog, OnlyTheChosenPointMovesInTime) {
+  // Times typed with the field's three decimals, on and off the grids: a taken entry puts
+  // the point exactly there and leaves every other point where it was; a refused one
+  // changes nothing.
+  std::mt19937 zufall(4711);
+  auto ganz = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(zufall); };
+  const int codes[] = {9, 1, 2, 3, 4};
+  for (int fall = 0; fall < 400; ++fall) {
+    SetUp();
+    std::vector<Kurvenpunkt> kurve(ganz(2, 6));
+    for (auto& p : kurve)
+      p = {ganz(0, 4095), ganz(1, 12), static_cast<std::int8_t>(codes[ganz(0, 4)]), {}};
+    Setze(kurve);
+    const int n = Anzahl();
+    const int i = ganz(1, n - 1);
+    std::vector<double> t(n + 1);
+    for (int j = 0; j <= n; ++j) t[j] = curves::PunktStartzeit(j);
+    const int ziel =
+        static_cast<int>(t[i]) + 250 * ganz(-40, 40) + (ganz(0, 3) == 0 ? ganz(1, 9) : 0);
+    curves::gZeichenflaeche = {1e6, 1.0};  // the nearest point is the one nearest in time
+    curves::gSicht = {0.0, t[n]};
+    dialoge.punktAntwort({{0, 0, 0, ziel / 1000.0}, kurve[i].Y * 10.0 / 4095});
+    const int ergebnis = curves::PunktKoordinatenAendern(t[i], kurve[i].Y);
+    ASSERT_EQ(dialoge.punktAufrufe.back().index, i);
+    if (ergebnis == 0) {
+      ErwarteUnveraendert(kurve);
+      continue;
+    }
+    EXPECT_EQ(curves::PunktStartzeit(i), ziel) << "case " << fall;
+    for (int j = 0; j <= n; ++j) {
+      if (j == i || (j == n && i == n - 1)) continue;
+      EXPECT_EQ(curves::PunktStartzeit(j), t[j]) << "case " << fall << ", point " << j;
+    }
+    EXPECT_EQ(Punkte()[n - 1].Laenge, kurve[n - 1].Laenge) << "case " << fall;
+    if (HasFailure()) break;
+  }
 }
 
 TEST_F(Punktdialog, ValueRefusalsKeepTimeChange) {
