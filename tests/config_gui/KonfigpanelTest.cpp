@@ -265,6 +265,37 @@ TEST_F(KonfigFensterTest, ValuesSurviveTheFieldsUnchanged) {
   EXPECT_EQ(gKonfig.inskalamax[1], 42.5);
 }
 
+TEST_F(KonfigFensterTest, InputVoltagesAndScalesTakeAnyValueAtFullPrecision) {
+  config::Konfiguration k = config::KonfigurationStandard();
+  k.inmin[0] = -2.5e10;  // input voltages are not limited
+  k.inmax[0] = 3.0e12;
+  k.outskalamax[1] = 5.0e15;  // a scale in a small unit
+  k.outskalamin[1] = -7.25e11;
+  k.inskalamax[2] = 1.0 / 3.0;  // more digits than any fixed number of decimals
+  k.outmax[3] = 0.1 + 0.2;
+  k.inskalamin[3] = 1.5e-12;
+  config::KonfigurationSetzen(k);
+  EXPECT_EQ(u().SPANNUNG_INMAX1->value(), 3.0e12);
+  EXPECT_EQ(u().SKALAOUTMAX2->value(), 5.0e15);
+  EXPECT_EQ(u().SKALAINMAX3->text(), "0.3333333333333333");
+  EXPECT_EQ(u().SPANNUNG_OUTMAX4->text(), "0.30000000000000004");
+  EXPECT_EQ(u().SKALAINMIN4->text(), "0.0000000000015");
+  EXPECT_EQ(u().SKALAOUTMIN2->text(), "-725000000000.000");
+  config::KonfigfelderInStrukturSpeichern();
+  EXPECT_EQ(config::KonfigurationenVergleichen(k, gKonfig), 1);
+
+  // Typed values of any size count too; the output voltages stay within 0 to 10.
+  QLineEdit* feld = u().SKALAINMAX1->findChild<QLineEdit*>();
+  feld->selectAll();
+  QTest::keyClicks(feld, "-4000000000000");
+  feld = u().SPANNUNG_OUTMAX1->findChild<QLineEdit*>();
+  feld->selectAll();
+  QTest::keyClicks(feld, "12");
+  config::KonfigfelderInStrukturSpeichern();
+  EXPECT_EQ(gKonfig.inskalamax[0], -4.0e12);
+  EXPECT_LE(gKonfig.outmax[0], 10.0);
+}
+
 TEST_F(KonfigFensterTest, DirectHelpShowsFieldTextsAndBlocksEveryAction) {
   u().DIREKTHILFE->setChecked(true);
   ASSERT_EQ(device::gHilfeAktiv, 1);

@@ -1,23 +1,34 @@
 #include "config/gui/Zahlenfeld.h"
 
 #include <QLocale>
+#include <cmath>
+#include <limits>
 
 namespace config::gui {
 
 Zahlenfeld::Zahlenfeld(QWidget* parent) : QDoubleSpinBox(parent) {
   setLocale(QLocale::c());
-  setDecimals(9);
+  // The spin box rounds every value to its decimals: with the most it allows, a double
+  // passes unchanged.
+  setDecimals(std::numeric_limits<double>::max_exponent10 + std::numeric_limits<double>::digits10);
+  // Unlimited unless the window sets limits (the output voltages).
+  setRange(std::numeric_limits<double>::lowest(), std::numeric_limits<double>::max());
   setSingleStep(1.0);
   setKeyboardTracking(false);
 }
 
 QString Zahlenfeld::textFromValue(double value) const {
-  QString text = QLocale::c().toString(value, 'f', 9);
-  // Trailing zeros go, but at least three decimals stay: "4.095", "10.000", "0.12345".
+  // The shortest text that reads back as the same double, with at least three decimals:
+  // "4.095", "10.000", "0.30000000000000004".
+  QString text = QLocale::c().toString(value, 'f', QLocale::FloatingPointShortest);
+  if (!std::isfinite(value)) return text;
   int punkt = text.indexOf('.');
-  int ende = text.size();
-  while (ende > punkt + 4 && text.at(ende - 1) == '0') --ende;
-  return text.left(ende);
+  if (punkt < 0) {
+    punkt = static_cast<int>(text.size());
+    text += '.';
+  }
+  while (text.size() < punkt + 4) text += '0';
+  return text;
 }
 
 double Zahlenfeld::valueFromText(const QString& text) const {

@@ -1,6 +1,6 @@
-// A numeric field that shows its value with as many decimals as it needs (up to 9) and
-// always with a decimal point, so values from files are neither rounded nor shown with
-// a locale's comma.
+// A numeric field that shows its value with as many decimals as it needs (every digit of
+// the double, at least three) and always with a decimal point, so values from files are
+// neither rounded nor shown with a locale's comma. Unlimited unless limits are set.
 #pragma once
 
 #include <QDoubleSpinBox>
