@@ -57,11 +57,13 @@ void CompanelAnzeigeBinden(std::function<void()> neu) {
 void ComControlAusfuellen() {
   std::vector<PortlistenEintrag> liste;
   std::vector<int> ports = portquelle ? portquelle() : std::vector<int>{};
-  if (ports.empty()) liste.push_back({"n.a.", 0});
   for (int n : ports) {
     if (n < 0 || n > 256) continue;
     liste.push_back({"COM " + std::to_string(n), n});
   }
+  // No port at all, or none with a usable number: the list is never left empty, so there
+  // is always an entry to select and to try.
+  if (liste.empty()) liste.push_back({"n.a.", 0});
   // Exchange sort, as the list has always been ordered: stable enough for a few entries.
   for (std::size_t i = 0; i < liste.size(); ++i)
     for (std::size_t j = i + 1; j < liste.size(); ++j)
@@ -156,6 +158,7 @@ const std::string& IdFeld() {
 
 void IDLesenMitAnzeige() {
   zustand.fortschritt = "lese ID...";
+  Aktualisieren();
   zustand.fortschritt = "reading ID...";
   Aktualisieren();
   ComFehlerSetzen(IDLesen());

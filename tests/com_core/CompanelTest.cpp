@@ -101,6 +101,15 @@ TEST_F(CompanelTest, PortListIsSortedKeepsTheRememberedPortAndSaysNaWhenEmpty) {
   // A selection the list does not have leaves it as it is.
   EXPECT_FALSE(device::PortlisteAuswaehlen(3));
   EXPECT_EQ(device::Companel().portlistenwert, 0);
+
+  // Ports reported, but none with a usable number: still "n.a.", never an empty list.
+  ports = {300, -2, 1000};
+  device::ComControlAusfuellen();
+  ASSERT_EQ(device::Companel().portliste.size(), 1u);
+  EXPECT_EQ(device::Companel().portliste[0].label, "n.a.");
+  EXPECT_EQ(device::Companel().portlistenwert, 0);
+  EXPECT_EQ(device::ComPortOeffnen(), -100003);
+  EXPECT_EQ(device::OffenerComPort(), -1);
 }
 
 TEST_F(CompanelTest, OpeningTheOpenPortAgainChangesNothing) {
@@ -193,7 +202,8 @@ TEST_F(CompanelTest, ReadIdShowsProgressAndReportsFailures) {
   fortschritte.clear();
   device::IDLesenMitAnzeige();
   EXPECT_EQ(device::IdFeld(), "ACME-PSU7.2");
-  EXPECT_EQ(fortschritte, (std::vector<std::string>{"reading ID...", ""}));
+  // The German text comes first and is replaced at once.
+  EXPECT_EQ(fortschritte, (std::vector<std::string>{"lese ID...", "reading ID...", ""}));
   device::GeraeteadresseSetzen('2');
   device::IDLesenMitAnzeige();
   EXPECT_EQ(device::IdFeld(), "");
