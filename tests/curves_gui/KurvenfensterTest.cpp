@@ -301,6 +301,64 @@ TEST_F(FensterTest, YZoomFieldsInTheWrongOrderAreReset) {
   EXPECT_NEAR(gKurven.YZoomMax[0], graph()->yAxis->range().upper, 1e-9);
 }
 
+TEST_F(FensterTest, LeavingTheYZoomFieldsUnchangedKeepsTheLimits) {
+  // The fields show four decimals of the unit; the limits they stand for must survive a
+  // commit without an edit, whichever way the shown value was rounded.
+  auto& u = panel->Ui();
+  for (int roh = 1000; roh < 1010; ++roh) {
+    gKurven.YZoomMin[0] = roh;
+    gKurven.YZoomMax[0] = roh + 2001;
+    panel->KurvenpanelZeichnen();
+    for (int mal = 0; mal < 3; ++mal) {
+      emit u.YZOOMMIN->editingFinished();
+      emit u.YZOOMMAX->editingFinished();
+    }
+    EXPECT_EQ(roh, gKurven.YZoomMin[0]);
+    EXPECT_EQ(roh + 2001, gKurven.YZoomMax[0]);
+  }
+  // A typed value is still taken as typed.
+  u.YZOOMMIN->setValue(0.0);
+  emit u.YZOOMMIN->editingFinished();
+  EXPECT_EQ(0, gKurven.YZoomMin[0]);
+  EXPECT_EQ(1009 + 2001, gKurven.YZoomMax[0]);
+}
+
+TEST_F(FensterTest, QuickSecondClickStillDraws) {
+  Werkzeug(Werkzeug::Zeichnen);
+  Zeitbasis("1ms");
+  Klicken(Pixel(3000, 1000));
+  ASSERT_EQ(2, Kurve1().Punktanzahl());
+  // A second press soon after arrives as a double click, then its release.
+  const QPoint p = Pixel(3000, 1000) + QPoint(2, 0);
+  QMouseEvent doppelt(QEvent::MouseButtonDblClick, p, graph()->mapToGlobal(p), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(graph(), &doppelt);
+  QTest::mouseRelease(graph(), Qt::LeftButton, {}, p);
+  EXPECT_EQ(3, Kurve1().Punktanzahl());
+
+  // The same for the Select tool: the second click starts a new mark.
+  Werkzeug(Werkzeug::Markieren);
+  Ziehen(Pixel(1000, 1000), Pixel(2000, 1000));
+  const QPoint q = Pixel(2000, 1000) + QPoint(1, 0);
+  QMouseEvent doppelt2(QEvent::MouseButtonDblClick, q, graph()->mapToGlobal(q), Qt::LeftButton,
+                       Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(graph(), &doppelt2);
+  QTest::mouseRelease(graph(), Qt::LeftButton, {}, q);
+  EXPECT_DOUBLE_EQ(gMarkierung.Start, gMarkierung.Ende);
+  EXPECT_DOUBLE_EQ(std::floor(Koordinate(q).x() + 0.5), gMarkierung.Start);
+}
+
+TEST_F(FensterTest, FullRedrawTakesALeftOverPreviewAway) {
+  Werkzeug(Werkzeug::Zeichnen);
+  QTest::mousePress(graph(), Qt::LeftButton, {}, Pixel(3000, 1000));
+  ASSERT_EQ(1, panel->Grafik().VorschauPunkt()->data()->size());
+  panel->KurvenpanelZeichnen();
+  EXPECT_TRUE(panel->Grafik().VorschauPunkt()->data()->isEmpty());
+  EXPECT_TRUE(panel->Grafik().VorschauLinie()->data()->isEmpty());
+  QTest::mouseRelease(graph(), Qt::LeftButton, {}, Pixel(3000, 1000));
+  EXPECT_EQ(2, Kurve1().Punktanzahl());
+}
+
 TEST_F(FensterTest, StepsOfALineAndColours) {
   // Laenge 4 at 1 ms from 0 to 100: steps at 0, 25, 50, 75 and the rise to 100 at 4 ms.
   gKurven.Kurven[0].Punkte = {{0, 4, 1, {}}, {100, 1, 1, {}}};

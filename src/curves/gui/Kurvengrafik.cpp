@@ -211,6 +211,9 @@ void Kurvengrafik::KurveZeichnen(const Kurve& k, const Plots& plots, const Kurve
 }
 
 void Kurvengrafik::KurvenpanelZeichnen(int darstellung, bool zeitbasismarken) {
+  // A draw or move preview left over from a drag that never ended goes with the old picture.
+  vorschauLinie_->data()->clear();
+  vorschauPunkt_->data()->clear();
   graph_->xAxis->setRange(gSicht.XStart, gSicht.XEnde + 1.0);
 
   const int aktuelle = gKurven.AktuelleKurve;

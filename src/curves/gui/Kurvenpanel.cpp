@@ -401,6 +401,9 @@ void Kurvenpanel::Einrichten() {
 void Kurvenpanel::Verbinden() {
   auto& u = *ui_;
   connect(u.GRAPH, &QCustomPlot::mousePress, this, &Kurvenpanel::MausGedrueckt);
+  // The second press of a quick double click arrives as a double click only; it is a press
+  // all the same, or every second of two quick clicks would be lost.
+  connect(u.GRAPH, &QCustomPlot::mouseDoubleClick, this, &Kurvenpanel::MausGedrueckt);
   connect(u.GRAPH, &QCustomPlot::mouseMove, this, &Kurvenpanel::MausBewegt);
   connect(u.GRAPH, &QCustomPlot::mouseRelease, this, &Kurvenpanel::MausLosgelassen);
 
@@ -529,10 +532,19 @@ void Kurvenpanel::Kurvenpanel_SkaliereYAchse() {
   imAnzeigen_ = true;
   ui_->LABEL_RUHEZUSTAND->setText(QString::fromLatin1(a.RuhezustandBeschriftung));
   ui_->RUHEZUSTAND->setValue(a.Ruhezustand);
-  ui_->YZOOMMIN->setValue(a.FeldMin);
-  ui_->YZOOMMAX->setValue(a.FeldMax);
+  YZoomFelderZeigen(a.FeldMin, a.FeldMax);
   ui_->LABEL_YKOORDINATE->setText(einheit.isEmpty() ? QString("Y") : einheit);
   imAnzeigen_ = false;
+}
+
+void Kurvenpanel::YZoomFelderZeigen(double min, double max) {
+  const bool vorher = imAnzeigen_;
+  imAnzeigen_ = true;
+  ui_->YZOOMMIN->setValue(min);
+  ui_->YZOOMMAX->setValue(max);
+  imAnzeigen_ = vorher;
+  yZoomMin_ = {ui_->YZOOMMIN->value(), min};
+  yZoomMax_ = {ui_->YZOOMMAX->value(), max};
 }
 
 void Kurvenpanel::KurvenpanelZeichnen() {
@@ -846,14 +858,16 @@ void Kurvenpanel::KurveWaehlen(int n) {
 
 void Kurvenpanel::YZoomKurven_Callback() {
   if (imAnzeigen_ || gHilfeAktiv) return;
-  if (YZoomSetzen(ui_->YZOOMMIN->value(), ui_->YZOOMMAX->value())) {
+  // A field keeps only the decimals it shows; an unchanged field stands for the exact limit,
+  // else truncating the rounded value would lower the limit by one code at every commit.
+  auto wert = [](const QDoubleSpinBox* feld, const ZoomFeld& f) {
+    return feld->value() == f.Gezeigt ? f.Genau : feld->value();
+  };
+  if (YZoomSetzen(wert(ui_->YZOOMMIN, yZoomMin_), wert(ui_->YZOOMMAX, yZoomMax_))) {
     KurvenpanelZeichnen();
   } else {
     const YAchse a = YAchseSkalieren(gKurven.AktuelleKurve);
-    imAnzeigen_ = true;
-    ui_->YZOOMMIN->setValue(a.FeldMin);
-    ui_->YZOOMMAX->setValue(a.FeldMax);
-    imAnzeigen_ = false;
+    YZoomFelderZeigen(a.FeldMin, a.FeldMax);
   }
 }
 

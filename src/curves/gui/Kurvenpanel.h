@@ -133,6 +133,8 @@ class Kurvenpanel : public QMainWindow {
   void ScrollbarBewegt();
   void ScrollbarLosgelassen();
   void VorschauAnzeigen();
+  // The Y zoom limits in the output's unit, remembered exactly as well as shown.
+  void YZoomFelderZeigen(double min, double max);
 
   std::unique_ptr<::Ui::KURVENPNL> ui_;
   std::unique_ptr<Kurvengrafik> grafik_;
@@ -155,6 +157,10 @@ class Kurvenpanel : public QMainWindow {
   bool imAnzeigen_ = false;  // fields being filled by the program, not the operator
   bool neuzeichnenGeplant_ = false;
   int neuskalierung_ = -1;  // ticket of the configuration window's rescale list
+  struct ZoomFeld {
+    double Gezeigt = 0.0, Genau = 0.0;
+  };
+  ZoomFeld yZoomMin_, yZoomMax_;
 };
 
 }  // namespace curves::gui
