@@ -294,6 +294,11 @@ TEST_F(KonfigFensterTest, InputVoltagesAndScalesTakeAnyValueAtFullPrecision) {
   config::KonfigfelderInStrukturSpeichern();
   EXPECT_EQ(gKonfig.inskalamax[0], -4.0e12);
   EXPECT_LE(gKonfig.outmax[0], 10.0);
+
+  // Unlimited fields still ask for a field's width, not for the width of their limits.
+  const int breit = u().SPANNUNG_OUTMAX1->minimumSizeHint().width();
+  EXPECT_LE(u().SKALAINMAX1->minimumSizeHint().width(), 3 * breit);
+  EXPECT_LE(u().SKALAINMAX1->sizeHint().width(), 3 * u().SPANNUNG_OUTMAX1->sizeHint().width());
 }
 
 TEST_F(KonfigFensterTest, DirectHelpShowsFieldTextsAndBlocksEveryAction) {
