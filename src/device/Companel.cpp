@@ -118,7 +118,8 @@ void VerbindungssymboleSetzen() {
 }
 
 void PortSelectKlick() {
-  gComPortEinstellmerker = zustand.portlistenwert;
+  // A list never filled has no value yet: the remembered port (COM1 at first) stays.
+  if (!zustand.portliste.empty()) gComPortEinstellmerker = zustand.portlistenwert;
   ComControlAusfuellen();
 }
 

@@ -103,6 +103,25 @@ class ComFensterTest : public ::testing::Test {
   int endeAnfragen = 0;
 };
 
+TEST_F(ComFensterTest, FirstClickOnTheNeverFilledListSelectsCom1) {
+  // A first run without settings: the list has never been filled (this test runs first).
+  ASSERT_EQ(u().PORT->count(), 0);
+  ASSERT_TRUE(device::Companel().portliste.empty());
+  ports = {kSimPort, 1, 0};
+  QTest::mousePress(u().PORT, Qt::LeftButton);
+  u().PORT->hidePopup();
+  ASSERT_EQ(u().PORT->count(), 3);
+  EXPECT_EQ(u().PORT->currentText(), "COM 1");
+  EXPECT_EQ(device::gComPortEinstellmerker, 1);
+  // From now on the click remembers what the list shows.
+  u().PORT->setCurrentIndex(u().PORT->findData(kSimPort));
+  device::PortlisteAuswaehlen(kSimPort);
+  QTest::mousePress(u().PORT, Qt::LeftButton);
+  u().PORT->hidePopup();
+  EXPECT_EQ(u().PORT->currentText(), "COM 4");
+  EXPECT_EQ(device::OffenerComPort(), -1);
+}
+
 TEST_F(ComFensterTest, StartStateHidesWhatThisBuildDoesNotOffer) {
   EXPECT_EQ(fenster->windowTitle(), "COM settings");
   for (QWidget* w : std::initializer_list<QWidget*>{
