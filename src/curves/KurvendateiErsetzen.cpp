@@ -1,5 +1,8 @@
 #include "curves/KurvendateiErsetzen.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <system_error>
 #include <utility>
@@ -14,6 +17,10 @@ Ersatzdatei::~Ersatzdatei() {
 
 bool Ersatzdatei::oeffnen(bool textmodus) {
   verwerfen();
+  // Renaming would replace even a file the operator may not write; such a file stays.
+  if (faccessat(AT_FDCWD, ziel_.c_str(), F_OK, AT_EACCESS) == 0 &&
+      faccessat(AT_FDCWD, ziel_.c_str(), W_OK, AT_EACCESS) != 0)
+    return false;
   // "x": never reuse a file that is already there (another save, a stale leftover).
   const char* modus = textmodus ? "wx" : "wbx";
   for (int n = 0; n < 100 && !datei_; ++n) {

@@ -17,7 +17,8 @@ class Ersatzdatei {
   Ersatzdatei(const Ersatzdatei&) = delete;
   Ersatzdatei& operator=(const Ersatzdatei&) = delete;
 
-  // Creates the temporary file; false when that is impossible (no folder, no rights).
+  // Creates the temporary file; false when that is impossible (no folder, no rights) or
+  // when the target exists but may not be written.
   bool oeffnen(bool textmodus);
   std::FILE* datei() const { return datei_; }
   // Writes the whole text; false on a short write.

@@ -63,8 +63,7 @@ bool Ueberspringen(const std::string& zeile) {
   return true;
 }
 
-// A data line: a real, a tab, a real, a tab, a word, a tab, an integer. Blanks may stand
-// around the values, but each separator must be a tab. False when a value is missing.
+// The four values of a data line.
 struct Datenzeile {
   double zeit = 0.0;
   double wert = 0.0;
@@ -98,6 +97,9 @@ bool Reell(const char*& s, double& wert) {
   return true;
 }
 
+// A data line is a real, a tab, a real, a tab, a word, a tab, an integer. Blanks may
+// stand around the values, but each separator must be a tab; whatever follows the
+// integer is not read. False when a value is missing.
 bool ZeileZerlegen(const std::string& zeile, Datenzeile& d) {
   const char* s = zeile.c_str();
   BlanksUeberspringen(s);

@@ -1,9 +1,12 @@
 // Saving, opening and appending curve files on real files in a temporary folder.
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "Dateihilfen.h"
 #include "curves/Allokation.h"
 #include "curves/Kurvendatei.h"
+#include "curves/Kurvenexport.h"
 #include "curves/Rueckgaengig.h"
 
 namespace dateitest {
@@ -391,6 +394,35 @@ TEST_F(VerweigerteDatei, SavingIntoAMissingFolderFails) {
   EXPECT_EQ(-308432, KurvendateiSpeichern(pfad));
   EXPECT_FALSE(std::filesystem::exists(pfad));
   EXPECT_EQ(gueltig, AktuellerDateiname());
+  EXPECT_TRUE(gKurven.KurvenGeaendert);
+}
+
+TEST_F(VerweigerteDatei, WriteProtectedFilesAreNotReplaced) {
+  namespace fs = std::filesystem;
+  const auto text = dir.file("alt.txt");
+  TextSchreiben(text, "alt\n");
+  const auto lesbar = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+  fs::permissions(gueltig, lesbar);
+  fs::permissions(text, lesbar);
+  // The folder itself is open to everyone, so only the files' own protection counts.
+  fs::permissions(dir.path(), fs::perms::all);
+  {
+    // Root may write anything: the check is made as an ordinary user.
+    const bool root = geteuid() == 0;
+    if (root) {
+      ASSERT_EQ(0, seteuid(65534));
+    }
+    const int speichern = KurvendateiSpeichern(gueltig);
+    const int exportieren = KurvendateiExportieren(text);
+    if (root) {
+      ASSERT_EQ(0, seteuid(0));
+    }
+    EXPECT_EQ(-308432, speichern);
+    EXPECT_EQ(-308441, exportieren);
+  }
+  EXPECT_EQ(bytes, Bytes(gueltig));
+  EXPECT_EQ("alt\n", Text(text));
+  EXPECT_EQ(2, std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()));
   EXPECT_TRUE(gKurven.KurvenGeaendert);
 }
 
