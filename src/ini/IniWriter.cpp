@@ -135,6 +135,15 @@ class TempFile {
     return kErrNoTempName;
   }
 
+  // The new file takes the access rights of the one it replaces, so a private settings
+  // file stays private.
+  void keepModeOf(const std::string& target) {
+    struct stat info;
+    if (::stat(target.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+      ::fchmod(fd_, info.st_mode & 07777);
+    }
+  }
+
   void append(std::string_view text) {
     while (!text.empty() && error_ == 0) {
       const std::size_t room = kBufferSize - buffer_.size();
@@ -248,6 +257,7 @@ int WriteIniFile(const IniStore& store, const char* path) {
   const std::string folder = FolderOf(target);
   TempFile file;
   if (const int created = file.create(folder); created != 0) return created;
+  file.keepModeOf(target);
   AppendStore(file, store);
   if (const int finished = file.finish(); finished != 0) return finished;
   // rename replaces the old file in one step: no moment without a settings file.

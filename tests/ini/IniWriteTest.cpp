@@ -244,3 +244,17 @@ TEST(IniWrite, ALinkedSettingsFileIsReplacedWhereTheLinkPoints) {
   EXPECT_TRUE(initest::LeftoverTempFiles(dir.path().string()).empty());
   EXPECT_TRUE(initest::LeftoverTempFiles(dir.file("real")).empty());
 }
+
+TEST(IniWrite, TheReplacedFileKeepsItsAccessRights) {
+  testsupport::TempDir dir;
+  const std::string path = dir.file("settings.ini");
+  initest::WriteBytes(path, "[old]\r\n");
+  namespace fs = std::filesystem;
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+  auto store = NewStore();
+  Ini_PutInt(store.get(), "com", "lport", 2);
+  ASSERT_EQ(Ini_WriteToFile(store.get(), path.c_str()), 0);
+  EXPECT_EQ(initest::ReadBytes(path), "[com]\r\nlport = 2\r\n\r\n");
+  EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write);
+}
