@@ -76,6 +76,15 @@ std::optional<fs::path> TemporaerAnlegen(const fs::path& ordner, Datei& datei) {
   return std::nullopt;
 }
 
+int ImOrtSchreiben(const fs::path& ziel, const Bytes& bytes) {
+  Datei datei(std::fopen(ziel.c_str(), "wb"));
+  if (!datei) return kKonfigdateiNichtAnlegbar;
+  bool ganz = std::fwrite(bytes.data(), 1, bytes.size(), datei.get()) == bytes.size();
+  ganz = std::fflush(datei.get()) == 0 && ganz;
+  ganz = std::fclose(datei.release()) == 0 && ganz;
+  return ganz ? 0 : kKonfigdateiKurzGeschrieben;
+}
+
 void Entfernen(const fs::path& p) {
   std::error_code ec;
   fs::remove(p, ec);
@@ -94,11 +103,15 @@ int KonfigdateiSpeichernNach(const std::string& pfad) {
 
   fs::path ordner = ziel.parent_path();
   if (ordner.empty()) ordner = ".";
+  const Bytes bytes = Aufbauen(gKonfig);
   Datei datei;
   auto temp = TemporaerAnlegen(ordner, datei);
-  if (!temp) return kKonfigdateiNichtAnlegbar;
+  if (!temp) {
+    // A folder that takes no new files may still hold a file that may be rewritten; that
+    // file is then written in place, the one way left to save.
+    return vorhanden ? ImOrtSchreiben(ziel, bytes) : kKonfigdateiNichtAnlegbar;
+  }
 
-  const Bytes bytes = Aufbauen(gKonfig);
   bool ganz = std::fwrite(bytes.data(), 1, bytes.size(), datei.get()) == bytes.size();
   ganz = std::fflush(datei.get()) == 0 && ganz;
   ganz = std::fclose(datei.release()) == 0 && ganz;

@@ -22,7 +22,8 @@ inline constexpr int kKonfigdateiFalscheVersion = -303266;
 // Writes gKonfig (the caller takes the window's fields first); padding is written as
 // zeros and every unit terminated. The bytes go to a
 // temporary file beside the target, which replaces the target only when all 392 bytes were
-// written, so a failed save leaves an earlier file whole. -308261 when the file cannot be
+// written, so a failed save leaves an earlier file whole. Only where the folder takes no new
+// file is an existing, writable file rewritten in place. -308261 when the file cannot be
 // made (also for a write-protected target or a folder in its place), -301262 when not all
 // bytes reached the file. 0 on success.
 int KonfigdateiSpeichernNach(const std::string& pfad);

@@ -1,6 +1,7 @@
 // Configuration files on disk: layout, every load error, safe saving, the dialogs.
 #include <signal.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -241,6 +242,32 @@ TEST_F(Konfigdatei, TargetThatCannotBeWritten) {
   EXPECT_EQ(KonfigdateiSpeichernNach(dir.file("gut.wuo")), -308261);
   EXPECT_EQ(Lesen(dir.file("gut.wuo")), alt);
   EXPECT_EQ(Dateien(), (std::vector<std::string>{"gut.wuo", "ordner.wuo"}));
+}
+
+TEST_F(Konfigdatei, AWritableFileInAFolderThatTakesNoNewFilesIsRewrittenInPlace) {
+  GueltigeDatei();
+  fs::permissions(dir.path() / "gut.wuo", fs::perms::owner_read | fs::perms::owner_write |
+                                              fs::perms::group_read | fs::perms::group_write |
+                                              fs::perms::others_read | fs::perms::others_write);
+  fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec |
+                                  fs::perms::group_read | fs::perms::group_exec |
+                                  fs::perms::others_read | fs::perms::others_exec);
+  gKonfig = KonfigurationStandard();
+  // Root may create files anywhere; as somebody else the folder refuses them.
+  const bool alsRoot = ::geteuid() == 0;
+  const bool abgegeben = alsRoot && ::seteuid(65534) == 0;
+  const bool gesperrt = !alsRoot || abgegeben;
+  const int ergebnis = gesperrt ? KonfigdateiSpeichernNach(dir.file("gut.wuo")) : 0;
+  if (abgegeben) {
+    EXPECT_EQ(::seteuid(0), 0);
+  }
+  fs::permissions(dir.path(), fs::perms::owner_all);
+  if (!gesperrt) GTEST_SKIP() << "cannot give up root's rights to lock the folder";
+  EXPECT_EQ(ergebnis, 0);
+  EXPECT_EQ(Dateien(), std::vector<std::string>{"gut.wuo"});
+  gKonfig = Beispiel();
+  ASSERT_EQ(KonfigdateiLadenVon(dir.file("gut.wuo")), 0);
+  EXPECT_EQ(KonfigurationenVergleichen(gKonfig, KonfigurationStandard()), 1);
 }
 
 TEST_F(Konfigdatei, SavingThroughALinkReplacesTheFileItNames) {
