@@ -197,6 +197,22 @@ TEST_F(FensterTest, ZoomFiguresAndScrollBar) {
   EXPECT_DOUBLE_EQ(14999, gSicht.XEnde);
 }
 
+TEST_F(FensterTest, ScrollBarDoesNotScrollInHelpMode) {
+  auto* bar = panel->Ui().SCROLLBAR;
+  panel->Aktionen().ZoomPlus->trigger();
+  ASSERT_EQ(50, ScrollbarPosition(bar));
+  panel->Aktionen().Direkthilfe->trigger();
+  ASSERT_TRUE(device::gHilfeAktiv);
+  // A click into the bar beside the thumb, and a step from the keyboard.
+  QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 30, bar->height() / 2));
+  bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+  EXPECT_DOUBLE_EQ(1666, gSicht.XStart);
+  EXPECT_EQ(50, ScrollbarPosition(bar));
+  panel->Aktionen().Direkthilfe->trigger();
+  bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+  EXPECT_GT(gSicht.XStart, 1666);
+}
+
 TEST_F(FensterTest, DirectHelpOnNewKeepsTheCurves) {
   Werkzeug(Werkzeug::Zeichnen);
   Klicken(Pixel(5000, 2000));

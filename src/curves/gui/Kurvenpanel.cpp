@@ -462,6 +462,7 @@ void Kurvenpanel::HilfetexteAnmelden() {
   hf.anmelden(u.YZOOMMIN, h::kYZoom);
   hf.anmelden(u.SPEICHERBEDARF, h::kSpeicherbedarf);
   hf.anmelden(u.GRAPHKLEIN, h::kGraphKlein);
+  hf.anmelden(u.SCROLLBAR, "");
   hf.anmelden(u.ZYKLEN, h::kZyklen);
   hf.anmelden(u.RUHEZUSTAND, h::kRuhezustand);
   hf.anmelden(u.SCHREIBEN, h::kSchreiben);
@@ -573,6 +574,11 @@ void Kurvenpanel::ScrollbarAnpassen() {
 void Kurvenpanel::ScrollbarLosgelassen() {
   const bool bewegt = scrollbarBewegt_;
   scrollbarBewegt_ = false;
+  // Help mode ignores commits: the bar goes back to the view it shows.
+  if (gHilfeAktiv) {
+    ScrollbarAnpassen();
+    return;
+  }
   if (curves::ScrollbarLosgelassen(ScrollbarPosition(ui_->SCROLLBAR), bewegt))
     KurvenpanelZeichnen();
 }
