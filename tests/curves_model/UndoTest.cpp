@@ -127,6 +127,33 @@ TEST_F(UndoTest, EachCurveHasItsOwnRing) {
   EXPECT_EQ(gKurven.Kurven[0].Punkte[0].Y, 0);
 }
 
+TEST_F(UndoTest, SelectingACurveSetsButtonsFromItsCountersAndKeepsMenuItems) {
+  Bearbeite(1);
+  Bearbeite(2);
+  curves::Rueckgaengig();  // curve 1: one undo and one redo step left
+  gKurven.AktuelleKurve = 1;
+  curves::UndoKnoepfeFuerKurve(1);
+  auto b = curves::UndoBefehle();
+  EXPECT_FALSE(b.RueckgaengigKnopf);
+  EXPECT_FALSE(b.WiederherstellenKnopf);
+  EXPECT_TRUE(b.RueckgaengigMenue);
+  EXPECT_TRUE(b.WiederherstellenMenue);
+  ASSERT_FALSE(gemeldet.empty());
+  EXPECT_FALSE(gemeldet.back().WiederherstellenKnopf);
+  EXPECT_TRUE(gemeldet.back().WiederherstellenMenue);
+
+  gKurven.AktuelleKurve = 0;
+  curves::UndoKnoepfeFuerKurve(0);
+  b = curves::UndoBefehle();
+  EXPECT_TRUE(b.RueckgaengigKnopf);
+  EXPECT_TRUE(b.WiederherstellenKnopf);
+  EXPECT_TRUE(gemeldet.back().WiederherstellenKnopf);
+  curves::Wiederherstellen();
+  EXPECT_EQ(Y(), 2);
+  EXPECT_FALSE(curves::UndoBefehle().WiederherstellenKnopf);
+  EXPECT_FALSE(curves::UndoBefehle().WiederherstellenMenue);
+}
+
 TEST_F(UndoTest, FailedSnapshotWarnsAndKeepsRing) {
   Bearbeite(1);
   curves::AktuelleKurveDaten().Punkte.resize(5, curves::kStandardpunkt);  // slot must grow
