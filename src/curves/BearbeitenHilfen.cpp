@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "curves/Ansicht.h"
 #include "curves/Ausgangseinheit.h"
@@ -57,6 +58,18 @@ int NaechsterPunkt(double x, double y) {
                         gZeichenflaeche.HoehePx);
 }
 
+namespace {
+
+// A whole time field. The coordinate display shows the cursor anywhere on an axis that
+// zooming out widens without limit, so the hours can exceed an int: they stop at its end.
+int Feldwert(double v) {
+  if (std::isnan(v)) return 0;
+  return static_cast<int>(std::clamp(v, static_cast<double>(std::numeric_limits<int>::min()),
+                                     static_cast<double>(std::numeric_limits<int>::max())));
+}
+
+}  // namespace
+
 Zeitfelder ZeitInStunden(double t) {
   Zeitfelder f;
   const double h = Abschneiden(t / 3600000000.0);
@@ -65,9 +78,9 @@ Zeitfelder ZeitInStunden(double t) {
   t -= m * 60000000.0;
   const double s = Abschneiden(t / 1000000.0);
   t -= s * 1000000.0;
-  f.Stunden = static_cast<int>(h);
-  f.Minuten = static_cast<int>(m);
-  f.Sekunden = static_cast<int>(s);
+  f.Stunden = Feldwert(h);
+  f.Minuten = Feldwert(m);
+  f.Sekunden = Feldwert(s);
   f.Millisekunden = t / 1000.0;
   return f;
 }
