@@ -63,6 +63,8 @@ BENCHMARK(VollesNeuzeichnen)
     ->Args({1, gui::kDarstellungLinien, 0})
     ->Args({1, gui::kDarstellungStufen, 0})
     ->Args({1, gui::kDarstellungBeide, 1})
+    ->Args({1, gui::kDarstellungLinien, 1})
+    ->Args({1, gui::kDarstellungStufen, 1})
     ->Unit(benchmark::kMillisecond);
 
 void ZoomPlusNeuzeichnen(benchmark::State& state) {
