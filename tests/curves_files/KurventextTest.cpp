@@ -239,6 +239,13 @@ TEST_F(ImportTest, NumbersKeepTheDecimalPointUnderAGermanLocale) {
       op.lastMessageText());
 }
 
+TEST_F(ImportTest, LengthIsRoundedWithinTheGridTolerance) {
+  // 4.999999995 units lies within 1e-8 of the grid and counts as 5, not 4.
+  ASSERT_EQ(0, Importieren("0\t0\t1ms\t1\n0.004999999995\t0\t1ms\t1\n"
+                           "0.010000000002\t0\t1ms\t1\n"));
+  EXPECT_TRUE(Gleich({P(0, 5, 1), P(0, 5, 1), P(0, 1, 1)}, gKurven.Kurven[0].Punkte));
+}
+
 TEST_F(ImportTest, LongestLineIsTaken) {
   ASSERT_EQ(0, Importieren("0\t0\t1ms\t1\n65.535\t5\t1ms\t1\n"));
   EXPECT_EQ(65535, gKurven.Kurven[0].Punkte[0].Laenge);
