@@ -2,6 +2,8 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -447,6 +449,24 @@ TEST_F(FensterTest, SetUpAsThisBuildHasIt) {
                    "Ripup point", "Divide line", "Change timebase", "Changes length of line"}),
       bearbeiten);
   EXPECT_EQ(QKeySequence(QKeySequence::Undo), panel->Aktionen().Rueckgaengig->shortcut());
+  // The other menus, separators as "-".
+  auto eintraege = [](QMenu* m) {
+    QStringList l;
+    for (QAction* a : m->actions()) l << (a->isSeparator() ? QString("-") : a->text());
+    return l;
+  };
+  const auto menues2 = panel->menuBar()->actions();
+  EXPECT_EQ((QStringList{"New", "Open curves", "Append curves", "Save curves", "Save curves as",
+                         "Import curves", "Export curves", "-", "Exit"}),
+            eintraege(menues2[0]->menu()));
+  EXPECT_EQ((QStringList{"Zoom +", "Zoom -", "Zoom to selection", "Zoom full", "-",
+                         "Display types of curves"}),
+            eintraege(menues2[2]->menu()));
+  EXPECT_EQ((QStringList{"Lines + Steps", "Lines", "Steps"}),
+            eintraege(menues2[2]->menu()->actions().last()->menu()));
+  EXPECT_EQ((QStringList{"Main window", "COM settings", "Curve generator"}),
+            eintraege(menues2[3]->menu()));
+  EXPECT_EQ((QStringList{"Direct help"}), eintraege(menues2[4]->menu()));
 
   // The toolbar's tooltips left to right, with the time-base list.
   QStringList tipps;
@@ -503,6 +523,29 @@ TEST_F(FensterTest, SetUpAsThisBuildHasIt) {
             tipps);
   EXPECT_EQ("250us", panel->Zeitbasisliste()->currentText());
   EXPECT_EQ(9, panel->Zeitbasisliste()->count());
+  QStringList liste;
+  for (int i = 0; i < panel->Zeitbasisliste()->count(); ++i)
+    liste << panel->Zeitbasisliste()->itemText(i);
+  EXPECT_EQ((QStringList{"250us", "1ms", "2ms", "5ms", "10ms", "50ms", "100ms", "500ms", "1s"}),
+            liste);
+
+  // Separators and dimmed items: the three separators around the curve, background and
+  // display-type buttons are inactive, the last one before the help toggle is not.
+  QList<bool> trenner;
+  QStringList gedimmt;
+  for (QAction* a : panel->Werkzeugleiste()->actions()) {
+    if (a->isSeparator())
+      trenner << a->isEnabled();
+    else if (!a->isEnabled())
+      gedimmt << a->toolTip();
+  }
+  EXPECT_EQ((QList<bool>{true, true, true, false, false, false, true}), trenner);
+  EXPECT_EQ(
+      (QStringList{"Undo", "Redo", "Edit curve 1", "Edit curve 2", "Edit curve 3", "Edit curve 4",
+                   "Curve 1 in background", "Curve 2 in background", "Curve 3 in background",
+                   "Curve 4 in background", "Show curves as lines + steps", "Show curves as lines",
+                   "show curves as steps"}),
+      gedimmt);
 }
 
 TEST_F(FensterTest, WindowSwitchingOutsideHelpMode) {
