@@ -71,33 +71,41 @@ void registerPorts(std::map<int, std::string>& ports) {
 }
 #endif
 
+// Steps through a folder without exceptions: a folder that cannot be read, or that fails
+// half-way, just ends its part of the list.
+template <typename Aktion>
+void ordnerDurchgehen(const fs::path& ordner, Aktion aktion) {
+  std::error_code ec;
+  fs::directory_iterator it(ordner, ec);
+  for (; !ec && it != fs::directory_iterator(); it.increment(ec)) aktion(it->path());
+}
+
 std::map<int, std::string> allePorts(const PortQuellen& q) {
   std::map<int, std::string> ports;
-  std::error_code ec;
 #ifdef _WIN32
   registerPorts(ports);
 #else
-  for (const auto& e : fs::directory_iterator(q.dev, ec)) {
-    const std::string name = e.path().filename().string();
+  ordnerDurchgehen(q.dev, [&](const fs::path& pfad) {
+    const std::string name = pfad.filename().string();
     const int n = PortnummerVonName(name);
-    if (n == 0) continue;
-    if (name.rfind("ttyS", 0) == 0 && !uartVorhanden(q, name)) continue;
-    ports[n] = e.path().string();
-  }
+    if (n == 0) return;
+    if (name.rfind("ttyS", 0) == 0 && !uartVorhanden(q, name)) return;
+    ports[n] = pfad.string();
+  });
 #endif
   const fs::path ordner = q.linkOrdner.empty() ? PortLinkOrdner() : q.linkOrdner;
-  for (const auto& e : fs::directory_iterator(ordner, ec)) {
-    const std::string name = e.path().filename().string();
-    if (name.rfind("COM", 0) != 0) continue;
+  ordnerDurchgehen(ordner, [&](const fs::path& pfad) {
+    const std::string name = pfad.filename().string();
+    if (name.rfind("COM", 0) != 0) return;
     // "COM09" beside "COM9" would make the folder's order decide which one is port 9.
-    if (name.size() > 4 && name[3] == '0') continue;
+    if (name.size() > 4 && name[3] == '0') return;
     const int n = ganzeZahl(name.substr(3));
-    if (n < 1 || n > 256) continue;
-    std::error_code ec2;
-    const fs::path ziel = fs::canonical(e.path(), ec2);
-    if (ec2) continue;  // dangling
+    if (n < 1 || n > 256) return;
+    std::error_code ec;
+    const fs::path ziel = fs::canonical(pfad, ec);
+    if (ec) return;  // dangling
     ports[n] = ziel.string();
-  }
+  });
   return ports;
 }
 
