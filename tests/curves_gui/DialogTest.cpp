@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "Fensterhilfen.h"
+#include "config/Konfiguration.h"
 #include "curves/Titel.h"
 #include "curves/gui/Kurvendialoge.h"
 #include "support/TempDir.h"
@@ -48,6 +49,31 @@ TEST_F(DialogFensterTest, PointDialogMovesThePoint) {
   EXPECT_EQ(2, Kurve1().Punkte[1].Laenge);
   EXPECT_EQ(2000, Kurve1().Punkte[1].Y);
   EXPECT_TRUE(op.messages.empty());
+}
+
+TEST_F(DialogFensterTest, PointDialogLeftAsShownKeepsTheValueInASmallUnit) {
+  // Output 1 read as 0 .. 0.02 A: the field's four decimals are about 5 codes apart.
+  const config::Konfiguration gespeichert = config::gKonfig;
+  config::gKonfig.voutmax = 10.0;
+  config::gKonfig.outmin[0] = 0.0;
+  config::gKonfig.outmax[0] = 10.0;
+  config::gKonfig.outskalamin[0] = 0.0;
+  config::gKonfig.outskalamax[0] = 0.02;
+  auto& d = panel->Dialoge();
+  QTimer::singleShot(0, [&] { d.PunktUi().OK->click(); });
+  Werkzeug(Werkzeug::Punktdialog);
+  Klicken(Pixel(4000, 2000));
+  EXPECT_EQ(2000, Kurve1().Punkte[1].Y);
+  EXPECT_FALSE(panel->Aktionen().Rueckgaengig->isEnabled());  // nothing stored for undo
+
+  // A value typed in is taken.
+  QTimer::singleShot(0, [&] {
+    d.PunktUi().YWERT->setValue(0.01);
+    d.PunktUi().OK->click();
+  });
+  Klicken(Pixel(4000, 2000));
+  EXPECT_NEAR(2048, Kurve1().Punkte[1].Y, 1);
+  config::gKonfig = gespeichert;
 }
 
 TEST_F(DialogFensterTest, PointDialogRefusesATooBigValue) {

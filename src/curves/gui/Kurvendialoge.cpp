@@ -95,9 +95,13 @@ Punktfelder Kurvendialoge::Punktdialog(int punktIndex, const Punktfelder& felder
   u.LABEL_YWERT->setText(QString::fromStdString(yEinheit));
   ZeitfelderSetzen(u, felder.Zeit);
   u.YWERT->setValue(felder.Y);
+  // The field keeps only the decimals it shows: left as shown, it stands for the exact
+  // value, so OK without an edit does not move the point (small units lose whole codes).
+  const double yGezeigt = u.YWERT->value();
   AnMausPlatzieren(punkt_);
   punkt_->exec();
   Punktfelder neu{ZeitfelderLesen(u), u.YWERT->value()};
+  if (neu.Y == yGezeigt) neu.Y = felder.Y;
   punkt_->hide();
   grafik_.PunktHervorheben(false);
   return neu;
