@@ -14,6 +14,7 @@
 #include <QToolButton>
 
 #include "Fensterhilfen.h"
+#include "config/Konfiguration.h"
 #include "curves/KurvendateiMenue.h"
 #include "curves/gui/Graphscrollbar.h"
 #include "curves/gui/Kurvendialoge.h"
@@ -334,6 +335,29 @@ TEST_F(FensterTest, LeavingTheYZoomFieldsUnchangedKeepsTheLimits) {
     EXPECT_EQ(roh, gKurven.YZoomMin[0]);
     EXPECT_EQ(roh + 2001, gKurven.YZoomMax[0]);
   }
+  // Across the range and in other units (an offset, a small span, a falling scale).
+  const config::Konfiguration gespeichert = config::gKonfig;
+  config::gKonfig.voutmax = 10.0;
+  config::gKonfig.outmin[0] = 0.0;
+  config::gKonfig.outmax[0] = 10.0;
+  for (auto [unten, oben] : {std::pair{-50.0, 150.0}, {0.0, 0.02}, {7.3, -1.1}}) {
+    config::gKonfig.outskalamin[0] = unten;
+    config::gKonfig.outskalamax[0] = oben;
+    for (int roh = 0; roh + 2000 <= 4095; roh += 53) {
+      gKurven.YZoomMin[0] = roh;
+      gKurven.YZoomMax[0] = roh + 2000;
+      panel->KurvenpanelZeichnen();
+      emit u.YZOOMMIN->editingFinished();
+      emit u.YZOOMMAX->editingFinished();
+      EXPECT_EQ(roh, gKurven.YZoomMin[0]) << unten << " .. " << oben;
+      EXPECT_EQ(roh + 2000, gKurven.YZoomMax[0]) << unten << " .. " << oben;
+    }
+  }
+  config::gKonfig = gespeichert;
+  gKurven.YZoomMin[0] = 1009;
+  gKurven.YZoomMax[0] = 1009 + 2001;
+  panel->KurvenpanelZeichnen();
+
   // A typed value is still taken as typed.
   u.YZOOMMIN->setValue(0.0);
   emit u.YZOOMMIN->editingFinished();

@@ -533,19 +533,22 @@ void Kurvenpanel::Kurvenpanel_SkaliereYAchse() {
   imAnzeigen_ = true;
   ui_->LABEL_RUHEZUSTAND->setText(QString::fromLatin1(a.RuhezustandBeschriftung));
   ui_->RUHEZUSTAND->setValue(a.Ruhezustand);
-  YZoomFelderZeigen(a.FeldMin, a.FeldMax);
+  YZoomFelderZeigen(a);
   ui_->LABEL_YKOORDINATE->setText(einheit.isEmpty() ? QString("Y") : einheit);
   imAnzeigen_ = false;
 }
 
-void Kurvenpanel::YZoomFelderZeigen(double min, double max) {
+void Kurvenpanel::YZoomFelderZeigen(const YAchse& a) {
   const bool vorher = imAnzeigen_;
   imAnzeigen_ = true;
-  ui_->YZOOMMIN->setValue(min);
-  ui_->YZOOMMAX->setValue(max);
+  ui_->YZOOMMIN->setValue(a.FeldMin);
+  ui_->YZOOMMAX->setValue(a.FeldMax);
   imAnzeigen_ = vorher;
-  yZoomMin_ = {ui_->YZOOMMIN->value(), min};
-  yZoomMax_ = {ui_->YZOOMMAX->value(), max};
+  // An unchanged field stands for the middle of its code, which truncates back to the code
+  // whatever the rounding of the unit conversion.
+  const int c = gKurven.AktuelleKurve;
+  yZoomMin_ = {ui_->YZOOMMIN->value(), RohInEinheit(c, a.Min + 0.5)};
+  yZoomMax_ = {ui_->YZOOMMAX->value(), RohInEinheit(c, a.Max + 0.5)};
 }
 
 void Kurvenpanel::KurvenpanelZeichnen() {
@@ -864,8 +867,8 @@ void Kurvenpanel::KurveWaehlen(int n) {
 
 void Kurvenpanel::YZoomKurven_Callback() {
   if (imAnzeigen_ || gHilfeAktiv) return;
-  // A field keeps only the decimals it shows; an unchanged field stands for the exact limit,
-  // else truncating the rounded value would lower the limit by one code at every commit.
+  // A field keeps only the decimals it shows; an unchanged field stands for its stored
+  // limit, else truncating the rounded value would lower the limit at every commit.
   auto wert = [](const QDoubleSpinBox* feld, const ZoomFeld& f) {
     return feld->value() == f.Gezeigt ? f.Genau : feld->value();
   };
@@ -873,7 +876,7 @@ void Kurvenpanel::YZoomKurven_Callback() {
     KurvenpanelZeichnen();
   } else {
     const YAchse a = YAchseSkalieren(gKurven.AktuelleKurve);
-    YZoomFelderZeigen(a.FeldMin, a.FeldMax);
+    YZoomFelderZeigen(a);
   }
 }
 

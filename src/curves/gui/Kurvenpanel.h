@@ -20,6 +20,10 @@ namespace device::gui {
 class HilfeFilter;
 }
 
+namespace curves {
+struct YAchse;
+}
+
 namespace curves::gui {
 
 class Kurvendialoge;
@@ -133,8 +137,8 @@ class Kurvenpanel : public QMainWindow {
   void ScrollbarBewegt();
   void ScrollbarLosgelassen();
   void VorschauAnzeigen();
-  // The Y zoom limits in the output's unit, remembered exactly as well as shown.
-  void YZoomFelderZeigen(double min, double max);
+  // The Y zoom limits in the output's unit, remembered as stored as well as shown.
+  void YZoomFelderZeigen(const YAchse& a);
 
   std::unique_ptr<::Ui::KURVENPNL> ui_;
   std::unique_ptr<Kurvengrafik> grafik_;
