@@ -14,8 +14,8 @@ class SerialService {
   virtual ~SerialService() = default;
 
   // Opens port `port` under `deviceName` ("com3") with the line settings and queue sizes.
-  virtual int OpenComConfig(int port, const std::string& deviceName, long baudRate,
-                            Parity parity, int dataBits, int stopBits, int inputQueueSize,
+  virtual int OpenComConfig(int port, const std::string& deviceName, long baudRate, Parity parity,
+                            int dataBits, int stopBits, int inputQueueSize,
                             int outputQueueSize) = 0;
   virtual int CloseCom(int port) = 0;
   // Sets the time-out of every following single-byte read, in seconds.
