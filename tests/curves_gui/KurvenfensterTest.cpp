@@ -216,6 +216,22 @@ TEST_F(FensterTest, ScrollBarDoesNotScrollInHelpMode) {
   EXPECT_GT(gSicht.XStart, 1666);
 }
 
+TEST_F(FensterTest, ScrollBarFollowsEditsAndUndo) {
+  auto* bar = panel->Ui().SCROLLBAR;
+  panel->Aktionen().ZoomPlus->trigger();  // 1666..8333 of 10000: thumb 67
+  ASSERT_EQ(67, ScrollbarDaumen(bar));
+  // A point at 8000 us on the 250 us base shortens the curve to 8250 us.
+  Werkzeug(Werkzeug::Zeichnen);
+  Klicken(Pixel(8000, 2000));
+  ASSERT_EQ(2, Kurve1().Punktanzahl());
+  EXPECT_DOUBLE_EQ(8250, curves::Kurvenlaenge(0));
+  EXPECT_EQ(81, ScrollbarDaumen(bar));  // round(6668 / 8250 * 100)
+  panel->Aktionen().Rueckgaengig->trigger();
+  EXPECT_EQ(67, ScrollbarDaumen(bar));
+  panel->Aktionen().Wiederherstellen->trigger();
+  EXPECT_EQ(81, ScrollbarDaumen(bar));
+}
+
 TEST_F(FensterTest, DirectHelpOnNewKeepsTheCurves) {
   Werkzeug(Werkzeug::Zeichnen);
   Klicken(Pixel(5000, 2000));

@@ -190,10 +190,12 @@ void Kurvenpanel::MenueAnlegen() {
   auto undo = [this] {
     Rueckgaengig();
     KurvenpanelZeichnen();
+    ScrollbarAnpassen();
   };
   auto redo = [this] {
     Wiederherstellen();
     KurvenpanelZeichnen();
+    ScrollbarAnpassen();
   };
   a_.Rueckgaengig = Befehl("Undo", h::kRueckgaengig, undo);
   a_.Wiederherstellen = Befehl("Redo", h::kWiederherstellen, redo);
@@ -757,7 +759,8 @@ void Kurvenpanel::Wertaenderung(double x, double y, bool erste) {
 }
 
 void Kurvenpanel::Commit(double x, double y) {
-  switch (AktivesWerkzeug()) {
+  const Werkzeug werkzeug = AktivesWerkzeug();
+  switch (werkzeug) {
     case Werkzeug::Laenge:
       GeradenlaengeAendern(x);
       KurvenpanelZeichnen();
@@ -799,6 +802,8 @@ void Kurvenpanel::Commit(double x, double y) {
     default:
       break;
   }
+  // An edit may change the curve's length, and with it the scroll bar's thumb.
+  if (werkzeug != Werkzeug::Markieren) ScrollbarAnpassen();
 }
 
 // ---- Commands ----
@@ -862,6 +867,7 @@ void Kurvenpanel::KurveWaehlen(int n) {
   imAnzeigen_ = false;
   VorschauAnzeigen();
   KurvenpanelZeichnen();
+  ScrollbarAnpassen();
   UndoKnoepfeFuerKurve(n - 1);
 }
 
