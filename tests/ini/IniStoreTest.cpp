@@ -9,6 +9,7 @@
 
 #include "IniTestFiles.h"
 #include "ini/IniStore.h"
+#include "support/DeutscheZahlen.h"
 #include "support/TempDir.h"
 
 using namespace ini;
@@ -275,15 +276,15 @@ TEST(IniStoreGet, NumbersAreWrittenInTheirShortestForm) {
 }
 
 TEST(IniStoreGet, NumbersIgnoreTheProcessLocale) {
-  const char* german = std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
-  if (!german) GTEST_SKIP() << "no German locale installed to set a decimal comma";
+  testsupport::TempDir ort;
+  testsupport::DeutscheZahlen german(ort.path());
+  if (!german.ok()) GTEST_SKIP() << "no German locale to set a decimal comma";
   auto store = NewStore();
   Ini_PutDouble(store.get(), "s", "d", 0.25);
   const auto text = Raw(store.get(), "s", "d");
   Ini_PutRawString(store.get(), "s", "e", "1.75");
   double value = 0;
   const int result = Ini_GetDouble(store.get(), "s", "e", &value);
-  std::setlocale(LC_NUMERIC, "C");
   EXPECT_EQ(text, "0.25");
   EXPECT_EQ(result, 1);
   EXPECT_EQ(value, 1.75);
