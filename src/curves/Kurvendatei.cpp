@@ -95,6 +95,15 @@ void Abschliessen(const std::string& pfad, const Kurvendateiinhalt& inhalt, Konf
   gKurven.KurvenGeaendert = false;
 }
 
+// Opening and appending start alike: a fresh report, the title cleared (the chosen file's
+// name replaces it only when reading succeeds), the whole file read and checked.
+int LesenBeginnen(const std::string& pfad, bool vollstaendig, Ladebericht& b,
+                  Kurvendateiinhalt& inhalt) {
+  b = Ladebericht{};
+  Fenstertitel("");
+  return KurvendateiEinlesen(pfad, vollstaendig, inhalt);
+}
+
 }  // namespace
 
 int KurvendateiEinlesen(const std::string& pfad, bool vollstaendig, Kurvendateiinhalt& inhalt) {
@@ -171,11 +180,8 @@ int KurvendateiSpeichern(const std::string& pfad) {
 int KurvendateiLaden(const std::string& pfad, Konfigwahl wahl, Ladebericht* bericht) {
   Ladebericht eigener;
   Ladebericht& b = bericht ? *bericht : eigener;
-  b = Ladebericht{};
-  // The chosen file's name replaces the old one only when reading succeeds.
-  Fenstertitel("");
   auto inhalt = std::make_unique<Kurvendateiinhalt>();
-  if (const int fehler = KurvendateiEinlesen(pfad, false, *inhalt)) return fehler;
+  if (const int fehler = LesenBeginnen(pfad, false, b, *inhalt)) return fehler;
 
   // Damaged curves become the default curve; all allocation happens before the model
   // changes, so a failure here still leaves every curve as it was.
@@ -208,10 +214,8 @@ int KurvendateiLaden(const std::string& pfad, Konfigwahl wahl, Ladebericht* beri
 int KurvendateiAnhaengen(const std::string& pfad, Konfigwahl wahl, Ladebericht* bericht) {
   Ladebericht eigener;
   Ladebericht& b = bericht ? *bericht : eigener;
-  b = Ladebericht{};
-  Fenstertitel("");
   auto inhalt = std::make_unique<Kurvendateiinhalt>();
-  if (const int fehler = KurvendateiEinlesen(pfad, true, *inhalt)) return fehler;
+  if (const int fehler = LesenBeginnen(pfad, true, b, *inhalt)) return fehler;
 
   // Build every joined curve first; swap them in only when all four exist.
   std::array<std::vector<Kurvenpunkt>, kKurven> neu;
