@@ -178,7 +178,7 @@ TEST_F(DialogFensterTest, SaveAndOpenSetTheTitleAndShowTheWholeCurve) {
 }
 
 TEST_F(DialogFensterTest, ToolbarButtonWithoutImageShowsItsText) {
-  // Every button has its image from the folder beside the program.
+  // Every button has its image, built into the program.
   for (QAction* a : panel->Werkzeugleiste()->actions()) {
     if (a->isSeparator() || panel->Werkzeugleiste()->widgetForAction(a)->inherits("QComboBox"))
       continue;

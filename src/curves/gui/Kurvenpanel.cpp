@@ -2,7 +2,6 @@
 
 #include <QActionGroup>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -35,6 +34,7 @@
 #include "device/gui/CompanelHilfe.h"
 #include "device/gui/CompanelLampe.h"
 #include "device/gui/CompanelNavigation.h"
+#include "ui/Knopfbild.h"
 #include "ui_KURVENPNL.h"
 
 namespace curves::gui {
@@ -47,12 +47,6 @@ namespace {
 
 constexpr int kFehlerWerkzeugleiste = -653401;
 constexpr double kAnzeigeMax = 1e9;
-
-QIcon Knopfbild(const char* name) {
-  const QString pfad = QCoreApplication::applicationDirPath() + "/buttons/" + name + ".bmp";
-  QPixmap bild(pfad);
-  return bild.isNull() ? QIcon() : QIcon(bild);
-}
 
 // Time base names in list order.
 void ZeitbasenFuellen(QComboBox* box) {
@@ -323,7 +317,7 @@ int Kurvenpanel::WerkzeugleisteAnlegen() {
   leiste_->setToolButtonStyle(Qt::ToolButtonIconOnly);
   auto knopf = [this](QAction* a, const char* tipp, const char* bild) {
     a->setToolTip(tipp);
-    a->setIcon(Knopfbild(bild));
+    a->setIcon(ui::Knopfbild(bild));
     leiste_->addAction(a);
   };
   knopf(a_.Neu, "New", "new");
