@@ -1,5 +1,7 @@
 // miv3x-curvegen: start-up, the event loop and the end around the program's frame.
 #include <QApplication>
+#include <cstdio>
+#include <cstring>
 
 #include "device/Companel.h"
 #include "device/OperatorInterface.h"
@@ -9,9 +11,23 @@
 #include "device/qtserial/QtSerialService.h"
 #include "shell/Hauptfenster.h"
 #include "shell/Programm.h"
+#include "shell/Programmhilfe.h"
 
 int main(int argc, char** argv) {
+  // Answered before the window system starts, so they work without a display.
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+      std::fputs(shell::Programmhilfe(), stdout);
+      return 0;
+    }
+    if (std::strcmp(argv[i], "--version") == 0) {
+      std::printf("miv3x-curvegen %s\n", shell::kVersion);
+      return 0;
+    }
+  }
   QApplication app(argc, argv);
+  // Ties the windows to the installed desktop entry and its icon.
+  QGuiApplication::setDesktopFileName("miv3x-curvegen");
 
   device::qtserial::QtSerialService serial;
   device::setSerialService(&serial);
