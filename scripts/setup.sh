@@ -9,6 +9,7 @@ packages=(
   libqcustomplot-dev libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core locales clang-format
+  desktop-file-utils dpkg-dev file
 )
 
 missing=()

@@ -9,6 +9,7 @@
 #include "device/OperatorInterface.h"
 #include "device/gui/CompanelHilfe.h"
 #include "shell/Einstellungsdatei.h"
+#include "shell/Einstellungsort.h"
 #include "shell/Hauptfenster.h"
 #include "ui_INFOPNL.h"
 #include "ui_MAINPANEL.h"
@@ -38,7 +39,7 @@ const char* const kHilfeKennlinie =
 }  // namespace
 
 std::string Programm::kEinstellungsdateiName() {
-  return kEinstellungsdatei;
+  return Einstellungsdateipfad();
 }
 
 Programm::Programm(std::vector<Fenstermodul> module, std::string einstellungsdatei)
