@@ -1,12 +1,12 @@
-// Growing the model's arrays without throwing: a failed allocation becomes a false result
-// the callers turn into their error code. A test hook makes chosen allocations fail, so the
-// failure paths can be run on purpose.
+// Growing the curve model's arrays without throwing, through the curve generator's own
+// allocation hook (see common/Allokationshaken.h).
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <vector>
 
+#include "common/Allokationshaken.h"
 #include "curves/Kurvenmodell.h"
 
 namespace curves {
@@ -16,6 +16,9 @@ namespace curves {
 bool PunktfeldAnpassen(std::vector<Kurvenpunkt>& v, std::size_t n) noexcept;
 // Reserves room for n characters in s; false (s unchanged) on failure.
 bool TextReservieren(std::string& s, std::size_t n) noexcept;
+
+// The curve generator's hook, for the shared pieces that allocate through it.
+common::Allokationshaken& AllokationsHaken() noexcept;
 
 // For other allocations: false when the test hook wants this one to fail.
 bool AllokationZulassen() noexcept;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "common/Raster.h"
 #include "curves/Ansicht.h"
 #include "curves/Ausgangseinheit.h"
 #include "curves/Kurvenmodell.h"
@@ -11,46 +12,31 @@
 namespace curves {
 
 double Runden(double v) {
-  return std::trunc(v + 0.5);
+  return common::Runden(v);
 }
 
 double Abschneiden(double v) {
-  return std::trunc(v);
+  return common::Abschneiden(v);
 }
 
 int YAufRaster(int c, double y) {
-  if (c < 0 || c >= kKurven || std::isnan(y)) return 0;
+  if (c < 0 || c >= kKurven) return 0;
   const double g = gKurven.YRaster[c];
-  if (g != 0.0) {
-    const double o = EinheitInRoh(c, 0.0);
-    const double s = EinheitInRoh(c, g) - o;
-    if (std::isfinite(s) && std::isfinite(o) && s != 0.0) {
-      const double gerastert = std::floor((y - o) / s + 0.5) * s + o;
-      if (!std::isnan(gerastert)) y = gerastert;
-    }
-  }
-  y = std::clamp(y, 0.0, static_cast<double>(kRohMax));
-  return static_cast<int>(std::floor(y + 0.5));
+  if (g == 0.0) return common::AufCodeBegrenzen(y, kRohMax);
+  const double o = EinheitInRoh(c, 0.0);
+  return common::AufRasterRunden(y, o, EinheitInRoh(c, g) - o, kRohMax);
 }
 
 int NaechsterPunkt(double x, double y, double xStart, double xEnde, double breitePx,
                    double hoehePx) {
   const Kurve& k = AktuelleKurveDaten();
-  const double sichtbreite = xEnde - xStart + 1.0;
-  int bester = 0;
-  double besterAbstand = 0.0;
+  common::NaechsterPunktSuche suche(x, y, xEnde - xStart + 1.0, breitePx, kRohMax, hoehePx);
   double t = 0.0;
   for (int i = 0; i < k.Punktanzahl(); ++i) {
-    const double dx = std::fabs(Abschneiden(x - t)) / sichtbreite * breitePx;
-    const double dy = std::fabs(Abschneiden(y - k.Punkte[i].Y)) / kRohMax * hoehePx;
-    const double abstand = std::sqrt(dx * dx + dy * dy);
-    if (i == 0 || abstand < besterAbstand) {
-      bester = i;
-      besterAbstand = abstand;
-    }
+    suche.Pruefen(i, t, k.Punkte[i].Y);
     t += Geradendauer(k.Punkte[i]);
   }
-  return bester;
+  return suche.Ergebnis();
 }
 
 int NaechsterPunkt(double x, double y) {

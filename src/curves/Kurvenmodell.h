@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "common/Undoring.h"
+
 namespace curves {
 
 // ---- Time bases: codes 1..9 ----
@@ -46,16 +48,8 @@ struct Kurve {
   int Punktanzahl() const { return static_cast<int>(Punkte.size()); }
 };
 
-struct Historieneintrag {
-  std::vector<Kurvenpunkt> Punkte;
-};
-
-struct Historie {
-  std::array<Historieneintrag, kHistorientiefe> Slots;
-  int AnzahlRueckgaengig = 0;
-  int AnzahlWiederherstellen = 0;
-  int HistorienIndex = 0;
-};
+using Historie = common::Undoring<Kurvenpunkt, kHistorientiefe>;
+using Historieneintrag = Historie::Eintrag;
 
 }  // namespace curves
 

@@ -1,6 +1,5 @@
 #include "curves/Rueckgaengig.h"
 
-#include <algorithm>
 #include <utility>
 
 #include "curves/Allokation.h"
@@ -32,32 +31,18 @@ Historie& AktuelleHistorie() {
 
 void RueckgaengigSichern() {
   gKurven.KurvenGeaendert = true;
-  Historie& h = AktuelleHistorie();
-  const Kurve& k = AktuelleKurveDaten();
-  auto& slot = h.Slots[h.HistorienIndex].Punkte;
-  if (!PunktfeldAnpassen(slot, k.Punkte.size())) {
+  if (!AktuelleHistorie().Sichern(AktuelleKurveDaten().Punkte, AllokationsHaken())) {
     device::showMessage("Error", "Memory allocation failed");
     return;
   }
-  std::copy(k.Punkte.begin(), k.Punkte.end(), slot.begin());
-  h.AnzahlRueckgaengig = std::min(h.AnzahlRueckgaengig + 1, kHistorientiefe);
-  h.HistorienIndex = (h.HistorienIndex + 1) % kHistorientiefe;
-  h.AnzahlWiederherstellen = 0;
   UndoFreigeben(true);
   RedoFreigeben(false);
   BefehleMelden();
 }
 
-// Undo and redo exchange the arrays themselves: nothing is allocated, so the step cannot
-// fail half-way and the slot ends up holding the state it replaced.
 void Rueckgaengig() {
   Historie& h = AktuelleHistorie();
-  if (h.AnzahlRueckgaengig < 1) return;
-  const int a = h.HistorienIndex == 0 ? kHistorientiefe - 1 : h.HistorienIndex - 1;
-  std::swap(AktuelleKurveDaten().Punkte, h.Slots[a].Punkte);
-  h.HistorienIndex = a;
-  --h.AnzahlRueckgaengig;
-  h.AnzahlWiederherstellen = std::min(h.AnzahlWiederherstellen + 1, kHistorientiefe);
+  if (!h.Rueckgaengig(AktuelleKurveDaten().Punkte)) return;
   if (h.AnzahlRueckgaengig < 1) UndoFreigeben(false);
   RedoFreigeben(true);
   BefehleMelden();
@@ -65,12 +50,7 @@ void Rueckgaengig() {
 
 void Wiederherstellen() {
   Historie& h = AktuelleHistorie();
-  if (h.AnzahlWiederherstellen < 1) return;
-  const int a = h.HistorienIndex;
-  std::swap(AktuelleKurveDaten().Punkte, h.Slots[a].Punkte);
-  h.HistorienIndex = a == kHistorientiefe - 1 ? 0 : a + 1;
-  --h.AnzahlWiederherstellen;
-  h.AnzahlRueckgaengig = std::min(h.AnzahlRueckgaengig + 1, kHistorientiefe);
+  if (!h.Wiederherstellen(AktuelleKurveDaten().Punkte)) return;
   if (h.AnzahlWiederherstellen < 1) RedoFreigeben(false);
   UndoFreigeben(true);
   BefehleMelden();
