@@ -1,0 +1,10 @@
+#include "characteristic/KennlAllokation.h"
+
+namespace characteristic {
+
+common::Allokationshaken& KennlAllokationsHaken() noexcept {
+  static common::Allokationshaken haken;
+  return haken;
+}
+
+}  // namespace characteristic

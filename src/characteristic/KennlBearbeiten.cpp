@@ -1,0 +1,233 @@
+#include "characteristic/KennlBearbeiten.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <iterator>
+
+#include "characteristic/KennlAllokation.h"
+#include "characteristic/KennlRaster.h"
+#include "characteristic/KennlRueckgaengig.h"
+#include "characteristic/Kennlinienmodell.h"
+#include "common/Raster.h"
+#include "config/Umrechnung.h"
+#include "device/Fehler.h"
+#include "device/OperatorInterface.h"
+
+namespace characteristic {
+namespace {
+
+using common::Abschneiden;
+using common::Runden;
+
+class BestaetigenderDialog : public KennlPunktdialog {
+ public:
+  KennlPunktfelder Zeigen(int, const KennlPunktfelder& felder) override { return felder; }
+};
+
+BestaetigenderDialog sgStandarddialog;
+KennlPunktdialog* sgDialog = nullptr;
+
+void Meldung(const char* text, const char* titel = "Error") {
+  device::showMessage(titel, text);
+}
+
+std::vector<Kennlinienpunkt>& Punkte() {
+  return gKennl.Kennl.Punkte;
+}
+
+int Anzahl() {
+  return gKennl.Kennl.Punktanzahl();
+}
+
+Kennlinienpunkt& P(int i) {
+  return Punkte()[static_cast<std::size_t>(i)];
+}
+
+// A dialog value that converts to no number leaves the coordinate as it was.
+double GerundetOder(double wert, double sonst) {
+  const double r = Runden(wert);
+  return std::isfinite(r) ? r : sonst;
+}
+
+}  // namespace
+
+KennlPunktdialog& kennlPunktdialog() {
+  return sgDialog ? *sgDialog : sgStandarddialog;
+}
+
+void setKennlPunktdialog(KennlPunktdialog* dialog) {
+  sgDialog = dialog;
+}
+
+KennlPosition KennlXBegrenzen(int prev, int i, int next, double x, double y) {
+  const int yr = KennlYAufRaster(y);
+  x = KennlXAufRaster(x);
+  const double xp = KennlPunktX(prev);
+  const double xn = KennlPunktX(next);
+  const bool letzter = i == Anzahl() - 1;
+  if (xp >= x) x = KennlXRasterUeber(xp);
+  if (letzter) {
+    if (x > kRohSpanne) x = kRohSpanne;
+  } else if (xn <= x) {
+    x = KennlXRasterUnter(xn);
+  }
+  if (gKennl.Felder.XRaster != 0.0) {
+    if ((!letzter && xn <= x) || xp >= x) x = kKeinePosition;
+  } else {
+    if (!letzter && xn <= x) x = xn - 1.0;
+    if (xp >= x) x = xp + 1.0;
+  }
+  if (i == 0) x = 0.0;
+  return {x, yr};
+}
+
+void KennlPunktAnhaengen(double x, double y) {
+  const int n = Anzahl();
+  const double xl = KennlPunktX(n - 1);
+  double xr = KennlXAufRaster(x);
+  const int yr = KennlYAufRaster(y);
+  double e = Runden(std::floor(xr + 0.5) - xl);
+  if (e <= 0.0) {
+    xr = KennlXRasterUeber(xl);
+    e = Runden(std::floor(xr + 0.5) - xl);
+    if (e <= 0.0) e = 1.0;
+  }
+  if (xl + e > kRohSpanne) return;
+  RueckgaengigSichern();
+  if (const int fehler = PunkteAllokieren(n + 1)) {
+    device::ZOR_Fehlerpopup(fehler);
+    return;
+  }
+  P(n) = {yr, 1, 0, {0, 0, 0}};
+  P(n - 1).Laenge = static_cast<std::int32_t>(e);
+  P(n - 1).Reserve = 0;
+}
+
+void KennlPunktVerschieben(int i, double x, double y) {
+  const int n = Anzahl();
+  if (i < 0 || i >= n) return;
+  const int prev = std::max(i - 1, 0);
+  const int next = std::min(i + 1, n - 1);
+  const bool letzter = i == n - 1;
+  const KennlPosition pos = KennlXBegrenzen(prev, i, next, x, y);
+  x = pos.x < 0.0 ? KennlPunktX(i) : pos.x;
+  if (i != 0) {
+    double m = x - KennlPunktX(prev);
+    if (m > kGroessteLaenge) return Meldung("Resulting straight line is too long!");
+    m = Runden(m);
+    if (m < 1.0) return Meldung("Unexpected operation.");
+    double k = P(i).Laenge;
+    if (!letzter) {
+      k = KennlPunktX(next) - x;
+      if (k > kGroessteLaenge) return Meldung("Resulting straight line is too long!");
+      k = Runden(k);
+      if (k < 1.0) return Meldung("Unexpected operation.");
+      if (m + k != static_cast<double>(P(prev).Laenge) + P(i).Laenge)
+        return Meldung("Unexpected operation.");
+    }
+    RueckgaengigSichern();
+    P(prev).Laenge = static_cast<std::int32_t>(m);
+    P(i).Laenge = static_cast<std::int32_t>(k);
+  } else {
+    RueckgaengigSichern();
+  }
+  P(i).Y = static_cast<std::int32_t>(Runden(pos.y));
+}
+
+int KennlPunktKoordinatenAendern(double x, double y) {
+  const int i = KennlNaechsterPunkt(x, y);
+  const int n = Anzahl();
+  const int prev = std::max(i - 1, 0);
+  const int next = std::min(i + 1, n - 1);
+  const bool letzter = i == n - 1;
+  const double xi = KennlPunktX(i);
+  const double yi = P(i).Y;
+
+  const KennlPunktfelder felder{config::EingangRohInEinheit(1, xi),
+                                config::AusgangRohInEinheit(0, yi)};
+  const KennlPunktfelder ok = kennlPunktdialog().Zeigen(i, felder);
+  const double x1 = GerundetOder(config::EingangEinheitInRoh(1, ok.X), xi);
+  const double y1 = GerundetOder(config::AusgangEinheitInRoh(0, ok.Y), yi);
+
+  double a = 0.0, b = 0.0;
+  if (x1 != xi) {
+    if (i == 0) {
+      Meldung("Der erste Punkt kann nicht auf der Zeitachse verschoben werden.", "Fehler");
+      Meldung("The first point cant't be moved along the time-axis.");
+      return 0;
+    }
+    if (x1 > kRohSpanne) return Meldung("X-coordinate is bigger then maximum."), 0;
+    if (KennlPunktX(prev) >= x1) {
+      Meldung(
+          "Die angegebene X-Koordinate ist zu klein \n(Der Punkt kann nicht auf einen X-Wert "
+          "kleiner oder gleich dem \ndes vorherigen Punktes verschoben werden).",
+          "Fehler");
+      return 0;
+    }
+    if (!letzter && KennlPunktX(next) <= x1) {
+      Meldung(
+          "Die angegebene X-Koordinate ist zu groß \n(Der Punkt kann nicht auf einen X-Wert "
+          "größer oder gleich dem \ndes nächsten Punktes verschoben werden).",
+          "Fehler");
+      return 0;
+    }
+    const double delta = x1 - xi;
+    a = P(prev).Laenge + delta;
+    b = P(i).Laenge - delta;
+    if (b > kGroessteLaenge || a > kGroessteLaenge) {
+      Meldung("Moving the point would result in a stright line which would be too long");
+      return 0;
+    }
+  }
+  if (y1 != yi) {
+    if (y1 < 0.0) return Meldung("Y value too small."), 0;
+    if (y1 > kRohSpanne) return Meldung("Y value too big."), 0;
+  }
+  if (x1 == xi && y1 == yi) return 0;
+  RueckgaengigSichern();
+  if (x1 != xi) {
+    P(prev).Laenge = static_cast<std::int32_t>(Abschneiden(a));
+    if (!letzter) P(i).Laenge = static_cast<std::int32_t>(Abschneiden(b));
+  }
+  if (y1 != yi) P(i).Y = static_cast<std::int32_t>(y1);
+  return 1;
+}
+
+void KennlPunktLoeschen(double x, double y) {
+  const int i = KennlNaechsterPunkt(x, y);
+  const int n = Anzahl();
+  if (n <= 1) return Meldung("Last point can't be deleted");
+  RueckgaengigSichern();
+  if (i > 0 && i < n - 1) P(i - 1).Laenge += P(i).Laenge;
+  Punkte().erase(Punkte().begin() + i);
+  if (i == n - 1) P(n - 2).Laenge = 1;
+}
+
+void KennlGeradeTeilen(double x) {
+  const int i = KennlGeradeBeiX(x);
+  const int n = Anzahl();
+  if (i >= n - 1) return;
+  const int laenge = P(i).Laenge;
+  // A line without length has nothing to divide (and would divide by zero below).
+  if (laenge < 1) return;
+  if (laenge == 1)
+    return Meldung(
+        "Straight line can't be divided because its length \nequals only one grid unit.");
+  const double e = std::clamp(Runden(x - KennlPunktX(i)), 1.0, laenge - 1.0);
+  const double ya = P(i).Y;
+  const double yb = P(i + 1).Y;
+  const double v = std::clamp(Abschneiden(ya + (yb - ya) * e / laenge), 0.0, kRohSpanne);
+  RueckgaengigSichern();
+  if (const int fehler = PunkteAllokieren(n + 1)) {
+    device::ZOR_Fehlerpopup(fehler);
+    return;
+  }
+  std::move_backward(Punkte().begin() + i + 1, Punkte().begin() + n, Punkte().begin() + n + 1);
+  const std::int8_t reserve = P(i).Reserve;
+  P(i).Laenge = static_cast<std::int32_t>(e);
+  P(i + 1) = {
+      static_cast<std::int32_t>(v), laenge - static_cast<std::int32_t>(e), reserve, {0, 0, 0}};
+}
+
+}  // namespace characteristic

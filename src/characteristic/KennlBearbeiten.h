@@ -1,0 +1,49 @@
+// The operations that change the characteristic's points, called by the editor window with
+// the graph cursor's position (x in raw input steps, y in raw output codes). A refusal shows
+// a message box and changes nothing; every check comes before the undo snapshot.
+#pragma once
+
+namespace characteristic {
+
+// The point dialog "Point %d": X in the second input's unit, Y in the first output's unit,
+// an OK button and no cancel. The window places it at the mouse and marks the point
+// meanwhile; tests use a scripted one.
+struct KennlPunktfelder {
+  double X = 0.0;
+  double Y = 0.0;
+};
+
+class KennlPunktdialog {
+ public:
+  virtual ~KennlPunktdialog() = default;
+  // punktIndex is 0-based (the title shows punktIndex + 1); returns the fields at OK.
+  virtual KennlPunktfelder Zeigen(int punktIndex, const KennlPunktfelder& felder) = 0;
+};
+
+// The dialog in use; until one is set it confirms its fields unchanged.
+KennlPunktdialog& kennlPunktdialog();
+// Installs a dialog (not owned); nullptr restores the default one.
+void setKennlPunktdialog(KennlPunktdialog* dialog);
+
+// Where point i lands when moved to (x, y) between prev and next: y on the Y grid, x on the
+// X grid strictly between the neighbours, or -1.0 when the grid has no line there. The
+// first point stays at X 0.
+struct KennlPosition {
+  double x;
+  int y;
+};
+KennlPosition KennlXBegrenzen(int prev, int i, int next, double x, double y);
+
+// Appends a point right of the last one (one grid or raw step right of it when x is not).
+void KennlPunktAnhaengen(double x, double y);
+// Moves point i (picked at the start of the drag) to the release position.
+void KennlPunktVerschieben(int i, double x, double y);
+// Shows the nearest point's coordinates in the point dialog and takes the change. 1 when
+// the characteristic changed, else 0.
+int KennlPunktKoordinatenAendern(double x, double y);
+// Deletes the nearest point; the last remaining point cannot be deleted.
+void KennlPunktLoeschen(double x, double y);
+// Divides the line under x by a new point on it.
+void KennlGeradeTeilen(double x);
+
+}  // namespace characteristic

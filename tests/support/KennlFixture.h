@@ -1,0 +1,73 @@
+// What the characteristic tests share: a fresh model with the standard configuration,
+// English messages, a scripted operator, cleared error fields and no open port, plus
+// helpers to put points and to make the scaling of input 2 and output 1 raw codes.
+// Header only; the test program links miv_characteristic.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+#include "characteristic/KennlAllokation.h"
+#include "characteristic/KennlBearbeiten.h"
+#include "characteristic/KennlTitel.h"
+#include "characteristic/Kennlinienmodell.h"
+#include "config/Konfiguration.h"
+#include "device/Fehler.h"
+#include "device/Verbindung.h"
+#include "support/ScriptedOperator.h"
+
+namespace testsupport {
+
+class KennlFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    config::gKonfig = config::KonfigurationStandard();
+    device::ZOR_Fehlersprache(2);
+    device::ComFehlerSetzen(0);
+    device::sgComPort.offen = -1;
+    device::GeraeteadresseSetzen('1');
+    characteristic::KennlAllokationsHaken().Ausloesen(0);
+    characteristic::setKennlPunktdialog(nullptr);
+    characteristic::gKennl.Felder = {};
+    ASSERT_EQ(0, characteristic::KennlModellInitialisieren());
+    characteristic::KennlFenstertitel("");
+  }
+  void TearDown() override {
+    characteristic::KennlAllokationsHaken().Ausloesen(0);
+    characteristic::setKennlPunktdialog(nullptr);
+    device::sgComPort.offen = -1;
+    characteristic::KennlModellFreigeben();
+  }
+
+  // The points as (Y, Laenge) pairs, Reserve 0.
+  static void Setze(const std::vector<std::pair<int, int>>& punkte) {
+    auto& p = characteristic::gKennl.Kennl.Punkte;
+    p.clear();
+    for (const auto& [y, laenge] : punkte) p.push_back({y, laenge, 0, {0, 0, 0}});
+  }
+  static std::vector<std::pair<int, int>> Punkte() {
+    std::vector<std::pair<int, int>> r;
+    for (const auto& p : characteristic::gKennl.Kennl.Punkte) r.emplace_back(p.Y, p.Laenge);
+    return r;
+  }
+  // Input 2 and output 1 in raw codes: a field value is the raw code itself.
+  static void RohEinheiten() {
+    auto& k = config::gKonfig;
+    k.vinmax = 4095.0;
+    k.inmin[1] = 0.0;
+    k.inmax[1] = 4095.0;
+    k.inskalamin[1] = 0.0;
+    k.inskalamax[1] = 4095.0;
+    k.voutmax = 4095.0;
+    k.outmin[0] = 0.0;
+    k.outmax[0] = 4095.0;
+    k.outskalamin[0] = 0.0;
+    k.outskalamax[0] = 4095.0;
+  }
+
+  ScriptedOperator op;
+};
+
+}  // namespace testsupport
