@@ -1,0 +1,167 @@
+#include "characteristic/Kennliniendatei.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "characteristic/KennlAllokation.h"
+#include "characteristic/KennlTitel.h"
+#include "characteristic/Kennliniendateikopf.h"
+#include "characteristic/Kennlinienmodell.h"
+#include "config/Konfiguration.h"
+#include "config/Umrechnung.h"
+#include "curves/KurvendateiErsetzen.h"
+#include "device/OperatorInterface.h"
+
+namespace characteristic {
+namespace {
+
+constexpr std::int64_t kPunktBytes = sizeof(Kennlinienpunkt);
+
+struct Lesedatei {
+  std::FILE* f;
+  explicit Lesedatei(const std::string& pfad) : f(std::fopen(pfad.c_str(), "rb")) {}
+  ~Lesedatei() {
+    if (f) std::fclose(f);
+  }
+  Lesedatei(const Lesedatei&) = delete;
+  Lesedatei& operator=(const Lesedatei&) = delete;
+};
+
+// The file's size, or -1 when it cannot be told.
+std::int64_t Dateigroesse(std::FILE* f) {
+  if (std::fseek(f, 0, SEEK_END) != 0) return -1;
+  const long groesse = std::ftell(f);
+  if (groesse < 0 || std::fseek(f, 0, SEEK_SET) != 0) return -1;
+  return groesse;
+}
+
+// Every Y a raw code, no negative length, and every point within the input range.
+bool PunkteGueltig(const std::vector<Kennlinienpunkt>& punkte) {
+  std::int64_t x = 0;
+  for (std::size_t i = 0; i < punkte.size(); ++i) {
+    const auto& p = punkte[i];
+    if (p.Y < 0 || p.Y > kRohMax || p.Laenge < 0) return false;
+    if (x > kRohMax) return false;
+    x += p.Laenge;
+  }
+  return true;
+}
+
+void KonfigurationUebernehmen(config::Konfiguration gespeichert, Konfigwahl wahl,
+                              KennlLadebericht& bericht) {
+  // A unit text without its terminator must not reach the windows.
+  config::EinheitenAbschliessen(gespeichert);
+  if (config::KonfigurationenVergleichen(gespeichert, config::gKonfig) != 0) return;
+  bericht.konfigurationVerschieden = true;
+  bool laden = wahl == Konfigwahl::Laden;
+  if (wahl == Konfigwahl::Fragen) {
+    device::MessageRequest frage;
+    frage.title = "Load configuration?";
+    frage.text =
+        "The configuration (see 'Configuration' Window) of the loaded\n"
+        "characteristic curve differs from the current configuration values.\n"
+        "Would you like to load the saved configuration, or would you like\n"
+        "to keep the current configuration?";
+    frage.buttons = {"load", "do not load"};
+    frage.activeButton = 1;
+    frage.escapeButton = 2;
+    laden = device::operatorInterface().message(frage) == 1;
+  }
+  if (laden) {
+    config::KonfigurationSetzen(gespeichert);
+    bericht.konfigurationGeladen = true;
+  }
+}
+
+}  // namespace
+
+int KennlDateiSpeichern(const std::string& pfad) {
+  auto kopf = std::make_unique<Kennliniendateikopf>();
+  std::memset(kopf.get(), 0, sizeof(Kennliniendateikopf));
+  std::memcpy(kopf->Kennung, kKennliniendateiKennung, sizeof(kKennliniendateiKennung));
+  kopf->Version = kKennliniendateiVersion;
+  const Kennlinie& k = gKennl.Kennl;
+  std::memcpy(kopf->Kommentar, k.Kommentar.data(),
+              std::min<std::size_t>(k.Kommentar.size(), kKommentarGroesse - 1));
+  std::memcpy(&kopf->Konfig, &config::gKonfig, sizeof(config::Konfiguration));
+  kopf->Punktanzahl = k.Punktanzahl();
+  kopf->Ausgang2 = config::EingangEinheitInRoh(1, gKennl.Felder.Ausgang2);
+  kopf->Anstiegszeit = gKennl.Felder.Anstiegszeit;
+
+  // The old file is replaced only once the new one is complete.
+  curves::Ersatzdatei datei(pfad);
+  if (!datei.oeffnen(false)) return kFehlerSpeichernOeffnen;
+  if (!datei.schreiben(kopf.get(), sizeof(Kennliniendateikopf))) return kFehlerSpeichernKopf;
+  if (!datei.schreiben(k.Punkte.data(), k.Punkte.size() * kPunktBytes))
+    return kFehlerSpeichernPunkte;
+  switch (datei.abschliessen()) {
+    case curves::Ersatzdatei::Ergebnis::Ok:
+      break;
+    case curves::Ersatzdatei::Ergebnis::Schreibfehler:
+      return kFehlerSpeichernPunkte;
+    case curves::Ersatzdatei::Ergebnis::Ersetzfehler:
+      return kFehlerSpeichernOeffnen;
+  }
+  KennlFenstertitel(pfad);
+  gKennl.KennlinieGeaendert = false;
+  return 0;
+}
+
+int KennlDateiLaden(const std::string& pfad, Konfigwahl wahl, KennlLadebericht* bericht) {
+  KennlLadebericht eigener;
+  KennlLadebericht& b = bericht ? *bericht : eigener;
+  b = KennlLadebericht{};
+  KennlFenstertitel("");
+
+  Lesedatei datei(pfad);
+  if (!datei.f) return kFehlerLadenOeffnen;
+  const std::int64_t groesse = Dateigroesse(datei.f);
+  auto kopf = std::make_unique<Kennliniendateikopf>();
+  if (std::fread(kopf.get(), 1, sizeof(Kennliniendateikopf), datei.f) !=
+      sizeof(Kennliniendateikopf))
+    return kFehlerLadenKopfKurz;
+  if (strnlen(kopf->Kennung, sizeof(kopf->Kennung)) == sizeof(kopf->Kennung) ||
+      std::strcmp(kopf->Kennung, kKennliniendateiKennung) != 0)
+    return kFehlerLadenKennung;
+  if (kopf->Version != kKennliniendateiVersion) return kFehlerLadenVersion;
+  const std::int64_t n = kopf->Punktanzahl;
+  if (n < 1) return kFehlerLadenPunktanzahl;
+
+  // A count the file cannot hold means damaged point data: nothing is allocated for it.
+  std::vector<Kennlinienpunkt> punkte;
+  const std::int64_t punktbytes = groesse - std::int64_t{sizeof(Kennliniendateikopf)};
+  b.beschaedigt = groesse < 0 || n * kPunktBytes > punktbytes;
+  if (!b.beschaedigt) {
+    if (!PunktfeldAnpassen(punkte, static_cast<std::size_t>(n))) return kFehlerLadenSpeicher;
+    b.beschaedigt = std::fread(punkte.data(), kPunktBytes, punkte.size(), datei.f) != punkte.size();
+  }
+  if (b.beschaedigt) {
+    punkte.clear();
+    if (!PunktfeldAnpassen(punkte, 1)) return kFehlerLadenStandardpunkt;
+    punkte[0] = kStandardpunkt;
+  } else if (!PunkteGueltig(punkte)) {
+    return kFehlerLadenPunktwerte;
+  }
+  std::string kommentar;
+  if (!common::TextReservieren(kommentar, kKommentarGroesse - 1, KennlAllokationsHaken()))
+    return kFehlerLadenSpeicher;
+  kommentar.assign(kopf->Kommentar, strnlen(kopf->Kommentar, kKommentarGroesse - 1));
+
+  gKennl.Kennl.Punkte.swap(punkte);
+  gKennl.Kennl.Kommentar.swap(kommentar);
+  gKennl.Felder.Ausgang2 = config::EingangRohInEinheit(1, kopf->Ausgang2);
+  gKennl.Felder.Anstiegszeit = kopf->Anstiegszeit;
+  if (b.beschaedigt)
+    device::showMessage("Warning",
+                        "The file is damaged: its point data are incomplete.\n"
+                        "The characteristic curve was replaced by the default point.");
+  KonfigurationUebernehmen(kopf->Konfig, wahl, b);
+  KennlFenstertitel(pfad);
+  gKennl.KennlinieGeaendert = false;
+  return 0;
+}
+
+}  // namespace characteristic

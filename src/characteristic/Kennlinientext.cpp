@@ -1,0 +1,179 @@
+#include "characteristic/Kennlinientext.h"
+
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "characteristic/KennlAllokation.h"
+#include "characteristic/KennlRueckgaengig.h"
+#include "characteristic/Kennlinienmodell.h"
+#include "curves/KurvendateiErsetzen.h"
+#include "curves/KurvendateiZahlformat.h"
+#include "device/OperatorInterface.h"
+
+namespace characteristic {
+namespace {
+
+bool ZeileSchreiben(curves::Ersatzdatei& datei, const char* text) {
+  return datei.schreiben(text, std::strlen(text)) && datei.schreiben("\n", 1);
+}
+
+struct Lesedatei {
+  std::FILE* f;
+  explicit Lesedatei(const std::string& pfad) : f(std::fopen(pfad.c_str(), "r")) {}
+  ~Lesedatei() {
+    if (f) std::fclose(f);
+  }
+  Lesedatei(const Lesedatei&) = delete;
+  Lesedatei& operator=(const Lesedatei&) = delete;
+};
+
+[[gnu::format(printf, 2, 3)]] int Ablehnen(int code, const char* format, ...) {
+  char text[512];
+  va_list argumente;
+  va_start(argumente, format);
+  std::vsnprintf(text, sizeof(text), format, argumente);
+  va_end(argumente);
+  device::showMessage("Error while importing", text);
+  return code;
+}
+
+enum class Zeile { Gelesen, Ende, Fehler };
+
+// One line without its line break, cut to kImportZeilenlaenge characters.
+Zeile ZeileLesen(std::FILE* f, std::string& zeile) {
+  zeile.clear();
+  int z = std::getc(f);
+  if (z == EOF) return std::ferror(f) ? Zeile::Fehler : Zeile::Ende;
+  for (; z != EOF && z != '\n'; z = std::getc(f))
+    if (zeile.size() < kImportZeilenlaenge) zeile.push_back(static_cast<char>(z));
+  if (std::ferror(f)) return Zeile::Fehler;
+  // A line written on another system may still carry its carriage return.
+  if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
+  return Zeile::Gelesen;
+}
+
+bool Ueberspringen(const std::string& zeile) {
+  for (char z : zeile) {
+    if (z == ' ' || z == '\t') continue;
+    return z == '#';
+  }
+  return true;
+}
+
+void Blanks(const char*& s) {
+  while (*s == ' ') ++s;
+}
+
+bool Reell(const char*& s, double& wert) {
+  // strtod would step over the tab; an empty field is a missing value.
+  if (*s == '\0' || *s == '\t' || *s == ' ') return false;
+  char* ende = nullptr;
+  wert = std::strtod(s, &ende);
+  if (ende == s) return false;
+  s = ende;
+  return true;
+}
+
+// Two reals separated by a tab, blanks allowed around them; the rest is not read.
+bool ZeileZerlegen(const std::string& zeile, double& x, double& y) {
+  const char* s = zeile.c_str();
+  Blanks(s);
+  if (!Reell(s, x)) return false;
+  Blanks(s);
+  if (*s != '\t') return false;
+  ++s;
+  Blanks(s);
+  return Reell(s, y);
+}
+
+}  // namespace
+
+int KennlTextExportieren(const std::string& pfad) {
+  static const char* const kKopfzeilen[] = {
+      "# Characteristic curve exported from MIV3X-Curvegenerator",
+      "# Column 1 = X value in per cent",
+      "# Column 2 = Y value in per cent",
+      "",
+  };
+  const curves::KlassischeZahlen zahlen;
+  curves::Ersatzdatei datei(pfad);
+  if (!datei.oeffnen(true)) return kFehlerExportOeffnen;
+  for (const char* zeile : kKopfzeilen)
+    if (!ZeileSchreiben(datei, zeile)) return kFehlerExportKopf;
+  double x = 0.0;
+  char zeile[96];
+  for (const Kennlinienpunkt& p : gKennl.Kennl.Punkte) {
+    std::snprintf(zeile, sizeof(zeile), "%.2f\t%.2f", 100.0 * x / kRohSpanne,
+                  100.0 * p.Y / kRohSpanne);
+    if (!ZeileSchreiben(datei, zeile)) return kFehlerExportPunkte;
+    x += p.Laenge;
+  }
+  if (!ZeileSchreiben(datei, "")) return kFehlerExportEnde;
+  switch (datei.abschliessen()) {
+    case curves::Ersatzdatei::Ergebnis::Ok:
+      return 0;
+    case curves::Ersatzdatei::Ergebnis::Schreibfehler:
+      return kFehlerExportEnde;
+    case curves::Ersatzdatei::Ergebnis::Ersetzfehler:
+      return kFehlerExportOeffnen;
+  }
+  return 0;
+}
+
+int KennlTextImportieren(const std::string& pfad) {
+  const curves::KlassischeZahlen zahlen;
+  Lesedatei datei(pfad);
+  if (!datei.f) return kFehlerImportOeffnen;
+
+  std::vector<Kennlinienpunkt> punkte;
+  double vorherX = 0.0;
+  std::string zeile;
+  int nummer = 0;
+  for (;;) {
+    const Zeile ergebnis = ZeileLesen(datei.f, zeile);
+    if (ergebnis == Zeile::Fehler) return kFehlerImportLesen;
+    if (ergebnis == Zeile::Ende) break;
+    ++nummer;
+    if (Ueberspringen(zeile)) continue;
+    double x = 0.0, y = 0.0;
+    if (!ZeileZerlegen(zeile, x, y))
+      return Ablehnen(kFehlerImportWerte, "Error in line %d:\nWrong or too less values.", nummer);
+    // Written so that "nan" fails the checks as well.
+    if (!(y >= 0.0 && y <= 100.0))
+      return Ablehnen(kFehlerImportYWert, "Error in line %d:\nY value of %.3f%% is not allowed.",
+                      nummer, y);
+    if (!(x >= 0.0 && x <= 100.0))
+      return Ablehnen(kFehlerImportXWert, "Error in line %d:\nX value of %.3f%% is not allowed.",
+                      nummer, x);
+    if (punkte.empty()) {
+      if (!(std::fabs(x) <= 0.000001))
+        return Ablehnen(kFehlerImportStart, "Error in line %d:\nCurve has to start at X=0.",
+                        nummer);
+    } else {
+      const double d = x - vorherX;
+      if (!(d > 0.000001))
+        return Ablehnen(kFehlerImportXFolge, "Error in line %d:\nX-axis not continously.", nummer);
+      const double laenge = std::trunc(kRohSpanne * d / 100.0);
+      if (laenge < 1.0)
+        return Ablehnen(kFehlerImportAbstand,
+                        "Error in line %d:\nDifference in X direction between two points must "
+                        "be greater then zero.",
+                        nummer);
+      punkte.back().Laenge = static_cast<std::int32_t>(laenge);
+    }
+    if (!PunktfeldAnpassen(punkte, punkte.size() + 1)) return kFehlerImportSpeicher;
+    punkte.back() = {static_cast<std::int32_t>(kRohSpanne * y / 100.0), 0, 0, {0, 0, 0}};
+    vorherX = x;
+  }
+  if (punkte.empty()) return Ablehnen(kFehlerImportKeineDaten, "%s", "Curve data not found.");
+  punkte.back().Laenge = 0;
+  RueckgaengigSichern();
+  gKennl.Kennl.Punkte.swap(punkte);
+  return 0;
+}
+
+}  // namespace characteristic
