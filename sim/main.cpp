@@ -3,6 +3,7 @@
 #include <signal.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -35,6 +36,8 @@ standard output. Runs until SIGINT, SIGTERM or SIGHUP.
   --max-current A=V     parameter "max_current" of address A (default 10)
   --compat A=V          parameter "compartibility_mode" of address A (default 0)
   --speicherinhalt A=V  parameter "speicherinhalt" of address A (default 0)
+  --mode A=V            mode register of address A at start, 0..255 (default 0: the
+                        characteristic slots are marked invalid; 2 marks them valid)
   --m1r-parameter       "#aM1R" answers "speicherinhalt" as a decimal (default: the
                         mode register as "$HH")
   --s1r-status          "#aS1R" answers status register 1 as "$HH" (default: the
@@ -56,7 +59,8 @@ standard output. Runs until SIGINT, SIGTERM or SIGHUP.
                         negative from the end), len=N (bytes truncated), ms=N (delay)
   --help                this text
 
-Memory types 4 and 5 hold 64 KiB each, erased (FFh) at start.
+Memory types 4 and 5 hold 64 KiB each, erased (FFh) at start. Memory type 4 also
+holds the seven characteristic slots of 8224 bytes from address 0.
 )";
 
 int fehler(const std::string& text) {
@@ -182,7 +186,7 @@ int main(int argc, char** argv) {
     } else if (a == "--address") {
       adressen = v;
     } else if (a == "--id" || a == "--input" || a == "--signal" || a == "--max-current" ||
-               a == "--compat" || a == "--speicherinhalt") {
+               a == "--compat" || a == "--speicherinhalt" || a == "--mode") {
       einstellungen.emplace_back(a, v);
     } else if (a == "--port") {
       double n = 0;
@@ -244,13 +248,16 @@ int main(int argc, char** argv) {
     double zahlwert = 0;
     if (opt == "--id") {
       engine.setId(adr, rest);
-    } else if (!zahl(rest, &zahlwert)) {
+    } else if (!zahl(rest, &zahlwert) ||
+               (opt == "--mode" &&
+                (zahlwert < 0 || zahlwert > 255 || zahlwert != static_cast<int>(zahlwert)))) {
       return fehler("bad " + opt + ": " + v);
     } else {
       engine.withDevice(adr, [&](sim::Device& d) {
         if (opt == "--max-current") d.maxCurrent = zahlwert;
         if (opt == "--compat") d.compartibilityMode = zahlwert;
         if (opt == "--speicherinhalt") d.speicherinhalt = zahlwert;
+        if (opt == "--mode") d.mode = static_cast<std::uint8_t>(zahlwert);
       });
     }
   }

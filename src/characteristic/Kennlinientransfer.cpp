@@ -1,0 +1,209 @@
+#include "characteristic/Kennlinientransfer.h"
+
+#include <algorithm>
+#include <exception>
+#include <vector>
+
+#include "characteristic/KennlAllokation.h"
+#include "characteristic/Kennlinienbild.h"
+#include "characteristic/Kennlinienmodell.h"
+#include "config/Umrechnung.h"
+#include "device/Fehler.h"
+#include "device/OperatorInterface.h"
+#include "device/Protokoll.h"
+#include "device/Verbindung.h"
+
+namespace characteristic {
+namespace {
+
+constexpr long kBlockBytes = 64;
+constexpr int kModusGueltig = 2;
+constexpr int kModusUngueltig = 4;
+
+// The progress box stays open exactly as long as the transfer runs.
+class Fortschritt {
+ public:
+  Fortschritt(bool zeigen, const char* titel) : offen_(zeigen) {
+    if (offen_) device::operatorInterface().progressOpen(titel, titel);
+  }
+  ~Fortschritt() {
+    if (offen_) device::operatorInterface().progressClose();
+  }
+  Fortschritt(const Fortschritt&) = delete;
+  Fortschritt& operator=(const Fortschritt&) = delete;
+  void setzen(long erledigt, long gesamt) {
+    if (offen_) device::operatorInterface().progressSet(static_cast<int>(erledigt * 100 / gesamt));
+  }
+
+ private:
+  bool offen_;
+};
+
+bool PlatzGueltig(int n) {
+  return n >= 1 && n <= kPlaetze;
+}
+
+int Wort(const std::vector<std::uint8_t>& b, int p) {
+  return b[static_cast<std::size_t>(p)] * 256 + b[static_cast<std::size_t>(p) + 1];
+}
+
+bool Puffer(std::vector<std::uint8_t>& b, std::size_t n) {
+  if (!KennlAllokationsHaken().Zulassen()) return false;
+  try {
+    b.assign(n, 0);
+  } catch (const std::exception&) {
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int KennlModusPruefen(bool& gueltig) {
+  gueltig = false;
+  const int port = device::OffenerComPort();
+  if (port == -1) return kFehlerModusKeinPort;
+  int modus = 0;
+  if (const int fehler = device::ZORFYD1_ModusLesen(port, device::Geraeteadresse(), &modus))
+    return fehler;
+  gueltig = (modus & kModusGueltig) != 0 && (modus & kModusUngueltig) == 0;
+  return 0;
+}
+
+int KennlSpeicherSchreiben(const std::uint8_t* bild, long start, long laenge, bool fortschritt) {
+  const int port = device::OffenerComPort();
+  if (port == -1) return kFehlerBlockSchreibenKeinPort;
+  const char adresse = device::Geraeteadresse();
+  Fortschritt box(fortschritt, "sending data");
+  long rest = laenge;
+  long adr = start;
+  while (rest > 0) {
+    const long block = std::min({kBlockBytes, kBlockBytes - adr % kBlockBytes, rest});
+    if (const int fehler = device::ZORFYD1_SpeicherSchreiben(port, adresse, kSpeicherKennlinien,
+                                                             adr, block, bild + (adr - start)))
+      return fehler;
+    adr += block;
+    rest -= block;
+    box.setzen(laenge - rest, laenge);
+  }
+  if (const int fehler = device::ZORFYD1_ModusSchreiben(port, adresse, 0, kModusUngueltig))
+    return fehler;
+  return device::ZORFYD1_ModusSchreiben(port, adresse, 1, kModusGueltig);
+}
+
+int KennlSpeicherLesen(long start, long laenge, std::uint8_t* ziel, bool fortschritt) {
+  const int port = device::OffenerComPort();
+  if (port == -1) return kFehlerBlockLesenKeinPort;
+  bool gueltig = false;
+  if (const int fehler = KennlModusPruefen(gueltig)) return fehler;
+  if (!gueltig) return kFehlerBlockLesenUngueltig;
+  const char adresse = device::Geraeteadresse();
+  Fortschritt box(fortschritt, "reading data");
+  long rest = laenge;
+  long adr = start;
+  while (rest > 0) {
+    const long block = std::min(kBlockBytes, rest);
+    if (const int fehler = device::ZORFYD1_SpeicherLesen(port, adresse, kSpeicherKennlinien, adr,
+                                                         block, ziel + (adr - start)))
+      return fehler;
+    adr += block;
+    rest -= block;
+    box.setzen(laenge - rest, laenge);
+  }
+  return 0;
+}
+
+int KennlinienplaetzeInitialisieren() {
+  if (device::OffenerComPort() == -1) return kFehlerInitKeinPort;
+  const auto bild = KennlEinsBild();
+  for (int n = 1; n <= kPlaetze; ++n)
+    if (const int fehler = KennlSpeicherSchreiben(bild.data(), PlatzAdresse(n),
+                                                  static_cast<long>(bild.size()), false))
+      return fehler;
+  return 0;
+}
+
+int KennlinieSchreiben() {
+  std::vector<std::uint8_t> bild;
+  if (const int fehler = KennlBildErzeugen(bild)) return fehler;
+  device::ComFehlerSetzen(0);
+  bool gueltig = false;
+  if (const int fehler = KennlModusPruefen(gueltig)) {
+    device::ComFehlerSetzen(fehler);
+    return 0;
+  }
+  if (!gueltig) {
+    if (const int fehler = KennlinienplaetzeInitialisieren()) {
+      device::ComFehlerSetzen(fehler);
+      return 0;
+    }
+  }
+  const int n = gKennl.Felder.KurveNr;
+  if (!PlatzGueltig(n)) return kFehlerSchreibenPlatz;
+  if (const int fehler = KennlSpeicherSchreiben(bild.data(), PlatzAdresse(n), kPlatzBytes, true))
+    device::ComFehlerSetzen(fehler);
+  return 0;
+}
+
+int KennlinieLesen() {
+  const int n = gKennl.Felder.KurveNr;
+  if (!PlatzGueltig(n)) return kFehlerLesenPlatz;
+  device::ComFehlerSetzen(0);
+  bool gueltig = false;
+  if (const int fehler = KennlModusPruefen(gueltig)) return fehler;
+  if (!gueltig) {
+    device::ComFehlerSetzen(kFehlerLesenUngueltig);
+    return 0;
+  }
+  std::vector<std::uint8_t> bild;
+  if (!Puffer(bild, static_cast<std::size_t>(kPlatzBytes))) {
+    device::ZOR_Fehlerpopup(kFehlerLesenSpeicherBild);
+    return 0;
+  }
+  if (const int fehler = KennlSpeicherLesen(PlatzAdresse(n), kPlatzBytes, bild.data(), true)) {
+    device::ComFehlerSetzen(fehler);
+    return 0;
+  }
+  const int pruefsumme = Wort(bild, 0);
+  const int ausgang2 = Wort(bild, kBildAusgang2);
+  const std::int32_t code = (bild[kBildAnstiegszeit] << 16) | (bild[kBildAnstiegszeit + 1] << 8) |
+                            bild[kBildAnstiegszeit + 2];
+  const bool eins = bild[kBildArt] != 0;
+  const int ende = eins ? kEinsBildBytes - 1 : static_cast<int>(kPlatzBytes) - 1;
+  if (KennlPruefsumme(bild.data(), ende) != pruefsumme) {
+    device::ComFehlerSetzen(kFehlerLesenPruefsumme);
+    return 0;
+  }
+
+  std::vector<Kennlinienpunkt> punkte;
+  const int anzahl = eins ? 1 : 4096;
+  if (!PunktfeldAnpassen(punkte, static_cast<std::size_t>(anzahl))) {
+    device::ZOR_Fehlerpopup(kFehlerLesenSpeicherPunkte);
+    return 0;
+  }
+  for (int j = 0; j < anzahl; ++j)
+    punkte[static_cast<std::size_t>(j)] = {
+        std::min(Wort(bild, kBildAbtastwerte + 2 * j), kRohMax), 1, 0, {0, 0, 0}};
+  gKennl.Kennl.Punkte.swap(punkte);
+
+  if (ausgang2 > kRohMax)
+    device::ComFehlerSetzen(kFehlerLesenAusgang2);
+  else
+    gKennl.Felder.Ausgang2 = config::AusgangRohInEinheit(1, ausgang2);
+  gKennl.Felder.Anstiegszeit = CodeInAnstiegszeit(code);
+  return 0;
+}
+
+int KennlinieAnwaehlen() {
+  const int port = device::OffenerComPort();
+  if (port == -1) {
+    device::ComFehlerSetzen(kFehlerAnwaehlenKeinPort);
+    return kFehlerAnwaehlenKeinPort;
+  }
+  const int fehler =
+      device::ZORFYD1_AusgangSchreiben(port, device::Geraeteadresse(), "a4", gKennl.Felder.KurveNr);
+  if (fehler) device::ComFehlerSetzen(fehler);
+  return fehler;
+}
+
+}  // namespace characteristic

@@ -1,0 +1,47 @@
+// Writing the characteristic into a device slot, reading a slot back and selecting a slot
+// through output 4, with the progress box and the error fields the windows share. The slot
+// is the "Kurve Nr." field (gKennl.Felder.KurveNr).
+#pragma once
+
+#include <cstdint>
+
+namespace characteristic {
+
+inline constexpr int kFehlerSchreibenPlatz = -1024506;
+inline constexpr int kFehlerInitKeinPort = -122507;
+inline constexpr int kFehlerModusKeinPort = -122509;
+inline constexpr int kFehlerBlockSchreibenKeinPort = -122510;
+inline constexpr int kFehlerLesenPlatz = -1024511;
+inline constexpr int kFehlerLesenUngueltig = -1026512;
+inline constexpr int kFehlerLesenPruefsumme = -897513;
+inline constexpr int kFehlerLesenAusgang2 = -1019514;
+inline constexpr int kFehlerBlockLesenKeinPort = -122524;
+inline constexpr int kFehlerBlockLesenUngueltig = -1026525;
+inline constexpr int kFehlerLesenSpeicherBild = -600527;
+inline constexpr int kFehlerLesenSpeicherPunkte = -600528;
+inline constexpr int kFehlerAnwaehlenKeinPort = -122544;
+
+// Builds the image and writes it to the slot, first initialising the slots when the device
+// marks them invalid. Returns 0 or a code for the error popup (image too long, bad slot);
+// device errors go to the error fields and give 0.
+int KennlinieSchreiben();
+// Reads the slot into the points (no undo step, the changed flag untouched), the output-2
+// and the rise-time field. Returns 0 or a code for the error popup (bad slot, the mode
+// check's error); other errors go to the error fields and give 0.
+int KennlinieLesen();
+// Sets output 4 to the slot number in volts. 0 or the code, which is also shown in the
+// error fields.
+int KennlinieAnwaehlen();
+
+// Writes the one-sample image to the start of slots 1 to 7; the first error is returned.
+int KennlinienplaetzeInitialisieren();
+// Writes laenge bytes of bild to device addresses start.. in blocks that never cross a
+// multiple of 64, then marks the slots valid. With fortschritt the box "sending data".
+int KennlSpeicherSchreiben(const std::uint8_t* bild, long start, long laenge, bool fortschritt);
+// Reads laenge bytes from device address start into ziel, after checking that the slots
+// are valid. With fortschritt the box "reading data".
+int KennlSpeicherLesen(long start, long laenge, std::uint8_t* ziel, bool fortschritt);
+// Reads the mode bits: valid when bit value 2 is set and bit value 4 clear.
+int KennlModusPruefen(bool& gueltig);
+
+}  // namespace characteristic

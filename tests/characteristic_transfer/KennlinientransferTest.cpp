@@ -1,0 +1,230 @@
+// The slot transfers against the simulated WUN-2: over a real pseudo-terminal (SimPort)
+// for the whole road, and through the same engine without the line (SimMemory) for the
+// fault cases.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "characteristic/Kennlinienbild.h"
+#include "characteristic/Kennlinientransfer.h"
+#include "support/KennlFixture.h"
+#include "support_sim/SimPort.h"
+
+namespace {
+
+using namespace characteristic;
+
+std::vector<std::uint8_t> Ausschnitt(const std::vector<std::uint8_t>& b, long von, long bis) {
+  return {b.begin() + von, b.begin() + bis};
+}
+
+// Memory writes as (start, count) pairs, taken from the frames the device received.
+std::vector<std::pair<long, long>> Schreibbloecke(const std::vector<std::string>& frames) {
+  std::vector<std::pair<long, long>> r;
+  for (const auto& f : frames) {
+    const auto p = f.find("BDW4");
+    if (p == std::string::npos) continue;
+    r.emplace_back(std::stol(f.substr(p + 4, 4), nullptr, 16),
+                   std::stol(f.substr(p + 8, 4), nullptr, 16));
+  }
+  return r;
+}
+
+class PtyKennlTransfer : public testsupport::KennlFixture {
+ protected:
+  void SetUp() override {
+    KennlFixture::SetUp();
+    device::sgComPort.offen = sim.port();
+  }
+  std::uint8_t Modus() { return sim.engine().device('1').mode; }
+  testsupport::SimPort sim;
+};
+
+TEST_F(PtyKennlTransfer, WriteToInvalidSlotsInitialisesThemFirst) {
+  ASSERT_EQ(Modus() & 6, 0);  // the simulated device starts with invalid slots
+  Setze({{0, 4095}, {4095, 1}});
+  gKennl.Felder.KurveNr = 3;
+  device::ComFehlerSetzen(-404015);
+  ASSERT_EQ(KennlinieSchreiben(), 0);
+  EXPECT_FALSE(device::AktuelleFehlerfelder().led);
+
+  std::vector<std::uint8_t> bild;
+  ASSERT_EQ(KennlBildErzeugen(bild), 0);
+  const auto geraet = sim.engine().device('1');
+  EXPECT_EQ(Ausschnitt(geraet.memory4, PlatzAdresse(3), PlatzAdresse(4)), bild);
+  const auto eins = KennlEinsBild();
+  for (int n : {1, 2, 4, 5, 6, 7})
+    EXPECT_EQ(Ausschnitt(geraet.memory4, PlatzAdresse(n), PlatzAdresse(n) + 34), eins) << n;
+  EXPECT_EQ(geraet.mode & 6, 2);
+  EXPECT_EQ(op.progressTitles, std::vector<std::string>{"sending data"});
+  EXPECT_EQ(op.progressValues.back(), 100);
+  EXPECT_EQ(op.progressOpenCount, 0);
+
+  // No block crosses a multiple of 64; slot 3 starts at 16448 = 257 * 64.
+  long summe = 0;
+  for (const auto& [start, anzahl] : Schreibbloecke(sim.engine().frames())) {
+    EXPECT_LE(anzahl, 64);
+    EXPECT_EQ(start / 64, (start + anzahl - 1) / 64) << start;
+    summe += anzahl;
+  }
+  EXPECT_EQ(summe, 7 * 34 + 8224);
+}
+
+TEST_F(PtyKennlTransfer, WrittenSlotReadsBack) {
+  Setze({{0, 4095}, {4095, 1}});
+  gKennl.Felder.KurveNr = 2;
+  gKennl.Felder.Ausgang2 = 5.0;
+  gKennl.Felder.Anstiegszeit = 1000.0;
+  ASSERT_EQ(KennlinieSchreiben(), 0);
+  Setze({{7, 1}});
+  gKennl.Felder = {};
+  gKennl.Felder.KurveNr = 2;
+  op.progressTitles.clear();
+  ASSERT_EQ(KennlinieLesen(), 0);
+  EXPECT_FALSE(device::AktuelleFehlerfelder().led);
+  ASSERT_EQ(gKennl.Kennl.Punktanzahl(), 4096);
+  for (int x = 0; x < 4096; ++x) {
+    ASSERT_EQ(gKennl.Kennl.Punkte[x].Y, x);
+    ASSERT_EQ(gKennl.Kennl.Punkte[x].Laenge, 1);
+  }
+  EXPECT_NEAR(gKennl.Felder.Ausgang2, 5.0012, 1e-4);
+  EXPECT_EQ(gKennl.Felder.Anstiegszeit, 819.0);
+  EXPECT_EQ(op.progressTitles, std::vector<std::string>{"reading data"});
+  EXPECT_FALSE(gKennl.KennlinieGeaendert);
+  EXPECT_EQ(gKennl.Historien.AnzahlRueckgaengig, 0);
+}
+
+TEST_F(PtyKennlTransfer, ReadingInvalidSlotsChangesNothing) {
+  Setze({{7, 1}});
+  ASSERT_EQ(KennlinieLesen(), 0);
+  EXPECT_EQ(device::AktuelleFehlerfelder().nummer, 1026512);
+  EXPECT_EQ(Punkte(), (std::vector<std::pair<int, int>>{{7, 1}}));
+}
+
+TEST_F(PtyKennlTransfer, InitialisedSlotReadsAsOnePoint) {
+  ASSERT_EQ(KennlinienplaetzeInitialisieren(), 0);
+  gKennl.Felder.KurveNr = 7;
+  ASSERT_EQ(KennlinieLesen(), 0);
+  EXPECT_EQ(Punkte(), (std::vector<std::pair<int, int>>{{205, 1}}));
+  EXPECT_EQ(gKennl.Felder.Ausgang2, 0.0);
+}
+
+TEST_F(PtyKennlTransfer, WrongCheckSumChangesNothing) {
+  ASSERT_EQ(KennlinieSchreiben(), 0);
+  sim.engine().withDevice('1', [](sim::Device& d) { return d.memory4[100] ^= 1; });
+  Setze({{7, 1}});
+  ASSERT_EQ(KennlinieLesen(), 0);
+  EXPECT_EQ(device::AktuelleFehlerfelder().nummer, 897513);
+  EXPECT_EQ(Punkte(), (std::vector<std::pair<int, int>>{{7, 1}}));
+}
+
+TEST_F(PtyKennlTransfer, OutputTwoAboveFullScaleKeepsTheField) {
+  gKennl.Felder.Anstiegszeit = 1.0;
+  ASSERT_EQ(KennlinieSchreiben(), 0);
+  sim.engine().withDevice('1', [](sim::Device& d) {
+    // 4096 in bytes 4 and 5, the check sum raised by the 16 - 0 + 0 - 0 difference.
+    const int alt = d.memory4[4] + d.memory4[5];
+    d.memory4[4] = 0x10;
+    d.memory4[5] = 0x00;
+    const int summe = (d.memory4[0] * 256 + d.memory4[1] - alt + 0x10) & 0xFFFF;
+    d.memory4[0] = static_cast<std::uint8_t>(summe >> 8);
+    d.memory4[1] = static_cast<std::uint8_t>(summe);
+    return 0;
+  });
+  gKennl.Felder.Ausgang2 = 3.0;
+  gKennl.Felder.Anstiegszeit = 50.0;
+  ASSERT_EQ(KennlinieLesen(), 0);
+  EXPECT_EQ(device::AktuelleFehlerfelder().nummer, 1019514);
+  EXPECT_EQ(gKennl.Felder.Ausgang2, 3.0);
+  EXPECT_NEAR(gKennl.Felder.Anstiegszeit, 1.0012, 1e-4);
+  EXPECT_EQ(gKennl.Kennl.Punktanzahl(), 4096);
+}
+
+TEST_F(PtyKennlTransfer, SelectingSetsOutputFourToTheSlotNumber) {
+  gKennl.Felder.KurveNr = 6;
+  EXPECT_EQ(KennlinieAnwaehlen(), 0);
+  EXPECT_EQ(sim.engine().device('1').outputs[3], 6.0);
+}
+
+// ---- Refusals before and without the device ----
+
+class OhnePort : public testsupport::KennlFixture {};
+
+TEST_F(OhnePort, EveryTransferNamesTheMissingPort) {
+  std::uint8_t puffer[4] = {};
+  EXPECT_EQ(KennlinieSchreiben(), 0);
+  EXPECT_EQ(device::AktuelleFehlerfelder().nummer, 122509);
+  EXPECT_EQ(KennlinieLesen(), -122509);
+  EXPECT_EQ(KennlinienplaetzeInitialisieren(), -122507);
+  EXPECT_EQ(KennlSpeicherSchreiben(puffer, 0, 4, true), -122510);
+  EXPECT_EQ(KennlSpeicherLesen(0, 4, puffer, true), -122524);
+  device::ComFehlerSetzen(0);
+  EXPECT_EQ(KennlinieAnwaehlen(), -122544);
+  EXPECT_EQ(device::AktuelleFehlerfelder().nummer, 122544);
+  EXPECT_TRUE(op.progressTitles.empty());
+}
+
+TEST_F(OhnePort, BadSlotOnReadIsRefusedFirst) {
+  for (int n : {0, 8, -1}) {
+    gKennl.Felder.KurveNr = n;
+    EXPECT_EQ(KennlinieLesen(), -1024511);
+  }
+}
+
+TEST_F(OhnePort, TooLongImageIsRefusedBeforeTheDevice) {
+  Setze({{0, 4096}, {1, 1}});
+  EXPECT_EQ(KennlinieSchreiben(), -1023505);
+  EXPECT_FALSE(device::AktuelleFehlerfelder().led);
+}
+
+// ---- Faults, through the engine without the line ----
+
+class SpeicherKennlTransfer : public testsupport::KennlFixture {
+ protected:
+  void SetUp() override {
+    KennlFixture::SetUp();
+    device::sgComPort.offen = sim.port();
+  }
+  testsupport::SimMemory sim;
+};
+
+TEST_F(SpeicherKennlTransfer, BadSlotOnWriteIsRefusedAfterTheModeCheck) {
+  gKennl.Felder.KurveNr = 8;
+  EXPECT_EQ(KennlinieSchreiben(), -1024506);
+}
+
+TEST_F(SpeicherKennlTransfer, RefusedBlockEndsTheWriteAndShowsTheCode) {
+  sim.engine().withDevice('1', [](sim::Device& d) { return d.mode = 2; });
+  sim.engine().inject({sim::FaultKind::Nak, "BDW", 0, 0});
+  ASSERT_EQ(KennlinieSchreiben(), 0);
+  EXPECT_TRUE(device::AktuelleFehlerfelder().led);
+  EXPECT_NE(device::AktuelleFehlerfelder().nummer, 0);
+  EXPECT_EQ(op.progressOpenCount, 0);
+}
+
+TEST_F(SpeicherKennlTransfer, ModeReadErrorOnReadIsReturned) {
+  sim.engine().inject({sim::FaultKind::Nak, "M1R", 0, 0});
+  const int code = KennlinieLesen();
+  EXPECT_LT(code, 0);
+  EXPECT_NE(code, -1026512);
+}
+
+TEST_F(SpeicherKennlTransfer, BlockReadChecksTheModeBitsItself) {
+  std::uint8_t puffer[64] = {};
+  EXPECT_EQ(KennlSpeicherLesen(0, 64, puffer, false), -1026525);
+  sim.engine().withDevice('1', [](sim::Device& d) { return d.mode = 2 | 4; });
+  EXPECT_EQ(KennlSpeicherLesen(0, 64, puffer, false), -1026525);
+  sim.engine().withDevice('1', [](sim::Device& d) { return d.mode = 2; });
+  EXPECT_EQ(KennlSpeicherLesen(0, 64, puffer, false), 0);
+}
+
+TEST_F(SpeicherKennlTransfer, ReadWithoutMemoryKeepsThePoints) {
+  ASSERT_EQ(KennlinieSchreiben(), 0);
+  Setze({{7, 1}});
+  KennlAllokationsHaken().Ausloesen(1, 1);  // the buffer succeeds, the points do not
+  ASSERT_EQ(KennlinieLesen(), 0);
+  EXPECT_EQ(op.lastMessageTitle(), "Error #600528");
+  EXPECT_EQ(Punkte(), (std::vector<std::pair<int, int>>{{7, 1}}));
+}
+
+}  // namespace
