@@ -11,6 +11,7 @@ struct Befehlsform {
   std::size_t dateien;
   bool portNoetig;
   std::vector<std::string> optionen;
+  bool platzNoetig = false;
 };
 
 const std::vector<Befehlsform>& Befehlsformen() {
@@ -23,6 +24,12 @@ const std::vector<Befehlsform>& Befehlsformen() {
       {"export", 2, false, {}},
       {"import", 2, false, {"--config"}},
       {"image", 1, false, {"--out"}},
+      {"char-send", 1, true, {"--port", "--address", "--slot"}, true},
+      {"char-read", 1, true, {"--port", "--address", "--slot", "--config"}, true},
+      {"char-select", 0, true, {"--port", "--address", "--slot"}, true},
+      {"char-export", 2, false, {}},
+      {"char-import", 2, false, {"--config"}},
+      {"char-image", 1, false, {"--out"}},
   };
   return formen;
 }
@@ -51,6 +58,12 @@ bool AdresseAuswerten(const std::string& text, char& adresse) {
   const char c = text[0];
   if (!((c >= '1' && c <= '8') || (c >= 'a' && c <= 'f'))) return false;
   adresse = c;
+  return true;
+}
+
+bool PlatzAuswerten(const std::string& text, int& platz) {
+  if (text.size() != 1 || text[0] < '1' || text[0] > '7') return false;
+  platz = text[0] - '0';
   return true;
 }
 
@@ -144,6 +157,11 @@ bool AufrufAuswerten(const std::vector<std::string>& argumente, Aufruf& aufruf,
         fehler = "'" + wert + "' is not a device address (1..8 or a..f)";
         return false;
       }
+    } else if (arg == "--slot") {
+      if (!PlatzAuswerten(wert, aufruf.platz)) {
+        fehler = "'" + wert + "' is not a characteristic slot (1..7)";
+        return false;
+      }
     } else if (wert.empty()) {
       fehler = "option '" + arg + "' needs a file name";
       return false;
@@ -165,6 +183,10 @@ bool AufrufAuswerten(const std::vector<std::string>& argumente, Aufruf& aufruf,
   }
   if (form->portNoetig && !aufruf.port.gegeben) {
     fehler = "'" + aufruf.befehl + "' needs --port";
+    return false;
+  }
+  if (form->platzNoetig && aufruf.platz == 0) {
+    fehler = "'" + aufruf.befehl + "' needs --slot";
     return false;
   }
   return true;

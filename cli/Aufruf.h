@@ -26,6 +26,7 @@ struct Aufruf {
   bool dither = false;
   std::string konfig;   // --config
   std::string ausgabe;  // --out
+  int platz = 0;        // --slot, 1..7; 0 when not given
   bool hilfe = false;
 };
 
@@ -40,5 +41,8 @@ bool PortAuswerten(const std::string& text, Portangabe& port);
 
 // '1'..'8' or 'a'..'f'.
 bool AdresseAuswerten(const std::string& text, char& adresse);
+
+// A characteristic slot, "1".."7".
+bool PlatzAuswerten(const std::string& text, int& platz);
 
 }  // namespace cli

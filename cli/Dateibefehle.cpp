@@ -27,6 +27,8 @@ int GleicheDateiMelden(const Aufruf& aufruf) {
                                                "destroy it");
 }
 
+}  // namespace
+
 int BilddateiSchreiben(const std::string& pfad, const std::uint8_t* daten, std::size_t anzahl) {
   curves::Ersatzdatei datei(pfad);
   if (!datei.oeffnen(false)) return kFehlerBilddateiOeffnen;
@@ -50,8 +52,6 @@ void HexAusgeben(const std::vector<std::uint8_t>& bild, int anfang, int ende) {
     std::printf("\n");
   }
 }
-
-}  // namespace
 
 int KurvendateiUebernehmen(const std::string& pfad) {
   // Checked whole first: a file with incomplete point data is refused, not loaded with

@@ -2,7 +2,10 @@
 // the transfer commands share with them.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "Aufruf.h"
 
@@ -24,6 +27,11 @@ int KonfigurationWaehlen(const std::string& konfigdatei);
 // True when both names reach one existing file, so writing the one would destroy the
 // other.
 bool DieselbeDatei(const std::string& a, const std::string& b);
+
+// Writes an image file through a temporary file: an earlier file survives any failure.
+int BilddateiSchreiben(const std::string& pfad, const std::uint8_t* daten, std::size_t anzahl);
+// Prints bild[anfang .. ende - 1] as hex lines of 16 bytes, each led by its address.
+void HexAusgeben(const std::vector<std::uint8_t>& bild, int anfang, int ende);
 
 int Exportieren(const Aufruf& aufruf);
 int Importieren(const Aufruf& aufruf);

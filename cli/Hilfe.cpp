@@ -10,6 +10,7 @@ P  a port number as 'miv3x ports' lists it, or a device path such as /dev/ttyUSB
    The line runs at 9600 baud, 7 data bits, odd parity, 1 stop bit; every reply byte
    is awaited at most 0.5 s.
 A  the device address, 1..8 or a..f (default 1).
+N  a characteristic slot of the device, 1..7.
 )";
 
 const char* const kStatus = R"(
@@ -75,6 +76,46 @@ address 4096 (1000 hex) to its last byte: a 32-byte header and one 16-bit sample
 time-base unit. With --out the bytes go to that file; otherwise they are printed as
 hex lines of up to 16 bytes, each led by its address in hex ("1000: 00 63 10 21 ...").
 )"}},
+      {"char-send",
+       {"miv3x char-send FILE.wue --slot N --port P [--address A]",
+        R"(Writes the characteristic of the characteristic file, with its output-2 value and
+rise time, into slot N of the device (memory type 4, 8224 bytes from (N - 1) * 8224).
+The file's configuration is used. When the device marks its slots invalid, all seven
+slots are first initialised with a one-sample characteristic, as the characteristic
+window does. A characteristic longer than 4096 samples is refused and nothing is sent.
+)"}},
+      {"char-read",
+       {"miv3x char-read OUT.wue --slot N --port P [--address A] [--config FILE.wuo]",
+        R"(Reads slot N of the device and saves it as a characteristic file: one point per
+input value (or one point for an initialised slot), the output-2 value and the rise
+time. The file carries the standard configuration, or the one of FILE.wuo. OUT.wue is
+written only after a complete, checked read; an earlier file of that name survives any
+failure.
+)"}},
+      {"char-select",
+       {"miv3x char-select --slot N --port P [--address A]",
+        R"(Sets output 4 of the device to N volts; wired to the characteristic-selection
+input, this selects slot N.
+)"}},
+      {"char-export",
+       {"miv3x char-export FILE.wue OUT.txt",
+        R"(Writes the points of the characteristic file as tab-separated text: X and Y in per
+cent of full scale, one line per point.
+)"}},
+      {"char-import",
+       {"miv3x char-import IN.txt OUT.wue [--config FILE.wuo]",
+        R"(Makes a characteristic file from tab-separated text (the export format). The file
+carries the standard configuration, or the one of FILE.wuo, an empty comment, output 2
+at 0 and the shortest rise time (0.1 ms). A line that does not pass the import's checks
+is reported with its number and nothing is written.
+)"}},
+      {"char-image",
+       {"miv3x char-image FILE.wue [--out IMAGE.bin]",
+        R"(Computes the 8224-byte slot image that 'char-send' would write for the
+characteristic file: check sum, output-2 value, rise-time code, and one 16-bit sample
+per input value 0..4095. With --out the bytes go to that file; otherwise they are
+printed as hex lines of 16 bytes, each led by its offset in the slot ("0000: 3F C2 ...").
+)"}},
   };
   return texte;
 }
@@ -84,7 +125,7 @@ hex lines of up to 16 bytes, each led by its address in hex ("1000: 00 63 10 21 
 const std::string& Werkzeughilfe() {
   static const std::string text = std::string(R"(usage: miv3x <command> [arguments]
 
-Curve files and transfers of the MIV-3X curve generator for the WUN-2.
+Curve and characteristic files and transfers of the MIV-3X curve generator for the WUN-2.
 
 Commands:
   ports                          list the serial ports
@@ -95,6 +136,12 @@ Commands:
   export  FILE.wur OUT.txt       curve 1 of a curve file as text
   import  IN.txt OUT.wur         a curve file from text
   image   FILE.wur               the device image a send would write
+  char-send   FILE.wue --slot N --port P   write a characteristic into slot N
+  char-read   OUT.wue --slot N --port P    read slot N into a characteristic file
+  char-select --slot N --port P            select slot N through output 4
+  char-export FILE.wue OUT.txt             a characteristic file as text
+  char-import IN.txt OUT.wue               a characteristic file from text
+  char-image  FILE.wue                     the slot image char-send would write
 
 Run 'miv3x <command> --help' for a command's options.
 )") + kAllgemein + kStatus;
@@ -112,7 +159,8 @@ std::string Aufrufhinweis(const std::string& befehl) {
   const auto it = Texte().find(befehl);
   if (it == Texte().end())
     return "usage: miv3x <command> [arguments]\n"
-           "commands: ports, id, scan, send, read, export, import, image\n"
+           "commands: ports, id, scan, send, read, export, import, image,\n"
+           "          char-send, char-read, char-select, char-export, char-import, char-image\n"
            "Run 'miv3x --help' for more.\n";
   return std::string("usage: ") + it->second.synopsis + "\nRun 'miv3x " + befehl +
          " --help' for more.\n";

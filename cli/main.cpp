@@ -1,4 +1,5 @@
-// miv3x: the curve generator's file and transfer operations from the command line.
+// miv3x: the curve generator's and the characteristic controller's file and transfer
+// operations from the command line.
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -11,7 +12,9 @@
 #include "Fehlerausgabe.h"
 #include "Geraetebefehle.h"
 #include "Hilfe.h"
+#include "Kennlinienbefehle.h"
 #include "TerminalOperator.h"
+#include "characteristic/Kennlinienmodell.h"
 #include "config/Konfiguration.h"
 #include "curves/Kurvenmodell.h"
 #include "device/Fehler.h"
@@ -28,6 +31,12 @@ int Ausfuehren(const cli::Aufruf& aufruf) {
   if (b == "read") return cli::Lesen(aufruf);
   if (b == "export") return cli::Exportieren(aufruf);
   if (b == "import") return cli::Importieren(aufruf);
+  if (b == "char-send") return cli::KennlinieSenden(aufruf);
+  if (b == "char-read") return cli::KennlinieLesen(aufruf);
+  if (b == "char-select") return cli::KennlinieAnwaehlen(aufruf);
+  if (b == "char-export") return cli::KennlinieExportieren(aufruf);
+  if (b == "char-import") return cli::KennlinieImportieren(aufruf);
+  if (b == "char-image") return cli::KennlinienbildAusgeben(aufruf);
   return cli::BildAusgeben(aufruf);
 }
 
@@ -58,6 +67,8 @@ int main(int argc, char** argv) {
   int status = cli::kStatusFehler;
   if (const int fehler = curves::KurvenModellInitialisieren())
     status = cli::FehlerMelden(fehler);
+  else if (const int fehler = characteristic::KennlModellInitialisieren())
+    status = cli::FehlerMelden(fehler);
   else
     status = Ausfuehren(aufruf);
   // Output that did not arrive (a full disk behind a redirection) is a failure too.
@@ -66,6 +77,7 @@ int main(int argc, char** argv) {
     status = cli::kStatusFehler;
   }
   device::setOperatorInterface(nullptr);
+  characteristic::KennlModellFreigeben();
   curves::KurvenModellFreigeben();
   return status;
 }

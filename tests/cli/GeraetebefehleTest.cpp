@@ -11,6 +11,7 @@
 #include "Engine.h"
 #include "Programmlauf.h"
 #include "PtyRunner.h"
+#include "SimLeitung.h"
 #include "config/Konfigdatei.h"
 #include "config/Konfiguration.h"
 #include "curves/Kurvendatei.h"
@@ -20,19 +21,6 @@ namespace clitest {
 namespace {
 
 using testing::HasSubstr;
-
-// The simulator served on a new pseudo-terminal for the length of a test.
-class SimLeitung {
- public:
-  explicit SimLeitung(const std::string& adressen = "1") : engine(adressen), runner(engine) {
-    if (!runner.openPty() || !runner.start()) ADD_FAILURE() << "simulator: " << runner.error();
-  }
-  ~SimLeitung() { runner.stop(); }
-  const std::string& pfad() const { return runner.path(); }
-
-  sim::Engine engine;
-  sim::PtyRunner runner;
-};
 
 std::vector<std::uint8_t> Speicher(sim::Engine& engine, int typ, int von, int bis) {
   const auto geraet = engine.device('1');

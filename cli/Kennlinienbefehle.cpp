@@ -1,0 +1,117 @@
+#include "Kennlinienbefehle.h"
+
+#include <cstdint>
+#include <vector>
+
+#include "Dateibefehle.h"
+#include "Fehlerausgabe.h"
+#include "Geraeteverbindung.h"
+#include "characteristic/Kennlinienbild.h"
+#include "characteristic/Kennliniendatei.h"
+#include "characteristic/Kennlinienmodell.h"
+#include "characteristic/Kennlinientext.h"
+#include "characteristic/Kennlinientransfer.h"
+#include "device/Fehler.h"
+
+namespace cli {
+namespace {
+
+namespace kennl = characteristic;
+
+// Transfers report device failures in the error fields the windows share: the code as it
+// stands after the call, 0 when the fields are clear.
+int FehlerfeldCode() {
+  const auto& felder = device::AktuelleFehlerfelder();
+  return felder.led ? -felder.nummer : 0;
+}
+
+int ZielIstQuelle(const Aufruf& aufruf, const std::string& ziel) {
+  return AufrufFehlerMelden(aufruf.befehl,
+                            "'" + ziel + "' is the input file; writing it would destroy it");
+}
+
+}  // namespace
+
+int KennliniendateiUebernehmen(const std::string& pfad) {
+  kennl::KennlLadebericht bericht;
+  if (const int fehler = kennl::KennlDateiLaden(pfad, kennl::Konfigwahl::Laden, &bericht))
+    return fehler;
+  if (bericht.beschaedigt) return kennl::kFehlerLadenPunkteKurz;
+  return 0;
+}
+
+int KennlinieSenden(const Aufruf& aufruf) {
+  if (const int fehler = KennliniendateiUebernehmen(aufruf.dateien[0])) return FehlerMelden(fehler);
+  kennl::gKennl.Felder.KurveNr = aufruf.platz;
+  // An image too long for a slot is refused before the port is touched.
+  std::vector<std::uint8_t> bild;
+  if (const int fehler = kennl::KennlBildErzeugen(bild)) return FehlerMelden(fehler);
+
+  Geraeteverbindung verbindung(aufruf.port, aufruf.adresse);
+  if (const int fehler = verbindung.oeffnen()) return FehlerMelden(fehler);
+  if (const int fehler = kennl::KennlinieSchreiben()) return FehlerMelden(fehler);
+  if (const int fehler = FehlerfeldCode()) return FehlerMelden(fehler);
+  return kStatusErfolg;
+}
+
+int KennlinieLesen(const Aufruf& aufruf) {
+  const std::string& ziel = aufruf.dateien[0];
+  if (!aufruf.konfig.empty() && DieselbeDatei(aufruf.konfig, ziel))
+    return AufrufFehlerMelden(aufruf.befehl, "'" + ziel +
+                                                 "' is the configuration file; writing it "
+                                                 "would destroy it");
+  if (const int fehler = KonfigurationWaehlen(aufruf.konfig)) return FehlerMelden(fehler);
+  kennl::gKennl.Felder.KurveNr = aufruf.platz;
+
+  Geraeteverbindung verbindung(aufruf.port, aufruf.adresse);
+  if (const int fehler = verbindung.oeffnen()) return FehlerMelden(fehler);
+  if (const int fehler = kennl::KennlinieLesen()) return FehlerMelden(fehler);
+  if (const int fehler = FehlerfeldCode()) return FehlerMelden(fehler);
+  if (const int fehler = kennl::KennlDateiSpeichern(ziel)) return FehlerMelden(fehler);
+  return kStatusErfolg;
+}
+
+int KennlinieAnwaehlen(const Aufruf& aufruf) {
+  kennl::gKennl.Felder.KurveNr = aufruf.platz;
+  Geraeteverbindung verbindung(aufruf.port, aufruf.adresse);
+  if (const int fehler = verbindung.oeffnen()) return FehlerMelden(fehler);
+  if (const int fehler = kennl::KennlinieAnwaehlen()) return FehlerMelden(fehler);
+  return kStatusErfolg;
+}
+
+int KennlinieExportieren(const Aufruf& aufruf) {
+  const std::string& quelle = aufruf.dateien[0];
+  const std::string& ziel = aufruf.dateien[1];
+  if (DieselbeDatei(quelle, ziel)) return ZielIstQuelle(aufruf, ziel);
+  if (const int fehler = KennliniendateiUebernehmen(quelle)) return FehlerMelden(fehler);
+  if (const int fehler = kennl::KennlTextExportieren(ziel)) return FehlerMelden(fehler);
+  return kStatusErfolg;
+}
+
+int KennlinieImportieren(const Aufruf& aufruf) {
+  const std::string& quelle = aufruf.dateien[0];
+  const std::string& ziel = aufruf.dateien[1];
+  if (DieselbeDatei(quelle, ziel)) return ZielIstQuelle(aufruf, ziel);
+  if (const int fehler = KonfigurationWaehlen(aufruf.konfig)) return FehlerMelden(fehler);
+  if (const int fehler = kennl::KennlTextImportieren(quelle)) return FehlerMelden(fehler);
+  if (const int fehler = kennl::KennlDateiSpeichern(ziel)) return FehlerMelden(fehler);
+  return kStatusErfolg;
+}
+
+int KennlinienbildAusgeben(const Aufruf& aufruf) {
+  const std::string& quelle = aufruf.dateien[0];
+  if (!aufruf.ausgabe.empty() && DieselbeDatei(quelle, aufruf.ausgabe))
+    return ZielIstQuelle(aufruf, aufruf.ausgabe);
+  if (const int fehler = KennliniendateiUebernehmen(quelle)) return FehlerMelden(fehler);
+  std::vector<std::uint8_t> bild;
+  if (const int fehler = kennl::KennlBildErzeugen(bild)) return FehlerMelden(fehler);
+  if (aufruf.ausgabe.empty()) {
+    HexAusgeben(bild, 0, static_cast<int>(bild.size()));
+    return kStatusErfolg;
+  }
+  if (const int fehler = BilddateiSchreiben(aufruf.ausgabe, bild.data(), bild.size()))
+    return FehlerMelden(fehler);
+  return kStatusErfolg;
+}
+
+}  // namespace cli
