@@ -121,7 +121,7 @@ TEST_F(InstallationTest, ManualPagesFollowTheHelpOfTheInstalledPrograms) {
   const auto befehle = manpage::ListedCommands(Installiert("miv3x", "--help").aus);
   ASSERT_FALSE(befehle.empty());
   for (const std::string& befehl : befehle) {
-    EXPECT_NE(std::string::npos, seite.find(".SS " + befehl + "\n")) << befehl;
+    EXPECT_NE(std::string::npos, seite.find(".SS " + manpage::Escape(befehl) + "\n")) << befehl;
     // The command's own usage line stands in its section.
     const Lauf lauf = Installiert("miv3x", befehl + " --help");
     ASSERT_EQ(0, lauf.status) << lauf.aus;
