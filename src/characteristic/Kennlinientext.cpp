@@ -10,8 +10,8 @@
 #include "characteristic/KennlAllokation.h"
 #include "characteristic/KennlRueckgaengig.h"
 #include "characteristic/Kennlinienmodell.h"
+#include "common/KlassischeZahlen.h"
 #include "curves/KurvendateiErsetzen.h"
-#include "curves/KurvendateiZahlformat.h"
 #include "device/OperatorInterface.h"
 
 namespace characteristic {
@@ -99,7 +99,7 @@ int KennlTextExportieren(const std::string& pfad) {
       "# Column 2 = Y value in per cent",
       "",
   };
-  const curves::KlassischeZahlen zahlen;
+  const common::KlassischeZahlen zahlen;
   curves::Ersatzdatei datei(pfad);
   if (!datei.oeffnen(true)) return kFehlerExportOeffnen;
   for (const char* zeile : kKopfzeilen)
@@ -125,7 +125,7 @@ int KennlTextExportieren(const std::string& pfad) {
 }
 
 int KennlTextImportieren(const std::string& pfad) {
-  const curves::KlassischeZahlen zahlen;
+  const common::KlassischeZahlen zahlen;
   Lesedatei datei(pfad);
   if (!datei.f) return kFehlerImportOeffnen;
 

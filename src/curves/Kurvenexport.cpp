@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/KlassischeZahlen.h"
 #include "curves/KurvendateiErsetzen.h"
-#include "curves/KurvendateiZahlformat.h"
 #include "curves/Kurvenmodell.h"
 
 namespace curves {
@@ -26,7 +26,7 @@ int KurvendateiExportieren(const std::string& pfad) {
       "# Column 4 = Number of curve",
       "",
   };
-  const KlassischeZahlen zahlen;
+  const common::KlassischeZahlen zahlen;
   Ersatzdatei datei(pfad);
   if (!datei.oeffnen(true)) return kFehlerExportOeffnen;
   for (const char* zeile : kKopfzeilen)

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "common/KlassischeZahlen.h"
 #include "curves/Allokation.h"
-#include "curves/KurvendateiZahlformat.h"
 #include "curves/Kurvenmodell.h"
 #include "curves/Rueckgaengig.h"
 #include "device/OperatorInterface.h"
@@ -128,7 +128,7 @@ struct Liste {
 }  // namespace
 
 int KurvendateiImportieren(const std::string& pfad) {
-  const KlassischeZahlen zahlen;
+  const common::KlassischeZahlen zahlen;
   Lesedatei datei(pfad);
   if (!datei.f) return kFehlerImportOeffnen;
 

@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
+#include "common/KlassischeZahlen.h"
 #include "curves/Allokation.h"
 #include "curves/Kurvenbild.h"
-#include "curves/KurvendateiZahlformat.h"
 #include "curves/Kurvenmodell.h"
 #include "device/Fehler.h"
 #include "device/OperatorInterface.h"
@@ -57,7 +57,7 @@ class Fortschritt {
 }  // namespace
 
 int KurvenlaengenPruefen() {
-  const KlassischeZahlen zahlen;
+  const common::KlassischeZahlen zahlen;
   std::string text = "Curves do not have the same length. They will not be syncron.\n\n";
   bool ungleich = false;
   bool referenzGesetzt = false;

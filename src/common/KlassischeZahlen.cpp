@@ -1,6 +1,6 @@
-#include "curves/KurvendateiZahlformat.h"
+#include "common/KlassischeZahlen.h"
 
-namespace curves {
+namespace common {
 
 KlassischeZahlen::KlassischeZahlen() {
   static const locale_t klassisch = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
@@ -11,4 +11,4 @@ KlassischeZahlen::~KlassischeZahlen() {
   if (vorher_) uselocale(vorher_);
 }
 
-}  // namespace curves
+}  // namespace common

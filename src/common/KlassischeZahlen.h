@@ -1,11 +1,11 @@
-// Numbers in curve text files and in the curve messages are written and read with a
-// decimal point whatever LC_NUMERIC says: the window toolkit sets it from the
-// environment, and a decimal comma would make exported files unreadable elsewhere.
+// Numbers in files and messages are written and read with a decimal point whatever
+// LC_NUMERIC says: the window toolkit sets it from the environment, and a decimal comma
+// would make curve text files and log files unreadable elsewhere.
 #pragma once
 
 #include <locale.h>
 
-namespace curves {
+namespace common {
 
 // While it lives, printf and strtod of this thread use the "C" number format.
 class KlassischeZahlen {
@@ -19,4 +19,4 @@ class KlassischeZahlen {
   locale_t vorher_ = static_cast<locale_t>(0);
 };
 
-}  // namespace curves
+}  // namespace common
