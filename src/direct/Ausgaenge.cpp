@@ -1,0 +1,83 @@
+#include "direct/Ausgaenge.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "config/Konfiguration.h"
+#include "config/Umrechnung.h"
+#include "device/Fehler.h"
+#include "device/Protokoll.h"
+#include "device/Verbindung.h"
+#include "direct/Direktpanel.h"
+
+namespace direct {
+namespace {
+
+constexpr const char* kAusgangsnamen[4] = {"a1", "a2", "a3", "a4"};
+
+bool Gueltig(int ausgang) {
+  return ausgang >= 0 && ausgang <= 3;
+}
+
+// The knob's value as volts, stored as percentage and sent.
+int Senden(int ausgang) {
+  Zahlfeld& feld = DirektpanelBearbeiten().ausgang[ausgang];
+  // The knob holds its value within its range (a NaN typed in becomes its low end).
+  feld.wert = std::isnan(feld.wert) ? feld.min : std::clamp(feld.wert, feld.min, feld.max);
+  double volt = config::EinheitInVolt(config::Ausgangsskalierung(ausgang), feld.wert);
+  // The range is 0 V .. full scale; rounding in the conversion must not push the top of
+  // the knob past it, where the driver would refuse the value.
+  const double vmax = config::gKonfig.voutmax;
+  if (std::isfinite(vmax) && vmax > 0.0) volt = std::clamp(volt, 0.0, vmax);
+  MesswerteBearbeiten().ausgangProzent[ausgang] = Prozent(volt, vmax);
+  DirektpanelAnzeigen();
+  if (const int fehler = device::ZORFYD1_AusgangSchreiben(
+          device::OffenerComPort(), device::Geraeteadresse(), kAusgangsnamen[ausgang], volt)) {
+    device::ComFehlerSetzen(fehler);
+    return fehler;
+  }
+  return 0;
+}
+
+int KeinPort() {
+  device::ComFehlerSetzen(kFehlerAusgangKeinPort);
+  return kFehlerAusgangKeinPort;
+}
+
+}  // namespace
+
+int AusgangSetzen(int ausgang) {
+  if (!Gueltig(ausgang)) return 0;
+  if (device::OffenerComPort() == -1) return KeinPort();
+  Direktpanelzustand& z = DirektpanelBearbeiten();
+  if (z.ausgang[ausgang].wert > z.begrenzung[ausgang])
+    z.ausgang[ausgang].wert = z.begrenzung[ausgang];
+  return Senden(ausgang);
+}
+
+int AusgangAufNull(int ausgang) {
+  if (!Gueltig(ausgang)) return 0;
+  if (device::OffenerComPort() == -1) return KeinPort();
+  const Kanalbereich b = Ausgangsbereich(ausgang);
+  double ziel = 0.0;
+  if (b.lo > ziel) ziel = b.lo;
+  if (b.hi < ziel) ziel = b.hi;
+  DirektpanelBearbeiten().ausgang[ausgang].wert = ziel;
+  return Senden(ausgang);
+}
+
+int Ausgang_Callback(int ausgang, double wert) {
+  device::ComFehlerSetzen(0);
+  if (Gueltig(ausgang)) DirektpanelBearbeiten().ausgang[ausgang].wert = wert;
+  return AusgangSetzen(ausgang);
+}
+
+int AusgaengeAufNull_Callback() {
+  device::ComFehlerSetzen(0);
+  int ergebnis = 0;
+  for (int n = 0; n < 4; ++n)
+    if (const int fehler = AusgangAufNull(n)) ergebnis = fehler;
+  return ergebnis;
+}
+
+}  // namespace direct

@@ -1,0 +1,78 @@
+#include "direct/Eingaenge.h"
+
+#include "config/Konfiguration.h"
+#include "config/Umrechnung.h"
+#include "device/Fehler.h"
+#include "device/Protokoll.h"
+#include "device/Verbindung.h"
+#include "direct/Direktpanel.h"
+
+namespace direct {
+namespace {
+
+constexpr const char* kEingangsnamen[4] = {"e1", "e2", "e3", "e4"};
+constexpr int kStartStoppBit = 0x01;
+
+void PunkteZeichnen() {
+  StripchartPunkte(Messwerte().eingangProzent);
+}
+
+}  // namespace
+
+int EingangLesenUndAnzeigen(int eingang) {
+  if (eingang < 0 || eingang > 3) return 0;
+  if (device::OffenerComPort() == -1) {
+    device::ComFehlerSetzen(kFehlerEingangKeinPort);
+    return kFehlerEingangKeinPort;
+  }
+  Direktmesswerte& m = MesswerteBearbeiten();
+  if (eingang == 3 && !m.eingang4Analog) {
+    PunkteZeichnen();
+    m.eingangProzent[3] = 0.0;
+    return 0;
+  }
+  double volt = 0.0;
+  if (const int fehler = device::ZORFYD1_EingangLesen(
+          device::OffenerComPort(), device::Geraeteadresse(), kEingangsnamen[eingang], &volt)) {
+    device::ComFehlerSetzen(fehler);
+    return fehler;
+  }
+  Direktpanelzustand& z = DirektpanelBearbeiten();
+  const config::Kanalskalierung skalierung = config::Eingangsskalierung(eingang);
+  z.eingang[eingang].wert = config::VoltInEinheit(skalierung, volt);
+  m.eingangProzent[eingang] = Prozent(volt, config::gKonfig.vinmax);
+  if (eingang == 3) PunkteZeichnen();
+  if (m.minMaxReset) {
+    for (int n = 0; n < 4; ++n) {
+      m.eingangMin[n] = config::gKonfig.vinmax;
+      m.eingangMax[n] = 0.0;
+    }
+    m.minMaxReset = false;
+  }
+  if (volt > m.eingangMax[eingang]) {
+    m.eingangMax[eingang] = volt;
+    z.maximum[eingang].wert = config::VoltInEinheit(skalierung, volt);
+  }
+  if (volt < m.eingangMin[eingang]) {
+    m.eingangMin[eingang] = volt;
+    z.minimum[eingang].wert = config::VoltInEinheit(skalierung, volt);
+  }
+  DirektpanelAnzeigen();
+  return 0;
+}
+
+int Eingang4ModusLesen(int* modus) {
+  if (device::OffenerComPort() == -1) return kFehlerModusKeinPort;
+  return device::ZORFYD1_ModusLesen(device::OffenerComPort(), device::Geraeteadresse(), modus);
+}
+
+void Eingang4ModusSetzen(int modus) {
+  Direktpanelzustand& z = DirektpanelBearbeiten();
+  const bool analog = (modus & kStartStoppBit) == 0;
+  MesswerteBearbeiten().eingang4Analog = analog;
+  z.eingang4Gedimmt = !analog;
+  if (!analog) z.plot[3] = 0;
+  DirektpanelAnzeigen();
+}
+
+}  // namespace direct

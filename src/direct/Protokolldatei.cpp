@@ -1,0 +1,215 @@
+#include "direct/Protokolldatei.h"
+
+#include <cstdarg>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "common/KlassischeZahlen.h"
+#include "device/OperatorInterface.h"
+#include "direct/Direktpanel.h"
+#include "direct/Kanalbereich.h"
+#include "direct/Uhr.h"
+
+namespace direct {
+namespace {
+
+constexpr const char* kEingangVorlage = "input%%d: %%.%df..%%.%df %%s\n";
+constexpr const char* kAusgangVorlage = "output%%d: %%.%df..%%.%df %%s\n";
+constexpr const char* kSpaltenVorlage =
+    "Date\tTime\tIn1[%s]\tIn2[%s]\tIn3[%s]\tIn4[%s]\tOut1[%s]\tOut2[%s]\tOut3[%s]\tOut4[%s]\n";
+constexpr const char* kWertVorlage = "%%.%df\t";
+constexpr const char* kLetzterWertVorlage = "%%.%df\n";
+constexpr const char* kKeinAnalogwert = "-----\t";
+// The date is read again until it is the same before and after the time; a day changes
+// once, so a few rounds always do.
+constexpr int kDatumsversuche = 10;
+
+struct Offenes {
+  std::FILE* datei = nullptr;
+  std::string pfad;
+  bool normaleDatei = false;  // only a regular file can be cut back
+  std::uintmax_t laenge = 0;  // bytes up to the last whole line
+};
+Offenes offen;
+
+std::string Formatiert(const char* format, ...) {
+  std::va_list argumente;
+  va_start(argumente, format);
+  std::va_list kopie;
+  va_copy(kopie, argumente);
+  const int n = std::vsnprintf(nullptr, 0, format, kopie);
+  va_end(kopie);
+  std::string text;
+  if (n > 0) {
+    std::vector<char> puffer(static_cast<std::size_t>(n) + 1);
+    std::vsnprintf(puffer.data(), puffer.size(), format, argumente);
+    text.assign(puffer.data(), static_cast<std::size_t>(n));
+  }
+  va_end(argumente);
+  return text;
+}
+
+// The format a stored template gives for d decimal places.
+std::string Vorlage(const char* vorlage, int nachkommastellen) {
+  return Formatiert(vorlage, nachkommastellen);
+}
+
+std::string Bereichszeile(const char* vorlage, int n, const Kanalbereich& b) {
+  const common::KlassischeZahlen zahlen;
+  // The template takes the decimal places twice, for lo and for hi.
+  const std::string format = Formatiert(vorlage, b.nachkommastellen, b.nachkommastellen);
+  return Formatiert(format.c_str(), n + 1, b.lo, b.hi, b.einheit.c_str());
+}
+
+// Writes one line with one call. A line that does not arrive whole is cut off again;
+// `angekommen` tells how much of it the system took.
+bool Schreiben(const std::string& text, std::size_t* angekommen = nullptr) {
+  if (!offen.datei) return false;
+  const std::size_t n = std::fwrite(text.data(), 1, text.size(), offen.datei);
+  if (angekommen) *angekommen = n;
+  if (n == text.size() && std::fflush(offen.datei) == 0) {
+    offen.laenge += n;
+    return true;
+  }
+  std::clearerr(offen.datei);
+  if (offen.normaleDatei) {
+    std::error_code fehler;
+    std::filesystem::resize_file(offen.pfad, offen.laenge, fehler);
+  }
+  return false;
+}
+
+std::string Teil(const std::string& text, std::size_t anfang, std::size_t laenge) {
+  return anfang < text.size() ? text.substr(anfang, laenge) : std::string();
+}
+
+}  // namespace
+
+std::string EingangsbereichZeile(int n) {
+  return Bereichszeile(kEingangVorlage, n, Eingangsbereich(n));
+}
+
+std::string AusgangsbereichZeile(int n) {
+  return Bereichszeile(kAusgangVorlage, n, Ausgangsbereich(n));
+}
+
+std::string Spaltenzeile() {
+  std::string e[4], a[4];
+  for (int n = 0; n < 4; ++n) {
+    e[n] = Eingangsbereich(n).einheit;
+    a[n] = Ausgangsbereich(n).einheit;
+  }
+  return Formatiert(kSpaltenVorlage, e[0].c_str(), e[1].c_str(), e[2].c_str(), e[3].c_str(),
+                    a[0].c_str(), a[1].c_str(), a[2].c_str(), a[3].c_str());
+}
+
+Protokollzeile ProtokollzeileBilden() {
+  Uhr& uhr = DirektUhr();
+  std::string datum, zeit;
+  for (int versuch = 0; versuch < kDatumsversuche; ++versuch) {
+    const std::string vorher = uhr.Datum();
+    zeit = uhr.Uhrzeit();
+    datum = uhr.Datum();
+    if (datum == vorher) break;
+  }
+  // MM-DD-YYYY becomes DD.MM.YYYY.
+  Protokollzeile zeile;
+  zeile.text = Formatiert("%s.%s.%s\t%s\t", Teil(datum, 3, 2).c_str(), Teil(datum, 0, 2).c_str(),
+                          Teil(datum, 6, std::string::npos).c_str(), zeit.c_str());
+  zeile.eingaengeAb = zeile.text.size();
+
+  const common::KlassischeZahlen zahlen;
+  const Direktmesswerte& m = Messwerte();
+  for (int n = 0; n < 4; ++n) {
+    if (n == 3 && !m.eingang4Analog) {
+      zeile.text += kKeinAnalogwert;
+      continue;
+    }
+    zeile.text += Formatiert(Vorlage(kWertVorlage, Eingangsbereich(n).nachkommastellen).c_str(),
+                             EingangProzentInEinheit(n, m.eingangProzent[n]));
+  }
+  zeile.ausgaengeAb = zeile.text.size();
+  for (int n = 0; n < 4; ++n) {
+    const char* vorlage = n == 3 ? kLetzterWertVorlage : kWertVorlage;
+    zeile.text += Formatiert(Vorlage(vorlage, Ausgangsbereich(n).nachkommastellen).c_str(),
+                             AusgangProzentInEinheit(n, m.ausgangProzent[n]));
+  }
+  return zeile;
+}
+
+int ProtokolldateiOeffnen() {
+  if (!Direktpanel().dateispeichern) {
+    ProtokolldateiSchliessen();
+    return 0;
+  }
+  device::FileRequest anfrage;
+  anfrage.title = "File to save/extend";
+  anfrage.pattern = "*.txt";
+  anfrage.mode = device::FileRequest::Mode::Save;
+  anfrage.forceExtension = true;
+  const auto pfad = device::operatorInterface().selectFile(anfrage);
+  if (pfad && pfad->empty()) return kFehlerDateiauswahl;
+  ProtokolldateiSchliessen();
+  if (!pfad) return 0;
+  return ProtokolldateiOeffnenVon(*pfad);
+}
+
+int ProtokolldateiOeffnenVon(const std::string& pfad) {
+  ProtokolldateiSchliessen();
+  std::FILE* datei = std::fopen(pfad.c_str(), "a");
+  if (!datei) return kFehlerProtokollOeffnen;
+  std::setvbuf(datei, nullptr, _IONBF, 0);
+  std::error_code fehler;
+  offen.datei = datei;
+  offen.pfad = pfad;
+  offen.normaleDatei = std::filesystem::is_regular_file(pfad, fehler);
+  offen.laenge = offen.normaleDatei ? std::filesystem::file_size(pfad, fehler) : 0;
+  if (fehler) offen.normaleDatei = false;
+
+  const auto abbrechen = [](int code) {
+    ProtokolldateiSchliessen();
+    return code;
+  };
+  if (!Schreiben(kProtokollStart)) return abbrechen(kFehlerProtokollKopf);
+  for (int n = 0; n < 4; ++n)
+    if (!Schreiben(EingangsbereichZeile(n))) return abbrechen(kFehlerProtokollEingaenge);
+  for (int n = 0; n < 4; ++n)
+    if (!Schreiben(AusgangsbereichZeile(n))) return abbrechen(kFehlerProtokollAusgaenge);
+  if (!Schreiben(Spaltenzeile())) return abbrechen(kFehlerProtokollSpalten);
+  DirektpanelBearbeiten().dateispeichernLed = true;
+  DirektpanelAnzeigen();
+  return 0;
+}
+
+void ProtokolldateiSchliessen() {
+  if (!offen.datei) return;
+  std::fclose(offen.datei);
+  offen = Offenes{};
+  DirektpanelBearbeiten().dateispeichernLed = false;
+  DirektpanelAnzeigen();
+}
+
+bool ProtokollOffen() {
+  return offen.datei != nullptr;
+}
+
+int ProtokollzeileSchreiben() {
+  if (!offen.datei) return 0;
+  const Protokollzeile zeile = ProtokollzeileBilden();
+  std::size_t angekommen = 0;
+  if (Schreiben(zeile.text, &angekommen)) return 0;
+  ProtokolldateiSchliessen();
+  if (angekommen < zeile.eingaengeAb) return kFehlerZeileZeit;
+  if (angekommen < zeile.ausgaengeAb) return kFehlerZeileEingaenge;
+  return kFehlerZeileAusgaenge;
+}
+
+int ProtokollText(const std::string& text) {
+  if (!offen.datei) return 0;
+  return Schreiben(text) ? 0 : kFehlerProtokollText;
+}
+
+}  // namespace direct
