@@ -1,6 +1,8 @@
 #include "Aufruf.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <cstddef>
 
 namespace cli {
@@ -30,6 +32,9 @@ const std::vector<Befehlsform>& Befehlsformen() {
       {"char-export", 2, false, {}},
       {"char-import", 2, false, {"--config"}},
       {"char-image", 1, false, {"--out"}},
+      {"inputs", 0, true, {"--port", "--address", "--watch", "--log", "--config"}},
+      {"output", 2, true, {"--port", "--address", "--limit", "--config"}},
+      {"zero", 0, true, {"--port", "--address", "--config"}},
   };
   return formen;
 }
@@ -64,6 +69,17 @@ bool AdresseAuswerten(const std::string& text, char& adresse) {
 bool PlatzAuswerten(const std::string& text, int& platz) {
   if (text.size() != 1 || text[0] < '1' || text[0] > '7') return false;
   platz = text[0] - '0';
+  return true;
+}
+
+bool ZahlAuswerten(const std::string& text, double& zahl) {
+  const char* anfang = text.data();
+  const char* ende = text.data() + text.size();
+  if (anfang != ende && *anfang == '+') ++anfang;
+  double wert = 0.0;
+  const auto [rest, fehler] = std::from_chars(anfang, ende, wert);
+  if (fehler != std::errc() || rest != ende || !std::isfinite(wert)) return false;
+  zahl = wert;
   return true;
 }
 
@@ -108,7 +124,9 @@ bool AufrufAuswerten(const std::vector<std::string>& argumente, Aufruf& aufruf,
   bool nurDateien = false;
   for (std::size_t i = 1; i < argumente.size(); ++i) {
     std::string arg = argumente[i];
-    if (nurDateien || arg.size() < 2 || arg[0] != '-') {
+    double zahl = 0.0;
+    // A negative number is a value ("output 1 -2.5"), not an option.
+    if (nurDateien || arg.size() < 2 || arg[0] != '-' || ZahlAuswerten(arg, zahl)) {
       aufruf.dateien.push_back(arg);
       continue;
     }
@@ -162,18 +180,47 @@ bool AufrufAuswerten(const std::vector<std::string>& argumente, Aufruf& aufruf,
         fehler = "'" + wert + "' is not a characteristic slot (1..7)";
         return false;
       }
+    } else if (arg == "--watch") {
+      if (!ZahlAuswerten(wert, aufruf.watch) || aufruf.watch <= 0.0) {
+        fehler = "'" + wert + "' is not a number of seconds above 0";
+        return false;
+      }
+    } else if (arg == "--limit") {
+      if (!ZahlAuswerten(wert, aufruf.limit)) {
+        fehler = "'" + wert + "' is not a number";
+        return false;
+      }
+      aufruf.limitGegeben = true;
     } else if (wert.empty()) {
       fehler = "option '" + arg + "' needs a file name";
       return false;
     } else if (arg == "--config") {
       aufruf.konfig = wert;
+    } else if (arg == "--log") {
+      aufruf.log = wert;
     } else {
       aufruf.ausgabe = wert;
     }
   }
   if (aufruf.dateien.size() != form->dateien) {
-    fehler = aufruf.dateien.size() < form->dateien ? "missing file name" : "too many arguments";
+    const bool werte = aufruf.befehl == "output";
+    fehler = aufruf.dateien.size() > form->dateien ? "too many arguments"
+             : werte                               ? "missing output number or value"
+                                                   : "missing file name";
     return false;
+  }
+  if (aufruf.befehl == "output") {
+    double nummer = 0.0;
+    if (!ZahlAuswerten(aufruf.dateien[0], nummer) ||
+        (nummer != 1 && nummer != 2 && nummer != 3 && nummer != 4)) {
+      fehler = "'" + aufruf.dateien[0] + "' is not an output number (1..4)";
+      return false;
+    }
+    aufruf.ausgang = static_cast<int>(nummer);
+    if (!ZahlAuswerten(aufruf.dateien[1], aufruf.wert)) {
+      fehler = "'" + aufruf.dateien[1] + "' is not a number";
+      return false;
+    }
   }
   for (const auto& datei : aufruf.dateien) {
     if (datei.empty()) {

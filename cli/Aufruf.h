@@ -27,6 +27,12 @@ struct Aufruf {
   std::string konfig;   // --config
   std::string ausgabe;  // --out
   int platz = 0;        // --slot, 1..7; 0 when not given
+  double watch = 0.0;   // --watch, seconds; 0 when not given
+  std::string log;      // --log
+  int ausgang = 0;      // output: 1..4
+  double wert = 0.0;    // output: the value in the output's unit
+  double limit = 0.0;   // --limit
+  bool limitGegeben = false;
   bool hilfe = false;
 };
 
@@ -44,5 +50,8 @@ bool AdresseAuswerten(const std::string& text, char& adresse);
 
 // A characteristic slot, "1".."7".
 bool PlatzAuswerten(const std::string& text, int& platz);
+
+// A finite decimal number, read the same in every locale ("2.5", "-1e-3").
+bool ZahlAuswerten(const std::string& text, double& zahl);
 
 }  // namespace cli

@@ -115,6 +115,33 @@ is reported with its number and nothing is written.
 characteristic file: check sum, output-2 value, rise-time code, and one 16-bit sample
 per input value 0..4095. With --out the bytes go to that file; otherwise they are
 printed as hex lines of 16 bytes, each led by its offset in the slot ("0000: 3F C2 ...").
+      {"inputs",
+       {"miv3x inputs --port P [--address A] [--watch SECONDS] [--log FILE.txt] "
+        "[--config FILE.wuo]",
+        R"(Reads the four inputs once and prints them in one line, tab-separated, each in the
+physical unit of its scaling ("2.500 V"). Input 4 shows "-----" while the device uses it
+as its start/stop input (bit 0 of its mode).
+With --watch the inputs are polled every SECONDS (0.2 at the least) as the direct
+input/output window polls them, and the window's log is written: a block of opening
+lines, one record per cycle (date, time, the four inputs and the four outputs) and, when
+Ctrl+C ends polling, "Data logging finished". The log goes to standard output, or with
+--log appended to FILE.txt. The outputs show the physical value of 0 V: the command sets
+none. A failed reading ends polling with its error.
+The scaling is the one of the settings file miv3XKurvengenerator.ini in the current
+folder (the standard scaling without one), or the one of FILE.wuo.
+)"}},
+      {"output",
+       {"miv3x output N VALUE --port P [--address A] [--limit L] [--config FILE.wuo]",
+        R"(Sets output N (1..4) to VALUE in the physical unit of its scaling and prints the
+value set. A value above the limit is set to the limit, and the output's range holds it
+within its ends. The limit is L, else the one the settings file gives the direct
+input/output window, else none. The scaling as for 'inputs'.
+)"}},
+      {"zero",
+       {"miv3x zero --port P [--address A] [--config FILE.wuo]",
+        R"(Sets every output to its physical zero, or to the end of its range nearest to zero,
+and prints the four values set. Zero in the physical unit need not be 0 V. No limit
+applies. The scaling as for 'inputs'.
 )"}},
   };
   return texte;
@@ -125,7 +152,8 @@ printed as hex lines of 16 bytes, each led by its offset in the slot ("0000: 3F 
 const std::string& Werkzeughilfe() {
   static const std::string text = std::string(R"(usage: miv3x <command> [arguments]
 
-Curve and characteristic files and transfers of the MIV-3X curve generator for the WUN-2.
+Curve and characteristic files and transfers of the MIV-3X curve generator for the WUN-2,
+and its direct input/output: reading the inputs, setting the outputs.
 
 Commands:
   ports                          list the serial ports
@@ -142,6 +170,9 @@ Commands:
   char-export FILE.wue OUT.txt             a characteristic file as text
   char-import IN.txt OUT.wue               a characteristic file from text
   char-image  FILE.wue                     the slot image char-send would write
+  inputs  --port P               read the four inputs, or poll them into a log
+  output  N VALUE --port P       set one output
+  zero    --port P               set every output to its physical zero
 
 Run 'miv3x <command> --help' for a command's options.
 )") + kAllgemein + kStatus;
@@ -160,7 +191,8 @@ std::string Aufrufhinweis(const std::string& befehl) {
   if (it == Texte().end())
     return "usage: miv3x <command> [arguments]\n"
            "commands: ports, id, scan, send, read, export, import, image,\n"
-           "          char-send, char-read, char-select, char-export, char-import, char-image\n"
+           "          char-send, char-read, char-select, char-export, char-import, char-image,\n"
+           "          inputs, output, zero\n"
            "Run 'miv3x --help' for more.\n";
   return std::string("usage: ") + it->second.synopsis + "\nRun 'miv3x " + befehl +
          " --help' for more.\n";

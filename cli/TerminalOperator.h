@@ -12,7 +12,7 @@
 
 namespace cli {
 
-class TerminalOperator final : public device::OperatorInterface {
+class TerminalOperator : public device::OperatorInterface {
  public:
   // terminal: whether the stream is a terminal (progress bars are drawn only then).
   TerminalOperator(std::FILE* ausgabe, bool terminal);

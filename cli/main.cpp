@@ -1,5 +1,6 @@
 // miv3x: the curve generator's and the characteristic controller's file and transfer
-// operations from the command line.
+// operations, and the direct input/output window's readings and settings, from the
+// command line.
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -9,6 +10,7 @@
 
 #include "Aufruf.h"
 #include "Dateibefehle.h"
+#include "Direktbefehle.h"
 #include "Fehlerausgabe.h"
 #include "Geraetebefehle.h"
 #include "Hilfe.h"
@@ -37,6 +39,9 @@ int Ausfuehren(const cli::Aufruf& aufruf) {
   if (b == "char-export") return cli::KennlinieExportieren(aufruf);
   if (b == "char-import") return cli::KennlinieImportieren(aufruf);
   if (b == "char-image") return cli::KennlinienbildAusgeben(aufruf);
+  if (b == "inputs") return cli::EingaengeLesen(aufruf);
+  if (b == "output") return cli::AusgangSetzen(aufruf);
+  if (b == "zero") return cli::AusgaengeAufNull(aufruf);
   return cli::BildAusgeben(aufruf);
 }
 

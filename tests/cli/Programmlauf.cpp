@@ -31,7 +31,8 @@ bool Lesen(int fd, std::string& ziel) {
 
 }  // namespace
 
-Lauf Miv3x(const std::vector<std::string>& argumente, const Laufoptionen& optionen) {
+Lauf Miv3x(const std::vector<std::string>& argumente, const Laufoptionen& optionen,
+           const Laufsteuerung& steuerung) {
   // Everything the child needs is built before the fork: the test process runs threads.
   std::vector<std::string> texte{MIV3X_PROGRAMM};
   texte.insert(texte.end(), argumente.begin(), argumente.end());
@@ -67,6 +68,7 @@ Lauf Miv3x(const std::vector<std::string>& argumente, const Laufoptionen& option
   if (kind == 0) {
     dup2(aus[1], STDOUT_FILENO);
     dup2(fehlerSchreiben, STDERR_FILENO);
+    if (!steuerung.ordner.empty() && chdir(steuerung.ordner.c_str()) != 0) _exit(126);
     execve(argv[0], argv.data(), envp.data());
     _exit(127);
   }
@@ -74,6 +76,7 @@ Lauf Miv3x(const std::vector<std::string>& argumente, const Laufoptionen& option
   close(fehlerSchreiben);
 
   Lauf lauf;
+  bool unterbrochen = false;
   bool ausOffen = true;
   bool fehlerOffen = true;
   const auto frist = std::chrono::steady_clock::now() + std::chrono::seconds(60);
@@ -87,6 +90,10 @@ Lauf Miv3x(const std::vector<std::string>& argumente, const Laufoptionen& option
     if (poll(fds, 2, 200) < 0 && errno != EINTR) break;
     if (ausOffen && fds[0].revents) ausOffen = Lesen(aus[0], lauf.aus);
     if (fehlerOffen && fds[1].revents) fehlerOffen = Lesen(fehlerLesen, lauf.fehler);
+    if (steuerung.unterbrechenWenn && !unterbrochen && steuerung.unterbrechenWenn(lauf.aus)) {
+      kill(kind, SIGINT);
+      unterbrochen = true;
+    }
   }
   close(aus[0]);
   close(fehlerLesen);

@@ -1,6 +1,7 @@
 // Runs the miv3x program as a child process and collects what it wrote.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,15 @@ struct Laufoptionen {
   std::vector<std::string> umgebung;
 };
 
-Lauf Miv3x(const std::vector<std::string>& argumente, const Laufoptionen& optionen = {});
+// Where the program runs and when it is interrupted.
+struct Laufsteuerung {
+  // The program's working folder; empty: the test's.
+  std::string ordner;
+  // Asked with the standard output so far; the first true sends the program SIGINT.
+  std::function<bool(const std::string& aus)> unterbrechenWenn;
+};
+
+Lauf Miv3x(const std::vector<std::string>& argumente, const Laufoptionen& optionen = {},
+           const Laufsteuerung& steuerung = {});
 
 }  // namespace clitest

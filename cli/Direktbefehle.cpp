@@ -1,0 +1,237 @@
+#include "Direktbefehle.h"
+
+#include <signal.h>
+#include <time.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "Dateibefehle.h"
+#include "Fehlerausgabe.h"
+#include "Geraeteverbindung.h"
+#include "TerminalOperator.h"
+#include "common/KlassischeZahlen.h"
+#include "config/KonfigIni.h"
+#include "config/Konfiguration.h"
+#include "device/Fehler.h"
+#include "direct/Abfrage.h"
+#include "direct/Ausgaenge.h"
+#include "direct/DirektIni.h"
+#include "direct/Direktpanel.h"
+#include "direct/Eingaenge.h"
+#include "direct/Protokolldatei.h"
+#include "ini/IniErrors.h"
+#include "ini/IniStore.h"
+
+namespace cli {
+namespace {
+
+// The program's settings file, read from the current folder as the program reads it.
+constexpr const char* kEinstellungsdatei = "miv3XKurvengenerator.ini";
+constexpr int kEinstellungenNichtLesbar = -801202;
+// Without --log the log goes to standard output.
+constexpr const char* kStandardausgabe = "/dev/stdout";
+// How often the wait between two cycles looks for Ctrl+C.
+constexpr auto kWarteschritt = std::chrono::milliseconds(50);
+
+volatile sig_atomic_t unterbrochen = 0;
+
+void Unterbrechen(int) {
+  unterbrochen = 1;
+}
+
+// The scaling and the limits the program would start with in this folder (its settings
+// file; none there gives the standard values); a configuration file named with --config
+// replaces the scaling.
+int EinstellungenLaden(const Aufruf& aufruf) {
+  config::KonfigurationStandardwerte();
+  direct::DirektpanelNeu();
+  if (ini::IniStore* store = ini::Ini_New(1)) {
+    const int gelesen = ini::Ini_ReadFromFile(store, kEinstellungsdatei);
+    if (gelesen == 0) {
+      config::ReadIniKonfigpanel(store);
+      direct::ReadIniDirektpanel(store);
+    } else if (gelesen != ini::kErrCannotOpen) {
+      std::fprintf(stderr, "%s; standard values used\n",
+                   Fehlerzeile(kEinstellungenNichtLesbar).c_str());
+    }
+    ini::Ini_Dispose(store);
+  }
+  if (!aufruf.konfig.empty())
+    if (const int fehler = KonfigurationWaehlen(aufruf.konfig)) return fehler;
+  direct::DirektpanelInit();
+  return 0;
+}
+
+// The error the window would show in its error fields, 0 when they are clear.
+int FehlerfeldCode() {
+  const auto& felder = device::AktuelleFehlerfelder();
+  return felder.led ? -felder.nummer : 0;
+}
+
+std::string Wert(double wert, int stellen, const std::string& einheit) {
+  const common::KlassischeZahlen zahlen;
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*f", stellen, wert);
+  return einheit.empty() ? std::string(text) : std::string(text) + " " + einheit;
+}
+
+// The four outputs as their knobs hold them, tab-separated.
+void AusgaengeAusgeben() {
+  const auto& z = direct::Direktpanel();
+  for (int n = 0; n < 4; ++n)
+    std::printf("%s%s",
+                Wert(z.ausgang[n].wert, z.ausgang[n].nachkommastellen, z.ausgangEinheit[n]).c_str(),
+                n == 3 ? "\n" : "\t");
+}
+
+// Answers the log's file dialog with the file named on the command line.
+class Protokollbedienung final : public TerminalOperator {
+ public:
+  explicit Protokollbedienung(std::string pfad)
+      : TerminalOperator(stderr, false), pfad_(std::move(pfad)) {}
+  std::optional<std::string> selectFile(const device::FileRequest&) override { return pfad_; }
+
+ private:
+  std::string pfad_;
+};
+
+// While it lives, Ctrl+C (and SIGTERM) only set the flag; they are held back while a
+// cycle talks to the device, so no exchange is cut off half way.
+class Unterbrechung {
+ public:
+  Unterbrechung() {
+    unterbrochen = 0;
+    struct sigaction aktion {};
+    aktion.sa_handler = Unterbrechen;
+    sigemptyset(&aktion.sa_mask);
+    sigaction(SIGINT, &aktion, &altInt_);
+    sigaction(SIGTERM, &aktion, &altTerm_);
+    sigemptyset(&signale_);
+    sigaddset(&signale_, SIGINT);
+    sigaddset(&signale_, SIGTERM);
+  }
+  ~Unterbrechung() {
+    sigprocmask(SIG_UNBLOCK, &signale_, nullptr);
+    sigaction(SIGINT, &altInt_, nullptr);
+    sigaction(SIGTERM, &altTerm_, nullptr);
+  }
+  void zurueckhalten() { sigprocmask(SIG_BLOCK, &signale_, nullptr); }
+  void zulassen() { sigprocmask(SIG_UNBLOCK, &signale_, nullptr); }
+
+ private:
+  struct sigaction altInt_ {};
+  struct sigaction altTerm_ {};
+  sigset_t signale_{};
+};
+
+// Waits until `bis` or Ctrl+C.
+void Warten(std::chrono::steady_clock::time_point bis) {
+  while (!unterbrochen) {
+    const auto rest = bis - std::chrono::steady_clock::now();
+    if (rest <= std::chrono::steady_clock::duration::zero()) return;
+    const auto schritt = std::chrono::duration_cast<std::chrono::nanoseconds>(
+        std::min<std::chrono::steady_clock::duration>(rest, kWarteschritt));
+    const timespec ts{0, static_cast<long>(schritt.count())};
+    nanosleep(&ts, nullptr);
+  }
+}
+
+int EinmalLesen() {
+  int modus = 0;
+  if (const int fehler = direct::Eingang4ModusLesen(&modus)) return FehlerMelden(fehler);
+  direct::Eingang4ModusSetzen(modus);
+  for (int n = 0; n < 4; ++n)
+    if (const int fehler = direct::EingangLesenUndAnzeigen(n)) return FehlerMelden(fehler);
+  const auto& z = direct::Direktpanel();
+  for (int n = 0; n < 4; ++n) {
+    const std::string wert =
+        n == 3 && !direct::Messwerte().eingang4Analog
+            ? "-----"
+            : Wert(z.eingang[n].wert, z.eingang[n].nachkommastellen, z.eingangEinheit[n]);
+    std::printf("%s%s", wert.c_str(), n == 3 ? "\n" : "\t");
+  }
+  return kStatusErfolg;
+}
+
+int Beobachten(const Aufruf& aufruf) {
+  if (!aufruf.log.empty() && DieselbeDatei(aufruf.log, aufruf.konfig))
+    return AufrufFehlerMelden(aufruf.befehl, "'" + aufruf.log +
+                                                 "' is the configuration file; logging into "
+                                                 "it would destroy it");
+  std::fflush(stdout);
+  Protokollbedienung bedienung(aufruf.log.empty() ? kStandardausgabe : aufruf.log);
+  device::setOperatorInterface(&bedienung);
+  struct Zurueck {
+    ~Zurueck() { device::setOperatorInterface(nullptr); }
+  } zurueck;
+
+  Unterbrechung unterbrechung;
+  direct::Abtastzeit_Callback(aufruf.watch);
+  direct::DateispeichernSetzen(true);
+  unterbrechung.zurueckhalten();
+  if (const int fehler = direct::AbfrageStarten()) return FehlerMelden(fehler);
+  if (!direct::ProtokollOffen()) {
+    // The window would poll without its log; a script asked for one, so it gets none.
+    direct::AbfrageBeenden();
+    return kStatusFehler;
+  }
+  while (!unterbrochen) {
+    const auto naechster = std::chrono::steady_clock::now() +
+                           std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                               std::chrono::duration<double>(direct::Direktpanel().timerIntervall));
+    unterbrechung.zurueckhalten();
+    const int fehler = direct::DirektTimer_Callback();
+    if (!direct::Direktpanel().timerAn) {
+      // A failed reading is in the error fields; a failed record was shown already.
+      const int feld = FehlerfeldCode();
+      return feld ? FehlerMelden(feld) : (fehler ? kStatusFehler : kStatusErfolg);
+    }
+    unterbrechung.zulassen();
+    Warten(naechster);
+  }
+  unterbrechung.zurueckhalten();
+  direct::ProtokollText(direct::kProtokollEnde);
+  direct::AbfrageBeenden();
+  return kStatusErfolg;
+}
+
+}  // namespace
+
+int EingaengeLesen(const Aufruf& aufruf) {
+  if (const int fehler = EinstellungenLaden(aufruf)) return FehlerMelden(fehler);
+  Geraeteverbindung verbindung(aufruf.port, aufruf.adresse);
+  if (const int fehler = verbindung.oeffnen()) return FehlerMelden(fehler);
+  return aufruf.watch > 0.0 ? Beobachten(aufruf) : EinmalLesen();
+}
+
+int AusgangSetzen(const Aufruf& aufruf) {
+  if (const int fehler = EinstellungenLaden(aufruf)) return FehlerMelden(fehler);
+  const int n = aufruf.ausgang - 1;
+  if (aufruf.limitGegeben) direct::BegrenzungSetzen(n, aufruf.limit);
+  Geraeteverbindung verbindung(aufruf.port, aufruf.adresse);
+  if (const int fehler = verbindung.oeffnen()) return FehlerMelden(fehler);
+  if (const int fehler = direct::Ausgang_Callback(n, aufruf.wert)) return FehlerMelden(fehler);
+  const auto& feld = direct::Direktpanel().ausgang[n];
+  std::printf(
+      "%s\n",
+      Wert(feld.wert, feld.nachkommastellen, direct::Direktpanel().ausgangEinheit[n]).c_str());
+  return kStatusErfolg;
+}
+
+int AusgaengeAufNull(const Aufruf& aufruf) {
+  if (const int fehler = EinstellungenLaden(aufruf)) return FehlerMelden(fehler);
+  Geraeteverbindung verbindung(aufruf.port, aufruf.adresse);
+  if (const int fehler = verbindung.oeffnen()) return FehlerMelden(fehler);
+  direct::AusgaengeAufNull_Callback();
+  if (const int fehler = FehlerfeldCode()) return FehlerMelden(fehler);
+  AusgaengeAusgeben();
+  return kStatusErfolg;
+}
+
+}  // namespace cli
