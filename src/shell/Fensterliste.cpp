@@ -1,15 +1,19 @@
-// The windows of this build. The direct input/output and characteristic windows are not
-// part of it; the curve generator adds its entry here.
+// The windows of this build. The characteristic window is not part of it; the direct
+// input/output window takes part with its logic alone (its settings section, start-up,
+// rescaling and save question) until its window joins.
 #include <memory>
 
 #include "config/KonfigIni.h"
 #include "config/Konfigfenster.h"
 #include "config/gui/KonfigpanelFenster.h"
+#include "config/gui/Neuskalierung.h"
 #include "curves/KurvendateiMenue.h"
 #include "curves/gui/Kurvenpanel.h"
 #include "curves/gui/KurvenpanelModul.h"
 #include "device/Companel.h"
 #include "device/gui/CompanelFenster.h"
+#include "direct/DirektIni.h"
+#include "direct/Direktpanel.h"
 #include "shell/Fenstermodul.h"
 
 namespace shell {
@@ -62,10 +66,29 @@ Fenstermodul KurvenModul() {
   return m;
 }
 
+Fenstermodul DirektModul() {
+  auto ticket = std::make_shared<int>(-1);
+  Fenstermodul m;
+  m.fenster = Fenster::Direkt;
+  m.init = [ticket] {
+    *ticket = config::gui::NeuskalierungAnmelden([] { direct::Direktpanel_SkaliereElemente(); });
+    return direct::DirektpanelInit();
+  };
+  m.clear = [ticket] {
+    if (*ticket >= 0) config::gui::NeuskalierungAbmelden(*ticket);
+    *ticket = -1;
+    direct::DirektpanelClear();
+  };
+  m.readIni = [](ini::IniStore* s) { return direct::ReadIniDirektpanel(s); };
+  m.writeIni = [](ini::IniStore* s) { return direct::WriteIniDirektpanel(s); };
+  m.abbruchWeilNichtGespeichert = [] { return direct::AbbruchWeilDirektpanelNichtGespeichert(); };
+  return m;
+}
+
 }  // namespace
 
 std::vector<Fenstermodul> StandardFenstermodule() {
-  return {ComModul(), KonfigModul(), KurvenModul()};
+  return {ComModul(), KonfigModul(), DirektModul(), KurvenModul()};
 }
 
 }  // namespace shell

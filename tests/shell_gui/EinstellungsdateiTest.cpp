@@ -62,9 +62,11 @@ TEST_F(ShellTest, FirstRunWithoutAFileGivesOnePopupAndWritesTheSectionsAtTheEnd)
   programm->beenden();
   EXPECT_EQ(op.messages.size(), 1u);
   ASSERT_TRUE(std::filesystem::exists(ini));
-  // The windows of this build put their sections; the direct and characteristic windows
-  // are not part of it.
-  EXPECT_EQ(sektionen(ini), (std::vector<std::string>{"com", "konfig", "kurven"}));
+  // The windows of this build put their sections; the characteristic window is not part
+  // of it.
+  EXPECT_EQ(sektionen(ini), (std::vector<std::string>{"com", "direkt", "konfig", "kurven"}));
+  EXPECT_EQ(iniInt(ini, "direkt", "kurve1"), 1);
+  EXPECT_EQ(iniText(ini, "direkt", "grenze1"), "10");
   EXPECT_EQ(iniInt(ini, "kurven", "darstellung"), 3);
   EXPECT_EQ(iniInt(ini, "com", "adresse"), 49);
   EXPECT_EQ(iniInt(ini, "com", "port"), -1);
@@ -87,13 +89,26 @@ TEST_F(ShellTest, HandAddedSectionsAndKeysAreGoneAfterTheNextEnd) {
   EXPECT_TRUE(op.messages.empty());
   EXPECT_EQ(device::Geraeteadresse(), '3');
   programm->beenden();
-  EXPECT_EQ(sektionen(ini), (std::vector<std::string>{"com", "konfig", "kurven"}));
+  EXPECT_EQ(sektionen(ini), (std::vector<std::string>{"com", "direkt", "konfig", "kurven"}));
   EXPECT_FALSE(hatKey(ini, "com", "extra"));
   EXPECT_FALSE(hatKey(ini, "konfig", "meins"));
   EXPECT_FALSE(hatKey(ini, "hand", "notiz"));
   EXPECT_FALSE(hatKey(ini, "kurven", "hintergrund1"));
   EXPECT_EQ(iniInt(ini, "com", "adresse"), 51);
   EXPECT_EQ(iniText(ini, "konfig", "vinmax"), "5");
+}
+
+TEST_F(ShellTest, TheDirectSectionSetsTracesAndLimitsAndKeepsThemToTheEnd) {
+  dateiSchreiben(ini, "[direkt]\nkurve2 = 0\nkurve3 = 4\ngrenze1 = 3.5\n");
+  erzeugen();
+  ASSERT_EQ(programm->starten(), 0);
+  EXPECT_EQ(direct::Direktpanel().plot, (std::array<int, 4>{1, 0, 1, 1}));
+  EXPECT_EQ(direct::Direktpanel().spurSichtbar, (std::array<bool, 4>{true, false, true, true}));
+  EXPECT_EQ(direct::Direktpanel().begrenzung[0], 3.5);
+  programm->beenden();
+  EXPECT_EQ(iniInt(ini, "direkt", "kurve2"), 0);
+  EXPECT_EQ(iniInt(ini, "direkt", "kurve3"), 1);
+  EXPECT_EQ(iniText(ini, "direkt", "grenze1"), "3.5");
 }
 
 TEST_F(ShellTest, CurveDisplayTypeOutOfRangeStartsAsLinesAndSteps) {

@@ -20,6 +20,7 @@
 #include "device/Direkthilfe.h"
 #include "device/Fehler.h"
 #include "device/Verbindung.h"
+#include "direct/Direktpanel.h"
 #include "shell/Einstellungsdatei.h"
 #include "shell/Programm.h"
 #include "support/ScriptedOperator.h"
@@ -69,6 +70,7 @@ inline void globalesZuruecksetzen() {
   device::PortquelleSetzen([] { return std::vector<int>{}; });
   device::ComFehlerSetzen(0);
   config::KonfigurationStandardwerte();
+  direct::DirektpanelNeu();
 }
 
 inline std::string dateiInhalt(const std::string& pfad) {
