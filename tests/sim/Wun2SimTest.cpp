@@ -222,7 +222,10 @@ TEST(Wun2Sim, HelpAndBadOptions) {
                                                           {"--signal", "1:1=5,x,1"},
                                                           {"--signal", "2:1=5,2,1"},
                                                           {"--device", "/nonexistent/tty"},
-                                                          {"--log", "/nonexistent/dir/log"}};
+                                                          {"--log", "/nonexistent/dir/log"},
+                                                          {"--mode", "1=256"},
+                                                          {"--mode", "1=2.5"},
+                                                          {"--mode", "2=2"}};
   for (const auto& args : schlecht) {
     Programm p(args);
     const std::string err = p.stderrRest();
@@ -247,6 +250,23 @@ TEST(Wun2Sim, PacedLineAndFaultsFromTheCommandLine) {
     EXPECT_EQ(device::ZORFYD1_EingangLesen(9, '1', "e1", &v), 0);
   }
   EXPECT_EQ(p.ende(SIGHUP), 0);
+}
+
+TEST(Wun2Sim, ModeRegisterAtStart) {
+  Programm p({"--address", "13", "--mode", "3=2"});
+  const auto pfad = p.ersteZeile();
+  ASSERT_TRUE(pfad) << p.stderrRest();
+  {
+    Dienst d({{9, *pfad}});
+    ASSERT_EQ(device::ZORFYD1_Open(9, 9600), 0);
+    ASSERT_EQ(device::ZORFYD1_Timeout(9, 0.5), 0);
+    int modus = -1;
+    ASSERT_EQ(device::ZORFYD1_ModusLesen(9, '3', &modus), 0);
+    EXPECT_EQ(modus, 2);
+    ASSERT_EQ(device::ZORFYD1_ModusLesen(9, '1', &modus), 0);
+    EXPECT_EQ(modus, 0);
+  }
+  EXPECT_EQ(p.ende(SIGTERM), 0);
 }
 
 TEST(Wun2Sim, AnInputFollowsASignal) {
