@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <deque>
 #include <string>
 
@@ -93,6 +94,12 @@ TEST_F(KennlBearbeitenTest, DividingBehindTheLastPointDoesNothing) {
   Setze({{0, 10}, {4000, 1}});
   KennlGeradeTeilen(500);
   ErwarteUnveraendert({{0, 10}, {4000, 1}});
+}
+
+TEST_F(KennlBearbeitenTest, ALineWithoutLengthIsNotDivided) {
+  Setze({{0, 0}, {5, 10}, {7, 1}});
+  KennlGeradeTeilen(-1);  // the zero-length first line holds x < 0
+  ErwarteUnveraendert({{0, 0}, {5, 10}, {7, 1}});
 }
 
 TEST_F(KennlBearbeitenTest, DividingKeepsTheReserveByte) {
@@ -227,6 +234,11 @@ TEST_F(KoordinatenTest, ShowsThePointAndTakesBothCoordinates) {
 TEST_F(KoordinatenTest, UnchangedFieldsChangeNothing) {
   EXPECT_EQ(Aendern(1, 100, 50), 0);
   ErwarteUnveraendert({{0, 100}, {50, 100}, {100, 1}});
+}
+
+TEST_F(KoordinatenTest, AFieldThatConvertsToNoNumberKeepsItsCoordinate) {
+  EXPECT_EQ(Aendern(1, std::nan(""), 70), 1);
+  EXPECT_EQ(Punkte(), (Pkte{{0, 100}, {70, 100}, {100, 1}}));
 }
 
 TEST_F(KoordinatenTest, MovingTheLastPointChangesOnlyTheLineBeforeIt) {
