@@ -1,5 +1,6 @@
 #include "characteristic/Kennliniendatei.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>

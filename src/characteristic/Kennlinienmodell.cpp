@@ -1,6 +1,7 @@
 #include "characteristic/Kennlinienmodell.h"
 
 #include <cmath>
+#include <utility>
 
 #include "characteristic/KennlAllokation.h"
 #include "characteristic/KennlRueckgaengig.h"

@@ -3,6 +3,7 @@
 // step) only when the whole file has passed its checks.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace characteristic {
