@@ -205,6 +205,19 @@ TEST_F(KennliniendateiTest, AllocationFailureChangesNothing) {
   EXPECT_EQ(Punkte(), (std::vector<std::pair<int, int>>{{5, 7}}));
 }
 
+TEST_F(KennliniendateiTest, NoMemoryForTheDefaultPointOrTheCommentChangesNothing) {
+  auto b = BeispielDatei();
+  b.resize(1424);
+  testsupport::BytesSchreiben(dir.file("kurz.wue"), b);
+  Setze({{5, 7}});
+  KennlAllokationsHaken().Ausloesen(1);
+  EXPECT_EQ(KennlDateiLaden(dir.file("kurz.wue")), -600523);
+  KennlAllokationsHaken().Ausloesen(1, 1);  // the points succeed, the comment does not
+  EXPECT_EQ(KennlDateiLaden(dir.file("b.wue")), -600522);
+  EXPECT_EQ(Punkte(), (std::vector<std::pair<int, int>>{{5, 7}}));
+  EXPECT_TRUE(op.messages.empty());
+}
+
 // ---- Saving never destroys the previous file ----
 
 TEST_F(KennliniendateiTest, FailedWritesKeepThePreviousFile) {
