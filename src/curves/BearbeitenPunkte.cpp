@@ -159,8 +159,8 @@ int PunktKoordinatenAendern(double x, double y) {
     }
     const double a = vorher.Laenge + delta / Us(vorher);
     const double b = punkt.Laenge - delta / Us(punkt);
-    // The closing line keeps its length, so only a is at stake for the last point.
-    if (a > kLaengeMax || (!letzter && b > kLaengeMax)) {
+    // b is checked for the last point too, although its closing line keeps its length.
+    if (b > kLaengeMax || a > kLaengeMax) {
       Fehlermeldung(
           "Moving the point would result in a straight line with too much length. \nSelect a "
           "bigger timebase for the straight lines near the point.");

@@ -1,7 +1,7 @@
 // The operator dialogs of the curve editor: the point dialog, the line dialog and the
 // time-base pop-up menu. The window implements them (placing them at the mouse and marking
 // the point or line meanwhile); tests use a scripted implementation. Each call is modal and
-// returns what the operator entered; the dialogs have no cancel.
+// returns what the operator entered; a dialog left without OK returns its fields unchanged.
 #pragma once
 
 #include <string>

@@ -4,6 +4,7 @@
 
 #include "curves/Allokation.h"
 #include "curves/Kurvenmodell.h"
+#include "curves/Rueckgaengig.h"
 #include "device/Fehler.h"
 
 namespace curves {
@@ -68,6 +69,22 @@ int KurvenbildErzeugen(std::vector<std::uint8_t>& bild, int& ende) {
   return 0;
 }
 
+namespace {
+
+// A read replaces the curve with what the device holds: one undo step brings back what
+// the operator had. Taken as the edited curve, without marking the curves as changed.
+void LesenRueckgaengigSichern(int c) {
+  const int aktuelle = gKurven.AktuelleKurve;
+  const bool geaendert = gKurven.KurvenGeaendert;
+  gKurven.AktuelleKurve = c;
+  RueckgaengigSichern();
+  gKurven.AktuelleKurve = aktuelle;
+  gKurven.KurvenGeaendert = geaendert;
+  if (aktuelle != c) UndoKnoepfeFuerKurve(aktuelle);
+}
+
+}  // namespace
+
 int Kurvenpruefsumme(const std::uint8_t* puffer, int von, int bis) {
   unsigned summe = 0;
   for (int a = von; a <= bis; ++a) summe += puffer[a];
@@ -90,6 +107,7 @@ int AbtastwerteInPunkte(int c, const std::uint8_t* puffer, int erste, int letzte
     if (code == 0) return kFehlerAbtastZeitbasis;
     punkte[i] = Kurvenpunkt{(h * 256 + l) & 0xFFF, 1, static_cast<std::int8_t>(code), {0, 0, 0}};
   }
+  LesenRueckgaengigSichern(c);
   gKurven.Kurven[c].Punkte.swap(punkte);
   return 0;
 }

@@ -228,6 +228,8 @@ int KurvendateiAnhaengen(const std::string& pfad, Konfigwahl wahl, Ladebericht* 
   }
   for (int c = 0; c < kKurven; ++c) gKurven.Kurven[c].Punkte.swap(neu[c]);
   Abschliessen(pfad, *inhalt, wahl, b);
+  // The joined curves are in no file yet: New and Open must still ask before they go.
+  gKurven.KurvenGeaendert = true;
   return 0;
 }
 

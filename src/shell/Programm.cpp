@@ -44,7 +44,9 @@ std::string Programm::kEinstellungsdateiName() {
 
 Programm::Programm(std::vector<Fenstermodul> module, std::string einstellungsdatei)
     : module_(std::move(module)), datei_(std::move(einstellungsdatei)) {
-  beendenLassen = [] { QCoreApplication::quit(); };
+  // Leaves the loop directly: quit() would first ask every window to close, and the main
+  // window answers a close request with the save questions all over again.
+  beendenLassen = [] { QCoreApplication::exit(0); };
 }
 
 Programm::~Programm() {

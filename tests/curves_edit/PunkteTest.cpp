@@ -237,6 +237,13 @@ TEST_F(Punktdialog, EveryTimeRefusal) {
        {0, 0, 16, 384.0},
        "Moving the point would result in a straight line with too much length. \nSelect a "
        "bigger timebase for the straight lines near the point."},
+      // The last point too: its closing line would grow past the limit, although it keeps
+      // its length.
+      {{{0, 10, 9, {}}, {100, 65535, 9, {}}},
+       2500.0,
+       {0, 0, 0, 2.25},
+       "Moving the point would result in a straight line with too much length. \nSelect a "
+       "bigger timebase for the straight lines near the point."},
   };
   for (const auto& f : faelle) {
     SetUp();

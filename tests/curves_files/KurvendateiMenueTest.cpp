@@ -72,6 +72,11 @@ TEST_F(MenueTest, OpenAppendExportImportUseTheChosenFile) {
   op.answerFile(wur);
   ASSERT_EQ(0, KurvenAnhaengen());
   EXPECT_EQ(4u, gKurven.Kurven[0].Punkte.size());
+  // Opening over the appended curves asks first; Cancel keeps them.
+  op.answerMessage(3);
+  EXPECT_EQ(0, KurvenLaden());
+  EXPECT_EQ("Would you like to save changes to k.wur ?", op.lastMessageText());
+  EXPECT_EQ(4u, gKurven.Kurven[0].Punkte.size());
   op.answerFile(txt);
   ASSERT_EQ(0, KurvenImportieren());
   EXPECT_TRUE(Gleich({P(0, 5, 1), P(2047, 1, 1)}, gKurven.Kurven[0].Punkte));

@@ -162,8 +162,13 @@ TEST_F(KurvendateiTest, AppendJoinsPointsAndKeepsCommentsCyclesAndIdleStates) {
   EXPECT_EQ("", gKurven.Kurven[3].Kommentar);
   EXPECT_EQ(9, gKurven.Zyklen[0]);
   EXPECT_EQ(99, gKurven.Ruhezustand[0]);
-  EXPECT_FALSE(gKurven.KurvenGeaendert);
+  // The joined curves are in no file: they stay unsaved, even when nothing was changed
+  // before.
+  EXPECT_TRUE(gKurven.KurvenGeaendert);
   EXPECT_EQ("Curve generator - dazu.wur", FenstertitelText());
+  gKurven.KurvenGeaendert = false;
+  ASSERT_EQ(0, KurvendateiAnhaengen(pfad));
+  EXPECT_TRUE(gKurven.KurvenGeaendert);
 }
 
 // ---- Refused files: a code, a cleared title, and every curve as it was ----

@@ -6,6 +6,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <fstream>
+#include <functional>
 
 #include "Fensterhilfen.h"
 #include "config/Konfiguration.h"
@@ -115,6 +116,45 @@ TEST_F(DialogFensterTest, LineDialogRefusesZeroLength) {
   });
   Klicken(Pixel(5000, 2000));
   EXPECT_EQ(7, Kurve1().Punkte[1].Laenge);
+}
+
+// Escape and the title bar's close leave the point and line dialogs with edited fields,
+// changing nothing.
+TEST_F(DialogFensterTest, PointAndLineDialogsLeftWithoutOkChangeNothing) {
+  auto& d = panel->Dialoge();
+  const auto vorher = Kurve1().Punkte;
+  const std::vector<std::function<void(QDialog*)>> verlassen = {
+      [](QDialog* f) { QTest::keyClick(f, Qt::Key_Escape); },
+      [](QDialog* f) { f->close(); },
+  };
+  for (const auto& weg : verlassen) {
+    bool geschlossen = false;
+    QTimer::singleShot(0, [&] {
+      d.PunktUi().MILLISEKUNDEN->setValue(6.0);
+      d.PunktUi().YWERT->setValue(1.0);
+      weg(d.Punktfenster());
+      geschlossen = !d.Punktfenster()->isVisible();
+    });
+    Werkzeug(Werkzeug::Punktdialog);
+    Klicken(Pixel(4000, 2000));
+    EXPECT_TRUE(geschlossen);
+
+    QTimer::singleShot(0, [&] {
+      d.GeradeUi().MILLISEKUNDEN->setValue(7);
+      weg(d.Geradenfenster());
+    });
+    Werkzeug(Werkzeug::Laenge);
+    Klicken(Pixel(5000, 2000));
+    EXPECT_FALSE(d.Geradenfenster()->isVisible());
+
+    ASSERT_EQ(vorher.size(), Kurve1().Punkte.size());
+    for (std::size_t i = 0; i < vorher.size(); ++i) {
+      EXPECT_EQ(vorher[i].Y, Kurve1().Punkte[i].Y);
+      EXPECT_EQ(vorher[i].Laenge, Kurve1().Punkte[i].Laenge);
+    }
+    EXPECT_TRUE(op.messages.empty());
+    EXPECT_FALSE(panel->Aktionen().Rueckgaengig->isEnabled());
+  }
 }
 
 TEST_F(DialogFensterTest, TimeBaseMenuOnPress) {

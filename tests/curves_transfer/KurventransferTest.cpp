@@ -7,6 +7,7 @@
 #include "curves/Allokation.h"
 #include "curves/Kurvenbild.h"
 #include "curves/Kurventransfer.h"
+#include "curves/Rueckgaengig.h"
 #include "support_sim/SimPort.h"
 
 namespace transfertest {
@@ -92,14 +93,34 @@ TEST_F(PtyTransfer, WrittenCurveReadsBackAsOnePointPerSample) {
   EXPECT_EQ(345, gKurven.Ruhezustand[0]);
   EXPECT_EQ(1, angezeigt);
   EXPECT_FALSE(gKurven.KurvenGeaendert);
-  EXPECT_EQ(0, gKurven.Historien[0].AnzahlRueckgaengig);
   EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);
+  // The curve the read replaced is one undo step away.
+  EXPECT_EQ(1, gKurven.Historien[0].AnzahlRueckgaengig);
+  EXPECT_TRUE(curves::UndoBefehle().RueckgaengigKnopf);
   // The header is read without a box, the whole image with one.
   EXPECT_EQ((std::vector<std::string>{"Send data", "Read data"}), op.progressTitles);
   EXPECT_EQ(0, op.progressOpenCount);
   // Curve 1 encodes again to the very bytes the device holds.
   EXPECT_EQ(Ausschnitt(Bild(), 4096, 4138),
             Ausschnitt(sim.engine().device('1').memory4, 4096, 4138));
+  curves::Rueckgaengig();
+  EXPECT_TRUE(Gleich({curves::kStandardpunkt}, gKurven.Kurven[0].Punkte));
+}
+
+TEST_F(PtyTransfer, ReadWhileAnotherCurveIsEditedKeepsThatCurvesUndo) {
+  ASSERT_EQ(0, KurvenSenden(kSpeicherKurven));
+  gKurven.Kurven[0].Punkte = {P(7, 2, 1), P(8, 1, 1)};
+  gKurven.AktuelleKurve = 1;
+  gKurven.KurvenGeaendert = true;
+  ASSERT_EQ(0, KurvenLesen(kSpeicherKurven));
+  EXPECT_EQ(1, gKurven.AktuelleKurve);
+  EXPECT_TRUE(gKurven.KurvenGeaendert);
+  EXPECT_EQ(1, gKurven.Historien[0].AnzahlRueckgaengig);
+  EXPECT_EQ(0, gKurven.Historien[1].AnzahlRueckgaengig);
+  EXPECT_FALSE(curves::UndoBefehle().RueckgaengigKnopf);  // curve 2 has no step
+  gKurven.AktuelleKurve = 0;
+  curves::Rueckgaengig();
+  EXPECT_TRUE(Gleich({P(7, 2, 1), P(8, 1, 1)}, gKurven.Kurven[0].Punkte));
 }
 
 TEST_F(PtyTransfer, FaultInTheThirdBlockStopsTheWrite) {

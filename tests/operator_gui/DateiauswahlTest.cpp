@@ -3,7 +3,9 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 #include <fstream>
 
@@ -41,8 +43,15 @@ class Dateiauswahl : public ::testing::Test {
     r.confirmButton = "Load";
     return r;
   }
-  // Types a name into the dialog's name field and presses Enter there.
+  // Types a name into the dialog's name field and presses Enter there, once the dialog
+  // has read its folder, as an operator would: Qt's dialog ignores a name typed over the
+  // pattern before that.
   static void NameEingeben(QFileDialog* d, const QString& name) {
+    auto* modell = d->findChild<QFileSystemModel*>();
+    if (modell != nullptr) {
+      QSignalSpy geladen(modell, &QFileSystemModel::directoryLoaded);
+      geladen.wait(1000);  // may have come already
+    }
     auto* feld = d->findChild<QLineEdit*>("fileNameEdit");
     ASSERT_NE(feld, nullptr);
     feld->clear();
@@ -113,6 +122,26 @@ TEST_F(Dateiauswahl, WithoutForcingTheNameStays) {
     auto pfad = op.selectFile(r);
     ASSERT_TRUE(pfad) << name.toStdString();
     EXPECT_EQ(QFileInfo(QString::fromStdString(*pfad)).fileName(), name);
+  }
+}
+
+TEST_F(Dateiauswahl, EveryDialogStartsWithThePatternAsItsName) {
+  QtOperator op;
+  for (auto modus : {FileRequest::Mode::Save, FileRequest::Mode::Load}) {
+    for (bool erzwungen : {true, false}) {
+      FileRequest r = Speichern();
+      r.pattern = "*.txt";
+      r.mode = modus;
+      r.forceExtension = erzwungen;
+      QString name;
+      Sobald<QFileDialog>([&](QFileDialog* d) {
+        name = d->findChild<QLineEdit*>("fileNameEdit")->text();
+        d->reject();
+      });
+      EXPECT_EQ(op.selectFile(r), std::nullopt);
+      EXPECT_EQ(name, "*.txt") << "load " << (modus == FileRequest::Mode::Load) << " forced "
+                               << erzwungen;
+    }
   }
 }
 

@@ -91,6 +91,22 @@ TEST(Meldung, MarkupIsShownAsText) {
   EXPECT_EQ(format, Qt::PlainText);
 }
 
+TEST(Meldung, ShortTextBoxIsWideEnoughForItsTitle) {
+  QtOperator op;
+  int breite = 0;
+  Sobald<QMessageBox>([&](QMessageBox* box) {
+    breite = box->width();
+    box->close();
+  });
+  // The first-run box: a short text under a longer title.
+  const QString titel = "Error #-802201";
+  op.message({titel.toStdString(), "INI-File not found", {"OK"}, 1, 1});
+  QFont fett = QApplication::font();
+  fett.setBold(true);
+  EXPECT_GE(breite, QtOperator::titleWidth(titel));
+  EXPECT_GT(QtOperator::titleWidth(titel), QFontMetrics(fett).horizontalAdvance(titel) + 100);
+}
+
 TEST(Meldung, OutOfRangeButtonNumbersAreKeptInside) {
   QtOperator op;
   QStringList knoepfe;

@@ -10,6 +10,8 @@
 #include <QtTest/QTest>
 
 #include "ShellFixture.h"
+#include "curves/Kurvenmodell.h"
+#include "curves/gui/Kurvenpanel.h"
 #include "device/gui/CompanelFenster.h"
 #include "device/gui/CompanelHilfe.h"
 #include "shell/Hauptfenster.h"
@@ -290,6 +292,39 @@ TEST_F(ShellTest, QuittingAsksTheEditorsInOrderAndStaysOnTheFirstNo) {
   EXPECT_EQ(beendenAufrufe, 1);
   EXPECT_TRUE(programm->endeAngefordert());
 }
+
+// The real event loop, as the program runs it: "No" to the save question ends the
+// program at once, from the main window's "Exit" and from the curve window's file menu.
+class EinmalFragen : public ShellTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(EinmalFragen, NoToTheSaveQuestionQuitsAtOnce) {
+  const bool ausKurvenfenster = GetParam();
+  programm = std::make_unique<shell::Programm>(shell::StandardFenstermodule(), ini);
+  ASSERT_EQ(programm->starten(), 0);
+  programm->hauptfenster()->show();
+  op.messages.clear();  // the missing settings file
+  curves::gKurven.KurvenGeaendert = true;
+  op.answerMessage(2);  // No
+  QTimer::singleShot(0, [&] {
+    if (ausKurvenfenster) {
+      programm->ZeigeChildpanel(Fenster::Kurven);
+      auto* kurven = static_cast<curves::gui::Kurvenpanel*>(programm->panel(Fenster::Kurven));
+      kurven->Aktionen().Beenden->trigger();
+    } else {
+      QTest::mouseClick(programm->hauptfenster()->ui().ENDE, Qt::LeftButton);
+    }
+  });
+  // A second question would get Cancel and keep the loop running.
+  QTimer::singleShot(3000, [] { QCoreApplication::exit(1); });
+  EXPECT_EQ(0, QApplication::exec());
+  ASSERT_EQ(1u, op.messages.size());
+  EXPECT_EQ("Would you like to save changes to Curve generator ?", op.messages[0].text);
+  EXPECT_TRUE(programm->endeAngefordert());
+  programm->beenden();
+  curves::gKurven.KurvenGeaendert = false;
+}
+
+INSTANTIATE_TEST_SUITE_P(HauptfensterUndKurvenfenster, EinmalFragen, ::testing::Bool());
 
 TEST_F(ShellTest, InitialisationAndClearingRunInTheirOrder) {
   std::vector<std::string> protokoll;

@@ -15,7 +15,8 @@ namespace curves::gui {
 
 namespace {
 
-// A dialog without cancel: Escape and the close button leave it open, only OK ends it.
+// The comment dialog has no cancel: Escape and the close button leave it open, only OK
+// ends it, so typed text is never lost by a stray key.
 class OhneAbbruch : public QDialog {
  public:
   using QDialog::QDialog;
@@ -48,8 +49,8 @@ std::string KommentarAusText(const QString& text) {
 Kurvendialoge::Kurvendialoge(QWidget* fenster, Kurvengrafik& grafik)
     : fenster_(fenster),
       grafik_(grafik),
-      punkt_(new OhneAbbruch(fenster)),
-      gerade_(new OhneAbbruch(fenster)),
+      punkt_(new QDialog(fenster)),
+      gerade_(new QDialog(fenster)),
       kommentar_(new OhneAbbruch(fenster)),
       punktUi_(new Ui::KPUNKTPNL),
       geradeUi_(new Ui::KGERADEPNL),
@@ -99,12 +100,13 @@ Punktfelder Kurvendialoge::Punktdialog(int punktIndex, const Punktfelder& felder
   // value, so OK without an edit does not move the point (small units lose whole codes).
   const double yGezeigt = u.YWERT->value();
   AnMausPlatzieren(punkt_);
-  punkt_->exec();
+  // Escape or the title bar's close leave it as OK with the fields unchanged would.
+  const bool ok = punkt_->exec() == QDialog::Accepted;
   Punktfelder neu{ZeitfelderLesen(u), u.YWERT->value()};
   if (neu.Y == yGezeigt) neu.Y = felder.Y;
   punkt_->hide();
   grafik_.PunktHervorheben(false);
-  return neu;
+  return ok ? neu : felder;
 }
 
 Zeitfelder Kurvendialoge::Geradendialog(int linienIndex, const Zeitfelder& felder) {
@@ -116,11 +118,11 @@ Zeitfelder Kurvendialoge::Geradendialog(int linienIndex, const Zeitfelder& felde
   gerade_->setWindowTitle(QString("Straight line %1").arg(linienIndex + 1));
   ZeitfelderSetzen(u, felder);
   AnMausPlatzieren(gerade_);
-  gerade_->exec();
+  const bool ok = gerade_->exec() == QDialog::Accepted;
   Zeitfelder neu = ZeitfelderLesen(u);
   gerade_->hide();
   grafik_.GeradeHervorheben(false);
-  return neu;
+  return ok ? neu : felder;
 }
 
 int Kurvendialoge::ZeitbasisMenue(int aktuellerCode) {

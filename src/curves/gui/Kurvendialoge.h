@@ -1,6 +1,7 @@
 // The point dialog (KPUNKTPNL), the line dialog (KGERADEPNL), the time-base pop-up menu and
-// the comment dialog (KOMM1PNL) of the curve window. The dialogs open at the mouse, have
-// no cancel and mark their point or line in the graph while they are shown.
+// the comment dialog (KOMM1PNL) of the curve window. The dialogs open at the mouse and mark
+// their point or line in the graph while they are shown. None has a cancel button; the
+// point and line dialogs left by Escape or the title bar's close change nothing.
 #pragma once
 
 #include <QPoint>

@@ -463,8 +463,10 @@ void Kurvenpanel::HilfetexteAnmelden() {
   hf.anmelden(u.RUHEZUSTAND, h::kRuhezustand);
   hf.anmelden(u.SCHREIBEN, h::kSchreiben);
   hf.anmelden(u.LESEN, h::kLesen);
-  for (QWidget* w : std::initializer_list<QWidget*>{u.SCHREIBEN_2, u.LESEN_2, u.ANPASSEN_1, u.START,
-                                                    u.STOPP, u.HAUPTFENSTER})
+  hf.anmelden(u.START, device::gui::kHilfeStart);
+  hf.anmelden(u.STOPP, device::gui::kHilfeStopp);
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{u.SCHREIBEN_2, u.LESEN_2, u.ANPASSEN_1, u.HAUPTFENSTER})
     hf.anmelden(w, "");
   for (QWidget* w : std::initializer_list<QWidget*>{u.FEHLERLED, u.FEHLERNR, u.FEHLERSTRING})
     hf.anmelden(w, device::gui::kHilfeFehleranzeige);

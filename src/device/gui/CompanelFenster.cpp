@@ -138,8 +138,8 @@ void CompanelFenster::hilfetexteAnmelden() {
   for (QWidget* w : {static_cast<QWidget*>(u.FEHLERLED), static_cast<QWidget*>(u.FEHLERSTRING),
                      static_cast<QWidget*>(u.FEHLERNR)})
     h.anmelden(w, kHilfeFehleranzeige);
-  h.anmelden(u.START, "Sends the Start command to the WUN-2.");
-  h.anmelden(u.STOPP, "Sends the Stop command to the WUN-2.");
+  h.anmelden(u.START, kHilfeStart);
+  h.anmelden(u.STOPP, kHilfeStopp);
   h.anmelden(u.FEHLERABFRAGE, "Requests the error bits of the WUN-2.");
   const QString bits =
       "The error bits indicate the error status\nof the WUN-2. They must be read from the "

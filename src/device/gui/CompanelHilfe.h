@@ -16,6 +16,9 @@ inline constexpr const char* kHilfeModusAn =
 inline constexpr const char* kHilfeFehleranzeige =
     "Indicates errors that occurred during data transfer\nto the WUN-2. The error display "
     "consists of\nerror LED, error text and error number.";
+// The COM window's device commands; the editor windows carry the same buttons.
+inline constexpr const char* kHilfeStart = "Sends the Start command to the WUN-2.";
+inline constexpr const char* kHilfeStopp = "Sends the Stop command to the WUN-2.";
 inline constexpr const char* kHilfeVerbindungssymbol =
     "Opens or disconnects the serial connection to the WUN-2.\nCOM-Port number and device "
     "address must be preset\nin the 'COM Setup' window.";

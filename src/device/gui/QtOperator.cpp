@@ -7,11 +7,13 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpacerItem>
 #include <algorithm>
 #include <vector>
 
@@ -31,6 +33,25 @@ void Zeichnen() {
 }
 
 }  // namespace
+
+int QtOperator::titleWidth(const QString& title) {
+  // Window managers draw titles bold and often larger than the application font, beside
+  // an icon and up to three buttons.
+  QFont f = QApplication::font();
+  f.setBold(true);
+  f.setPointSizeF(f.pointSizeF() * 1.25);
+  return QFontMetrics(f).horizontalAdvance(title) + 160;
+}
+
+void QtOperator::widenForTitle(QMessageBox& box) {
+  // A short text makes a narrow box whose title the window manager cuts ("Er... 1"); a
+  // spacer row across the grid keeps the box wide enough for the whole title.
+  auto* gitter = qobject_cast<QGridLayout*>(box.layout());
+  if (gitter == nullptr) return;
+  gitter->addItem(
+      new QSpacerItem(titleWidth(box.windowTitle()), 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+      gitter->rowCount(), 0, 1, gitter->columnCount());
+}
 
 QtOperator::QtOperator() = default;
 
@@ -59,6 +80,7 @@ int QtOperator::message(const MessageRequest& request) {
     knoepfe.push_back(box.addButton(Text(label), QMessageBox::AcceptRole));
   box.setDefaultButton(knoepfe[aktiv - 1]);
   box.setEscapeButton(knoepfe[escape - 1]);
+  widenForTitle(box);
   box.exec();
 
   auto gedrueckt = std::find(knoepfe.begin(), knoepfe.end(), box.clickedButton());
@@ -89,9 +111,8 @@ std::optional<std::string> QtOperator::selectFile(const FileRequest& request) {
   if (!ext.isEmpty()) dialog.setDefaultSuffix(ext);
   if (!request.confirmButton.empty())
     dialog.setLabelText(QFileDialog::Accept, Text(request.confirmButton));
-  // The pattern as the default name. Qt's dialog then refuses a typed name without an
-  // extension unless it has a default suffix to add, so only a forced extension gets it.
-  if (!ext.isEmpty()) dialog.selectFile(muster);
+  // The pattern as the default name, as every file dialog of the program starts.
+  if (!extension(muster).isEmpty()) dialog.selectFile(muster);
 
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList gewaehlt = dialog.selectedFiles();

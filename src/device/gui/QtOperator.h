@@ -8,6 +8,8 @@
 #include <QString>
 #include <QWidget>
 
+class QMessageBox;
+
 #include "device/OperatorInterface.h"
 
 namespace device::gui {
@@ -36,8 +38,11 @@ class QtOperator : public OperatorInterface {
 
   // "*.wuo" -> "wuo"; empty when the pattern names no single extension.
   static QString extension(const QString& pattern);
+  // The least width of a message box whose title bar shows the whole title.
+  static int titleWidth(const QString& title);
 
  private:
+  static void widenForTitle(QMessageBox& box);
   QRect helpArea() const;
 
   QPointer<QWidget> reference_;
