@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "device/Leitungsruhe.h"
 #include "device/SerialService.h"
 
 namespace device {
@@ -90,15 +91,20 @@ void warteAufLeereAusgabe(int port) {
 // Steps 3 to 7 of an exchange: flush, write, wait for the output queue, and (unless the
 // address is a broadcast) read and check the acknowledgement.
 int sendeUndQuittung(int port, const std::string& frame, bool rundruf, const Codes& c) {
+  if (LeitungUnsicher(port)) LeitungBeruhigen(port);
   const int f = FlushInOut(port);
   if (f != 0) return c.flush != 0 ? c.flush : f;
   SerialService& s = serialService();
   const int n = s.ComWrt(port, frame.data(), static_cast<int>(frame.size()));
+  // Part of a frame may have gone out and draw an answer of its own.
+  if (n < static_cast<int>(frame.size())) LeitungMisstrauen(port);
   if (n < 0) return c.schreibFehler;
   if (n < static_cast<int>(frame.size())) return c.schreibKurz;
   warteAufLeereAusgabe(port);
   if (rundruf) return 0;
   const int q = s.ComRdByte(port);
+  // ACK, NAK and CAN are whole answers; after silence or another byte more may come late.
+  if (q != kACK && q != kNAK && q != kCAN) LeitungMisstrauen(port);
   if (q == kNAK) return c.nak;
   if (q == kCAN) return c.can;
   if (q < 0) return c.keineAntwort;
@@ -112,10 +118,15 @@ int leseAntwort(int port, int grenze, std::string& antwort, int lesefehler) {
   antwort.clear();
   while (static_cast<int>(antwort.size()) < grenze) {
     const int b = s.ComRdByte(port);
-    if (b < 0) return lesefehler;
+    if (b < 0) {
+      LeitungMisstrauen(port);
+      return lesefehler;
+    }
     antwort += static_cast<char>(b);
-    if (b == kCR) break;
+    if (b == kCR) return 0;
   }
+  // Cut at the limit: the rest of the reply may still be on its way.
+  LeitungMisstrauen(port);
   return 0;
 }
 
@@ -231,6 +242,7 @@ int ZORFYD1_Open(int port, long baudRate) {
   // A negative number makes no device name.
   if (port < 0) return -100002;
   const std::string name = "com" + std::to_string(port);
+  LeitungVertrauen(port);
   if (serialService().OpenComConfig(port, name, baudRate, Parity::Odd, 7, 1, kEingangsQueue,
                                     kAusgangsQueue) < 0)
     return -100003;
@@ -238,6 +250,7 @@ int ZORFYD1_Open(int port, long baudRate) {
 }
 
 int ZORFYD1_Close(int port) {
+  LeitungVertrauen(port);
   return serialService().CloseCom(port) < 0 ? -103004 : 0;
 }
 

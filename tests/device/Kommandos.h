@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -28,5 +29,10 @@ struct Kommando {
 };
 
 const std::vector<Kommando>& alleKommandos();
+
+// Test names and messages show the command's name, not its bytes.
+inline void PrintTo(const Kommando& k, std::ostream* os) {
+  *os << k.name;
+}
 
 }  // namespace devicetest

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Kommandos.h"
+#include "device/Leitungsruhe.h"
 #include "device/MemorySerialService.h"
 #include "device/Protokoll.h"
 
@@ -26,9 +27,17 @@ class Dienstfehler : public ::testing::TestWithParam<Kommando> {
     device::setSerialService(&dienst);
     ASSERT_EQ(device::ZORFYD1_Open(kPort, 9600), 0);
   }
-  void TearDown() override { device::setSerialService(nullptr); }
+  void TearDown() override {
+    device::LeitungVertrauen(kPort);
+    device::setSerialService(nullptr);
+  }
 
-  int rufe(char adresse = '1') { return GetParam().aufruf(kPort, adresse); }
+  // Each call is one exchange on a trusted line: the quiet wait after a failed exchange
+  // (with its own reads) is tested on its own.
+  int rufe(char adresse = '1') {
+    device::LeitungVertrauen(kPort);
+    return GetParam().aufruf(kPort, adresse);
+  }
   const std::string& gesendet() { return dienst.state(kPort).written; }
 
   MemorySerialService dienst;
