@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "Fehlerausgabe.h"
+#include "common/Speicherdatei.h"
 #include "config/Konfigdatei.h"
 #include "config/Konfiguration.h"
 #include "curves/Kurvenbild.h"
 #include "curves/Kurvendatei.h"
-#include "curves/KurvendateiErsetzen.h"
 #include "curves/Kurvenexport.h"
 #include "curves/Kurvenimport.h"
 
@@ -30,18 +30,17 @@ int GleicheDateiMelden(const Aufruf& aufruf) {
 }  // namespace
 
 int BilddateiSchreiben(const std::string& pfad, const std::uint8_t* daten, std::size_t anzahl) {
-  curves::Ersatzdatei datei(pfad);
-  if (!datei.oeffnen(false)) return kFehlerBilddateiOeffnen;
-  if (!datei.schreiben(daten, anzahl)) return kFehlerBilddateiSchreiben;
-  switch (datei.abschliessen()) {
-    case curves::Ersatzdatei::Ergebnis::Ok:
+  common::Speicherdatei datei(pfad);
+  if (datei.Oeffnen() != common::Speicherdatei::Ergebnis::Ok) return kFehlerBilddateiOeffnen;
+  if (!datei.Schreiben(daten, anzahl)) return kFehlerBilddateiSchreiben;
+  switch (datei.Abschliessen()) {
+    case common::Speicherdatei::Ergebnis::Ok:
       return 0;
-    case curves::Ersatzdatei::Ergebnis::Schreibfehler:
-      return kFehlerBilddateiSchreiben;
-    case curves::Ersatzdatei::Ergebnis::Ersetzfehler:
+    case common::Speicherdatei::Ergebnis::Ersetzfehler:
       return kFehlerBilddateiOeffnen;
+    default:
+      return kFehlerBilddateiSchreiben;
   }
-  return kFehlerBilddateiSchreiben;
 }
 
 void HexAusgeben(const std::vector<std::uint8_t>& bild, int anfang, int ende) {

@@ -11,33 +11,16 @@
 #include "characteristic/KennlTitel.h"
 #include "characteristic/Kennliniendateikopf.h"
 #include "characteristic/Kennlinienmodell.h"
+#include "common/Lesedatei.h"
+#include "common/Speicherdatei.h"
 #include "config/Konfiguration.h"
 #include "config/Umrechnung.h"
-#include "curves/KurvendateiErsetzen.h"
 #include "device/OperatorInterface.h"
 
 namespace characteristic {
 namespace {
 
 constexpr std::int64_t kPunktBytes = sizeof(Kennlinienpunkt);
-
-struct Lesedatei {
-  std::FILE* f;
-  explicit Lesedatei(const std::string& pfad) : f(std::fopen(pfad.c_str(), "rb")) {}
-  ~Lesedatei() {
-    if (f) std::fclose(f);
-  }
-  Lesedatei(const Lesedatei&) = delete;
-  Lesedatei& operator=(const Lesedatei&) = delete;
-};
-
-// The file's size, or -1 when it cannot be told.
-std::int64_t Dateigroesse(std::FILE* f) {
-  if (std::fseek(f, 0, SEEK_END) != 0) return -1;
-  const long groesse = std::ftell(f);
-  if (groesse < 0 || std::fseek(f, 0, SEEK_SET) != 0) return -1;
-  return groesse;
-}
 
 // Every Y a raw code, no negative length, and every point within the input range.
 bool PunkteGueltig(const std::vector<Kennlinienpunkt>& punkte) {
@@ -93,18 +76,19 @@ int KennlDateiSpeichern(const std::string& pfad) {
   kopf->Anstiegszeit = gKennl.Felder.Anstiegszeit;
 
   // The old file is replaced only once the new one is complete.
-  curves::Ersatzdatei datei(pfad);
-  if (!datei.oeffnen(false)) return kFehlerSpeichernOeffnen;
-  if (!datei.schreiben(kopf.get(), sizeof(Kennliniendateikopf))) return kFehlerSpeichernKopf;
-  if (!datei.schreiben(k.Punkte.data(), k.Punkte.size() * kPunktBytes))
+  common::Speicherdatei datei(pfad);
+  if (datei.Oeffnen() != common::Speicherdatei::Ergebnis::Ok) return kFehlerSpeichernOeffnen;
+  if (!datei.Schreiben(kopf.get(), sizeof(Kennliniendateikopf)) || !datei.Leeren())
+    return kFehlerSpeichernKopf;
+  if (!datei.Schreiben(k.Punkte.data(), k.Punkte.size() * kPunktBytes))
     return kFehlerSpeichernPunkte;
-  switch (datei.abschliessen()) {
-    case curves::Ersatzdatei::Ergebnis::Ok:
+  switch (datei.Abschliessen()) {
+    case common::Speicherdatei::Ergebnis::Ok:
       break;
-    case curves::Ersatzdatei::Ergebnis::Schreibfehler:
-      return kFehlerSpeichernPunkte;
-    case curves::Ersatzdatei::Ergebnis::Ersetzfehler:
+    case common::Speicherdatei::Ergebnis::Ersetzfehler:
       return kFehlerSpeichernOeffnen;
+    default:
+      return kFehlerSpeichernPunkte;
   }
   KennlFenstertitel(pfad);
   gKennl.KennlinieGeaendert = false;
@@ -117,11 +101,12 @@ int KennlDateiLaden(const std::string& pfad, Konfigwahl wahl, KennlLadebericht* 
   b = KennlLadebericht{};
   KennlFenstertitel("");
 
-  Lesedatei datei(pfad);
-  if (!datei.f) return kFehlerLadenOeffnen;
-  const std::int64_t groesse = Dateigroesse(datei.f);
+  // Only a regular file: a FIFO or a device would hang the program.
+  common::Lesedatei datei(pfad);
+  if (!datei) return kFehlerLadenOeffnen;
+  const std::int64_t groesse = datei.Groesse();
   auto kopf = std::make_unique<Kennliniendateikopf>();
-  if (std::fread(kopf.get(), 1, sizeof(Kennliniendateikopf), datei.f) !=
+  if (std::fread(kopf.get(), 1, sizeof(Kennliniendateikopf), datei.Datei()) !=
       sizeof(Kennliniendateikopf))
     return kFehlerLadenKopfKurz;
   if (strnlen(kopf->Kennung, sizeof(kopf->Kennung)) == sizeof(kopf->Kennung) ||
@@ -137,7 +122,8 @@ int KennlDateiLaden(const std::string& pfad, Konfigwahl wahl, KennlLadebericht* 
   b.beschaedigt = groesse < 0 || n * kPunktBytes > punktbytes;
   if (!b.beschaedigt) {
     if (!PunktfeldAnpassen(punkte, static_cast<std::size_t>(n))) return kFehlerLadenSpeicher;
-    b.beschaedigt = std::fread(punkte.data(), kPunktBytes, punkte.size(), datei.f) != punkte.size();
+    b.beschaedigt =
+        std::fread(punkte.data(), kPunktBytes, punkte.size(), datei.Datei()) != punkte.size();
   }
   if (b.beschaedigt) {
     punkte.clear();

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdarg>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -11,25 +12,16 @@
 #include "characteristic/KennlRueckgaengig.h"
 #include "characteristic/Kennlinienmodell.h"
 #include "common/KlassischeZahlen.h"
-#include "curves/KurvendateiErsetzen.h"
+#include "common/Lesedatei.h"
+#include "common/Speicherdatei.h"
 #include "device/OperatorInterface.h"
 
 namespace characteristic {
 namespace {
 
-bool ZeileSchreiben(curves::Ersatzdatei& datei, const char* text) {
-  return datei.schreiben(text, std::strlen(text)) && datei.schreiben("\n", 1);
+bool ZeileSchreiben(common::Speicherdatei& datei, const char* text) {
+  return datei.Schreiben(text) && datei.Schreiben("\n");
 }
-
-struct Lesedatei {
-  std::FILE* f;
-  explicit Lesedatei(const std::string& pfad) : f(std::fopen(pfad.c_str(), "r")) {}
-  ~Lesedatei() {
-    if (f) std::fclose(f);
-  }
-  Lesedatei(const Lesedatei&) = delete;
-  Lesedatei& operator=(const Lesedatei&) = delete;
-};
 
 [[gnu::format(printf, 2, 3)]] int Ablehnen(int code, const char* format, ...) {
   char text[512];
@@ -45,12 +37,17 @@ enum class Zeile { Gelesen, Ende, Fehler };
 
 // One line without its line break, cut to kImportZeilenlaenge characters. The file is
 // read by this thread alone, so the characters are taken without locking each one.
-Zeile ZeileLesen(std::FILE* f, std::string& zeile) {
+// `gelesen` counts the bytes read so far: a file that grows while it is read ends as a read
+// error where no legal file ends.
+Zeile ZeileLesen(std::FILE* f, std::string& zeile, std::int64_t& gelesen) {
   zeile.clear();
   int z = getc_unlocked(f);
   if (z == EOF) return std::ferror(f) ? Zeile::Fehler : Zeile::Ende;
-  for (; z != EOF && z != '\n'; z = getc_unlocked(f))
+  for (; z != EOF && z != '\n'; z = getc_unlocked(f)) {
+    if (++gelesen > common::kLesedateiHoechstgroesse) return Zeile::Fehler;
     if (zeile.size() < kImportZeilenlaenge) zeile.push_back(static_cast<char>(z));
+  }
+  if (z == '\n' && ++gelesen > common::kLesedateiHoechstgroesse) return Zeile::Fehler;
   if (std::ferror(f)) return Zeile::Fehler;
   // A line written on another system may still carry its carriage return.
   if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
@@ -101,10 +98,12 @@ int KennlTextExportieren(const std::string& pfad) {
       "",
   };
   const common::KlassischeZahlen zahlen;
-  curves::Ersatzdatei datei(pfad);
-  if (!datei.oeffnen(true)) return kFehlerExportOeffnen;
+  common::Speicherdatei datei(pfad);
+  if (datei.Oeffnen() != common::Speicherdatei::Ergebnis::Ok) return kFehlerExportOeffnen;
   for (const char* zeile : kKopfzeilen)
     if (!ZeileSchreiben(datei, zeile)) return kFehlerExportKopf;
+  // Each part written out before the next, so a failure keeps the code of its part.
+  if (!datei.Leeren()) return kFehlerExportKopf;
   double x = 0.0;
   char zeile[96];
   for (const Kennlinienpunkt& p : gKennl.Kennl.Punkte) {
@@ -113,29 +112,31 @@ int KennlTextExportieren(const std::string& pfad) {
     if (!ZeileSchreiben(datei, zeile)) return kFehlerExportPunkte;
     x += p.Laenge;
   }
+  if (!datei.Leeren()) return kFehlerExportPunkte;
   if (!ZeileSchreiben(datei, "")) return kFehlerExportEnde;
-  switch (datei.abschliessen()) {
-    case curves::Ersatzdatei::Ergebnis::Ok:
+  switch (datei.Abschliessen()) {
+    case common::Speicherdatei::Ergebnis::Ok:
       return 0;
-    case curves::Ersatzdatei::Ergebnis::Schreibfehler:
-      return kFehlerExportEnde;
-    case curves::Ersatzdatei::Ergebnis::Ersetzfehler:
+    case common::Speicherdatei::Ergebnis::Ersetzfehler:
       return kFehlerExportOeffnen;
+    default:
+      return kFehlerExportEnde;
   }
-  return 0;
 }
 
 int KennlTextImportieren(const std::string& pfad) {
   const common::KlassischeZahlen zahlen;
-  Lesedatei datei(pfad);
-  if (!datei.f) return kFehlerImportOeffnen;
+  // Only a regular file: a FIFO or a device would hang the program.
+  common::Lesedatei datei(pfad, true);
+  if (!datei) return kFehlerImportOeffnen;
+  std::int64_t gelesen = 0;
 
   std::vector<Kennlinienpunkt> punkte;
   double vorherX = 0.0;
   std::string zeile;
   int nummer = 0;
   for (;;) {
-    const Zeile ergebnis = ZeileLesen(datei.f, zeile);
+    const Zeile ergebnis = ZeileLesen(datei.Datei(), zeile, gelesen);
     if (ergebnis == Zeile::Fehler) return kFehlerImportLesen;
     if (ergebnis == Zeile::Ende) break;
     ++nummer;

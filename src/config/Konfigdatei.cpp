@@ -1,5 +1,8 @@
 #include "config/Konfigdatei.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <array>
 #include <cstdint>
 #include <cstdio>
@@ -7,9 +10,11 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
-#include <random>
+#include <string>
 #include <system_error>
 
+#include "common/Lesedatei.h"
+#include "common/Speicherdatei.h"
 #include "config/Konfigfenster.h"
 #include "config/Konfiguration.h"
 #include "device/OperatorInterface.h"
@@ -44,39 +49,7 @@ Bytes Aufbauen(const Konfiguration& k) {
   return b;
 }
 
-// Where the bytes really go: a link is followed, so saving replaces the file it names.
-fs::path Ziel(const std::string& pfad) {
-  std::error_code ec;
-  fs::path p(pfad);
-  if (fs::is_symlink(fs::symlink_status(p, ec))) {
-    fs::path echt = fs::weakly_canonical(p, ec);
-    if (!ec) return echt;
-  }
-  return p;
-}
-
-bool Schreibgeschuetzt(const fs::file_status& s) {
-  using fs::perms;
-  return (s.permissions() & (perms::owner_write | perms::group_write | perms::others_write)) ==
-         perms::none;
-}
-
-// A new, exclusively created file in the target's folder.
-std::optional<fs::path> TemporaerAnlegen(const fs::path& ordner, Datei& datei) {
-  std::random_device zufall;
-  for (int versuch = 0; versuch < 16; ++versuch) {
-    char name[32];
-    std::snprintf(name, sizeof name, ".wuo-%08x.tmp", static_cast<unsigned>(zufall()));
-    fs::path p = ordner / name;
-    datei.reset(std::fopen(p.c_str(), "wbx"));
-    if (datei) return p;
-    std::error_code ec;
-    if (!fs::exists(p, ec)) return std::nullopt;  // not a name clash: the folder refuses
-  }
-  return std::nullopt;
-}
-
-int ImOrtSchreiben(const fs::path& ziel, const Bytes& bytes) {
+int ImOrtSchreiben(const std::string& ziel, const Bytes& bytes) {
   Datei datei(std::fopen(ziel.c_str(), "wb"));
   if (!datei) return kKonfigdateiNichtAnlegbar;
   bool ganz = std::fwrite(bytes.data(), 1, bytes.size(), datei.get()) == bytes.size();
@@ -85,57 +58,40 @@ int ImOrtSchreiben(const fs::path& ziel, const Bytes& bytes) {
   return ganz ? 0 : kKonfigdateiKurzGeschrieben;
 }
 
-void Entfernen(const fs::path& p) {
-  std::error_code ec;
-  fs::remove(p, ec);
-}
-
 }  // namespace
 
 int KonfigdateiSpeichernNach(const std::string& pfad) {
   if (pfad.empty()) return kKonfigdateiNichtAnlegbar;
-  const fs::path ziel = Ziel(pfad);
-  std::error_code ec;
-  const fs::file_status vorher = fs::status(ziel, ec);
-  const bool vorhanden = fs::exists(vorher);
-  if (vorhanden && (!fs::is_regular_file(vorher) || Schreibgeschuetzt(vorher)))
-    return kKonfigdateiNichtAnlegbar;
-
-  fs::path ordner = ziel.parent_path();
-  if (ordner.empty()) ordner = ".";
   const Bytes bytes = Aufbauen(gKonfig);
-  Datei datei;
-  auto temp = TemporaerAnlegen(ordner, datei);
-  if (!temp) {
+  common::Speicherdatei datei(pfad);
+  if (datei.Oeffnen() != common::Speicherdatei::Ergebnis::Ok) {
     // A folder that takes no new files may still hold a file that may be rewritten; that
     // file is then written in place, the one way left to save.
-    return vorhanden ? ImOrtSchreiben(ziel, bytes) : kKonfigdateiNichtAnlegbar;
+    std::error_code ec;
+    const fs::file_status ziel = fs::status(datei.Ziel(), ec);
+    const bool geschuetzt = (ziel.permissions() & (fs::perms::owner_write | fs::perms::group_write |
+                                                   fs::perms::others_write)) == fs::perms::none;
+    const bool umschreibbar = fs::is_regular_file(ziel) && !geschuetzt &&
+                              ::faccessat(AT_FDCWD, datei.Ziel().c_str(), W_OK, AT_EACCESS) == 0;
+    return umschreibbar ? ImOrtSchreiben(datei.Ziel(), bytes) : kKonfigdateiNichtAnlegbar;
   }
-
-  bool ganz = std::fwrite(bytes.data(), 1, bytes.size(), datei.get()) == bytes.size();
-  ganz = std::fflush(datei.get()) == 0 && ganz;
-  ganz = std::fclose(datei.release()) == 0 && ganz;
-  if (!ganz) {
-    Entfernen(*temp);
-    return kKonfigdateiKurzGeschrieben;
+  datei.Schreiben(bytes.data(), bytes.size());
+  switch (datei.Abschliessen()) {
+    case common::Speicherdatei::Ergebnis::Ok:
+      return 0;
+    case common::Speicherdatei::Ergebnis::Ersetzfehler:
+      return kKonfigdateiNichtAnlegbar;
+    default:
+      return kKonfigdateiKurzGeschrieben;
   }
-  if (vorhanden) fs::permissions(*temp, vorher.permissions(), ec);
-  fs::rename(*temp, ziel, ec);
-  if (ec) {
-    Entfernen(*temp);
-    return kKonfigdateiNichtAnlegbar;
-  }
-  return 0;
 }
 
 int KonfigdateiLadenVon(const std::string& pfad) {
-  std::error_code ec;
-  if (fs::is_directory(pfad, ec)) return kKonfigdateiNichtOeffenbar;  // fopen would accept it
-  Datei datei(std::fopen(pfad.c_str(), "rb"));
+  // Only a regular file: a FIFO or a device would hang the program.
+  common::Lesedatei datei(pfad);
   if (!datei) return kKonfigdateiNichtOeffenbar;
   Bytes b{};
-  if (std::fread(b.data(), 1, b.size(), datei.get()) != b.size()) return kKonfigdateiZuKurz;
-  datei.reset();
+  if (std::fread(b.data(), 1, b.size(), datei.Datei()) != b.size()) return kKonfigdateiZuKurz;
 
   const char* kennung = reinterpret_cast<const char*>(b.data());
   if (!std::memchr(kennung, '\0', kKennungGroesse) ||

@@ -4,9 +4,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/Lesedatei.h"
+#include "common/Speicherdatei.h"
 #include "config/Konfiguration.h"
 #include "curves/Allokation.h"
-#include "curves/KurvendateiErsetzen.h"
 #include "curves/Titel.h"
 #include "device/OperatorInterface.h"
 
@@ -15,28 +16,9 @@ namespace {
 
 constexpr std::int64_t kPunktBytes = sizeof(Kurvenpunkt);
 
-// Closes the file on every path out of a read.
-struct Lesedatei {
-  std::FILE* f;
-  explicit Lesedatei(const std::string& pfad) : f(std::fopen(pfad.c_str(), "rb")) {}
-  ~Lesedatei() {
-    if (f) std::fclose(f);
-  }
-  Lesedatei(const Lesedatei&) = delete;
-  Lesedatei& operator=(const Lesedatei&) = delete;
-};
-
 bool PunktGueltig(const Kurvenpunkt& p) {
   return p.Y >= 0 && p.Y <= kRohMax && p.Laenge >= 1 && p.Laenge <= 65535 && p.Zeitbasis >= 1 &&
          p.Zeitbasis <= 9;
-}
-
-// The file's size, or -1 when it cannot be told.
-std::int64_t Dateigroesse(std::FILE* f) {
-  if (std::fseek(f, 0, SEEK_END) != 0) return -1;
-  const long groesse = std::ftell(f);
-  if (groesse < 0 || std::fseek(f, 0, SEEK_SET) != 0) return -1;
-  return groesse;
 }
 
 // Takes the comment up to its zero, at most 999 characters, into room already reserved.
@@ -107,20 +89,26 @@ int LesenBeginnen(const std::string& pfad, bool vollstaendig, Ladebericht& b,
 }  // namespace
 
 int KurvendateiEinlesen(const std::string& pfad, bool vollstaendig, Kurvendateiinhalt& inhalt) {
-  Lesedatei datei(pfad);
-  if (!datei.f) return kFehlerLadenOeffnen;
-  const std::int64_t groesse = Dateigroesse(datei.f);
-  if (std::fread(&inhalt.kopf, 1, sizeof(Kurvendateikopf), datei.f) != sizeof(Kurvendateikopf))
+  // Only a regular file: a FIFO or a device would hang the program.
+  common::Lesedatei datei(pfad);
+  if (!datei) return kFehlerLadenOeffnen;
+  const std::int64_t groesse = datei.Groesse();
+  if (std::fread(&inhalt.kopf, 1, sizeof(Kurvendateikopf), datei.Datei()) !=
+      sizeof(Kurvendateikopf))
     return kFehlerLadenKopfKurz;
   const Kurvendateikopf& kopf = inhalt.kopf;
   if (strnlen(kopf.Kennung, sizeof(kopf.Kennung)) == sizeof(kopf.Kennung) ||
       std::strcmp(kopf.Kennung, kKurvendateiKennung) != 0)
     return kFehlerLadenKennung;
   if (kopf.Version != kKurvendateiVersion) return kFehlerLadenVersion;
+  for (int c = 0; c < kKurven; ++c) {
+    if (kopf.Zyklen[c] < 0 || kopf.Zyklen[c] > kZyklenMax) return kFehlerKopfwerte;
+    if (kopf.Ruhezustand[c] < 0 || kopf.Ruhezustand[c] > kRohMax) return kFehlerKopfwerte;
+  }
 
   // No count may ask for more points than the whole file could hold: a damaged count must
   // not allocate without bound.
-  const std::int64_t punktbytes = groesse < 0 ? 0 : groesse - std::int64_t{sizeof(kopf)};
+  const std::int64_t punktbytes = groesse - std::int64_t{sizeof(kopf)};
   for (int c = 0; c < kKurven; ++c) {
     const std::int64_t n = kopf.Kurven[c].Punktanzahl;
     if (n < 1 || n * kPunktBytes > punktbytes) return kFehlerPunktanzahl;
@@ -129,7 +117,7 @@ int KurvendateiEinlesen(const std::string& pfad, bool vollstaendig, Kurvendateii
     auto& punkte = inhalt.punkte[c];
     const auto n = static_cast<std::size_t>(kopf.Kurven[c].Punktanzahl);
     if (!PunktfeldAnpassen(punkte, n)) return kFehlerLadenSpeicher;
-    if (std::fread(punkte.data(), kPunktBytes, n, datei.f) != n) {
+    if (std::fread(punkte.data(), kPunktBytes, n, datei.Datei()) != n) {
       if (vollstaendig) return kFehlerAnhaengenPunkteKurz;
       inhalt.kurz[c] = true;
       punkte.clear();
@@ -158,19 +146,20 @@ int KurvendateiSpeichern(const std::string& pfad) {
   std::memcpy(&kopf->Konfig, &config::gKonfig, sizeof(config::Konfiguration));
 
   // The old file is replaced only once the new one is complete.
-  Ersatzdatei datei(pfad);
-  if (!datei.oeffnen(false)) return kFehlerSpeichernOeffnen;
-  if (!datei.schreiben(kopf.get(), sizeof(Kurvendateikopf))) return kFehlerSpeichernKopf;
+  common::Speicherdatei datei(pfad);
+  if (datei.Oeffnen() != common::Speicherdatei::Ergebnis::Ok) return kFehlerSpeichernOeffnen;
+  if (!datei.Schreiben(kopf.get(), sizeof(Kurvendateikopf)) || !datei.Leeren())
+    return kFehlerSpeichernKopf;
   for (const Kurve& k : gKurven.Kurven)
-    if (!datei.schreiben(k.Punkte.data(), k.Punkte.size() * kPunktBytes))
+    if (!datei.Schreiben(k.Punkte.data(), k.Punkte.size() * kPunktBytes))
       return kFehlerSpeichernPunkte;
-  switch (datei.abschliessen()) {
-    case Ersatzdatei::Ergebnis::Ok:
+  switch (datei.Abschliessen()) {
+    case common::Speicherdatei::Ergebnis::Ok:
       break;
-    case Ersatzdatei::Ergebnis::Schreibfehler:
-      return kFehlerSpeichernPunkte;
-    case Ersatzdatei::Ergebnis::Ersetzfehler:
+    case common::Speicherdatei::Ergebnis::Ersetzfehler:
       return kFehlerSpeichernOeffnen;
+    default:
+      return kFehlerSpeichernPunkte;
   }
   Fenstertitel(pfad);
   gKurven.KurvenGeaendert = false;

@@ -27,6 +27,7 @@ inline constexpr int kFehlerLadenStandardkurve = -600440;
 inline constexpr int kFehlerAnhaengenPunkteKurz = -304462;  // damaged file, nothing appended
 inline constexpr int kFehlerPunktanzahl = -312463;  // count below 1 or beyond the file's size
 inline constexpr int kFehlerPunktwerte = -312464;   // Y, Laenge or Zeitbasis out of limits
+inline constexpr int kFehlerKopfwerte = -312467;    // cycles or idle state out of limits
 
 // What to do with the configuration record a file carries when it differs from gKonfig.
 enum class Konfigwahl { Fragen, Laden, NichtLaden };
@@ -46,7 +47,8 @@ struct Kurvendateiinhalt {
 
 // Reads and checks a whole curve file. Short point data are marked in `kurz` (the curve's
 // list then stays empty) unless vollstaendig is set, which refuses them with
-// kFehlerAnhaengenPunkteKurz. Counts and point values are checked; 0 or a code.
+// kFehlerAnhaengenPunkteKurz. Counts, point values, cycles and idle states are checked; 0 or
+// a code.
 int KurvendateiEinlesen(const std::string& pfad, bool vollstaendig, Kurvendateiinhalt& inhalt);
 
 // Writes the four curves, their comments, cycles, idle states and gKonfig to pfad. The

@@ -4,15 +4,14 @@
 #include <cstring>
 
 #include "common/KlassischeZahlen.h"
-#include "curves/KurvendateiErsetzen.h"
+#include "common/Speicherdatei.h"
 #include "curves/Kurvenmodell.h"
 
 namespace curves {
 namespace {
 
-bool ZeileSchreiben(Ersatzdatei& datei, const char* text) {
-  const std::size_t laenge = std::strlen(text);
-  return datei.schreiben(text, laenge) && datei.schreiben("\n", 1);
+bool ZeileSchreiben(common::Speicherdatei& datei, const char* text) {
+  return datei.Schreiben(text) && datei.Schreiben("\n");
 }
 
 }  // namespace
@@ -27,10 +26,12 @@ int KurvendateiExportieren(const std::string& pfad) {
       "",
   };
   const common::KlassischeZahlen zahlen;
-  Ersatzdatei datei(pfad);
-  if (!datei.oeffnen(true)) return kFehlerExportOeffnen;
+  common::Speicherdatei datei(pfad);
+  if (datei.Oeffnen() != common::Speicherdatei::Ergebnis::Ok) return kFehlerExportOeffnen;
   for (const char* zeile : kKopfzeilen)
     if (!ZeileSchreiben(datei, zeile)) return kFehlerExportKopf;
+  // Each part written out before the next, so a failure keeps the code of its part.
+  if (!datei.Leeren()) return kFehlerExportKopf;
 
   bool fehler = false;
   double zeit = 0.0;  // microseconds, accumulated point by point
@@ -41,17 +42,16 @@ int KurvendateiExportieren(const std::string& pfad) {
     if (!ZeileSchreiben(datei, zeile)) fehler = true;
     zeit += p.Laenge * ZeitbasisInMikrosekunden(p.Zeitbasis);
   }
-  if (fehler) return kFehlerExportPunkte;
+  if (fehler || !datei.Leeren()) return kFehlerExportPunkte;
   if (!ZeileSchreiben(datei, "")) return kFehlerExportEnde;
-  switch (datei.abschliessen()) {
-    case Ersatzdatei::Ergebnis::Ok:
+  switch (datei.Abschliessen()) {
+    case common::Speicherdatei::Ergebnis::Ok:
       return 0;
-    case Ersatzdatei::Ergebnis::Schreibfehler:
-      return kFehlerExportEnde;
-    case Ersatzdatei::Ergebnis::Ersetzfehler:
+    case common::Speicherdatei::Ergebnis::Ersetzfehler:
       return kFehlerExportOeffnen;
+    default:
+      return kFehlerExportEnde;
   }
-  return 0;
 }
 
 }  // namespace curves

@@ -1,16 +1,19 @@
 #include "curves/Kurvenimport.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <climits>
 #include <cmath>
 #include <cstdarg>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "common/KlassischeZahlen.h"
+#include "common/Lesedatei.h"
 #include "curves/Allokation.h"
 #include "curves/Kurvenmodell.h"
 #include "curves/Rueckgaengig.h"
@@ -18,16 +21,6 @@
 
 namespace curves {
 namespace {
-
-struct Lesedatei {
-  std::FILE* f;
-  explicit Lesedatei(const std::string& pfad) : f(std::fopen(pfad.c_str(), "r")) {}
-  ~Lesedatei() {
-    if (f) std::fclose(f);
-  }
-  Lesedatei(const Lesedatei&) = delete;
-  Lesedatei& operator=(const Lesedatei&) = delete;
-};
 
 // Shows a refusal and passes its code on.
 [[gnu::format(printf, 2, 3)]] int Ablehnen(int code, const char* format, ...) {
@@ -42,13 +35,18 @@ struct Lesedatei {
 
 enum class Zeile { Gelesen, Ende, Fehler };
 
-// One line without its line break, cut to kImportZeilenlaenge characters.
-Zeile ZeileLesen(std::FILE* f, std::string& zeile) {
+// One line without its line break, cut to kImportZeilenlaenge characters. `gelesen` counts
+// the bytes of the file read so far: a file that grows while it is read ends as a read error
+// where no legal file ends.
+Zeile ZeileLesen(std::FILE* f, std::string& zeile, std::int64_t& gelesen) {
   zeile.clear();
   int z = std::getc(f);
   if (z == EOF) return std::ferror(f) ? Zeile::Fehler : Zeile::Ende;
-  for (; z != EOF && z != '\n'; z = std::getc(f))
+  for (; z != EOF && z != '\n'; z = std::getc(f)) {
+    if (++gelesen > common::kLesedateiHoechstgroesse) return Zeile::Fehler;
     if (zeile.size() < kImportZeilenlaenge) zeile.push_back(static_cast<char>(z));
+  }
+  if (z == '\n' && ++gelesen > common::kLesedateiHoechstgroesse) return Zeile::Fehler;
   if (std::ferror(f)) return Zeile::Fehler;
   // A line written on another system may still carry its carriage return.
   if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
@@ -66,6 +64,7 @@ bool Ueberspringen(const std::string& zeile) {
 // The four values of a data line.
 struct Datenzeile {
   double zeit = 0.0;
+  int zeitstellen = 0;  // decimals of the time as written (see Nachkommastellen)
   double wert = 0.0;
   std::string name;
   int kurve = 0;
@@ -87,6 +86,20 @@ bool Tabulator(const char*& s) {
   return true;
 }
 
+// The decimal places a number's text resolves, its exponent counted: "0.00025" and
+// "2.5e-4" both resolve 5. A hexadecimal number resolves finer than any decimal text.
+int Nachkommastellen(const char* anfang, const char* ende) {
+  const char* s = anfang;
+  if (s < ende && (*s == '+' || *s == '-')) ++s;
+  if (ende - s > 1 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) return 30;
+  int stellen = 0;
+  while (s < ende && *s >= '0' && *s <= '9') ++s;
+  if (s < ende && *s == '.')
+    for (++s; s < ende && *s >= '0' && *s <= '9'; ++s) ++stellen;
+  if (s < ende && (*s == 'e' || *s == 'E')) stellen -= std::atoi(std::string(s + 1, ende).c_str());
+  return std::clamp(stellen, -30, 30);
+}
+
 bool Reell(const char*& s, double& wert) {
   // strtod would step over a second tab; an empty field is a missing value.
   if (*s == '\0' || Leerzeichen(*s)) return false;
@@ -103,7 +116,10 @@ bool Reell(const char*& s, double& wert) {
 bool ZeileZerlegen(const std::string& zeile, Datenzeile& d) {
   const char* s = zeile.c_str();
   BlanksUeberspringen(s);
-  if (!Reell(s, d.zeit) || !Tabulator(s) || !Reell(s, d.wert) || !Tabulator(s)) return false;
+  const char* zeitanfang = s;
+  if (!Reell(s, d.zeit)) return false;
+  d.zeitstellen = Nachkommastellen(zeitanfang, s);
+  if (!Tabulator(s) || !Reell(s, d.wert) || !Tabulator(s)) return false;
   const char* wort = s;
   while (*s != '\0' && !Leerzeichen(*s)) ++s;
   if (s == wort) return false;
@@ -121,22 +137,36 @@ bool ZeileZerlegen(const std::string& zeile, Datenzeile& d) {
 
 struct Liste {
   std::vector<Kurvenpunkt> punkte;
-  double zeit = 0.0;  // of the last point, seconds
-  int zeitbasis = 0;  // of the last point
+  double zeit = 0.0;    // of the last point, seconds
+  int zeitstellen = 0;  // of the last point's time text
+  int zeitbasis = 0;    // of the last point
 };
+
+// How far a line's length may lie from whole time-base units: within half the last decimal
+// of its two time texts (a large time read from five decimals carries a binary error far
+// above 1e-8 units), never below 1e-8 units. Just under the half, so a text that is really
+// half a decimal off the grid is still refused.
+double Rastertoleranz(int zeitstellen, const Liste& vorher) {
+  const int stellen = std::max(zeitstellen, vorher.zeitstellen);
+  const double halbeStelle = 0.5 * std::pow(10.0, -stellen);
+  const double einheiten = 1000000.0 * halbeStelle / ZeitbasisInMikrosekunden(vorher.zeitbasis);
+  return std::max(1e-8, einheiten * (1.0 - 1e-6));
+}
 
 }  // namespace
 
 int KurvendateiImportieren(const std::string& pfad) {
   const common::KlassischeZahlen zahlen;
-  Lesedatei datei(pfad);
-  if (!datei.f) return kFehlerImportOeffnen;
+  // Only a regular file: a FIFO or a device would hang the program.
+  common::Lesedatei datei(pfad, true);
+  if (!datei) return kFehlerImportOeffnen;
+  std::int64_t gelesen = 0;
 
   std::array<Liste, kKurven> listen;
   std::string zeile;
   int zeilennummer = 0;
   for (;;) {
-    const Zeile ergebnis = ZeileLesen(datei.f, zeile);
+    const Zeile ergebnis = ZeileLesen(datei.Datei(), zeile, gelesen);
     if (ergebnis == Zeile::Fehler) return kFehlerImportLesen;
     if (ergebnis == Zeile::Ende) break;
     ++zeilennummer;
@@ -176,7 +206,7 @@ int KurvendateiImportieren(const std::string& pfad) {
                         "Error in line %d:\nPart of curve ist to long\n(has to be smaler then "
                         "65536 timebase units).",
                         zeilennummer);
-      if (std::fabs(u - std::floor(u + 5e-8)) >= 1e-8)
+      if (std::fabs(u - std::floor(u + 0.5)) >= Rastertoleranz(d.zeitstellen, liste))
         return Ablehnen(kFehlerImportRaster,
                         "Error in line %d:\nDifference in time of %.03f Seconds does not fit "
                         "\ninto timebase %s.",
@@ -195,6 +225,7 @@ int KurvendateiImportieren(const std::string& pfad) {
     p.Laenge = 1;
     p.Zeitbasis = static_cast<std::int8_t>(zeitbasis);
     liste.zeit = zeit;
+    liste.zeitstellen = d.zeitstellen;
     liste.zeitbasis = zeitbasis;
   }
 

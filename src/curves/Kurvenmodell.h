@@ -38,6 +38,8 @@ inline constexpr int kKurven = 4;
 inline constexpr int kKommentarGroesse = 1000;  // bytes of a comment field, with its zero
 inline constexpr int kHistorientiefe = 10;
 inline constexpr int kRohMax = 4095;
+// The device keeps cycles in 16 bits: more would wrap, 65536 into "repeat until stopped".
+inline constexpr std::int32_t kZyklenMax = 0xFFFF;
 
 // The point every curve has after start-up and after KurvenNeu: Y 0, one 10 ms unit.
 inline constexpr Kurvenpunkt kStandardpunkt = {0, 1, 4, {0, 0, 0}};

@@ -1,14 +1,13 @@
 #include "ini/IniReader.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <new>
 #include <optional>
 #include <string_view>
 
+#include "common/Lesedatei.h"
 #include "ini/IniErrors.h"
 #include "ini/IniLineSplitter.h"
 #include "ini/IniText.h"
@@ -19,20 +18,6 @@ namespace {
 
 constexpr std::size_t kChunkSize = 2048;
 constexpr std::string_view kLineMarker = " Line";
-
-class FileHandle {
- public:
-  explicit FileHandle(int fd) : fd_(fd) {}
-  ~FileHandle() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
 
 // Turns lines into sections and items, appended to the store.
 class SectionBuilder {
@@ -128,25 +113,37 @@ void JoinContinuations(IniSection& section) {
 }  // namespace
 
 int ReadIniFile(IniStore& store, const char* path) {
-  FileHandle file(::open(path, O_RDONLY | O_CLOEXEC | O_NOCTTY));
-  if (file.get() < 0) return errno == ENOMEM ? kErrNoMemory : kErrCannotOpen;
+  // Only a regular file of sane size: a FIFO or a device would hang the start.
+  common::Lesedatei file(path ? path : "");
+  if (!file) {
+    // A folder opens but reads nothing: a read error, as before any check.
+    const auto reason = file.Ablehnung();
+    return reason == common::Lesedatei::Grund::ZuGross || reason == common::Lesedatei::Grund::Ordner
+               ? kErrReadFailed
+               : kErrCannotOpen;
+  }
 
   const std::size_t firstNew = store.sections.size();
   SectionBuilder builder(store);
   IniLineSplitter splitter;
   auto onLine = [&builder](std::string_view line) { builder.line(line); };
   char chunk[kChunkSize];
+  std::int64_t total = 0;
   int result = 0;
   try {
     for (;;) {
-      const ssize_t got = ::read(file.get(), chunk, sizeof chunk);
-      if (got < 0) {
-        if (errno == EINTR) continue;
+      const std::size_t got = std::fread(chunk, 1, sizeof chunk, file.Datei());
+      if (got == 0) {
+        if (std::ferror(file.Datei())) result = kErrReadFailed;
+        break;
+      }
+      // A file that grows while it is read stops where no settings file ever ends.
+      total += static_cast<std::int64_t>(got);
+      if (total > common::kLesedateiHoechstgroesse) {
         result = kErrReadFailed;
         break;
       }
-      if (got == 0) break;
-      splitter.feed(chunk, static_cast<std::size_t>(got), onLine);
+      splitter.feed(chunk, got, onLine);
     }
     if (result == 0) {
       splitter.finish(onLine);

@@ -1,7 +1,6 @@
 #include "shell/Einstellungsdatei.h"
 
-#include <fstream>
-
+#include "common/Lesedatei.h"
 #include "ini/IniStore.h"
 
 namespace shell {
@@ -18,8 +17,15 @@ struct Store {
 
 int ReadIni(const std::vector<Fenstermodul>& module, const std::string& pfad) {
   {
-    std::ifstream probe(pfad, std::ios::binary);
-    if (!probe) return kIniNichtGefunden;
+    // A FIFO or a device in the settings file's place is no settings file: the program
+    // starts with its defaults as if there were none, instead of hanging at start.
+    common::Lesedatei probe(pfad);
+    if (!probe) {
+      const auto grund = probe.Ablehnung();
+      if (grund == common::Lesedatei::Grund::Ordner || grund == common::Lesedatei::Grund::ZuGross)
+        return kIniNichtLesbar;
+      return kIniNichtGefunden;
+    }
   }
   Store store;
   if (store.s == nullptr) return kIniNichtLesbar;

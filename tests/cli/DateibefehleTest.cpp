@@ -2,6 +2,7 @@
 // refused input with its code and status, the files already there surviving.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <memory>
 
@@ -203,6 +204,30 @@ TEST_F(Dateibefehle, ImportCarriesTheStandardOrTheNamedConfiguration) {
   EXPECT_EQ(1, lauf.status);
   EXPECT_EQ("Error #1021265: File is not a WUN-2 Configurationfile.\n", lauf.fehler);
   EXPECT_FALSE(Existiert(falsch));
+}
+
+// No input that is not a regular file is read: a FIFO would hang the tool, /dev/zero
+// would feed it for ever.
+TEST_F(Dateibefehle, FifosAndDevicesAreRefusedAsInputs) {
+  const std::string fifo = ordner.file("fifo");
+  ASSERT_EQ(0, ::mkfifo(fifo.c_str(), 0600));
+  const std::string text = ordner.file("zwei.txt");
+  Schreiben(text, "0\t0\t1ms\t1\n");
+  for (const std::string& quelle : {fifo, std::string("/dev/zero")}) {
+    SCOPED_TRACE(quelle);
+    const Lauf import = Miv3x({"import", quelle, ordner.file("a.wur")});
+    EXPECT_EQ(1, import.status);
+    EXPECT_EQ("Error #308445: Error opening file\n", import.fehler);
+    const Lauf export_ = Miv3x({"export", quelle, ordner.file("a.txt")});
+    EXPECT_EQ(1, export_.status);
+    EXPECT_EQ("Error #308435: Error opening file\n", export_.fehler);
+    const Lauf konfig = Miv3x({"import", text, ordner.file("b.wur"), "--config", quelle});
+    EXPECT_EQ(1, konfig.status);
+    EXPECT_EQ("Error #308263: Error opening file\n", konfig.fehler);
+  }
+  EXPECT_FALSE(Existiert(ordner.file("a.wur")));
+  EXPECT_FALSE(Existiert(ordner.file("a.txt")));
+  EXPECT_FALSE(Existiert(ordner.file("b.wur")));
 }
 
 struct Importfehler {

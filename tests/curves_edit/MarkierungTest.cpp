@@ -173,6 +173,10 @@ TEST_F(Bereich, CyclesAndIdleState) {
   EXPECT_EQ(gKurven.Ruhezustand[2], 0);
   curves::ZyklenUndRuhezustand(1, NAN);
   EXPECT_EQ(gKurven.Ruhezustand[2], 0);
+  // The device holds 16 bits of cycles; a curve file holding more is refused.
+  felder = curves::ZyklenUndRuhezustand(70000, 0.0);
+  EXPECT_EQ(gKurven.Zyklen[2], 65535);
+  EXPECT_EQ(felder.Zyklen, 65535);
   EXPECT_EQ(gKurven.Zyklen[0], 0);  // other curves untouched
   gKurven.AktuelleKurve = 0;
 }

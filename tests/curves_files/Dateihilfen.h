@@ -146,7 +146,7 @@ class DateiTest : public ::testing::Test {
     k.Kurven[1].Kommentar = "";
     k.Kurven[2].Kommentar = std::string(999, 'x');
     k.Kurven[3].Kommentar = "Kurve 4";
-    k.Zyklen = {0, 1, 70000, 3};
+    k.Zyklen = {0, 1, 65535, 3};
     k.Ruhezustand = {0, 4095, 17, 2000};
   }
 

@@ -35,7 +35,7 @@ TEST_F(KurvendateiTest, SavedFileHasEveryFieldAtItsOffset) {
   EXPECT_EQ(std::string(999, 'x'), std::string(reinterpret_cast<const char*>(&b[2040]), 999));
   EXPECT_EQ(0, b[2040 + 999]);
   EXPECT_EQ(0, std::memcmp(&b[3040], "Kurve 4\0", 8));
-  const int zyklen[] = {0, 1, 70000, 3}, ruhe[] = {0, 4095, 17, 2000}, anzahl[] = {3, 1, 5, 2};
+  const int zyklen[] = {0, 1, 65535, 3}, ruhe[] = {0, 4095, 17, 2000}, anzahl[] = {3, 1, 5, 2};
   for (int c = 0; c < 4; ++c) {
     EXPECT_EQ(zyklen[c], Le32(b, 4040 + 4 * c));
     EXPECT_EQ(ruhe[c], Le32(b, 4056 + 4 * c));
@@ -277,6 +277,28 @@ TEST_F(VerweigerteDatei, PointValuesOutsideTheLimits) {
   }
 }
 
+TEST_F(VerweigerteDatei, CyclesAndIdleStatesOutsideTheLimits) {
+  // Zyklen at 4040 + 4c, Ruhezustand at 4056 + 4c: the device holds 16-bit cycles and raw
+  // idle values up to 4095.
+  const std::pair<std::size_t, std::int32_t> faelle[] = {{4056, 70000},  {4056 + 12, 4096},
+                                                         {4056 + 4, -1}, {4040, 65536},
+                                                         {4040 + 4, -1}, {4040 + 8, INT32_MAX}};
+  for (const auto& [stelle, wert] : faelle) {
+    auto b = bytes;
+    Le32Setzen(b, stelle, wert);
+    SCOPED_TRACE(testing::Message() << "offset " << stelle << " value " << wert);
+    ErwarteVerweigert(b, -312467);
+  }
+  auto b = bytes;
+  Le32Setzen(b, 4040 + 12, 65535);
+  Le32Setzen(b, 4056 + 12, 4095);
+  const auto pfad = dir.file("grenzen.wur");
+  Schreiben(pfad, b);
+  ASSERT_EQ(0, KurvendateiLaden(pfad));
+  EXPECT_EQ(65535, gKurven.Zyklen[3]);
+  EXPECT_EQ(4095, gKurven.Ruhezustand[3]);
+}
+
 TEST_F(VerweigerteDatei, ValuesAtTheLimitsAreTaken) {
   auto b = bytes;
   Le32Setzen(b, 4472, 4095);
@@ -339,7 +361,7 @@ TEST_F(VerweigerteDatei, OpenTakesAShortFileAndNamesTheDamagedCurves) {
   EXPECT_EQ(44, gKurven.Zyklen[3]);
   EXPECT_EQ(55, gKurven.Ruhezustand[3]);
   EXPECT_EQ("first\nsecond line", gKurven.Kurven[0].Kommentar);
-  EXPECT_EQ(70000, gKurven.Zyklen[2]);
+  EXPECT_EQ(65535, gKurven.Zyklen[2]);
   EXPECT_EQ("Curve generator - kurz.wur", FenstertitelText());
   EXPECT_FALSE(gKurven.KurvenGeaendert);
 }

@@ -56,6 +56,23 @@ TEST_F(ExportTest, ExportedTextImportsToTheSameCurve) {
       Gleich({P(0, 5, 1), P(4095, 3, 9), P(2047, 2, 8), P(0, 1, 4)}, gKurven.Kurven[0].Punkte));
 }
 
+// A 250 us line late in the longest curve a device holds: its times read back from five
+// decimals carry binary errors far above 1e-8 units, yet they lie on the grid.
+TEST_F(ExportTest, ExportedTextImportsAgainAtTheLargestTimes) {
+  const std::vector<Kurvenpunkt> kurve = {P(0, 30000, 8), P(4095, 3, 9), P(0, 7, 9),
+                                          P(4095, 1, 9),  P(0, 690, 9),  P(4095, 1, 1)};
+  for (int rest : {0, 1, 2, 3}) {
+    auto k = kurve;
+    k[0].Laenge -= rest;
+    gKurven.Kurven[0].Punkte = k;
+    const auto pfad = dir.file("gross.txt");
+    ASSERT_EQ(0, KurvendateiExportieren(pfad));
+    gKurven.Kurven[0].Punkte = {kStandardpunkt};
+    ASSERT_EQ(0, KurvendateiImportieren(pfad)) << rest;
+    EXPECT_TRUE(Gleich(k, gKurven.Kurven[0].Punkte)) << rest;
+  }
+}
+
 TEST_F(ExportTest, FailuresKeepThePreviousFile) {
   EXPECT_EQ(-308441, KurvendateiExportieren(dir.file("fehlt/k.txt")));
   const auto pfad = dir.file("alt.txt");
@@ -244,6 +261,18 @@ TEST_F(ImportTest, LengthIsRoundedWithinTheGridTolerance) {
   ASSERT_EQ(0, Importieren("0\t0\t1ms\t1\n0.004999999995\t0\t1ms\t1\n"
                            "0.010000000002\t0\t1ms\t1\n"));
   EXPECT_TRUE(Gleich({P(0, 5, 1), P(0, 5, 1), P(0, 1, 1)}, gKurven.Kurven[0].Punkte));
+}
+
+TEST_F(ImportTest, TheGridToleranceFollowsTheDecimalsOfTheText) {
+  // Half a decimal of "0.0003" off the 250 us grid is no line length.
+  ErwarteVerweigert("0\t0\t250us\t1\n0.0003\t0\t250us\t1\n", -312456,
+                    "Error in line 2:\nDifference in time of 0.000 Seconds does not fit \ninto "
+                    "timebase 250us.");
+  // An exponent counts: 2.500000050e4 resolves five decimals as well.
+  ASSERT_EQ(0, Importieren("0\t0\t1s\t1\n25000\t0\t250us\t1\n25000.00025\t0\t250us\t1\n"
+                           "2.500000050e4\t0\t1ms\t1\n"));
+  EXPECT_TRUE(
+      Gleich({P(0, 25000, 8), P(0, 1, 9), P(0, 1, 9), P(0, 1, 1)}, gKurven.Kurven[0].Punkte));
 }
 
 TEST_F(ImportTest, LongestLineIsTaken) {

@@ -41,7 +41,7 @@ std::vector<std::string> LeftoverTempFiles(const std::string& folder) {
   std::error_code ec;
   for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
     const std::string name = entry.path().filename().string();
-    if (name.rfind("ini$$", 0) == 0) names.push_back(name);
+    if (name.rfind(".miv", 0) == 0) names.push_back(name);
   }
   return names;
 }

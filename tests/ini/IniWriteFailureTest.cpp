@@ -202,15 +202,29 @@ TEST(IniWriteFailure, FileThatRefusesWriting) {
   EXPECT_EQ(Outcome(code, path, folder), "code -95, old file, temporary files 0");
 }
 
-TEST(IniWriteFailure, NoFreeTemporaryName) {
+// Saving never runs out of temporary names, whatever lies in the folder.
+TEST(IniWriteFailure, ThousandOldTemporaryFilesDoNotStopSaving) {
   testsupport::TempDir dir;
   const std::string path = dir.file("settings.ini");
   WriteBytes(path, kOldFile);
   for (int n = 0; n < 1000; ++n) WriteBytes(dir.file(initest::Numbered("ini$$", n) + ".TMP"), "");
   auto store = NewSettings();
-  EXPECT_EQ(Ini_WriteToFile(store.get(), path.c_str()), -5003);
-  EXPECT_EQ(ReadBytes(path), kOldFile);
-  EXPECT_EQ(LeftoverTempFiles(dir.path().string()).size(), 1000u);
+  EXPECT_EQ(Ini_WriteToFile(store.get(), path.c_str()), 0);
+  EXPECT_NE(ReadBytes(path), kOldFile);
+  EXPECT_TRUE(LeftoverTempFiles(dir.path().string()).empty());
+}
+
+// A FIFO in the settings file's place is neither read (it would hang) nor replaced.
+TEST(IniWriteFailure, AFifoIsNoSettingsFile) {
+  testsupport::TempDir dir;
+  const std::string path = dir.file("settings.ini");
+  ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+  auto store = NewSettings();
+  EXPECT_EQ(Ini_ReadFromFile(store.get(), path.c_str()), -5001);
+  EXPECT_EQ(Ini_WriteToFile(store.get(), path.c_str()), -95);
+  struct stat info;
+  ASSERT_EQ(::stat(path.c_str(), &info), 0);
+  EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
 TEST(IniWriteFailure, DiskFullWhileWriting) {

@@ -196,7 +196,7 @@ TEST(IniWrite, StoreLargerThanTheOutputBufferReadsBack) {
   }
 }
 
-TEST(IniWrite, TakesFirstFreeTemporaryNameAndLeavesOthersAlone) {
+TEST(IniWrite, LeavesOtherFilesAlone) {
   testsupport::TempDir dir;
   for (int n = 0; n < 5; ++n) {
     initest::WriteBytes(dir.file(initest::Numbered("ini$$", n) + ".TMP"),
@@ -207,7 +207,7 @@ TEST(IniWrite, TakesFirstFreeTemporaryNameAndLeavesOthersAlone) {
   const std::string path = dir.file("settings.ini");
   ASSERT_EQ(Ini_WriteToFile(store.get(), path.c_str()), 0);
   EXPECT_EQ(initest::ReadBytes(path), "[s]\r\nt = 1\r\n\r\n");
-  EXPECT_EQ(initest::LeftoverTempFiles(dir.path().string()).size(), 5u);
+  EXPECT_TRUE(initest::LeftoverTempFiles(dir.path().string()).empty());
   for (int n = 0; n < 5; ++n) {
     EXPECT_EQ(initest::ReadBytes(dir.file(initest::Numbered("ini$$", n) + ".TMP")),
               initest::Numbered("keep ", n));

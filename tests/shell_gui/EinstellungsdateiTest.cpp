@@ -2,6 +2,7 @@
 // reading, and the popups for a file that is missing, unreadable or unwritable.
 #include <QComboBox>
 #include <QLineEdit>
+#include <sys/stat.h>
 #include <cstring>
 
 #include "ShellFixture.h"
@@ -185,6 +186,16 @@ TEST_F(ShellTest, AnUnreadableFileIsReportedAndTheProgramStartsWithDefaults) {
   EXPECT_EQ(op.messages[1].title, "Error #800203");
   EXPECT_EQ(op.messages[1].text, "Error writing to INI-File");
   EXPECT_TRUE(std::filesystem::is_directory(ini));
+}
+
+// A FIFO in the file's place would hang the start: it counts as no file.
+TEST_F(ShellTest, AFifoInPlaceOfTheFileStartsWithDefaults) {
+  ASSERT_EQ(::mkfifo(ini.c_str(), 0600), 0);
+  erzeugen();
+  ASSERT_EQ(programm->starten(), 0);
+  ASSERT_EQ(op.messages.size(), 1u);
+  EXPECT_EQ(op.messages[0].title, "Error #802201");
+  EXPECT_EQ(device::OffenerComPort(), -1);
 }
 
 }  // namespace
