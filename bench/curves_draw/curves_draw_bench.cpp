@@ -1,5 +1,7 @@
 // Full redraw of the curve graph for a curve read back from a full device memory (30704
-// one-unit lines) and the update of the draw preview, on a 1000 x 500 pixel graph.
+// one-unit lines) and from ten times that (as an imported text can hold), the update of
+// the draw preview, and the column decimation alone, on a 1000 x 500 pixel graph. The
+// ratio of the saw-tooth to the drawn shape shows whether the cost follows the pixels.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -7,6 +9,7 @@
 #include "curves/Ansicht.h"
 #include "curves/Kurvenmodell.h"
 #include "curves/gui/Kurvengrafik.h"
+#include "curves/gui/Spaltenausduennung.h"
 
 namespace {
 
@@ -27,10 +30,10 @@ struct Graphen {
 
 // One point per sample, as a read from the device gives it. saegezahn: every sample jumps
 // (the worst case for drawing); otherwise the samples of a drawn curve of 24 lines.
-void VollerSpeicher(int zeitbasis, bool saegezahn) {
+void VollerSpeicher(int zeitbasis, bool saegezahn, std::size_t linien = 30704) {
   KurvenModellInitialisieren();
   auto& punkte = gKurven.Kurven[0].Punkte;
-  punkte.resize(30704);
+  punkte.resize(linien);
   const int stuetzstellen[] = {0, 4095, 1000, 3000, 3000, 200, 2500, 2600, 100, 4000, 0, 2048, 0};
   const std::size_t abschnitt = punkte.size() / 12 + 1;
   for (std::size_t i = 0; i < punkte.size(); ++i) {
@@ -51,21 +54,74 @@ void VollerSpeicher(int zeitbasis, bool saegezahn) {
 
 void VollesNeuzeichnen(benchmark::State& state) {
   Graphen g;
-  VollerSpeicher(static_cast<int>(state.range(0)), state.range(2) != 0);
+  const auto linien = static_cast<std::size_t>(state.range(3));
+  VollerSpeicher(static_cast<int>(state.range(0)), state.range(2) != 0, linien);
   const int darstellung = static_cast<int>(state.range(1));
   for (auto _ : state) g.grafik.KurvenpanelZeichnen(darstellung, false);
   state.counters["lines"] = static_cast<double>(gKurven.Kurven[0].Punktanzahl());
 }
-// Time base (1 ms, 250 us), display type (lines + steps, lines, steps), saw-tooth.
+// Time base (1 ms, 250 us), display type (lines + steps, lines, steps), saw-tooth, lines.
 BENCHMARK(VollesNeuzeichnen)
-    ->Args({1, gui::kDarstellungBeide, 0})
-    ->Args({9, gui::kDarstellungBeide, 0})
-    ->Args({1, gui::kDarstellungLinien, 0})
-    ->Args({1, gui::kDarstellungStufen, 0})
-    ->Args({1, gui::kDarstellungBeide, 1})
-    ->Args({1, gui::kDarstellungLinien, 1})
-    ->Args({1, gui::kDarstellungStufen, 1})
-    ->Unit(benchmark::kMillisecond);
+    ->Args({1, gui::kDarstellungBeide, 0, 30704})
+    ->Args({9, gui::kDarstellungBeide, 0, 30704})
+    ->Args({1, gui::kDarstellungLinien, 0, 30704})
+    ->Args({1, gui::kDarstellungStufen, 0, 30704})
+    ->Args({1, gui::kDarstellungBeide, 1, 30704})
+    ->Args({1, gui::kDarstellungLinien, 1, 30704})
+    ->Args({1, gui::kDarstellungStufen, 1, 30704})
+    ->Args({1, gui::kDarstellungBeide, 0, 307040})
+    ->Args({1, gui::kDarstellungBeide, 1, 307040})
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The decimation alone: lines, the staircase and the markers of every sample, kept per
+// pixel column of a 1000 pixel wide graph.
+void Spaltenausduennung(benchmark::State& state) {
+  VollerSpeicher(1, state.range(0) != 0, static_cast<std::size_t>(state.range(1)));
+  const auto& punkte = gKurven.Kurven[0].Punkte;
+  gui::Pixelabbildung a;
+  a.Breite = 1000;
+  a.Hoehe = 500;
+  a.Xs = 1000.0 / Kurvenlaenge(0);
+  a.Ys = -499.0 / 4095.0;
+  a.Y0 = 499.0;
+  std::vector<gui::Zeichenpunkt> linie, stufen;
+  std::vector<gui::Punktlauf> marken;
+  for (auto _ : state) {
+    linie.clear();
+    stufen.clear();
+    marken.clear();
+    gui::Linienausduenner l(a, linie), s(a, stufen);
+    gui::Punktausduenner m(a, 5, marken);
+    double t = 0.0;
+    for (std::size_t i = 0; i < punkte.size(); ++i) {
+      const double y0 = punkte[i].Y;
+      const double y1 = punkte[i + 1 < punkte.size() ? i + 1 : 0].Y;
+      l.Punkt(t, y0);
+      m.Punkt(t, y0);
+      if (i == 0) s.Punkt(t, y0);
+      t += 1000.0;
+      s.Punkt(t, y0);
+      s.Punkt(t, y1);
+    }
+    l.Abschliessen();
+    s.Abschliessen();
+    m.Abschliessen();
+    benchmark::DoNotOptimize(linie.data());
+  }
+  state.counters["kept"] = static_cast<double>(linie.size() + stufen.size() + marken.size());
+}
+BENCHMARK(Spaltenausduennung)
+    ->Args({0, 30704})
+    ->Args({1, 30704})
+    ->Args({0, 307040})
+    ->Args({1, 307040})
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 void ZoomPlusNeuzeichnen(benchmark::State& state) {
   Graphen g;
@@ -87,7 +143,11 @@ void Zeichenvorschau(benchmark::State& state) {
     x += 1000.0;
   }
 }
-BENCHMARK(Zeichenvorschau)->Unit(benchmark::kMillisecond);
+BENCHMARK(Zeichenvorschau)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace
 

@@ -1,0 +1,206 @@
+// The column decimation against the full drawing: both painted offscreen into images of
+// 1000 x 500 pixels; every painted pixel of one has a pixel of the same colour at most one
+// pixel away in the other, so no column differs by more than one pixel.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "curves/gui/Spaltenausduennung.h"
+#include "curves/gui/Spaltenbild.h"
+
+namespace {
+
+using curves::gui::LinieAusduennen;
+using curves::gui::Pixelabbildung;
+using curves::gui::PunkteAusduennen;
+using curves::gui::Punktlauf;
+using curves::gui::Zeichenpunkt;
+
+constexpr int kBreite = 1000, kHoehe = 500, kMarke = 5;
+const QColor kLinie{0xFF, 0, 0}, kStufe{0, 0, 0xFF}, kMarkenfarbe{0x80, 0, 0};
+
+// One-unit lines of 1 ms as a read from the device gives them.
+struct Kurve {
+  std::vector<Zeichenpunkt> punkte;  // start of each line, with the closing one's end
+  std::vector<Zeichenpunkt> stufen;  // the staircase as a polyline
+};
+
+Kurve Einheitslinien(int anzahl, std::int32_t (*wert)(int)) {
+  Kurve k;
+  for (int i = 0; i <= anzahl; ++i) k.punkte.push_back({1000.0 * i, double(wert(i % anzahl))});
+  for (int i = 0; i < anzahl; ++i) {
+    const Zeichenpunkt& a = k.punkte[i];
+    const Zeichenpunkt& b = k.punkte[i + 1];
+    if (i == 0) k.stufen.push_back(a);
+    k.stufen.push_back({b.X, a.Y});
+    k.stufen.push_back(b);
+  }
+  return k;
+}
+
+std::int32_t Saegezahn(int i) {
+  return (i * 37) % 4096;
+}
+std::int32_t Form(int i) {
+  // A drawn shape: a few slow ramps and jumps.
+  const int a = (i / 2000) % 6;
+  return a * 700 + (i % 2000) / 10;
+}
+std::int32_t Rauschen(int i) {
+  return static_cast<std::int32_t>((static_cast<std::uint32_t>(i) * 2654435761u) >> 20);
+}
+
+Pixelabbildung Abbildung(double xStart, double xEnde) {
+  Pixelabbildung a;
+  a.Breite = kBreite;
+  a.Hoehe = kHoehe;
+  a.Xs = kBreite / (xEnde + 1.0 - xStart);
+  a.X0 = -xStart * a.Xs;
+  a.Ys = -(kHoehe - 1) / 4095.0;
+  a.Y0 = kHoehe - 1;
+  return a;
+}
+
+QImage Leer() {
+  QImage bild(kBreite, kHoehe, QImage::Format_RGB32);
+  bild.fill(Qt::white);
+  return bild;
+}
+
+void Zug(QPainter& p, const std::vector<Zeichenpunkt>& punkte, const Pixelabbildung& a,
+         const QColor& farbe) {
+  p.setPen(QPen(farbe, 0));
+  p.drawPolyline(curves::gui::Pixelzug(punkte, a));
+}
+
+// Each plot in its own image: one drawn over another may hide or show a pixel of it
+// anywhere, what counts is that each plot is drawn alike.
+struct Bilder {
+  QImage linie = Leer(), marken = Leer(), stufen = Leer();
+};
+
+Bilder Voll(const Kurve& k, const Pixelabbildung& a) {
+  Bilder b;
+  QPainter l(&b.linie), m(&b.marken), s(&b.stufen);
+  Zug(l, k.punkte, a, kLinie);
+  for (const auto& p : k.punkte)
+    m.fillRect(curves::gui::Punktquadrat(p.X, p.Y, a, kMarke), kMarkenfarbe);
+  Zug(s, k.stufen, a, kStufe);
+  return b;
+}
+
+struct Ausgeduennt {
+  std::vector<Zeichenpunkt> linie, stufen;
+  std::vector<Punktlauf> marken;
+};
+
+Ausgeduennt Ausduennen(const Kurve& k, const Pixelabbildung& a) {
+  return {LinieAusduennen(k.punkte, a), LinieAusduennen(k.stufen, a),
+          PunkteAusduennen(k.punkte, a, kMarke)};
+}
+
+Bilder Duenn(const Ausgeduennt& d, const Pixelabbildung& a) {
+  Bilder b;
+  QPainter l(&b.linie), m(&b.marken), s(&b.stufen);
+  Zug(l, d.linie, a, kLinie);
+  curves::gui::PunktlaeufeMalen(m, d.marken, a, kMarke, kMarkenfarbe);
+  Zug(s, d.stufen, a, kStufe);
+  return b;
+}
+
+// Painted pixels of `a` without a painted pixel within one pixel in `b`.
+int Abweichungen(const QImage& a, const QImage& b, std::string& beispiel) {
+  int n = 0;
+  const QRgb weiss = qRgb(255, 255, 255);
+  auto gemalt = [&](int u, int v) {
+    return u >= 0 && v >= 0 && u < b.width() && v < b.height() &&
+           reinterpret_cast<const QRgb*>(b.constScanLine(v))[u] != weiss;
+  };
+  for (int y = 0; y < a.height(); ++y) {
+    const auto* zeile = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+    for (int x = 0; x < a.width(); ++x) {
+      if (zeile[x] == weiss) continue;
+      bool gefunden = false;
+      for (int dy = -1; dy <= 1 && !gefunden; ++dy)
+        for (int dx = -1; dx <= 1 && !gefunden; ++dx) gefunden = gemalt(x + dx, y + dy);
+      if (!gefunden && n++ == 0)
+        beispiel = "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
+    }
+  }
+  return n;
+}
+
+void ErwarteGleich(const QImage& voll, const QImage& duenn, const char* was) {
+  std::string wo;
+  EXPECT_EQ(0, Abweichungen(voll, duenn, wo)) << was << ", missing first at " << wo;
+  EXPECT_EQ(0, Abweichungen(duenn, voll, wo)) << was << ", added first at " << wo;
+}
+
+struct Fall {
+  const char* name;
+  int linien;
+  std::int32_t (*wert)(int);
+  double xStartAnteil, xEndeAnteil;  // the visible part of the curve
+};
+
+class Ausduennung : public ::testing::TestWithParam<Fall> {};
+
+TEST_P(Ausduennung, PictureWithinOnePixelOfTheFullOne) {
+  const Fall& f = GetParam();
+  const Kurve k = Einheitslinien(f.linien, f.wert);
+  const double laenge = 1000.0 * f.linien;
+  const Pixelabbildung a = Abbildung(laenge * f.xStartAnteil, laenge * f.xEndeAnteil - 1);
+  const Ausgeduennt d = Ausduennen(k, a);
+  const Bilder voll = Voll(k, a), duenn = Duenn(d, a);
+  ErwarteGleich(voll.linie, duenn.linie, "lines");
+  ErwarteGleich(voll.marken, duenn.marken, "markers");
+  ErwarteGleich(voll.stufen, duenn.stufen, "steps");
+  // What is left is bound by the columns, not the lines.
+  EXPECT_LE(d.linie.size(), 4u * (kBreite + 2));
+  EXPECT_LE(d.stufen.size(), 4u * (kBreite + 2));
+  EXPECT_LE(d.marken.size(), static_cast<std::size_t>(kBreite + 2 * kMarke + 1) * kHoehe / kMarke);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kurven, Ausduennung,
+    ::testing::Values(Fall{"SawToothFullDevice", 30704, Saegezahn, 0.0, 1.0},
+                      Fall{"ShapeFullDevice", 30704, Form, 0.0, 1.0},
+                      Fall{"NoiseTenTimesTheDevice", 307040, Rauschen, 0.0, 1.0},
+                      Fall{"SawToothZoomedIn", 30704, Saegezahn, 0.4, 0.43},
+                      Fall{"NoiseFewLinesPerColumn", 30704, Rauschen, 0.2, 0.25},
+                      Fall{"FewerLinesThanColumns", 300, Saegezahn, 0.0, 1.0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Ausduennung, KeepsFirstExtremesAndLastOfAColumnInOrder) {
+  Pixelabbildung a;
+  a.Breite = 10;
+  a.Hoehe = 10;
+  // Column 0: 5, 9, 1, 4; column 1: 3.
+  const std::vector<Zeichenpunkt> linie = {{0.1, 5}, {0.2, 9}, {0.3, 1}, {0.4, 4}, {1.5, 3}};
+  const auto d = LinieAusduennen(linie, a);
+  ASSERT_EQ(5u, d.size());
+  EXPECT_EQ(9, d[1].Y);  // drawn order kept: 9 before 1
+  EXPECT_EQ(1, d[2].Y);
+  // A lone vertex and a column of one vertex stay single.
+  EXPECT_EQ(1u, LinieAusduennen({{2.5, 7}}, a).size());
+  EXPECT_TRUE(LinieAusduennen({}, a).empty());
+}
+
+TEST(Ausduennung, TouchingMarkersMakeOneRunAndAGapMakesTwo) {
+  Pixelabbildung a;
+  a.Breite = 100;
+  a.Hoehe = 100;
+  // Centres at rows 10, 15 (touching at size 5), 21 (gap) in one column; one far outside.
+  const auto l = PunkteAusduennen({{3, 10}, {3.2, 15}, {2.9, 21}, {3, 10}, {500, 10}}, a, 5);
+  ASSERT_EQ(2u, l.size());
+  EXPECT_EQ(10, l[0].YOben);
+  EXPECT_EQ(15, l[0].YUnten);
+  EXPECT_EQ(21, l[1].YOben);
+  EXPECT_EQ(21, l[1].YUnten);
+}
+
+}  // namespace
