@@ -11,10 +11,10 @@
 #include "common/Speicherdatei.h"
 #include "config/Konfigdatei.h"
 #include "config/Konfiguration.h"
-#include "curves/Kurvenbild.h"
-#include "curves/Kurvendatei.h"
-#include "curves/Kurvenexport.h"
-#include "curves/Kurvenimport.h"
+#include "curves/files/Kurvendatei.h"
+#include "curves/files/Kurvenexport.h"
+#include "curves/files/Kurvenimport.h"
+#include "curves/transfer/Kurvenbild.h"
 
 namespace cli {
 namespace {

@@ -95,7 +95,7 @@ class Protokollbedienung final : public TerminalOperator {
  public:
   explicit Protokollbedienung(std::string pfad)
       : TerminalOperator(stderr, false), pfad_(std::move(pfad)) {}
-  std::optional<std::string> selectFile(const device::FileRequest&) override { return pfad_; }
+  std::optional<std::string> selectFile(const common::FileRequest&) override { return pfad_; }
 
  private:
   std::string pfad_;
@@ -166,9 +166,9 @@ int Beobachten(const Aufruf& aufruf) {
                                                  "it would destroy it");
   std::fflush(stdout);
   Protokollbedienung bedienung(aufruf.log.empty() ? kStandardausgabe : aufruf.log);
-  device::setOperatorInterface(&bedienung);
+  common::setOperatorInterface(&bedienung);
   struct Zurueck {
-    ~Zurueck() { device::setOperatorInterface(nullptr); }
+    ~Zurueck() { common::setOperatorInterface(nullptr); }
   } zurueck;
 
   Unterbrechung unterbrechung;

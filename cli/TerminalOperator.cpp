@@ -41,7 +41,7 @@ std::string TerminalOperator::Fortschrittszeile(const std::string& titel, int pr
          std::string(static_cast<std::size_t>(breite - voll), ' ') + "] " + zahl;
 }
 
-int TerminalOperator::message(const device::MessageRequest& request) {
+int TerminalOperator::message(const common::MessageRequest& request) {
   // A message in the middle of a transfer starts on a line of its own.
   if (offen_ && terminal_) std::fputc('\n', ausgabe_);
   std::fputs(Meldungstext(request.title, request.text).c_str(), ausgabe_);
@@ -50,7 +50,7 @@ int TerminalOperator::message(const device::MessageRequest& request) {
   return request.activeButton;
 }
 
-std::optional<std::string> TerminalOperator::selectFile(const device::FileRequest&) {
+std::optional<std::string> TerminalOperator::selectFile(const common::FileRequest&) {
   return std::nullopt;
 }
 

@@ -8,17 +8,17 @@
 #include <cstdio>
 #include <string>
 
-#include "device/OperatorInterface.h"
+#include "common/OperatorInterface.h"
 
 namespace cli {
 
-class TerminalOperator : public device::OperatorInterface {
+class TerminalOperator : public common::OperatorInterface {
  public:
   // terminal: whether the stream is a terminal (progress bars are drawn only then).
   TerminalOperator(std::FILE* ausgabe, bool terminal);
 
-  int message(const device::MessageRequest& request) override;
-  std::optional<std::string> selectFile(const device::FileRequest& request) override;
+  int message(const common::MessageRequest& request) override;
+  std::optional<std::string> selectFile(const common::FileRequest& request) override;
   void progressOpen(const std::string& title, const std::string& label) override;
   void progressSet(int percent) override;
   void progressClose() override;

@@ -17,10 +17,10 @@
 #include "Kennlinienbefehle.h"
 #include "TerminalOperator.h"
 #include "characteristic/Kennlinienmodell.h"
+#include "common/OperatorInterface.h"
 #include "config/Konfiguration.h"
-#include "curves/Kurvenmodell.h"
+#include "curves/model/Kurvenmodell.h"
 #include "device/Fehler.h"
-#include "device/OperatorInterface.h"
 
 namespace {
 
@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
 
   device::ZOR_Fehlersprache(2);
   cli::TerminalOperator bedienung(stderr, isatty(STDERR_FILENO) == 1);
-  device::setOperatorInterface(&bedienung);
+  common::setOperatorInterface(&bedienung);
   config::KonfigurationStandardwerte();
   int status = cli::kStatusFehler;
   if (const int fehler = curves::KurvenModellInitialisieren())
@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "miv3x: standard output could not be written\n");
     status = cli::kStatusFehler;
   }
-  device::setOperatorInterface(nullptr);
+  common::setOperatorInterface(nullptr);
   characteristic::KennlModellFreigeben();
   curves::KurvenModellFreigeben();
   return status;

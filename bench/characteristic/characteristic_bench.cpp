@@ -22,8 +22,8 @@
 #include "characteristic/Kennlinienmodell.h"
 #include "characteristic/Kennlinientext.h"
 #include "characteristic/Kennlinientransfer.h"
+#include "common/OperatorInterface.h"
 #include "config/Konfiguration.h"
-#include "device/OperatorInterface.h"
 #include "device/Protokoll.h"
 #include "device/Verbindung.h"
 #include "device/qtserial/QtSerialService.h"
@@ -122,10 +122,10 @@ QCoreApplication& Anwendung() {
 
 // Notes the time at which each block was acknowledged (the progress box is set after
 // every block).
-class Blockuhr : public device::OperatorInterface {
+class Blockuhr : public common::OperatorInterface {
  public:
-  int message(const device::MessageRequest& r) override { return r.activeButton; }
-  std::optional<std::string> selectFile(const device::FileRequest&) override { return {}; }
+  int message(const common::MessageRequest& r) override { return r.activeButton; }
+  std::optional<std::string> selectFile(const common::FileRequest&) override { return {}; }
   void progressOpen(const std::string&, const std::string&) override { zeiten.clear(); }
   void progressSet(int) override { zeiten.push_back(std::chrono::steady_clock::now()); }
   void progressClose() override {}
@@ -154,7 +154,7 @@ void PacedSlotWrite(benchmark::State& state) {
   KennlBildErzeugen(bild);
 
   Blockuhr uhr;
-  device::setOperatorInterface(&uhr);
+  common::setOperatorInterface(&uhr);
   double gemessen = 0.0, linie = 0.0;
   long runden = 0;
   std::vector<double> blockverhaeltnis;
@@ -186,7 +186,7 @@ void PacedSlotWrite(benchmark::State& state) {
     state.counters["block_ratio_median"] = blockverhaeltnis[blockverhaeltnis.size() / 2];
     state.counters["block_ratio_max"] = blockverhaeltnis.back();
   }
-  device::setOperatorInterface(nullptr);
+  common::setOperatorInterface(nullptr);
   device::ZORFYD1_Close(kPort);
   device::sgComPort.offen = -1;
   device::setSerialService(nullptr);

@@ -6,10 +6,10 @@
 
 #include <QApplication>
 
-#include "curves/Ansicht.h"
-#include "curves/Kurvenmodell.h"
+#include "curves/edit/Ansicht.h"
 #include "curves/gui/Kurvengrafik.h"
 #include "curves/gui/Spaltenausduennung.h"
+#include "curves/model/Kurvenmodell.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <benchmark/benchmark.h>
 
 #include "config/Konfiguration.h"
-#include "curves/BearbeitenGeraden.h"
-#include "curves/BearbeitenPunkte.h"
-#include "curves/Kurvenmodell.h"
-#include "curves/Rueckgaengig.h"
+#include "curves/edit/BearbeitenGeraden.h"
+#include "curves/edit/BearbeitenPunkte.h"
+#include "curves/model/Kurvenmodell.h"
+#include "curves/model/Rueckgaengig.h"
 
 namespace {
 

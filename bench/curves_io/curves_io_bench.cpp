@@ -6,11 +6,11 @@
 #include <string>
 
 #include "config/Konfiguration.h"
-#include "curves/Kurvenbild.h"
-#include "curves/Kurvendatei.h"
-#include "curves/Kurvenexport.h"
-#include "curves/Kurvenimport.h"
-#include "curves/Kurvenmodell.h"
+#include "curves/files/Kurvendatei.h"
+#include "curves/files/Kurvenexport.h"
+#include "curves/files/Kurvenimport.h"
+#include "curves/model/Kurvenmodell.h"
+#include "curves/transfer/Kurvenbild.h"
 
 namespace {
 

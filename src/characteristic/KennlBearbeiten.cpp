@@ -9,10 +9,10 @@
 #include "characteristic/KennlRaster.h"
 #include "characteristic/KennlRueckgaengig.h"
 #include "characteristic/Kennlinienmodell.h"
+#include "common/OperatorInterface.h"
 #include "common/Raster.h"
 #include "config/Umrechnung.h"
 #include "device/Fehler.h"
-#include "device/OperatorInterface.h"
 
 namespace characteristic {
 namespace {
@@ -29,7 +29,7 @@ BestaetigenderDialog sgStandarddialog;
 KennlPunktdialog* sgDialog = nullptr;
 
 void Meldung(const char* text, const char* titel = "Error") {
-  device::showMessage(titel, text);
+  common::showMessage(titel, text);
 }
 
 std::vector<Kennlinienpunkt>& Punkte() {

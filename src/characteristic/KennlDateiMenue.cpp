@@ -7,25 +7,25 @@
 #include "characteristic/Kennliniendatei.h"
 #include "characteristic/Kennlinienmodell.h"
 #include "characteristic/Kennlinientext.h"
-#include "curves/Titel.h"
+#include "common/OperatorInterface.h"
+#include "curves/model/Titel.h"
 #include "device/Fehler.h"
-#include "device/OperatorInterface.h"
 
 namespace characteristic {
 namespace {
 
-constexpr auto kSpeichern = device::FileRequest::Mode::Save;
-constexpr auto kLaden = device::FileRequest::Mode::Load;
+constexpr auto kSpeichern = common::FileRequest::Mode::Save;
+constexpr auto kLaden = common::FileRequest::Mode::Load;
 
 std::optional<std::string> DateiWaehlen(const char* titel, const char* muster,
-                                        device::FileRequest::Mode modus, bool nurEndung) {
-  device::FileRequest anfrage;
+                                        common::FileRequest::Mode modus, bool nurEndung) {
+  common::FileRequest anfrage;
   anfrage.title = titel;
   anfrage.pattern = muster;
   anfrage.mode = modus;
   anfrage.forceExtension = nurEndung;
   anfrage.confirmButton = modus == kSpeichern ? "Save" : "Load";
-  return device::operatorInterface().selectFile(anfrage);
+  return common::operatorInterface().selectFile(anfrage);
 }
 
 // Saving, telling a cancelled dialog apart from success.
@@ -72,7 +72,7 @@ int KennlinieImportieren() {
 int AbbruchWeilKennlinieNichtGespeichert() {
   if (!gKennl.KennlinieGeaendert) return 0;
   const std::string& pfad = KennlDateiname();
-  device::MessageRequest frage;
+  common::MessageRequest frage;
   frage.title = "Warning";
   frage.text =
       "Would you like to save changes to " +
@@ -81,7 +81,7 @@ int AbbruchWeilKennlinieNichtGespeichert() {
   frage.buttons = {"Yes", "No", "Cancel"};
   frage.activeButton = 3;
   frage.escapeButton = 3;
-  switch (device::operatorInterface().message(frage)) {
+  switch (common::operatorInterface().message(frage)) {
     case 1: {
       bool abgebrochen = false;
       if (const int fehler = Speichern(0, abgebrochen)) {

@@ -4,7 +4,7 @@
 
 #include "characteristic/KennlAllokation.h"
 #include "characteristic/Kennlinienmodell.h"
-#include "device/OperatorInterface.h"
+#include "common/OperatorInterface.h"
 
 namespace characteristic {
 namespace {
@@ -21,7 +21,7 @@ void Melden() {
 void RueckgaengigSichern() {
   gKennl.KennlinieGeaendert = true;
   if (!gKennl.Historien.Sichern(gKennl.Kennl.Punkte, KennlAllokationsHaken())) {
-    device::showMessage("Error", "Memory allocation failed");
+    common::showMessage("Error", "Memory allocation failed");
     return;
   }
   sgBefehle.Rueckgaengig = true;

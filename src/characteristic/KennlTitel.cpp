@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "curves/Titel.h"
+#include "curves/model/Titel.h"
 
 namespace characteristic {
 namespace {

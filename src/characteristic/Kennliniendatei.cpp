@@ -12,10 +12,10 @@
 #include "characteristic/Kennliniendateikopf.h"
 #include "characteristic/Kennlinienmodell.h"
 #include "common/Lesedatei.h"
+#include "common/OperatorInterface.h"
 #include "common/Speicherdatei.h"
 #include "config/Konfiguration.h"
 #include "config/Umrechnung.h"
-#include "device/OperatorInterface.h"
 
 namespace characteristic {
 namespace {
@@ -42,7 +42,7 @@ void KonfigurationUebernehmen(config::Konfiguration gespeichert, Konfigwahl wahl
   bericht.konfigurationVerschieden = true;
   bool laden = wahl == Konfigwahl::Laden;
   if (wahl == Konfigwahl::Fragen) {
-    device::MessageRequest frage;
+    common::MessageRequest frage;
     frage.title = "Load configuration?";
     frage.text =
         "The configuration (see 'Configuration' Window) of the loaded\n"
@@ -52,7 +52,7 @@ void KonfigurationUebernehmen(config::Konfiguration gespeichert, Konfigwahl wahl
     frage.buttons = {"load", "do not load"};
     frage.activeButton = 1;
     frage.escapeButton = 2;
-    laden = device::operatorInterface().message(frage) == 1;
+    laden = common::operatorInterface().message(frage) == 1;
   }
   if (laden) {
     config::KonfigurationSetzen(gespeichert);
@@ -142,7 +142,7 @@ int KennlDateiLaden(const std::string& pfad, Konfigwahl wahl, KennlLadebericht* 
   gKennl.Felder.Ausgang2 = config::EingangRohInEinheit(1, kopf->Ausgang2);
   gKennl.Felder.Anstiegszeit = kopf->Anstiegszeit;
   if (b.beschaedigt)
-    device::showMessage("Warning",
+    common::showMessage("Warning",
                         "The file is damaged: its point data are incomplete.\n"
                         "The characteristic curve was replaced by the default point.");
   KonfigurationUebernehmen(kopf->Konfig, wahl, b);

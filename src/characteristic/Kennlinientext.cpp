@@ -13,8 +13,8 @@
 #include "characteristic/Kennlinienmodell.h"
 #include "common/KlassischeZahlen.h"
 #include "common/Lesedatei.h"
+#include "common/OperatorInterface.h"
 #include "common/Speicherdatei.h"
-#include "device/OperatorInterface.h"
 
 namespace characteristic {
 namespace {
@@ -29,7 +29,7 @@ bool ZeileSchreiben(common::Speicherdatei& datei, const char* text) {
   va_start(argumente, format);
   std::vsnprintf(text, sizeof(text), format, argumente);
   va_end(argumente);
-  device::showMessage("Error while importing", text);
+  common::showMessage("Error while importing", text);
   return code;
 }
 

@@ -7,9 +7,9 @@
 #include "characteristic/KennlAllokation.h"
 #include "characteristic/Kennlinienbild.h"
 #include "characteristic/Kennlinienmodell.h"
+#include "common/OperatorInterface.h"
 #include "config/Umrechnung.h"
 #include "device/Fehler.h"
-#include "device/OperatorInterface.h"
 #include "device/Protokoll.h"
 #include "device/Verbindung.h"
 
@@ -24,15 +24,15 @@ constexpr int kModusUngueltig = 4;
 class Fortschritt {
  public:
   Fortschritt(bool zeigen, const char* titel) : offen_(zeigen) {
-    if (offen_) device::operatorInterface().progressOpen(titel, titel);
+    if (offen_) common::operatorInterface().progressOpen(titel, titel);
   }
   ~Fortschritt() {
-    if (offen_) device::operatorInterface().progressClose();
+    if (offen_) common::operatorInterface().progressClose();
   }
   Fortschritt(const Fortschritt&) = delete;
   Fortschritt& operator=(const Fortschritt&) = delete;
   void setzen(long erledigt, long gesamt) {
-    if (offen_) device::operatorInterface().progressSet(static_cast<int>(erledigt * 100 / gesamt));
+    if (offen_) common::operatorInterface().progressSet(static_cast<int>(erledigt * 100 / gesamt));
   }
 
  private:

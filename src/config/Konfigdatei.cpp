@@ -14,10 +14,10 @@
 #include <system_error>
 
 #include "common/Lesedatei.h"
+#include "common/OperatorInterface.h"
 #include "common/Speicherdatei.h"
 #include "config/Konfigfenster.h"
 #include "config/Konfiguration.h"
-#include "device/OperatorInterface.h"
 
 namespace config {
 namespace {
@@ -111,28 +111,28 @@ int KonfigdateiLadenVon(const std::string& pfad) {
 
 namespace {
 
-std::optional<std::string> DateiWaehlen(const char* titel, device::FileRequest::Mode modus,
+std::optional<std::string> DateiWaehlen(const char* titel, common::FileRequest::Mode modus,
                                         const char* bestaetigen) {
-  device::FileRequest anfrage;
+  common::FileRequest anfrage;
   anfrage.title = titel;
   anfrage.pattern = "*.wuo";
   anfrage.mode = modus;
   anfrage.forceExtension = true;
   anfrage.confirmButton = bestaetigen;
-  return device::operatorInterface().selectFile(anfrage);
+  return common::operatorInterface().selectFile(anfrage);
 }
 
 }  // namespace
 
 int KonfigdateiSpeichern() {
-  auto pfad = DateiWaehlen("Save configuration", device::FileRequest::Mode::Save, "Save");
+  auto pfad = DateiWaehlen("Save configuration", common::FileRequest::Mode::Save, "Save");
   if (!pfad) return 0;
   KonfigfelderInStrukturSpeichern();
   return KonfigdateiSpeichernNach(*pfad);
 }
 
 int KonfigdateiLaden() {
-  auto pfad = DateiWaehlen("Load configuration", device::FileRequest::Mode::Load, "Load");
+  auto pfad = DateiWaehlen("Load configuration", common::FileRequest::Mode::Load, "Load");
   if (!pfad) return 0;
   return KonfigdateiLadenVon(*pfad);
 }

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <utility>
 
+#include "common/OperatorInterface.h"
 #include "device/Fehler.h"
-#include "device/OperatorInterface.h"
 #include "device/Protokoll.h"
 #include "device/Verbindung.h"
 #include "ini/IniStore.h"
@@ -247,7 +247,7 @@ std::string FehlerbitsText() {
 }
 
 void FehlerbitsErklaeren() {
-  showMessage("Error bits", FehlerbitsText());
+  common::showMessage("Error bits", FehlerbitsText());
 }
 
 int ReadIniCompanel(ini::IniStore* store) {

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <utility>
 
-#include "device/OperatorInterface.h"
+#include "common/OperatorInterface.h"
 
 namespace device {
 
@@ -36,7 +36,7 @@ std::string Kuerzen(std::string text, std::size_t n) {
 
 void Zeigen(const std::string& titel, int code) {
   std::string text = ZOR_Fehlermeldung(code);
-  showMessage(titel, text);
+  common::showMessage(titel, text);
 }
 
 }  // namespace

@@ -8,9 +8,14 @@
 //   /dev/ttyAMA<n> -> n + 161  (n 0..15)
 // plus a per-user folder of symbolic links "COM<n>" -> any device path (n 1..256), which
 // take the number n and override the mapping for it. Dangling links are not listed.
+//
+// The part that asks the operating system lives in one file per platform
+// (Portnummern_linux.cpp, Portnummern_windows.cpp); the build compiles the one it needs.
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -39,5 +44,15 @@ std::string PortPfad(int n, const PortQuellen& quellen = {});
 
 // The number a device name gets from the built-in mapping ("ttyUSB2" -> 35), 0 if none.
 int PortnummerVonName(const std::string& name);
+
+// For the platform files:
+// The ports the operating system offers, number -> device path (without the link folder).
+std::map<int, std::string> Systemports(const PortQuellen& quellen);
+// A decimal number of at most four digits that makes up the whole text; -1 otherwise.
+int GanzePortzahl(const std::string& text);
+// Steps through a folder without exceptions: a folder that cannot be read, or that fails
+// half-way, just ends its part of the list.
+void OrdnerDurchgehen(const std::filesystem::path& ordner,
+                      const std::function<void(const std::filesystem::path&)>& aktion);
 
 }  // namespace device

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "common/OperatorInterface.h"
 #include "config/Konfiguration.h"
-#include "device/OperatorInterface.h"
 #include "direct/Protokolldatei.h"
 #include "direct/Uhr.h"
 
@@ -173,7 +173,7 @@ void DateispeichernSetzen(bool an) {
 }
 
 void Menu_Direkt_Hilfe_Pins() {
-  device::showMessage(kPinbelegungTitel, kPinbelegungText);
+  common::showMessage(kPinbelegungTitel, kPinbelegungText);
 }
 
 }  // namespace direct

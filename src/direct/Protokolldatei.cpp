@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "common/KlassischeZahlen.h"
-#include "device/OperatorInterface.h"
+#include "common/OperatorInterface.h"
 #include "direct/Direktpanel.h"
 #include "direct/Kanalbereich.h"
 #include "direct/Uhr.h"
@@ -145,12 +145,12 @@ int ProtokolldateiOeffnen() {
     ProtokolldateiSchliessen();
     return 0;
   }
-  device::FileRequest anfrage;
+  common::FileRequest anfrage;
   anfrage.title = "File to save/extend";
   anfrage.pattern = "*.txt";
-  anfrage.mode = device::FileRequest::Mode::Save;
+  anfrage.mode = common::FileRequest::Mode::Save;
   anfrage.forceExtension = true;
-  const auto pfad = device::operatorInterface().selectFile(anfrage);
+  const auto pfad = common::operatorInterface().selectFile(anfrage);
   if (pfad && pfad->empty()) return kFehlerDateiauswahl;
   ProtokolldateiSchliessen();
   if (!pfad) return 0;

@@ -7,7 +7,7 @@
 #include "config/Konfigfenster.h"
 #include "config/gui/KonfigpanelFenster.h"
 #include "config/gui/Neuskalierung.h"
-#include "curves/KurvendateiMenue.h"
+#include "curves/files/KurvendateiMenue.h"
 #include "curves/gui/Kurvenpanel.h"
 #include "curves/gui/KurvenpanelModul.h"
 #include "device/Companel.h"

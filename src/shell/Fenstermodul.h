@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "device/gui/CompanelNavigation.h"
+#include "widgets/Navigation.h"
 
 class QWidget;
 
@@ -17,7 +17,7 @@ struct IniStore;
 
 namespace shell {
 
-using device::gui::Fenster;
+using widgets::Fenster;
 
 struct Fenstermodul {
   Fenster fenster = Fenster::Com;

@@ -3,8 +3,8 @@
 #include <QCloseEvent>
 #include <QResizeEvent>
 
-#include "device/gui/CompanelHilfe.h"
 #include "ui_MAINPANEL.h"
+#include "widgets/Hilfefilter.h"
 
 namespace shell {
 
@@ -16,7 +16,7 @@ constexpr int kChildLinks = 1;
 Hauptfenster::Hauptfenster(QWidget* parent)
     : QWidget(parent),
       ui_(std::make_unique<Ui::MAINPANEL>()),
-      hilfe_(new device::gui::HilfeFilter(this)) {
+      hilfe_(new widgets::HilfeFilter(this)) {
   ui_->setupUi(this);
   QFont titel = ui_->TITEL->font();
   titel.setPointSize(titel.pointSize() + 12);

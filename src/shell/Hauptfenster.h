@@ -11,7 +11,7 @@ namespace Ui {
 class MAINPANEL;
 }
 
-namespace device::gui {
+namespace widgets {
 class HilfeFilter;
 }
 
@@ -24,7 +24,7 @@ class Hauptfenster : public QWidget {
   ~Hauptfenster() override;
 
   Ui::MAINPANEL& ui() { return *ui_; }
-  device::gui::HilfeFilter& hilfe() { return *hilfe_; }
+  widgets::HilfeFilter& hilfe() { return *hilfe_; }
 
   // Shows a child window at top 17, left 1 (nullptr: none); the main buttons are dimmed
   // exactly while one is shown.
@@ -50,7 +50,7 @@ class Hauptfenster : public QWidget {
   void childGroesseAnpassen();
 
   std::unique_ptr<Ui::MAINPANEL> ui_;
-  device::gui::HilfeFilter* hilfe_;
+  widgets::HilfeFilter* hilfe_;
   QWidget* aktuell_ = nullptr;
   QSize referenz_;
   bool imAnpassen_ = false;

@@ -4,15 +4,15 @@
 #include <QDialog>
 #include <QPushButton>
 
-#include "device/Direkthilfe.h"
+#include "common/Direkthilfe.h"
+#include "common/OperatorInterface.h"
 #include "device/Fehler.h"
-#include "device/OperatorInterface.h"
-#include "device/gui/CompanelHilfe.h"
 #include "shell/Einstellungsdatei.h"
 #include "shell/Einstellungsort.h"
 #include "shell/Hauptfenster.h"
 #include "ui_INFOPNL.h"
 #include "ui_MAINPANEL.h"
+#include "widgets/Hilfefilter.h"
 
 namespace shell {
 
@@ -50,7 +50,7 @@ Programm::Programm(std::vector<Fenstermodul> module, std::string einstellungsdat
 }
 
 Programm::~Programm() {
-  device::gui::NavigationBinden({}, {});
+  widgets::NavigationBinden({}, {});
   delete infoUi_;
   delete haupt_;  // the child windows and the info box go with it
 }
@@ -77,8 +77,8 @@ int Programm::starten() {
   infoUi_->setupUi(info_);
   connect(infoUi_->OK, &QPushButton::clicked, info_, &QDialog::accept);
 
-  device::gui::NavigationBinden([this](Fenster f) { ZeigeChildpanel(f); },
-                                [this] { return ProgrammendeFallsAllesGespeichert(); });
+  widgets::NavigationBinden([this](Fenster f) { ZeigeChildpanel(f); },
+                            [this] { return ProgrammendeFallsAllesGespeichert(); });
   haupt_->schliessenAngefragt = [this] { ProgrammendeFallsAllesGespeichert(); };
   mainbuttonsVerbinden();
 
@@ -160,9 +160,9 @@ int Programm::ProgrammendeFallsAllesGespeichert() {
 }
 
 void Programm::mainbutton(Fenster fenster) {
-  if (device::gHilfeAktiv) return;
+  if (common::gHilfeAktiv) return;
   if (fenster == Fenster::Kurven && panel(Fenster::Kurven) == nullptr) {
-    device::showMessage("Curve generator", "The curve generator is not available in this build.");
+    common::showMessage("Curve generator", "The curve generator is not available in this build.");
     return;
   }
   ZeigeChildpanel(fenster);
@@ -180,13 +180,13 @@ void Programm::mainbuttonsVerbinden() {
   knopf(u.KURVEN, Fenster::Kurven);
   knopf(u.KENNLINIE, Fenster::Kennlinie);
   connect(u.INFO, &QPushButton::clicked, this, [this] {
-    if (!device::gHilfeAktiv) ZeigeInfopanel();
+    if (!common::gHilfeAktiv) ZeigeInfopanel();
   });
   connect(u.ENDE, &QPushButton::clicked, this, [this] {
-    if (!device::gHilfeAktiv) ProgrammendeFallsAllesGespeichert();
+    if (!common::gHilfeAktiv) ProgrammendeFallsAllesGespeichert();
   });
   connect(u.DIREKTHILFE, &QToolButton::toggled, this,
-          [](bool an) { device::gui::DirekthilfeSchalten(an); });
+          [](bool an) { widgets::DirekthilfeSchalten(an); });
   h.anmelden(u.COM, kHilfeCom);
   h.anmelden(u.KONFIG, kHilfeKonfig);
   h.anmelden(u.DIREKT, kHilfeDirekt);

@@ -10,7 +10,7 @@
 #include "Programmlauf.h"
 #include "config/Konfigdatei.h"
 #include "config/Konfiguration.h"
-#include "curves/Kurvendatei.h"
+#include "curves/files/Kurvendatei.h"
 #include "support/TempDir.h"
 
 namespace clitest {

@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "config/Konfiguration.h"
-#include "curves/Kurvendatei.h"
+#include "curves/files/Kurvendatei.h"
 
 namespace clitest {
 

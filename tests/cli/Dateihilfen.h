@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "curves/Kurvenmodell.h"
+#include "curves/model/Kurvenmodell.h"
 
 namespace clitest {
 

@@ -14,7 +14,7 @@
 #include "SimLeitung.h"
 #include "config/Konfigdatei.h"
 #include "config/Konfiguration.h"
-#include "curves/Kurvendatei.h"
+#include "curves/files/Kurvendatei.h"
 #include "support/TempDir.h"
 
 namespace clitest {

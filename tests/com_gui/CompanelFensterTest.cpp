@@ -12,22 +12,22 @@
 #include <QtTest/QTest>
 #include <memory>
 
+#include "common/Direkthilfe.h"
 #include "device/Companel.h"
-#include "device/Direkthilfe.h"
 #include "device/Fehler.h"
 #include "device/Protokoll.h"
 #include "device/Verbindung.h"
 #include "device/gui/CompanelFenster.h"
-#include "device/gui/CompanelNavigation.h"
-#include "device/gui/CompanelSymbol.h"
 #include "support/ScriptedOperator.h"
 #include "support_sim/SimPort.h"
 #include "ui_COMPNL.h"
+#include "widgets/Navigation.h"
+#include "widgets/Verbindungssymbol.h"
 
 namespace {
 
 using device::gui::CompanelFenster;
-using device::gui::Verbindungssymbol;
+using widgets::Verbindungssymbol;
 
 constexpr int kSimPort = 4;
 constexpr int kFehlenderPort = 3;  // listed by the system, but no device behind it
@@ -36,7 +36,7 @@ void globalesZuruecksetzen() {
   device::sgComPort = {};
   device::gComPortEinstellmerker = 1;
   device::GeraeteadresseSetzen('1');
-  device::gHilfeAktiv = 0;
+  common::gHilfeAktiv = 0;
   while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
   device::ComFehlerSetzen(0);
   device::ZOR_Fehlersprache(2);
@@ -63,13 +63,13 @@ class ComFensterTest : public ::testing::Test {
     fenster->resize(900, 600);
     fenster->init();
     fenster->show();
-    device::gui::NavigationBinden([this](device::gui::Fenster f) { gezeigt.push_back(f); },
-                                  [this] { return ++endeAnfragen, 0; });
+    widgets::NavigationBinden([this](widgets::Fenster f) { gezeigt.push_back(f); },
+                              [this] { return ++endeAnfragen, 0; });
   }
   void TearDown() override {
     fenster->clear();
     fenster.reset();
-    device::gui::NavigationBinden({}, {});
+    widgets::NavigationBinden({}, {});
     sim.reset();
     device::PortquelleSetzen({});
     globalesZuruecksetzen();
@@ -99,7 +99,7 @@ class ComFensterTest : public ::testing::Test {
   std::unique_ptr<testsupport::SimPort> sim;
   std::unique_ptr<CompanelFenster> fenster;
   std::vector<int> ports{kFehlenderPort, kSimPort};
-  std::vector<device::gui::Fenster> gezeigt;
+  std::vector<widgets::Fenster> gezeigt;
   int endeAnfragen = 0;
 };
 
@@ -314,7 +314,7 @@ TEST_F(ComFensterTest, DirectHelpShowsTextsAndNeitherOpensNorScans) {
   const int eintraege = u().PORT->count();
   ports = {1, 2, 6, 7, 8};
   u().DIREKTHILFE->setChecked(true);
-  ASSERT_EQ(device::gHilfeAktiv, 1);
+  ASSERT_EQ(common::gHilfeAktiv, 1);
   op.helpTexts.clear();
   QTest::mouseClick(u().PORT, Qt::LeftButton);
   QTest::mouseClick(u().SCANN, Qt::LeftButton);
@@ -349,7 +349,7 @@ TEST_F(ComFensterTest, DirectHelpShowsTextsAndNeitherOpensNorScans) {
   u().DIREKTHILFE->setChecked(false);
   QTest::mouseClick(u().ZURUECK, Qt::LeftButton);
   u().actionExit->trigger();
-  EXPECT_EQ(gezeigt, (std::vector<device::gui::Fenster>{device::gui::Fenster::Haupt}));
+  EXPECT_EQ(gezeigt, (std::vector<widgets::Fenster>{widgets::Fenster::Haupt}));
   EXPECT_EQ(endeAnfragen, 1);
 }
 

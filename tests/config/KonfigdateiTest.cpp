@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "KonfigTestbasis.h"
+#include "common/OperatorInterface.h"
 #include "config/Konfigdatei.h"
-#include "device/OperatorInterface.h"
 #include "support/ScriptedOperator.h"
 #include "support/TempDir.h"
 
@@ -292,10 +292,10 @@ TEST_F(Konfigdatei, SaveDialog) {
   op.answerFile(dir.file("dialog.wuo"));
   ASSERT_EQ(KonfigdateiSpeichern(), 0);
   ASSERT_EQ(op.fileRequests.size(), 1u);
-  const device::FileRequest& r = op.fileRequests[0];
+  const common::FileRequest& r = op.fileRequests[0];
   EXPECT_EQ(r.title, "Save configuration");
   EXPECT_EQ(r.pattern, "*.wuo");
-  EXPECT_EQ(r.mode, device::FileRequest::Mode::Save);
+  EXPECT_EQ(r.mode, common::FileRequest::Mode::Save);
   EXPECT_TRUE(r.forceExtension);
   EXPECT_EQ(r.confirmButton, "Save");
   // The fields were taken first.
@@ -330,7 +330,7 @@ TEST_F(Konfigdatei, LoadDialog) {
   ASSERT_EQ(KonfigdateiLaden(), 0);
   EXPECT_EQ(op.fileRequests[0].title, "Load configuration");
   EXPECT_EQ(op.fileRequests[0].pattern, "*.wuo");
-  EXPECT_EQ(op.fileRequests[0].mode, device::FileRequest::Mode::Load);
+  EXPECT_EQ(op.fileRequests[0].mode, common::FileRequest::Mode::Load);
   EXPECT_EQ(op.fileRequests[0].confirmButton, "Load");
   EXPECT_EQ(KonfigurationenVergleichen(gKonfig, Beispiel()), 1);
   EXPECT_EQ(KonfigdateiLaden(), -308263);

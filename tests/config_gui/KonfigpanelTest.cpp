@@ -14,35 +14,35 @@
 #include <fstream>
 #include <memory>
 
+#include "common/Direkthilfe.h"
 #include "config/Konfigdatei.h"
 #include "config/Konfigfenster.h"
 #include "config/Konfiguration.h"
 #include "config/gui/KonfigpanelFenster.h"
 #include "config/gui/Neuskalierung.h"
 #include "config/gui/Zahlenfeld.h"
-#include "device/Direkthilfe.h"
 #include "device/Fehler.h"
-#include "device/gui/CompanelNavigation.h"
 #include "support/ScriptedOperator.h"
 #include "support/TempDir.h"
 #include "ui_KONFIGPNL.h"
+#include "widgets/Navigation.h"
 
 namespace {
 
 using config::gKonfig;
 using config::gui::KonfigpanelFenster;
-using device::gui::Fenster;
+using widgets::Fenster;
 
 class KonfigFensterTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    device::gHilfeAktiv = 0;
+    common::gHilfeAktiv = 0;
     device::ZOR_Fehlersprache(2);  // as the program sets at start
     config::KonfigurationStandardwerte();
     fenster = std::make_unique<KonfigpanelFenster>();
     fenster->resize(900, 600);
     fenster->show();
-    device::gui::NavigationBinden(
+    widgets::NavigationBinden(
         [this](Fenster f) { ablauf.push_back("zeige " + std::to_string(static_cast<int>(f))); },
         [this] {
           ablauf.push_back("ende");
@@ -56,9 +56,9 @@ class KonfigFensterTest : public ::testing::Test {
   }
   void TearDown() override {
     for (int t : tickets) config::gui::NeuskalierungAbmelden(t);
-    device::gui::NavigationBinden({}, {});
+    widgets::NavigationBinden({}, {});
     fenster.reset();
-    device::gHilfeAktiv = 0;
+    common::gHilfeAktiv = 0;
     while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
     config::KonfigurationStandardwerte();
   }
@@ -303,7 +303,7 @@ TEST_F(KonfigFensterTest, InputVoltagesAndScalesTakeAnyValueAtFullPrecision) {
 
 TEST_F(KonfigFensterTest, DirectHelpShowsFieldTextsAndBlocksEveryAction) {
   u().DIREKTHILFE->setChecked(true);
-  ASSERT_EQ(device::gHilfeAktiv, 1);
+  ASSERT_EQ(common::gHilfeAktiv, 1);
   ASSERT_EQ(op.helpTexts.size(), 1u);
   EXPECT_EQ(op.helpTexts[0], "Direct help mode activated!\nTo quit click the '?' icon.");
   QTest::mouseClick(u().AUSGANGSBEREICH, Qt::LeftButton);
@@ -331,7 +331,7 @@ TEST_F(KonfigFensterTest, DirectHelpShowsFieldTextsAndBlocksEveryAction) {
   EXPECT_TRUE(ablauf.empty());
 
   u().DIREKTHILFE->setChecked(false);
-  EXPECT_EQ(device::gHilfeAktiv, 0);
+  EXPECT_EQ(common::gHilfeAktiv, 0);
   QTest::mouseClick(u().HAUPTFENSTER, Qt::LeftButton);
   EXPECT_EQ(ablauf.back(), "zeige -1");
 }

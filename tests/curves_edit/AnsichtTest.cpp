@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "Kurvenfixture.h"
-#include "curves/Ansicht.h"
+#include "curves/edit/Ansicht.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "Kurvenfixture.h"
-#include "curves/BearbeitenGeraden.h"
+#include "curves/edit/BearbeitenGeraden.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "Kurvenfixture.h"
-#include "curves/BearbeitenHilfen.h"
+#include "curves/edit/BearbeitenHilfen.h"
 
 namespace {
 

@@ -8,11 +8,11 @@
 
 #include "SkriptDialoge.h"
 #include "config/Konfiguration.h"
-#include "curves/Allokation.h"
-#include "curves/Ansicht.h"
-#include "curves/Kurvenmodell.h"
-#include "curves/Markierung.h"
-#include "curves/Rueckgaengig.h"
+#include "curves/edit/Ansicht.h"
+#include "curves/edit/Markierung.h"
+#include "curves/model/Allokation.h"
+#include "curves/model/Kurvenmodell.h"
+#include "curves/model/Rueckgaengig.h"
 #include "device/Fehler.h"
 #include "support/ScriptedOperator.h"
 

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "Kurvenfixture.h"
-#include "curves/BearbeitenMarkierung.h"
-#include "curves/BearbeitenZyklen.h"
+#include "curves/edit/BearbeitenMarkierung.h"
+#include "curves/edit/BearbeitenZyklen.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <random>
 
 #include "Kurvenfixture.h"
-#include "curves/BearbeitenHilfen.h"
-#include "curves/BearbeitenPunkte.h"
+#include "curves/edit/BearbeitenHilfen.h"
+#include "curves/edit/BearbeitenPunkte.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "curves/Editordialoge.h"
+#include "curves/edit/Editordialoge.h"
 
 namespace testsupport {
 

@@ -3,8 +3,8 @@
 #include <random>
 
 #include "Kurvenfixture.h"
-#include "curves/Ansicht.h"
-#include "curves/Bearbeiten.h"
+#include "curves/edit/Ansicht.h"
+#include "curves/edit/Bearbeiten.h"
 
 namespace {
 

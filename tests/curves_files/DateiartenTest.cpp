@@ -6,9 +6,9 @@
 #include <thread>
 
 #include "Dateihilfen.h"
-#include "curves/Kurvendatei.h"
-#include "curves/Kurvenexport.h"
-#include "curves/Kurvenimport.h"
+#include "curves/files/Kurvendatei.h"
+#include "curves/files/Kurvenexport.h"
+#include "curves/files/Kurvenimport.h"
 
 namespace dateitest {
 namespace {

@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "config/Konfiguration.h"
-#include "curves/Kurvenmodell.h"
-#include "curves/Titel.h"
+#include "curves/model/Kurvenmodell.h"
+#include "curves/model/Titel.h"
 #include "device/Fehler.h"
 #include "support/DeutscheZahlen.h"
 #include "support/ScriptedOperator.h"

@@ -3,18 +3,18 @@
 #include <filesystem>
 
 #include "Dateihilfen.h"
-#include "curves/Kurvendatei.h"
-#include "curves/KurvendateiMenue.h"
+#include "curves/files/Kurvendatei.h"
+#include "curves/files/KurvendateiMenue.h"
 
 namespace dateitest {
 namespace {
 
 using namespace curves;
-using Mode = device::FileRequest::Mode;
+using Mode = common::FileRequest::Mode;
 
 class MenueTest : public DateiTest {};
 
-void ErwarteDialog(const device::FileRequest& r, const char* titel, const char* muster, Mode modus,
+void ErwarteDialog(const common::FileRequest& r, const char* titel, const char* muster, Mode modus,
                    bool nurEndung, const char* knopf) {
   EXPECT_EQ(titel, r.title);
   EXPECT_EQ(muster, r.pattern);

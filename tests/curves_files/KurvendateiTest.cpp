@@ -4,10 +4,10 @@
 #include <filesystem>
 
 #include "Dateihilfen.h"
-#include "curves/Allokation.h"
-#include "curves/Kurvendatei.h"
-#include "curves/Kurvenexport.h"
-#include "curves/Rueckgaengig.h"
+#include "curves/files/Kurvendatei.h"
+#include "curves/files/Kurvenexport.h"
+#include "curves/model/Allokation.h"
+#include "curves/model/Rueckgaengig.h"
 
 namespace dateitest {
 namespace {

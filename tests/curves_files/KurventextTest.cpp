@@ -3,11 +3,11 @@
 #include <filesystem>
 
 #include "Dateihilfen.h"
-#include "curves/Allokation.h"
-#include "curves/Kurvenexport.h"
-#include "curves/Kurvenimport.h"
-#include "curves/Kurventransfer.h"
-#include "curves/Rueckgaengig.h"
+#include "curves/files/Kurvenexport.h"
+#include "curves/files/Kurvenimport.h"
+#include "curves/model/Allokation.h"
+#include "curves/model/Rueckgaengig.h"
+#include "curves/transfer/Kurventransfer.h"
 
 namespace dateitest {
 namespace {

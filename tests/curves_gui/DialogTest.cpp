@@ -10,8 +10,8 @@
 
 #include "Fensterhilfen.h"
 #include "config/Konfiguration.h"
-#include "curves/Titel.h"
 #include "curves/gui/Kurvendialoge.h"
+#include "curves/model/Titel.h"
 #include "support/TempDir.h"
 #include "ui_KGERADEPNL.h"
 #include "ui_KPUNKTPNL.h"

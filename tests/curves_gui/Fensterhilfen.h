@@ -10,13 +10,13 @@
 #include <QTest>
 #include <memory>
 
-#include "curves/Ansicht.h"
-#include "curves/Kurvenmodell.h"
-#include "curves/Markierung.h"
+#include "common/Direkthilfe.h"
+#include "curves/edit/Ansicht.h"
+#include "curves/edit/Markierung.h"
 #include "curves/gui/Kurvengrafik.h"
 #include "curves/gui/Kurvenpanel.h"
 #include "curves/gui/YAchsenTicker.h"
-#include "device/Direkthilfe.h"
+#include "curves/model/Kurvenmodell.h"
 #include "device/Fehler.h"
 #include "support/ScriptedOperator.h"
 #include "ui_KURVENPNL.h"
@@ -26,7 +26,7 @@ namespace kurvenfenster {
 class FensterTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    device::gHilfeAktiv = 0;
+    common::gHilfeAktiv = 0;
     device::ZOR_Fehlersprache(2);  // English, as the program starts
     curves::gSicht = {};
     curves::gMarkierung = {};
@@ -40,7 +40,7 @@ class FensterTest : public ::testing::Test {
   void TearDown() override {
     panel->KurvenpanelClear();
     panel.reset();
-    device::gHilfeAktiv = 0;
+    common::gHilfeAktiv = 0;
   }
 
   QCustomPlot* graph() { return panel->Ui().GRAPH; }

@@ -3,7 +3,7 @@
 
 #include "Fensterhilfen.h"
 #include "config/Konfigfenster.h"
-#include "curves/Kurvenbild.h"
+#include "curves/transfer/Kurvenbild.h"
 #include "device/Fehler.h"
 #include "device/Verbindung.h"
 #include "support_sim/SimPort.h"

@@ -2,7 +2,7 @@
 #include <QToolBar>
 
 #include "Fensterhilfen.h"
-#include "curves/Rueckgaengig.h"
+#include "curves/model/Rueckgaengig.h"
 
 namespace kurvenfenster {
 namespace {
@@ -65,7 +65,7 @@ TEST_F(FensterTest, EveryCommandShowsItsHelpTextAndDoesNothing) {
   const curves::Sichtfenster sicht = curves::gSicht;
 
   panel->Aktionen().Direkthilfe->trigger();
-  ASSERT_TRUE(device::gHilfeAktiv);
+  ASSERT_TRUE(common::gHilfeAktiv);
   for (const auto& [aktion, text] : faelle) {
     aktion->trigger();
     EXPECT_EQ(text, op.helpTexts.back()) << aktion->text().toStdString();

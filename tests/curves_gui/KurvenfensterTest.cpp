@@ -15,14 +15,14 @@
 
 #include "Fensterhilfen.h"
 #include "config/Konfiguration.h"
-#include "curves/KurvendateiMenue.h"
+#include "curves/files/KurvendateiMenue.h"
 #include "curves/gui/Graphscrollbar.h"
 #include "curves/gui/Kurvendialoge.h"
 #include "curves/gui/KurvenpanelModul.h"
-#include "device/gui/CompanelNavigation.h"
 #include "ini/IniStore.h"
 #include "support/TempDir.h"
 #include "ui_KOMM1PNL.h"
+#include "widgets/Navigation.h"
 
 namespace kurvenfenster {
 namespace {
@@ -205,7 +205,7 @@ TEST_F(FensterTest, ScrollBarDoesNotScrollInHelpMode) {
   panel->Aktionen().ZoomPlus->trigger();
   ASSERT_EQ(50, ScrollbarPosition(bar));
   panel->Aktionen().Direkthilfe->trigger();
-  ASSERT_TRUE(device::gHilfeAktiv);
+  ASSERT_TRUE(common::gHilfeAktiv);
   // A click into the bar beside the thumb, and a step from the keyboard.
   QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 30, bar->height() / 2));
   bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
@@ -237,7 +237,7 @@ TEST_F(FensterTest, DirectHelpOnNewKeepsTheCurves) {
   Klicken(Pixel(5000, 2000));
   ASSERT_EQ(2, Kurve1().Punktanzahl());
   panel->Aktionen().Direkthilfe->trigger();
-  ASSERT_TRUE(device::gHilfeAktiv);
+  ASSERT_TRUE(common::gHilfeAktiv);
   EXPECT_TRUE(panel->Aktionen().Direkthilfe->isChecked());
   EXPECT_EQ("Direct help mode activated!\nTo quit click the '?' icon.", op.helpTexts.back());
   panel->Aktionen().Neu->trigger();
@@ -280,7 +280,7 @@ TEST_F(FensterTest, DirectHelpOnNewKeepsTheCurves) {
   EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);  // nothing sent
 
   panel->Aktionen().Direkthilfe->trigger();
-  EXPECT_FALSE(device::gHilfeAktiv);
+  EXPECT_FALSE(common::gHilfeAktiv);
   EXPECT_FALSE(panel->Aktionen().Direkthilfe->isChecked());
 }
 
@@ -596,9 +596,8 @@ TEST_F(FensterTest, SetUpAsThisBuildHasIt) {
 }
 
 TEST_F(FensterTest, WindowSwitchingOutsideHelpMode) {
-  std::vector<device::gui::Fenster> gezeigt;
-  device::gui::NavigationBinden([&](device::gui::Fenster f) { gezeigt.push_back(f); },
-                                [] { return 0; });
+  std::vector<widgets::Fenster> gezeigt;
+  widgets::NavigationBinden([&](widgets::Fenster f) { gezeigt.push_back(f); }, [] { return 0; });
   panel->Aktionen().ComFenster->trigger();
   panel->Aktionen().Kurvenfenster->trigger();
   QTest::mouseClick(panel->Ui().HAUPTFENSTER, Qt::LeftButton);
@@ -606,8 +605,8 @@ TEST_F(FensterTest, WindowSwitchingOutsideHelpMode) {
   panel->Aktionen().Hauptfenster->trigger();
   QTest::mouseClick(panel->Ui().HAUPTFENSTER, Qt::LeftButton);
   panel->Aktionen().Direkthilfe->trigger();
-  device::gui::NavigationBinden({}, {});
-  using F = device::gui::Fenster;
+  widgets::NavigationBinden({}, {});
+  using F = widgets::Fenster;
   EXPECT_EQ((std::vector<F>{F::Com, F::Kurven, F::Haupt}), gezeigt);
 }
 

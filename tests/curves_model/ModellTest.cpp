@@ -3,10 +3,10 @@
 #include <cmath>
 #include <vector>
 
-#include "curves/Allokation.h"
-#include "curves/Ansicht.h"
-#include "curves/Kurvenmodell.h"
-#include "curves/Titel.h"
+#include "curves/edit/Ansicht.h"
+#include "curves/model/Allokation.h"
+#include "curves/model/Kurvenmodell.h"
+#include "curves/model/Titel.h"
 #include "support/ScriptedOperator.h"
 
 namespace {

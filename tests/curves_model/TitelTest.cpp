@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "curves/Titel.h"
+#include "curves/model/Titel.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "curves/Allokation.h"
-#include "curves/Kurvenmodell.h"
-#include "curves/Rueckgaengig.h"
+#include "curves/model/Allokation.h"
+#include "curves/model/Kurvenmodell.h"
+#include "curves/model/Rueckgaengig.h"
 #include "support/ScriptedOperator.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // "Adapt to MIV-3X" against the simulated device on a pseudo-terminal.
 #include "Transferhilfen.h"
 #include "config/Konfigfenster.h"
-#include "curves/Anpassen.h"
+#include "curves/transfer/Anpassen.h"
 #include "device/Companel.h"
 #include "support_sim/SimPort.h"
 

@@ -1,7 +1,7 @@
 // The device image computed without a device, and decoding samples back into points.
 #include "Transferhilfen.h"
-#include "curves/Kurvenbild.h"
-#include "curves/Kurventransfer.h"
+#include "curves/transfer/Kurvenbild.h"
+#include "curves/transfer/Kurventransfer.h"
 
 namespace transfertest {
 namespace {

@@ -4,10 +4,10 @@
 #include <algorithm>
 
 #include "Transferhilfen.h"
-#include "curves/Allokation.h"
-#include "curves/Kurvenbild.h"
-#include "curves/Kurventransfer.h"
-#include "curves/Rueckgaengig.h"
+#include "curves/model/Allokation.h"
+#include "curves/model/Rueckgaengig.h"
+#include "curves/transfer/Kurvenbild.h"
+#include "curves/transfer/Kurventransfer.h"
 #include "support_sim/SimPort.h"
 
 namespace transfertest {

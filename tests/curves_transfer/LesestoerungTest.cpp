@@ -6,7 +6,7 @@
 #include <tuple>
 
 #include "Transferhilfen.h"
-#include "curves/Kurventransfer.h"
+#include "curves/transfer/Kurventransfer.h"
 #include "device/Companel.h"
 #include "support_sim/SimPort.h"
 
@@ -46,7 +46,7 @@ TEST_P(Lesestoerung, LaesstDieKurvenUnveraendert) {
   gKurven.Ruhezustand[0] = 1234;
   Fault f{art, "BDR"};
   f.everyNth = frame;  // 1: the header read; 3: the image's second block
-  f.delayMs = 150;  // beyond the 0.1 s time-out
+  f.delayMs = 150;     // beyond the 0.1 s time-out
   f.position = 0;
   sim->engine().inject(f);
   KurvenLesen(kSpeicherKurven);

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "config/Konfiguration.h"
-#include "curves/Kurvenmodell.h"
+#include "curves/model/Kurvenmodell.h"
 #include "device/Fehler.h"
 #include "device/Verbindung.h"
 #include "support/ScriptedOperator.h"

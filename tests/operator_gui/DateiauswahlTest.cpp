@@ -10,14 +10,14 @@
 #include <fstream>
 
 #include "Modalhilfe.h"
-#include "device/gui/QtOperator.h"
 #include "support/TempDir.h"
+#include "widgets/QtOperator.h"
 
 namespace {
 
-using device::FileRequest;
-using device::gui::QtOperator;
+using common::FileRequest;
 using operatortest::Sobald;
+using widgets::QtOperator;
 
 class Dateiauswahl : public ::testing::Test {
  protected:

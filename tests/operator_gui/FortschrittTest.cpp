@@ -6,11 +6,11 @@
 #include <QProgressDialog>
 #include <QPushButton>
 
-#include "device/gui/QtOperator.h"
+#include "widgets/QtOperator.h"
 
 namespace {
 
-using device::gui::QtOperator;
+using widgets::QtOperator;
 
 int SichtbareFortschrittsboxen() {
   int n = 0;

@@ -7,14 +7,14 @@
 #include <QTest>
 
 #include "Modalhilfe.h"
-#include "device/gui/Hilfepopup.h"
-#include "device/gui/QtOperator.h"
+#include "widgets/Hilfepopup.h"
+#include "widgets/QtOperator.h"
 
 namespace {
 
-using device::gui::Hilfepopup;
-using device::gui::QtOperator;
 using operatortest::Sobald;
+using widgets::Hilfepopup;
+using widgets::QtOperator;
 
 TEST(Hilfeposition, OpensTowardsTheMiddle) {
   const QSize bereich(400, 300), popup(120, 40);

@@ -6,13 +6,13 @@
 #include <QTest>
 
 #include "Modalhilfe.h"
-#include "device/gui/QtOperator.h"
+#include "widgets/QtOperator.h"
 
 namespace {
 
-using device::MessageRequest;
-using device::gui::QtOperator;
+using common::MessageRequest;
 using operatortest::Sobald;
+using widgets::QtOperator;
 
 QStringList Beschriftungen(QMessageBox* box) {
   QStringList l;

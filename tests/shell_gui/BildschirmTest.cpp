@@ -7,11 +7,11 @@
 #include "ShellFixture.h"
 #include "device/Protokoll.h"
 #include "device/gui/CompanelFenster.h"
-#include "device/gui/CompanelSymbol.h"
 #include "shell/Hauptfenster.h"
 #include "support_sim/SimPort.h"
 #include "ui_COMPNL.h"
 #include "ui_MAINPANEL.h"
+#include "widgets/Verbindungssymbol.h"
 
 namespace shelltest {
 namespace {

@@ -10,14 +10,14 @@
 #include <QtTest/QTest>
 
 #include "ShellFixture.h"
-#include "curves/Kurvenmodell.h"
 #include "curves/gui/Kurvenpanel.h"
+#include "curves/model/Kurvenmodell.h"
 #include "device/gui/CompanelFenster.h"
-#include "device/gui/CompanelHilfe.h"
 #include "shell/Hauptfenster.h"
 #include "ui_COMPNL.h"
 #include "ui_INFOPNL.h"
 #include "ui_MAINPANEL.h"
+#include "widgets/Hilfefilter.h"
 
 namespace shelltest {
 namespace {
@@ -126,7 +126,7 @@ TEST_F(ShellTest, DirectHelpShowsTheButtonTextsAndIgnoresEveryCommit) {
 
   // The switch is hidden in this build, but works.
   u.DIREKTHILFE->setChecked(true);
-  EXPECT_EQ(device::gHilfeAktiv, 1);
+  EXPECT_EQ(common::gHilfeAktiv, 1);
   ASSERT_NE(QApplication::overrideCursor(), nullptr);
   EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WhatsThisCursor);
   ASSERT_EQ(op.helpTexts.size(), 1u);
@@ -170,7 +170,7 @@ TEST_F(ShellTest, DirectHelpShowsTheButtonTextsAndIgnoresEveryCommit) {
   EXPECT_EQ(programm->aktuellesFenster(), Fenster::Haupt);
 
   u.DIREKTHILFE->setChecked(false);
-  EXPECT_EQ(device::gHilfeAktiv, 0);
+  EXPECT_EQ(common::gHilfeAktiv, 0);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   QTest::mouseClick(u.COM, Qt::LeftButton);
   EXPECT_EQ(programm->aktuellesFenster(), Fenster::Com);

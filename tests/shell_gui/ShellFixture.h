@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "common/Direkthilfe.h"
 #include "config/Konfiguration.h"
 #include "device/Companel.h"
-#include "device/Direkthilfe.h"
 #include "device/Fehler.h"
 #include "device/Verbindung.h"
 #include "direct/Direktpanel.h"
@@ -65,7 +65,7 @@ inline void globalesZuruecksetzen() {
   device::sgComPort = {};
   device::gComPortEinstellmerker = 1;
   device::GeraeteadresseSetzen('1');
-  device::gHilfeAktiv = 0;
+  common::gHilfeAktiv = 0;
   while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
   device::PortquelleSetzen([] { return std::vector<int>{}; });
   device::ComFehlerSetzen(0);

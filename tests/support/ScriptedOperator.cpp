@@ -3,14 +3,14 @@
 namespace testsupport {
 
 ScriptedOperator::ScriptedOperator() {
-  device::setOperatorInterface(this);
+  common::setOperatorInterface(this);
 }
 
 ScriptedOperator::~ScriptedOperator() {
-  device::setOperatorInterface(nullptr);
+  common::setOperatorInterface(nullptr);
 }
 
-int ScriptedOperator::message(const device::MessageRequest& request) {
+int ScriptedOperator::message(const common::MessageRequest& request) {
   messages.push_back(request);
   if (messageAnswers_.empty()) return request.activeButton;
   int answer = messageAnswers_.front();
@@ -18,7 +18,7 @@ int ScriptedOperator::message(const device::MessageRequest& request) {
   return answer;
 }
 
-std::optional<std::string> ScriptedOperator::selectFile(const device::FileRequest& request) {
+std::optional<std::string> ScriptedOperator::selectFile(const common::FileRequest& request) {
   fileRequests.push_back(request);
   if (fileAnswers_.empty()) return std::nullopt;
   auto answer = fileAnswers_.front();

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "device/OperatorInterface.h"
+#include "common/OperatorInterface.h"
 
 namespace testsupport {
 
-class ScriptedOperator : public device::OperatorInterface {
+class ScriptedOperator : public common::OperatorInterface {
  public:
   // Installs itself as the operator interface; the destructor restores the silent one.
   ScriptedOperator();
@@ -22,16 +22,16 @@ class ScriptedOperator : public device::OperatorInterface {
   void answerMessage(int button) { messageAnswers_.push_back(button); }
   void answerFile(std::optional<std::string> path) { fileAnswers_.push_back(std::move(path)); }
 
-  int message(const device::MessageRequest& request) override;
-  std::optional<std::string> selectFile(const device::FileRequest& request) override;
+  int message(const common::MessageRequest& request) override;
+  std::optional<std::string> selectFile(const common::FileRequest& request) override;
   void progressOpen(const std::string& title, const std::string& label) override;
   void progressSet(int percent) override;
   void progressClose() override;
   void help(const std::string& text) override;
 
   // What was shown, in order.
-  std::vector<device::MessageRequest> messages;
-  std::vector<device::FileRequest> fileRequests;
+  std::vector<common::MessageRequest> messages;
+  std::vector<common::FileRequest> fileRequests;
   std::vector<std::string> helpTexts;
   std::vector<std::string> progressTitles;  // one per opened box
   std::vector<int> progressValues;          // every value set

@@ -4,20 +4,20 @@
 #include <QLineEdit>
 #include <cstring>
 
+#include "common/Direkthilfe.h"
+#include "common/OperatorInterface.h"
 #include "config/Konfigdatei.h"
 #include "config/Konfigfenster.h"
 #include "config/gui/Neuskalierung.h"
 #include "config/gui/Zahlenfeld.h"
-#include "device/Direkthilfe.h"
 #include "device/Fehler.h"
-#include "device/OperatorInterface.h"
-#include "device/gui/CompanelHilfe.h"
-#include "device/gui/CompanelNavigation.h"
 #include "ui_KONFIGPNL.h"
+#include "widgets/Hilfefilter.h"
+#include "widgets/Navigation.h"
 
 namespace config::gui {
 
-using device::gui::Fenster;
+using widgets::Fenster;
 
 namespace {
 
@@ -43,7 +43,7 @@ double BereichLesen(const QComboBox* bereich) {
 KonfigpanelFenster::KonfigpanelFenster(QWidget* parent)
     : QMainWindow(parent),
       ui_(std::make_unique<Ui::KONFIGPNL>()),
-      hilfe_(new device::gui::HilfeFilter(this)) {
+      hilfe_(new widgets::HilfeFilter(this)) {
   ui_->setupUi(this);
   setWindowFlags(Qt::Widget);
   auto& u = *ui_;
@@ -138,37 +138,37 @@ void KonfigpanelFenster::verbinden() {
   menu(u.actionKurven, Fenster::Kurven);
   menu(u.actionKennlinien, Fenster::Kennlinie);
   connect(u.STANDARDWERTE, &QPushButton::clicked, this, [this] {
-    if (!device::gHilfeAktiv) standardwerte();
+    if (!common::gHilfeAktiv) standardwerte();
   });
   connect(u.actionLaden, &QAction::triggered, this, [this] {
-    if (!device::gHilfeAktiv) dateiLaden();
+    if (!common::gHilfeAktiv) dateiLaden();
   });
   connect(u.actionSpeichern, &QAction::triggered, this, [this] {
-    if (!device::gHilfeAktiv) dateiSpeichern();
+    if (!common::gHilfeAktiv) dateiSpeichern();
   });
   connect(u.actionBeenden, &QAction::triggered, this, [] {
-    if (!device::gHilfeAktiv) device::gui::ProgrammendeAnfragen();
+    if (!common::gHilfeAktiv) widgets::ProgrammendeAnfragen();
   });
   connect(u.DIREKTHILFE, &QToolButton::toggled, this,
-          [](bool an) { device::gui::DirekthilfeSchalten(an); });
+          [](bool an) { widgets::DirekthilfeSchalten(an); });
 }
 
 void KonfigpanelFenster::verlassen(int fenster, bool perKnopf) {
-  if (device::gHilfeAktiv) return;
-  if (!perKnopf) device::gui::FensterZeigen(static_cast<Fenster>(fenster));
+  if (common::gHilfeAktiv) return;
+  if (!perKnopf) widgets::FensterZeigen(static_cast<Fenster>(fenster));
   KonfigfelderInStrukturSpeichern();
   AlleFensterNeuskalieren();
-  if (perKnopf) device::gui::FensterZeigen(Fenster::Haupt);
+  if (perKnopf) widgets::FensterZeigen(Fenster::Haupt);
 }
 
 void KonfigpanelFenster::standardwerte() {
-  device::MessageRequest frage;
+  common::MessageRequest frage;
   frage.title = "Reset values";
   frage.text = "Do you want to delete all values\nand reset to default setting?";
   frage.buttons = {"Yes", "No"};
   frage.activeButton = 1;
   frage.escapeButton = 2;
-  if (device::operatorInterface().message(frage) != 1) return;
+  if (common::operatorInterface().message(frage) != 1) return;
   KonfigurationStandardwerte();
   KonfigfelderAusStrukturLaden();
 }

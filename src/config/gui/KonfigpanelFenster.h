@@ -16,7 +16,7 @@ namespace Ui {
 class KONFIGPNL;
 }
 
-namespace device::gui {
+namespace widgets {
 class HilfeFilter;
 }
 
@@ -59,7 +59,7 @@ class KonfigpanelFenster : public QMainWindow {
   void dateiSpeichern();
 
   std::unique_ptr<Ui::KONFIGPNL> ui_;
-  device::gui::HilfeFilter* hilfe_;
+  widgets::HilfeFilter* hilfe_;
   std::array<Zeile, 4> aus_{};
   std::array<Zeile, 4> ein_{};
 };

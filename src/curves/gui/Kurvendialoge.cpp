@@ -5,8 +5,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "curves/Kurvenmodell.h"
 #include "curves/gui/Kurvengrafik.h"
+#include "curves/model/Kurvenmodell.h"
 #include "ui_KGERADEPNL.h"
 #include "ui_KOMM1PNL.h"
 #include "ui_KPUNKTPNL.h"

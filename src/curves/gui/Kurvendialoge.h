@@ -8,7 +8,7 @@
 #include <QString>
 #include <memory>
 
-#include "curves/Editordialoge.h"
+#include "curves/edit/Editordialoge.h"
 
 class QDialog;
 class QMenu;

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "curves/Ansicht.h"
-#include "curves/Markierung.h"
+#include "curves/edit/Ansicht.h"
+#include "curves/edit/Markierung.h"
 #include "curves/gui/YAchsenTicker.h"
 
 namespace curves::gui {

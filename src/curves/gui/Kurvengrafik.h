@@ -13,7 +13,7 @@
 #include <memory>
 #include <vector>
 
-#include "curves/Kurvenmodell.h"
+#include "curves/model/Kurvenmodell.h"
 
 namespace curves::gui {
 

@@ -9,38 +9,38 @@
 #include <QToolBar>
 #include <cmath>
 
+#include "common/Direkthilfe.h"
 #include "config/gui/Neuskalierung.h"
-#include "curves/Anpassen.h"
-#include "curves/Ansicht.h"
-#include "curves/Ausgangseinheit.h"
-#include "curves/BearbeitenGeraden.h"
-#include "curves/BearbeitenHilfen.h"
-#include "curves/BearbeitenMarkierung.h"
-#include "curves/BearbeitenPunkte.h"
-#include "curves/BearbeitenZyklen.h"
-#include "curves/KurvendateiMenue.h"
-#include "curves/Kurvenmodell.h"
-#include "curves/Kurventransfer.h"
-#include "curves/Markierung.h"
-#include "curves/Rueckgaengig.h"
-#include "curves/Titel.h"
+#include "curves/edit/Ansicht.h"
+#include "curves/edit/BearbeitenGeraden.h"
+#include "curves/edit/BearbeitenHilfen.h"
+#include "curves/edit/BearbeitenMarkierung.h"
+#include "curves/edit/BearbeitenPunkte.h"
+#include "curves/edit/BearbeitenZyklen.h"
+#include "curves/edit/Markierung.h"
+#include "curves/files/KurvendateiMenue.h"
 #include "curves/gui/Graphscrollbar.h"
 #include "curves/gui/Kurvendialoge.h"
 #include "curves/gui/Kurvengrafik.h"
 #include "curves/gui/Kurvenhilfetexte.h"
+#include "curves/model/Ausgangseinheit.h"
+#include "curves/model/Kurvenmodell.h"
+#include "curves/model/Rueckgaengig.h"
+#include "curves/model/Titel.h"
+#include "curves/transfer/Anpassen.h"
+#include "curves/transfer/Kurventransfer.h"
 #include "device/Companel.h"
-#include "device/Direkthilfe.h"
 #include "device/Fehler.h"
-#include "device/gui/CompanelHilfe.h"
-#include "device/gui/CompanelLampe.h"
-#include "device/gui/CompanelNavigation.h"
 #include "ui/Knopfbild.h"
 #include "ui_KURVENPNL.h"
+#include "widgets/Hilfefilter.h"
+#include "widgets/Lampe.h"
+#include "widgets/Navigation.h"
 
 namespace curves::gui {
 
-using device::gHilfeAktiv;
-using device::Hilfetext;
+using common::gHilfeAktiv;
+using common::Hilfetext;
 namespace h = hilfe;
 
 namespace {
@@ -57,7 +57,7 @@ void ZeitbasenFuellen(QComboBox* box) {
 }  // namespace
 
 Kurvenpanel::Kurvenpanel(QWidget* parent)
-    : QMainWindow(parent), ui_(new ::Ui::KURVENPNL), hilfe_(new device::gui::HilfeFilter(this)) {
+    : QMainWindow(parent), ui_(new ::Ui::KURVENPNL), hilfe_(new widgets::HilfeFilter(this)) {
   ui_->setupUi(this);
   grafik_ = std::make_unique<Kurvengrafik>(ui_->GRAPH, ui_->GRAPHKLEIN);
   dialoge_ = std::make_unique<Kurvendialoge>(this, *grafik_);
@@ -150,7 +150,7 @@ void Kurvenpanel::MenueAnlegen() {
   a_.Exportieren = Befehl("Export curves", h::kExportieren, [] {
     if (int fehler = KurvenExportieren()) device::ZOR_Fehlerpopup(fehler);
   });
-  a_.Beenden = Befehl("Exit", nullptr, [] { device::gui::ProgrammendeAnfragen(); });
+  a_.Beenden = Befehl("Exit", nullptr, [] { widgets::ProgrammendeAnfragen(); });
   a_.Neu->setShortcut(QKeySequence::New);
   a_.Oeffnen->setShortcut(QKeySequence::Open);
   a_.Speichern->setShortcut(QKeySequence::Save);
@@ -290,8 +290,8 @@ void Kurvenpanel::MenueAnlegen() {
   });
 
   QMenu* fenster = leiste->addMenu("windows");
-  using device::gui::Fenster;
-  auto zeige = [](Fenster f) { return [f] { device::gui::FensterZeigen(f); }; };
+  using widgets::Fenster;
+  auto zeige = [](Fenster f) { return [f] { widgets::FensterZeigen(f); }; };
   a_.Hauptfenster = Befehl("Main window", nullptr, zeige(Fenster::Haupt));
   a_.ComFenster = Befehl("COM settings", nullptr, zeige(Fenster::Com));
   a_.Kurvenfenster = Befehl("Curve generator", nullptr, zeige(Fenster::Kurven));
@@ -425,7 +425,7 @@ void Kurvenpanel::Verbinden() {
   knopf(u.ANPASSEN_1, [] { AusgangEinsAnpassen(); });
   knopf(u.START, [] { device::ComFehlerSetzen(device::StartSenden()); });
   knopf(u.STOPP, [] { device::ComFehlerSetzen(device::StoppSenden()); });
-  knopf(u.HAUPTFENSTER, [] { device::gui::FensterZeigen(device::gui::Fenster::Haupt); });
+  knopf(u.HAUPTFENSTER, [] { widgets::FensterZeigen(widgets::Fenster::Haupt); });
 
   connect(u.YZOOMMAX, &QDoubleSpinBox::editingFinished, this, &Kurvenpanel::YZoomKurven_Callback);
   connect(u.YZOOMMIN, &QDoubleSpinBox::editingFinished, this, &Kurvenpanel::YZoomKurven_Callback);
@@ -463,13 +463,13 @@ void Kurvenpanel::HilfetexteAnmelden() {
   hf.anmelden(u.RUHEZUSTAND, h::kRuhezustand);
   hf.anmelden(u.SCHREIBEN, h::kSchreiben);
   hf.anmelden(u.LESEN, h::kLesen);
-  hf.anmelden(u.START, device::gui::kHilfeStart);
-  hf.anmelden(u.STOPP, device::gui::kHilfeStopp);
+  hf.anmelden(u.START, widgets::kHilfeStart);
+  hf.anmelden(u.STOPP, widgets::kHilfeStopp);
   for (QWidget* w :
        std::initializer_list<QWidget*>{u.SCHREIBEN_2, u.LESEN_2, u.ANPASSEN_1, u.HAUPTFENSTER})
     hf.anmelden(w, "");
   for (QWidget* w : std::initializer_list<QWidget*>{u.FEHLERLED, u.FEHLERNR, u.FEHLERSTRING})
-    hf.anmelden(w, device::gui::kHilfeFehleranzeige);
+    hf.anmelden(w, widgets::kHilfeFehleranzeige);
 }
 
 int Kurvenpanel::KurvenpanelInit() {
@@ -498,7 +498,7 @@ int Kurvenpanel::KurvenpanelInit() {
   });
   device::FehlerfelderBinden(device::FehlerfeldFenster::Kurven,
                              [this](const device::Fehlerfelder& f) {
-                               device::gui::LampeSetzen(ui_->FEHLERLED, f.led, device::kLampeRot);
+                               widgets::LampeSetzen(ui_->FEHLERLED, f.led, device::kLampeRot);
                                ui_->FEHLERSTRING->setText(QString::fromUtf8(f.text));
                                ui_->FEHLERNR->setText(QString::number(f.nummer));
                              });
@@ -633,7 +633,7 @@ void Kurvenpanel::WerkzeugGewaehlt(QAction* aktion) {
 }
 
 void Kurvenpanel::DirekthilfeUmschalten() {
-  device::gui::DirekthilfeSchalten(!gHilfeAktiv);
+  widgets::DirekthilfeSchalten(!gHilfeAktiv);
   a_.Direkthilfe->setChecked(gHilfeAktiv);
 }
 

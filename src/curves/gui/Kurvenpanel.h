@@ -16,7 +16,7 @@ class QToolBar;
 namespace Ui {
 class KURVENPNL;
 }
-namespace device::gui {
+namespace widgets {
 class HilfeFilter;
 }
 
@@ -143,7 +143,7 @@ class Kurvenpanel : public QMainWindow {
   std::unique_ptr<::Ui::KURVENPNL> ui_;
   std::unique_ptr<Kurvengrafik> grafik_;
   std::unique_ptr<Kurvendialoge> dialoge_;
-  device::gui::HilfeFilter* hilfe_;
+  widgets::HilfeFilter* hilfe_;
   Kurvenaktionen a_{};
   QActionGroup* werkzeuge_ = nullptr;
   QAction* letztesWerkzeug_ = nullptr;

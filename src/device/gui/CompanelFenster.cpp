@@ -3,15 +3,15 @@
 #include <QApplication>
 #include <QMouseEvent>
 
+#include "common/Direkthilfe.h"
 #include "device/Companel.h"
-#include "device/Direkthilfe.h"
 #include "device/Fehler.h"
 #include "device/Verbindung.h"
-#include "device/gui/CompanelHilfe.h"
-#include "device/gui/CompanelLampe.h"
-#include "device/gui/CompanelNavigation.h"
-#include "device/gui/CompanelSymbol.h"
 #include "ui_COMPNL.h"
+#include "widgets/Hilfefilter.h"
+#include "widgets/Lampe.h"
+#include "widgets/Navigation.h"
+#include "widgets/Verbindungssymbol.h"
 
 namespace device::gui {
 
@@ -33,7 +33,9 @@ QLabel* bitLampe(Ui::COMPNL& ui, int i) {
 }  // namespace
 
 CompanelFenster::CompanelFenster(QWidget* parent)
-    : QMainWindow(parent), ui_(std::make_unique<Ui::COMPNL>()), hilfe_(new HilfeFilter(this)) {
+    : QMainWindow(parent),
+      ui_(std::make_unique<Ui::COMPNL>()),
+      hilfe_(new widgets::HilfeFilter(this)) {
   ui_->setupUi(this);
   setWindowFlags(Qt::Widget);
   QFont f = ui_->TEXT->font();
@@ -45,12 +47,12 @@ CompanelFenster::CompanelFenster(QWidget* parent)
 
   CompanelAnzeigeBinden([this] {
     anzeigen();
-    Verbindungssymbol::alleAktualisieren();
+    widgets::Verbindungssymbol::alleAktualisieren();
     // Scan and ID read run inside one callback: show their progress at once.
     repaint();
   });
   FehlerfelderBinden(FehlerfeldFenster::Com, [this](const Fehlerfelder& f) {
-    LampeSetzen(ui_->FEHLERLED, f.led, kFehlerRot);
+    widgets::LampeSetzen(ui_->FEHLERLED, f.led, kFehlerRot);
     ui_->FEHLERSTRING->setText(QString::fromStdString(f.text));
     ui_->FEHLERSTRING->setCursorPosition(0);
     ui_->FEHLERNR->setText(QString::number(f.nummer));
@@ -68,7 +70,7 @@ void CompanelFenster::verbinden() {
   // A press on the port list refills it before it opens (ports may have come or gone).
   u.PORT->installEventFilter(this);
   connect(u.PORT, &QComboBox::activated, this, [this](int index) {
-    if (gHilfeAktiv || index < 0) return;
+    if (common::gHilfeAktiv || index < 0) return;
     PortlisteAuswaehlen(ui_->PORT->itemData(index).toInt());
     PortSelectCommit();
   });
@@ -78,7 +80,7 @@ void CompanelFenster::verbinden() {
   });
   auto knopf = [this](QPushButton* b, auto aktion) {
     connect(b, &QPushButton::clicked, this, [aktion] {
-      if (gHilfeAktiv) return;
+      if (common::gHilfeAktiv) return;
       aktion();
     });
   };
@@ -95,28 +97,29 @@ void CompanelFenster::verbinden() {
   };
   knopf(u.STARTSTOPPEINGANGEIN, [eingang4] { eingang4(true); });
   knopf(u.STARTSTOPPEINGANGAUS, [eingang4] { eingang4(false); });
-  knopf(u.ZURUECK, [] { FensterZeigen(Fenster::Haupt); });
-  connect(u.DIREKTHILFE, &QToolButton::toggled, this, [](bool an) { DirekthilfeSchalten(an); });
+  knopf(u.ZURUECK, [] { widgets::FensterZeigen(widgets::Fenster::Haupt); });
+  connect(u.DIREKTHILFE, &QToolButton::toggled, this,
+          [](bool an) { widgets::DirekthilfeSchalten(an); });
 
   connect(u.actionExit, &QAction::triggered, this, [] {
-    if (!gHilfeAktiv) ProgrammendeAnfragen();
+    if (!common::gHilfeAktiv) widgets::ProgrammendeAnfragen();
   });
   connect(u.actionMainWindow, &QAction::triggered, this, [this] { menuFenster(-1); });
   connect(u.actionComSettings, &QAction::triggered, this,
-          [this] { menuFenster(static_cast<int>(Fenster::Com)); });
+          [this] { menuFenster(static_cast<int>(widgets::Fenster::Com)); });
   connect(u.actionConfiguration, &QAction::triggered, this,
-          [this] { menuFenster(static_cast<int>(Fenster::Konfig)); });
+          [this] { menuFenster(static_cast<int>(widgets::Fenster::Konfig)); });
   connect(u.actionDirect, &QAction::triggered, this,
-          [this] { menuFenster(static_cast<int>(Fenster::Direkt)); });
+          [this] { menuFenster(static_cast<int>(widgets::Fenster::Direkt)); });
   connect(u.actionCurves, &QAction::triggered, this,
-          [this] { menuFenster(static_cast<int>(Fenster::Kurven)); });
+          [this] { menuFenster(static_cast<int>(widgets::Fenster::Kurven)); });
   connect(u.actionCharacteristics, &QAction::triggered, this,
-          [this] { menuFenster(static_cast<int>(Fenster::Kennlinie)); });
+          [this] { menuFenster(static_cast<int>(widgets::Fenster::Kennlinie)); });
 }
 
 void CompanelFenster::menuFenster(int fenster) {
-  if (gHilfeAktiv) return;
-  FensterZeigen(static_cast<Fenster>(fenster));
+  if (common::gHilfeAktiv) return;
+  widgets::FensterZeigen(static_cast<widgets::Fenster>(fenster));
 }
 
 void CompanelFenster::hilfetexteAnmelden() {
@@ -137,9 +140,9 @@ void CompanelFenster::hilfetexteAnmelden() {
              "ID\nand version number).");
   for (QWidget* w : {static_cast<QWidget*>(u.FEHLERLED), static_cast<QWidget*>(u.FEHLERSTRING),
                      static_cast<QWidget*>(u.FEHLERNR)})
-    h.anmelden(w, kHilfeFehleranzeige);
-  h.anmelden(u.START, kHilfeStart);
-  h.anmelden(u.STOPP, kHilfeStopp);
+    h.anmelden(w, widgets::kHilfeFehleranzeige);
+  h.anmelden(u.START, widgets::kHilfeStart);
+  h.anmelden(u.STOPP, widgets::kHilfeStopp);
   h.anmelden(u.FEHLERABFRAGE, "Requests the error bits of the WUN-2.");
   const QString bits =
       "The error bits indicate the error status\nof the WUN-2. They must be read from the "
@@ -158,7 +161,7 @@ void CompanelFenster::hilfetexteAnmelden() {
 }
 
 bool CompanelFenster::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == ui_->PORT && event->type() == QEvent::MouseButtonPress && !gHilfeAktiv &&
+  if (watched == ui_->PORT && event->type() == QEvent::MouseButtonPress && !common::gHilfeAktiv &&
       static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
     PortSelectKlick();
   }
@@ -197,9 +200,9 @@ void CompanelFenster::anzeigen() {
   u.IDSTRING->setText(QString::fromStdString(z.idFeld));
   u.TEXT->setText(QString::fromStdString(z.fortschritt));
   for (int i = 0; i < 8; ++i)
-    LampeSetzen(scanLampe(u, i), z.scanLampen[i].an, z.scanLampen[i].farbe);
+    widgets::LampeSetzen(scanLampe(u, i), z.scanLampen[i].an, z.scanLampen[i].farbe);
   for (int i = 0; i < 5; ++i)
-    LampeSetzen(bitLampe(u, i), z.fehlerbits[i], kFehlerRot, z.fehlerbitsGedimmt);
+    widgets::LampeSetzen(bitLampe(u, i), z.fehlerbits[i], kFehlerRot, z.fehlerbitsGedimmt);
   for (QWidget* w : {static_cast<QWidget*>(u.FEHLERABFRAGE), static_cast<QWidget*>(u.START),
                      static_cast<QWidget*>(u.STARTSTOPPEINGANGEIN)})
     w->setEnabled(!z.fehlerbitsGedimmt);
@@ -224,7 +227,7 @@ int CompanelFenster::init() {
 
 void CompanelFenster::clear() {
   CompanelClear();
-  Verbindungssymbol::alleAktualisieren();
+  widgets::Verbindungssymbol::alleAktualisieren();
 }
 
 }  // namespace device::gui

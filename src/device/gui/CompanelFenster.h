@@ -9,9 +9,11 @@ namespace Ui {
 class COMPNL;
 }
 
-namespace device::gui {
-
+namespace widgets {
 class HilfeFilter;
+}
+
+namespace device::gui {
 
 class CompanelFenster : public QMainWindow {
   Q_OBJECT
@@ -20,7 +22,7 @@ class CompanelFenster : public QMainWindow {
   ~CompanelFenster() override;
 
   Ui::COMPNL& ui() { return *ui_; }
-  HilfeFilter& hilfe() { return *hilfe_; }
+  widgets::HilfeFilter& hilfe() { return *hilfe_; }
 
   // Start-up: CompanelInit, then the controls this build does not offer are hidden and
   // "Configuration", "Direct in-/output" and "characteristics controller" leave the
@@ -41,7 +43,7 @@ class CompanelFenster : public QMainWindow {
   void menuFenster(int fenster);
 
   std::unique_ptr<Ui::COMPNL> ui_;
-  HilfeFilter* hilfe_;
+  widgets::HilfeFilter* hilfe_;
   bool imAnzeigen_ = false;
 };
 

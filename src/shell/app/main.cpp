@@ -3,15 +3,15 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/OperatorInterface.h"
 #include "device/Companel.h"
-#include "device/OperatorInterface.h"
 #include "device/Portnummern.h"
 #include "device/SerialService.h"
-#include "device/gui/QtOperator.h"
 #include "device/qtserial/QtSerialService.h"
 #include "shell/Hauptfenster.h"
 #include "shell/Programm.h"
 #include "shell/Programmhilfe.h"
+#include "widgets/QtOperator.h"
 
 int main(int argc, char** argv) {
   // Answered before the window system starts, so they work without a display.
@@ -36,8 +36,8 @@ int main(int argc, char** argv) {
     for (const auto& p : device::Portliste()) nummern.push_back(p.nummer);
     return nummern;
   });
-  device::gui::QtOperator bediener;
-  device::setOperatorInterface(&bediener);
+  widgets::QtOperator bediener;
+  common::setOperatorInterface(&bediener);
 
   int ergebnis = 0;
   {
@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
       programm.beenden();
     }
   }
-  device::setOperatorInterface(nullptr);
+  common::setOperatorInterface(nullptr);
   device::setSerialService(nullptr);
   return ergebnis;
 }

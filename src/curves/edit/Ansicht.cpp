@@ -1,0 +1,220 @@
+#include "curves/edit/Ansicht.h"
+
+#include <algorithm>
+#include <cmath>
+#include <new>
+
+#include "curves/edit/BearbeitenHilfen.h"
+#include "curves/edit/Markierung.h"
+#include "curves/model/Allokation.h"
+#include "curves/model/Ausgangseinheit.h"
+#include "curves/model/Meldungen.h"
+
+namespace curves {
+
+Sichtfenster gSicht;
+Zeichenflaeche gZeichenflaeche;
+
+double Sichtbreite() {
+  return gSicht.XEnde - gSicht.XStart + 1.0;
+}
+
+void ZoomPlus() {
+  const double w = Sichtbreite();
+  const double neu = std::max(w / 1.5, 1.0);
+  const double s = gSicht.XStart + (w - neu) / 2.0;
+  gSicht.XStart = std::floor(s);
+  gSicht.XEnde = std::floor(s + neu) - 1.0;
+}
+
+void ZoomMinus() {
+  const double neu = 1.5 * Sichtbreite();
+  const double s = std::max(gSicht.XStart - neu / 6.0, 0.0);
+  double e = s + neu;
+  if (std::floor(e) <= std::floor(1.0 + s)) e += 1.0;
+  gSicht.XStart = std::floor(s);
+  gSicht.XEnde = std::floor(e) - 1.0;
+}
+
+bool ZoomAufMarkierung() {
+  if (!gMarkierung.Aktiv) return false;
+  gMarkierung.Aktiv = false;
+  if (!(gMarkierung.Start < gMarkierung.Ende)) return false;
+  gSicht.XStart = gMarkierung.Start;
+  gSicht.XEnde = gMarkierung.Ende - 1.0;
+  return true;
+}
+
+void ZoomVoll() {
+  gSicht.XStart = 0.0;
+  gSicht.XEnde = Kurvenlaenge(gKurven.AktuelleKurve) - 1.0;
+}
+
+Scrollbalken ScrollbarAnpassen() {
+  const double l = Kurvenlaenge(gKurven.AktuelleKurve);
+  const double w = Sichtbreite();
+  Scrollbalken b{100, 0};
+  if (l > 0.0) b.Daumen = static_cast<int>(std::clamp(Runden(w / l * 100.0), 1.0, 100.0));
+  // With the whole curve in view there is nowhere to scroll: position 0.
+  const double spielraum = Abschneiden(l - w);
+  if (spielraum > 0.0)
+    b.Position =
+        static_cast<int>(std::clamp(Abschneiden(100.0 * gSicht.XStart / spielraum), 0.0, 100.0));
+  return b;
+}
+
+bool ScrollbarLosgelassen(int position, bool bewegt) {
+  if (!bewegt) return false;
+  const double l = Kurvenlaenge(gKurven.AktuelleKurve);
+  const double w = Sichtbreite();
+  const double s = std::max(std::floor(position * (l - w) / 100.0 + 0.5), 0.0);
+  gSicht.XEnde = s + (gSicht.XEnde - gSicht.XStart);
+  gSicht.XStart = s;
+  return true;
+}
+
+namespace {
+
+Geradenstueck Stueck(const Kurve& k, int i, double t) {
+  const int n = k.Punktanzahl();
+  const Kurvenpunkt& p = k.Punkte[i];
+  const bool schluss = i == n - 1;
+  return {i,
+          t,
+          static_cast<double>(p.Y),
+          t + Geradendauer(p),
+          static_cast<double>(k.Punkte[schluss ? 0 : i + 1].Y),
+          p.Zeitbasis,
+          schluss};
+}
+
+}  // namespace
+
+std::vector<Geradenstueck> SichtbareGeraden(const Kurve& k, double xStart, double xEnde) {
+  std::vector<Geradenstueck> linien;
+  double t = 0.0;
+  bool begonnen = false;
+  for (int i = 0; i < k.Punktanzahl(); ++i) {
+    const double ende = t + Geradendauer(k.Punkte[i]);
+    if (!begonnen && ende >= xStart) begonnen = true;
+    if (begonnen) {
+      linien.push_back(Stueck(k, i, t));
+      if (ende > xEnde) break;
+    }
+    t = ende;
+  }
+  return linien;
+}
+
+std::vector<Geradenstueck> AlleGeraden(const Kurve& k) {
+  std::vector<Geradenstueck> linien;
+  linien.reserve(k.Punkte.size());
+  double t = 0.0;
+  for (int i = 0; i < k.Punktanzahl(); ++i) {
+    linien.push_back(Stueck(k, i, t));
+    t += Geradendauer(k.Punkte[i]);
+  }
+  return linien;
+}
+
+Stufenzug StufenZeichnen(double x0, double y0, double x1, double y1, int code) {
+  Stufenzug z;
+  const double h = ZeitbasisInMikrosekunden(code);
+  if (h <= 0.0 || !(x1 > x0) || !std::isfinite(x1 - x0)) return z;
+  // One step per started unit; counted, not accumulated, so the last one is not lost.
+  const auto stufen = static_cast<std::size_t>(std::ceil((x1 - x0) / h));
+  try {
+    if (!AllokationZulassen()) throw std::bad_alloc();
+    z.X.reserve(stufen);
+    z.Y.reserve(stufen);
+  } catch (const std::exception&) {
+    Fehlermeldung("Memory allocation failed");
+    return Stufenzug{};
+  }
+  for (std::size_t j = 0; j < stufen; ++j) {
+    const double m = x0 + static_cast<double>(j) * h;
+    if (!(m < x1)) break;
+    z.X.push_back(m + h);
+    z.Y.push_back(std::floor(y0 + (y1 - y0) * (m - x0) / (x1 - x0) + 0.5));
+  }
+  z.AnfangX0 = x0;
+  z.AnfangX1 = x0 + h;
+  z.AnfangY = y0;
+  z.EndeX = x1;
+  z.EndeY0 = z.Y.back();
+  z.EndeY1 = y1;
+  return z;
+}
+
+Zeichenvorschau ZeichenVorschau(double x, double y, int code) {
+  const Kurve& k = AktuelleKurveDaten();
+  const Kurvenpunkt& letzter = k.Punkte.back();
+  const double t0 = Kurvenlaenge(k) - Geradendauer(letzter);
+  const double g = ZeitbasisInMikrosekunden(code);
+  const double schritte = g > 0.0 ? std::max(std::floor((x - t0) / g + 0.5), 1.0) : 0.0;
+  return {t0, static_cast<double>(letzter.Y), t0 + g * schritte,
+          static_cast<double>(YAufRaster(gKurven.AktuelleKurve, std::floor(y + 0.5)))};
+}
+
+Verschiebevorschau VerschiebeVorschau(int i, double x, double y) {
+  const Kurve& k = AktuelleKurveDaten();
+  const int n = k.Punktanzahl();
+  i = std::clamp(i, 0, n - 1);
+  const Rasterpunkt r = ZeitAufRaster(std::max(i - 1, 0), i, std::min(i + 1, n - 1), x, y);
+  Verschiebevorschau v{r.x, static_cast<double>(r.y), i != 0, 0, 0, i != n - 1, 0, 0};
+  if (v.MitLinks) {
+    v.LinksX = PunktStartzeit(k, i - 1);
+    v.LinksY = k.Punkte[i - 1].Y;
+  }
+  if (v.MitRechts) {
+    v.RechtsX = PunktStartzeit(k, i + 1);
+    v.RechtsY = k.Punkte[i + 1].Y;
+  }
+  return v;
+}
+
+std::vector<Zeitbasismarke> ZeitbasisMarken(const Kurve& k) {
+  std::vector<Zeitbasismarke> marken;
+  if (k.Punkte.empty()) return marken;
+  int zuletzt = k.Punkte[0].Zeitbasis;
+  marken.push_back({0.0, zuletzt, false});
+  double t = 0.0;
+  for (const auto& p : k.Punkte) {
+    if (p.Zeitbasis != zuletzt) {
+      zuletzt = p.Zeitbasis;
+      marken.push_back({t, zuletzt, true});
+    }
+    t += Geradendauer(p);
+  }
+  return marken;
+}
+
+YAchse YAchseSkalieren(int c) {
+  c = std::clamp(c, 0, kKurven - 1);
+  YAchse a;
+  a.Versatz = RohInEinheit(c, 0.0);
+  a.Verstaerkung = (RohInEinheit(c, kRohMax) - a.Versatz) / kRohMax;
+  a.Einheit = Einheitname(c);
+  a.Min = gKurven.YZoomMin[c];
+  a.Max = gKurven.YZoomMax[c];
+  a.FeldMin = RohInEinheit(c, a.Min);
+  a.FeldMax = RohInEinheit(c, a.Max);
+  a.RuhezustandBeschriftung = "inactive state [" + a.Einheit + "]";
+  a.Ruhezustand = RohInEinheit(c, gKurven.Ruhezustand[c]);
+  return a;
+}
+
+bool YZoomSetzen(double feldMin, double feldMax) {
+  const int c = gKurven.AktuelleKurve;
+  double lo = Abschneiden(EinheitInRoh(c, feldMin));
+  double hi = Abschneiden(EinheitInRoh(c, feldMax));
+  if (std::isnan(lo) || std::isnan(hi)) return false;
+  lo = std::clamp(lo, 0.0, double{kRohMax});
+  hi = std::clamp(hi, 0.0, double{kRohMax});
+  if (!(lo < hi)) return false;
+  gKurven.YZoomMin[c] = static_cast<std::int32_t>(lo);
+  gKurven.YZoomMax[c] = static_cast<std::int32_t>(hi);
+  return true;
+}
+
+}  // namespace curves

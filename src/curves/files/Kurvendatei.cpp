@@ -1,0 +1,225 @@
+#include "curves/files/Kurvendatei.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
+#include "common/Lesedatei.h"
+#include "common/OperatorInterface.h"
+#include "common/Speicherdatei.h"
+#include "config/Konfiguration.h"
+#include "curves/model/Allokation.h"
+#include "curves/model/Titel.h"
+
+namespace curves {
+namespace {
+
+constexpr std::int64_t kPunktBytes = sizeof(Kurvenpunkt);
+
+bool PunktGueltig(const Kurvenpunkt& p) {
+  return p.Y >= 0 && p.Y <= kRohMax && p.Laenge >= 1 && p.Laenge <= 65535 && p.Zeitbasis >= 1 &&
+         p.Zeitbasis <= 9;
+}
+
+// Takes the comment up to its zero, at most 999 characters, into room already reserved.
+void KommentarAusKopf(const Kurvendateikopf& kopf, int c, std::string& kommentar) {
+  const char* feld = kopf.Kommentar[c];
+  kommentar.assign(feld, strnlen(feld, kKommentarGroesse - 1));
+}
+
+// Asks whether the file's configuration replaces the current one, if they differ.
+void KonfigurationUebernehmen(config::Konfiguration gespeichert, Konfigwahl wahl,
+                              Ladebericht& bericht) {
+  // A unit text without its terminator must not reach the windows.
+  config::EinheitenAbschliessen(gespeichert);
+  if (config::KonfigurationenVergleichen(gespeichert, config::gKonfig) != 0) return;
+  bericht.konfigurationVerschieden = true;
+  bool laden = wahl == Konfigwahl::Laden;
+  if (wahl == Konfigwahl::Fragen) {
+    common::MessageRequest frage;
+    frage.title = "Load configuration?";
+    frage.text =
+        "The configuration (see 'Configuration' Window) of the loaded\n"
+        "curves differs from the current configuration values.\n"
+        "Would you like to load the saved configuration, or would you like\n"
+        "to keep the current configuration?";
+    frage.buttons = {"load", "do not load"};
+    frage.activeButton = 1;
+    frage.escapeButton = 2;
+    laden = common::operatorInterface().message(frage) == 1;
+  }
+  if (laden) {
+    config::KonfigurationSetzen(gespeichert);
+    bericht.konfigurationGeladen = true;
+  }
+}
+
+void BeschaedigteKurvenMelden(const std::vector<int>& kurven) {
+  std::string liste;
+  for (std::size_t i = 0; i < kurven.size(); ++i) {
+    if (i > 0) liste += i + 1 == kurven.size() ? " and " : ", ";
+    liste += std::to_string(kurven[i]);
+  }
+  const bool eine = kurven.size() == 1;
+  common::showMessage("Warning", std::string("The file is damaged: the point data of ") +
+                                     (eine ? "curve " : "curves ") + liste +
+                                     (eine ? " is" : " are") + " incomplete.\n" +
+                                     (eine ? "It was" : "They were") +
+                                     " replaced by the default curve.");
+}
+
+// What loading and appending share after the points have been taken.
+void Abschliessen(const std::string& pfad, const Kurvendateiinhalt& inhalt, Konfigwahl wahl,
+                  Ladebericht& bericht) {
+  KonfigurationUebernehmen(inhalt.kopf.Konfig, wahl, bericht);
+  Fenstertitel(pfad);
+  gKurven.Kurvenzahl = kKurven;
+  gKurven.KurvenGeaendert = false;
+}
+
+// Opening and appending start alike: a fresh report, the title cleared (the chosen file's
+// name replaces it only when reading succeeds), the whole file read and checked.
+int LesenBeginnen(const std::string& pfad, bool vollstaendig, Ladebericht& b,
+                  Kurvendateiinhalt& inhalt) {
+  b = Ladebericht{};
+  Fenstertitel("");
+  return KurvendateiEinlesen(pfad, vollstaendig, inhalt);
+}
+
+}  // namespace
+
+int KurvendateiEinlesen(const std::string& pfad, bool vollstaendig, Kurvendateiinhalt& inhalt) {
+  // Only a regular file: a FIFO or a device would hang the program.
+  common::Lesedatei datei(pfad);
+  if (!datei) return kFehlerLadenOeffnen;
+  const std::int64_t groesse = datei.Groesse();
+  if (std::fread(&inhalt.kopf, 1, sizeof(Kurvendateikopf), datei.Datei()) !=
+      sizeof(Kurvendateikopf))
+    return kFehlerLadenKopfKurz;
+  const Kurvendateikopf& kopf = inhalt.kopf;
+  if (strnlen(kopf.Kennung, sizeof(kopf.Kennung)) == sizeof(kopf.Kennung) ||
+      std::strcmp(kopf.Kennung, kKurvendateiKennung) != 0)
+    return kFehlerLadenKennung;
+  if (kopf.Version != kKurvendateiVersion) return kFehlerLadenVersion;
+  for (int c = 0; c < kKurven; ++c) {
+    if (kopf.Zyklen[c] < 0 || kopf.Zyklen[c] > kZyklenMax) return kFehlerKopfwerte;
+    if (kopf.Ruhezustand[c] < 0 || kopf.Ruhezustand[c] > kRohMax) return kFehlerKopfwerte;
+  }
+
+  // No count may ask for more points than the whole file could hold: a damaged count must
+  // not allocate without bound.
+  const std::int64_t punktbytes = groesse - std::int64_t{sizeof(kopf)};
+  for (int c = 0; c < kKurven; ++c) {
+    const std::int64_t n = kopf.Kurven[c].Punktanzahl;
+    if (n < 1 || n * kPunktBytes > punktbytes) return kFehlerPunktanzahl;
+  }
+  for (int c = 0; c < kKurven; ++c) {
+    auto& punkte = inhalt.punkte[c];
+    const auto n = static_cast<std::size_t>(kopf.Kurven[c].Punktanzahl);
+    if (!PunktfeldAnpassen(punkte, n)) return kFehlerLadenSpeicher;
+    if (std::fread(punkte.data(), kPunktBytes, n, datei.Datei()) != n) {
+      if (vollstaendig) return kFehlerAnhaengenPunkteKurz;
+      inhalt.kurz[c] = true;
+      punkte.clear();
+      continue;
+    }
+    for (const auto& p : punkte)
+      if (!PunktGueltig(p)) return kFehlerPunktwerte;
+  }
+  return 0;
+}
+
+int KurvendateiSpeichern(const std::string& pfad) {
+  auto kopf = std::make_unique<Kurvendateikopf>();
+  std::memset(kopf.get(), 0, sizeof(Kurvendateikopf));
+  std::memcpy(kopf->Kennung, kKurvendateiKennung, sizeof(kKurvendateiKennung));
+  kopf->Version = kKurvendateiVersion;
+  kopf->Kurvenzahl = gKurven.Kurvenzahl;
+  for (int c = 0; c < kKurven; ++c) {
+    const Kurve& k = gKurven.Kurven[c];
+    const std::size_t laenge = std::min<std::size_t>(k.Kommentar.size(), kKommentarGroesse - 1);
+    std::memcpy(kopf->Kommentar[c], k.Kommentar.data(), laenge);
+    kopf->Zyklen[c] = gKurven.Zyklen[c];
+    kopf->Ruhezustand[c] = gKurven.Ruhezustand[c];
+    kopf->Kurven[c].Punktanzahl = k.Punktanzahl();
+  }
+  std::memcpy(&kopf->Konfig, &config::gKonfig, sizeof(config::Konfiguration));
+
+  // The old file is replaced only once the new one is complete.
+  common::Speicherdatei datei(pfad);
+  if (datei.Oeffnen() != common::Speicherdatei::Ergebnis::Ok) return kFehlerSpeichernOeffnen;
+  if (!datei.Schreiben(kopf.get(), sizeof(Kurvendateikopf)) || !datei.Leeren())
+    return kFehlerSpeichernKopf;
+  for (const Kurve& k : gKurven.Kurven)
+    if (!datei.Schreiben(k.Punkte.data(), k.Punkte.size() * kPunktBytes))
+      return kFehlerSpeichernPunkte;
+  switch (datei.Abschliessen()) {
+    case common::Speicherdatei::Ergebnis::Ok:
+      break;
+    case common::Speicherdatei::Ergebnis::Ersetzfehler:
+      return kFehlerSpeichernOeffnen;
+    default:
+      return kFehlerSpeichernPunkte;
+  }
+  Fenstertitel(pfad);
+  gKurven.KurvenGeaendert = false;
+  return 0;
+}
+
+int KurvendateiLaden(const std::string& pfad, Konfigwahl wahl, Ladebericht* bericht) {
+  Ladebericht eigener;
+  Ladebericht& b = bericht ? *bericht : eigener;
+  auto inhalt = std::make_unique<Kurvendateiinhalt>();
+  if (const int fehler = LesenBeginnen(pfad, false, b, *inhalt)) return fehler;
+
+  // Damaged curves become the default curve; all allocation happens before the model
+  // changes, so a failure here still leaves every curve as it was.
+  for (int c = 0; c < kKurven; ++c) {
+    if (!inhalt->kurz[c]) continue;
+    if (!PunktfeldAnpassen(inhalt->punkte[c], 1)) return kFehlerLadenStandardkurve;
+    inhalt->punkte[c][0] = kStandardpunkt;
+    b.beschaedigteKurven.push_back(c + 1);
+  }
+  std::array<std::string, kKurven> kommentare;
+  for (int c = 0; c < kKurven; ++c) {
+    if (inhalt->kurz[c]) continue;
+    if (!TextReservieren(kommentare[c], kKommentarGroesse)) return kFehlerLadenSpeicher;
+    KommentarAusKopf(inhalt->kopf, c, kommentare[c]);
+  }
+  for (int c = 0; c < kKurven; ++c) {
+    gKurven.Kurven[c].Punkte.swap(inhalt->punkte[c]);
+    // Reading goes on with the next curve at once after a damaged one: its comment,
+    // cycles and idle state stay as they were.
+    if (inhalt->kurz[c]) continue;
+    gKurven.Kurven[c].Kommentar.swap(kommentare[c]);
+    gKurven.Zyklen[c] = inhalt->kopf.Zyklen[c];
+    gKurven.Ruhezustand[c] = inhalt->kopf.Ruhezustand[c];
+  }
+  if (!b.beschaedigteKurven.empty()) BeschaedigteKurvenMelden(b.beschaedigteKurven);
+  Abschliessen(pfad, *inhalt, wahl, b);
+  return 0;
+}
+
+int KurvendateiAnhaengen(const std::string& pfad, Konfigwahl wahl, Ladebericht* bericht) {
+  Ladebericht eigener;
+  Ladebericht& b = bericht ? *bericht : eigener;
+  auto inhalt = std::make_unique<Kurvendateiinhalt>();
+  if (const int fehler = LesenBeginnen(pfad, true, b, *inhalt)) return fehler;
+
+  // Build every joined curve first; swap them in only when all four exist.
+  std::array<std::vector<Kurvenpunkt>, kKurven> neu;
+  for (int c = 0; c < kKurven; ++c) {
+    const auto& alt = gKurven.Kurven[c].Punkte;
+    const auto& dazu = inhalt->punkte[c];
+    if (!PunktfeldAnpassen(neu[c], alt.size() + dazu.size())) return kFehlerLadenSpeicher;
+    std::copy(alt.begin(), alt.end(), neu[c].begin());
+    std::copy(dazu.begin(), dazu.end(), neu[c].begin() + static_cast<std::ptrdiff_t>(alt.size()));
+  }
+  for (int c = 0; c < kKurven; ++c) gKurven.Kurven[c].Punkte.swap(neu[c]);
+  Abschliessen(pfad, *inhalt, wahl, b);
+  // The joined curves are in no file yet: New and Open must still ask before they go.
+  gKurven.KurvenGeaendert = true;
+  return 0;
+}
+
+}  // namespace curves

@@ -1,0 +1,57 @@
+#include "curves/files/Kurvenexport.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "common/KlassischeZahlen.h"
+#include "common/Speicherdatei.h"
+#include "curves/model/Kurvenmodell.h"
+
+namespace curves {
+namespace {
+
+bool ZeileSchreiben(common::Speicherdatei& datei, const char* text) {
+  return datei.Schreiben(text) && datei.Schreiben("\n");
+}
+
+}  // namespace
+
+int KurvendateiExportieren(const std::string& pfad) {
+  static const char* const kKopfzeilen[] = {
+      "# Curves exported from MIV-3X_Curvegenerator",
+      "# Column 1 = Time in secondsn",
+      "# Column 2 = Y value in per cent",
+      "# Column 3 = Timebase",
+      "# Column 4 = Number of curve",
+      "",
+  };
+  const common::KlassischeZahlen zahlen;
+  common::Speicherdatei datei(pfad);
+  if (datei.Oeffnen() != common::Speicherdatei::Ergebnis::Ok) return kFehlerExportOeffnen;
+  for (const char* zeile : kKopfzeilen)
+    if (!ZeileSchreiben(datei, zeile)) return kFehlerExportKopf;
+  // Each part written out before the next, so a failure keeps the code of its part.
+  if (!datei.Leeren()) return kFehlerExportKopf;
+
+  bool fehler = false;
+  double zeit = 0.0;  // microseconds, accumulated point by point
+  char zeile[128];
+  for (const Kurvenpunkt& p : gKurven.Kurven[0].Punkte) {
+    std::snprintf(zeile, sizeof(zeile), "%.5f\t%.2f\t%s\t%d", zeit / 1000000.0,
+                  100.0 * p.Y / 4095.0, ZeitbasisName(p.Zeitbasis), 1);
+    if (!ZeileSchreiben(datei, zeile)) fehler = true;
+    zeit += p.Laenge * ZeitbasisInMikrosekunden(p.Zeitbasis);
+  }
+  if (fehler || !datei.Leeren()) return kFehlerExportPunkte;
+  if (!ZeileSchreiben(datei, "")) return kFehlerExportEnde;
+  switch (datei.Abschliessen()) {
+    case common::Speicherdatei::Ergebnis::Ok:
+      return 0;
+    case common::Speicherdatei::Ergebnis::Ersetzfehler:
+      return kFehlerExportOeffnen;
+    default:
+      return kFehlerExportEnde;
+  }
+}
+
+}  // namespace curves

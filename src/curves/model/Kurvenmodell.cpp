@@ -1,0 +1,161 @@
+#include "curves/model/Kurvenmodell.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "curves/edit/Ansicht.h"
+#include "curves/model/Allokation.h"
+#include "curves/model/Rueckgaengig.h"
+#include "curves/model/Titel.h"
+
+namespace curves {
+
+Kurvendaten gKurven;
+
+namespace {
+
+struct ZeitbasisEintrag {
+  int code;
+  const char* name;
+  double mikrosekunden;
+};
+
+constexpr ZeitbasisEintrag kZeitbasen[] = {
+    {9, "250us", 250.0},    {1, "1ms", 1000.0},     {2, "2ms", 2000.0},
+    {3, "5ms", 5000.0},     {4, "10ms", 10000.0},   {5, "50ms", 50000.0},
+    {6, "100ms", 100000.0}, {7, "500ms", 500000.0}, {8, "1s", 1000000.0},
+};
+
+const ZeitbasisEintrag* EintragZu(int code) {
+  for (const auto& e : kZeitbasen)
+    if (e.code == code) return &e;
+  return nullptr;
+}
+
+constexpr int kFehlerPunkte = -600403;
+constexpr int kFehlerStart = -600402;
+
+}  // namespace
+
+double ZeitbasisInMikrosekunden(int code) {
+  const auto* e = EintragZu(code);
+  return e ? e->mikrosekunden : 0.0;
+}
+
+const char* ZeitbasisName(int code) {
+  const auto* e = EintragZu(code);
+  return e ? e->name : " ";
+}
+
+int ZeitbasisAusName(const char* name) {
+  if (!name) return 0;
+  for (const auto& e : kZeitbasen)
+    if (std::strcmp(e.name, name) == 0) return e.code;
+  return 0;
+}
+
+double Geradendauer(const Kurvenpunkt& p) {
+  return p.Laenge * ZeitbasisInMikrosekunden(p.Zeitbasis);
+}
+
+double PunktStartzeit(const Kurve& k, int i) {
+  const int n = k.Punktanzahl();
+  if (i > n) i = n;
+  double t = 0.0;
+  for (int j = 0; j < i; ++j) t += Geradendauer(k.Punkte[j]);
+  return t;
+}
+
+int GeradenIndexBeiZeit(const Kurve& k, double x) {
+  const double grenze = std::floor(x) + 1.0;
+  const int n = k.Punktanzahl();
+  double ende = 0.0;
+  for (int i = 0; i < n; ++i) {
+    ende += Geradendauer(k.Punkte[i]);
+    if (grenze <= ende) return i;
+  }
+  return n > 0 ? n - 1 : 0;
+}
+
+double PunktStartzeit(int i) {
+  return PunktStartzeit(AktuelleKurveDaten(), i);
+}
+
+int GeradenIndexBeiZeit(double x) {
+  return GeradenIndexBeiZeit(AktuelleKurveDaten(), x);
+}
+
+double Kurvenlaenge(const Kurve& k) {
+  return PunktStartzeit(k, k.Punktanzahl());
+}
+
+double Kurvenlaenge(int c) {
+  if (c < 0 || c >= kKurven) return 0.0;
+  return Kurvenlaenge(gKurven.Kurven[c]);
+}
+
+Kurve& AktuelleKurveDaten() {
+  return gKurven.Kurven[gKurven.AktuelleKurve];
+}
+
+std::int64_t Speicherbedarf() {
+  std::int64_t bytes = kKopfBytes;
+  for (const auto& k : gKurven.Kurven)
+    for (const auto& p : k.Punkte) bytes += 2 * static_cast<std::int64_t>(p.Laenge);
+  return bytes;
+}
+
+SpeicherbedarfAnzeige SpeicherbedarfAnzeigen() {
+  const double prozent = 100.0 * static_cast<double>(Speicherbedarf()) / kGeraetespeicherBytes;
+  return {prozent + 0.05, prozent + 0.05 <= 100.0 ? kFarbeGrau : kFarbeRot};
+}
+
+int PunkteAllokieren(int c, int n) {
+  if (c < 0 || c >= kKurven || n < 1) return kFehlerPunkte;
+  if (!PunktfeldAnpassen(gKurven.Kurven[c].Punkte, static_cast<std::size_t>(n)))
+    return kFehlerPunkte;
+  return 0;
+}
+
+int KurvenModellInitialisieren() {
+  // Built aside and moved in only when complete, so a failure frees what was allocated.
+  Kurvendaten neu;
+  for (int c = 0; c < kKurven; ++c) {
+    Kurve& k = neu.Kurven[c];
+    if (!TextReservieren(k.Kommentar, kKommentarGroesse - 1)) return kFehlerStart;
+    if (!PunktfeldAnpassen(k.Punkte, 1)) return kFehlerStart;
+    k.Punkte[0] = kStandardpunkt;
+    for (auto& slot : neu.Historien[c].Slots) {
+      if (!PunktfeldAnpassen(slot.Punkte, 1)) return kFehlerStart;
+      slot.Punkte[0] = kStandardpunkt;
+    }
+  }
+  gKurven = std::move(neu);
+  gSicht = Sichtfenster{};
+  UndoBefehleZuruecksetzen();
+  return 0;
+}
+
+void KurvenModellFreigeben() {
+  for (auto& k : gKurven.Kurven) {
+    std::vector<Kurvenpunkt>().swap(k.Punkte);
+    std::string().swap(k.Kommentar);
+  }
+  for (auto& h : gKurven.Historien)
+    for (auto& slot : h.Slots) std::vector<Kurvenpunkt>().swap(slot.Punkte);
+  std::vector<Kurvenpunkt>().swap(gKurven.Zwischenspeicher);
+}
+
+int KurvenNeu() {
+  for (int c = 0; c < kKurven; ++c) {
+    if (const int fehler = PunkteAllokieren(c, 1)) return fehler;
+    gKurven.Kurven[c].Punkte[0] = kStandardpunkt;
+    gKurven.Kurven[c].Kommentar.clear();
+    gKurven.Zyklen[c] = 0;
+    gKurven.Ruhezustand[c] = 0;
+  }
+  Fenstertitel("");
+  return 0;
+}
+
+}  // namespace curves

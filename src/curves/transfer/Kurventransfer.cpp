@@ -1,0 +1,209 @@
+#include "curves/transfer/Kurventransfer.h"
+
+#include <cstdio>
+#include <new>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "common/KlassischeZahlen.h"
+#include "common/OperatorInterface.h"
+#include "curves/model/Allokation.h"
+#include "curves/model/Kurvenmodell.h"
+#include "curves/transfer/Kurvenbild.h"
+#include "device/Fehler.h"
+#include "device/Protokoll.h"
+#include "device/Verbindung.h"
+
+namespace curves {
+namespace {
+
+std::function<void()> sgLesenAnzeige;
+
+int Wort(const std::vector<std::uint8_t>& puffer, int adresse) {
+  return puffer[adresse] * 256 + puffer[adresse + 1];
+}
+
+// Grows the buffer without throwing.
+bool Vergroessern(std::vector<std::uint8_t>& puffer, std::size_t groesse) {
+  if (!AllokationZulassen()) return false;
+  try {
+    puffer.resize(groesse, 0);
+  } catch (const std::exception&) {
+    return false;
+  }
+  return true;
+}
+
+// The progress box stays open exactly as long as the transfer runs.
+class Fortschritt {
+ public:
+  Fortschritt(bool zeigen, const char* titel) : offen_(zeigen) {
+    if (offen_) common::operatorInterface().progressOpen(titel, titel);
+  }
+  ~Fortschritt() {
+    if (offen_) common::operatorInterface().progressClose();
+  }
+  Fortschritt(const Fortschritt&) = delete;
+  Fortschritt& operator=(const Fortschritt&) = delete;
+  void setzen(long erledigt, long gesamt) {
+    if (offen_) common::operatorInterface().progressSet(static_cast<int>(erledigt * 100 / gesamt));
+  }
+
+ private:
+  bool offen_;
+};
+
+}  // namespace
+
+int KurvenlaengenPruefen() {
+  const common::KlassischeZahlen zahlen;
+  std::string text = "Curves do not have the same length. They will not be syncron.\n\n";
+  bool ungleich = false;
+  bool referenzGesetzt = false;
+  long long referenz = 0;
+  for (int c = 0; c < gKurven.Kurvenzahl && c < kKurven; ++c) {
+    if (gKurven.Kurven[c].Punktanzahl() <= 1) continue;
+    const double laenge = Kurvenlaenge(c);
+    const auto ganz = static_cast<long long>(laenge);
+    if (!referenzGesetzt) {
+      referenz = ganz;
+      referenzGesetzt = true;
+    } else if (ganz != referenz) {
+      ungleich = true;
+    }
+    char zeile[64];
+    std::snprintf(zeile, sizeof(zeile), "Curve %d: %.5f sec\n", c + 1, laenge / 1000000.0);
+    text += zeile;
+  }
+  if (!ungleich) return 0;
+  common::MessageRequest frage;
+  frage.title = "Warning";
+  frage.text = text;
+  frage.buttons = {"Send curves", "go back"};
+  frage.activeButton = 1;
+  frage.escapeButton = 2;
+  return common::operatorInterface().message(frage) == 1 ? 0 : 1;
+}
+
+int KurvenSenden(int typ) {
+  std::vector<std::uint8_t> bild;
+  int ende = 0;
+  const int fehler = KurvenbildErzeugen(bild, ende);
+  if (fehler == kFehlerSpeicherVoll) {
+    common::showMessage("Error",
+                        "Memory needed for the curves ist bigger then\n"
+                        "the available memory in the MIV-3X.");
+    return 0;
+  }
+  if (fehler) {
+    device::ZOR_Fehlerpopup(fehler);
+    return 0;
+  }
+  device::ComFehlerSetzen(0);
+  if (const int code =
+          SpeicherBlockweiseSchreiben(bild.data(), kBildAnfang, ende - kBildAnfang, typ))
+    device::ComFehlerSetzen(code);
+  return 0;
+}
+
+int SpeicherBlockweiseSchreiben(const std::uint8_t* bild, long start, long laenge, int typ) {
+  const int port = device::OffenerComPort();
+  if (port == -1) return kFehlerSchreibenKeinPort;
+  const char adresse = device::Geraeteadresse();
+  Fortschritt box(true, "Send data");
+  long rest = laenge;
+  while (rest > 0) {
+    const long block = rest < kBlockBytes ? rest : kBlockBytes;
+    if (const int fehler =
+            device::ZORFYD1_SpeicherSchreiben(port, adresse, typ, start, block, bild + start))
+      return fehler;
+    start += block;
+    rest -= block;
+    box.setzen(laenge - rest, laenge);
+  }
+  return 0;
+}
+
+int SpeicherBlockweiseLesen(long start, long laenge, std::uint8_t* puffer, bool fortschritt,
+                            int typ) {
+  const int port = device::OffenerComPort();
+  if (port == -1) return kFehlerLesenKeinPort;
+  const char adresse = device::Geraeteadresse();
+  Fortschritt box(fortschritt, "Read data");
+  const long erste = start;
+  long rest = laenge;
+  while (rest > 0) {
+    const long block = rest < kBlockBytes ? rest : kBlockBytes;
+    if (const int fehler = device::ZORFYD1_SpeicherLesen(port, adresse, typ, start, block,
+                                                         puffer + (start - erste)))
+      return fehler;
+    start += block;
+    rest -= block;
+    box.setzen(laenge - rest, laenge);
+  }
+  return 0;
+}
+
+int KurvenLesen(int typ) {
+  device::ComFehlerSetzen(0);
+  std::vector<std::uint8_t> puffer;
+  if (!Vergroessern(puffer, kAbtastAnfang)) return kFehlerLesenSpeicherKopf;
+  if (const int fehler = SpeicherBlockweiseLesen(kBildAnfang, kBildKopfBytes,
+                                                 puffer.data() + kBildAnfang, false, typ)) {
+    device::ComFehlerSetzen(fehler);
+    return 0;
+  }
+
+  const int pruefsumme = Wort(puffer, kBildPruefsumme);
+  int letzte[kKurven], zyklen[kKurven], ruhe[kKurven];
+  for (int c = 0; c < kKurven; ++c) {
+    letzte[c] = Wort(puffer, kBildEndadressen + 2 * c);
+    zyklen[c] = Wort(puffer, kBildZyklen + 2 * c);
+    ruhe[c] = Wort(puffer, kBildRuhezustand + 2 * c);
+  }
+  // The device holds one curve, whatever the count byte says.
+  const int kurvenzahl = 1;
+
+  if (letzte[0] < kAbtastAnfang) return kFehlerLesenLeer;
+  if (!Vergroessern(puffer, static_cast<std::size_t>(letzte[0]) + 1))
+    return kFehlerLesenSpeicherBild;
+  if (const int fehler = SpeicherBlockweiseLesen(kBildAnfang, letzte[0] - (kBildAnfang - 1),
+                                                 puffer.data() + kBildAnfang, true, typ)) {
+    device::ComFehlerSetzen(fehler);
+    return 0;
+  }
+  if (Kurvenpruefsumme(puffer.data(), kBildEndadressen, letzte[0]) != pruefsumme) {
+    device::ComFehlerSetzen(kFehlerLesenPruefsumme);
+    return 0;
+  }
+
+  int erste[kKurven];
+  for (int c = 0; c < kurvenzahl; ++c) {
+    erste[c] = c == 0 ? kAbtastAnfang : letzte[c - 1] + 1;
+    if (erste[c] < kAbtastAnfang || letzte[c] < erste[c]) {
+      device::ComFehlerSetzen(kFehlerBildAnfang);
+      return 0;
+    }
+    if (letzte[c] + 1 > kBildGroesse) {
+      device::ComFehlerSetzen(kFehlerBildEnde);
+      return 0;
+    }
+  }
+  for (int c = 0; c < kurvenzahl; ++c) {
+    if (const int fehler = AbtastwerteInPunkte(c, puffer.data(), erste[c], letzte[c])) {
+      device::ComFehlerSetzen(fehler);
+      return 0;
+    }
+    gKurven.Zyklen[c] = zyklen[c];
+    gKurven.Ruhezustand[c] = ruhe[c];
+  }
+  if (sgLesenAnzeige) sgLesenAnzeige();
+  return 0;
+}
+
+void KurvenLesenAnzeigeBinden(std::function<void()> anzeige) {
+  sgLesenAnzeige = std::move(anzeige);
+}
+
+}  // namespace curves

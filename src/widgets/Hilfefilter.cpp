@@ -1,0 +1,65 @@
+#include "widgets/Hilfefilter.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QMouseEvent>
+#include <QWidget>
+
+#include "common/Direkthilfe.h"
+
+namespace widgets {
+
+HilfeFilter::HilfeFilter(QObject* parent) : QObject(parent) {}
+
+void HilfeFilter::anmelden(QWidget* control, const QString& text) {
+  // The inner parts of a control (the line edit of a numeric field) get the clicks.
+  QList<QWidget*> teile = control->findChildren<QWidget*>();
+  teile.prepend(control);
+  for (QWidget* teil : teile) {
+    texte_[teil] = text;
+    teil->installEventFilter(this);
+    connect(teil, &QObject::destroyed, this, [this](QObject* o) { texte_.erase(o); });
+  }
+}
+
+QString HilfeFilter::text(const QWidget* control) const {
+  auto it = texte_.find(control);
+  return it == texte_.end() ? QString() : it->second;
+}
+
+bool HilfeFilter::eventFilter(QObject* watched, QEvent* event) {
+  if (!common::gHilfeAktiv) return false;
+  switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+      auto* maus = static_cast<QMouseEvent*>(event);
+      if (maus->button() == Qt::LeftButton) {
+        auto it = texte_.find(watched);
+        if (it != texte_.end() && !it->second.isEmpty())
+          common::Hilfetext(it->second.toStdString());
+      }
+      return true;
+    }
+    // Releases, double clicks and keys would commit the control: not in help mode.
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Wheel:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void DirekthilfeSchalten(bool an) {
+  bool war = common::gHilfeAktiv != 0;
+  common::gHilfeAktiv = an ? 1 : 0;
+  if (an && !war) {
+    QApplication::setOverrideCursor(Qt::WhatsThisCursor);
+  } else if (!an && war) {
+    QApplication::restoreOverrideCursor();
+  }
+  if (an) common::Hilfetext(kHilfeModusAn);
+}
+
+}  // namespace widgets

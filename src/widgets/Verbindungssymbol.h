@@ -1,0 +1,33 @@
+// The connection symbol (PICTURERING) that every window carries: a plug, drawn apart when
+// no port is open, plugged in with the port number for COM1 to COM8, and plugged in with
+// "COM>8" above. A left click opens the last port or closes the open one; in direct-help
+// mode it shows its help text instead.
+#pragma once
+
+#include <QLabel>
+
+namespace widgets {
+
+class Verbindungssymbol : public QLabel {
+  Q_OBJECT
+ public:
+  explicit Verbindungssymbol(QWidget* parent = nullptr);
+  ~Verbindungssymbol() override;
+
+  // -1 not connected, 0 connected to a port above 8, 1..8 the port; read from the COM
+  // state each time it is drawn.
+  int wert() const;
+  // Repaints every symbol of the program (after an open or close).
+  static void alleAktualisieren();
+
+  QSize sizeHint() const override { return {72, 56}; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  void tooltipSetzen();
+};
+
+}  // namespace widgets
