@@ -54,6 +54,13 @@ void CompanelAnzeigeBinden(std::function<void()> neu) {
   anzeige = std::move(neu);
 }
 
+void CompanelZuruecksetzen() {
+  zustand = Companelzustand{};
+  portquelle = {};
+  anzeige = {};
+  gComPortEinstellmerker = 1;
+}
+
 void ComControlAusfuellen() {
   std::vector<PortlistenEintrag> liste;
   std::vector<int> ports = portquelle ? portquelle() : std::vector<int>{};

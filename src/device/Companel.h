@@ -103,4 +103,8 @@ int WriteIniCompanel(ini::IniStore* ini);
 int CompanelInit();
 void CompanelClear();
 
+// The COM logic as before its first use: a list never filled, no port source, nothing
+// bound to show it, port 1 remembered. The port itself is left alone (CompanelClear).
+void CompanelZuruecksetzen();
+
 }  // namespace device

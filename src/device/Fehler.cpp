@@ -95,6 +95,12 @@ const Fehlerfelder& AktuelleFehlerfelder() {
   return sgFelder;
 }
 
+void FehlerZuruecksetzen() {
+  sgSprache = 1;
+  sgFelder = Fehlerfelder{};
+  for (auto& anzeige : sgAnzeigen) anzeige = {};
+}
+
 void FehlerfelderBinden(FehlerfeldFenster fenster,
                         std::function<void(const Fehlerfelder&)> anzeige) {
   auto index = static_cast<std::size_t>(fenster);

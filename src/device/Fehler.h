@@ -45,6 +45,8 @@ const Fehlerfelder& AktuelleFehlerfelder();
 // present content and after every ComFehlerSetzen. An empty function unbinds.
 void FehlerfelderBinden(FehlerfeldFenster fenster,
                         std::function<void(const Fehlerfelder&)> anzeige);
+// As at start-up: German messages, empty error fields, no window bound.
+void FehlerZuruecksetzen();
 
 // The message table: one English and one German text per category (UTF-8, "\n" breaks a
 // line).

@@ -20,4 +20,9 @@ void GeraeteadresseSetzen(char neu) {
   adresse = neu;
 }
 
+void VerbindungZuruecksetzen() {
+  sgComPort = ComPortZustand{};
+  adresse = '1';
+}
+
 }  // namespace device

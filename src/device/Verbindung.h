@@ -18,4 +18,7 @@ int OffenerComPort();
 char Geraeteadresse();
 void GeraeteadresseSetzen(char adresse);
 
+// No port open or remembered, address '1', as at start-up.
+void VerbindungZuruecksetzen();
+
 }  // namespace device

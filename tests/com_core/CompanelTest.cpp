@@ -20,7 +20,9 @@ namespace {
 using device::MemorySerialService;
 
 TEST(CompanelErsterStart, SymbolClickBeforeTheListWasFilledOpensTheListsChoice) {
-  // A fresh run without settings: the list has never been filled (this runs first).
+  // A fresh run without settings: the list has never been filled.
+  device::VerbindungZuruecksetzen();
+  device::CompanelZuruecksetzen();
   ASSERT_TRUE(device::Companel().portliste.empty());
   MemorySerialService service;
   service.connect(1);
@@ -30,17 +32,17 @@ TEST(CompanelErsterStart, SymbolClickBeforeTheListWasFilledOpensTheListsChoice) 
   EXPECT_EQ(device::OffenerComPort(), 1);
   EXPECT_EQ(device::Companel().verbindungssymbol, 1);
   device::CompanelClear();
-  device::PortquelleSetzen({});
   device::setSerialService(nullptr);
-  device::sgComPort = {};
+  device::CompanelZuruecksetzen();
+  device::VerbindungZuruecksetzen();
 }
 
 class CompanelTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    device::sgComPort = {};
-    device::gComPortEinstellmerker = 1;
-    device::GeraeteadresseSetzen('1');
+    device::VerbindungZuruecksetzen();
+    device::CompanelZuruecksetzen();
+    device::FehlerZuruecksetzen();
     device::ZOR_Fehlersprache(2);
     device::FehlerbitsDimmen(false);
     engine.setId('5', "ACME-PSU 7.2");
@@ -58,10 +60,9 @@ class CompanelTest : public ::testing::Test {
   }
   void TearDown() override {
     device::CompanelClear();
-    device::CompanelAnzeigeBinden({});
-    device::PortquelleSetzen({});
     device::setSerialService(nullptr);
-    device::ComFehlerSetzen(0);
+    device::CompanelZuruecksetzen();
+    device::FehlerZuruecksetzen();
   }
 
   int oeffnen(int port) {
@@ -293,6 +294,40 @@ TEST_F(CompanelTest, SettingsSectionFallbacksAndTheOpenedPort) {
   ASSERT_EQ(ini::Ini_GetInt(s, "com", "lport", &wert), 1);
   EXPECT_EQ(wert, 1);
   ini::Ini_Dispose(s);
+}
+
+// The resets give the state of a fresh run, whatever a test left behind; the open port is
+// left to CompanelClear.
+TEST_F(CompanelTest, ResetsForgetListPortsAddressAndErrors) {
+  device::gComPortEinstellmerker = 3;
+  device::ComControlAusfuellen();
+  ASSERT_EQ(oeffnen(3), 0);
+  device::GeraeteadresseSetzen('5');
+  device::ComFehlerSetzen(-100003);
+  int angezeigt = 0;
+  device::FehlerfelderBinden(device::FehlerfeldFenster::Com,
+                             [&](const device::Fehlerfelder&) { ++angezeigt; });
+  device::CompanelClear();
+
+  device::CompanelZuruecksetzen();
+  device::VerbindungZuruecksetzen();
+  device::FehlerZuruecksetzen();
+  EXPECT_TRUE(device::Companel().portliste.empty());
+  EXPECT_EQ(device::Companel().verbindungssymbol, -1);
+  EXPECT_EQ(device::gComPortEinstellmerker, 1);
+  EXPECT_EQ(device::OffenerComPort(), -1);
+  EXPECT_EQ(device::sgComPort.lport, -1);
+  EXPECT_EQ(device::Geraeteadresse(), '1');
+  EXPECT_FALSE(device::AktuelleFehlerfelder().led);
+  EXPECT_EQ(device::AktuelleFehlerfelder().nummer, 0);
+  // No port source any more: the list says "n.a."; nothing bound is shown.
+  const int vorher = angezeigt;
+  device::ComControlAusfuellen();
+  ASSERT_EQ(device::Companel().portliste.size(), 1u);
+  EXPECT_EQ(device::Companel().portliste[0].label, "n.a.");
+  device::ComFehlerSetzen(-100003);
+  EXPECT_EQ(angezeigt, vorher);
+  EXPECT_EQ(device::sgSprache, 1);  // German, as before the settings are read
 }
 
 }  // namespace

@@ -33,9 +33,8 @@ constexpr int kSimPort = 4;
 constexpr int kFehlenderPort = 3;  // listed by the system, but no device behind it
 
 void globalesZuruecksetzen() {
-  device::sgComPort = {};
-  device::gComPortEinstellmerker = 1;
-  device::GeraeteadresseSetzen('1');
+  device::VerbindungZuruecksetzen();
+  device::CompanelZuruecksetzen();
   common::gHilfeAktiv = 0;
   while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
   device::ComFehlerSetzen(0);

@@ -211,4 +211,33 @@ TEST_F(Zeichnung, YAxisAndZoomFields) {
   EXPECT_NEAR(a.FeldMin, -0.0122, 1e-4);
 }
 
+// An unchanged zoom field stands for the middle of its code, so committing it keeps the
+// limit however the unit conversion rounds the shown value.
+TEST_F(Zeichnung, UnchangedZoomFieldsKeepTheirLimits) {
+  config::gKonfig.outskalamin[0] = 0.0;
+  config::gKonfig.outskalamax[0] = 3.0;
+  gKurven.YZoomMin[0] = 1001;
+  gKurven.YZoomMax[0] = 3999;
+  const auto a = curves::YAchseSkalieren(0);
+  EXPECT_NEAR(a.FeldMinGenau, 1001.5 * 3.0 / 4095, 1e-12);
+  EXPECT_NEAR(a.FeldMaxGenau, 3999.5 * 3.0 / 4095, 1e-12);
+  ASSERT_TRUE(curves::YZoomSetzen(a.FeldMinGenau, a.FeldMaxGenau));
+  EXPECT_EQ(gKurven.YZoomMin[0], 1001);
+  EXPECT_EQ(gKurven.YZoomMax[0], 3999);
+}
+
+TEST_F(Zoom, ResetGivesTheStartViewAndPlotArea) {
+  gSicht = {5000.0, 6000.0};
+  curves::ZeichenflaecheSetzen(1234.0, 321.0);
+  EXPECT_EQ(curves::gZeichenflaeche.BreitePx, 1234.0);
+  EXPECT_EQ(curves::gZeichenflaeche.HoehePx, 321.0);
+  curves::SichtZuruecksetzen();
+  EXPECT_EQ(gSicht.XStart, 0.0);
+  EXPECT_EQ(gSicht.XEnde, 10000.0);
+  EXPECT_EQ(curves::gZeichenflaeche.BreitePx, 1234.0);  // the view only
+  curves::AnsichtZuruecksetzen();
+  EXPECT_EQ(curves::gZeichenflaeche.BreitePx, 800.0);
+  EXPECT_EQ(curves::gZeichenflaeche.HoehePx, 400.0);
+}
+
 }  // namespace

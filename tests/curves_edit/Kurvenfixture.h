@@ -9,6 +9,7 @@
 #include "SkriptDialoge.h"
 #include "config/Konfiguration.h"
 #include "curves/edit/Ansicht.h"
+#include "curves/edit/Kurvenzustand.h"
 #include "curves/edit/Markierung.h"
 #include "curves/model/Allokation.h"
 #include "curves/model/Kurvenmodell.h"
@@ -23,9 +24,7 @@ class Kurvenfixture : public ::testing::Test {
   void SetUp() override {
     config::KonfigurationStandardwerte();
     device::ZOR_Fehlersprache(2);
-    ASSERT_EQ(curves::KurvenModellInitialisieren(), 0);
-    curves::gMarkierung = curves::Markierung{};
-    curves::gZeichenflaeche = curves::Zeichenflaeche{};
+    ASSERT_EQ(curves::KurvenZustandZuruecksetzen(), 0);
   }
   void TearDown() override { curves::AllokationsfehlerAusloesen(0); }
 

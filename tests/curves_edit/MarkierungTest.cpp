@@ -182,3 +182,53 @@ TEST_F(Bereich, CyclesAndIdleState) {
 }
 
 }  // namespace
+
+namespace {
+
+// The Select tool: press, drag and release, in whole microseconds.
+struct Zug {
+  double druck, ziehen, los;
+  double start, ende;
+};
+
+class Markierwerkzeug : public testsupport::Kurvenfixture,
+                        public ::testing::WithParamInterface<Zug> {};
+
+TEST_P(Markierwerkzeug, PressDragAndReleaseGiveAMarkFromTheLeft) {
+  const Zug z = GetParam();
+  gMarkierung = {10.0, 20.0, false};
+  curves::MarkierungBeginnen(z.druck);
+  EXPECT_TRUE(gMarkierung.Aktiv);
+  EXPECT_EQ(gMarkierung.Start, std::floor(z.druck + 0.5));
+  EXPECT_EQ(gMarkierung.Ende, gMarkierung.Start);
+  curves::MarkierungZiehen(z.ziehen);
+  EXPECT_EQ(gMarkierung.Ende, std::floor(z.ziehen + 0.5));
+  curves::MarkierungAbschliessen(z.los);
+  EXPECT_EQ(gMarkierung.Start, z.start);
+  EXPECT_EQ(gMarkierung.Ende, z.ende);
+  EXPECT_TRUE(gMarkierung.Aktiv);
+}
+
+INSTANTIATE_TEST_SUITE_P(Zuege, Markierwerkzeug,
+                         ::testing::Values(Zug{1000.4, 2000.0, 3000.6, 1000.0, 3001.0},
+                                           Zug{3000.0, 2000.0, 999.5, 1000.0, 3000.0},
+                                           Zug{500.0, 500.2, 500.2, 500.0, 500.0},
+                                           // Left of the start by less than half a
+                                           // microsecond: turned round onto the start.
+                                           Zug{500.0, 499.8, 499.8, 500.0, 500.0}));
+
+TEST_F(Bereich, CancellingKeepsTheRangeAndResetForgetsIt) {
+  Fuenf();
+  Markiere(1000.0, 6000.0);
+  curves::MarkierungAufheben();
+  EXPECT_FALSE(gMarkierung.Aktiv);
+  EXPECT_EQ(gMarkierung.Start, 1000.0);
+  EXPECT_EQ(gMarkierung.Ende, 6000.0);
+  EXPECT_TRUE(curves::MarkierteBereich().Leer());
+  curves::MarkierungZuruecksetzen();
+  EXPECT_EQ(gMarkierung.Start, 0.0);
+  EXPECT_EQ(gMarkierung.Ende, -1.0);
+  EXPECT_FALSE(gMarkierung.Aktiv);
+}
+
+}  // namespace

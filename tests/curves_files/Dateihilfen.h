@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "config/Konfiguration.h"
+#include "curves/edit/Kurvenzustand.h"
 #include "curves/model/Kurvenmodell.h"
 #include "curves/model/Titel.h"
 #include "device/Fehler.h"
@@ -128,10 +129,9 @@ class Schreibgrenze {
 class DateiTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_EQ(0, curves::KurvenModellInitialisieren());
+    ASSERT_EQ(0, curves::KurvenZustandZuruecksetzen());
     device::ZOR_Fehlersprache(2);
-    config::gKonfig = config::KonfigurationStandard();
-    curves::Fenstertitel("");
+    config::KonfigurationStandardwerte();
   }
   void TearDown() override { curves::KurvenModellFreigeben(); }
 

@@ -12,6 +12,7 @@
 
 #include "common/Direkthilfe.h"
 #include "curves/edit/Ansicht.h"
+#include "curves/edit/Kurvenzustand.h"
 #include "curves/edit/Markierung.h"
 #include "curves/gui/Kurvengrafik.h"
 #include "curves/gui/Kurvenpanel.h"
@@ -28,8 +29,7 @@ class FensterTest : public ::testing::Test {
   void SetUp() override {
     common::gHilfeAktiv = 0;
     device::ZOR_Fehlersprache(2);  // English, as the program starts
-    curves::gSicht = {};
-    curves::gMarkierung = {};
+    ASSERT_EQ(0, curves::KurvenZustandZuruecksetzen());
     panel = std::make_unique<curves::gui::Kurvenpanel>();
     ASSERT_EQ(0, panel->KurvenpanelInit());
     panel->resize(1000, 700);

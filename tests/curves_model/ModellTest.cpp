@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "curves/edit/Ansicht.h"
+#include "curves/edit/Kurvenzustand.h"
+#include "curves/edit/Markierung.h"
 #include "curves/model/Allokation.h"
 #include "curves/model/Kurvenmodell.h"
 #include "curves/model/Titel.h"
@@ -16,7 +18,7 @@ using curves::Kurvenpunkt;
 
 class ModellTest : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_EQ(curves::KurvenModellInitialisieren(), 0); }
+  void SetUp() override { ASSERT_EQ(curves::KurvenZustandZuruecksetzen(), 0); }
   void TearDown() override { curves::AllokationsfehlerAusloesen(0); }
 
   // Curve 1 as the given points.
@@ -167,6 +169,59 @@ TEST_F(ModellTest, ReleaseFreesAndStartUpRestores) {
   EXPECT_EQ(gKurven.Historien[3].Slots[9].Punkte.capacity(), 0u);
   EXPECT_EQ(curves::KurvenModellInitialisieren(), 0);
   EXPECT_EQ(gKurven.Kurven[3].Punktanzahl(), 1);
+}
+
+TEST_F(ModellTest, CurveSwitchTakesOnlyTheFourCurves) {
+  EXPECT_TRUE(curves::AktuelleKurveSetzen(2));
+  EXPECT_EQ(gKurven.AktuelleKurve, 2);
+  EXPECT_EQ(&curves::AktuelleKurveDaten(), &gKurven.Kurven[2]);
+  for (int falsch : {-1, 4, 100}) {
+    EXPECT_FALSE(curves::AktuelleKurveSetzen(falsch));
+    EXPECT_EQ(gKurven.AktuelleKurve, 2);
+  }
+  curves::YRasterSetzen(0.25);
+  EXPECT_EQ(gKurven.YRaster[2], 0.25);
+  EXPECT_EQ(gKurven.YRaster[0], 0.0);
+}
+
+TEST_F(ModellTest, OnlyADifferentCommentMarksTheCurvesChanged) {
+  curves::AktuelleKurveSetzen(1);
+  EXPECT_FALSE(curves::KommentarSetzen(""));
+  EXPECT_FALSE(gKurven.KurvenGeaendert);
+  EXPECT_TRUE(curves::KommentarSetzen("ramp up"));
+  EXPECT_EQ(gKurven.Kurven[1].Kommentar, "ramp up");
+  EXPECT_TRUE(gKurven.Kurven[0].Kommentar.empty());
+  EXPECT_TRUE(gKurven.KurvenGeaendert);
+  gKurven.KurvenGeaendert = false;
+  EXPECT_FALSE(curves::KommentarSetzen("ramp up"));
+  EXPECT_FALSE(gKurven.KurvenGeaendert);
+}
+
+// Whatever a test or a run left behind, the reset gives the state of a fresh start.
+TEST_F(ModellTest, ResetOfTheWholeCurveStateLeavesNothingBehind) {
+  Setze({{10, 5, 1, {}}, {20, 3, 1, {}}});
+  gKurven.AktuelleKurve = 3;
+  gKurven.KurvenGeaendert = true;
+  curves::gSicht = {500.0, 700.0};
+  curves::ZeichenflaecheSetzen(10.0, 10.0);
+  curves::gMarkierung = {1.0, 2.0, true};
+  int titel = 0;
+  curves::FenstertitelBinden([&](const std::string&) { ++titel; });
+  curves::Fenstertitel("/x/y.wur");
+  curves::AllokationsfehlerAusloesen(5);
+
+  const int vorher = titel;
+  EXPECT_EQ(curves::KurvenZustandZuruecksetzen(), 0);
+  EXPECT_EQ(titel, vorher);  // unbound before the name was cleared
+  EXPECT_EQ(curves::AusstehendeAllokationsfehler(), 0);
+  EXPECT_EQ(gKurven.Kurven[0].Punktanzahl(), 1);
+  EXPECT_EQ(gKurven.AktuelleKurve, 0);
+  EXPECT_FALSE(gKurven.KurvenGeaendert);
+  EXPECT_EQ(curves::gSicht.XStart, 0.0);
+  EXPECT_EQ(curves::gSicht.XEnde, 10000.0);
+  EXPECT_EQ(curves::gZeichenflaeche.BreitePx, 800.0);
+  EXPECT_FALSE(curves::gMarkierung.Aktiv);
+  EXPECT_TRUE(curves::AktuellerDateiname().empty());
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "config/Konfiguration.h"
+#include "curves/edit/Kurvenzustand.h"
 #include "curves/model/Kurvenmodell.h"
 #include "device/Fehler.h"
 #include "device/Verbindung.h"
@@ -36,12 +37,11 @@ inline bool Gleich(const std::vector<Kurvenpunkt>& a, const std::vector<Kurvenpu
 class ModellTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_EQ(0, curves::KurvenModellInitialisieren());
-    config::gKonfig = config::KonfigurationStandard();
+    ASSERT_EQ(0, curves::KurvenZustandZuruecksetzen());
+    config::KonfigurationStandardwerte();
+    device::FehlerZuruecksetzen();
     device::ZOR_Fehlersprache(2);
-    device::ComFehlerSetzen(0);
-    device::sgComPort.offen = -1;
-    device::GeraeteadresseSetzen('1');
+    device::VerbindungZuruecksetzen();
   }
   void TearDown() override {
     device::sgComPort.offen = -1;

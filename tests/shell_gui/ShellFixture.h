@@ -17,6 +17,7 @@
 
 #include "common/Direkthilfe.h"
 #include "config/Konfiguration.h"
+#include "curves/edit/Kurvenzustand.h"
 #include "device/Companel.h"
 #include "device/Fehler.h"
 #include "device/Verbindung.h"
@@ -62,15 +63,15 @@ struct FakeFenster {
 };
 
 inline void globalesZuruecksetzen() {
-  device::sgComPort = {};
-  device::gComPortEinstellmerker = 1;
-  device::GeraeteadresseSetzen('1');
+  device::VerbindungZuruecksetzen();
+  device::CompanelZuruecksetzen();
   common::gHilfeAktiv = 0;
   while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
   device::PortquelleSetzen([] { return std::vector<int>{}; });
   device::ComFehlerSetzen(0);
   config::KonfigurationStandardwerte();
   direct::DirektpanelNeu();
+  curves::KurvenZustandZuruecksetzen();
 }
 
 inline std::string dateiInhalt(const std::string& pfad) {

@@ -15,6 +15,20 @@ namespace curves {
 Sichtfenster gSicht;
 Zeichenflaeche gZeichenflaeche;
 
+void SichtZuruecksetzen() {
+  gSicht = Sichtfenster{};
+}
+
+void ZeichenflaecheSetzen(double breitePx, double hoehePx) {
+  gZeichenflaeche.BreitePx = breitePx;
+  gZeichenflaeche.HoehePx = hoehePx;
+}
+
+void AnsichtZuruecksetzen() {
+  SichtZuruecksetzen();
+  gZeichenflaeche = Zeichenflaeche{};
+}
+
 double Sichtbreite() {
   return gSicht.XEnde - gSicht.XStart + 1.0;
 }
@@ -199,6 +213,8 @@ YAchse YAchseSkalieren(int c) {
   a.Max = gKurven.YZoomMax[c];
   a.FeldMin = RohInEinheit(c, a.Min);
   a.FeldMax = RohInEinheit(c, a.Max);
+  a.FeldMinGenau = RohInEinheit(c, a.Min + 0.5);
+  a.FeldMaxGenau = RohInEinheit(c, a.Max + 0.5);
   a.RuhezustandBeschriftung = "inactive state [" + a.Einheit + "]";
   a.Ruhezustand = RohInEinheit(c, gKurven.Ruhezustand[c]);
   return a;

@@ -27,6 +27,13 @@ struct Zeichenflaeche {
 
 extern Zeichenflaeche gZeichenflaeche;
 
+// The start view, 0 .. 10000 µs: at start-up and after "New".
+void SichtZuruecksetzen();
+// The window reports the plot area's size at each press of the mouse.
+void ZeichenflaecheSetzen(double breitePx, double hoehePx);
+// The start view and the start plot-area size.
+void AnsichtZuruecksetzen();
+
 // ---- Zoom and scrolling (each zoom is followed by a redraw and ScrollbarAnpassen) ----
 
 // The visible width XEnde - XStart + 1.
@@ -116,6 +123,9 @@ struct YAchse {
   std::string Einheit;
   int Min, Max;
   double FeldMin, FeldMax;
+  // What an unchanged zoom field stands for: the middle of its code, which truncates back
+  // to the code whatever the rounding of the unit conversion (for YZoomSetzen).
+  double FeldMinGenau, FeldMaxGenau;
   std::string RuhezustandBeschriftung;  // "inactive state [V]"
   double Ruhezustand;                   // in the output's unit
 };

@@ -26,4 +26,15 @@ MarkierteSpanne MarkierteBereich();
 // Select all: the mark covers the whole current curve and is active.
 void AllesMarkieren();
 
+// The Select tool, in whole microseconds (x rounded half up): a press starts a new active
+// mark at x, a drag moves its end, and the release sets the end, turning a mark drawn
+// leftwards round so that it runs from the left.
+void MarkierungBeginnen(double x);
+void MarkierungZiehen(double x);
+void MarkierungAbschliessen(double x);
+// The mark keeps its range but is no longer shown or used (another tool, cut, delete).
+void MarkierungAufheben();
+// No mark, as at start-up.
+void MarkierungZuruecksetzen();
+
 }  // namespace curves

@@ -183,13 +183,11 @@ void Kurvenpanel::MenueAnlegen() {
   });
   auto undo = [this] {
     Rueckgaengig();
-    KurvenpanelZeichnen();
-    ScrollbarAnpassen();
+    ZeichnenMitScrollbar();
   };
   auto redo = [this] {
     Wiederherstellen();
-    KurvenpanelZeichnen();
-    ScrollbarAnpassen();
+    ZeichnenMitScrollbar();
   };
   a_.Rueckgaengig = Befehl("Undo", h::kRueckgaengig, undo);
   a_.Wiederherstellen = Befehl("Redo", h::kWiederherstellen, redo);
@@ -430,7 +428,7 @@ void Kurvenpanel::Verbinden() {
   connect(u.YZOOMMAX, &QDoubleSpinBox::editingFinished, this, &Kurvenpanel::YZoomKurven_Callback);
   connect(u.YZOOMMIN, &QDoubleSpinBox::editingFinished, this, &Kurvenpanel::YZoomKurven_Callback);
   connect(u.YRASTER, &QDoubleSpinBox::valueChanged, this, [this](double wert) {
-    if (!imAnzeigen_) gKurven.YRaster[gKurven.AktuelleKurve] = wert;
+    if (!imAnzeigen_) YRasterSetzen(wert);
   });
   auto zyklen = [this] {
     if (imAnzeigen_ || gHilfeAktiv) return;
@@ -542,11 +540,8 @@ void Kurvenpanel::YZoomFelderZeigen(const YAchse& a) {
   ui_->YZOOMMIN->setValue(a.FeldMin);
   ui_->YZOOMMAX->setValue(a.FeldMax);
   imAnzeigen_ = vorher;
-  // An unchanged field stands for the middle of its code, which truncates back to the code
-  // whatever the rounding of the unit conversion.
-  const int c = gKurven.AktuelleKurve;
-  yZoomMin_ = {ui_->YZOOMMIN->value(), RohInEinheit(c, a.Min + 0.5)};
-  yZoomMax_ = {ui_->YZOOMMAX->value(), RohInEinheit(c, a.Max + 0.5)};
+  yZoomMin_ = {ui_->YZOOMMIN->value(), a.FeldMinGenau};
+  yZoomMax_ = {ui_->YZOOMMAX->value(), a.FeldMaxGenau};
 }
 
 void Kurvenpanel::KurvenpanelZeichnen() {
@@ -564,6 +559,11 @@ void Kurvenpanel::KurvenpanelZeichnen() {
   ui_->ZYKLEN->setValue(gKurven.Zyklen[c]);
   ui_->RUHEZUSTAND->setValue(RohInEinheit(c, gKurven.Ruhezustand[c]));
   imAnzeigen_ = false;
+}
+
+void Kurvenpanel::ZeichnenMitScrollbar() {
+  KurvenpanelZeichnen();
+  ScrollbarAnpassen();
 }
 
 void Kurvenpanel::ScrollbarAnpassen() {
@@ -625,7 +625,7 @@ void Kurvenpanel::WerkzeugGewaehlt(QAction* aktion) {
   zeitbasenZeigen_ = w == Werkzeug::Koordinaten;
   grafik_->ZeitbasisMarkenZeichnen(zeitbasenZeigen_);
   if (w != Werkzeug::Markieren) {
-    gMarkierung.Aktiv = false;
+    MarkierungAufheben();
     grafik_->MarkierungZeichnen();
   }
   ui_->GRAPH->replot();
@@ -679,8 +679,7 @@ void Kurvenpanel::MausGedrueckt(QMouseEvent* e) {
     return;
   }
   const QRect flaeche = ui_->GRAPH->axisRect()->rect();
-  gZeichenflaeche.BreitePx = flaeche.width();
-  gZeichenflaeche.HoehePx = flaeche.height();
+  ZeichenflaecheSetzen(flaeche.width(), flaeche.height());
   dialoge_->MausSetzen(e->position().toPoint());
   mausGedrueckt_ = true;
   const QPointF p = Cursor(e);
@@ -719,11 +718,10 @@ void Kurvenpanel::Wertaenderung(double x, double y, bool erste) {
     }
     case Werkzeug::Markieren:
       if (erstesDruecken_) {
-        gMarkierung.Start = gMarkierung.Ende = std::floor(x + 0.5);
+        MarkierungBeginnen(x);
         erstesDruecken_ = false;
-        gMarkierung.Aktiv = true;
       } else {
-        gMarkierung.Ende = std::floor(x + 0.5);
+        MarkierungZiehen(x);
       }
       grafik_->MarkierungZeichnen();
       ui_->GRAPH->replot(QCustomPlot::rpQueuedReplot);
@@ -745,8 +743,7 @@ void Kurvenpanel::Wertaenderung(double x, double y, bool erste) {
     }
     case Werkzeug::Zeitbasis:
       if (erste && ZeitbasisAendernMitMenue(x)) {
-        KurvenpanelZeichnen();
-        ScrollbarAnpassen();
+        ZeichnenMitScrollbar();
       }
       break;
     default:
@@ -775,12 +772,7 @@ void Kurvenpanel::Commit(double x, double y) {
       KurvenpanelZeichnen();
       break;
     case Werkzeug::Markieren:
-      if (gMarkierung.Start > x) {
-        gMarkierung.Ende = gMarkierung.Start;
-        gMarkierung.Start = std::floor(x + 0.5);
-      } else {
-        gMarkierung.Ende = std::floor(x + 0.5);
-      }
+      MarkierungAbschliessen(x);
       erstesDruecken_ = true;
       grafik_->MarkierungZeichnen();
       ui_->GRAPH->replot();
@@ -808,10 +800,8 @@ void Kurvenpanel::Neu() {
   if (AbbruchWeilKurvenNichtGespeichert()) return;
   if (int fehler = KurvenNeu()) device::ZOR_Fehlerpopup(fehler);
   ui_->KOMMENTARVORSCHAU->clear();
-  gSicht.XStart = 0;
-  gSicht.XEnde = 10000;
-  KurvenpanelZeichnen();
-  ScrollbarAnpassen();
+  SichtZuruecksetzen();
+  ZeichnenMitScrollbar();
 }
 
 void Kurvenpanel::Dateibefehl(int (*befehl)(), bool ganzeKurve) {
@@ -826,16 +816,14 @@ void Kurvenpanel::Dateibefehl(int (*befehl)(), bool ganzeKurve) {
 
 void Kurvenpanel::Bearbeitungsbefehl(int (*befehl)(), bool markeAus) {
   const int fehler = befehl();
-  if (markeAus) gMarkierung.Aktiv = false;
+  if (markeAus) MarkierungAufheben();
   if (fehler) device::ZOR_Fehlerpopup(fehler);
-  KurvenpanelZeichnen();
-  ScrollbarAnpassen();
+  ZeichnenMitScrollbar();
 }
 
 void Kurvenpanel::Zoom(void (*zoom)()) {
   zoom();
-  KurvenpanelZeichnen();
-  ScrollbarAnpassen();
+  ZeichnenMitScrollbar();
 }
 
 void Kurvenpanel::Senden(int typ) {
@@ -849,21 +837,19 @@ void Kurvenpanel::Lesen(int typ) {
   Fenstertitel("");
   VorschauAnzeigen();
   ZoomVoll();
-  KurvenpanelZeichnen();
-  ScrollbarAnpassen();
+  ZeichnenMitScrollbar();
 }
 
 void Kurvenpanel::KurveWaehlen(int n) {
   if (n < 1 || n > kKurven) return;
   a_.KurveWaehlen[n - 1]->setChecked(true);
-  gKurven.YRaster[gKurven.AktuelleKurve] = ui_->YRASTER->value();
-  gKurven.AktuelleKurve = n - 1;
+  YRasterSetzen(ui_->YRASTER->value());
+  AktuelleKurveSetzen(n - 1);
   imAnzeigen_ = true;
   ui_->YRASTER->setValue(gKurven.YRaster[n - 1]);
   imAnzeigen_ = false;
   VorschauAnzeigen();
-  KurvenpanelZeichnen();
-  ScrollbarAnpassen();
+  ZeichnenMitScrollbar();
   UndoKnoepfeFuerKurve(n - 1);
 }
 
@@ -883,14 +869,11 @@ void Kurvenpanel::YZoomKurven_Callback() {
 }
 
 void Kurvenpanel::KommentarBearbeiten() {
-  Kurve& k = AktuelleKurveDaten();
-  const std::string alt = k.Kommentar;
-  std::string neu = dialoge_->Kommentardialog(gKurven.AktuelleKurve, alt);
-  // The dialog may have been answered while the model changed; edit the current curve.
-  Kurve& jetzt = AktuelleKurveDaten();
-  jetzt.Kommentar = neu;
+  const std::string neu =
+      dialoge_->Kommentardialog(gKurven.AktuelleKurve, AktuelleKurveDaten().Kommentar);
+  // The dialog may have been answered while the model changed; the current curve takes it.
+  KommentarSetzen(neu);
   VorschauAnzeigen();
-  if (neu != alt) gKurven.KurvenGeaendert = true;
 }
 
 }  // namespace curves::gui

@@ -78,6 +78,9 @@ class Kurvenpanel : public QMainWindow {
   // The Y axis, the idle-state label and the zoom fields for the current curve.
   void Kurvenpanel_SkaliereYAchse();
   void ScrollbarAnpassen();
+  // Redraw, then the scroll bar, after anything that may move the view or the curve's
+  // length.
+  void ZeichnenMitScrollbar();
   // The coordinate fields for x µs and y raw.
   void KoordinatenAnzeigen(double x, double y);
 

@@ -98,6 +98,24 @@ Kurve& AktuelleKurveDaten() {
   return gKurven.Kurven[gKurven.AktuelleKurve];
 }
 
+bool AktuelleKurveSetzen(int c) {
+  if (c < 0 || c >= kKurven) return false;
+  gKurven.AktuelleKurve = c;
+  return true;
+}
+
+void YRasterSetzen(double wert) {
+  gKurven.YRaster[gKurven.AktuelleKurve] = wert;
+}
+
+bool KommentarSetzen(const std::string& text) {
+  Kurve& k = AktuelleKurveDaten();
+  if (k.Kommentar == text) return false;
+  k.Kommentar = text;
+  gKurven.KurvenGeaendert = true;
+  return true;
+}
+
 std::int64_t Speicherbedarf() {
   std::int64_t bytes = kKopfBytes;
   for (const auto& k : gKurven.Kurven)
@@ -131,7 +149,7 @@ int KurvenModellInitialisieren() {
     }
   }
   gKurven = std::move(neu);
-  gSicht = Sichtfenster{};
+  SichtZuruecksetzen();
   UndoBefehleZuruecksetzen();
   return 0;
 }

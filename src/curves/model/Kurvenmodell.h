@@ -102,6 +102,15 @@ double Kurvenlaenge(const Kurve& k);
 // The curve being edited (gKurven.AktuelleKurve).
 Kurve& AktuelleKurveDaten();
 
+// The curve switch: curve c (0..3) becomes the edited one. Returns false, changing
+// nothing, for another index.
+bool AktuelleKurveSetzen(int c);
+// The Y grid of the edited curve in the output's unit (0 = none).
+void YRasterSetzen(double wert);
+// The comment of the edited curve; a different text marks the curves as changed. Returns
+// true when the text changed.
+bool KommentarSetzen(const std::string& text);
+
 // ---- Device memory requirement ----
 
 inline constexpr std::int64_t kKopfBytes = 32;
