@@ -23,6 +23,7 @@
 #include "curves/gui/Kurvendialoge.h"
 #include "curves/gui/Kurvengrafik.h"
 #include "curves/gui/Kurvenhilfetexte.h"
+#include "curves/gui/Kurvenmaus.h"
 #include "curves/model/Ausgangseinheit.h"
 #include "curves/model/Kurvenmodell.h"
 #include "curves/model/Rueckgaengig.h"
@@ -47,12 +48,6 @@ namespace {
 
 constexpr int kFehlerWerkzeugleiste = -653401;
 constexpr double kAnzeigeMax = 1e9;
-
-// Time base names in list order.
-void ZeitbasenFuellen(QComboBox* box) {
-  box->clear();
-  for (int code : kZeitbasisListe) box->addItem(QString::fromLatin1(ZeitbasisName(code)), code);
-}
 
 }  // namespace
 
@@ -116,191 +111,12 @@ Kurvenpanel::~Kurvenpanel() {
   if (&editordialoge() == dialoge_.get()) setEditordialoge(nullptr);
 }
 
-QAction* Kurvenpanel::Befehl(const QString& text, const char* hilfetext,
-                             std::function<void()> aktion) {
-  auto* a = new QAction(text, this);
-  const QString hilfe = QString::fromUtf8(hilfetext ? hilfetext : "");
-  connect(a, &QAction::triggered, this, [hilfe, aktion] {
-    if (gHilfeAktiv) {
-      if (!hilfe.isEmpty()) Hilfetext(hilfe.toStdString());
-      return;
-    }
-    aktion();
-  });
-  return a;
-}
-
 void Kurvenpanel::MenueAnlegen() {
-  QMenuBar* leiste = menuBar();
-  leiste->clear();
-
-  QMenu* datei = leiste->addMenu("file");
-  a_.Neu = Befehl("New", h::kNeu, [this] { Neu(); });
-  a_.Oeffnen = Befehl("Open curves", h::kOeffnen, [this] { Dateibefehl(&KurvenLaden, true); });
-  a_.Anhaengen =
-      Befehl("Append curves", h::kAnhaengen, [this] { Dateibefehl(&KurvenAnhaengen, true); });
-  a_.Speichern = Befehl("Save curves", h::kSpeichern, [] {
-    if (int fehler = KurvenSpeichern(0)) device::ZOR_Fehlerpopup(fehler);
-  });
-  a_.SpeichernUnter = Befehl("Save curves as", h::kSpeichernUnter, [] {
-    if (int fehler = KurvenSpeichern(1)) device::ZOR_Fehlerpopup(fehler);
-  });
-  a_.Importieren =
-      Befehl("Import curves", h::kImportieren, [this] { Dateibefehl(&KurvenImportieren, false); });
-  a_.Exportieren = Befehl("Export curves", h::kExportieren, [] {
-    if (int fehler = KurvenExportieren()) device::ZOR_Fehlerpopup(fehler);
-  });
-  a_.Beenden = Befehl("Exit", nullptr, [] { widgets::ProgrammendeAnfragen(); });
-  a_.Neu->setShortcut(QKeySequence::New);
-  a_.Oeffnen->setShortcut(QKeySequence::Open);
-  a_.Speichern->setShortcut(QKeySequence::Save);
-  datei->addActions({a_.Neu, a_.Oeffnen, a_.Anhaengen, a_.Speichern, a_.SpeichernUnter,
-                     a_.Importieren, a_.Exportieren});
-  datei->addSeparator();
-  datei->addAction(a_.Beenden);
-
-  QMenu* bearbeiten = leiste->addMenu("edit");
-  a_.Ausschneiden = Befehl("Cut", h::kAusschneiden,
-                           [this] { Bearbeitungsbefehl(&MarkiertesAusschneiden, true); });
-  a_.Kopieren = Befehl("Copy", h::kKopieren, [] {
-    if (int fehler = MarkierteKopieren()) device::ZOR_Fehlerpopup(fehler);
-  });
-  a_.Einfuegen = Befehl("Paste", h::kEinfuegen,
-                        [this] { Bearbeitungsbefehl(&ZwischenspeicherEinfuegen, false); });
-  a_.Loeschen = Befehl("Delete", h::kLoeschen, [this] {
-    Bearbeitungsbefehl(
-        [] {
-          MarkiertesEntfernen();
-          return 0;
-        },
-        true);
-  });
-  a_.AllesMarkieren = Befehl("Select all", h::kAllesMarkieren, [this] {
-    AllesMarkieren();
-    grafik_->MarkierungZeichnen();
-    grafik_->Graph()->replot();
-    grafik_->Klein()->replot();
-  });
-  auto undo = [this] {
-    Rueckgaengig();
-    ZeichnenMitScrollbar();
-  };
-  auto redo = [this] {
-    Wiederherstellen();
-    ZeichnenMitScrollbar();
-  };
-  a_.Rueckgaengig = Befehl("Undo", h::kRueckgaengig, undo);
-  a_.Wiederherstellen = Befehl("Redo", h::kWiederherstellen, redo);
-  a_.RueckgaengigKnopf = Befehl("Undo", h::kRueckgaengig, undo);
-  a_.WiederherstellenKnopf = Befehl("Redo", h::kWiederherstellen, redo);
-  a_.Ausschneiden->setShortcut(QKeySequence::Cut);
-  a_.Kopieren->setShortcut(QKeySequence::Copy);
-  a_.Einfuegen->setShortcut(QKeySequence::Paste);
-  a_.Loeschen->setShortcut(QKeySequence::Delete);
-  a_.Rueckgaengig->setShortcut(QKeySequence::Undo);
-  a_.Wiederherstellen->setShortcut(QKeySequence::Redo);
-  bearbeiten->addActions({a_.Ausschneiden, a_.Kopieren, a_.Einfuegen, a_.Loeschen,
-                          a_.AllesMarkieren, a_.Rueckgaengig, a_.Wiederherstellen});
-  bearbeiten->addSeparator();
-
-  static const char* const kWerkzeugnamen[9] = {
-      "Select",      "Draw point",  "Move point",      "Chance point coordinates", "Show timebases",
-      "Ripup point", "Divide line", "Change timebase", "Changes length of line"};
-  static const char* const kWerkzeugtipps[9] = {"Select",
-                                                "Draw point",
-                                                "Move point",
-                                                "Show/change coordinates of point",
-                                                "Show coordinates and timebase",
-                                                "Delete point",
-                                                "Divide straight line",
-                                                "Change timebase",
-                                                "Change length of line"};
-  static const char* const kWerkzeughilfe[9] = {h::kMarkieren,   h::kZeichnen,    h::kVerschieben,
-                                                h::kPunktdialog, h::kKoordinaten, h::kPunktLoeschen,
-                                                h::kTeilen,      h::kZeitbasis,   h::kLaenge};
-  werkzeuge_ = new QActionGroup(this);
-  werkzeuge_->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
-  for (int i = 0; i < 9; ++i) {
-    auto* w = new QAction(kWerkzeugnamen[i], this);
-    w->setCheckable(true);
-    w->setToolTip(kWerkzeugtipps[i]);
-    w->setData(i);
-    w->setProperty("hilfe", QString::fromUtf8(kWerkzeughilfe[i]));
-    werkzeuge_->addAction(w);
-    bearbeiten->addAction(w);
-    a_.Werkzeuge[i] = w;
-  }
-  connect(werkzeuge_, &QActionGroup::triggered, this, &Kurvenpanel::WerkzeugGewaehlt);
-
-  QMenu* ansicht = leiste->addMenu("view");
-  a_.ZoomPlus = Befehl("Zoom +", h::kZoomPlus, [this] { Zoom(&ZoomPlus); });
-  a_.ZoomMinus = Befehl("Zoom -", h::kZoomMinus, [this] { Zoom(&ZoomMinus); });
-  a_.ZoomMarkierung = Befehl("Zoom to selection", h::kZoomMarkierung,
-                             [this] { Zoom([] { ZoomAufMarkierung(); }); });
-  a_.ZoomVoll = Befehl("Zoom full", h::kZoomVoll, [this] { Zoom(&ZoomVoll); });
-  ansicht->addActions({a_.ZoomPlus, a_.ZoomMinus, a_.ZoomMarkierung, a_.ZoomVoll});
-  ansicht->addSeparator();
-  QMenu* typen = ansicht->addMenu("Display types of curves");
-  static const char* const kTypnamen[3] = {"Lines + Steps", "Lines", "Steps"};
-  static const char* const kTyptipps[3] = {"Show curves as lines + steps", "Show curves as lines",
-                                           "show curves as steps"};
-  static const int kTypwerte[3] = {kDarstellungBeide, kDarstellungLinien, kDarstellungStufen};
-  auto* typgruppe = new QActionGroup(this);
-  auto* knopfgruppe = new QActionGroup(this);
-  for (int i = 0; i < 3; ++i) {
-    const int wert = kTypwerte[i];
-    auto* m = Befehl(kTypnamen[i], h::kDarstellung, [this, wert] { DarstellungGewaehlt(wert); });
-    m->setCheckable(true);
-    m->setData(wert);
-    typgruppe->addAction(m);
-    typen->addAction(m);
-    a_.Darstellung[i] = m;
-    auto* k = Befehl(kTypnamen[i], h::kDarstellung, [this, wert] { DarstellungGewaehlt(wert); });
-    k->setCheckable(true);
-    k->setToolTip(kTyptipps[i]);
-    k->setEnabled(false);
-    k->setData(wert);
-    knopfgruppe->addAction(k);
-    a_.DarstellungKnopf[i] = k;
-  }
-  // Help mode must not move the check mark of a display type.
-  for (auto* gruppe : {typgruppe, knopfgruppe})
-    connect(gruppe, &QActionGroup::triggered, this, [this] {
-      if (gHilfeAktiv) DarstellungSetzen(darstellung_);
-    });
-
-  auto* kurvengruppe = new QActionGroup(this);
-  for (int n = 1; n <= 4; ++n) {
-    auto* k =
-        Befehl(QString("Edit curve %1").arg(n), h::kKurveWaehlen, [this, n] { KurveWaehlen(n); });
-    k->setCheckable(true);
-    k->setEnabled(false);
-    kurvengruppe->addAction(k);
-    a_.KurveWaehlen[n - 1] = k;
-    auto* b = Befehl(QString("Curve %1 in background").arg(n), h::kHintergrund, [] {});
-    b->setCheckable(true);
-    b->setEnabled(false);
-    a_.Hintergrund[n - 1] = b;
-  }
+  befehle_ = Befehlstabelle();
+  widgets::BefehleAnlegen(this, befehle_);
+  widgets::MenuesAnlegen(menuBar(), befehle_);
   a_.KurveWaehlen[0]->setChecked(true);
-  connect(kurvengruppe, &QActionGroup::triggered, this, [this] {
-    if (gHilfeAktiv) a_.KurveWaehlen[gKurven.AktuelleKurve]->setChecked(true);
-  });
-
-  QMenu* fenster = leiste->addMenu("windows");
-  using widgets::Fenster;
-  auto zeige = [](Fenster f) { return [f] { widgets::FensterZeigen(f); }; };
-  a_.Hauptfenster = Befehl("Main window", nullptr, zeige(Fenster::Haupt));
-  a_.ComFenster = Befehl("COM settings", nullptr, zeige(Fenster::Com));
-  a_.Kurvenfenster = Befehl("Curve generator", nullptr, zeige(Fenster::Kurven));
-  fenster->addActions({a_.Hauptfenster, a_.ComFenster, a_.Kurvenfenster});
-
-  QMenu* hilfemenue = leiste->addMenu("help");
-  a_.Direkthilfe = new QAction("Direct help", this);
-  a_.Direkthilfe->setCheckable(true);
-  a_.Direkthilfe->setToolTip("Direct help mode");
-  connect(a_.Direkthilfe, &QAction::triggered, this, &Kurvenpanel::DirekthilfeUmschalten);
-  hilfemenue->addAction(a_.Direkthilfe);
+  connect(werkzeuge_, &QActionGroup::triggered, this, &Kurvenpanel::WerkzeugGewaehlt);
 }
 
 int Kurvenpanel::WerkzeugleisteAnlegen() {
@@ -313,58 +129,7 @@ int Kurvenpanel::WerkzeugleisteAnlegen() {
   leiste_->setIconSize(QSize(16, 16));
   leiste_->setStyleSheet("QToolBar { spacing: 0px; } QToolButton { padding: 0px; }");
   leiste_->setToolButtonStyle(Qt::ToolButtonIconOnly);
-  auto knopf = [this](QAction* a, const char* tipp, const char* bild) {
-    a->setToolTip(tipp);
-    a->setIcon(ui::Knopfbild(bild));
-    leiste_->addAction(a);
-  };
-  knopf(a_.Neu, "New", "new");
-  knopf(a_.Oeffnen, "Load curves", "open");
-  knopf(a_.Speichern, "Save curves", "save");
-  leiste_->addSeparator();
-  knopf(a_.Ausschneiden, "Cut", "cut");
-  knopf(a_.Kopieren, "Copy", "copy");
-  knopf(a_.Einfuegen, "Paste", "paste");
-  knopf(a_.Loeschen, "Delete", "del");
-  knopf(a_.RueckgaengigKnopf, "Undo", "undo");
-  knopf(a_.WiederherstellenKnopf, "Redo", "redo");
-  leiste_->addSeparator();
-  static const char* const kBilder[9] = {"mark",         "stift",     "verschieben",
-                                         "punktinfo",    "xyzeigen",  "punktdel",
-                                         "geradeteilen", "zeitbasis", "geradenlaenge"};
-  for (int i = 0; i < 9; ++i)
-    knopf(a_.Werkzeuge[i], a_.Werkzeuge[i]->toolTip().toUtf8().constData(), kBilder[i]);
-  zeitbasisliste_ = new QComboBox(leiste_);
-  zeitbasisliste_->setObjectName("ZEITBASISLISTE");
-  zeitbasisliste_->setToolTip("Timebase");
-  ZeitbasenFuellen(zeitbasisliste_);
-  zeitbasisliste_->setCurrentIndex(0);
-  zeitbasisliste_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-  leiste_->addWidget(zeitbasisliste_);
-  hilfe_->anmelden(zeitbasisliste_, h::kZeitbasisliste);
-  leiste_->addSeparator();
-  knopf(a_.ZoomPlus, "Zoom +", "zoomplus");
-  knopf(a_.ZoomMinus, "Zoom -", "zoomminus");
-  knopf(a_.ZoomMarkierung, "Zoom selection", "zoommark");
-  knopf(a_.ZoomVoll, "Zoom full", "zoomvoll");
-  leiste_->addSeparator()->setEnabled(false);
-  static const char* const kKurvenbilder[4] = {"k1", "k2", "k3", "k4"};
-  for (int n = 0; n < 4; ++n) {
-    const QByteArray tipp = a_.KurveWaehlen[n]->text().toUtf8();
-    knopf(a_.KurveWaehlen[n], tipp.constData(), kKurvenbilder[n]);
-  }
-  leiste_->addSeparator()->setEnabled(false);
-  for (int n = 0; n < 4; ++n) {
-    const QByteArray tipp = a_.Hintergrund[n]->text().toUtf8();
-    knopf(a_.Hintergrund[n], tipp.constData(), "leer");
-  }
-  leiste_->addSeparator()->setEnabled(false);
-  for (int i = 0; i < 3; ++i) {
-    const QByteArray tipp = a_.DarstellungKnopf[i]->toolTip().toUtf8();
-    knopf(a_.DarstellungKnopf[i], tipp.constData(), "leer");
-  }
-  leiste_->addSeparator();
-  knopf(a_.Direkthilfe, "Direct help mode", "help");
+  widgets::WerkzeugleisteFuellen(leiste_, befehle_);
   addToolBar(Qt::TopToolBarArea, leiste_);
   return 0;
 }
@@ -394,12 +159,7 @@ void Kurvenpanel::Einrichten() {
 
 void Kurvenpanel::Verbinden() {
   auto& u = *ui_;
-  connect(u.GRAPH, &QCustomPlot::mousePress, this, &Kurvenpanel::MausGedrueckt);
-  // The second press of a quick double click arrives as a double click only; it is a press
-  // all the same, or every second of two quick clicks would be lost.
-  connect(u.GRAPH, &QCustomPlot::mouseDoubleClick, this, &Kurvenpanel::MausGedrueckt);
-  connect(u.GRAPH, &QCustomPlot::mouseMove, this, &Kurvenpanel::MausBewegt);
-  connect(u.GRAPH, &QCustomPlot::mouseRelease, this, &Kurvenpanel::MausLosgelassen);
+  maus_ = new Kurvenmaus(*this);
 
   connect(u.SCROLLBAR, &QScrollBar::sliderMoved, this, [this] { scrollbarBewegt_ = true; });
   connect(u.SCROLLBAR, &QScrollBar::sliderReleased, this, &Kurvenpanel::ScrollbarLosgelassen);
@@ -659,139 +419,6 @@ bool Kurvenpanel::HintergrundGewaehlt(int kurve) const {
 void Kurvenpanel::HintergrundSetzen(int kurve, bool an) {
   hintergrund_.at(kurve) = an;
   a_.Hintergrund.at(kurve)->setChecked(an);
-}
-
-QPointF Kurvenpanel::Cursor(QMouseEvent* e) const {
-  const QCPAxis* x = ui_->GRAPH->xAxis;
-  const QCPAxis* y = ui_->GRAPH->yAxis;
-  // The cursor stays inside the plot area.
-  const double px =
-      std::clamp(x->pixelToCoord(e->position().x()), x->range().lower, x->range().upper);
-  const double py =
-      std::clamp(y->pixelToCoord(e->position().y()), y->range().lower, y->range().upper);
-  return {px, py};
-}
-
-void Kurvenpanel::MausGedrueckt(QMouseEvent* e) {
-  if (e->button() != Qt::LeftButton) return;
-  if (gHilfeAktiv) {
-    Hilfetext(h::kGraph);
-    return;
-  }
-  const QRect flaeche = ui_->GRAPH->axisRect()->rect();
-  ZeichenflaecheSetzen(flaeche.width(), flaeche.height());
-  dialoge_->MausSetzen(e->position().toPoint());
-  mausGedrueckt_ = true;
-  const QPointF p = Cursor(e);
-  Wertaenderung(p.x(), p.y(), true);
-}
-
-void Kurvenpanel::MausBewegt(QMouseEvent* e) {
-  if (!mausGedrueckt_ || !(e->buttons() & Qt::LeftButton)) return;
-  dialoge_->MausSetzen(e->position().toPoint());
-  const QPointF p = Cursor(e);
-  Wertaenderung(p.x(), p.y(), false);
-}
-
-void Kurvenpanel::MausLosgelassen(QMouseEvent* e) {
-  if (e->button() != Qt::LeftButton || !mausGedrueckt_) return;
-  mausGedrueckt_ = false;
-  dialoge_->MausSetzen(e->position().toPoint());
-  const QPointF p = Cursor(e);
-  Commit(p.x(), p.y());
-}
-
-void Kurvenpanel::Wertaenderung(double x, double y, bool erste) {
-  switch (AktivesWerkzeug()) {
-    case Werkzeug::Koordinaten: {
-      const int i = GeradenIndexBeiZeit(x);
-      const int code = AktuelleKurveDaten().Punkte[i].Zeitbasis;
-      ui_->ZEITBASISINDICATOR->setCurrentIndex(ui_->ZEITBASISINDICATOR->findData(code));
-      KoordinatenAnzeigen(x, y);
-      break;
-    }
-    case Werkzeug::Zeichnen: {
-      const Zeichenvorschau v = ZeichenVorschau(x, y, ListenZeitbasis());
-      KoordinatenAnzeigen(v.X, v.Y);
-      grafik_->ZeichenVorschau(true, v.X0, v.Y0, v.X, v.Y);
-      break;
-    }
-    case Werkzeug::Markieren:
-      if (erstesDruecken_) {
-        MarkierungBeginnen(x);
-        erstesDruecken_ = false;
-      } else {
-        MarkierungZiehen(x);
-      }
-      grafik_->MarkierungZeichnen();
-      ui_->GRAPH->replot(QCustomPlot::rpQueuedReplot);
-      ui_->GRAPHKLEIN->replot(QCustomPlot::rpQueuedReplot);
-      break;
-    case Werkzeug::Verschieben: {
-      if (frischerZug_) {
-        gewaehlterPunkt_ = NaechsterPunkt(x, y);
-        frischerZug_ = false;
-      }
-      const Verschiebevorschau v = VerschiebeVorschau(gewaehlterPunkt_, x, y);
-      KoordinatenAnzeigen(v.X, v.Y);
-      std::vector<QPointF> linie;
-      if (v.MitLinks) linie.emplace_back(v.LinksX, v.LinksY);
-      linie.emplace_back(v.X, v.Y);
-      if (v.MitRechts) linie.emplace_back(v.RechtsX, v.RechtsY);
-      grafik_->VerschiebeVorschau(true, linie, QPointF(v.X, v.Y));
-      break;
-    }
-    case Werkzeug::Zeitbasis:
-      if (erste && ZeitbasisAendernMitMenue(x)) {
-        ZeichnenMitScrollbar();
-      }
-      break;
-    default:
-      break;
-  }
-}
-
-void Kurvenpanel::Commit(double x, double y) {
-  const Werkzeug werkzeug = AktivesWerkzeug();
-  switch (werkzeug) {
-    case Werkzeug::Laenge:
-      GeradenlaengeAendern(x);
-      KurvenpanelZeichnen();
-      break;
-    case Werkzeug::Teilen:
-      GeradeTeilen(x);
-      KurvenpanelZeichnen();
-      break;
-    case Werkzeug::PunktLoeschen:
-      PunktLoeschen(x, y);
-      KurvenpanelZeichnen();
-      break;
-    case Werkzeug::Zeichnen:
-      grafik_->ZeichenVorschau(false);
-      PunktAnhaengen(x, y, ListenZeitbasis());
-      KurvenpanelZeichnen();
-      break;
-    case Werkzeug::Markieren:
-      MarkierungAbschliessen(x);
-      erstesDruecken_ = true;
-      grafik_->MarkierungZeichnen();
-      ui_->GRAPH->replot();
-      ui_->GRAPHKLEIN->replot();
-      break;
-    case Werkzeug::Verschieben:
-      grafik_->VerschiebeVorschau(false);
-      if (!frischerZug_) PunktVerschieben(gewaehlterPunkt_, x, y);
-      frischerZug_ = true;
-      KurvenpanelZeichnen();
-      break;
-    case Werkzeug::Punktdialog:
-      if (PunktKoordinatenAendern(x, y) == 1) KurvenpanelZeichnen();
-      break;
-    default:
-      break;
-  }
-  // An edit may change the curve's length, and with it the scroll bar's thumb.
-  if (werkzeug != Werkzeug::Markieren) ScrollbarAnpassen();
 }
 
 // ---- Commands ----

@@ -7,6 +7,9 @@
 #include <QPoint>
 #include <array>
 #include <memory>
+#include <vector>
+
+#include "widgets/Befehlstabelle.h"
 
 class QAction;
 class QActionGroup;
@@ -28,6 +31,7 @@ namespace curves::gui {
 
 class Kurvendialoge;
 class Kurvengrafik;
+class Kurvenmaus;
 
 // The nine tools of the edit menu, in menu order.
 enum class Werkzeug {
@@ -60,6 +64,9 @@ struct Kurvenaktionen {
   QAction *Hauptfenster, *ComFenster, *Kurvenfenster;
   QAction* Direkthilfe;
 };
+
+// Fills a list with the time-base names in list order, each with its code.
+void ZeitbasenFuellen(QComboBox* box);
 
 class Kurvenpanel : public QMainWindow {
   Q_OBJECT
@@ -118,18 +125,12 @@ class Kurvenpanel : public QMainWindow {
   void Einrichten();
   void Verbinden();
   void HilfetexteAnmelden();
-  QAction* Befehl(const QString& text, const char* hilfetext, std::function<void()> aktion);
+  // Every command of the menus and the toolbar (Kurvenbefehle.cpp).
+  std::vector<widgets::Befehlszeile> Befehlstabelle();
 
   void WerkzeugGewaehlt(QAction* aktion);
   void DirekthilfeUmschalten();
   void DarstellungGewaehlt(int darstellung);
-
-  void MausGedrueckt(QMouseEvent* e);
-  void MausBewegt(QMouseEvent* e);
-  void MausLosgelassen(QMouseEvent* e);
-  QPointF Cursor(QMouseEvent* e) const;
-  void Wertaenderung(double x, double y, bool erste);
-  void Commit(double x, double y);
 
   void Dateibefehl(int (*befehl)(), bool ganzeKurve);
   void Neu();
@@ -147,7 +148,9 @@ class Kurvenpanel : public QMainWindow {
   std::unique_ptr<Kurvengrafik> grafik_;
   std::unique_ptr<Kurvendialoge> dialoge_;
   widgets::HilfeFilter* hilfe_;
+  Kurvenmaus* maus_ = nullptr;  // the mouse tools on the graph
   Kurvenaktionen a_{};
+  std::vector<widgets::Befehlszeile> befehle_;
   QActionGroup* werkzeuge_ = nullptr;
   QAction* letztesWerkzeug_ = nullptr;
   QToolBar* leiste_ = nullptr;
@@ -156,10 +159,6 @@ class Kurvenpanel : public QMainWindow {
 
   int darstellung_ = 3;
   bool zeitbasenZeigen_ = false;
-  bool erstesDruecken_ = true;  // Select tool: the next drag starts a new mark
-  bool frischerZug_ = true;     // Move tool: the next drag picks a point
-  int gewaehlterPunkt_ = 0;
-  bool mausGedrueckt_ = false;
   bool scrollbarBewegt_ = false;
   bool imAnzeigen_ = false;  // fields being filled by the program, not the operator
   bool neuzeichnenGeplant_ = false;

@@ -1,0 +1,186 @@
+#include "curves/gui/Kurvenmaus.h"
+
+#include <QMouseEvent>
+#include <algorithm>
+#include <vector>
+
+#include "common/Direkthilfe.h"
+#include "curves/edit/Ansicht.h"
+#include "curves/edit/BearbeitenGeraden.h"
+#include "curves/edit/BearbeitenHilfen.h"
+#include "curves/edit/BearbeitenPunkte.h"
+#include "curves/edit/Markierung.h"
+#include "curves/gui/Kurvendialoge.h"
+#include "curves/gui/Kurvengrafik.h"
+#include "curves/gui/Kurvenhilfetexte.h"
+#include "curves/gui/Kurvenpanel.h"
+#include "curves/model/Kurvenmodell.h"
+#include "ui_KURVENPNL.h"
+
+namespace curves::gui {
+
+using common::gHilfeAktiv;
+using common::Hilfetext;
+namespace h = hilfe;
+
+Kurvenmaus::Kurvenmaus(Kurvenpanel& panel) : QObject(&panel), p_(panel) {
+  p_.Ui().GRAPH->installEventFilter(this);
+}
+
+bool Kurvenmaus::eventFilter(QObject* objekt, QEvent* ereignis) {
+  if (objekt == p_.Ui().GRAPH) {
+    switch (ereignis->type()) {
+      // The second press of a quick double click arrives as a double click only; it is a
+      // press all the same, or every second of two quick clicks would be lost.
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonDblClick:
+        Gedrueckt(static_cast<QMouseEvent*>(ereignis));
+        break;
+      case QEvent::MouseMove:
+        Gezogen(static_cast<QMouseEvent*>(ereignis));
+        break;
+      case QEvent::MouseButtonRelease:
+        Losgelassen(static_cast<QMouseEvent*>(ereignis));
+        break;
+      default:
+        break;
+    }
+  }
+  // The graph goes on with the event as before.
+  return QObject::eventFilter(objekt, ereignis);
+}
+
+QPointF Kurvenmaus::Cursor(const QMouseEvent* e) const {
+  const QCPAxis* x = p_.Ui().GRAPH->xAxis;
+  const QCPAxis* y = p_.Ui().GRAPH->yAxis;
+  // The cursor stays inside the plot area.
+  const double px =
+      std::clamp(x->pixelToCoord(e->position().x()), x->range().lower, x->range().upper);
+  const double py =
+      std::clamp(y->pixelToCoord(e->position().y()), y->range().lower, y->range().upper);
+  return {px, py};
+}
+
+void Kurvenmaus::Gedrueckt(const QMouseEvent* e) {
+  if (e->button() != Qt::LeftButton) return;
+  if (gHilfeAktiv) {
+    Hilfetext(h::kGraph);
+    return;
+  }
+  const QRect flaeche = p_.Ui().GRAPH->axisRect()->rect();
+  ZeichenflaecheSetzen(flaeche.width(), flaeche.height());
+  p_.Dialoge().MausSetzen(e->position().toPoint());
+  gedrueckt_ = true;
+  const QPointF p = Cursor(e);
+  Vorschau(p.x(), p.y(), true);
+}
+
+void Kurvenmaus::Gezogen(const QMouseEvent* e) {
+  if (!gedrueckt_ || !(e->buttons() & Qt::LeftButton)) return;
+  p_.Dialoge().MausSetzen(e->position().toPoint());
+  const QPointF p = Cursor(e);
+  Vorschau(p.x(), p.y(), false);
+}
+
+void Kurvenmaus::Losgelassen(const QMouseEvent* e) {
+  if (e->button() != Qt::LeftButton || !gedrueckt_) return;
+  gedrueckt_ = false;
+  p_.Dialoge().MausSetzen(e->position().toPoint());
+  const QPointF p = Cursor(e);
+  Uebernehmen(p.x(), p.y());
+}
+
+void Kurvenmaus::Vorschau(double x, double y, bool erste) {
+  switch (p_.AktivesWerkzeug()) {
+    case Werkzeug::Koordinaten: {
+      const int i = GeradenIndexBeiZeit(x);
+      const int code = AktuelleKurveDaten().Punkte[i].Zeitbasis;
+      p_.Ui().ZEITBASISINDICATOR->setCurrentIndex(p_.Ui().ZEITBASISINDICATOR->findData(code));
+      p_.KoordinatenAnzeigen(x, y);
+      break;
+    }
+    case Werkzeug::Zeichnen: {
+      const Zeichenvorschau v = ZeichenVorschau(x, y, p_.ListenZeitbasis());
+      p_.KoordinatenAnzeigen(v.X, v.Y);
+      p_.Grafik().ZeichenVorschau(true, v.X0, v.Y0, v.X, v.Y);
+      break;
+    }
+    case Werkzeug::Markieren:
+      if (erstesDruecken_) {
+        MarkierungBeginnen(x);
+        erstesDruecken_ = false;
+      } else {
+        MarkierungZiehen(x);
+      }
+      p_.Grafik().MarkierungZeichnen();
+      p_.Ui().GRAPH->replot(QCustomPlot::rpQueuedReplot);
+      p_.Ui().GRAPHKLEIN->replot(QCustomPlot::rpQueuedReplot);
+      break;
+    case Werkzeug::Verschieben: {
+      if (frischerZug_) {
+        gewaehlterPunkt_ = NaechsterPunkt(x, y);
+        frischerZug_ = false;
+      }
+      const Verschiebevorschau v = VerschiebeVorschau(gewaehlterPunkt_, x, y);
+      p_.KoordinatenAnzeigen(v.X, v.Y);
+      std::vector<QPointF> linie;
+      if (v.MitLinks) linie.emplace_back(v.LinksX, v.LinksY);
+      linie.emplace_back(v.X, v.Y);
+      if (v.MitRechts) linie.emplace_back(v.RechtsX, v.RechtsY);
+      p_.Grafik().VerschiebeVorschau(true, linie, QPointF(v.X, v.Y));
+      break;
+    }
+    case Werkzeug::Zeitbasis:
+      if (erste && ZeitbasisAendernMitMenue(x)) {
+        p_.ZeichnenMitScrollbar();
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void Kurvenmaus::Uebernehmen(double x, double y) {
+  const Werkzeug werkzeug = p_.AktivesWerkzeug();
+  switch (werkzeug) {
+    case Werkzeug::Laenge:
+      GeradenlaengeAendern(x);
+      p_.KurvenpanelZeichnen();
+      break;
+    case Werkzeug::Teilen:
+      GeradeTeilen(x);
+      p_.KurvenpanelZeichnen();
+      break;
+    case Werkzeug::PunktLoeschen:
+      PunktLoeschen(x, y);
+      p_.KurvenpanelZeichnen();
+      break;
+    case Werkzeug::Zeichnen:
+      p_.Grafik().ZeichenVorschau(false);
+      PunktAnhaengen(x, y, p_.ListenZeitbasis());
+      p_.KurvenpanelZeichnen();
+      break;
+    case Werkzeug::Markieren:
+      MarkierungAbschliessen(x);
+      erstesDruecken_ = true;
+      p_.Grafik().MarkierungZeichnen();
+      p_.Ui().GRAPH->replot();
+      p_.Ui().GRAPHKLEIN->replot();
+      break;
+    case Werkzeug::Verschieben:
+      p_.Grafik().VerschiebeVorschau(false);
+      if (!frischerZug_) PunktVerschieben(gewaehlterPunkt_, x, y);
+      frischerZug_ = true;
+      p_.KurvenpanelZeichnen();
+      break;
+    case Werkzeug::Punktdialog:
+      if (PunktKoordinatenAendern(x, y) == 1) p_.KurvenpanelZeichnen();
+      break;
+    default:
+      break;
+  }
+  // An edit may change the curve's length, and with it the scroll bar's thumb.
+  if (werkzeug != Werkzeug::Markieren) p_.ScrollbarAnpassen();
+}
+
+}  // namespace curves::gui

@@ -1,0 +1,43 @@
+// The mouse tools of the curve graph, as an event filter on the graph with its own state:
+// a press starts the active tool (or shows the graph's help in direct-help mode), a drag
+// shows its preview, the release commits it. The window installs it on its graph and keeps
+// the tool choice; the edits themselves are the core's.
+#pragma once
+
+#include <QObject>
+#include <QPointF>
+
+class QMouseEvent;
+
+namespace curves::gui {
+
+class Kurvenpanel;
+
+class Kurvenmaus : public QObject {
+  Q_OBJECT
+ public:
+  // Installs itself on the window's graph.
+  explicit Kurvenmaus(Kurvenpanel& panel);
+
+ protected:
+  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+ private:
+  void Gedrueckt(const QMouseEvent* e);
+  void Gezogen(const QMouseEvent* e);
+  void Losgelassen(const QMouseEvent* e);
+  // The cursor in graph coordinates, kept inside the plot area.
+  QPointF Cursor(const QMouseEvent* e) const;
+  // Press (erste) and drag: the tool's preview, or at once what acts on a press.
+  void Vorschau(double x, double y, bool erste);
+  // Release: the tool's edit.
+  void Uebernehmen(double x, double y);
+
+  Kurvenpanel& p_;
+  bool gedrueckt_ = false;
+  bool erstesDruecken_ = true;  // Select tool: the next drag starts a new mark
+  bool frischerZug_ = true;     // Move tool: the next drag picks a point
+  int gewaehlterPunkt_ = 0;
+};
+
+}  // namespace curves::gui
