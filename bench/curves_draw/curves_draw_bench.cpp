@@ -7,7 +7,7 @@
 #include <QApplication>
 
 #include "curves/edit/Ansicht.h"
-#include "curves/gui/Kurvengrafik.h"
+#include "curves/gui/Kurvenzeichnung.h"
 #include "curves/gui/Spaltenausduennung.h"
 #include "curves/model/Kurvenmodell.h"
 
@@ -18,7 +18,7 @@ using namespace curves;
 struct Graphen {
   QCustomPlot graph;
   QCustomPlot klein;
-  gui::Kurvengrafik grafik{&graph, &klein};
+  widgets::Kurvengrafik grafik{&graph, &klein, kRohMax};
   Graphen() {
     graph.resize(1000, 500);
     klein.resize(1000, 120);
@@ -57,7 +57,7 @@ void VollesNeuzeichnen(benchmark::State& state) {
   const auto linien = static_cast<std::size_t>(state.range(3));
   VollerSpeicher(static_cast<int>(state.range(0)), state.range(2) != 0, linien);
   const int darstellung = static_cast<int>(state.range(1));
-  for (auto _ : state) g.grafik.KurvenpanelZeichnen(darstellung, false);
+  for (auto _ : state) gui::KurvenZeichnen(g.grafik, darstellung, false);
   state.counters["lines"] = static_cast<double>(gKurven.Kurven[0].Punktanzahl());
 }
 // Time base (1 ms, 250 us), display type (lines + steps, lines, steps), saw-tooth, lines.
@@ -128,14 +128,14 @@ void ZoomPlusNeuzeichnen(benchmark::State& state) {
   VollerSpeicher(1, false);
   ZoomPlus();
   ZoomPlus();
-  for (auto _ : state) g.grafik.KurvenpanelZeichnen(gui::kDarstellungBeide, false);
+  for (auto _ : state) gui::KurvenZeichnen(g.grafik, gui::kDarstellungBeide, false);
 }
 BENCHMARK(ZoomPlusNeuzeichnen)->Unit(benchmark::kMillisecond);
 
 void Zeichenvorschau(benchmark::State& state) {
   Graphen g;
   VollerSpeicher(1, false);
-  g.grafik.KurvenpanelZeichnen(gui::kDarstellungBeide, false);
+  gui::KurvenZeichnen(g.grafik, gui::kDarstellungBeide, false);
   double x = 1000.0;
   for (auto _ : state) {
     const curves::Zeichenvorschau v = ZeichenVorschau(x, 2000.0, 1);

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "config/Konfigfenster.h"
+#include "config/Konfigfelder.h"
 #include "config/Konfiguration.h"
 #include "ini/IniStore.h"
 

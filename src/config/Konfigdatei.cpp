@@ -16,7 +16,7 @@
 #include "common/Lesedatei.h"
 #include "common/OperatorInterface.h"
 #include "common/Speicherdatei.h"
-#include "config/Konfigfenster.h"
+#include "config/Konfigfelder.h"
 #include "config/Konfiguration.h"
 
 namespace config {

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "config/Konfigfenster.h"
+#include "config/Konfigfelder.h"
 
 namespace config {
 

@@ -1,10 +1,11 @@
 // The windows of this build. The characteristic window is not part of it; the direct
 // input/output window takes part with its logic alone (its settings section, start-up,
 // rescaling and save question) until its window joins.
+#include <QPointer>
 #include <memory>
 
 #include "config/KonfigIni.h"
-#include "config/Konfigfenster.h"
+#include "config/Konfigfelder.h"
 #include "config/gui/KonfigpanelFenster.h"
 #include "config/gui/Neuskalierung.h"
 #include "curves/files/KurvendateiMenue.h"
@@ -20,14 +21,26 @@ namespace shell {
 
 namespace {
 
-Fenstermodul ComModul() {
-  auto fenster = std::make_shared<device::gui::CompanelFenster*>(nullptr);
-  Fenstermodul m;
-  m.fenster = Fenster::Com;
-  m.laden = [fenster](QWidget* haupt) {
-    *fenster = new device::gui::CompanelFenster(haupt);
-    return *fenster;
+// Every window is wired the same way: its entry builds the window object when the window
+// is loaded and keeps it (forgotten when Qt destroys it); start, end and settings go to
+// that object, and to the core alone while there is none.
+template <class W>
+using Fensterobjekt = std::shared_ptr<QPointer<W>>;
+
+template <class W>
+Fensterobjekt<W> FensterobjektAnlegen(Fenstermodul& m, Fenster art) {
+  auto fenster = std::make_shared<QPointer<W>>();
+  m.fenster = art;
+  m.laden = [fenster](QWidget* haupt) -> QWidget* {
+    *fenster = new W(haupt);
+    return fenster->data();
   };
+  return fenster;
+}
+
+Fenstermodul ComModul() {
+  Fenstermodul m;
+  auto fenster = FensterobjektAnlegen<device::gui::CompanelFenster>(m, Fenster::Com);
   m.init = [fenster] { return *fenster ? (*fenster)->init() : device::CompanelInit(); };
   m.clear = [fenster] {
     if (*fenster)
@@ -41,13 +54,8 @@ Fenstermodul ComModul() {
 }
 
 Fenstermodul KonfigModul() {
-  auto fenster = std::make_shared<config::gui::KonfigpanelFenster*>(nullptr);
   Fenstermodul m;
-  m.fenster = Fenster::Konfig;
-  m.laden = [fenster](QWidget* haupt) {
-    *fenster = new config::gui::KonfigpanelFenster(haupt);
-    return *fenster;
-  };
+  auto fenster = FensterobjektAnlegen<config::gui::KonfigpanelFenster>(m, Fenster::Konfig);
   m.init = [fenster] { return *fenster ? (*fenster)->init() : config::InitialisiereKonfigPanel(); };
   m.readIni = [](ini::IniStore* s) { return config::ReadIniKonfigpanel(s); };
   m.writeIni = [](ini::IniStore* s) { return config::WriteIniKonfigpanel(s); };
@@ -56,12 +64,17 @@ Fenstermodul KonfigModul() {
 
 Fenstermodul KurvenModul() {
   Fenstermodul m;
-  m.fenster = Fenster::Kurven;
-  m.laden = [](QWidget* haupt) -> QWidget* { return curves::gui::KurvenpanelLaden(haupt); };
-  m.init = [] { return curves::gui::KurvenpanelInit(); };
-  m.clear = [] { curves::gui::KurvenpanelClear(); };
-  m.readIni = [](ini::IniStore* s) { return curves::gui::ReadIniKurvenpanel(s); };
-  m.writeIni = [](ini::IniStore* s) { return curves::gui::WriteIniKurvenpanel(s); };
+  auto fenster = FensterobjektAnlegen<curves::gui::Kurvenpanel>(m, Fenster::Kurven);
+  m.init = [fenster] { return *fenster ? (*fenster)->KurvenpanelInit() : -1; };
+  m.clear = [fenster] {
+    if (*fenster) (*fenster)->KurvenpanelClear();
+  };
+  m.readIni = [fenster](ini::IniStore* s) {
+    return curves::gui::ReadIniKurvenpanel(fenster->data(), s);
+  };
+  m.writeIni = [fenster](ini::IniStore* s) {
+    return curves::gui::WriteIniKurvenpanel(fenster->data(), s);
+  };
   m.abbruchWeilNichtGespeichert = [] { return curves::AbbruchWeilKurvenNichtGespeichert(); };
   return m;
 }

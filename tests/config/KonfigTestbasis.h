@@ -7,7 +7,7 @@
 #include <cstring>
 #include <vector>
 
-#include "config/Konfigfenster.h"
+#include "config/Konfigfelder.h"
 #include "config/Konfiguration.h"
 
 namespace konfigtest {
@@ -15,11 +15,11 @@ namespace konfigtest {
 class KonfigTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    config::KonfigfensterLoesen();
+    config::KonfigfelderLoesen();
     config::gKonfig = config::KonfigurationStandard();
   }
   void TearDown() override {
-    config::KonfigfensterLoesen();
+    config::KonfigfelderLoesen();
     config::gKonfig = config::KonfigurationStandard();
   }
 };
@@ -32,7 +32,7 @@ struct Fensterattrappe {
   std::vector<std::pair<int, double>> skalaOutMax;
 
   void binden(bool mitSkalaOutMax = true) {
-    config::Konfigfenster f;
+    config::Konfigfelder f;
     f.felderZeigen = [this](const config::Konfiguration& k) {
       felder = k;
       ++gezeigt;
@@ -52,7 +52,7 @@ struct Fensterattrappe {
         skalaOutMax.emplace_back(ausgang, wert);
         felder.outskalamax[ausgang] = wert;
       };
-    config::KonfigfensterBinden(std::move(f));
+    config::KonfigfelderBinden(std::move(f));
   }
 };
 

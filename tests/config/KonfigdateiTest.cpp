@@ -56,7 +56,7 @@ class Konfigdatei : public KonfigTest {
     EXPECT_EQ(KonfigdateiLadenVon(dir.file("kaputt.wuo")), erwartet);
     EXPECT_TRUE(GleicheBytes(gKonfig, KonfigurationStandard()));
     EXPECT_EQ(fenster.gezeigt, 0);
-    KonfigfensterLoesen();
+    KonfigfelderLoesen();
   }
   std::vector<std::string> Dateien() {
     std::vector<std::string> namen;
@@ -300,7 +300,7 @@ TEST_F(Konfigdatei, SaveDialog) {
   EXPECT_EQ(r.confirmButton, "Save");
   // The fields were taken first.
   EXPECT_EQ(KonfigurationenVergleichen(gKonfig, Beispiel()), 1);
-  KonfigfensterLoesen();
+  KonfigfelderLoesen();
   gKonfig = KonfigurationStandard();
   ASSERT_EQ(KonfigdateiLadenVon(dir.file("dialog.wuo")), 0);
   EXPECT_EQ(KonfigurationenVergleichen(gKonfig, Beispiel()), 1);

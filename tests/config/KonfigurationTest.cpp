@@ -118,10 +118,10 @@ TEST_F(Datensatz, SettingCopiesAndShows) {
 }
 
 TEST_F(Fenster, NoWindowMeansNothingHappens) {
-  Konfigfenster halb;  // a window needs both directions
+  Konfigfelder halb;  // a window needs both directions
   halb.felderZeigen = [](const Konfiguration&) {};
-  KonfigfensterBinden(halb);
-  EXPECT_FALSE(KonfigfensterGebunden());
+  KonfigfelderBinden(halb);
+  EXPECT_FALSE(KonfigfelderGebunden());
   gKonfig = Beispiel();
   KonfigfelderInStrukturSpeichern();
   KonfigfelderAusStrukturLaden();

@@ -16,7 +16,7 @@
 
 #include "common/Direkthilfe.h"
 #include "config/Konfigdatei.h"
-#include "config/Konfigfenster.h"
+#include "config/Konfigfelder.h"
 #include "config/Konfiguration.h"
 #include "config/gui/KonfigpanelFenster.h"
 #include "config/gui/Neuskalierung.h"

@@ -3,7 +3,7 @@
 #include "Fensterhilfen.h"
 #include "config/Konfiguration.h"
 #include "config/gui/Neuskalierung.h"
-#include "curves/gui/YAchsenTicker.h"
+#include "widgets/YAchsenTicker.h"
 
 namespace kurvenfenster {
 namespace {

@@ -14,13 +14,13 @@
 #include "curves/edit/Ansicht.h"
 #include "curves/edit/Kurvenzustand.h"
 #include "curves/edit/Markierung.h"
-#include "curves/gui/Kurvengrafik.h"
 #include "curves/gui/Kurvenpanel.h"
-#include "curves/gui/YAchsenTicker.h"
+#include "curves/gui/Kurvenzeichnung.h"
 #include "curves/model/Kurvenmodell.h"
 #include "device/Fehler.h"
 #include "support/ScriptedOperator.h"
 #include "ui_KURVENPNL.h"
+#include "widgets/YAchsenTicker.h"
 
 namespace kurvenfenster {
 

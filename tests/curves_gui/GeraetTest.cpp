@@ -2,7 +2,7 @@
 #include <QPushButton>
 
 #include "Fensterhilfen.h"
-#include "config/Konfigfenster.h"
+#include "config/Konfigfelder.h"
 #include "curves/transfer/Kurvenbild.h"
 #include "device/Fehler.h"
 #include "device/Verbindung.h"
@@ -103,7 +103,7 @@ TEST_F(GeraetFensterTest, UnequalLengthsAskBeforeWriting) {
 }
 
 TEST_F(GeraetFensterTest, AdaptRescalesTheYAxis) {
-  config::KonfigfensterLoesen();
+  config::KonfigfelderLoesen();
   config::gKonfig.outskalamax[0] = 10.0;
   panel->KurvenpanelZeichnen();
   const auto& ticker = panel->Grafik().Ticker();

@@ -628,27 +628,25 @@ TEST_F(FensterTest, ChoosingAnotherCurveKeepsItsGridAndDimsItsUndo) {
 
 TEST_F(FensterTest, SettingsKeys) {
   testsupport::TempDir dir;
-  curves::gui::gKurvenpanel = panel.get();
   ini::IniStore* ini = ini::Ini_New(1);
   ini::Ini_PutInt(ini, "kurven", "darstellung", 2);
   ini::Ini_PutInt(ini, "kurven", "hintergrund3", 1);
-  EXPECT_EQ(0, curves::gui::ReadIniKurvenpanel(ini));
+  EXPECT_EQ(0, curves::gui::ReadIniKurvenpanel(panel.get(), ini));
   EXPECT_EQ(2, panel->Darstellung());
   EXPECT_TRUE(panel->Aktionen().Darstellung[2]->isChecked());
   EXPECT_TRUE(panel->HintergrundGewaehlt(2));
   ini::Ini_PutInt(ini, "kurven", "darstellung", 7);  // out of range gives 3
-  curves::gui::ReadIniKurvenpanel(ini);
+  curves::gui::ReadIniKurvenpanel(panel.get(), ini);
   EXPECT_EQ(3, panel->Darstellung());
   panel->DarstellungSetzen(1);
   ini::IniStore* aus = ini::Ini_New(1);
-  EXPECT_EQ(0, curves::gui::WriteIniKurvenpanel(aus));
+  EXPECT_EQ(0, curves::gui::WriteIniKurvenpanel(panel.get(), aus));
   std::int32_t wert = 0;
   EXPECT_EQ(1, ini::Ini_GetInt(aus, "kurven", "darstellung", &wert));
   EXPECT_EQ(1, wert);
   EXPECT_EQ(0, ini::Ini_GetInt(aus, "kurven", "hintergrund1", &wert));
   ini::Ini_Dispose(ini);
   ini::Ini_Dispose(aus);
-  curves::gui::gKurvenpanel = nullptr;
 }
 
 }  // namespace

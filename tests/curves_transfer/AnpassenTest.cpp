@@ -1,6 +1,6 @@
 // "Adapt to MIV-3X" against the simulated device on a pseudo-terminal.
 #include "Transferhilfen.h"
-#include "config/Konfigfenster.h"
+#include "config/Konfigfelder.h"
 #include "curves/transfer/Anpassen.h"
 #include "device/Companel.h"
 #include "support_sim/SimPort.h"
@@ -14,7 +14,7 @@ class AnpassenTest : public ModellTest {
  protected:
   void SetUp() override {
     ModellTest::SetUp();
-    config::KonfigfensterLoesen();
+    config::KonfigfelderLoesen();
     device::sgComPort.offen = sim.port();
     config::gKonfig.outskalamax[0] = 10.0;
     YAchseNeuSkalierenBinden([this] { ++skaliert; });

@@ -7,7 +7,7 @@
 #include "common/Direkthilfe.h"
 #include "common/OperatorInterface.h"
 #include "config/Konfigdatei.h"
-#include "config/Konfigfenster.h"
+#include "config/Konfigfelder.h"
 #include "config/gui/Neuskalierung.h"
 #include "config/gui/Zahlenfeld.h"
 #include "device/Fehler.h"
@@ -62,17 +62,17 @@ KonfigpanelFenster::KonfigpanelFenster(QWidget* parent)
   hilfetexteAnmelden();
   felderZeigen(gKonfig);
 
-  Konfigfenster fenster;
+  Konfigfelder fenster;
   fenster.felderZeigen = [this](const Konfiguration& k) { felderZeigen(k); };
   fenster.felderLesen = [this](Konfiguration& k) { felderLesen(k); };
   fenster.skalaOutMaxSetzen = [this](int ausgang, double wert) {
     if (ausgang >= 0 && ausgang < 4) aus_[ausgang].skalaMax->setValue(wert);
   };
-  KonfigfensterBinden(std::move(fenster));
+  KonfigfelderBinden(std::move(fenster));
 }
 
 KonfigpanelFenster::~KonfigpanelFenster() {
-  KonfigfensterLoesen();
+  KonfigfelderLoesen();
 }
 
 void KonfigpanelFenster::felderZeigen(const Konfiguration& k) {

@@ -10,9 +10,9 @@
 #include "curves/edit/BearbeitenMarkierung.h"
 #include "curves/edit/Markierung.h"
 #include "curves/files/KurvendateiMenue.h"
-#include "curves/gui/Kurvengrafik.h"
 #include "curves/gui/Kurvenhilfetexte.h"
 #include "curves/gui/Kurvenpanel.h"
+#include "curves/gui/Kurvenzeichnung.h"
 #include "curves/model/Rueckgaengig.h"
 #include "device/Fehler.h"
 #include "widgets/Hilfefilter.h"
@@ -104,9 +104,8 @@ std::vector<Befehlszeile> Kurvenpanel::Befehlstabelle() {
   loeschen.Kurzwahl = QKeySequence::Delete;
   zeile(a_.AllesMarkieren, "edit", "Select all", h::kAllesMarkieren, [this] {
     AllesMarkieren();
-    grafik_->MarkierungZeichnen();
-    grafik_->Graph()->replot();
-    grafik_->Klein()->replot();
+    MarkierungZeichnen(*grafik_);
+    grafik_->Neuzeichnen();
   });
   zeile(a_.Rueckgaengig, "edit", "Undo", h::kRueckgaengig, undo).Kurzwahl = QKeySequence::Undo;
   zeile(a_.Wiederherstellen, "edit", "Redo", h::kWiederherstellen, redo).Kurzwahl =

@@ -5,11 +5,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "curves/gui/Kurvengrafik.h"
 #include "curves/model/Kurvenmodell.h"
 #include "ui_KGERADEPNL.h"
 #include "ui_KOMM1PNL.h"
 #include "ui_KPUNKTPNL.h"
+#include "widgets/Kurvengrafik.h"
 
 namespace curves::gui {
 
@@ -46,7 +46,7 @@ std::string KommentarAusText(const QString& text) {
   return text.left(kKommentarZeichen).toLatin1().toStdString();
 }
 
-Kurvendialoge::Kurvendialoge(QWidget* fenster, Kurvengrafik& grafik)
+Kurvendialoge::Kurvendialoge(QWidget* fenster, widgets::Kurvengrafik& grafik)
     : fenster_(fenster),
       grafik_(grafik),
       punkt_(new QDialog(fenster)),

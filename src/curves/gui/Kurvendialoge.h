@@ -19,16 +19,18 @@ class KGERADEPNL;
 class KOMM1PNL;
 }  // namespace Ui
 
-namespace curves::gui {
-
+namespace widgets {
 class Kurvengrafik;
+}
+
+namespace curves::gui {
 
 inline constexpr int kKommentarZeichen = 999;
 inline constexpr int kVorschauZeichen = 30;
 
 class Kurvendialoge : public Editordialoge {
  public:
-  Kurvendialoge(QWidget* fenster, Kurvengrafik& grafik);
+  Kurvendialoge(QWidget* fenster, widgets::Kurvengrafik& grafik);
   ~Kurvendialoge() override;
 
   // The mouse position in the large graph's pixels, where the dialogs and the menu open.
@@ -56,7 +58,7 @@ class Kurvendialoge : public Editordialoge {
   void AnMausPlatzieren(QDialog* d);
 
   QWidget* fenster_;
-  Kurvengrafik& grafik_;
+  widgets::Kurvengrafik& grafik_;
   QPoint maus_;
   QDialog* punkt_;
   QDialog* gerade_;

@@ -11,9 +11,9 @@
 #include "curves/edit/BearbeitenPunkte.h"
 #include "curves/edit/Markierung.h"
 #include "curves/gui/Kurvendialoge.h"
-#include "curves/gui/Kurvengrafik.h"
 #include "curves/gui/Kurvenhilfetexte.h"
 #include "curves/gui/Kurvenpanel.h"
+#include "curves/gui/Kurvenzeichnung.h"
 #include "curves/model/Kurvenmodell.h"
 #include "ui_KURVENPNL.h"
 
@@ -112,7 +112,7 @@ void Kurvenmaus::Vorschau(double x, double y, bool erste) {
       } else {
         MarkierungZiehen(x);
       }
-      p_.Grafik().MarkierungZeichnen();
+      MarkierungZeichnen(p_.Grafik());
       p_.Ui().GRAPH->replot(QCustomPlot::rpQueuedReplot);
       p_.Ui().GRAPHKLEIN->replot(QCustomPlot::rpQueuedReplot);
       break;
@@ -163,7 +163,7 @@ void Kurvenmaus::Uebernehmen(double x, double y) {
     case Werkzeug::Markieren:
       MarkierungAbschliessen(x);
       erstesDruecken_ = true;
-      p_.Grafik().MarkierungZeichnen();
+      MarkierungZeichnen(p_.Grafik());
       p_.Ui().GRAPH->replot();
       p_.Ui().GRAPHKLEIN->replot();
       break;

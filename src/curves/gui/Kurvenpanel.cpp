@@ -21,9 +21,9 @@
 #include "curves/files/KurvendateiMenue.h"
 #include "curves/gui/Graphscrollbar.h"
 #include "curves/gui/Kurvendialoge.h"
-#include "curves/gui/Kurvengrafik.h"
 #include "curves/gui/Kurvenhilfetexte.h"
 #include "curves/gui/Kurvenmaus.h"
+#include "curves/gui/Kurvenzeichnung.h"
 #include "curves/model/Ausgangseinheit.h"
 #include "curves/model/Kurvenmodell.h"
 #include "curves/model/Rueckgaengig.h"
@@ -54,7 +54,7 @@ constexpr double kAnzeigeMax = 1e9;
 Kurvenpanel::Kurvenpanel(QWidget* parent)
     : QMainWindow(parent), ui_(new ::Ui::KURVENPNL), hilfe_(new widgets::HilfeFilter(this)) {
   ui_->setupUi(this);
-  grafik_ = std::make_unique<Kurvengrafik>(ui_->GRAPH, ui_->GRAPHKLEIN);
+  grafik_ = std::make_unique<widgets::Kurvengrafik>(ui_->GRAPH, ui_->GRAPHKLEIN, kRohMax);
   dialoge_ = std::make_unique<Kurvendialoge>(this, *grafik_);
   MenueAnlegen();
   Verbinden();
@@ -270,7 +270,7 @@ int Kurvenpanel::KurvenpanelInit() {
 }
 
 void Kurvenpanel::KurvenpanelClear() {
-  grafik_->ZeitbasisMarkenZeichnen(false);
+  ZeitbasisMarkenZeichnen(*grafik_, false);
   KurvenModellFreigeben();
   if (leiste_) {
     removeToolBar(leiste_);
@@ -306,7 +306,7 @@ void Kurvenpanel::YZoomFelderZeigen(const YAchse& a) {
 
 void Kurvenpanel::KurvenpanelZeichnen() {
   Kurvenpanel_SkaliereYAchse();
-  grafik_->KurvenpanelZeichnen(darstellung_, zeitbasenZeigen_);
+  KurvenZeichnen(*grafik_, darstellung_, zeitbasenZeigen_);
 
   const SpeicherbedarfAnzeige s = SpeicherbedarfAnzeigen();
   ui_->SPEICHERBEDARF->setText(QString::number(s.Prozent, 'f', 1));
@@ -383,10 +383,10 @@ void Kurvenpanel::WerkzeugGewaehlt(QAction* aktion) {
   letztesWerkzeug_ = aktion;
   const Werkzeug w = static_cast<Werkzeug>(aktion->data().toInt());
   zeitbasenZeigen_ = w == Werkzeug::Koordinaten;
-  grafik_->ZeitbasisMarkenZeichnen(zeitbasenZeigen_);
+  ZeitbasisMarkenZeichnen(*grafik_, zeitbasenZeigen_);
   if (w != Werkzeug::Markieren) {
     MarkierungAufheben();
-    grafik_->MarkierungZeichnen();
+    MarkierungZeichnen(*grafik_);
   }
   ui_->GRAPH->replot();
   ui_->GRAPHKLEIN->replot();

@@ -21,7 +21,8 @@ class KURVENPNL;
 }
 namespace widgets {
 class HilfeFilter;
-}
+class Kurvengrafik;
+}  // namespace widgets
 
 namespace curves {
 struct YAchse;
@@ -30,7 +31,6 @@ struct YAchse;
 namespace curves::gui {
 
 class Kurvendialoge;
-class Kurvengrafik;
 class Kurvenmaus;
 
 // The nine tools of the edit menu, in menu order.
@@ -106,7 +106,7 @@ class Kurvenpanel : public QMainWindow {
   const Kurvenaktionen& Aktionen() const { return a_; }
   QToolBar* Werkzeugleiste() const { return leiste_; }
   QComboBox* Zeitbasisliste() const { return zeitbasisliste_; }
-  Kurvengrafik& Grafik() { return *grafik_; }
+  widgets::Kurvengrafik& Grafik() { return *grafik_; }
   Kurvendialoge& Dialoge() { return *dialoge_; }
   Werkzeug AktivesWerkzeug() const;
   bool ZeitbasenZeigen() const { return zeitbasenZeigen_; }
@@ -145,7 +145,7 @@ class Kurvenpanel : public QMainWindow {
   void YZoomFelderZeigen(const YAchse& a);
 
   std::unique_ptr<::Ui::KURVENPNL> ui_;
-  std::unique_ptr<Kurvengrafik> grafik_;
+  std::unique_ptr<widgets::Kurvengrafik> grafik_;
   std::unique_ptr<Kurvendialoge> dialoge_;
   widgets::HilfeFilter* hilfe_;
   Kurvenmaus* maus_ = nullptr;  // the mouse tools on the graph

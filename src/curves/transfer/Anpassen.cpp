@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "config/Konfigfenster.h"
+#include "config/Konfigfelder.h"
 #include "device/Companel.h"
 #include "device/Fehler.h"
 #include "device/Protokoll.h"

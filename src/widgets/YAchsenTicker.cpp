@@ -1,8 +1,8 @@
-#include "curves/gui/YAchsenTicker.h"
+#include "widgets/YAchsenTicker.h"
 
 #include <cmath>
 
-namespace curves::gui {
+namespace widgets {
 
 void YAchsenTicker::Skalierung(double gain, double offset) {
   gain_ = gain;
@@ -38,4 +38,4 @@ QString YAchsenTicker::getTickLabel(double tick, const QLocale&, QChar, int) {
   return Beschriftung(tick);
 }
 
-}  // namespace curves::gui
+}  // namespace widgets

@@ -4,7 +4,7 @@
 
 #include <qcustomplot.h>
 
-namespace curves::gui {
+namespace widgets {
 
 class YAchsenTicker : public QCPAxisTicker {
  public:
@@ -24,4 +24,4 @@ class YAchsenTicker : public QCPAxisTicker {
   double offset_ = 0.0;
 };
 
-}  // namespace curves::gui
+}  // namespace widgets

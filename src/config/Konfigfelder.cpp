@@ -1,11 +1,11 @@
-#include "config/Konfigfenster.h"
+#include "config/Konfigfelder.h"
 
 #include <utility>
 
 namespace config {
 namespace {
 
-Konfigfenster sgFenster;
+Konfigfelder sgFenster;
 
 // The record as the fields show it now.
 Konfiguration Felder() {
@@ -26,30 +26,30 @@ void StartwerteEintragen(Konfiguration& k) {
 
 }  // namespace
 
-void KonfigfensterBinden(Konfigfenster fenster) {
+void KonfigfelderBinden(Konfigfelder fenster) {
   if (!fenster.felderZeigen || !fenster.felderLesen) fenster = {};
   sgFenster = std::move(fenster);
 }
 
-void KonfigfensterLoesen() {
+void KonfigfelderLoesen() {
   sgFenster = {};
 }
 
-bool KonfigfensterGebunden() {
+bool KonfigfelderGebunden() {
   return static_cast<bool>(sgFenster.felderZeigen);
 }
 
 void KonfigfelderAusStrukturLaden() {
-  if (KonfigfensterGebunden()) sgFenster.felderZeigen(gKonfig);
+  if (KonfigfelderGebunden()) sgFenster.felderZeigen(gKonfig);
 }
 
 void KonfigfelderInStrukturSpeichern() {
-  if (KonfigfensterGebunden()) gKonfig = Felder();
+  if (KonfigfelderGebunden()) gKonfig = Felder();
 }
 
 void AusgangSkalaMaxUebernehmen(int ausgang, double wert) {
   if (ausgang < 0 || ausgang >= 4) return;
-  if (!KonfigfensterGebunden()) {
+  if (!KonfigfelderGebunden()) {
     gKonfig.outskalamax[ausgang] = wert;
     return;
   }
@@ -64,7 +64,7 @@ void AusgangSkalaMaxUebernehmen(int ausgang, double wert) {
 }
 
 int InitialisiereKonfigPanel() {
-  if (!KonfigfensterGebunden()) {
+  if (!KonfigfelderGebunden()) {
     StartwerteEintragen(gKonfig);
     return 0;
   }

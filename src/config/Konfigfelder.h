@@ -13,7 +13,7 @@
 
 namespace config {
 
-struct Konfigfenster {
+struct Konfigfelder {
   // Shows a record in the fields: both range selectors, 16 numbers and 4 units per
   // direction.
   std::function<void(const Konfiguration&)> felderZeigen;
@@ -26,9 +26,9 @@ struct Konfigfenster {
 
 // Binds the window. felderZeigen and felderLesen are both needed; a window lacking one of
 // them counts as unbound. The window is not filled here: the start-up order does that.
-void KonfigfensterBinden(Konfigfenster fenster);
-void KonfigfensterLoesen();
-bool KonfigfensterGebunden();
+void KonfigfelderBinden(Konfigfelder fenster);
+void KonfigfelderLoesen();
+bool KonfigfelderGebunden();
 
 // Shows gKonfig in the window's fields; nothing without a window.
 void KonfigfelderAusStrukturLaden();

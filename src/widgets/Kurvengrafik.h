@@ -1,0 +1,125 @@
+// A large graph and its overview drawn with QCustomPlot from given point series and
+// colours: a background and a foreground curve as lines, a closing line, point markers and
+// steps, vertical markers with labels, a mark rectangle, draw and move previews,
+// highlights, and the overview with the frame of the visible range. Each kind of plot is
+// one batched plottable, so tens of thousands of lines redraw in milliseconds. What the
+// series hold is the window's business (the curve window: Kurvenzeichnung).
+#pragma once
+
+#include <qcustomplot.h>
+
+#include <QColor>
+#include <QString>
+#include <QVector>
+#include <vector>
+
+namespace widgets {
+
+class YAchsenTicker;
+
+using Punktreihe = QVector<QCPGraphData>;
+
+// One curve as the graphs show it, in time order.
+struct Kurvenreihen {
+  Punktreihe Linien;        // one polyline
+  Punktreihe Schlusslinie;  // the line that closes the cycle
+  Punktreihe Punkte;        // point markers; one per pixel is drawn
+  Punktreihe Stufen;        // a step plot, height from the right point
+  Punktreihe Schlussstufen;
+  Punktreihe Uebersicht;  // the overview's polyline
+};
+
+// Transparent hides a part. The overview takes the steps' colour.
+struct Kurvenfarben {
+  QColor Linie, Punkt, Stufe, Schlusslinie, Schlussstufe;
+};
+
+// A vertical marker: a label at the bottom, with or without a line over the full height.
+struct Senkrechtmarke {
+  double X;
+  QString Text;
+  bool MitLinie;
+};
+
+class Kurvengrafik {
+ public:
+  // yMax: the top of the Y range that marks, frames and marker lines span (from 0).
+  Kurvengrafik(QCustomPlot* graph, QCustomPlot* klein, double yMax);
+  ~Kurvengrafik();
+
+  // The Y axis: labels show value * gain + offset; visible range min..max.
+  void SkaliereYAchse(double gain, double offset, const QString& einheit, double min, double max);
+  // The large graph's X range; the overview frames it.
+  void SichtSetzen(double von, double bis);
+  // The overview's X range (the whole curve).
+  void UebersichtSetzen(double laenge);
+
+  // The foreground curve, and the background curve (nullptr: none).
+  void VordergrundZeichnen(const Kurvenreihen& reihen, const Kurvenfarben& farben);
+  void HintergrundZeichnen(const Kurvenreihen* reihen, const Kurvenfarben& farben = {});
+
+  // Replaces the vertical markers; an empty list removes them.
+  void SenkrechtmarkenSetzen(const std::vector<Senkrechtmarke>& marken, const QColor& farbe);
+  // The mark rectangle in both graphs; hidden when not an.
+  void MarkierungSetzen(bool an, double start = 0, double ende = 0);
+
+  // Draw preview: a red line from (x0, y0) to (x, y) and a marker there.
+  void ZeichenVorschau(bool an, double x0 = 0, double y0 = 0, double x = 0, double y = 0);
+  // Move preview: red lines through the given points with a marker at punkt.
+  void VerschiebeVorschau(bool an, const std::vector<QPointF>& linie = {}, QPointF punkt = {});
+  // A red dot and a yellow line over everything (the point and line dialogs).
+  void PunktHervorheben(bool an, double x = 0, double y = 0);
+  void GeradeHervorheben(bool an, double x0 = 0, double y0 = 0, double x1 = 0, double y1 = 0);
+
+  // Both graphs redrawn.
+  void Neuzeichnen();
+
+  QCustomPlot* Graph() const { return graph_; }
+  QCustomPlot* Klein() const { return klein_; }
+  const YAchsenTicker& Ticker() const { return *ticker_; }
+
+  // What was drawn last, for checks.
+  struct Plots {
+    QCPGraph* Linien = nullptr;
+    QCPGraph* Schlusslinie = nullptr;
+    QCPGraph* Stufen = nullptr;
+    QCPGraph* Schlussstufen = nullptr;
+    QCPGraph* Punkte = nullptr;
+  };
+  const Plots& Aktuell() const { return aktuell_; }
+  const Plots& Hintergrund() const { return hintergrund_; }
+  QCPGraph* Uebersicht() const { return uebersicht_; }
+  QCPItemRect* Rahmen() const { return rahmen_; }
+  QCPItemRect* MarkierungGross() const { return markeGross_; }
+  QCPItemRect* MarkierungKlein() const { return markeKlein_; }
+  QCPCurve* ZeitbasisLinien() const { return markenLinien_; }
+  const std::vector<QCPItemText*>& ZeitbasisTexte() const { return markenTexte_; }
+  QCPCurve* VorschauLinie() const { return vorschauLinie_; }
+  QCPGraph* VorschauPunkt() const { return vorschauPunkt_; }
+
+ private:
+  Plots PlotsAnlegen(QCPLayer* ebene);
+  void KurveSetzen(const Kurvenreihen& r, const Plots& plots, const Kurvenfarben& farben,
+                   QCPGraph* uebersicht);
+  void RechteckSetzen(QCPItemRect* r, double x0, double x1) const;
+
+  QCustomPlot* graph_;
+  QCustomPlot* klein_;
+  double yMax_;
+  QSharedPointer<YAchsenTicker> ticker_;
+  Plots hintergrund_, aktuell_;
+  QCPGraph* uebersicht_ = nullptr;
+  QCPGraph* hintergrundUebersicht_ = nullptr;
+  QCPItemRect* rahmen_ = nullptr;
+  QCPItemRect* markeGross_ = nullptr;
+  QCPItemRect* markeKlein_ = nullptr;
+  QCPCurve* markenLinien_ = nullptr;
+  std::vector<QCPItemText*> markenTexte_;
+  QCPLayer* vorschauEbene_ = nullptr;
+  QCPCurve* vorschauLinie_ = nullptr;
+  QCPGraph* vorschauPunkt_ = nullptr;
+  QCPCurve* hervorhebungLinie_ = nullptr;
+  QCPGraph* hervorhebungPunkt_ = nullptr;
+};
+
+}  // namespace widgets
