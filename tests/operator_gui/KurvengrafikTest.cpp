@@ -22,7 +22,7 @@ class KurvengrafikTest : public ::testing::Test {
 TEST_F(KurvengrafikTest, SeriesAndColoursAsGivenOneMarkerPerPixel) {
   Kurvenreihen r;
   r.Linien = {{0, 0}, {500, 4095}};
-  r.Punkte = {{0, 0}, {1, 0}, {2, 1}, {500, 4095}};  // 1 and 2 fall on the pixel of 0
+  r.Punkte = {{0, 0}, {0.1, 0}, {0.2, 1}, {500, 4095}};  // 0.1 and 0.2 fall on the pixel of 0
   r.Stufen = {{0, 0}, {500, 4095}};
   r.Uebersicht = {{0, 0}, {500, 4095}, {1000, 0}};
   grafik.VordergrundZeichnen(r, {Qt::red, Qt::red, Qt::blue, Qt::transparent, Qt::green});

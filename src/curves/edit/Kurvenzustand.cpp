@@ -18,7 +18,6 @@ int KurvenZustandZuruecksetzen() {
   UndoBefehleBinden({});
   KurvenLesenAnzeigeBinden({});
   YAchseNeuSkalierenBinden({});
-  setEditordialoge(nullptr);
   Fenstertitel("");
   AnsichtZuruecksetzen();
   MarkierungZuruecksetzen();

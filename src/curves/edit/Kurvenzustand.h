@@ -7,7 +7,8 @@ namespace curves {
 
 // The model as KurvenModellInitialisieren leaves it, the start view and plot-area size,
 // no mark, no file name, nothing bound to the title, the undo commands, the curve reading
-// or the Y rescaling, the unchanging editor dialogs and no injected allocation failures.
+// or the Y rescaling, and no injected allocation failures. The editor dialogs stay with
+// whoever installed them.
 // Returns 0 or the model's allocation code.
 int KurvenZustandZuruecksetzen();
 

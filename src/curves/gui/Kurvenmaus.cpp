@@ -23,12 +23,14 @@ using common::gHilfeAktiv;
 using common::Hilfetext;
 namespace h = hilfe;
 
-Kurvenmaus::Kurvenmaus(Kurvenpanel& panel) : QObject(&panel), p_(panel) {
-  p_.Ui().GRAPH->installEventFilter(this);
+Kurvenmaus::Kurvenmaus(Kurvenpanel& panel) : QObject(&panel), p_(panel), graph_(panel.Ui().GRAPH) {
+  graph_->installEventFilter(this);
 }
 
 bool Kurvenmaus::eventFilter(QObject* objekt, QEvent* ereignis) {
-  if (objekt == p_.Ui().GRAPH) {
+  // Compared with the graph kept at the start: while the window is being destroyed, the
+  // graph may still see events, and the window must not be asked then.
+  if (objekt == graph_) {
     switch (ereignis->type()) {
       // The second press of a quick double click arrives as a double click only; it is a
       // press all the same, or every second of two quick clicks would be lost.

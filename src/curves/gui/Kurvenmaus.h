@@ -34,6 +34,7 @@ class Kurvenmaus : public QObject {
   void Uebernehmen(double x, double y);
 
   Kurvenpanel& p_;
+  QObject* graph_;
   bool gedrueckt_ = false;
   bool erstesDruecken_ = true;  // Select tool: the next drag starts a new mark
   bool frischerZug_ = true;     // Move tool: the next drag picks a point
