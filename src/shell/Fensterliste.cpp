@@ -1,13 +1,10 @@
-// The windows of this build. The characteristic window is not part of it; the direct
-// input/output window takes part with its logic alone (its settings section, start-up,
-// rescaling and save question) until its window joins.
+// The windows of this build. The characteristic window is not part of it.
 #include <QPointer>
 #include <memory>
 
 #include "config/KonfigIni.h"
 #include "config/Konfigfelder.h"
 #include "config/gui/KonfigpanelFenster.h"
-#include "config/gui/Neuskalierung.h"
 #include "curves/files/KurvendateiMenue.h"
 #include "curves/gui/Kurvenpanel.h"
 #include "curves/gui/KurvenpanelModul.h"
@@ -15,6 +12,7 @@
 #include "device/gui/CompanelFenster.h"
 #include "direct/DirektIni.h"
 #include "direct/Direktpanel.h"
+#include "direct/gui/DirektpanelModul.h"
 #include "shell/Fenstermodul.h"
 
 namespace shell {
@@ -80,18 +78,11 @@ Fenstermodul KurvenModul() {
 }
 
 Fenstermodul DirektModul() {
-  auto ticket = std::make_shared<int>(-1);
   Fenstermodul m;
   m.fenster = Fenster::Direkt;
-  m.init = [ticket] {
-    *ticket = config::gui::NeuskalierungAnmelden([] { direct::Direktpanel_SkaliereElemente(); });
-    return direct::DirektpanelInit();
-  };
-  m.clear = [ticket] {
-    if (*ticket >= 0) config::gui::NeuskalierungAbmelden(*ticket);
-    *ticket = -1;
-    direct::DirektpanelClear();
-  };
+  m.laden = [](QWidget* haupt) { return direct::gui::DirektpanelLaden(haupt); };
+  m.init = [] { return direct::gui::DirektpanelFensterInit(); };
+  m.clear = [] { direct::gui::DirektpanelFensterClear(); };
   m.readIni = [](ini::IniStore* s) { return direct::ReadIniDirektpanel(s); };
   m.writeIni = [](ini::IniStore* s) { return direct::WriteIniDirektpanel(s); };
   m.abbruchWeilNichtGespeichert = [] { return direct::AbbruchWeilDirektpanelNichtGespeichert(); };

@@ -1,0 +1,407 @@
+#include "direct/gui/DirektpanelFenster.h"
+
+#include <qcustomplot.h>
+
+#include <QCheckBox>
+#include <QDial>
+#include <QDoubleSpinBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <cmath>
+#include <limits>
+
+#include "common/Direkthilfe.h"
+#include "device/Companel.h"
+#include "device/Fehler.h"
+#include "direct/Abfrage.h"
+#include "direct/Ausgaenge.h"
+#include "direct/Direktpanel.h"
+#include "direct/gui/Direkthilfetexte.h"
+#include "direct/gui/Zeigerinstrument.h"
+#include "widgets/Hilfefilter.h"
+#include "widgets/Lampe.h"
+#include "widgets/Navigation.h"
+#include "widgets/Verbindungssymbol.h"
+
+namespace direct::gui {
+namespace {
+
+using widgets::Fenster;
+
+constexpr int kKnopfSchritte = 1000;
+// The chart keeps this many samples per trace; older ones scroll out for good.
+constexpr int kChartSpeicher = 10000;
+const QColor kSpurFarben[4] = {QColor(220, 0, 0), QColor(0, 140, 0), QColor(0, 0, 220),
+                               QColor(200, 120, 0)};
+constexpr double kGross = 1e9;
+
+QString Zahl(double wert, int stellen) {
+  return QString::number(wert, 'f', stellen);
+}
+
+}  // namespace
+
+void QtUhr::TimerSchalten(bool an) {
+  if (an)
+    timer_->start();
+  else
+    timer_->stop();
+}
+
+void QtUhr::TimerIntervallSetzen(double sekunden) {
+  const double ms =
+      std::clamp(sekunden * 1000.0, 200.0, static_cast<double>(std::numeric_limits<int>::max()));
+  timer_->setInterval(static_cast<int>(ms));
+}
+
+DirektpanelFenster::DirektpanelFenster(QWidget* parent)
+    : QMainWindow(parent), hilfe_(new widgets::HilfeFilter(this)) {
+  setWindowFlags(Qt::Widget);
+  setWindowTitle("Direkte Ein-/Ausgabe");
+  timer_.setTimerType(Qt::PreciseTimer);
+  aufbauen();
+  menueAufbauen();
+  verbinden();
+  hilfetexteAnmelden();
+  DirektUhrSetzen(&uhr_);
+  DirektpanelAnzeigeBinden([this] { anzeigen(); });
+  StripchartBinden([this](const std::array<double, 4>& p) { punkteZeichnen(p); });
+  device::FehlerfelderBinden(device::FehlerfeldFenster::Direkt,
+                             [this](const device::Fehlerfelder& f) {
+                               widgets::LampeSetzen(fehlerLed_, f.led, device::kLampeRot);
+                               fehlerText_->setText(QString::fromStdString(f.text));
+                               fehlerText_->setCursorPosition(0);
+                               fehlerNummer_->setText(QString::number(f.nummer));
+                             });
+  anzeigen();
+}
+
+DirektpanelFenster::~DirektpanelFenster() {
+  AbfrageBeenden();
+  device::FehlerfelderBinden(device::FehlerfeldFenster::Direkt, {});
+  StripchartBinden({});
+  DirektpanelAnzeigeBinden({});
+  DirektUhrSetzen(nullptr);
+}
+
+int DirektpanelFenster::init() {
+  const int breite = chart_->axisRect()->width();
+  return DirektpanelInit(breite > 20 ? breite : 400);
+}
+
+void DirektpanelFenster::aufbauen() {
+  auto* mitte = new QWidget(this);
+  auto* haupt = new QVBoxLayout(mitte);
+
+  // The inputs: instrument, minimum, maximum, trace box.
+  auto* eingaenge = new QGroupBox("Eingänge", mitte);
+  auto* eg = new QGridLayout(eingaenge);
+  for (int n = 0; n < 4; ++n) {
+    Kanal& k = k_[n];
+    k.eingang = new Zeigerinstrument(eingaenge);
+    k.eingang->setObjectName(QString("EINGANG%1").arg(n + 1));
+    auto* titel = new QLabel(QString("Eingang %1").arg(n + 1), eingaenge);
+    titel->setAlignment(Qt::AlignCenter);
+    k.min = new QLineEdit(eingaenge);
+    k.max = new QLineEdit(eingaenge);
+    for (QLineEdit* f : {k.min, k.max}) {
+      f->setReadOnly(true);
+      f->setAlignment(Qt::AlignRight);
+      f->setMinimumWidth(70);
+    }
+    k.plot = new QCheckBox("Kurve", eingaenge);
+    k.plot->setStyleSheet(QString("QCheckBox { color: %1; }").arg(kSpurFarben[n].name()));
+    auto* minmax = new QGridLayout;
+    minmax->addWidget(new QLabel("min", eingaenge), 0, 0);
+    minmax->addWidget(k.min, 0, 1);
+    minmax->addWidget(new QLabel("max", eingaenge), 1, 0);
+    minmax->addWidget(k.max, 1, 1);
+    eg->addWidget(titel, 0, n);
+    eg->addWidget(k.eingang, 1, n);
+    eg->addLayout(minmax, 2, n);
+    eg->addWidget(k.plot, 3, n, Qt::AlignCenter);
+  }
+  haupt->addWidget(eingaenge, 3);
+
+  // The strip chart with its controls.
+  auto* chartZeile = new QHBoxLayout;
+  chart_ = new QCustomPlot(mitte);
+  chart_->setMinimumSize(300, 160);
+  for (int n = 0; n < 4; ++n) {
+    QCPGraph* g = chart_->addGraph();
+    g->setPen(QPen(kSpurFarben[n], 1.5));
+    g->setName(QString("Eingang %1").arg(n + 1));
+  }
+  chart_->yAxis->setLabel("%");
+  chart_->yAxis->setRange(0.0, 100.0);
+  chartZeile->addWidget(chart_, 1);
+  auto* chartFelder = new QGridLayout;
+  abtastzeit_ = new QDoubleSpinBox(mitte);
+  abtastzeit_->setRange(0.0, 3600.0);
+  abtastzeit_->setDecimals(2);
+  abtastzeit_->setSingleStep(0.1);
+  abtastzeit_->setSuffix(" s");
+  zoomX_ = new QSpinBox(mitte);
+  zoomX_->setRange(-1000000, 1000000);
+  zoomY_ = new QSpinBox(mitte);
+  zoomY_->setRange(-1000, 1000);
+  zoomY_->setSuffix(" %");
+  minMaxReset_ = new QPushButton("min/max Reset", mitte);
+  chartFelder->addWidget(new QLabel("Abtastzeit", mitte), 0, 0);
+  chartFelder->addWidget(abtastzeit_, 0, 1);
+  chartFelder->addWidget(new QLabel("Punkte/Breite", mitte), 1, 0);
+  chartFelder->addWidget(zoomX_, 1, 1);
+  chartFelder->addWidget(new QLabel("Y-Achse bis", mitte), 2, 0);
+  chartFelder->addWidget(zoomY_, 2, 1);
+  chartFelder->addWidget(minMaxReset_, 3, 0, 1, 2);
+  chartFelder->setRowStretch(4, 1);
+  chartZeile->addLayout(chartFelder);
+  haupt->addLayout(chartZeile, 3);
+
+  // The outputs: knob with numeric entry, unit and limit.
+  auto* ausgaenge = new QGroupBox("Ausgänge", mitte);
+  auto* ag = new QGridLayout(ausgaenge);
+  for (int n = 0; n < 4; ++n) {
+    Kanal& k = k_[n];
+    auto* titel = new QLabel(QString("Ausgang %1").arg(n + 1), ausgaenge);
+    titel->setAlignment(Qt::AlignCenter);
+    k.knopf = new QDial(ausgaenge);
+    k.knopf->setRange(0, kKnopfSchritte);
+    k.knopf->setNotchesVisible(true);
+    k.knopf->setMinimumSize(70, 70);
+    k.ausgang = new QDoubleSpinBox(ausgaenge);
+    k.ausgang->setObjectName(QString("AUSGANG%1").arg(n + 1));
+    k.ausgang->setKeyboardTracking(false);
+    k.ausgangEinheit = new QLabel(ausgaenge);
+    k.begrenzung = new QDoubleSpinBox(ausgaenge);
+    k.begrenzung->setRange(-kGross, kGross);
+    k.begrenzung->setKeyboardTracking(false);
+    auto* wert = new QHBoxLayout;
+    wert->addWidget(k.ausgang, 1);
+    wert->addWidget(k.ausgangEinheit);
+    auto* grenze = new QHBoxLayout;
+    grenze->addWidget(new QLabel("Grenze", ausgaenge));
+    grenze->addWidget(k.begrenzung, 1);
+    ag->addWidget(titel, 0, n);
+    ag->addWidget(k.knopf, 1, n, Qt::AlignCenter);
+    ag->addLayout(wert, 2, n);
+    ag->addLayout(grenze, 3, n);
+  }
+  haupt->addWidget(ausgaenge, 2);
+
+  // Polling, log, zero, back; error fields and connection symbol.
+  auto* unten = new QHBoxLayout;
+  abfragen_ = new QPushButton("Eingänge abfragen", mitte);
+  abfragen_->setCheckable(true);
+  abfragen_->setMinimumWidth(140);
+  dateispeichern_ = new QCheckBox("Datei speichern", mitte);
+  dateispeichernLed_ = new QLabel(mitte);
+  dateispeichernLed_->setFixedSize(16, 16);
+  aufNull_ = new QPushButton("Ausgänge\nauf Null (ESC)", mitte);
+  zurueck_ = new QPushButton("zurück", mitte);
+  direkthilfe_ = new QToolButton(mitte);
+  direkthilfe_->setText("?");
+  direkthilfe_->setCheckable(true);
+  fehlerLed_ = new QLabel(mitte);
+  fehlerLed_->setFixedSize(16, 16);
+  fehlerText_ = new QLineEdit(mitte);
+  fehlerText_->setReadOnly(true);
+  fehlerNummer_ = new QLineEdit(mitte);
+  fehlerNummer_->setReadOnly(true);
+  fehlerNummer_->setMaximumWidth(70);
+  auto* symbol = new widgets::Verbindungssymbol(mitte);
+  unten->addWidget(abfragen_);
+  unten->addWidget(dateispeichern_);
+  unten->addWidget(dateispeichernLed_);
+  unten->addWidget(aufNull_);
+  unten->addWidget(fehlerLed_);
+  unten->addWidget(fehlerText_, 1);
+  unten->addWidget(fehlerNummer_);
+  unten->addWidget(symbol);
+  unten->addWidget(direkthilfe_);
+  unten->addWidget(zurueck_);
+  haupt->addLayout(unten);
+  setCentralWidget(mitte);
+}
+
+void DirektpanelFenster::menueAufbauen() {
+  QMenu* datei = menuBar()->addMenu("Datei");
+  connect(datei->addAction("Beenden"), &QAction::triggered, this, [] {
+    if (!common::gHilfeAktiv) widgets::ProgrammendeAnfragen();
+  });
+  QMenu* fenster = menuBar()->addMenu("Fenster");
+  const std::pair<const char*, Fenster> eintraege[] = {
+      {"Hauptfenster", Fenster::Haupt},     {"COM-Einstellung", Fenster::Com},
+      {"Konfiguration", Fenster::Konfig},   {"Direkte Ein-/Ausgabe", Fenster::Direkt},
+      {"Kurvengenerator", Fenster::Kurven}, {"Kennlinienregler", Fenster::Kennlinie}};
+  for (const auto& [text, f] : eintraege) {
+    connect(fenster->addAction(text), &QAction::triggered, this,
+            [this, f = f] { fensterWechseln(static_cast<int>(f)); });
+  }
+  QMenu* hilfe = menuBar()->addMenu("Hilfe");
+  connect(hilfe->addAction("WUN-2 Pinbelegung"), &QAction::triggered, this, [] {
+    if (!common::gHilfeAktiv) Menu_Direkt_Hilfe_Pins();
+  });
+}
+
+void DirektpanelFenster::fensterWechseln(int fenster) {
+  if (common::gHilfeAktiv) return;
+  AbfrageBeenden();
+  widgets::FensterZeigen(static_cast<Fenster>(fenster));
+}
+
+void DirektpanelFenster::verbinden() {
+  // Every control acts only outside direct-help mode; in it a click shows the help text.
+  const auto gesperrt = [this] {
+    if (!common::gHilfeAktiv) return false;
+    anzeigen();
+    return true;
+  };
+  for (int n = 0; n < 4; ++n) {
+    Kanal& k = k_[n];
+    connect(k.knopf, &QDial::valueChanged, this, [this, n, gesperrt](int stufe) {
+      if (imAnzeigen_ || gesperrt()) return;
+      const Zahlfeld& f = Direktpanel().ausgang[n];
+      Ausgang_Callback(n, f.min + (f.max - f.min) * stufe / kKnopfSchritte);
+      k_[n].knopf->setFocus();
+    });
+    connect(k.ausgang, &QDoubleSpinBox::valueChanged, this, [this, n, gesperrt](double wert) {
+      if (imAnzeigen_ || gesperrt()) return;
+      Ausgang_Callback(n, wert);
+      k_[n].ausgang->setFocus();
+    });
+    connect(k.begrenzung, &QDoubleSpinBox::valueChanged, this, [this, n, gesperrt](double wert) {
+      if (imAnzeigen_ || gesperrt()) return;
+      BegrenzungSetzen(n, wert);
+    });
+    connect(k.plot, &QCheckBox::toggled, this, [this, n, gesperrt](bool an) {
+      if (imAnzeigen_ || gesperrt()) return;
+      Traceauswahl_Callback(n, an ? 1 : 0);
+    });
+  }
+  connect(abfragen_, &QPushButton::toggled, this, [this, gesperrt](bool an) {
+    if (imAnzeigen_ || gesperrt()) return;
+    Abfragen_Callback(an);
+  });
+  connect(dateispeichern_, &QCheckBox::toggled, this, [this, gesperrt](bool an) {
+    if (imAnzeigen_ || gesperrt()) return;
+    DateispeichernSetzen(an);
+  });
+  connect(abtastzeit_, &QDoubleSpinBox::editingFinished, this, [this, gesperrt] {
+    if (gesperrt()) return;
+    Abtastzeit_Callback(abtastzeit_->value());
+  });
+  const auto zoom = [this, gesperrt] {
+    if (gesperrt()) return;
+    DirektZoom_Callback(zoomX_->value(), zoomY_->value());
+  };
+  connect(zoomX_, &QSpinBox::editingFinished, this, zoom);
+  connect(zoomY_, &QSpinBox::editingFinished, this, zoom);
+  connect(minMaxReset_, &QPushButton::clicked, this, [gesperrt] {
+    if (!gesperrt()) MinMaxReset_Callback();
+  });
+  const auto aufNull = [gesperrt] {
+    if (!gesperrt()) AusgaengeAufNull_Callback();
+  };
+  connect(aufNull_, &QPushButton::clicked, this, aufNull);
+  // Escape sets the outputs to zero while this window is shown.
+  auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  esc->setContext(Qt::WidgetWithChildrenShortcut);
+  connect(esc, &QShortcut::activated, this, aufNull);
+  connect(zurueck_, &QPushButton::clicked, this,
+          [this] { fensterWechseln(static_cast<int>(Fenster::Haupt)); });
+  connect(direkthilfe_, &QToolButton::toggled, this,
+          [](bool an) { widgets::DirekthilfeSchalten(an); });
+  connect(&timer_, &QTimer::timeout, this, [] { DirektTimer_Callback(); });
+}
+
+void DirektpanelFenster::hilfetexteAnmelden() {
+  widgets::HilfeFilter& h = *hilfe_;
+  for (const Kanal& k : k_) {
+    h.anmelden(k.eingang, kHilfeEingang);
+    h.anmelden(k.min, kHilfeMin);
+    h.anmelden(k.max, kHilfeMax);
+    h.anmelden(k.begrenzung, kHilfeBegrenzung);
+    h.anmelden(k.knopf, kHilfeAusgang);
+    h.anmelden(k.ausgang, kHilfeAusgang);
+    h.anmelden(k.plot, kHilfePlot);
+  }
+  h.anmelden(dateispeichern_, kHilfeDateispeichern);
+  h.anmelden(dateispeichernLed_, kHilfeDateispeichernLed);
+  h.anmelden(chart_, kHilfeStripchart);
+  h.anmelden(abfragen_, kHilfeAbfragen);
+  h.anmelden(aufNull_, kHilfeAusgaengeAufNull);
+  h.anmelden(abtastzeit_, kHilfeAbtastzeit);
+  h.anmelden(zoomX_, kHilfeZoomX);
+  h.anmelden(zoomY_, kHilfeZoomY);
+  h.anmelden(minMaxReset_, kHilfeMinMaxReset);
+  h.anmelden(zurueck_, QString());
+  for (QWidget* f : {static_cast<QWidget*>(fehlerLed_), static_cast<QWidget*>(fehlerText_),
+                     static_cast<QWidget*>(fehlerNummer_)})
+    h.anmelden(f, widgets::kHilfeFehleranzeige);
+}
+
+void DirektpanelFenster::anzeigen() {
+  imAnzeigen_ = true;
+  const Direktpanelzustand& z = Direktpanel();
+  for (int n = 0; n < 4; ++n) {
+    Kanal& k = k_[n];
+    k.eingang->bereichSetzen(z.eingang[n].min, z.eingang[n].max, z.eingang[n].nachkommastellen);
+    k.eingang->wertSetzen(z.eingang[n].wert);
+    k.eingang->einheitSetzen(QString::fromStdString(z.eingangEinheit[n]));
+    k.min->setText(Zahl(z.minimum[n].wert, z.minimum[n].nachkommastellen));
+    k.max->setText(Zahl(z.maximum[n].wert, z.maximum[n].nachkommastellen));
+    k.plot->setChecked(z.plot[n] != 0);
+    const Zahlfeld& a = z.ausgang[n];
+    k.ausgang->setDecimals(a.nachkommastellen);
+    k.ausgang->setRange(a.min, a.max);
+    k.ausgang->setSingleStep(std::pow(10.0, -a.nachkommastellen) * 10.0);
+    k.ausgang->setValue(a.wert);
+    k.knopf->setValue(a.max > a.min ? static_cast<int>(std::lround(
+                                          (a.wert - a.min) / (a.max - a.min) * kKnopfSchritte))
+                                    : 0);
+    k.ausgangEinheit->setText(QString::fromStdString(z.ausgangEinheit[n]));
+    k.begrenzung->setDecimals(z.begrenzungNachkommastellen[n]);
+    k.begrenzung->setValue(z.begrenzung[n]);
+    chart_->graph(n)->setVisible(z.spurSichtbar[n]);
+  }
+  const bool analog4 = !z.eingang4Gedimmt;
+  for (QWidget* w : {static_cast<QWidget*>(k_[3].eingang), static_cast<QWidget*>(k_[3].min),
+                     static_cast<QWidget*>(k_[3].max), static_cast<QWidget*>(k_[3].plot)})
+    w->setEnabled(analog4);
+  abfragen_->setChecked(z.abfragen);
+  abfragen_->setText(z.abfragen ? "Abfragen beenden" : "Eingänge abfragen");
+  dateispeichern_->setChecked(z.dateispeichern);
+  dateispeichern_->setEnabled(!z.dateispeichernGedimmt);
+  widgets::LampeSetzen(dateispeichernLed_, z.dateispeichernLed, device::kLampeGruen);
+  if (!abtastzeit_->hasFocus()) abtastzeit_->setValue(z.abtastzeit);
+  if (!zoomX_->hasFocus()) zoomX_->setValue(z.zoomX);
+  if (!zoomY_->hasFocus()) zoomY_->setValue(z.zoomY);
+  direkthilfe_->setChecked(common::gHilfeAktiv);
+  chart_->yAxis->setRange(0.0, z.yAchseMax);
+  chart_->xAxis->setRange(x_ - z.punkteProBreite, x_);
+  chart_->replot(QCustomPlot::rpQueuedReplot);
+  imAnzeigen_ = false;
+}
+
+void DirektpanelFenster::punkteZeichnen(const std::array<double, 4>& prozent) {
+  for (int n = 0; n < 4; ++n) {
+    QCPGraph* g = chart_->graph(n);
+    g->addData(x_, prozent[n]);
+    g->data()->removeBefore(x_ - kChartSpeicher);
+  }
+  x_ += 1.0;
+  chart_->xAxis->setRange(x_ - Direktpanel().punkteProBreite, x_);
+  chart_->replot(QCustomPlot::rpQueuedReplot);
+}
+
+}  // namespace direct::gui

@@ -1,0 +1,109 @@
+// The direct input/output window (DIREKTPNL, "Direkte Ein-/Ausgabe"): four pointer
+// instruments with their minima and maxima, four knobs with limits, the strip chart, the
+// polling and log controls. It shows the direct input/output logic's state and calls its
+// callbacks; the polling timer is a QTimer on the event loop, so a cycle never overlaps a
+// value sent by a knob.
+#pragma once
+
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+
+#include "direct/Uhr.h"
+
+class QCheckBox;
+class QCustomPlot;
+class QDial;
+class QDoubleSpinBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class QToolButton;
+
+namespace widgets {
+class HilfeFilter;
+}
+
+namespace direct::gui {
+
+class Zeigerinstrument;
+
+// The system clock with the window's QTimer as the polling timer.
+class QtUhr : public Systemuhr {
+ public:
+  explicit QtUhr(QTimer* timer) : timer_(timer) {}
+  void TimerSchalten(bool an) override;
+  void TimerIntervallSetzen(double sekunden) override;
+
+ private:
+  QTimer* timer_;
+};
+
+class DirektpanelFenster : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit DirektpanelFenster(QWidget* parent = nullptr);
+  ~DirektpanelFenster() override;
+
+  // Start-up with the chart's plot width; 0 or an error code.
+  int init();
+
+  // The controls, for tests.
+  struct Kanal {
+    Zeigerinstrument* eingang = nullptr;
+    QLineEdit* min = nullptr;
+    QLineEdit* max = nullptr;
+    QCheckBox* plot = nullptr;
+    QDial* knopf = nullptr;
+    QDoubleSpinBox* ausgang = nullptr;
+    QLabel* ausgangEinheit = nullptr;
+    QDoubleSpinBox* begrenzung = nullptr;
+  };
+  const std::array<Kanal, 4>& kanaele() const { return k_; }
+  QPushButton* abfragen() const { return abfragen_; }
+  QCheckBox* dateispeichern() const { return dateispeichern_; }
+  QLabel* dateispeichernLed() const { return dateispeichernLed_; }
+  QDoubleSpinBox* abtastzeit() const { return abtastzeit_; }
+  QSpinBox* zoomX() const { return zoomX_; }
+  QSpinBox* zoomY() const { return zoomY_; }
+  QPushButton* minMaxReset() const { return minMaxReset_; }
+  QPushButton* ausgaengeAufNull() const { return aufNull_; }
+  QPushButton* zurueck() const { return zurueck_; }
+  QCustomPlot* stripchart() const { return chart_; }
+  QTimer* timer() { return &timer_; }
+  QLineEdit* fehlerText() const { return fehlerText_; }
+
+ private:
+  void aufbauen();
+  void menueAufbauen();
+  void verbinden();
+  void hilfetexteAnmelden();
+  // Shows the logic's state; the controls' own signals are held back meanwhile.
+  void anzeigen();
+  void punkteZeichnen(const std::array<double, 4>& prozent);
+  void fensterWechseln(int fenster);
+
+  std::array<Kanal, 4> k_{};
+  QPushButton* abfragen_ = nullptr;
+  QCheckBox* dateispeichern_ = nullptr;
+  QLabel* dateispeichernLed_ = nullptr;
+  QDoubleSpinBox* abtastzeit_ = nullptr;
+  QSpinBox* zoomX_ = nullptr;
+  QSpinBox* zoomY_ = nullptr;
+  QPushButton* minMaxReset_ = nullptr;
+  QPushButton* aufNull_ = nullptr;
+  QPushButton* zurueck_ = nullptr;
+  QToolButton* direkthilfe_ = nullptr;
+  QLabel* fehlerLed_ = nullptr;
+  QLineEdit* fehlerText_ = nullptr;
+  QLineEdit* fehlerNummer_ = nullptr;
+  QCustomPlot* chart_ = nullptr;
+  widgets::HilfeFilter* hilfe_ = nullptr;
+  QTimer timer_;
+  QtUhr uhr_{&timer_};
+  double x_ = 0.0;  // the chart's next sample number
+  bool imAnzeigen_ = false;
+};
+
+}  // namespace direct::gui

@@ -1,0 +1,41 @@
+#include "direct/gui/DirektpanelModul.h"
+
+#include <QPointer>
+
+#include "config/gui/Neuskalierung.h"
+#include "direct/Abfrage.h"
+#include "direct/Direktpanel.h"
+#include "direct/gui/DirektpanelFenster.h"
+
+namespace direct::gui {
+namespace {
+
+QPointer<DirektpanelFenster> fenster;
+int neuskalierung = -1;
+
+}  // namespace
+
+QWidget* DirektpanelLaden(QWidget* hauptfenster) {
+  fenster = new DirektpanelFenster(hauptfenster);
+  return fenster;
+}
+
+int DirektpanelFensterInit() {
+  if (neuskalierung < 0)
+    neuskalierung =
+        config::gui::NeuskalierungAnmelden([] { direct::Direktpanel_SkaliereElemente(); });
+  return fenster ? fenster->init() : DirektpanelInit();
+}
+
+void DirektpanelFensterClear() {
+  AbfrageBeenden();
+  if (neuskalierung >= 0) config::gui::NeuskalierungAbmelden(neuskalierung);
+  neuskalierung = -1;
+  DirektpanelClear();
+}
+
+DirektpanelFenster* Direktfenster() {
+  return fenster;
+}
+
+}  // namespace direct::gui

@@ -1,0 +1,176 @@
+// The window offscreen against the simulator whose inputs follow sines: polling fills the
+// instruments and the chart and writes the log, the knobs send within their limits,
+// Escape zeroes the outputs, input 4 as start/stop input is dimmed.
+#include <gtest/gtest.h>
+#include <qcustomplot.h>
+
+#include <QCheckBox>
+#include <QDial>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "common/Direkthilfe.h"
+#include "config/Konfiguration.h"
+#include "device/Fehler.h"
+#include "device/Verbindung.h"
+#include "direct/Direktpanel.h"
+#include "direct/gui/DirektpanelFenster.h"
+#include "direct/gui/Zeigerinstrument.h"
+#include "support/ScriptedOperator.h"
+#include "support/TempDir.h"
+#include "support_sim/SimPort.h"
+
+namespace directguitest {
+namespace {
+
+using direct::gui::DirektpanelFenster;
+
+class Fenster : public testing::Test {
+ protected:
+  void SetUp() override {
+    config::KonfigurationStandardwerte();
+    sprache_ = device::sgSprache;
+    device::sgSprache = 2;  // English, as the program runs
+    device::ComFehlerSetzen(0);
+    device::GeraeteadresseSetzen('1');
+    common::gHilfeAktiv = 0;
+    direct::DirektpanelNeu();
+    device::sgComPort.offen = sim.port();
+    sim.engine().withDevice('1', [](sim::Device& d) {
+      for (int n = 0; n < 4; ++n) d.inputs[n] = sim::Signal{2.0 + n, 1.5, 0.5 + 0.25 * n};
+    });
+    fenster = std::make_unique<DirektpanelFenster>();
+    fenster->resize(900, 700);
+    ASSERT_EQ(0, fenster->init());
+  }
+  void TearDown() override {
+    fenster.reset();
+    direct::DirektpanelNeu();
+    device::sgComPort.offen = -1;
+    device::ComFehlerSetzen(0);
+    device::sgSprache = sprache_;
+    config::KonfigurationStandardwerte();
+  }
+  std::string Log() const {
+    std::stringstream s;
+    s << std::ifstream(ordner.file("log.txt")).rdbuf();
+    return s.str();
+  }
+
+  testsupport::SimPort sim;
+  testsupport::ScriptedOperator bedienung;
+  testsupport::TempDir ordner;
+  std::unique_ptr<DirektpanelFenster> fenster;
+  int sprache_ = 0;
+};
+
+TEST_F(Fenster, PollingFillsInstrumentsAndChartAndStoppingClosesTheLog) {
+  fenster->show();
+  fenster->dateispeichern()->click();
+  bedienung.answerFile(ordner.file("log.txt"));
+  fenster->abtastzeit()->setValue(0.1);
+  emit fenster->abtastzeit()->editingFinished();
+  EXPECT_EQ(200, fenster->timer()->interval());
+  fenster->abfragen()->click();
+  EXPECT_TRUE(fenster->timer()->isActive());
+  EXPECT_EQ("Abfragen beenden", fenster->abfragen()->text());
+  EXPECT_FALSE(fenster->dateispeichern()->isEnabled());
+  EXPECT_TRUE(direct::Direktpanel().dateispeichernLed);
+
+  QCPGraph* spur = fenster->stripchart()->graph(0);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return spur->dataCount() >= 4; }, 5000));
+  for (int n = 0; n < 4; ++n) {
+    const double wert = fenster->kanaele()[n].eingang->wert();
+    EXPECT_GE(wert, 0.5 + n - 1e-9) << n;
+    EXPECT_LE(wert, 3.5 + n + 1e-9) << n;
+    EXPECT_FALSE(fenster->kanaele()[n].max->text().isEmpty());
+  }
+  // The traces are in per cent of the input range.
+  const double letzter = (spur->data()->end() - 1)->value;
+  EXPECT_GE(letzter, 5.0 - 1e-9);
+  EXPECT_LE(letzter, 35.0 + 1e-9);
+
+  fenster->abfragen()->click();
+  EXPECT_FALSE(fenster->timer()->isActive());
+  EXPECT_EQ("Eingänge abfragen", fenster->abfragen()->text());
+  EXPECT_TRUE(fenster->dateispeichern()->isEnabled());
+  EXPECT_FALSE(direct::Direktpanel().dateispeichernLed);
+  const std::string log = Log();
+  EXPECT_EQ(0u, log.find("\n\nStarted data logging\n"));
+  EXPECT_NE(std::string::npos, log.find("Date\tTime\tIn1[V]"));
+  EXPECT_EQ("Data logging finished\n", log.substr(log.size() - 22));
+}
+
+TEST_F(Fenster, AKnobSendsWithinItsLimit) {
+  auto& k = fenster->kanaele()[1];
+  k.ausgang->setValue(7.5);
+  EXPECT_DOUBLE_EQ(7.5, sim.engine().device('1').outputs[1]);
+  k.begrenzung->setValue(5.0);
+  k.ausgang->setValue(7.0);
+  EXPECT_DOUBLE_EQ(5.0, k.ausgang->value());
+  EXPECT_DOUBLE_EQ(5.0, sim.engine().device('1').outputs[1]);
+  // Turning the knob sends while it turns.
+  k.knopf->setValue(200);
+  EXPECT_NEAR(2.0, sim.engine().device('1').outputs[1], 1e-9);
+  EXPECT_NEAR(2.0, k.ausgang->value(), 1e-9);
+}
+
+TEST_F(Fenster, EscapeSetsTheOutputsToZeroWhileShown) {
+  sim.engine().withDevice('1', [](sim::Device& d) { d.outputs = {3, 3, 3, 3}; });
+  config::gKonfig.outskalamin[0] = -5.0;
+  config::gKonfig.outskalamax[0] = 5.0;
+  direct::Direktpanel_SkaliereElemente();
+  fenster->show();
+  fenster->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(fenster.get()));
+  QTest::keyClick(fenster->kanaele()[2].begrenzung, Qt::Key_Escape);
+  EXPECT_EQ((std::array<double, 4>{5, 0, 0, 0}), sim.engine().device('1').outputs);
+  EXPECT_EQ("0.000", fenster->kanaele()[0].ausgang->text());
+}
+
+TEST_F(Fenster, InputFourAsStartStopInputIsDimmed) {
+  sim.engine().withDevice('1', [](sim::Device& d) { d.mode = 0x01; });
+  fenster->abfragen()->click();
+  EXPECT_FALSE(fenster->kanaele()[3].eingang->isEnabled());
+  EXPECT_FALSE(fenster->kanaele()[3].plot->isEnabled());
+  EXPECT_FALSE(fenster->kanaele()[3].plot->isChecked());
+  EXPECT_TRUE(fenster->kanaele()[2].eingang->isEnabled());
+}
+
+TEST_F(Fenster, ZoomFieldsAndTraceBoxesShapeTheChart) {
+  fenster->zoomX()->setValue(0);
+  fenster->zoomY()->setValue(5);
+  emit fenster->zoomY()->editingFinished();
+  QCustomPlot* chart = fenster->stripchart();
+  EXPECT_DOUBLE_EQ(10.0, chart->xAxis->range().size());
+  EXPECT_DOUBLE_EQ(0.0, chart->yAxis->range().lower);
+  EXPECT_DOUBLE_EQ(10.0, chart->yAxis->range().upper);
+  // The fields keep what was typed.
+  EXPECT_EQ(0, fenster->zoomX()->value());
+  EXPECT_EQ(5, fenster->zoomY()->value());
+
+  fenster->kanaele()[2].plot->click();
+  EXPECT_FALSE(chart->graph(2)->visible());
+  EXPECT_TRUE(chart->graph(1)->visible());
+  fenster->kanaele()[2].plot->click();
+  EXPECT_TRUE(chart->graph(2)->visible());
+}
+
+TEST_F(Fenster, AFailedReadingShowsItsCodeAndStopsPolling) {
+  fenster->abfragen()->click();
+  sim.engine().inject({sim::FaultKind::Nak, "V2R"});
+  fenster->timer()->setInterval(0);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !fenster->timer()->isActive(); }, 5000));
+  EXPECT_EQ("Errormessage (NAK) received from device", fenster->fehlerText()->text());
+  EXPECT_FALSE(fenster->abfragen()->isChecked());
+}
+
+}  // namespace
+}  // namespace directguitest
