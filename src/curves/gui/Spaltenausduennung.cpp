@@ -2,17 +2,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace curves::gui {
 
 namespace {
 
-// Columns left and right of the plot area collapse into one each: what lies there is
-// clipped, only the pieces that cross the edge show.
-long Linienspalte(const Pixelabbildung& a, double px) {
-  if (!(px >= 0.0)) return -1;
-  if (px >= a.Breite) return a.Breite;
-  return static_cast<long>(px);
+// floor() without a library call: the decimation runs once per vertex.
+double Abrunden(double v) {
+  const auto i = static_cast<double>(static_cast<long long>(v));
+  return i > v ? i - 1.0 : i;
 }
 
 }  // namespace
@@ -24,20 +23,24 @@ Linienausduenner::~Linienausduenner() {
   Abschliessen();
 }
 
-void Linienausduenner::Punkt(double x, double y) {
-  if (std::isnan(x) || std::isnan(y)) return;
-  const Ecke e{x, y, a_.Py(y), nr_++};
-  const long s = Linienspalte(a_, a_.Px(x));
-  if (offen_ && s == spalte_) {
-    letzte_ = e;
-    if (e.Py > tiefste_.Py) tiefste_ = e;
-    if (e.Py < hoechste_.Py) hoechste_ = e;
-    return;
-  }
+void Linienausduenner::NeueSpalte(double x, double y, double px) {
+  if (std::isnan(x) || std::isnan(y) || std::isnan(px)) return;
   if (offen_) SpalteAbgeben();
+  // Columns left and right of the plot area collapse into one each: what lies there is
+  // clipped, only the pieces that cross the edge show.
+  constexpr double kUnendlich = std::numeric_limits<double>::infinity();
+  if (px < 0.0) {
+    links_ = -kUnendlich;
+    rechts_ = 0.0;
+  } else if (px >= a_.Breite) {
+    links_ = a_.Breite;
+    rechts_ = kUnendlich;
+  } else {
+    links_ = Abrunden(px);
+    rechts_ = links_ + 1.0;
+  }
   offen_ = true;
-  spalte_ = s;
-  erste_ = tiefste_ = hoechste_ = letzte_ = e;
+  erste_ = tiefste_ = hoechste_ = letzte_ = Ecke{x, y, a_.Py(y), nr_++};
 }
 
 void Linienausduenner::SpalteAbgeben() {
@@ -57,6 +60,8 @@ void Linienausduenner::SpalteAbgeben() {
 void Linienausduenner::Abschliessen() {
   if (offen_) SpalteAbgeben();
   offen_ = false;
+  links_ = 1.0;
+  rechts_ = 0.0;
 }
 
 Punktausduenner::Punktausduenner(const Pixelabbildung& abbildung, int groesse,
@@ -66,15 +71,17 @@ Punktausduenner::Punktausduenner(const Pixelabbildung& abbildung, int groesse,
   zeilenY_.assign(zeilen, 0.0);
   belegt_.assign(zeilen, 0);
   von_ = static_cast<int>(zeilen);
+  zeilenVersatz_ = groesse_ + 0.5;
+  zeilenZahl_ = static_cast<double>(zeilen);
 }
 
 Punktausduenner::~Punktausduenner() {
   Abschliessen();
 }
 
-void Punktausduenner::Punkt(double x, double y) {
-  const double px = std::round(a_.Px(x));
-  const double py = std::round(a_.Py(y));
+void Punktausduenner::NeuerPunkt(double x, double y, double px, double py) {
+  px = Abrunden(px + 0.5);
+  py = Abrunden(py + 0.5);
   // A marker wholly outside the plot area is not seen.
   if (!(px >= -groesse_ && px <= a_.Breite + groesse_)) return;
   if (!(py >= -groesse_ && py <= a_.Hoehe + groesse_)) return;
@@ -83,13 +90,11 @@ void Punktausduenner::Punkt(double x, double y) {
   offen_ = true;
   spalte_ = s;
   x_ = x;
-  const int zeile = static_cast<int>(py) + groesse_;
-  if (!belegt_[zeile]) {
-    belegt_[zeile] = 1;
-    zeilenY_[zeile] = y;
-  }
-  von_ = std::min(von_, zeile);
-  bis_ = std::max(bis_, zeile);
+  pxVon_ = px - 0.5;
+  pxBis_ = px + 0.5;
+  pyVon_ = py - 0.5;
+  pyBis_ = py + 0.5;
+  Markieren(static_cast<int>(py) + groesse_, y);
 }
 
 void Punktausduenner::SpalteAbgeben() {
@@ -113,6 +118,8 @@ void Punktausduenner::SpalteAbgeben() {
 void Punktausduenner::Abschliessen() {
   if (offen_) SpalteAbgeben();
   offen_ = false;
+  pxVon_ = pyVon_ = 1.0;
+  pxBis_ = pyBis_ = 0.0;
 }
 
 std::vector<Zeichenpunkt> LinieAusduennen(const std::vector<Zeichenpunkt>& linie,

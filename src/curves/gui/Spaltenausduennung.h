@@ -39,7 +39,19 @@ struct Punktlauf {
 class Linienausduenner {
  public:
   Linienausduenner(const Pixelabbildung& abbildung, std::vector<Zeichenpunkt>& ziel);
-  void Punkt(double x, double y);
+  // Called for every vertex of a curve: the common case, one more vertex in the same
+  // column, stays inline.
+  void Punkt(double x, double y) {
+    const double px = a_.X0 + x * a_.Xs;
+    if (px >= links_ && px < rechts_ && y == y) {
+      const double py = a_.Y0 + y * a_.Ys;
+      letzte_ = {x, y, py, nr_++};
+      if (py > tiefste_.Py) tiefste_ = letzte_;
+      if (py < hoechste_.Py) hoechste_ = letzte_;
+      return;
+    }
+    NeueSpalte(x, y, px);
+  }
   // Ends the polyline: the last column goes to the target. Called by the destructor too.
   void Abschliessen();
   ~Linienausduenner();
@@ -51,11 +63,13 @@ class Linienausduenner {
     double X, Y, Py;
     std::size_t Nr;
   };
+  void NeueSpalte(double x, double y, double px);
   void SpalteAbgeben();
 
   Pixelabbildung a_;
   std::vector<Zeichenpunkt>& ziel_;
-  long spalte_ = 0;
+  // Pixel bounds of the open column; empty while none is open.
+  double links_ = 1.0, rechts_ = 0.0;
   bool offen_ = false;
   std::size_t nr_ = 0;
   Ecke erste_{}, tiefste_{}, hoechste_{}, letzte_{};
@@ -66,17 +80,45 @@ class Linienausduenner {
 class Punktausduenner {
  public:
   Punktausduenner(const Pixelabbildung& abbildung, int groesse, std::vector<Punktlauf>& ziel);
-  void Punkt(double x, double y);
+  void Punkt(double x, double y) {
+    const double px = a_.X0 + x * a_.Xs, py = a_.Y0 + y * a_.Ys;
+    if (px >= pxVon_ && px < pxBis_) {
+      // The same column; in a drawn shape often the same pixel as the marker before.
+      if (py >= pyVon_ && py < pyBis_) return;
+      const double z = py + zeilenVersatz_;
+      if (z >= 0.0 && z < zeilenZahl_) {
+        const int zeile = static_cast<int>(z);
+        pyVon_ = zeile - zeilenVersatz_;
+        pyBis_ = pyVon_ + 1.0;
+        Markieren(zeile, y);
+      }
+      return;
+    }
+    NeuerPunkt(x, y, px, py);
+  }
   void Abschliessen();
   ~Punktausduenner();
   Punktausduenner(const Punktausduenner&) = delete;
   Punktausduenner& operator=(const Punktausduenner&) = delete;
 
  private:
+  void NeuerPunkt(double x, double y, double px, double py);
+  void Markieren(int zeile, double y) {
+    if (!belegt_[zeile]) {
+      belegt_[zeile] = 1;
+      zeilenY_[zeile] = y;
+    }
+    if (zeile < von_) von_ = zeile;
+    if (zeile > bis_) bis_ = zeile;
+  }
   void SpalteAbgeben();
 
   Pixelabbildung a_;
   int groesse_;
+  // The column and the row of the marker before, as ranges that round to them; empty at
+  // the start. Rows count from one marker above the plot area.
+  double pxVon_ = 1.0, pxBis_ = 0.0, pyVon_ = 1.0, pyBis_ = 0.0;
+  double zeilenVersatz_ = 0.0, zeilenZahl_ = 0.0;
   std::vector<Punktlauf>& ziel_;
   long spalte_ = 0;
   bool offen_ = false;
