@@ -28,17 +28,35 @@ Hauptfenster::~Hauptfenster() = default;
 
 void Hauptfenster::ZeigeChildpanel(QWidget* panel) {
   if (aktuell_ != nullptr) {
+    aktuell_->removeEventFilter(this);
     aktuell_->hide();
     aktuell_ = nullptr;
     MainbuttonsDimmen(false);
   }
-  if (panel == nullptr) return;
+  if (panel == nullptr) {
+    titelZeigen();
+    return;
+  }
   MainbuttonsDimmen(true);
   panel->move(kChildLinks, kChildOben);
   aktuell_ = panel;
   childGroesseAnpassen();
   panel->show();
   panel->raise();
+  // The child has no title bar of its own: its title (the curve file's name) shows in ours.
+  panel->installEventFilter(this);
+  titelZeigen();
+}
+
+void Hauptfenster::titelZeigen() {
+  if (grundtitel_.isNull()) grundtitel_ = windowTitle();
+  const QString kind = aktuell_ ? aktuell_->windowTitle() : QString();
+  setWindowTitle(kind.isEmpty() ? grundtitel_ : grundtitel_ + " - " + kind);
+}
+
+bool Hauptfenster::eventFilter(QObject* objekt, QEvent* ereignis) {
+  if (objekt == aktuell_ && ereignis->type() == QEvent::WindowTitleChange) titelZeigen();
+  return QWidget::eventFilter(objekt, ereignis);
 }
 
 void Hauptfenster::MainbuttonsDimmen(bool an) {

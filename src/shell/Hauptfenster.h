@@ -3,6 +3,7 @@
 // resized and never becomes smaller than at start.
 #pragma once
 
+#include <QString>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -45,15 +46,18 @@ class Hauptfenster : public QWidget {
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
  private:
   void childGroesseAnpassen();
+  void titelZeigen();
 
   std::unique_ptr<Ui::MAINPANEL> ui_;
   widgets::HilfeFilter* hilfe_;
   QWidget* aktuell_ = nullptr;
   QSize referenz_;
   bool imAnpassen_ = false;
+  QString grundtitel_;
 };
 
 }  // namespace shell

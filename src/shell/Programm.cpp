@@ -69,6 +69,9 @@ int Programm::starten() {
     if (m == nullptr || !m->laden) continue;
     QWidget* w = m->laden(haupt_);
     if (w == nullptr) return -1;
+    // A child window lives inside the main window: a main-window class keeps its own
+    // window frame even with a parent, so it is made a plain child here.
+    w->setWindowFlags(Qt::Widget);
     w->hide();
     panels_[f] = w;
   }

@@ -254,6 +254,31 @@ TEST_F(ShellTest, ShownChildWindowFollowsTheMainWindowSize) {
   EXPECT_EQ(com->geometry(), QRect(1, 17, gross.width() - 2, gross.height() - 18));
 }
 
+// Every real child window is a child widget inside the main window, not a window of its
+// own that a window manager would place, frame and let close on its own.
+TEST_F(ShellTest, ChildWindowsLieInsideTheMainWindowWithoutAFrameOfTheirOwn) {
+  erzeugen();
+  ASSERT_EQ(programm->starten(), 0);
+  shell::Hauptfenster* h = programm->hauptfenster();
+  h->show();
+  for (Fenster f : {Fenster::Com, Fenster::Konfig, Fenster::Kurven}) {
+    QWidget* w = programm->panel(f);
+    ASSERT_NE(w, nullptr);
+    programm->ZeigeChildpanel(f);
+    EXPECT_FALSE(w->isWindow()) << static_cast<int>(f);
+    EXPECT_EQ(w->window(), h);
+    EXPECT_EQ(w->pos(), QPoint(1, 17));
+    EXPECT_TRUE(h->rect().contains(w->geometry()));
+    EXPECT_EQ(w->size(), QSize(h->width() - 2, h->height() - 18));
+  }
+  // The curve window's title (its file name) shows in the main window's title bar.
+  programm->ZeigeChildpanel(Fenster::Kurven);
+  programm->panel(Fenster::Kurven)->setWindowTitle("Curve generator - k.wur");
+  EXPECT_EQ(h->windowTitle(), "MIV-3X curve generator - Curve generator - k.wur");
+  programm->ZeigeChildpanel(Fenster::Haupt);
+  EXPECT_EQ(h->windowTitle(), "MIV-3X curve generator");
+}
+
 TEST_F(ShellTest, QuittingAsksTheEditorsInOrderAndStaysOnTheFirstNo) {
   std::vector<std::string> protokoll;
   FakeFenster kurven{Fenster::Kurven};
