@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
   libqcustomplot-dev libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  fonts-dejavu-core locales clang-format
+  fonts-dejavu-core locales clang-format clang libclang-rt-14-dev
   desktop-file-utils dpkg-dev file
 )
 

@@ -1,0 +1,81 @@
+// Characteristic files and their text import: a refused input changes nothing, a taken one
+// keeps every value within its limits and comes back through the program's own writer.
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "Fuzzdatei.h"
+#include "characteristic/Kennliniendatei.h"
+#include "characteristic/Kennlinienmodell.h"
+#include "characteristic/Kennlinientext.h"
+#include "config/Konfiguration.h"
+
+using namespace fuzz;
+using characteristic::gKennl;
+using characteristic::Kennlinienpunkt;
+
+namespace {
+
+struct Stand {
+  std::vector<Kennlinienpunkt> punkte;
+  std::string kommentar;
+  bool operator==(const Stand& o) const {
+    if (kommentar != o.kommentar || punkte.size() != o.punkte.size()) return false;
+    for (std::size_t i = 0; i < punkte.size(); ++i)
+      if (punkte[i].Y != o.punkte[i].Y || punkte[i].Laenge != o.punkte[i].Laenge) return false;
+    return true;
+  }
+  static Stand Jetzt() { return {gKennl.Kennl.Punkte, gKennl.Kennl.Kommentar}; }
+};
+
+void ImRahmen() {
+  if (gKennl.Kennl.Punkte.empty()) Verletzt("a characteristic without points");
+  for (const auto& p : gKennl.Kennl.Punkte)
+    if (p.Y < 0 || p.Y > characteristic::kRohMax || p.Laenge < 0)
+      Verletzt("a point outside its limits");
+  if (gKennl.Kennl.Kommentar.size() > 999) Verletzt("a comment beyond 999 characters");
+}
+
+void Zuruecksetzen() {
+  static const bool einmal = characteristic::KennlModellInitialisieren() == 0;
+  if (!einmal) std::abort();
+  characteristic::KennlinieNeu();
+  config::gKonfig = config::KonfigurationStandard();
+}
+
+}  // namespace
+
+// The first byte chooses the reader: even a characteristic file, odd a text import.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) {
+  if (n < 1) return 0;
+  Zuruecksetzen();
+  const Stand vorher = Stand::Jetzt();
+  if (daten[0] % 2 == 0) {
+    const std::string pfad = AlsDatei("ein.wue", daten + 1, n - 1);
+    if (characteristic::KennlDateiLaden(pfad, characteristic::Konfigwahl::Laden) != 0) {
+      if (!(Stand::Jetzt() == vorher)) Verletzt("a refused file changed the characteristic");
+      return 0;
+    }
+    ImRahmen();
+    const Stand geladen = Stand::Jetzt();
+    const std::string zurueck = Pfad("zurueck.wue");
+    if (characteristic::KennlDateiSpeichern(zurueck) != 0) Verletzt("a loaded file not saved");
+    Zuruecksetzen();
+    if (characteristic::KennlDateiLaden(zurueck, characteristic::Konfigwahl::Laden) != 0)
+      Verletzt("a saved file was refused");
+    if (!(Stand::Jetzt() == geladen)) Verletzt("save and open changed the characteristic");
+    return 0;
+  }
+  const std::string pfad = AlsDatei("ein.txt", daten + 1, n - 1);
+  if (characteristic::KennlTextImportieren(pfad) != 0) {
+    if (!(Stand::Jetzt() == vorher)) Verletzt("a refused import changed the characteristic");
+    return 0;
+  }
+  ImRahmen();
+  const std::size_t anzahl = gKennl.Kennl.Punkte.size();
+  const std::string text = Pfad("zurueck.txt");
+  if (characteristic::KennlTextExportieren(text) != 0) Verletzt("an import was not exported");
+  if (characteristic::KennlTextImportieren(text) != 0) Verletzt("the program's export refused");
+  if (gKennl.Kennl.Punkte.size() != anzahl) Verletzt("export and import changed the points");
+  return 0;
+}

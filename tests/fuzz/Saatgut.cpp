@@ -1,0 +1,199 @@
+// Writes the seed corpora of the fuzz targets with the program's own writers (curve files,
+// exports, configuration and settings files) and with the simulated device's own replies
+// and the driver's own frames: fuzz_saatgut CORPUSDIR.
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "Engine.h"
+#include "characteristic/Kennliniendatei.h"
+#include "characteristic/Kennlinienmodell.h"
+#include "characteristic/Kennlinientext.h"
+#include "config/KonfigIni.h"
+#include "config/Konfigdatei.h"
+#include "config/Konfiguration.h"
+#include "curves/files/Kurvendatei.h"
+#include "curves/files/Kurvenexport.h"
+#include "curves/model/Kurvenmodell.h"
+#include "device/Companel.h"
+#include "device/MemorySerialService.h"
+#include "device/Protokoll.h"
+#include "ini/IniStore.h"
+
+namespace {
+
+using curves::Kurvenpunkt;
+
+std::string gWurzel;
+
+std::string Ordner(const std::string& ziel) {
+  const std::string o = gWurzel + "/" + ziel;
+  ::mkdir(o.c_str(), 0755);
+  return o + "/";
+}
+
+void Ablegen(const std::string& ziel, const std::string& name, const std::string& bytes) {
+  std::FILE* f = std::fopen((Ordner(ziel) + name).c_str(), "wb");
+  if (!f) return;
+  std::fwrite(bytes.data(), 1, bytes.size(), f);
+  std::fclose(f);
+}
+
+std::string Lesen(const std::string& pfad) {
+  std::string s;
+  std::FILE* f = std::fopen(pfad.c_str(), "rb");
+  if (!f) return s;
+  char b[4096];
+  for (std::size_t n; (n = std::fread(b, 1, sizeof b, f)) > 0;) s.append(b, n);
+  std::fclose(f);
+  return s;
+}
+
+std::string Pfad(const std::string& name) {
+  return gWurzel + "/" + name;
+}
+
+Kurvenpunkt P(int y, int laenge, int zeitbasis) {
+  return Kurvenpunkt{y, laenge, static_cast<std::int8_t>(zeitbasis), {0, 0, 0}};
+}
+
+// The curves of the seeds: the default, one of every time base, and the longest a device
+// holds, late lines on the finest time base.
+std::vector<std::vector<Kurvenpunkt>> Beispiele() {
+  std::vector<Kurvenpunkt> alle;
+  for (int t = 1; t <= 9; ++t) alle.push_back(P(t * 450, t, t));
+  return {{curves::kStandardpunkt},
+          alle,
+          {P(0, 5, 1), P(4095, 3, 9), P(2047, 2, 8), P(1, 7, 4)},
+          {P(0, 30000, 8), P(4095, 3, 9), P(0, 700, 9), P(4095, 1, 1)}};
+}
+
+void Kurvendateien() {
+  int n = 0;
+  for (const auto& kurve : Beispiele()) {
+    curves::KurvenNeu();
+    curves::gKurven.Kurven[0].Punkte = kurve;
+    curves::gKurven.Kurven[n % 4].Kommentar = "Kurve " + std::to_string(n);
+    curves::gKurven.Zyklen[n % 4] = n * 1000;
+    curves::gKurven.Ruhezustand[(n + 1) % 4] = 4095 - n;
+    const std::string name = "seed" + std::to_string(n++);
+    curves::KurvendateiSpeichern(Ordner("fuzz_kurvendatei") + name + ".wur");
+    curves::KurvendateiExportieren(Ordner("fuzz_kurvenimport") + name + ".txt");
+  }
+}
+
+void Konfigurationen() {
+  config::gKonfig = config::KonfigurationStandard();
+  config::KonfigdateiSpeichernNach(Ordner("fuzz_konfigdatei") + "standard.wuo");
+  config::gKonfig.voutmax = 4.095;
+  config::gKonfig.outskalamax[0] = 4.095;
+  std::strcpy(config::gKonfig.outeinheit[0], "A");
+  std::strcpy(config::gKonfig.ineinheit[3], "mbar1234");
+  config::KonfigdateiSpeichernNach(Ordner("fuzz_konfigdatei") + "ausgang1.wuo");
+
+  // The settings file as the program writes it, with a long value in pieces.
+  ini::IniStore* s = ini::Ini_New(1);
+  config::WriteIniKonfigpanel(s);
+  device::WriteIniCompanel(s);
+  ini::Ini_PutInt(s, "kurven", "darstellung", 3);
+  ini::Ini_PutInt(s, "kennlinie", "darstellung", 1);
+  ini::Ini_PutRawString(s, "direkt", "notiz", std::string(170, 'n').c_str());
+  ini::Ini_WriteToFile(s, (Ordner("fuzz_einstellungen") + "miv3XKurvengenerator.ini").c_str());
+  ini::Ini_Dispose(s);
+}
+
+// Characteristic files and exports, behind the target's reader byte (even: file, odd: text).
+void Kennlinien() {
+  using characteristic::gKennl;
+  if (characteristic::KennlModellInitialisieren() != 0) return;
+  const std::vector<std::vector<characteristic::Kennlinienpunkt>> beispiele = {
+      {characteristic::kStandardpunkt},
+      {{0, 1000, 0, {0, 0, 0}}, {4095, 3095, 0, {0, 0, 0}}, {2000, 0, 0, {0, 0, 0}}}};
+  int n = 0;
+  for (const auto& punkte : beispiele) {
+    characteristic::KennlinieNeu();
+    gKennl.Kennl.Punkte = punkte;
+    gKennl.Kennl.Kommentar = "Kennlinie " + std::to_string(n);
+    const std::string name = "seed" + std::to_string(n++);
+    const std::string datei = Pfad("kennlinie.wue"), text = Pfad("kennlinie.txt");
+    characteristic::KennlDateiSpeichern(datei);
+    characteristic::KennlTextExportieren(text);
+    Ablegen("fuzz_kennlinie", name + "_datei", std::string(1, '\0') + Lesen(datei));
+    Ablegen("fuzz_kennlinie", name + "_text", std::string(1, '\1') + Lesen(text));
+  }
+}
+
+// The replies the simulated device gives to the driver's frames, behind the target's
+// command byte, and the frames themselves for the frame parser.
+void Geraet() {
+  sim::Engine engine("1");
+  engine.setInput('1', 2, 7.25);
+  engine.withDevice('1', [](sim::Device& d) {
+    for (std::size_t i = 0; i < d.memory4.size(); ++i) d.memory4[i] = static_cast<std::uint8_t>(i);
+  });
+  struct Fall {
+    const char* name;
+    int wahl;
+    std::string frame;
+  };
+  const Fall faelle[] = {{"id", 0, "#1IDR\r"},
+                         {"speicher2", 6 * 1 + 1, "#1BDR410000002\r"},
+                         {"speicher16", 6 * 15 + 1, "#1BDR410000010\r"},
+                         {"speicher40", 6 * 39 + 1, "#1BDR410000028\r"},
+                         {"eingang", 2, "#1V2R\r"},
+                         {"status1", 3, "#1S1R\r"},
+                         {"status2", 9, "#1S2R\r"},
+                         {"modus", 4, "#1M1R\r"},
+                         {"parameter", 5, "#1CbR\r"}};
+  for (const Fall& f : faelle) {
+    const std::string antwort = engine.feed(f.frame);
+    Ablegen("fuzz_antworten", f.name, std::string(1, static_cast<char>(f.wahl)) + antwort);
+  }
+
+  // Every frame the driver sends, as the device receives it.
+  device::MemorySerialService dienst;
+  dienst.connect(9, [&engine](std::string_view b) { return engine.feed(b); });
+  device::setSerialService(&dienst);
+  device::ZORFYD1_Open(9, 9600);
+  char id[32];
+  double v = 0;
+  int r = 0;
+  const std::uint8_t block[4] = {0x12, 0xAB, 0x00, 0xFF};
+  std::uint8_t zurueck[4];
+  device::ZORFYD1_IDLesen(9, '1', id);
+  device::ZORFYD1_DeviceFunction(9, '1', "start");
+  device::ZORFYD1_EingangLesen(9, '1', "e3", &v);
+  device::ZORFYD1_AusgangSchreiben(9, '1', "a2", 5.0);
+  device::ZORWUN2_ParameterLesen(9, '1', "max_current", &v);
+  device::ZORFYD1_SpeicherSchreiben(9, '1', 4, 0x1000, 4, block);
+  device::ZORFYD1_SpeicherLesen(9, '1', 4, 0x1000, 4, zurueck);
+  device::ZORFYD1_StatusLesen(9, '1', 2, &r);
+  device::ZORFYD1_ModusSchreiben(9, '1', 1, 0x86);
+  device::ZORFYD1_ModusLesen(9, '1', &r);
+  device::ZORFYD1_DeviceFunction(9, '1', "stopp");
+  Ablegen("fuzz_simframes", "alle", dienst.state(9).written);
+  device::ZORFYD1_Close(9);
+  device::setSerialService(nullptr);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: fuzz_saatgut CORPUSDIR\n");
+    return 2;
+  }
+  gWurzel = argv[1];
+  ::mkdir(gWurzel.c_str(), 0755);
+  if (curves::KurvenModellInitialisieren() != 0) return 1;
+  Kurvendateien();
+  Konfigurationen();
+  Geraet();
+  Kennlinien();
+  std::remove(Pfad("kennlinie.wue").c_str());
+  std::remove(Pfad("kennlinie.txt").c_str());
+  return 0;
+}
