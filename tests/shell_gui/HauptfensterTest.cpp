@@ -339,8 +339,12 @@ TEST_P(EinmalFragen, NoToTheSaveQuestionQuitsAtOnce) {
       QTest::mouseClick(programm->hauptfenster()->ui().ENDE, Qt::LeftButton);
     }
   });
-  // A second question would get Cancel and keep the loop running.
-  QTimer::singleShot(3000, [] { QCoreApplication::exit(1); });
+  // A second question would get Cancel and keep the loop running. The timer ends with the
+  // test: a stray exit from it would end the modal loop of a later test in this process.
+  QTimer notbremse;
+  notbremse.setSingleShot(true);
+  QObject::connect(&notbremse, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+  notbremse.start(3000);
   EXPECT_EQ(0, QApplication::exec());
   ASSERT_EQ(1u, op.messages.size());
   EXPECT_EQ("Would you like to save changes to Curve generator ?", op.messages[0].text);
