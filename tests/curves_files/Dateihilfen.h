@@ -21,6 +21,7 @@
 #include "curves/model/Kurvenmodell.h"
 #include "curves/model/Titel.h"
 #include "device/Fehler.h"
+#include "support/Dateibytes.h"
 #include "support/DeutscheZahlen.h"
 #include "support/ScriptedOperator.h"
 #include "support/TempDir.h"
@@ -30,36 +31,12 @@ namespace dateitest {
 using curves::Kurvenpunkt;
 using testsupport::DeutscheZahlen;
 
-inline std::vector<std::uint8_t> Bytes(const std::string& pfad) {
-  std::ifstream f(pfad, std::ios::binary);
-  return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
-
-inline void Schreiben(const std::string& pfad, const std::vector<std::uint8_t>& bytes) {
-  std::ofstream f(pfad, std::ios::binary | std::ios::trunc);
-  f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-inline void TextSchreiben(const std::string& pfad, const std::string& text) {
-  std::ofstream f(pfad, std::ios::binary | std::ios::trunc);
-  f << text;
-}
-
-inline std::string Text(const std::string& pfad) {
-  auto b = Bytes(pfad);
-  return {b.begin(), b.end()};
-}
-
-inline std::int32_t Le32(const std::vector<std::uint8_t>& b, std::size_t at) {
-  std::uint32_t v = 0;
-  for (int i = 3; i >= 0; --i) v = (v << 8) | b.at(at + i);
-  return static_cast<std::int32_t>(v);
-}
-
-inline void Le32Setzen(std::vector<std::uint8_t>& b, std::size_t at, std::int32_t wert) {
-  const auto v = static_cast<std::uint32_t>(wert);
-  for (int i = 0; i < 4; ++i) b.at(at + i) = static_cast<std::uint8_t>(v >> (8 * i));
-}
+using testsupport::Bytes;
+using testsupport::Le32;
+using testsupport::Le32Setzen;
+using testsupport::Text;
+using testsupport::TextSchreiben;
+inline constexpr auto& Schreiben = testsupport::BytesSchreiben;
 
 inline Kurvenpunkt P(int y, int laenge, int zeitbasis) {
   return Kurvenpunkt{y, laenge, static_cast<std::int8_t>(zeitbasis), {0, 0, 0}};
