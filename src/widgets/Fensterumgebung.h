@@ -8,14 +8,15 @@
 
 namespace widgets {
 
+// Either may stay empty: the program's own operator and connection are used then.
 struct Fensterumgebung {
   common::OperatorInterface* Bediener = nullptr;
   device::ComPortZustand* Verbindung = nullptr;
 
-  common::OperatorInterface& bediener() const {
+  common::OperatorInterface& BedienerOderStandard() const {
     return Bediener ? *Bediener : common::operatorInterface();
   }
-  device::ComPortZustand& verbindung() const {
+  device::ComPortZustand& VerbindungOderStandard() const {
     return Verbindung ? *Verbindung : device::sgComPort;
   }
 };
