@@ -7,8 +7,8 @@
 #include "characteristic/Kennliniendatei.h"
 #include "characteristic/Kennlinienmodell.h"
 #include "characteristic/Kennlinientext.h"
+#include "common/Dateiname.h"
 #include "common/OperatorInterface.h"
-#include "curves/model/Titel.h"
 #include "device/Fehler.h"
 
 namespace characteristic {
@@ -76,7 +76,7 @@ int AbbruchWeilKennlinieNichtGespeichert() {
   frage.title = "Warning";
   frage.text =
       "Would you like to save changes to " +
-      (pfad.empty() ? std::string("Characteristic controller") : curves::DateinamenTeil(pfad)) +
+      (pfad.empty() ? std::string("Characteristic controller") : common::DateinamenTeil(pfad)) +
       " ?";
   frage.buttons = {"Yes", "No", "Cancel"};
   frage.activeButton = 3;

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "curves/model/Titel.h"
+#include "common/Dateiname.h"
 
 namespace characteristic {
 namespace {
@@ -23,7 +23,7 @@ const std::string& KennlDateiname() {
 
 std::string KennlFenstertitelText() {
   if (sgDateiname.empty()) return "Characteristic controller";
-  return "Characteristic controller - " + curves::DateinamenTeil(sgDateiname);
+  return "Characteristic controller - " + common::DateinamenTeil(sgDateiname);
 }
 
 void KennlFenstertitelBinden(std::function<void(const std::string& titel)> anzeige) {

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "common/Dateiname.h"
 #include "common/OperatorInterface.h"
 #include "curves/files/Kurvendatei.h"
 #include "curves/files/Kurvenexport.h"
@@ -81,7 +82,7 @@ int AbbruchWeilKurvenNichtGespeichert() {
   common::MessageRequest frage;
   frage.title = "Warning";
   frage.text = "Would you like to save changes to " +
-               (pfad.empty() ? std::string("Curve generator") : DateinamenTeil(pfad)) + " ?";
+               (pfad.empty() ? std::string("Curve generator") : common::DateinamenTeil(pfad)) + " ?";
   frage.buttons = {"Yes", "No", "Cancel"};
   frage.activeButton = 3;
   frage.escapeButton = 3;

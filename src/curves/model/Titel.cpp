@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "common/Dateiname.h"
+
 namespace curves {
 namespace {
 
@@ -9,11 +11,6 @@ std::string sgDateiname;
 std::function<void(const std::string&)> sgTitelAnzeige;
 
 }  // namespace
-
-std::string DateinamenTeil(const std::string& pfad) {
-  const auto trenner = pfad.find_last_of('/');
-  return trenner == std::string::npos ? pfad : pfad.substr(trenner + 1);
-}
 
 void Fenstertitel(const std::string& pfad) {
   sgDateiname = pfad;
@@ -26,7 +23,7 @@ const std::string& AktuellerDateiname() {
 
 std::string FenstertitelText() {
   if (sgDateiname.empty()) return "Curve generator";
-  return "Curve generator - " + DateinamenTeil(sgDateiname);
+  return "Curve generator - " + common::DateinamenTeil(sgDateiname);
 }
 
 void FenstertitelBinden(std::function<void(const std::string& titel)> anzeige) {

@@ -18,9 +18,6 @@ const std::string& AktuellerDateiname();
 // The title the window shows now.
 std::string FenstertitelText();
 
-// The name and extension of a path, without its folders ("a/b/k.wur" -> "k.wur").
-std::string DateinamenTeil(const std::string& pfad);
-
 // The window binds its title bar here: the function is called at once with the present
 // title and again after every Fenstertitel call. An empty function unbinds.
 void FenstertitelBinden(std::function<void(const std::string& titel)> anzeige);
