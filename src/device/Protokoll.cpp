@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "device/Leitungsruhe.h"
+#include "device/Protokollfehler.h"
 #include "device/SerialService.h"
 
 namespace device {
@@ -42,6 +43,20 @@ struct Codes {
   int keineAntwort;
   int anderesByte;
 };
+
+// The codes of one exchange: consecutive sites from the write check on, the flush check
+// just before it when the command has one of its own. A short write counts as a write
+// failure for commands that write to the device, as a category of its own for reads.
+constexpr Codes Austauschcodes(int schreibStelle, bool eigenerFlushcode,
+                               Protokollkategorie kurzKategorie) {
+  return Codes{eigenerFlushcode ? Protokollfehler(kKatPufferLeeren, schreibStelle - 1) : 0,
+               Protokollfehler(kKatSchreiben, schreibStelle),
+               Protokollfehler(kurzKategorie, schreibStelle + 1),
+               Protokollfehler(kKatNak, schreibStelle + 2),
+               Protokollfehler(kKatCan, schreibStelle + 3),
+               Protokollfehler(kKatKeineAntwort, schreibStelle + 4),
+               Protokollfehler(kKatFalscheAntwort, schreibStelle + 5)};
+}
 
 bool istGeraeteadresse(char a) {
   return (a >= '1' && a <= '9') || (a >= 'a' && a <= 'f');
@@ -185,11 +200,11 @@ int speicherBlockLesen(int port, char adresse, int typ, long start, long anzahl,
   frame += static_cast<char>('0' + typ);
   hexWort(frame, static_cast<unsigned>(start));
   hexWort(frame, static_cast<unsigned>(anzahl));
-  if (frame.size() != 14) return -202096;
+  if (frame.size() != 14) return Protokollfehler(kKatFormatieren, 96);
   grossAbByte6(frame);
   frame += '\r';
 
-  const Codes c{0, -101097, -114098, -402099, -405100, -403101, -404102};
+  const Codes c = Austauschcodes(97, false, kKatTeilweiseGeschrieben);
   int r = sendeUndQuittung(port, frame, false, c);
   if (r != 0) return r;
 
@@ -198,26 +213,27 @@ int speicherBlockLesen(int port, char adresse, int typ, long start, long anzahl,
   try {
     antwort.reserve(static_cast<std::size_t>(grenze + 1));
   } catch (const std::bad_alloc&) {
-    return -600103;
+    return Protokollfehler(kKatSpeicher, 103);
   }
-  r = leseAntwort(port, static_cast<int>(grenze), antwort, -404104);
+  r = leseAntwort(port, static_cast<int>(grenze), antwort,
+                  Protokollfehler(kKatFalscheAntwort, 104));
   if (r != 0) return r;
 
-  if (antwort.empty() || antwort.back() != '\r') return -404105;
-  if (static_cast<long>(antwort.size()) != grenze) return -404106;
+  if (antwort.empty() || antwort.back() != '\r') return Protokollfehler(kKatFalscheAntwort, 105);
+  if (static_cast<long>(antwort.size()) != grenze) return Protokollfehler(kKatFalscheAntwort, 106);
   long echoStart = 0;
   long echoAnzahl = 0;
   if (antwort[0] != '#' || antwort[1] != adresse || antwort.compare(2, 3, "BDR") != 0 ||
       antwort[5] != static_cast<char>('0' + typ) || lesePosition(antwort, 6, 4, &echoStart) != 0 ||
       lesePosition(antwort, 10, 4, &echoAnzahl) != 0 || echoStart != start || echoAnzahl != anzahl)
-    return -404107;
+    return Protokollfehler(kKatFalscheAntwort, 107);
 
   unsigned summe = 1;
   for (long i = 0; i < anzahl; ++i) {
     const int h = Hexchar2Int(antwort[static_cast<std::size_t>(14 + 2 * i)]);
-    if (h < 0) return -404108;
+    if (h < 0) return Protokollfehler(kKatFalscheAntwort, 108);
     const int l = Hexchar2Int(antwort[static_cast<std::size_t>(15 + 2 * i)]);
-    if (l < 0) return -404109;
+    if (l < 0) return Protokollfehler(kKatFalscheAntwort, 109);
     const auto b = static_cast<std::uint8_t>(h * 16 + l);
     puffer[i] = b;
     summe += b;
@@ -226,10 +242,10 @@ int speicherBlockLesen(int port, char adresse, int typ, long start, long anzahl,
   unsigned pruef = 0;
   for (int i = 0; i < 4; ++i) {
     const int d = Hexchar2Int(antwort[cpos + static_cast<std::size_t>(i)]);
-    if (d < 0) return -404110 - i;
+    if (d < 0) return Protokollfehler(kKatFalscheAntwort, 110 + i);
     pruef = pruef * 16 + static_cast<unsigned>(d);
   }
-  if (pruef != (summe & 0xFFFF)) return -406114;
+  if (pruef != (summe & 0xFFFF)) return Protokollfehler(kKatPruefsumme, 114);
   return 0;
 }
 
@@ -238,38 +254,38 @@ int speicherBlockLesen(int port, char adresse, int typ, long start, long anzahl,
 int ZORFYD1_Open(int port, long baudRate) {
   if (baudRate != 4800 && baudRate != 9600 && baudRate != 19200 && baudRate != 38400 &&
       baudRate != 115200)
-    return -125001;
+    return Protokollfehler(kKatBaudrate, 1);
   // A negative number makes no device name.
-  if (port < 0) return -100002;
+  if (port < 0) return Protokollfehler(kKatPortOeffnen, 2);
   const std::string name = "com" + std::to_string(port);
   LeitungVertrauen(port);
   if (serialService().OpenComConfig(port, name, baudRate, Parity::Odd, 7, 1, kEingangsQueue,
                                     kAusgangsQueue) < 0)
-    return -100003;
+    return Protokollfehler(kKatPortOeffnen, 3);
   return 0;
 }
 
 int ZORFYD1_Close(int port) {
   LeitungVertrauen(port);
-  return serialService().CloseCom(port) < 0 ? -103004 : 0;
+  return serialService().CloseCom(port) < 0 ? Protokollfehler(kKatPortSchliessen, 4) : 0;
 }
 
 int ZORFYD1_Timeout(int port, double seconds) {
-  return serialService().SetComTime(port, seconds) < 0 ? -111005 : 0;
+  return serialService().SetComTime(port, seconds) < 0 ? Protokollfehler(kKatZeitgrenze, 5) : 0;
 }
 
 int ZORFYD1_IDLesen(int port, char address, char* buffer) {
-  if (!istGeraeteadresse(address)) return -400006;
+  if (!istGeraeteadresse(address)) return Protokollfehler(kKatAdresse, 6);
   // No site of its own for a missing buffer; 007 is free in this command's block.
-  if (!buffer) return -401007;
+  if (!buffer) return Protokollfehler(kKatParameter, 7);
   std::string frame = "#";
   frame += address;
   frame += "IDR\r";
-  const Codes c{0, -101008, -114009, -402010, -405011, -403012, -404013};
+  const Codes c = Austauschcodes(8, false, kKatTeilweiseGeschrieben);
   int r = sendeUndQuittung(port, frame, false, c);
   if (r != 0) return r;
   std::string antwort;
-  r = leseAntwort(port, 29, antwort, -404014);
+  r = leseAntwort(port, 29, antwort, Protokollfehler(kKatFalscheAntwort, 14));
   if (r != 0) return r;
 
   std::string t;
@@ -279,63 +295,67 @@ int ZORFYD1_IDLesen(int port, char address, char* buffer) {
     if (ch != ' ') t += ch;
   }
   // "#", the address, one ID text without white space, CR.
-  if (t.size() < 4 || t[0] != '#' || t[1] != address) return -404015;
+  if (t.size() < 4 || t[0] != '#' || t[1] != address)
+    return Protokollfehler(kKatFalscheAntwort, 15);
   std::size_t e = 2;
   while (e < t.size() && !istLeerraum(t[e])) ++e;
-  if (e == 2 || e + 1 != t.size() || t[e] != '\r') return -404015;
+  if (e == 2 || e + 1 != t.size() || t[e] != '\r') return Protokollfehler(kKatFalscheAntwort, 15);
   std::memcpy(buffer, t.data() + 2, e - 2);
   buffer[e - 2] = '\0';
   return 0;
 }
 
 int ZORFYD1_DeviceFunction(int port, char address, const char* funktion) {
-  if (!istSchreibadresse(address)) return -400034;
+  if (!istSchreibadresse(address)) return Protokollfehler(kKatAdresse, 34);
   char n = 0;
   if (funktion && std::strcmp(funktion, "start") == 0)
     n = '1';
   else if (funktion && std::strcmp(funktion, "stopp") == 0)
     n = '2';
   else
-    return -401035;
+    return Protokollfehler(kKatParameter, 35);
   std::string frame = "#";
   frame += address;
   frame += "DF";
   frame += n;
   frame += '\r';
-  const Codes c{0, -101037, -101038, -402039, -405040, -403041, -404042};
+  const Codes c = Austauschcodes(37, false, kKatSchreiben);
   return sendeUndQuittung(port, frame, address == '&', c);
 }
 
 int ZORFYD1_EingangLesen(int port, char address, const char* eingang, double* value) {
-  if (!istGeraeteadresse(address)) return -400043;
+  if (!istGeraeteadresse(address)) return Protokollfehler(kKatAdresse, 43);
   if (!eingang || !value || std::strlen(eingang) != 2 || eingang[0] != 'e' || eingang[1] < '1' ||
       eingang[1] > '4')
-    return -401044;
+    return Protokollfehler(kKatParameter, 44);
   std::string befehl = "V";
   befehl += eingang[1];
   befehl += 'R';
   const std::string frame = std::string("#") + address + befehl + '\r';
-  const Codes c{-112046, -101047, -114048, -402049, -405050, -403051, -404052};
+  const Codes c = Austauschcodes(47, true, kKatTeilweiseGeschrieben);
   int r = sendeUndQuittung(port, frame, false, c);
   if (r != 0) return r;
   std::string antwort;
-  r = leseAntwort(port, 14, antwort, -404053);
+  r = leseAntwort(port, 14, antwort, Protokollfehler(kKatFalscheAntwort, 53));
   if (r != 0) return r;
-  return zahlAntwort(antwort, address, befehl.c_str(), value) ? 0 : -404054;
+  return zahlAntwort(antwort, address, befehl.c_str(), value)
+             ? 0
+             : Protokollfehler(kKatFalscheAntwort, 54);
 }
 
 int ZORFYD1_AusgangSchreiben(int port, char address, const char* ausgang, double value) {
-  if (!istSchreibadresse(address)) return -400055;
+  if (!istSchreibadresse(address)) return Protokollfehler(kKatAdresse, 55);
   const bool bekannt = ausgang && std::strlen(ausgang) == 2 && ausgang[0] == 'a' &&
                        ausgang[1] >= '1' && ausgang[1] <= '4';
   // NaN fails this test as well.
-  if (bekannt && !(value >= 0.0 && value <= 10.0)) return -500056 - (ausgang[1] - '1');
-  if (!bekannt) return -401060;
+  if (bekannt && !(value >= 0.0 && value <= 10.0))
+    return Protokollfehler(kKatGrenzwert, 56 + (ausgang[1] - '1'));
+  if (!bekannt) return Protokollfehler(kKatParameter, 60);
   char zahl[32];
   // -0.0 passes the range test; adding 0.0 makes it +0.0, so no sign goes out.
   const auto [p, ec] =
       std::to_chars(zahl, zahl + sizeof zahl, value + 0.0, std::chars_format::fixed, 3);
-  if (ec != std::errc()) return -401060;
+  if (ec != std::errc()) return Protokollfehler(kKatParameter, 60);
   std::string frame = "#";
   frame += address;
   frame += 'V';
@@ -343,12 +363,12 @@ int ZORFYD1_AusgangSchreiben(int port, char address, const char* ausgang, double
   frame += 'W';
   frame.append(zahl, p);
   frame += '\r';
-  const Codes c{-112062, -101063, -101064, -402065, -405066, -403067, -404068};
+  const Codes c = Austauschcodes(63, true, kKatSchreiben);
   return sendeUndQuittung(port, frame, address == '&', c);
 }
 
 int ZORWUN2_ParameterLesen(int port, char address, const char* parameter, double* value) {
-  if (address < '0' || address > '8') return -400080;
+  if (address < '0' || address > '8') return Protokollfehler(kKatAdresse, 80);
   const char* befehl = nullptr;
   if (parameter && std::strcmp(parameter, "speicherinhalt") == 0)
     befehl = "M1R";
@@ -356,15 +376,15 @@ int ZORWUN2_ParameterLesen(int port, char address, const char* parameter, double
     befehl = "CbR";
   else if (parameter && std::strcmp(parameter, "compartibility_mode") == 0)
     befehl = "S1R";
-  if (!befehl || !value) return -401081;
+  if (!befehl || !value) return Protokollfehler(kKatParameter, 81);
   const std::string frame = std::string("#") + address + befehl + '\r';
-  const Codes c{-112083, -101084, -114085, -402086, -405087, -403088, -404089};
+  const Codes c = Austauschcodes(84, true, kKatTeilweiseGeschrieben);
   int r = sendeUndQuittung(port, frame, false, c);
   if (r != 0) return r;
   std::string antwort;
-  r = leseAntwort(port, 19, antwort, -404090);
+  r = leseAntwort(port, 19, antwort, Protokollfehler(kKatFalscheAntwort, 90));
   if (r != 0) return r;
-  return zahlAntwort(antwort, address, befehl, value) ? 0 : -404091;
+  return zahlAntwort(antwort, address, befehl, value) ? 0 : Protokollfehler(kKatFalscheAntwort, 91);
 }
 
 // A count of 65536 (the whole memory) does not fit the four-digit count field; it is read
@@ -372,12 +392,12 @@ int ZORWUN2_ParameterLesen(int port, char address, const char* parameter, double
 // second block beyond address FFFFh cannot be sent and is refused before anything goes out.
 int ZORFYD1_SpeicherLesen(int port, char address, int memoryType, long start, long count,
                           std::uint8_t* buffer) {
-  if (!istGeraeteadresse(address)) return -400092;
-  if (start < 0 || start > 65535) return -894093;
-  if (count < 1 || count > 65536 || !buffer) return -895094;
-  if (memoryType != 4 && memoryType != 5) return -896095;
+  if (!istGeraeteadresse(address)) return Protokollfehler(kKatAdresse, 92);
+  if (start < 0 || start > 65535) return Protokollfehler(kKatStartadresse, 93);
+  if (count < 1 || count > 65536 || !buffer) return Protokollfehler(kKatSpeichergroesse, 94);
+  if (memoryType != 4 && memoryType != 5) return Protokollfehler(kKatSpeichertyp, 95);
   if (count == 65536) {
-    if (start + 32768 > 65535) return -202096;
+    if (start + 32768 > 65535) return Protokollfehler(kKatFormatieren, 96);
     const int r = speicherBlockLesen(port, address, memoryType, start, 32768, buffer);
     if (r != 0) return r;
     return speicherBlockLesen(port, address, memoryType, start + 32768, 32768, buffer + 32768);
@@ -387,105 +407,113 @@ int ZORFYD1_SpeicherLesen(int port, char address, int memoryType, long start, lo
 
 int ZORFYD1_SpeicherSchreiben(int port, char address, int memoryType, long start, long count,
                               const std::uint8_t* data) {
-  if (!istSchreibadresse(address)) return -400118;
-  if (start < 0 || start > 65535) return -894119;
-  if (count < 0 || count > 64 || (count > 0 && !data)) return -895120;
-  if (memoryType != 4 && memoryType != 5) return -896121;
+  if (!istSchreibadresse(address)) return Protokollfehler(kKatAdresse, 118);
+  if (start < 0 || start > 65535) return Protokollfehler(kKatStartadresse, 119);
+  if (count < 0 || count > 64 || (count > 0 && !data))
+    return Protokollfehler(kKatSpeichergroesse, 120);
+  if (memoryType != 4 && memoryType != 5) return Protokollfehler(kKatSpeichertyp, 121);
   std::string frame = "#";
   frame += address;
   frame += "BDW";
   frame += static_cast<char>('0' + memoryType);
   hexWort(frame, static_cast<unsigned>(start));
   hexWort(frame, static_cast<unsigned>(count));
-  if (frame.size() != 14) return -202122;
+  if (frame.size() != 14) return Protokollfehler(kKatFormatieren, 122);
   unsigned summe = 1;
   for (long i = 0; i < count; ++i) {
     hexByte(frame, data[i]);
     summe += data[i];
   }
-  if (frame.size() != static_cast<std::size_t>(14 + 2 * count)) return -202123;
+  if (frame.size() != static_cast<std::size_t>(14 + 2 * count))
+    return Protokollfehler(kKatFormatieren, 123);
   hexWort(frame, summe & 0xFFFF);
-  if (frame.size() != static_cast<std::size_t>(18 + 2 * count)) return -202124;
+  if (frame.size() != static_cast<std::size_t>(18 + 2 * count))
+    return Protokollfehler(kKatFormatieren, 124);
   grossAbByte6(frame);
   frame += '\r';
-  const Codes c{0, -101125, -101126, -402127, -405128, -403129, -404130};
+  const Codes c = Austauschcodes(125, false, kKatSchreiben);
   return sendeUndQuittung(port, frame, address == '&', c);
 }
 
 int ZORFYD1_StatusLesen(int port, char address, int statusRegister, int* value) {
-  if (!istGeraeteadresse(address)) return -400135;
-  if ((statusRegister != 1 && statusRegister != 2) || !value) return -401136;
+  if (!istGeraeteadresse(address)) return Protokollfehler(kKatAdresse, 135);
+  if ((statusRegister != 1 && statusRegister != 2) || !value)
+    return Protokollfehler(kKatParameter, 136);
   const char n = static_cast<char>('0' + statusRegister);
   const std::string frame = std::string("#") + address + 'S' + n + "R\r";
-  const Codes c{0, -101138, -114139, -402140, -405141, -403142, -404143};
+  const Codes c = Austauschcodes(138, false, kKatTeilweiseGeschrieben);
   int r = sendeUndQuittung(port, frame, false, c);
   if (r != 0) return r;
   std::string antwort;
-  r = leseAntwort(port, 14, antwort, -404144);
+  r = leseAntwort(port, 14, antwort, Protokollfehler(kKatFalscheAntwort, 144));
   if (r != 0) return r;
   char echo = 0;
   int v = 0;
-  if (!registerAntwort(antwort, address, 'S', 'R', &echo, &v)) return -404145;
-  if (echo != n) return statusRegister == 1 ? -404146 : -404147;
+  if (!registerAntwort(antwort, address, 'S', 'R', &echo, &v))
+    return Protokollfehler(kKatFalscheAntwort, 145);
+  if (echo != n)
+    return statusRegister == 1 ? Protokollfehler(kKatFalscheAntwort, 146)
+                               : Protokollfehler(kKatFalscheAntwort, 147);
   *value = v;
   return 0;
 }
 
 int ZORFYD1_ModusLesen(int port, char address, int* value) {
-  if (!istGeraeteadresse(address)) return -400150;
+  if (!istGeraeteadresse(address)) return Protokollfehler(kKatAdresse, 150);
   // No site of its own for a missing pointer; 151 is free in this command's block.
-  if (!value) return -401151;
+  if (!value) return Protokollfehler(kKatParameter, 151);
   const std::string frame = std::string("#") + address + "M1R\r";
-  const Codes c{0, -101152, -114153, -402154, -405155, -403156, -404157};
+  const Codes c = Austauschcodes(152, false, kKatTeilweiseGeschrieben);
   int r = sendeUndQuittung(port, frame, false, c);
   if (r != 0) return r;
   std::string antwort;
-  r = leseAntwort(port, 14, antwort, -404158);
+  r = leseAntwort(port, 14, antwort, Protokollfehler(kKatFalscheAntwort, 158));
   if (r != 0) return r;
   char echo = 0;
   int v = 0;
-  if (!registerAntwort(antwort, address, 'M', 'R', &echo, &v) || echo != '1') return -404159;
+  if (!registerAntwort(antwort, address, 'M', 'R', &echo, &v) || echo != '1')
+    return Protokollfehler(kKatFalscheAntwort, 159);
   *value = v;
   return 0;
 }
 
 int ZORFYD1_ModusSchreiben(int port, char address, int set, int mask) {
-  if (!istSchreibadresse(address)) return -400160;
+  if (!istSchreibadresse(address)) return Protokollfehler(kKatAdresse, 160);
   std::string frame = "#";
   frame += address;
   frame += set != 0 ? "M1S" : "M1C";
   hexByte(frame, static_cast<unsigned>(mask) & 0xFF);
   frame += '\r';
-  const Codes c{-112162, -101163, -101164, -402165, -405166, -403167, -404168};
+  const Codes c = Austauschcodes(163, true, kKatSchreiben);
   return sendeUndQuittung(port, frame, address == '&', c);
 }
 
 int ZORMIV1_BaudrateSchreiben(int port, int address, long baudRate) {
-  if (address < 0 || address > 9) return -400016;
+  if (address < 0 || address > 9) return Protokollfehler(kKatAdresse, 16);
   if (baudRate != 4800 && baudRate != 9600 && baudRate != 19200 && baudRate != 38400)
-    return -125017;
+    return Protokollfehler(kKatBaudrate, 17);
   const std::string frame =
       std::string("#") + static_cast<char>('0' + address) + "BRW" + std::to_string(baudRate) + '\r';
-  const Codes c{0, -101019, -101020, -402021, -405022, -403023, -404024};
+  const Codes c = Austauschcodes(19, false, kKatSchreiben);
   return sendeUndQuittung(port, frame, address == 9, c);
 }
 
 int ZORMIV1_AdresseSchreiben(int port, int address, int newAddress) {
-  if (address < 0 || address > 8) return -400025;
-  if (newAddress < 0 || newAddress > 8) return -401026;
+  if (address < 0 || address > 8) return Protokollfehler(kKatAdresse, 25);
+  if (newAddress < 0 || newAddress > 8) return Protokollfehler(kKatParameter, 26);
   std::string frame = "#";
   frame += static_cast<char>('0' + address);
   frame += "DAW";
   frame += static_cast<char>('0' + newAddress);
   frame += '\r';
-  const Codes c{0, -101028, -101029, -402030, -405031, -403032, -404033};
+  const Codes c = Austauschcodes(28, false, kKatSchreiben);
   return sendeUndQuittung(port, frame, false, c);
 }
 
 int FlushInOut(int port) {
   SerialService& s = serialService();
-  if (s.FlushInQ(port) != 0) return -124148;
-  if (s.FlushOutQ(port) != 0) return -123149;
+  if (s.FlushInQ(port) != 0) return Protokollfehler(kKatEingabepufferLeeren, 148);
+  if (s.FlushOutQ(port) != 0) return Protokollfehler(kKatAusgabepufferLeeren, 149);
   return 0;
 }
 
