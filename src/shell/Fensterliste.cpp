@@ -29,8 +29,8 @@ template <class W>
 Fensterobjekt<W> FensterobjektAnlegen(Fenstermodul& m, Fenster art) {
   auto fenster = std::make_shared<QPointer<W>>();
   m.fenster = art;
-  m.laden = [fenster](QWidget* haupt) -> QWidget* {
-    *fenster = new W(haupt);
+  m.laden = [fenster](QWidget* haupt, const widgets::Fensterumgebung& umgebung) -> QWidget* {
+    *fenster = new W(haupt, umgebung);
     return fenster->data();
   };
   return fenster;
@@ -80,7 +80,9 @@ Fenstermodul KurvenModul() {
 Fenstermodul DirektModul() {
   Fenstermodul m;
   m.fenster = Fenster::Direkt;
-  m.laden = [](QWidget* haupt) { return direct::gui::DirektpanelLaden(haupt); };
+  m.laden = [](QWidget* haupt, const widgets::Fensterumgebung& umgebung) {
+    return direct::gui::DirektpanelLaden(haupt, umgebung);
+  };
   m.init = [] { return direct::gui::DirektpanelFensterInit(); };
   m.clear = [] { direct::gui::DirektpanelFensterClear(); };
   m.readIni = [](ini::IniStore* s) { return direct::ReadIniDirektpanel(s); };

@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+#include "widgets/Fensterumgebung.h"
 #include "widgets/Navigation.h"
 
 class QWidget;
@@ -21,8 +22,9 @@ using widgets::Fenster;
 
 struct Fenstermodul {
   Fenster fenster = Fenster::Com;
-  // Creates the window as a child of the main window; nullptr when it cannot be loaded.
-  std::function<QWidget*(QWidget* hauptfenster)> laden;
+  // Creates the window as a child of the main window, handing it the operator and the
+  // connection; nullptr when it cannot be loaded.
+  std::function<QWidget*(QWidget* hauptfenster, const widgets::Fensterumgebung& umgebung)> laden;
   // Start-up; 0 or an error code. Empty: nothing to do.
   std::function<int()> init;
   // End of the run.

@@ -67,7 +67,7 @@ int Programm::starten() {
   for (Fenster f : kLadeReihenfolge) {
     const Fenstermodul* m = ModulSuchen(module_, f);
     if (m == nullptr || !m->laden) continue;
-    QWidget* w = m->laden(haupt_);
+    QWidget* w = m->laden(haupt_, umgebung);
     if (w == nullptr) return -1;
     // A child window lives inside the main window: a main-window class keeps its own
     // window frame even with a parent, so it is made a plain child here.
@@ -165,7 +165,8 @@ int Programm::ProgrammendeFallsAllesGespeichert() {
 void Programm::mainbutton(Fenster fenster) {
   if (common::gHilfeAktiv) return;
   if (fenster == Fenster::Kurven && panel(Fenster::Kurven) == nullptr) {
-    common::showMessage("Curve generator", "The curve generator is not available in this build.");
+    umgebung.BedienerOderStandard().message(
+        {"Curve generator", "The curve generator is not available in this build.", {"OK"}});
     return;
   }
   ZeigeChildpanel(fenster);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "shell/Fenstermodul.h"
+#include "widgets/Fensterumgebung.h"
 
 class QDialog;
 class QWidget;
@@ -58,6 +59,9 @@ class Programm : public QObject {
   // Ui of the info box (VERSION, DATUM, OK).
   Ui::INFOPNL& infoUi() { return *infoUi_; }
   Fenster aktuellesFenster() const { return aktuell_; }
+
+  // What every window is handed when it is loaded; set before starten().
+  widgets::Fensterumgebung umgebung;
   bool endeAngefordert() const { return endeAngefordert_; }
 
   // How the event loop is told to quit (a test may watch it).

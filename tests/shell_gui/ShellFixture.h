@@ -41,7 +41,7 @@ struct FakeFenster {
   shell::Fenstermodul modul() {
     shell::Fenstermodul m;
     m.fenster = fenster;
-    m.laden = [this](QWidget* haupt) -> QWidget* {
+    m.laden = [this](QWidget* haupt, const widgets::Fensterumgebung&) -> QWidget* {
       if (ladenScheitert) return nullptr;
       widget = new QWidget(haupt);
       return widget;

@@ -40,10 +40,11 @@ double BereichLesen(const QComboBox* bereich) {
   return bereich->currentData().toDouble();
 }
 
-KonfigpanelFenster::KonfigpanelFenster(QWidget* parent)
+KonfigpanelFenster::KonfigpanelFenster(QWidget* parent, const widgets::Fensterumgebung& umgebung)
     : QMainWindow(parent),
       ui_(std::make_unique<Ui::KONFIGPNL>()),
-      hilfe_(new widgets::HilfeFilter(this)) {
+      hilfe_(new widgets::HilfeFilter(this)),
+      umgebung_(umgebung) {
   ui_->setupUi(this);
   setWindowFlags(Qt::Widget);
   auto& u = *ui_;
@@ -168,7 +169,7 @@ void KonfigpanelFenster::standardwerte() {
   frage.buttons = {"Yes", "No"};
   frage.activeButton = 1;
   frage.escapeButton = 2;
-  if (common::operatorInterface().message(frage) != 1) return;
+  if (umgebung_.BedienerOderStandard().message(frage) != 1) return;
   KonfigurationStandardwerte();
   KonfigfelderAusStrukturLaden();
 }

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "config/Konfiguration.h"
+#include "widgets/Fensterumgebung.h"
 
 class QComboBox;
 class QLineEdit;
@@ -27,7 +28,8 @@ class Zahlenfeld;
 class KonfigpanelFenster : public QMainWindow {
   Q_OBJECT
  public:
-  explicit KonfigpanelFenster(QWidget* parent = nullptr);
+  explicit KonfigpanelFenster(QWidget* parent = nullptr,
+                              const widgets::Fensterumgebung& umgebung = {});
   ~KonfigpanelFenster() override;
 
   Ui::KONFIGPNL& ui() { return *ui_; }
@@ -60,6 +62,7 @@ class KonfigpanelFenster : public QMainWindow {
 
   std::unique_ptr<Ui::KONFIGPNL> ui_;
   widgets::HilfeFilter* hilfe_;
+  widgets::Fensterumgebung umgebung_;  // handed over when built
   std::array<Zeile, 4> aus_{};
   std::array<Zeile, 4> ein_{};
 };

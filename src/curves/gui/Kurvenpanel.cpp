@@ -51,8 +51,11 @@ constexpr double kAnzeigeMax = 1e9;
 
 }  // namespace
 
-Kurvenpanel::Kurvenpanel(QWidget* parent)
-    : QMainWindow(parent), ui_(new ::Ui::KURVENPNL), hilfe_(new widgets::HilfeFilter(this)) {
+Kurvenpanel::Kurvenpanel(QWidget* parent, const widgets::Fensterumgebung& umgebung)
+    : QMainWindow(parent),
+      ui_(new ::Ui::KURVENPNL),
+      hilfe_(new widgets::HilfeFilter(this)),
+      umgebung_(umgebung) {
   ui_->setupUi(this);
   grafik_ = std::make_unique<widgets::Kurvengrafik>(ui_->GRAPH, ui_->GRAPHKLEIN, kRohMax);
   dialoge_ = std::make_unique<Kurvendialoge>(this, *grafik_);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "widgets/Befehlstabelle.h"
+#include "widgets/Fensterumgebung.h"
 
 class QAction;
 class QActionGroup;
@@ -71,7 +72,7 @@ void ZeitbasenFuellen(QComboBox* box);
 class Kurvenpanel : public QMainWindow {
   Q_OBJECT
  public:
-  explicit Kurvenpanel(QWidget* parent = nullptr);
+  explicit Kurvenpanel(QWidget* parent = nullptr, const widgets::Fensterumgebung& umgebung = {});
   ~Kurvenpanel() override;
 
   // Start: toolbar, set-up, the model, scroll bar and first drawing. 0, -653401 when the
@@ -148,7 +149,8 @@ class Kurvenpanel : public QMainWindow {
   std::unique_ptr<widgets::Kurvengrafik> grafik_;
   std::unique_ptr<Kurvendialoge> dialoge_;
   widgets::HilfeFilter* hilfe_;
-  Kurvenmaus* maus_ = nullptr;  // the mouse tools on the graph
+  widgets::Fensterumgebung umgebung_;  // handed over when built
+  Kurvenmaus* maus_ = nullptr;         // the mouse tools on the graph
   Kurvenaktionen a_{};
   std::vector<widgets::Befehlszeile> befehle_;
   QActionGroup* werkzeuge_ = nullptr;

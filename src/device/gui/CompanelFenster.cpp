@@ -32,10 +32,11 @@ QLabel* bitLampe(Ui::COMPNL& ui, int i) {
 
 }  // namespace
 
-CompanelFenster::CompanelFenster(QWidget* parent)
+CompanelFenster::CompanelFenster(QWidget* parent, const widgets::Fensterumgebung& umgebung)
     : QMainWindow(parent),
       ui_(std::make_unique<Ui::COMPNL>()),
-      hilfe_(new widgets::HilfeFilter(this)) {
+      hilfe_(new widgets::HilfeFilter(this)),
+      umgebung_(umgebung) {
   ui_->setupUi(this);
   setWindowFlags(Qt::Widget);
   QFont f = ui_->TEXT->font();

@@ -5,6 +5,8 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "widgets/Fensterumgebung.h"
+
 namespace Ui {
 class COMPNL;
 }
@@ -18,7 +20,8 @@ namespace device::gui {
 class CompanelFenster : public QMainWindow {
   Q_OBJECT
  public:
-  explicit CompanelFenster(QWidget* parent = nullptr);
+  explicit CompanelFenster(QWidget* parent = nullptr,
+                           const widgets::Fensterumgebung& umgebung = {});
   ~CompanelFenster() override;
 
   Ui::COMPNL& ui() { return *ui_; }
@@ -44,6 +47,7 @@ class CompanelFenster : public QMainWindow {
 
   std::unique_ptr<Ui::COMPNL> ui_;
   widgets::HilfeFilter* hilfe_;
+  widgets::Fensterumgebung umgebung_;  // handed over when built
   bool imAnzeigen_ = false;
 };
 

@@ -63,8 +63,8 @@ void QtUhr::TimerIntervallSetzen(double sekunden) {
   timer_->setInterval(static_cast<int>(ms));
 }
 
-DirektpanelFenster::DirektpanelFenster(QWidget* parent)
-    : QMainWindow(parent), hilfe_(new widgets::HilfeFilter(this)) {
+DirektpanelFenster::DirektpanelFenster(QWidget* parent, const widgets::Fensterumgebung& umgebung)
+    : QMainWindow(parent), hilfe_(new widgets::HilfeFilter(this)), umgebung_(umgebung) {
   setWindowFlags(Qt::Widget);
   setWindowTitle("Direkte Ein-/Ausgabe");
   timer_.setTimerType(Qt::PreciseTimer);

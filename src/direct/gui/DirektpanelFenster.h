@@ -10,6 +10,7 @@
 #include <array>
 
 #include "direct/Uhr.h"
+#include "widgets/Fensterumgebung.h"
 
 class QCheckBox;
 class QCustomPlot;
@@ -43,7 +44,8 @@ class QtUhr : public Systemuhr {
 class DirektpanelFenster : public QMainWindow {
   Q_OBJECT
  public:
-  explicit DirektpanelFenster(QWidget* parent = nullptr);
+  explicit DirektpanelFenster(QWidget* parent = nullptr,
+                              const widgets::Fensterumgebung& umgebung = {});
   ~DirektpanelFenster() override;
 
   // Start-up with the chart's plot width; 0 or an error code.
@@ -100,6 +102,7 @@ class DirektpanelFenster : public QMainWindow {
   QLineEdit* fehlerNummer_ = nullptr;
   QCustomPlot* chart_ = nullptr;
   widgets::HilfeFilter* hilfe_ = nullptr;
+  widgets::Fensterumgebung umgebung_;  // handed over when built
   QTimer timer_;
   QtUhr uhr_{&timer_};
   double x_ = 0.0;  // the chart's next sample number

@@ -15,8 +15,8 @@ int neuskalierung = -1;
 
 }  // namespace
 
-QWidget* DirektpanelLaden(QWidget* hauptfenster) {
-  fenster = new DirektpanelFenster(hauptfenster);
+QWidget* DirektpanelLaden(QWidget* hauptfenster, const widgets::Fensterumgebung& umgebung) {
+  fenster = new DirektpanelFenster(hauptfenster, umgebung);
   return fenster;
 }
 

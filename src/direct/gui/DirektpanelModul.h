@@ -2,6 +2,8 @@
 // start-up with the chart's width and rescaling when the configuration changes, its end.
 #pragma once
 
+#include "widgets/Fensterumgebung.h"
+
 class QWidget;
 
 namespace direct::gui {
@@ -9,7 +11,7 @@ namespace direct::gui {
 class DirektpanelFenster;
 
 // Creates the window as a child of the main window.
-QWidget* DirektpanelLaden(QWidget* hauptfenster);
+QWidget* DirektpanelLaden(QWidget* hauptfenster, const widgets::Fensterumgebung& umgebung);
 // DirektpanelInit with the window (or without one, the logic alone); joins the windows
 // that are rescaled after a configuration change.
 int DirektpanelFensterInit();

@@ -42,6 +42,7 @@ int main(int argc, char** argv) {
   int ergebnis = 0;
   {
     shell::Programm programm;
+    programm.umgebung = {&bediener, &device::sgComPort};
     programm.hauptfensterGeladen = [&bediener](QWidget* haupt) {
       bediener.setReferenceWidget(haupt);
     };
