@@ -9,6 +9,7 @@
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
@@ -21,11 +22,13 @@
 #include "device/Fehler.h"
 #include "device/Verbindung.h"
 #include "direct/Direktpanel.h"
+#include "direct/gui/Direkthilfetexte.h"
 #include "direct/gui/DirektpanelFenster.h"
 #include "direct/gui/Zeigerinstrument.h"
 #include "support/ScriptedOperator.h"
 #include "support/TempDir.h"
 #include "support_sim/SimPort.h"
+#include "widgets/Navigation.h"
 
 namespace directguitest {
 namespace {
@@ -171,6 +174,92 @@ TEST_F(Fenster, AFailedReadingShowsItsCodeAndStopsPolling) {
   EXPECT_EQ("Errormessage (NAK) received from device", fenster->fehlerText()->text());
   EXPECT_FALSE(fenster->abfragen()->isChecked());
 }
+
+// Leaving the window stops polling and closes the log, whichever way it is left; the
+// window menu's own entry as well.
+class Verlassen : public Fenster, public testing::WithParamInterface<const char*> {};
+
+TEST_P(Verlassen, StopsPollingAndClosesTheLog) {
+  std::vector<widgets::Fenster> gezeigt;
+  widgets::NavigationBinden([&](widgets::Fenster f) { gezeigt.push_back(f); }, {});
+  bedienung.answerFile(ordner.file("log.txt"));
+  fenster->dateispeichern()->click();
+  fenster->abfragen()->click();
+  ASSERT_TRUE(fenster->timer()->isActive());
+
+  const QString weg = GetParam();
+  if (weg == "ZURUECK") {
+    fenster->zurueck()->click();
+  } else {
+    QAction* eintrag = nullptr;
+    for (QAction* a : fenster->menuBar()->actions()[1]->menu()->actions())
+      if (a->text() == weg) eintrag = a;
+    ASSERT_NE(nullptr, eintrag);
+    eintrag->trigger();
+  }
+  widgets::NavigationBinden({}, {});
+  EXPECT_FALSE(fenster->timer()->isActive());
+  EXPECT_FALSE(fenster->abfragen()->isChecked());
+  EXPECT_FALSE(direct::Direktpanel().dateispeichernLed);
+  EXPECT_EQ(1u, gezeigt.size());
+  // The log was open while polling ran.
+  EXPECT_EQ(0u, Log().find("\n\nStarted data logging\n"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Wege, Verlassen,
+                         testing::Values("ZURUECK", "Hauptfenster", "Direkte Ein-/Ausgabe",
+                                         "Kurvengenerator"));
+
+// In direct-help mode a left click on a control shows its help text and does nothing else.
+struct Hilfefall {
+  const char* name;
+  QWidget* (*control)(const DirektpanelFenster&);
+  const char* text;
+};
+
+class Direkthilfe : public Fenster, public testing::WithParamInterface<Hilfefall> {};
+
+TEST_P(Direkthilfe, AClickShowsTheControlsTextAndNothingHappens) {
+  fenster->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(fenster.get()));
+  sim.engine().withDevice('1', [](sim::Device& d) { d.outputs = {3, 3, 3, 3}; });
+  common::gHilfeAktiv = 1;
+  QWidget* w = GetParam().control(*fenster);
+  QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2));
+  common::gHilfeAktiv = 0;
+  ASSERT_EQ(1u, bedienung.helpTexts.size());
+  EXPECT_EQ(GetParam().text, bedienung.helpTexts[0]);
+  EXPECT_FALSE(fenster->timer()->isActive());
+  EXPECT_EQ((std::array<double, 4>{3, 3, 3, 3}), sim.engine().device('1').outputs);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steuerelemente, Direkthilfe,
+    testing::Values(
+        Hilfefall{"Abfragen", [](const DirektpanelFenster& f) -> QWidget* { return f.abfragen(); },
+                  direct::gui::kHilfeAbfragen},
+        Hilfefall{"AufNull",
+                  [](const DirektpanelFenster& f) -> QWidget* { return f.ausgaengeAufNull(); },
+                  direct::gui::kHilfeAusgaengeAufNull},
+        Hilfefall{"Knopf",
+                  [](const DirektpanelFenster& f) -> QWidget* { return f.kanaele()[1].knopf; },
+                  direct::gui::kHilfeAusgang},
+        Hilfefall{"Eingang",
+                  [](const DirektpanelFenster& f) -> QWidget* { return f.kanaele()[2].eingang; },
+                  direct::gui::kHilfeEingang},
+        Hilfefall{"Spur",
+                  [](const DirektpanelFenster& f) -> QWidget* { return f.kanaele()[3].plot; },
+                  direct::gui::kHilfePlot},
+        Hilfefall{"Stripchart",
+                  [](const DirektpanelFenster& f) -> QWidget* { return f.stripchart(); },
+                  direct::gui::kHilfeStripchart},
+        Hilfefall{"MinMaxReset",
+                  [](const DirektpanelFenster& f) -> QWidget* { return f.minMaxReset(); },
+                  direct::gui::kHilfeMinMaxReset},
+        Hilfefall{"Dateispeichern",
+                  [](const DirektpanelFenster& f) -> QWidget* { return f.dateispeichern(); },
+                  direct::gui::kHilfeDateispeichern}),
+    [](const testing::TestParamInfo<Hilfefall>& i) { return std::string(i.param.name); });
 
 }  // namespace
 }  // namespace directguitest
