@@ -3,6 +3,7 @@
 // appended and the chart redrawn at once, as each polling cycle does. Goal: at most 2 ms,
 // so the chart never holds back polling at its shortest sampling time of 0.2 s.
 #include <benchmark/benchmark.h>
+#include <qcustomplot.h>
 
 #include <QApplication>
 #include <array>
