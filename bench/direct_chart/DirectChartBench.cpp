@@ -37,8 +37,10 @@ void AnhaengenUndNeuzeichnen(benchmark::State& state) {
     chart->replot(QCustomPlot::rpImmediateRefresh);
   }
   state.counters["points_per_trace"] = chart->graph(0)->dataCount();
+  state.counters["plot_width"] = chart->axisRect()->width();
 }
 BENCHMARK(AnhaengenUndNeuzeichnen)
+    ->Arg(10)
     ->Arg(1000)
     ->Arg(10000)
     ->Unit(benchmark::kMillisecond)

@@ -138,7 +138,10 @@ void DirektpanelFenster::aufbauen() {
   chart_->setMinimumSize(300, 160);
   for (int n = 0; n < 4; ++n) {
     QCPGraph* g = chart_->addGraph();
-    g->setPen(QPen(kSpurFarben[n], 1.5));
+    // Thin, plain lines: a noisy input makes a long self-crossing polyline, which an
+    // antialiased or wide pen strokes as one path at hundreds of times the cost.
+    g->setPen(QPen(kSpurFarben[n], 1));
+    g->setAntialiased(false);
     g->setName(QString("Eingang %1").arg(n + 1));
   }
   chart_->yAxis->setLabel("%");
