@@ -7,8 +7,7 @@
 #include "characteristic/Kennliniendatei.h"
 #include "characteristic/Kennlinienmodell.h"
 #include "characteristic/Kennlinientext.h"
-#include "common/Dateiname.h"
-#include "common/OperatorInterface.h"
+#include "common/Dateibefehle.h"
 #include "device/Fehler.h"
 
 namespace characteristic {
@@ -17,84 +16,45 @@ namespace {
 constexpr auto kSpeichern = common::FileRequest::Mode::Save;
 constexpr auto kLaden = common::FileRequest::Mode::Load;
 
-std::optional<std::string> DateiWaehlen(const char* titel, const char* muster,
-                                        common::FileRequest::Mode modus, bool nurEndung) {
-  common::FileRequest anfrage;
-  anfrage.title = titel;
-  anfrage.pattern = muster;
-  anfrage.mode = modus;
-  anfrage.forceExtension = nurEndung;
-  anfrage.confirmButton = modus == kSpeichern ? "Save" : "Load";
-  return common::operatorInterface().selectFile(anfrage);
-}
-
-// Saving, telling a cancelled dialog apart from success.
-int Speichern(int fragen, bool& abgebrochen) {
-  abgebrochen = false;
-  std::string pfad = KennlDateiname();
-  if (fragen || pfad.empty()) {
-    auto gewaehlt = DateiWaehlen("Save characteristic curve", "*.wue", kSpeichern, true);
-    if (!gewaehlt) {
-      abgebrochen = true;
-      return 0;
-    }
-    pfad = *gewaehlt;
-  }
-  return KennlDateiSpeichern(pfad);
+int Speichern(bool fragen, bool& abgebrochen) {
+  return common::SpeichernMitAuswahl(fragen, KennlDateiname(), "Save characteristic curve", "*.wue",
+                                     KennlDateiSpeichern, abgebrochen);
 }
 
 }  // namespace
 
 int KennlinieSpeichern(int fragen) {
   bool abgebrochen = false;
-  return Speichern(fragen, abgebrochen);
+  return Speichern(fragen != 0, abgebrochen);
 }
 
 int KennlinieLaden() {
   if (AbbruchWeilKennlinieNichtGespeichert()) return 0;
-  const auto pfad = DateiWaehlen("Load characteristic curve", "*.wue", kLaden, true);
+  const auto pfad = common::DateiWaehlen("Load characteristic curve", "*.wue", kLaden, true);
   if (!pfad) return 0;
   return KennlDateiLaden(*pfad);
 }
 
 int KennlinieExportieren() {
-  const auto pfad = DateiWaehlen("Export characteristic curve", "*.txt", kSpeichern, false);
+  const auto pfad = common::DateiWaehlen("Export characteristic curve", "*.txt", kSpeichern, false);
   if (!pfad) return 0;
   return KennlTextExportieren(*pfad);
 }
 
 int KennlinieImportieren() {
-  const auto pfad = DateiWaehlen("Import characteristic curve", "*.txt", kLaden, false);
+  const auto pfad = common::DateiWaehlen("Import characteristic curve", "*.txt", kLaden, false);
   if (!pfad) return 0;
   return KennlTextImportieren(*pfad);
 }
 
 int AbbruchWeilKennlinieNichtGespeichert() {
   if (!gKennl.KennlinieGeaendert) return 0;
-  const std::string& pfad = KennlDateiname();
-  common::MessageRequest frage;
-  frage.title = "Warning";
-  frage.text =
-      "Would you like to save changes to " +
-      (pfad.empty() ? std::string("Characteristic controller") : common::DateinamenTeil(pfad)) +
-      " ?";
-  frage.buttons = {"Yes", "No", "Cancel"};
-  frage.activeButton = 3;
-  frage.escapeButton = 3;
-  switch (common::operatorInterface().message(frage)) {
-    case 1: {
-      bool abgebrochen = false;
-      if (const int fehler = Speichern(0, abgebrochen)) {
-        device::ZOR_Fehlerpopup(fehler);
-        return 1;
-      }
-      return abgebrochen ? 1 : 0;
-    }
-    case 2:
-      return 0;
-    default:
-      return 1;
-  }
+  int fehler = 0;
+  const int bleiben = common::Speicherfrage(
+      KennlDateiname(), "Characteristic controller",
+      [](bool& abgebrochen) { return Speichern(false, abgebrochen); }, fehler);
+  if (fehler) device::ZOR_Fehlerpopup(fehler);
+  return bleiben;
 }
 
 }  // namespace characteristic

@@ -34,32 +34,6 @@ bool PunkteGueltig(const std::vector<Kennlinienpunkt>& punkte) {
   return true;
 }
 
-void KonfigurationUebernehmen(config::Konfiguration gespeichert, Konfigwahl wahl,
-                              KennlLadebericht& bericht) {
-  // A unit text without its terminator must not reach the windows.
-  config::EinheitenAbschliessen(gespeichert);
-  if (config::KonfigurationenVergleichen(gespeichert, config::gKonfig) != 0) return;
-  bericht.konfigurationVerschieden = true;
-  bool laden = wahl == Konfigwahl::Laden;
-  if (wahl == Konfigwahl::Fragen) {
-    common::MessageRequest frage;
-    frage.title = "Load configuration?";
-    frage.text =
-        "The configuration (see 'Configuration' Window) of the loaded\n"
-        "characteristic curve differs from the current configuration values.\n"
-        "Would you like to load the saved configuration, or would you like\n"
-        "to keep the current configuration?";
-    frage.buttons = {"load", "do not load"};
-    frage.activeButton = 1;
-    frage.escapeButton = 2;
-    laden = common::operatorInterface().message(frage) == 1;
-  }
-  if (laden) {
-    config::KonfigurationSetzen(gespeichert);
-    bericht.konfigurationGeladen = true;
-  }
-}
-
 }  // namespace
 
 int KennlDateiSpeichern(const std::string& pfad) {
@@ -145,7 +119,10 @@ int KennlDateiLaden(const std::string& pfad, Konfigwahl wahl, KennlLadebericht* 
     common::showMessage("Warning",
                         "The file is damaged: its point data are incomplete.\n"
                         "The characteristic curve was replaced by the default point.");
-  KonfigurationUebernehmen(kopf->Konfig, wahl, b);
+  const auto abgleich =
+      config::GespeicherteKonfigurationUebernehmen(kopf->Konfig, wahl, "characteristic curve");
+  b.konfigurationVerschieden = abgleich.verschieden;
+  b.konfigurationGeladen = abgleich.geladen;
   KennlFenstertitel(pfad);
   gKennl.KennlinieGeaendert = false;
   return 0;

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "config/GespeicherteKonfiguration.h"
+
 namespace characteristic {
 
 inline constexpr int kFehlerSpeichernOeffnen = -308515;  // also: target not replaceable
@@ -21,7 +23,7 @@ inline constexpr int kFehlerLadenPunktwerte = -312546;   // Y, Laenge or X out o
 inline constexpr int kFehlerLadenPunkteKurz = -304547;
 
 // What to do with the configuration record a file carries when it differs from gKonfig.
-enum class Konfigwahl { Fragen, Laden, NichtLaden };
+using Konfigwahl = config::Konfigwahl;
 
 struct KennlLadebericht {
   bool beschaedigt = false;  // the point data were short: the default point was taken

@@ -27,33 +27,6 @@ void KommentarAusKopf(const Kurvendateikopf& kopf, int c, std::string& kommentar
   kommentar.assign(feld, strnlen(feld, kKommentarGroesse - 1));
 }
 
-// Asks whether the file's configuration replaces the current one, if they differ.
-void KonfigurationUebernehmen(config::Konfiguration gespeichert, Konfigwahl wahl,
-                              Ladebericht& bericht) {
-  // A unit text without its terminator must not reach the windows.
-  config::EinheitenAbschliessen(gespeichert);
-  if (config::KonfigurationenVergleichen(gespeichert, config::gKonfig) != 0) return;
-  bericht.konfigurationVerschieden = true;
-  bool laden = wahl == Konfigwahl::Laden;
-  if (wahl == Konfigwahl::Fragen) {
-    common::MessageRequest frage;
-    frage.title = "Load configuration?";
-    frage.text =
-        "The configuration (see 'Configuration' Window) of the loaded\n"
-        "curves differs from the current configuration values.\n"
-        "Would you like to load the saved configuration, or would you like\n"
-        "to keep the current configuration?";
-    frage.buttons = {"load", "do not load"};
-    frage.activeButton = 1;
-    frage.escapeButton = 2;
-    laden = common::operatorInterface().message(frage) == 1;
-  }
-  if (laden) {
-    config::KonfigurationSetzen(gespeichert);
-    bericht.konfigurationGeladen = true;
-  }
-}
-
 void BeschaedigteKurvenMelden(const std::vector<int>& kurven) {
   std::string liste;
   for (std::size_t i = 0; i < kurven.size(); ++i) {
@@ -71,7 +44,10 @@ void BeschaedigteKurvenMelden(const std::vector<int>& kurven) {
 // What loading and appending share after the points have been taken.
 void Abschliessen(const std::string& pfad, const Kurvendateiinhalt& inhalt, Konfigwahl wahl,
                   Ladebericht& bericht) {
-  KonfigurationUebernehmen(inhalt.kopf.Konfig, wahl, bericht);
+  const auto abgleich =
+      config::GespeicherteKonfigurationUebernehmen(inhalt.kopf.Konfig, wahl, "curves");
+  bericht.konfigurationVerschieden = abgleich.verschieden;
+  bericht.konfigurationGeladen = abgleich.geladen;
   Fenstertitel(pfad);
   gKurven.Kurvenzahl = kKurven;
   gKurven.KurvenGeaendert = false;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "config/GespeicherteKonfiguration.h"
 #include "curves/files/Kurvendateikopf.h"
 #include "curves/model/Kurvenmodell.h"
 
@@ -30,7 +31,7 @@ inline constexpr int kFehlerPunktwerte = -312464;   // Y, Laenge or Zeitbasis ou
 inline constexpr int kFehlerKopfwerte = -312467;    // cycles or idle state out of limits
 
 // What to do with the configuration record a file carries when it differs from gKonfig.
-enum class Konfigwahl { Fragen, Laden, NichtLaden };
+using Konfigwahl = config::Konfigwahl;
 
 struct Ladebericht {
   std::vector<int> beschaedigteKurven;  // curve numbers 1..4 whose point data were short
