@@ -1,7 +1,6 @@
 #include "characteristic/Kennlinientext.h"
 
 #include <cmath>
-#include <cstdarg>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -13,46 +12,11 @@
 #include "characteristic/Kennlinienmodell.h"
 #include "common/KlassischeZahlen.h"
 #include "common/Lesedatei.h"
-#include "common/OperatorInterface.h"
 #include "common/Speicherdatei.h"
+#include "common/Textdatei.h"
 
 namespace characteristic {
 namespace {
-
-bool ZeileSchreiben(common::Speicherdatei& datei, const char* text) {
-  return datei.Schreiben(text) && datei.Schreiben("\n");
-}
-
-[[gnu::format(printf, 2, 3)]] int Ablehnen(int code, const char* format, ...) {
-  char text[512];
-  va_list argumente;
-  va_start(argumente, format);
-  std::vsnprintf(text, sizeof(text), format, argumente);
-  va_end(argumente);
-  common::showMessage("Error while importing", text);
-  return code;
-}
-
-enum class Zeile { Gelesen, Ende, Fehler };
-
-// One line without its line break, cut to kImportZeilenlaenge characters. The file is
-// read by this thread alone, so the characters are taken without locking each one.
-// `gelesen` counts the bytes read so far: a file that grows while it is read ends as a read
-// error where no legal file ends.
-Zeile ZeileLesen(std::FILE* f, std::string& zeile, std::int64_t& gelesen) {
-  zeile.clear();
-  int z = getc_unlocked(f);
-  if (z == EOF) return std::ferror(f) ? Zeile::Fehler : Zeile::Ende;
-  for (; z != EOF && z != '\n'; z = getc_unlocked(f)) {
-    if (++gelesen > common::kLesedateiHoechstgroesse) return Zeile::Fehler;
-    if (zeile.size() < kImportZeilenlaenge) zeile.push_back(static_cast<char>(z));
-  }
-  if (z == '\n' && ++gelesen > common::kLesedateiHoechstgroesse) return Zeile::Fehler;
-  if (std::ferror(f)) return Zeile::Fehler;
-  // A line written on another system may still carry its carriage return.
-  if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
-  return Zeile::Gelesen;
-}
 
 bool Ueberspringen(const std::string& zeile) {
   for (char z : zeile) {
@@ -99,21 +63,19 @@ int KennlTextExportieren(const std::string& pfad) {
   };
   const common::KlassischeZahlen zahlen;
   common::Speicherdatei datei(pfad);
-  if (datei.Oeffnen() != common::Speicherdatei::Ergebnis::Ok) return kFehlerExportOeffnen;
-  for (const char* zeile : kKopfzeilen)
-    if (!ZeileSchreiben(datei, zeile)) return kFehlerExportKopf;
-  // Each part written out before the next, so a failure keeps the code of its part.
-  if (!datei.Leeren()) return kFehlerExportKopf;
+  if (const int fehler =
+          common::TextexportBeginnen(datei, kKopfzeilen, kFehlerExportOeffnen, kFehlerExportKopf))
+    return fehler;
   double x = 0.0;
   char zeile[96];
   for (const Kennlinienpunkt& p : gKennl.Kennl.Punkte) {
     std::snprintf(zeile, sizeof(zeile), "%.2f\t%.2f", 100.0 * x / kRohSpanne,
                   100.0 * p.Y / kRohSpanne);
-    if (!ZeileSchreiben(datei, zeile)) return kFehlerExportPunkte;
+    if (!common::ZeileSchreiben(datei, zeile)) return kFehlerExportPunkte;
     x += p.Laenge;
   }
   if (!datei.Leeren()) return kFehlerExportPunkte;
-  if (!ZeileSchreiben(datei, "")) return kFehlerExportEnde;
+  if (!common::ZeileSchreiben(datei, "")) return kFehlerExportEnde;
   switch (datei.Abschliessen()) {
     case common::Speicherdatei::Ergebnis::Ok:
       return 0;
@@ -136,42 +98,47 @@ int KennlTextImportieren(const std::string& pfad) {
   std::string zeile;
   int nummer = 0;
   for (;;) {
-    const Zeile ergebnis = ZeileLesen(datei.Datei(), zeile, gelesen);
-    if (ergebnis == Zeile::Fehler) return kFehlerImportLesen;
-    if (ergebnis == Zeile::Ende) break;
+    const common::Textzeile ergebnis =
+        common::TextzeileLesen(datei.Datei(), zeile, gelesen, kImportZeilenlaenge);
+    if (ergebnis == common::Textzeile::Fehler) return kFehlerImportLesen;
+    if (ergebnis == common::Textzeile::Ende) break;
     ++nummer;
     if (Ueberspringen(zeile)) continue;
     double x = 0.0, y = 0.0;
     if (!ZeileZerlegen(zeile, x, y))
-      return Ablehnen(kFehlerImportWerte, "Error in line %d:\nWrong or too less values.", nummer);
+      return common::ImportAblehnen(kFehlerImportWerte,
+                                    "Error in line %d:\nWrong or too less values.", nummer);
     // Written so that "nan" fails the checks as well.
     if (!(y >= 0.0 && y <= 100.0))
-      return Ablehnen(kFehlerImportYWert, "Error in line %d:\nY value of %.3f%% is not allowed.",
-                      nummer, y);
+      return common::ImportAblehnen(
+          kFehlerImportYWert, "Error in line %d:\nY value of %.3f%% is not allowed.", nummer, y);
     if (!(x >= 0.0 && x <= 100.0))
-      return Ablehnen(kFehlerImportXWert, "Error in line %d:\nX value of %.3f%% is not allowed.",
-                      nummer, x);
+      return common::ImportAblehnen(
+          kFehlerImportXWert, "Error in line %d:\nX value of %.3f%% is not allowed.", nummer, x);
     if (punkte.empty()) {
       if (!(std::fabs(x) <= 0.000001))
-        return Ablehnen(kFehlerImportStart, "Error in line %d:\nCurve has to start at X=0.",
-                        nummer);
+        return common::ImportAblehnen(kFehlerImportStart,
+                                      "Error in line %d:\nCurve has to start at X=0.", nummer);
     } else {
       const double d = x - vorherX;
       if (!(d > 0.000001))
-        return Ablehnen(kFehlerImportXFolge, "Error in line %d:\nX-axis not continously.", nummer);
+        return common::ImportAblehnen(kFehlerImportXFolge,
+                                      "Error in line %d:\nX-axis not continously.", nummer);
       const double laenge = std::trunc(kRohSpanne * d / 100.0);
       if (laenge < 1.0)
-        return Ablehnen(kFehlerImportAbstand,
-                        "Error in line %d:\nDifference in X direction between two points must "
-                        "be greater then zero.",
-                        nummer);
+        return common::ImportAblehnen(
+            kFehlerImportAbstand,
+            "Error in line %d:\nDifference in X direction between two points must "
+            "be greater then zero.",
+            nummer);
       punkte.back().Laenge = static_cast<std::int32_t>(laenge);
     }
     if (!PunktfeldAnpassen(punkte, punkte.size() + 1)) return kFehlerImportSpeicher;
     punkte.back() = {static_cast<std::int32_t>(kRohSpanne * y / 100.0), 0, 0, {0, 0, 0}};
     vorherX = x;
   }
-  if (punkte.empty()) return Ablehnen(kFehlerImportKeineDaten, "%s", "Curve data not found.");
+  if (punkte.empty())
+    return common::ImportAblehnen(kFehlerImportKeineDaten, "%s", "Curve data not found.");
   punkte.back().Laenge = 0;
   RueckgaengigSichern();
   gKennl.Kennl.Punkte.swap(punkte);

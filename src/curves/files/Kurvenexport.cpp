@@ -5,16 +5,10 @@
 
 #include "common/KlassischeZahlen.h"
 #include "common/Speicherdatei.h"
+#include "common/Textdatei.h"
 #include "curves/model/Kurvenmodell.h"
 
 namespace curves {
-namespace {
-
-bool ZeileSchreiben(common::Speicherdatei& datei, const char* text) {
-  return datei.Schreiben(text) && datei.Schreiben("\n");
-}
-
-}  // namespace
 
 int KurvendateiExportieren(const std::string& pfad) {
   static const char* const kKopfzeilen[] = {
@@ -27,11 +21,9 @@ int KurvendateiExportieren(const std::string& pfad) {
   };
   const common::KlassischeZahlen zahlen;
   common::Speicherdatei datei(pfad);
-  if (datei.Oeffnen() != common::Speicherdatei::Ergebnis::Ok) return kFehlerExportOeffnen;
-  for (const char* zeile : kKopfzeilen)
-    if (!ZeileSchreiben(datei, zeile)) return kFehlerExportKopf;
-  // Each part written out before the next, so a failure keeps the code of its part.
-  if (!datei.Leeren()) return kFehlerExportKopf;
+  if (const int fehler =
+          common::TextexportBeginnen(datei, kKopfzeilen, kFehlerExportOeffnen, kFehlerExportKopf))
+    return fehler;
 
   bool fehler = false;
   double zeit = 0.0;  // microseconds, accumulated point by point
@@ -39,11 +31,11 @@ int KurvendateiExportieren(const std::string& pfad) {
   for (const Kurvenpunkt& p : gKurven.Kurven[0].Punkte) {
     std::snprintf(zeile, sizeof(zeile), "%.5f\t%.2f\t%s\t%d", zeit / 1000000.0,
                   100.0 * p.Y / 4095.0, ZeitbasisName(p.Zeitbasis), 1);
-    if (!ZeileSchreiben(datei, zeile)) fehler = true;
+    if (!common::ZeileSchreiben(datei, zeile)) fehler = true;
     zeit += p.Laenge * ZeitbasisInMikrosekunden(p.Zeitbasis);
   }
   if (fehler || !datei.Leeren()) return kFehlerExportPunkte;
-  if (!ZeileSchreiben(datei, "")) return kFehlerExportEnde;
+  if (!common::ZeileSchreiben(datei, "")) return kFehlerExportEnde;
   switch (datei.Abschliessen()) {
     case common::Speicherdatei::Ergebnis::Ok:
       return 0;

@@ -5,7 +5,6 @@
 #include <cerrno>
 #include <climits>
 #include <cmath>
-#include <cstdarg>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -14,44 +13,13 @@
 
 #include "common/KlassischeZahlen.h"
 #include "common/Lesedatei.h"
-#include "common/OperatorInterface.h"
+#include "common/Textdatei.h"
 #include "curves/model/Allokation.h"
 #include "curves/model/Kurvenmodell.h"
 #include "curves/model/Rueckgaengig.h"
 
 namespace curves {
 namespace {
-
-// Shows a refusal and passes its code on.
-[[gnu::format(printf, 2, 3)]] int Ablehnen(int code, const char* format, ...) {
-  char text[512];
-  va_list argumente;
-  va_start(argumente, format);
-  std::vsnprintf(text, sizeof(text), format, argumente);
-  va_end(argumente);
-  common::showMessage("Error while importing", text);
-  return code;
-}
-
-enum class Zeile { Gelesen, Ende, Fehler };
-
-// One line without its line break, cut to kImportZeilenlaenge characters. `gelesen` counts
-// the bytes of the file read so far: a file that grows while it is read ends as a read error
-// where no legal file ends.
-Zeile ZeileLesen(std::FILE* f, std::string& zeile, std::int64_t& gelesen) {
-  zeile.clear();
-  int z = std::getc(f);
-  if (z == EOF) return std::ferror(f) ? Zeile::Fehler : Zeile::Ende;
-  for (; z != EOF && z != '\n'; z = std::getc(f)) {
-    if (++gelesen > common::kLesedateiHoechstgroesse) return Zeile::Fehler;
-    if (zeile.size() < kImportZeilenlaenge) zeile.push_back(static_cast<char>(z));
-  }
-  if (z == '\n' && ++gelesen > common::kLesedateiHoechstgroesse) return Zeile::Fehler;
-  if (std::ferror(f)) return Zeile::Fehler;
-  // A line written on another system may still carry its carriage return.
-  if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
-  return Zeile::Gelesen;
-}
 
 bool Ueberspringen(const std::string& zeile) {
   for (char z : zeile) {
@@ -166,57 +134,64 @@ int KurvendateiImportieren(const std::string& pfad) {
   std::string zeile;
   int zeilennummer = 0;
   for (;;) {
-    const Zeile ergebnis = ZeileLesen(datei.Datei(), zeile, gelesen);
-    if (ergebnis == Zeile::Fehler) return kFehlerImportLesen;
-    if (ergebnis == Zeile::Ende) break;
+    const common::Textzeile ergebnis =
+        common::TextzeileLesen(datei.Datei(), zeile, gelesen, kImportZeilenlaenge);
+    if (ergebnis == common::Textzeile::Fehler) return kFehlerImportLesen;
+    if (ergebnis == common::Textzeile::Ende) break;
     ++zeilennummer;
     if (Ueberspringen(zeile)) continue;
 
     Datenzeile d;
     if (!ZeileZerlegen(zeile, d))
-      return Ablehnen(kFehlerImportWerte, "Error in line %d:\nWrong or to less values.",
-                      zeilennummer);
+      return common::ImportAblehnen(kFehlerImportWerte,
+                                    "Error in line %d:\nWrong or to less values.", zeilennummer);
     const double zeit = d.zeit, wert = d.wert;
     const char* name = d.name.c_str();
     const int kurve = d.kurve;
     if (kurve != 1)
-      return Ablehnen(kFehlerImportKurvennummer, "Error in line %d:\ncurve number %d not allowed.",
-                      zeilennummer, kurve);
+      return common::ImportAblehnen(kFehlerImportKurvennummer,
+                                    "Error in line %d:\ncurve number %d not allowed.", zeilennummer,
+                                    kurve);
     const int zeitbasis = ZeitbasisAusName(name);
     if (zeitbasis == 0)
-      return Ablehnen(kFehlerImportZeitbasis, "Error in line %d:\nUnknown timebase '%s'.",
-                      zeilennummer, name);
+      return common::ImportAblehnen(
+          kFehlerImportZeitbasis, "Error in line %d:\nUnknown timebase '%s'.", zeilennummer, name);
     // Written so that "nan" fails every check as well.
     if (!(wert >= 0.0 && wert <= 100.0))
-      return Ablehnen(kFehlerImportYWert, "Error in line %d:\nY value of %.03f%% is not allowed.",
-                      zeilennummer, wert);
+      return common::ImportAblehnen(kFehlerImportYWert,
+                                    "Error in line %d:\nY value of %.03f%% is not allowed.",
+                                    zeilennummer, wert);
     Liste& liste = listen[kurve - 1];
     if (liste.punkte.empty()) {
       if (!(std::fabs(zeit) <= 1e-8))
-        return Ablehnen(kFehlerImportStart, "Error in line %d:\nCurve has to start with time=0.",
-                        zeilennummer);
+        return common::ImportAblehnen(
+            kFehlerImportStart, "Error in line %d:\nCurve has to start with time=0.", zeilennummer);
     } else {
       const double abstand = zeit - liste.zeit;
       if (!(abstand > 1e-8))
-        return Ablehnen(kFehlerImportZeitfolge, "Error in line %d:\nTime sequenz not continously.",
-                        zeilennummer);
+        return common::ImportAblehnen(kFehlerImportZeitfolge,
+                                      "Error in line %d:\nTime sequenz not continously.",
+                                      zeilennummer);
       const double u = 1000000.0 * abstand / ZeitbasisInMikrosekunden(liste.zeitbasis);
       if (!(u < 65535.4))
-        return Ablehnen(kFehlerImportZuLang,
-                        "Error in line %d:\nPart of curve ist to long\n(has to be smaler then "
-                        "65536 timebase units).",
-                        zeilennummer);
+        return common::ImportAblehnen(
+            kFehlerImportZuLang,
+            "Error in line %d:\nPart of curve ist to long\n(has to be smaler then "
+            "65536 timebase units).",
+            zeilennummer);
       if (std::fabs(u - std::floor(u + 0.5)) >= Rastertoleranz(d.zeitstellen, liste))
-        return Ablehnen(kFehlerImportRaster,
-                        "Error in line %d:\nDifference in time of %.03f Seconds does not fit "
-                        "\ninto timebase %s.",
-                        zeilennummer, abstand, ZeitbasisName(liste.zeitbasis));
+        return common::ImportAblehnen(
+            kFehlerImportRaster,
+            "Error in line %d:\nDifference in time of %.03f Seconds does not fit "
+            "\ninto timebase %s.",
+            zeilennummer, abstand, ZeitbasisName(liste.zeitbasis));
       const double einheiten = std::floor(u + 0.5);
       if (einheiten < 1)
-        return Ablehnen(kFehlerImportNullAbstand,
-                        "Error in line %d:\nDifference in time between two points has to be "
-                        "bigger then zero.",
-                        zeilennummer);
+        return common::ImportAblehnen(
+            kFehlerImportNullAbstand,
+            "Error in line %d:\nDifference in time between two points has to be "
+            "bigger then zero.",
+            zeilennummer);
       liste.punkte.back().Laenge = static_cast<std::int32_t>(einheiten);
     }
     if (!PunktfeldAnpassen(liste.punkte, liste.punkte.size() + 1)) return kFehlerImportSpeicher;
@@ -231,7 +206,7 @@ int KurvendateiImportieren(const std::string& pfad) {
 
   bool daten = false;
   for (const Liste& liste : listen) daten = daten || !liste.punkte.empty();
-  if (!daten) return Ablehnen(kFehlerImportKeineDaten, "%s", "Curve data not found.");
+  if (!daten) return common::ImportAblehnen(kFehlerImportKeineDaten, "%s", "Curve data not found.");
 
   // Each imported curve gets its own undo step, taken as the edited curve.
   const int aktuelle = gKurven.AktuelleKurve;
