@@ -7,37 +7,17 @@
 #include "characteristic/KennlAllokation.h"
 #include "characteristic/Kennlinienbild.h"
 #include "characteristic/Kennlinienmodell.h"
-#include "common/OperatorInterface.h"
 #include "config/Umrechnung.h"
 #include "device/Fehler.h"
 #include "device/Protokoll.h"
+#include "device/Speichertransfer.h"
 #include "device/Verbindung.h"
 
 namespace characteristic {
 namespace {
 
-constexpr long kBlockBytes = 64;
 constexpr int kModusGueltig = 2;
 constexpr int kModusUngueltig = 4;
-
-// The progress box stays open exactly as long as the transfer runs.
-class Fortschritt {
- public:
-  Fortschritt(bool zeigen, const char* titel) : offen_(zeigen) {
-    if (offen_) common::operatorInterface().progressOpen(titel, titel);
-  }
-  ~Fortschritt() {
-    if (offen_) common::operatorInterface().progressClose();
-  }
-  Fortschritt(const Fortschritt&) = delete;
-  Fortschritt& operator=(const Fortschritt&) = delete;
-  void setzen(long erledigt, long gesamt) {
-    if (offen_) common::operatorInterface().progressSet(static_cast<int>(erledigt * 100 / gesamt));
-  }
-
- private:
-  bool offen_;
-};
 
 bool PlatzGueltig(int n) {
   return n >= 1 && n <= kPlaetze;
@@ -74,18 +54,10 @@ int KennlSpeicherSchreiben(const std::uint8_t* bild, long start, long laenge, bo
   const int port = device::OffenerComPort();
   if (port == -1) return kFehlerBlockSchreibenKeinPort;
   const char adresse = device::Geraeteadresse();
-  Fortschritt box(fortschritt, "sending data");
-  long rest = laenge;
-  long adr = start;
-  while (rest > 0) {
-    const long block = std::min({kBlockBytes, kBlockBytes - adr % kBlockBytes, rest});
-    if (const int fehler = device::ZORFYD1_SpeicherSchreiben(port, adresse, kSpeicherKennlinien,
-                                                             adr, block, bild + (adr - start)))
-      return fehler;
-    adr += block;
-    rest -= block;
-    box.setzen(laenge - rest, laenge);
-  }
+  if (const int fehler = device::SpeicherBlockweiseSenden(
+          port, adresse, kSpeicherKennlinien, start, laenge, bild, device::Blockteilung::AnGrenzen,
+          fortschritt ? "sending data" : nullptr))
+    return fehler;
   if (const int fehler = device::ZORFYD1_ModusSchreiben(port, adresse, 0, kModusUngueltig))
     return fehler;
   return device::ZORFYD1_ModusSchreiben(port, adresse, 1, kModusGueltig);
@@ -97,20 +69,8 @@ int KennlSpeicherLesen(long start, long laenge, std::uint8_t* ziel, bool fortsch
   bool gueltig = false;
   if (const int fehler = KennlModusPruefen(gueltig)) return fehler;
   if (!gueltig) return kFehlerBlockLesenUngueltig;
-  const char adresse = device::Geraeteadresse();
-  Fortschritt box(fortschritt, "reading data");
-  long rest = laenge;
-  long adr = start;
-  while (rest > 0) {
-    const long block = std::min(kBlockBytes, rest);
-    if (const int fehler = device::ZORFYD1_SpeicherLesen(port, adresse, kSpeicherKennlinien, adr,
-                                                         block, ziel + (adr - start)))
-      return fehler;
-    adr += block;
-    rest -= block;
-    box.setzen(laenge - rest, laenge);
-  }
-  return 0;
+  return device::SpeicherBlockweiseHolen(port, device::Geraeteadresse(), kSpeicherKennlinien, start,
+                                         laenge, ziel, fortschritt ? "reading data" : nullptr);
 }
 
 int KennlinienplaetzeInitialisieren() {

@@ -13,6 +13,7 @@
 #include "curves/transfer/Kurvenbild.h"
 #include "device/Fehler.h"
 #include "device/Protokoll.h"
+#include "device/Speichertransfer.h"
 #include "device/Verbindung.h"
 
 namespace curves {
@@ -34,25 +35,6 @@ bool Vergroessern(std::vector<std::uint8_t>& puffer, std::size_t groesse) {
   }
   return true;
 }
-
-// The progress box stays open exactly as long as the transfer runs.
-class Fortschritt {
- public:
-  Fortschritt(bool zeigen, const char* titel) : offen_(zeigen) {
-    if (offen_) common::operatorInterface().progressOpen(titel, titel);
-  }
-  ~Fortschritt() {
-    if (offen_) common::operatorInterface().progressClose();
-  }
-  Fortschritt(const Fortschritt&) = delete;
-  Fortschritt& operator=(const Fortschritt&) = delete;
-  void setzen(long erledigt, long gesamt) {
-    if (offen_) common::operatorInterface().progressSet(static_cast<int>(erledigt * 100 / gesamt));
-  }
-
- private:
-  bool offen_;
-};
 
 }  // namespace
 
@@ -110,39 +92,17 @@ int KurvenSenden(int typ) {
 int SpeicherBlockweiseSchreiben(const std::uint8_t* bild, long start, long laenge, int typ) {
   const int port = device::OffenerComPort();
   if (port == -1) return kFehlerSchreibenKeinPort;
-  const char adresse = device::Geraeteadresse();
-  Fortschritt box(true, "Send data");
-  long rest = laenge;
-  while (rest > 0) {
-    const long block = rest < kBlockBytes ? rest : kBlockBytes;
-    if (const int fehler =
-            device::ZORFYD1_SpeicherSchreiben(port, adresse, typ, start, block, bild + start))
-      return fehler;
-    start += block;
-    rest -= block;
-    box.setzen(laenge - rest, laenge);
-  }
-  return 0;
+  return device::SpeicherBlockweiseSenden(port, device::Geraeteadresse(), typ, start, laenge,
+                                          bild + start, device::Blockteilung::AbAnfang,
+                                          "Send data");
 }
 
 int SpeicherBlockweiseLesen(long start, long laenge, std::uint8_t* puffer, bool fortschritt,
                             int typ) {
   const int port = device::OffenerComPort();
   if (port == -1) return kFehlerLesenKeinPort;
-  const char adresse = device::Geraeteadresse();
-  Fortschritt box(fortschritt, "Read data");
-  const long erste = start;
-  long rest = laenge;
-  while (rest > 0) {
-    const long block = rest < kBlockBytes ? rest : kBlockBytes;
-    if (const int fehler = device::ZORFYD1_SpeicherLesen(port, adresse, typ, start, block,
-                                                         puffer + (start - erste)))
-      return fehler;
-    start += block;
-    rest -= block;
-    box.setzen(laenge - rest, laenge);
-  }
-  return 0;
+  return device::SpeicherBlockweiseHolen(port, device::Geraeteadresse(), typ, start, laenge, puffer,
+                                         fortschritt ? "Read data" : nullptr);
 }
 
 int KurvenLesen(int typ) {

@@ -9,7 +9,6 @@ namespace curves {
 
 inline constexpr int kSpeicherKurven = 4;  // memory type of the curves
 inline constexpr int kSpeicherDither = 5;  // memory type of the dither amplitude curve
-inline constexpr int kBlockBytes = 64;
 
 inline constexpr int kFehlerSchreibenKeinPort = -122430;
 inline constexpr int kFehlerLesenKeinPort = -122431;
