@@ -56,14 +56,8 @@ int KennlDateiSpeichern(const std::string& pfad) {
     return kFehlerSpeichernKopf;
   if (!datei.Schreiben(k.Punkte.data(), k.Punkte.size() * kPunktBytes))
     return kFehlerSpeichernPunkte;
-  switch (datei.Abschliessen()) {
-    case common::Speicherdatei::Ergebnis::Ok:
-      break;
-    case common::Speicherdatei::Ergebnis::Ersetzfehler:
-      return kFehlerSpeichernOeffnen;
-    default:
-      return kFehlerSpeichernPunkte;
-  }
+  if (const int fehler = datei.AbschliessenMitCode(kFehlerSpeichernOeffnen, kFehlerSpeichernPunkte))
+    return fehler;
   KennlFenstertitel(pfad);
   gKennl.KennlinieGeaendert = false;
   return 0;

@@ -76,14 +76,7 @@ int KennlTextExportieren(const std::string& pfad) {
   }
   if (!datei.Leeren()) return kFehlerExportPunkte;
   if (!common::ZeileSchreiben(datei, "")) return kFehlerExportEnde;
-  switch (datei.Abschliessen()) {
-    case common::Speicherdatei::Ergebnis::Ok:
-      return 0;
-    case common::Speicherdatei::Ergebnis::Ersetzfehler:
-      return kFehlerExportOeffnen;
-    default:
-      return kFehlerExportEnde;
-  }
+  return datei.AbschliessenMitCode(kFehlerExportOeffnen, kFehlerExportEnde);
 }
 
 int KennlTextImportieren(const std::string& pfad) {

@@ -184,6 +184,17 @@ bool Speicherdatei::Schreiben(const void* daten, std::size_t anzahl) {
   return true;
 }
 
+int Speicherdatei::AbschliessenMitCode(int ersetzfehler, int schreibfehler) {
+  switch (Abschliessen()) {
+    case Ergebnis::Ok:
+      return 0;
+    case Ergebnis::Ersetzfehler:
+      return ersetzfehler;
+    default:
+      return schreibfehler;
+  }
+}
+
 Speicherdatei::Ergebnis Speicherdatei::Abschliessen() {
   if (fd_ < 0) return Ergebnis::Schreibfehler;
   if (!Leeren() || ::fsync(fd_) != 0) {

@@ -39,6 +39,9 @@ class Speicherdatei {
   // removes leftovers of earlier saves of the same target. On failure the temporary file
   // is removed and the target is untouched.
   Ergebnis Abschliessen();
+  // Abschliessen as the callers' codes: 0, ersetzfehler when the target could not be
+  // replaced, schreibfehler when the data did not reach the disk.
+  int AbschliessenMitCode(int ersetzfehler, int schreibfehler);
   // Closes and removes the temporary file; the target is untouched.
   void Verwerfen();
 

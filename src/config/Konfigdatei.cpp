@@ -76,14 +76,7 @@ int KonfigdateiSpeichernNach(const std::string& pfad) {
     return umschreibbar ? ImOrtSchreiben(datei.Ziel(), bytes) : kKonfigdateiNichtAnlegbar;
   }
   datei.Schreiben(bytes.data(), bytes.size());
-  switch (datei.Abschliessen()) {
-    case common::Speicherdatei::Ergebnis::Ok:
-      return 0;
-    case common::Speicherdatei::Ergebnis::Ersetzfehler:
-      return kKonfigdateiNichtAnlegbar;
-    default:
-      return kKonfigdateiKurzGeschrieben;
-  }
+  return datei.AbschliessenMitCode(kKonfigdateiNichtAnlegbar, kKonfigdateiKurzGeschrieben);
 }
 
 int KonfigdateiLadenVon(const std::string& pfad) {

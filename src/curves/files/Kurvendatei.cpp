@@ -129,14 +129,8 @@ int KurvendateiSpeichern(const std::string& pfad) {
   for (const Kurve& k : gKurven.Kurven)
     if (!datei.Schreiben(k.Punkte.data(), k.Punkte.size() * kPunktBytes))
       return kFehlerSpeichernPunkte;
-  switch (datei.Abschliessen()) {
-    case common::Speicherdatei::Ergebnis::Ok:
-      break;
-    case common::Speicherdatei::Ergebnis::Ersetzfehler:
-      return kFehlerSpeichernOeffnen;
-    default:
-      return kFehlerSpeichernPunkte;
-  }
+  if (const int fehler = datei.AbschliessenMitCode(kFehlerSpeichernOeffnen, kFehlerSpeichernPunkte))
+    return fehler;
   Fenstertitel(pfad);
   gKurven.KurvenGeaendert = false;
   return 0;

@@ -36,14 +36,7 @@ int KurvendateiExportieren(const std::string& pfad) {
   }
   if (fehler || !datei.Leeren()) return kFehlerExportPunkte;
   if (!common::ZeileSchreiben(datei, "")) return kFehlerExportEnde;
-  switch (datei.Abschliessen()) {
-    case common::Speicherdatei::Ergebnis::Ok:
-      return 0;
-    case common::Speicherdatei::Ergebnis::Ersetzfehler:
-      return kFehlerExportOeffnen;
-    default:
-      return kFehlerExportEnde;
-  }
+  return datei.AbschliessenMitCode(kFehlerExportOeffnen, kFehlerExportEnde);
 }
 
 }  // namespace curves
