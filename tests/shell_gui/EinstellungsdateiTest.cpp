@@ -112,6 +112,16 @@ TEST_F(ShellTest, TheDirectSectionSetsTracesAndLimitsAndKeepsThemToTheEnd) {
   EXPECT_EQ(iniText(ini, "direkt", "grenze1"), "3.5");
 }
 
+// At start-up the direct window has never been shown; its points per width still come from
+// the plot area it has inside the main window.
+TEST_F(ShellTest, DirectPointsPerWidthComeFromThePlotInTheMainWindow) {
+  erzeugen();
+  ASSERT_EQ(programm->starten(), 0);
+  EXPECT_GE(direct::Direktpanel().punkteProBreite, 200);
+  EXPECT_LE(direct::Direktpanel().punkteProBreite, 450);
+  programm->beenden();
+}
+
 TEST_F(ShellTest, CurveDisplayTypeOutOfRangeStartsAsLinesAndSteps) {
   dateiSchreiben(ini, "[kurven]\ndarstellung = 7\n");
   erzeugen();

@@ -94,6 +94,13 @@ DirektpanelFenster::~DirektpanelFenster() {
 }
 
 int DirektpanelFenster::init() {
+  // The points per width come from the plot area's width, which a window that has never
+  // been shown does not know yet: lay it out at the size the main window will give it.
+  if (parentWidget()) resize(parentWidget()->size());
+  for (QWidget* w : QList<QWidget*>{this} + findChildren<QWidget*>())
+    if (w->layout()) w->layout()->activate();
+  chart_->setViewport(chart_->rect());
+  chart_->replot(QCustomPlot::rpImmediateRefresh);
   const int breite = chart_->axisRect()->width();
   return DirektpanelInit(breite > 20 ? breite : 400);
 }
@@ -116,21 +123,25 @@ void DirektpanelFenster::aufbauen() {
     for (QLineEdit* f : {k.min, k.max}) {
       f->setReadOnly(true);
       f->setAlignment(Qt::AlignRight);
-      f->setMinimumWidth(70);
+      f->setMinimumWidth(50);
     }
     k.plot = new QCheckBox("Kurve", eingaenge);
     k.plot->setStyleSheet(QString("QCheckBox { color: %1; }").arg(kSpurFarben[n].name()));
-    auto* minmax = new QGridLayout;
-    minmax->addWidget(new QLabel("min", eingaenge), 0, 0);
-    minmax->addWidget(k.min, 0, 1);
-    minmax->addWidget(new QLabel("max", eingaenge), 1, 0);
-    minmax->addWidget(k.max, 1, 1);
-    eg->addWidget(titel, 0, n);
+    // Title and trace box in one line, minimum and maximum in one line: the instruments
+    // keep their room in the main window's height.
+    auto* kopf = new QHBoxLayout;
+    kopf->addWidget(titel, 1);
+    kopf->addWidget(k.plot);
+    auto* minmax = new QHBoxLayout;
+    minmax->addWidget(new QLabel("min", eingaenge));
+    minmax->addWidget(k.min, 1);
+    minmax->addWidget(new QLabel("max", eingaenge));
+    minmax->addWidget(k.max, 1);
+    eg->addLayout(kopf, 0, n);
     eg->addWidget(k.eingang, 1, n);
     eg->addLayout(minmax, 2, n);
-    eg->addWidget(k.plot, 3, n, Qt::AlignCenter);
   }
-  haupt->addWidget(eingaenge, 3);
+  haupt->addWidget(eingaenge, 2);
 
   // The strip chart with its controls.
   auto* chartZeile = new QHBoxLayout;
@@ -180,7 +191,7 @@ void DirektpanelFenster::aufbauen() {
     k.knopf = new QDial(ausgaenge);
     k.knopf->setRange(0, kKnopfSchritte);
     k.knopf->setNotchesVisible(true);
-    k.knopf->setMinimumSize(70, 70);
+    k.knopf->setFixedSize(76, 76);
     k.ausgang = new QDoubleSpinBox(ausgaenge);
     k.ausgang->setObjectName(QString("AUSGANG%1").arg(n + 1));
     k.ausgang->setKeyboardTracking(false);
@@ -188,18 +199,19 @@ void DirektpanelFenster::aufbauen() {
     k.begrenzung = new QDoubleSpinBox(ausgaenge);
     k.begrenzung->setRange(-kGross, kGross);
     k.begrenzung->setKeyboardTracking(false);
-    auto* wert = new QHBoxLayout;
-    wert->addWidget(k.ausgang, 1);
-    wert->addWidget(k.ausgangEinheit);
-    auto* grenze = new QHBoxLayout;
-    grenze->addWidget(new QLabel("Grenze", ausgaenge));
-    grenze->addWidget(k.begrenzung, 1);
+    // The knob beside its value and limit.
+    auto* felder = new QGridLayout;
+    felder->addWidget(k.ausgang, 0, 0);
+    felder->addWidget(k.ausgangEinheit, 0, 1);
+    felder->addWidget(new QLabel("Grenze", ausgaenge), 1, 0, 1, 2);
+    felder->addWidget(k.begrenzung, 2, 0);
+    auto* zeile = new QHBoxLayout;
+    zeile->addWidget(k.knopf);
+    zeile->addLayout(felder, 1);
     ag->addWidget(titel, 0, n);
-    ag->addWidget(k.knopf, 1, n, Qt::AlignCenter);
-    ag->addLayout(wert, 2, n);
-    ag->addLayout(grenze, 3, n);
+    ag->addLayout(zeile, 1, n);
   }
-  haupt->addWidget(ausgaenge, 2);
+  haupt->addWidget(ausgaenge, 0);
 
   // Polling, log, zero, back; error fields and connection symbol.
   auto* unten = new QHBoxLayout;
