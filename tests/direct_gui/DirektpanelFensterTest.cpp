@@ -111,6 +111,26 @@ TEST_F(Fenster, PollingFillsInstrumentsAndChartAndStoppingClosesTheLog) {
   EXPECT_EQ("Data logging finished\n", log.substr(log.size() - 22));
 }
 
+// Inside the main window at its first size every instrument and knob gets the room it asks
+// for, and nothing is cut off by the box it sits in.
+TEST_F(Fenster, InstrumentsAndKnobsKeepTheirSizeInTheMainWindow) {
+  QWidget haupt;
+  haupt.resize(900, 640);
+  auto* kind = new DirektpanelFenster(&haupt);
+  kind->setGeometry(1, 17, 898, 622);
+  haupt.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&haupt));
+  for (const auto& k : kind->kanaele()) {
+    EXPECT_GE(k.eingang->height(), k.eingang->minimumSizeHint().height());
+    EXPECT_GE(k.knopf->height(), k.knopf->minimumSizeHint().height());
+    for (QWidget* w : {static_cast<QWidget*>(k.eingang), static_cast<QWidget*>(k.knopf)}) {
+      const QRect imKasten(w->mapTo(w->parentWidget(), QPoint(0, 0)), w->size());
+      EXPECT_TRUE(w->parentWidget()->contentsRect().contains(imKasten))
+          << w->objectName().toStdString();
+    }
+  }
+}
+
 TEST_F(Fenster, AKnobSendsWithinItsLimit) {
   auto& k = fenster->kanaele()[1];
   k.ausgang->setValue(7.5);
