@@ -26,11 +26,11 @@ void AnhaengenUndNeuzeichnen(benchmark::State& state) {
   fenster.resize(1000, 700);
   fenster.show();
   QApplication::processEvents();
-  fenster.init();
+  fenster.Init();
   direct::DirektZoom_Callback(punkte, 100);
   int i = 0;
   for (; i < punkte; ++i) direct::StripchartPunkte(Probe(i));
-  QCustomPlot* chart = fenster.stripchart();
+  QCustomPlot* chart = fenster.Stripchart();
   chart->replot(QCustomPlot::rpImmediateRefresh);
   for (auto _ : state) {
     direct::StripchartPunkte(Probe(i++));

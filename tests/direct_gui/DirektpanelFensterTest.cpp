@@ -51,7 +51,7 @@ class Fenster : public testing::Test {
     });
     fenster = std::make_unique<DirektpanelFenster>();
     fenster->resize(900, 700);
-    ASSERT_EQ(0, fenster->init());
+    ASSERT_EQ(0, fenster->Init());
   }
   void TearDown() override {
     fenster.reset();
@@ -76,34 +76,34 @@ class Fenster : public testing::Test {
 
 TEST_F(Fenster, PollingFillsInstrumentsAndChartAndStoppingClosesTheLog) {
   fenster->show();
-  fenster->dateispeichern()->click();
+  fenster->Dateispeichern()->click();
   bedienung.answerFile(ordner.file("log.txt"));
-  fenster->abtastzeit()->setValue(0.1);
-  emit fenster->abtastzeit()->editingFinished();
-  EXPECT_EQ(200, fenster->timer()->interval());
-  fenster->abfragen()->click();
-  EXPECT_TRUE(fenster->timer()->isActive());
-  EXPECT_EQ("Abfragen beenden", fenster->abfragen()->text());
-  EXPECT_FALSE(fenster->dateispeichern()->isEnabled());
+  fenster->Abtastzeit()->setValue(0.1);
+  emit fenster->Abtastzeit()->editingFinished();
+  EXPECT_EQ(200, fenster->Timer()->interval());
+  fenster->Abfragen()->click();
+  EXPECT_TRUE(fenster->Timer()->isActive());
+  EXPECT_EQ("Abfragen beenden", fenster->Abfragen()->text());
+  EXPECT_FALSE(fenster->Dateispeichern()->isEnabled());
   EXPECT_TRUE(direct::Direktpanel().dateispeichernLed);
 
-  QCPGraph* spur = fenster->stripchart()->graph(0);
+  QCPGraph* spur = fenster->Stripchart()->graph(0);
   ASSERT_TRUE(QTest::qWaitFor([&] { return spur->dataCount() >= 4; }, 5000));
   for (int n = 0; n < 4; ++n) {
-    const double wert = fenster->kanaele()[n].eingang->wert();
+    const double wert = fenster->Kanaele()[n].eingang->Wert();
     EXPECT_GE(wert, 0.5 + n - 1e-9) << n;
     EXPECT_LE(wert, 3.5 + n + 1e-9) << n;
-    EXPECT_FALSE(fenster->kanaele()[n].max->text().isEmpty());
+    EXPECT_FALSE(fenster->Kanaele()[n].max->text().isEmpty());
   }
   // The traces are in per cent of the input range.
   const double letzter = (spur->data()->end() - 1)->value;
   EXPECT_GE(letzter, 5.0 - 1e-9);
   EXPECT_LE(letzter, 35.0 + 1e-9);
 
-  fenster->abfragen()->click();
-  EXPECT_FALSE(fenster->timer()->isActive());
-  EXPECT_EQ("Eingänge abfragen", fenster->abfragen()->text());
-  EXPECT_TRUE(fenster->dateispeichern()->isEnabled());
+  fenster->Abfragen()->click();
+  EXPECT_FALSE(fenster->Timer()->isActive());
+  EXPECT_EQ("Eingänge abfragen", fenster->Abfragen()->text());
+  EXPECT_TRUE(fenster->Dateispeichern()->isEnabled());
   EXPECT_FALSE(direct::Direktpanel().dateispeichernLed);
   const std::string log = Log();
   EXPECT_EQ(0u, log.find("\n\nStarted data logging\n"));
@@ -120,7 +120,7 @@ TEST_F(Fenster, InstrumentsAndKnobsKeepTheirSizeInTheMainWindow) {
   kind->setGeometry(1, 17, 898, 622);
   haupt.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&haupt));
-  for (const auto& k : kind->kanaele()) {
+  for (const auto& k : kind->Kanaele()) {
     EXPECT_GE(k.eingang->height(), k.eingang->minimumSizeHint().height());
     EXPECT_GE(k.knopf->height(), k.knopf->minimumSizeHint().height());
     for (QWidget* w : {static_cast<QWidget*>(k.eingang), static_cast<QWidget*>(k.knopf)}) {
@@ -132,7 +132,7 @@ TEST_F(Fenster, InstrumentsAndKnobsKeepTheirSizeInTheMainWindow) {
 }
 
 TEST_F(Fenster, AKnobSendsWithinItsLimit) {
-  auto& k = fenster->kanaele()[1];
+  auto& k = fenster->Kanaele()[1];
   k.ausgang->setValue(7.5);
   EXPECT_DOUBLE_EQ(7.5, sim.engine().device('1').outputs[1]);
   k.begrenzung->setValue(5.0);
@@ -153,46 +153,46 @@ TEST_F(Fenster, EscapeSetsTheOutputsToZeroWhileShown) {
   fenster->show();
   fenster->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(fenster.get()));
-  QTest::keyClick(fenster->kanaele()[2].begrenzung, Qt::Key_Escape);
+  QTest::keyClick(fenster->Kanaele()[2].begrenzung, Qt::Key_Escape);
   EXPECT_EQ((std::array<double, 4>{5, 0, 0, 0}), sim.engine().device('1').outputs);
-  EXPECT_EQ("0.000", fenster->kanaele()[0].ausgang->text());
+  EXPECT_EQ("0.000", fenster->Kanaele()[0].ausgang->text());
 }
 
 TEST_F(Fenster, InputFourAsStartStopInputIsDimmed) {
   sim.engine().withDevice('1', [](sim::Device& d) { d.mode = 0x01; });
-  fenster->abfragen()->click();
-  EXPECT_FALSE(fenster->kanaele()[3].eingang->isEnabled());
-  EXPECT_FALSE(fenster->kanaele()[3].plot->isEnabled());
-  EXPECT_FALSE(fenster->kanaele()[3].plot->isChecked());
-  EXPECT_TRUE(fenster->kanaele()[2].eingang->isEnabled());
+  fenster->Abfragen()->click();
+  EXPECT_FALSE(fenster->Kanaele()[3].eingang->isEnabled());
+  EXPECT_FALSE(fenster->Kanaele()[3].plot->isEnabled());
+  EXPECT_FALSE(fenster->Kanaele()[3].plot->isChecked());
+  EXPECT_TRUE(fenster->Kanaele()[2].eingang->isEnabled());
 }
 
 TEST_F(Fenster, ZoomFieldsAndTraceBoxesShapeTheChart) {
-  fenster->zoomX()->setValue(0);
-  fenster->zoomY()->setValue(5);
-  emit fenster->zoomY()->editingFinished();
-  QCustomPlot* chart = fenster->stripchart();
+  fenster->ZoomX()->setValue(0);
+  fenster->ZoomY()->setValue(5);
+  emit fenster->ZoomY()->editingFinished();
+  QCustomPlot* chart = fenster->Stripchart();
   EXPECT_DOUBLE_EQ(10.0, chart->xAxis->range().size());
   EXPECT_DOUBLE_EQ(0.0, chart->yAxis->range().lower);
   EXPECT_DOUBLE_EQ(10.0, chart->yAxis->range().upper);
   // The fields keep what was typed.
-  EXPECT_EQ(0, fenster->zoomX()->value());
-  EXPECT_EQ(5, fenster->zoomY()->value());
+  EXPECT_EQ(0, fenster->ZoomX()->value());
+  EXPECT_EQ(5, fenster->ZoomY()->value());
 
-  fenster->kanaele()[2].plot->click();
+  fenster->Kanaele()[2].plot->click();
   EXPECT_FALSE(chart->graph(2)->visible());
   EXPECT_TRUE(chart->graph(1)->visible());
-  fenster->kanaele()[2].plot->click();
+  fenster->Kanaele()[2].plot->click();
   EXPECT_TRUE(chart->graph(2)->visible());
 }
 
 TEST_F(Fenster, AFailedReadingShowsItsCodeAndStopsPolling) {
-  fenster->abfragen()->click();
+  fenster->Abfragen()->click();
   sim.engine().inject({sim::FaultKind::Nak, "V2R"});
-  fenster->timer()->setInterval(0);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !fenster->timer()->isActive(); }, 5000));
-  EXPECT_EQ("Errormessage (NAK) received from device", fenster->fehlerText()->text());
-  EXPECT_FALSE(fenster->abfragen()->isChecked());
+  fenster->Timer()->setInterval(0);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !fenster->Timer()->isActive(); }, 5000));
+  EXPECT_EQ("Errormessage (NAK) received from device", fenster->FehlerText()->text());
+  EXPECT_FALSE(fenster->Abfragen()->isChecked());
 }
 
 // Leaving the window stops polling and closes the log, whichever way it is left; the
@@ -203,13 +203,13 @@ TEST_P(Verlassen, StopsPollingAndClosesTheLog) {
   std::vector<widgets::Fenster> gezeigt;
   widgets::NavigationBinden([&](widgets::Fenster f) { gezeigt.push_back(f); }, {});
   bedienung.answerFile(ordner.file("log.txt"));
-  fenster->dateispeichern()->click();
-  fenster->abfragen()->click();
-  ASSERT_TRUE(fenster->timer()->isActive());
+  fenster->Dateispeichern()->click();
+  fenster->Abfragen()->click();
+  ASSERT_TRUE(fenster->Timer()->isActive());
 
   const QString weg = GetParam();
   if (weg == "ZURUECK") {
-    fenster->zurueck()->click();
+    fenster->Zurueck()->click();
   } else {
     QAction* eintrag = nullptr;
     for (QAction* a : fenster->menuBar()->actions()[1]->menu()->actions())
@@ -218,8 +218,8 @@ TEST_P(Verlassen, StopsPollingAndClosesTheLog) {
     eintrag->trigger();
   }
   widgets::NavigationBinden({}, {});
-  EXPECT_FALSE(fenster->timer()->isActive());
-  EXPECT_FALSE(fenster->abfragen()->isChecked());
+  EXPECT_FALSE(fenster->Timer()->isActive());
+  EXPECT_FALSE(fenster->Abfragen()->isChecked());
   EXPECT_FALSE(direct::Direktpanel().dateispeichernLed);
   EXPECT_EQ(1u, gezeigt.size());
   // The log was open while polling ran.
@@ -249,35 +249,35 @@ TEST_P(Direkthilfe, AClickShowsTheControlsTextAndNothingHappens) {
   common::gHilfeAktiv = 0;
   ASSERT_EQ(1u, bedienung.helpTexts.size());
   EXPECT_EQ(GetParam().text, bedienung.helpTexts[0]);
-  EXPECT_FALSE(fenster->timer()->isActive());
+  EXPECT_FALSE(fenster->Timer()->isActive());
   EXPECT_EQ((std::array<double, 4>{3, 3, 3, 3}), sim.engine().device('1').outputs);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Steuerelemente, Direkthilfe,
     testing::Values(
-        Hilfefall{"Abfragen", [](const DirektpanelFenster& f) -> QWidget* { return f.abfragen(); },
+        Hilfefall{"Abfragen", [](const DirektpanelFenster& f) -> QWidget* { return f.Abfragen(); },
                   direct::gui::kHilfeAbfragen},
         Hilfefall{"AufNull",
-                  [](const DirektpanelFenster& f) -> QWidget* { return f.ausgaengeAufNull(); },
+                  [](const DirektpanelFenster& f) -> QWidget* { return f.AusgaengeAufNull(); },
                   direct::gui::kHilfeAusgaengeAufNull},
         Hilfefall{"Knopf",
-                  [](const DirektpanelFenster& f) -> QWidget* { return f.kanaele()[1].knopf; },
+                  [](const DirektpanelFenster& f) -> QWidget* { return f.Kanaele()[1].knopf; },
                   direct::gui::kHilfeAusgang},
         Hilfefall{"Eingang",
-                  [](const DirektpanelFenster& f) -> QWidget* { return f.kanaele()[2].eingang; },
+                  [](const DirektpanelFenster& f) -> QWidget* { return f.Kanaele()[2].eingang; },
                   direct::gui::kHilfeEingang},
         Hilfefall{"Spur",
-                  [](const DirektpanelFenster& f) -> QWidget* { return f.kanaele()[3].plot; },
+                  [](const DirektpanelFenster& f) -> QWidget* { return f.Kanaele()[3].plot; },
                   direct::gui::kHilfePlot},
         Hilfefall{"Stripchart",
-                  [](const DirektpanelFenster& f) -> QWidget* { return f.stripchart(); },
+                  [](const DirektpanelFenster& f) -> QWidget* { return f.Stripchart(); },
                   direct::gui::kHilfeStripchart},
         Hilfefall{"MinMaxReset",
-                  [](const DirektpanelFenster& f) -> QWidget* { return f.minMaxReset(); },
+                  [](const DirektpanelFenster& f) -> QWidget* { return f.MinMaxReset(); },
                   direct::gui::kHilfeMinMaxReset},
         Hilfefall{"Dateispeichern",
-                  [](const DirektpanelFenster& f) -> QWidget* { return f.dateispeichern(); },
+                  [](const DirektpanelFenster& f) -> QWidget* { return f.Dateispeichern(); },
                   direct::gui::kHilfeDateispeichern}),
     [](const testing::TestParamInfo<Hilfefall>& i) { return std::string(i.param.name); });
 

@@ -68,13 +68,13 @@ DirektpanelFenster::DirektpanelFenster(QWidget* parent, const widgets::Fensterum
   setWindowFlags(Qt::Widget);
   setWindowTitle("Direkte Ein-/Ausgabe");
   timer_.setTimerType(Qt::PreciseTimer);
-  aufbauen();
-  menueAufbauen();
-  verbinden();
-  hilfetexteAnmelden();
+  Aufbauen();
+  MenueAufbauen();
+  Verbinden();
+  HilfetexteAnmelden();
   DirektUhrSetzen(&uhr_);
-  DirektpanelAnzeigeBinden([this] { anzeigen(); });
-  StripchartBinden([this](const std::array<double, 4>& p) { punkteZeichnen(p); });
+  DirektpanelAnzeigeBinden([this] { Anzeigen(); });
+  StripchartBinden([this](const std::array<double, 4>& p) { PunkteZeichnen(p); });
   device::FehlerfelderBinden(device::FehlerfeldFenster::Direkt,
                              [this](const device::Fehlerfelder& f) {
                                widgets::LampeSetzen(fehlerLed_, f.led, device::kLampeRot);
@@ -82,7 +82,7 @@ DirektpanelFenster::DirektpanelFenster(QWidget* parent, const widgets::Fensterum
                                fehlerText_->setCursorPosition(0);
                                fehlerNummer_->setText(QString::number(f.nummer));
                              });
-  anzeigen();
+  Anzeigen();
 }
 
 DirektpanelFenster::~DirektpanelFenster() {
@@ -93,7 +93,7 @@ DirektpanelFenster::~DirektpanelFenster() {
   DirektUhrSetzen(nullptr);
 }
 
-int DirektpanelFenster::init() {
+int DirektpanelFenster::Init() {
   // The points per width come from the plot area's width, which a window that has never
   // been shown does not know yet: lay it out at the size the main window will give it.
   if (parentWidget()) resize(parentWidget()->size());
@@ -105,7 +105,7 @@ int DirektpanelFenster::init() {
   return DirektpanelInit(breite > 20 ? breite : 400);
 }
 
-void DirektpanelFenster::aufbauen() {
+void DirektpanelFenster::Aufbauen() {
   auto* mitte = new QWidget(this);
   auto* haupt = new QVBoxLayout(mitte);
 
@@ -248,7 +248,7 @@ void DirektpanelFenster::aufbauen() {
   setCentralWidget(mitte);
 }
 
-void DirektpanelFenster::menueAufbauen() {
+void DirektpanelFenster::MenueAufbauen() {
   QMenu* datei = menuBar()->addMenu("Datei");
   connect(datei->addAction("Beenden"), &QAction::triggered, this, [] {
     if (!common::gHilfeAktiv) widgets::ProgrammendeAnfragen();
@@ -260,7 +260,7 @@ void DirektpanelFenster::menueAufbauen() {
       {"Kurvengenerator", Fenster::Kurven}, {"Kennlinienregler", Fenster::Kennlinie}};
   for (const auto& [text, f] : eintraege) {
     connect(fenster->addAction(text), &QAction::triggered, this,
-            [this, f = f] { fensterWechseln(static_cast<int>(f)); });
+            [this, f = f] { FensterWechseln(static_cast<int>(f)); });
   }
   QMenu* hilfe = menuBar()->addMenu("Hilfe");
   connect(hilfe->addAction("WUN-2 Pinbelegung"), &QAction::triggered, this, [] {
@@ -268,17 +268,17 @@ void DirektpanelFenster::menueAufbauen() {
   });
 }
 
-void DirektpanelFenster::fensterWechseln(int fenster) {
+void DirektpanelFenster::FensterWechseln(int fenster) {
   if (common::gHilfeAktiv) return;
   AbfrageBeenden();
   widgets::FensterZeigen(static_cast<Fenster>(fenster));
 }
 
-void DirektpanelFenster::verbinden() {
+void DirektpanelFenster::Verbinden() {
   // Every control acts only outside direct-help mode; in it a click shows the help text.
   const auto gesperrt = [this] {
     if (!common::gHilfeAktiv) return false;
-    anzeigen();
+    Anzeigen();
     return true;
   };
   for (int n = 0; n < 4; ++n) {
@@ -333,13 +333,13 @@ void DirektpanelFenster::verbinden() {
   esc->setContext(Qt::WidgetWithChildrenShortcut);
   connect(esc, &QShortcut::activated, this, aufNull);
   connect(zurueck_, &QPushButton::clicked, this,
-          [this] { fensterWechseln(static_cast<int>(Fenster::Haupt)); });
+          [this] { FensterWechseln(static_cast<int>(Fenster::Haupt)); });
   connect(direkthilfe_, &QToolButton::toggled, this,
           [](bool an) { widgets::DirekthilfeSchalten(an); });
   connect(&timer_, &QTimer::timeout, this, [] { DirektTimer_Callback(); });
 }
 
-void DirektpanelFenster::hilfetexteAnmelden() {
+void DirektpanelFenster::HilfetexteAnmelden() {
   widgets::HilfeFilter& h = *hilfe_;
   for (const Kanal& k : k_) {
     h.anmelden(k.eingang, kHilfeEingang);
@@ -365,14 +365,14 @@ void DirektpanelFenster::hilfetexteAnmelden() {
     h.anmelden(f, widgets::kHilfeFehleranzeige);
 }
 
-void DirektpanelFenster::anzeigen() {
+void DirektpanelFenster::Anzeigen() {
   imAnzeigen_ = true;
   const Direktpanelzustand& z = Direktpanel();
   for (int n = 0; n < 4; ++n) {
     Kanal& k = k_[n];
-    k.eingang->bereichSetzen(z.eingang[n].min, z.eingang[n].max, z.eingang[n].nachkommastellen);
-    k.eingang->wertSetzen(z.eingang[n].wert);
-    k.eingang->einheitSetzen(QString::fromStdString(z.eingangEinheit[n]));
+    k.eingang->BereichSetzen(z.eingang[n].min, z.eingang[n].max, z.eingang[n].nachkommastellen);
+    k.eingang->WertSetzen(z.eingang[n].wert);
+    k.eingang->EinheitSetzen(QString::fromStdString(z.eingangEinheit[n]));
     k.min->setText(Zahl(z.minimum[n].wert, z.minimum[n].nachkommastellen));
     k.max->setText(Zahl(z.maximum[n].wert, z.maximum[n].nachkommastellen));
     k.plot->setChecked(z.plot[n] != 0);
@@ -408,7 +408,7 @@ void DirektpanelFenster::anzeigen() {
   imAnzeigen_ = false;
 }
 
-void DirektpanelFenster::punkteZeichnen(const std::array<double, 4>& prozent) {
+void DirektpanelFenster::PunkteZeichnen(const std::array<double, 4>& prozent) {
   for (int n = 0; n < 4; ++n) {
     QCPGraph* g = chart_->graph(n);
     g->addData(x_, prozent[n]);

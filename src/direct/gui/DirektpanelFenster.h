@@ -49,7 +49,7 @@ class DirektpanelFenster : public QMainWindow {
   ~DirektpanelFenster() override;
 
   // Start-up with the chart's plot width; 0 or an error code.
-  int init();
+  int Init();
 
   // The controls, for tests.
   struct Kanal {
@@ -62,29 +62,29 @@ class DirektpanelFenster : public QMainWindow {
     QLabel* ausgangEinheit = nullptr;
     QDoubleSpinBox* begrenzung = nullptr;
   };
-  const std::array<Kanal, 4>& kanaele() const { return k_; }
-  QPushButton* abfragen() const { return abfragen_; }
-  QCheckBox* dateispeichern() const { return dateispeichern_; }
-  QLabel* dateispeichernLed() const { return dateispeichernLed_; }
-  QDoubleSpinBox* abtastzeit() const { return abtastzeit_; }
-  QSpinBox* zoomX() const { return zoomX_; }
-  QSpinBox* zoomY() const { return zoomY_; }
-  QPushButton* minMaxReset() const { return minMaxReset_; }
-  QPushButton* ausgaengeAufNull() const { return aufNull_; }
-  QPushButton* zurueck() const { return zurueck_; }
-  QCustomPlot* stripchart() const { return chart_; }
-  QTimer* timer() { return &timer_; }
-  QLineEdit* fehlerText() const { return fehlerText_; }
+  const std::array<Kanal, 4>& Kanaele() const { return k_; }
+  QPushButton* Abfragen() const { return abfragen_; }
+  QCheckBox* Dateispeichern() const { return dateispeichern_; }
+  QLabel* DateispeichernLed() const { return dateispeichernLed_; }
+  QDoubleSpinBox* Abtastzeit() const { return abtastzeit_; }
+  QSpinBox* ZoomX() const { return zoomX_; }
+  QSpinBox* ZoomY() const { return zoomY_; }
+  QPushButton* MinMaxReset() const { return minMaxReset_; }
+  QPushButton* AusgaengeAufNull() const { return aufNull_; }
+  QPushButton* Zurueck() const { return zurueck_; }
+  QCustomPlot* Stripchart() const { return chart_; }
+  QTimer* Timer() { return &timer_; }
+  QLineEdit* FehlerText() const { return fehlerText_; }
 
  private:
-  void aufbauen();
-  void menueAufbauen();
-  void verbinden();
-  void hilfetexteAnmelden();
+  void Aufbauen();
+  void MenueAufbauen();
+  void Verbinden();
+  void HilfetexteAnmelden();
   // Shows the logic's state; the controls' own signals are held back meanwhile.
-  void anzeigen();
-  void punkteZeichnen(const std::array<double, 4>& prozent);
-  void fensterWechseln(int fenster);
+  void Anzeigen();
+  void PunkteZeichnen(const std::array<double, 4>& prozent);
+  void FensterWechseln(int fenster);
 
   std::array<Kanal, 4> k_{};
   QPushButton* abfragen_ = nullptr;

@@ -24,7 +24,7 @@ int DirektpanelFensterInit() {
   if (neuskalierung < 0)
     neuskalierung =
         config::gui::NeuskalierungAnmelden([] { direct::Direktpanel_SkaliereElemente(); });
-  return fenster ? fenster->init() : DirektpanelInit();
+  return fenster ? fenster->Init() : DirektpanelInit();
 }
 
 void DirektpanelFensterClear() {

@@ -21,24 +21,24 @@ Zeigerinstrument::Zeigerinstrument(QWidget* parent) : QWidget(parent) {
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-void Zeigerinstrument::bereichSetzen(double min, double max, int nachkommastellen) {
+void Zeigerinstrument::BereichSetzen(double min, double max, int nachkommastellen) {
   min_ = min;
   max_ = max;
   stellen_ = nachkommastellen;
   update();
 }
 
-void Zeigerinstrument::wertSetzen(double wert) {
+void Zeigerinstrument::WertSetzen(double wert) {
   wert_ = wert;
   update();
 }
 
-void Zeigerinstrument::einheitSetzen(const QString& einheit) {
+void Zeigerinstrument::EinheitSetzen(const QString& einheit) {
   einheit_ = einheit;
   update();
 }
 
-QString Zeigerinstrument::wertText() const {
+QString Zeigerinstrument::WertText() const {
   return QString::number(wert_, 'f', stellen_);
 }
 
@@ -97,7 +97,7 @@ void Zeigerinstrument::paintEvent(QPaintEvent*) {
 
   p.setFont(font());
   p.setPen(vorne);
-  const QString text = wertText() + (einheit_.isEmpty() ? QString() : " " + einheit_);
+  const QString text = WertText() + (einheit_.isEmpty() ? QString() : " " + einheit_);
   p.drawText(QRectF(0, height() - textHoehe - 2, width(), textHoehe), Qt::AlignCenter, text);
 }
 

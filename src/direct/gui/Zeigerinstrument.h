@@ -13,14 +13,14 @@ class Zeigerinstrument : public QWidget {
  public:
   explicit Zeigerinstrument(QWidget* parent = nullptr);
 
-  void bereichSetzen(double min, double max, int nachkommastellen);
-  void wertSetzen(double wert);
-  void einheitSetzen(const QString& einheit);
+  void BereichSetzen(double min, double max, int nachkommastellen);
+  void WertSetzen(double wert);
+  void EinheitSetzen(const QString& einheit);
 
-  double wert() const { return wert_; }
+  double Wert() const { return wert_; }
   // The digital value as shown ("2.500").
-  QString wertText() const;
-  const QString& einheit() const { return einheit_; }
+  QString WertText() const;
+  const QString& Einheit() const { return einheit_; }
 
   QSize sizeHint() const override { return {150, 130}; }
   QSize minimumSizeHint() const override { return {110, 100}; }
