@@ -59,13 +59,13 @@ KonfigpanelFenster::KonfigpanelFenster(QWidget* parent, const widgets::Fensterum
           Zeile{u.SPANNUNG_INMIN2, u.SPANNUNG_INMAX2, u.SKALAINMIN2, u.SKALAINMAX2, u.EINHEITIN2},
           Zeile{u.SPANNUNG_INMIN3, u.SPANNUNG_INMAX3, u.SKALAINMIN3, u.SKALAINMAX3, u.EINHEITIN3},
           Zeile{u.SPANNUNG_INMIN4, u.SPANNUNG_INMAX4, u.SKALAINMIN4, u.SKALAINMAX4, u.EINHEITIN4}};
-  verbinden();
-  hilfetexteAnmelden();
-  felderZeigen(gKonfig);
+  Verbinden();
+  HilfetexteAnmelden();
+  FelderZeigen(gKonfig);
 
   Konfigfelder fenster;
-  fenster.felderZeigen = [this](const Konfiguration& k) { felderZeigen(k); };
-  fenster.felderLesen = [this](Konfiguration& k) { felderLesen(k); };
+  fenster.felderZeigen = [this](const Konfiguration& k) { FelderZeigen(k); };
+  fenster.felderLesen = [this](Konfiguration& k) { FelderLesen(k); };
   fenster.skalaOutMaxSetzen = [this](int ausgang, double wert) {
     if (ausgang >= 0 && ausgang < 4) aus_[ausgang].skalaMax->setValue(wert);
   };
@@ -76,7 +76,7 @@ KonfigpanelFenster::~KonfigpanelFenster() {
   KonfigfelderLoesen();
 }
 
-void KonfigpanelFenster::felderZeigen(const Konfiguration& k) {
+void KonfigpanelFenster::FelderZeigen(const Konfiguration& k) {
   BereichZeigen(ui_->AUSGANGSBEREICH, k.voutmax);
   BereichZeigen(ui_->EINGANGSBEREICH, k.vinmax);
   for (int i = 0; i < 4; ++i) {
@@ -95,7 +95,7 @@ void KonfigpanelFenster::felderZeigen(const Konfiguration& k) {
   }
 }
 
-void KonfigpanelFenster::felderLesen(Konfiguration& k) const {
+void KonfigpanelFenster::FelderLesen(Konfiguration& k) const {
   // A value typed but not yet confirmed counts as entered.
   auto wert = [](Zahlenfeld* f) {
     f->interpretText();
@@ -125,12 +125,12 @@ int KonfigpanelFenster::init() {
   return InitialisiereKonfigPanel();
 }
 
-void KonfigpanelFenster::verbinden() {
+void KonfigpanelFenster::Verbinden() {
   auto& u = *ui_;
   connect(u.HAUPTFENSTER, &QPushButton::clicked, this,
-          [this] { verlassen(static_cast<int>(Fenster::Haupt), true); });
+          [this] { Verlassen(static_cast<int>(Fenster::Haupt), true); });
   auto menu = [this](QAction* a, Fenster f) {
-    connect(a, &QAction::triggered, this, [this, f] { verlassen(static_cast<int>(f), false); });
+    connect(a, &QAction::triggered, this, [this, f] { Verlassen(static_cast<int>(f), false); });
   };
   menu(u.actionHauptfenster, Fenster::Haupt);
   menu(u.actionComEinstellung, Fenster::Com);
@@ -139,13 +139,13 @@ void KonfigpanelFenster::verbinden() {
   menu(u.actionKurven, Fenster::Kurven);
   menu(u.actionKennlinien, Fenster::Kennlinie);
   connect(u.STANDARDWERTE, &QPushButton::clicked, this, [this] {
-    if (!common::gHilfeAktiv) standardwerte();
+    if (!common::gHilfeAktiv) Standardwerte();
   });
   connect(u.actionLaden, &QAction::triggered, this, [this] {
-    if (!common::gHilfeAktiv) dateiLaden();
+    if (!common::gHilfeAktiv) DateiLaden();
   });
   connect(u.actionSpeichern, &QAction::triggered, this, [this] {
-    if (!common::gHilfeAktiv) dateiSpeichern();
+    if (!common::gHilfeAktiv) DateiSpeichern();
   });
   connect(u.actionBeenden, &QAction::triggered, this, [] {
     if (!common::gHilfeAktiv) widgets::ProgrammendeAnfragen();
@@ -154,7 +154,7 @@ void KonfigpanelFenster::verbinden() {
           [](bool an) { widgets::DirekthilfeSchalten(an); });
 }
 
-void KonfigpanelFenster::verlassen(int fenster, bool perKnopf) {
+void KonfigpanelFenster::Verlassen(int fenster, bool perKnopf) {
   if (common::gHilfeAktiv) return;
   if (!perKnopf) widgets::FensterZeigen(static_cast<Fenster>(fenster));
   KonfigfelderInStrukturSpeichern();
@@ -162,7 +162,7 @@ void KonfigpanelFenster::verlassen(int fenster, bool perKnopf) {
   if (perKnopf) widgets::FensterZeigen(Fenster::Haupt);
 }
 
-void KonfigpanelFenster::standardwerte() {
+void KonfigpanelFenster::Standardwerte() {
   common::MessageRequest frage;
   frage.title = "Reset values";
   frage.text = "Do you want to delete all values\nand reset to default setting?";
@@ -174,17 +174,17 @@ void KonfigpanelFenster::standardwerte() {
   KonfigfelderAusStrukturLaden();
 }
 
-void KonfigpanelFenster::dateiLaden() {
+void KonfigpanelFenster::DateiLaden() {
   int fehler = KonfigdateiLaden();
   if (fehler != 0) device::ZOR_Fehlerpopup(fehler);
 }
 
-void KonfigpanelFenster::dateiSpeichern() {
+void KonfigpanelFenster::DateiSpeichern() {
   int fehler = KonfigdateiSpeichern();
   if (fehler != 0) device::ZOR_Fehlerpopup(fehler);
 }
 
-void KonfigpanelFenster::hilfetexteAnmelden() {
+void KonfigpanelFenster::HilfetexteAnmelden() {
   auto& u = *ui_;
   auto& h = *hilfe_;
   h.anmelden(u.AUSGANGSBEREICH,

@@ -36,8 +36,8 @@ class KonfigpanelFenster : public QMainWindow {
 
   // The window's fields from a record and into one (bound as the configuration core's
   // window).
-  void felderZeigen(const Konfiguration& k);
-  void felderLesen(Konfiguration& k) const;
+  void FelderZeigen(const Konfiguration& k);
+  void FelderLesen(Konfiguration& k) const;
 
   // Start-up: the unit fields take at most 8 characters, then the core's set-up.
   int init();
@@ -51,14 +51,14 @@ class KonfigpanelFenster : public QMainWindow {
     QLineEdit* einheit;
   };
 
-  void verbinden();
-  void hilfetexteAnmelden();
+  void Verbinden();
+  void HilfetexteAnmelden();
   // Leaving by the "Fenster" menu (the chosen window first) or by the button (the main
   // window last).
-  void verlassen(int fenster, bool perKnopf);
-  void standardwerte();
-  void dateiLaden();
-  void dateiSpeichern();
+  void Verlassen(int fenster, bool perKnopf);
+  void Standardwerte();
+  void DateiLaden();
+  void DateiSpeichern();
 
   std::unique_ptr<Ui::KONFIGPNL> ui_;
   widgets::HilfeFilter* hilfe_;
