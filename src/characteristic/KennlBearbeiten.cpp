@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <iterator>
 
@@ -82,7 +83,7 @@ KennlPosition KennlXBegrenzen(int prev, int i, int next, double x, double y) {
   return {x, yr};
 }
 
-void KennlPunktAnhaengen(double x, double y) {
+KennlAnhaengeposition KennlAnhaengenBei(double x, double y) {
   const int n = Anzahl();
   const double xl = KennlPunktX(n - 1);
   double xr = KennlXAufRaster(x);
@@ -93,15 +94,40 @@ void KennlPunktAnhaengen(double x, double y) {
     e = Runden(std::floor(xr + 0.5) - xl);
     if (e <= 0.0) e = 1.0;
   }
-  if (xl + e > kRohSpanne) return;
+  return {xl + e <= kRohSpanne,        xl, static_cast<double>(P(n - 1).Y), xl + e, yr,
+          static_cast<std::int32_t>(e)};
+}
+
+void KennlPunktAnhaengen(double x, double y) {
+  const KennlAnhaengeposition pos = KennlAnhaengenBei(x, y);
+  if (!pos.Gueltig) return;
+  const int n = Anzahl();
   RueckgaengigSichern();
   if (const int fehler = PunkteAllokieren(n + 1)) {
     device::ZOR_Fehlerpopup(fehler);
     return;
   }
-  P(n) = {yr, 1, 0, {0, 0, 0}};
-  P(n - 1).Laenge = static_cast<std::int32_t>(e);
+  P(n) = {pos.Y, 1, 0, {0, 0, 0}};
+  P(n - 1).Laenge = pos.Laenge;
   P(n - 1).Reserve = 0;
+}
+
+KennlVerschiebevorschau KennlVerschiebenBei(int i, double x, double y) {
+  const int n = Anzahl();
+  i = std::clamp(i, 0, n - 1);
+  const int prev = std::max(i - 1, 0);
+  const int next = std::min(i + 1, n - 1);
+  const KennlPosition pos = KennlXBegrenzen(prev, i, next, x, y);
+  KennlVerschiebevorschau v;
+  v.X = pos.x < 0.0 ? KennlPunktX(i) : pos.x;
+  v.Y = pos.y;
+  v.MitLinks = i > 0;
+  v.LinksX = KennlPunktX(prev);
+  v.LinksY = P(prev).Y;
+  v.MitRechts = i < n - 1;
+  v.RechtsX = KennlPunktX(next);
+  v.RechtsY = P(next).Y;
+  return v;
 }
 
 void KennlPunktVerschieben(int i, double x, double y) {

@@ -3,6 +3,8 @@
 // a message box and changes nothing; every check comes before the undo snapshot.
 #pragma once
 
+#include <cstdint>
+
 namespace characteristic {
 
 // The point dialog "Point %d": X in the second input's unit, Y in the first output's unit,
@@ -34,8 +36,28 @@ struct KennlPosition {
 };
 KennlPosition KennlXBegrenzen(int prev, int i, int next, double x, double y);
 
+// Where KennlPunktAnhaengen puts the new point for the mouse at (x, y): from the last
+// point (X0, Y0) a line of Laenge steps to (X, Y); not Gueltig when the point would lie
+// beyond the input range. The draw tool's preview shows the same.
+struct KennlAnhaengeposition {
+  bool Gueltig;
+  double X0, Y0;
+  double X;
+  int Y;
+  std::int32_t Laenge;
+};
+KennlAnhaengeposition KennlAnhaengenBei(double x, double y);
 // Appends a point right of the last one (one grid or raw step right of it when x is not).
 void KennlPunktAnhaengen(double x, double y);
+
+// The move tool's preview of point i at (x, y): the position KennlXBegrenzen gives (the
+// point's own X when it gives none) and the neighbours the two lines come from and go to.
+struct KennlVerschiebevorschau {
+  double X = 0.0, Y = 0.0;
+  bool MitLinks = false, MitRechts = false;
+  double LinksX = 0.0, LinksY = 0.0, RechtsX = 0.0, RechtsY = 0.0;
+};
+KennlVerschiebevorschau KennlVerschiebenBei(int i, double x, double y);
 // Moves point i (picked at the start of the drag) to the release position.
 void KennlPunktVerschieben(int i, double x, double y);
 // Shows the nearest point's coordinates in the point dialog and takes the change. 1 when

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "characteristic/KennlAllokation.h"
+#include "characteristic/KennlRueckgaengig.h"
 #include "characteristic/Kennlinienbild.h"
 #include "characteristic/Kennlinienmodell.h"
 #include "config/Umrechnung.h"
@@ -18,6 +19,14 @@ namespace {
 
 constexpr int kModusGueltig = 2;
 constexpr int kModusUngueltig = 4;
+
+// A read replaces the points with what the slot holds: one undo step brings back what the
+// operator had. The characteristic does not count as changed by it.
+void LesenRueckgaengigSichern() {
+  const bool geaendert = gKennl.KennlinieGeaendert;
+  RueckgaengigSichern();
+  gKennl.KennlinieGeaendert = geaendert;
+}
 
 bool PlatzGueltig(int n) {
   return n >= 1 && n <= kPlaetze;
@@ -144,6 +153,7 @@ int KennlinieLesen() {
   for (int j = 0; j < anzahl; ++j)
     punkte[static_cast<std::size_t>(j)] = {
         std::min(Wort(bild, kBildAbtastwerte + 2 * j), kRohMax), 1, 0, {0, 0, 0}};
+  LesenRueckgaengigSichern();
   gKennl.Kennl.Punkte.swap(punkte);
 
   if (ausgang2 > kRohMax)

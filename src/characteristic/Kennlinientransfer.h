@@ -25,7 +25,8 @@ inline constexpr int kFehlerAnwaehlenKeinPort = -122544;
 // marks them invalid. Returns 0 or a code for the error popup (image too long, bad slot);
 // device errors go to the error fields and give 0.
 int KennlinieSchreiben();
-// Reads the slot into the points (no undo step, the changed flag untouched), the output-2
+// Reads the slot into the points (one undo step brings back what the operator had; the
+// changed flag stays untouched), the output-2
 // and the rise-time field. Returns 0 or a code for the error popup (bad slot, the mode
 // check's error); other errors go to the error fields and give 0.
 int KennlinieLesen();

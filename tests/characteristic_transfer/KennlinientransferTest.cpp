@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "characteristic/KennlRueckgaengig.h"
 #include "characteristic/Kennlinienbild.h"
 #include "characteristic/Kennlinientransfer.h"
 #include "support/KennlFixture.h"
@@ -91,7 +92,14 @@ TEST_F(PtyKennlTransfer, WrittenSlotReadsBack) {
   EXPECT_EQ(gKennl.Felder.Anstiegszeit, 819.0);
   EXPECT_EQ(op.progressTitles, std::vector<std::string>{"reading data"});
   EXPECT_FALSE(gKennl.KennlinieGeaendert);
-  EXPECT_EQ(gKennl.Historien.AnzahlRueckgaengig, 0);
+
+  // The read is one undo step: undo brings back what was there before, redo the slot.
+  ASSERT_EQ(gKennl.Historien.AnzahlRueckgaengig, 1);
+  EXPECT_TRUE(KennlUndoBefehle().Rueckgaengig);
+  Rueckgaengig();
+  EXPECT_EQ(Punkte(), (std::vector<std::pair<int, int>>{{7, 1}}));
+  Wiederherstellen();
+  EXPECT_EQ(gKennl.Kennl.Punktanzahl(), 4096);
 }
 
 TEST_F(PtyKennlTransfer, ReadingInvalidSlotsChangesNothing) {
@@ -99,6 +107,7 @@ TEST_F(PtyKennlTransfer, ReadingInvalidSlotsChangesNothing) {
   ASSERT_EQ(KennlinieLesen(), 0);
   EXPECT_EQ(device::AktuelleFehlerfelder().nummer, 1026512);
   EXPECT_EQ(Punkte(), (std::vector<std::pair<int, int>>{{7, 1}}));
+  EXPECT_EQ(gKennl.Historien.AnzahlRueckgaengig, 0);  // a failed read leaves no undo step
 }
 
 TEST_F(PtyKennlTransfer, InitialisedSlotReadsAsOnePoint) {

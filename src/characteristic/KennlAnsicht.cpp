@@ -1,0 +1,133 @@
+#include "characteristic/KennlAnsicht.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "characteristic/Kennlinienmodell.h"
+#include "config/Konfiguration.h"
+#include "config/Umrechnung.h"
+
+namespace characteristic {
+
+namespace {
+
+void SichtSetzen(double a, double b) {
+  gKennl.XStart = std::floor(a);
+  gKennl.XEnde = std::floor(b) - 1.0;
+}
+
+std::string Einheit(const char (&feld)[config::kEinheitGroesse]) {
+  return std::string(feld, strnlen(feld, sizeof feld));
+}
+
+}  // namespace
+
+double KennlSichtbreite() {
+  return gKennl.XEnde - gKennl.XStart + 1.0;
+}
+
+void KennlZoomPlus() {
+  const double w = KennlSichtbreite();
+  const double h = std::max(w / 1.5, 1.0);
+  const double a = gKennl.XStart + (w - h) / 2.0;
+  SichtSetzen(a, a + h);
+}
+
+void KennlZoomMinus() {
+  const double c = 1.5 * KennlSichtbreite();
+  const double a = std::max(gKennl.XStart - c / 6.0, 0.0);
+  double b = std::min(a + c, kRohSpanne);
+  if (std::floor(a + 1.0) >= std::floor(b)) b += 1.0;
+  SichtSetzen(a, b);
+}
+
+bool KennlZoomAufMarkierung() {
+  Markierung& m = gKennl.Mark;
+  if (!m.Aktiv) return false;
+  if (m.Ende > m.Start) {
+    gKennl.XStart = m.Start;
+    gKennl.XEnde = m.Ende - 1.0;
+  }
+  m.Aktiv = false;
+  return true;
+}
+
+void KennlZoomVoll() {
+  gKennl.XStart = 0.0;
+  gKennl.XEnde = kRohSpanne - 1.0;
+}
+
+KennlScrollbalken KennlScrollbarAnpassen() {
+  const double w = KennlSichtbreite();
+  const int daumen = std::clamp(static_cast<int>(std::lround(100.0 * w / kRohSpanne)), 1, 100);
+  const double rest = std::trunc(kRohSpanne - w);
+  int position = 0;
+  if (rest > 0.0)
+    position = static_cast<int>(std::lround(std::clamp(100.0 * gKennl.XStart / rest, 0.0, 100.0)));
+  return {daumen, position};
+}
+
+bool KennlScrollbarLosgelassen(int position) {
+  const double w = KennlSichtbreite();
+  const double start = std::max(std::floor(position * (kRohSpanne - w) / 100.0 + 0.5), 0.0);
+  if (start == gKennl.XStart) return false;
+  gKennl.XEnde += start - gKennl.XStart;
+  gKennl.XStart = start;
+  return true;
+}
+
+KennlAchse KennlYAchse() {
+  KennlAchse a;
+  a.Versatz = config::AusgangRohInEinheit(0, 0.0);
+  a.Verstaerkung = (config::AusgangRohInEinheit(0, kRohSpanne) - a.Versatz) / kRohSpanne;
+  a.Einheit = KennlAusgangseinheit(0);
+  a.Min = gKennl.YZoomMin;
+  a.Max = gKennl.YZoomMax;
+  a.FeldMin = config::AusgangRohInEinheit(0, a.Min);
+  a.FeldMax = config::AusgangRohInEinheit(0, a.Max);
+  a.FeldMinGenau = config::AusgangRohInEinheit(0, a.Min + 0.5);
+  a.FeldMaxGenau = config::AusgangRohInEinheit(0, a.Max + 0.5);
+  return a;
+}
+
+KennlAchse KennlXAchse() {
+  KennlAchse a;
+  a.Versatz = config::EingangRohInEinheit(1, 0.0);
+  a.Verstaerkung = (config::EingangRohInEinheit(1, kRohSpanne) - a.Versatz) / kRohSpanne;
+  a.Einheit = KennlEingangseinheit(1);
+  a.Min = gKennl.XStart;
+  a.Max = gKennl.XEnde + 1.0;
+  a.FeldMin = a.FeldMinGenau = config::EingangRohInEinheit(1, a.Min);
+  a.FeldMax = a.FeldMaxGenau = config::EingangRohInEinheit(1, a.Max);
+  return a;
+}
+
+bool KennlYZoomSetzen(double feldMin, double feldMax) {
+  double lo = std::trunc(config::AusgangEinheitInRoh(0, feldMin));
+  double hi = std::trunc(config::AusgangEinheitInRoh(0, feldMax));
+  if (std::isnan(lo) || std::isnan(hi)) return false;
+  lo = std::clamp(lo, 0.0, kRohSpanne);
+  hi = std::clamp(hi, 0.0, kRohSpanne);
+  if (!(lo < hi)) return false;
+  gKennl.YZoomMin = static_cast<std::int32_t>(lo);
+  gKennl.YZoomMax = static_cast<std::int32_t>(hi);
+  return true;
+}
+
+KennlAusgang2Feld KennlAusgang2Beschreibung() {
+  const auto& k = config::gKonfig;
+  return {"analog output 2 [" + KennlAusgangseinheit(1) + "]",
+          std::min(k.outskalamin[1], k.outskalamax[1]),
+          std::max(k.outskalamin[1], k.outskalamax[1])};
+}
+
+std::string KennlAusgangseinheit(int n) {
+  return Einheit(config::gKonfig.outeinheit[std::clamp(n, 0, 3)]);
+}
+
+std::string KennlEingangseinheit(int n) {
+  return Einheit(config::gKonfig.ineinheit[std::clamp(n, 0, 3)]);
+}
+
+}  // namespace characteristic

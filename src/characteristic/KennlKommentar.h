@@ -1,0 +1,17 @@
+// The characteristic's comment as the comment dialog and its preview field see it.
+#pragma once
+
+#include <string>
+
+namespace characteristic {
+
+inline constexpr int kKommentarZeichen = 999;
+inline constexpr int kKommentarVorschauZeichen = 30;
+
+// Takes the dialog's text (cut to 999 characters). A text that differs from the comment
+// marks the characteristic changed; returns true then.
+bool KennlKommentarSetzen(const std::string& text);
+// The first 30 characters, for the preview field; the comment itself stays whole.
+std::string KennlKommentarVorschau();
+
+}  // namespace characteristic
