@@ -5,6 +5,7 @@
 #   bash scripts/start.sh            real serial ports; a simulated WUN-2 if there are none
 #   bash scripts/start.sh --demo     always add a simulated WUN-2
 #   bash scripts/start.sh --no-demo  never start the simulator
+#   bash scripts/start.sh --all-windows  offer every window (miv3x-curvegen --all-windows)
 #
 # The simulated WUN-2 (wun2-sim) plays devices at addresses 1 and 3 and registers itself as
 # a numbered port (a link COM<n> in the port folder, see README.md); it is stopped
@@ -14,8 +15,10 @@ aufruf_ordner=$PWD
 repo=$(cd "$(dirname "$0")/.." && pwd)
 
 demo=auto
+programm_optionen=()
 for a in "$@"; do
   case "$a" in
+    --all-windows) programm_optionen+=(--all-windows) ;;
     --demo) demo=yes ;;
     --no-demo) demo=no ;;
     -h | --help)
@@ -74,7 +77,7 @@ fi
 
 cd "$aufruf_ordner"
 set +e
-"$bin/miv3x-curvegen"
+"$bin/miv3x-curvegen" "${programm_optionen[@]}"
 ergebnis=$?
 set -e
 exit $ergebnis

@@ -1,7 +1,10 @@
-// The windows of this build. The characteristic window is not part of it.
+// The windows of this build.
 #include <QPointer>
 #include <memory>
 
+#include "characteristic/KennlDateiMenue.h"
+#include "characteristic/gui/Kennlinienpanel.h"
+#include "characteristic/gui/KennlinienpanelModul.h"
 #include "config/KonfigIni.h"
 #include "config/Konfigfelder.h"
 #include "config/gui/KonfigpanelFenster.h"
@@ -91,10 +94,34 @@ Fenstermodul DirektModul() {
   return m;
 }
 
+Fenstermodul KennlinienModul() {
+  Fenstermodul m;
+  m.fenster = Fenster::Kennlinie;
+  auto fenster = std::make_shared<QPointer<characteristic::gui::Kennlinienpanel>>();
+  m.laden = [fenster](QWidget* haupt) -> QWidget* {
+    *fenster = new characteristic::gui::Kennlinienpanel(haupt, widgets::Fensterumgebung{});
+    return fenster->data();
+  };
+  m.init = [fenster] { return *fenster ? (*fenster)->KennlinienpanelInit() : -1; };
+  m.clear = [fenster] {
+    if (*fenster) (*fenster)->KennlinienpanelClear();
+  };
+  m.readIni = [fenster](ini::IniStore* s) {
+    return characteristic::gui::ReadIniKennlinienpanel(fenster->data(), s);
+  };
+  m.writeIni = [fenster](ini::IniStore* s) {
+    return characteristic::gui::WriteIniKennlinienpanel(fenster->data(), s);
+  };
+  m.abbruchWeilNichtGespeichert = [] {
+    return characteristic::AbbruchWeilKennlinieNichtGespeichert();
+  };
+  return m;
+}
+
 }  // namespace
 
 std::vector<Fenstermodul> StandardFenstermodule() {
-  return {ComModul(), KonfigModul(), DirektModul(), KurvenModul()};
+  return {ComModul(), KonfigModul(), DirektModul(), KurvenModul(), KennlinienModul()};
 }
 
 }  // namespace shell

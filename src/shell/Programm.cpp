@@ -13,6 +13,7 @@
 #include "ui_INFOPNL.h"
 #include "ui_MAINPANEL.h"
 #include "widgets/Hilfefilter.h"
+#include "widgets/Navigation.h"
 
 namespace shell {
 
@@ -122,10 +123,12 @@ int Programm::InitialisierePanels() {
     if (fehler != 0) return fehler;
   }
   auto& u = haupt_->ui();
-  u.KONFIG->hide();
-  u.DIREKT->hide();
-  u.KENNLINIE->hide();
-  u.DIREKTHILFE->hide();
+  if (!widgets::AlleFensterAngeboten()) {
+    u.KONFIG->hide();
+    u.DIREKT->hide();
+    u.KENNLINIE->hide();
+    u.DIREKTHILFE->hide();
+  }
   return 0;
 }
 

@@ -3,7 +3,7 @@
 namespace shell {
 
 const char* Programmhilfe() {
-  return R"(usage: miv3x-curvegen [--help] [--version]
+  return R"(usage: miv3x-curvegen [--all-windows] [--help] [--version]
 
 The MIV-3X curve generator: draws output curves for the WUN-2 analog I/O module and
 writes them into it. Curves are edited on a time grid, kept in curve files (*.wur) and
@@ -25,8 +25,13 @@ to the device (on Debian the group dialout).
 
 Options of the window system (such as -platform) are passed on to Qt.
 
-  --help      this text
-  --version   the program's version
+  --all-windows  offer every window: the main window's buttons for the configuration,
+                 the direct input/output and the characteristic controller windows and
+                 its direct-help switch are shown, and every Window menu lists all six
+                 windows. Without it these windows are set up and keep their settings,
+                 but are not offered.
+  --help         this text
+  --version      the program's version
 )";
 }
 

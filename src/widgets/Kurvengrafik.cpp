@@ -133,6 +133,15 @@ void Kurvengrafik::SkaliereYAchse(double gain, double offset, const QString& ein
   graph_->yAxis->setRange(min, max);
 }
 
+void Kurvengrafik::SkaliereXAchse(double gain, double offset, const QString& einheit) {
+  if (!xTicker_) {
+    xTicker_.reset(new YAchsenTicker);
+    graph_->xAxis->setTicker(xTicker_);
+  }
+  xTicker_->Skalierung(gain, offset);
+  graph_->xAxis->setLabel(einheit);
+}
+
 void Kurvengrafik::SichtSetzen(double von, double bis) {
   // A draw or move preview left over from a drag that never ended goes with the old view.
   vorschauLinie_->data()->clear();

@@ -49,6 +49,9 @@ class Kurvengrafik {
 
   // The Y axis: labels show value * gain + offset; visible range min..max.
   void SkaliereYAchse(double gain, double offset, const QString& einheit, double min, double max);
+  // The X axis labelled in a unit as the Y axis is (raw x * gain + offset). Without this
+  // call its labels are the plain coordinates, as whole numbers.
+  void SkaliereXAchse(double gain, double offset, const QString& einheit);
   // The large graph's X range; the overview frames it.
   void SichtSetzen(double von, double bis);
   // The overview's X range (the whole curve).
@@ -77,6 +80,8 @@ class Kurvengrafik {
   QCustomPlot* Graph() const { return graph_; }
   QCustomPlot* Klein() const { return klein_; }
   const YAchsenTicker& Ticker() const { return *ticker_; }
+  // The X axis' labels; nullptr until SkaliereXAchse.
+  const YAchsenTicker* XTicker() const { return xTicker_.data(); }
 
   // What was drawn last, for checks.
   struct Plots {
@@ -107,6 +112,7 @@ class Kurvengrafik {
   QCustomPlot* klein_;
   double yMax_;
   QSharedPointer<YAchsenTicker> ticker_;
+  QSharedPointer<YAchsenTicker> xTicker_;
   Plots hintergrund_, aktuell_;
   QCPGraph* uebersicht_ = nullptr;
   QCPGraph* hintergrundUebersicht_ = nullptr;

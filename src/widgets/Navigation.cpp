@@ -7,6 +7,7 @@ namespace widgets {
 namespace {
 std::function<void(Fenster)> sgZeigen;
 std::function<int()> sgEnde;
+bool sgAlleFenster = false;
 }  // namespace
 
 void NavigationBinden(std::function<void(Fenster)> zeigeChildpanel,
@@ -17,6 +18,14 @@ void NavigationBinden(std::function<void(Fenster)> zeigeChildpanel,
 
 void FensterZeigen(Fenster fenster) {
   if (sgZeigen) sgZeigen(fenster);
+}
+
+void AlleFensterAnbieten(bool an) {
+  sgAlleFenster = an;
+}
+
+bool AlleFensterAngeboten() {
+  return sgAlleFenster;
 }
 
 int ProgrammendeAnfragen() {

@@ -14,6 +14,13 @@ void NavigationBinden(std::function<void(Fenster)> zeigeChildpanel,
 
 // Shows the window inside the main window (ZeigeChildpanel); nothing when unbound.
 void FensterZeigen(Fenster fenster);
+// What the windows offer: by default the main window's buttons and the Window menus leave
+// out the configuration, direct input/output and characteristic windows; with all windows
+// offered (miv3x-curvegen --all-windows) they list every window. Set before the windows
+// are built.
+void AlleFensterAnbieten(bool an);
+bool AlleFensterAngeboten();
+
 // Asks the shell to quit (ProgrammendeFallsAllesGespeichert); -1 when unbound.
 int ProgrammendeAnfragen();
 

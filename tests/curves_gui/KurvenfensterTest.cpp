@@ -16,12 +16,12 @@
 #include "Fensterhilfen.h"
 #include "config/Konfiguration.h"
 #include "curves/files/KurvendateiMenue.h"
-#include "curves/gui/Graphscrollbar.h"
 #include "curves/gui/Kurvendialoge.h"
 #include "curves/gui/KurvenpanelModul.h"
 #include "ini/IniStore.h"
 #include "support/TempDir.h"
 #include "ui_KOMM1PNL.h"
+#include "widgets/Graphscrollbar.h"
 #include "widgets/Navigation.h"
 
 namespace kurvenfenster {
@@ -30,9 +30,9 @@ namespace {
 using curves::gKurven;
 using curves::gMarkierung;
 using curves::gSicht;
-using curves::gui::ScrollbarDaumen;
-using curves::gui::ScrollbarPosition;
 using curves::gui::Werkzeug;
+using widgets::ScrollbarDaumen;
+using widgets::ScrollbarPosition;
 
 TEST_F(FensterTest, DrawingPointsWithThe1msTimeBase) {
   Werkzeug(Werkzeug::Zeichnen);

@@ -1,8 +1,9 @@
 // The settings file around a run: first run, sections and keys written, fallbacks when
 // reading, and the popups for a file that is missing, unreadable or unwritable.
+#include <sys/stat.h>
+
 #include <QComboBox>
 #include <QLineEdit>
-#include <sys/stat.h>
 #include <cstring>
 
 #include "ShellFixture.h"
@@ -63,9 +64,10 @@ TEST_F(ShellTest, FirstRunWithoutAFileGivesOnePopupAndWritesTheSectionsAtTheEnd)
   programm->beenden();
   EXPECT_EQ(op.messages.size(), 1u);
   ASSERT_TRUE(std::filesystem::exists(ini));
-  // The windows of this build put their sections; the characteristic window is not part
-  // of it.
-  EXPECT_EQ(sektionen(ini), (std::vector<std::string>{"com", "direkt", "konfig", "kurven"}));
+  // Every window puts its section.
+  EXPECT_EQ(sektionen(ini),
+            (std::vector<std::string>{"com", "direkt", "kennlinie", "konfig", "kurven"}));
+  EXPECT_EQ(iniInt(ini, "kennlinie", "darstellung"), 3);
   EXPECT_EQ(iniInt(ini, "direkt", "kurve1"), 1);
   EXPECT_EQ(iniText(ini, "direkt", "grenze1"), "10");
   EXPECT_EQ(iniInt(ini, "kurven", "darstellung"), 3);
@@ -90,7 +92,8 @@ TEST_F(ShellTest, HandAddedSectionsAndKeysAreGoneAfterTheNextEnd) {
   EXPECT_TRUE(op.messages.empty());
   EXPECT_EQ(device::Geraeteadresse(), '3');
   programm->beenden();
-  EXPECT_EQ(sektionen(ini), (std::vector<std::string>{"com", "direkt", "konfig", "kurven"}));
+  EXPECT_EQ(sektionen(ini),
+            (std::vector<std::string>{"com", "direkt", "kennlinie", "konfig", "kurven"}));
   EXPECT_FALSE(hatKey(ini, "com", "extra"));
   EXPECT_FALSE(hatKey(ini, "konfig", "meins"));
   EXPECT_FALSE(hatKey(ini, "hand", "notiz"));

@@ -15,6 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "characteristic/KennlAllokation.h"
+#include "characteristic/KennlTitel.h"
+#include "characteristic/Kennlinienmodell.h"
 #include "common/Direkthilfe.h"
 #include "config/Konfiguration.h"
 #include "curves/edit/Kurvenzustand.h"
@@ -26,6 +29,7 @@
 #include "shell/Programm.h"
 #include "support/ScriptedOperator.h"
 #include "support/TempDir.h"
+#include "widgets/Navigation.h"
 
 namespace shelltest {
 
@@ -72,6 +76,11 @@ inline void globalesZuruecksetzen() {
   config::KonfigurationStandardwerte();
   direct::DirektpanelNeu();
   curves::KurvenZustandZuruecksetzen();
+  characteristic::KennlAllokationsHaken().Ausloesen(0);
+  characteristic::gKennl.Felder = {};
+  characteristic::KennlModellInitialisieren();
+  characteristic::KennlFenstertitel("");
+  widgets::AlleFensterAnbieten(false);
 }
 
 inline std::string dateiInhalt(const std::string& pfad) {

@@ -218,9 +218,18 @@ std::vector<Befehlszeile> Kurvenpanel::Befehlstabelle() {
   // windows
   using widgets::Fenster;
   auto zeige = [](Fenster f) { return [f] { widgets::FensterZeigen(f); }; };
+  // The windows this build hides only when every window is offered.
+  const bool alle = widgets::AlleFensterAngeboten();
   zeile(a_.Hauptfenster, "windows", "Main window", nullptr, zeige(Fenster::Haupt));
   zeile(a_.ComFenster, "windows", "COM settings", nullptr, zeige(Fenster::Com));
+  if (alle) {
+    zeile(a_.Konfigfenster, "windows", "Configuration", nullptr, zeige(Fenster::Konfig));
+    zeile(a_.Direktfenster, "windows", "Direct in-/output", nullptr, zeige(Fenster::Direkt));
+  }
   zeile(a_.Kurvenfenster, "windows", "Curve generator", nullptr, zeige(Fenster::Kurven));
+  if (alle)
+    zeile(a_.Kennlinienfenster, "windows", "characteristics controller", nullptr,
+          zeige(Fenster::Kennlinie));
 
   // help
   auto& direkthilfe =

@@ -19,7 +19,6 @@
 #include "curves/edit/BearbeitenZyklen.h"
 #include "curves/edit/Markierung.h"
 #include "curves/files/KurvendateiMenue.h"
-#include "curves/gui/Graphscrollbar.h"
 #include "curves/gui/Kurvendialoge.h"
 #include "curves/gui/Kurvenhilfetexte.h"
 #include "curves/gui/Kurvenmaus.h"
@@ -34,6 +33,7 @@
 #include "device/Fehler.h"
 #include "ui/Knopfbild.h"
 #include "ui_KURVENPNL.h"
+#include "widgets/Graphscrollbar.h"
 #include "widgets/Hilfefilter.h"
 #include "widgets/Lampe.h"
 #include "widgets/Navigation.h"
@@ -139,7 +139,7 @@ int Kurvenpanel::WerkzeugleisteAnlegen() {
 
 void Kurvenpanel::Einrichten() {
   auto& u = *ui_;
-  ScrollbarZeigen(u.SCROLLBAR, 100, 0);
+  widgets::ScrollbarZeigen(u.SCROLLBAR, 100, 0);
   ZeitbasenFuellen(u.ZEITBASISINDICATOR);
   u.ZEITBASISINDICATOR->setCurrentIndex(-1);
   DarstellungSetzen(darstellung_);
@@ -332,7 +332,7 @@ void Kurvenpanel::ZeichnenMitScrollbar() {
 void Kurvenpanel::ScrollbarAnpassen() {
   const Scrollbalken w = curves::ScrollbarAnpassen();
   QSignalBlocker sperre(ui_->SCROLLBAR);
-  ScrollbarZeigen(ui_->SCROLLBAR, w.Daumen, w.Position);
+  widgets::ScrollbarZeigen(ui_->SCROLLBAR, w.Daumen, w.Position);
 }
 
 void Kurvenpanel::ScrollbarLosgelassen() {
@@ -343,7 +343,7 @@ void Kurvenpanel::ScrollbarLosgelassen() {
     ScrollbarAnpassen();
     return;
   }
-  if (curves::ScrollbarLosgelassen(ScrollbarPosition(ui_->SCROLLBAR), bewegt))
+  if (curves::ScrollbarLosgelassen(widgets::ScrollbarPosition(ui_->SCROLLBAR), bewegt))
     KurvenpanelZeichnen();
 }
 

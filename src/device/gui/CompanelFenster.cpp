@@ -219,9 +219,11 @@ int CompanelFenster::init() {
            u.LED_FEHLER4, u.FEHLERHILFE})
     w->hide();
   u.STEUERUNG->hide();
-  u.menuWindows->removeAction(u.actionConfiguration);
-  u.menuWindows->removeAction(u.actionDirect);
-  u.menuWindows->removeAction(u.actionCharacteristics);
+  if (!widgets::AlleFensterAngeboten()) {
+    u.menuWindows->removeAction(u.actionConfiguration);
+    u.menuWindows->removeAction(u.actionDirect);
+    u.menuWindows->removeAction(u.actionCharacteristics);
+  }
   anzeigen();
   return fehler;
 }

@@ -11,6 +11,7 @@
 #include "shell/Hauptfenster.h"
 #include "shell/Programm.h"
 #include "shell/Programmhilfe.h"
+#include "widgets/Navigation.h"
 #include "widgets/QtOperator.h"
 
 int main(int argc, char** argv) {
@@ -25,6 +26,9 @@ int main(int argc, char** argv) {
       return 0;
     }
   }
+  // Before the windows are built: their menus are made with what is offered.
+  for (int i = 1; i < argc; ++i)
+    if (std::strcmp(argv[i], "--all-windows") == 0) widgets::AlleFensterAnbieten(true);
   QApplication app(argc, argv);
   // Ties the windows to the installed desktop entry and its icon.
   QGuiApplication::setDesktopFileName("miv3x-curvegen");

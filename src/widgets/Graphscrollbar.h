@@ -5,7 +5,7 @@
 
 class QScrollBar;
 
-namespace curves::gui {
+namespace widgets {
 
 void ScrollbarZeigen(QScrollBar* bar, int daumen, int position);
 // The thumb size and the position (0..100) the bar shows now; the position follows the
@@ -13,4 +13,4 @@ void ScrollbarZeigen(QScrollBar* bar, int daumen, int position);
 int ScrollbarDaumen(const QScrollBar* bar);
 int ScrollbarPosition(const QScrollBar* bar);
 
-}  // namespace curves::gui
+}  // namespace widgets

@@ -1,10 +1,10 @@
-#include "curves/gui/Graphscrollbar.h"
+#include "widgets/Graphscrollbar.h"
 
 #include <QScrollBar>
 #include <algorithm>
 #include <cmath>
 
-namespace curves::gui {
+namespace widgets {
 
 namespace {
 // Steps of the bar per per cent of thumb, so a drag moves smoothly.
@@ -31,4 +31,4 @@ int ScrollbarPosition(const QScrollBar* bar) {
   return static_cast<int>(std::lround(static_cast<double>(bar->sliderPosition()) / frei));
 }
 
-}  // namespace curves::gui
+}  // namespace widgets

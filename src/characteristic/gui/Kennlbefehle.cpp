@@ -1,0 +1,177 @@
+// The characteristic window's command table: every command of its menus and its toolbar in
+// one place, in the order the menus and the toolbar show them.
+#include <QActionGroup>
+
+#include "characteristic/KennlAnsicht.h"
+#include "characteristic/KennlDateiMenue.h"
+#include "characteristic/KennlMarkierung.h"
+#include "characteristic/KennlRueckgaengig.h"
+#include "characteristic/Kennlinienmodell.h"
+#include "characteristic/gui/Kennlhilfetexte.h"
+#include "characteristic/gui/Kennlinienpanel.h"
+#include "characteristic/gui/Kennlzeichnung.h"
+#include "common/Direkthilfe.h"
+#include "device/Fehler.h"
+#include "widgets/Kurvengrafik.h"
+#include "widgets/Navigation.h"
+
+namespace characteristic::gui {
+
+namespace h = hilfe;
+using widgets::Befehlszeile;
+using widgets::Leistentrenner;
+
+std::vector<Befehlszeile> Kennlinienpanel::Befehlstabelle() {
+  auto melden = [](int (*befehl)()) {
+    return [befehl] {
+      if (int fehler = befehl()) device::ZOR_Fehlerpopup(fehler);
+    };
+  };
+  std::vector<Befehlszeile> t;
+  auto zeile = [&t](QAction*& ziel, const char* menue, const QString& text, const char* hilfe,
+                    std::function<void()> aktion) -> Befehlszeile& {
+    t.push_back({});
+    Befehlszeile& z = t.back();
+    z.Ziel = &ziel;
+    z.Menue = menue;
+    z.Text = text;
+    z.Hilfe = hilfe;
+    z.Aktion = std::move(aktion);
+    return z;
+  };
+
+  // Datei
+  auto& neu = zeile(a_.Neu, "Datei", "Neu", h::kNeu, [this] { Neu(); });
+  neu.Bild = "new";
+  neu.Tipp = "New";
+  auto& laden = zeile(a_.Laden, "Datei", "Kennlinie laden", h::kLaden,
+                      [this] { Dateibefehl(&KennlinieLaden, true); });
+  laden.Bild = "open";
+  laden.Tipp = "Load characteristic curve";
+  auto& speichern = zeile(a_.Speichern, "Datei", "Kennlinie speichern", h::kSpeichern,
+                          melden([] { return KennlinieSpeichern(0); }));
+  speichern.Bild = "save";
+  speichern.Tipp = "Save characteristic curve";
+  zeile(a_.SpeichernUnter, "Datei", "Kennlinie speichern unter", h::kSpeichernUnter,
+        melden([] { return KennlinieSpeichern(1); }));
+  zeile(a_.Importieren, "Datei", "Kennlinie importieren", h::kImportieren,
+        [this] { Dateibefehl(&KennlinieImportieren, false); });
+  zeile(a_.Exportieren, "Datei", "Kennlinie exportieren", h::kExportieren,
+        melden(&KennlinieExportieren));
+  zeile(a_.Beenden, "Datei", "Beenden", nullptr, [] {
+    widgets::ProgrammendeAnfragen();
+  }).MenueTrenner = true;
+
+  // Bearbeiten
+  zeile(a_.AllesMarkieren, "Bearbeiten", "Alles Markieren", nullptr, [this] {
+    KennlAllesMarkieren();
+    MarkierungZeichnen(*grafik_);
+    grafik_->Neuzeichnen();
+  });
+  auto& undo = zeile(a_.Rueckgaengig, "Bearbeiten", "Rückgängig", h::kRueckgaengig, [this] {
+    Rueckgaengig();
+    ZeichnenMitScrollbar();
+  });
+  undo.Bild = "undo";
+  undo.Tipp = "Undo";
+  undo.Aktiv = false;
+  undo.Trenner = Leistentrenner::Aktiv;
+  auto& redo =
+      zeile(a_.Wiederherstellen, "Bearbeiten", "Wiederherstellen", h::kWiederherstellen, [this] {
+        Wiederherstellen();
+        ZeichnenMitScrollbar();
+      });
+  redo.Bild = "redo";
+  redo.Tipp = "Redo";
+  redo.Aktiv = false;
+
+  // The tools: one exclusive group, whose choice WerkzeugGewaehlt handles.
+  struct Werkzeugzeile {
+    const char *Text, *Tipp, *Hilfe, *Bild;
+  };
+  static const Werkzeugzeile kWerkzeuge[7] = {
+      {"Markieren", "Selection", h::kMarkieren, "mark"},
+      {"Punkt zeichnen", "Draw point", h::kZeichnen, "stift"},
+      {"Punkt verschieben", "Move point", h::kVerschieben, "verschieben"},
+      {"Punktkoordinaten ändern", "Show/change coordinates of point", h::kPunktdialog, "punktinfo"},
+      {"Koordinaten anzeigen", "Show coordinates", h::kKoordinatenWerkzeug, "xyzeigen2"},
+      {"Punkt auflösen", "Delete point", h::kPunktLoeschen, "punktdel"},
+      {"Gerade teilen", "Divide line", h::kTeilen, "geradeteilen"}};
+  werkzeuge_ = new QActionGroup(this);
+  werkzeuge_->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+  for (int i = 0; i < 7; ++i) {
+    auto& w = zeile(a_.Werkzeuge[i], "Bearbeiten", QString::fromUtf8(kWerkzeuge[i].Text),
+                    kWerkzeuge[i].Hilfe, {});
+    w.Tipp = kWerkzeuge[i].Tipp;
+    w.Bild = kWerkzeuge[i].Bild;
+    w.Gruppe = werkzeuge_;
+    w.Daten = i;
+    if (i == 0) {
+      w.MenueTrenner = true;
+      w.Trenner = Leistentrenner::Aktiv;
+    }
+  }
+  auto& plus =
+      zeile(a_.ZoomPlus, "Bearbeiten", "Zoom +", h::kZoomPlus, [this] { Zoom(&KennlZoomPlus); });
+  plus.Bild = "zoomplus";
+  plus.MenueTrenner = true;
+  plus.Trenner = Leistentrenner::Aktiv;
+  zeile(a_.ZoomMinus, "Bearbeiten", "Zoom -", h::kZoomMinus, [this] {
+    Zoom(&KennlZoomMinus);
+  }).Bild = "zoomminus";
+  auto& zoomMarke =
+      zeile(a_.ZoomMarkierung, "Bearbeiten", "Zoom Markierung", h::kZoomMarkierung, [this] {
+        if (KennlZoomAufMarkierung()) ZeichnenMitScrollbar();
+      });
+  zoomMarke.Bild = "zoommark";
+  zoomMarke.Tipp = "Zoom selection";
+  auto& voll = zeile(a_.ZoomVoll, "Bearbeiten", "Zoom Gesammtkurve", h::kZoomVoll,
+                     [this] { Zoom(&KennlZoomVoll); });
+  voll.Bild = "zoomvoll";
+  voll.Tipp = "Zoom full";
+
+  // Ansicht: the display types, menu item and toolbar button in one.
+  static const char* const kTypnamen[3] = {"Linien + Stufen", "Linien", "Stufen"};
+  static const char* const kTyptipps[3] = {"Show curves as lines + steps", "Show curves as lines",
+                                           "Show curves as steps"};
+  static const int kTypwerte[3] = {kDarstellungBeide, kDarstellungLinien, kDarstellungStufen};
+  darstellungen_ = new QActionGroup(this);
+  for (int i = 0; i < 3; ++i) {
+    const int wert = kTypwerte[i];
+    auto& d = zeile(a_.Darstellung[i], "Ansicht/Kurvendarstellung", kTypnamen[i], h::kDarstellung,
+                    [this, wert] { DarstellungGewaehlt(wert); });
+    d.Tipp = kTyptipps[i];
+    d.Bild = "leer";
+    d.Gruppe = darstellungen_;
+    d.Daten = wert;
+    if (i == 0) d.Trenner = Leistentrenner::Aktiv;
+  }
+  // Help mode must not move the check mark away from the display type shown.
+  connect(darstellungen_, &QActionGroup::triggered, this, [this] {
+    if (common::gHilfeAktiv) DarstellungSetzen(gKennl.Darstellung);
+  });
+
+  // Fenster
+  using widgets::Fenster;
+  static const std::pair<const char*, Fenster> kFenster[6] = {
+      {"Hauptfenster", Fenster::Haupt},     {"COM-Einstellung", Fenster::Com},
+      {"Konfiguration", Fenster::Konfig},   {"Direkte Ein-/Ausgabe", Fenster::Direkt},
+      {"Kurvengenerator", Fenster::Kurven}, {"Kennlinienregler", Fenster::Kennlinie}};
+  for (int i = 0; i < 6; ++i) {
+    const Fenster f = kFenster[i].second;
+    zeile(a_.Fenster[i], "Fenster", kFenster[i].first, nullptr, [f] { widgets::FensterZeigen(f); });
+  }
+
+  // Hilfe
+  auto& direkthilfe =
+      zeile(a_.Direkthilfe, "Hilfe", "Direkthilfe", nullptr, [this] { DirekthilfeUmschalten(); });
+  direkthilfe.Tipp = "Direct help mode";
+  direkthilfe.Bild = "help";
+  direkthilfe.Pruefbar = true;
+  direkthilfe.AuchImHilfemodus = true;
+  direkthilfe.Trenner = Leistentrenner::Aktiv;
+  zeile(a_.Pinbelegung, "Hilfe", "WUN-2 Pinbelegung", nullptr, [this] { Pinbelegung(); });
+  return t;
+}
+
+}  // namespace characteristic::gui

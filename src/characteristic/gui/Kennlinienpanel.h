@@ -1,0 +1,152 @@
+// The characteristic controller window (KENNLPNL): the large graph with its mouse tools,
+// the overview, the scroll bar, the menu bar and toolbar sharing one action per command,
+// the coordinate, grid, zoom and transfer fields, the comment and the error fields. It
+// keeps no characteristic of its own: each command calls the core and redraws.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "widgets/Befehlstabelle.h"
+#include "widgets/Fensterumgebung.h"
+
+class QAction;
+class QActionGroup;
+class QDoubleSpinBox;
+class QToolBar;
+namespace Ui {
+class KENNLPNL;
+}
+namespace widgets {
+class HilfeFilter;
+class Kurvengrafik;
+}  // namespace widgets
+
+namespace characteristic::gui {
+
+class Kennldialoge;
+class Kennlmaus;
+
+// The seven tools of the edit menu, in menu order.
+enum class KennlWerkzeug {
+  Keins = -1,
+  Markieren = 0,
+  Zeichnen,
+  Verschieben,
+  Punktdialog,
+  Koordinaten,
+  PunktLoeschen,
+  Teilen
+};
+
+// Every command of the menus and the toolbar.
+struct Kennlaktionen {
+  QAction *Neu, *Laden, *Speichern, *SpeichernUnter, *Importieren, *Exportieren, *Beenden;
+  QAction *AllesMarkieren, *Rueckgaengig, *Wiederherstellen;
+  std::array<QAction*, 7> Werkzeuge;
+  QAction *ZoomPlus, *ZoomMinus, *ZoomMarkierung, *ZoomVoll;
+  // "Linien + Stufen", "Linien", "Stufen": menu item and toolbar button in one.
+  std::array<QAction*, 3> Darstellung;
+  // "Hauptfenster", "COM-Einstellung", "Konfiguration", "Direkte Ein-/Ausgabe",
+  // "Kurvengenerator", "Kennlinienregler".
+  std::array<QAction*, 6> Fenster;
+  QAction *Direkthilfe, *Pinbelegung;
+};
+
+class Kennlinienpanel : public QMainWindow {
+  Q_OBJECT
+ public:
+  Kennlinienpanel(QWidget* parent, const widgets::Fensterumgebung& umgebung);
+  ~Kennlinienpanel() override;
+
+  // Start: toolbar, graphs, the model, scroll bar, first drawing and the output-2 field.
+  // 0, -653501 when the toolbar cannot be built, or -600502 when the model cannot be
+  // allocated.
+  int KennlinienpanelInit();
+  // End: the model freed, the toolbar discarded.
+  void KennlinienpanelClear();
+
+  // The axes for output index 0 and input index 1 and the output-2 field's label and
+  // range for output index 1 (after the configuration changed).
+  void Kennlinienpanel_SkaliereYAchse();
+  // Full redraw of both graphs.
+  void KennlinienpanelZeichnen();
+  void ScrollbarAnpassen();
+  void ZeichnenMitScrollbar();
+  // The X and Y displays for the raw position (x, y).
+  void KoordinatenAnzeigen(double x, double y);
+
+  // The settings key "darstellung": 1 lines, 2 steps, 3 both.
+  int Darstellung() const;
+  void DarstellungSetzen(int darstellung);
+
+  // Commands, as the menus and buttons run them.
+  void KommentarBearbeiten();
+  void YZoomKennl_Callback();
+
+  Ui::KENNLPNL& Ui() { return *ui_; }
+  const Kennlaktionen& Aktionen() const { return a_; }
+  QToolBar* Werkzeugleiste() const { return leiste_; }
+  widgets::Kurvengrafik& Grafik() { return *grafik_; }
+  Kennldialoge& Dialoge() { return *dialoge_; }
+  KennlWerkzeug AktivesWerkzeug() const;
+  common::OperatorInterface& Bediener() const { return umgebung_.BedienerOderStandard(); }
+
+ protected:
+  // Another window may have switched direct help meanwhile.
+  void showEvent(QShowEvent* ereignis) override;
+  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+ private:
+  int WerkzeugleisteAnlegen();
+  void Einrichten();
+  void Verbinden();
+  void HilfetexteAnmelden();
+  // Every command of the menus and the toolbar (Kennlbefehle.cpp).
+  std::vector<widgets::Befehlszeile> Befehlstabelle();
+
+  void WerkzeugGewaehlt(QAction* aktion);
+  void DirekthilfeUmschalten();
+  void DarstellungGewaehlt(int darstellung);
+  void Pinbelegung();
+
+  void Neu();
+  // A file command: its error in the popup, then with ganzeKennlinie the comment preview
+  // and the whole input range, and the redraw.
+  void Dateibefehl(int (*befehl)(), bool ganzeKennlinie);
+  void Zoom(void (*zoom)());
+  void Lesen();
+  void ScrollbarLosgelassen();
+  // The fields the core reads (grids, output 2, rise time, slot) from the controls, and
+  // the other way after a command changed them.
+  void FelderUebernehmen();
+  void FelderZeigen();
+  void VorschauAnzeigen();
+  void YZoomFelderZeigen();
+
+  widgets::Fensterumgebung umgebung_;
+  std::unique_ptr<::Ui::KENNLPNL> ui_;
+  std::unique_ptr<widgets::Kurvengrafik> grafik_;
+  std::unique_ptr<Kennldialoge> dialoge_;
+  widgets::HilfeFilter* hilfe_;
+  Kennlmaus* maus_ = nullptr;
+  Kennlaktionen a_{};
+  std::vector<widgets::Befehlszeile> befehle_;
+  QActionGroup* werkzeuge_ = nullptr;
+  QActionGroup* darstellungen_ = nullptr;
+  QAction* letztesWerkzeug_ = nullptr;
+  QToolBar* leiste_ = nullptr;
+
+  bool scrollbarBewegt_ = false;
+  bool imAnzeigen_ = false;  // fields being filled by the program, not the operator
+  bool neuzeichnenGeplant_ = false;
+  int neuskalierung_ = -1;  // ticket of the configuration window's rescale list
+  struct ZoomFeld {
+    double Gezeigt = 0.0, Genau = 0.0;
+  };
+  ZoomFeld yZoomMin_, yZoomMax_;
+};
+
+}  // namespace characteristic::gui

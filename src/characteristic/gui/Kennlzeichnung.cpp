@@ -1,0 +1,66 @@
+#include "characteristic/gui/Kennlzeichnung.h"
+
+#include "characteristic/KennlGeraden.h"
+#include "characteristic/Kennlinienmodell.h"
+
+namespace characteristic::gui {
+
+namespace {
+
+using widgets::Punktreihe;
+
+// Lines join: a staircase starts where the one before ended, already in the list.
+void StufenAnhaengen(const KennlGerade& g, Punktreihe& punkte) {
+  KennlStufenDurchlaufen(g, [&punkte](double x, double y) {
+    if (!punkte.isEmpty() && punkte.constLast().key == x && punkte.constLast().value == y) return;
+    punkte.push_back({x, y});
+  });
+}
+
+}  // namespace
+
+widgets::Kurvenreihen KennlReihenBilden(double xStart, double xEnde, int darstellung) {
+  const bool linien = darstellung == kDarstellungLinien || darstellung == kDarstellungBeide;
+  const bool stufen = darstellung == kDarstellungStufen || darstellung == kDarstellungBeide;
+
+  widgets::Kurvenreihen r;
+  const std::vector<KennlGerade> alle = KennlAlleGeraden();
+  const auto anzahl = static_cast<qsizetype>(alle.size());
+  r.Linien.reserve(anzahl + 1);
+  r.Punkte.reserve(anzahl);
+  if (stufen) r.Stufen.reserve(3 * anzahl);
+  r.Uebersicht.reserve(anzahl + 1);
+  for (const KennlGerade& g : alle) {
+    r.Uebersicht.push_back({g.X0, g.Y0});
+    if (g.Letzte) r.Uebersicht.push_back({g.X1, g.Y1});
+    // Only the lines that reach into the view.
+    if (g.X1 < xStart || g.X0 > xEnde + 1.0) continue;
+    r.Punkte.push_back({g.X0, g.Y0});
+    if (linien) {
+      if (g.Letzte) {
+        r.Schlusslinie = {{g.X0, g.Y0}, {g.X1, g.Y1}};
+      } else {
+        if (r.Linien.isEmpty()) r.Linien.push_back({g.X0, g.Y0});
+        r.Linien.push_back({g.X1, g.Y1});
+      }
+    }
+    if (stufen) StufenAnhaengen(g, g.Letzte ? r.Schlussstufen : r.Stufen);
+  }
+  return r;
+}
+
+void KennlinieZeichnen(widgets::Kurvengrafik& grafik, int darstellung) {
+  grafik.SichtSetzen(gKennl.XStart, gKennl.XEnde + 1.0);
+  grafik.HintergrundZeichnen(nullptr);
+  grafik.VordergrundZeichnen(KennlReihenBilden(gKennl.XStart, gKennl.XEnde, darstellung),
+                             {kKennlRot, kKennlRot, kKennlBlau, kKennlHellrot, kKennlHellblau});
+  grafik.UebersichtSetzen(kRohSpanne);
+  MarkierungZeichnen(grafik);
+  grafik.Neuzeichnen();
+}
+
+void MarkierungZeichnen(widgets::Kurvengrafik& grafik) {
+  grafik.MarkierungSetzen(gKennl.Mark.Aktiv, gKennl.Mark.Start, gKennl.Mark.Ende);
+}
+
+}  // namespace characteristic::gui

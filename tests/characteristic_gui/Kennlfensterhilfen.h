@@ -1,0 +1,99 @@
+// The characteristic window under test: started as the shell starts it, 1000 x 700 pixels,
+// with a scripted operator, and mouse helpers that press, drag and release on the large
+// graph at raw coordinates.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+#include <cmath>
+#include <memory>
+
+#include "characteristic/KennlAllokation.h"
+#include "characteristic/KennlTitel.h"
+#include "characteristic/Kennlinienmodell.h"
+#include "characteristic/gui/Kennlinienpanel.h"
+#include "common/Direkthilfe.h"
+#include "config/Konfiguration.h"
+#include "device/Fehler.h"
+#include "device/Verbindung.h"
+#include "support/ScriptedOperator.h"
+#include "ui_KENNLPNL.h"
+
+namespace kennlfenster {
+
+using characteristic::gKennl;
+using characteristic::gui::KennlWerkzeug;
+
+class KennlFensterTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    common::gHilfeAktiv = 0;
+    device::ZOR_Fehlersprache(2);
+    device::ComFehlerSetzen(0);
+    device::sgComPort.offen = -1;
+    config::gKonfig = config::KonfigurationStandard();
+    characteristic::KennlAllokationsHaken().Ausloesen(0);
+    gKennl.Felder = {};
+    gKennl.Darstellung = 3;
+    panel = std::make_unique<characteristic::gui::Kennlinienpanel>(
+        nullptr, widgets::Fensterumgebung{&op, nullptr});
+    ASSERT_EQ(0, panel->KennlinienpanelInit());
+    panel->resize(1000, 700);
+    panel->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(panel.get()));
+    panel->KennlinienpanelZeichnen();
+  }
+  void TearDown() override {
+    panel->KennlinienpanelClear();
+    panel.reset();
+    common::gHilfeAktiv = 0;
+    while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+    device::ComFehlerSetzen(0);
+    device::sgComPort.offen = -1;
+    characteristic::KennlFenstertitel("");
+  }
+
+  Ui::KENNLPNL& u() { return panel->Ui(); }
+  QCustomPlot* graph() { return u().GRAPH; }
+  QPoint Pixel(double x, double y) {
+    return {static_cast<int>(graph()->xAxis->coordToPixel(x)),
+            static_cast<int>(graph()->yAxis->coordToPixel(y))};
+  }
+  // The raw position the window reads for a pixel, rounded as the edits round it.
+  std::pair<int, int> Roh(QPoint p) {
+    return {static_cast<int>(std::floor(graph()->xAxis->pixelToCoord(p.x()) + 0.5)),
+            static_cast<int>(std::floor(graph()->yAxis->pixelToCoord(p.y()) + 0.5))};
+  }
+  void Bewegen(QPoint p) {
+    QMouseEvent e(QEvent::MouseMove, p, graph()->mapToGlobal(p), Qt::NoButton, Qt::LeftButton,
+                  Qt::NoModifier);
+    QApplication::sendEvent(graph(), &e);
+  }
+  void Ziehen(QPoint von, QPoint bis) {
+    QTest::mousePress(graph(), Qt::LeftButton, {}, von);
+    Bewegen((von + bis) / 2);
+    Bewegen(bis);
+    QTest::mouseRelease(graph(), Qt::LeftButton, {}, bis);
+  }
+  void Klicken(QPoint p) { Ziehen(p, p); }
+  void Werkzeug(KennlWerkzeug w) { panel->Aktionen().Werkzeuge[static_cast<int>(w)]->trigger(); }
+  // Points as (X, Y).
+  static std::vector<std::pair<int, int>> Punkte() {
+    std::vector<std::pair<int, int>> r;
+    for (int i = 0; i < gKennl.Kennl.Punktanzahl(); ++i)
+      r.emplace_back(static_cast<int>(characteristic::KennlPunktX(i)), gKennl.Kennl.Punkte[i].Y);
+    return r;
+  }
+  static void Setze(const std::vector<std::pair<int, int>>& yUndLaenge) {
+    gKennl.Kennl.Punkte.clear();
+    for (auto [y, l] : yUndLaenge) gKennl.Kennl.Punkte.push_back({y, l, 0, {0, 0, 0}});
+  }
+
+  testsupport::ScriptedOperator op;
+  std::unique_ptr<characteristic::gui::Kennlinienpanel> panel;
+};
+
+}  // namespace kennlfenster

@@ -1,0 +1,184 @@
+// The characteristic window joined to the program: its settings section, its save question
+// at the end, its start-up failures, and the start option that offers every window.
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolButton>
+#include <QtTest/QTest>
+
+#include "ShellFixture.h"
+#include "characteristic/gui/Kennlinienpanel.h"
+#include "curves/gui/Kurvenpanel.h"
+#include "curves/model/Kurvenmodell.h"
+#include "device/gui/CompanelFenster.h"
+#include "shell/Hauptfenster.h"
+#include "ui_COMPNL.h"
+#include "ui_MAINPANEL.h"
+
+namespace shelltest {
+namespace {
+
+using characteristic::gKennl;
+using shell::Fenster;
+
+std::string iniWert(const std::string& pfad, const std::string& sektion, const std::string& key) {
+  std::istringstream s(dateiInhalt(pfad));
+  std::string zeile, aktuell;
+  while (std::getline(s, zeile)) {
+    if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
+    if (!zeile.empty() && zeile.front() == '[') aktuell = zeile.substr(1, zeile.find(']') - 1);
+    const auto gleich = zeile.find(" = ");
+    if (aktuell == sektion && gleich != std::string::npos && zeile.substr(0, gleich) == key)
+      return zeile.substr(gleich + 3);
+  }
+  return "";
+}
+
+// The texts of a window's menu with the given title, separators left out.
+QStringList Menue(QWidget* fenster, const QString& titel) {
+  QStringList texte;
+  for (QAction* m : static_cast<QMainWindow*>(fenster)->menuBar()->actions())
+    if (m->text() == titel && m->menu())
+      for (QAction* a : m->menu()->actions())
+        if (!a->isSeparator()) texte << a->text();
+  return texte;
+}
+
+class KennlinieShellTest : public ShellTest {
+ protected:
+  characteristic::gui::Kennlinienpanel* Kennlinienfenster() {
+    return static_cast<characteristic::gui::Kennlinienpanel*>(programm->panel(Fenster::Kennlinie));
+  }
+};
+
+struct Darstellungsfall {
+  const char* datei;
+  int erwartet;
+};
+
+class KennlinieDarstellung : public KennlinieShellTest,
+                             public ::testing::WithParamInterface<Darstellungsfall> {};
+
+TEST_P(KennlinieDarstellung, SectionGivesTheDisplayTypeAndIsWrittenBack) {
+  dateiSchreiben(ini, GetParam().datei);
+  erzeugen();
+  ASSERT_EQ(programm->starten(), 0);
+  EXPECT_EQ(Kennlinienfenster()->Darstellung(), GetParam().erwartet);
+  for (QAction* a : Kennlinienfenster()->Aktionen().Darstellung)
+    EXPECT_EQ(a->isChecked(), a->data().toInt() == GetParam().erwartet);
+  programm->beenden();
+  EXPECT_EQ(iniWert(ini, "kennlinie", "darstellung"), std::to_string(GetParam().erwartet));
+}
+
+INSTANTIATE_TEST_SUITE_P(Kennlinie, KennlinieDarstellung,
+                         ::testing::Values(Darstellungsfall{"[kennlinie]\ndarstellung = 7\n", 3},
+                                           Darstellungsfall{"[kurven]\ndarstellung = 1\n", 3},
+                                           Darstellungsfall{"[kennlinie]\ndarstellung = 0\n", 3},
+                                           Darstellungsfall{"[kennlinie]\ndarstellung = 2\n", 2},
+                                           Darstellungsfall{"[kennlinie]\ndarstellung = 1\n", 1}));
+
+// Quitting asks the curves first, then the characteristic: Cancel stays, No quits without
+// a file, Yes saves to the chosen file first.
+TEST_F(KennlinieShellTest, SaveQuestionAtQuitStaysSavesOrDiscards) {
+  erzeugen();
+  ASSERT_EQ(programm->starten(), 0);
+  op.messages.clear();
+  gKennl.KennlinieGeaendert = true;
+  curves::gKurven.KurvenGeaendert = false;
+
+  op.answerMessage(3);  // Cancel
+  EXPECT_EQ(programm->ProgrammendeFallsAllesGespeichert(), 1);
+  ASSERT_EQ(op.messages.size(), 1u);
+  EXPECT_EQ(op.messages[0].title, "Warning");
+  EXPECT_EQ(op.messages[0].text, "Would you like to save changes to Characteristic controller ?");
+  EXPECT_EQ(op.messages[0].buttons, (std::vector<std::string>{"Yes", "No", "Cancel"}));
+  EXPECT_EQ(op.messages[0].activeButton, 3);
+  EXPECT_EQ(op.messages[0].escapeButton, 3);
+  EXPECT_EQ(beendenAufrufe, 0);
+  EXPECT_TRUE(gKennl.KennlinieGeaendert);
+
+  // Yes: saved to the chosen file, then the program may end.
+  const std::string datei = tmp.file("k.wue");
+  op.answerMessage(1);
+  op.answerFile(datei);
+  EXPECT_EQ(programm->ProgrammendeFallsAllesGespeichert(), 0);
+  EXPECT_EQ(beendenAufrufe, 1);
+  EXPECT_TRUE(std::filesystem::exists(datei));
+  EXPECT_FALSE(gKennl.KennlinieGeaendert);
+
+  // No: nothing written, the program ends.
+  std::filesystem::remove(datei);
+  gKennl.KennlinieGeaendert = true;
+  op.answerMessage(2);
+  EXPECT_EQ(programm->ProgrammendeFallsAllesGespeichert(), 0);
+  EXPECT_EQ(beendenAufrufe, 2);
+  EXPECT_FALSE(std::filesystem::exists(datei));
+
+  // Both editors changed: the curves are asked first; their Cancel asks nothing more.
+  op.messages.clear();
+  curves::gKurven.KurvenGeaendert = true;
+  op.answerMessage(3);
+  EXPECT_EQ(programm->ProgrammendeFallsAllesGespeichert(), 1);
+  ASSERT_EQ(op.messages.size(), 1u);
+  EXPECT_EQ(op.messages[0].text, "Would you like to save changes to Curve generator ?");
+  curves::gKurven.KurvenGeaendert = false;
+}
+
+TEST_F(KennlinieShellTest, ModelThatCannotBeAllocatedEndsStartUp) {
+  erzeugen();
+  characteristic::KennlAllokationsHaken().Ausloesen(1);
+  EXPECT_EQ(programm->starten(), -1);
+  characteristic::KennlAllokationsHaken().Ausloesen(0);
+  ASSERT_FALSE(op.messages.empty());
+  EXPECT_EQ(op.messages.back().title, "Error #600502");
+  EXPECT_FALSE(std::filesystem::exists(ini));
+}
+
+TEST_F(KennlinieShellTest, ByDefaultTheCharacteristicWindowIsNotOffered) {
+  erzeugen();
+  ASSERT_EQ(programm->starten(), 0);
+  EXPECT_TRUE(programm->hauptfenster()->ui().KENNLINIE->isHidden());
+  auto* com = static_cast<device::gui::CompanelFenster*>(programm->panel(Fenster::Com));
+  EXPECT_EQ(Menue(com, "Windows"), (QStringList{"Main window", "COM settings", "Curve generator"}));
+  EXPECT_EQ(Menue(programm->panel(Fenster::Kurven), "windows"),
+            (QStringList{"Main window", "COM settings", "Curve generator"}));
+}
+
+TEST_F(KennlinieShellTest, AllWindowsOffersEveryWindowEverywhere) {
+  widgets::AlleFensterAnbieten(true);
+  erzeugen();
+  ASSERT_EQ(programm->starten(), 0);
+  shell::Hauptfenster* h = programm->hauptfenster();
+  h->show();
+  auto& u = h->ui();
+  for (QWidget* w : std::initializer_list<QWidget*>{u.COM, u.KONFIG, u.DIREKT, u.KURVEN,
+                                                    u.KENNLINIE, u.DIREKTHILFE})
+    EXPECT_FALSE(w->isHidden()) << w->objectName().toStdString();
+
+  auto* com = static_cast<device::gui::CompanelFenster*>(programm->panel(Fenster::Com));
+  EXPECT_EQ(Menue(com, "Windows"),
+            (QStringList{"Main window", "COM settings", "Configuration", "Direct in-/output",
+                         "Curve generator", "characteristics controller"}));
+  EXPECT_EQ(Menue(programm->panel(Fenster::Kurven), "windows"),
+            (QStringList{"Main window", "COM settings", "Configuration", "Direct in-/output",
+                         "Curve generator", "characteristics controller"}));
+  const QStringList deutsch{"Hauptfenster",         "COM-Einstellung", "Konfiguration",
+                            "Direkte Ein-/Ausgabe", "Kurvengenerator", "Kennlinienregler"};
+  for (Fenster f : {Fenster::Konfig, Fenster::Direkt, Fenster::Kennlinie})
+    EXPECT_EQ(Menue(programm->panel(f), "Fenster"), deutsch) << static_cast<int>(f);
+
+  // The main window's button shows the characteristic window inside it; its Window menu
+  // reaches the curve window.
+  QTest::mouseClick(u.KENNLINIE, Qt::LeftButton);
+  EXPECT_EQ(programm->aktuellesFenster(), Fenster::Kennlinie);
+  EXPECT_TRUE(Kennlinienfenster()->isVisible());
+  EXPECT_EQ(Kennlinienfenster()->window(), h);
+  Kennlinienfenster()->Aktionen().Fenster[4]->trigger();
+  EXPECT_EQ(programm->aktuellesFenster(), Fenster::Kurven);
+  // And the curve window's menu leads back.
+  auto* kurven = static_cast<curves::gui::Kurvenpanel*>(programm->panel(Fenster::Kurven));
+  kurven->Aktionen().Kennlinienfenster->trigger();
+  EXPECT_EQ(programm->aktuellesFenster(), Fenster::Kennlinie);
+}
+
+}  // namespace
+}  // namespace shelltest
