@@ -96,12 +96,7 @@ Fenstermodul DirektModul() {
 
 Fenstermodul KennlinienModul() {
   Fenstermodul m;
-  m.fenster = Fenster::Kennlinie;
-  auto fenster = std::make_shared<QPointer<characteristic::gui::Kennlinienpanel>>();
-  m.laden = [fenster](QWidget* haupt) -> QWidget* {
-    *fenster = new characteristic::gui::Kennlinienpanel(haupt, widgets::Fensterumgebung{});
-    return fenster->data();
-  };
+  auto fenster = FensterobjektAnlegen<characteristic::gui::Kennlinienpanel>(m, Fenster::Kennlinie);
   m.init = [fenster] { return *fenster ? (*fenster)->KennlinienpanelInit() : -1; };
   m.clear = [fenster] {
     if (*fenster) (*fenster)->KennlinienpanelClear();
