@@ -51,6 +51,7 @@ class KennlinieShellTest : public ShellTest {
 };
 
 struct Darstellungsfall {
+  const char* name;
   const char* datei;
   int erwartet;
 };
@@ -69,12 +70,14 @@ TEST_P(KennlinieDarstellung, SectionGivesTheDisplayTypeAndIsWrittenBack) {
   EXPECT_EQ(iniWert(ini, "kennlinie", "darstellung"), std::to_string(GetParam().erwartet));
 }
 
-INSTANTIATE_TEST_SUITE_P(Kennlinie, KennlinieDarstellung,
-                         ::testing::Values(Darstellungsfall{"[kennlinie]\ndarstellung = 7\n", 3},
-                                           Darstellungsfall{"[kurven]\ndarstellung = 1\n", 3},
-                                           Darstellungsfall{"[kennlinie]\ndarstellung = 0\n", 3},
-                                           Darstellungsfall{"[kennlinie]\ndarstellung = 2\n", 2},
-                                           Darstellungsfall{"[kennlinie]\ndarstellung = 1\n", 1}));
+INSTANTIATE_TEST_SUITE_P(
+    Kennlinie, KennlinieDarstellung,
+    ::testing::Values(Darstellungsfall{"SevenGivesBoth", "[kennlinie]\ndarstellung = 7\n", 3},
+                      Darstellungsfall{"MissingGivesBoth", "[kurven]\ndarstellung = 1\n", 3},
+                      Darstellungsfall{"ZeroGivesBoth", "[kennlinie]\ndarstellung = 0\n", 3},
+                      Darstellungsfall{"Steps", "[kennlinie]\ndarstellung = 2\n", 2},
+                      Darstellungsfall{"Lines", "[kennlinie]\ndarstellung = 1\n", 1}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // Quitting asks the curves first, then the characteristic: Cancel stays, No quits without
 // a file, Yes saves to the chosen file first.

@@ -125,11 +125,14 @@ void Kennlinienpanel::Einrichten() {
   }
   u.KURVENNR->setRange(1, 7);
   u.KURVENNR->setKeyboardTracking(false);
-  // The graphs take the room; the fields keep their natural width.
+  // The graphs take the room. A field's natural width follows its huge range, so the
+  // fields get a width of their own.
   u.HAUPTLAYOUT->setStretch(0, 1);
   u.HAUPTLAYOUT->setStretch(1, 0);
-  u.KOMMENTARVORSCHAU->setMaximumWidth(260);
-  u.FEHLERSTRING->setMaximumWidth(260);
+  for (QAbstractSpinBox* feld : findChildren<QAbstractSpinBox*>()) feld->setMaximumWidth(110);
+  u.KOMMENTARVORSCHAU->setMaximumWidth(200);
+  u.FEHLERSTRING->setMaximumWidth(200);
+  u.PICTURERING->setMaximumSize(110, 64);
   DarstellungSetzen(gKennl.Darstellung);
 }
 

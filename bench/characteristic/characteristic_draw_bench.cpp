@@ -1,0 +1,120 @@
+// The characteristic window's graph: full redraw of a characteristic read from a device
+// slot (4096 one-step lines) as lines + steps on a 1000 x 500 pixel graph, and the drag
+// previews of the draw and move tools. Goals: redraw at most 5 ms CPU, preview at most
+// 1 ms.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <cmath>
+
+#include "characteristic/KennlBearbeiten.h"
+#include "characteristic/Kennlinienmodell.h"
+#include "characteristic/gui/Kennlzeichnung.h"
+#include "widgets/Kurvengrafik.h"
+
+namespace {
+
+using namespace characteristic;
+
+struct Graphen {
+  QCustomPlot graph;
+  QCustomPlot klein;
+  widgets::Kurvengrafik grafik{&graph, &klein, kRohMax};
+  Graphen() {
+    graph.resize(1000, 500);
+    klein.resize(1000, 120);
+    graph.show();
+    klein.show();
+    QApplication::processEvents();
+  }
+};
+
+// One point per input value, as a read from a slot gives it. zacken: every value jumps
+// (the worst case for drawing); otherwise a smooth S-shaped characteristic.
+void GelesenerPlatz(bool zacken) {
+  KennlModellInitialisieren();
+  auto& punkte = gKennl.Kennl.Punkte;
+  punkte.resize(4096);
+  for (int x = 0; x < 4096; ++x) {
+    const double glatt = 2047.5 - 2047.5 * std::cos(x * M_PI / 4095.0);
+    const int y = zacken ? (x * 37) % 4096 : static_cast<int>(glatt + 0.5);
+    punkte[static_cast<std::size_t>(x)] = {y, 1, 0, {0, 0, 0}};
+  }
+  gKennl.XStart = 0;
+  gKennl.XEnde = kRohSpanne - 1;
+}
+
+void VollesNeuzeichnen(benchmark::State& state) {
+  Graphen g;
+  GelesenerPlatz(state.range(0) != 0);
+  for (auto _ : state) gui::KennlinieZeichnen(g.grafik, gui::kDarstellungBeide);
+  state.counters["points"] = gKennl.Kennl.Punktanzahl();
+}
+// Smooth, jagged.
+BENCHMARK(VollesNeuzeichnen)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The series alone, without QCustomPlot: the share of the model's geometry in a redraw.
+void ReihenBilden(benchmark::State& state) {
+  GelesenerPlatz(state.range(0) != 0);
+  for (auto _ : state)
+    benchmark::DoNotOptimize(gui::KennlReihenBilden(0, kRohSpanne - 1, gui::kDarstellungBeide));
+}
+BENCHMARK(ReihenBilden)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+
+// The move tool's drag: the preview through the neighbours of a point in the middle.
+void Verschiebevorschau(benchmark::State& state) {
+  Graphen g;
+  GelesenerPlatz(false);
+  gui::KennlinieZeichnen(g.grafik, gui::kDarstellungBeide);
+  gKennl.Kennl.Punkte.resize(3);
+  gKennl.Kennl.Punkte[0].Laenge = 2000;
+  gKennl.Kennl.Punkte[1].Laenge = 2000;
+  double y = 0.0;
+  for (auto _ : state) {
+    const KennlVerschiebevorschau v = KennlVerschiebenBei(1, 1500.0, y);
+    const std::vector<QPointF> linie{{v.LinksX, v.LinksY}, {v.X, v.Y}, {v.RechtsX, v.RechtsY}};
+    g.grafik.VerschiebeVorschau(true, linie, QPointF(v.X, v.Y));
+    y = std::fmod(y + 97.0, 4095.0);
+  }
+}
+BENCHMARK(Verschiebevorschau)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The draw tool's drag: the line from the last point to the snapped position.
+void Zeichenvorschau(benchmark::State& state) {
+  Graphen g;
+  GelesenerPlatz(false);
+  gKennl.Kennl.Punkte.resize(2000);
+  gui::KennlinieZeichnen(g.grafik, gui::kDarstellungBeide);
+  double x = 2100.0;
+  for (auto _ : state) {
+    const KennlAnhaengeposition v = KennlAnhaengenBei(x, 2000.0);
+    g.grafik.ZeichenVorschau(v.Gueltig, v.X0, v.Y0, v.X, v.Y);
+    x = x > 4000.0 ? 2100.0 : x + 13.0;
+  }
+}
+BENCHMARK(Zeichenvorschau)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
