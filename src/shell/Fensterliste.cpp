@@ -42,10 +42,10 @@ Fensterobjekt<W> FensterobjektAnlegen(Fenstermodul& m, Fenster art) {
 Fenstermodul ComModul() {
   Fenstermodul m;
   auto fenster = FensterobjektAnlegen<device::gui::CompanelFenster>(m, Fenster::Com);
-  m.init = [fenster] { return *fenster ? (*fenster)->init() : device::CompanelInit(); };
+  m.init = [fenster] { return *fenster ? (*fenster)->Init() : device::CompanelInit(); };
   m.clear = [fenster] {
     if (*fenster)
-      (*fenster)->clear();
+      (*fenster)->Clear();
     else
       device::CompanelClear();
   };
@@ -57,7 +57,7 @@ Fenstermodul ComModul() {
 Fenstermodul KonfigModul() {
   Fenstermodul m;
   auto fenster = FensterobjektAnlegen<config::gui::KonfigpanelFenster>(m, Fenster::Konfig);
-  m.init = [fenster] { return *fenster ? (*fenster)->init() : config::InitialisiereKonfigPanel(); };
+  m.init = [fenster] { return *fenster ? (*fenster)->Init() : config::InitialisiereKonfigPanel(); };
   m.readIni = [](ini::IniStore* s) { return config::ReadIniKonfigpanel(s); };
   m.writeIni = [](ini::IniStore* s) { return config::WriteIniKonfigpanel(s); };
   return m;

@@ -60,13 +60,13 @@ class ComFensterTest : public ::testing::Test {
     device::PortquelleSetzen([this] { return ports; });
     fenster = std::make_unique<CompanelFenster>();
     fenster->resize(900, 600);
-    fenster->init();
+    fenster->Init();
     fenster->show();
     widgets::NavigationBinden([this](widgets::Fenster f) { gezeigt.push_back(f); },
                               [this] { return ++endeAnfragen, 0; });
   }
   void TearDown() override {
-    fenster->clear();
+    fenster->Clear();
     fenster.reset();
     widgets::NavigationBinden({}, {});
     sim.reset();

@@ -108,7 +108,7 @@ TEST_F(KonfigFensterTest, GermanTextsAndRangeEntries) {
 
 TEST_F(KonfigFensterTest, StartUpPutsTheBuildValuesIntoTheFieldsOnly) {
   const config::Konfiguration vorher = gKonfig;
-  fenster->init();
+  fenster->Init();
   EXPECT_EQ(u().AUSGANGSBEREICH->currentData().toDouble(), 4.095);
   EXPECT_EQ(u().SPANNUNG_OUTMIN1->value(), 0.0);
   EXPECT_EQ(u().SPANNUNG_OUTMAX1->value(), 4.095);
@@ -153,7 +153,7 @@ TEST_F(KonfigFensterTest, LeavingByTheMenuShowsTheChosenWindowFirst) {
 }
 
 TEST_F(KonfigFensterTest, ResetAsksAndOnlyYesResets) {
-  fenster->init();
+  fenster->Init();
   u().EINHEITOUT3->setText("bar");
   op.answerMessage(2);  // "No"
   QTest::mouseClick(u().STANDARDWERTE, Qt::LeftButton);
@@ -179,7 +179,7 @@ TEST_F(KonfigFensterTest, ResetAsksAndOnlyYesResets) {
 }
 
 TEST_F(KonfigFensterTest, SavedFileLoadsBackAndBadFilesChangeNothing) {
-  fenster->init();
+  fenster->Init();
   u().EINHEITOUT2->setText("12345678");
   u().SPANNUNG_INMAX1->setValue(6.25);
   const std::string datei = tmp.file("a.wuo");

@@ -117,7 +117,7 @@ void KonfigpanelFenster::FelderLesen(Konfiguration& k) const {
   }
 }
 
-int KonfigpanelFenster::init() {
+int KonfigpanelFenster::Init() {
   for (int i = 0; i < 4; ++i) {
     aus_[i].einheit->setMaxLength(8);
     ein_[i].einheit->setMaxLength(8);

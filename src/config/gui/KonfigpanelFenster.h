@@ -40,7 +40,7 @@ class KonfigpanelFenster : public QMainWindow {
   void FelderLesen(Konfiguration& k) const;
 
   // Start-up: the unit fields take at most 8 characters, then the core's set-up.
-  int init();
+  int Init();
 
  private:
   struct Zeile {

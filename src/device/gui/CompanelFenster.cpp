@@ -43,11 +43,11 @@ CompanelFenster::CompanelFenster(QWidget* parent, const widgets::Fensterumgebung
   f.setItalic(true);
   ui_->TEXT->setFont(f);
   ui_->ADRESSE->setCurrentIndex(0);
-  verbinden();
-  hilfetexteAnmelden();
+  Verbinden();
+  HilfetexteAnmelden();
 
   CompanelAnzeigeBinden([this] {
-    anzeigen();
+    Anzeigen();
     widgets::Verbindungssymbol::alleAktualisieren();
     // Scan and ID read run inside one callback: show their progress at once.
     repaint();
@@ -58,7 +58,7 @@ CompanelFenster::CompanelFenster(QWidget* parent, const widgets::Fensterumgebung
     ui_->FEHLERSTRING->setCursorPosition(0);
     ui_->FEHLERNR->setText(QString::number(f.nummer));
   });
-  anzeigen();
+  Anzeigen();
 }
 
 CompanelFenster::~CompanelFenster() {
@@ -66,7 +66,7 @@ CompanelFenster::~CompanelFenster() {
   FehlerfelderBinden(FehlerfeldFenster::Com, {});
 }
 
-void CompanelFenster::verbinden() {
+void CompanelFenster::Verbinden() {
   auto& u = *ui_;
   // A press on the port list refills it before it opens (ports may have come or gone).
   u.PORT->installEventFilter(this);
@@ -105,25 +105,25 @@ void CompanelFenster::verbinden() {
   connect(u.actionExit, &QAction::triggered, this, [] {
     if (!common::gHilfeAktiv) widgets::ProgrammendeAnfragen();
   });
-  connect(u.actionMainWindow, &QAction::triggered, this, [this] { menuFenster(-1); });
+  connect(u.actionMainWindow, &QAction::triggered, this, [this] { MenuFenster(-1); });
   connect(u.actionComSettings, &QAction::triggered, this,
-          [this] { menuFenster(static_cast<int>(widgets::Fenster::Com)); });
+          [this] { MenuFenster(static_cast<int>(widgets::Fenster::Com)); });
   connect(u.actionConfiguration, &QAction::triggered, this,
-          [this] { menuFenster(static_cast<int>(widgets::Fenster::Konfig)); });
+          [this] { MenuFenster(static_cast<int>(widgets::Fenster::Konfig)); });
   connect(u.actionDirect, &QAction::triggered, this,
-          [this] { menuFenster(static_cast<int>(widgets::Fenster::Direkt)); });
+          [this] { MenuFenster(static_cast<int>(widgets::Fenster::Direkt)); });
   connect(u.actionCurves, &QAction::triggered, this,
-          [this] { menuFenster(static_cast<int>(widgets::Fenster::Kurven)); });
+          [this] { MenuFenster(static_cast<int>(widgets::Fenster::Kurven)); });
   connect(u.actionCharacteristics, &QAction::triggered, this,
-          [this] { menuFenster(static_cast<int>(widgets::Fenster::Kennlinie)); });
+          [this] { MenuFenster(static_cast<int>(widgets::Fenster::Kennlinie)); });
 }
 
-void CompanelFenster::menuFenster(int fenster) {
+void CompanelFenster::MenuFenster(int fenster) {
   if (common::gHilfeAktiv) return;
   widgets::FensterZeigen(static_cast<widgets::Fenster>(fenster));
 }
 
-void CompanelFenster::hilfetexteAnmelden() {
+void CompanelFenster::HilfetexteAnmelden() {
   auto& u = *ui_;
   auto& h = *hilfe_;
   h.anmelden(u.PORT, "The serial interface to which the WUN-2\nis connected.");
@@ -169,7 +169,7 @@ bool CompanelFenster::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-void CompanelFenster::anzeigen() {
+void CompanelFenster::Anzeigen() {
   imAnzeigen_ = true;
   auto& u = *ui_;
   const Companelzustand& z = Companel();
@@ -210,7 +210,7 @@ void CompanelFenster::anzeigen() {
   imAnzeigen_ = false;
 }
 
-int CompanelFenster::init() {
+int CompanelFenster::Init() {
   int fehler = CompanelInit();
   auto& u = *ui_;
   for (QWidget* w : std::initializer_list<QWidget*>{
@@ -224,11 +224,11 @@ int CompanelFenster::init() {
     u.menuWindows->removeAction(u.actionDirect);
     u.menuWindows->removeAction(u.actionCharacteristics);
   }
-  anzeigen();
+  Anzeigen();
   return fehler;
 }
 
-void CompanelFenster::clear() {
+void CompanelFenster::Clear() {
   CompanelClear();
   widgets::Verbindungssymbol::alleAktualisieren();
 }

@@ -30,20 +30,20 @@ class CompanelFenster : public QMainWindow {
   // Start-up: CompanelInit, then the controls this build does not offer are hidden and
   // "Configuration", "Direct in-/output" and "characteristics controller" leave the
   // Windows menu.
-  int init();
+  int Init();
   // End: the port is closed.
-  void clear();
+  void Clear();
 
   // Shows the present state of the COM logic.
-  void anzeigen();
+  void Anzeigen();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void verbinden();
-  void hilfetexteAnmelden();
-  void menuFenster(int fenster);
+  void Verbinden();
+  void HilfetexteAnmelden();
+  void MenuFenster(int fenster);
 
   std::unique_ptr<Ui::COMPNL> ui_;
   widgets::HilfeFilter* hilfe_;
