@@ -34,28 +34,28 @@ void Hauptfenster::ZeigeChildpanel(QWidget* panel) {
     MainbuttonsDimmen(false);
   }
   if (panel == nullptr) {
-    titelZeigen();
+    TitelZeigen();
     return;
   }
   MainbuttonsDimmen(true);
   panel->move(kChildLinks, kChildOben);
   aktuell_ = panel;
-  childGroesseAnpassen();
+  ChildGroesseAnpassen();
   panel->show();
   panel->raise();
   // The child has no title bar of its own: its title (the curve file's name) shows in ours.
   panel->installEventFilter(this);
-  titelZeigen();
+  TitelZeigen();
 }
 
-void Hauptfenster::titelZeigen() {
+void Hauptfenster::TitelZeigen() {
   if (grundtitel_.isNull()) grundtitel_ = windowTitle();
   const QString kind = aktuell_ ? aktuell_->windowTitle() : QString();
   setWindowTitle(kind.isEmpty() ? grundtitel_ : grundtitel_ + " - " + kind);
 }
 
 bool Hauptfenster::eventFilter(QObject* objekt, QEvent* ereignis) {
-  if (objekt == aktuell_ && ereignis->type() == QEvent::WindowTitleChange) titelZeigen();
+  if (objekt == aktuell_ && ereignis->type() == QEvent::WindowTitleChange) TitelZeigen();
   return QWidget::eventFilter(objekt, ereignis);
 }
 
@@ -92,7 +92,7 @@ void Hauptfenster::PanelgroesseAendern(int init) {
   }
 }
 
-void Hauptfenster::childGroesseAnpassen() {
+void Hauptfenster::ChildGroesseAnpassen() {
   if (aktuell_ == nullptr) return;
   aktuell_->resize(width() - kChildLinks - 1, height() - kChildOben - 1);
 }
@@ -100,7 +100,7 @@ void Hauptfenster::childGroesseAnpassen() {
 void Hauptfenster::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   if (!imAnpassen_) PanelgroesseAendern(0);
-  childGroesseAnpassen();
+  ChildGroesseAnpassen();
 }
 
 void Hauptfenster::closeEvent(QCloseEvent* event) {

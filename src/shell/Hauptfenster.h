@@ -30,7 +30,7 @@ class Hauptfenster : public QWidget {
   // Shows a child window at top 17, left 1 (nullptr: none); the main buttons are dimmed
   // exactly while one is shown.
   void ZeigeChildpanel(QWidget* panel);
-  QWidget* aktuellesChildpanel() const { return aktuell_; }
+  QWidget* AktuellesChildpanel() const { return aktuell_; }
 
   // Dims (true) or undims the seven buttons COM, KONFIG, DIREKT, KURVEN, KENNLINIE, INFO,
   // ENDE.
@@ -38,7 +38,7 @@ class Hauptfenster : public QWidget {
 
   // init: records the present size as the reference; otherwise enforces the proportions.
   void PanelgroesseAendern(int init);
-  QSize referenzgroesse() const { return referenz_; }
+  QSize Referenzgroesse() const { return referenz_; }
 
   // Called on the window's close request (the shell decides whether to quit).
   std::function<void()> schliessenAngefragt;
@@ -49,8 +49,8 @@ class Hauptfenster : public QWidget {
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
  private:
-  void childGroesseAnpassen();
-  void titelZeigen();
+  void ChildGroesseAnpassen();
+  void TitelZeigen();
 
   std::unique_ptr<Ui::MAINPANEL> ui_;
   widgets::HilfeFilter* hilfe_;

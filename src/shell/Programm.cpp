@@ -56,12 +56,12 @@ Programm::~Programm() {
   delete haupt_;  // the child windows and the info box go with it
 }
 
-QWidget* Programm::panel(Fenster fenster) const {
+QWidget* Programm::Panel(Fenster fenster) const {
   auto it = panels_.find(fenster);
   return it == panels_.end() ? nullptr : it->second;
 }
 
-int Programm::starten() {
+int Programm::Starten() {
   // Windows: the main window, then its children in the fixed order, then the info box.
   haupt_ = new Hauptfenster();
   if (hauptfensterGeladen) hauptfensterGeladen(haupt_);
@@ -84,7 +84,7 @@ int Programm::starten() {
   widgets::NavigationBinden([this](Fenster f) { ZeigeChildpanel(f); },
                             [this] { return ProgrammendeFallsAllesGespeichert(); });
   haupt_->schliessenAngefragt = [this] { ProgrammendeFallsAllesGespeichert(); };
-  mainbuttonsVerbinden();
+  MainbuttonsVerbinden();
 
   device::ZOR_Fehlersprache(2);
   infoUi_->VERSION->setText(kVersion);
@@ -102,7 +102,7 @@ int Programm::starten() {
   return 0;
 }
 
-void Programm::beenden() {
+void Programm::Beenden() {
   int fehler = WriteIni(module_, datei_);
   if (fehler != 0) device::ZOR_Fehlerpopup(fehler);
   DeinitialisierePanels();
@@ -140,7 +140,7 @@ void Programm::DeinitialisierePanels() {
 }
 
 void Programm::ZeigeChildpanel(Fenster fenster) {
-  QWidget* w = fenster == Fenster::Haupt ? nullptr : panel(fenster);
+  QWidget* w = fenster == Fenster::Haupt ? nullptr : Panel(fenster);
   if (fenster != Fenster::Haupt && w == nullptr) return;
   haupt_->ZeigeChildpanel(w);
   aktuell_ = w ? fenster : Fenster::Haupt;
@@ -165,9 +165,9 @@ int Programm::ProgrammendeFallsAllesGespeichert() {
   return 0;
 }
 
-void Programm::mainbutton(Fenster fenster) {
+void Programm::Mainbutton(Fenster fenster) {
   if (common::gHilfeAktiv) return;
-  if (fenster == Fenster::Kurven && panel(Fenster::Kurven) == nullptr) {
+  if (fenster == Fenster::Kurven && Panel(Fenster::Kurven) == nullptr) {
     umgebung.BedienerOderStandard().message(
         {"Curve generator", "The curve generator is not available in this build.", {"OK"}});
     return;
@@ -175,11 +175,11 @@ void Programm::mainbutton(Fenster fenster) {
   ZeigeChildpanel(fenster);
 }
 
-void Programm::mainbuttonsVerbinden() {
+void Programm::MainbuttonsVerbinden() {
   auto& u = haupt_->ui();
   auto& h = haupt_->hilfe();
   auto knopf = [this](QPushButton* b, Fenster f) {
-    connect(b, &QPushButton::clicked, this, [this, f] { mainbutton(f); });
+    connect(b, &QPushButton::clicked, this, [this, f] { Mainbutton(f); });
   };
   knopf(u.COM, Fenster::Com);
   knopf(u.KONFIG, Fenster::Konfig);

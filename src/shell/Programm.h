@@ -38,9 +38,9 @@ class Programm : public QObject {
   // Start-up up to the event loop: windows loaded, English messages, info box texts,
   // settings read (an error is shown and start-up goes on), windows initialised (an error
   // is shown and ends start-up with -1), reference size recorded. 0 or -1.
-  int starten();
+  int Starten();
   // The end after the event loop: settings written (an error is shown), windows cleared.
-  void beenden();
+  void Beenden();
 
   int InitialisierePanels();
   void DeinitialisierePanels();
@@ -53,16 +53,16 @@ class Programm : public QObject {
   // and is returned. All 0: the event loop is told to quit.
   int ProgrammendeFallsAllesGespeichert();
 
-  Hauptfenster* hauptfenster() const { return haupt_; }
-  QWidget* panel(Fenster fenster) const;
-  QDialog* infopanel() const { return info_; }
+  Hauptfenster* Haupt() const { return haupt_; }
+  QWidget* Panel(Fenster fenster) const;
+  QDialog* Infopanel() const { return info_; }
   // Ui of the info box (VERSION, DATUM, OK).
-  Ui::INFOPNL& infoUi() { return *infoUi_; }
-  Fenster aktuellesFenster() const { return aktuell_; }
+  Ui::INFOPNL& InfoUi() { return *infoUi_; }
+  Fenster AktuellesFenster() const { return aktuell_; }
 
-  // What every window is handed when it is loaded; set before starten().
+  // What every window is handed when it is loaded; set before Starten().
   widgets::Fensterumgebung umgebung;
-  bool endeAngefordert() const { return endeAngefordert_; }
+  bool EndeAngefordert() const { return endeAngefordert_; }
 
   // How the event loop is told to quit (a test may watch it).
   std::function<void()> beendenLassen;
@@ -71,8 +71,8 @@ class Programm : public QObject {
   std::function<void(QWidget*)> hauptfensterGeladen;
 
  private:
-  void mainbuttonsVerbinden();
-  void mainbutton(Fenster fenster);
+  void MainbuttonsVerbinden();
+  void Mainbutton(Fenster fenster);
 
   std::vector<Fenstermodul> module_;
   std::string datei_;

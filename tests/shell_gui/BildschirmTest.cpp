@@ -33,9 +33,9 @@ TEST_F(ShellTest, WindowsAndConnectionSymbolsAsDrawn) {
   device::PortquelleSetzen([] { return std::vector<int>{1, 4}; });
   dateiSchreiben(ini, "[com]\nadresse = 49\nport = 4\nlport = 4\n");
   erzeugen();
-  ASSERT_EQ(programm->starten(), 0);
+  ASSERT_EQ(programm->Starten(), 0);
   ASSERT_EQ(device::OffenerComPort(), 4);
-  shell::Hauptfenster* h = programm->hauptfenster();
+  shell::Hauptfenster* h = programm->Haupt();
   h->show();
   QApplication::processEvents();
 
@@ -43,7 +43,7 @@ TEST_F(ShellTest, WindowsAndConnectionSymbolsAsDrawn) {
   speichern(h->grab(), "miv3x-main.png");
 
   programm->ZeigeChildpanel(Fenster::Com);
-  auto* com = static_cast<device::gui::CompanelFenster*>(programm->panel(Fenster::Com));
+  auto* com = static_cast<device::gui::CompanelFenster*>(programm->Panel(Fenster::Com));
   QTest::mouseClick(com->ui().SCANN, Qt::LeftButton);
   QTest::mouseClick(com->ui().IDLESEN, Qt::LeftButton);
   EXPECT_EQ(com->ui().IDSTRING->text(), "ZOR-MIV3AXWUN-2V1.30");

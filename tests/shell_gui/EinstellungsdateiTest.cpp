@@ -52,7 +52,7 @@ TEST_F(ShellTest, FirstRunWithoutAFileGivesOnePopupAndWritesTheSectionsAtTheEnd)
     return std::vector<int>{1};
   });
   erzeugen();
-  ASSERT_EQ(programm->starten(), 0);
+  ASSERT_EQ(programm->Starten(), 0);
   ASSERT_EQ(op.messages.size(), 1u);
   EXPECT_EQ(op.messages[0].title, "Error #802201");
   EXPECT_EQ(op.messages[0].text, "INI-File not found");
@@ -61,7 +61,7 @@ TEST_F(ShellTest, FirstRunWithoutAFileGivesOnePopupAndWritesTheSectionsAtTheEnd)
   EXPECT_EQ(portabfragen, 0);
   EXPECT_FALSE(std::filesystem::exists(ini));
 
-  programm->beenden();
+  programm->Beenden();
   EXPECT_EQ(op.messages.size(), 1u);
   ASSERT_TRUE(std::filesystem::exists(ini));
   // Every window puts its section.
@@ -88,10 +88,10 @@ TEST_F(ShellTest, HandAddedSectionsAndKeysAreGoneAfterTheNextEnd) {
                  "[konfig]\nvinmax = 5\nmeins = 2\n"
                  "[kurven]\nhintergrund1 = 1\n");
   erzeugen();
-  ASSERT_EQ(programm->starten(), 0);
+  ASSERT_EQ(programm->Starten(), 0);
   EXPECT_TRUE(op.messages.empty());
   EXPECT_EQ(device::Geraeteadresse(), '3');
-  programm->beenden();
+  programm->Beenden();
   EXPECT_EQ(sektionen(ini),
             (std::vector<std::string>{"com", "direkt", "kennlinie", "konfig", "kurven"}));
   EXPECT_FALSE(hatKey(ini, "com", "extra"));
@@ -105,11 +105,11 @@ TEST_F(ShellTest, HandAddedSectionsAndKeysAreGoneAfterTheNextEnd) {
 TEST_F(ShellTest, TheDirectSectionSetsTracesAndLimitsAndKeepsThemToTheEnd) {
   dateiSchreiben(ini, "[direkt]\nkurve2 = 0\nkurve3 = 4\ngrenze1 = 3.5\n");
   erzeugen();
-  ASSERT_EQ(programm->starten(), 0);
+  ASSERT_EQ(programm->Starten(), 0);
   EXPECT_EQ(direct::Direktpanel().plot, (std::array<int, 4>{1, 0, 1, 1}));
   EXPECT_EQ(direct::Direktpanel().spurSichtbar, (std::array<bool, 4>{true, false, true, true}));
   EXPECT_EQ(direct::Direktpanel().begrenzung[0], 3.5);
-  programm->beenden();
+  programm->Beenden();
   EXPECT_EQ(iniInt(ini, "direkt", "kurve2"), 0);
   EXPECT_EQ(iniInt(ini, "direkt", "kurve3"), 1);
   EXPECT_EQ(iniText(ini, "direkt", "grenze1"), "3.5");
@@ -119,33 +119,33 @@ TEST_F(ShellTest, TheDirectSectionSetsTracesAndLimitsAndKeepsThemToTheEnd) {
 // the plot area it has inside the main window.
 TEST_F(ShellTest, DirectPointsPerWidthComeFromThePlotInTheMainWindow) {
   erzeugen();
-  ASSERT_EQ(programm->starten(), 0);
+  ASSERT_EQ(programm->Starten(), 0);
   EXPECT_GE(direct::Direktpanel().punkteProBreite, 200);
   EXPECT_LE(direct::Direktpanel().punkteProBreite, 450);
-  programm->beenden();
+  programm->Beenden();
 }
 
 TEST_F(ShellTest, CurveDisplayTypeOutOfRangeStartsAsLinesAndSteps) {
   dateiSchreiben(ini, "[kurven]\ndarstellung = 7\n");
   erzeugen();
-  ASSERT_EQ(programm->starten(), 0);
-  programm->beenden();
+  ASSERT_EQ(programm->Starten(), 0);
+  programm->Beenden();
   EXPECT_EQ(iniInt(ini, "kurven", "darstellung"), 3);
 
   dateiSchreiben(ini, "[kurven]\ndarstellung = 2\n");
   programm.reset();
   erzeugen();
-  ASSERT_EQ(programm->starten(), 0);
-  programm->beenden();
+  ASSERT_EQ(programm->Starten(), 0);
+  programm->Beenden();
   EXPECT_EQ(iniInt(ini, "kurven", "darstellung"), 2);
 }
 
 TEST_F(ShellTest, BadAddressAndPortValuesFallBack) {
   dateiSchreiben(ini, "[com]\nadresse = 65\nport = 300\nlport = 300\n");
   erzeugen();
-  ASSERT_EQ(programm->starten(), 0);
+  ASSERT_EQ(programm->Starten(), 0);
   EXPECT_EQ(device::Geraeteadresse(), '1');
-  auto* com = static_cast<device::gui::CompanelFenster*>(programm->panel(Fenster::Com));
+  auto* com = static_cast<device::gui::CompanelFenster*>(programm->Panel(Fenster::Com));
   EXPECT_EQ(com->ui().ADRESSE->currentText(), "1");
   EXPECT_EQ(device::sgComPort.lport, -1);
   // The list was filled (no port in the system: "n.a."), and that cannot be opened.
@@ -153,7 +153,7 @@ TEST_F(ShellTest, BadAddressAndPortValuesFallBack) {
   EXPECT_EQ(com->ui().PORT->currentText(), "n.a.");
   EXPECT_EQ(device::OffenerComPort(), -1);
   EXPECT_EQ(com->ui().FEHLERNR->text(), "100003");
-  programm->beenden();
+  programm->Beenden();
   EXPECT_EQ(iniInt(ini, "com", "adresse"), 49);
   EXPECT_EQ(iniInt(ini, "com", "port"), -1);
   EXPECT_EQ(iniInt(ini, "com", "lport"), -1);
@@ -162,23 +162,23 @@ TEST_F(ShellTest, BadAddressAndPortValuesFallBack) {
 TEST_F(ShellTest, BroadcastAddressFromTheFileIsKept) {
   dateiSchreiben(ini, "[com]\nadresse = 38\n");
   erzeugen();
-  ASSERT_EQ(programm->starten(), 0);
+  ASSERT_EQ(programm->Starten(), 0);
   EXPECT_EQ(device::Geraeteadresse(), '&');
-  auto* com = static_cast<device::gui::CompanelFenster*>(programm->panel(Fenster::Com));
+  auto* com = static_cast<device::gui::CompanelFenster*>(programm->Panel(Fenster::Com));
   EXPECT_EQ(com->ui().ADRESSE->currentText(), "&");
-  programm->beenden();
+  programm->Beenden();
   EXPECT_EQ(iniInt(ini, "com", "adresse"), 38);
 }
 
 TEST_F(ShellTest, LongUnitsAreCutToSevenAndMissingUnitsAreEmpty) {
   dateiSchreiben(ini, "[konfig]\nouteinheit1 = Kilowatt\nineinheit2 = Millibar99\ninmax2 = 6\n");
   erzeugen();
-  ASSERT_EQ(programm->starten(), 0);
+  ASSERT_EQ(programm->Starten(), 0);
   EXPECT_STREQ(config::gKonfig.outeinheit[1], "Kilowat");
   EXPECT_STREQ(config::gKonfig.ineinheit[2], "Milliba");
   EXPECT_STREQ(config::gKonfig.ineinheit[0], "");
   EXPECT_EQ(config::gKonfig.inmax[2], 6.0);
-  auto* konfig = static_cast<config::gui::KonfigpanelFenster*>(programm->panel(Fenster::Konfig));
+  auto* konfig = static_cast<config::gui::KonfigpanelFenster*>(programm->Panel(Fenster::Konfig));
   EXPECT_EQ(konfig->ui().EINHEITOUT2->text(), "Kilowat");
   EXPECT_EQ(konfig->ui().EINHEITIN3->text(), "Milliba");
   EXPECT_EQ(konfig->ui().EINHEITIN1->text(), "");
@@ -187,14 +187,14 @@ TEST_F(ShellTest, LongUnitsAreCutToSevenAndMissingUnitsAreEmpty) {
 TEST_F(ShellTest, AnUnreadableFileIsReportedAndTheProgramStartsWithDefaults) {
   std::filesystem::create_directory(ini);  // a folder where the file should be
   erzeugen();
-  ASSERT_EQ(programm->starten(), 0);
+  ASSERT_EQ(programm->Starten(), 0);
   ASSERT_EQ(op.messages.size(), 1u);
   EXPECT_EQ(op.messages[0].title, "Error #801202");
   EXPECT_EQ(op.messages[0].text, "Error reading from INI-File");
   EXPECT_EQ(device::OffenerComPort(), -1);
 
   // Writing fails too: one more popup, and the end is still normal.
-  programm->beenden();
+  programm->Beenden();
   ASSERT_EQ(op.messages.size(), 2u);
   EXPECT_EQ(op.messages[1].title, "Error #800203");
   EXPECT_EQ(op.messages[1].text, "Error writing to INI-File");
@@ -205,7 +205,7 @@ TEST_F(ShellTest, AnUnreadableFileIsReportedAndTheProgramStartsWithDefaults) {
 TEST_F(ShellTest, AFifoInPlaceOfTheFileStartsWithDefaults) {
   ASSERT_EQ(::mkfifo(ini.c_str(), 0600), 0);
   erzeugen();
-  ASSERT_EQ(programm->starten(), 0);
+  ASSERT_EQ(programm->Starten(), 0);
   ASSERT_EQ(op.messages.size(), 1u);
   EXPECT_EQ(op.messages[0].title, "Error #802201");
   EXPECT_EQ(device::OffenerComPort(), -1);

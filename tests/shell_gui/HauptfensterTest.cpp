@@ -25,14 +25,14 @@ namespace {
 using shell::Fenster;
 
 bool gedimmt(shell::Programm& p) {
-  auto& u = p.hauptfenster()->ui();
+  auto& u = p.Haupt()->ui();
   for (QWidget* b : {u.COM, u.KONFIG, u.DIREKT, u.KURVEN, u.KENNLINIE, u.INFO, u.ENDE})
     if (b->isEnabled()) return false;
   return true;
 }
 
 bool ungedimmt(shell::Programm& p) {
-  auto& u = p.hauptfenster()->ui();
+  auto& u = p.Haupt()->ui();
   for (QWidget* b : {u.COM, u.KONFIG, u.DIREKT, u.KURVEN, u.KENNLINIE, u.INFO, u.ENDE})
     if (!b->isEnabled()) return false;
   return true;
@@ -40,9 +40,9 @@ bool ungedimmt(shell::Programm& p) {
 
 TEST_F(ShellTest, StartShowsTheMainWindowWithTheHiddenEntriesAndTheInfoTexts) {
   erzeugen();
-  ASSERT_EQ(programm->starten(), 0);
-  auto& u = programm->hauptfenster()->ui();
-  EXPECT_EQ(programm->hauptfenster()->windowTitle(), "MIV-3X curve generator");
+  ASSERT_EQ(programm->Starten(), 0);
+  auto& u = programm->Haupt()->ui();
+  EXPECT_EQ(programm->Haupt()->windowTitle(), "MIV-3X curve generator");
   EXPECT_EQ(u.COM->text(), "COM settings");
   EXPECT_EQ(u.KURVEN->text(), "Curve generator");
   EXPECT_EQ(u.INFO->text(), "Info");
@@ -54,26 +54,26 @@ TEST_F(ShellTest, StartShowsTheMainWindowWithTheHiddenEntriesAndTheInfoTexts) {
   EXPECT_TRUE(u.DIREKTHILFE->isHidden());
   EXPECT_FALSE(u.COM->isHidden());
   EXPECT_FALSE(u.KURVEN->isHidden());
-  EXPECT_EQ(programm->infoUi().VERSION->text(), "V 1.3");
-  EXPECT_EQ(programm->infoUi().DATUM->text(), "12/2023");
-  EXPECT_EQ(programm->aktuellesFenster(), Fenster::Haupt);
+  EXPECT_EQ(programm->InfoUi().VERSION->text(), "V 1.3");
+  EXPECT_EQ(programm->InfoUi().DATUM->text(), "12/2023");
+  EXPECT_EQ(programm->AktuellesFenster(), Fenster::Haupt);
   EXPECT_TRUE(ungedimmt(*programm));
   // English messages from the start.
   EXPECT_EQ(device::sgSprache, 2);
   // Every window is loaded, the hidden ones too.
-  for (Fenster f : shell::kLadeReihenfolge) EXPECT_NE(programm->panel(f), nullptr);
+  for (Fenster f : shell::kLadeReihenfolge) EXPECT_NE(programm->Panel(f), nullptr);
 }
 
 TEST_F(ShellTest, ChildWindowsAreShownOneAtATimeAndDimTheButtonsExactlyMeanwhile) {
   FakeFenster kurven{Fenster::Kurven};
   erzeugen({&kurven});
-  ASSERT_EQ(programm->starten(), 0);
-  programm->hauptfenster()->show();
-  auto& u = programm->hauptfenster()->ui();
-  QWidget* com = programm->panel(Fenster::Com);
+  ASSERT_EQ(programm->Starten(), 0);
+  programm->Haupt()->show();
+  auto& u = programm->Haupt()->ui();
+  QWidget* com = programm->Panel(Fenster::Com);
 
   QTest::mouseClick(u.KURVEN, Qt::LeftButton);
-  EXPECT_EQ(programm->aktuellesFenster(), Fenster::Kurven);
+  EXPECT_EQ(programm->AktuellesFenster(), Fenster::Kurven);
   EXPECT_TRUE(kurven.widget->isVisible());
   EXPECT_EQ(kurven.widget->pos(), QPoint(1, 17));
   EXPECT_TRUE(gedimmt(*programm));
@@ -88,7 +88,7 @@ TEST_F(ShellTest, ChildWindowsAreShownOneAtATimeAndDimTheButtonsExactlyMeanwhile
   // The COM window's back button leaves no child window and undims.
   auto* comFenster = static_cast<device::gui::CompanelFenster*>(com);
   QTest::mouseClick(comFenster->ui().ZURUECK, Qt::LeftButton);
-  EXPECT_EQ(programm->aktuellesFenster(), Fenster::Haupt);
+  EXPECT_EQ(programm->AktuellesFenster(), Fenster::Haupt);
   EXPECT_FALSE(com->isVisible());
   EXPECT_FALSE(kurven.widget->isVisible());
   EXPECT_TRUE(ungedimmt(*programm));
@@ -104,10 +104,10 @@ TEST_F(ShellTest, ChildWindowsAreShownOneAtATimeAndDimTheButtonsExactlyMeanwhile
 
 TEST_F(ShellTest, CurveButtonWithoutTheCurveWindowSaysSoAndShowsNothing) {
   erzeugen({}, {Fenster::Kurven});
-  ASSERT_EQ(programm->starten(), 0);
+  ASSERT_EQ(programm->Starten(), 0);
   op.messages.clear();
-  QTest::mouseClick(programm->hauptfenster()->ui().KURVEN, Qt::LeftButton);
-  EXPECT_EQ(programm->aktuellesFenster(), Fenster::Haupt);
+  QTest::mouseClick(programm->Haupt()->ui().KURVEN, Qt::LeftButton);
+  EXPECT_EQ(programm->AktuellesFenster(), Fenster::Haupt);
   ASSERT_EQ(op.messages.size(), 1u);
   EXPECT_EQ(op.lastMessageText(), "The curve generator is not available in this build.");
   EXPECT_TRUE(ungedimmt(*programm));
@@ -116,9 +116,9 @@ TEST_F(ShellTest, CurveButtonWithoutTheCurveWindowSaysSoAndShowsNothing) {
 TEST_F(ShellTest, DirectHelpShowsTheButtonTextsAndIgnoresEveryCommit) {
   FakeFenster kurven{Fenster::Kurven};
   erzeugen({&kurven});
-  ASSERT_EQ(programm->starten(), 0);
-  programm->hauptfenster()->show();
-  auto& u = programm->hauptfenster()->ui();
+  ASSERT_EQ(programm->Starten(), 0);
+  programm->Haupt()->show();
+  auto& u = programm->Haupt()->ui();
 
   // The switch is hidden in this build, but works.
   u.DIREKTHILFE->setChecked(true);
@@ -153,7 +153,7 @@ TEST_F(ShellTest, DirectHelpShowsTheButtonTextsAndIgnoresEveryCommit) {
             "random characteristic,\nindependent of an input signal.\nThe WUN-2 can store up "
             "to 10 characteristics. The\ncharacteristic curve is selected via analog "
             "voltage.");
-  EXPECT_EQ(programm->aktuellesFenster(), Fenster::Haupt);
+  EXPECT_EQ(programm->AktuellesFenster(), Fenster::Haupt);
 
   // "Exit" and "Info" have no text and do nothing; a keyboard commit does nothing either.
   QTest::mouseClick(u.ENDE, Qt::LeftButton);
@@ -162,42 +162,42 @@ TEST_F(ShellTest, DirectHelpShowsTheButtonTextsAndIgnoresEveryCommit) {
   u.ENDE->click();
   EXPECT_EQ(op.helpTexts.size(), 6u);
   EXPECT_EQ(beendenAufrufe, 0);
-  EXPECT_FALSE(programm->endeAngefordert());
-  EXPECT_EQ(programm->aktuellesFenster(), Fenster::Haupt);
+  EXPECT_FALSE(programm->EndeAngefordert());
+  EXPECT_EQ(programm->AktuellesFenster(), Fenster::Haupt);
 
   u.DIREKTHILFE->setChecked(false);
   EXPECT_EQ(common::gHilfeAktiv, 0);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   QTest::mouseClick(u.COM, Qt::LeftButton);
-  EXPECT_EQ(programm->aktuellesFenster(), Fenster::Com);
+  EXPECT_EQ(programm->AktuellesFenster(), Fenster::Com);
   EXPECT_EQ(op.helpTexts.size(), 6u);
 }
 
 TEST_F(ShellTest, InfoBoxIsModalInTheMiddleAndClosesOnOk) {
   erzeugen();
-  ASSERT_EQ(programm->starten(), 0);
-  programm->hauptfenster()->show();
+  ASSERT_EQ(programm->Starten(), 0);
+  programm->Haupt()->show();
   bool warModal = false;
   QPoint mitte;
   QTimer::singleShot(0, [&] {
-    warModal = programm->infopanel()->isModal() && programm->infopanel()->isVisible();
-    mitte = programm->infopanel()->geometry().center();
-    QTest::mouseClick(programm->infoUi().OK, Qt::LeftButton);
+    warModal = programm->Infopanel()->isModal() && programm->Infopanel()->isVisible();
+    mitte = programm->Infopanel()->geometry().center();
+    QTest::mouseClick(programm->InfoUi().OK, Qt::LeftButton);
   });
-  QTest::mouseClick(programm->hauptfenster()->ui().INFO, Qt::LeftButton);
+  QTest::mouseClick(programm->Haupt()->ui().INFO, Qt::LeftButton);
   EXPECT_TRUE(warModal);
-  EXPECT_FALSE(programm->infopanel()->isVisible());
-  QPoint hauptMitte = programm->hauptfenster()->geometry().center();
+  EXPECT_FALSE(programm->Infopanel()->isVisible());
+  QPoint hauptMitte = programm->Haupt()->geometry().center();
   EXPECT_LE(std::abs(mitte.x() - hauptMitte.x()), 2);
   EXPECT_LE(std::abs(mitte.y() - hauptMitte.y()), 2);
-  EXPECT_NE(programm->infoUi().KONTAKT->text().indexOf("example.invalid"), -1);
+  EXPECT_NE(programm->InfoUi().KONTAKT->text().indexOf("example.invalid"), -1);
 }
 
 TEST_F(ShellTest, ResizingKeepsTheProportionsAndNeverShrinks) {
   erzeugen();
-  ASSERT_EQ(programm->starten(), 0);
-  shell::Hauptfenster* h = programm->hauptfenster();
-  const QSize start = h->referenzgroesse();
+  ASSERT_EQ(programm->Starten(), 0);
+  shell::Hauptfenster* h = programm->Haupt();
+  const QSize start = h->Referenzgroesse();
   ASSERT_FALSE(start.isEmpty());
   const int w0 = start.width();
   const int h0 = start.height();
@@ -220,9 +220,9 @@ TEST_F(ShellTest, ResizingKeepsTheProportionsAndNeverShrinks) {
 
 TEST_F(ShellTest, ResizeRuleOnTheFigures) {
   erzeugen();
-  ASSERT_EQ(programm->starten(), 0);
-  shell::Hauptfenster* h = programm->hauptfenster();
-  const QSize start = h->referenzgroesse();
+  ASSERT_EQ(programm->Starten(), 0);
+  shell::Hauptfenster* h = programm->Haupt();
+  const QSize start = h->Referenzgroesse();
   // Hidden, the size changes without resize events: the rule is applied by hand.
   h->resize(start.width() * 3, start.height() * 2);
   h->PanelgroesseAendern(0);
@@ -233,16 +233,16 @@ TEST_F(ShellTest, ResizeRuleOnTheFigures) {
   // A new reference is taken only with init non-zero.
   h->resize(start.width() * 2, start.height() * 2);
   h->PanelgroesseAendern(1);
-  EXPECT_EQ(h->referenzgroesse(), QSize(start.width() * 2, start.height() * 2));
+  EXPECT_EQ(h->Referenzgroesse(), QSize(start.width() * 2, start.height() * 2));
 }
 
 TEST_F(ShellTest, ShownChildWindowFollowsTheMainWindowSize) {
   erzeugen();
-  ASSERT_EQ(programm->starten(), 0);
-  shell::Hauptfenster* h = programm->hauptfenster();
+  ASSERT_EQ(programm->Starten(), 0);
+  shell::Hauptfenster* h = programm->Haupt();
   h->show();
   programm->ZeigeChildpanel(Fenster::Com);
-  QWidget* com = programm->panel(Fenster::Com);
+  QWidget* com = programm->Panel(Fenster::Com);
   EXPECT_EQ(com->geometry(), QRect(1, 17, h->width() - 2, h->height() - 18));
   const QSize gross(h->width() * 2, h->height() * 2);
   h->resize(gross);
@@ -254,11 +254,11 @@ TEST_F(ShellTest, ShownChildWindowFollowsTheMainWindowSize) {
 // own that a window manager would place, frame and let close on its own.
 TEST_F(ShellTest, ChildWindowsLieInsideTheMainWindowWithoutAFrameOfTheirOwn) {
   erzeugen();
-  ASSERT_EQ(programm->starten(), 0);
-  shell::Hauptfenster* h = programm->hauptfenster();
+  ASSERT_EQ(programm->Starten(), 0);
+  shell::Hauptfenster* h = programm->Haupt();
   h->show();
   for (Fenster f : {Fenster::Com, Fenster::Konfig, Fenster::Kurven, Fenster::Kennlinie}) {
-    QWidget* w = programm->panel(f);
+    QWidget* w = programm->Panel(f);
     ASSERT_NE(w, nullptr);
     programm->ZeigeChildpanel(f);
     EXPECT_FALSE(w->isWindow()) << static_cast<int>(f);
@@ -269,7 +269,7 @@ TEST_F(ShellTest, ChildWindowsLieInsideTheMainWindowWithoutAFrameOfTheirOwn) {
   }
   // The curve window's title (its file name) shows in the main window's title bar.
   programm->ZeigeChildpanel(Fenster::Kurven);
-  programm->panel(Fenster::Kurven)->setWindowTitle("Curve generator - k.wur");
+  programm->Panel(Fenster::Kurven)->setWindowTitle("Curve generator - k.wur");
   EXPECT_EQ(h->windowTitle(), "MIV-3X curve generator - Curve generator - k.wur");
   programm->ZeigeChildpanel(Fenster::Haupt);
   EXPECT_EQ(h->windowTitle(), "MIV-3X curve generator");
@@ -282,8 +282,8 @@ TEST_F(ShellTest, QuittingAsksTheEditorsInOrderAndStaysOnTheFirstNo) {
   FakeFenster direkt{Fenster::Direkt};
   for (auto* f : {&kurven, &kennlinie, &direkt}) f->protokoll = &protokoll;
   erzeugen({&direkt, &kennlinie, &kurven});
-  ASSERT_EQ(programm->starten(), 0);
-  programm->hauptfenster()->show();
+  ASSERT_EQ(programm->Starten(), 0);
+  programm->Haupt()->show();
   programm->ZeigeChildpanel(Fenster::Kurven);
 
   // The characteristic window says stay: the direct window is not asked, nothing quits.
@@ -292,26 +292,26 @@ TEST_F(ShellTest, QuittingAsksTheEditorsInOrderAndStaysOnTheFirstNo) {
   EXPECT_EQ(programm->ProgrammendeFallsAllesGespeichert(), 1);
   EXPECT_EQ(protokoll, (std::vector<std::string>{"frage 3", "frage 4"}));
   EXPECT_EQ(beendenAufrufe, 0);
-  EXPECT_FALSE(programm->endeAngefordert());
+  EXPECT_FALSE(programm->EndeAngefordert());
   // The program runs on as it was.
-  EXPECT_EQ(programm->aktuellesFenster(), Fenster::Kurven);
+  EXPECT_EQ(programm->AktuellesFenster(), Fenster::Kurven);
   EXPECT_TRUE(kurven.widget->isVisible());
 
   // Closing the main window asks the same questions and stays too.
   protokoll.clear();
-  programm->hauptfenster()->close();
+  programm->Haupt()->close();
   EXPECT_EQ(protokoll, (std::vector<std::string>{"frage 3", "frage 4"}));
-  EXPECT_TRUE(programm->hauptfenster()->isVisible());
+  EXPECT_TRUE(programm->Haupt()->isVisible());
   EXPECT_EQ(beendenAufrufe, 0);
 
   // Everyone agrees: all three asked, the loop is told to quit once.
   kennlinie.speicherfrage = 0;
   protokoll.clear();
   programm->ZeigeChildpanel(Fenster::Haupt);
-  QTest::mouseClick(programm->hauptfenster()->ui().ENDE, Qt::LeftButton);
+  QTest::mouseClick(programm->Haupt()->ui().ENDE, Qt::LeftButton);
   EXPECT_EQ(protokoll, (std::vector<std::string>{"frage 3", "frage 4", "frage 2"}));
   EXPECT_EQ(beendenAufrufe, 1);
-  EXPECT_TRUE(programm->endeAngefordert());
+  EXPECT_TRUE(programm->EndeAngefordert());
 }
 
 // The real event loop, as the program runs it: "No" to the save question ends the
@@ -321,18 +321,18 @@ class EinmalFragen : public ShellTest, public ::testing::WithParamInterface<bool
 TEST_P(EinmalFragen, NoToTheSaveQuestionQuitsAtOnce) {
   const bool ausKurvenfenster = GetParam();
   programm = std::make_unique<shell::Programm>(shell::StandardFenstermodule(), ini);
-  ASSERT_EQ(programm->starten(), 0);
-  programm->hauptfenster()->show();
+  ASSERT_EQ(programm->Starten(), 0);
+  programm->Haupt()->show();
   op.messages.clear();  // the missing settings file
   curves::gKurven.KurvenGeaendert = true;
   op.answerMessage(2);  // No
   QTimer::singleShot(0, [&] {
     if (ausKurvenfenster) {
       programm->ZeigeChildpanel(Fenster::Kurven);
-      auto* kurven = static_cast<curves::gui::Kurvenpanel*>(programm->panel(Fenster::Kurven));
+      auto* kurven = static_cast<curves::gui::Kurvenpanel*>(programm->Panel(Fenster::Kurven));
       kurven->Aktionen().Beenden->trigger();
     } else {
-      QTest::mouseClick(programm->hauptfenster()->ui().ENDE, Qt::LeftButton);
+      QTest::mouseClick(programm->Haupt()->ui().ENDE, Qt::LeftButton);
     }
   });
   // A second question would get Cancel and keep the loop running. The timer ends with the
@@ -344,8 +344,8 @@ TEST_P(EinmalFragen, NoToTheSaveQuestionQuitsAtOnce) {
   EXPECT_EQ(0, QApplication::exec());
   ASSERT_EQ(1u, op.messages.size());
   EXPECT_EQ("Would you like to save changes to Curve generator ?", op.messages[0].text);
-  EXPECT_TRUE(programm->endeAngefordert());
-  programm->beenden();
+  EXPECT_TRUE(programm->EndeAngefordert());
+  programm->Beenden();
   curves::gKurven.KurvenGeaendert = false;
 }
 
@@ -358,10 +358,10 @@ TEST_F(ShellTest, InitialisationAndClearingRunInTheirOrder) {
   FakeFenster direkt{Fenster::Direkt};
   for (auto* f : {&kurven, &kennlinie, &direkt}) f->protokoll = &protokoll;
   erzeugen({&direkt, &kennlinie, &kurven});
-  ASSERT_EQ(programm->starten(), 0);
+  ASSERT_EQ(programm->Starten(), 0);
   EXPECT_EQ(protokoll, (std::vector<std::string>{"init 3", "init 4", "init 2"}));
   protokoll.clear();
-  programm->beenden();
+  programm->Beenden();
   EXPECT_EQ(protokoll, (std::vector<std::string>{"clear 4", "clear 3", "clear 2"}));
 }
 
@@ -369,7 +369,7 @@ TEST_F(ShellTest, FailedInitialisationEndsStartUpWithAPopupAndWritesNothing) {
   FakeFenster kurven{Fenster::Kurven};
   kurven.initErgebnis = -653401;
   erzeugen({&kurven});
-  EXPECT_EQ(programm->starten(), -1);
+  EXPECT_EQ(programm->Starten(), -1);
   // The missing settings file first, then the initialisation error.
   ASSERT_EQ(op.messages.size(), 2u);
   EXPECT_EQ(op.messages[1].title, "Error #653401");
@@ -381,7 +381,7 @@ TEST_F(ShellTest, AWindowThatCannotBeLoadedEndsStartUpSilently) {
   FakeFenster kurven{Fenster::Kurven};
   kurven.ladenScheitert = true;
   erzeugen({&kurven});
-  EXPECT_EQ(programm->starten(), -1);
+  EXPECT_EQ(programm->Starten(), -1);
   EXPECT_TRUE(op.messages.empty());
   EXPECT_FALSE(std::filesystem::exists(ini));
 }

@@ -46,7 +46,7 @@ QStringList Menue(QWidget* fenster, const QString& titel) {
 class KennlinieShellTest : public ShellTest {
  protected:
   characteristic::gui::Kennlinienpanel* Kennlinienfenster() {
-    return static_cast<characteristic::gui::Kennlinienpanel*>(programm->panel(Fenster::Kennlinie));
+    return static_cast<characteristic::gui::Kennlinienpanel*>(programm->Panel(Fenster::Kennlinie));
   }
 };
 
@@ -62,11 +62,11 @@ class KennlinieDarstellung : public KennlinieShellTest,
 TEST_P(KennlinieDarstellung, SectionGivesTheDisplayTypeAndIsWrittenBack) {
   dateiSchreiben(ini, GetParam().datei);
   erzeugen();
-  ASSERT_EQ(programm->starten(), 0);
+  ASSERT_EQ(programm->Starten(), 0);
   EXPECT_EQ(Kennlinienfenster()->Darstellung(), GetParam().erwartet);
   for (QAction* a : Kennlinienfenster()->Aktionen().Darstellung)
     EXPECT_EQ(a->isChecked(), a->data().toInt() == GetParam().erwartet);
-  programm->beenden();
+  programm->Beenden();
   EXPECT_EQ(iniWert(ini, "kennlinie", "darstellung"), std::to_string(GetParam().erwartet));
 }
 
@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
 // a file, Yes saves to the chosen file first.
 TEST_F(KennlinieShellTest, SaveQuestionAtQuitStaysSavesOrDiscards) {
   erzeugen();
-  ASSERT_EQ(programm->starten(), 0);
+  ASSERT_EQ(programm->Starten(), 0);
   op.messages.clear();
   gKennl.KennlinieGeaendert = true;
   curves::gKurven.KurvenGeaendert = false;
@@ -129,7 +129,7 @@ TEST_F(KennlinieShellTest, SaveQuestionAtQuitStaysSavesOrDiscards) {
 TEST_F(KennlinieShellTest, ModelThatCannotBeAllocatedEndsStartUp) {
   erzeugen();
   characteristic::KennlAllokationsHaken().Ausloesen(1);
-  EXPECT_EQ(programm->starten(), -1);
+  EXPECT_EQ(programm->Starten(), -1);
   characteristic::KennlAllokationsHaken().Ausloesen(0);
   ASSERT_FALSE(op.messages.empty());
   EXPECT_EQ(op.messages.back().title, "Error #600502");
@@ -138,49 +138,49 @@ TEST_F(KennlinieShellTest, ModelThatCannotBeAllocatedEndsStartUp) {
 
 TEST_F(KennlinieShellTest, ByDefaultTheCharacteristicWindowIsNotOffered) {
   erzeugen();
-  ASSERT_EQ(programm->starten(), 0);
-  EXPECT_TRUE(programm->hauptfenster()->ui().KENNLINIE->isHidden());
-  auto* com = static_cast<device::gui::CompanelFenster*>(programm->panel(Fenster::Com));
+  ASSERT_EQ(programm->Starten(), 0);
+  EXPECT_TRUE(programm->Haupt()->ui().KENNLINIE->isHidden());
+  auto* com = static_cast<device::gui::CompanelFenster*>(programm->Panel(Fenster::Com));
   EXPECT_EQ(Menue(com, "Windows"), (QStringList{"Main window", "COM settings", "Curve generator"}));
-  EXPECT_EQ(Menue(programm->panel(Fenster::Kurven), "windows"),
+  EXPECT_EQ(Menue(programm->Panel(Fenster::Kurven), "windows"),
             (QStringList{"Main window", "COM settings", "Curve generator"}));
 }
 
 TEST_F(KennlinieShellTest, AllWindowsOffersEveryWindowEverywhere) {
   widgets::AlleFensterAnbieten(true);
   erzeugen();
-  ASSERT_EQ(programm->starten(), 0);
-  shell::Hauptfenster* h = programm->hauptfenster();
+  ASSERT_EQ(programm->Starten(), 0);
+  shell::Hauptfenster* h = programm->Haupt();
   h->show();
   auto& u = h->ui();
   for (QWidget* w : std::initializer_list<QWidget*>{u.COM, u.KONFIG, u.DIREKT, u.KURVEN,
                                                     u.KENNLINIE, u.DIREKTHILFE})
     EXPECT_FALSE(w->isHidden()) << w->objectName().toStdString();
 
-  auto* com = static_cast<device::gui::CompanelFenster*>(programm->panel(Fenster::Com));
+  auto* com = static_cast<device::gui::CompanelFenster*>(programm->Panel(Fenster::Com));
   EXPECT_EQ(Menue(com, "Windows"),
             (QStringList{"Main window", "COM settings", "Configuration", "Direct in-/output",
                          "Curve generator", "characteristics controller"}));
-  EXPECT_EQ(Menue(programm->panel(Fenster::Kurven), "windows"),
+  EXPECT_EQ(Menue(programm->Panel(Fenster::Kurven), "windows"),
             (QStringList{"Main window", "COM settings", "Configuration", "Direct in-/output",
                          "Curve generator", "characteristics controller"}));
   const QStringList deutsch{"Hauptfenster",         "COM-Einstellung", "Konfiguration",
                             "Direkte Ein-/Ausgabe", "Kurvengenerator", "Kennlinienregler"};
   for (Fenster f : {Fenster::Konfig, Fenster::Direkt, Fenster::Kennlinie})
-    EXPECT_EQ(Menue(programm->panel(f), "Fenster"), deutsch) << static_cast<int>(f);
+    EXPECT_EQ(Menue(programm->Panel(f), "Fenster"), deutsch) << static_cast<int>(f);
 
   // The main window's button shows the characteristic window inside it; its Window menu
   // reaches the curve window.
   QTest::mouseClick(u.KENNLINIE, Qt::LeftButton);
-  EXPECT_EQ(programm->aktuellesFenster(), Fenster::Kennlinie);
+  EXPECT_EQ(programm->AktuellesFenster(), Fenster::Kennlinie);
   EXPECT_TRUE(Kennlinienfenster()->isVisible());
   EXPECT_EQ(Kennlinienfenster()->window(), h);
   Kennlinienfenster()->Aktionen().Fenster[4]->trigger();
-  EXPECT_EQ(programm->aktuellesFenster(), Fenster::Kurven);
+  EXPECT_EQ(programm->AktuellesFenster(), Fenster::Kurven);
   // And the curve window's menu leads back.
-  auto* kurven = static_cast<curves::gui::Kurvenpanel*>(programm->panel(Fenster::Kurven));
+  auto* kurven = static_cast<curves::gui::Kurvenpanel*>(programm->Panel(Fenster::Kurven));
   kurven->Aktionen().Kennlinienfenster->trigger();
-  EXPECT_EQ(programm->aktuellesFenster(), Fenster::Kennlinie);
+  EXPECT_EQ(programm->AktuellesFenster(), Fenster::Kennlinie);
 }
 
 }  // namespace

@@ -50,12 +50,12 @@ int main(int argc, char** argv) {
     programm.hauptfensterGeladen = [&bediener](QWidget* haupt) {
       bediener.setReferenceWidget(haupt);
     };
-    if (programm.starten() != 0) {
+    if (programm.Starten() != 0) {
       ergebnis = -1;
     } else {
-      programm.hauptfenster()->show();
+      programm.Haupt()->show();
       app.exec();
-      programm.beenden();
+      programm.Beenden();
     }
   }
   common::setOperatorInterface(nullptr);
