@@ -47,13 +47,16 @@ void GelesenerPlatz(bool zacken) {
 void VollesNeuzeichnen(benchmark::State& state) {
   Graphen g;
   GelesenerPlatz(state.range(0) != 0);
-  for (auto _ : state) gui::KennlinieZeichnen(g.grafik, gui::kDarstellungBeide);
+  const int darstellung = static_cast<int>(state.range(1));
+  for (auto _ : state) gui::KennlinieZeichnen(g.grafik, darstellung);
   state.counters["points"] = gKennl.Kennl.Punktanzahl();
 }
-// Smooth, jagged.
+// Smooth or jagged; lines + steps (the goal), lines, steps.
 BENCHMARK(VollesNeuzeichnen)
-    ->Arg(0)
-    ->Arg(1)
+    ->Args({0, gui::kDarstellungBeide})
+    ->Args({1, gui::kDarstellungBeide})
+    ->Args({0, gui::kDarstellungLinien})
+    ->Args({0, gui::kDarstellungStufen})
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime()
     ->Repetitions(5)
