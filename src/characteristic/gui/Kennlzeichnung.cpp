@@ -9,10 +9,19 @@ namespace {
 
 using widgets::Punktreihe;
 
-// Lines join: a staircase starts where the one before ended, already in the list.
+// Lines join: a staircase starts where the one before ended, already in the list. That
+// corner is the final rise of the line before; the first step of this line draws the same
+// rise, so the corner goes (a slot read back has one-step lines: half the corners).
 void StufenAnhaengen(const KennlGerade& g, Punktreihe& punkte) {
-  KennlStufenDurchlaufen(g, [&punkte](double x, double y) {
-    if (!punkte.isEmpty() && punkte.constLast().key == x && punkte.constLast().value == y) return;
+  bool erste = true;
+  KennlStufenDurchlaufen(g, [&punkte, &erste](double x, double y) {
+    const qsizetype n = punkte.size();
+    if (erste && n > 0 && punkte[n - 1].key == x && punkte[n - 1].value == y) {
+      erste = false;
+      if (n > 1 && punkte[n - 2].key == x) punkte.removeLast();
+      return;
+    }
+    erste = false;
     punkte.push_back({x, y});
   });
 }
