@@ -21,17 +21,17 @@ Hilfepopup::Hilfepopup(const QString& text, QWidget* parent)
   setFixedSize(label_->width() + 2 * kRand, label_->height() + 2 * kRand);
 }
 
-QPoint Hilfepopup::position(QPoint maus, QSize bereich, QSize popup) {
+QPoint Hilfepopup::Position(QPoint maus, QSize bereich, QSize popup) {
   int x = 2 * maus.x() > bereich.width() ? maus.x() - popup.width() : maus.x();
   int y = 2 * maus.y() > bereich.height() ? maus.y() - popup.height() : maus.y();
   return {x, y};
 }
 
-void Hilfepopup::platzieren(QPoint maus, const QRect& bereich) {
-  move(bereich.topLeft() + position(maus - bereich.topLeft(), bereich.size(), size()));
+void Hilfepopup::Platzieren(QPoint maus, const QRect& bereich) {
+  move(bereich.topLeft() + Position(maus - bereich.topLeft(), bereich.size(), size()));
 }
 
-void Hilfepopup::ausfuehren() {
+void Hilfepopup::Ausfuehren() {
   QEventLoop schleife;
   connect(this, &Hilfepopup::geschlossen, &schleife, &QEventLoop::quit);
   show();

@@ -20,14 +20,14 @@ class Hilfepopup : public QFrame {
   // Where a popup of the given size opens for a mouse position, all relative to the
   // reference area: left of the mouse when the mouse is right of the area's middle, above
   // it when below the middle, so that it opens towards the middle.
-  static QPoint position(QPoint maus, QSize bereich, QSize popup);
+  static QPoint Position(QPoint maus, QSize bereich, QSize popup);
 
   // Places the popup for the mouse at global position maus within the reference area
   // (global coordinates).
-  void platzieren(QPoint maus, const QRect& bereich);
+  void Platzieren(QPoint maus, const QRect& bereich);
 
   // Shows the popup and waits in its own event loop until it is closed.
-  void ausfuehren();
+  void Ausfuehren();
 
   QLabel* label() const { return label_; }
 

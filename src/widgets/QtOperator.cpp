@@ -161,8 +161,8 @@ QRect QtOperator::helpArea() const {
 
 void QtOperator::help(const std::string& text) {
   Hilfepopup popup(Text(text), reference_);
-  popup.platzieren(QCursor::pos(), helpArea());
-  popup.ausfuehren();
+  popup.Platzieren(QCursor::pos(), helpArea());
+  popup.Ausfuehren();
 }
 
 }  // namespace widgets

@@ -26,7 +26,7 @@ Verbindungssymbol::Verbindungssymbol(QWidget* parent) : QLabel(parent) {
   alle().push_back(this);
   setMinimumSize(56, 44);
   setCursor(Qt::PointingHandCursor);
-  tooltipSetzen();
+  TooltipSetzen();
 }
 
 Verbindungssymbol::~Verbindungssymbol() {
@@ -34,19 +34,19 @@ Verbindungssymbol::~Verbindungssymbol() {
   liste.erase(std::remove(liste.begin(), liste.end(), this), liste.end());
 }
 
-int Verbindungssymbol::wert() const {
+int Verbindungssymbol::Wert() const {
   return device::Companel().verbindungssymbol;
 }
 
-void Verbindungssymbol::alleAktualisieren() {
+void Verbindungssymbol::AlleAktualisieren() {
   for (auto* s : alle()) {
-    s->tooltipSetzen();
+    s->TooltipSetzen();
     s->update();
   }
 }
 
-void Verbindungssymbol::tooltipSetzen() {
-  int w = wert();
+void Verbindungssymbol::TooltipSetzen() {
+  int w = Wert();
   if (w < 0)
     setToolTip(tr("Not connected - click to connect"));
   else if (w == 0)
@@ -58,7 +58,7 @@ void Verbindungssymbol::tooltipSetzen() {
 void Verbindungssymbol::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
-  const int w = wert();
+  const int w = Wert();
   const bool verbunden = w >= 0;
   const QColor farbe = verbunden ? kVerbunden : kGetrennt;
   const qreal breite = width();
@@ -100,7 +100,7 @@ void Verbindungssymbol::mousePressEvent(QMouseEvent* event) {
     return;
   }
   device::ComPictureKlick();
-  alleAktualisieren();
+  AlleAktualisieren();
 }
 
 }  // namespace widgets

@@ -16,9 +16,9 @@ class Verbindungssymbol : public QLabel {
 
   // -1 not connected, 0 connected to a port above 8, 1..8 the port; read from the COM
   // state each time it is drawn.
-  int wert() const;
+  int Wert() const;
   // Repaints every symbol of the program (after an open or close).
-  static void alleAktualisieren();
+  static void AlleAktualisieren();
 
   QSize sizeHint() const override { return {72, 56}; }
 
@@ -27,7 +27,7 @@ class Verbindungssymbol : public QLabel {
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
-  void tooltipSetzen();
+  void TooltipSetzen();
 };
 
 }  // namespace widgets

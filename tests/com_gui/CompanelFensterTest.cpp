@@ -172,8 +172,8 @@ TEST_F(ComFensterTest, OpeningClosingAndTheConnectionSymbols) {
   portWaehlen(kSimPort);
   EXPECT_EQ(device::OffenerComPort(), kSimPort);
   EXPECT_EQ(device::sgComPort.lport, kSimPort);
-  EXPECT_EQ(u().PICTURERING->wert(), kSimPort);
-  EXPECT_EQ(anderes.wert(), kSimPort);
+  EXPECT_EQ(u().PICTURERING->Wert(), kSimPort);
+  EXPECT_EQ(anderes.Wert(), kSimPort);
   EXPECT_EQ(u().FEHLERNR->text(), "0");
 
   // The open port again: nothing changes, the error fields are cleared.
@@ -186,22 +186,22 @@ TEST_F(ComFensterTest, OpeningClosingAndTheConnectionSymbols) {
   // Another window's symbol closes the port ...
   QTest::mouseClick(&anderes, Qt::LeftButton);
   EXPECT_EQ(device::OffenerComPort(), -1);
-  EXPECT_EQ(u().PICTURERING->wert(), -1);
-  EXPECT_EQ(anderes.wert(), -1);
+  EXPECT_EQ(u().PICTURERING->Wert(), -1);
+  EXPECT_EQ(anderes.Wert(), -1);
   // ... and opens the last one again, even with another entry shown in the list.
   u().PORT->setCurrentIndex(u().PORT->findData(kFehlenderPort));
   device::PortlisteAuswaehlen(kFehlenderPort);
   QTest::mouseClick(&anderes, Qt::LeftButton);
   EXPECT_EQ(device::OffenerComPort(), kSimPort);
   EXPECT_EQ(u().PORT->currentData().toInt(), kSimPort);
-  EXPECT_EQ(anderes.wert(), kSimPort);
+  EXPECT_EQ(anderes.Wert(), kSimPort);
   char id[32] = {};
   EXPECT_EQ(device::ZORFYD1_IDLesen(kSimPort, '3', id), 0);
 
   // The COM window's own symbol closes it.
   QTest::mouseClick(u().PICTURERING, Qt::LeftButton);
   EXPECT_EQ(device::OffenerComPort(), -1);
-  EXPECT_EQ(anderes.wert(), -1);
+  EXPECT_EQ(anderes.Wert(), -1);
 }
 
 TEST_F(ComFensterTest, APortThatCannotBeOpenedLeavesNothingConnected) {
@@ -213,7 +213,7 @@ TEST_F(ComFensterTest, APortThatCannotBeOpenedLeavesNothingConnected) {
   EXPECT_EQ(u().FEHLERNR->text(), "100003");
   EXPECT_EQ(u().FEHLERSTRING->text(), "Error opening com-port");
   EXPECT_TRUE(u().FEHLERLED->property("an").toBool());
-  EXPECT_EQ(u().PICTURERING->wert(), -1);
+  EXPECT_EQ(u().PICTURERING->Wert(), -1);
   // Nothing in a popup.
   EXPECT_TRUE(op.messages.empty());
   // The symbol reconnects to the port that worked last.

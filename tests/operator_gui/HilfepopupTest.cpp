@@ -18,13 +18,13 @@ using widgets::QtOperator;
 
 TEST(Hilfeposition, OpensTowardsTheMiddle) {
   const QSize bereich(400, 300), popup(120, 40);
-  EXPECT_EQ(Hilfepopup::position({50, 60}, bereich, popup), QPoint(50, 60));
-  EXPECT_EQ(Hilfepopup::position({350, 60}, bereich, popup), QPoint(230, 60));
-  EXPECT_EQ(Hilfepopup::position({50, 250}, bereich, popup), QPoint(50, 210));
-  EXPECT_EQ(Hilfepopup::position({350, 250}, bereich, popup), QPoint(230, 210));
+  EXPECT_EQ(Hilfepopup::Position({50, 60}, bereich, popup), QPoint(50, 60));
+  EXPECT_EQ(Hilfepopup::Position({350, 60}, bereich, popup), QPoint(230, 60));
+  EXPECT_EQ(Hilfepopup::Position({50, 250}, bereich, popup), QPoint(50, 210));
+  EXPECT_EQ(Hilfepopup::Position({350, 250}, bereich, popup), QPoint(230, 210));
   // Exactly on the middle is not right of it nor below it.
-  EXPECT_EQ(Hilfepopup::position({200, 150}, bereich, popup), QPoint(200, 150));
-  EXPECT_EQ(Hilfepopup::position({201, 151}, bereich, popup), QPoint(81, 111));
+  EXPECT_EQ(Hilfepopup::Position({200, 150}, bereich, popup), QPoint(200, 150));
+  EXPECT_EQ(Hilfepopup::Position({201, 151}, bereich, popup), QPoint(81, 111));
 }
 
 TEST(Hilfepopup, SizedToItsText) {

@@ -62,8 +62,8 @@ TEST_F(ShellTest, WindowsAndConnectionSymbolsAsDrawn) {
   speichern(h->grab(), "miv3x-main-offline.png");
   EXPECT_FALSE(verbunden.isNull());
   EXPECT_NE(verbunden, getrennt);
-  EXPECT_EQ(h->ui().PICTURERING->wert(), -1);
-  EXPECT_EQ(com->ui().PICTURERING->wert(), -1);
+  EXPECT_EQ(h->ui().PICTURERING->Wert(), -1);
+  EXPECT_EQ(com->ui().PICTURERING->Wert(), -1);
 }
 
 }  // namespace

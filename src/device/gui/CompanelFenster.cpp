@@ -48,7 +48,7 @@ CompanelFenster::CompanelFenster(QWidget* parent, const widgets::Fensterumgebung
 
   CompanelAnzeigeBinden([this] {
     Anzeigen();
-    widgets::Verbindungssymbol::alleAktualisieren();
+    widgets::Verbindungssymbol::AlleAktualisieren();
     // Scan and ID read run inside one callback: show their progress at once.
     repaint();
   });
@@ -230,7 +230,7 @@ int CompanelFenster::Init() {
 
 void CompanelFenster::Clear() {
   CompanelClear();
-  widgets::Verbindungssymbol::alleAktualisieren();
+  widgets::Verbindungssymbol::AlleAktualisieren();
 }
 
 }  // namespace device::gui
