@@ -6,9 +6,9 @@
 
 #include <QApplication>
 
+#include "common/Spaltenausduennung.h"
 #include "curves/edit/Ansicht.h"
 #include "curves/gui/Kurvenzeichnung.h"
-#include "curves/gui/Spaltenausduennung.h"
 #include "curves/model/Kurvenmodell.h"
 
 namespace {
@@ -81,20 +81,20 @@ BENCHMARK(VollesNeuzeichnen)
 void Spaltenausduennung(benchmark::State& state) {
   VollerSpeicher(1, state.range(0) != 0, static_cast<std::size_t>(state.range(1)));
   const auto& punkte = gKurven.Kurven[0].Punkte;
-  gui::Pixelabbildung a;
+  common::Pixelabbildung a;
   a.Breite = 1000;
   a.Hoehe = 500;
   a.Xs = 1000.0 / Kurvenlaenge(0);
   a.Ys = -499.0 / 4095.0;
   a.Y0 = 499.0;
-  std::vector<gui::Zeichenpunkt> linie, stufen;
-  std::vector<gui::Punktlauf> marken;
+  std::vector<common::Zeichenpunkt> linie, stufen;
+  std::vector<common::Punktlauf> marken;
   for (auto _ : state) {
     linie.clear();
     stufen.clear();
     marken.clear();
-    gui::Linienausduenner l(a, linie), s(a, stufen);
-    gui::Punktausduenner m(a, 5, marken);
+    common::Linienausduenner l(a, linie), s(a, stufen);
+    common::Punktausduenner m(a, 5, marken);
     double t = 0.0;
     for (std::size_t i = 0; i < punkte.size(); ++i) {
       const double y0 = punkte[i].Y;
@@ -118,6 +118,42 @@ BENCHMARK(Spaltenausduennung)
     ->Args({1, 30704})
     ->Args({0, 307040})
     ->Args({1, 307040})
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The window's walk from the model into the decimation alone, for the same curves: what
+// the drawing costs before QCustomPlot paints.
+void KurveAusduennen(benchmark::State& state) {
+  Graphen g;
+  VollerSpeicher(1, state.range(0) != 0, static_cast<std::size_t>(state.range(1)));
+  gui::KurvenZeichnen(g.grafik, gui::kDarstellungBeide, false);
+  common::Spaltenreihen r;
+  for (auto _ : state) {
+    common::Reihenausduenner a(g.grafik.GraphAbbildung(), g.grafik.UebersichtAbbildung(),
+                               widgets::Kurvengrafik::kMarkengroesse, r);
+    gui::KurveAusduennen(gKurven.Kurven[0], gSicht.XStart, gSicht.XEnde, gui::kDarstellungBeide, a);
+  }
+  state.counters["kept"] = static_cast<double>(r.Linien.size() + r.Stufen.size());
+}
+BENCHMARK(KurveAusduennen)
+    ->Args({0, 30704})
+    ->Args({1, 30704})
+    ->Args({0, 307040})
+    ->Args({1, 307040})
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// What every redraw costs whatever the curve: axes, grid, buffers of both graphs.
+void LeerNeuzeichnen(benchmark::State& state) {
+  Graphen g;
+  VollerSpeicher(1, false, 2);
+  for (auto _ : state) gui::KurvenZeichnen(g.grafik, gui::kDarstellungBeide, false);
+}
+BENCHMARK(LeerNeuzeichnen)
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime()
     ->Repetitions(5)

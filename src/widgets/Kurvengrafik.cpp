@@ -1,5 +1,6 @@
 #include "widgets/Kurvengrafik.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "widgets/YAchsenTicker.h"
@@ -23,7 +24,8 @@ QCPGraph* GraphAnlegen(QCustomPlot* plot, QCPLayer* ebene, QCPGraph::LineStyle s
   auto* g = plot->addGraph();
   g->setLayer(ebene);
   g->setLineStyle(stil);
-  g->setAdaptiveSampling(true);
+  // The series come thinned to the pixel columns already.
+  g->setAdaptiveSampling(false);
   return g;
 }
 
@@ -41,17 +43,34 @@ QCPItemRect* RechteckAnlegen(QCustomPlot* plot, const QColor& farbe) {
   return r;
 }
 
-// A point marker as a small opaque square: tens of thousands of them are plain copies,
-// with nothing to blend or to render one by one.
-QCPScatterStyle Punktmarke(const QColor& farbe) {
-  static QHash<QRgb, QPixmap> bilder;
-  QPixmap& bild = bilder[farbe.rgb()];
-  if (bild.isNull()) {
-    QImage quadrat(5, 5, QImage::Format_RGB32);
-    quadrat.fill(farbe);
-    bild = QPixmap::fromImage(quadrat);
-  }
-  return QCPScatterStyle(bild);
+// The pixel columns of a plot's axis rect, as QCustomPlot maps its linear axes.
+common::Pixelabbildung Abbildung(const QCustomPlot* plot) {
+  const QRect r = plot->axisRect()->rect();
+  const QCPRange x = plot->xAxis->range(), y = plot->yAxis->range();
+  common::Pixelabbildung a;
+  a.Breite = std::max(r.width(), 1);
+  a.Hoehe = std::max(r.height(), 1);
+  a.Xs = x.size() > 0 ? a.Breite / x.size() : 0.0;
+  a.X0 = -x.lower * a.Xs;
+  a.Ys = y.size() > 0 ? -a.Hoehe / y.size() : 0.0;
+  a.Y0 = (a.Hoehe - 1) - y.lower * a.Ys;
+  return a;
+}
+
+bool Gleich(const common::Pixelabbildung& a, const common::Pixelabbildung& b) {
+  return a.X0 == b.X0 && a.Xs == b.Xs && a.Y0 == b.Y0 && a.Ys == b.Ys && a.Breite == b.Breite &&
+         a.Hoehe == b.Hoehe;
+}
+
+void Setzen(QCPGraph* g, const std::vector<common::Zeichenpunkt>& punkte) {
+  QVector<QCPGraphData> d;
+  d.reserve(static_cast<qsizetype>(punkte.size()));
+  for (const auto& p : punkte) d.push_back({p.X, p.Y});
+  g->data()->set(d, true);
+}
+
+void Einspeisen(const Punktreihe& reihe, common::Linienausduenner& ziel) {
+  for (const QCPGraphData& p : reihe) ziel.Punkt(p.key, p.value);
 }
 
 }  // namespace
@@ -105,18 +124,27 @@ Kurvengrafik::Kurvengrafik(QCustomPlot* graph, QCustomPlot* klein, double yMax)
   hervorhebungPunkt_ = GraphAnlegen(graph_, vorschauEbene_, QCPGraph::lsNone);
   hervorhebungPunkt_->setScatterStyle(
       QCPScatterStyle(QCPScatterStyle::ssDisc, kVorschau, kVorschau, 9));
+
+  // Series given in full follow a new size or range before they are drawn.
+  graphLayout_ = QObject::connect(graph_, &QCustomPlot::afterLayout, [this] { NachLayout(); });
+  kleinLayout_ = QObject::connect(klein_, &QCustomPlot::afterLayout, [this] { NachLayout(); });
 }
 
-Kurvengrafik::~Kurvengrafik() = default;
+Kurvengrafik::~Kurvengrafik() {
+  QObject::disconnect(graphLayout_);
+  QObject::disconnect(kleinLayout_);
+}
 
 Kurvengrafik::Plots Kurvengrafik::PlotsAnlegen(QCPLayer* ebene) {
   // In drawing order: lines, point markers, then the steps on top.
   Plots p;
   p.Linien = GraphAnlegen(graph_, ebene, QCPGraph::lsLine);
   p.Schlusslinie = GraphAnlegen(graph_, ebene, QCPGraph::lsLine);
-  p.Punkte = GraphAnlegen(graph_, ebene, QCPGraph::lsNone);
-  p.Stufen = GraphAnlegen(graph_, ebene, QCPGraph::lsStepRight);
-  p.Schlussstufen = GraphAnlegen(graph_, ebene, QCPGraph::lsStepRight);
+  p.Punkte = new Punktlaufplot(graph_->xAxis, graph_->yAxis, kMarkengroesse);
+  p.Punkte->setLayer(ebene);
+  // The staircases come as their corners, joined by straight pieces.
+  p.Stufen = GraphAnlegen(graph_, ebene, QCPGraph::lsLine);
+  p.Schlussstufen = GraphAnlegen(graph_, ebene, QCPGraph::lsLine);
   return p;
 }
 
@@ -155,53 +183,95 @@ void Kurvengrafik::UebersichtSetzen(double laenge) {
   klein_->yAxis->setRange(0, yMax_);
 }
 
-void Kurvengrafik::KurveSetzen(const Kurvenreihen& r, const Plots& plots,
-                               const Kurvenfarben& farben, QCPGraph* uebersicht) {
-  // A marker on the same pixel as the one before adds nothing to the picture. Both axes
-  // are linear: pixel = coordinate * scale + offset.
-  const QCPAxis* xAchse = graph_->xAxis;
-  const QCPAxis* yAchse = graph_->yAxis;
-  const double x0 = xAchse->coordToPixel(0.0), xs = xAchse->coordToPixel(1.0) - x0;
-  const double y0 = yAchse->coordToPixel(0.0), ys = yAchse->coordToPixel(1.0) - y0;
-  Punktreihe punkte;
-  punkte.reserve(r.Punkte.size());
-  double letzteX = 0.0, letzteY = 0.0;
-  for (const QCPGraphData& p : r.Punkte) {
-    const double mx = std::round(p.key * xs + x0);
-    const double my = std::round(p.value * ys + y0);
-    if (punkte.isEmpty() || mx != letzteX || my != letzteY) {
-      punkte.push_back(p);
-      letzteX = mx;
-      letzteY = my;
+common::Pixelabbildung Kurvengrafik::GraphAbbildung() const {
+  return Abbildung(graph_);
+}
+
+common::Pixelabbildung Kurvengrafik::UebersichtAbbildung() const {
+  return Abbildung(klein_);
+}
+
+void Kurvengrafik::Ausduennen(const Kurvenreihen& r) {
+  graphAbb_ = GraphAbbildung();
+  kleinAbb_ = UebersichtAbbildung();
+  common::Reihenausduenner a(graphAbb_, kleinAbb_, kMarkengroesse, puffer_);
+  Einspeisen(r.Linien, a.Linien);
+  Einspeisen(r.Schlusslinie, a.Schlusslinie);
+  for (const QCPGraphData& p : r.Punkte) a.Punkte.Punkt(p.key, p.value);
+  // A step plot whose height comes from the right point: each point rises at the key of
+  // the point before, then runs level to its own key.
+  for (auto* stufen : {&r.Stufen, &r.Schlussstufen}) {
+    common::Linienausduenner& ziel = stufen == &r.Stufen ? a.Stufen : a.Schlussstufen;
+    double vorher = stufen->isEmpty() ? 0.0 : stufen->constFirst().key;
+    for (const QCPGraphData& p : *stufen) {
+      ziel.Punkt(vorher, p.value);
+      ziel.Punkt(p.key, p.value);
+      vorher = p.key;
     }
   }
-  plots.Linien->data()->set(r.Linien, true);
-  plots.Schlusslinie->data()->set(r.Schlusslinie, true);
-  plots.Punkte->data()->set(punkte, true);
-  plots.Stufen->data()->set(r.Stufen, true);
-  plots.Schlussstufen->data()->set(r.Schlussstufen, true);
+  Einspeisen(r.Uebersicht, a.Uebersicht);
+  a.Abschliessen();
+}
+
+void Kurvengrafik::KurveSetzen(const common::Spaltenreihen& r, const Plots& plots,
+                               const Kurvenfarben& farben, QCPGraph* uebersicht) {
+  Setzen(plots.Linien, r.Linien);
+  Setzen(plots.Schlusslinie, r.Schlusslinie);
+  plots.Punkte->Setzen(r.Punkte);
+  Setzen(plots.Stufen, r.Stufen);
+  Setzen(plots.Schlussstufen, r.Schlussstufen);
   Farbe(plots.Linien, farben.Linie);
   Farbe(plots.Schlusslinie, farben.Schlusslinie);
   Farbe(plots.Stufen, farben.Stufe);
   Farbe(plots.Schlussstufen, farben.Schlussstufe);
-  plots.Punkte->setVisible(farben.Punkt.alpha() != 0);
-  plots.Punkte->setScatterStyle(Punktmarke(farben.Punkt));
-  uebersicht->data()->set(r.Uebersicht, true);
+  Farbe(plots.Punkte, farben.Punkt);
+  Setzen(uebersicht, r.Uebersicht);
   Farbe(uebersicht, farben.Stufe);
 }
 
 void Kurvengrafik::VordergrundZeichnen(const Kurvenreihen& reihen, const Kurvenfarben& farben) {
-  KurveSetzen(reihen, aktuell_, farben, uebersicht_);
+  vordergrund_ = Vorlage{reihen, farben};
+  Ausduennen(reihen);
+  KurveSetzen(puffer_, aktuell_, farben, uebersicht_);
 }
 
 void Kurvengrafik::HintergrundZeichnen(const Kurvenreihen* reihen, const Kurvenfarben& farben) {
+  hintergrundVorlage_.reset();
   if (reihen) {
-    KurveSetzen(*reihen, hintergrund_, farben, hintergrundUebersicht_);
+    hintergrundVorlage_ = Vorlage{*reihen, farben};
+    Ausduennen(*reihen);
+    KurveSetzen(puffer_, hintergrund_, farben, hintergrundUebersicht_);
     return;
   }
-  for (auto* g : {hintergrund_.Linien, hintergrund_.Schlusslinie, hintergrund_.Punkte,
-                  hintergrund_.Stufen, hintergrund_.Schlussstufen, hintergrundUebersicht_})
+  for (auto* g : {hintergrund_.Linien, hintergrund_.Schlusslinie, hintergrund_.Stufen,
+                  hintergrund_.Schlussstufen, hintergrundUebersicht_})
     g->data()->clear();
+  hintergrund_.Punkte->Setzen({});
+}
+
+void Kurvengrafik::VordergrundZeichnen(const common::Spaltenreihen& reihen,
+                                       const Kurvenfarben& farben) {
+  vordergrund_.reset();
+  KurveSetzen(reihen, aktuell_, farben, uebersicht_);
+}
+
+void Kurvengrafik::HintergrundZeichnen(const common::Spaltenreihen& reihen,
+                                       const Kurvenfarben& farben) {
+  hintergrundVorlage_.reset();
+  KurveSetzen(reihen, hintergrund_, farben, hintergrundUebersicht_);
+}
+
+void Kurvengrafik::NachLayout() {
+  if (!vordergrund_ && !hintergrundVorlage_) return;
+  if (Gleich(graphAbb_, GraphAbbildung()) && Gleich(kleinAbb_, UebersichtAbbildung())) return;
+  if (hintergrundVorlage_) {
+    Ausduennen(hintergrundVorlage_->Reihen);
+    KurveSetzen(puffer_, hintergrund_, hintergrundVorlage_->Farben, hintergrundUebersicht_);
+  }
+  if (vordergrund_) {
+    Ausduennen(vordergrund_->Reihen);
+    KurveSetzen(puffer_, aktuell_, vordergrund_->Farben, uebersicht_);
+  }
 }
 
 void Kurvengrafik::SenkrechtmarkenSetzen(const std::vector<Senkrechtmarke>& marken,

@@ -2,8 +2,10 @@
 // colours: a background and a foreground curve as lines, a closing line, point markers and
 // steps, vertical markers with labels, a mark rectangle, draw and move previews,
 // highlights, and the overview with the frame of the visible range. Each kind of plot is
-// one batched plottable, so tens of thousands of lines redraw in milliseconds. What the
-// series hold is the window's business (the curve window: Kurvenzeichnung).
+// one batched plottable holding only what its pixel columns can show (see
+// common/Spaltenausduennung), so any curve redraws in a few milliseconds whatever the
+// number of its points. What the series hold is the window's business (the curve window:
+// Kurvenzeichnung).
 #pragma once
 
 #include <qcustomplot.h>
@@ -11,7 +13,11 @@
 #include <QColor>
 #include <QString>
 #include <QVector>
+#include <optional>
 #include <vector>
+
+#include "common/Spaltenausduennung.h"
+#include "widgets/Punktlaufplot.h"
 
 namespace widgets {
 
@@ -24,7 +30,7 @@ struct Kurvenreihen {
   Punktreihe Linien;        // one polyline
   Punktreihe Schlusslinie;  // the line that closes the cycle
   Punktreihe Punkte;        // point markers; one per pixel is drawn
-  Punktreihe Stufen;        // a step plot, height from the right point
+  Punktreihe Stufen;        // a step plot, height from the right point (drawn by corners)
   Punktreihe Schlussstufen;
   Punktreihe Uebersicht;  // the overview's polyline
 };
@@ -43,6 +49,9 @@ struct Senkrechtmarke {
 
 class Kurvengrafik {
  public:
+  // Point markers are squares of this many pixels.
+  static constexpr int kMarkengroesse = 5;
+
   // yMax: the top of the Y range that marks, frames and marker lines span (from 0).
   Kurvengrafik(QCustomPlot* graph, QCustomPlot* klein, double yMax);
   ~Kurvengrafik();
@@ -57,9 +66,21 @@ class Kurvengrafik {
   // The overview's X range (the whole curve).
   void UebersichtSetzen(double laenge);
 
-  // The foreground curve, and the background curve (nullptr: none).
+  // The foreground curve, and the background curve (nullptr: none). The series are thinned
+  // to the pixel columns of the view and the overview as they stand, and again whenever
+  // a graph's size or range changes before it is drawn.
   void VordergrundZeichnen(const Kurvenreihen& reihen, const Kurvenfarben& farben);
   void HintergrundZeichnen(const Kurvenreihen* reihen, const Kurvenfarben& farben = {});
+
+  // The same for series a window has already thinned with GraphAbbildung() and
+  // UebersichtAbbildung() (so that it need not build the full series first). The window
+  // draws anew when these change: size, view, overview range or Y axis.
+  void VordergrundZeichnen(const common::Spaltenreihen& reihen, const Kurvenfarben& farben);
+  void HintergrundZeichnen(const common::Spaltenreihen& reihen, const Kurvenfarben& farben);
+  // The pixel mappings of the plot areas, for the view, the overview's range and the Y axis
+  // as last set.
+  common::Pixelabbildung GraphAbbildung() const;
+  common::Pixelabbildung UebersichtAbbildung() const;
 
   // Replaces the vertical markers; an empty list removes them.
   void SenkrechtmarkenSetzen(const std::vector<Senkrechtmarke>& marken, const QColor& farbe);
@@ -89,7 +110,7 @@ class Kurvengrafik {
     QCPGraph* Schlusslinie = nullptr;
     QCPGraph* Stufen = nullptr;
     QCPGraph* Schlussstufen = nullptr;
-    QCPGraph* Punkte = nullptr;
+    Punktlaufplot* Punkte = nullptr;
   };
   const Plots& Aktuell() const { return aktuell_; }
   const Plots& Hintergrund() const { return hintergrund_; }
@@ -103,9 +124,17 @@ class Kurvengrafik {
   QCPGraph* VorschauPunkt() const { return vorschauPunkt_; }
 
  private:
+  // Series given in full, kept (shared, not copied) to be thinned again.
+  struct Vorlage {
+    Kurvenreihen Reihen;
+    Kurvenfarben Farben;
+  };
   Plots PlotsAnlegen(QCPLayer* ebene);
-  void KurveSetzen(const Kurvenreihen& r, const Plots& plots, const Kurvenfarben& farben,
+  void Ausduennen(const Kurvenreihen& r);
+  void KurveSetzen(const common::Spaltenreihen& r, const Plots& plots, const Kurvenfarben& farben,
                    QCPGraph* uebersicht);
+  // After a layout: the given series thinned anew when a mapping changed.
+  void NachLayout();
   void RechteckSetzen(QCPItemRect* r, double x0, double x1) const;
 
   QCustomPlot* graph_;
@@ -126,6 +155,10 @@ class Kurvengrafik {
   QCPGraph* vorschauPunkt_ = nullptr;
   QCPCurve* hervorhebungLinie_ = nullptr;
   QCPGraph* hervorhebungPunkt_ = nullptr;
+  std::optional<Vorlage> vordergrund_, hintergrundVorlage_;
+  common::Spaltenreihen puffer_;                // reused by every thinning
+  common::Pixelabbildung graphAbb_, kleinAbb_;  // as of the last thinning
+  QMetaObject::Connection graphLayout_, kleinLayout_;
 };
 
 }  // namespace widgets

@@ -432,10 +432,12 @@ TEST_F(FensterTest, StepsOfALineAndColours) {
   std::vector<std::pair<double, double>> stufen;
   for (auto it = g.Stufen->data()->constBegin(); it != g.Stufen->data()->constEnd(); ++it)
     stufen.emplace_back(it->key, it->value);
-  const std::vector<std::pair<double, double>> erwartet = {{0, 0},     {1000, 0},  {2000, 25},
-                                                           {3000, 50}, {4000, 75}, {4000, 100}};
+  // Every corner of the staircase, joined by straight pieces.
+  const std::vector<std::pair<double, double>> erwartet = {{0, 0},     {1000, 0},  {1000, 25},
+                                                           {2000, 25}, {2000, 50}, {3000, 50},
+                                                           {3000, 75}, {4000, 75}, {4000, 100}};
   EXPECT_EQ(erwartet, stufen);
-  EXPECT_EQ(QCPGraph::lsStepRight, g.Stufen->lineStyle());
+  EXPECT_EQ(QCPGraph::lsLine, g.Stufen->lineStyle());
   EXPECT_EQ(curves::gui::kBlau, g.Stufen->pen().color());
   EXPECT_EQ(curves::gui::kRot, g.Linien->pen().color());
   EXPECT_EQ(curves::gui::kHellrot, g.Schlusslinie->pen().color());

@@ -1,87 +1,227 @@
 #include "curves/gui/Kurvenzeichnung.h"
 
+#include <array>
+#include <cmath>
+#include <limits>
+
 #include "curves/edit/Ansicht.h"
 #include "curves/edit/Markierung.h"
+#include "curves/gui/Zeitachse.h"
 #include "curves/model/Kurvenmodell.h"
 
 namespace curves::gui {
 
 namespace {
 
-using widgets::Punktreihe;
+// The length of one unit of every time-base code, looked up once per drawing.
+struct Einheiten {
+  std::array<double, 256> Us{};
+  Einheiten() {
+    for (int c = 0; c < 256; ++c) Us[c] = ZeitbasisInMikrosekunden(c - 128);
+  }
+  double operator()(int code) const { return Us[static_cast<unsigned char>(code + 128)]; }
+};
 
-// The staircase of one line as points of a step plot whose height comes from the right
-// point: the first unit, one point per unit end, the final rise at the line's end.
-void StufenAnhaengen(const Geradenstueck& g, Punktreihe& punkte) {
-  const Stufenzug z = StufenZeichnen(g.X0, g.Y0, g.X1, g.Y1, g.Zeitbasis);
-  if (z.Leer()) return;
-  // Lines join: the start is usually the previous line's end, already in the list.
-  if (punkte.isEmpty() || punkte.constLast().key != z.AnfangX0 ||
-      punkte.constLast().value != z.AnfangY)
-    punkte.push_back({z.AnfangX0, z.AnfangY});
-  for (std::size_t j = 0; j < z.X.size(); ++j) punkte.push_back({z.X[j], z.Y[j]});
-  punkte.push_back({z.EndeX, z.EndeY1});
+// The staircase of one line as the device plays it (see StufenZeichnen): the value of each
+// unit from the unit's start to its end, the rise to the next point at the line's end.
+// Only the corners are fed, the line's start being fed already.
+void StufenEinspeisen(double x0, double y0, double x1, double y1, double h,
+                      common::Linienausduenner& ziel) {
+  if (h <= 0.0 || !(x1 > x0) || !std::isfinite(x1 - x0)) return;
+  // A staircase that stays in one pixel column shows as its end: its values lie between
+  // those of its ends.
+  if (ziel.InSpalte(x1)) {
+    ziel.Punkt(x1, y1);
+    return;
+  }
+  const auto stufen = static_cast<long long>(std::ceil((x1 - x0) / h));
+  const double steigung = (y1 - y0) / (x1 - x0);
+  double wert = y0, ende = x0;
+  for (long long j = 0; j < stufen; ++j) {
+    const double m = x0 + static_cast<double>(j) * h;
+    if (!(m < x1)) break;
+    const double neu = std::floor(y0 + steigung * (m - x0) + 0.5);
+    if (neu != wert) ziel.Punkt(m, neu);
+    ende = m + h;
+    ziel.Punkt(ende, neu);
+    wert = neu;
+  }
+  ziel.Punkt(ende, y1);
+  if (ende != x1) ziel.Punkt(x1, y1);
 }
 
 }  // namespace
 
-widgets::Kurvenreihen KurvenreihenBilden(const Kurve& k, double xStart, double xEnde,
-                                         int darstellung) {
+void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellung,
+                     common::Reihenausduenner& ziel) {
   const bool linien = darstellung == kDarstellungLinien || darstellung == kDarstellungBeide;
   const bool stufen = darstellung == kDarstellungStufen || darstellung == kDarstellungBeide;
+  static const Einheiten einheit;
+  const int n = k.Punktanzahl();
+  const Kurvenpunkt* p = k.Punkte.data();
+  auto dauer = [&](int i) { return p[i].Laenge * einheit(p[i].Zeitbasis); };
 
-  // Filled straight into QCustomPlot's point records, already in time order.
-  widgets::Kurvenreihen r;
-  const std::vector<Geradenstueck> geraden = SichtbareGeraden(k, xStart, xEnde);
-  const auto anzahl = static_cast<qsizetype>(geraden.size());
-  r.Linien.reserve(anzahl + 1);
-  r.Punkte.reserve(anzahl);
-  if (stufen) r.Stufen.reserve(3 * anzahl);
-  for (std::size_t j = 0; j < geraden.size(); ++j) {
-    const Geradenstueck& g = geraden[j];
+  // The visible lines: from the first ending at or after xStart to the first ending after
+  // xEnde (as SichtbareGeraden), walked in place.
+  double t = 0.0;
+  int i = 0;
+  for (; i < n; ++i) {
+    const double ende = t + dauer(i);
+    if (ende >= xStart) break;
+    t = ende;
+  }
+  const common::Pixelabbildung& a = ziel.GraphAbbildung;
+  double spaltenende = -common::kUnendlich;
+  bool erste = true;
+  double linieEndeX = 0.0, linieEndeY = 0.0;
+  bool linieOffen = false;
+  while (i < n) {
+    if (!(t < spaltenende)) spaltenende = a.Spaltenende(t);
+    const double h = einheit(p[i].Zeitbasis);
+    const double ende = t + p[i].Laenge * h;
+    const bool schluss = i == n - 1;
+    const double y0 = p[i].Y;
+    if (!schluss && ende < spaltenende && ende <= xEnde) {
+      // Lines that start and end in one pixel column: what they show there is their first
+      // point, their lowest and highest one, in order, and where the last one ends. The
+      // staircase of each stays between its ends, so the same points carry the steps.
+      const double tAnfang = t;
+      double tMin = t, yMin = y0, tMax = t, yMax = y0, tLetzte = t, yLetzte = y0;
+      double y = y0;
+      int j = i;
+      double markenEnde = -common::kUnendlich;  // of the open marker column
+      for (;;) {
+        if (t < markenEnde) {
+          ziel.Punkte.InSpalte(y);
+        } else {
+          ziel.Punkte.Punkt(t, y);
+          markenEnde = ziel.Punkte.Spaltenende(t);
+        }
+        tLetzte = t;
+        yLetzte = y;
+        t += dauer(j);
+        y = p[++j].Y;
+        if (j == n - 1) break;  // the closing line goes its own way
+        const double weiter = t + dauer(j);
+        if (!(weiter < spaltenende) || weiter > xEnde) break;
+        if (y < yMin) {
+          yMin = y;
+          tMin = t;
+        }
+        if (y > yMax) {
+          yMax = y;
+          tMax = t;
+        }
+      }
+      const bool minZuerst = tMin <= tMax;
+      const double t1 = minZuerst ? tMin : tMax, y1 = minZuerst ? yMin : yMax;
+      const double t2 = minZuerst ? tMax : tMin, y2 = minZuerst ? yMax : yMin;
+      if (linien) {
+        ziel.Linien.Punkt(tAnfang, y0);
+        ziel.Linien.Punkt(t1, y1);
+        ziel.Linien.Punkt(t2, y2);
+        ziel.Linien.Punkt(tLetzte, yLetzte);
+        linieEndeX = t;
+        linieEndeY = y;
+        linieOffen = true;
+      }
+      if (stufen) {
+        if (erste) ziel.Stufen.Punkt(tAnfang, y0);
+        ziel.Stufen.Punkt(t1, y1);
+        ziel.Stufen.Punkt(t2, y2);
+        ziel.Stufen.Punkt(t, y);
+      }
+      erste = false;
+      i = j;
+      continue;
+    }
+    const double y1 = p[schluss ? 0 : i + 1].Y;
     if (linien) {
-      if (g.Schlusslinie) {
-        r.Schlusslinie = {{g.X0, g.Y0}, {g.X1, g.Y1}};
+      if (schluss) {
+        ziel.Schlusslinie.Punkt(t, y0);
+        ziel.Schlusslinie.Punkt(ende, y1);
       } else {
-        // The lines join, so one polyline carries them; it ends where the last drawn one
-        // (or the one before the closing line) ends.
-        r.Linien.push_back({g.X0, g.Y0});
-        if (j + 1 == geraden.size() || geraden[j + 1].Schlusslinie)
-          r.Linien.push_back({g.X1, g.Y1});
+        // The lines join: one polyline through every start and the last end.
+        ziel.Linien.Punkt(t, y0);
+        linieEndeX = ende;
+        linieEndeY = y1;
+        linieOffen = true;
       }
     }
-    r.Punkte.push_back({g.X0, g.Y0});
-    if (stufen) StufenAnhaengen(g, g.Schlusslinie ? r.Schlussstufen : r.Stufen);
+    ziel.Punkte.Punkt(t, y0);
+    if (stufen) {
+      common::Linienausduenner& z = schluss ? ziel.Schlussstufen : ziel.Stufen;
+      if (erste || schluss) z.Punkt(t, y0);
+      StufenEinspeisen(t, y0, ende, y1, h, z);
+    }
+    erste = false;
+    if (ende > xEnde) break;
+    t = ende;
+    ++i;
   }
+  if (linieOffen) ziel.Linien.Punkt(linieEndeX, linieEndeY);
 
-  // Overview: every line of the curve.
-  const std::vector<Geradenstueck> alle = AlleGeraden(k);
-  r.Uebersicht.reserve(static_cast<qsizetype>(alle.size()) + 1);
-  for (const auto& g : alle) r.Uebersicht.push_back({g.X0, g.Y0});
-  if (!alle.empty()) r.Uebersicht.push_back({alle.back().X1, alle.back().Y1});
-  return r;
+  // Overview: every line of the curve, back to the first point's value; per pixel column
+  // its first, lowest, highest and last point.
+  const common::Pixelabbildung& u = ziel.UebersichtAbbildung;
+  t = 0.0;
+  for (int j = 0; j < n;) {
+    const double ende = u.Spaltenende(t);
+    double tMin = t, tMax = t, tLetzte = t;
+    double yMin = p[j].Y, yMax = p[j].Y, yLetzte = p[j].Y;
+    ziel.Uebersicht.Punkt(t, p[j].Y);
+    t += dauer(j);
+    for (++j; j < n && t < ende; ++j) {
+      const double y = p[j].Y;
+      if (y < yMin) {
+        yMin = y;
+        tMin = t;
+      }
+      if (y > yMax) {
+        yMax = y;
+        tMax = t;
+      }
+      tLetzte = t;
+      yLetzte = y;
+      t += dauer(j);
+    }
+    const bool minZuerst = tMin <= tMax;
+    ziel.Uebersicht.Punkt(minZuerst ? tMin : tMax, minZuerst ? yMin : yMax);
+    ziel.Uebersicht.Punkt(minZuerst ? tMax : tMin, minZuerst ? yMax : yMin);
+    ziel.Uebersicht.Punkt(tLetzte, yLetzte);
+  }
+  if (n > 0) ziel.Uebersicht.Punkt(t, p[0].Y);
+  ziel.Abschliessen();
 }
 
 void KurvenZeichnen(widgets::Kurvengrafik& grafik, int darstellung, bool zeitbasismarken) {
+  // Both ranges first: the drawing keeps what their pixel columns show.
   grafik.SichtSetzen(gSicht.XStart, gSicht.XEnde + 1.0);
+  ZeitachseBeschriften(grafik.Graph()->xAxis, Sichtbreite());
   const int aktuelle = gKurven.AktuelleKurve;
+  grafik.UebersichtSetzen(Kurvenlaenge(aktuelle));
+  const common::Pixelabbildung graph = grafik.GraphAbbildung();
+  const common::Pixelabbildung klein = grafik.UebersichtAbbildung();
+  static common::Spaltenreihen reihen;
   if (aktuelle != 0) {
     const QColor linie = darstellung == kDarstellungLinien ? kTuerkis : kTransparent;
-    const widgets::Kurvenreihen hinten =
-        KurvenreihenBilden(gKurven.Kurven[0], gSicht.XStart, gSicht.XEnde, darstellung);
-    grafik.HintergrundZeichnen(&hinten, {linie, kTransparent, kTuerkis, linie, kTuerkis});
+    {
+      common::Reihenausduenner a(graph, klein, widgets::Kurvengrafik::kMarkengroesse, reihen);
+      KurveAusduennen(gKurven.Kurven[0], gSicht.XStart, gSicht.XEnde, darstellung, a);
+    }
+    grafik.HintergrundZeichnen(reihen, {linie, kTransparent, kTuerkis, linie, kTuerkis});
   } else {
     grafik.HintergrundZeichnen(nullptr);
   }
-  grafik.VordergrundZeichnen(
-      KurvenreihenBilden(gKurven.Kurven[aktuelle], gSicht.XStart, gSicht.XEnde, darstellung),
-      {kRot, kRot, kBlau, kHellrot, kHellblau});
-  grafik.UebersichtSetzen(Kurvenlaenge(aktuelle));
+  {
+    common::Reihenausduenner a(graph, klein, widgets::Kurvengrafik::kMarkengroesse, reihen);
+    KurveAusduennen(gKurven.Kurven[aktuelle], gSicht.XStart, gSicht.XEnde, darstellung, a);
+  }
+  grafik.VordergrundZeichnen(reihen, {kRot, kRot, kBlau, kHellrot, kHellblau});
   ZeitbasisMarkenZeichnen(grafik, zeitbasismarken);
   MarkierungZeichnen(grafik);
   grafik.Neuzeichnen();
 }
-
 void ZeitbasisMarkenZeichnen(widgets::Kurvengrafik& grafik, bool an) {
   std::vector<widgets::Senkrechtmarke> marken;
   if (an) {

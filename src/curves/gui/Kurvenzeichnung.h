@@ -1,11 +1,13 @@
 // What the curve window draws with its Kurvengrafik: the current curve (and curve 1 in the
 // background when another curve is edited) within the view as lines, point markers and
 // the digitized steps, the whole curve in the overview, the time-base markers and the mark.
-// It turns the model, the view and the mark into point series and colours.
+// It turns the model, the view and the mark into point series and colours; the curves go
+// straight from the model into the column decimation, without a full copy in between.
 #pragma once
 
 #include <QColor>
 
+#include "common/Spaltenausduennung.h"
 #include "widgets/Kurvengrafik.h"
 
 namespace curves {
@@ -28,10 +30,11 @@ inline const QColor kTuerkis{0x00, 0x80, 0x80};
 inline const QColor kGelb{0xFF, 0xFF, 0x00};
 inline const QColor kTransparent{Qt::transparent};
 
-// The series of curve k for the view xStart..xEnde: lines and point markers when the
-// display type has lines, the steps when it has steps, the overview always.
-widgets::Kurvenreihen KurvenreihenBilden(const Kurve& k, double xStart, double xEnde,
-                                         int darstellung);
+// The series of curve k for the view xStart..xEnde, fed into the decimators: the lines
+// when the display type has lines, the steps when it has steps, the point markers and the
+// overview always.
+void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellung,
+                     common::Reihenausduenner& ziel);
 
 // Full redraw of both graphs with the present model, view and mark. The Y axis must have
 // been scaled before.

@@ -1,5 +1,6 @@
 #include "curves/model/Kurvenmodell.h"
 
+#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -38,8 +39,15 @@ constexpr int kFehlerStart = -600402;
 }  // namespace
 
 double ZeitbasisInMikrosekunden(int code) {
-  const auto* e = EintragZu(code);
-  return e ? e->mikrosekunden : 0.0;
+  // Looked up once per line whenever a curve is measured or drawn: by index, not by search.
+  static const auto kTabelle = [] {
+    std::array<double, 16> t{};
+    for (const auto& e : kZeitbasen) t.at(static_cast<std::size_t>(e.code)) = e.mikrosekunden;
+    return t;
+  }();
+  return code >= 0 && code < static_cast<int>(kTabelle.size())
+             ? kTabelle[static_cast<std::size_t>(code)]
+             : 0.0;
 }
 
 const char* ZeitbasisName(int code) {

@@ -9,16 +9,17 @@
 #include <string>
 #include <vector>
 
-#include "curves/gui/Spaltenausduennung.h"
-#include "curves/gui/Spaltenbild.h"
+#include "common/Spaltenausduennung.h"
+#include "support_gui/Bildvergleich.h"
+#include "widgets/Spaltenbild.h"
 
 namespace {
 
-using curves::gui::LinieAusduennen;
-using curves::gui::Pixelabbildung;
-using curves::gui::PunkteAusduennen;
-using curves::gui::Punktlauf;
-using curves::gui::Zeichenpunkt;
+using common::LinieAusduennen;
+using common::Pixelabbildung;
+using common::PunkteAusduennen;
+using common::Punktlauf;
+using common::Zeichenpunkt;
 
 constexpr int kBreite = 1000, kHoehe = 500, kMarke = 5;
 const QColor kLinie{0xFF, 0, 0}, kStufe{0, 0, 0xFF}, kMarkenfarbe{0x80, 0, 0};
@@ -74,7 +75,7 @@ QImage Leer() {
 void Zug(QPainter& p, const std::vector<Zeichenpunkt>& punkte, const Pixelabbildung& a,
          const QColor& farbe) {
   p.setPen(QPen(farbe, 0));
-  p.drawPolyline(curves::gui::Pixelzug(punkte, a));
+  p.drawPolyline(widgets::Pixelzug(punkte, a));
 }
 
 // Each plot in its own image: one drawn over another may hide or show a pixel of it
@@ -88,7 +89,7 @@ Bilder Voll(const Kurve& k, const Pixelabbildung& a) {
   QPainter l(&b.linie), m(&b.marken), s(&b.stufen);
   Zug(l, k.punkte, a, kLinie);
   for (const auto& p : k.punkte)
-    m.fillRect(curves::gui::Punktquadrat(p.X, p.Y, a, kMarke), kMarkenfarbe);
+    m.fillRect(widgets::Punktquadrat(p.X, p.Y, a, kMarke), kMarkenfarbe);
   Zug(s, k.stufen, a, kStufe);
   return b;
 }
@@ -107,38 +108,12 @@ Bilder Duenn(const Ausgeduennt& d, const Pixelabbildung& a) {
   Bilder b;
   QPainter l(&b.linie), m(&b.marken), s(&b.stufen);
   Zug(l, d.linie, a, kLinie);
-  curves::gui::PunktlaeufeMalen(m, d.marken, a, kMarke, kMarkenfarbe);
+  widgets::PunktlaeufeMalen(m, d.marken, a, kMarke, kMarkenfarbe);
   Zug(s, d.stufen, a, kStufe);
   return b;
 }
 
-// Painted pixels of `a` without a painted pixel within one pixel in `b`.
-int Abweichungen(const QImage& a, const QImage& b, std::string& beispiel) {
-  int n = 0;
-  const QRgb weiss = qRgb(255, 255, 255);
-  auto gemalt = [&](int u, int v) {
-    return u >= 0 && v >= 0 && u < b.width() && v < b.height() &&
-           reinterpret_cast<const QRgb*>(b.constScanLine(v))[u] != weiss;
-  };
-  for (int y = 0; y < a.height(); ++y) {
-    const auto* zeile = reinterpret_cast<const QRgb*>(a.constScanLine(y));
-    for (int x = 0; x < a.width(); ++x) {
-      if (zeile[x] == weiss) continue;
-      bool gefunden = false;
-      for (int dy = -1; dy <= 1 && !gefunden; ++dy)
-        for (int dx = -1; dx <= 1 && !gefunden; ++dx) gefunden = gemalt(x + dx, y + dy);
-      if (!gefunden && n++ == 0)
-        beispiel = "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
-    }
-  }
-  return n;
-}
-
-void ErwarteGleich(const QImage& voll, const QImage& duenn, const char* was) {
-  std::string wo;
-  EXPECT_EQ(0, Abweichungen(voll, duenn, wo)) << was << ", missing first at " << wo;
-  EXPECT_EQ(0, Abweichungen(duenn, voll, wo)) << was << ", added first at " << wo;
-}
+using testsupport::ErwarteGleich;
 
 struct Fall {
   const char* name;

@@ -1,9 +1,9 @@
-#include "curves/gui/Spaltenbild.h"
+#include "widgets/Spaltenbild.h"
 
 #include <QPainter>
 #include <cmath>
 
-namespace curves::gui {
+namespace widgets {
 
 QPolygonF Pixelzug(const std::vector<Zeichenpunkt>& punkte, const Pixelabbildung& a) {
   QPolygonF zug;
@@ -29,4 +29,4 @@ void PunktlaeufeMalen(QPainter& maler, const std::vector<Punktlauf>& laeufe,
   for (const auto& l : laeufe) maler.fillRect(Laufbalken(l, a, groesse), farbe);
 }
 
-}  // namespace curves::gui
+}  // namespace widgets

@@ -11,9 +11,10 @@
 #pragma once
 
 #include <cstddef>
+#include <limits>
 #include <vector>
 
-namespace curves::gui {
+namespace common {
 
 // Curve coordinates to pixels of the plot area: px = X0 + x * Xs, py = Y0 + y * Ys.
 struct Pixelabbildung {
@@ -22,7 +23,13 @@ struct Pixelabbildung {
   int Breite = 0, Hoehe = 0;  // the plot area; columns outside it are gathered at its edges
   double Px(double x) const { return X0 + x * Xs; }
   double Py(double y) const { return Y0 + y * Ys; }
+  // Where the pixel column of x ends, in curve coordinates (a column holds what rounds to
+  // its pixel): left of the plot area where it begins, never right of it (that column is
+  // open to the right).
+  double Spaltenende(double x) const;
 };
+
+inline constexpr double kUnendlich = std::numeric_limits<double>::infinity();
 
 struct Zeichenpunkt {
   double X = 0.0, Y = 0.0;
@@ -51,6 +58,12 @@ class Linienausduenner {
       return;
     }
     NeueSpalte(x, y, px);
+  }
+  // Whether x falls into the open column: a piece that starts and ends there adds only its
+  // end to what the column keeps, whatever lies between (as long as it stays between them).
+  bool InSpalte(double x) const {
+    const double px = a_.X0 + x * a_.Xs;
+    return px >= links_ && px < rechts_;
   }
   // Ends the polyline: the last column goes to the target. Called by the destructor too.
   void Abschliessen();
@@ -96,6 +109,18 @@ class Punktausduenner {
     }
     NeuerPunkt(x, y, px, py);
   }
+  // Where the open marker column ends, in curve coordinates, when x lies in it; else
+  // minus infinity.
+  double Spaltenende(double x) const {
+    const double px = a_.X0 + x * a_.Xs;
+    if (!(a_.Xs > 0.0) || !(px >= pxVon_ && px < pxBis_)) return -kUnendlich;
+    return (pxBis_ - a_.X0) / a_.Xs;
+  }
+  // A marker the caller knows to lie in the open column (before its Spaltenende).
+  void InSpalte(double y) {
+    const double z = a_.Y0 + y * a_.Ys + zeilenVersatz_;
+    if (z >= 0.0 && z < zeilenZahl_) Markieren(static_cast<int>(z), y);
+  }
   void Abschliessen();
   ~Punktausduenner();
   Punktausduenner(const Punktausduenner&) = delete;
@@ -130,10 +155,31 @@ class Punktausduenner {
   int von_ = 0, bis_ = -1;
 };
 
+// One curve as the graphs draw it after the decimation: the large graph's polylines and
+// marker runs, and the overview's polyline. Kept between drawings, so the buffers stay.
+struct Spaltenreihen {
+  std::vector<Zeichenpunkt> Linien, Schlusslinie, Stufen, Schlussstufen, Uebersicht;
+  std::vector<Punktlauf> Punkte;
+  void Leeren();
+};
+
+// The decimators of one curve's series, fed vertex by vertex in time order: the large
+// graph's with its mapping, the overview's with its own. The target starts empty.
+struct Reihenausduenner {
+  Reihenausduenner(const Pixelabbildung& graph, const Pixelabbildung& uebersicht, int markengroesse,
+                   Spaltenreihen& ziel);
+  const Pixelabbildung GraphAbbildung, UebersichtAbbildung;
+  // Hands every open column to the target.
+  void Abschliessen();
+
+  Linienausduenner Linien, Schlusslinie, Stufen, Schlussstufen, Uebersicht;
+  Punktausduenner Punkte;
+};
+
 // The same as pure functions over whole arrays.
 std::vector<Zeichenpunkt> LinieAusduennen(const std::vector<Zeichenpunkt>& linie,
                                           const Pixelabbildung& abbildung);
 std::vector<Punktlauf> PunkteAusduennen(const std::vector<Zeichenpunkt>& punkte,
                                         const Pixelabbildung& abbildung, int groesse);
 
-}  // namespace curves::gui
+}  // namespace common

@@ -8,11 +8,15 @@
 #include <QRect>
 #include <vector>
 
-#include "curves/gui/Spaltenausduennung.h"
+#include "common/Spaltenausduennung.h"
 
 class QPainter;
 
-namespace curves::gui {
+namespace widgets {
+
+using common::Pixelabbildung;
+using common::Punktlauf;
+using common::Zeichenpunkt;
 
 QPolygonF Pixelzug(const std::vector<Zeichenpunkt>& punkte, const Pixelabbildung& a);
 // The square of one marker centred on the rounded pixel of (x, y).
@@ -22,4 +26,4 @@ QRect Laufbalken(const Punktlauf& lauf, const Pixelabbildung& a, int groesse);
 void PunktlaeufeMalen(QPainter& maler, const std::vector<Punktlauf>& laeufe,
                       const Pixelabbildung& a, int groesse, const QColor& farbe);
 
-}  // namespace curves::gui
+}  // namespace widgets

@@ -1,10 +1,10 @@
-#include "curves/gui/Spaltenausduennung.h"
+#include "common/Spaltenausduennung.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-namespace curves::gui {
+namespace common {
 
 namespace {
 
@@ -16,6 +16,14 @@ double Abrunden(double v) {
 
 }  // namespace
 
+double Pixelabbildung::Spaltenende(double x) const {
+  if (!(Xs > 0.0)) return -kUnendlich;
+  const double px = Px(x);
+  if (!(px < Breite - 0.5)) return kUnendlich;
+  const double rechts = px < -0.5 ? -0.5 : Abrunden(px + 0.5) + 0.5;
+  return (rechts - X0) / Xs;
+}
+
 Linienausduenner::Linienausduenner(const Pixelabbildung& abbildung, std::vector<Zeichenpunkt>& ziel)
     : a_(abbildung), ziel_(ziel) {}
 
@@ -26,17 +34,17 @@ Linienausduenner::~Linienausduenner() {
 void Linienausduenner::NeueSpalte(double x, double y, double px) {
   if (std::isnan(x) || std::isnan(y) || std::isnan(px)) return;
   if (offen_) SpalteAbgeben();
-  // Columns left and right of the plot area collapse into one each: what lies there is
-  // clipped, only the pieces that cross the edge show.
-  constexpr double kUnendlich = std::numeric_limits<double>::infinity();
-  if (px < 0.0) {
+  // A vertex is drawn on its nearest pixel, so a column holds what rounds to it. Columns
+  // left and right of the plot area collapse into one each: what lies there is clipped,
+  // only the pieces that cross the edge show.
+  if (px < -0.5) {
     links_ = -kUnendlich;
-    rechts_ = 0.0;
-  } else if (px >= a_.Breite) {
-    links_ = a_.Breite;
+    rechts_ = -0.5;
+  } else if (px >= a_.Breite - 0.5) {
+    links_ = a_.Breite - 0.5;
     rechts_ = kUnendlich;
   } else {
-    links_ = Abrunden(px);
+    links_ = Abrunden(px + 0.5) - 0.5;
     rechts_ = links_ + 1.0;
   }
   offen_ = true;
@@ -122,6 +130,29 @@ void Punktausduenner::Abschliessen() {
   pxBis_ = pyBis_ = 0.0;
 }
 
+void Spaltenreihen::Leeren() {
+  for (auto* r : {&Linien, &Schlusslinie, &Stufen, &Schlussstufen, &Uebersicht}) r->clear();
+  Punkte.clear();
+}
+
+Reihenausduenner::Reihenausduenner(const Pixelabbildung& graph, const Pixelabbildung& uebersicht,
+                                   int markengroesse, Spaltenreihen& ziel)
+    : GraphAbbildung(graph),
+      UebersichtAbbildung(uebersicht),
+      Linien(graph, ziel.Linien),
+      Schlusslinie(graph, ziel.Schlusslinie),
+      Stufen(graph, ziel.Stufen),
+      Schlussstufen(graph, ziel.Schlussstufen),
+      Uebersicht(uebersicht, ziel.Uebersicht),
+      Punkte(graph, markengroesse, ziel.Punkte) {
+  ziel.Leeren();
+}
+
+void Reihenausduenner::Abschliessen() {
+  for (auto* l : {&Linien, &Schlusslinie, &Stufen, &Schlussstufen, &Uebersicht}) l->Abschliessen();
+  Punkte.Abschliessen();
+}
+
 std::vector<Zeichenpunkt> LinieAusduennen(const std::vector<Zeichenpunkt>& linie,
                                           const Pixelabbildung& abbildung) {
   std::vector<Zeichenpunkt> ziel;
@@ -140,4 +171,4 @@ std::vector<Punktlauf> PunkteAusduennen(const std::vector<Zeichenpunkt>& punkte,
   return ziel;
 }
 
-}  // namespace curves::gui
+}  // namespace common

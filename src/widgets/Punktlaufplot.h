@@ -1,0 +1,31 @@
+// The point markers of a curve as the graph draws them: the runs the column decimation
+// kept, each one bar of the marker's width, so the cost follows the pixels, not the points.
+// A QCPGraph all the same: its data holds the top marker of every run, its pen the colour.
+#pragma once
+
+#include <qcustomplot.h>
+
+#include <vector>
+
+#include "common/Spaltenausduennung.h"
+
+namespace widgets {
+
+class Punktlaufplot : public QCPGraph {
+ public:
+  Punktlaufplot(QCPAxis* x, QCPAxis* y, int groesse);
+
+  void Setzen(const std::vector<common::Punktlauf>& laeufe);
+  const std::vector<common::Punktlauf>& Laeufe() const { return laeufe_; }
+  int Groesse() const { return groesse_; }
+
+ protected:
+  void draw(QCPPainter* painter) override;
+
+ private:
+  std::vector<common::Punktlauf> laeufe_;
+  int groesse_;
+  QVector<QRect> rechtecke_;  // reused by every drawing
+};
+
+}  // namespace widgets
