@@ -3,9 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "widgets/Kontrast.h"
 #include "widgets/YAchsenTicker.h"
 
 namespace widgets {
+
+const QColor Kurvengrafik::kGrund{Qt::white};
+const QColor Kurvengrafik::kHalo{0x20, 0x20, 0x20};
 
 namespace {
 
@@ -32,6 +36,24 @@ QCPGraph* GraphAnlegen(QCustomPlot* plot, QCPLayer* ebene, QCPGraph::LineStyle s
 void Farbe(QCPGraph* g, const QColor& farbe) {
   g->setPen(Stift(farbe));
   g->setVisible(farbe.alpha() != 0);
+}
+
+bool ZuHell(const QColor& farbe) {
+  return farbe.alpha() != 0 && Kontrast(farbe, Kurvengrafik::kGrund) < kMindestkontrast;
+}
+
+// A plot in a colour, with its outline beneath shown when the colour is too light.
+void Farbe(QCPGraph* g, QCPGraph* halo, const QColor& farbe) {
+  Farbe(g, farbe);
+  halo->setVisible(ZuHell(farbe));
+}
+
+template <typename Plot>
+Plot* HaloAnlegen(Plot* halo, Plot* plot, double breite) {
+  halo->setData(plot->data());  // shared, so it follows every change
+  halo->setPen(Stift(Kurvengrafik::kHalo, breite + 2.0));
+  halo->setVisible(false);
+  return halo;
 }
 
 QCPItemRect* RechteckAnlegen(QCustomPlot* plot, const QColor& farbe) {
@@ -97,14 +119,23 @@ Kurvengrafik::Kurvengrafik(QCustomPlot* graph, QCustomPlot* klein, double yMax)
   vorschauEbene_ = graph_->layer("vorschau");
   vorschauEbene_->setMode(QCPLayer::lmBuffered);
 
+  for (auto* plot : {graph_, klein_}) plot->setBackground(QBrush(kGrund));
   QCPLayer* haupt = graph_->layer("main");
-  hintergrund_ = PlotsAnlegen(haupt);
-  aktuell_ = PlotsAnlegen(haupt);
-  hintergrundUebersicht_ = GraphAnlegen(klein_, klein_->layer("main"), QCPGraph::lsLine);
-  uebersicht_ = GraphAnlegen(klein_, klein_->layer("main"), QCPGraph::lsLine);
+  hintergrund_ = PlotsAnlegen(haupt, hintergrundHalos_);
+  aktuell_ = PlotsAnlegen(haupt, aktuellHalos_);
+  QCPLayer* kleinHaupt = klein_->layer("main");
+  hintergrundHalos_.Uebersicht = GraphAnlegen(klein_, kleinHaupt, QCPGraph::lsLine);
+  hintergrundUebersicht_ = GraphAnlegen(klein_, kleinHaupt, QCPGraph::lsLine);
+  HaloAnlegen(hintergrundHalos_.Uebersicht, hintergrundUebersicht_, 1.0);
+  aktuellHalos_.Uebersicht = GraphAnlegen(klein_, kleinHaupt, QCPGraph::lsLine);
+  uebersicht_ = GraphAnlegen(klein_, kleinHaupt, QCPGraph::lsLine);
+  HaloAnlegen(aktuellHalos_.Uebersicht, uebersicht_, 1.0);
 
+  markenHalo_ = new QCPCurve(graph_->xAxis, graph_->yAxis);
+  markenHalo_->setLayer(haupt);
   markenLinien_ = new QCPCurve(graph_->xAxis, graph_->yAxis);
   markenLinien_->setLayer(haupt);
+  HaloAnlegen(markenHalo_, markenLinien_, 1.0);
 
   graph_->setCurrentLayer(haupt);
   markeGross_ = RechteckAnlegen(graph_, kMarkierung);
@@ -118,9 +149,12 @@ Kurvengrafik::Kurvengrafik(QCustomPlot* graph, QCustomPlot* klein, double yMax)
   vorschauPunkt_ = GraphAnlegen(graph_, vorschauEbene_, QCPGraph::lsNone);
   vorschauPunkt_->setScatterStyle(
       QCPScatterStyle(QCPScatterStyle::ssDisc, kVorschau, kVorschau, 6));
+  hervorhebungHalo_ = new QCPCurve(graph_->xAxis, graph_->yAxis);
+  hervorhebungHalo_->setLayer(vorschauEbene_);
   hervorhebungLinie_ = new QCPCurve(graph_->xAxis, graph_->yAxis);
   hervorhebungLinie_->setLayer(vorschauEbene_);
   hervorhebungLinie_->setPen(Stift(kHervorhebung, 2.0));
+  HaloAnlegen(hervorhebungHalo_, hervorhebungLinie_, 2.0)->setVisible(ZuHell(kHervorhebung));
   hervorhebungPunkt_ = GraphAnlegen(graph_, vorschauEbene_, QCPGraph::lsNone);
   hervorhebungPunkt_->setScatterStyle(
       QCPScatterStyle(QCPScatterStyle::ssDisc, kVorschau, kVorschau, 9));
@@ -135,16 +169,23 @@ Kurvengrafik::~Kurvengrafik() {
   QObject::disconnect(kleinLayout_);
 }
 
-Kurvengrafik::Plots Kurvengrafik::PlotsAnlegen(QCPLayer* ebene) {
-  // In drawing order: lines, point markers, then the steps on top.
+Kurvengrafik::Plots Kurvengrafik::PlotsAnlegen(QCPLayer* ebene, Halos& halos) {
+  // In drawing order: lines, point markers, then the steps on top; each line plot on its
+  // outline.
   Plots p;
-  p.Linien = GraphAnlegen(graph_, ebene, QCPGraph::lsLine);
-  p.Schlusslinie = GraphAnlegen(graph_, ebene, QCPGraph::lsLine);
+  auto linie = [&](QCPGraph*& halo) {
+    halo = GraphAnlegen(graph_, ebene, QCPGraph::lsLine);
+    QCPGraph* g = GraphAnlegen(graph_, ebene, QCPGraph::lsLine);
+    HaloAnlegen(halo, g, 1.0);
+    return g;
+  };
+  p.Linien = linie(halos.Linien);
+  p.Schlusslinie = linie(halos.Schlusslinie);
   p.Punkte = new Punktlaufplot(graph_->xAxis, graph_->yAxis, kMarkengroesse);
   p.Punkte->setLayer(ebene);
   // The staircases come as their corners, joined by straight pieces.
-  p.Stufen = GraphAnlegen(graph_, ebene, QCPGraph::lsLine);
-  p.Schlussstufen = GraphAnlegen(graph_, ebene, QCPGraph::lsLine);
+  p.Stufen = linie(halos.Stufen);
+  p.Schlussstufen = linie(halos.Schlussstufen);
   return p;
 }
 
@@ -214,25 +255,27 @@ void Kurvengrafik::Ausduennen(const Kurvenreihen& r) {
 }
 
 void Kurvengrafik::KurveSetzen(const common::Spaltenreihen& r, const Plots& plots,
-                               const Kurvenfarben& farben, QCPGraph* uebersicht) {
+                               const Halos& halos, const Kurvenfarben& farben,
+                               QCPGraph* uebersicht) {
   Setzen(plots.Linien, r.Linien);
   Setzen(plots.Schlusslinie, r.Schlusslinie);
   plots.Punkte->Setzen(r.Punkte);
   Setzen(plots.Stufen, r.Stufen);
   Setzen(plots.Schlussstufen, r.Schlussstufen);
-  Farbe(plots.Linien, farben.Linie);
-  Farbe(plots.Schlusslinie, farben.Schlusslinie);
-  Farbe(plots.Stufen, farben.Stufe);
-  Farbe(plots.Schlussstufen, farben.Schlussstufe);
+  Farbe(plots.Linien, halos.Linien, farben.Linie);
+  Farbe(plots.Schlusslinie, halos.Schlusslinie, farben.Schlusslinie);
+  Farbe(plots.Stufen, halos.Stufen, farben.Stufe);
+  Farbe(plots.Schlussstufen, halos.Schlussstufen, farben.Schlussstufe);
   Farbe(plots.Punkte, farben.Punkt);
+  plots.Punkte->Halo(ZuHell(farben.Punkt) ? kHalo : QColor(Qt::transparent));
   Setzen(uebersicht, r.Uebersicht);
-  Farbe(uebersicht, farben.Stufe);
+  Farbe(uebersicht, halos.Uebersicht, farben.Stufe);
 }
 
 void Kurvengrafik::VordergrundZeichnen(const Kurvenreihen& reihen, const Kurvenfarben& farben) {
   vordergrund_ = Vorlage{reihen, farben};
   Ausduennen(reihen);
-  KurveSetzen(puffer_, aktuell_, farben, uebersicht_);
+  KurveSetzen(puffer_, aktuell_, aktuellHalos_, farben, uebersicht_);
 }
 
 void Kurvengrafik::HintergrundZeichnen(const Kurvenreihen* reihen, const Kurvenfarben& farben) {
@@ -240,7 +283,7 @@ void Kurvengrafik::HintergrundZeichnen(const Kurvenreihen* reihen, const Kurvenf
   if (reihen) {
     hintergrundVorlage_ = Vorlage{*reihen, farben};
     Ausduennen(*reihen);
-    KurveSetzen(puffer_, hintergrund_, farben, hintergrundUebersicht_);
+    KurveSetzen(puffer_, hintergrund_, hintergrundHalos_, farben, hintergrundUebersicht_);
     return;
   }
   for (auto* g : {hintergrund_.Linien, hintergrund_.Schlusslinie, hintergrund_.Stufen,
@@ -252,13 +295,13 @@ void Kurvengrafik::HintergrundZeichnen(const Kurvenreihen* reihen, const Kurvenf
 void Kurvengrafik::VordergrundZeichnen(const common::Spaltenreihen& reihen,
                                        const Kurvenfarben& farben) {
   vordergrund_.reset();
-  KurveSetzen(reihen, aktuell_, farben, uebersicht_);
+  KurveSetzen(reihen, aktuell_, aktuellHalos_, farben, uebersicht_);
 }
 
 void Kurvengrafik::HintergrundZeichnen(const common::Spaltenreihen& reihen,
                                        const Kurvenfarben& farben) {
   hintergrundVorlage_.reset();
-  KurveSetzen(reihen, hintergrund_, farben, hintergrundUebersicht_);
+  KurveSetzen(reihen, hintergrund_, hintergrundHalos_, farben, hintergrundUebersicht_);
 }
 
 void Kurvengrafik::NachLayout() {
@@ -266,11 +309,12 @@ void Kurvengrafik::NachLayout() {
   if (Gleich(graphAbb_, GraphAbbildung()) && Gleich(kleinAbb_, UebersichtAbbildung())) return;
   if (hintergrundVorlage_) {
     Ausduennen(hintergrundVorlage_->Reihen);
-    KurveSetzen(puffer_, hintergrund_, hintergrundVorlage_->Farben, hintergrundUebersicht_);
+    KurveSetzen(puffer_, hintergrund_, hintergrundHalos_, hintergrundVorlage_->Farben,
+                hintergrundUebersicht_);
   }
   if (vordergrund_) {
     Ausduennen(vordergrund_->Reihen);
-    KurveSetzen(puffer_, aktuell_, vordergrund_->Farben, uebersicht_);
+    KurveSetzen(puffer_, aktuell_, aktuellHalos_, vordergrund_->Farben, uebersicht_);
   }
 }
 
@@ -280,6 +324,8 @@ void Kurvengrafik::SenkrechtmarkenSetzen(const std::vector<Senkrechtmarke>& mark
   markenTexte_.clear();
   markenLinien_->data()->clear();
   markenLinien_->setPen(Stift(farbe));
+  const bool zuHell = ZuHell(farbe);
+  markenHalo_->setVisible(zuHell);
   QVector<double> t, xs, ys;
   for (const Senkrechtmarke& m : marken) {
     if (m.MitLinie) {
@@ -296,7 +342,9 @@ void Kurvengrafik::SenkrechtmarkenSetzen(const std::vector<Senkrechtmarke>& mark
     text->setPositionAlignment(Qt::AlignLeft | Qt::AlignBottom);
     text->setColor(farbe);
     text->setFont(QApplication::font());
-    text->setBrush(Qt::NoBrush);
+    // A label too light for the background stands on a dark box.
+    text->setBrush(zuHell ? QBrush(kHalo) : QBrush(Qt::NoBrush));
+    text->setPadding(QMargins(2, 0, 2, 0));
     text->setPen(Qt::NoPen);
     text->setText(m.Text);
     text->setClipToAxisRect(true);

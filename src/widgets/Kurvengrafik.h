@@ -51,6 +51,10 @@ class Kurvengrafik {
  public:
   // Point markers are squares of this many pixels.
   static constexpr int kMarkengroesse = 5;
+  // The plot areas' background, and the outline that a line, marker or label too light
+  // for it is drawn on (any colour keeps a contrast of 3:1 to what lies behind it).
+  static const QColor kGrund;
+  static const QColor kHalo;
 
   // yMax: the top of the Y range that marks, frames and marker lines span (from 0).
   Kurvengrafik(QCustomPlot* graph, QCustomPlot* klein, double yMax);
@@ -129,10 +133,14 @@ class Kurvengrafik {
     Kurvenreihen Reihen;
     Kurvenfarben Farben;
   };
-  Plots PlotsAnlegen(QCPLayer* ebene);
+  // The outline under each line plot, sharing its data; shown for light colours only.
+  struct Halos {
+    QCPGraph *Linien, *Schlusslinie, *Stufen, *Schlussstufen, *Uebersicht;
+  };
+  Plots PlotsAnlegen(QCPLayer* ebene, Halos& halos);
+  void KurveSetzen(const common::Spaltenreihen& r, const Plots& plots, const Halos& halos,
+                   const Kurvenfarben& farben, QCPGraph* uebersicht);
   void Ausduennen(const Kurvenreihen& r);
-  void KurveSetzen(const common::Spaltenreihen& r, const Plots& plots, const Kurvenfarben& farben,
-                   QCPGraph* uebersicht);
   // After a layout: the given series thinned anew when a mapping changed.
   void NachLayout();
   void RechteckSetzen(QCPItemRect* r, double x0, double x1) const;
@@ -143,6 +151,9 @@ class Kurvengrafik {
   QSharedPointer<YAchsenTicker> ticker_;
   QSharedPointer<YAchsenTicker> xTicker_;
   Plots hintergrund_, aktuell_;
+  Halos hintergrundHalos_{}, aktuellHalos_{};
+  QCPCurve* markenHalo_ = nullptr;
+  QCPCurve* hervorhebungHalo_ = nullptr;
   QCPGraph* uebersicht_ = nullptr;
   QCPGraph* hintergrundUebersicht_ = nullptr;
   QCPItemRect* rahmen_ = nullptr;

@@ -45,6 +45,10 @@ void Punktlaufplot::draw(QCPPainter* painter) {
     rechtecke_.push_back(r);
   }
   painter->setPen(Qt::NoPen);
+  if (halo_.alpha() != 0) {
+    painter->setBrush(halo_);
+    for (const QRect& r : rechtecke_) painter->drawRect(r.adjusted(-1, -1, 1, 1));
+  }
   painter->setBrush(pen().color());
   painter->drawRects(rechtecke_.constData(), static_cast<int>(rechtecke_.size()));
 }

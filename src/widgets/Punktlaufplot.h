@@ -18,6 +18,9 @@ class Punktlaufplot : public QCPGraph {
   void Setzen(const std::vector<common::Punktlauf>& laeufe);
   const std::vector<common::Punktlauf>& Laeufe() const { return laeufe_; }
   int Groesse() const { return groesse_; }
+  // An outline of one pixel round the markers; transparent: none.
+  void Halo(const QColor& farbe) { halo_ = farbe; }
+  QColor Halo() const { return halo_; }
 
  protected:
   void draw(QCPPainter* painter) override;
@@ -26,6 +29,7 @@ class Punktlaufplot : public QCPGraph {
   std::vector<common::Punktlauf> laeufe_;
   int groesse_;
   QVector<QRect> rechtecke_;  // reused by every drawing
+  QColor halo_{Qt::transparent};
 };
 
 }  // namespace widgets

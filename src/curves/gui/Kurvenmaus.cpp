@@ -1,6 +1,8 @@
 #include "curves/gui/Kurvenmaus.h"
 
+#include <QAction>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <algorithm>
 #include <vector>
 
@@ -10,6 +12,7 @@
 #include "curves/edit/BearbeitenHilfen.h"
 #include "curves/edit/BearbeitenPunkte.h"
 #include "curves/edit/Markierung.h"
+#include "curves/edit/Radzoom.h"
 #include "curves/gui/Kurvendialoge.h"
 #include "curves/gui/Kurvenhilfetexte.h"
 #include "curves/gui/Kurvenpanel.h"
@@ -23,8 +26,14 @@ using common::gHilfeAktiv;
 using common::Hilfetext;
 namespace h = hilfe;
 
-Kurvenmaus::Kurvenmaus(Kurvenpanel& panel) : QObject(&panel), p_(panel), graph_(panel.Ui().GRAPH) {
+Kurvenmaus::Kurvenmaus(Kurvenpanel& panel)
+    : QObject(&panel), p_(panel), graph_(panel.Ui().GRAPH), abbruch_(new QAction(&panel)) {
   graph_->installEventFilter(this);
+  abbruch_->setShortcut(Qt::Key_Escape);
+  abbruch_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  abbruch_->setEnabled(false);
+  connect(abbruch_, &QAction::triggered, this, &Kurvenmaus::ZugAbbrechen);
+  panel.addAction(abbruch_);
 }
 
 bool Kurvenmaus::eventFilter(QObject* objekt, QEvent* ereignis) {
@@ -44,6 +53,9 @@ bool Kurvenmaus::eventFilter(QObject* objekt, QEvent* ereignis) {
       case QEvent::MouseButtonRelease:
         Losgelassen(static_cast<QMouseEvent*>(ereignis));
         break;
+      case QEvent::Wheel:
+        Rad(static_cast<QWheelEvent*>(ereignis));
+        return true;
       default:
         break;
     }
@@ -73,8 +85,39 @@ void Kurvenmaus::Gedrueckt(const QMouseEvent* e) {
   ZeichenflaecheSetzen(flaeche.width(), flaeche.height());
   p_.Dialoge().MausSetzen(e->position().toPoint());
   gedrueckt_ = true;
+  markeVorDemZug_ = gMarkierung;
+  const Werkzeug w = p_.AktivesWerkzeug();
+  abbruch_->setEnabled(w == Werkzeug::Zeichnen || w == Werkzeug::Verschieben ||
+                       w == Werkzeug::Markieren);
   const QPointF p = Cursor(e);
   Vorschau(p.x(), p.y(), true);
+}
+
+void Kurvenmaus::ZugAbbrechen() {
+  abbruch_->setEnabled(false);
+  if (!gedrueckt_) return;
+  gedrueckt_ = false;
+  p_.Grafik().ZeichenVorschau(false);
+  p_.Grafik().VerschiebeVorschau(false);
+  frischerZug_ = true;
+  if (!erstesDruecken_) {
+    erstesDruecken_ = true;
+    gMarkierung = markeVorDemZug_;
+    MarkierungZeichnen(p_.Grafik());
+    p_.Grafik().Neuzeichnen();
+  }
+  p_.MarkierungsstatusLoeschen();
+}
+
+void Kurvenmaus::Rad(const QWheelEvent* e) {
+  if (gHilfeAktiv || gedrueckt_) return;
+  const double schritte = e->angleDelta().y() / 120.0;
+  if (schritte == 0.0) return;
+  if (e->modifiers() & Qt::ControlModifier)
+    ZoomUmZeit(p_.Ui().GRAPH->xAxis->pixelToCoord(e->position().x()), schritte > 0);
+  else
+    SichtVerschieben(-schritte);
+  p_.ZeichnenMitScrollbar();
 }
 
 void Kurvenmaus::Gezogen(const QMouseEvent* e) {
@@ -87,6 +130,7 @@ void Kurvenmaus::Gezogen(const QMouseEvent* e) {
 void Kurvenmaus::Losgelassen(const QMouseEvent* e) {
   if (e->button() != Qt::LeftButton || !gedrueckt_) return;
   gedrueckt_ = false;
+  abbruch_->setEnabled(false);
   p_.Dialoge().MausSetzen(e->position().toPoint());
   const QPointF p = Cursor(e);
   Uebernehmen(p.x(), p.y());
@@ -117,6 +161,7 @@ void Kurvenmaus::Vorschau(double x, double y, bool erste) {
       MarkierungZeichnen(p_.Grafik());
       p_.Ui().GRAPH->replot(QCustomPlot::rpQueuedReplot);
       p_.Ui().GRAPHKLEIN->replot(QCustomPlot::rpQueuedReplot);
+      p_.MarkierungsstatusAnzeigen();
       break;
     case Werkzeug::Verschieben: {
       if (frischerZug_) {

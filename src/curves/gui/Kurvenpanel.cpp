@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QToolBar>
 #include <cmath>
 
@@ -23,6 +24,7 @@
 #include "curves/gui/Kurvenhilfetexte.h"
 #include "curves/gui/Kurvenmaus.h"
 #include "curves/gui/Kurvenzeichnung.h"
+#include "curves/gui/Zeitachse.h"
 #include "curves/model/Ausgangseinheit.h"
 #include "curves/model/Kurvenmodell.h"
 #include "curves/model/Rueckgaengig.h"
@@ -118,6 +120,14 @@ void Kurvenpanel::MenueAnlegen() {
   befehle_ = Befehlstabelle();
   widgets::BefehleAnlegen(this, befehle_);
   widgets::MenuesAnlegen(menuBar(), befehle_);
+  // The keys of waveform editors besides the table's one per command.
+  // Ctrl+= is Ctrl++ without Shift; the platform's zoom keys are the same sequences, and
+  // one sequence twice on an action would make it ambiguous.
+  a_.ZoomPlus->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  a_.ZoomMinus->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+  a_.ZoomVoll->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+  a_.AllesMarkieren->setShortcut(QKeySequence::SelectAll);
   a_.KurveWaehlen[0]->setChecked(true);
   connect(werkzeuge_, &QActionGroup::triggered, this, &Kurvenpanel::WerkzeugGewaehlt);
 }
@@ -356,6 +366,28 @@ void Kurvenpanel::KoordinatenAnzeigen(double x, double y) {
   ui_->XMILISEKUNDEN->setValue(z.Millisekunden);
   ui_->YKOORDINATE->setValue(RohInEinheit(gKurven.AktuelleKurve, y));
   imAnzeigen_ = false;
+}
+
+void Kurvenpanel::MarkierungsstatusAnzeigen() {
+  const double von = std::min(gMarkierung.Start, gMarkierung.Ende);
+  const double bis = std::max(gMarkierung.Start, gMarkierung.Ende);
+  const Zeitfelder z = ZeitInStunden(gMarkierung.Ende);
+  imAnzeigen_ = true;
+  ui_->XSTUNDEN->setValue(z.Stunden);
+  ui_->XMINUTEN->setValue(z.Minuten);
+  ui_->XSEKUNDEN->setValue(z.Sekunden);
+  ui_->XMILISEKUNDEN->setValue(z.Millisekunden);
+  imAnzeigen_ = false;
+  const Zeiteinheit e = ZeiteinheitFuer(bis - von);
+  statusBar()->showMessage(QString("Mark: %1 %4 to %2 %4, length %3 %4")
+                               .arg(von / e.Mikrosekunden, 0, 'g', 8)
+                               .arg(bis / e.Mikrosekunden, 0, 'g', 8)
+                               .arg((bis - von) / e.Mikrosekunden, 0, 'g', 8)
+                               .arg(QString::fromUtf8(e.Name)));
+}
+
+void Kurvenpanel::MarkierungsstatusLoeschen() {
+  statusBar()->clearMessage();
 }
 
 void Kurvenpanel::VorschauAnzeigen() {

@@ -93,6 +93,10 @@ class Kurvenpanel : public QMainWindow {
   void ZeichnenMitScrollbar();
   // The coordinate fields for x µs and y raw.
   void KoordinatenAnzeigen(double x, double y);
+  // While marking: the time fields follow the moving end, the status line names start,
+  // end and length of the mark in a fitting unit.
+  void MarkierungsstatusAnzeigen();
+  void MarkierungsstatusLoeschen();
 
   // The settings keys of the window ("kurven").
   int Darstellung() const { return darstellung_; }
