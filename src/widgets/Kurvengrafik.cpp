@@ -102,7 +102,9 @@ Kurvengrafik::Kurvengrafik(QCustomPlot* graph, QCustomPlot* klein, double yMax)
   for (auto* plot : {graph_, klein_}) {
     plot->setNoAntialiasingOnDrag(true);
     plot->setNotAntialiasedElements(QCP::aeAll);
-    plot->setPlottingHint(QCP::phFastPolylines, true);
+    // Thin plain lines go to the painter as one polyline each: splitting them into single
+    // segments (QCustomPlot's "fast polylines") costs more than it saves at one pixel width.
+    plot->setPlottingHint(QCP::phFastPolylines, false);
     plot->yAxis->setRange(0, yMax_);
     plot->setAutoAddPlottableToLegend(false);
   }
