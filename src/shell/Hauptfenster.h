@@ -25,7 +25,7 @@ class Hauptfenster : public QWidget {
   ~Hauptfenster() override;
 
   Ui::MAINPANEL& ui() { return *ui_; }
-  widgets::HilfeFilter& hilfe() { return *hilfe_; }
+  widgets::HilfeFilter& Hilfe() { return *hilfe_; }
 
   // Shows a child window at top 17, left 1 (nullptr: none); the main buttons are dimmed
   // exactly while one is shown.

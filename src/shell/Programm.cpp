@@ -177,7 +177,7 @@ void Programm::Mainbutton(Fenster fenster) {
 
 void Programm::MainbuttonsVerbinden() {
   auto& u = haupt_->ui();
-  auto& h = haupt_->hilfe();
+  auto& h = haupt_->Hilfe();
   auto knopf = [this](QPushButton* b, Fenster f) {
     connect(b, &QPushButton::clicked, this, [this, f] { Mainbutton(f); });
   };
@@ -194,13 +194,13 @@ void Programm::MainbuttonsVerbinden() {
   });
   connect(u.DIREKTHILFE, &QToolButton::toggled, this,
           [](bool an) { widgets::DirekthilfeSchalten(an); });
-  h.anmelden(u.COM, kHilfeCom);
-  h.anmelden(u.KONFIG, kHilfeKonfig);
-  h.anmelden(u.DIREKT, kHilfeDirekt);
-  h.anmelden(u.KURVEN, kHilfeKurven);
-  h.anmelden(u.KENNLINIE, kHilfeKennlinie);
-  h.anmelden(u.INFO, QString());
-  h.anmelden(u.ENDE, QString());
+  h.Anmelden(u.COM, kHilfeCom);
+  h.Anmelden(u.KONFIG, kHilfeKonfig);
+  h.Anmelden(u.DIREKT, kHilfeDirekt);
+  h.Anmelden(u.KURVEN, kHilfeKurven);
+  h.Anmelden(u.KENNLINIE, kHilfeKennlinie);
+  h.Anmelden(u.INFO, QString());
+  h.Anmelden(u.ENDE, QString());
 }
 
 }  // namespace shell

@@ -11,7 +11,7 @@ namespace widgets {
 
 HilfeFilter::HilfeFilter(QObject* parent) : QObject(parent) {}
 
-void HilfeFilter::anmelden(QWidget* control, const QString& text) {
+void HilfeFilter::Anmelden(QWidget* control, const QString& text) {
   // The inner parts of a control (the line edit of a numeric field) get the clicks.
   QList<QWidget*> teile = control->findChildren<QWidget*>();
   teile.prepend(control);
@@ -22,7 +22,7 @@ void HilfeFilter::anmelden(QWidget* control, const QString& text) {
   }
 }
 
-QString HilfeFilter::text(const QWidget* control) const {
+QString HilfeFilter::Text(const QWidget* control) const {
   auto it = texte_.find(control);
   return it == texte_.end() ? QString() : it->second;
 }

@@ -29,9 +29,9 @@ class HilfeFilter : public QObject {
   explicit HilfeFilter(QObject* parent = nullptr);
 
   // text empty: the click is swallowed and nothing is shown (buttons without help).
-  void anmelden(QWidget* control, const QString& text);
+  void Anmelden(QWidget* control, const QString& text);
   // The registered text, or an empty string.
-  QString text(const QWidget* control) const;
+  QString Text(const QWidget* control) const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

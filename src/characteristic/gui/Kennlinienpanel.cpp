@@ -194,27 +194,27 @@ void Kennlinienpanel::Verbinden() {
 void Kennlinienpanel::HilfetexteAnmelden() {
   auto& u = *ui_;
   auto& hf = *hilfe_;
-  hf.anmelden(u.GRAPHKLEIN, h::kGraphKlein);
-  hf.anmelden(u.SCROLLBAR, "");
-  hf.anmelden(u.KOMMENTARVORSCHAU, h::kKommentarvorschau);
-  hf.anmelden(u.KOMMENTAR, h::kKommentar);
+  hf.Anmelden(u.GRAPHKLEIN, h::kGraphKlein);
+  hf.Anmelden(u.SCROLLBAR, "");
+  hf.Anmelden(u.KOMMENTARVORSCHAU, h::kKommentarvorschau);
+  hf.Anmelden(u.KOMMENTAR, h::kKommentar);
   for (QWidget* w : std::initializer_list<QWidget*>{u.XKOORDINATE, u.YKOORDINATE})
-    hf.anmelden(w, h::kKoordinaten);
-  hf.anmelden(u.XRASTER, h::kRaster);
-  hf.anmelden(u.YRASTER, h::kRaster);
-  hf.anmelden(u.YZOOMMAX, h::kYZoom);
-  hf.anmelden(u.YZOOMMIN, h::kYZoom);
-  hf.anmelden(u.BEGRENZUNG, h::kBegrenzung);
-  hf.anmelden(u.KURVENNR, h::kKurvenNr);
-  hf.anmelden(u.SCHREIBEN, h::kSchreiben);
-  hf.anmelden(u.LESEN, h::kLesen);
-  hf.anmelden(u.AUSGANG4SETZEN, h::kAusgang4Setzen);
-  hf.anmelden(u.ANSTIEGSZEIT, h::kAnstiegszeit);
-  hf.anmelden(u.START, widgets::kHilfeStart);
-  hf.anmelden(u.STOPP, widgets::kHilfeStopp);
-  hf.anmelden(u.ZURUECK, "");
+    hf.Anmelden(w, h::kKoordinaten);
+  hf.Anmelden(u.XRASTER, h::kRaster);
+  hf.Anmelden(u.YRASTER, h::kRaster);
+  hf.Anmelden(u.YZOOMMAX, h::kYZoom);
+  hf.Anmelden(u.YZOOMMIN, h::kYZoom);
+  hf.Anmelden(u.BEGRENZUNG, h::kBegrenzung);
+  hf.Anmelden(u.KURVENNR, h::kKurvenNr);
+  hf.Anmelden(u.SCHREIBEN, h::kSchreiben);
+  hf.Anmelden(u.LESEN, h::kLesen);
+  hf.Anmelden(u.AUSGANG4SETZEN, h::kAusgang4Setzen);
+  hf.Anmelden(u.ANSTIEGSZEIT, h::kAnstiegszeit);
+  hf.Anmelden(u.START, widgets::kHilfeStart);
+  hf.Anmelden(u.STOPP, widgets::kHilfeStopp);
+  hf.Anmelden(u.ZURUECK, "");
   for (QWidget* w : std::initializer_list<QWidget*>{u.FEHLERLED, u.FEHLERNR, u.FEHLERSTRING})
-    hf.anmelden(w, widgets::kHilfeFehleranzeige);
+    hf.Anmelden(w, widgets::kHilfeFehleranzeige);
 }
 
 int Kennlinienpanel::KennlinienpanelInit() {

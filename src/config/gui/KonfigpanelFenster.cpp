@@ -187,10 +187,10 @@ void KonfigpanelFenster::DateiSpeichern() {
 void KonfigpanelFenster::HilfetexteAnmelden() {
   auto& u = *ui_;
   auto& h = *hilfe_;
-  h.anmelden(u.AUSGANGSBEREICH,
+  h.Anmelden(u.AUSGANGSBEREICH,
              "The WUN-2 is available with 0-10V or 0-4V outputs\n(different hardware). Set the "
              "box to be used here.");
-  h.anmelden(u.EINGANGSBEREICH,
+  h.Anmelden(u.EINGANGSBEREICH,
              "The WUN-2 is available with 0-10V or 0-4V inputs\n(different hardware). Set the "
              "box to be used here.");
   const QString ausgang =
@@ -209,16 +209,16 @@ void KonfigpanelFenster::HilfetexteAnmelden() {
     for (QWidget* f :
          {static_cast<QWidget*>(aus_[i].min), static_cast<QWidget*>(aus_[i].max),
           static_cast<QWidget*>(aus_[i].skalaMin), static_cast<QWidget*>(aus_[i].skalaMax)})
-      h.anmelden(f, ausgang);
-    h.anmelden(aus_[i].einheit, "The unit definition for the output size.");
+      h.Anmelden(f, ausgang);
+    h.Anmelden(aus_[i].einheit, "The unit definition for the output size.");
     for (QWidget* f :
          {static_cast<QWidget*>(ein_[i].min), static_cast<QWidget*>(ein_[i].max),
           static_cast<QWidget*>(ein_[i].skalaMin), static_cast<QWidget*>(ein_[i].skalaMax)})
-      h.anmelden(f, eingang);
-    h.anmelden(ein_[i].einheit, "The unit definition for the input size.");
+      h.Anmelden(f, eingang);
+    h.Anmelden(ein_[i].einheit, "The unit definition for the input size.");
   }
-  h.anmelden(u.STANDARDWERTE, "Resets all input fields to the default values\n( 0 to 10V ).");
-  h.anmelden(u.HAUPTFENSTER, QString());
+  h.Anmelden(u.STANDARDWERTE, "Resets all input fields to the default values\n( 0 to 10V ).");
+  h.Anmelden(u.HAUPTFENSTER, QString());
 }
 
 }  // namespace config::gui

@@ -151,7 +151,7 @@ std::vector<Befehlszeile> Kurvenpanel::Befehlstabelle() {
     ZeitbasenFuellen(zeitbasisliste_);
     zeitbasisliste_->setCurrentIndex(0);
     zeitbasisliste_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    hilfe_->anmelden(zeitbasisliste_, h::kZeitbasisliste);
+    hilfe_->Anmelden(zeitbasisliste_, h::kZeitbasisliste);
     return zeitbasisliste_;
   };
 

@@ -218,29 +218,29 @@ void Kurvenpanel::Verbinden() {
 void Kurvenpanel::HilfetexteAnmelden() {
   auto& u = *ui_;
   auto& hf = *hilfe_;
-  hf.anmelden(u.KOMMENTAR, h::kKommentar);
-  hf.anmelden(u.KOMMENTARVORSCHAU, h::kKommentarvorschau);
+  hf.Anmelden(u.KOMMENTAR, h::kKommentar);
+  hf.Anmelden(u.KOMMENTARVORSCHAU, h::kKommentarvorschau);
   for (QWidget* w :
        std::initializer_list<QWidget*>{u.XSTUNDEN, u.XMINUTEN, u.XSEKUNDEN, u.XMILISEKUNDEN,
                                        u.YKOORDINATE, u.ZEITBASISINDICATOR})
-    hf.anmelden(w, h::kKoordinatenfelder);
-  hf.anmelden(u.YRASTER, h::kYRaster);
-  hf.anmelden(u.YZOOMMAX, h::kYZoom);
-  hf.anmelden(u.YZOOMMIN, h::kYZoom);
-  hf.anmelden(u.SPEICHERBEDARF, h::kSpeicherbedarf);
-  hf.anmelden(u.GRAPHKLEIN, h::kGraphKlein);
-  hf.anmelden(u.SCROLLBAR, "");
-  hf.anmelden(u.ZYKLEN, h::kZyklen);
-  hf.anmelden(u.RUHEZUSTAND, h::kRuhezustand);
-  hf.anmelden(u.SCHREIBEN, h::kSchreiben);
-  hf.anmelden(u.LESEN, h::kLesen);
-  hf.anmelden(u.START, widgets::kHilfeStart);
-  hf.anmelden(u.STOPP, widgets::kHilfeStopp);
+    hf.Anmelden(w, h::kKoordinatenfelder);
+  hf.Anmelden(u.YRASTER, h::kYRaster);
+  hf.Anmelden(u.YZOOMMAX, h::kYZoom);
+  hf.Anmelden(u.YZOOMMIN, h::kYZoom);
+  hf.Anmelden(u.SPEICHERBEDARF, h::kSpeicherbedarf);
+  hf.Anmelden(u.GRAPHKLEIN, h::kGraphKlein);
+  hf.Anmelden(u.SCROLLBAR, "");
+  hf.Anmelden(u.ZYKLEN, h::kZyklen);
+  hf.Anmelden(u.RUHEZUSTAND, h::kRuhezustand);
+  hf.Anmelden(u.SCHREIBEN, h::kSchreiben);
+  hf.Anmelden(u.LESEN, h::kLesen);
+  hf.Anmelden(u.START, widgets::kHilfeStart);
+  hf.Anmelden(u.STOPP, widgets::kHilfeStopp);
   for (QWidget* w :
        std::initializer_list<QWidget*>{u.SCHREIBEN_2, u.LESEN_2, u.ANPASSEN_1, u.HAUPTFENSTER})
-    hf.anmelden(w, "");
+    hf.Anmelden(w, "");
   for (QWidget* w : std::initializer_list<QWidget*>{u.FEHLERLED, u.FEHLERNR, u.FEHLERSTRING})
-    hf.anmelden(w, widgets::kHilfeFehleranzeige);
+    hf.Anmelden(w, widgets::kHilfeFehleranzeige);
 }
 
 int Kurvenpanel::KurvenpanelInit() {

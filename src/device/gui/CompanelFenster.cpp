@@ -126,39 +126,39 @@ void CompanelFenster::MenuFenster(int fenster) {
 void CompanelFenster::HilfetexteAnmelden() {
   auto& u = *ui_;
   auto& h = *hilfe_;
-  h.anmelden(u.PORT, "The serial interface to which the WUN-2\nis connected.");
-  h.anmelden(u.ADRESSE, "The device address of the connected\nWUN-2 (normally 1).");
-  h.anmelden(u.SCANN,
+  h.Anmelden(u.PORT, "The serial interface to which the WUN-2\nis connected.");
+  h.Anmelden(u.ADRESSE, "The device address of the connected\nWUN-2 (normally 1).");
+  h.Anmelden(u.SCANN,
              "Searches the open serial interface for\nWUN-2 devices. The result is displayed "
              "via LEDs.");
   const QString led =
       "The result of the last 'Scan' command for\ndevice address 1 to 8:\ngray: no device "
       "found.\ngreen: WUN-2 found.\nred: device answer, but device is no WUN-2.";
-  for (int i = 0; i < 8; ++i) h.anmelden(scanLampe(u, i), led);
-  h.anmelden(u.IDLESEN, "Reads the device ID from the WUN-2.");
-  h.anmelden(u.IDSTRING,
+  for (int i = 0; i < 8; ++i) h.Anmelden(scanLampe(u, i), led);
+  h.Anmelden(u.IDLESEN, "Reads the device ID from the WUN-2.");
+  h.Anmelden(u.IDSTRING,
              "The device ID the WUN-2 used to respond\nto command 'Read ID' (contains device "
              "ID\nand version number).");
   for (QWidget* w : {static_cast<QWidget*>(u.FEHLERLED), static_cast<QWidget*>(u.FEHLERSTRING),
                      static_cast<QWidget*>(u.FEHLERNR)})
-    h.anmelden(w, widgets::kHilfeFehleranzeige);
-  h.anmelden(u.START, widgets::kHilfeStart);
-  h.anmelden(u.STOPP, widgets::kHilfeStopp);
-  h.anmelden(u.FEHLERABFRAGE, "Requests the error bits of the WUN-2.");
+    h.Anmelden(w, widgets::kHilfeFehleranzeige);
+  h.Anmelden(u.START, widgets::kHilfeStart);
+  h.Anmelden(u.STOPP, widgets::kHilfeStopp);
+  h.Anmelden(u.FEHLERABFRAGE, "Requests the error bits of the WUN-2.");
   const QString bits =
       "The error bits indicate the error status\nof the WUN-2. They must be read from the "
       "WUN-2\nusing 'Request error bits'.";
-  for (int i = 0; i < 4; ++i) h.anmelden(bitLampe(u, i), bits);
-  h.anmelden(bitLampe(u, 4), QString());
-  h.anmelden(u.FEHLERHILFE, "Displays the meaning of the active error bit.");
-  h.anmelden(u.STARTSTOPPEINGANGEIN,
+  for (int i = 0; i < 4; ++i) h.Anmelden(bitLampe(u, i), bits);
+  h.Anmelden(bitLampe(u, 4), QString());
+  h.Anmelden(u.FEHLERHILFE, "Displays the meaning of the active error bit.");
+  h.Anmelden(u.STARTSTOPPEINGANGEIN,
              "The WUN-2 is set in a way that the signal at\ninput 4 is interpreted as "
              "Start/Stop signal\nthat is used to start/stop the curve generator or\n"
              "characteristic controller.");
-  h.anmelden(u.STARTSTOPPEINGANGAUS,
+  h.Anmelden(u.STARTSTOPPEINGANGAUS,
              "The WUN-2 is set in a way that input 4\nis used as normal analog input.");
-  h.anmelden(u.ZURUECK, QString());
-  h.anmelden(u.TEXT, QString());
+  h.Anmelden(u.ZURUECK, QString());
+  h.Anmelden(u.TEXT, QString());
 }
 
 bool CompanelFenster::eventFilter(QObject* watched, QEvent* event) {

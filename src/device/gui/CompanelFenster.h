@@ -25,7 +25,7 @@ class CompanelFenster : public QMainWindow {
   ~CompanelFenster() override;
 
   Ui::COMPNL& ui() { return *ui_; }
-  widgets::HilfeFilter& hilfe() { return *hilfe_; }
+  widgets::HilfeFilter& Hilfe() { return *hilfe_; }
 
   // Start-up: CompanelInit, then the controls this build does not offer are hidden and
   // "Configuration", "Direct in-/output" and "characteristics controller" leave the

@@ -342,27 +342,27 @@ void DirektpanelFenster::Verbinden() {
 void DirektpanelFenster::HilfetexteAnmelden() {
   widgets::HilfeFilter& h = *hilfe_;
   for (const Kanal& k : k_) {
-    h.anmelden(k.eingang, kHilfeEingang);
-    h.anmelden(k.min, kHilfeMin);
-    h.anmelden(k.max, kHilfeMax);
-    h.anmelden(k.begrenzung, kHilfeBegrenzung);
-    h.anmelden(k.knopf, kHilfeAusgang);
-    h.anmelden(k.ausgang, kHilfeAusgang);
-    h.anmelden(k.plot, kHilfePlot);
+    h.Anmelden(k.eingang, kHilfeEingang);
+    h.Anmelden(k.min, kHilfeMin);
+    h.Anmelden(k.max, kHilfeMax);
+    h.Anmelden(k.begrenzung, kHilfeBegrenzung);
+    h.Anmelden(k.knopf, kHilfeAusgang);
+    h.Anmelden(k.ausgang, kHilfeAusgang);
+    h.Anmelden(k.plot, kHilfePlot);
   }
-  h.anmelden(dateispeichern_, kHilfeDateispeichern);
-  h.anmelden(dateispeichernLed_, kHilfeDateispeichernLed);
-  h.anmelden(chart_, kHilfeStripchart);
-  h.anmelden(abfragen_, kHilfeAbfragen);
-  h.anmelden(aufNull_, kHilfeAusgaengeAufNull);
-  h.anmelden(abtastzeit_, kHilfeAbtastzeit);
-  h.anmelden(zoomX_, kHilfeZoomX);
-  h.anmelden(zoomY_, kHilfeZoomY);
-  h.anmelden(minMaxReset_, kHilfeMinMaxReset);
-  h.anmelden(zurueck_, QString());
+  h.Anmelden(dateispeichern_, kHilfeDateispeichern);
+  h.Anmelden(dateispeichernLed_, kHilfeDateispeichernLed);
+  h.Anmelden(chart_, kHilfeStripchart);
+  h.Anmelden(abfragen_, kHilfeAbfragen);
+  h.Anmelden(aufNull_, kHilfeAusgaengeAufNull);
+  h.Anmelden(abtastzeit_, kHilfeAbtastzeit);
+  h.Anmelden(zoomX_, kHilfeZoomX);
+  h.Anmelden(zoomY_, kHilfeZoomY);
+  h.Anmelden(minMaxReset_, kHilfeMinMaxReset);
+  h.Anmelden(zurueck_, QString());
   for (QWidget* f : {static_cast<QWidget*>(fehlerLed_), static_cast<QWidget*>(fehlerText_),
                      static_cast<QWidget*>(fehlerNummer_)})
-    h.anmelden(f, widgets::kHilfeFehleranzeige);
+    h.Anmelden(f, widgets::kHilfeFehleranzeige);
 }
 
 void DirektpanelFenster::Anzeigen() {
