@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
@@ -78,6 +79,31 @@ void WerkzeugleisteFuellen(QToolBar* leiste, const std::vector<Befehlszeile>& ze
       leiste->addWidget(z.Leistenelement(leiste));
     }
   }
+}
+
+Befehlszeile& BefehlszeileAnhaengen(std::vector<Befehlszeile>& zeilen, QAction*& ziel,
+                                    const char* menue, const QString& text, const char* hilfe,
+                                    std::function<void()> aktion) {
+  Befehlszeile& z = zeilen.emplace_back();
+  z.Ziel = &ziel;
+  z.Menue = menue;
+  z.Text = text;
+  z.Hilfe = hilfe;
+  z.Aktion = std::move(aktion);
+  return z;
+}
+
+QToolBar* KompakteWerkzeugleisteAnlegen(QMainWindow* fenster,
+                                        const std::vector<Befehlszeile>& zeilen) {
+  auto* leiste = new QToolBar("Toolbar", fenster);
+  leiste->setObjectName("WERKZEUGLEISTE");
+  leiste->setMovable(false);
+  leiste->setIconSize(QSize(16, 16));
+  leiste->setStyleSheet("QToolBar { spacing: 0px; } QToolButton { padding: 0px; }");
+  leiste->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  WerkzeugleisteFuellen(leiste, zeilen);
+  fenster->addToolBar(Qt::TopToolBarArea, leiste);
+  return leiste;
 }
 
 }  // namespace widgets

@@ -10,6 +10,7 @@
 #include <vector>
 
 class QAction;
+class QMainWindow;
 class QActionGroup;
 class QMenuBar;
 class QObject;
@@ -52,5 +53,15 @@ void MenuesAnlegen(QMenuBar* leiste, const std::vector<Befehlszeile>& zeilen);
 
 // Fills the toolbar with the rows that have an image or a toolbar widget, in table order.
 void WerkzeugleisteFuellen(QToolBar* leiste, const std::vector<Befehlszeile>& zeilen);
+
+// Appends a row for the action kept in ziel and returns it for the optional fields.
+Befehlszeile& BefehlszeileAnhaengen(std::vector<Befehlszeile>& zeilen, QAction*& ziel,
+                                    const char* menue, const QString& text, const char* hilfe,
+                                    std::function<void()> aktion);
+
+// The editors' toolbar "WERKZEUGLEISTE": fixed at the top, compact so that the whole row
+// fits the main window's width, filled from the table.
+QToolBar* KompakteWerkzeugleisteAnlegen(QMainWindow* fenster,
+                                        const std::vector<Befehlszeile>& zeilen);
 
 }  // namespace widgets

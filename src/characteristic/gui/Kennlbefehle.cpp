@@ -30,14 +30,7 @@ std::vector<Befehlszeile> Kennlinienpanel::Befehlstabelle() {
   std::vector<Befehlszeile> t;
   auto zeile = [&t](QAction*& ziel, const char* menue, const QString& text, const char* hilfe,
                     std::function<void()> aktion) -> Befehlszeile& {
-    t.push_back({});
-    Befehlszeile& z = t.back();
-    z.Ziel = &ziel;
-    z.Menue = menue;
-    z.Text = text;
-    z.Hilfe = hilfe;
-    z.Aktion = std::move(aktion);
-    return z;
+    return widgets::BefehlszeileAnhaengen(t, ziel, menue, text, hilfe, std::move(aktion));
   };
 
   // Datei

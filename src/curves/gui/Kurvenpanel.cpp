@@ -133,18 +133,8 @@ void Kurvenpanel::MenueAnlegen() {
 }
 
 int Kurvenpanel::WerkzeugleisteAnlegen() {
-  if (leiste_) return 0;
-  leiste_ = new QToolBar("Toolbar", this);
-  if (!leiste_) return kFehlerWerkzeugleiste;
-  leiste_->setObjectName("WERKZEUGLEISTE");
-  leiste_->setMovable(false);
-  // Compact, so that the whole row fits the main window's width.
-  leiste_->setIconSize(QSize(16, 16));
-  leiste_->setStyleSheet("QToolBar { spacing: 0px; } QToolButton { padding: 0px; }");
-  leiste_->setToolButtonStyle(Qt::ToolButtonIconOnly);
-  widgets::WerkzeugleisteFuellen(leiste_, befehle_);
-  addToolBar(Qt::TopToolBarArea, leiste_);
-  return 0;
+  if (!leiste_) leiste_ = widgets::KompakteWerkzeugleisteAnlegen(this, befehle_);
+  return leiste_ ? 0 : kFehlerWerkzeugleiste;
 }
 
 void Kurvenpanel::Einrichten() {
