@@ -97,6 +97,13 @@ void Einspeisen(const Punktreihe& reihe, common::Linienausduenner& ziel) {
 
 }  // namespace
 
+QPointF KoordinatenImSichtbereich(const QCustomPlot* graph, QPointF pixel) {
+  const QCPAxis* x = graph->xAxis;
+  const QCPAxis* y = graph->yAxis;
+  return {std::clamp(x->pixelToCoord(pixel.x()), x->range().lower, x->range().upper),
+          std::clamp(y->pixelToCoord(pixel.y()), y->range().lower, y->range().upper)};
+}
+
 Kurvengrafik::Kurvengrafik(QCustomPlot* graph, QCustomPlot* klein, double yMax)
     : graph_(graph), klein_(klein), yMax_(yMax), ticker_(new YAchsenTicker) {
   for (auto* plot : {graph_, klein_}) {

@@ -47,6 +47,10 @@ struct Senkrechtmarke {
   bool MitLinie;
 };
 
+// The graph coordinates under a pixel of the widget, held inside the visible ranges: a
+// mouse tool's cursor never leaves the plot area.
+QPointF KoordinatenImSichtbereich(const QCustomPlot* graph, QPointF pixel);
+
 class Kurvengrafik {
  public:
   // Point markers are squares of this many pixels.

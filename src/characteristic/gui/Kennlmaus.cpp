@@ -16,6 +16,7 @@
 #include "characteristic/gui/Kennlzeichnung.h"
 #include "common/Direkthilfe.h"
 #include "ui_KENNLPNL.h"
+#include "widgets/Kurvengrafik.h"
 
 namespace characteristic::gui {
 
@@ -48,13 +49,7 @@ bool Kennlmaus::eventFilter(QObject* objekt, QEvent* ereignis) {
 }
 
 QPointF Kennlmaus::Cursor(const QMouseEvent* e) const {
-  const QCPAxis* x = p_.Ui().GRAPH->xAxis;
-  const QCPAxis* y = p_.Ui().GRAPH->yAxis;
-  const double px =
-      std::clamp(x->pixelToCoord(e->position().x()), x->range().lower, x->range().upper);
-  const double py =
-      std::clamp(y->pixelToCoord(e->position().y()), y->range().lower, y->range().upper);
-  return {px, py};
+  return widgets::KoordinatenImSichtbereich(p_.Ui().GRAPH, e->position());
 }
 
 void Kennlmaus::Gedrueckt(const QMouseEvent* e) {

@@ -19,6 +19,7 @@
 #include "curves/gui/Kurvenzeichnung.h"
 #include "curves/model/Kurvenmodell.h"
 #include "ui_KURVENPNL.h"
+#include "widgets/Kurvengrafik.h"
 
 namespace curves::gui {
 
@@ -65,14 +66,7 @@ bool Kurvenmaus::eventFilter(QObject* objekt, QEvent* ereignis) {
 }
 
 QPointF Kurvenmaus::Cursor(const QMouseEvent* e) const {
-  const QCPAxis* x = p_.Ui().GRAPH->xAxis;
-  const QCPAxis* y = p_.Ui().GRAPH->yAxis;
-  // The cursor stays inside the plot area.
-  const double px =
-      std::clamp(x->pixelToCoord(e->position().x()), x->range().lower, x->range().upper);
-  const double py =
-      std::clamp(y->pixelToCoord(e->position().y()), y->range().lower, y->range().upper);
-  return {px, py};
+  return widgets::KoordinatenImSichtbereich(p_.Ui().GRAPH, e->position());
 }
 
 void Kurvenmaus::Gedrueckt(const QMouseEvent* e) {
