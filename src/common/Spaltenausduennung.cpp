@@ -1,7 +1,9 @@
 #include "common/Spaltenausduennung.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace common {
@@ -72,15 +74,32 @@ void Linienausduenner::Abschliessen() {
   rechts_ = 0.0;
 }
 
+namespace {
+
+// Eight row bytes (each 0 or 1, the first in the lowest byte) as eight bits: every byte's
+// bit lands in the top byte of the product at its own place, no two partial products meet.
+static_assert(std::endian::native == std::endian::little, "the first row byte is the lowest");
+std::uint64_t AchtZeilen(std::uint64_t acht) {
+  return (acht * 0x0102040810204080ull) >> 56;
+}
+
+}  // namespace
+
 Punktausduenner::Punktausduenner(const Pixelabbildung& abbildung, int groesse,
                                  std::vector<Punktlauf>& ziel)
     : a_(abbildung), groesse_(std::max(groesse, 1)), ziel_(ziel) {
   const auto zeilen = static_cast<std::size_t>(std::max(a_.Hoehe, 0) + 2 * groesse_ + 1);
-  zeilenY_.assign(zeilen, 0.0);
-  belegt_.assign(zeilen, 0);
-  von_ = static_cast<int>(zeilen);
-  zeilenVersatz_ = groesse_ + 0.5;
-  zeilenZahl_ = static_cast<double>(zeilen);
+  const std::size_t worte = (zeilen + static_cast<std::size_t>(groesse_) + 63) / 64;
+  zeilenY_.assign(worte * 64 + 1, 0.0);
+  belegt_.assign(worte * 64 + 1, 0);
+  bits_.assign(worte, 0);
+  zeilen_ = {a_.Y0,
+             a_.Ys,
+             groesse_ + 0.5,
+             static_cast<double>(zeilen),
+             static_cast<int>(worte * 64),
+             belegt_.data(),
+             zeilenY_.data()};
 }
 
 Punktausduenner::~Punktausduenner() {
@@ -102,25 +121,52 @@ void Punktausduenner::NeuerPunkt(double x, double y, double px, double py) {
   pxBis_ = px + 0.5;
   pyVon_ = py - 0.5;
   pyBis_ = py + 0.5;
-  Markieren(static_cast<int>(py) + groesse_, y);
+  zeilen_.Markieren(static_cast<int>(py) + groesse_, y);
 }
 
 void Punktausduenner::SpalteAbgeben() {
-  // Squares whose centres are at most one marker apart touch: one run.
-  int oben = -1, unten = -1;
-  for (int z = von_; z <= bis_; ++z) {
-    if (!belegt_[z]) continue;
-    belegt_[z] = 0;
-    if (oben >= 0 && z - unten > groesse_) {
-      ziel_.push_back({x_, zeilenY_[oben], zeilenY_[unten]});
-      oben = -1;
+  // The rows as bits; most blocks of 64 rows are empty in a column of a drawn shape, they
+  // cost a test.
+  const int worte = static_cast<int>(bits_.size());
+  for (int w = 0; w < worte; ++w) {
+    unsigned char* block = &belegt_[static_cast<std::size_t>(w) * 64];
+    std::uint64_t acht[8], irgendeine = 0;
+    std::memcpy(acht, block, sizeof acht);
+    for (const std::uint64_t a : acht) irgendeine |= a;
+    std::uint64_t wort = 0;
+    if (irgendeine) {
+      for (int b = 0; b < 8; ++b) wort |= AchtZeilen(acht[b]) << (8 * b);
+      std::memset(block, 0, sizeof acht);
     }
-    if (oben < 0) oben = z;
-    unten = z;
+    bits_[w] = wort;
   }
-  if (oben >= 0) ziel_.push_back({x_, zeilenY_[oben], zeilenY_[unten]});
-  von_ = static_cast<int>(belegt_.size());
-  bis_ = -1;
+  belegt_.back() = 0;
+  auto bits = [&](int w) { return w >= 0 ? bits_[w] : 0; };
+  // Squares whose centres are at most one marker apart touch: one run. Widening every
+  // marked row by a marker less one row closes exactly those gaps; each stretch of the
+  // widened rows is one run, from its first row to its last less the widening.
+  const int g = groesse_;
+  int anfang = -1;
+  for (int w = 0; w < worte; ++w) {
+    std::uint64_t breit = bits_[w];
+    if (!breit && !bits(w - 1) && g <= 64 && anfang < 0) continue;
+    for (int k = 1; k < g; ++k) {
+      const int q = w - k / 64, r = k % 64;
+      breit |= r ? (bits(q) << r) | (bits(q - 1) >> (64 - r)) : bits(q);
+    }
+    for (int pos = 0; pos < 64;) {
+      const std::uint64_t rest = (anfang < 0 ? breit : ~breit) >> pos;
+      if (!rest) break;
+      pos += std::countr_zero(rest);
+      if (anfang < 0) {
+        anfang = w * 64 + pos;
+      } else {
+        const int unten = w * 64 + pos - g;
+        ziel_.push_back({x_, zeilenY_[anfang], zeilenY_[unten]});
+        anfang = -1;
+      }
+    }
+  }
 }
 
 void Punktausduenner::Abschliessen() {

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <limits>
 #include <vector>
 
@@ -88,6 +89,32 @@ class Linienausduenner {
   Ecke erste_{}, tiefste_{}, hoechste_{}, letzte_{};
 };
 
+// The rows of one marker column: a marker marks the row of its centre, counted from one
+// marker above the plot area. A plain copy, so that a long walk over the markers of one
+// column keeps it in registers: marking is two stores, no test, no read.
+struct Markenzeilen {
+  double Y0 = 0.0, Ys = 1.0, Versatz = 0.0, Zahl = 0.0;
+  // A row that is never drawn: a caller that looks rows up in a table of its own marks
+  // markers that are not seen there, without a test.
+  int Abseits = 0;
+  unsigned char* Belegt = nullptr;
+  double* ZeilenY = nullptr;
+  void Markieren(int zeile, double y) const {
+    Belegt[zeile] = 1;
+    ZeilenY[zeile] = y;
+  }
+  // The row of a marker at y; Abseits for one wholly above or below the plot area.
+  int Zeile(double y) const {
+    const double z = Y0 + y * Ys + Versatz;
+    return z >= 0.0 && z < Zahl ? static_cast<int>(z) : Abseits;
+  }
+  // A marker of the open column, by its curve value; one wholly above or below is not seen.
+  void Punkt(double y) const {
+    const double z = Y0 + y * Ys + Versatz;
+    if (z >= 0.0 && z < Zahl) Markieren(static_cast<int>(z), y);
+  }
+};
+
 // Feeds point markers (squares `groesse` pixels wide, centred on the rounded pixel) in any
 // order of columns; each column's runs go to the target when the column changes.
 class Punktausduenner {
@@ -98,12 +125,12 @@ class Punktausduenner {
     if (px >= pxVon_ && px < pxBis_) {
       // The same column; in a drawn shape often the same pixel as the marker before.
       if (py >= pyVon_ && py < pyBis_) return;
-      const double z = py + zeilenVersatz_;
-      if (z >= 0.0 && z < zeilenZahl_) {
+      const double z = py + zeilen_.Versatz;
+      if (z >= 0.0 && z < zeilen_.Zahl) {
         const int zeile = static_cast<int>(z);
-        pyVon_ = zeile - zeilenVersatz_;
+        pyVon_ = zeile - zeilen_.Versatz;
         pyBis_ = pyVon_ + 1.0;
-        Markieren(zeile, y);
+        zeilen_.Markieren(zeile, y);
       }
       return;
     }
@@ -117,10 +144,10 @@ class Punktausduenner {
     return (pxBis_ - a_.X0) / a_.Xs;
   }
   // A marker the caller knows to lie in the open column (before its Spaltenende).
-  void InSpalte(double y) {
-    const double z = a_.Y0 + y * a_.Ys + zeilenVersatz_;
-    if (z >= 0.0 && z < zeilenZahl_) Markieren(static_cast<int>(z), y);
-  }
+  void InSpalte(double y) { zeilen_.Punkt(y); }
+  // The rows of the open column, for markers the caller knows to lie in it. Valid as long
+  // as the decimator lives.
+  const Markenzeilen& Zeilen() const { return zeilen_; }
   void Abschliessen();
   ~Punktausduenner();
   Punktausduenner(const Punktausduenner&) = delete;
@@ -128,31 +155,26 @@ class Punktausduenner {
 
  private:
   void NeuerPunkt(double x, double y, double px, double py);
-  void Markieren(int zeile, double y) {
-    if (!belegt_[zeile]) {
-      belegt_[zeile] = 1;
-      zeilenY_[zeile] = y;
-    }
-    if (zeile < von_) von_ = zeile;
-    if (zeile > bis_) bis_ = zeile;
-  }
   void SpalteAbgeben();
 
   Pixelabbildung a_;
   int groesse_;
   // The column and the row of the marker before, as ranges that round to them; empty at
-  // the start. Rows count from one marker above the plot area.
+  // the start.
   double pxVon_ = 1.0, pxBis_ = 0.0, pyVon_ = 1.0, pyBis_ = 0.0;
-  double zeilenVersatz_ = 0.0, zeilenZahl_ = 0.0;
   std::vector<Punktlauf>& ziel_;
   long spalte_ = 0;
   bool offen_ = false;
   double x_ = 0.0;
-  // Per row of the plot area (with a margin of one marker): the y of a marker centred
-  // there, and whether there is one; the touched range is cleared after each column.
+  // Per row of the plot area (with a margin of one marker), up to the rows of bits_ and
+  // then Abseits: whether a marker is centred there and the y of one that is. All rows are
+  // cleared after each column.
   std::vector<double> zeilenY_;
   std::vector<unsigned char> belegt_;
-  int von_ = 0, bis_ = -1;
+  // The rows as bits, for finding the runs: one word more than the rows, so that a run
+  // widened by a marker always ends inside.
+  std::vector<std::uint64_t> bits_;
+  Markenzeilen zeilen_;
 };
 
 // One curve as the graphs draw it after the decimation: the large graph's polylines and

@@ -1,5 +1,6 @@
 #include "curves/gui/Kurvenzeichnung.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -50,6 +51,21 @@ void StufenEinspeisen(double x0, double y0, double x1, double y1, double h,
   if (ende != x1) ziel.Punkt(x1, y1);
 }
 
+// The marker row of every raw value, looked up once per drawing: a column of many points
+// then marks each with a load and two stores.
+struct Rohzeilen {
+  std::array<int, kRohMax + 1> Zeile;
+  explicit Rohzeilen(const common::Markenzeilen& m) {
+    for (int y = 0; y <= kRohMax; ++y) Zeile[static_cast<std::size_t>(y)] = m.Zeile(y);
+  }
+  void Markieren(const common::Markenzeilen& m, int y) const {
+    if (static_cast<unsigned>(y) <= static_cast<unsigned>(kRohMax))
+      m.Markieren(Zeile[static_cast<std::size_t>(y)], y);
+    else
+      m.Punkt(y);
+  }
+};
+
 }  // namespace
 
 void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellung,
@@ -75,6 +91,8 @@ void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellun
   bool erste = true;
   double linieEndeX = 0.0, linieEndeY = 0.0;
   bool linieOffen = false;
+  const common::Markenzeilen marken = ziel.Punkte.Zeilen();
+  const Rohzeilen rohzeilen(marken);
   while (i < n) {
     if (!(t < spaltenende)) spaltenende = a.Spaltenende(t);
     const double h = einheit(p[i].Zeitbasis);
@@ -85,25 +103,30 @@ void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellun
       // Lines that start and end in one pixel column: what they show there is their first
       // point, their lowest and highest one, in order, and where the last one ends. The
       // staircase of each stays between its ends, so the same points carry the steps.
+      // The walk runs once per point of the curve: everything in locals, ends before
+      // the column's end and not after xEnde tested at once.
+      const double grenze = std::min(spaltenende, std::nextafter(xEnde, common::kUnendlich));
       const double tAnfang = t;
-      double tMin = t, yMin = y0, tMax = t, yMax = y0, tLetzte = t, yLetzte = y0;
-      double y = y0;
+      double tMin = t, tMax = t, tLetzte = t;
+      int yMin = p[i].Y, yMax = yMin, yLetzte = yMin;
+      int y = yMin;
       int j = i;
+      double d = dauer(j);
       double markenEnde = -common::kUnendlich;  // of the open marker column
       for (;;) {
         if (t < markenEnde) {
-          ziel.Punkte.InSpalte(y);
+          rohzeilen.Markieren(marken, y);
         } else {
           ziel.Punkte.Punkt(t, y);
           markenEnde = ziel.Punkte.Spaltenende(t);
         }
         tLetzte = t;
         yLetzte = y;
-        t += dauer(j);
+        t += d;
         y = p[++j].Y;
         if (j == n - 1) break;  // the closing line goes its own way
-        const double weiter = t + dauer(j);
-        if (!(weiter < spaltenende) || weiter > xEnde) break;
+        d = dauer(j);
+        if (!(t + d < grenze)) break;
         if (y < yMin) {
           yMin = y;
           tMin = t;
@@ -168,11 +191,11 @@ void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellun
   for (int j = 0; j < n;) {
     const double ende = u.Spaltenende(t);
     double tMin = t, tMax = t, tLetzte = t;
-    double yMin = p[j].Y, yMax = p[j].Y, yLetzte = p[j].Y;
-    ziel.Uebersicht.Punkt(t, p[j].Y);
+    int yMin = p[j].Y, yMax = yMin, yLetzte = yMin;
+    ziel.Uebersicht.Punkt(t, yMin);
     t += dauer(j);
     for (++j; j < n && t < ende; ++j) {
-      const double y = p[j].Y;
+      const int y = p[j].Y;
       if (y < yMin) {
         yMin = y;
         tMin = t;
