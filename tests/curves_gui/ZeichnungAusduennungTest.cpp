@@ -25,13 +25,13 @@ using testsupport::ErwarteGleich;
 
 constexpr int kBreite = 1000, kHoehe = 500, kKleinHoehe = 100, kMarke = 5;
 
-Pixelabbildung Abbildung(double von, double bis, int hoehe) {
+Pixelabbildung Abbildung(double von, double bis, int hoehe, double yBis = 4095.0) {
   Pixelabbildung a;
   a.Breite = kBreite;
   a.Hoehe = hoehe;
   a.Xs = kBreite / (bis - von);
   a.X0 = -von * a.Xs;
-  a.Ys = -(hoehe - 1) / 4095.0;
+  a.Ys = -(hoehe - 1) / yBis;
   a.Y0 = hoehe - 1;
   return a;
 }
@@ -117,6 +117,7 @@ struct Fall {
   int zeitbasis;  // time-base code; 0: varied
   std::int32_t (*wert)(int);
   double vonAnteil, bisAnteil;  // the visible part of the curve
+  double yBis = 4095.0;         // the top of the value axis
 };
 
 std::int32_t Saegezahn(int i) {
@@ -127,6 +128,10 @@ std::int32_t Rampen(int i) {
 }
 std::int32_t Rauschen(int i) {
   return static_cast<std::int32_t>((static_cast<std::uint32_t>(i) * 2654435761u) >> 20);
+}
+// Beyond the device's codes, as a hand-edited text may hold them.
+std::int32_t UeberDenRand(int i) {
+  return (i * 53) % 6000 - 1000;
 }
 
 class KurveAusduennen : public ::testing::TestWithParam<Fall> {};
@@ -141,7 +146,7 @@ TEST_P(KurveAusduennen, PictureWithinOnePixelOfEveryLine) {
   }
   const double l = curves::Kurvenlaenge(k);
   const double von = l * f.vonAnteil, bis = l * f.bisAnteil;
-  const Pixelabbildung g = Abbildung(von, bis, kHoehe), u = Abbildung(0, l, kKleinHoehe);
+  const Pixelabbildung g = Abbildung(von, bis, kHoehe, f.yBis), u = Abbildung(0, l, kKleinHoehe);
   std::size_t behalten = 0;
   const Bilder voll = Voll(k, von, bis, g, u), duenn = Duenn(k, von, bis, g, u, behalten);
   ErwarteGleich(voll.linien, duenn.linien, "lines");
@@ -158,7 +163,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Fall{"RampsOfManyUnits", 3000, 0, 0, Rampen, 0.0, 1.0},
                       Fall{"RampsZoomedIntoALine", 3000, 0, 0, Rampen, 0.4003, 0.4011},
                       Fall{"SawToothViewStartsInside", 30704, 1, 1, Saegezahn, 0.3333, 0.71},
-                      Fall{"FewerLinesThanColumns", 300, 0, 0, Rauschen, 0.0, 1.0}),
+                      Fall{"FewerLinesThanColumns", 300, 0, 0, Rauschen, 0.0, 1.0},
+                      Fall{"SawToothValueAxisZoomed", 30704, 1, 1, Saegezahn, 0.0, 1.0, 1500.0},
+                      Fall{"ValuesBeyondTheCodes", 30704, 1, 1, UeberDenRand, 0.0, 1.0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

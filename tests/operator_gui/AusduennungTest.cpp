@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/Spaltenausduennung.h"
@@ -177,5 +178,53 @@ TEST(Ausduennung, TouchingMarkersMakeOneRunAndAGapMakesTwo) {
   EXPECT_EQ(21, l[1].YOben);
   EXPECT_EQ(21, l[1].YUnten);
 }
+
+// Marker rows in one column against the runs they make: squares touch when their centres
+// are at most one marker apart, wherever the rows lie in the decimator's bookkeeping.
+struct Markenfall {
+  const char* name;
+  int groesse;
+  std::vector<double> zeilen;  // marker centres, in the order fed
+  std::vector<std::pair<double, double>> laeufe;
+};
+
+class Markenlaeufe : public ::testing::TestWithParam<Markenfall> {};
+
+TEST_P(Markenlaeufe, TouchingMarkersShareARun) {
+  const Markenfall& f = GetParam();
+  Pixelabbildung a;
+  a.Breite = 10;
+  a.Hoehe = 300;
+  std::vector<Zeichenpunkt> punkte;
+  for (double z : f.zeilen) punkte.push_back({3, z});
+  const auto l = PunkteAusduennen(punkte, a, f.groesse);
+  ASSERT_EQ(f.laeufe.size(), l.size());
+  for (std::size_t i = 0; i < l.size(); ++i) {
+    EXPECT_EQ(3, l[i].X);
+    EXPECT_EQ(f.laeufe[i].first, l[i].YOben) << i;
+    EXPECT_EQ(f.laeufe[i].second, l[i].YUnten) << i;
+  }
+}
+
+// Touching markers from the bottom up, then one a gap below them.
+std::vector<double> DichtMitSprung() {
+  std::vector<double> z;
+  for (int i = 240; i >= 0; i -= 3) z.push_back(i);
+  z.push_back(250);
+  return z;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Spalte, Markenlaeufe,
+    ::testing::Values(
+        Markenfall{"RunAcrossABlockOfRows", 5, {50, 55, 60, 65, 70}, {{50, 70}}},
+        Markenfall{"GapAtABlockEdge", 5, {61, 55}, {{55, 55}, {61, 61}}},
+        Markenfall{"TouchingAtExactlyOneMarker", 5, {60, 55}, {{55, 60}}},
+        Markenfall{
+            "EdgesOfThePlotArea", 5, {-5, 0, 298, 305, 306}, {{-5, 0}, {298, 298}, {305, 305}}},
+        Markenfall{"DenseColumnThenAJump", 5, DichtMitSprung(), {{0, 240}, {250, 250}}},
+        Markenfall{"SparseJumps", 5, {10, 30, 50, 30}, {{10, 10}, {30, 30}, {50, 50}}},
+        Markenfall{"MarkersWiderThanABlock", 70, {0, 70, 141, 211}, {{0, 70}, {141, 211}}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -58,12 +58,6 @@ struct Rohzeilen {
   explicit Rohzeilen(const common::Markenzeilen& m) {
     for (int y = 0; y <= kRohMax; ++y) Zeile[static_cast<std::size_t>(y)] = m.Zeile(y);
   }
-  void Markieren(const common::Markenzeilen& m, int y) const {
-    if (static_cast<unsigned>(y) <= static_cast<unsigned>(kRohMax))
-      m.Markieren(Zeile[static_cast<std::size_t>(y)], y);
-    else
-      m.Punkt(y);
-  }
 };
 
 }  // namespace
@@ -113,9 +107,20 @@ void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellun
       int j = i;
       double d = dauer(j);
       double markenEnde = -common::kUnendlich;  // of the open marker column
+      // Held apart from `marken`, whose stores could touch anything, so they stay in
+      // registers.
+      unsigned char* const belegt = marken.Belegt;
+      double* const zeilenY = marken.ZeilenY;
+      const int* const zeileZu = rohzeilen.Zeile.data();
       for (;;) {
         if (t < markenEnde) {
-          rohzeilen.Markieren(marken, y);
+          if (static_cast<unsigned>(y) <= static_cast<unsigned>(kRohMax)) {
+            const int z = zeileZu[y];
+            belegt[z] = 1;
+            zeilenY[z] = y;
+          } else {
+            marken.Punkt(y);
+          }
         } else {
           ziel.Punkte.Punkt(t, y);
           markenEnde = ziel.Punkte.Spaltenende(t);
