@@ -98,6 +98,9 @@ struct Markenzeilen {
   // markers that are not seen there, without a test.
   int Abseits = 0;
   unsigned char* Belegt = nullptr;
+  // Per row the y of a marker there. Any marker of the row will do, and the rows keep it
+  // from column to column: a caller that gives the rows their y beforehand marks with
+  // Belegt alone.
   double* ZeilenY = nullptr;
   void Markieren(int zeile, double y) const {
     Belegt[zeile] = 1;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include "curves/edit/Ansicht.h"
@@ -14,14 +15,31 @@ namespace curves::gui {
 
 namespace {
 
-// The length of one unit of every time-base code, looked up once per drawing.
+// The length of one unit of every time-base code, looked up once per drawing. Every time
+// base is a whole number of microseconds, so the walks over many lines add whole numbers:
+// exact as the sums in double are, and an integer add is the only chain from line to line.
 struct Einheiten {
   std::array<double, 256> Us{};
+  std::array<std::int64_t, 256> Ganz{};
   Einheiten() {
-    for (int c = 0; c < 256; ++c) Us[c] = ZeitbasisInMikrosekunden(c - 128);
+    for (int c = 0; c < 256; ++c) {
+      Us[c] = ZeitbasisInMikrosekunden(c - 128);
+      Ganz[c] = std::llround(Us[c]);
+    }
   }
   double operator()(int code) const { return Us[static_cast<unsigned char>(code + 128)]; }
+  // Indexed by the code itself.
+  const std::int64_t* GanzNachCode() const { return Ganz.data() + 128; }
 };
+
+// The first whole microsecond at or after x: a whole t lies before x exactly when it lies
+// before this. NaN gives the lowest, so that nothing lies before it.
+std::int64_t GanzAb(double x) {
+  if (!(x > -9.0e18)) return std::numeric_limits<std::int64_t>::min();
+  if (x >= 9.0e18) return std::numeric_limits<std::int64_t>::max();
+  const auto i = static_cast<std::int64_t>(x);
+  return i < x ? i + 1 : i;
+}
 
 // The staircase of one line as the device plays it (see StufenZeichnen): the value of each
 // unit from the unit's start to its end, the rise to the next point at the line's end.
@@ -51,12 +69,16 @@ void StufenEinspeisen(double x0, double y0, double x1, double y1, double h,
   if (ende != x1) ziel.Punkt(x1, y1);
 }
 
-// The marker row of every raw value, looked up once per drawing: a column of many points
-// then marks each with a load and two stores.
+// The marker row of every raw value, looked up once per drawing, each row given a value
+// of its own: a column of many points then marks each with a load and a store.
 struct Rohzeilen {
   std::array<int, kRohMax + 1> Zeile;
   explicit Rohzeilen(const common::Markenzeilen& m) {
-    for (int y = 0; y <= kRohMax; ++y) Zeile[static_cast<std::size_t>(y)] = m.Zeile(y);
+    for (int y = 0; y <= kRohMax; ++y) {
+      const int z = m.Zeile(y);
+      Zeile[static_cast<std::size_t>(y)] = z;
+      m.ZeilenY[z] = y;
+    }
   }
 };
 
@@ -70,6 +92,8 @@ void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellun
   const int n = k.Punktanzahl();
   const Kurvenpunkt* p = k.Punkte.data();
   auto dauer = [&](int i) { return p[i].Laenge * einheit(p[i].Zeitbasis); };
+  const std::int64_t* ganz = einheit.GanzNachCode();
+  auto ganzeDauer = [&](int i) { return p[i].Laenge * ganz[p[i].Zeitbasis]; };
 
   // The visible lines: from the first ending at or after xStart to the first ending after
   // xEnde (as SichtbareGeraden), walked in place.
@@ -99,56 +123,61 @@ void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellun
       // staircase of each stays between its ends, so the same points carry the steps.
       // The walk runs once per point of the curve: everything in locals, ends before
       // the column's end and not after xEnde tested at once.
-      const double grenze = std::min(spaltenende, std::nextafter(xEnde, common::kUnendlich));
+      const std::int64_t grenze =
+          GanzAb(std::min(spaltenende, std::nextafter(xEnde, common::kUnendlich)));
       const double tAnfang = t;
-      double tMin = t, tMax = t, tLetzte = t;
+      std::int64_t ti = static_cast<std::int64_t>(t);
+      std::int64_t tMin = ti, tMax = ti, tLetzte = ti;
       int yMin = p[i].Y, yMax = yMin, yLetzte = yMin;
       int y = yMin;
       int j = i;
-      double d = dauer(j);
-      double markenEnde = -common::kUnendlich;  // of the open marker column
+      std::int64_t d = ganzeDauer(j);
+      ziel.Punkte.Punkt(t, y);
+      // Of the open marker column; mostly it holds all the lines of the pixel column, then
+      // no point needs the test.
+      std::int64_t markenEnde = GanzAb(ziel.Punkte.Spaltenende(t));
+      const bool markenGanz = markenEnde >= grenze;
       // Held apart from `marken`, whose stores could touch anything, so they stay in
       // registers.
       unsigned char* const belegt = marken.Belegt;
-      double* const zeilenY = marken.ZeilenY;
       const int* const zeileZu = rohzeilen.Zeile.data();
       for (;;) {
-        if (t < markenEnde) {
-          if (static_cast<unsigned>(y) <= static_cast<unsigned>(kRohMax)) {
-            const int z = zeileZu[y];
-            belegt[z] = 1;
-            zeilenY[z] = y;
-          } else {
-            marken.Punkt(y);
-          }
-        } else {
-          ziel.Punkte.Punkt(t, y);
-          markenEnde = ziel.Punkte.Spaltenende(t);
-        }
-        tLetzte = t;
+        tLetzte = ti;
         yLetzte = y;
-        t += d;
+        ti += d;
         y = p[++j].Y;
         if (j == n - 1) break;  // the closing line goes its own way
-        d = dauer(j);
-        if (!(t + d < grenze)) break;
+        d = ganzeDauer(j);
+        if (!(ti + d < grenze)) break;
         if (y < yMin) {
           yMin = y;
-          tMin = t;
+          tMin = ti;
         }
         if (y > yMax) {
           yMax = y;
-          tMax = t;
+          tMax = ti;
+        }
+        if (markenGanz || ti < markenEnde) {
+          if (static_cast<unsigned>(y) <= static_cast<unsigned>(kRohMax))
+            belegt[zeileZu[y]] = 1;
+          else
+            marken.Punkt(y);
+        } else {
+          const double tPunkt = static_cast<double>(ti);
+          ziel.Punkte.Punkt(tPunkt, y);
+          markenEnde = GanzAb(ziel.Punkte.Spaltenende(tPunkt));
         }
       }
+      t = static_cast<double>(ti);
       const bool minZuerst = tMin <= tMax;
-      const double t1 = minZuerst ? tMin : tMax, y1 = minZuerst ? yMin : yMax;
-      const double t2 = minZuerst ? tMax : tMin, y2 = minZuerst ? yMax : yMin;
+      const auto t1 = static_cast<double>(minZuerst ? tMin : tMax);
+      const auto t2 = static_cast<double>(minZuerst ? tMax : tMin);
+      const double y1 = minZuerst ? yMin : yMax, y2 = minZuerst ? yMax : yMin;
       if (linien) {
         ziel.Linien.Punkt(tAnfang, y0);
         ziel.Linien.Punkt(t1, y1);
         ziel.Linien.Punkt(t2, y2);
-        ziel.Linien.Punkt(tLetzte, yLetzte);
+        ziel.Linien.Punkt(static_cast<double>(tLetzte), yLetzte);
         linieEndeX = t;
         linieEndeY = y;
         linieOffen = true;
@@ -192,32 +221,34 @@ void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellun
   // Overview: every line of the curve, back to the first point's value; per pixel column
   // its first, lowest, highest and last point.
   const common::Pixelabbildung& u = ziel.UebersichtAbbildung;
-  t = 0.0;
+  std::int64_t ti = 0;
   for (int j = 0; j < n;) {
-    const double ende = u.Spaltenende(t);
-    double tMin = t, tMax = t, tLetzte = t;
+    const auto tAnfang = static_cast<double>(ti);
+    const std::int64_t ende = GanzAb(u.Spaltenende(tAnfang));
+    std::int64_t tMin = ti, tMax = ti, tLetzte = ti;
     int yMin = p[j].Y, yMax = yMin, yLetzte = yMin;
-    ziel.Uebersicht.Punkt(t, yMin);
-    t += dauer(j);
-    for (++j; j < n && t < ende; ++j) {
+    ziel.Uebersicht.Punkt(tAnfang, yMin);
+    ti += ganzeDauer(j);
+    for (++j; j < n && ti < ende; ++j) {
       const int y = p[j].Y;
       if (y < yMin) {
         yMin = y;
-        tMin = t;
+        tMin = ti;
       }
       if (y > yMax) {
         yMax = y;
-        tMax = t;
+        tMax = ti;
       }
-      tLetzte = t;
+      tLetzte = ti;
       yLetzte = y;
-      t += dauer(j);
+      ti += ganzeDauer(j);
     }
     const bool minZuerst = tMin <= tMax;
-    ziel.Uebersicht.Punkt(minZuerst ? tMin : tMax, minZuerst ? yMin : yMax);
-    ziel.Uebersicht.Punkt(minZuerst ? tMax : tMin, minZuerst ? yMax : yMin);
-    ziel.Uebersicht.Punkt(tLetzte, yLetzte);
+    ziel.Uebersicht.Punkt(static_cast<double>(minZuerst ? tMin : tMax), minZuerst ? yMin : yMax);
+    ziel.Uebersicht.Punkt(static_cast<double>(minZuerst ? tMax : tMin), minZuerst ? yMax : yMin);
+    ziel.Uebersicht.Punkt(static_cast<double>(tLetzte), yLetzte);
   }
+  t = static_cast<double>(ti);
   if (n > 0) ziel.Uebersicht.Punkt(t, p[0].Y);
   ziel.Abschliessen();
 }
