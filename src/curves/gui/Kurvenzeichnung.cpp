@@ -149,14 +149,12 @@ void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellun
         if (j == n - 1) break;  // the closing line goes its own way
         d = ganzeDauer(j);
         if (!(ti + d < grenze)) break;
-        if (y < yMin) {
-          yMin = y;
-          tMin = ti;
-        }
-        if (y > yMax) {
-          yMax = y;
-          tMax = ti;
-        }
+        // Selects, not jumps: in a ramp a new extreme comes every few lines.
+        const bool tiefer = y<yMin, hoeher = y> yMax;
+        tMin = tiefer ? ti : tMin;
+        yMin = tiefer ? y : yMin;
+        tMax = hoeher ? ti : tMax;
+        yMax = hoeher ? y : yMax;
         if (markenGanz || ti < markenEnde) {
           if (static_cast<unsigned>(y) <= static_cast<unsigned>(kRohMax))
             belegt[zeileZu[y]] = 1;
@@ -231,14 +229,12 @@ void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellun
     ti += ganzeDauer(j);
     for (++j; j < n && ti < ende; ++j) {
       const int y = p[j].Y;
-      if (y < yMin) {
-        yMin = y;
-        tMin = ti;
-      }
-      if (y > yMax) {
-        yMax = y;
-        tMax = ti;
-      }
+      // Selects, not jumps: in a ramp a new extreme comes every few lines.
+      const bool tiefer = y<yMin, hoeher = y> yMax;
+      tMin = tiefer ? ti : tMin;
+      yMin = tiefer ? y : yMin;
+      tMax = hoeher ? ti : tMax;
+      yMax = hoeher ? y : yMax;
       tLetzte = ti;
       yLetzte = y;
       ti += ganzeDauer(j);
