@@ -33,6 +33,14 @@ QCPGraph* GraphAnlegen(QCustomPlot* plot, QCPLayer* ebene, QCPGraph::LineStyle s
   return g;
 }
 
+// A polyline the plot's raster paints, in the raster's order.
+Rasterzug* ZugAnlegen(QCustomPlot* plot, QCPLayer* ebene, Rasterebene* raster) {
+  auto* z = new Rasterzug(plot->xAxis, plot->yAxis);
+  z->setLayer(ebene);
+  raster->Anhaengen(z);
+  return z;
+}
+
 void Farbe(QCPGraph* g, const QColor& farbe) {
   g->setPen(Stift(farbe));
   g->setVisible(farbe.alpha() != 0);
@@ -63,20 +71,6 @@ QCPItemRect* RechteckAnlegen(QCustomPlot* plot, const QColor& farbe) {
   r->setSelectable(false);
   r->setVisible(false);
   return r;
-}
-
-// The pixel columns of a plot's axis rect, as QCustomPlot maps its linear axes.
-common::Pixelabbildung Abbildung(const QCustomPlot* plot) {
-  const QRect r = plot->axisRect()->rect();
-  const QCPRange x = plot->xAxis->range(), y = plot->yAxis->range();
-  common::Pixelabbildung a;
-  a.Breite = std::max(r.width(), 1);
-  a.Hoehe = std::max(r.height(), 1);
-  a.Xs = x.size() > 0 ? a.Breite / x.size() : 0.0;
-  a.X0 = -x.lower * a.Xs;
-  a.Ys = y.size() > 0 ? -a.Hoehe / y.size() : 0.0;
-  a.Y0 = (a.Hoehe - 1) - y.lower * a.Ys;
-  return a;
 }
 
 bool Gleich(const common::Pixelabbildung& a, const common::Pixelabbildung& b) {
@@ -124,20 +118,28 @@ Kurvengrafik::Kurvengrafik(QCustomPlot* graph, QCustomPlot* klein, double yMax)
   klein_->xAxis->setTicks(false);
   klein_->yAxis->setTicks(false);
 
-  graph_->addLayer("vorschau", graph_->layer("main"), QCustomPlot::limAbove);
+  // Two paint buffers for the graph, one for the overview: every buffer is filled and
+  // copied on each redraw. The previews have the buffer on top, so they redraw alone.
+  for (auto* plot : {graph_, klein_}) plot->layer("overlay")->setMode(QCPLayer::lmLogical);
+  graph_->addLayer("vorschau", graph_->layer("overlay"), QCustomPlot::limAbove);
   vorschauEbene_ = graph_->layer("vorschau");
   vorschauEbene_->setMode(QCPLayer::lmBuffered);
 
   for (auto* plot : {graph_, klein_}) plot->setBackground(QBrush(kGrund));
+  // The curves first, beneath what is drawn over them.
   QCPLayer* haupt = graph_->layer("main");
+  graph_->setCurrentLayer(haupt);
+  rasterGross_ = new Rasterebene(graph_);
   hintergrund_ = PlotsAnlegen(haupt, hintergrundHalos_);
   aktuell_ = PlotsAnlegen(haupt, aktuellHalos_);
   QCPLayer* kleinHaupt = klein_->layer("main");
-  hintergrundHalos_.Uebersicht = GraphAnlegen(klein_, kleinHaupt, QCPGraph::lsLine);
-  hintergrundUebersicht_ = GraphAnlegen(klein_, kleinHaupt, QCPGraph::lsLine);
+  klein_->setCurrentLayer(kleinHaupt);
+  rasterKlein_ = new Rasterebene(klein_);
+  hintergrundHalos_.Uebersicht = ZugAnlegen(klein_, kleinHaupt, rasterKlein_);
+  hintergrundUebersicht_ = ZugAnlegen(klein_, kleinHaupt, rasterKlein_);
   HaloAnlegen(hintergrundHalos_.Uebersicht, hintergrundUebersicht_, 1.0);
-  aktuellHalos_.Uebersicht = GraphAnlegen(klein_, kleinHaupt, QCPGraph::lsLine);
-  uebersicht_ = GraphAnlegen(klein_, kleinHaupt, QCPGraph::lsLine);
+  aktuellHalos_.Uebersicht = ZugAnlegen(klein_, kleinHaupt, rasterKlein_);
+  uebersicht_ = ZugAnlegen(klein_, kleinHaupt, rasterKlein_);
   HaloAnlegen(aktuellHalos_.Uebersicht, uebersicht_, 1.0);
 
   markenHalo_ = new QCPCurve(graph_->xAxis, graph_->yAxis);
@@ -183,8 +185,8 @@ Kurvengrafik::Plots Kurvengrafik::PlotsAnlegen(QCPLayer* ebene, Halos& halos) {
   // outline.
   Plots p;
   auto linie = [&](QCPGraph*& halo) {
-    halo = GraphAnlegen(graph_, ebene, QCPGraph::lsLine);
-    QCPGraph* g = GraphAnlegen(graph_, ebene, QCPGraph::lsLine);
+    halo = ZugAnlegen(graph_, ebene, rasterGross_);
+    QCPGraph* g = ZugAnlegen(graph_, ebene, rasterGross_);
     HaloAnlegen(halo, g, 1.0);
     return g;
   };
@@ -192,6 +194,7 @@ Kurvengrafik::Plots Kurvengrafik::PlotsAnlegen(QCPLayer* ebene, Halos& halos) {
   p.Schlusslinie = linie(halos.Schlusslinie);
   p.Punkte = new Punktlaufplot(graph_->xAxis, graph_->yAxis, kMarkengroesse);
   p.Punkte->setLayer(ebene);
+  rasterGross_->Anhaengen(p.Punkte);
   // The staircases come as their corners, joined by straight pieces.
   p.Stufen = linie(halos.Stufen);
   p.Schlussstufen = linie(halos.Schlussstufen);
@@ -234,11 +237,11 @@ void Kurvengrafik::UebersichtSetzen(double laenge) {
 }
 
 common::Pixelabbildung Kurvengrafik::GraphAbbildung() const {
-  return Abbildung(graph_);
+  return AchsenAbbildung(graph_);
 }
 
 common::Pixelabbildung Kurvengrafik::UebersichtAbbildung() const {
-  return Abbildung(klein_);
+  return AchsenAbbildung(klein_);
 }
 
 void Kurvengrafik::Ausduennen(const Kurvenreihen& r) {

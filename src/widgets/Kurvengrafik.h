@@ -3,8 +3,9 @@
 // steps, vertical markers with labels, a mark rectangle, draw and move previews,
 // highlights, and the overview with the frame of the visible range. Each kind of plot is
 // one batched plottable holding only what its pixel columns can show (see
-// common/Spaltenausduennung), so any curve redraws in a few milliseconds whatever the
-// number of its points. What the series hold is the window's business (the curve window:
+// common/Spaltenausduennung), and the curves are painted per pixel column (see
+// Rasterebene), so any curve redraws in a few milliseconds whatever the number of its
+// points. What the series hold is the window's business (the curve window:
 // Kurvenzeichnung).
 #pragma once
 
@@ -18,6 +19,7 @@
 
 #include "common/Spaltenausduennung.h"
 #include "widgets/Punktlaufplot.h"
+#include "widgets/Rasterebene.h"
 
 namespace widgets {
 
@@ -152,6 +154,8 @@ class Kurvengrafik {
   QCustomPlot* graph_;
   QCustomPlot* klein_;
   double yMax_;
+  Rasterebene* rasterGross_ = nullptr;
+  Rasterebene* rasterKlein_ = nullptr;
   QSharedPointer<YAchsenTicker> ticker_;
   QSharedPointer<YAchsenTicker> xTicker_;
   Plots hintergrund_, aktuell_;

@@ -1,7 +1,8 @@
 // The curve window's drawing walks the model straight into the column decimation, taking
-// whole pixel columns of lines at once. Its picture against the full one painted from
-// every line, staircase and marker: within one pixel, for one-unit lines as a device read
-// gives them, for long ramps of several units and for views that start inside a line.
+// whole pixel columns of lines at once, and paints what it kept per pixel column. Its
+// picture against the full one Qt paints from every line, staircase and marker: within
+// one pixel, for one-unit lines as a device read gives them, for long ramps of several
+// units and for views that start inside a line.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -11,10 +12,12 @@
 #include <vector>
 
 #include "common/Spaltenausduennung.h"
+#include "common/Spannenzug.h"
 #include "curves/edit/Ansicht.h"
 #include "curves/gui/Kurvenzeichnung.h"
 #include "curves/model/Kurvenmodell.h"
 #include "support_gui/Bildvergleich.h"
+#include "widgets/Pixelraster.h"
 #include "widgets/Spaltenbild.h"
 
 namespace {
@@ -46,6 +49,18 @@ void Zug(QImage& bild, const std::vector<Zeichenpunkt>& punkte, const Pixelabbil
   QPainter p(&bild);
   p.setPen(QPen(Qt::black, 0));
   p.drawPolyline(widgets::Pixelzug(punkte, a));
+}
+
+// As the window paints a kept polyline: spans per pixel column on a canvas.
+void Spalten(QImage& bild, const std::vector<Zeichenpunkt>& punkte, const Pixelabbildung& a) {
+  common::Spannenzug spannen;
+  spannen.Groesse(bild.width(), bild.height());
+  for (const auto& p : punkte) spannen.Punkt(a.Px(p.X), a.Py(p.Y));
+  widgets::Pixelraster raster;
+  raster.Groesse(bild.width(), bild.height());
+  raster.Spannen(spannen, Qt::black);
+  QPainter maler(&bild);
+  raster.Malen(maler, {0, 0});
 }
 
 struct Bilder {
@@ -99,11 +114,11 @@ Bilder Duenn(const curves::Kurve& k, double von, double bis, const Pixelabbildun
     curves::gui::KurveAusduennen(k, von, bis, curves::gui::kDarstellungBeide, a);
   }
   Bilder b;
-  Zug(b.linien, r.Linien, g);
-  Zug(b.linien, r.Schlusslinie, g);
-  Zug(b.stufen, r.Stufen, g);
-  Zug(b.stufen, r.Schlussstufen, g);
-  Zug(b.uebersicht, r.Uebersicht, u);
+  Spalten(b.linien, r.Linien, g);
+  Spalten(b.linien, r.Schlusslinie, g);
+  Spalten(b.stufen, r.Stufen, g);
+  Spalten(b.stufen, r.Schlussstufen, g);
+  Spalten(b.uebersicht, r.Uebersicht, u);
   QPainter m(&b.marken);
   widgets::PunktlaeufeMalen(m, r.Punkte, g, kMarke, Qt::black);
   behalten = r.Linien.size() + r.Stufen.size() + r.Uebersicht.size();

@@ -1,0 +1,70 @@
+#include "widgets/Rasterebene.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "widgets/Punktlaufplot.h"
+
+namespace widgets {
+
+common::Pixelabbildung AchsenAbbildung(const QCustomPlot* plot) {
+  const QRect r = plot->axisRect()->rect();
+  const QCPRange x = plot->xAxis->range(), y = plot->yAxis->range();
+  common::Pixelabbildung a;
+  a.Breite = std::max(r.width(), 1);
+  a.Hoehe = std::max(r.height(), 1);
+  a.Xs = x.size() > 0 ? a.Breite / x.size() : 0.0;
+  a.X0 = -x.lower * a.Xs;
+  a.Ys = y.size() > 0 ? -a.Hoehe / y.size() : 0.0;
+  a.Y0 = (a.Hoehe - 1) - y.lower * a.Ys;
+  return a;
+}
+
+Rasterebene::Rasterebene(QCustomPlot* plot) : QCPLayerable(plot) {}
+
+void Rasterebene::Anhaengen(Rasterzug* zug) {
+  eintraege_.push_back({zug, nullptr});
+}
+
+void Rasterebene::Anhaengen(Punktlaufplot* punkte) {
+  eintraege_.push_back({nullptr, punkte});
+}
+
+QRect Rasterebene::clipRect() const {
+  return mParentPlot->axisRect()->rect();
+}
+
+void Rasterebene::ZugMalen(const Rasterzug& zug, const common::Pixelabbildung& a) {
+  spannen_.Leeren();
+  for (const QCPGraphData& p : *zug.data()) spannen_.Punkt(a.Px(p.key), a.Py(p.value));
+  const int rand = static_cast<int>(std::lround((zug.pen().widthF() - 1.0) / 2.0));
+  raster_.Spannen(spannen_, zug.pen().color(), std::max(rand, 0));
+}
+
+void Rasterebene::PunkteMalen(const Punktlaufplot& punkte, const common::Pixelabbildung& a) {
+  punkte.Balken(a, rechtecke_);
+  raster_.Rechtecke(rechtecke_, punkte.pen().color());
+  if (punkte.Halo().alpha() != 0) {
+    for (QRect& r : rechtecke_) r.adjust(-1, -1, 1, 1);
+    raster_.Rechtecke(rechtecke_, punkte.Halo());
+  }
+}
+
+void Rasterebene::draw(QCPPainter* painter) {
+  const QRect flaeche = mParentPlot->axisRect()->rect();
+  const common::Pixelabbildung a = AchsenAbbildung(mParentPlot);
+  if (raster_.Groesse() != QSize(a.Breite, a.Hoehe)) {
+    raster_.Groesse(a.Breite, a.Hoehe);
+    spannen_.Groesse(a.Breite, a.Hoehe);
+  } else {
+    raster_.Leeren();
+  }
+  // From the top plot down: each pixel is painted once, by the plot that shows there.
+  for (auto e = eintraege_.rbegin(); e != eintraege_.rend(); ++e) {
+    if (e->Zug && e->Zug->visible()) ZugMalen(*e->Zug, a);
+    if (e->Punkte && e->Punkte->visible()) PunkteMalen(*e->Punkte, a);
+  }
+  raster_.Malen(*painter, flaeche.topLeft());
+}
+
+}  // namespace widgets
