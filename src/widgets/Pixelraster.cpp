@@ -12,18 +12,38 @@ void Pixelraster::Groesse(int breite, int hoehe) {
   if (bild_.width() != breite || bild_.height() != hoehe)
     bild_ = QImage(breite, hoehe, QImage::Format_ARGB32_Premultiplied);
   bild_.fill(Qt::transparent);
+  pixel_ = reinterpret_cast<quint32*>(bild_.bits());
+  schritt_ = bild_.bytesPerLine() / static_cast<qsizetype>(sizeof(quint32));
   decke_.assign(static_cast<std::size_t>(breite), Decke{});
-  bemalt_ = QRect();
+  baender_.assign(static_cast<std::size_t>((breite + kBandbreite - 1) / kBandbreite), Band{});
+}
+
+QRect Pixelraster::Bandflaeche(int band) const {
+  const Band& b = baender_[static_cast<std::size_t>(band)];
+  if (b.Oben > b.Unten) return {};
+  const int links = band * kBandbreite;
+  return QRect(QPoint(links, b.Oben),
+               QPoint(std::min(links + kBandbreite, bild_.width()) - 1, b.Unten));
+}
+
+QRect Pixelraster::Bemalt() const {
+  QRect r;
+  for (int b = 0; b < static_cast<int>(baender_.size()); ++b) r |= Bandflaeche(b);
+  return r;
 }
 
 void Pixelraster::Leeren() {
-  if (bemalt_.isEmpty()) return;
-  const int x = bemalt_.left();
-  const auto laenge = static_cast<std::size_t>(bemalt_.width()) * sizeof(quint32);
-  for (int y = bemalt_.top(); y <= bemalt_.bottom(); ++y)
-    std::memset(reinterpret_cast<quint32*>(bild_.scanLine(y)) + x, 0, laenge);
-  std::fill(decke_.begin() + x, decke_.begin() + bemalt_.right() + 1, Decke{});
-  bemalt_ = QRect();
+  if (pixel_ == nullptr) return;
+  pixel_ = reinterpret_cast<quint32*>(bild_.bits());  // not shared, so the same memory
+  for (int b = 0; b < static_cast<int>(baender_.size()); ++b) {
+    const QRect r = Bandflaeche(b);
+    if (r.isEmpty()) continue;
+    const auto laenge = static_cast<std::size_t>(r.width()) * sizeof(quint32);
+    for (int y = r.top(); y <= r.bottom(); ++y)
+      std::memset(pixel_ + y * schritt_ + r.left(), 0, laenge);
+    std::fill(decke_.begin() + r.left(), decke_.begin() + r.right() + 1, Decke{});
+    baender_[static_cast<std::size_t>(b)] = Band{};
+  }
 }
 
 void Pixelraster::Spalte(int x, int y0, int y1, quint32 wert) {
@@ -32,18 +52,19 @@ void Pixelraster::Spalte(int x, int y0, int y1, quint32 wert) {
   y1 = std::min(y1, bild_.height() - 1);
   if (y0 > y1) return;
   Decke& d = decke_[static_cast<std::size_t>(x)];
-  const qsizetype schritt = bild_.bytesPerLine() / static_cast<qsizetype>(sizeof(quint32));
-  quint32* spalte = reinterpret_cast<quint32*>(bild_.bits()) + x;
+  quint32* spalte = pixel_ + x;
   auto schreiben = [&](int von, int bis) {
-    quint32* p = spalte + von * schritt;
+    quint32* p = spalte + von * schritt_;
     if (d.Genau) {
-      for (int y = von; y <= bis; ++y, p += schritt) *p = wert;
+      for (int y = von; y <= bis; ++y, p += schritt_) *p = wert;
     } else {
-      for (int y = von; y <= bis; ++y, p += schritt)
+      for (int y = von; y <= bis; ++y, p += schritt_)
         if (*p == 0) *p = wert;
     }
   };
-  bemalt_ |= QRect(x, y0, 1, y1 - y0 + 1);
+  Band& band = baender_[static_cast<std::size_t>(x / kBandbreite)];
+  band.Oben = std::min(band.Oben, y0);
+  band.Unten = std::max(band.Unten, y1);
   if (d.Oben > d.Unten) {
     schreiben(y0, y1);
     d.Oben = y0;
@@ -81,8 +102,18 @@ void Pixelraster::Rechtecke(const QVector<QRect>& rechtecke, const QColor& farbe
 }
 
 void Pixelraster::Malen(QPainter& maler, QPoint ort) const {
-  if (bemalt_.isEmpty()) return;
-  maler.drawImage(ort + bemalt_.topLeft(), bild_, bemalt_);
+  // Neighbouring bands of the same rows go as one piece.
+  QRect stueck;
+  for (int b = 0; b < static_cast<int>(baender_.size()); ++b) {
+    const QRect r = Bandflaeche(b);
+    if (!stueck.isEmpty() && (r.isEmpty() || r.top() != stueck.top() ||
+                              r.bottom() != stueck.bottom())) {
+      maler.drawImage(ort + stueck.topLeft(), bild_, stueck);
+      stueck = QRect();
+    }
+    stueck |= r;
+  }
+  if (!stueck.isEmpty()) maler.drawImage(ort + stueck.topLeft(), bild_, stueck);
 }
 
 }  // namespace widgets

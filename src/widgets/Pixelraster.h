@@ -36,11 +36,18 @@ class Pixelraster {
   void Malen(QPainter& maler, QPoint ort) const;
   const QImage& Bild() const { return bild_; }
   // What was painted since the last clearing (empty: nothing).
-  QRect Bemalt() const { return bemalt_; }
+  QRect Bemalt() const;
 
  private:
   // Rows y0..y1 of column x where nothing is painted yet.
   void Spalte(int x, int y0, int y1, quint32 wert);
+  // The painted rows of each band of columns: what is cleared and put on the plot, so a
+  // thin curve across the canvas costs its pixels, not the canvas.
+  static constexpr int kBandbreite = 32;
+  struct Band {
+    int Oben = INT_MAX, Unten = INT_MIN;
+  };
+  QRect Bandflaeche(int band) const;
 
   // Per column the rows known to be painted, one stretch; exact while what is painted there
   // is one stretch, else a part of it (the pixels outside are then looked at one by one).
@@ -50,8 +57,10 @@ class Pixelraster {
   };
 
   QImage bild_;
-  QRect bemalt_;
+  quint32* pixel_ = nullptr;  // the image's memory, taken once it is not shared
+  qsizetype schritt_ = 0;     // pixels per row
   std::vector<Decke> decke_;
+  std::vector<Band> baender_;
 };
 
 }  // namespace widgets

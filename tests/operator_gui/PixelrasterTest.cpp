@@ -114,8 +114,13 @@ TEST(Pixelraster, PaintedTopDownEqualsBottomUp) {
   // Cleared, the canvas is empty again and paints anew.
   raster.Leeren();
   EXPECT_TRUE(raster.Bemalt().isEmpty());
+  QImage leer(kBreite, kHoehe, QImage::Format_ARGB32_Premultiplied);
+  leer.fill(Qt::transparent);
+  EXPECT_EQ(leer, raster.Bild());
   raster.Spannen(unten, Qt::blue);
-  EXPECT_EQ(QRect(41, 0, 1, kHoehe), raster.Bemalt());
+  erwartet = Weiss();
+  QPainter(&erwartet).fillRect(QRect(41, 0, 1, kHoehe), Qt::blue);
+  EXPECT_EQ(erwartet, AufWeiss(raster));
 }
 
 }  // namespace
