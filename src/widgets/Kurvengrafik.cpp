@@ -118,12 +118,13 @@ Kurvengrafik::Kurvengrafik(QCustomPlot* graph, QCustomPlot* klein, double yMax)
   klein_->xAxis->setTicks(false);
   klein_->yAxis->setTicks(false);
 
-  // Two paint buffers for the graph, one for the overview: every buffer is filled and
-  // copied on each redraw. The previews have the buffer on top, so they redraw alone.
+  // One paint buffer per graph: every buffer is filled and copied on each redraw. While a
+  // preview is shown, the previews on top get a buffer of their own, so they redraw alone
+  // (see VorschauNeuzeichnen).
   for (auto* plot : {graph_, klein_}) plot->layer("overlay")->setMode(QCPLayer::lmLogical);
   graph_->addLayer("vorschau", graph_->layer("overlay"), QCustomPlot::limAbove);
   vorschauEbene_ = graph_->layer("vorschau");
-  vorschauEbene_->setMode(QCPLayer::lmBuffered);
+  vorschauEbene_->setMode(QCPLayer::lmLogical);
 
   for (auto* plot : {graph_, klein_}) plot->setBackground(QBrush(kGrund));
   // The curves first, beneath what is drawn over them.
@@ -381,7 +382,7 @@ void Kurvengrafik::ZeichenVorschau(bool an, double x0, double y0, double x, doub
     vorschauLinie_->setData(QVector<double>{x0, x}, QVector<double>{y0, y});
     vorschauPunkt_->setData(QVector<double>{x}, QVector<double>{y}, true);
   }
-  vorschauEbene_->replot();
+  VorschauNeuzeichnen();
 }
 
 void Kurvengrafik::VerschiebeVorschau(bool an, const std::vector<QPointF>& linie, QPointF punkt) {
@@ -396,22 +397,35 @@ void Kurvengrafik::VerschiebeVorschau(bool an, const std::vector<QPointF>& linie
     vorschauLinie_->setData(xs, ys);
     vorschauPunkt_->setData(QVector<double>{punkt.x()}, QVector<double>{punkt.y()}, true);
   }
-  vorschauEbene_->replot();
+  VorschauNeuzeichnen();
 }
 
 void Kurvengrafik::PunktHervorheben(bool an, double x, double y) {
   hervorhebungPunkt_->data()->clear();
   if (an) hervorhebungPunkt_->setData(QVector<double>{x}, QVector<double>{y}, true);
-  vorschauEbene_->replot();
+  VorschauNeuzeichnen();
 }
 
 void Kurvengrafik::GeradeHervorheben(bool an, double x0, double y0, double x1, double y1) {
   hervorhebungLinie_->data()->clear();
   if (an) hervorhebungLinie_->setData(QVector<double>{x0, x1}, QVector<double>{y0, y1});
+  VorschauNeuzeichnen();
+}
+
+bool Kurvengrafik::VorschauLeer() const {
+  return vorschauLinie_->data()->isEmpty() && vorschauPunkt_->data()->isEmpty() &&
+         hervorhebungLinie_->data()->isEmpty() && hervorhebungPunkt_->data()->isEmpty();
+}
+
+void Kurvengrafik::VorschauNeuzeichnen() {
+  // The first preview after a full redraw gets its buffer, which costs one full redraw
+  // (QCustomPlot replots all when a buffer is new); the next ones redraw their layer alone.
+  vorschauEbene_->setMode(QCPLayer::lmBuffered);
   vorschauEbene_->replot();
 }
 
 void Kurvengrafik::Neuzeichnen() {
+  vorschauEbene_->setMode(VorschauLeer() ? QCPLayer::lmLogical : QCPLayer::lmBuffered);
   graph_->replot();
   klein_->replot();
 }

@@ -150,6 +150,8 @@ class Kurvengrafik {
   // After a layout: the given series thinned anew when a mapping changed.
   void NachLayout();
   void RechteckSetzen(QCPItemRect* r, double x0, double x1) const;
+  bool VorschauLeer() const;
+  void VorschauNeuzeichnen();
 
   QCustomPlot* graph_;
   QCustomPlot* klein_;

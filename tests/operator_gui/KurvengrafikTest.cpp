@@ -70,4 +70,21 @@ TEST_F(KurvengrafikTest, ViewFrameMarkAndMarkers) {
   EXPECT_TRUE(grafik.ZeitbasisLinien()->data()->isEmpty());
 }
 
+TEST_F(KurvengrafikTest, PreviewsRedrawAloneOnceShownAndLeaveNoBufferBehind) {
+  int volle = 0;
+  QObject::connect(&graph, &QCustomPlot::beforeReplot, [&] { ++volle; });
+  grafik.ZeichenVorschau(true, 0, 0, 100, 2000);  // the first one sets its buffer up
+  volle = 0;
+  for (int x = 110; x < 200; x += 10) grafik.ZeichenVorschau(true, 0, 0, x, 2000);
+  grafik.PunktHervorheben(true, 100, 2000);
+  EXPECT_EQ(0, volle);  // whatever the curve, a preview costs only its own layer
+  const QImage mit = graph.toPixmap().toImage();
+
+  grafik.ZeichenVorschau(false);
+  grafik.PunktHervorheben(false);
+  grafik.Neuzeichnen();
+  EXPECT_EQ(QCPLayer::lmLogical, graph.layer("vorschau")->mode());
+  EXPECT_NE(mit, graph.toPixmap().toImage());  // and the preview is gone from the picture
+}
+
 }  // namespace
