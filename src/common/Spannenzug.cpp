@@ -9,10 +9,21 @@ namespace common {
 
 namespace {
 
+// floor() and ceil() of values held near the canvas, without a library call: a dense curve
+// needs them a few times per pixel column.
+int Ab(double v) {
+  const int i = static_cast<int>(v);
+  return i > v ? i - 1 : i;
+}
+int Auf(double v) {
+  const int i = static_cast<int>(v);
+  return i < v ? i + 1 : i;
+}
+
 // The nearest pixel to a coordinate, for any double: far values are held just outside the
 // canvas, where they still bound a span that crosses it.
 int Pixel(double v, int anzahl) {
-  return static_cast<int>(std::floor(std::clamp(v, -2.0, anzahl + 1.0) + 0.5));
+  return Ab(std::clamp(v, -2.0, anzahl + 1.0) + 0.5);
 }
 
 }  // namespace
@@ -101,13 +112,14 @@ void Spannenzug::Strecke(double x0, double y0, double x1, double y1) {
     double ya = y0;
     if (c != c0) {
       // The first row centre at or after the boundary.
-      ya = hoehe(c - 0.5);
-      ya = richtung > 0 ? std::ceil(ya) : std::floor(ya);
+      ya = std::clamp(hoehe(c - 0.5), -2.0, hoehe_ + 1.0);
+      ya = richtung > 0 ? Auf(ya) : Ab(ya);
     }
     double yb = c == c1 ? y1 : hoehe(c + 0.5);
     if (c != c1) {
       // The last row centre strictly before the boundary.
-      const double r = richtung > 0 ? std::ceil(yb) - 1.0 : std::floor(yb) + 1.0;
+      yb = std::clamp(yb, -2.0, hoehe_ + 1.0);
+      const double r = richtung > 0 ? Auf(yb) - 1.0 : Ab(yb) + 1.0;
       yb = (r - ya) * richtung < 0 ? ya : r;
     }
     Spanne(c, ya, yb);
