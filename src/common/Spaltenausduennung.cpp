@@ -194,6 +194,11 @@ Reihenausduenner::Reihenausduenner(const Pixelabbildung& graph, const Pixelabbil
   ziel.Leeren();
 }
 
+void Reihenausduenner::UebersichtAbbilden(const Pixelabbildung& abbildung) {
+  UebersichtAbbildung = abbildung;
+  Uebersicht.Abbilden(abbildung);
+}
+
 void Reihenausduenner::Abschliessen() {
   for (auto* l : {&Linien, &Schlusslinie, &Stufen, &Schlussstufen, &Uebersicht}) l->Abschliessen();
   Punkte.Abschliessen();

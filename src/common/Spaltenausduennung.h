@@ -68,6 +68,11 @@ class Linienausduenner {
   }
   // Ends the polyline: the last column goes to the target. Called by the destructor too.
   void Abschliessen();
+  // Ends the polyline and maps what follows anew.
+  void Abbilden(const Pixelabbildung& abbildung) {
+    Abschliessen();
+    a_ = abbildung;
+  }
   ~Linienausduenner();
   Linienausduenner(const Linienausduenner&) = delete;
   Linienausduenner& operator=(const Linienausduenner&) = delete;
@@ -193,7 +198,11 @@ struct Spaltenreihen {
 struct Reihenausduenner {
   Reihenausduenner(const Pixelabbildung& graph, const Pixelabbildung& uebersicht, int markengroesse,
                    Spaltenreihen& ziel);
-  const Pixelabbildung GraphAbbildung, UebersichtAbbildung;
+  const Pixelabbildung GraphAbbildung;
+  Pixelabbildung UebersichtAbbildung;
+  // Another mapping for the overview, given before its first vertex (a walk that learns the
+  // overview's range on its way).
+  void UebersichtAbbilden(const Pixelabbildung& abbildung);
   // Hands every open column to the target.
   void Abschliessen();
 

@@ -110,8 +110,13 @@ Bilder Duenn(const curves::Kurve& k, double von, double bis, const Pixelabbildun
              const Pixelabbildung& u, std::size_t& behalten) {
   common::Spaltenreihen r;
   {
-    common::Reihenausduenner a(g, u, kMarke, r);
-    curves::gui::KurveAusduennen(k, von, bis, curves::gui::kDarstellungBeide, a);
+    // The overview mapped as the window maps it: by the length the walk finds.
+    common::Reihenausduenner a(g, Pixelabbildung{}, kMarke, r);
+    curves::gui::KurveAusduennen(k, von, bis, curves::gui::kDarstellungBeide, a,
+                                 [&](double laenge) {
+                                   EXPECT_EQ(curves::Kurvenlaenge(k), laenge);
+                                   return u;
+                                 });
   }
   Bilder b;
   Spalten(b.linien, r.Linien, g);

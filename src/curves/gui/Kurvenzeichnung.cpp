@@ -85,7 +85,7 @@ struct Rohzeilen {
 }  // namespace
 
 void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellung,
-                     common::Reihenausduenner& ziel) {
+                     common::Reihenausduenner& ziel, const Uebersichtsabbildung& uebersicht) {
   const bool linien = darstellung == kDarstellungLinien || darstellung == kDarstellungBeide;
   const bool stufen = darstellung == kDarstellungStufen || darstellung == kDarstellungBeide;
   static const Einheiten einheit;
@@ -215,6 +215,12 @@ void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellun
     ++i;
   }
   if (linieOffen) ziel.Linien.Punkt(linieEndeX, linieEndeY);
+  if (uebersicht) {
+    // The walk stands at the start of line i: the rest of the curve adds up to its length.
+    std::int64_t laenge = std::llround(t);
+    for (int j = i; j < n; ++j) laenge += ganzeDauer(j);
+    ziel.UebersichtAbbilden(uebersicht(static_cast<double>(laenge)));
+  }
 
   // Overview: every line of the curve, back to the first point's value; per pixel column
   // its first, lowest, highest and last point.
@@ -250,29 +256,34 @@ void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellun
 }
 
 void KurvenZeichnen(widgets::Kurvengrafik& grafik, int darstellung, bool zeitbasismarken) {
-  // Both ranges first: the drawing keeps what their pixel columns show.
+  // The view's range first: the drawing keeps what its pixel columns show.
   grafik.SichtSetzen(gSicht.XStart, gSicht.XEnde + 1.0);
   ZeitachseBeschriften(grafik.Graph()->xAxis, Sichtbreite());
   const int aktuelle = gKurven.AktuelleKurve;
-  grafik.UebersichtSetzen(Kurvenlaenge(aktuelle));
   const common::Pixelabbildung graph = grafik.GraphAbbildung();
-  const common::Pixelabbildung klein = grafik.UebersichtAbbildung();
   static common::Spaltenreihen reihen;
+  // The current curve first: its walk sets the overview's range to its length.
+  {
+    common::Reihenausduenner a(graph, grafik.UebersichtAbbildung(),
+                               widgets::Kurvengrafik::kMarkengroesse, reihen);
+    KurveAusduennen(gKurven.Kurven[aktuelle], gSicht.XStart, gSicht.XEnde, darstellung, a,
+                    [&grafik](double laenge) {
+                      grafik.UebersichtSetzen(laenge);
+                      return grafik.UebersichtAbbildung();
+                    });
+  }
+  grafik.VordergrundZeichnen(reihen, {kRot, kRot, kBlau, kHellrot, kHellblau});
   if (aktuelle != 0) {
     const QColor linie = darstellung == kDarstellungLinien ? kTuerkis : kTransparent;
     {
-      common::Reihenausduenner a(graph, klein, widgets::Kurvengrafik::kMarkengroesse, reihen);
+      common::Reihenausduenner a(graph, grafik.UebersichtAbbildung(),
+                                 widgets::Kurvengrafik::kMarkengroesse, reihen);
       KurveAusduennen(gKurven.Kurven[0], gSicht.XStart, gSicht.XEnde, darstellung, a);
     }
     grafik.HintergrundZeichnen(reihen, {linie, kTransparent, kTuerkis, linie, kTuerkis});
   } else {
     grafik.HintergrundZeichnen(nullptr);
   }
-  {
-    common::Reihenausduenner a(graph, klein, widgets::Kurvengrafik::kMarkengroesse, reihen);
-    KurveAusduennen(gKurven.Kurven[aktuelle], gSicht.XStart, gSicht.XEnde, darstellung, a);
-  }
-  grafik.VordergrundZeichnen(reihen, {kRot, kRot, kBlau, kHellrot, kHellblau});
   ZeitbasisMarkenZeichnen(grafik, zeitbasismarken);
   MarkierungZeichnen(grafik);
   grafik.Neuzeichnen();

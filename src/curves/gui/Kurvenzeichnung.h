@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QColor>
+#include <functional>
 
 #include "common/Spaltenausduennung.h"
 #include "widgets/Kurvengrafik.h"
@@ -30,11 +31,16 @@ inline const QColor kTuerkis{0x00, 0x80, 0x80};
 inline const QColor kGelb{0xFF, 0xFF, 0x00};
 inline const QColor kTransparent{Qt::transparent};
 
+// The overview's mapping for a curve of the given length (in µs).
+using Uebersichtsabbildung = std::function<common::Pixelabbildung(double laenge)>;
+
 // The series of curve k for the view xStart..xEnde, fed into the decimators: the lines
 // when the display type has lines, the steps when it has steps, the point markers and the
-// overview always.
+// overview always. With `uebersicht` the overview is mapped by what it gives for the
+// curve's length, which the walk learns on its way (so a drawing need not measure the
+// curve first); without it, as the target's mapping stands.
 void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellung,
-                     common::Reihenausduenner& ziel);
+                     common::Reihenausduenner& ziel, const Uebersichtsabbildung& uebersicht = {});
 
 // Full redraw of both graphs with the present model, view and mark. The Y axis must have
 // been scaled before.
