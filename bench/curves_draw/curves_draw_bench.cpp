@@ -52,6 +52,19 @@ void VollerSpeicher(int zeitbasis, bool saegezahn, std::size_t linien = 30704) {
   gSicht.XEnde = Kurvenlaenge(0) - 1;
 }
 
+// Median CPU time in milliseconds over five runs.
+void Median(benchmark::internal::Benchmark* b) {
+  b->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->Repetitions(5);
+  b->ReportAggregatesOnly(true);
+}
+
+// A drawn shape and a saw-tooth, each at the device's 30704 lines and at ten times that.
+void Kurvenfaelle(benchmark::internal::Benchmark* b) {
+  for (int linien : {30704, 307040})
+    for (int saegezahn : {0, 1}) b->Args({saegezahn, linien});
+  Median(b);
+}
+
 void VollesNeuzeichnen(benchmark::State& state) {
   Graphen g;
   const auto linien = static_cast<std::size_t>(state.range(3));
@@ -71,10 +84,7 @@ BENCHMARK(VollesNeuzeichnen)
     ->Args({1, gui::kDarstellungStufen, 1, 30704})
     ->Args({1, gui::kDarstellungBeide, 0, 307040})
     ->Args({1, gui::kDarstellungBeide, 1, 307040})
-    ->Unit(benchmark::kMillisecond)
-    ->MeasureProcessCPUTime()
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
+    ->Apply(Median);
 
 // The decimation alone: lines, the staircase and the markers of every sample, kept per
 // pixel column of a 1000 pixel wide graph.
@@ -113,15 +123,7 @@ void Spaltenausduennung(benchmark::State& state) {
   }
   state.counters["kept"] = static_cast<double>(linie.size() + stufen.size() + marken.size());
 }
-BENCHMARK(Spaltenausduennung)
-    ->Args({0, 30704})
-    ->Args({1, 30704})
-    ->Args({0, 307040})
-    ->Args({1, 307040})
-    ->Unit(benchmark::kMillisecond)
-    ->MeasureProcessCPUTime()
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(Spaltenausduennung)->Apply(Kurvenfaelle);
 
 // The window's walk from the model into the decimation alone, for the same curves: what
 // the drawing costs before QCustomPlot paints.
@@ -137,15 +139,7 @@ void KurveAusduennen(benchmark::State& state) {
   }
   state.counters["kept"] = static_cast<double>(r.Linien.size() + r.Stufen.size());
 }
-BENCHMARK(KurveAusduennen)
-    ->Args({0, 30704})
-    ->Args({1, 30704})
-    ->Args({0, 307040})
-    ->Args({1, 307040})
-    ->Unit(benchmark::kMillisecond)
-    ->MeasureProcessCPUTime()
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(KurveAusduennen)->Apply(Kurvenfaelle);
 
 // What every redraw costs whatever the curve: axes, grid, buffers of both graphs.
 void LeerNeuzeichnen(benchmark::State& state) {
@@ -153,11 +147,7 @@ void LeerNeuzeichnen(benchmark::State& state) {
   VollerSpeicher(1, false, 2);
   for (auto _ : state) gui::KurvenZeichnen(g.grafik, gui::kDarstellungBeide, false);
 }
-BENCHMARK(LeerNeuzeichnen)
-    ->Unit(benchmark::kMillisecond)
-    ->MeasureProcessCPUTime()
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(LeerNeuzeichnen)->Apply(Median);
 
 void ZoomPlusNeuzeichnen(benchmark::State& state) {
   Graphen g;
@@ -179,11 +169,7 @@ void Zeichenvorschau(benchmark::State& state) {
     x += 1000.0;
   }
 }
-BENCHMARK(Zeichenvorschau)
-    ->Unit(benchmark::kMillisecond)
-    ->MeasureProcessCPUTime()
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(Zeichenvorschau)->Apply(Median);
 
 }  // namespace
 

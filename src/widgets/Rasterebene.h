@@ -40,8 +40,6 @@ class Rasterebene : public QCPLayerable {
   void Anhaengen(Rasterzug* zug);
   void Anhaengen(Punktlaufplot* punkte);
 
-  const Pixelraster& Raster() const { return raster_; }
-
  protected:
   void applyDefaultAntialiasingHint(QCPPainter*) const override {}
   void draw(QCPPainter* painter) override;

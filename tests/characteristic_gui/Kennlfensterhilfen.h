@@ -20,6 +20,7 @@
 #include "device/Fehler.h"
 #include "device/Verbindung.h"
 #include "support/ScriptedOperator.h"
+#include "support_gui/Grafikmaus.h"
 #include "ui_KENNLPNL.h"
 
 namespace kennlfenster {
@@ -58,26 +59,14 @@ class KennlFensterTest : public ::testing::Test {
 
   Ui::KENNLPNL& u() { return panel->Ui(); }
   QCustomPlot* graph() { return u().GRAPH; }
-  QPoint Pixel(double x, double y) {
-    return {static_cast<int>(graph()->xAxis->coordToPixel(x)),
-            static_cast<int>(graph()->yAxis->coordToPixel(y))};
-  }
+  QPoint Pixel(double x, double y) { return testsupport::GraphPixel(graph(), x, y); }
   // The raw position the window reads for a pixel, rounded as the edits round it.
   std::pair<int, int> Roh(QPoint p) {
     return {static_cast<int>(std::floor(graph()->xAxis->pixelToCoord(p.x()) + 0.5)),
             static_cast<int>(std::floor(graph()->yAxis->pixelToCoord(p.y()) + 0.5))};
   }
-  void Bewegen(QPoint p) {
-    QMouseEvent e(QEvent::MouseMove, p, graph()->mapToGlobal(p), Qt::NoButton, Qt::LeftButton,
-                  Qt::NoModifier);
-    QApplication::sendEvent(graph(), &e);
-  }
-  void Ziehen(QPoint von, QPoint bis) {
-    QTest::mousePress(graph(), Qt::LeftButton, {}, von);
-    Bewegen((von + bis) / 2);
-    Bewegen(bis);
-    QTest::mouseRelease(graph(), Qt::LeftButton, {}, bis);
-  }
+  void Bewegen(QPoint p) { testsupport::MausBewegen(graph(), p); }
+  void Ziehen(QPoint von, QPoint bis) { testsupport::MausZiehen(graph(), von, bis); }
   void Klicken(QPoint p) { Ziehen(p, p); }
   void Werkzeug(KennlWerkzeug w) { panel->Aktionen().Werkzeuge[static_cast<int>(w)]->trigger(); }
   // Points as (X, Y).

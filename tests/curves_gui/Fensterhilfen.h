@@ -19,6 +19,7 @@
 #include "curves/model/Kurvenmodell.h"
 #include "device/Fehler.h"
 #include "support/ScriptedOperator.h"
+#include "support_gui/Grafikmaus.h"
 #include "ui_KURVENPNL.h"
 #include "widgets/YAchsenTicker.h"
 
@@ -44,25 +45,13 @@ class FensterTest : public ::testing::Test {
   }
 
   QCustomPlot* graph() { return panel->Ui().GRAPH; }
-  QPoint Pixel(double x, double y) {
-    return {static_cast<int>(graph()->xAxis->coordToPixel(x)),
-            static_cast<int>(graph()->yAxis->coordToPixel(y))};
-  }
+  QPoint Pixel(double x, double y) { return testsupport::GraphPixel(graph(), x, y); }
   // The cursor position the window reads for a pixel.
   QPointF Koordinate(QPoint p) {
     return {graph()->xAxis->pixelToCoord(p.x()), graph()->yAxis->pixelToCoord(p.y())};
   }
-  void Bewegen(QPoint p) {
-    QMouseEvent e(QEvent::MouseMove, p, graph()->mapToGlobal(p), Qt::NoButton, Qt::LeftButton,
-                  Qt::NoModifier);
-    QApplication::sendEvent(graph(), &e);
-  }
-  void Ziehen(QPoint von, QPoint bis) {
-    QTest::mousePress(graph(), Qt::LeftButton, {}, von);
-    Bewegen((von + bis) / 2);
-    Bewegen(bis);
-    QTest::mouseRelease(graph(), Qt::LeftButton, {}, bis);
-  }
+  void Bewegen(QPoint p) { testsupport::MausBewegen(graph(), p); }
+  void Ziehen(QPoint von, QPoint bis) { testsupport::MausZiehen(graph(), von, bis); }
   void Klicken(QPoint p) { Ziehen(p, p); }
   void Werkzeug(curves::gui::Werkzeug w) {
     panel->Aktionen().Werkzeuge[static_cast<int>(w)]->trigger();
