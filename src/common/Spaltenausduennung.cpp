@@ -55,16 +55,16 @@ void Linienausduenner::NeueSpalte(double x, double y, double px) {
 
 void Linienausduenner::SpalteAbgeben() {
   // First and last stay first and last; the extremes go between them in their own order.
-  const Ecke* mitte[2] = {&tiefste_, &hoechste_};
-  if (mitte[1]->Nr < mitte[0]->Nr) std::swap(mitte[0], mitte[1]);
-  std::size_t zuletzt = erste_.Nr;
+  // A vertex is kept once, however often it was fed: a caller may feed a vertex as first,
+  // extreme and last of a stretch it has summed up, and the kept series is then the same
+  // however the column's vertices were split into stretches.
+  const Ecke* folge[4] = {&erste_, &tiefste_, &hoechste_, &letzte_};
+  if (folge[2]->Nr < folge[1]->Nr) std::swap(folge[1], folge[2]);
   ziel_.push_back({erste_.X, erste_.Y});
-  for (const Ecke* e : mitte) {
-    if (e->Nr == zuletzt || e->Nr == letzte_.Nr) continue;
-    ziel_.push_back({e->X, e->Y});
-    zuletzt = e->Nr;
+  for (const Ecke* e : {folge[1], folge[2], folge[3]}) {
+    const Zeichenpunkt& zuletzt = ziel_.back();
+    if (e->X != zuletzt.X || e->Y != zuletzt.Y) ziel_.push_back({e->X, e->Y});
   }
-  if (letzte_.Nr != erste_.Nr) ziel_.push_back({letzte_.X, letzte_.Y});
 }
 
 void Linienausduenner::Abschliessen() {
@@ -190,13 +190,15 @@ Reihenausduenner::Reihenausduenner(const Pixelabbildung& graph, const Pixelabbil
       Stufen(graph, ziel.Stufen),
       Schlussstufen(graph, ziel.Schlussstufen),
       Uebersicht(uebersicht, ziel.Uebersicht),
-      Punkte(graph, markengroesse, ziel.Punkte) {
+      Punkte(graph, markengroesse, ziel.Punkte),
+      ziel_(ziel) {
   ziel.Leeren();
 }
 
 void Reihenausduenner::UebersichtAbbilden(const Pixelabbildung& abbildung) {
   UebersichtAbbildung = abbildung;
   Uebersicht.Abbilden(abbildung);
+  ziel_.Uebersicht.clear();
 }
 
 void Reihenausduenner::Abschliessen() {

@@ -200,14 +200,17 @@ struct Reihenausduenner {
                    Spaltenreihen& ziel);
   const Pixelabbildung GraphAbbildung;
   Pixelabbildung UebersichtAbbildung;
-  // Another mapping for the overview, given before its first vertex (a walk that learns the
-  // overview's range on its way).
+  // Another mapping for the overview (a walk that learns the overview's range on its way);
+  // what the overview kept so far is dropped.
   void UebersichtAbbilden(const Pixelabbildung& abbildung);
   // Hands every open column to the target.
   void Abschliessen();
 
   Linienausduenner Linien, Schlusslinie, Stufen, Schlussstufen, Uebersicht;
   Punktausduenner Punkte;
+
+ private:
+  Spaltenreihen& ziel_;
 };
 
 // The same as pure functions over whole arrays.

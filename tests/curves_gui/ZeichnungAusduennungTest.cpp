@@ -2,11 +2,13 @@
 // whole pixel columns of lines at once, and paints what it kept per pixel column. Its
 // picture against the full one Qt paints from every line, staircase and marker: within
 // one pixel, for one-unit lines as a device read gives them, for long ramps of several
-// units and for views that start inside a line.
+// units and for views that start inside a line. The overview, which goes along with the
+// graph's walk when the view starts at the curve's start, against the one walked alone.
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QPainter>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -28,11 +30,12 @@ using testsupport::ErwarteGleich;
 
 constexpr int kBreite = 1000, kHoehe = 500, kKleinHoehe = 100, kMarke = 5;
 
-Pixelabbildung Abbildung(double von, double bis, int hoehe, double yBis = 4095.0) {
+Pixelabbildung Abbildung(double von, double bis, int hoehe, double yBis = 4095.0,
+                         int breite = kBreite) {
   Pixelabbildung a;
-  a.Breite = kBreite;
+  a.Breite = breite;
   a.Hoehe = hoehe;
-  a.Xs = kBreite / (bis - von);
+  a.Xs = breite / (bis - von);
   a.X0 = -von * a.Xs;
   a.Ys = -(hoehe - 1) / yBis;
   a.Y0 = hoehe - 1;
@@ -112,11 +115,13 @@ Bilder Duenn(const curves::Kurve& k, double von, double bis, const Pixelabbildun
   {
     // The overview mapped as the window maps it: by the length the walk finds.
     common::Reihenausduenner a(g, Pixelabbildung{}, kMarke, r);
-    curves::gui::KurveAusduennen(k, von, bis, curves::gui::kDarstellungBeide, a,
-                                 [&](double laenge) {
-                                   EXPECT_EQ(curves::Kurvenlaenge(k), laenge);
-                                   return u;
-                                 });
+    curves::gui::KurveAusduennen(
+        k, von, bis, curves::gui::kDarstellungBeide, a,
+        [&](double laenge) {
+          EXPECT_EQ(curves::Kurvenlaenge(k), laenge);
+          return u;
+        },
+        curves::Kurvenlaenge(k));
   }
   Bilder b;
   Spalten(b.linien, r.Linien, g);
@@ -154,16 +159,22 @@ std::int32_t UeberDenRand(int i) {
   return (i * 53) % 6000 - 1000;
 }
 
+// laenge, zeitbasis: 0 for varied ones.
+curves::Kurve Bauen(int punkte, int laenge, int zeitbasis, std::int32_t (*wert)(int)) {
+  curves::Kurve k;
+  for (int i = 0; i < punkte; ++i) {
+    const int l = laenge ? laenge : 1 + (i * 13) % 40;
+    const int z = zeitbasis ? zeitbasis : 1 + i % 4;
+    k.Punkte.push_back({wert(i), l, static_cast<std::int8_t>(z), {0, 0, 0}});
+  }
+  return k;
+}
+
 class KurveAusduennen : public ::testing::TestWithParam<Fall> {};
 
 TEST_P(KurveAusduennen, PictureWithinOnePixelOfEveryLine) {
   const Fall& f = GetParam();
-  curves::Kurve k;
-  for (int i = 0; i < f.punkte; ++i) {
-    const int laenge = f.laenge ? f.laenge : 1 + (i * 13) % 40;
-    const int zeitbasis = f.zeitbasis ? f.zeitbasis : 1 + i % 4;
-    k.Punkte.push_back({f.wert(i), laenge, static_cast<std::int8_t>(zeitbasis), {0, 0, 0}});
-  }
+  const curves::Kurve k = Bauen(f.punkte, f.laenge, f.zeitbasis, f.wert);
   const double l = curves::Kurvenlaenge(k);
   const double von = l * f.vonAnteil, bis = l * f.bisAnteil;
   const Pixelabbildung g = Abbildung(von, bis, kHoehe, f.yBis), u = Abbildung(0, l, kKleinHoehe);
@@ -186,6 +197,108 @@ INSTANTIATE_TEST_SUITE_P(
                       Fall{"FewerLinesThanColumns", 300, 0, 0, Rauschen, 0.0, 1.0},
                       Fall{"SawToothValueAxisZoomed", 30704, 1, 1, Saegezahn, 0.0, 1.0, 1500.0},
                       Fall{"ValuesBeyondTheCodes", 30704, 1, 1, UeberDenRand, 0.0, 1.0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The overview along the graph's walk against the overview walked on its own (no length
+// expected): the same series, and the graph's series unchanged.
+enum class Erwartet { Laenge, Weniger, OhneAbbildung };
+
+struct Uebersichtsfall {
+  const char* name;
+  int punkte, laenge, zeitbasis;
+  std::int32_t (*wert)(int);
+  double vonAnteil, bisAnteil;
+  int uebersichtBreite;
+  Erwartet erwartet;
+};
+
+struct Lauf {
+  common::Spaltenreihen r;
+  std::vector<double> laengen;  // the lengths the overview was mapped for
+};
+
+void Ausduennen(const curves::Kurve& k, double von, double bis, const Pixelabbildung& g, int breite,
+                Erwartet erwartet, double laengeErwartet, Lauf& lauf) {
+  auto abbilden = [&](double laenge) {
+    lauf.laengen.push_back(laenge);
+    return Abbildung(0, laenge, kKleinHoehe, 4095.0, breite);
+  };
+  const double l = curves::Kurvenlaenge(k);
+  const Pixelabbildung u = erwartet == Erwartet::OhneAbbildung ? abbilden(l) : Pixelabbildung{};
+  common::Reihenausduenner a(g, u, kMarke, lauf.r);
+  if (erwartet == Erwartet::OhneAbbildung)
+    curves::gui::KurveAusduennen(k, von, bis, curves::gui::kDarstellungBeide, a);
+  else
+    curves::gui::KurveAusduennen(k, von, bis, curves::gui::kDarstellungBeide, a, abbilden,
+                                 laengeErwartet);
+}
+
+void ErwarteGleicheReihe(const std::vector<Zeichenpunkt>& a, const std::vector<Zeichenpunkt>& b,
+                         const char* was) {
+  ASSERT_EQ(a.size(), b.size()) << was;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    ASSERT_EQ(a[i].X, b[i].X) << was << " " << i;
+    ASSERT_EQ(a[i].Y, b[i].Y) << was << " " << i;
+  }
+}
+
+class UebersichtImGraphenlauf : public ::testing::TestWithParam<Uebersichtsfall> {};
+
+TEST_P(UebersichtImGraphenlauf, KeepsTheSameSeriesAsItsOwnWalk) {
+  const Uebersichtsfall& f = GetParam();
+  const curves::Kurve k = Bauen(f.punkte, f.laenge, f.zeitbasis, f.wert);
+  const double l = curves::Kurvenlaenge(k);
+  const double von = l * f.vonAnteil, bis = l * f.bisAnteil;
+  const Pixelabbildung g = Abbildung(von, bis, kHoehe);
+  // A wrong guess as a zoomed view from the start would give it.
+  const double geraten = f.erwartet == Erwartet::Weniger ? bis : l;
+  Lauf allein, mit;
+  Ausduennen(k, von, bis, g, f.uebersichtBreite, Erwartet::Laenge, 0.0, allein);
+  Ausduennen(k, von, bis, g, f.uebersichtBreite, f.erwartet, geraten, mit);
+
+  ErwarteGleicheReihe(allein.r.Uebersicht, mit.r.Uebersicht, "overview");
+  ASSERT_FALSE(mit.r.Uebersicht.empty());
+  EXPECT_EQ(l, mit.r.Uebersicht.back().X);  // the closing line ends the overview
+  EXPECT_EQ(k.Punkte.front().Y, mit.r.Uebersicht.back().Y);
+  ErwarteGleicheReihe(allein.r.Linien, mit.r.Linien, "lines");
+  ErwarteGleicheReihe(allein.r.Schlusslinie, mit.r.Schlusslinie, "closing line");
+  ErwarteGleicheReihe(allein.r.Stufen, mit.r.Stufen, "steps");
+  ErwarteGleicheReihe(allein.r.Schlussstufen, mit.r.Schlussstufen, "closing steps");
+  // A marker run ends at the row of some marker there, whichever it is.
+  auto zeile = [&](double y) { return std::floor(g.Py(y) + 0.5); };
+  ASSERT_EQ(allein.r.Punkte.size(), mit.r.Punkte.size());
+  for (std::size_t i = 0; i < mit.r.Punkte.size(); ++i) {
+    EXPECT_EQ(allein.r.Punkte[i].X, mit.r.Punkte[i].X) << i;
+    EXPECT_EQ(zeile(allein.r.Punkte[i].YOben), zeile(mit.r.Punkte[i].YOben)) << i;
+    EXPECT_EQ(zeile(allein.r.Punkte[i].YUnten), zeile(mit.r.Punkte[i].YUnten)) << i;
+  }
+  // Mapped once when the expected length holds, again by the true one when it does not.
+  const std::vector<double> laengen =
+      geraten == l ? std::vector<double>{l} : std::vector<double>{geraten, l};
+  EXPECT_EQ(laengen, mit.laengen);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sichten, UebersichtImGraphenlauf,
+    ::testing::Values(
+        Uebersichtsfall{"SawToothSameWidths", 30704, 1, 1, Saegezahn, 0.0, 1.0, 1000,
+                        Erwartet::Laenge},
+        Uebersichtsfall{"SawToothNarrowerOverview", 30704, 1, 1, Saegezahn, 0.0, 1.0, 937,
+                        Erwartet::Laenge},
+        Uebersichtsfall{"NoiseWiderOverview", 30704, 1, 9, Rauschen, 0.0, 1.0, 1237,
+                        Erwartet::Laenge},
+        Uebersichtsfall{"RampsOfManyUnits", 3000, 0, 0, Rampen, 0.0, 1.0, 991, Erwartet::Laenge},
+        Uebersichtsfall{"FewerLinesThanColumns", 300, 0, 0, Rauschen, 0.0, 1.0, 977,
+                        Erwartet::Laenge},
+        Uebersichtsfall{"ZoomedFromTheStart", 30704, 1, 1, Saegezahn, 0.0, 0.37, 983,
+                        Erwartet::Laenge},
+        Uebersichtsfall{"ZoomedGuessWrong", 30704, 1, 1, Saegezahn, 0.0, 0.37, 983,
+                        Erwartet::Weniger},
+        Uebersichtsfall{"PartOfTheCurve", 30704, 1, 1, Saegezahn, 0.31, 0.77, 983,
+                        Erwartet::Laenge},
+        Uebersichtsfall{"BackgroundCurveMappedBefore", 30704, 1, 1, Rauschen, 0.0, 1.0, 983,
+                        Erwartet::OhneAbbildung},
+        Uebersichtsfall{"OnePoint", 1, 7, 3, Saegezahn, 0.0, 1.0, 983, Erwartet::Laenge}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

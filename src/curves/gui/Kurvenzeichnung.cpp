@@ -85,7 +85,8 @@ struct Rohzeilen {
 }  // namespace
 
 void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellung,
-                     common::Reihenausduenner& ziel, const Uebersichtsabbildung& uebersicht) {
+                     common::Reihenausduenner& ziel, const Uebersichtsabbildung& uebersicht,
+                     double laengeErwartet) {
   const bool linien = darstellung == kDarstellungLinien || darstellung == kDarstellungBeide;
   const bool stufen = darstellung == kDarstellungStufen || darstellung == kDarstellungBeide;
   static const Einheiten einheit;
@@ -105,6 +106,15 @@ void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellun
     t = ende;
   }
   const common::Pixelabbildung& a = ziel.GraphAbbildung;
+  // The overview goes along with a walk from the curve's start when its mapping is known
+  // beforehand: in a full redraw the points are cold in the cache, and so they are read
+  // once. With `uebersicht` that takes the length the caller expects, checked at the end.
+  const bool mitlaufend = xStart <= 0.0 && (!uebersicht || laengeErwartet > 0.0);
+  if (mitlaufend && uebersicht) ziel.UebersichtAbbilden(uebersicht(laengeErwartet));
+  const common::Pixelabbildung& u = ziel.UebersichtAbbildung;
+  // Where the open overview column ends; when the overview does not go along, never.
+  std::int64_t uebersichtEnde = mitlaufend ? std::numeric_limits<std::int64_t>::min()
+                                           : std::numeric_limits<std::int64_t>::max();
   double spaltenende = -common::kUnendlich;
   bool erste = true;
   double linieEndeX = 0.0, linieEndeY = 0.0;
@@ -127,6 +137,8 @@ void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellun
           GanzAb(std::min(spaltenende, std::nextafter(xEnde, common::kUnendlich)));
       const double tAnfang = t;
       std::int64_t ti = static_cast<std::int64_t>(t);
+      // A stretch stays in one overview column too, so that it sums up for the overview.
+      if (!(ti < uebersichtEnde)) uebersichtEnde = GanzAb(u.Spaltenende(t));
       std::int64_t tMin = ti, tMax = ti, tLetzte = ti;
       int yMin = p[i].Y, yMax = yMin, yLetzte = yMin;
       int y = yMin;
@@ -148,7 +160,7 @@ void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellun
         y = p[++j].Y;
         if (j == n - 1) break;  // the closing line goes its own way
         d = ganzeDauer(j);
-        if (!(ti + d < grenze)) break;
+        if (!(ti + d < grenze && ti < uebersichtEnde)) break;
         // Selects, not jumps: in a ramp a new extreme comes every few lines.
         const bool tiefer = y<yMin, hoeher = y> yMax;
         tMin = tiefer ? ti : tMin;
@@ -186,6 +198,12 @@ void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellun
         ziel.Stufen.Punkt(t2, y2);
         ziel.Stufen.Punkt(t, y);
       }
+      if (mitlaufend) {
+        ziel.Uebersicht.Punkt(tAnfang, y0);
+        ziel.Uebersicht.Punkt(t1, y1);
+        ziel.Uebersicht.Punkt(t2, y2);
+        ziel.Uebersicht.Punkt(static_cast<double>(tLetzte), yLetzte);
+      }
       erste = false;
       i = j;
       continue;
@@ -204,29 +222,36 @@ void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellun
       }
     }
     ziel.Punkte.Punkt(t, y0);
+    if (mitlaufend) ziel.Uebersicht.Punkt(t, y0);
     if (stufen) {
       common::Linienausduenner& z = schluss ? ziel.Schlussstufen : ziel.Stufen;
       if (erste || schluss) z.Punkt(t, y0);
       StufenEinspeisen(t, y0, ende, y1, h, z);
     }
     erste = false;
-    if (ende > xEnde) break;
     t = ende;
     ++i;
+    if (t > xEnde) break;
   }
   if (linieOffen) ziel.Linien.Punkt(linieEndeX, linieEndeY);
+  // The walk stands at the start of line i. The overview goes on from there when it went
+  // along, else from the curve's start.
+  int j = mitlaufend ? i : 0;
+  std::int64_t ti = mitlaufend ? std::llround(t) : 0;
   if (uebersicht) {
-    // The walk stands at the start of line i: the rest of the curve adds up to its length.
+    // The rest of the curve adds up to its length.
     std::int64_t laenge = std::llround(t);
-    for (int j = i; j < n; ++j) laenge += ganzeDauer(j);
-    ziel.UebersichtAbbilden(uebersicht(static_cast<double>(laenge)));
+    for (int r = i; r < n; ++r) laenge += ganzeDauer(r);
+    if (!mitlaufend || static_cast<double>(laenge) != laengeErwartet) {
+      ziel.UebersichtAbbilden(uebersicht(static_cast<double>(laenge)));
+      j = 0;
+      ti = 0;
+    }
   }
 
   // Overview: every line of the curve, back to the first point's value; per pixel column
   // its first, lowest, highest and last point.
-  const common::Pixelabbildung& u = ziel.UebersichtAbbildung;
-  std::int64_t ti = 0;
-  for (int j = 0; j < n;) {
+  while (j < n) {
     const auto tAnfang = static_cast<double>(ti);
     const std::int64_t ende = GanzAb(u.Spaltenende(tAnfang));
     std::int64_t tMin = ti, tMax = ti, tLetzte = ti;
@@ -250,8 +275,7 @@ void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellun
     ziel.Uebersicht.Punkt(static_cast<double>(minZuerst ? tMax : tMin), minZuerst ? yMax : yMin);
     ziel.Uebersicht.Punkt(static_cast<double>(tLetzte), yLetzte);
   }
-  t = static_cast<double>(ti);
-  if (n > 0) ziel.Uebersicht.Punkt(t, p[0].Y);
+  if (n > 0) ziel.Uebersicht.Punkt(static_cast<double>(ti), p[0].Y);
   ziel.Abschliessen();
 }
 
@@ -266,11 +290,14 @@ void KurvenZeichnen(widgets::Kurvengrafik& grafik, int darstellung, bool zeitbas
   {
     common::Reihenausduenner a(graph, grafik.UebersichtAbbildung(),
                                widgets::Kurvengrafik::kMarkengroesse, reihen);
-    KurveAusduennen(gKurven.Kurven[aktuelle], gSicht.XStart, gSicht.XEnde, darstellung, a,
-                    [&grafik](double laenge) {
-                      grafik.UebersichtSetzen(laenge);
-                      return grafik.UebersichtAbbildung();
-                    });
+    // After "full view", a read or a load the view shows the whole curve.
+    KurveAusduennen(
+        gKurven.Kurven[aktuelle], gSicht.XStart, gSicht.XEnde, darstellung, a,
+        [&grafik](double laenge) {
+          grafik.UebersichtSetzen(laenge);
+          return grafik.UebersichtAbbildung();
+        },
+        gSicht.XEnde + 1.0);
   }
   grafik.VordergrundZeichnen(reihen, {kRot, kRot, kBlau, kHellrot, kHellblau});
   if (aktuelle != 0) {

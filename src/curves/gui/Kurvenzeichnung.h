@@ -38,9 +38,13 @@ using Uebersichtsabbildung = std::function<common::Pixelabbildung(double laenge)
 // when the display type has lines, the steps when it has steps, the point markers and the
 // overview always. With `uebersicht` the overview is mapped by what it gives for the
 // curve's length, which the walk learns on its way (so a drawing need not measure the
-// curve first); without it, as the target's mapping stands.
+// curve first); without it, as the target's mapping stands. A view from the curve's start
+// reads the points once for both graphs when the overview's mapping is known before the
+// walk: always without `uebersicht`, with it when `laengeErwartet` is the curve's length
+// (any other guess costs a second walk for the overview, none is lost).
 void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellung,
-                     common::Reihenausduenner& ziel, const Uebersichtsabbildung& uebersicht = {});
+                     common::Reihenausduenner& ziel, const Uebersichtsabbildung& uebersicht = {},
+                     double laengeErwartet = 0.0);
 
 // Full redraw of both graphs with the present model, view and mark. The Y axis must have
 // been scaled before.
