@@ -82,6 +82,45 @@ struct Rohzeilen {
   }
 };
 
+// The first, lowest, highest and last of a stretch of vertices in one pixel column; of
+// equal values the earliest counts, as in the decimators.
+struct Ecken {
+  std::int64_t TAnfang, TMin, TMax, TLetzte;
+  int YAnfang, YMin, YMax, YLetzte;
+  Ecken(std::int64_t t, int y) : TAnfang(t), TMin(t), TMax(t), TLetzte(t) {
+    YAnfang = YMin = YMax = YLetzte = y;
+  }
+  // A later vertex.
+  void Dazu(std::int64_t t, int y) {
+    // Selects, not jumps: in a ramp a new extreme comes every few lines.
+    const bool tiefer = y<YMin, hoeher = y> YMax;
+    TMin = tiefer ? t : TMin;
+    YMin = tiefer ? y : YMin;
+    TMax = hoeher ? t : TMax;
+    YMax = hoeher ? y : YMax;
+    TLetzte = t;
+    YLetzte = y;
+  }
+  // A later stretch.
+  void Dazu(const Ecken& e) {
+    if (e.YMin < YMin) TMin = e.TMin, YMin = e.YMin;
+    if (e.YMax > YMax) TMax = e.TMax, YMax = e.YMax;
+    TLetzte = e.TLetzte;
+    YLetzte = e.YLetzte;
+  }
+  // The lowest and the highest, in their order.
+  void Extreme(common::Linienausduenner& ziel) const {
+    const bool minZuerst = TMin <= TMax;
+    ziel.Punkt(static_cast<double>(minZuerst ? TMin : TMax), minZuerst ? YMin : YMax);
+    ziel.Punkt(static_cast<double>(minZuerst ? TMax : TMin), minZuerst ? YMax : YMin);
+  }
+  void Einspeisen(common::Linienausduenner& ziel) const {
+    ziel.Punkt(static_cast<double>(TAnfang), YAnfang);
+    Extreme(ziel);
+    ziel.Punkt(static_cast<double>(TLetzte), YLetzte);
+  }
+};
+
 }  // namespace
 
 void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellung,
@@ -135,13 +174,8 @@ void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellun
       // the column's end and not after xEnde tested at once.
       const std::int64_t grenze =
           GanzAb(std::min(spaltenende, std::nextafter(xEnde, common::kUnendlich)));
-      const double tAnfang = t;
       std::int64_t ti = static_cast<std::int64_t>(t);
-      // A stretch stays in one overview column too, so that it sums up for the overview.
-      if (!(ti < uebersichtEnde)) uebersichtEnde = GanzAb(u.Spaltenende(t));
-      std::int64_t tMin = ti, tMax = ti, tLetzte = ti;
-      int yMin = p[i].Y, yMax = yMin, yLetzte = yMin;
-      int y = yMin;
+      int y = p[i].Y;
       int j = i;
       std::int64_t d = ganzeDauer(j);
       ziel.Punkte.Punkt(t, y);
@@ -153,56 +187,49 @@ void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellun
       // registers.
       unsigned char* const belegt = marken.Belegt;
       const int* const zeileZu = rohzeilen.Zeile.data();
-      for (;;) {
-        tLetzte = ti;
-        yLetzte = y;
-        ti += d;
-        y = p[++j].Y;
-        if (j == n - 1) break;  // the closing line goes its own way
-        d = ganzeDauer(j);
-        if (!(ti + d < grenze && ti < uebersichtEnde)) break;
-        // Selects, not jumps: in a ramp a new extreme comes every few lines.
-        const bool tiefer = y<yMin, hoeher = y> yMax;
-        tMin = tiefer ? ti : tMin;
-        yMin = tiefer ? y : yMin;
-        tMax = hoeher ? ti : tMax;
-        yMax = hoeher ? y : yMax;
-        if (markenGanz || ti < markenEnde) {
-          if (static_cast<unsigned>(y) <= static_cast<unsigned>(kRohMax))
-            belegt[zeileZu[y]] = 1;
+      auto markieren = [&](std::int64_t tPunkt, int yPunkt) {
+        if (markenGanz || tPunkt < markenEnde) {
+          if (static_cast<unsigned>(yPunkt) <= static_cast<unsigned>(kRohMax))
+            belegt[zeileZu[yPunkt]] = 1;
           else
-            marken.Punkt(y);
+            marken.Punkt(yPunkt);
         } else {
-          const double tPunkt = static_cast<double>(ti);
-          ziel.Punkte.Punkt(tPunkt, y);
-          markenEnde = GanzAb(ziel.Punkte.Spaltenende(tPunkt));
+          ziel.Punkte.Punkt(static_cast<double>(tPunkt), yPunkt);
+          markenEnde = GanzAb(ziel.Punkte.Spaltenende(static_cast<double>(tPunkt)));
         }
+      };
+      Ecken spalte(ti, y);
+      for (bool weiter = true; weiter;) {
+        // The part of the stretch in one overview column: summed up for the overview,
+        // then added to the graph column's figures.
+        if (!(ti < uebersichtEnde)) uebersichtEnde = GanzAb(u.Spaltenende(static_cast<double>(ti)));
+        Ecken teil(ti, y);
+        for (;;) {
+          ti += d;
+          y = p[++j].Y;
+          if (j == n - 1 || !(ti + (d = ganzeDauer(j)) < grenze)) {
+            weiter = false;  // the closing line goes its own way, the next line leaves
+            break;
+          }
+          if (!(ti < uebersichtEnde)) break;
+          teil.Dazu(ti, y);
+          markieren(ti, y);
+        }
+        if (mitlaufend) teil.Einspeisen(ziel.Uebersicht);
+        spalte.Dazu(teil);
+        if (weiter) markieren(ti, y);
       }
       t = static_cast<double>(ti);
-      const bool minZuerst = tMin <= tMax;
-      const auto t1 = static_cast<double>(minZuerst ? tMin : tMax);
-      const auto t2 = static_cast<double>(minZuerst ? tMax : tMin);
-      const double y1 = minZuerst ? yMin : yMax, y2 = minZuerst ? yMax : yMin;
       if (linien) {
-        ziel.Linien.Punkt(tAnfang, y0);
-        ziel.Linien.Punkt(t1, y1);
-        ziel.Linien.Punkt(t2, y2);
-        ziel.Linien.Punkt(static_cast<double>(tLetzte), yLetzte);
+        spalte.Einspeisen(ziel.Linien);
         linieEndeX = t;
         linieEndeY = y;
         linieOffen = true;
       }
       if (stufen) {
-        if (erste) ziel.Stufen.Punkt(tAnfang, y0);
-        ziel.Stufen.Punkt(t1, y1);
-        ziel.Stufen.Punkt(t2, y2);
+        if (erste) ziel.Stufen.Punkt(static_cast<double>(spalte.TAnfang), spalte.YAnfang);
+        spalte.Extreme(ziel.Stufen);
         ziel.Stufen.Punkt(t, y);
-      }
-      if (mitlaufend) {
-        ziel.Uebersicht.Punkt(tAnfang, y0);
-        ziel.Uebersicht.Punkt(t1, y1);
-        ziel.Uebersicht.Punkt(t2, y2);
-        ziel.Uebersicht.Punkt(static_cast<double>(tLetzte), yLetzte);
       }
       erste = false;
       i = j;
@@ -252,28 +279,14 @@ void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellun
   // Overview: every line of the curve, back to the first point's value; per pixel column
   // its first, lowest, highest and last point.
   while (j < n) {
-    const auto tAnfang = static_cast<double>(ti);
-    const std::int64_t ende = GanzAb(u.Spaltenende(tAnfang));
-    std::int64_t tMin = ti, tMax = ti, tLetzte = ti;
-    int yMin = p[j].Y, yMax = yMin, yLetzte = yMin;
-    ziel.Uebersicht.Punkt(tAnfang, yMin);
+    const std::int64_t ende = GanzAb(u.Spaltenende(static_cast<double>(ti)));
+    Ecken teil(ti, p[j].Y);
     ti += ganzeDauer(j);
     for (++j; j < n && ti < ende; ++j) {
-      const int y = p[j].Y;
-      // Selects, not jumps: in a ramp a new extreme comes every few lines.
-      const bool tiefer = y<yMin, hoeher = y> yMax;
-      tMin = tiefer ? ti : tMin;
-      yMin = tiefer ? y : yMin;
-      tMax = hoeher ? ti : tMax;
-      yMax = hoeher ? y : yMax;
-      tLetzte = ti;
-      yLetzte = y;
+      teil.Dazu(ti, p[j].Y);
       ti += ganzeDauer(j);
     }
-    const bool minZuerst = tMin <= tMax;
-    ziel.Uebersicht.Punkt(static_cast<double>(minZuerst ? tMin : tMax), minZuerst ? yMin : yMax);
-    ziel.Uebersicht.Punkt(static_cast<double>(minZuerst ? tMax : tMin), minZuerst ? yMax : yMin);
-    ziel.Uebersicht.Punkt(static_cast<double>(tLetzte), yLetzte);
+    teil.Einspeisen(ziel.Uebersicht);
   }
   if (n > 0) ziel.Uebersicht.Punkt(static_cast<double>(ti), p[0].Y);
   ziel.Abschliessen();
