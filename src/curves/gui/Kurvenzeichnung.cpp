@@ -90,14 +90,18 @@ struct Ecken {
   Ecken(std::int64_t t, int y) : TAnfang(t), TMin(t), TMax(t), TLetzte(t) {
     YAnfang = YMin = YMax = YLetzte = y;
   }
-  // A later vertex.
-  void Dazu(std::int64_t t, int y) {
+  // A later vertex, when it is the lowest or the highest.
+  void Extrem(std::int64_t t, int y) {
     // Selects, not jumps: in a ramp a new extreme comes every few lines.
-    const bool tiefer = y<YMin, hoeher = y> YMax;
+    const bool tiefer = y < YMin;
+    const bool hoeher = y > YMax;
     TMin = tiefer ? t : TMin;
     YMin = tiefer ? y : YMin;
     TMax = hoeher ? t : TMax;
     YMax = hoeher ? y : YMax;
+  }
+  void Dazu(std::int64_t t, int y) {
+    Extrem(t, y);
     TLetzte = t;
     YLetzte = y;
   }
@@ -133,7 +137,7 @@ void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellun
   const Kurvenpunkt* p = k.Punkte.data();
   auto dauer = [&](int i) { return p[i].Laenge * einheit(p[i].Zeitbasis); };
   const std::int64_t* ganz = einheit.GanzNachCode();
-  auto ganzeDauer = [&](int i) { return p[i].Laenge * ganz[p[i].Zeitbasis]; };
+  auto ganzeDauer = [&](const Kurvenpunkt& q) { return q.Laenge * ganz[q.Zeitbasis]; };
 
   // The visible lines: from the first ending at or after xStart to the first ending after
   // xEnde (as SichtbareGeraden), walked in place.
@@ -176,19 +180,17 @@ void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellun
           GanzAb(std::min(spaltenende, std::nextafter(xEnde, common::kUnendlich)));
       std::int64_t ti = static_cast<std::int64_t>(t);
       int y = p[i].Y;
-      int j = i;
-      std::int64_t d = ganzeDauer(j);
+      std::int64_t d = ganzeDauer(p[i]);
       ziel.Punkte.Punkt(t, y);
       // Of the open marker column; mostly it holds all the lines of the pixel column, then
       // no point needs the test.
       std::int64_t markenEnde = GanzAb(ziel.Punkte.Spaltenende(t));
-      const bool markenGanz = markenEnde >= grenze;
       // Held apart from `marken`, whose stores could touch anything, so they stay in
       // registers.
       unsigned char* const belegt = marken.Belegt;
       const int* const zeileZu = rohzeilen.Zeile.data();
       auto markieren = [&](std::int64_t tPunkt, int yPunkt) {
-        if (markenGanz || tPunkt < markenEnde) {
+        if (tPunkt < markenEnde) {
           if (static_cast<unsigned>(yPunkt) <= static_cast<unsigned>(kRohMax))
             belegt[zeileZu[yPunkt]] = 1;
           else
@@ -198,6 +200,10 @@ void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellun
           markenEnde = GanzAb(ziel.Punkte.Spaltenende(static_cast<double>(tPunkt)));
         }
       };
+      // Every register counts in the loop below: the lines by pointer alone, the last
+      // vertex of a part found after it.
+      const Kurvenpunkt* q = p + i;
+      const Kurvenpunkt* const schlusslinie = p + (n - 1);
       Ecken spalte(ti, y);
       for (bool weiter = true; weiter;) {
         // The part of the stretch in one overview column: summed up for the overview,
@@ -206,15 +212,17 @@ void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellun
         Ecken teil(ti, y);
         for (;;) {
           ti += d;
-          y = p[++j].Y;
-          if (j == n - 1 || !(ti + (d = ganzeDauer(j)) < grenze)) {
+          y = (++q)->Y;
+          if (q == schlusslinie || !(ti + (d = ganzeDauer(*q)) < grenze)) {
             weiter = false;  // the closing line goes its own way, the next line leaves
             break;
           }
           if (!(ti < uebersichtEnde)) break;
-          teil.Dazu(ti, y);
+          teil.Extrem(ti, y);
           markieren(ti, y);
         }
+        teil.TLetzte = ti - ganzeDauer(q[-1]);
+        teil.YLetzte = q[-1].Y;
         if (mitlaufend) teil.Einspeisen(ziel.Uebersicht);
         spalte.Dazu(teil);
         if (weiter) markieren(ti, y);
@@ -232,7 +240,7 @@ void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellun
         ziel.Stufen.Punkt(t, y);
       }
       erste = false;
-      i = j;
+      i = static_cast<int>(q - p);
       continue;
     }
     const double y1 = p[schluss ? 0 : i + 1].Y;
@@ -268,7 +276,7 @@ void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellun
   if (uebersicht) {
     // The rest of the curve adds up to its length.
     std::int64_t laenge = std::llround(t);
-    for (int r = i; r < n; ++r) laenge += ganzeDauer(r);
+    for (int r = i; r < n; ++r) laenge += ganzeDauer(p[r]);
     if (!mitlaufend || static_cast<double>(laenge) != laengeErwartet) {
       ziel.UebersichtAbbilden(uebersicht(static_cast<double>(laenge)));
       j = 0;
@@ -281,10 +289,10 @@ void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellun
   while (j < n) {
     const std::int64_t ende = GanzAb(u.Spaltenende(static_cast<double>(ti)));
     Ecken teil(ti, p[j].Y);
-    ti += ganzeDauer(j);
+    ti += ganzeDauer(p[j]);
     for (++j; j < n && ti < ende; ++j) {
       teil.Dazu(ti, p[j].Y);
-      ti += ganzeDauer(j);
+      ti += ganzeDauer(p[j]);
     }
     teil.Einspeisen(ziel.Uebersicht);
   }
