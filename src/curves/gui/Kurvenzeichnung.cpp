@@ -311,7 +311,8 @@ void KurvenZeichnen(widgets::Kurvengrafik& grafik, int darstellung, bool zeitbas
   {
     common::Reihenausduenner a(graph, grafik.UebersichtAbbildung(),
                                widgets::Kurvengrafik::kMarkengroesse, reihen);
-    // After "full view", a read or a load the view shows the whole curve.
+    // Mostly the view shows the whole curve (after a read, a load or zooming all out): it
+    // then ends one microsecond before the curve does.
     KurveAusduennen(
         gKurven.Kurven[aktuelle], gSicht.XStart, gSicht.XEnde, darstellung, a,
         [&grafik](double laenge) {
