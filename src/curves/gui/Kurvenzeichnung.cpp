@@ -159,6 +159,8 @@ void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellun
   std::int64_t uebersichtEnde = mitlaufend ? std::numeric_limits<std::int64_t>::min()
                                            : std::numeric_limits<std::int64_t>::max();
   double spaltenende = -common::kUnendlich;
+  // The first time after xEnde: a line ends not after xEnde exactly when it ends before it.
+  const double nachEnde = std::nextafter(xEnde, common::kUnendlich);
   bool erste = true;
   double linieEndeX = 0.0, linieEndeY = 0.0;
   bool linieOffen = false;
@@ -176,8 +178,7 @@ void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellun
       // staircase of each stays between its ends, so the same points carry the steps.
       // The walk runs once per point of the curve: everything in locals, ends before
       // the column's end and not after xEnde tested at once.
-      const std::int64_t grenze =
-          GanzAb(std::min(spaltenende, std::nextafter(xEnde, common::kUnendlich)));
+      const std::int64_t grenze = GanzAb(std::min(spaltenende, nachEnde));
       std::int64_t ti = static_cast<std::int64_t>(t);
       int y = p[i].Y;
       std::int64_t d = ganzeDauer(p[i]);
