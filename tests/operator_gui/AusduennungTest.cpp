@@ -166,6 +166,24 @@ TEST(Ausduennung, KeepsFirstExtremesAndLastOfAColumnInOrder) {
   EXPECT_TRUE(LinieAusduennen({}, a).empty());
 }
 
+TEST(Ausduennung, AVertexFedAgainIsKeptOnce) {
+  Pixelabbildung a;
+  a.Breite = 10;
+  a.Hoehe = 10;
+  // A column of 5, 1, 9 summed up in two stretches, each fed as first, extremes in order
+  // and last: 5, 1 and then 9 alone.
+  const auto gestueckelt = LinieAusduennen(
+      {{0.1, 5}, {0.1, 5}, {0.2, 1}, {0.2, 1}, {0.4, 9}, {0.4, 9}, {0.4, 9}, {0.4, 9}}, a);
+  const std::vector<std::pair<double, double>> erwartet = {{0.1, 5}, {0.2, 1}, {0.4, 9}};
+  ASSERT_EQ(erwartet.size(), gestueckelt.size());
+  for (std::size_t i = 0; i < erwartet.size(); ++i) {
+    EXPECT_EQ(erwartet[i].first, gestueckelt[i].X) << i;
+    EXPECT_EQ(erwartet[i].second, gestueckelt[i].Y) << i;
+  }
+  // A column of one vertex fed four times.
+  EXPECT_EQ(1u, LinieAusduennen({{2.5, 7}, {2.5, 7}, {2.5, 7}, {2.5, 7}}, a).size());
+}
+
 TEST(Ausduennung, TouchingMarkersMakeOneRunAndAGapMakesTwo) {
   Pixelabbildung a;
   a.Breite = 100;
