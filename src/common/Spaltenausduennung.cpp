@@ -190,15 +190,13 @@ Reihenausduenner::Reihenausduenner(const Pixelabbildung& graph, const Pixelabbil
       Stufen(graph, ziel.Stufen),
       Schlussstufen(graph, ziel.Schlussstufen),
       Uebersicht(uebersicht, ziel.Uebersicht),
-      Punkte(graph, markengroesse, ziel.Punkte),
-      ziel_(ziel) {
+      Punkte(graph, markengroesse, ziel.Punkte) {
   ziel.Leeren();
 }
 
 void Reihenausduenner::UebersichtAbbilden(const Pixelabbildung& abbildung) {
   UebersichtAbbildung = abbildung;
   Uebersicht.Abbilden(abbildung);
-  ziel_.Uebersicht.clear();
 }
 
 void Reihenausduenner::Abschliessen() {

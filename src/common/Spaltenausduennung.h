@@ -68,9 +68,10 @@ class Linienausduenner {
   }
   // Ends the polyline: the last column goes to the target. Called by the destructor too.
   void Abschliessen();
-  // Ends the polyline and maps what follows anew.
+  // Starts anew under another mapping: what was kept so far is dropped.
   void Abbilden(const Pixelabbildung& abbildung) {
     Abschliessen();
+    ziel_.clear();
     a_ = abbildung;
   }
   ~Linienausduenner();
@@ -208,9 +209,6 @@ struct Reihenausduenner {
 
   Linienausduenner Linien, Schlusslinie, Stufen, Schlussstufen, Uebersicht;
   Punktausduenner Punkte;
-
- private:
-  Spaltenreihen& ziel_;
 };
 
 // The same as pure functions over whole arrays.
