@@ -2,9 +2,32 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace widgets {
+
+namespace {
+
+// Bits von..bis (within one word's 64) set.
+quint64 Bits(int von, int bis) {
+  const quint64 ab = ~quint64{0} << von;
+  return bis >= 63 ? ab : ab & ((quint64{2} << bis) - 1);
+}
+
+void MaskeSetzen(quint64* maske, int von, int bis) {
+  for (int w = von / 64; w <= bis / 64; ++w)
+    maske[w] |= Bits(std::max(von - w * 64, 0), std::min(bis - w * 64, 63));
+}
+
+}  // namespace
+
+void Pixelraster::Zuruecksetzen() {
+  decke_.assign(static_cast<std::size_t>(breite_), Decke{});
+  baender_.assign(static_cast<std::size_t>((breite_ + kBandbreite - 1) / kBandbreite), Band{});
+  worte_ = static_cast<std::size_t>((hoehe_ + 63) / 64);
+  maske_.resize(static_cast<std::size_t>(breite_) * worte_);
+}
 
 void Pixelraster::Groesse(int breite, int hoehe) {
   breite = std::max(breite, 1);
@@ -12,18 +35,31 @@ void Pixelraster::Groesse(int breite, int hoehe) {
   if (bild_.width() != breite || bild_.height() != hoehe)
     bild_ = QImage(breite, hoehe, QImage::Format_ARGB32_Premultiplied);
   bild_.fill(Qt::transparent);
+  breite_ = breite;
+  hoehe_ = hoehe;
+  fremd_ = false;
   pixel_ = reinterpret_cast<quint32*>(bild_.bits());
   schritt_ = bild_.bytesPerLine() / static_cast<qsizetype>(sizeof(quint32));
-  decke_.assign(static_cast<std::size_t>(breite), Decke{});
-  baender_.assign(static_cast<std::size_t>((breite + kBandbreite - 1) / kBandbreite), Band{});
+  Zuruecksetzen();
+}
+
+void Pixelraster::Auf(QImage& bild, const QRect& flaeche) {
+  const QRect r = flaeche & bild.rect();
+  fremd_ = true;
+  // An empty part has no columns: everything painted lies outside.
+  breite_ = r.isEmpty() ? 0 : r.width();
+  hoehe_ = r.isEmpty() ? 0 : r.height();
+  schritt_ = bild.bytesPerLine() / static_cast<qsizetype>(sizeof(quint32));
+  pixel_ = r.isEmpty() ? nullptr
+                       : reinterpret_cast<quint32*>(bild.bits()) + r.top() * schritt_ + r.left();
+  Zuruecksetzen();
 }
 
 QRect Pixelraster::Bandflaeche(int band) const {
   const Band& b = baender_[static_cast<std::size_t>(band)];
   if (b.Oben > b.Unten) return {};
   const int links = band * kBandbreite;
-  return QRect(QPoint(links, b.Oben),
-               QPoint(std::min(links + kBandbreite, bild_.width()) - 1, b.Unten));
+  return QRect(QPoint(links, b.Oben), QPoint(std::min(links + kBandbreite, breite_) - 1, b.Unten));
 }
 
 QRect Pixelraster::Bemalt() const {
@@ -34,56 +70,77 @@ QRect Pixelraster::Bemalt() const {
 
 void Pixelraster::Leeren() {
   if (pixel_ == nullptr) return;
-  pixel_ = reinterpret_cast<quint32*>(bild_.bits());  // not shared, so the same memory
+  if (!fremd_) pixel_ = reinterpret_cast<quint32*>(bild_.bits());  // not shared: same memory
   for (int b = 0; b < static_cast<int>(baender_.size()); ++b) {
     const QRect r = Bandflaeche(b);
     if (r.isEmpty()) continue;
-    const auto laenge = static_cast<std::size_t>(r.width()) * sizeof(quint32);
-    for (int y = r.top(); y <= r.bottom(); ++y)
-      std::memset(pixel_ + y * schritt_ + r.left(), 0, laenge);
+    if (!fremd_) {
+      const auto laenge = static_cast<std::size_t>(r.width()) * sizeof(quint32);
+      for (int y = r.top(); y <= r.bottom(); ++y)
+        std::memset(pixel_ + y * schritt_ + r.left(), 0, laenge);
+    }
     std::fill(decke_.begin() + r.left(), decke_.begin() + r.right() + 1, Decke{});
     baender_[static_cast<std::size_t>(b)] = Band{};
   }
 }
 
+void Pixelraster::Schreiben(quint32* spalte, int von, int bis, quint32 wert) const {
+  const qsizetype schritt = schritt_;
+  quint32* p = spalte + von * schritt;
+  for (int y = von; y <= bis; ++y, p += schritt) *p = wert;
+}
+
 void Pixelraster::Spalte(int x, int y0, int y1, quint32 wert) {
-  if (x < 0 || x >= bild_.width()) return;
+  if (x < 0 || x >= breite_) return;
   y0 = std::max(y0, 0);
-  y1 = std::min(y1, bild_.height() - 1);
+  y1 = std::min(y1, hoehe_ - 1);
   if (y0 > y1) return;
   Decke& d = decke_[static_cast<std::size_t>(x)];
   quint32* spalte = pixel_ + x;
-  auto schreiben = [&](int von, int bis) {
-    quint32* p = spalte + von * schritt_;
-    if (d.Genau) {
-      for (int y = von; y <= bis; ++y, p += schritt_) *p = wert;
-    } else {
-      for (int y = von; y <= bis; ++y, p += schritt_)
-        if (*p == 0) *p = wert;
-    }
-  };
   Band& band = baender_[static_cast<std::size_t>(x / kBandbreite)];
   band.Oben = std::min(band.Oben, y0);
   band.Unten = std::max(band.Unten, y1);
   if (d.Oben > d.Unten) {
-    schreiben(y0, y1);
+    Schreiben(spalte, y0, y1, wert);
     d.Oben = y0;
     d.Unten = y1;
     return;
   }
-  if (y0 < d.Oben) schreiben(y0, std::min(y1, d.Oben - 1));
-  if (y1 > d.Unten) schreiben(std::max(y0, d.Unten + 1), y1);
-  if (y0 <= d.Unten + 1 && y1 >= d.Oben - 1) {
+  // Rows outside the stretch are not painted yet.
+  if (y0 < d.Oben) Schreiben(spalte, y0, std::min(y1, d.Oben - 1), wert);
+  if (y1 > d.Unten) Schreiben(spalte, std::max(y0, d.Unten + 1), y1, wert);
+  if (d.Genau) {
+    if (y0 <= d.Unten + 1 && y1 >= d.Oben - 1) {
+      d.Oben = std::min(d.Oben, y0);
+      d.Unten = std::max(d.Unten, y1);
+      return;
+    }
+    // Two stretches apart: from now on the mask tells the rows.
+    quint64* maske = Maske(x);
+    std::fill(maske, maske + worte_, quint64{0});
+    MaskeSetzen(maske, d.Oben, d.Unten);
+    MaskeSetzen(maske, y0, y1);
+    d.Genau = false;
     d.Oben = std::min(d.Oben, y0);
     d.Unten = std::max(d.Unten, y1);
-  } else {
-    // Two stretches apart: keep the longer one as known.
-    d.Genau = false;
-    if (y1 - y0 > d.Unten - d.Oben) {
-      d.Oben = y0;
-      d.Unten = y1;
+    return;
+  }
+  // Inside the stretch the mask tells the rows not painted yet, run by run.
+  quint64* maske = Maske(x);
+  const int von = std::max(y0, d.Oben), bis = std::min(y1, d.Unten);
+  for (int w = von / 64; w <= bis / 64; ++w) {
+    const int basis = w * 64;
+    quint64 frei = ~maske[w] & Bits(std::max(von - basis, 0), std::min(bis - basis, 63));
+    while (frei != 0) {
+      const int anfang = std::countr_zero(frei);
+      const int ende = anfang + std::countr_one(frei >> anfang);  // one past the run
+      Schreiben(spalte, basis + anfang, basis + ende - 1, wert);
+      frei = ende >= 64 ? 0 : frei & (~quint64{0} << ende);
     }
   }
+  MaskeSetzen(maske, y0, y1);
+  d.Oben = std::min(d.Oben, y0);
+  d.Unten = std::max(d.Unten, y1);
 }
 
 void Pixelraster::Spannen(const common::Spannenzug& zug, const QColor& farbe, int rand) {
@@ -102,6 +159,7 @@ void Pixelraster::Rechtecke(const QVector<QRect>& rechtecke, const QColor& farbe
 }
 
 void Pixelraster::Malen(QPainter& maler, QPoint ort) const {
+  if (fremd_) return;
   // Neighbouring bands of the same rows go as one piece.
   QRect stueck;
   for (int b = 0; b < static_cast<int>(baender_.size()); ++b) {

@@ -84,19 +84,46 @@ INSTANTIATE_TEST_SUITE_P(
         Zugfall{"BrokenByAGap", {{10, 10}, {20, 200}, {kLuecke, kLuecke}, {30, 300}, {90, 310}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Pixelraster, PaintedTopDownEqualsBottomUp) {
+// Painted on its own canvas, or straight into a part of a white image (a plot's buffer).
+class Malweise : public ::testing::TestWithParam<bool> {
+ protected:
+  static constexpr int kRand = 7;  // around the part painted into
+  bool Fremd() const { return GetParam(); }
+  void Anfangen() {
+    if (!Fremd()) {
+      raster.Groesse(kBreite, kHoehe);
+      return;
+    }
+    fremd = QImage(kBreite + 2 * kRand, kHoehe + 2 * kRand, QImage::Format_ARGB32_Premultiplied);
+    fremd.fill(Qt::white);
+    raster.Auf(fremd, QRect(kRand, kRand, kBreite, kHoehe));
+  }
+  QImage Bild() {
+    if (!Fremd()) return AufWeiss(raster);
+    QImage rand = fremd.copy();
+    QPainter(&rand).fillRect(QRect(kRand, kRand, kBreite, kHoehe), Qt::white);
+    QImage weiss(rand.size(), rand.format());
+    weiss.fill(Qt::white);
+    EXPECT_EQ(weiss, rand) << "painted outside its part";
+    return fremd.copy(kRand, kRand, kBreite, kHoehe).convertToFormat(QImage::Format_RGB32);
+  }
+  widgets::Pixelraster raster;
+  QImage fremd;
+};
+
+TEST_P(Malweise, PaintedTopDownEqualsBottomUp) {
   // Top: a line over rows 100..300 of column 40 and a short one above it; then two marker
-  // bars in that column apart from each other (what is known painted there is no longer one
+  // bars in that column apart from each other (what is painted there is no longer one
   // stretch); at the bottom an outline over the full height.
   common::Spannenzug oben, unten;
   oben.Groesse(kBreite, kHoehe);
   unten.Groesse(kBreite, kHoehe);
   for (QPointF q : {QPointF(40, 100), QPointF(40, 300), QPointF(80, 300)}) oben.Punkt(q.x(), q.y());
   for (QPointF q : {QPointF(41, 0), QPointF(41, 499)}) unten.Punkt(q.x(), q.y());
-  const QVector<QRect> balken = {QRect(38, 10, 5, 20), QRect(38, 350, 5, 40)};
+  const QVector<QRect> balken = {QRect(38, 10, 5, 20), QRect(38, 350, 5, 40),
+                                 QRect(38, 200, 5, 3)};
 
-  widgets::Pixelraster raster;
-  raster.Groesse(kBreite, kHoehe);
+  Anfangen();
   raster.Spannen(oben, Qt::red);
   raster.Rechtecke(balken, Qt::green);
   raster.Spannen(unten, Qt::blue, 1);
@@ -109,18 +136,25 @@ TEST(Pixelraster, PaintedTopDownEqualsBottomUp) {
     p.fillRect(QRect(40, 100, 1, 201), Qt::red);
     p.fillRect(QRect(41, 300, 40, 1), Qt::red);
   }
-  EXPECT_EQ(erwartet, AufWeiss(raster));
+  EXPECT_EQ(erwartet, Bild());
 
   // Cleared, the canvas is empty again and paints anew.
-  raster.Leeren();
-  EXPECT_TRUE(raster.Bemalt().isEmpty());
-  QImage leer(kBreite, kHoehe, QImage::Format_ARGB32_Premultiplied);
-  leer.fill(Qt::transparent);
-  EXPECT_EQ(leer, raster.Bild());
+  if (Fremd()) {
+    Anfangen();
+  } else {
+    raster.Leeren();
+    EXPECT_TRUE(raster.Bemalt().isEmpty());
+    QImage leer(kBreite, kHoehe, QImage::Format_ARGB32_Premultiplied);
+    leer.fill(Qt::transparent);
+    EXPECT_EQ(leer, raster.Bild());
+  }
   raster.Spannen(unten, Qt::blue);
   erwartet = Weiss();
   QPainter(&erwartet).fillRect(QRect(41, 0, 1, kHoehe), Qt::blue);
-  EXPECT_EQ(erwartet, AufWeiss(raster));
+  EXPECT_EQ(erwartet, Bild());
 }
+
+INSTANTIATE_TEST_SUITE_P(Pixelraster, Malweise, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "IntoAForeignImage" : "OnItsCanvas"; });
 
 }  // namespace
