@@ -11,14 +11,15 @@
 #include "characteristic/Kennlinienmodell.h"
 #include "characteristic/gui/Kennlzeichnung.h"
 #include "widgets/Kurvengrafik.h"
+#include "widgets/Rasterplot.h"
 
 namespace {
 
 using namespace characteristic;
 
 struct Graphen {
-  QCustomPlot graph;
-  QCustomPlot klein;
+  widgets::Rasterplot graph;
+  widgets::Rasterplot klein;
   widgets::Kurvengrafik grafik{&graph, &klein, kRohMax};
   Graphen() {
     graph.resize(1000, 500);

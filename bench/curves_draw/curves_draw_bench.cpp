@@ -10,14 +10,15 @@
 #include "curves/edit/Ansicht.h"
 #include "curves/gui/Kurvenzeichnung.h"
 #include "curves/model/Kurvenmodell.h"
+#include "widgets/Rasterplot.h"
 
 namespace {
 
 using namespace curves;
 
 struct Graphen {
-  QCustomPlot graph;
-  QCustomPlot klein;
+  widgets::Rasterplot graph;
+  widgets::Rasterplot klein;
   widgets::Kurvengrafik grafik{&graph, &klein, kRohMax};
   Graphen() {
     graph.resize(1000, 500);

@@ -126,6 +126,7 @@ class Kurvengrafik {
   const Plots& Hintergrund() const { return hintergrund_; }
   QCPGraph* Uebersicht() const { return uebersicht_; }
   QCPItemRect* Rahmen() const { return rahmen_; }
+  const Rasterebene* RasterGross() const { return rasterGross_; }
   QCPItemRect* MarkierungGross() const { return markeGross_; }
   QCPItemRect* MarkierungKlein() const { return markeKlein_; }
   QCPCurve* ZeitbasisLinien() const { return markenLinien_; }

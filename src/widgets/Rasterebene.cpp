@@ -50,15 +50,32 @@ void Rasterebene::PunkteMalen(const Punktlaufplot& punkte, const common::Pixelab
   }
 }
 
+QImage* Rasterebene::Direktziel(QCPPainter* painter, const QRect& flaeche) {
+  // Only an image the painter writes into pixel for pixel, as it is: no scaling, no
+  // transformation, no copy on write, the whole plot area inside.
+  QPaintDevice* geraet = painter->device();
+  if (geraet == nullptr || geraet->devType() != QInternal::Image) return nullptr;
+  auto* bild = static_cast<QImage*>(geraet);
+  if (bild->format() != QImage::Format_ARGB32_Premultiplied || bild->devicePixelRatio() != 1.0 ||
+      !bild->isDetached() || !bild->rect().contains(flaeche) ||
+      painter->deviceTransform().type() != QTransform::TxNone ||
+      painter->paintEngine()->type() != QPaintEngine::Raster)
+    return nullptr;
+  return bild;
+}
+
 void Rasterebene::draw(QCPPainter* painter) {
   const QRect flaeche = mParentPlot->axisRect()->rect();
   const common::Pixelabbildung a = AchsenAbbildung(mParentPlot);
-  if (raster_.Groesse() != QSize(a.Breite, a.Hoehe)) {
-    raster_.Groesse(a.Breite, a.Hoehe);
+  if (spannen_.Breite() != a.Breite || spannen_.Hoehe() != a.Hoehe)
     spannen_.Groesse(a.Breite, a.Hoehe);
-  } else {
+  QImage* ziel = Direktziel(painter, flaeche);
+  if (ziel != nullptr)
+    raster_.Auf(*ziel, flaeche);
+  else if (raster_.Fremd() || raster_.Groesse() != QSize(a.Breite, a.Hoehe))
+    raster_.Groesse(a.Breite, a.Hoehe);
+  else
     raster_.Leeren();
-  }
   // From the top plot down: each pixel is painted once, by the plot that shows there.
   for (auto e = eintraege_.rbegin(); e != eintraege_.rend(); ++e) {
     if (e->Zug && e->Zug->visible()) ZugMalen(*e->Zug, a);

@@ -2,7 +2,8 @@
 // each plot stays a plottable of its own holding its data, pen and visibility, but draws
 // nothing itself; the layerable in front of them paints them all, in their order, and puts
 // the canvas on the plot area once. Polylines become spans per pixel column, marker runs
-// filled bars, so a redraw costs what the pixels cost whatever the curve.
+// filled bars, so a redraw costs what the pixels cost whatever the curve. On a Rasterplot
+// the pixels go straight into the plot's buffer, with no canvas in between.
 #pragma once
 
 #include <qcustomplot.h>
@@ -39,6 +40,9 @@ class Rasterebene : public QCPLayerable {
 
   void Anhaengen(Rasterzug* zug);
   void Anhaengen(Punktlaufplot* punkte);
+  // Whether the last drawing wrote straight into the image the plot paints on (a
+  // Rasterplot's buffer) rather than on a canvas of its own.
+  bool Direkt() const { return raster_.Fremd(); }
 
  protected:
   void applyDefaultAntialiasingHint(QCPPainter*) const override {}
@@ -50,6 +54,8 @@ class Rasterebene : public QCPLayerable {
     QPointer<Rasterzug> Zug;
     QPointer<Punktlaufplot> Punkte;
   };
+  // The image the painter paints into, when the plot area can be written there directly.
+  static QImage* Direktziel(QCPPainter* painter, const QRect& flaeche);
   void ZugMalen(const Rasterzug& zug, const common::Pixelabbildung& a);
   void PunkteMalen(const Punktlaufplot& punkte, const common::Pixelabbildung& a);
 
