@@ -109,36 +109,28 @@ void Pixelraster::Spalte(int x, int y0, int y1, quint32 wert) {
   // Rows outside the stretch are not painted yet.
   if (y0 < d.Oben) Schreiben(spalte, y0, std::min(y1, d.Oben - 1), wert);
   if (y1 > d.Unten) Schreiben(spalte, std::max(y0, d.Unten + 1), y1, wert);
-  if (d.Genau) {
-    if (y0 <= d.Unten + 1 && y1 >= d.Oben - 1) {
-      d.Oben = std::min(d.Oben, y0);
-      d.Unten = std::max(d.Unten, y1);
-      return;
-    }
-    // Two stretches apart: from now on the mask tells the rows.
+  if (!d.Genau || y0 > d.Unten + 1 || y1 < d.Oben - 1) {
     quint64* maske = Maske(x);
-    std::fill(maske, maske + worte_, quint64{0});
-    MaskeSetzen(maske, d.Oben, d.Unten);
-    MaskeSetzen(maske, y0, y1);
-    d.Genau = false;
-    d.Oben = std::min(d.Oben, y0);
-    d.Unten = std::max(d.Unten, y1);
-    return;
-  }
-  // Inside the stretch the mask tells the rows not painted yet, run by run.
-  quint64* maske = Maske(x);
-  const int von = std::max(y0, d.Oben), bis = std::min(y1, d.Unten);
-  for (int w = von / 64; w <= bis / 64; ++w) {
-    const int basis = w * 64;
-    quint64 frei = ~maske[w] & Bits(std::max(von - basis, 0), std::min(bis - basis, 63));
-    while (frei != 0) {
-      const int anfang = std::countr_zero(frei);
-      const int ende = anfang + std::countr_one(frei >> anfang);  // one past the run
-      Schreiben(spalte, basis + anfang, basis + ende - 1, wert);
-      frei = ende >= 64 ? 0 : frei & (~quint64{0} << ende);
+    if (d.Genau) {
+      // Two stretches apart: from now on the mask tells the rows.
+      std::fill(maske, maske + worte_, quint64{0});
+      MaskeSetzen(maske, d.Oben, d.Unten);
+      d.Genau = false;
     }
+    // Inside the stretch the rows not painted yet, run by run.
+    const int von = std::max(y0, d.Oben), bis = std::min(y1, d.Unten);
+    for (int w = von / 64; von <= bis && w <= bis / 64; ++w) {
+      const int basis = w * 64;
+      quint64 frei = ~maske[w] & Bits(std::max(von - basis, 0), std::min(bis - basis, 63));
+      while (frei != 0) {
+        const int anfang = std::countr_zero(frei);
+        const int ende = anfang + std::countr_one(frei >> anfang);  // one past the run
+        Schreiben(spalte, basis + anfang, basis + ende - 1, wert);
+        frei = ende >= 64 ? 0 : frei & (~quint64{0} << ende);
+      }
+    }
+    MaskeSetzen(maske, y0, y1);
   }
-  MaskeSetzen(maske, y0, y1);
   d.Oben = std::min(d.Oben, y0);
   d.Unten = std::max(d.Unten, y1);
 }
