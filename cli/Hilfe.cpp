@@ -137,6 +137,42 @@ value set. A value above the limit is set to the limit, and the output's range h
 within its ends. The limit is L, else the one the settings file gives the direct
 input/output window, else none. The scaling as for 'inputs'.
 )"}},
+      {"shape",
+       {"miv3x shape KIND NAME=VALUE... (--out OUT.wur | --into FILE.wur --from TIME "
+        "[--to TIME] [--curve N] [--out OUT.wur]) [--max-error CODES] [--config FILE.wuo] "
+        "[--raw]",
+        R"(Makes a standard shape on the device's time grid. With --out it writes a new curve
+file whose curve 1 is the shape (curves 2 to 4 are the default curve; the file carries
+the standard configuration, or the one of FILE.wuo). With --into it replaces the range
+--from .. --to of curve N (default 1) of that curve file, or inserts the shape at --from
+when --to is not given; the points outside the range stay as they were. The file is
+rewritten, or written to OUT.wur when --out is given too. Then it prints the number of
+points (of the new curve, or brought into the curve), the largest error met in codes
+and the memory the curve needs in the device, in three lines:
+  points: 17
+  largest error: 0.98 codes
+  memory: 2080 bytes (3.4% of 61440)
+
+Exact shapes, lines from level to level:
+  step      from to time                  two levels, each for half the time
+  stair     from to steps time            steps levels from 'from' to 'to'
+  ramp      from to time
+  triangle  low high period [periods]
+  trapezoid low high rise [hold] fall [pause] [periods]
+  pulse     low high width period [count] a pulse train, high for width each period
+Approximated shapes, the fewest lines whose output stays within --max-error codes
+(default 1, at least 0.5) of the function at every sample the device plays:
+  sine      offset amplitude period [periods] [phase]   phase in degrees
+  exp       from to tau time              from 'from' towards 'to', time constant tau
+  formula   expr time                     any expression of t in seconds, such as
+                                          expr='5 + 4*sin(2*_pi*50*t)'
+Times carry a unit: us, ms, s, min or h ("20ms"), and must be whole multiples of
+250 us. Levels are in the unit of the output's scaling ("5V" or "5"), or raw codes
+0..4095 with --raw; a level beyond 0..4095 codes is clipped with a warning. A shape
+longer than the device memory (61440 bytes: 30704 samples after the header) is refused
+with the memory it would need.
+Example: miv3x shape sine offset=5V amplitude=4V period=20ms periods=3 --out s.wur
+)"}},
       {"zero",
        {"miv3x zero --port P [--address A] [--config FILE.wuo]",
         R"(Sets every output to its physical zero, or to the end of its range nearest to zero,
@@ -173,6 +209,7 @@ Commands:
   inputs  --port P               read the four inputs, or poll them into a log
   output  N VALUE --port P       set one output
   zero    --port P               set every output to its physical zero
+  shape   KIND NAME=VALUE... --out OUT.wur   a sine, ramp, pulse train... as a curve file
 
 Run 'miv3x <command> --help' for a command's options.
 )") + kAllgemein + kStatus;
@@ -192,7 +229,7 @@ std::string Aufrufhinweis(const std::string& befehl) {
     return "usage: miv3x <command> [arguments]\n"
            "commands: ports, id, scan, send, read, export, import, image,\n"
            "          char-send, char-read, char-select, char-export, char-import, char-image,\n"
-           "          inputs, output, zero\n"
+           "          inputs, output, zero, shape\n"
            "Run 'miv3x --help' for more.\n";
   return std::string("usage: ") + it->second.synopsis + "\nRun 'miv3x " + befehl +
          " --help' for more.\n";

@@ -355,7 +355,7 @@ int Naehern(const std::string& art, std::function<double(double)> pegel, double 
   }
   if (fehler == kFehlerNaeherungSpeicher) {
     std::snprintf(text, sizeof text,
-                  "within %g codes the %s needs more device memory than 61440 bytes "
+                  "within a bound of %g codes the %s needs more device memory than 61440 bytes "
                   "(30704 samples); allow a larger error or shorten it",
                   auftrag.MaxFehler, art.c_str());
     meldung = text;

@@ -120,6 +120,9 @@ class Durchlauf {
     const Fenster f0 = FensterBei(z_(0), e_);
     if (f0.Leer()) return kFehlerNaeherungUnerreichbar;
     int y0 = static_cast<int>(std::clamp(std::floor(z_(0) + 0.5), f0.mlo, f0.mhi));
+    anfangY_ = y0;
+    const Fenster fn = FensterBei(z_(n_), e_);
+    zurueckZumAnfang_ = anfangY_ >= fn.mlo && anfangY_ <= fn.mhi;
     std::int64_t a = 0;
     while (a < n_) {
       Enden(a, y0, std::min(n_, a + kMaxGeradenTicks), false, kandidaten_);
@@ -186,9 +189,15 @@ class Durchlauf {
     for (auto k = kandidaten_.rbegin(); k != kandidaten_.rend(); ++k) {
       const std::int64_t r = Raster(k->b);
       // Codes nearest the target first: 0, +1, -1, +2, -2, ... around it, a few at most.
+      // At the stretch's end its start level comes first, so that a periodic function
+      // closes onto itself.
       const double mitte = std::clamp(std::floor(z_(k->b) + 0.5), k->ylo, k->yhi);
-      for (int schritt = 0; schritt < 8; ++schritt) {
-        const double y = mitte + ((schritt % 2) ? (schritt + 1) / 2 : -(schritt / 2));
+      const bool anfang = k->b == n_ && anfangY_ >= k->ylo && anfangY_ <= k->yhi;
+      // A function that returns to its start level ends there, even one line later.
+      if (vorausschauen && k->b == n_ && zurueckZumAnfang_ && !anfang) continue;
+      for (int schritt = anfang ? -1 : 0; schritt < 8; ++schritt) {
+        const double y =
+            schritt < 0 ? anfangY_ : mitte + ((schritt % 2) ? (schritt + 1) / 2 : -(schritt / 2));
         if (y < k->ylo || y > k->yhi) continue;
         Linie l{a, k->b, y0, static_cast<int>(y), -1};
         l.basis = BevorzugteBasis(l.b - l.a, r, l.y0, l.y1);
@@ -208,6 +217,8 @@ class Durchlauf {
   const double e_;
   const std::int64_t raster_;
   std::vector<Endkandidat> kandidaten_, probe_;
+  int anfangY_ = 0;
+  bool zurueckZumAnfang_ = false;
 };
 
 }  // namespace
