@@ -39,8 +39,14 @@ struct Aufruf {
   std::string einfuegen;   // --into
   std::string von, bis;    // --from, --to, as written ("20ms")
   int kurve = 0;           // --curve, 1..4; 0 when not given
+  bool json = false;       // --json: one JSON object per result
+  int setzen = -1;         // mode --set, bits 0..255; -1 when not given
+  int loeschen = -1;       // mode --clear
   bool hilfe = false;
 };
+
+// The command names in the order the help lists them.
+std::vector<std::string> Befehlsnamen();
 
 // Reads the arguments after the program name. False with a one-line reason in fehler when
 // they do not make a valid call; aufruf.befehl is then set if the command was known, so
