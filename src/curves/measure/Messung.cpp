@@ -75,19 +75,16 @@ Ausgabestatistik AusgabestatistikBerechnen(const Kurve& kurve, double von, doubl
   s.Bis = bis;
   s.Dauer = bis - von;
 
-  double gewicht = 0.0, summe = 0.0, quadrate = 0.0, summeE = 0.0, quadrateE = 0.0;
+  double gewicht = 0.0, summe = 0.0, quadrate = 0.0;
   double minRoh = std::numeric_limits<double>::infinity(), maxRoh = -minRoh;
   std::int64_t abtastwerte = 0;
   auto Aufnehmen = [&](int roh, double w) {
     const double r = roh;
-    const double e = skalierung.InEinheit(r);
     minRoh = std::min(minRoh, r);
     maxRoh = std::max(maxRoh, r);
     gewicht += w;
     summe += w * r;
     quadrate += w * r * r;
-    summeE += w * e;
-    quadrateE += w * e * e;
   };
 
   double anfang = 0.0;
@@ -126,8 +123,14 @@ Ausgabestatistik AusgabestatistikBerechnen(const Kurve& kurve, double von, doubl
     const double a = skalierung.InEinheit(minRoh), b = skalierung.InEinheit(maxRoh);
     s.Min = std::min(a, b);
     s.Max = std::max(a, b);
-    s.Mittel = summeE / gewicht;
-    s.Effektiv = std::sqrt(std::max(0.0, quadrateE / gewicht));
+    // The scaling is a straight line e = a*r + b, so the unit's moments follow from the
+    // codes' without converting every sample: E[e] = a*E[r] + b and
+    // E[e^2] = a^2*E[r^2] + 2ab*E[r] + b^2.
+    const double b0 = skalierung.InEinheit(0.0);
+    const double a1 = skalierung.InEinheit(1.0) - b0;
+    const double m = summe / gewicht, q = quadrate / gewicht;
+    s.Mittel = a1 * m + b0;
+    s.Effektiv = std::sqrt(std::max(0.0, a1 * a1 * q + 2.0 * a1 * b0 * m + b0 * b0));
   }
   s.Speicherbytes = 2 * abtastwerte + (von <= 0.0 && bis >= laenge ? kKopfBytes : 0);
   s.SpeicherProzent = 100.0 * static_cast<double>(s.Speicherbytes) / kGeraetespeicherBytes;
