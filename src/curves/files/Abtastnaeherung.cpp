@@ -69,7 +69,8 @@ std::vector<double> AufRaster(const std::vector<double>& zeit, const std::vector
 }
 
 double RauschenSchaetzen(const std::vector<double>& z) {
-  if (z.size() < 5) return 0.0;
+  // Among a few values the corners of the signal are no minority.
+  if (z.size() < kRauschMindestwerte) return 0.0;
   std::vector<double> d(z.size() - 2);
   for (std::size_t k = 1; k + 1 < z.size(); ++k) d[k - 1] = z[k + 1] - 2 * z[k] + z[k - 1];
   const double m = Median(d);
@@ -160,8 +161,11 @@ int AbtastwerteNaehern(const std::vector<double>& zeit, const std::vector<double
     bericht.Rauschen = RauschenSchaetzen(z);
     if (toleranz <= 0) {
       toleranz = kNaeherungToleranzStandard;
-      if (kRauschbreite * bericht.Rauschen > toleranz) {
-        toleranz = kRauschbreite * bericht.Rauschen;
+      const auto [klein, gross] = std::minmax_element(z.begin(), z.end());
+      const double rausch =
+          std::min(kRauschbreite * bericht.Rauschen, (*gross - *klein) * kRauschAnteilMax);
+      if (rausch > toleranz) {
+        toleranz = rausch;
         bericht.ToleranzAusRauschen = true;
       }
     }

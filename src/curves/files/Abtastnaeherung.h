@@ -6,6 +6,7 @@
 // point's value.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -19,6 +20,10 @@ inline constexpr double kNaeherungToleranzMin = 0.5;       // codes; a smaller o
 inline constexpr double kNaeherungToleranzStandard = 1.0;  // codes
 // The tolerance taken from noise spans this many estimated standard deviations.
 inline constexpr double kRauschbreite = 4.0;
+// ... but never more than this share of the signal's span, and only from this many grid
+// values on.
+inline constexpr double kRauschAnteilMax = 0.05;
+inline constexpr std::size_t kRauschMindestwerte = 32;
 
 struct Naeherungsbericht {
   int Zeitbasis = 0;
@@ -37,7 +42,8 @@ struct Naeherungsbericht {
 // zeitbasis 0 chooses the coarsest time base whose unit is not longer than the samples'
 // median spacing (250us for finer samples), or a coarser one when the curve does not fit
 // the device memory that way. toleranz <= 0 takes 1 code, or kRauschbreite times the
-// noise of the grid values when that is more; a tolerance below 0.5 codes is raised to 0.5.
+// noise of the grid values when that is more (at most kRauschAnteilMax of their span); a
+// tolerance below 0.5 codes is raised to 0.5.
 // 0, kFehlerNaeherungZuLang (shown with the line) or kFehlerNaeherungSpeicher.
 int AbtastwerteNaehern(const std::vector<double>& zeit, const std::vector<double>& codes,
                        const std::vector<int>& zeilen, double toleranz, int zeitbasis,

@@ -340,9 +340,12 @@ int CsvLesen(const std::string& pfad, const Csvoptionen& optionen, Csvreihe& rei
   Csvdialekt& d = reihe.Dialekt;
   std::size_t ersteDaten = 0;
   if (!DialektFinden(probe, d, ersteDaten))
-    return common::ImportAblehnen(kFehlerCsvKeineDaten,
-                                  "No row with two numbers was found in the first %zu rows.",
-                                  probe.zeilen.size());
+    return probe.zeilen.size() < kProbezeilen
+               ? common::ImportAblehnen(kFehlerCsvKeineDaten, "%s",
+                                        "No row with two numbers was found in the file.")
+               : common::ImportAblehnen(kFehlerCsvKeineDaten,
+                                        "No row with two numbers was found in the first %zu rows.",
+                                        kProbezeilen);
   KopfAuswerten(probe, ersteDaten, d);
   if (const int fehler = SpaltenWaehlen(optionen, d, probe.zeilen[ersteDaten], reihe))
     return fehler;
