@@ -18,6 +18,7 @@ struct Befehlsform {
   bool portNoetig;
   std::vector<std::string> optionen;
   bool platzNoetig = false;
+  bool mehrDateien = false;  // `dateien` is the least number
 };
 
 const std::vector<Befehlsform>& Befehlsformen() {
@@ -33,7 +34,7 @@ const std::vector<Befehlsform>& Befehlsformen() {
        2,
        false,
        {"--time-col", "--value-col", "--tolerance", "--config", "--scale", "--offset",
-        "--time-unit", "--timebase"}},
+        "--time-unit"}},
       {"image", 1, false, {"--out"}},
       {"char-send", 1, true, {"--port", "--address", "--slot"}, true},
       {"char-read", 1, true, {"--port", "--address", "--slot", "--config"}, true},
@@ -44,12 +45,33 @@ const std::vector<Befehlsform>& Befehlsformen() {
       {"inputs", 0, true, {"--port", "--address", "--watch", "--log", "--config"}},
       {"output", 2, true, {"--port", "--address", "--limit", "--config"}},
       {"zero", 0, true, {"--port", "--address", "--config"}},
+      {"shape",
+       1,
+       false,
+       {"--out", "--max-error", "--config", "--raw", "--into", "--from", "--to", "--curve"},
+       false,
+       true},
   };
   return formen;
 }
 
 bool MitWert(const std::string& option) {
-  return option != "--dither" && option != "--pwl";
+  return option != "--dither" && option != "--pwl" && option != "--raw";
+}
+
+// The checks of a shape call that concern its options together.
+bool FormaufrufPruefen(const Aufruf& aufruf, std::string& fehler) {
+  if (aufruf.einfuegen.empty()) {
+    if (!aufruf.von.empty() || !aufruf.bis.empty() || aufruf.kurve != 0)
+      fehler = "--from, --to and --curve belong to --into";
+    else if (aufruf.ausgabe.empty())
+      fehler = "'shape' needs --out or --into";
+  } else if (aufruf.von.empty()) {
+    fehler = "--into needs --from";
+  } else if (!aufruf.konfig.empty()) {
+    fehler = "--into uses the curve file's configuration, not --config";
+  }
+  return fehler.empty();
 }
 
 }  // namespace
@@ -164,7 +186,7 @@ bool AufrufAuswerten(const std::vector<std::string>& argumente, Aufruf& aufruf,
         fehler = "option '" + arg + "' takes no value";
         return false;
       }
-      (arg == "--pwl" ? aufruf.pwl : aufruf.dither) = true;
+      (arg == "--pwl" ? aufruf.pwl : arg == "--raw" ? aufruf.roh : aufruf.dither) = true;
       continue;
     }
     if (!wertAngehaengt) {
@@ -226,6 +248,23 @@ bool AufrufAuswerten(const std::vector<std::string>& argumente, Aufruf& aufruf,
                  "500ms, 1s)";
         return false;
       }
+    } else if (arg == "--max-error") {
+      if (!ZahlAuswerten(wert, aufruf.maxFehler) || aufruf.maxFehler < 0.5) {
+        fehler = "'" + wert + "' is not an error of at least 0.5 codes";
+        return false;
+      }
+    } else if (arg == "--curve") {
+      if (wert.size() != 1 || wert[0] < '1' || wert[0] > '4') {
+        fehler = "'" + wert + "' is not a curve number (1..4)";
+        return false;
+      }
+      aufruf.kurve = wert[0] - '0';
+    } else if (arg == "--from" || arg == "--to") {
+      if (wert.empty()) {
+        fehler = "option '" + arg + "' needs a time";
+        return false;
+      }
+      (arg == "--from" ? aufruf.von : aufruf.bis) = wert;
     } else if (wert.empty()) {
       fehler = "option '" + arg + "' needs a " +
                (arg == "--time-col" || arg == "--value-col" ? "column" : "file name");
@@ -238,11 +277,17 @@ bool AufrufAuswerten(const std::vector<std::string>& argumente, Aufruf& aufruf,
       aufruf.konfig = wert;
     } else if (arg == "--log") {
       aufruf.log = wert;
+    } else if (arg == "--into") {
+      aufruf.einfuegen = wert;
     } else {
       aufruf.ausgabe = wert;
     }
   }
-  if (aufruf.dateien.size() != form->dateien) {
+  if (form->mehrDateien && aufruf.dateien.size() < form->dateien) {
+    fehler = "missing shape kind";
+    return false;
+  }
+  if (!form->mehrDateien && aufruf.dateien.size() != form->dateien) {
     const bool werte = aufruf.befehl == "output";
     fehler = aufruf.dateien.size() > form->dateien ? "too many arguments"
              : werte                               ? "missing output number or value"
@@ -280,6 +325,7 @@ bool AufrufAuswerten(const std::vector<std::string>& argumente, Aufruf& aufruf,
     fehler = "'" + aufruf.befehl + "' needs --slot";
     return false;
   }
+  if (aufruf.befehl == "shape") return FormaufrufPruefen(aufruf, fehler);
   return true;
 }
 

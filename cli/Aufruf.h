@@ -33,6 +33,12 @@ struct Aufruf {
   double wert = 0.0;    // output: the value in the output's unit
   double limit = 0.0;   // --limit
   bool limitGegeben = false;
+  // shape: KIND and its NAME=VALUE parameters are in `dateien`.
+  double maxFehler = 1.0;  // --max-error, codes
+  bool roh = false;        // --raw: levels are raw codes
+  std::string einfuegen;   // --into
+  std::string von, bis;    // --from, --to, as written ("20ms")
+  int kurve = 0;           // --curve, 1..4; 0 when not given
   bool hilfe = false;
   // export, import: SPICE PWL instead of the tab-separated text.
   bool pwl = false;

@@ -56,7 +56,10 @@ void BerichtAusgeben(const curves::Csvbericht& b) {
                   : b.Reihe.Werteinheit.c_str());
   std::printf("samples: %d", b.Abtastwerte);
   if (b.Abgeschnitten > 0) std::printf(", %d clipped to the output range", b.Abgeschnitten);
-  std::printf("\ntime base: %s, %d units\n", curves::ZeitbasisName(n.Zeitbasis), n.Einheiten);
+  std::printf("\ntime base%s:", n.Zeitbasen.size() == 1 ? "" : "s");
+  for (std::size_t i = 0; i < n.Zeitbasen.size(); ++i)
+    std::printf("%s %s", i == 0 ? "" : ",", curves::ZeitbasisName(n.Zeitbasen[i]));
+  std::printf(" (%d units)\n", n.Einheiten);
   if (n.ToleranzAusRauschen)
     std::printf("tolerance: %.2f codes, chosen from the noise (%.2f codes rms)\n", n.Toleranz,
                 n.Rauschen);
@@ -90,8 +93,7 @@ int CsvImportieren(const Aufruf& aufruf) {
   optionen.Versatz = aufruf.versatz;
   std::vector<curves::Kurvenpunkt> punkte;
   curves::Csvbericht bericht;
-  if (const int fehler = curves::CsvImportieren(quelle, optionen, aufruf.toleranz, aufruf.zeitbasis,
-                                                punkte, bericht))
+  if (const int fehler = curves::CsvImportieren(quelle, optionen, aufruf.toleranz, punkte, bericht))
     return FehlerMelden(fehler);
   if (const int fehler = Speichern(ziel, punkte)) return FehlerMelden(fehler);
   BerichtAusgeben(bericht);

@@ -85,7 +85,7 @@ closes there; otherwise its last pair gets a closing line of one unit.
 )"}},
       {"import-csv",
        {"miv3x import-csv IN.csv OUT.wur [--time-col C] [--value-col C] [--tolerance CODES]\n"
-        "       [--scale F] [--offset V] [--time-unit U] [--timebase NAME] [--config FILE.wuo]",
+        "       [--scale F] [--offset V] [--time-unit U] [--config FILE.wuo]",
         R"T(Makes curve 1 of a new curve file from sampled data, as oscilloscopes, data
 loggers and spreadsheets write it, and prints the dialect found, the columns and units
 taken, the number of samples, the time base, the tolerance, the point count, the largest
@@ -103,17 +103,18 @@ Values: in output 1's unit (by the configuration), or in volts at the output whe
 header says V or mV and output 1 has another unit; each value is taken times F plus V
 first (a probe factor). Values outside the output's range are clipped and counted.
 
-The samples, interpolated linearly, are taken at every unit of one time base: by default
-the coarsest not longer than the samples' median spacing (250us for finer samples), or
-a coarser one when the curve would not fit the device memory (30704 units), or NAME.
-Through these grid values the fewest lines are laid, starting at 0, such that every
-sample the device plays for them, the closing unit included, lies within the tolerance
-of the grid value at its time. The tolerance is CODES (at least 0.5) when given; by
-default it is 1 code, or, when the samples are noisy, 4 times the noise estimated from
-their second differences, so that noise does not turn into points.
-A file whose samples do not fit the device memory on any time base, whose time does not
-rise, or that holds no row of numbers is refused with the line concerned, and OUT.wur is
-not written; an earlier file of that name stays as it was.
+The samples, interpolated linearly, are the target of the line approximation that
+'shape' uses: the fewest lines from 0 to the last sample's time (on the 250 us grid), each
+on its own time base, such that every sample the device plays for them lies within the
+tolerance of the target at its time, and so does every line as drawn at every 250 us. A
+last level other than the first gets a closing unit. The tolerance is CODES (at least
+0.5) when given; by default it is 1 code, or, when the samples are noisy, 4 times the
+noise estimated from their second differences (at most 5 % of their span), so that noise
+does not turn into points.
+A file whose curve does not fit the device memory (30704 samples; named: the first
+sample that does not fit), whose time does not rise, or that holds no row of numbers is
+refused with the line concerned, and OUT.wur is not written; an earlier file of that name
+stays as it was.
 )T"}},
       {"image",
        {"miv3x image FILE.wur [--out IMAGE.bin]",
@@ -183,6 +184,42 @@ value set. A value above the limit is set to the limit, and the output's range h
 within its ends. The limit is L, else the one the settings file gives the direct
 input/output window, else none. The scaling as for 'inputs'.
 )"}},
+      {"shape",
+       {"miv3x shape KIND NAME=VALUE... (--out OUT.wur | --into FILE.wur --from TIME "
+        "[--to TIME] [--curve N] [--out OUT.wur]) [--max-error CODES] [--config FILE.wuo] "
+        "[--raw]",
+        R"(Makes a standard shape on the device's time grid. With --out it writes a new curve
+file whose curve 1 is the shape (curves 2 to 4 are the default curve; the file carries
+the standard configuration, or the one of FILE.wuo). With --into it replaces the range
+--from .. --to of curve N (default 1) of that curve file, or inserts the shape at --from
+when --to is not given; the points outside the range stay as they were. The file is
+rewritten, or written to OUT.wur when --out is given too. Then it prints the number of
+points (of the new curve, or brought into the curve), the largest error met in codes
+and the memory the curve needs in the device, in three lines:
+  points: 17
+  largest error: 0.98 codes
+  memory: 2080 bytes (3.4% of 61440)
+
+Exact shapes, lines from level to level:
+  step      from to time                  two levels, each for half the time
+  stair     from to steps time            steps levels from 'from' to 'to'
+  ramp      from to time
+  triangle  low high period [periods]
+  trapezoid low high rise [hold] fall [pause] [periods]
+  pulse     low high width period [count] a pulse train, high for width each period
+Approximated shapes, the fewest lines whose output stays within --max-error codes
+(default 1, at least 0.5) of the function at every sample the device plays:
+  sine      offset amplitude period [periods] [phase]   phase in degrees
+  exp       from to tau time              from 'from' towards 'to', time constant tau
+  formula   expr time                     any expression of t in seconds, such as
+                                          expr='5 + 4*sin(2*_pi*50*t)'
+Times carry a unit: us, ms, s, min or h ("20ms"), and must be whole multiples of
+250 us. Levels are in the unit of the output's scaling ("5V" or "5"), or raw codes
+0..4095 with --raw; a level beyond 0..4095 codes is clipped with a warning. A shape
+longer than the device memory (61440 bytes: 30704 samples after the header) is refused
+with the memory it would need.
+Example: miv3x shape sine offset=5V amplitude=4V period=20ms periods=3 --out s.wur
+)"}},
       {"zero",
        {"miv3x zero --port P [--address A] [--config FILE.wuo]",
         R"(Sets every output to its physical zero, or to the end of its range nearest to zero,
@@ -220,6 +257,7 @@ Commands:
   inputs  --port P               read the four inputs, or poll them into a log
   output  N VALUE --port P       set one output
   zero    --port P               set every output to its physical zero
+  shape   KIND NAME=VALUE... --out OUT.wur   a sine, ramp, pulse train... as a curve file
 
 Run 'miv3x <command> --help' for a command's options.
 )") + kAllgemein + kStatus;
@@ -239,7 +277,7 @@ std::string Aufrufhinweis(const std::string& befehl) {
     return "usage: miv3x <command> [arguments]\n"
            "commands: ports, id, scan, send, read, export, import, import-csv, image,\n"
            "          char-send, char-read, char-select, char-export, char-import, char-image,\n"
-           "          inputs, output, zero\n"
+           "          inputs, output, zero, shape\n"
            "Run 'miv3x --help' for more.\n";
   return std::string("usage: ") + it->second.synopsis + "\nRun 'miv3x " + befehl +
          " --help' for more.\n";

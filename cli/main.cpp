@@ -13,6 +13,7 @@
 #include "Dateibefehle.h"
 #include "Direktbefehle.h"
 #include "Fehlerausgabe.h"
+#include "Formbefehl.h"
 #include "Geraetebefehle.h"
 #include "Hilfe.h"
 #include "Kennlinienbefehle.h"
@@ -44,6 +45,7 @@ int Ausfuehren(const cli::Aufruf& aufruf) {
   if (b == "inputs") return cli::EingaengeLesen(aufruf);
   if (b == "output") return cli::AusgangSetzen(aufruf);
   if (b == "zero") return cli::AusgaengeAufNull(aufruf);
+  if (b == "shape") return cli::FormAusgeben(aufruf);
   return cli::BildAusgeben(aufruf);
 }
 

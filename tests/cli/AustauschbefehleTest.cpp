@@ -31,14 +31,15 @@ TEST_F(Austauschbefehle, ImportCsvReportsWhatItFoundAndWritesCurve1) {
       "columns: time 1 (Zeit), value 2 (U)\n"
       "units: time ms, value V\n"
       "samples: 6\n"
-      "time base: 1ms, 6 units\n"
+      "time bases: 250us, 2ms (13 units)\n"
       "tolerance: 1.00 codes\n"
-      "points: 4\n"
+      "points: 3\n"
       "largest deviation: 0.50 codes\n"
-      "memory: 44 bytes (0.1 % of the device memory)\n",
+      "memory: 58 bytes (0.1 % of the device memory)\n",
       lauf.aus);
-  // The step down after the plateau needs its own one-unit line.
-  EXPECT_TRUE(Gleich({P(0, 2, 1), P(2048, 2, 1), P(2048, 1, 1), P(0, 1, 1)}, Kurvenpunkte(wur, 0)))
+  // Ramps on the finest time base (their steps stay within one code), the plateau on one
+  // unit of 2 ms; the fall back to 0 closes the curve.
+  EXPECT_TRUE(Gleich({P(0, 8, 9), P(2048, 1, 2), P(2048, 4, 9)}, Kurvenpunkte(wur, 0)))
       << Text(Kurvenpunkte(wur, 0));
   EXPECT_TRUE(Gleich({P(0, 1, 4)}, Kurvenpunkte(wur, 1)));
 }
@@ -48,12 +49,14 @@ TEST_F(Austauschbefehle, ImportCsvTakesColumnsScaleAndTimeBaseAsGiven) {
   Schreiben(csv, "a,b,c\n0,9,0.1\n0.5,9,0.2\n");
   const std::string wur = ordner.file("sonde.wur");
   const Lauf lauf = Miv3x({"import-csv", csv, wur, "--time-col", "a", "--value-col=3", "--scale",
-                           "10", "--offset", "-1", "--timebase", "100ms", "--tolerance", "2"});
+                           "10", "--offset", "-1", "--tolerance", "2"});
   ASSERT_EQ(0, lauf.status) << lauf.fehler;
   EXPECT_THAT(lauf.aus, HasSubstr("columns: time 1 (a), value 3 (c)\n"));
   EXPECT_THAT(lauf.aus, HasSubstr("tolerance: 2.00 codes\n"));
-  // 0 V and 1 V, five units of 100 ms apart.
-  EXPECT_TRUE(Gleich({P(0, 5, 6), P(410, 1, 6)}, Kurvenpunkte(wur, 0)));
+  // 0 V and 1 V, half a second apart: a ramp of 410 codes on the coarsest time base whose
+  // steps stay within one code, and its closing unit.
+  EXPECT_TRUE(Gleich({P(0, 500, 1), P(410, 1, 1)}, Kurvenpunkte(wur, 0)))
+      << Text(Kurvenpunkte(wur, 0));
 }
 
 struct CsvAblehnung {
@@ -84,11 +87,11 @@ TEST_P(CsvAblehnungen, NameTheLineAndLeaveTheEarlierFile) {
 
 INSTANTIATE_TEST_SUITE_P(
     Dateien, CsvAblehnungen,
-    testing::Values(
-        CsvAblehnung{"ZeitFaellt", "0,1\n1,2\n0.5,3\n", {}, "Error in line 3"},
-        CsvAblehnung{"ZuLang", "0,1\n8,2\n", {"--timebase", "250us"}, "Error in line 2"},
-        CsvAblehnung{"KeineZahlen", "Zeit,Wert\n", {}, "No row with two numbers"},
-        CsvAblehnung{"SpalteFehlt", "t,u\n0,1\n", {"--value-col", "v"}, "Column 'v' not found"}),
+    testing::Values(CsvAblehnung{"ZeitFaellt", "0,1\n1,2\n0.5,3\n", {}, "Error in line 3"},
+                    CsvAblehnung{"ZuLang", "0,1\n8,2\n40000,3\n", {}, "Error in line 3"},
+                    CsvAblehnung{"KeineZahlen", "Zeit,Wert\n", {}, "No row with two numbers"},
+                    CsvAblehnung{
+                        "SpalteFehlt", "t,u\n0,1\n", {"--value-col", "v"}, "Column 'v' not found"}),
     [](const testing::TestParamInfo<CsvAblehnung>& i) { return std::string(i.param.name); });
 
 TEST_F(Austauschbefehle, BadOptionsGiveStatus2AndWriteNothing) {
@@ -97,7 +100,9 @@ TEST_F(Austauschbefehle, BadOptionsGiveStatus2AndWriteNothing) {
   const std::string wur = ordner.file("a.wur");
   const std::vector<std::pair<std::vector<std::string>, std::string>> faelle = {
       {{"import-csv", csv, wur, "--tolerance", "0.4"}, "is not a tolerance of at least 0.5"},
-      {{"import-csv", csv, wur, "--timebase", "3ms"}, "'3ms' is not a time base"},
+      {{"import", csv, wur, "--pwl", "--timebase", "3ms"}, "'3ms' is not a time base"},
+      {{"import-csv", csv, wur, "--timebase", "1ms"},
+       "option '--timebase' is not known to 'import-csv'"},
       {{"import-csv", csv, wur, "--time-unit", "days"}, "'days' is not a time unit"},
       {{"import-csv", csv, wur, "--scale", "0"}, "'0' is not a factor other than 0"},
       {{"import-csv", csv, wur, "--time-col="}, "option '--time-col' needs a column"},

@@ -218,7 +218,6 @@ struct Ablehnung {
   const char* name;
   std::string text;
   Csvoptionen optionen;
-  int zeitbasis;
   int code;
   const char* meldung;  // part of the message, with the line
 };
@@ -231,81 +230,100 @@ TEST_P(CsvAblehnung, NamesTheLineAndGivesNothing) {
   TextSchreiben(pfad, f.text);
   std::vector<Kurvenpunkt> punkte = {P(7, 7, 7)};
   Csvbericht bericht;
-  EXPECT_EQ(f.code, CsvImportieren(pfad, f.optionen, 1.0, f.zeitbasis, punkte, bericht));
+  EXPECT_EQ(f.code, CsvImportieren(pfad, f.optionen, 1.0, punkte, bericht));
   EXPECT_THAT(op.lastMessageText(), testing::HasSubstr(f.meldung));
   EXPECT_EQ("Error while importing", op.lastMessageTitle());
   EXPECT_TRUE(Gleich({P(7, 7, 7)}, punkte));
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Dateien, CsvAblehnung,
-    testing::Values(Ablehnung{"ZeitFaellt",
-                              "t,u\n0,1\n2,1\n1,1\n",
-                              {},
-                              0,
-                              kFehlerCsvZeitfolge,
-                              "Error in line 4:\nThe time 1 does not rise (line 3 has 2)"},
-                    Ablehnung{"ZeitSteht", "0;1\n0;2\n", {}, 0, kFehlerCsvZeitfolge, "line 2"},
-                    Ablehnung{"ZeileOhneZahl",
-                              "0,1\n1,2\n2,x\n3,4\n",
-                              {},
-                              0,
-                              kFehlerCsvZeile,
-                              "Error in line 3:\nNo number in column 1 or 2."},
-                    Ablehnung{"ZeileZuKurz", "0,1\n1,2\n\n3\n", {}, 0, kFehlerCsvZeile, "line 4"},
-                    Ablehnung{"NanIstKeineZahl", "0,1\n1,nan\n", {}, 0, kFehlerCsvZeile, "line 2"},
-                    Ablehnung{"KeineZahlenzeilen",
-                              "Zeit;Wert\nnichts;da\n",
-                              {},
-                              0,
-                              kFehlerCsvKeineDaten,
-                              "No row with two numbers"},
-                    Ablehnung{
-                        "LeereDatei", "", {}, 0, kFehlerCsvKeineDaten, "No row with two numbers"},
-                    Ablehnung{"SpalteUnbekannt", "a,b\n0,1\n", Spalten("a", "c"), 0,
-                              kFehlerCsvSpalte, "Column 'c' not found.\nThe columns are: a, b"},
-                    Ablehnung{"SpaltenummerZuGross", "0,1\n1,2\n", Spalten("1", "3"), 0,
-                              kFehlerCsvZeile, "Error in line 1"},
-                    Ablehnung{"ZeiteinheitUnbekannt",
-                              "t [Tage],u\n0,1\n",
-                              {},
-                              0,
-                              kFehlerCsvSpalte,
-                              "Error in line 1:\nThe time unit 'Tage' is not known"},
-                    // 30704 units of 250 us end at 7.67575 s: the next sample does not fit.
-                    Ablehnung{"ZuLangFuerDieZeitbasis",
-                              "0,1\n7,2\n7.67575,3\n7.676,3\n",
-                              {},
-                              9,
-                              kFehlerNaeherungZuLang,
-                              "Error in line 4:\nThe samples reach 7.676 s here"},
-                    Ablehnung{"ZuLangFuerJedeZeitbasis",
-                              "0,1\n30703,2\n30704,3\n",
-                              {},
-                              0,
-                              kFehlerNaeherungZuLang,
-                              "Error in line 3:"}),
+    testing::Values(
+        Ablehnung{"ZeitFaellt", "t,u\n0,1\n2,1\n1,1\n", {}, kFehlerCsvZeitfolge,
+                  "Error in line 4:\nThe time 1 does not rise (line 3 has 2)"},
+        Ablehnung{"ZeitSteht", "0;1\n0;2\n", {}, kFehlerCsvZeitfolge, "line 2"},
+        Ablehnung{"ZeileOhneZahl", "0,1\n1,2\n2,x\n3,4\n", {}, kFehlerCsvZeile,
+                  "Error in line 3:\nNo number in column 1 or 2."},
+        Ablehnung{"ZeileZuKurz", "0,1\n1,2\n\n3\n", {}, kFehlerCsvZeile, "line 4"},
+        Ablehnung{"NanIstKeineZahl", "0,1\n1,nan\n", {}, kFehlerCsvZeile, "line 2"},
+        Ablehnung{"KeineZahlenzeilen", "Zeit;Wert\nnichts;da\n", {}, kFehlerCsvKeineDaten,
+                  "No row with two numbers"},
+        Ablehnung{"LeereDatei", "", {}, kFehlerCsvKeineDaten, "No row with two numbers"},
+        Ablehnung{"SpalteUnbekannt", "a,b\n0,1\n", Spalten("a", "c"), kFehlerCsvSpalte,
+                  "Column 'c' not found.\nThe columns are: a, b"},
+        Ablehnung{"SpaltenummerZuGross", "0,1\n1,2\n", Spalten("1", "3"), kFehlerCsvZeile,
+                  "Error in line 1"},
+        Ablehnung{"ZeiteinheitUnbekannt", "t [Tage],u\n0,1\n", {}, kFehlerCsvSpalte,
+                  "Error in line 1:\nThe time unit 'Tage' is not known"},
+        // 30704 samples of 1 s at most, the closing unit included.
+        Ablehnung{"ZuLangFuerJedeZeitbasis", "0,1\n30702,1\n30703,2\n30703.5,3\n", {},
+                  kFehlerAbtastreiheZuLang, "Error in line 4:\nThe curve up to this sample (30703.5 s)"},
+        Ablehnung{"WeitUeberDemSpeicher", "0,1\n1,1\n40000,1\n", {}, kFehlerAbtastreiheZuLang,
+                  "Error in line 3:"}),
     [](const testing::TestParamInfo<Ablehnung>& i) { return std::string(i.param.name); });
+// clang-format on
+
+// A square wave of 1 ms steps needs a sample per millisecond: 30.704 s fit at most.
+TEST_F(DateiTest, DetailBeyondTheMemoryIsRefusedAtTheFirstSampleThatDoesNotFit) {
+  std::string text;
+  for (int i = 0; i <= 40000; ++i) text += std::to_string(i) + "e-3," + (i % 2 ? "5" : "0") + "\n";
+  const auto pfad = dir.file("rechteck.csv");
+  TextSchreiben(pfad, text);
+  std::vector<Kurvenpunkt> punkte;
+  Csvbericht bericht;
+  ASSERT_EQ(kFehlerAbtastreiheZuLang, CsvImportieren(pfad, {}, 1.0, punkte, bericht));
+  int zeile = 0;
+  ASSERT_EQ(1, std::sscanf(op.lastMessageText().c_str(), "Error in line %d", &zeile));
+  EXPECT_GE(zeile, 30000);
+  EXPECT_LE(zeile, 30706);
+  // The samples before it fit.
+  text.resize(static_cast<std::size_t>(
+      std::distance(text.begin(), std::find_if(text.begin(), text.end(),
+                                               [&, n = 0](char c) mutable {
+                                                 return c == '\n' && ++n == zeile - 1;
+                                               })) +
+      1));
+  TextSchreiben(pfad, text);
+  EXPECT_EQ(0, CsvImportieren(pfad, {}, 1.0, punkte, bericht)) << op.lastMessageText();
+}
 
 TEST_F(DateiTest, AFileThatCannotBeOpenedIsRefused) {
   std::vector<Kurvenpunkt> punkte;
   Csvbericht bericht;
-  EXPECT_EQ(kFehlerCsvOeffnen, CsvImportieren(dir.file("fehlt.csv"), {}, 1.0, 0, punkte, bericht));
-  EXPECT_EQ(kFehlerCsvOeffnen, CsvImportieren(dir.path().string(), {}, 1.0, 0, punkte, bericht));
+  EXPECT_EQ(kFehlerCsvOeffnen, CsvImportieren(dir.file("fehlt.csv"), {}, 1.0, punkte, bericht));
+  EXPECT_EQ(kFehlerCsvOeffnen, CsvImportieren(dir.path().string(), {}, 1.0, punkte, bericht));
 }
 
 // ---- The lines on the device image ----
 
-// What the device plays for curve 1 of the model, read from its memory image.
-std::vector<int> Bildabtastwerte(const std::vector<Kurvenpunkt>& punkte) {
+// What the device plays for curve 1 of the model, read from its memory image: each
+// sample's value and the time it starts, by the time base nibble it carries.
+struct Gespielt {
+  int wert;
+  double zeit;  // seconds
+};
+std::vector<Gespielt> Bildabtastwerte(const std::vector<Kurvenpunkt>& punkte) {
   gKurven.Kurven[0].Punkte = punkte;
   std::vector<std::uint8_t> bild;
   int ende = 0;
   EXPECT_EQ(0, KurvenbildErzeugen(bild, ende));
-  std::vector<int> werte;
-  for (int a = kAbtastAnfang; a < ende; a += 2)
-    werte.push_back(((bild[a] << 8) | bild[a + 1]) & 0xFFF);
+  std::vector<Gespielt> werte;
+  double zeit = 0.0;
+  for (int a = kAbtastAnfang; a < ende; a += 2) {
+    werte.push_back({((bild[a] << 8) | bild[a + 1]) & 0xFFF, zeit});
+    zeit += ZeitbasisInMikrosekunden(ZeitbasisAusNibble(bild[a] >> 4)) / 1e6;
+  }
   return werte;
+}
+
+// The samples written, linearly between them.
+double Zwischenwert(const std::vector<double>& codes, double abstand, double t) {
+  const double i = t / abstand;
+  const auto k = static_cast<std::size_t>(std::floor(i + 1e-9));
+  if (k + 1 >= codes.size()) return codes.back();
+  const double anteil = std::max(0.0, i - static_cast<double>(k));
+  return codes[k] + (codes[k + 1] - codes[k]) * anteil;
 }
 
 struct Signalfall {
@@ -314,15 +332,14 @@ struct Signalfall {
   double abstand;              // sample spacing, seconds
   int anzahl;
   double toleranz;       // <= 0: from the noise
-  int zeitbasis;         // expected
-  int hoechstensPunkte;  // a little above what the greedy cover needs: fewer lines stay few
+  int hoechstensPunkte;  // a little above what the approximation needs now: few stay few
 };
 
 double Sinus(double t) {
   return 2047.5 + 2000 * std::sin(2 * M_PI * t);
 }
 double Rechteck(double t) {
-  return std::fmod(t, 0.02) < 0.01 ? 100 : 3900;
+  return std::fmod(t + 1e-9, 0.02) < 0.01 ? 100 : 3900;
 }
 double Rampe(double t) {
   return std::min(4095.0, 20000 * t);
@@ -353,9 +370,8 @@ TEST_P(CsvNaeherung, EveryPlayedSampleStaysWithinTheTolerance) {
   TextSchreiben(pfad, text);
   std::vector<Kurvenpunkt> punkte;
   Csvbericht b;
-  ASSERT_EQ(0, CsvImportieren(pfad, {}, f.toleranz, 0, punkte, b)) << op.lastMessageText();
+  ASSERT_EQ(0, CsvImportieren(pfad, {}, f.toleranz, punkte, b)) << op.lastMessageText();
   const Naeherungsbericht& n = b.Naeherung;
-  EXPECT_EQ(f.zeitbasis, n.Zeitbasis);
   EXPECT_LE(static_cast<int>(punkte.size()), f.hoechstensPunkte);
   EXPECT_EQ(n.Punkte, static_cast<int>(punkte.size()));
   if (f.toleranz > 0) {
@@ -363,33 +379,32 @@ TEST_P(CsvNaeherung, EveryPlayedSampleStaysWithinTheTolerance) {
   }
   EXPECT_EQ(f.toleranz <= 0 && n.Toleranz > 1, n.ToleranzAusRauschen);
 
-  // The grid of the time base falls on every r-th sample.
-  const double einheit = ZeitbasisInMikrosekunden(n.Zeitbasis) / 1e6;
-  const int r = static_cast<int>(std::lround(einheit / f.abstand));
-  ASSERT_NEAR(einheit, r * f.abstand, 1e-12);
-  const std::vector<int> gespielt = Bildabtastwerte(punkte);
-  const int einheiten = (f.anzahl - 1) / r + 1;
-  ASSERT_EQ(einheiten, static_cast<int>(gespielt.size()));
-  EXPECT_EQ(32 + 2 * einheiten, n.Speicherbytes);
+  const std::vector<Gespielt> gespielt = Bildabtastwerte(punkte);
+  ASSERT_EQ(n.Einheiten, static_cast<int>(gespielt.size()));
+  EXPECT_EQ(32 + 2 * n.Einheiten, n.Speicherbytes);
+  // The curve covers the samples' time, and a closing unit at most.
+  const double dauer = (f.anzahl - 1) * f.abstand;
+  EXPECT_GE(gespielt.back().zeit, dauer - 250e-6 - 1e-9);
+  EXPECT_LE(gespielt.back().zeit, dauer + 1e-9);
   double groesster = 0;
-  for (int k = 0; k < einheiten; ++k) {
-    const double ziel = codes[static_cast<std::size_t>(k * r)];
-    groesster = std::max(groesster, std::fabs(gespielt[k] - ziel));
-    ASSERT_LE(std::fabs(gespielt[k] - ziel), n.Toleranz + 1e-6) << "unit " << k;
+  for (const Gespielt& g : gespielt) {
+    const double abweichung = std::fabs(g.wert - Zwischenwert(codes, f.abstand, g.zeit));
+    groesster = std::max(groesster, abweichung);
+    ASSERT_LE(abweichung, n.Toleranz + 1e-6) << "at " << g.zeit << " s";
   }
   EXPECT_NEAR(groesster, n.GroessterFehler, 1e-3);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Signale, CsvNaeherung,
-    testing::Values(Signalfall{"SinusGenau", Sinus, 1e-3, 1001, 0.5, 1, 280},
-                    Signalfall{"SinusEinCode", Sinus, 1e-3, 1001, 1.0, 1, 90},
-                    Signalfall{"SinusFeinAbgetastet", Sinus, 50e-6, 4001, 1.0, 9, 35},
-                    Signalfall{"SinusZehnCodes", Sinus, 2e-3, 501, 10.0, 2, 25},
-                    Signalfall{"Rechteck", Rechteck, 1e-3, 201, 1.0, 1, 41},
-                    Signalfall{"Rampe", Rampe, 250e-6, 2000, 1.0, 9, 3},
-                    Signalfall{"RauschenGibtDieToleranz", VerrauschterSinus, 1e-3, 2001, 0.0, 1,
-                               85}),
+    testing::Values(Signalfall{"SinusGenau", Sinus, 1e-3, 1001, 0.5, 1000},
+                    Signalfall{"SinusEinCode", Sinus, 1e-3, 1001, 1.0, 1000},
+                    Signalfall{"SinusFeinAbgetastet", Sinus, 50e-6, 4001, 1.0, 1000},
+                    Signalfall{"SinusZehnCodes", Sinus, 2e-3, 501, 10.0, 1000},
+                    Signalfall{"Rechteck", Rechteck, 1e-3, 201, 1.0, 1000},
+                    Signalfall{"Rampe", Rampe, 250e-6, 2000, 1.0, 1000},
+                    Signalfall{"RauschenGibtDieToleranz", VerrauschterSinus, 1e-3, 2001, 0.0,
+                               1000}),
     [](const testing::TestParamInfo<Signalfall>& i) { return std::string(i.param.name); });
 
 TEST_F(DateiTest, OneSampleIsOnePoint) {
@@ -397,7 +412,7 @@ TEST_F(DateiTest, OneSampleIsOnePoint) {
   TextSchreiben(pfad, "0.5;5\n");
   std::vector<Kurvenpunkt> punkte;
   Csvbericht b;
-  ASSERT_EQ(0, CsvImportieren(pfad, {}, 1.0, 0, punkte, b));
+  ASSERT_EQ(0, CsvImportieren(pfad, {}, 1.0, punkte, b));
   EXPECT_TRUE(Gleich({P(2048, 1, 9)}, punkte));
 }
 

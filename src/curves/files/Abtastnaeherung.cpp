@@ -2,19 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <new>
 
 #include "common/Textdatei.h"
+#include "curves/shapes/Geradennaeherung.h"
 #include "curves/transfer/Kurvenbild.h"
 
 namespace curves {
 namespace {
-
-constexpr double kUnendlich = std::numeric_limits<double>::infinity();
-// Room kept from the rounding edges, so the device's own arithmetic lands inside too.
-constexpr double kRand = 1e-7;
-constexpr int kLaengeMax = 65535;
 
 double Median(std::vector<double> werte) {
   if (werte.empty()) return 0.0;
@@ -23,50 +18,66 @@ double Median(std::vector<double> werte) {
   return *mitte;
 }
 
-// The last grid index of a curve of dauer seconds on unit einheit.
-double LetzteEinheit(double dauer, double einheit) {
-  return std::round(dauer / einheit);
+// The samples as a function of time, linearly between them.
+struct Interpolation {
+  const std::vector<double>& zeit;
+  const std::vector<double>& codes;
+  double operator()(double tMikro) const {
+    const double t = tMikro / 1000000.0;
+    const auto nach = std::upper_bound(zeit.begin(), zeit.end(), t);
+    if (nach == zeit.begin()) return codes.front();
+    if (nach == zeit.end()) return codes.back();
+    const auto i = static_cast<std::size_t>(nach - zeit.begin());
+    const double anteil = (t - zeit[i - 1]) / (zeit[i] - zeit[i - 1]);
+    return codes[i - 1] + (codes[i] - codes[i - 1]) * anteil;
+  }
+};
+
+// The curve's duration: the last sample's time on the 250 us grid.
+double DauerMikro(double sekunden) {
+  return std::round(sekunden * 1000000.0 / kRasterMikro) * kRasterMikro;
 }
 
-bool Passt(double dauer, double einheit) {
-  return LetzteEinheit(dauer, einheit) + 1 <= kMaxAbtastwerte;
+// The curve of the samples up to time `sekunden`: lines, then a closing unit where the
+// last level is not the first. 0 or the approximation's code.
+int KurveBis(const Interpolation& ziel, double sekunden, double toleranz,
+             std::vector<Kurvenpunkt>& punkte) {
+  const double dauer = DauerMikro(sekunden);
+  if (dauer < kRasterMikro) {
+    punkte = {Kurvenpunkt{static_cast<std::int32_t>(std::floor(ziel(0.0) + 0.5)), 1, 9, {}}};
+    return 0;
+  }
+  Naeherungsergebnis e;
+  if (const int fehler = GeradenNaehern(ziel, dauer, toleranz, e)) return fehler;
+  if (e.Punkte.back().Laenge > 1 && e.Endwert != e.Punkte.front().Y)
+    e.Punkte.push_back(Kurvenpunkt{e.Endwert, 1, e.Punkte.back().Zeitbasis, {0, 0, 0}});
+  std::int64_t einheiten = 0;
+  for (const Kurvenpunkt& p : e.Punkte) einheiten += p.Laenge;
+  if (einheiten > kMaxAbtastwerte) return kFehlerNaeherungSpeicher;
+  punkte.swap(e.Punkte);
+  return 0;
 }
 
-double Einheit(int zeitbasis) {
-  return ZeitbasisInMikrosekunden(zeitbasis) / 1000000.0;
-}
-
-int ZuLangAblehnen(const std::vector<double>& zeit, const std::vector<int>& zeilen, int zeitbasis) {
-  const double einheit = Einheit(zeitbasis);
-  std::size_t i = 0;
-  while (i + 1 < zeit.size() && Passt(zeit[i], einheit)) ++i;
-  const int zeile = i < zeilen.size() ? zeilen[i] : 0;
+int Ablehnen(double sekunden, int zeile) {
   return common::ImportAblehnen(
-      kFehlerNaeherungZuLang,
-      "Error in line %d:\nThe samples reach %.6g s here, but the device memory holds\n%d units "
-      "of %s (%.6g s) at most.",
-      zeile, zeit[i], kMaxAbtastwerte, ZeitbasisName(zeitbasis), (kMaxAbtastwerte - 1) * einheit);
+      kFehlerAbtastreiheZuLang,
+      "Error in line %d:\nThe curve up to this sample (%.6g s) needs more than the\n%d samples "
+      "the device memory holds.",
+      zeile, sekunden, kMaxAbtastwerte);
+}
+
+// The first sample whose curve up to it does not fit the device memory.
+int ZuLangAblehnen(const Interpolation& ziel, const std::vector<int>& zeilen, double toleranz) {
+  std::vector<Kurvenpunkt> punkte;
+  std::size_t passt = 0, zuLang = ziel.zeit.size() - 1;
+  while (zuLang - passt > 1) {
+    const std::size_t mitte = passt + (zuLang - passt) / 2;
+    (KurveBis(ziel, ziel.zeit[mitte], toleranz, punkte) == 0 ? passt : zuLang) = mitte;
+  }
+  return Ablehnen(ziel.zeit[zuLang], zuLang < zeilen.size() ? zeilen[zuLang] : 0);
 }
 
 }  // namespace
-
-std::vector<double> AufRaster(const std::vector<double>& zeit, const std::vector<double>& codes,
-                              double einheit, int letzte) {
-  std::vector<double> z(static_cast<std::size_t>(letzte) + 1);
-  const std::size_t n = zeit.size();
-  std::size_t j = 0;
-  for (int k = 0; k <= letzte; ++k) {
-    const double t = k * einheit;
-    while (j + 1 < n && zeit[j + 1] <= t) ++j;
-    if (j + 1 >= n || t <= zeit[j]) {
-      z[k] = codes[j];
-    } else {
-      const double anteil = (t - zeit[j]) / (zeit[j + 1] - zeit[j]);
-      z[k] = codes[j] + (codes[j + 1] - codes[j]) * anteil;
-    }
-  }
-  return z;
-}
 
 double RauschenSchaetzen(const std::vector<double>& z) {
   // Among a few values the corners of the signal are no minority.
@@ -80,88 +91,16 @@ double RauschenSchaetzen(const std::vector<double>& z) {
   return 1.4826 * Median(std::move(d)) / std::sqrt(6.0);
 }
 
-std::vector<Kurvenpunkt> GeradenLegen(const std::vector<double>& z, double toleranz,
-                                      int zeitbasis) {
-  const int letzte = static_cast<int>(z.size()) - 1;
-  const auto zb = static_cast<std::int8_t>(zeitbasis);
-  // The codes a sample may play: a..b.
-  const auto unten = [&](int k) { return std::max(0.0, std::ceil(z[k] - toleranz)); };
-  const auto oben = [&](int k) { return std::min(4095.0, std::floor(z[k] + toleranz)); };
-  const auto naechster = [&](int k, double a, double b) {
-    return std::clamp(std::round(z[k]), a, b);
-  };
-
-  std::vector<Kurvenpunkt> punkte;
-  int s = 0;
-  double ys = naechster(0, unten(0), oben(0));
-  while (s < letzte) {
-    // Slopes of the lines from (s, ys) that play every sample so far within its bounds:
-    // trunc(x + 0.5) lies in a..b exactly when a - 0.5 <= x < b + 0.5.
-    double lo = -kUnendlich, hi = kUnendlich;
-    int bestesEnde = s + 1;
-    double besterWert = naechster(s + 1, unten(s + 1), oben(s + 1));
-    for (int e = s + 1; e <= letzte && e - s <= kLaengeMax; ++e) {
-      const double n = e - s;
-      const double ymin = std::max(unten(e), std::ceil(ys + lo * n - 1e-9));
-      const double ymax = std::min(oben(e), std::floor(ys + hi * n + 1e-9));
-      if (ymin <= ymax) {
-        bestesEnde = e;
-        besterWert = naechster(e, ymin, ymax);
-      }
-      // Longer lines play sample e on their way.
-      lo = std::max(lo, (unten(e) - 0.5 + kRand - ys) / n);
-      hi = std::min(hi, (oben(e) + 0.5 - kRand - ys) / n);
-      if (lo > hi) break;
-    }
-    punkte.push_back(Kurvenpunkt{static_cast<std::int32_t>(ys), bestesEnde - s, zb, {0, 0, 0}});
-    s = bestesEnde;
-    ys = besterWert;
-  }
-  punkte.push_back(Kurvenpunkt{static_cast<std::int32_t>(ys), 1, zb, {0, 0, 0}});
-  return punkte;
-}
-
-std::vector<int> GespielteWerte(const std::vector<Kurvenpunkt>& punkte) {
-  std::vector<int> werte;
-  const std::size_t n = punkte.size();
-  for (std::size_t i = 0; i < n; ++i) {
-    const double y0 = punkte[i].Y;
-    const double y1 = punkte[i + 1 < n ? i + 1 : 0].Y;
-    const int laenge = punkte[i].Laenge;
-    for (int k = 0; k < laenge; ++k)
-      werte.push_back(static_cast<int>(std::clamp(y0 + (y1 - y0) * k / laenge, 0.0, 4095.0) + 0.5));
-  }
-  return werte;
-}
-
 int AbtastwerteNaehern(const std::vector<double>& zeit, const std::vector<double>& codes,
-                       const std::vector<int>& zeilen, double toleranz, int zeitbasis,
+                       const std::vector<int>& zeilen, double toleranz,
                        std::vector<Kurvenpunkt>& punkte, Naeherungsbericht& bericht) {
   bericht = Naeherungsbericht{};
-  if (zeit.empty() || zeit.size() != codes.size()) return kFehlerNaeherungSpeicher;
-  const double dauer = zeit.back();
+  if (zeit.empty() || zeit.size() != codes.size()) return kFehlerNaeherungParameter;
   try {
-    if (zeitbasis == 0) {
-      std::vector<double> abstaende(zeit.size() > 1 ? zeit.size() - 1 : 0);
-      for (std::size_t i = 1; i < zeit.size(); ++i) abstaende[i - 1] = zeit[i] - zeit[i - 1];
-      const double abstand = Median(std::move(abstaende));
-      // kZeitbasisListe runs from the finest time base to the coarsest.
-      std::size_t wahl = 0;
-      for (std::size_t i = 0; i < kZeitbasisListe.size(); ++i)
-        if (Einheit(kZeitbasisListe[i]) <= abstand * (1 + 1e-9)) wahl = i;
-      while (wahl + 1 < kZeitbasisListe.size() && !Passt(dauer, Einheit(kZeitbasisListe[wahl])))
-        ++wahl;
-      zeitbasis = kZeitbasisListe[wahl];
-    }
-    const double einheit = Einheit(zeitbasis);
-    if (!Passt(dauer, einheit)) return ZuLangAblehnen(zeit, zeilen, zeitbasis);
-
-    const int letzte = static_cast<int>(LetzteEinheit(dauer, einheit));
-    const std::vector<double> z = AufRaster(zeit, codes, einheit, letzte);
-    bericht.Rauschen = RauschenSchaetzen(z);
+    bericht.Rauschen = RauschenSchaetzen(codes);
     if (toleranz <= 0) {
       toleranz = kNaeherungToleranzStandard;
-      const auto [klein, gross] = std::minmax_element(z.begin(), z.end());
+      const auto [klein, gross] = std::minmax_element(codes.begin(), codes.end());
       const double rausch =
           std::min(kRauschbreite * bericht.Rauschen, (*gross - *klein) * kRauschAnteilMax);
       if (rausch > toleranz) {
@@ -171,18 +110,43 @@ int AbtastwerteNaehern(const std::vector<double>& zeit, const std::vector<double
     }
     toleranz = std::max(toleranz, kNaeherungToleranzMin);
 
-    std::vector<Kurvenpunkt> neu = GeradenLegen(z, toleranz, zeitbasis);
-    const std::vector<int> gespielt = GespielteWerte(neu);
-    for (std::size_t k = 0; k < gespielt.size() && k < z.size(); ++k)
-      bericht.GroessterFehler = std::max(bericht.GroessterFehler, std::fabs(gespielt[k] - z[k]));
-    bericht.Zeitbasis = zeitbasis;
-    bericht.Einheiten = static_cast<int>(gespielt.size());
-    bericht.Punkte = static_cast<int>(neu.size());
+    const Interpolation ziel{zeit, codes};
+    // Even on 1 s units with no closing unit the samples would run past the memory.
+    const double grenze = kMaxAbtastwerte - 1;
+    if (zeit.back() > grenze) {
+      const auto i = static_cast<std::size_t>(std::upper_bound(zeit.begin(), zeit.end(), grenze) -
+                                              zeit.begin());
+      return Ablehnen(zeit[i], i < zeilen.size() ? zeilen[i] : 0);
+    }
+    std::vector<Kurvenpunkt> neu;
+    const int fehler = KurveBis(ziel, zeit.back(), toleranz, neu);
+    if (fehler == kFehlerNaeherungSpeicher) return ZuLangAblehnen(ziel, zeilen, toleranz);
+    if (fehler) return fehler;
+
+    // What the device plays, sample by sample, against the samples at that time.
+    double t = 0.0;
+    const std::size_t n = neu.size();
+    for (std::size_t i = 0; i < n; ++i) {
+      const Kurvenpunkt& p = neu[i];
+      const int y1 = neu[i + 1 < n ? i + 1 : 0].Y;
+      const double einheit = ZeitbasisInMikrosekunden(p.Zeitbasis);
+      for (int k = 0; k < p.Laenge; ++k, t += einheit)
+        bericht.GroessterFehler = std::max(
+            bericht.GroessterFehler, std::fabs(GeradenAbtastwert(p.Y, y1, k, p.Laenge) - ziel(t)));
+      bericht.Einheiten += p.Laenge;
+      if (std::find(bericht.Zeitbasen.begin(), bericht.Zeitbasen.end(), p.Zeitbasis) ==
+          bericht.Zeitbasen.end())
+        bericht.Zeitbasen.push_back(p.Zeitbasis);
+    }
+    std::sort(bericht.Zeitbasen.begin(), bericht.Zeitbasen.end(), [](int a, int b) {
+      return ZeitbasisInMikrosekunden(a) < ZeitbasisInMikrosekunden(b);
+    });
+    bericht.Punkte = static_cast<int>(n);
     bericht.Toleranz = toleranz;
     bericht.Speicherbytes = kBildKopfBytes + 2LL * bericht.Einheiten;
     punkte.swap(neu);
   } catch (const std::bad_alloc&) {
-    return kFehlerNaeherungSpeicher;
+    return kFehlerAbtastreiheSpeicher;
   }
   return 0;
 }

@@ -318,7 +318,7 @@ int CsvLesen(const std::string& pfad, const Csvoptionen& optionen, Csvreihe& rei
     try {
       text.resize(static_cast<std::size_t>(datei.Groesse()));
     } catch (const std::bad_alloc&) {
-      return kFehlerNaeherungSpeicher;
+      return kFehlerAbtastreiheSpeicher;
     }
     if (std::fread(text.data(), 1, text.size(), datei.Datei()) != text.size() ||
         std::ferror(datei.Datei()))
@@ -407,7 +407,7 @@ int CsvLesen(const std::string& pfad, const Csvoptionen& optionen, Csvreihe& rei
     }
   } catch (const std::bad_alloc&) {
     reihe = Csvreihe{};
-    return kFehlerNaeherungSpeicher;
+    return kFehlerAbtastreiheSpeicher;
   }
   return 0;
 }
@@ -432,7 +432,7 @@ bool CsvWerteInCodes(const Csvreihe& reihe, std::vector<double>& codes, int& abg
 }
 
 int CsvImportieren(const std::string& pfad, const Csvoptionen& optionen, double toleranz,
-                   int zeitbasis, std::vector<Kurvenpunkt>& punkte, Csvbericht& bericht) {
+                   std::vector<Kurvenpunkt>& punkte, Csvbericht& bericht) {
   bericht = Csvbericht{};
   if (const int fehler = CsvLesen(pfad, optionen, bericht.Reihe)) return fehler;
   Csvreihe& r = bericht.Reihe;
@@ -440,11 +440,11 @@ int CsvImportieren(const std::string& pfad, const Csvoptionen& optionen, double 
   try {
     bericht.Volt = CsvWerteInCodes(r, codes, bericht.Abgeschnitten);
   } catch (const std::bad_alloc&) {
-    return kFehlerNaeherungSpeicher;
+    return kFehlerAbtastreiheSpeicher;
   }
   std::vector<double>().swap(r.Wert);
   const int fehler =
-      AbtastwerteNaehern(r.Zeit, codes, r.Zeile, toleranz, zeitbasis, punkte, bericht.Naeherung);
+      AbtastwerteNaehern(r.Zeit, codes, r.Zeile, toleranz, punkte, bericht.Naeherung);
   bericht.Abtastwerte = static_cast<int>(r.Zeit.size());
   std::vector<double>().swap(r.Zeit);
   std::vector<int>().swap(r.Zeile);

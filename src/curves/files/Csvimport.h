@@ -80,9 +80,8 @@ struct Csvbericht {
 };
 
 // Reads, converts and simplifies: curve points for the whole file, or a code with nothing
-// changed. zeitbasis 0 chooses one (see AbtastwerteNaehern); toleranz <= 0 takes the
-// tolerance from the noise.
+// changed. toleranz <= 0 takes the tolerance from the noise (see AbtastwerteNaehern).
 int CsvImportieren(const std::string& pfad, const Csvoptionen& optionen, double toleranz,
-                   int zeitbasis, std::vector<Kurvenpunkt>& punkte, Csvbericht& bericht);
+                   std::vector<Kurvenpunkt>& punkte, Csvbericht& bericht);
 
 }  // namespace curves
