@@ -23,10 +23,12 @@ struct Einfuegebericht {
 };
 
 // The curve's points with [vonMikro, bisMikro] replaced by the shape (von == bis inserts
-// it there). The line that holds von is cut there; what follows the range starts at the
-// curve's level at bis, a point of its own when bis falls inside a line. The shape's last
-// line runs to that point; when it runs there from another level over more than one unit,
-// a one-unit point at the shape's end level comes first. 0, or a code with meldung.
+// it there). The line that holds von is cut there and now runs to the shape's first
+// level; what follows the range starts at the curve's level at bis, a point of its own
+// when bis falls inside a line. The shape's last line runs to that point; when it runs
+// there from another level over more than one unit, a one-unit point at the shape's end
+// level comes first. Nothing else changes, so a dialog can show the result as a preview.
+// 0, or a code with meldung.
 int FormInKurve(const Kurve& kurve, double vonMikro, double bisMikro, const Form& form,
                 std::vector<Kurvenpunkt>& punkte, Einfuegebericht& bericht, std::string& meldung);
 

@@ -19,7 +19,7 @@ constexpr Basis kBasen[] = {{1, 9},   {4, 1},   {8, 2},    {20, 3},  {40, 4},
 constexpr std::int64_t kMaxLaenge = 65535;
 constexpr std::int64_t kMaxGeradenTicks = kMaxLaenge * 4000;
 // Above this many ticks the target is evaluated where it is needed instead of kept.
-constexpr std::int64_t kMaxZwischenspeicher = std::int64_t{1} << 24;
+constexpr std::int64_t kMaxZwischenspeicher = std::int64_t{1} << 22;
 // Keeps decisions clear of the rounding edge of a sample.
 constexpr double kRand = 1e-9;
 
@@ -201,10 +201,11 @@ class Durchlauf {
         if (y < k->ylo || y > k->yhi) continue;
         Linie l{a, k->b, y0, static_cast<int>(y), -1};
         l.basis = BevorzugteBasis(l.b - l.a, r, l.y0, l.y1);
+        // The look ahead is short; the sample check walks the whole line.
+        if (vorausschauen && !Fortsetzbar(l.b, l.y1)) continue;
         if (!SamplesInnerhalb(z_, e_, l, l.basis) ||
             !SamplesInnerhalb(z_, e_, l, GroebsteBasis(l.b - l.a, r)))
           continue;
-        if (vorausschauen && !Fortsetzbar(l.b, l.y1)) continue;
         gewaehlt = l;
         return true;
       }
