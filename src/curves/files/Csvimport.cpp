@@ -324,7 +324,8 @@ int CsvLesen(const std::string& pfad, const Csvoptionen& optionen, Csvreihe& rei
         std::ferror(datei.Datei()))
       return kFehlerCsvLesen;
   }
-  if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.replace(0, 3, 3, ' ');
+  // A byte order mark is no part of the first row.
+  if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) std::fill_n(text.begin(), 3, ' ');
 
   // The first rows that carry something decide the dialect.
   Probe probe;
@@ -354,10 +355,10 @@ int CsvLesen(const std::string& pfad, const Csvoptionen& optionen, Csvreihe& rei
   double zeitfaktor = optionen.Zeitfaktor;
   const std::string zeiteinheit = EinheitDerSpalte(d, reihe.Zeitspalte);
   if (zeitfaktor > 0) {
-    reihe.Zeiteinheit = "given";
+    reihe.Zeiteinheit = std::string("given");
   } else if (zeiteinheit.empty()) {
     zeitfaktor = 1.0;
-    reihe.Zeiteinheit = "s";
+    reihe.Zeiteinheit = std::string("s");
   } else if ((zeitfaktor = ZeiteinheitInSekunden(zeiteinheit)) > 0) {
     reihe.Zeiteinheit = zeiteinheit;
   } else {
