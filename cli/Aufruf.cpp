@@ -5,6 +5,10 @@
 #include <cmath>
 #include <cstddef>
 
+#include "curves/files/Abtastnaeherung.h"
+#include "curves/files/Csvimport.h"
+#include "curves/model/Kurvenmodell.h"
+
 namespace cli {
 namespace {
 
@@ -24,8 +28,13 @@ const std::vector<Befehlsform>& Befehlsformen() {
       {"scan", 0, true, {"--port", "--json"}},
       {"send", 1, true, {"--port", "--address", "--dither"}},
       {"read", 1, true, {"--port", "--address", "--dither", "--config"}},
-      {"export", 2, false, {}},
-      {"import", 2, false, {"--config"}},
+      {"export", 2, false, {"--pwl"}},
+      {"import", 2, false, {"--config", "--pwl", "--timebase"}},
+      {"import-csv",
+       2,
+       false,
+       {"--time-col", "--value-col", "--tolerance", "--config", "--scale", "--offset",
+        "--time-unit"}},
       {"image", 1, false, {"--out", "--json"}},
       {"char-send", 1, true, {"--port", "--address", "--slot"}, true},
       {"char-read", 1, true, {"--port", "--address", "--slot", "--config"}, true},
@@ -52,7 +61,7 @@ const std::vector<Befehlsform>& Befehlsformen() {
 }
 
 bool MitWert(const std::string& option) {
-  return option != "--dither" && option != "--raw" && option != "--json";
+  return option != "--dither" && option != "--pwl" && option != "--raw" && option != "--json";
 }
 
 // Mode bits: 0..255, decimal or 0x hex.
@@ -200,7 +209,10 @@ bool AufrufAuswerten(const std::vector<std::string>& argumente, Aufruf& aufruf,
         fehler = "option '" + arg + "' takes no value";
         return false;
       }
-      (arg == "--raw" ? aufruf.roh : arg == "--json" ? aufruf.json : aufruf.dither) = true;
+      (arg == "--pwl"    ? aufruf.pwl
+       : arg == "--raw"  ? aufruf.roh
+       : arg == "--json" ? aufruf.json
+                         : aufruf.dither) = true;
       continue;
     }
     if (!wertAngehaengt) {
@@ -236,6 +248,32 @@ bool AufrufAuswerten(const std::vector<std::string>& argumente, Aufruf& aufruf,
         return false;
       }
       aufruf.limitGegeben = true;
+    } else if (arg == "--tolerance") {
+      if (!ZahlAuswerten(wert, aufruf.toleranz) ||
+          aufruf.toleranz < curves::kNaeherungToleranzMin) {
+        fehler = "'" + wert + "' is not a tolerance of at least 0.5 codes";
+        return false;
+      }
+    } else if (arg == "--scale" || arg == "--offset") {
+      double& ziel = arg == "--scale" ? aufruf.skala : aufruf.versatz;
+      if (!ZahlAuswerten(wert, ziel) || (arg == "--scale" && ziel == 0.0)) {
+        fehler = "'" + wert + "' is not a " + (arg == "--scale" ? "factor other than 0" : "number");
+        return false;
+      }
+    } else if (arg == "--time-unit") {
+      aufruf.zeitfaktor = curves::ZeiteinheitInSekunden(wert);
+      if (aufruf.zeitfaktor <= 0.0) {
+        fehler = "'" + wert + "' is not a time unit (s, ms, us, ns, min, h)";
+        return false;
+      }
+    } else if (arg == "--timebase") {
+      aufruf.zeitbasis = curves::ZeitbasisAusName(wert.c_str());
+      if (aufruf.zeitbasis == 0) {
+        fehler = "'" + wert +
+                 "' is not a time base (250us, 1ms, 2ms, 5ms, 10ms, 50ms, 100ms, "
+                 "500ms, 1s)";
+        return false;
+      }
     } else if (arg == "--max-error") {
       if (!ZahlAuswerten(wert, aufruf.maxFehler) || aufruf.maxFehler < 0.5) {
         fehler = "'" + wert + "' is not an error of at least 0.5 codes";
@@ -259,8 +297,13 @@ bool AufrufAuswerten(const std::vector<std::string>& argumente, Aufruf& aufruf,
       }
       (arg == "--from" ? aufruf.von : aufruf.bis) = wert;
     } else if (wert.empty()) {
-      fehler = "option '" + arg + "' needs a file name";
+      fehler = "option '" + arg + "' needs a " +
+               (arg == "--time-col" || arg == "--value-col" ? "column" : "file name");
       return false;
+    } else if (arg == "--time-col") {
+      aufruf.zeitspalte = wert;
+    } else if (arg == "--value-col") {
+      aufruf.wertspalte = wert;
     } else if (arg == "--config") {
       aufruf.konfig = wert;
     } else if (arg == "--log") {
@@ -303,6 +346,10 @@ bool AufrufAuswerten(const std::vector<std::string>& argumente, Aufruf& aufruf,
   }
   if (form->portNoetig && !aufruf.port.gegeben) {
     fehler = "'" + aufruf.befehl + "' needs --port";
+    return false;
+  }
+  if (aufruf.zeitbasis != 0 && aufruf.befehl == "import" && !aufruf.pwl) {
+    fehler = "'--timebase' needs '--pwl'";
     return false;
   }
   if (form->platzNoetig && aufruf.platz == 0) {

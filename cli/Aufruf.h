@@ -43,6 +43,16 @@ struct Aufruf {
   int setzen = -1;         // mode --set, bits 0..255; -1 when not given
   int loeschen = -1;       // mode --clear
   bool hilfe = false;
+  // export, import: SPICE PWL instead of the tab-separated text.
+  bool pwl = false;
+  // import-csv and import --pwl.
+  std::string zeitspalte;   // --time-col
+  std::string wertspalte;   // --value-col
+  double toleranz = 0.0;    // --tolerance, codes; 0 when not given
+  double skala = 1.0;       // --scale
+  double versatz = 0.0;     // --offset
+  double zeitfaktor = 0.0;  // --time-unit as seconds; 0 when not given
+  int zeitbasis = 0;        // --timebase as its code; 0 when not given
 };
 
 // The command names in the order the help lists them.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Aufruf.h"
+#include "Austauschbefehle.h"
 #include "Dateibefehle.h"
 #include "Direktbefehle.h"
 #include "Fehlerausgabe.h"
@@ -36,6 +37,7 @@ int Ausfuehren(const cli::Aufruf& aufruf) {
   if (b == "read") return cli::Lesen(aufruf);
   if (b == "export") return cli::Exportieren(aufruf);
   if (b == "import") return cli::Importieren(aufruf);
+  if (b == "import-csv") return cli::CsvImportieren(aufruf);
   if (b == "char-send") return cli::KennlinieSenden(aufruf);
   if (b == "char-read") return cli::KennlinieLesen(aufruf);
   if (b == "char-select") return cli::KennlinieAnwaehlen(aufruf);
