@@ -93,12 +93,6 @@ bool FormaufrufPruefen(const Aufruf& aufruf, std::string& fehler) {
 
 }  // namespace
 
-std::vector<std::string> Befehlsnamen() {
-  std::vector<std::string> namen;
-  for (const auto& form : Befehlsformen()) namen.emplace_back(form.name);
-  return namen;
-}
-
 bool PortAuswerten(const std::string& text, Portangabe& port) {
   if (text.empty()) return false;
   if (std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {

@@ -55,9 +55,6 @@ struct Aufruf {
   int zeitbasis = 0;        // --timebase as its code; 0 when not given
 };
 
-// The command names in the order the help lists them.
-std::vector<std::string> Befehlsnamen();
-
 // Reads the arguments after the program name. False with a one-line reason in fehler when
 // they do not make a valid call; aufruf.befehl is then set if the command was known, so
 // the usage of that command can be shown.

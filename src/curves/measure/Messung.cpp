@@ -13,7 +13,9 @@ int Abtastwert(const Kurve& kurve, std::size_t i, std::int64_t k) {
   const auto& p = kurve.Punkte;
   const double y0 = p[i].Y;
   const double y1 = p[i + 1 < p.size() ? i + 1 : 0].Y;
-  const double v = std::clamp(y0 + (y1 - y0) * static_cast<double>(k) / p[i].Laenge, 0.0, 4095.0);
+  // A length below 1 never comes from a checked file; it must not divide by zero here.
+  const double n = std::max(1, p[i].Laenge);
+  const double v = std::clamp(y0 + (y1 - y0) * static_cast<double>(k) / n, 0.0, 4095.0);
   return static_cast<int>(v + 0.5);
 }
 
