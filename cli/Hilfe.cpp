@@ -60,7 +60,8 @@ earlier file of that name survives any failure.
       {"export",
        {"miv3x export FILE.wur OUT.txt",
         R"(Writes curve 1 of the curve file as tab-separated text: start time in seconds,
-value in per cent, time base, curve number, one line per point.
+value in per cent, time base, curve number, one line per point; a closing comment
+gives the end time of the last line, which import reads back.
 )"}},
       {"import",
        {"miv3x import IN.txt OUT.wur [--config FILE.wuo]",
