@@ -7,6 +7,7 @@
 #include <system_error>
 #include <vector>
 
+#include "Austauschbefehle.h"
 #include "Fehlerausgabe.h"
 #include "common/Speicherdatei.h"
 #include "config/Konfigdatei.h"
@@ -76,6 +77,7 @@ bool DieselbeDatei(const std::string& a, const std::string& b) {
 }
 
 int Exportieren(const Aufruf& aufruf) {
+  if (aufruf.pwl) return PwlExportieren(aufruf);
   const std::string& quelle = aufruf.dateien[0];
   const std::string& ziel = aufruf.dateien[1];
   if (DieselbeDatei(quelle, ziel)) return GleicheDateiMelden(aufruf);
@@ -85,6 +87,7 @@ int Exportieren(const Aufruf& aufruf) {
 }
 
 int Importieren(const Aufruf& aufruf) {
+  if (aufruf.pwl) return PwlImportieren(aufruf);
   const std::string& quelle = aufruf.dateien[0];
   const std::string& ziel = aufruf.dateien[1];
   if (DieselbeDatei(quelle, ziel)) return GleicheDateiMelden(aufruf);
