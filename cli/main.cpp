@@ -19,7 +19,6 @@
 #include "characteristic/Kennlinienmodell.h"
 #include "common/OperatorInterface.h"
 #include "config/Konfiguration.h"
-#include "curves/model/Kurvenmodell.h"
 #include "device/Fehler.h"
 
 namespace {
@@ -70,9 +69,7 @@ int main(int argc, char** argv) {
   common::setOperatorInterface(&bedienung);
   config::KonfigurationStandardwerte();
   int status = cli::kStatusFehler;
-  if (const int fehler = curves::KurvenModellInitialisieren())
-    status = cli::FehlerMelden(fehler);
-  else if (const int fehler = characteristic::KennlModellInitialisieren())
+  if (const int fehler = characteristic::KennlModellInitialisieren())
     status = cli::FehlerMelden(fehler);
   else
     status = Ausfuehren(aufruf);
@@ -83,6 +80,5 @@ int main(int argc, char** argv) {
   }
   common::setOperatorInterface(nullptr);
   characteristic::KennlModellFreigeben();
-  curves::KurvenModellFreigeben();
   return status;
 }

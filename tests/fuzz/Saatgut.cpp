@@ -18,6 +18,7 @@
 #include "curves/files/Kurvendatei.h"
 #include "curves/files/Kurvenexport.h"
 #include "curves/model/Kurvenmodell.h"
+#include "curves/model/Kurvensitzung.h"
 #include "device/Companel.h"
 #include "device/MemorySerialService.h"
 #include "device/Protokoll.h"
@@ -26,6 +27,9 @@
 namespace {
 
 using curves::Kurvenpunkt;
+
+// The curves the seed files are written from.
+curves::Kurvensitzung sitzung;
 
 std::string gWurzel;
 
@@ -74,14 +78,14 @@ std::vector<std::vector<Kurvenpunkt>> Beispiele() {
 void Kurvendateien() {
   int n = 0;
   for (const auto& kurve : Beispiele()) {
-    curves::KurvenNeu();
-    curves::gKurven.Kurven[0].Punkte = kurve;
-    curves::gKurven.Kurven[n % 4].Kommentar = "Kurve " + std::to_string(n);
-    curves::gKurven.Zyklen[n % 4] = n * 1000;
-    curves::gKurven.Ruhezustand[(n + 1) % 4] = 4095 - n;
+    curves::KurvenNeu(sitzung);
+    sitzung.gKurven.Kurven[0].Punkte = kurve;
+    sitzung.gKurven.Kurven[n % 4].Kommentar = "Kurve " + std::to_string(n);
+    sitzung.gKurven.Zyklen[n % 4] = n * 1000;
+    sitzung.gKurven.Ruhezustand[(n + 1) % 4] = 4095 - n;
     const std::string name = "seed" + std::to_string(n++);
-    curves::KurvendateiSpeichern(Ordner("fuzz_kurvendatei") + name + ".wur");
-    curves::KurvendateiExportieren(Ordner("fuzz_kurvenimport") + name + ".txt");
+    curves::KurvendateiSpeichern(sitzung, Ordner("fuzz_kurvendatei") + name + ".wur");
+    curves::KurvendateiExportieren(sitzung, Ordner("fuzz_kurvenimport") + name + ".txt");
   }
 }
 
@@ -188,7 +192,7 @@ int main(int argc, char** argv) {
   }
   gWurzel = argv[1];
   ::mkdir(gWurzel.c_str(), 0755);
-  if (curves::KurvenModellInitialisieren() != 0) return 1;
+  if (curves::KurvenModellInitialisieren(sitzung) != 0) return 1;
   Kurvendateien();
   Konfigurationen();
   Geraet();

@@ -16,6 +16,7 @@
 #include "common/Textdatei.h"
 #include "curves/model/Allokation.h"
 #include "curves/model/Kurvenmodell.h"
+#include "curves/model/Kurvensitzung.h"
 #include "curves/model/Rueckgaengig.h"
 
 namespace curves {
@@ -123,7 +124,7 @@ double Rastertoleranz(int zeitstellen, const Liste& vorher) {
 
 }  // namespace
 
-int KurvendateiImportieren(const std::string& pfad) {
+int KurvendateiImportieren(Kurvensitzung& sitzung, const std::string& pfad) {
   const common::KlassischeZahlen zahlen;
   // Only a regular file: a FIFO or a device would hang the program.
   common::Lesedatei datei(pfad, true);
@@ -209,18 +210,18 @@ int KurvendateiImportieren(const std::string& pfad) {
   if (!daten) return common::ImportAblehnen(kFehlerImportKeineDaten, "%s", "Curve data not found.");
 
   // Each imported curve gets its own undo step, taken as the edited curve.
-  const int aktuelle = gKurven.AktuelleKurve;
+  const int aktuelle = sitzung.gKurven.AktuelleKurve;
   const bool aktuelleImportiert = !listen[aktuelle].punkte.empty();
   for (int c = 0; c < kKurven; ++c) {
     if (listen[c].punkte.empty()) continue;
-    gKurven.AktuelleKurve = c;
-    RueckgaengigSichern();
-    gKurven.Kurven[c].Punkte.swap(listen[c].punkte);
+    sitzung.gKurven.AktuelleKurve = c;
+    RueckgaengigSichern(sitzung);
+    sitzung.gKurven.Kurven[c].Punkte.swap(listen[c].punkte);
   }
-  gKurven.AktuelleKurve = aktuelle;
+  sitzung.gKurven.AktuelleKurve = aktuelle;
   // The snapshots set the undo commands for the imported curve; the edited curve's own
   // steps must stay reachable.
-  if (!aktuelleImportiert) UndoKnoepfeFuerKurve(aktuelle);
+  if (!aktuelleImportiert) UndoKnoepfeFuerKurve(sitzung, aktuelle);
   return 0;
 }
 

@@ -4,6 +4,7 @@
 
 #include "curves/model/Allokation.h"
 #include "curves/model/Kurvenmodell.h"
+#include "curves/model/Kurvensitzung.h"
 #include "curves/model/Rueckgaengig.h"
 #include "device/Fehler.h"
 
@@ -29,10 +30,10 @@ int ZeitbasisAusNibble(int nibble) {
   return 0;
 }
 
-int KurvenbildErzeugen(std::vector<std::uint8_t>& bild, int& ende) {
+int KurvenbildErzeugen(Kurvensitzung& sitzung, std::vector<std::uint8_t>& bild, int& ende) {
   bild.assign(kBildGroesse, 0);
   ende = kAbtastAnfang;
-  const auto& punkte = gKurven.Kurven[0].Punkte;
+  const auto& punkte = sitzung.gKurven.Kurven[0].Punkte;
   // Checked before any sample is written, so a damaged point cannot run past the image.
   std::int64_t einheiten = 0;
   for (const Kurvenpunkt& p : punkte) {
@@ -59,8 +60,9 @@ int KurvenbildErzeugen(std::vector<std::uint8_t>& bild, int& ende) {
   }
   Wort(bild, kBildEndadressen, static_cast<unsigned>(p - 1));
   for (int c = 0; c < kKurven; ++c) {
-    Wort(bild, kBildZyklen + 2 * c, static_cast<unsigned>(gKurven.Zyklen[c]) & 0xFFFF);
-    Wort(bild, kBildRuhezustand + 2 * c, static_cast<unsigned>(gKurven.Ruhezustand[c]) & 0xFFFF);
+    Wort(bild, kBildZyklen + 2 * c, static_cast<unsigned>(sitzung.gKurven.Zyklen[c]) & 0xFFFF);
+    Wort(bild, kBildRuhezustand + 2 * c,
+         static_cast<unsigned>(sitzung.gKurven.Ruhezustand[c]) & 0xFFFF);
   }
   bild[kBildKurvenzahl] = 1;
   Wort(bild, kBildPruefsumme,
@@ -73,14 +75,14 @@ namespace {
 
 // A read replaces the curve with what the device holds: one undo step brings back what
 // the operator had. Taken as the edited curve, without marking the curves as changed.
-void LesenRueckgaengigSichern(int c) {
-  const int aktuelle = gKurven.AktuelleKurve;
-  const bool geaendert = gKurven.KurvenGeaendert;
-  gKurven.AktuelleKurve = c;
-  RueckgaengigSichern();
-  gKurven.AktuelleKurve = aktuelle;
-  gKurven.KurvenGeaendert = geaendert;
-  if (aktuelle != c) UndoKnoepfeFuerKurve(aktuelle);
+void LesenRueckgaengigSichern(Kurvensitzung& sitzung, int c) {
+  const int aktuelle = sitzung.gKurven.AktuelleKurve;
+  const bool geaendert = sitzung.gKurven.KurvenGeaendert;
+  sitzung.gKurven.AktuelleKurve = c;
+  RueckgaengigSichern(sitzung);
+  sitzung.gKurven.AktuelleKurve = aktuelle;
+  sitzung.gKurven.KurvenGeaendert = geaendert;
+  if (aktuelle != c) UndoKnoepfeFuerKurve(sitzung, aktuelle);
 }
 
 }  // namespace
@@ -91,7 +93,8 @@ int Kurvenpruefsumme(const std::uint8_t* puffer, int von, int bis) {
   return static_cast<int>((summe + 1) & 0xFFFF);
 }
 
-int AbtastwerteInPunkte(int c, const std::uint8_t* puffer, int erste, int letzte) {
+int AbtastwerteInPunkte(Kurvensitzung& sitzung, int c, const std::uint8_t* puffer, int erste,
+                        int letzte) {
   const int bytes = letzte - erste + 1;
   if (bytes <= 0) return kFehlerBildAnfang;  // a curve has at least one point
   if (bytes % 2 != 0) return kFehlerAbtastUngerade;
@@ -107,8 +110,8 @@ int AbtastwerteInPunkte(int c, const std::uint8_t* puffer, int erste, int letzte
     if (code == 0) return kFehlerAbtastZeitbasis;
     punkte[i] = Kurvenpunkt{(h * 256 + l) & 0xFFF, 1, static_cast<std::int8_t>(code), {0, 0, 0}};
   }
-  LesenRueckgaengigSichern(c);
-  gKurven.Kurven[c].Punkte.swap(punkte);
+  LesenRueckgaengigSichern(sitzung, c);
+  sitzung.gKurven.Kurven[c].Punkte.swap(punkte);
   return 0;
 }
 
