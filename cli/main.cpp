@@ -16,7 +16,7 @@
 #include "Hilfe.h"
 #include "Kennlinienbefehle.h"
 #include "TerminalOperator.h"
-#include "characteristic/Kennlinienmodell.h"
+#include "characteristic/model/Kennlinienmodell.h"
 #include "common/OperatorInterface.h"
 #include "config/Konfiguration.h"
 #include "device/Fehler.h"

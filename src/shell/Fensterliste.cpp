@@ -2,7 +2,7 @@
 #include <QPointer>
 #include <memory>
 
-#include "characteristic/KennlDateiMenue.h"
+#include "characteristic/files/KennlDateiMenue.h"
 #include "characteristic/gui/Kennlinienpanel.h"
 #include "characteristic/gui/KennlinienpanelModul.h"
 #include "config/KonfigIni.h"

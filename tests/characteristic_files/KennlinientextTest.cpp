@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "characteristic/KennlDateiMenue.h"
-#include "characteristic/Kennlinientext.h"
+#include "characteristic/files/KennlDateiMenue.h"
+#include "characteristic/files/Kennlinientext.h"
 #include "support/Dateibytes.h"
 #include "support/DeutscheZahlen.h"
 #include "support/KennlFixture.h"

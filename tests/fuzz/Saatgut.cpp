@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "Engine.h"
-#include "characteristic/Kennliniendatei.h"
-#include "characteristic/Kennlinienmodell.h"
-#include "characteristic/Kennlinientext.h"
+#include "characteristic/files/Kennliniendatei.h"
+#include "characteristic/files/Kennlinientext.h"
+#include "characteristic/model/Kennlinienmodell.h"
 #include "config/KonfigIni.h"
 #include "config/Konfigdatei.h"
 #include "config/Konfiguration.h"

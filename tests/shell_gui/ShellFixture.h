@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "characteristic/KennlAllokation.h"
-#include "characteristic/KennlTitel.h"
-#include "characteristic/Kennlinienmodell.h"
+#include "characteristic/model/KennlAllokation.h"
+#include "characteristic/model/KennlTitel.h"
+#include "characteristic/model/Kennlinienmodell.h"
 #include "common/Direkthilfe.h"
 #include "config/Konfiguration.h"
 #include "curves/gui/Kurvenpanel.h"
