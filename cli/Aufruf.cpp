@@ -5,6 +5,10 @@
 #include <cmath>
 #include <cstddef>
 
+#include "curves/files/Abtastnaeherung.h"
+#include "curves/files/Csvimport.h"
+#include "curves/model/Kurvenmodell.h"
+
 namespace cli {
 namespace {
 
@@ -14,6 +18,7 @@ struct Befehlsform {
   bool portNoetig;
   std::vector<std::string> optionen;
   bool platzNoetig = false;
+  bool mehrDateien = false;  // `dateien` is the least number
 };
 
 const std::vector<Befehlsform>& Befehlsformen() {
@@ -23,8 +28,13 @@ const std::vector<Befehlsform>& Befehlsformen() {
       {"scan", 0, true, {"--port"}},
       {"send", 1, true, {"--port", "--address", "--dither"}},
       {"read", 1, true, {"--port", "--address", "--dither", "--config"}},
-      {"export", 2, false, {}},
-      {"import", 2, false, {"--config"}},
+      {"export", 2, false, {"--pwl"}},
+      {"import", 2, false, {"--config", "--pwl", "--timebase"}},
+      {"import-csv",
+       2,
+       false,
+       {"--time-col", "--value-col", "--tolerance", "--config", "--scale", "--offset",
+        "--time-unit"}},
       {"image", 1, false, {"--out"}},
       {"char-send", 1, true, {"--port", "--address", "--slot"}, true},
       {"char-read", 1, true, {"--port", "--address", "--slot", "--config"}, true},
@@ -35,12 +45,33 @@ const std::vector<Befehlsform>& Befehlsformen() {
       {"inputs", 0, true, {"--port", "--address", "--watch", "--log", "--config"}},
       {"output", 2, true, {"--port", "--address", "--limit", "--config"}},
       {"zero", 0, true, {"--port", "--address", "--config"}},
+      {"shape",
+       1,
+       false,
+       {"--out", "--max-error", "--config", "--raw", "--into", "--from", "--to", "--curve"},
+       false,
+       true},
   };
   return formen;
 }
 
 bool MitWert(const std::string& option) {
-  return option != "--dither";
+  return option != "--dither" && option != "--pwl" && option != "--raw";
+}
+
+// The checks of a shape call that concern its options together.
+bool FormaufrufPruefen(const Aufruf& aufruf, std::string& fehler) {
+  if (aufruf.einfuegen.empty()) {
+    if (!aufruf.von.empty() || !aufruf.bis.empty() || aufruf.kurve != 0)
+      fehler = "--from, --to and --curve belong to --into";
+    else if (aufruf.ausgabe.empty())
+      fehler = "'shape' needs --out or --into";
+  } else if (aufruf.von.empty()) {
+    fehler = "--into needs --from";
+  } else if (!aufruf.konfig.empty()) {
+    fehler = "--into uses the curve file's configuration, not --config";
+  }
+  return fehler.empty();
 }
 
 }  // namespace
@@ -155,7 +186,7 @@ bool AufrufAuswerten(const std::vector<std::string>& argumente, Aufruf& aufruf,
         fehler = "option '" + arg + "' takes no value";
         return false;
       }
-      aufruf.dither = true;
+      (arg == "--pwl" ? aufruf.pwl : arg == "--raw" ? aufruf.roh : aufruf.dither) = true;
       continue;
     }
     if (!wertAngehaengt) {
@@ -191,18 +222,72 @@ bool AufrufAuswerten(const std::vector<std::string>& argumente, Aufruf& aufruf,
         return false;
       }
       aufruf.limitGegeben = true;
+    } else if (arg == "--tolerance") {
+      if (!ZahlAuswerten(wert, aufruf.toleranz) ||
+          aufruf.toleranz < curves::kNaeherungToleranzMin) {
+        fehler = "'" + wert + "' is not a tolerance of at least 0.5 codes";
+        return false;
+      }
+    } else if (arg == "--scale" || arg == "--offset") {
+      double& ziel = arg == "--scale" ? aufruf.skala : aufruf.versatz;
+      if (!ZahlAuswerten(wert, ziel) || (arg == "--scale" && ziel == 0.0)) {
+        fehler = "'" + wert + "' is not a " + (arg == "--scale" ? "factor other than 0" : "number");
+        return false;
+      }
+    } else if (arg == "--time-unit") {
+      aufruf.zeitfaktor = curves::ZeiteinheitInSekunden(wert);
+      if (aufruf.zeitfaktor <= 0.0) {
+        fehler = "'" + wert + "' is not a time unit (s, ms, us, ns, min, h)";
+        return false;
+      }
+    } else if (arg == "--timebase") {
+      aufruf.zeitbasis = curves::ZeitbasisAusName(wert.c_str());
+      if (aufruf.zeitbasis == 0) {
+        fehler = "'" + wert +
+                 "' is not a time base (250us, 1ms, 2ms, 5ms, 10ms, 50ms, 100ms, "
+                 "500ms, 1s)";
+        return false;
+      }
+    } else if (arg == "--max-error") {
+      if (!ZahlAuswerten(wert, aufruf.maxFehler) || aufruf.maxFehler < 0.5) {
+        fehler = "'" + wert + "' is not an error of at least 0.5 codes";
+        return false;
+      }
+    } else if (arg == "--curve") {
+      if (wert.size() != 1 || wert[0] < '1' || wert[0] > '4') {
+        fehler = "'" + wert + "' is not a curve number (1..4)";
+        return false;
+      }
+      aufruf.kurve = wert[0] - '0';
+    } else if (arg == "--from" || arg == "--to") {
+      if (wert.empty()) {
+        fehler = "option '" + arg + "' needs a time";
+        return false;
+      }
+      (arg == "--from" ? aufruf.von : aufruf.bis) = wert;
     } else if (wert.empty()) {
-      fehler = "option '" + arg + "' needs a file name";
+      fehler = "option '" + arg + "' needs a " +
+               (arg == "--time-col" || arg == "--value-col" ? "column" : "file name");
       return false;
+    } else if (arg == "--time-col") {
+      aufruf.zeitspalte = wert;
+    } else if (arg == "--value-col") {
+      aufruf.wertspalte = wert;
     } else if (arg == "--config") {
       aufruf.konfig = wert;
     } else if (arg == "--log") {
       aufruf.log = wert;
+    } else if (arg == "--into") {
+      aufruf.einfuegen = wert;
     } else {
       aufruf.ausgabe = wert;
     }
   }
-  if (aufruf.dateien.size() != form->dateien) {
+  if (form->mehrDateien && aufruf.dateien.size() < form->dateien) {
+    fehler = "missing shape kind";
+    return false;
+  }
+  if (!form->mehrDateien && aufruf.dateien.size() != form->dateien) {
     const bool werte = aufruf.befehl == "output";
     fehler = aufruf.dateien.size() > form->dateien ? "too many arguments"
              : werte                               ? "missing output number or value"
@@ -232,10 +317,15 @@ bool AufrufAuswerten(const std::vector<std::string>& argumente, Aufruf& aufruf,
     fehler = "'" + aufruf.befehl + "' needs --port";
     return false;
   }
+  if (aufruf.zeitbasis != 0 && aufruf.befehl == "import" && !aufruf.pwl) {
+    fehler = "'--timebase' needs '--pwl'";
+    return false;
+  }
   if (form->platzNoetig && aufruf.platz == 0) {
     fehler = "'" + aufruf.befehl + "' needs --slot";
     return false;
   }
+  if (aufruf.befehl == "shape") return FormaufrufPruefen(aufruf, fehler);
   return true;
 }
 

@@ -33,7 +33,23 @@ struct Aufruf {
   double wert = 0.0;    // output: the value in the output's unit
   double limit = 0.0;   // --limit
   bool limitGegeben = false;
+  // shape: KIND and its NAME=VALUE parameters are in `dateien`.
+  double maxFehler = 1.0;  // --max-error, codes
+  bool roh = false;        // --raw: levels are raw codes
+  std::string einfuegen;   // --into
+  std::string von, bis;    // --from, --to, as written ("20ms")
+  int kurve = 0;           // --curve, 1..4; 0 when not given
   bool hilfe = false;
+  // export, import: SPICE PWL instead of the tab-separated text.
+  bool pwl = false;
+  // import-csv and import --pwl.
+  std::string zeitspalte;   // --time-col
+  std::string wertspalte;   // --value-col
+  double toleranz = 0.0;    // --tolerance, codes; 0 when not given
+  double skala = 1.0;       // --scale
+  double versatz = 0.0;     // --offset
+  double zeitfaktor = 0.0;  // --time-unit as seconds; 0 when not given
+  int zeitbasis = 0;        // --timebase as its code; 0 when not given
 };
 
 // Reads the arguments after the program name. False with a one-line reason in fehler when

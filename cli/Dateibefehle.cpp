@@ -7,6 +7,7 @@
 #include <system_error>
 #include <vector>
 
+#include "Austauschbefehle.h"
 #include "Fehlerausgabe.h"
 #include "common/Speicherdatei.h"
 #include "config/Konfigdatei.h"
@@ -78,6 +79,7 @@ bool DieselbeDatei(const std::string& a, const std::string& b) {
 }
 
 int Exportieren(const Aufruf& aufruf) {
+  if (aufruf.pwl) return PwlExportieren(aufruf);
   curves::Kurvensitzung sitzung;  // this command's curves
   if (const int fehler = curves::KurvenModellInitialisieren(sitzung)) return FehlerMelden(fehler);
   const std::string& quelle = aufruf.dateien[0];
@@ -89,6 +91,7 @@ int Exportieren(const Aufruf& aufruf) {
 }
 
 int Importieren(const Aufruf& aufruf) {
+  if (aufruf.pwl) return PwlImportieren(aufruf);
   curves::Kurvensitzung sitzung;  // this command's curves
   if (const int fehler = curves::KurvenModellInitialisieren(sitzung)) return FehlerMelden(fehler);
   const std::string& quelle = aufruf.dateien[0];

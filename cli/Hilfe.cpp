@@ -58,17 +58,64 @@ the one of FILE.wuo. OUT.wur is written only after a complete, checked read; an
 earlier file of that name survives any failure.
 )"}},
       {"export",
-       {"miv3x export FILE.wur OUT.txt",
+       {"miv3x export FILE.wur OUT.txt [--pwl]",
         R"(Writes curve 1 of the curve file as tab-separated text: start time in seconds,
 value in per cent, time base, curve number, one line per point.
+With --pwl it is written as a SPICE piecewise-linear list instead: "time value" pairs in
+seconds and volts at the output (by the file's configuration), one per line, ending with
+the closing line's return to the first value. A line one unit long between two values
+is what the device plays as a step, so it is written as two pairs 1 ps apart. Comment
+lines "* timebase NAME" give each line's time base, so that 'import --pwl' gives back
+the same curve.
 )"}},
       {"import",
-       {"miv3x import IN.txt OUT.wur [--config FILE.wuo]",
+       {"miv3x import IN.txt OUT.wur [--config FILE.wuo] [--pwl [--timebase NAME]]",
         R"(Makes a curve file from tab-separated text (the export format). The text gives
 curve 1; curves 2 to 4 are the default curve. The file carries the standard
 configuration, or the one of FILE.wuo. A line that does not pass the import's checks
 is reported with its number and nothing is written.
+With --pwl IN is a SPICE piecewise-linear list: "time value" pairs (seconds, volts at
+the output), or a netlist whose first PWL(...) source is taken, "+" continuation lines,
+scale suffixes such as 10n or 5m, and comments ("*" lines, ";" and "$" to the end of a
+line) included. Pairs less than 1 ns apart are a step. Every time must lie on the time
+grid: each line takes the time base of the "* timebase NAME" line before it, else
+--timebase NAME, else the coarsest time base its length fits whole (for a ramp one on
+which it rises by at most one code per unit). A list that ends at its first value
+closes there; otherwise its last pair gets a closing line of one unit.
 )"}},
+      {"import-csv",
+       {"miv3x import-csv IN.csv OUT.wur [--time-col C] [--value-col C] [--tolerance CODES]\n"
+        "       [--scale F] [--offset V] [--time-unit U] [--config FILE.wuo]",
+        R"T(Makes curve 1 of a new curve file from sampled data, as oscilloscopes, data
+loggers and spreadsheets write it, and prints the dialect found, the columns and units
+taken, the number of samples, the time base, the tolerance, the point count, the largest
+deviation and the device memory the curve needs. Curves 2 to 4 are the default curve;
+the file carries the standard configuration, or the one of FILE.wuo.
+
+The file: separator ',', ';', tab or blanks, decimal point or comma, any header rows
+before the first row of numbers; units in the names ("Time (s)", "U [mV]", "t/ms") or in
+a row of their own. Empty rows and rows starting with '#' are skipped.
+Columns: C is a number from 1 or a header name; by default the first two columns that
+hold numbers are time and value.
+Time: in the header's unit, else seconds, or in U (s, ms, us, ns, min, h) when given.
+The first sample is time 0; times must rise.
+Values: in output 1's unit (by the configuration), or in volts at the output when the
+header says V or mV and output 1 has another unit; each value is taken times F plus V
+first (a probe factor). Values outside the output's range are clipped and counted.
+
+The samples, interpolated linearly, are the target of the line approximation that
+'shape' uses: the fewest lines from 0 to the last sample's time (on the 250 us grid), each
+on its own time base, such that every sample the device plays for them lies within the
+tolerance of the target at its time, and so does every line as drawn at every 250 us. A
+last level other than the first gets a closing unit. The tolerance is CODES (at least
+0.5) when given; by default it is 1 code, or, when the samples are noisy, 4 times the
+noise estimated from their second differences (at most 5 % of their span), so that noise
+does not turn into points.
+A file whose curve does not fit the device memory (30704 samples; named: the first
+sample that does not fit), whose time does not rise, or that holds no row of numbers is
+refused with the line concerned, and OUT.wur is not written; an earlier file of that name
+stays as it was.
+)T"}},
       {"image",
        {"miv3x image FILE.wur [--out IMAGE.bin]",
         R"(Computes the device memory image that 'send' would write for the curve file, from
@@ -137,6 +184,42 @@ value set. A value above the limit is set to the limit, and the output's range h
 within its ends. The limit is L, else the one the settings file gives the direct
 input/output window, else none. The scaling as for 'inputs'.
 )"}},
+      {"shape",
+       {"miv3x shape KIND NAME=VALUE... (--out OUT.wur | --into FILE.wur --from TIME "
+        "[--to TIME] [--curve N] [--out OUT.wur]) [--max-error CODES] [--config FILE.wuo] "
+        "[--raw]",
+        R"(Makes a standard shape on the device's time grid. With --out it writes a new curve
+file whose curve 1 is the shape (curves 2 to 4 are the default curve; the file carries
+the standard configuration, or the one of FILE.wuo). With --into it replaces the range
+--from .. --to of curve N (default 1) of that curve file, or inserts the shape at --from
+when --to is not given; the points outside the range stay as they were. The file is
+rewritten, or written to OUT.wur when --out is given too. Then it prints the number of
+points (of the new curve, or brought into the curve), the largest error met in codes
+and the memory the curve needs in the device, in three lines:
+  points: 17
+  largest error: 0.98 codes
+  memory: 2080 bytes (3.4% of 61440)
+
+Exact shapes, lines from level to level:
+  step      from to time                  two levels, each for half the time
+  stair     from to steps time            steps levels from 'from' to 'to'
+  ramp      from to time
+  triangle  low high period [periods]
+  trapezoid low high rise [hold] fall [pause] [periods]
+  pulse     low high width period [count] a pulse train, high for width each period
+Approximated shapes, the fewest lines whose output stays within --max-error codes
+(default 1, at least 0.5) of the function at every sample the device plays:
+  sine      offset amplitude period [periods] [phase]   phase in degrees
+  exp       from to tau time              from 'from' towards 'to', time constant tau
+  formula   expr time                     any expression of t in seconds, such as
+                                          expr='5 + 4*sin(2*_pi*50*t)'
+Times carry a unit: us, ms, s, min or h ("20ms"), and must be whole multiples of
+250 us. Levels are in the unit of the output's scaling ("5V" or "5"), or raw codes
+0..4095 with --raw; a level beyond 0..4095 codes is clipped with a warning. A shape
+longer than the device memory (61440 bytes: 30704 samples after the header) is refused
+with the memory it would need.
+Example: miv3x shape sine offset=5V amplitude=4V period=20ms periods=3 --out s.wur
+)"}},
       {"zero",
        {"miv3x zero --port P [--address A] [--config FILE.wuo]",
         R"(Sets every output to its physical zero, or to the end of its range nearest to zero,
@@ -163,6 +246,7 @@ Commands:
   read    OUT.wur --port P       read the device's curve into a curve file
   export  FILE.wur OUT.txt       curve 1 of a curve file as text
   import  IN.txt OUT.wur         a curve file from text
+  import-csv IN.csv OUT.wur      a curve file from sampled data, simplified to lines
   image   FILE.wur               the device image a send would write
   char-send   FILE.wue --slot N --port P   write a characteristic into slot N
   char-read   OUT.wue --slot N --port P    read slot N into a characteristic file
@@ -173,6 +257,7 @@ Commands:
   inputs  --port P               read the four inputs, or poll them into a log
   output  N VALUE --port P       set one output
   zero    --port P               set every output to its physical zero
+  shape   KIND NAME=VALUE... --out OUT.wur   a sine, ramp, pulse train... as a curve file
 
 Run 'miv3x <command> --help' for a command's options.
 )") + kAllgemein + kStatus;
@@ -190,9 +275,9 @@ std::string Aufrufhinweis(const std::string& befehl) {
   const auto it = Texte().find(befehl);
   if (it == Texte().end())
     return "usage: miv3x <command> [arguments]\n"
-           "commands: ports, id, scan, send, read, export, import, image,\n"
+           "commands: ports, id, scan, send, read, export, import, import-csv, image,\n"
            "          char-send, char-read, char-select, char-export, char-import, char-image,\n"
-           "          inputs, output, zero\n"
+           "          inputs, output, zero, shape\n"
            "Run 'miv3x --help' for more.\n";
   return std::string("usage: ") + it->second.synopsis + "\nRun 'miv3x " + befehl +
          " --help' for more.\n";

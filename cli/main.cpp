@@ -9,9 +9,11 @@
 #include <vector>
 
 #include "Aufruf.h"
+#include "Austauschbefehle.h"
 #include "Dateibefehle.h"
 #include "Direktbefehle.h"
 #include "Fehlerausgabe.h"
+#include "Formbefehl.h"
 #include "Geraetebefehle.h"
 #include "Hilfe.h"
 #include "Kennlinienbefehle.h"
@@ -32,6 +34,7 @@ int Ausfuehren(const cli::Aufruf& aufruf) {
   if (b == "read") return cli::Lesen(aufruf);
   if (b == "export") return cli::Exportieren(aufruf);
   if (b == "import") return cli::Importieren(aufruf);
+  if (b == "import-csv") return cli::CsvImportieren(aufruf);
   if (b == "char-send") return cli::KennlinieSenden(aufruf);
   if (b == "char-read") return cli::KennlinieLesen(aufruf);
   if (b == "char-select") return cli::KennlinieAnwaehlen(aufruf);
@@ -41,6 +44,7 @@ int Ausfuehren(const cli::Aufruf& aufruf) {
   if (b == "inputs") return cli::EingaengeLesen(aufruf);
   if (b == "output") return cli::AusgangSetzen(aufruf);
   if (b == "zero") return cli::AusgaengeAufNull(aufruf);
+  if (b == "shape") return cli::FormAusgeben(aufruf);
   return cli::BildAusgeben(aufruf);
 }
 

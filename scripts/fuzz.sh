@@ -25,7 +25,8 @@ if ! clang++ -fsanitize=fuzzer "$probe/p.cpp" -o "$probe/p" 2>/dev/null; then
 fi
 
 targets=(fuzz_kurvendatei fuzz_kurvenimport fuzz_konfigdatei fuzz_einstellungen
-         fuzz_antworten fuzz_simframes fuzz_kennlinie)
+         fuzz_antworten fuzz_simframes fuzz_kennlinie
+         fuzz_csvimport fuzz_pwl)
 launcher=()
 if command -v ccache >/dev/null; then
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)

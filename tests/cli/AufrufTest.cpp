@@ -121,8 +121,9 @@ TEST(Aufruf, HelpForTheToolAndEachCommand) {
       {"scan", "usage: miv3x scan --port P\n"},
       {"send", "usage: miv3x send FILE.wur --port P [--address A] [--dither]\n"},
       {"read", "usage: miv3x read OUT.wur --port P [--address A] [--dither] [--config FILE.wuo]\n"},
-      {"export", "usage: miv3x export FILE.wur OUT.txt\n"},
-      {"import", "usage: miv3x import IN.txt OUT.wur [--config FILE.wuo]\n"},
+      {"export", "usage: miv3x export FILE.wur OUT.txt [--pwl]\n"},
+      {"import",
+       "usage: miv3x import IN.txt OUT.wur [--config FILE.wuo] [--pwl [--timebase NAME]]\n"},
       {"image", "usage: miv3x image FILE.wur [--out IMAGE.bin]\n"},
   };
   for (const auto& [befehl, anfang] : befehle) {

@@ -17,6 +17,7 @@
 #include "config/Konfiguration.h"
 #include "curves/files/Kurvendatei.h"
 #include "curves/files/Kurvenexport.h"
+#include "curves/files/Pwl.h"
 #include "curves/model/Kurvenmodell.h"
 #include "curves/model/Kurvensitzung.h"
 #include "device/Companel.h"
@@ -86,6 +87,46 @@ void Kurvendateien() {
     const std::string name = "seed" + std::to_string(n++);
     curves::KurvendateiSpeichern(sitzung, Ordner("fuzz_kurvendatei") + name + ".wur");
     curves::KurvendateiExportieren(sitzung, Ordner("fuzz_kurvenimport") + name + ".txt");
+    curves::PwlSchreiben(Ordner("fuzz_pwl") + name + ".pwl", kurve, 10.0);
+  }
+  // A netlist with a PWL source over continuation lines, as simulators take it.
+  Ablegen("fuzz_pwl", "netzliste.cir",
+          "* bench\nR1 a 0 1k\nV1 a 0 PWL(0 0 1m 2.5 ; rise\n+ 2m 2.5\n+ 3m 0) r=0\n.end\n");
+}
+
+// Sampled data of the example curves' lines, in the dialects instruments and spreadsheets
+// write: the points' times and values in volts.
+void Abtastdateien() {
+  struct Dialekt {
+    const char* name;
+    const char* kopf;
+    char trenner;
+    bool komma;
+  };
+  const Dialekt dialekte[] = {{"komma", "Time (s),CH1 (V)\n", ',', false},
+                              {"semikolon", "Zeit [ms];U [V]\n", ';', true},
+                              {"tab", "t\tU\n(s)\t(V)\n", '\t', false},
+                              {"ohnekopf", "", ' ', false}};
+  int n = 0;
+  for (const auto& kurve : Beispiele()) {
+    for (const Dialekt& d : dialekte) {
+      std::string text = d.kopf;
+      double zeit = 0.0;
+      for (std::size_t i = 0; i <= kurve.size() && i < 40; ++i) {
+        const auto& p = kurve[i % kurve.size()];
+        char zeile[96];
+        const double t = d.name == std::string("semikolon") ? zeit / 1000.0 : zeit / 1e6;
+        std::snprintf(zeile, sizeof zeile, "%.9g%c%.9g\n", t, d.trenner, p.Y * 10.0 / 4095.0);
+        std::string z = zeile;
+        if (d.komma)
+          for (char& c : z)
+            if (c == '.') c = ',';
+        text += z;
+        zeit += p.Laenge * curves::ZeitbasisInMikrosekunden(p.Zeitbasis);
+      }
+      Ablegen("fuzz_csvimport", "seed" + std::to_string(n) + "_" + d.name + ".csv", text);
+    }
+    ++n;
   }
 }
 
@@ -194,6 +235,7 @@ int main(int argc, char** argv) {
   ::mkdir(gWurzel.c_str(), 0755);
   if (curves::KurvenModellInitialisieren(sitzung) != 0) return 1;
   Kurvendateien();
+  Abtastdateien();
   Konfigurationen();
   Geraet();
   Kennlinien();
