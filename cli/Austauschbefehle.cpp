@@ -11,6 +11,7 @@
 #include "curves/files/Pwl.h"
 #include "curves/model/Ausgangseinheit.h"
 #include "curves/model/Kurvenmodell.h"
+#include "curves/model/Kurvensitzung.h"
 
 namespace cli {
 namespace {
@@ -74,8 +75,10 @@ void BerichtAusgeben(const curves::Csvbericht& b) {
 
 // Curve 1 of a new curve file: these points, curves 2 to 4 the default curve.
 int Speichern(const std::string& ziel, std::vector<curves::Kurvenpunkt>& punkte) {
-  curves::gKurven.Kurven[0].Punkte.swap(punkte);
-  return curves::KurvendateiSpeichern(ziel);
+  curves::Kurvensitzung sitzung;
+  if (const int fehler = curves::KurvenModellInitialisieren(sitzung)) return fehler;
+  sitzung.gKurven.Kurven[0].Punkte.swap(punkte);
+  return curves::KurvendateiSpeichern(sitzung, ziel);
 }
 
 }  // namespace
@@ -101,12 +104,14 @@ int CsvImportieren(const Aufruf& aufruf) {
 }
 
 int PwlExportieren(const Aufruf& aufruf) {
+  curves::Kurvensitzung sitzung;  // this command's curves
+  if (const int fehler = curves::KurvenModellInitialisieren(sitzung)) return FehlerMelden(fehler);
   const std::string& quelle = aufruf.dateien[0];
   const std::string& ziel = aufruf.dateien[1];
   if (DieselbeDatei(quelle, ziel)) return GleicheDateiMelden(aufruf);
-  if (const int fehler = KurvendateiUebernehmen(quelle)) return FehlerMelden(fehler);
+  if (const int fehler = KurvendateiUebernehmen(sitzung, quelle)) return FehlerMelden(fehler);
   if (const int fehler =
-          curves::PwlSchreiben(ziel, curves::gKurven.Kurven[0].Punkte, config::gKonfig.voutmax))
+          curves::PwlSchreiben(ziel, sitzung.gKurven.Kurven[0].Punkte, config::gKonfig.voutmax))
     return FehlerMelden(fehler);
   return kStatusErfolg;
 }

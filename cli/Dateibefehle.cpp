@@ -17,6 +17,7 @@
 #include "curves/files/Kurvenexport.h"
 #include "curves/files/Kurvenimport.h"
 #include "curves/model/Kurvenmodell.h"
+#include "curves/model/Kurvensitzung.h"
 #include "curves/transfer/Kurvenbild.h"
 
 namespace cli {
@@ -55,13 +56,14 @@ void HexAusgeben(const std::vector<std::uint8_t>& bild, int anfang, int ende) {
   }
 }
 
-int KurvendateiUebernehmen(const std::string& pfad) {
+int KurvendateiUebernehmen(curves::Kurvensitzung& sitzung, const std::string& pfad) {
   // Checked whole first: a file with incomplete point data is refused, not loaded with
   // default curves in place of the damaged ones.
   auto inhalt = std::make_unique<curves::Kurvendateiinhalt>();
   if (const int fehler = curves::KurvendateiEinlesen(pfad, true, *inhalt)) return fehler;
   curves::Ladebericht bericht;
-  if (const int fehler = curves::KurvendateiLaden(pfad, curves::Konfigwahl::Laden, &bericht))
+  if (const int fehler =
+          curves::KurvendateiLaden(sitzung, pfad, curves::Konfigwahl::Laden, &bericht))
     return fehler;
   if (!bericht.beschaedigteKurven.empty()) return curves::kFehlerAnhaengenPunkteKurz;
   return 0;
@@ -80,35 +82,43 @@ bool DieselbeDatei(const std::string& a, const std::string& b) {
 
 int Exportieren(const Aufruf& aufruf) {
   if (aufruf.pwl) return PwlExportieren(aufruf);
+  curves::Kurvensitzung sitzung;  // this command's curves
+  if (const int fehler = curves::KurvenModellInitialisieren(sitzung)) return FehlerMelden(fehler);
   const std::string& quelle = aufruf.dateien[0];
   const std::string& ziel = aufruf.dateien[1];
   if (DieselbeDatei(quelle, ziel)) return GleicheDateiMelden(aufruf);
-  if (const int fehler = KurvendateiUebernehmen(quelle)) return FehlerMelden(fehler);
-  if (const int fehler = curves::KurvendateiExportieren(ziel)) return FehlerMelden(fehler);
+  if (const int fehler = KurvendateiUebernehmen(sitzung, quelle)) return FehlerMelden(fehler);
+  if (const int fehler = curves::KurvendateiExportieren(sitzung, ziel)) return FehlerMelden(fehler);
   return kStatusErfolg;
 }
 
 int Importieren(const Aufruf& aufruf) {
   if (aufruf.pwl) return PwlImportieren(aufruf);
+  curves::Kurvensitzung sitzung;  // this command's curves
+  if (const int fehler = curves::KurvenModellInitialisieren(sitzung)) return FehlerMelden(fehler);
   const std::string& quelle = aufruf.dateien[0];
   const std::string& ziel = aufruf.dateien[1];
   if (DieselbeDatei(quelle, ziel)) return GleicheDateiMelden(aufruf);
   if (const int fehler = KonfigurationWaehlen(aufruf.konfig)) return FehlerMelden(fehler);
-  if (const int fehler = curves::KurvendateiImportieren(quelle)) return FehlerMelden(fehler);
-  if (const int fehler = curves::KurvendateiSpeichern(ziel)) return FehlerMelden(fehler);
+  if (const int fehler = curves::KurvendateiImportieren(sitzung, quelle))
+    return FehlerMelden(fehler);
+  if (const int fehler = curves::KurvendateiSpeichern(sitzung, ziel)) return FehlerMelden(fehler);
   return kStatusErfolg;
 }
 
 int BildAusgeben(const Aufruf& aufruf) {
+  curves::Kurvensitzung sitzung;  // this command's curves
+  if (const int fehler = curves::KurvenModellInitialisieren(sitzung)) return FehlerMelden(fehler);
   const std::string& quelle = aufruf.dateien[0];
   if (!aufruf.ausgabe.empty() && DieselbeDatei(quelle, aufruf.ausgabe))
     return AufrufFehlerMelden(aufruf.befehl, "'" + aufruf.ausgabe +
                                                  "' is the input file; writing it would "
                                                  "destroy it");
-  if (const int fehler = KurvendateiUebernehmen(quelle)) return FehlerMelden(fehler);
+  if (const int fehler = KurvendateiUebernehmen(sitzung, quelle)) return FehlerMelden(fehler);
   std::vector<std::uint8_t> bild;
   int ende = 0;
-  if (const int fehler = curves::KurvenbildErzeugen(bild, ende)) return FehlerMelden(fehler);
+  if (const int fehler = curves::KurvenbildErzeugen(sitzung, bild, ende))
+    return FehlerMelden(fehler);
   if (aufruf.json) {
     // A summary of what a send would write; the bytes themselves go with --out.
     const int bytes = ende - curves::kBildAnfang;

@@ -9,6 +9,10 @@
 
 #include "Aufruf.h"
 
+namespace curves {
+struct Kurvensitzung;
+}
+
 namespace cli {
 
 // The image file named with --out cannot be made, or not all bytes reached it.
@@ -18,7 +22,7 @@ inline constexpr int kFehlerBilddateiSchreiben = -301482;
 // Takes a curve file into the curve model for sending, exporting or the image. A file
 // whose point data are incomplete is refused rather than sent or converted with a
 // default curve in its place. 0 or the file's code.
-int KurvendateiUebernehmen(const std::string& pfad);
+int KurvendateiUebernehmen(curves::Kurvensitzung& sitzung, const std::string& pfad);
 
 // Sets the configuration that a new curve file carries: the standard values, or those of
 // the configuration file when one is named. 0 or the configuration file's code.

@@ -7,6 +7,7 @@
 #include "Fehlerausgabe.h"
 #include "config/Konfiguration.h"
 #include "curves/files/Kurvendatei.h"
+#include "curves/model/Kurvensitzung.h"
 #include "curves/shapes/FormEinfuegen.h"
 #include "curves/shapes/Formen.h"
 #include "curves/shapes/Geradennaeherung.h"
@@ -44,6 +45,8 @@ void Berichten(int punkte, double fehler, const std::vector<curves::Kurvenpunkt>
 }  // namespace
 
 int FormAusgeben(const Aufruf& aufruf) {
+  curves::Kurvensitzung sitzung;  // this command's curves
+  if (const int fehler = curves::KurvenModellInitialisieren(sitzung)) return FehlerMelden(fehler);
   curves::Formauftrag auftrag;
   auftrag.Art = aufruf.dateien[0];
   for (std::size_t i = 1; i < aufruf.dateien.size(); ++i) {
@@ -62,7 +65,8 @@ int FormAusgeben(const Aufruf& aufruf) {
       return AufrufFehlerMelden(aufruf.befehl, grund);
     if (aufruf.bis.empty()) bis = von;
     // The file's own scaling gives the levels their unit.
-    if (const int fehler = KurvendateiUebernehmen(aufruf.einfuegen)) return FehlerMelden(fehler);
+    if (const int fehler = KurvendateiUebernehmen(sitzung, aufruf.einfuegen))
+      return FehlerMelden(fehler);
   } else if (const int fehler = KonfigurationWaehlen(aufruf.konfig)) {
     return FehlerMelden(fehler);
   }
@@ -81,11 +85,11 @@ int FormAusgeben(const Aufruf& aufruf) {
   if (einfuegen) {
     curves::Einfuegebericht bericht;
     if (const int fehler =
-            curves::FormEinfuegen(curves::gKurven, kurve, von, bis, form, bericht, meldung))
+            curves::FormEinfuegen(sitzung.gKurven, kurve, von, bis, form, bericht, meldung))
       return FormfehlerMelden(fehler, meldung);
     punkte = bericht.Punktanzahl;
   } else {
-    auto& k = curves::gKurven.Kurven[0].Punkte;
+    auto& k = sitzung.gKurven.Kurven[0].Punkte;
     k = curves::FormAlsKurve(form);
     if (curves::Abtastwerte(k) > curves::kMaxAbtastwerte)
       return FormfehlerMelden(curves::kFehlerNaeherungSpeicher,
@@ -93,8 +97,8 @@ int FormAusgeben(const Aufruf& aufruf) {
     punkte = static_cast<int>(k.size());
   }
   const std::string& ziel = aufruf.ausgabe.empty() ? aufruf.einfuegen : aufruf.ausgabe;
-  if (const int fehler = curves::KurvendateiSpeichern(ziel)) return FehlerMelden(fehler);
-  Berichten(punkte, form.GroessterFehler, curves::gKurven.Kurven[kurve].Punkte);
+  if (const int fehler = curves::KurvendateiSpeichern(sitzung, ziel)) return FehlerMelden(fehler);
+  Berichten(punkte, form.GroessterFehler, sitzung.gKurven.Kurven[kurve].Punkte);
   return kStatusErfolg;
 }
 

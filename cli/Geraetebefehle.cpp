@@ -9,6 +9,7 @@
 #include "Fehlerausgabe.h"
 #include "Geraeteverbindung.h"
 #include "curves/files/Kurvendatei.h"
+#include "curves/model/Kurvensitzung.h"
 #include "curves/transfer/Kurvenbild.h"
 #include "curves/transfer/Kurventransfer.h"
 #include "device/Companel.h"
@@ -80,23 +81,29 @@ int Suchen(const Aufruf& aufruf) {
 }
 
 int Senden(const Aufruf& aufruf) {
-  if (const int fehler = KurvendateiUebernehmen(aufruf.dateien[0])) return FehlerMelden(fehler);
+  curves::Kurvensitzung sitzung;  // this command's curves
+  if (const int fehler = curves::KurvenModellInitialisieren(sitzung)) return FehlerMelden(fehler);
+  if (const int fehler = KurvendateiUebernehmen(sitzung, aufruf.dateien[0]))
+    return FehlerMelden(fehler);
   // A curve the device memory cannot hold is refused before the port is touched; the
   // transfer itself would only show a message and report nothing.
   std::vector<std::uint8_t> bild;
   int ende = 0;
-  if (const int fehler = curves::KurvenbildErzeugen(bild, ende)) return FehlerMelden(fehler);
+  if (const int fehler = curves::KurvenbildErzeugen(sitzung, bild, ende))
+    return FehlerMelden(fehler);
   // The equal-length warning goes to standard error; its answer is "Send curves".
-  if (curves::KurvenlaengenPruefen() != 0) return kStatusFehler;
+  if (curves::KurvenlaengenPruefen(sitzung) != 0) return kStatusFehler;
 
   Geraeteverbindung verbindung(aufruf.port, aufruf.adresse);
   if (const int fehler = verbindung.oeffnen()) return FehlerMelden(fehler);
-  curves::KurvenSenden(Speichertyp(aufruf));
+  curves::KurvenSenden(sitzung, Speichertyp(aufruf));
   if (const int fehler = FehlerfeldCode()) return FehlerMelden(fehler);
   return kStatusErfolg;
 }
 
 int Lesen(const Aufruf& aufruf) {
+  curves::Kurvensitzung sitzung;  // this command's curves
+  if (const int fehler = curves::KurvenModellInitialisieren(sitzung)) return FehlerMelden(fehler);
   const std::string& ziel = aufruf.dateien[0];
   if (!aufruf.konfig.empty() && DieselbeDatei(aufruf.konfig, ziel))
     return AufrufFehlerMelden(aufruf.befehl, "'" + ziel +
@@ -106,9 +113,10 @@ int Lesen(const Aufruf& aufruf) {
 
   Geraeteverbindung verbindung(aufruf.port, aufruf.adresse);
   if (const int fehler = verbindung.oeffnen()) return FehlerMelden(fehler);
-  if (const int fehler = curves::KurvenLesen(Speichertyp(aufruf))) return FehlerMelden(fehler);
+  if (const int fehler = curves::KurvenLesen(sitzung, Speichertyp(aufruf)))
+    return FehlerMelden(fehler);
   if (const int fehler = FehlerfeldCode()) return FehlerMelden(fehler);
-  if (const int fehler = curves::KurvendateiSpeichern(ziel)) return FehlerMelden(fehler);
+  if (const int fehler = curves::KurvendateiSpeichern(sitzung, ziel)) return FehlerMelden(fehler);
   return kStatusErfolg;
 }
 

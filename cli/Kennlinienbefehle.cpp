@@ -6,11 +6,11 @@
 #include "Dateibefehle.h"
 #include "Fehlerausgabe.h"
 #include "Geraeteverbindung.h"
-#include "characteristic/Kennlinienbild.h"
-#include "characteristic/Kennliniendatei.h"
-#include "characteristic/Kennlinienmodell.h"
-#include "characteristic/Kennlinientext.h"
-#include "characteristic/Kennlinientransfer.h"
+#include "characteristic/files/Kennliniendatei.h"
+#include "characteristic/files/Kennlinientext.h"
+#include "characteristic/model/Kennlinienmodell.h"
+#include "characteristic/transfer/Kennlinienbild.h"
+#include "characteristic/transfer/Kennlinientransfer.h"
 #include "device/Fehler.h"
 
 namespace cli {

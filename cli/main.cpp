@@ -20,10 +20,9 @@
 #include "Statistikbefehl.h"
 #include "Steuerbefehle.h"
 #include "TerminalOperator.h"
-#include "characteristic/Kennlinienmodell.h"
+#include "characteristic/model/Kennlinienmodell.h"
 #include "common/OperatorInterface.h"
 #include "config/Konfiguration.h"
-#include "curves/model/Kurvenmodell.h"
 #include "device/Fehler.h"
 
 namespace {
@@ -82,9 +81,7 @@ int main(int argc, char** argv) {
   common::setOperatorInterface(&bedienung);
   config::KonfigurationStandardwerte();
   int status = cli::kStatusFehler;
-  if (const int fehler = curves::KurvenModellInitialisieren())
-    status = cli::FehlerMelden(fehler);
-  else if (const int fehler = characteristic::KennlModellInitialisieren())
+  if (const int fehler = characteristic::KennlModellInitialisieren())
     status = cli::FehlerMelden(fehler);
   else
     status = Ausfuehren(aufruf);
@@ -95,6 +92,5 @@ int main(int argc, char** argv) {
   }
   common::setOperatorInterface(nullptr);
   characteristic::KennlModellFreigeben();
-  curves::KurvenModellFreigeben();
   return status;
 }

@@ -7,9 +7,9 @@
 #include <QApplication>
 #include <cmath>
 
-#include "characteristic/KennlBearbeiten.h"
-#include "characteristic/Kennlinienmodell.h"
+#include "characteristic/edit/KennlBearbeiten.h"
 #include "characteristic/gui/Kennlzeichnung.h"
+#include "characteristic/model/Kennlinienmodell.h"
 #include "widgets/Kurvengrafik.h"
 #include "widgets/Rasterplot.h"
 

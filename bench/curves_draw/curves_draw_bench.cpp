@@ -10,11 +10,15 @@
 #include "curves/edit/Ansicht.h"
 #include "curves/gui/Kurvenzeichnung.h"
 #include "curves/model/Kurvenmodell.h"
+#include "curves/model/Kurvensitzung.h"
 #include "widgets/Rasterplot.h"
 
 namespace {
 
 using namespace curves;
+
+// The session every benchmark of this program works on.
+Kurvensitzung sitzung;
 
 struct Graphen {
   widgets::Rasterplot graph;
@@ -32,8 +36,8 @@ struct Graphen {
 // One point per sample, as a read from the device gives it. saegezahn: every sample jumps
 // (the worst case for drawing); otherwise the samples of a drawn curve of 24 lines.
 void VollerSpeicher(int zeitbasis, bool saegezahn, std::size_t linien = 30704) {
-  KurvenModellInitialisieren();
-  auto& punkte = gKurven.Kurven[0].Punkte;
+  KurvenModellInitialisieren(sitzung);
+  auto& punkte = sitzung.gKurven.Kurven[0].Punkte;
   punkte.resize(linien);
   const int stuetzstellen[] = {0, 4095, 1000, 3000, 3000, 200, 2500, 2600, 100, 4000, 0, 2048, 0};
   const std::size_t abschnitt = punkte.size() / 12 + 1;
@@ -49,8 +53,8 @@ void VollerSpeicher(int zeitbasis, bool saegezahn, std::size_t linien = 30704) {
     }
     punkte[i] = {y, 1, static_cast<std::int8_t>(zeitbasis), {0, 0, 0}};
   }
-  gSicht.XStart = 0;
-  gSicht.XEnde = Kurvenlaenge(0) - 1;
+  sitzung.gSicht.XStart = 0;
+  sitzung.gSicht.XEnde = Kurvenlaenge(sitzung, 0) - 1;
 }
 
 // Median CPU time in milliseconds over five runs.
@@ -71,31 +75,31 @@ void VollesNeuzeichnen(benchmark::State& state) {
   const auto linien = static_cast<std::size_t>(state.range(3));
   VollerSpeicher(static_cast<int>(state.range(0)), state.range(2) != 0, linien);
   const int darstellung = static_cast<int>(state.range(1));
-  for (auto _ : state) gui::KurvenZeichnen(g.grafik, darstellung, false);
-  state.counters["lines"] = static_cast<double>(gKurven.Kurven[0].Punktanzahl());
+  for (auto _ : state) gui::KurvenZeichnen(g.grafik, sitzung, darstellung, false);
+  state.counters["lines"] = static_cast<double>(sitzung.gKurven.Kurven[0].Punktanzahl());
 }
 // Time base (1 ms, 250 us), display type (lines + steps, lines, steps), saw-tooth, lines.
 BENCHMARK(VollesNeuzeichnen)
-    ->Args({1, gui::kDarstellungBeide, 0, 30704})
-    ->Args({9, gui::kDarstellungBeide, 0, 30704})
-    ->Args({1, gui::kDarstellungLinien, 0, 30704})
-    ->Args({1, gui::kDarstellungStufen, 0, 30704})
-    ->Args({1, gui::kDarstellungBeide, 1, 30704})
-    ->Args({1, gui::kDarstellungLinien, 1, 30704})
-    ->Args({1, gui::kDarstellungStufen, 1, 30704})
-    ->Args({1, gui::kDarstellungBeide, 0, 307040})
-    ->Args({1, gui::kDarstellungBeide, 1, 307040})
+    ->Args({1, kDarstellungBeide, 0, 30704})
+    ->Args({9, kDarstellungBeide, 0, 30704})
+    ->Args({1, kDarstellungLinien, 0, 30704})
+    ->Args({1, kDarstellungStufen, 0, 30704})
+    ->Args({1, kDarstellungBeide, 1, 30704})
+    ->Args({1, kDarstellungLinien, 1, 30704})
+    ->Args({1, kDarstellungStufen, 1, 30704})
+    ->Args({1, kDarstellungBeide, 0, 307040})
+    ->Args({1, kDarstellungBeide, 1, 307040})
     ->Apply(Median);
 
 // The decimation alone: lines, the staircase and the markers of every sample, kept per
 // pixel column of a 1000 pixel wide graph.
 void Spaltenausduennung(benchmark::State& state) {
   VollerSpeicher(1, state.range(0) != 0, static_cast<std::size_t>(state.range(1)));
-  const auto& punkte = gKurven.Kurven[0].Punkte;
+  const auto& punkte = sitzung.gKurven.Kurven[0].Punkte;
   common::Pixelabbildung a;
   a.Breite = 1000;
   a.Hoehe = 500;
-  a.Xs = 1000.0 / Kurvenlaenge(0);
+  a.Xs = 1000.0 / Kurvenlaenge(sitzung, 0);
   a.Ys = -499.0 / 4095.0;
   a.Y0 = 499.0;
   std::vector<common::Zeichenpunkt> linie, stufen;
@@ -131,12 +135,13 @@ BENCHMARK(Spaltenausduennung)->Apply(Kurvenfaelle);
 void KurveAusduennen(benchmark::State& state) {
   Graphen g;
   VollerSpeicher(1, state.range(0) != 0, static_cast<std::size_t>(state.range(1)));
-  gui::KurvenZeichnen(g.grafik, gui::kDarstellungBeide, false);
+  gui::KurvenZeichnen(g.grafik, sitzung, kDarstellungBeide, false);
   common::Spaltenreihen r;
   for (auto _ : state) {
     common::Reihenausduenner a(g.grafik.GraphAbbildung(), g.grafik.UebersichtAbbildung(),
                                widgets::Kurvengrafik::kMarkengroesse, r);
-    gui::KurveAusduennen(gKurven.Kurven[0], gSicht.XStart, gSicht.XEnde, gui::kDarstellungBeide, a);
+    KurveAusduennen(sitzung.gKurven.Kurven[0], sitzung.gSicht.XStart, sitzung.gSicht.XEnde,
+                    kDarstellungBeide, a);
   }
   state.counters["kept"] = static_cast<double>(r.Linien.size() + r.Stufen.size());
 }
@@ -146,26 +151,26 @@ BENCHMARK(KurveAusduennen)->Apply(Kurvenfaelle);
 void LeerNeuzeichnen(benchmark::State& state) {
   Graphen g;
   VollerSpeicher(1, false, 2);
-  for (auto _ : state) gui::KurvenZeichnen(g.grafik, gui::kDarstellungBeide, false);
+  for (auto _ : state) gui::KurvenZeichnen(g.grafik, sitzung, kDarstellungBeide, false);
 }
 BENCHMARK(LeerNeuzeichnen)->Apply(Median);
 
 void ZoomPlusNeuzeichnen(benchmark::State& state) {
   Graphen g;
   VollerSpeicher(1, false);
-  ZoomPlus();
-  ZoomPlus();
-  for (auto _ : state) gui::KurvenZeichnen(g.grafik, gui::kDarstellungBeide, false);
+  ZoomPlus(sitzung);
+  ZoomPlus(sitzung);
+  for (auto _ : state) gui::KurvenZeichnen(g.grafik, sitzung, kDarstellungBeide, false);
 }
 BENCHMARK(ZoomPlusNeuzeichnen)->Unit(benchmark::kMillisecond);
 
 void Zeichenvorschau(benchmark::State& state) {
   Graphen g;
   VollerSpeicher(1, false);
-  gui::KurvenZeichnen(g.grafik, gui::kDarstellungBeide, false);
+  gui::KurvenZeichnen(g.grafik, sitzung, kDarstellungBeide, false);
   double x = 1000.0;
   for (auto _ : state) {
-    const curves::Zeichenvorschau v = ZeichenVorschau(x, 2000.0, 1);
+    const curves::Zeichenvorschau v = ZeichenVorschau(sitzung, x, 2000.0, 1);
     g.grafik.ZeichenVorschau(true, v.X0, v.Y0, v.X, v.Y);
     x += 1000.0;
   }

@@ -7,31 +7,35 @@
 #include "curves/edit/BearbeitenGeraden.h"
 #include "curves/edit/BearbeitenPunkte.h"
 #include "curves/model/Kurvenmodell.h"
+#include "curves/model/Kurvensitzung.h"
 #include "curves/model/Rueckgaengig.h"
 
 namespace {
 
+// The session every benchmark of this program works on.
+curves::Kurvensitzung sitzung;
+
 // Curve 1 with n one-unit 1 ms lines; line n/2 gets two units so it can be divided.
 void Kurve(int n) {
   config::KonfigurationStandardwerte();
-  curves::KurvenModellInitialisieren();
-  auto& p = curves::gKurven.Kurven[0].Punkte;
+  curves::KurvenModellInitialisieren(sitzung);
+  auto& p = sitzung.gKurven.Kurven[0].Punkte;
   p.assign(n, curves::Kurvenpunkt{0, 1, 1, {0, 0, 0}});
   for (int i = 0; i < n; ++i) p[i].Y = (i * 37) % 4096;
   p[n / 2].Laenge = 2;
   // Fill the ring so that snapshots reuse full-size slots, as in a long editing session.
-  for (int i = 0; i < curves::kHistorientiefe; ++i) curves::RueckgaengigSichern();
+  for (int i = 0; i < curves::kHistorientiefe; ++i) curves::RueckgaengigSichern(sitzung);
 }
 
 void PunktVerschieben(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
   Kurve(n);
   const int i = n / 3;
-  const double t = curves::PunktStartzeit(i);
+  const double t = curves::PunktStartzeit(sitzung, i);
   int y = 0;
   for (auto _ : state) {
     y = (y + 1) % 4096;
-    benchmark::DoNotOptimize(curves::PunktVerschieben(i, t, y));
+    benchmark::DoNotOptimize(curves::PunktVerschieben(sitzung, i, t, y));
   }
   state.SetComplexityN(n);
 }
@@ -40,10 +44,10 @@ void PunktVerschieben(benchmark::State& state) {
 void GeradeTeilenUndRueckgaengig(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
   Kurve(n);
-  const double x = curves::PunktStartzeit(n / 2) + 1000.0;
+  const double x = curves::PunktStartzeit(sitzung, n / 2) + 1000.0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(curves::GeradeTeilen(x));
-    curves::Rueckgaengig();
+    benchmark::DoNotOptimize(curves::GeradeTeilen(sitzung, x));
+    curves::Rueckgaengig(sitzung);
   }
   state.SetComplexityN(n);
 }
@@ -52,9 +56,9 @@ void RueckgaengigUndWiederherstellen(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
   Kurve(n);
   for (auto _ : state) {
-    curves::Rueckgaengig();
-    curves::Wiederherstellen();
-    benchmark::DoNotOptimize(curves::gKurven.Kurven[0].Punkte.data());
+    curves::Rueckgaengig(sitzung);
+    curves::Wiederherstellen(sitzung);
+    benchmark::DoNotOptimize(sitzung.gKurven.Kurven[0].Punkte.data());
   }
   state.SetComplexityN(n);
 }
@@ -62,7 +66,7 @@ void RueckgaengigUndWiederherstellen(benchmark::State& state) {
 void Snapshot(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
   Kurve(n);
-  for (auto _ : state) curves::RueckgaengigSichern();
+  for (auto _ : state) curves::RueckgaengigSichern(sitzung);
   state.SetComplexityN(n);
 }
 

@@ -10,11 +10,15 @@
 #include "curves/files/Kurvenexport.h"
 #include "curves/files/Kurvenimport.h"
 #include "curves/model/Kurvenmodell.h"
+#include "curves/model/Kurvensitzung.h"
 #include "curves/transfer/Kurvenbild.h"
 
 namespace {
 
 using namespace curves;
+
+// The session every benchmark of this program works on.
+Kurvensitzung sitzung;
 
 constexpr int kVoll = kMaxAbtastwerte;  // 30704
 
@@ -35,14 +39,14 @@ class Ordner {
 
 // n points of one unit each on varying time bases and values.
 void Kurve(int c, int n) {
-  auto& punkte = gKurven.Kurven[c].Punkte;
+  auto& punkte = sitzung.gKurven.Kurven[c].Punkte;
   punkte.resize(static_cast<std::size_t>(n));
   for (int i = 0; i < n; ++i)
     punkte[i] = Kurvenpunkt{(i * 37) % 4096, 1, static_cast<std::int8_t>(1 + i % 9), {0, 0, 0}};
 }
 
 void Vorbereiten(int kurven, int n) {
-  KurvenModellInitialisieren();
+  KurvenModellInitialisieren(sitzung);
   config::gKonfig = config::KonfigurationStandard();
   for (int c = 0; c < kurven; ++c) Kurve(c, n);
 }
@@ -53,7 +57,7 @@ void BM_KurvenbildErzeugen(benchmark::State& state) {
   std::vector<std::uint8_t> bild;
   int ende = 0;
   for (auto _ : state) {
-    if (KurvenbildErzeugen(bild, ende) != 0) state.SkipWithError("not encoded");
+    if (KurvenbildErzeugen(sitzung, bild, ende) != 0) state.SkipWithError("not encoded");
     benchmark::DoNotOptimize(bild.data());
   }
   state.SetComplexityN(n);
@@ -67,7 +71,7 @@ void BM_VierKurvenSpeichern(benchmark::State& state) {
   Ordner ordner;
   const auto pfad = ordner.datei("vier.wur");
   for (auto _ : state)
-    if (KurvendateiSpeichern(pfad) != 0) state.SkipWithError("not saved");
+    if (KurvendateiSpeichern(sitzung, pfad) != 0) state.SkipWithError("not saved");
   state.SetComplexityN(n);
   state.SetBytesProcessed(state.iterations() * (4472 + 4 * 12 * n));
 }
@@ -78,9 +82,10 @@ void BM_VierKurvenLaden(benchmark::State& state) {
   Vorbereiten(4, n);
   Ordner ordner;
   const auto pfad = ordner.datei("vier.wur");
-  if (KurvendateiSpeichern(pfad) != 0) state.SkipWithError("not saved");
+  if (KurvendateiSpeichern(sitzung, pfad) != 0) state.SkipWithError("not saved");
   for (auto _ : state)
-    if (KurvendateiLaden(pfad, Konfigwahl::NichtLaden) != 0) state.SkipWithError("not opened");
+    if (KurvendateiLaden(sitzung, pfad, Konfigwahl::NichtLaden) != 0)
+      state.SkipWithError("not opened");
   state.SetComplexityN(n);
   state.SetBytesProcessed(state.iterations() * (4472 + 4 * 12 * n));
 }
@@ -91,9 +96,9 @@ void BM_TextImportieren(benchmark::State& state) {
   Vorbereiten(1, n);
   Ordner ordner;
   const auto pfad = ordner.datei("kurve.txt");
-  if (KurvendateiExportieren(pfad) != 0) state.SkipWithError("not exported");
+  if (KurvendateiExportieren(sitzung, pfad) != 0) state.SkipWithError("not exported");
   for (auto _ : state)
-    if (KurvendateiImportieren(pfad) != 0) state.SkipWithError("not imported");
+    if (KurvendateiImportieren(sitzung, pfad) != 0) state.SkipWithError("not imported");
   state.SetComplexityN(n);
   state.SetItemsProcessed(state.iterations() * n);
 }

@@ -2,7 +2,7 @@
 #include <QPointer>
 #include <memory>
 
-#include "characteristic/KennlDateiMenue.h"
+#include "characteristic/files/KennlDateiMenue.h"
 #include "characteristic/gui/Kennlinienpanel.h"
 #include "characteristic/gui/KennlinienpanelModul.h"
 #include "config/KonfigIni.h"
@@ -11,6 +11,7 @@
 #include "curves/files/KurvendateiMenue.h"
 #include "curves/gui/Kurvenpanel.h"
 #include "curves/gui/KurvenpanelModul.h"
+#include "curves/model/Kurvensitzung.h"
 #include "device/Companel.h"
 #include "device/gui/CompanelFenster.h"
 #include "direct/DirektIni.h"
@@ -28,12 +29,15 @@ namespace {
 template <class W>
 using Fensterobjekt = std::shared_ptr<QPointer<W>>;
 
-template <class W>
-Fensterobjekt<W> FensterobjektAnlegen(Fenstermodul& m, Fenster art) {
+// A window that shows a session gets it first in its constructor.
+template <class W, class... Sitzung>
+Fensterobjekt<W> FensterobjektAnlegen(Fenstermodul& m, Fenster art,
+                                      std::shared_ptr<Sitzung>... sitzung) {
   auto fenster = std::make_shared<QPointer<W>>();
   m.fenster = art;
-  m.laden = [fenster](QWidget* haupt, const widgets::Fensterumgebung& umgebung) -> QWidget* {
-    *fenster = new W(haupt, umgebung);
+  m.laden = [fenster, sitzung...](QWidget* haupt,
+                                  const widgets::Fensterumgebung& umgebung) -> QWidget* {
+    *fenster = new W(*sitzung..., haupt, umgebung);
     return fenster->data();
   };
   return fenster;
@@ -65,7 +69,10 @@ Fenstermodul KonfigModul() {
 
 Fenstermodul KurvenModul() {
   Fenstermodul m;
-  auto fenster = FensterobjektAnlegen<curves::gui::Kurvenpanel>(m, Fenster::Kurven);
+  // The curve session lives as long as the module: the window shows it, the end of the
+  // run asks it whether the curves were saved.
+  auto sitzung = std::make_shared<curves::Kurvensitzung>();
+  auto fenster = FensterobjektAnlegen<curves::gui::Kurvenpanel>(m, Fenster::Kurven, sitzung);
   m.init = [fenster] { return *fenster ? (*fenster)->KurvenpanelInit() : -1; };
   m.clear = [fenster] {
     if (*fenster) (*fenster)->KurvenpanelClear();
@@ -76,7 +83,9 @@ Fenstermodul KurvenModul() {
   m.writeIni = [fenster](ini::IniStore* s) {
     return curves::gui::WriteIniKurvenpanel(fenster->data(), s);
   };
-  m.abbruchWeilNichtGespeichert = [] { return curves::AbbruchWeilKurvenNichtGespeichert(); };
+  m.abbruchWeilNichtGespeichert = [sitzung] {
+    return curves::AbbruchWeilKurvenNichtGespeichert(*sitzung);
+  };
   return m;
 }
 

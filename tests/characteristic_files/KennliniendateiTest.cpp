@@ -3,10 +3,10 @@
 #include <cstring>
 #include <string>
 
-#include "characteristic/KennlDateiMenue.h"
-#include "characteristic/KennlRueckgaengig.h"
-#include "characteristic/Kennliniendatei.h"
-#include "characteristic/Kennliniendateikopf.h"
+#include "characteristic/files/KennlDateiMenue.h"
+#include "characteristic/files/Kennliniendatei.h"
+#include "characteristic/files/Kennliniendateikopf.h"
+#include "characteristic/model/KennlRueckgaengig.h"
 #include "support/Dateibytes.h"
 #include "support/KennlFixture.h"
 #include "support/TempDir.h"

@@ -4,8 +4,8 @@
 #include <random>
 #include <string>
 
-#include "characteristic/KennlDateiMenue.h"
-#include "characteristic/Kennlinientext.h"
+#include "characteristic/files/KennlDateiMenue.h"
+#include "characteristic/files/Kennlinientext.h"
 #include "support/Dateibytes.h"
 #include "support/DeutscheZahlen.h"
 #include "support/KennlFixture.h"

@@ -11,10 +11,10 @@
 #include <cmath>
 #include <memory>
 
-#include "characteristic/KennlAllokation.h"
-#include "characteristic/KennlTitel.h"
-#include "characteristic/Kennlinienmodell.h"
 #include "characteristic/gui/Kennlinienpanel.h"
+#include "characteristic/model/KennlAllokation.h"
+#include "characteristic/model/KennlTitel.h"
+#include "characteristic/model/Kennlinienmodell.h"
 #include "common/Direkthilfe.h"
 #include "config/Konfiguration.h"
 #include "device/Fehler.h"

@@ -7,11 +7,11 @@
 #include <utility>
 #include <vector>
 
-#include "characteristic/KennlAnsicht.h"
-#include "characteristic/KennlBearbeiten.h"
-#include "characteristic/KennlGeraden.h"
-#include "characteristic/KennlKommentar.h"
-#include "characteristic/KennlMarkierung.h"
+#include "characteristic/edit/KennlAnsicht.h"
+#include "characteristic/edit/KennlBearbeiten.h"
+#include "characteristic/edit/KennlGeraden.h"
+#include "characteristic/edit/KennlMarkierung.h"
+#include "characteristic/model/KennlKommentar.h"
 #include "support/KennlFixture.h"
 
 namespace {

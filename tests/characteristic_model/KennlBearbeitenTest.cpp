@@ -4,7 +4,7 @@
 #include <deque>
 #include <string>
 
-#include "characteristic/KennlRueckgaengig.h"
+#include "characteristic/model/KennlRueckgaengig.h"
 #include "support/KennlFixture.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "characteristic/KennlRaster.h"
-#include "characteristic/KennlRueckgaengig.h"
+#include "characteristic/edit/KennlRaster.h"
+#include "characteristic/model/KennlRueckgaengig.h"
 #include "support/KennlFixture.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "characteristic/Kennlinienbild.h"
+#include "characteristic/transfer/Kennlinienbild.h"
 #include "support/KennlFixture.h"
 
 namespace {

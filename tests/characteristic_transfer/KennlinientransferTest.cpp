@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "characteristic/KennlRueckgaengig.h"
-#include "characteristic/Kennlinienbild.h"
-#include "characteristic/Kennlinientransfer.h"
+#include "characteristic/model/KennlRueckgaengig.h"
+#include "characteristic/transfer/Kennlinienbild.h"
+#include "characteristic/transfer/Kennlinientransfer.h"
 #include "support/KennlFixture.h"
 #include "support_sim/SimPort.h"
 

@@ -10,6 +10,7 @@
 
 #include "config/Konfiguration.h"
 #include "curves/files/Kurvendatei.h"
+#include "curves/model/Kurvensitzung.h"
 
 namespace clitest {
 
@@ -20,13 +21,14 @@ curves::Kurvenpunkt P(int y, int laenge, int zeitbasis) {
 void KurvendateiAnlegen(const std::string& pfad, const std::vector<curves::Kurvenpunkt>& kurve1,
                         int zyklen, int ruhezustand,
                         const std::vector<curves::Kurvenpunkt>& kurve2) {
-  ASSERT_EQ(0, curves::KurvenModellInitialisieren());
+  curves::Kurvensitzung sitzung;
+  ASSERT_EQ(0, curves::KurvenModellInitialisieren(sitzung));
   config::KonfigurationStandardwerte();
-  curves::gKurven.Kurven[0].Punkte = kurve1;
-  if (!kurve2.empty()) curves::gKurven.Kurven[1].Punkte = kurve2;
-  curves::gKurven.Zyklen[0] = zyklen;
-  curves::gKurven.Ruhezustand[0] = ruhezustand;
-  ASSERT_EQ(0, curves::KurvendateiSpeichern(pfad));
+  sitzung.gKurven.Kurven[0].Punkte = kurve1;
+  if (!kurve2.empty()) sitzung.gKurven.Kurven[1].Punkte = kurve2;
+  sitzung.gKurven.Zyklen[0] = zyklen;
+  sitzung.gKurven.Ruhezustand[0] = ruhezustand;
+  ASSERT_EQ(0, curves::KurvendateiSpeichern(sitzung, pfad));
 }
 
 std::vector<curves::Kurvenpunkt> Kurvenpunkte(const std::string& pfad, int c) {

@@ -5,9 +5,9 @@
 
 #include "Programmlauf.h"
 #include "SimLeitung.h"
-#include "characteristic/Kennlinienbild.h"
-#include "characteristic/Kennliniendatei.h"
-#include "characteristic/Kennlinientext.h"
+#include "characteristic/files/Kennliniendatei.h"
+#include "characteristic/files/Kennlinientext.h"
+#include "characteristic/transfer/Kennlinienbild.h"
 #include "support/Dateibytes.h"
 #include "support/KennlFixture.h"
 #include "support/TempDir.h"

@@ -8,8 +8,6 @@
 
 namespace {
 
-using curves::gKurven;
-
 class Hilfen : public testsupport::Kurvenfixture {};
 
 TEST_F(Hilfen, TimeFieldsAndBack) {
@@ -43,37 +41,38 @@ TEST_F(Hilfen, TimeFieldsOfAFarZoomedOutCursor) {
 
 TEST_F(Hilfen, YGridInTheOutputsUnit) {
   // Standard scaling: 0..4095 is 0..10 V, so a 1 V grid is 409.5 raw codes.
-  EXPECT_EQ(curves::YAufRaster(0, 1000.4), 1000);
-  gKurven.YRaster[0] = 1.0;
-  EXPECT_EQ(curves::YAufRaster(0, 1000.0), 819);   // 2 x 409.5 = 819
-  EXPECT_EQ(curves::YAufRaster(0, 1100.0), 1229);  // 3 x 409.5 = 1228.5, rounded
-  EXPECT_EQ(curves::YAufRaster(0, 5000.0), 4095);
-  EXPECT_EQ(curves::YAufRaster(0, -300.0), 0);
-  EXPECT_EQ(curves::YAufRaster(1, 1000.0), 1000);  // each curve has its own grid
+  EXPECT_EQ(curves::YAufRaster(sitzung, 0, 1000.4), 1000);
+  sitzung.gKurven.YRaster[0] = 1.0;
+  EXPECT_EQ(curves::YAufRaster(sitzung, 0, 1000.0), 819);   // 2 x 409.5 = 819
+  EXPECT_EQ(curves::YAufRaster(sitzung, 0, 1100.0), 1229);  // 3 x 409.5 = 1228.5, rounded
+  EXPECT_EQ(curves::YAufRaster(sitzung, 0, 5000.0), 4095);
+  EXPECT_EQ(curves::YAufRaster(sitzung, 0, -300.0), 0);
+  EXPECT_EQ(curves::YAufRaster(sitzung, 1, 1000.0), 1000);  // each curve has its own grid
 }
 
 TEST_F(Hilfen, MoveGridOfTheCoarserOwnLine) {
   // P0 4 x 1 ms (0..4000), P1 2 x 5 ms (4000..14000), P2: the grid counts back from 14000.
   Setze({{0, 4, 1, {}}, {100, 2, 3, {}}, {200, 1, 1, {}}});
-  EXPECT_EQ(curves::ZeitAufRaster(0, 1, 2, 8200.0, 100.0).x, 9000.0);
+  EXPECT_EQ(curves::ZeitAufRaster(sitzung, 0, 1, 2, 8200.0, 100.0).x, 9000.0);
   // Before the previous point: back onto the grid, one step right of it.
-  EXPECT_EQ(curves::ZeitAufRaster(0, 1, 2, -3000.0, 100.0).x, 4000.0);
+  EXPECT_EQ(curves::ZeitAufRaster(sitzung, 0, 1, 2, -3000.0, 100.0).x, 4000.0);
   // At or past the next point: one step before it.
-  EXPECT_EQ(curves::ZeitAufRaster(0, 1, 2, 20000.0, 100.0).x, 9000.0);
+  EXPECT_EQ(curves::ZeitAufRaster(sitzung, 0, 1, 2, 20000.0, 100.0).x, 9000.0);
   // The last point has no next point to stop at: on the 5 ms grid from 4000.
-  EXPECT_EQ(curves::ZeitAufRaster(1, 2, 2, 20300.0, 100.0).x, 19000.0);
-  EXPECT_EQ(curves::ZeitAufRaster(1, 2, 2, 50000.0, 100.0).x, 49000.0);
-  EXPECT_EQ(curves::ZeitAufRaster(0, 0, 1, 3000.0, 100.0).x, 0.0);  // the first point stays
+  EXPECT_EQ(curves::ZeitAufRaster(sitzung, 1, 2, 2, 20300.0, 100.0).x, 19000.0);
+  EXPECT_EQ(curves::ZeitAufRaster(sitzung, 1, 2, 2, 50000.0, 100.0).x, 49000.0);
+  EXPECT_EQ(curves::ZeitAufRaster(sitzung, 0, 0, 1, 3000.0, 100.0).x,
+            0.0);  // the first point stays
 }
 
 TEST_F(Hilfen, MoveGridOfThePreviousLine) {
   // P0 3 x 1 ms, P1 2 x 1 ms (3000..5000), P2.
   Setze({{0, 3, 1, {}}, {100, 2, 1, {}}, {200, 1, 1, {}}});
-  EXPECT_EQ(curves::ZeitAufRaster(0, 1, 2, 1400.0, 100.0).x, 1000.0);
-  EXPECT_EQ(curves::ZeitAufRaster(0, 1, 2, -800.0, 100.0).x, 1000.0);
-  EXPECT_EQ(curves::ZeitAufRaster(0, 1, 2, 7000.0, 100.0).x, 4000.0);
-  gKurven.YRaster[0] = 1.0;
-  EXPECT_EQ(curves::ZeitAufRaster(0, 1, 2, 1400.0, 1000.0).y, 819);
+  EXPECT_EQ(curves::ZeitAufRaster(sitzung, 0, 1, 2, 1400.0, 100.0).x, 1000.0);
+  EXPECT_EQ(curves::ZeitAufRaster(sitzung, 0, 1, 2, -800.0, 100.0).x, 1000.0);
+  EXPECT_EQ(curves::ZeitAufRaster(sitzung, 0, 1, 2, 7000.0, 100.0).x, 4000.0);
+  sitzung.gKurven.YRaster[0] = 1.0;
+  EXPECT_EQ(curves::ZeitAufRaster(sitzung, 0, 1, 2, 1400.0, 1000.0).y, 819);
 }
 
 }  // namespace

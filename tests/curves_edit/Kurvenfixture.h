@@ -9,10 +9,10 @@
 #include "SkriptDialoge.h"
 #include "config/Konfiguration.h"
 #include "curves/edit/Ansicht.h"
-#include "curves/edit/Kurvenzustand.h"
 #include "curves/edit/Markierung.h"
 #include "curves/model/Allokation.h"
 #include "curves/model/Kurvenmodell.h"
+#include "curves/model/Kurvensitzung.h"
 #include "curves/model/Rueckgaengig.h"
 #include "device/Fehler.h"
 #include "support/ScriptedOperator.h"
@@ -24,21 +24,22 @@ class Kurvenfixture : public ::testing::Test {
   void SetUp() override {
     config::KonfigurationStandardwerte();
     device::ZOR_Fehlersprache(2);
-    ASSERT_EQ(curves::KurvenZustandZuruecksetzen(), 0);
+    ASSERT_EQ(curves::KurvenModellInitialisieren(sitzung), 0);
+    curves::setEditordialoge(sitzung, &dialoge);
   }
   void TearDown() override { curves::AllokationsfehlerAusloesen(0); }
 
  public:
   // Curve 1 (the edited one) as these points: {Y, Laenge, Zeitbasis}.
-  static void Setze(std::vector<curves::Kurvenpunkt> punkte) {
-    curves::gKurven.Kurven[0].Punkte = std::move(punkte);
+  void Setze(std::vector<curves::Kurvenpunkt> punkte) {
+    sitzung.gKurven.Kurven[0].Punkte = std::move(punkte);
   }
-  static std::vector<curves::Kurvenpunkt>& Punkte() { return curves::gKurven.Kurven[0].Punkte; }
-  static int Anzahl() { return curves::gKurven.Kurven[0].Punktanzahl(); }
-  static int Undos() { return curves::gKurven.Historien[0].AnzahlRueckgaengig; }
+  std::vector<curves::Kurvenpunkt>& Punkte() { return sitzung.gKurven.Kurven[0].Punkte; }
+  int Anzahl() { return sitzung.gKurven.Kurven[0].Punktanzahl(); }
+  int Undos() { return sitzung.gKurven.Historien[0].AnzahlRueckgaengig; }
 
   // Nothing at all changed: points as given, no snapshot, no changed flag.
-  static void ErwarteUnveraendert(const std::vector<curves::Kurvenpunkt>& vorher) {
+  void ErwarteUnveraendert(const std::vector<curves::Kurvenpunkt>& vorher) {
     ASSERT_EQ(Punkte().size(), vorher.size());
     for (std::size_t i = 0; i < vorher.size(); ++i) {
       EXPECT_EQ(Punkte()[i].Y, vorher[i].Y) << i;
@@ -46,9 +47,10 @@ class Kurvenfixture : public ::testing::Test {
       EXPECT_EQ(Punkte()[i].Zeitbasis, vorher[i].Zeitbasis) << i;
     }
     EXPECT_EQ(Undos(), 0);
-    EXPECT_FALSE(curves::gKurven.KurvenGeaendert);
+    EXPECT_FALSE(sitzung.gKurven.KurvenGeaendert);
   }
 
+  curves::Kurvensitzung sitzung;
   ScriptedOperator bediener;
   SkriptDialoge dialoge;
 };

@@ -8,17 +8,14 @@
 
 namespace {
 
-using curves::gKurven;
-using curves::gMarkierung;
-
 class Bereich : public testsupport::Kurvenfixture {
  protected:
   // Five points, 1 ms units: T = 0, 1000, 3000, 6000, 10000; curve 15000 µs.
-  static void Fuenf() {
+  void Fuenf() {
     Setze({{10, 1, 1, {}}, {20, 2, 1, {}}, {30, 3, 1, {}}, {40, 4, 1, {}}, {50, 5, 1, {}}});
   }
-  static void Markiere(double start, double ende) { gMarkierung = {start, ende, true}; }
-  static std::vector<int> Ys() {
+  void Markiere(double start, double ende) { sitzung.gMarkierung = {start, ende, true}; }
+  std::vector<int> Ys() {
     std::vector<int> y;
     for (const auto& p : Punkte()) y.push_back(p.Y);
     return y;
@@ -28,64 +25,64 @@ class Bereich : public testsupport::Kurvenfixture {
 TEST_F(Bereich, MarkedPoints) {
   Fuenf();
   Markiere(1000.0, 6000.0);  // starts on point 1, ends on point 3's start
-  auto s = curves::MarkierteBereich();
+  auto s = curves::MarkierteBereich(sitzung);
   EXPECT_EQ(s.a, 1);
   EXPECT_EQ(s.z, 2);
   Markiere(1500.0, 6500.0);
-  s = curves::MarkierteBereich();
+  s = curves::MarkierteBereich(sitzung);
   EXPECT_EQ(s.a, 2);
   EXPECT_EQ(s.z, 2);
   Markiere(1500.0, 2500.0);  // no point start inside
-  EXPECT_TRUE(curves::MarkierteBereich().Leer());
-  gMarkierung.Aktiv = false;
-  EXPECT_TRUE(curves::MarkierteBereich().Leer());
+  EXPECT_TRUE(curves::MarkierteBereich(sitzung).Leer());
+  sitzung.gMarkierung.Aktiv = false;
+  EXPECT_TRUE(curves::MarkierteBereich(sitzung).Leer());
 }
 
 TEST_F(Bereich, SelectAllCoversAllButTheLastPoint) {
   Fuenf();
-  curves::AllesMarkieren();
-  EXPECT_EQ(gMarkierung.Start, 0.0);
-  EXPECT_EQ(gMarkierung.Ende, 15000.0);
-  EXPECT_TRUE(gMarkierung.Aktiv);
-  EXPECT_EQ(curves::MarkierteBereich().a, 0);
-  EXPECT_EQ(curves::MarkierteBereich().z, 3);
-  curves::MarkiertesEntfernen();
+  curves::AllesMarkieren(sitzung);
+  EXPECT_EQ(sitzung.gMarkierung.Start, 0.0);
+  EXPECT_EQ(sitzung.gMarkierung.Ende, 15000.0);
+  EXPECT_TRUE(sitzung.gMarkierung.Aktiv);
+  EXPECT_EQ(curves::MarkierteBereich(sitzung).a, 0);
+  EXPECT_EQ(curves::MarkierteBereich(sitzung).z, 3);
+  curves::MarkiertesEntfernen(sitzung);
   ASSERT_EQ(Anzahl(), 1);
   EXPECT_EQ(Punkte()[0].Y, 50);
-  EXPECT_FALSE(gMarkierung.Aktiv);
+  EXPECT_FALSE(sitzung.gMarkierung.Aktiv);
   EXPECT_EQ(Undos(), 1);
 }
 
 TEST_F(Bereich, CopyOfEmptyRangeKeepsClipboard) {
   Fuenf();
-  gKurven.Zwischenspeicher = {{7, 7, 1, {}}};
+  sitzung.gKurven.Zwischenspeicher = {{7, 7, 1, {}}};
   Markiere(1500.0, 2500.0);
-  EXPECT_EQ(curves::MarkierteKopieren(), 0);
-  ASSERT_EQ(gKurven.Zwischenspeicher.size(), 1u);
-  EXPECT_EQ(gKurven.Zwischenspeicher[0].Y, 7);
+  EXPECT_EQ(curves::MarkierteKopieren(sitzung), 0);
+  ASSERT_EQ(sitzung.gKurven.Zwischenspeicher.size(), 1u);
+  EXPECT_EQ(sitzung.gKurven.Zwischenspeicher[0].Y, 7);
 }
 
 TEST_F(Bereich, CopyFailureKeepsClipboard) {
   Fuenf();
-  gKurven.Zwischenspeicher = {{7, 7, 1, {}}};
+  sitzung.gKurven.Zwischenspeicher = {{7, 7, 1, {}}};
   Markiere(1000.0, 10000.0);
   curves::AllokationsfehlerAusloesen(1);
-  EXPECT_EQ(curves::MarkierteKopieren(), -600460);
-  ASSERT_EQ(gKurven.Zwischenspeicher.size(), 1u);
-  EXPECT_EQ(gKurven.Zwischenspeicher[0].Y, 7);
+  EXPECT_EQ(curves::MarkierteKopieren(sitzung), -600460);
+  ASSERT_EQ(sitzung.gKurven.Zwischenspeicher.size(), 1u);
+  EXPECT_EQ(sitzung.gKurven.Zwischenspeicher[0].Y, 7);
   EXPECT_EQ(Anzahl(), 5);
 }
 
 TEST_F(Bereich, CutShortensCurveAndFillsClipboard) {
   Fuenf();
   Markiere(1000.0, 6000.0);
-  EXPECT_EQ(curves::MarkiertesAusschneiden(), 0);
+  EXPECT_EQ(curves::MarkiertesAusschneiden(sitzung), 0);
   EXPECT_EQ(Ys(), (std::vector<int>{10, 40, 50}));
-  EXPECT_EQ(curves::Kurvenlaenge(0), 10000.0);  // 1 + 4 + 5 units
-  ASSERT_EQ(gKurven.Zwischenspeicher.size(), 2u);
-  EXPECT_EQ(gKurven.Zwischenspeicher[1].Laenge, 3);
-  EXPECT_FALSE(gMarkierung.Aktiv);
-  curves::Rueckgaengig();
+  EXPECT_EQ(curves::Kurvenlaenge(sitzung, 0), 10000.0);  // 1 + 4 + 5 units
+  ASSERT_EQ(sitzung.gKurven.Zwischenspeicher.size(), 2u);
+  EXPECT_EQ(sitzung.gKurven.Zwischenspeicher[1].Laenge, 3);
+  EXPECT_FALSE(sitzung.gMarkierung.Aktiv);
+  curves::Rueckgaengig(sitzung);
   EXPECT_EQ(Anzahl(), 5);
 }
 
@@ -94,91 +91,91 @@ TEST_F(Bereich, FailedCutDeletesNothing) {
   const auto vorher = Punkte();
   Markiere(1000.0, 6000.0);
   curves::AllokationsfehlerAusloesen(1);
-  EXPECT_EQ(curves::MarkiertesAusschneiden(), -600460);
+  EXPECT_EQ(curves::MarkiertesAusschneiden(sitzung), -600460);
   ErwarteUnveraendert(vorher);
-  EXPECT_TRUE(gMarkierung.Aktiv);
+  EXPECT_TRUE(sitzung.gMarkierung.Aktiv);
 }
 
 TEST_F(Bereich, PasteWithInactiveMarkDoesNothing) {
   Fuenf();
   const auto vorher = Punkte();
-  gKurven.Zwischenspeicher = {{7, 7, 1, {}}};
-  EXPECT_EQ(curves::ZwischenspeicherEinfuegen(), 0);
+  sitzung.gKurven.Zwischenspeicher = {{7, 7, 1, {}}};
+  EXPECT_EQ(curves::ZwischenspeicherEinfuegen(sitzung), 0);
   ErwarteUnveraendert(vorher);
 }
 
 TEST_F(Bereich, PasteAtACursorMarkInsertsAndMovesMarkBehind) {
   Fuenf();
-  gKurven.Zwischenspeicher = {{77, 2, 1, {}}, {88, 1, 2, {}}};
+  sitzung.gKurven.Zwischenspeicher = {{77, 2, 1, {}}, {88, 1, 2, {}}};
   Markiere(4000.0, 4000.0);  // inside line 2 (3000..6000): no point marked
-  EXPECT_EQ(curves::ZwischenspeicherEinfuegen(), 0);
+  EXPECT_EQ(curves::ZwischenspeicherEinfuegen(sitzung), 0);
   // Inserted before point 3; the block's first value follows the point it precedes.
   EXPECT_EQ(Ys(), (std::vector<int>{10, 20, 30, 40, 88, 40, 50}));
-  EXPECT_EQ(gKurven.Zwischenspeicher[0].Y, 40);
-  EXPECT_EQ(curves::Kurvenlaenge(0), 19000.0);
-  EXPECT_TRUE(gMarkierung.Aktiv);
-  EXPECT_EQ(gMarkierung.Start, curves::PunktStartzeit(5) + 0.05);
-  EXPECT_EQ(gMarkierung.Ende, gMarkierung.Start);
+  EXPECT_EQ(sitzung.gKurven.Zwischenspeicher[0].Y, 40);
+  EXPECT_EQ(curves::Kurvenlaenge(sitzung, 0), 19000.0);
+  EXPECT_TRUE(sitzung.gMarkierung.Aktiv);
+  EXPECT_EQ(sitzung.gMarkierung.Start, curves::PunktStartzeit(sitzung, 5) + 0.05);
+  EXPECT_EQ(sitzung.gMarkierung.Ende, sitzung.gMarkierung.Start);
   // A second paste goes before the next point after the mark: behind the point that
   // followed the first block.
-  EXPECT_EQ(curves::ZwischenspeicherEinfuegen(), 0);
+  EXPECT_EQ(curves::ZwischenspeicherEinfuegen(sitzung), 0);
   EXPECT_EQ(Ys(), (std::vector<int>{10, 20, 30, 40, 88, 40, 50, 88, 50}));
   EXPECT_EQ(Undos(), 2);
 }
 
 TEST_F(Bereich, PasteReplacesMarkedPoints) {
   Fuenf();
-  gKurven.Zwischenspeicher = {{77, 2, 1, {}}};
+  sitzung.gKurven.Zwischenspeicher = {{77, 2, 1, {}}};
   Markiere(1500.0, 6500.0);  // marks point 2
-  EXPECT_EQ(curves::ZwischenspeicherEinfuegen(), 0);
+  EXPECT_EQ(curves::ZwischenspeicherEinfuegen(sitzung), 0);
   EXPECT_EQ(Ys(), (std::vector<int>{10, 20, 40, 40, 50}));
   EXPECT_EQ(Undos(), 1);  // one snapshot for delete and insert
-  curves::Rueckgaengig();
+  curves::Rueckgaengig(sitzung);
   EXPECT_EQ(Ys(), (std::vector<int>{10, 20, 30, 40, 50}));
 }
 
 TEST_F(Bereich, PasteOverEverythingGoesToTheFront) {
   Fuenf();
-  gKurven.Zwischenspeicher = {{1, 2, 1, {}}, {2, 3, 1, {}}};
-  curves::AllesMarkieren();
-  EXPECT_EQ(curves::ZwischenspeicherEinfuegen(), 0);
+  sitzung.gKurven.Zwischenspeicher = {{1, 2, 1, {}}, {2, 3, 1, {}}};
+  curves::AllesMarkieren(sitzung);
+  EXPECT_EQ(curves::ZwischenspeicherEinfuegen(sitzung), 0);
   EXPECT_EQ(Ys(), (std::vector<int>{50, 2, 50}));
 }
 
 TEST_F(Bereich, PasteFailureReturnsCodeAndUndoRestores) {
   Fuenf();
-  gKurven.Zwischenspeicher = {{1, 2, 1, {}}, {2, 3, 1, {}}};
+  sitzung.gKurven.Zwischenspeicher = {{1, 2, 1, {}}, {2, 3, 1, {}}};
   Markiere(1500.0, 6500.0);
   curves::AllokationsfehlerAusloesen(1, 1);  // snapshot yes, growth no
-  EXPECT_EQ(curves::ZwischenspeicherEinfuegen(), -600461);
+  EXPECT_EQ(curves::ZwischenspeicherEinfuegen(sitzung), -600461);
   EXPECT_EQ(Ys(), (std::vector<int>{10, 20, 40, 50}));
-  curves::Rueckgaengig();
+  curves::Rueckgaengig(sitzung);
   EXPECT_EQ(Ys(), (std::vector<int>{10, 20, 30, 40, 50}));
 }
 
 TEST_F(Bereich, CyclesAndIdleState) {
-  gKurven.AktuelleKurve = 2;
-  auto felder = curves::ZyklenUndRuhezustand(5, 5.0);
-  EXPECT_TRUE(gKurven.KurvenGeaendert);
-  EXPECT_EQ(gKurven.Zyklen[2], 5);
-  EXPECT_EQ(gKurven.Ruhezustand[2], 2047);  // truncate(2047.5)
+  sitzung.gKurven.AktuelleKurve = 2;
+  auto felder = curves::ZyklenUndRuhezustand(sitzung, 5, 5.0);
+  EXPECT_TRUE(sitzung.gKurven.KurvenGeaendert);
+  EXPECT_EQ(sitzung.gKurven.Zyklen[2], 5);
+  EXPECT_EQ(sitzung.gKurven.Ruhezustand[2], 2047);  // truncate(2047.5)
   EXPECT_EQ(felder.Zyklen, 5);
   EXPECT_NEAR(felder.Ruhezustand, 2047 * 10.0 / 4095, 1e-12);
-  felder = curves::ZyklenUndRuhezustand(0, 20.0);
-  EXPECT_EQ(gKurven.Ruhezustand[2], 4095);
+  felder = curves::ZyklenUndRuhezustand(sitzung, 0, 20.0);
+  EXPECT_EQ(sitzung.gKurven.Ruhezustand[2], 4095);
   EXPECT_EQ(felder.Ruhezustand, 10.0);
-  felder = curves::ZyklenUndRuhezustand(-4, -3.0);
-  EXPECT_EQ(gKurven.Zyklen[2], 0);
+  felder = curves::ZyklenUndRuhezustand(sitzung, -4, -3.0);
+  EXPECT_EQ(sitzung.gKurven.Zyklen[2], 0);
   EXPECT_EQ(felder.Zyklen, 0);
-  EXPECT_EQ(gKurven.Ruhezustand[2], 0);
-  curves::ZyklenUndRuhezustand(1, NAN);
-  EXPECT_EQ(gKurven.Ruhezustand[2], 0);
+  EXPECT_EQ(sitzung.gKurven.Ruhezustand[2], 0);
+  curves::ZyklenUndRuhezustand(sitzung, 1, NAN);
+  EXPECT_EQ(sitzung.gKurven.Ruhezustand[2], 0);
   // The device holds 16 bits of cycles; a curve file holding more is refused.
-  felder = curves::ZyklenUndRuhezustand(70000, 0.0);
-  EXPECT_EQ(gKurven.Zyklen[2], 65535);
+  felder = curves::ZyklenUndRuhezustand(sitzung, 70000, 0.0);
+  EXPECT_EQ(sitzung.gKurven.Zyklen[2], 65535);
   EXPECT_EQ(felder.Zyklen, 65535);
-  EXPECT_EQ(gKurven.Zyklen[0], 0);  // other curves untouched
-  gKurven.AktuelleKurve = 0;
+  EXPECT_EQ(sitzung.gKurven.Zyklen[0], 0);  // other curves untouched
+  sitzung.gKurven.AktuelleKurve = 0;
 }
 
 }  // namespace
@@ -196,17 +193,17 @@ class Markierwerkzeug : public testsupport::Kurvenfixture,
 
 TEST_P(Markierwerkzeug, PressDragAndReleaseGiveAMarkFromTheLeft) {
   const Zug z = GetParam();
-  gMarkierung = {10.0, 20.0, false};
-  curves::MarkierungBeginnen(z.druck);
-  EXPECT_TRUE(gMarkierung.Aktiv);
-  EXPECT_EQ(gMarkierung.Start, std::floor(z.druck + 0.5));
-  EXPECT_EQ(gMarkierung.Ende, gMarkierung.Start);
-  curves::MarkierungZiehen(z.ziehen);
-  EXPECT_EQ(gMarkierung.Ende, std::floor(z.ziehen + 0.5));
-  curves::MarkierungAbschliessen(z.los);
-  EXPECT_EQ(gMarkierung.Start, z.start);
-  EXPECT_EQ(gMarkierung.Ende, z.ende);
-  EXPECT_TRUE(gMarkierung.Aktiv);
+  sitzung.gMarkierung = {10.0, 20.0, false};
+  curves::MarkierungBeginnen(sitzung, z.druck);
+  EXPECT_TRUE(sitzung.gMarkierung.Aktiv);
+  EXPECT_EQ(sitzung.gMarkierung.Start, std::floor(z.druck + 0.5));
+  EXPECT_EQ(sitzung.gMarkierung.Ende, sitzung.gMarkierung.Start);
+  curves::MarkierungZiehen(sitzung, z.ziehen);
+  EXPECT_EQ(sitzung.gMarkierung.Ende, std::floor(z.ziehen + 0.5));
+  curves::MarkierungAbschliessen(sitzung, z.los);
+  EXPECT_EQ(sitzung.gMarkierung.Start, z.start);
+  EXPECT_EQ(sitzung.gMarkierung.Ende, z.ende);
+  EXPECT_TRUE(sitzung.gMarkierung.Aktiv);
 }
 
 INSTANTIATE_TEST_SUITE_P(Zuege, Markierwerkzeug,
@@ -220,15 +217,15 @@ INSTANTIATE_TEST_SUITE_P(Zuege, Markierwerkzeug,
 TEST_F(Bereich, CancellingKeepsTheRangeAndResetForgetsIt) {
   Fuenf();
   Markiere(1000.0, 6000.0);
-  curves::MarkierungAufheben();
-  EXPECT_FALSE(gMarkierung.Aktiv);
-  EXPECT_EQ(gMarkierung.Start, 1000.0);
-  EXPECT_EQ(gMarkierung.Ende, 6000.0);
-  EXPECT_TRUE(curves::MarkierteBereich().Leer());
-  curves::MarkierungZuruecksetzen();
-  EXPECT_EQ(gMarkierung.Start, 0.0);
-  EXPECT_EQ(gMarkierung.Ende, -1.0);
-  EXPECT_FALSE(gMarkierung.Aktiv);
+  curves::MarkierungAufheben(sitzung);
+  EXPECT_FALSE(sitzung.gMarkierung.Aktiv);
+  EXPECT_EQ(sitzung.gMarkierung.Start, 1000.0);
+  EXPECT_EQ(sitzung.gMarkierung.Ende, 6000.0);
+  EXPECT_TRUE(curves::MarkierteBereich(sitzung).Leer());
+  curves::MarkierungZuruecksetzen(sitzung);
+  EXPECT_EQ(sitzung.gMarkierung.Start, 0.0);
+  EXPECT_EQ(sitzung.gMarkierung.Ende, -1.0);
+  EXPECT_FALSE(sitzung.gMarkierung.Aktiv);
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 
 namespace {
 
-using curves::gKurven;
 using curves::Kurvenpunkt;
 
 class Zeichnen : public testsupport::Kurvenfixture {};
@@ -20,107 +19,107 @@ class Loeschen : public testsupport::Kurvenfixture {};
 // ---- Draw point ----
 
 TEST_F(Zeichnen, OnDefaultCurveWithOneMillisecond) {
-  EXPECT_EQ(curves::PunktAnhaengen(50000.0, 1000.4, 1), 1);
+  EXPECT_EQ(curves::PunktAnhaengen(sitzung, 50000.0, 1000.4, 1), 1);
   ASSERT_EQ(Anzahl(), 2);
   EXPECT_EQ(Punkte()[0].Laenge, 50);
   EXPECT_EQ(Punkte()[0].Zeitbasis, 1);
   EXPECT_EQ(Punkte()[1].Y, 1000);
   EXPECT_EQ(Punkte()[1].Laenge, 1);
   EXPECT_EQ(Punkte()[1].Zeitbasis, 1);
-  EXPECT_EQ(curves::Kurvenlaenge(0), 51000.0);
+  EXPECT_EQ(curves::Kurvenlaenge(sitzung, 0), 51000.0);
   EXPECT_EQ(Undos(), 1);
-  EXPECT_TRUE(gKurven.KurvenGeaendert);
+  EXPECT_TRUE(sitzung.gKurven.KurvenGeaendert);
 }
 
 TEST_F(Zeichnen, ClickLeftOfLastPointAppendsOneUnitLater) {
   Setze({{0, 20, 1, {}}, {100, 1, 1, {}}});  // last point at 20000
-  EXPECT_EQ(curves::PunktAnhaengen(3000.0, 50.0, 2), 1);
+  EXPECT_EQ(curves::PunktAnhaengen(sitzung, 3000.0, 50.0, 2), 1);
   ASSERT_EQ(Anzahl(), 3);
   EXPECT_EQ(Punkte()[1].Laenge, 1);
   EXPECT_EQ(Punkte()[1].Zeitbasis, 2);
-  EXPECT_EQ(curves::PunktStartzeit(2), 22000.0);
-  EXPECT_EQ(curves::PunktAnhaengen(-1e300, 50.0, 1), 1);  // far left: still one unit
+  EXPECT_EQ(curves::PunktStartzeit(sitzung, 2), 22000.0);
+  EXPECT_EQ(curves::PunktAnhaengen(sitzung, -1e300, 50.0, 1), 1);  // far left: still one unit
   EXPECT_EQ(Punkte()[2].Laenge, 1);
 }
 
 TEST_F(Zeichnen, ValueSnapsToYGridAndLimits) {
-  gKurven.YRaster[0] = 1.0;  // 1 V = 409.5 raw
-  curves::PunktAnhaengen(10000.0, 1000.0, 1);
+  sitzung.gKurven.YRaster[0] = 1.0;  // 1 V = 409.5 raw
+  curves::PunktAnhaengen(sitzung, 10000.0, 1000.0, 1);
   EXPECT_EQ(Punkte().back().Y, 819);
-  curves::PunktAnhaengen(20000.0, 9000.0, 1);
+  curves::PunktAnhaengen(sitzung, 20000.0, 9000.0, 1);
   EXPECT_EQ(Punkte().back().Y, 4095);
-  curves::PunktAnhaengen(30000.0, -50.0, 1);
+  curves::PunktAnhaengen(sitzung, 30000.0, -50.0, 1);
   EXPECT_EQ(Punkte().back().Y, 0);
 }
 
 TEST_F(Zeichnen, TooLongLineIsRefused) {
   const auto vorher = Punkte();
-  EXPECT_EQ(curves::PunktAnhaengen(65536000.0, 10.0, 1), 0);
+  EXPECT_EQ(curves::PunktAnhaengen(sitzung, 65536000.0, 10.0, 1), 0);
   EXPECT_EQ(bediener.lastMessageTitle(), "Error");
   EXPECT_EQ(bediener.lastMessageText(), "Straight line too long!\nUse bigger timebase.");
   ErwarteUnveraendert(vorher);
-  EXPECT_EQ(curves::PunktAnhaengen(65535000.0, 10.0, 1), 1);  // exactly the limit
+  EXPECT_EQ(curves::PunktAnhaengen(sitzung, 65535000.0, 10.0, 1), 1);  // exactly the limit
   EXPECT_EQ(Punkte()[0].Laenge, 65535);
 }
 
 TEST_F(Zeichnen, BadArgumentsChangeNothing) {
   const auto vorher = Punkte();
-  EXPECT_EQ(curves::PunktAnhaengen(5000.0, 10.0, 0), 0);
-  EXPECT_EQ(curves::PunktAnhaengen(5000.0, 10.0, 10), 0);
-  EXPECT_EQ(curves::PunktAnhaengen(std::nan(""), 10.0, 1), 0);
-  EXPECT_EQ(curves::PunktAnhaengen(5000.0, INFINITY, 1), 0);
+  EXPECT_EQ(curves::PunktAnhaengen(sitzung, 5000.0, 10.0, 0), 0);
+  EXPECT_EQ(curves::PunktAnhaengen(sitzung, 5000.0, 10.0, 10), 0);
+  EXPECT_EQ(curves::PunktAnhaengen(sitzung, std::nan(""), 10.0, 1), 0);
+  EXPECT_EQ(curves::PunktAnhaengen(sitzung, 5000.0, INFINITY, 1), 0);
   ErwarteUnveraendert(vorher);
 }
 
 TEST_F(Zeichnen, FailedGrowthShowsCodeAndKeepsCurve) {
   const auto vorher = Punkte();
   curves::AllokationsfehlerAusloesen(1);  // the snapshot slot already holds one point
-  EXPECT_EQ(curves::PunktAnhaengen(50000.0, 10.0, 1), 0);
+  EXPECT_EQ(curves::PunktAnhaengen(sitzung, 50000.0, 10.0, 1), 0);
   EXPECT_EQ(bediener.lastMessageTitle(), "Error #600403");
   ASSERT_EQ(Anzahl(), 1);
   EXPECT_EQ(Punkte()[0].Laenge, vorher[0].Laenge);
-  EXPECT_EQ(Undos(), 1);                                   // the snapshot stays
-  EXPECT_EQ(curves::PunktAnhaengen(50000.0, 10.0, 1), 1);  // still usable
+  EXPECT_EQ(Undos(), 1);                                            // the snapshot stays
+  EXPECT_EQ(curves::PunktAnhaengen(sitzung, 50000.0, 10.0, 1), 1);  // still usable
 }
 
 // ---- Move point ----
 
 // P0 0..10 ms, P1 10..20 ms, P2 20 ms with a 1 ms closing line; all 1 ms.
-void Drei() {
-  testsupport::Kurvenfixture::Setze({{0, 10, 1, {}}, {100, 10, 1, {}}, {200, 1, 1, {}}});
+void Drei(testsupport::Kurvenfixture& f) {
+  f.Setze({{0, 10, 1, {}}, {100, 10, 1, {}}, {200, 1, 1, {}}});
 }
 
 TEST_F(Verschieben, MiddlePointSnapsToGrid) {
-  Drei();
-  EXPECT_EQ(curves::PunktVerschieben(1, 12300.0, 500.3), 1);
+  Drei(*this);
+  EXPECT_EQ(curves::PunktVerschieben(sitzung, 1, 12300.0, 500.3), 1);
   EXPECT_EQ(Punkte()[0].Laenge, 12);
   EXPECT_EQ(Punkte()[1].Laenge, 8);
   EXPECT_EQ(Punkte()[1].Y, 500);
-  EXPECT_EQ(curves::Kurvenlaenge(0), 21000.0);
+  EXPECT_EQ(curves::Kurvenlaenge(sitzung, 0), 21000.0);
   EXPECT_EQ(Undos(), 1);
 }
 
 TEST_F(Verschieben, StopsOneUnitBeforeNextPoint) {
-  Drei();
-  curves::PunktVerschieben(1, 25000.0, 100.0);
+  Drei(*this);
+  curves::PunktVerschieben(sitzung, 1, 25000.0, 100.0);
   EXPECT_EQ(Punkte()[0].Laenge, 19);
   EXPECT_EQ(Punkte()[1].Laenge, 1);
-  curves::PunktVerschieben(1, -5000.0, 100.0);
+  curves::PunktVerschieben(sitzung, 1, -5000.0, 100.0);
   EXPECT_EQ(Punkte()[0].Laenge, 1);
   EXPECT_EQ(Punkte()[1].Laenge, 19);
 }
 
 TEST_F(Verschieben, LastPointChangesCurveLength) {
-  Drei();
-  curves::PunktVerschieben(2, 30000.0, 300.0);
+  Drei(*this);
+  curves::PunktVerschieben(sitzung, 2, 30000.0, 300.0);
   EXPECT_EQ(Punkte()[1].Laenge, 20);
   EXPECT_EQ(Punkte()[2].Laenge, 1);
-  EXPECT_EQ(curves::Kurvenlaenge(0), 31000.0);
+  EXPECT_EQ(curves::Kurvenlaenge(sitzung, 0), 31000.0);
 }
 
 TEST_F(Verschieben, FirstPointOnlyChangesValue) {
-  Drei();
-  curves::PunktVerschieben(0, 7000.0, 300.0);
+  Drei(*this);
+  curves::PunktVerschieben(sitzung, 0, 7000.0, 300.0);
   EXPECT_EQ(Punkte()[0].Y, 300);
   EXPECT_EQ(Punkte()[0].Laenge, 10);
   EXPECT_EQ(Undos(), 1);
@@ -129,45 +128,45 @@ TEST_F(Verschieben, FirstPointOnlyChangesValue) {
 TEST_F(Verschieben, CoarserOwnLineCountsBackFromNextPoint) {
   // P0 4 x 1ms, P1 2 x 5ms (4000..14000), P2.
   Setze({{0, 4, 1, {}}, {100, 2, 3, {}}, {200, 1, 1, {}}});
-  curves::PunktVerschieben(1, 8200.0, 100.0);  // 14000 - 5000 * 1 = 9000
+  curves::PunktVerschieben(sitzung, 1, 8200.0, 100.0);  // 14000 - 5000 * 1 = 9000
   EXPECT_EQ(Punkte()[0].Laenge, 9);
   EXPECT_EQ(Punkte()[1].Laenge, 1);
-  EXPECT_EQ(curves::Kurvenlaenge(0), 15000.0);
+  EXPECT_EQ(curves::Kurvenlaenge(sitzung, 0), 15000.0);
 }
 
 TEST_F(Verschieben, RefusalsLeaveCurve) {
   Setze({{0, 10, 1, {}}, {100, 1, 1, {}}});
   auto vorher = Punkte();
-  EXPECT_EQ(curves::PunktVerschieben(1, 70000000.0, 5.0), 0);
+  EXPECT_EQ(curves::PunktVerschieben(sitzung, 1, 70000000.0, 5.0), 0);
   EXPECT_EQ(bediener.lastMessageText(), "Resulting straight line is too long!");
   ErwarteUnveraendert(vorher);
 
   // A 1 s line before a 250 µs line: moving the point left makes the 250 µs line too long.
   Setze({{0, 100, 8, {}}, {0, 65000, 9, {}}, {0, 1, 9, {}}});
   vorher = Punkte();
-  EXPECT_EQ(curves::PunktVerschieben(1, 1000000.0, 0.0), 0);
+  EXPECT_EQ(curves::PunktVerschieben(sitzung, 1, 1000000.0, 0.0), 0);
   EXPECT_EQ(bediener.lastMessageText(), "Resulting straight line ist too long!");
   ErwarteUnveraendert(vorher);
 
   // 2 ms then 5 ms: the 5 ms grid puts the point on half a 2 ms unit.
   Setze({{0, 5, 2, {}}, {0, 2, 3, {}}, {0, 1, 1, {}}});
   vorher = Punkte();
-  EXPECT_EQ(curves::PunktVerschieben(1, 13000.0, 0.0), 0);
+  EXPECT_EQ(curves::PunktVerschieben(sitzung, 1, 13000.0, 0.0), 0);
   EXPECT_EQ(bediener.lastMessageText(), "Unexpected operation.");
   ErwarteUnveraendert(vorher);
 
-  EXPECT_EQ(curves::PunktVerschieben(3, 1000.0, 0.0), 0);
-  EXPECT_EQ(curves::PunktVerschieben(-1, 1000.0, 0.0), 0);
-  EXPECT_EQ(curves::PunktVerschieben(1, std::nan(""), 0.0), 0);
+  EXPECT_EQ(curves::PunktVerschieben(sitzung, 3, 1000.0, 0.0), 0);
+  EXPECT_EQ(curves::PunktVerschieben(sitzung, -1, 1000.0, 0.0), 0);
+  EXPECT_EQ(curves::PunktVerschieben(sitzung, 1, std::nan(""), 0.0), 0);
   ErwarteUnveraendert(vorher);
 }
 
 // ---- Point dialog ----
 
 TEST_F(Punktdialog, ShowsPointAndChangesValue) {
-  Drei();
+  Drei(*this);
   dialoge.punktAntwort({{0, 0, 0, 10.0}, 5.0});
-  EXPECT_EQ(curves::PunktKoordinatenAendern(10100.0, 110.0), 1);
+  EXPECT_EQ(curves::PunktKoordinatenAendern(sitzung, 10100.0, 110.0), 1);
   ASSERT_EQ(dialoge.punktAufrufe.size(), 1u);
   EXPECT_EQ(dialoge.punktAufrufe[0].index, 1);
   EXPECT_EQ(dialoge.punktAufrufe[0].felder.Zeit.Sekunden, 0);
@@ -179,17 +178,17 @@ TEST_F(Punktdialog, ShowsPointAndChangesValue) {
 }
 
 TEST_F(Punktdialog, UnchangedFieldsChangeNothing) {
-  Drei();
+  Drei(*this);
   const auto vorher = Punkte();
-  EXPECT_EQ(curves::PunktKoordinatenAendern(10000.0, 100.0), 0);
+  EXPECT_EQ(curves::PunktKoordinatenAendern(sitzung, 10000.0, 100.0), 0);
   EXPECT_EQ(dialoge.punktAufrufe.size(), 1u);
   ErwarteUnveraendert(vorher);
 }
 
 TEST_F(Punktdialog, MovesPointInTime) {
-  Drei();
+  Drei(*this);
   dialoge.punktAntwort({{0, 0, 0, 13.0}, 100 * 10.0 / 4095});
-  EXPECT_EQ(curves::PunktKoordinatenAendern(10000.0, 100.0), 1);
+  EXPECT_EQ(curves::PunktKoordinatenAendern(sitzung, 10000.0, 100.0), 1);
   EXPECT_EQ(Punkte()[0].Laenge, 13);
   EXPECT_EQ(Punkte()[1].Laenge, 7);
   EXPECT_EQ(Punkte()[1].Y, 100);
@@ -197,12 +196,12 @@ TEST_F(Punktdialog, MovesPointInTime) {
 }
 
 TEST_F(Punktdialog, MovingLastPointKeepsClosingLine) {
-  Drei();
+  Drei(*this);
   dialoge.punktAntwort({{0, 1, 0, 0.0}, 200 * 10.0 / 4095});  // one minute
-  EXPECT_EQ(curves::PunktKoordinatenAendern(20000.0, 200.0), 1);
+  EXPECT_EQ(curves::PunktKoordinatenAendern(sitzung, 20000.0, 200.0), 1);
   EXPECT_EQ(Punkte()[1].Laenge, 59990);
   EXPECT_EQ(Punkte()[2].Laenge, 1);
-  EXPECT_EQ(curves::Kurvenlaenge(0), 60001000.0);
+  EXPECT_EQ(curves::Kurvenlaenge(sitzung, 0), 60001000.0);
 }
 
 TEST_F(Punktdialog, EveryTimeRefusal) {
@@ -249,9 +248,9 @@ TEST_F(Punktdialog, EveryTimeRefusal) {
     SetUp();
     Setze(f.kurve);
     const auto vorher = Punkte();
-    const int i = curves::NaechsterPunkt(f.x, vorher[f.x == 0.0 ? 0 : 1].Y);
-    dialoge.punktAntwort({f.zeit, curves::gKurven.Kurven[0].Punkte[i].Y * 10.0 / 4095});
-    EXPECT_EQ(curves::PunktKoordinatenAendern(f.x, vorher[i].Y), 0) << f.text;
+    const int i = curves::NaechsterPunkt(sitzung, f.x, vorher[f.x == 0.0 ? 0 : 1].Y);
+    dialoge.punktAntwort({f.zeit, sitzung.gKurven.Kurven[0].Punkte[i].Y * 10.0 / 4095});
+    EXPECT_EQ(curves::PunktKoordinatenAendern(sitzung, f.x, vorher[i].Y), 0) << f.text;
     EXPECT_EQ(bediener.lastMessageText(), f.text);
     EXPECT_EQ(bediener.lastMessageTitle(), "Error");
     ErwarteUnveraendert(vorher);
@@ -263,14 +262,14 @@ TEST_F(Punktdialog, TwoAndFiveMillisecondNeighboursNeedACommonGrid) {
   Setze({{0, 5, 2, {}}, {100, 4, 3, {}}, {200, 1, 1, {}}});
   const auto vorher = Punkte();
   dialoge.punktAntwort({{0, 0, 0, 15.0}, 100 * 10.0 / 4095});
-  EXPECT_EQ(curves::PunktKoordinatenAendern(10000.0, 100.0), 0);
+  EXPECT_EQ(curves::PunktKoordinatenAendern(sitzung, 10000.0, 100.0), 0);
   EXPECT_NE(bediener.lastMessageText().find("does not fit into the time grid"), std::string::npos);
   ErwarteUnveraendert(vorher);
   dialoge.punktAntwort({{0, 0, 0, 20.0}, 100 * 10.0 / 4095});  // 10 ms: 5 and 2 units
-  EXPECT_EQ(curves::PunktKoordinatenAendern(10000.0, 100.0), 1);
+  EXPECT_EQ(curves::PunktKoordinatenAendern(sitzung, 10000.0, 100.0), 1);
   EXPECT_EQ(Punkte()[0].Laenge, 10);
   EXPECT_EQ(Punkte()[1].Laenge, 2);
-  EXPECT_EQ(curves::Kurvenlaenge(0), 31000.0);
+  EXPECT_EQ(curves::Kurvenlaenge(sitzung, 0), 31000.0);
 }
 
 TEST_F(Punktdialog, FractionOfAMicrosecondIsNotCutOff) {
@@ -280,15 +279,15 @@ TEST_F(Punktdialog, FractionOfAMicrosecondIsNotCutOff) {
   Setze({{0, 1, 1, {}}, {100, 10, 1, {}}, {200, 1, 1, {}}});
   const auto vorher = Punkte();
   dialoge.punktAntwort({{0, 0, 0, 1.001}, 100 * 10.0 / 4095});
-  EXPECT_EQ(curves::PunktKoordinatenAendern(1000.0, 100.0), 0);
+  EXPECT_EQ(curves::PunktKoordinatenAendern(sitzung, 1000.0, 100.0), 0);
   EXPECT_EQ(bediener.lastMessageText(),
             "The selected time coordinate does not fit into the time grid \n(The point has to fit "
             "into the time grid of the previous and subsequent straight line).");
   ErwarteUnveraendert(vorher);
   dialoge.punktAntwort({{0, 0, 0, 1.0005}, 100 * 10.0 / 4095});
-  EXPECT_EQ(curves::PunktKoordinatenAendern(1000.0, 100.0), 0);
+  EXPECT_EQ(curves::PunktKoordinatenAendern(sitzung, 1000.0, 100.0), 0);
   ErwarteUnveraendert(vorher);
-  EXPECT_EQ(curves::Kurvenlaenge(0), 12000.0);
+  EXPECT_EQ(curves::Kurvenlaenge(sitzung, 0), 12000.0);
 }
 
 TEST_F(Punktdialog, LastPointFitsTheLargerGridAndItsOwnLine) {
@@ -296,20 +295,20 @@ TEST_F(Punktdialog, LastPointFitsTheLargerGridAndItsOwnLine) {
   // the line that changes; the closing line keeps its 3 units.
   Setze({{0, 4, 1, {}}, {100, 2, 3, {}}, {200, 3, 2, {}}});
   dialoge.punktAntwort({{0, 0, 0, 19.0}, 200 * 10.0 / 4095});
-  EXPECT_EQ(curves::PunktKoordinatenAendern(14000.0, 200.0), 1);
+  EXPECT_EQ(curves::PunktKoordinatenAendern(sitzung, 14000.0, 200.0), 1);
   EXPECT_EQ(Punkte()[1].Laenge, 3);
   EXPECT_EQ(Punkte()[2].Laenge, 3);
-  EXPECT_EQ(curves::Kurvenlaenge(0), 25000.0);
+  EXPECT_EQ(curves::Kurvenlaenge(sitzung, 0), 25000.0);
 
   // 1 ms line before a 10 ms closing line: the shift still has to fit the larger grid.
   Setze({{0, 4, 1, {}}, {100, 2, 1, {}}, {200, 1, 4, {}}});
   const auto vorher = Punkte();
   dialoge.punktAntwort({{0, 0, 0, 7.0}, 200 * 10.0 / 4095});
-  EXPECT_EQ(curves::PunktKoordinatenAendern(6000.0, 200.0), 0);
+  EXPECT_EQ(curves::PunktKoordinatenAendern(sitzung, 6000.0, 200.0), 0);
   EXPECT_NE(bediener.lastMessageText().find("does not fit into the time grid"), std::string::npos);
   EXPECT_EQ(Punkte()[1].Laenge, vorher[1].Laenge);
   dialoge.punktAntwort({{0, 0, 0, 16.0}, 200 * 10.0 / 4095});
-  EXPECT_EQ(curves::PunktKoordinatenAendern(6000.0, 200.0), 1);
+  EXPECT_EQ(curves::PunktKoordinatenAendern(sitzung, 6000.0, 200.0), 1);
   EXPECT_EQ(Punkte()[1].Laenge, 12);
   EXPECT_EQ(Punkte()[2].Laenge, 1);
 }
@@ -330,22 +329,22 @@ TEST_F(Punktdialog, OnlyTheChosenPointMovesInTime) {
     const int n = Anzahl();
     const int i = ganz(1, n - 1);
     std::vector<double> t(n + 1);
-    for (int j = 0; j <= n; ++j) t[j] = curves::PunktStartzeit(j);
+    for (int j = 0; j <= n; ++j) t[j] = curves::PunktStartzeit(sitzung, j);
     const int ziel =
         static_cast<int>(t[i]) + 250 * ganz(-40, 40) + (ganz(0, 3) == 0 ? ganz(1, 9) : 0);
-    curves::gZeichenflaeche = {1e6, 1.0};  // the nearest point is the one nearest in time
-    curves::gSicht = {0.0, t[n]};
+    sitzung.gZeichenflaeche = {1e6, 1.0};  // the nearest point is the one nearest in time
+    sitzung.gSicht = {0.0, t[n]};
     dialoge.punktAntwort({{0, 0, 0, ziel / 1000.0}, kurve[i].Y * 10.0 / 4095});
-    const int ergebnis = curves::PunktKoordinatenAendern(t[i], kurve[i].Y);
+    const int ergebnis = curves::PunktKoordinatenAendern(sitzung, t[i], kurve[i].Y);
     ASSERT_EQ(dialoge.punktAufrufe.back().index, i);
     if (ergebnis == 0) {
       ErwarteUnveraendert(kurve);
       continue;
     }
-    EXPECT_EQ(curves::PunktStartzeit(i), ziel) << "case " << fall;
+    EXPECT_EQ(curves::PunktStartzeit(sitzung, i), ziel) << "case " << fall;
     for (int j = 0; j <= n; ++j) {
       if (j == i || (j == n && i == n - 1)) continue;
-      EXPECT_EQ(curves::PunktStartzeit(j), t[j]) << "case " << fall << ", point " << j;
+      EXPECT_EQ(curves::PunktStartzeit(sitzung, j), t[j]) << "case " << fall << ", point " << j;
     }
     EXPECT_EQ(Punkte()[n - 1].Laenge, kurve[n - 1].Laenge) << "case " << fall;
     if (HasFailure()) break;
@@ -353,19 +352,19 @@ TEST_F(Punktdialog, OnlyTheChosenPointMovesInTime) {
 }
 
 TEST_F(Punktdialog, ValueRefusalsKeepTimeChange) {
-  Drei();
+  Drei(*this);
   const auto vorher = Punkte();
   dialoge.punktAntwort({{0, 0, 0, 10.0}, -1.0});
-  EXPECT_EQ(curves::PunktKoordinatenAendern(10000.0, 100.0), 0);
+  EXPECT_EQ(curves::PunktKoordinatenAendern(sitzung, 10000.0, 100.0), 0);
   EXPECT_EQ(bediener.lastMessageText(), "Y value too small.");
   ErwarteUnveraendert(vorher);
   dialoge.punktAntwort({{0, 0, 0, 10.0}, 11.0});
-  EXPECT_EQ(curves::PunktKoordinatenAendern(10000.0, 100.0), 0);
+  EXPECT_EQ(curves::PunktKoordinatenAendern(sitzung, 10000.0, 100.0), 0);
   EXPECT_EQ(bediener.lastMessageText(), "Y value too big.");
   ErwarteUnveraendert(vorher);
 
   dialoge.punktAntwort({{0, 0, 0, 12.0}, 11.0});
-  EXPECT_EQ(curves::PunktKoordinatenAendern(10000.0, 100.0), 1);
+  EXPECT_EQ(curves::PunktKoordinatenAendern(sitzung, 10000.0, 100.0), 1);
   EXPECT_EQ(bediener.lastMessageText(), "Y value too big.");
   EXPECT_EQ(Punkte()[0].Laenge, 12);
   EXPECT_EQ(Punkte()[1].Y, 100);
@@ -376,24 +375,24 @@ TEST_F(Punktdialog, ValueRefusalsKeepTimeChange) {
 
 TEST_F(Loeschen, LastRemainingPointIsRefused) {
   const auto vorher = Punkte();
-  EXPECT_EQ(curves::PunktLoeschen(0.0, 0.0), 0);
+  EXPECT_EQ(curves::PunktLoeschen(sitzung, 0.0, 0.0), 0);
   EXPECT_EQ(bediener.lastMessageText(), "Can't delete last point");
   ErwarteUnveraendert(vorher);
 }
 
 TEST_F(Loeschen, MiddlePointJoinsEqualLines) {
-  Drei();
-  EXPECT_EQ(curves::PunktLoeschen(10000.0, 100.0), 1);
+  Drei(*this);
+  EXPECT_EQ(curves::PunktLoeschen(sitzung, 10000.0, 100.0), 1);
   ASSERT_EQ(Anzahl(), 2);
   EXPECT_EQ(Punkte()[0].Laenge, 20);
   EXPECT_EQ(Punkte()[1].Y, 200);
-  EXPECT_EQ(curves::Kurvenlaenge(0), 21000.0);
+  EXPECT_EQ(curves::Kurvenlaenge(sitzung, 0), 21000.0);
 }
 
 TEST_F(Loeschen, MiddlePointRefusals) {
   Setze({{0, 10, 1, {}}, {100, 1, 4, {}}, {200, 1, 1, {}}});
   auto vorher = Punkte();
-  EXPECT_EQ(curves::PunktLoeschen(10000.0, 100.0), 0);
+  EXPECT_EQ(curves::PunktLoeschen(sitzung, 10000.0, 100.0), 0);
   EXPECT_EQ(bediener.lastMessageText(),
             "Point can't be deleted because the two straight lines near it \nhas different "
             "timebases. \nChange timebases in a way that both straight lines do have the same "
@@ -402,7 +401,7 @@ TEST_F(Loeschen, MiddlePointRefusals) {
 
   Setze({{0, 60000, 9, {}}, {100, 6000, 9, {}}, {200, 1, 9, {}}});
   vorher = Punkte();
-  EXPECT_EQ(curves::PunktLoeschen(15000000.0, 100.0), 0);
+  EXPECT_EQ(curves::PunktLoeschen(sitzung, 15000000.0, 100.0), 0);
   EXPECT_EQ(bediener.lastMessageText(),
             "Point can't be deleted because the  \nresulting straight line would be too long. "
             "\nUse bigger timebase for the straight line.");
@@ -410,14 +409,14 @@ TEST_F(Loeschen, MiddlePointRefusals) {
 }
 
 TEST_F(Loeschen, FirstAndLastPoint) {
-  Drei();
-  EXPECT_EQ(curves::PunktLoeschen(0.0, 0.0), 1);  // drops its line
+  Drei(*this);
+  EXPECT_EQ(curves::PunktLoeschen(sitzung, 0.0, 0.0), 1);  // drops its line
   ASSERT_EQ(Anzahl(), 2);
   EXPECT_EQ(Punkte()[0].Y, 100);
-  EXPECT_EQ(curves::Kurvenlaenge(0), 11000.0);
-  Drei();
+  EXPECT_EQ(curves::Kurvenlaenge(sitzung, 0), 11000.0);
+  Drei(*this);
   Punkte()[1].Zeitbasis = 2;
-  EXPECT_EQ(curves::PunktLoeschen(30000.0, 200.0), 1);
+  EXPECT_EQ(curves::PunktLoeschen(sitzung, 30000.0, 200.0), 1);
   ASSERT_EQ(Anzahl(), 2);
   EXPECT_EQ(Punkte()[1].Laenge, 1);
   EXPECT_EQ(Punkte()[1].Zeitbasis, 2);
@@ -425,14 +424,14 @@ TEST_F(Loeschen, FirstAndLastPoint) {
 
 TEST_F(Loeschen, NearestPointOnScreen) {
   // 1000 pixels for 10000 µs, 409.5 pixels for 0..4095: one pixel is 10 µs or 10 raw.
-  curves::gSicht = {0.0, 9999.0};
-  curves::gZeichenflaeche = {1000.0, 409.5};
+  sitzung.gSicht = {0.0, 9999.0};
+  sitzung.gZeichenflaeche = {1000.0, 409.5};
   Setze({{0, 5, 1, {}}, {0, 5, 1, {}}, {0, 1, 1, {}}});
-  EXPECT_EQ(curves::NaechsterPunkt(2500.0, 0.0), 0);  // a tie: the first wins
-  EXPECT_EQ(curves::NaechsterPunkt(2510.0, 0.0), 1);
-  EXPECT_EQ(curves::NaechsterPunkt(5000.0, 4095.0), 1);
+  EXPECT_EQ(curves::NaechsterPunkt(sitzung, 2500.0, 0.0), 0);  // a tie: the first wins
+  EXPECT_EQ(curves::NaechsterPunkt(sitzung, 2510.0, 0.0), 1);
+  EXPECT_EQ(curves::NaechsterPunkt(sitzung, 5000.0, 4095.0), 1);
   Punkte()[2].Y = 1000;  // 100 px away; the point at 5000 is 400 px and 100 px away
-  EXPECT_EQ(curves::NaechsterPunkt(9000.0, 1000.0), 2);
+  EXPECT_EQ(curves::NaechsterPunkt(sitzung, 9000.0, 1000.0), 2);
 }
 
 }  // namespace

@@ -14,9 +14,6 @@ namespace testsupport {
 
 class SkriptDialoge : public curves::Editordialoge {
  public:
-  SkriptDialoge() { curves::setEditordialoge(this); }
-  ~SkriptDialoge() override { curves::setEditordialoge(nullptr); }
-
   void punktAntwort(curves::Punktfelder f) { punktAntworten_.push_back(f); }
   void geradenAntwort(curves::Zeitfelder f) { geradenAntworten_.push_back(f); }
   void menueAntwort(int code) { menueAntworten_.push_back(code); }

@@ -7,6 +7,7 @@
 
 #include "Dateihilfen.h"
 #include "curves/files/Csvimport.h"
+#include "curves/model/Kurvensitzung.h"
 #include "curves/transfer/Kurvenbild.h"
 
 namespace dateitest {
@@ -304,10 +305,12 @@ struct Gespielt {
   double zeit;  // seconds
 };
 std::vector<Gespielt> Bildabtastwerte(const std::vector<Kurvenpunkt>& punkte) {
-  gKurven.Kurven[0].Punkte = punkte;
+  Kurvensitzung sitzung;
+  EXPECT_EQ(0, KurvenModellInitialisieren(sitzung));
+  sitzung.gKurven.Kurven[0].Punkte = punkte;
   std::vector<std::uint8_t> bild;
   int ende = 0;
-  EXPECT_EQ(0, KurvenbildErzeugen(bild, ende));
+  EXPECT_EQ(0, KurvenbildErzeugen(sitzung, bild, ende));
   std::vector<Gespielt> werte;
   double zeit = 0.0;
   for (int a = kAbtastAnfang; a < ende; a += 2) {

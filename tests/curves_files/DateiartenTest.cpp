@@ -21,16 +21,16 @@ class Dateiarten : public DateiTest {};
 TEST_F(Dateiarten, FifosUndGeraeteWerdenNichtGelesen) {
   const std::string fifo = dir.file("fifo.wur");
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  const auto vorher = Modellstand::Jetzt();
+  const auto vorher = Modellstand::Jetzt(sitzung);
   for (const std::string& pfad : {fifo, std::string("/dev/zero"), std::string("/dev/null")}) {
     SCOPED_TRACE(pfad);
     const auto anfang = std::chrono::steady_clock::now();
-    EXPECT_EQ(-308445, KurvendateiImportieren(pfad));
-    EXPECT_EQ(-308435, KurvendateiLaden(pfad));
-    EXPECT_EQ(-308435, KurvendateiAnhaengen(pfad));
+    EXPECT_EQ(-308445, KurvendateiImportieren(sitzung, pfad));
+    EXPECT_EQ(-308435, KurvendateiLaden(sitzung, pfad));
+    EXPECT_EQ(-308435, KurvendateiAnhaengen(sitzung, pfad));
     EXPECT_LT(std::chrono::steady_clock::now() - anfang, std::chrono::seconds(5));
   }
-  vorher.ErwarteUnveraendert();
+  vorher.ErwarteUnveraendert(sitzung);
 }
 
 TEST_F(Dateiarten, NamenBis255ZeichenLassenSichSpeichernUndExportieren) {
@@ -38,10 +38,10 @@ TEST_F(Dateiarten, NamenBis255ZeichenLassenSichSpeichernUndExportieren) {
   for (std::size_t laenge : {251u, 255u}) {
     const std::string kurven = dir.file(std::string(laenge - 4, 'k') + ".wur");
     const std::string text = dir.file(std::string(laenge - 4, 't') + ".txt");
-    EXPECT_EQ(0, KurvendateiSpeichern(kurven)) << laenge;
-    EXPECT_EQ(0, KurvendateiExportieren(text)) << laenge;
-    EXPECT_EQ(0, KurvendateiLaden(kurven)) << laenge;
-    EXPECT_EQ(0, KurvendateiImportieren(text)) << laenge;
+    EXPECT_EQ(0, KurvendateiSpeichern(sitzung, kurven)) << laenge;
+    EXPECT_EQ(0, KurvendateiExportieren(sitzung, text)) << laenge;
+    EXPECT_EQ(0, KurvendateiLaden(sitzung, kurven)) << laenge;
+    EXPECT_EQ(0, KurvendateiImportieren(sitzung, text)) << laenge;
   }
 }
 
@@ -53,9 +53,9 @@ TEST_F(Dateiarten, AlteTemporaereDateienHaltenDasSpeichernNichtAuf) {
     TextSchreiben(kurven + ".tmp" + std::to_string(n), "");
     TextSchreiben(text + ".tmp" + std::to_string(n), "");
   }
-  EXPECT_EQ(0, KurvendateiSpeichern(kurven));
-  EXPECT_EQ(0, KurvendateiExportieren(text));
-  EXPECT_EQ(0, KurvendateiLaden(kurven));
+  EXPECT_EQ(0, KurvendateiSpeichern(sitzung, kurven));
+  EXPECT_EQ(0, KurvendateiExportieren(sitzung, text));
+  EXPECT_EQ(0, KurvendateiLaden(sitzung, kurven));
 }
 
 }  // namespace

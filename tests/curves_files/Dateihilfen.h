@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "config/Konfiguration.h"
-#include "curves/edit/Kurvenzustand.h"
 #include "curves/model/Kurvenmodell.h"
+#include "curves/model/Kurvensitzung.h"
 #include "curves/model/Titel.h"
 #include "device/Fehler.h"
 #include "support/Dateibytes.h"
@@ -58,26 +58,26 @@ struct Modellstand {
   bool geaendert = false;
   config::Konfiguration konfig{};
 
-  static Modellstand Jetzt() {
+  static Modellstand Jetzt(const curves::Kurvensitzung& sitzung) {
     Modellstand s;
     for (int c = 0; c < curves::kKurven; ++c) {
-      s.punkte[c] = curves::gKurven.Kurven[c].Punkte;
-      s.kommentare[c] = curves::gKurven.Kurven[c].Kommentar;
+      s.punkte[c] = sitzung.gKurven.Kurven[c].Punkte;
+      s.kommentare[c] = sitzung.gKurven.Kurven[c].Kommentar;
     }
-    s.zyklen = curves::gKurven.Zyklen;
-    s.ruhe = curves::gKurven.Ruhezustand;
-    s.geaendert = curves::gKurven.KurvenGeaendert;
+    s.zyklen = sitzung.gKurven.Zyklen;
+    s.ruhe = sitzung.gKurven.Ruhezustand;
+    s.geaendert = sitzung.gKurven.KurvenGeaendert;
     s.konfig = config::gKonfig;
     return s;
   }
-  void ErwarteUnveraendert() const {
+  void ErwarteUnveraendert(const curves::Kurvensitzung& sitzung) const {
     for (int c = 0; c < curves::kKurven; ++c) {
-      EXPECT_TRUE(Gleich(punkte[c], curves::gKurven.Kurven[c].Punkte)) << "curve " << c + 1;
-      EXPECT_EQ(kommentare[c], curves::gKurven.Kurven[c].Kommentar) << "curve " << c + 1;
+      EXPECT_TRUE(Gleich(punkte[c], sitzung.gKurven.Kurven[c].Punkte)) << "curve " << c + 1;
+      EXPECT_EQ(kommentare[c], sitzung.gKurven.Kurven[c].Kommentar) << "curve " << c + 1;
     }
-    EXPECT_EQ(zyklen, curves::gKurven.Zyklen);
-    EXPECT_EQ(ruhe, curves::gKurven.Ruhezustand);
-    EXPECT_EQ(geaendert, curves::gKurven.KurvenGeaendert);
+    EXPECT_EQ(zyklen, sitzung.gKurven.Zyklen);
+    EXPECT_EQ(ruhe, sitzung.gKurven.Ruhezustand);
+    EXPECT_EQ(geaendert, sitzung.gKurven.KurvenGeaendert);
     EXPECT_EQ(0, std::memcmp(&konfig, &config::gKonfig, sizeof(konfig)));
   }
 };
@@ -106,15 +106,15 @@ class Schreibgrenze {
 class DateiTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_EQ(0, curves::KurvenZustandZuruecksetzen());
+    ASSERT_EQ(0, curves::KurvenModellInitialisieren(sitzung));
     device::ZOR_Fehlersprache(2);
     config::KonfigurationStandardwerte();
   }
-  void TearDown() override { curves::KurvenModellFreigeben(); }
+  void TearDown() override { curves::KurvenModellFreigeben(sitzung); }
 
   // Four distinct curves with comments and settings.
-  static void Beispielkurven() {
-    auto& k = curves::gKurven;
+  void Beispielkurven() {
+    auto& k = sitzung.gKurven;
     k.Kurven[0].Punkte = {P(0, 5, 1), P(4095, 3, 9), P(2047, 65535, 8)};
     k.Kurven[1].Punkte = {P(100, 1, 2)};
     k.Kurven[2].Punkte = {P(1, 2, 3), P(2, 3, 4), P(3, 4, 5), P(4, 5, 6), P(5, 6, 7)};
@@ -127,6 +127,7 @@ class DateiTest : public ::testing::Test {
     k.Ruhezustand = {0, 4095, 17, 2000};
   }
 
+  curves::Kurvensitzung sitzung;
   testsupport::ScriptedOperator op;
   testsupport::TempDir dir;
 };

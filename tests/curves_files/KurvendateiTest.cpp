@@ -20,10 +20,10 @@ TEST_F(KurvendateiTest, SavedFileHasEveryFieldAtItsOffset) {
   Beispielkurven();
   config::gKonfig.outskalamax[0] = 4.095;
   config::EinheitSetzen(config::gKonfig.outeinheit[0], "A");
-  gKurven.KurvenGeaendert = true;
+  sitzung.gKurven.KurvenGeaendert = true;
   const auto pfad = dir.file("k.wur");
 
-  ASSERT_EQ(0, KurvendateiSpeichern(pfad));
+  ASSERT_EQ(0, KurvendateiSpeichern(sitzung, pfad));
 
   const auto b = Bytes(pfad);
   ASSERT_EQ(4472u + 12u * (3 + 1 + 5 + 2), b.size());
@@ -56,9 +56,9 @@ TEST_F(KurvendateiTest, SavedFileHasEveryFieldAtItsOffset) {
   EXPECT_EQ(0, Le32(b, b.size() - 12));
   EXPECT_EQ(20, Le32(b, b.size() - 8));
 
-  EXPECT_EQ("Curve generator - k.wur", FenstertitelText());
-  EXPECT_EQ(pfad, AktuellerDateiname());
-  EXPECT_FALSE(gKurven.KurvenGeaendert);
+  EXPECT_EQ("Curve generator - k.wur", FenstertitelText(sitzung));
+  EXPECT_EQ(pfad, AktuellerDateiname(sitzung));
+  EXPECT_FALSE(sitzung.gKurven.KurvenGeaendert);
   // Nothing is left behind beside the file.
   EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(dir.path()),
                              std::filesystem::directory_iterator()));
@@ -67,24 +67,24 @@ TEST_F(KurvendateiTest, SavedFileHasEveryFieldAtItsOffset) {
 TEST_F(KurvendateiTest, OpeningASavedFileRestoresEverything) {
   Beispielkurven();
   const auto pfad = dir.file("rund.wur");
-  ASSERT_EQ(0, KurvendateiSpeichern(pfad));
-  const auto gespeichert = Modellstand::Jetzt();
-  ASSERT_EQ(0, KurvenNeu());
-  RueckgaengigSichern();  // the undo ring must survive the opening
-  const int rueckgaengig = gKurven.Historien[0].AnzahlRueckgaengig;
-  gKurven.Kurvenzahl = 2;
-  gKurven.KurvenGeaendert = true;
+  ASSERT_EQ(0, KurvendateiSpeichern(sitzung, pfad));
+  const auto gespeichert = Modellstand::Jetzt(sitzung);
+  ASSERT_EQ(0, KurvenNeu(sitzung));
+  RueckgaengigSichern(sitzung);  // the undo ring must survive the opening
+  const int rueckgaengig = sitzung.gKurven.Historien[0].AnzahlRueckgaengig;
+  sitzung.gKurven.Kurvenzahl = 2;
+  sitzung.gKurven.KurvenGeaendert = true;
 
-  ASSERT_EQ(0, KurvendateiLaden(pfad));
+  ASSERT_EQ(0, KurvendateiLaden(sitzung, pfad));
 
-  gespeichert.ErwarteUnveraendert();
+  gespeichert.ErwarteUnveraendert(sitzung);
   EXPECT_TRUE(op.messages.empty());  // same configuration: no question
-  EXPECT_EQ(4, gKurven.Kurvenzahl);
-  EXPECT_EQ(rueckgaengig, gKurven.Historien[0].AnzahlRueckgaengig);
-  EXPECT_EQ("Curve generator - rund.wur", FenstertitelText());
+  EXPECT_EQ(4, sitzung.gKurven.Kurvenzahl);
+  EXPECT_EQ(rueckgaengig, sitzung.gKurven.Historien[0].AnzahlRueckgaengig);
+  EXPECT_EQ("Curve generator - rund.wur", FenstertitelText(sitzung));
   // Saving again gives the very same bytes.
   const auto wieder = dir.file("wieder.wur");
-  ASSERT_EQ(0, KurvendateiSpeichern(wieder));
+  ASSERT_EQ(0, KurvendateiSpeichern(sitzung, wieder));
   EXPECT_EQ(Bytes(pfad), Bytes(wieder));
 }
 
@@ -92,14 +92,14 @@ TEST_F(KurvendateiTest, ConfigurationQuestionOnlyWhenTheStoredRecordDiffers) {
   const auto pfad = dir.file("konfig.wur");
   config::gKonfig.voutmax = 4.095;
   config::gKonfig.outskalamax[0] = 8.19;
-  ASSERT_EQ(0, KurvendateiSpeichern(pfad));
+  ASSERT_EQ(0, KurvendateiSpeichern(sitzung, pfad));
   const auto gespeichert = config::gKonfig;
 
   // "do not load" keeps the current record.
   config::gKonfig = config::KonfigurationStandard();
   op.answerMessage(2);
   Ladebericht bericht;
-  ASSERT_EQ(0, KurvendateiLaden(pfad, Konfigwahl::Fragen, &bericht));
+  ASSERT_EQ(0, KurvendateiLaden(sitzung, pfad, Konfigwahl::Fragen, &bericht));
   ASSERT_EQ(1u, op.messages.size());
   const auto& frage = op.messages[0];
   EXPECT_EQ("Load configuration?", frage.title);
@@ -117,23 +117,23 @@ TEST_F(KurvendateiTest, ConfigurationQuestionOnlyWhenTheStoredRecordDiffers) {
 
   // "load" takes the file's record.
   op.answerMessage(1);
-  ASSERT_EQ(0, KurvendateiLaden(pfad, Konfigwahl::Fragen, &bericht));
+  ASSERT_EQ(0, KurvendateiLaden(sitzung, pfad, Konfigwahl::Fragen, &bericht));
   EXPECT_TRUE(bericht.konfigurationGeladen);
   EXPECT_EQ(1, config::KonfigurationenVergleichen(gespeichert, config::gKonfig));
 
   // Now equal: no further question.
-  ASSERT_EQ(0, KurvendateiLaden(pfad));
+  ASSERT_EQ(0, KurvendateiLaden(sitzung, pfad));
   EXPECT_EQ(2u, op.messages.size());
 }
 
 TEST_F(KurvendateiTest, ChoiceGivenByTheCallerAsksNothing) {
   const auto pfad = dir.file("konfig.wur");
   config::gKonfig.vinmax = 5.0;
-  ASSERT_EQ(0, KurvendateiSpeichern(pfad));
+  ASSERT_EQ(0, KurvendateiSpeichern(sitzung, pfad));
   config::gKonfig = config::KonfigurationStandard();
-  ASSERT_EQ(0, KurvendateiLaden(pfad, Konfigwahl::NichtLaden));
+  ASSERT_EQ(0, KurvendateiLaden(sitzung, pfad, Konfigwahl::NichtLaden));
   EXPECT_EQ(10.0, config::gKonfig.vinmax);
-  ASSERT_EQ(0, KurvendateiAnhaengen(pfad, Konfigwahl::Laden));
+  ASSERT_EQ(0, KurvendateiAnhaengen(sitzung, pfad, Konfigwahl::Laden));
   EXPECT_EQ(5.0, config::gKonfig.vinmax);
   EXPECT_TRUE(op.messages.empty());
 }
@@ -141,34 +141,34 @@ TEST_F(KurvendateiTest, ChoiceGivenByTheCallerAsksNothing) {
 TEST_F(KurvendateiTest, AppendJoinsPointsAndKeepsCommentsCyclesAndIdleStates) {
   Beispielkurven();
   const auto pfad = dir.file("dazu.wur");
-  ASSERT_EQ(0, KurvendateiSpeichern(pfad));
-  const auto datei = Modellstand::Jetzt();
-  ASSERT_EQ(0, KurvenNeu());
-  gKurven.Kurven[0].Kommentar = "behalten";
-  gKurven.Zyklen[0] = 9;
-  gKurven.Ruhezustand[0] = 99;
-  gKurven.Kurven[1].Punkte = {P(7, 7, 7), P(8, 8, 8)};
-  gKurven.KurvenGeaendert = true;
+  ASSERT_EQ(0, KurvendateiSpeichern(sitzung, pfad));
+  const auto datei = Modellstand::Jetzt(sitzung);
+  ASSERT_EQ(0, KurvenNeu(sitzung));
+  sitzung.gKurven.Kurven[0].Kommentar = "behalten";
+  sitzung.gKurven.Zyklen[0] = 9;
+  sitzung.gKurven.Ruhezustand[0] = 99;
+  sitzung.gKurven.Kurven[1].Punkte = {P(7, 7, 7), P(8, 8, 8)};
+  sitzung.gKurven.KurvenGeaendert = true;
 
-  ASSERT_EQ(0, KurvendateiAnhaengen(pfad));
+  ASSERT_EQ(0, KurvendateiAnhaengen(sitzung, pfad));
 
   for (int c = 0; c < 4; ++c) {
     std::vector<Kurvenpunkt> erwartet =
         c == 1 ? std::vector<Kurvenpunkt>{P(7, 7, 7), P(8, 8, 8)} : std::vector{kStandardpunkt};
     erwartet.insert(erwartet.end(), datei.punkte[c].begin(), datei.punkte[c].end());
-    EXPECT_TRUE(Gleich(erwartet, gKurven.Kurven[c].Punkte)) << "curve " << c + 1;
+    EXPECT_TRUE(Gleich(erwartet, sitzung.gKurven.Kurven[c].Punkte)) << "curve " << c + 1;
   }
-  EXPECT_EQ("behalten", gKurven.Kurven[0].Kommentar);
-  EXPECT_EQ("", gKurven.Kurven[3].Kommentar);
-  EXPECT_EQ(9, gKurven.Zyklen[0]);
-  EXPECT_EQ(99, gKurven.Ruhezustand[0]);
+  EXPECT_EQ("behalten", sitzung.gKurven.Kurven[0].Kommentar);
+  EXPECT_EQ("", sitzung.gKurven.Kurven[3].Kommentar);
+  EXPECT_EQ(9, sitzung.gKurven.Zyklen[0]);
+  EXPECT_EQ(99, sitzung.gKurven.Ruhezustand[0]);
   // The joined curves are in no file: they stay unsaved, even when nothing was changed
   // before.
-  EXPECT_TRUE(gKurven.KurvenGeaendert);
-  EXPECT_EQ("Curve generator - dazu.wur", FenstertitelText());
-  gKurven.KurvenGeaendert = false;
-  ASSERT_EQ(0, KurvendateiAnhaengen(pfad));
-  EXPECT_TRUE(gKurven.KurvenGeaendert);
+  EXPECT_TRUE(sitzung.gKurven.KurvenGeaendert);
+  EXPECT_EQ("Curve generator - dazu.wur", FenstertitelText(sitzung));
+  sitzung.gKurven.KurvenGeaendert = false;
+  ASSERT_EQ(0, KurvendateiAnhaengen(sitzung, pfad));
+  EXPECT_TRUE(sitzung.gKurven.KurvenGeaendert);
 }
 
 // ---- Refused files: a code, a cleared title, and every curve as it was ----
@@ -179,29 +179,29 @@ class VerweigerteDatei : public KurvendateiTest {
     KurvendateiTest::SetUp();
     Beispielkurven();
     gueltig = dir.file("gut.wur");
-    ASSERT_EQ(0, KurvendateiSpeichern(gueltig));
+    ASSERT_EQ(0, KurvendateiSpeichern(sitzung, gueltig));
     bytes = Bytes(gueltig);
     // The model the operator has now differs from the file.
-    gKurven.Kurven[0].Punkte = {P(1234, 42, 2)};
-    gKurven.Kurven[0].Kommentar = "jetzt";
-    gKurven.Zyklen[2] = 5;
-    gKurven.KurvenGeaendert = true;
-    vorher = Modellstand::Jetzt();
+    sitzung.gKurven.Kurven[0].Punkte = {P(1234, 42, 2)};
+    sitzung.gKurven.Kurven[0].Kommentar = "jetzt";
+    sitzung.gKurven.Zyklen[2] = 5;
+    sitzung.gKurven.KurvenGeaendert = true;
+    vorher = Modellstand::Jetzt(sitzung);
   }
 
   // Opening and appending both refuse the file with the code and change nothing.
   void ErwarteVerweigert(const std::vector<std::uint8_t>& inhalt, int code) {
     const auto pfad = dir.file("kaputt.wur");
     Schreiben(pfad, inhalt);
-    Fenstertitel(gueltig);
-    EXPECT_EQ(code, KurvendateiLaden(pfad));
-    vorher.ErwarteUnveraendert();
-    EXPECT_EQ("Curve generator", FenstertitelText());
-    EXPECT_EQ("", AktuellerDateiname());
-    Fenstertitel(gueltig);
-    EXPECT_EQ(code, KurvendateiAnhaengen(pfad));
-    vorher.ErwarteUnveraendert();
-    EXPECT_EQ("Curve generator", FenstertitelText());
+    Fenstertitel(sitzung, gueltig);
+    EXPECT_EQ(code, KurvendateiLaden(sitzung, pfad));
+    vorher.ErwarteUnveraendert(sitzung);
+    EXPECT_EQ("Curve generator", FenstertitelText(sitzung));
+    EXPECT_EQ("", AktuellerDateiname(sitzung));
+    Fenstertitel(sitzung, gueltig);
+    EXPECT_EQ(code, KurvendateiAnhaengen(sitzung, pfad));
+    vorher.ErwarteUnveraendert(sitzung);
+    EXPECT_EQ("Curve generator", FenstertitelText(sitzung));
     EXPECT_TRUE(op.messages.empty());
   }
 
@@ -211,9 +211,9 @@ class VerweigerteDatei : public KurvendateiTest {
 };
 
 TEST_F(VerweigerteDatei, MissingFile) {
-  EXPECT_EQ(-308435, KurvendateiLaden(dir.file("fehlt.wur")));
-  EXPECT_EQ(-308435, KurvendateiAnhaengen(dir.file("fehlt.wur")));
-  vorher.ErwarteUnveraendert();
+  EXPECT_EQ(-308435, KurvendateiLaden(sitzung, dir.file("fehlt.wur")));
+  EXPECT_EQ(-308435, KurvendateiAnhaengen(sitzung, dir.file("fehlt.wur")));
+  vorher.ErwarteUnveraendert(sitzung);
 }
 
 TEST_F(VerweigerteDatei, AnotherMagicText) {
@@ -294,9 +294,9 @@ TEST_F(VerweigerteDatei, CyclesAndIdleStatesOutsideTheLimits) {
   Le32Setzen(b, 4056 + 12, 4095);
   const auto pfad = dir.file("grenzen.wur");
   Schreiben(pfad, b);
-  ASSERT_EQ(0, KurvendateiLaden(pfad));
-  EXPECT_EQ(65535, gKurven.Zyklen[3]);
-  EXPECT_EQ(4095, gKurven.Ruhezustand[3]);
+  ASSERT_EQ(0, KurvendateiLaden(sitzung, pfad));
+  EXPECT_EQ(65535, sitzung.gKurven.Zyklen[3]);
+  EXPECT_EQ(4095, sitzung.gKurven.Ruhezustand[3]);
 }
 
 TEST_F(VerweigerteDatei, ValuesAtTheLimitsAreTaken) {
@@ -309,8 +309,9 @@ TEST_F(VerweigerteDatei, ValuesAtTheLimitsAreTaken) {
   b[4492] = 1;
   const auto pfad = dir.file("grenzen.wur");
   Schreiben(pfad, b);
-  ASSERT_EQ(0, KurvendateiLaden(pfad));
-  EXPECT_TRUE(Gleich({P(4095, 65535, 9), P(0, 1, 1), P(2047, 65535, 8)}, gKurven.Kurven[0].Punkte));
+  ASSERT_EQ(0, KurvendateiLaden(sitzung, pfad));
+  EXPECT_TRUE(
+      Gleich({P(4095, 65535, 9), P(0, 1, 1), P(2047, 65535, 8)}, sitzung.gKurven.Kurven[0].Punkte));
 }
 
 TEST_F(VerweigerteDatei, CommentWithoutItsZeroIsTakenUpTo999Characters) {
@@ -318,21 +319,21 @@ TEST_F(VerweigerteDatei, CommentWithoutItsZeroIsTakenUpTo999Characters) {
   std::memset(&b[40], 'y', 1000);  // curve 1's whole field, no terminator
   const auto pfad = dir.file("kommentar.wur");
   Schreiben(pfad, b);
-  ASSERT_EQ(0, KurvendateiLaden(pfad));
-  EXPECT_EQ(std::string(999, 'y'), gKurven.Kurven[0].Kommentar);
-  EXPECT_EQ("", gKurven.Kurven[1].Kommentar);
-  EXPECT_EQ(std::string(999, 'x'), gKurven.Kurven[2].Kommentar);
+  ASSERT_EQ(0, KurvendateiLaden(sitzung, pfad));
+  EXPECT_EQ(std::string(999, 'y'), sitzung.gKurven.Kurven[0].Kommentar);
+  EXPECT_EQ("", sitzung.gKurven.Kurven[1].Kommentar);
+  EXPECT_EQ(std::string(999, 'x'), sitzung.gKurven.Kurven[2].Kommentar);
 }
 
 TEST_F(VerweigerteDatei, AllocationFailureChangesNothing) {
   AllokationsfehlerAusloesen(1, 2);  // the third curve's array
-  EXPECT_EQ(-600439, KurvendateiLaden(gueltig));
+  EXPECT_EQ(-600439, KurvendateiLaden(sitzung, gueltig));
   AllokationsfehlerAusloesen(0);
-  vorher.ErwarteUnveraendert();
+  vorher.ErwarteUnveraendert(sitzung);
   AllokationsfehlerAusloesen(1, 4);  // the first joined curve of the append
-  EXPECT_EQ(-600439, KurvendateiAnhaengen(gueltig));
+  EXPECT_EQ(-600439, KurvendateiAnhaengen(sitzung, gueltig));
   AllokationsfehlerAusloesen(0);
-  vorher.ErwarteUnveraendert();
+  vorher.ErwarteUnveraendert(sitzung);
 }
 
 // ---- Short point data ----
@@ -341,11 +342,11 @@ TEST_F(VerweigerteDatei, OpenTakesAShortFileAndNamesTheDamagedCurves) {
   // Cut inside curve 4's second point.
   const auto pfad = dir.file("kurz.wur");
   Schreiben(pfad, {bytes.begin(), bytes.end() - 6});
-  gKurven.Kurven[3].Kommentar = "vorher";
-  gKurven.Zyklen[3] = 44;
-  gKurven.Ruhezustand[3] = 55;
+  sitzung.gKurven.Kurven[3].Kommentar = "vorher";
+  sitzung.gKurven.Zyklen[3] = 44;
+  sitzung.gKurven.Ruhezustand[3] = 55;
   Ladebericht bericht;
-  ASSERT_EQ(0, KurvendateiLaden(pfad, Konfigwahl::Fragen, &bericht));
+  ASSERT_EQ(0, KurvendateiLaden(sitzung, pfad, Konfigwahl::Fragen, &bericht));
   EXPECT_EQ(std::vector<int>{4}, bericht.beschaedigteKurven);
   ASSERT_EQ(1u, op.messages.size());
   EXPECT_EQ("Warning", op.messages[0].title);
@@ -353,17 +354,18 @@ TEST_F(VerweigerteDatei, OpenTakesAShortFileAndNamesTheDamagedCurves) {
       "The file is damaged: the point data of curve 4 is incomplete.\nIt was replaced by the "
       "default curve.",
       op.messages[0].text);
-  EXPECT_TRUE(Gleich({kStandardpunkt}, gKurven.Kurven[3].Punkte));
-  EXPECT_TRUE(Gleich({P(0, 5, 1), P(4095, 3, 9), P(2047, 65535, 8)}, gKurven.Kurven[0].Punkte));
+  EXPECT_TRUE(Gleich({kStandardpunkt}, sitzung.gKurven.Kurven[3].Punkte));
+  EXPECT_TRUE(
+      Gleich({P(0, 5, 1), P(4095, 3, 9), P(2047, 65535, 8)}, sitzung.gKurven.Kurven[0].Punkte));
   // Reading went on with the next curve: the damaged one keeps its comment and settings,
   // the others take the file's.
-  EXPECT_EQ("vorher", gKurven.Kurven[3].Kommentar);
-  EXPECT_EQ(44, gKurven.Zyklen[3]);
-  EXPECT_EQ(55, gKurven.Ruhezustand[3]);
-  EXPECT_EQ("first\nsecond line", gKurven.Kurven[0].Kommentar);
-  EXPECT_EQ(65535, gKurven.Zyklen[2]);
-  EXPECT_EQ("Curve generator - kurz.wur", FenstertitelText());
-  EXPECT_FALSE(gKurven.KurvenGeaendert);
+  EXPECT_EQ("vorher", sitzung.gKurven.Kurven[3].Kommentar);
+  EXPECT_EQ(44, sitzung.gKurven.Zyklen[3]);
+  EXPECT_EQ(55, sitzung.gKurven.Ruhezustand[3]);
+  EXPECT_EQ("first\nsecond line", sitzung.gKurven.Kurven[0].Kommentar);
+  EXPECT_EQ(65535, sitzung.gKurven.Zyklen[2]);
+  EXPECT_EQ("Curve generator - kurz.wur", FenstertitelText(sitzung));
+  EXPECT_FALSE(sitzung.gKurven.KurvenGeaendert);
 }
 
 TEST_F(VerweigerteDatei, OpenNamesEveryCurveTheCutReaches) {
@@ -371,57 +373,57 @@ TEST_F(VerweigerteDatei, OpenNamesEveryCurveTheCutReaches) {
   const auto pfad = dir.file("kurz.wur");
   Schreiben(pfad, {bytes.begin(), bytes.begin() + 4472 + 4 * 12 + 30});
   Ladebericht bericht;
-  ASSERT_EQ(0, KurvendateiLaden(pfad, Konfigwahl::Fragen, &bericht));
+  ASSERT_EQ(0, KurvendateiLaden(sitzung, pfad, Konfigwahl::Fragen, &bericht));
   EXPECT_EQ((std::vector<int>{3, 4}), bericht.beschaedigteKurven);
   EXPECT_EQ(
       "The file is damaged: the point data of curves 3 and 4 are incomplete.\nThey were replaced "
       "by the default curve.",
       op.lastMessageText());
-  EXPECT_TRUE(Gleich({kStandardpunkt}, gKurven.Kurven[2].Punkte));
-  EXPECT_TRUE(Gleich({P(100, 1, 2)}, gKurven.Kurven[1].Punkte));
+  EXPECT_TRUE(Gleich({kStandardpunkt}, sitzung.gKurven.Kurven[2].Punkte));
+  EXPECT_TRUE(Gleich({P(100, 1, 2)}, sitzung.gKurven.Kurven[1].Punkte));
 }
 
 TEST_F(VerweigerteDatei, AppendRefusesAShortFile) {
   const auto pfad = dir.file("kurz.wur");
   Schreiben(pfad, {bytes.begin(), bytes.end() - 6});
-  EXPECT_EQ(-304462, KurvendateiAnhaengen(pfad));
-  vorher.ErwarteUnveraendert();
+  EXPECT_EQ(-304462, KurvendateiAnhaengen(sitzung, pfad));
+  vorher.ErwarteUnveraendert(sitzung);
   EXPECT_TRUE(op.messages.empty());
 }
 
 // ---- Saving never destroys the previous file ----
 
 TEST_F(VerweigerteDatei, FailedHeaderWriteKeepsThePreviousFile) {
-  gKurven.Kurven[0].Punkte.assign(1000, P(5, 1, 1));
+  sitzung.gKurven.Kurven[0].Punkte.assign(1000, P(5, 1, 1));
   {
     Schreibgrenze grenze(2000);
-    EXPECT_EQ(-301433, KurvendateiSpeichern(gueltig));
+    EXPECT_EQ(-301433, KurvendateiSpeichern(sitzung, gueltig));
   }
   EXPECT_EQ(bytes, Bytes(gueltig));
   EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(dir.path()),
                              std::filesystem::directory_iterator()));
-  EXPECT_TRUE(gKurven.KurvenGeaendert);
+  EXPECT_TRUE(sitzung.gKurven.KurvenGeaendert);
 }
 
 TEST_F(VerweigerteDatei, FailedPointWriteKeepsThePreviousFile) {
-  gKurven.Kurven[0].Punkte.assign(10000, P(5, 1, 1));
+  sitzung.gKurven.Kurven[0].Punkte.assign(10000, P(5, 1, 1));
   {
     Schreibgrenze grenze(50000);
-    EXPECT_EQ(-301434, KurvendateiSpeichern(gueltig));
+    EXPECT_EQ(-301434, KurvendateiSpeichern(sitzung, gueltig));
   }
   EXPECT_EQ(bytes, Bytes(gueltig));
   EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(dir.path()),
                              std::filesystem::directory_iterator()));
-  EXPECT_TRUE(gKurven.KurvenGeaendert);
+  EXPECT_TRUE(sitzung.gKurven.KurvenGeaendert);
 }
 
 TEST_F(VerweigerteDatei, SavingIntoAMissingFolderFails) {
   const auto pfad = dir.file("fehlt/k.wur");
-  Fenstertitel(gueltig);
-  EXPECT_EQ(-308432, KurvendateiSpeichern(pfad));
+  Fenstertitel(sitzung, gueltig);
+  EXPECT_EQ(-308432, KurvendateiSpeichern(sitzung, pfad));
   EXPECT_FALSE(std::filesystem::exists(pfad));
-  EXPECT_EQ(gueltig, AktuellerDateiname());
-  EXPECT_TRUE(gKurven.KurvenGeaendert);
+  EXPECT_EQ(gueltig, AktuellerDateiname(sitzung));
+  EXPECT_TRUE(sitzung.gKurven.KurvenGeaendert);
 }
 
 TEST_F(VerweigerteDatei, WriteProtectedFilesAreNotReplaced) {
@@ -439,8 +441,8 @@ TEST_F(VerweigerteDatei, WriteProtectedFilesAreNotReplaced) {
     if (root) {
       ASSERT_EQ(0, seteuid(65534));
     }
-    const int speichern = KurvendateiSpeichern(gueltig);
-    const int exportieren = KurvendateiExportieren(text);
+    const int speichern = KurvendateiSpeichern(sitzung, gueltig);
+    const int exportieren = KurvendateiExportieren(sitzung, text);
     if (root) {
       ASSERT_EQ(0, seteuid(0));
     }
@@ -450,25 +452,25 @@ TEST_F(VerweigerteDatei, WriteProtectedFilesAreNotReplaced) {
   EXPECT_EQ(bytes, Bytes(gueltig));
   EXPECT_EQ("alt\n", Text(text));
   EXPECT_EQ(2, std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()));
-  EXPECT_TRUE(gKurven.KurvenGeaendert);
+  EXPECT_TRUE(sitzung.gKurven.KurvenGeaendert);
 }
 
 TEST_F(VerweigerteDatei, SavingOntoAFolderFailsAndKeepsTheFolder) {
   const auto pfad = dir.file("ordner.wur");
   std::filesystem::create_directory(pfad);
   TextSchreiben(pfad + "/darin", "x");
-  EXPECT_EQ(-308432, KurvendateiSpeichern(pfad));
+  EXPECT_EQ(-308432, KurvendateiSpeichern(sitzung, pfad));
   EXPECT_EQ("x", Text(pfad + "/darin"));
   EXPECT_EQ(2, std::distance(std::filesystem::directory_iterator(dir.path()),
                              std::filesystem::directory_iterator()));
 }
 
 TEST_F(VerweigerteDatei, ASuccessfulSaveReplacesThePreviousFile) {
-  ASSERT_EQ(0, KurvendateiSpeichern(gueltig));
-  ASSERT_EQ(0, KurvenNeu());
-  ASSERT_EQ(0, KurvendateiLaden(gueltig));
+  ASSERT_EQ(0, KurvendateiSpeichern(sitzung, gueltig));
+  ASSERT_EQ(0, KurvenNeu(sitzung));
+  ASSERT_EQ(0, KurvendateiLaden(sitzung, gueltig));
   vorher.geaendert = false;
-  vorher.ErwarteUnveraendert();
+  vorher.ErwarteUnveraendert(sitzung);
 }
 
 }  // namespace

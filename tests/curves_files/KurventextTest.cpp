@@ -28,15 +28,15 @@ class ExportTest : public DateiTest {};
 
 TEST_F(ExportTest, DefaultCurveGivesOneLine) {
   const auto pfad = dir.file("k.txt");
-  ASSERT_EQ(0, KurvendateiExportieren(pfad));
+  ASSERT_EQ(0, KurvendateiExportieren(sitzung, pfad));
   EXPECT_EQ(kKopf + "0.00000\t0.00\t10ms\t1\n# End of curve at 0.01000 s\n\n", Text(pfad));
 }
 
 TEST_F(ExportTest, TimesAccumulateAndValuesArePerCent) {
-  gKurven.Kurven[0].Punkte = {P(0, 5, 1), P(4095, 3, 9), P(2047, 2, 8), P(1, 7, 4)};
-  gKurven.Kurven[1].Punkte = {P(5, 5, 5)};  // only curve 1 is exported
+  sitzung.gKurven.Kurven[0].Punkte = {P(0, 5, 1), P(4095, 3, 9), P(2047, 2, 8), P(1, 7, 4)};
+  sitzung.gKurven.Kurven[1].Punkte = {P(5, 5, 5)};  // only curve 1 is exported
   const auto pfad = dir.file("k.txt");
-  ASSERT_EQ(0, KurvendateiExportieren(pfad));
+  ASSERT_EQ(0, KurvendateiExportieren(sitzung, pfad));
   EXPECT_EQ(kKopf +
                 "0.00000\t0.00\t1ms\t1\n"
                 "0.00500\t100.00\t250us\t1\n"
@@ -52,12 +52,12 @@ TEST_F(ExportTest, TimesAccumulateAndValuesArePerCent) {
 class Rundreise : public DateiTest, public ::testing::WithParamInterface<unsigned> {
  protected:
   void ErwarteRundreise(const std::vector<Kurvenpunkt>& kurve) {
-    gKurven.Kurven[0].Punkte = kurve;
+    sitzung.gKurven.Kurven[0].Punkte = kurve;
     const auto pfad = dir.file("k.txt");
-    ASSERT_EQ(0, KurvendateiExportieren(pfad));
-    gKurven.Kurven[0].Punkte = {kStandardpunkt};
-    ASSERT_EQ(0, KurvendateiImportieren(pfad));
-    EXPECT_TRUE(Gleich(kurve, gKurven.Kurven[0].Punkte));
+    ASSERT_EQ(0, KurvendateiExportieren(sitzung, pfad));
+    sitzung.gKurven.Kurven[0].Punkte = {kStandardpunkt};
+    ASSERT_EQ(0, KurvendateiImportieren(sitzung, pfad));
+    EXPECT_TRUE(Gleich(kurve, sitzung.gKurven.Kurven[0].Punkte));
   }
 };
 
@@ -99,23 +99,23 @@ TEST_F(ExportTest, ExportedTextImportsAgainAtTheLargestTimes) {
   for (int rest : {0, 1, 2, 3}) {
     auto k = kurve;
     k[0].Laenge -= rest;
-    gKurven.Kurven[0].Punkte = k;
+    sitzung.gKurven.Kurven[0].Punkte = k;
     const auto pfad = dir.file("gross.txt");
-    ASSERT_EQ(0, KurvendateiExportieren(pfad));
-    gKurven.Kurven[0].Punkte = {kStandardpunkt};
-    ASSERT_EQ(0, KurvendateiImportieren(pfad)) << rest;
-    EXPECT_TRUE(Gleich(k, gKurven.Kurven[0].Punkte)) << rest;
+    ASSERT_EQ(0, KurvendateiExportieren(sitzung, pfad));
+    sitzung.gKurven.Kurven[0].Punkte = {kStandardpunkt};
+    ASSERT_EQ(0, KurvendateiImportieren(sitzung, pfad)) << rest;
+    EXPECT_TRUE(Gleich(k, sitzung.gKurven.Kurven[0].Punkte)) << rest;
   }
 }
 
 TEST_F(ExportTest, FailuresKeepThePreviousFile) {
-  EXPECT_EQ(-308441, KurvendateiExportieren(dir.file("fehlt/k.txt")));
+  EXPECT_EQ(-308441, KurvendateiExportieren(sitzung, dir.file("fehlt/k.txt")));
   const auto pfad = dir.file("alt.txt");
   TextSchreiben(pfad, "alt\n");
-  gKurven.Kurven[0].Punkte.assign(5000, P(5, 1, 1));
+  sitzung.gKurven.Kurven[0].Punkte.assign(5000, P(5, 1, 1));
   {
     Schreibgrenze grenze(8000);
-    const int code = KurvendateiExportieren(pfad);
+    const int code = KurvendateiExportieren(sitzung, pfad);
     EXPECT_TRUE(code == -301443 || code == -301444) << code;
   }
   EXPECT_EQ("alt\n", Text(pfad));
@@ -130,60 +130,61 @@ class ImportTest : public DateiTest {
   int Importieren(const std::string& text) {
     const auto pfad = dir.file("ein.txt");
     TextSchreiben(pfad, text);
-    return KurvendateiImportieren(pfad);
+    return KurvendateiImportieren(sitzung, pfad);
   }
   // The file is refused with the code and the message; nothing changes.
   void ErwarteVerweigert(const std::string& text, int code, const std::string& meldung) {
-    const auto vorher = Modellstand::Jetzt();
-    const int rueckgaengig = gKurven.Historien[0].AnzahlRueckgaengig;
+    const auto vorher = Modellstand::Jetzt(sitzung);
+    const int rueckgaengig = sitzung.gKurven.Historien[0].AnzahlRueckgaengig;
     op.messages.clear();
     EXPECT_EQ(code, Importieren(text));
     ASSERT_EQ(1u, op.messages.size());
     EXPECT_EQ("Error while importing", op.messages[0].title);
     EXPECT_EQ(meldung, op.messages[0].text);
-    vorher.ErwarteUnveraendert();
-    EXPECT_EQ(rueckgaengig, gKurven.Historien[0].AnzahlRueckgaengig);
+    vorher.ErwarteUnveraendert(sitzung);
+    EXPECT_EQ(rueckgaengig, sitzung.gKurven.Historien[0].AnzahlRueckgaengig);
   }
   void SetUp() override {
     DateiTest::SetUp();
-    gKurven.Kurven[0].Punkte = {P(300, 3, 3), P(600, 6, 6)};
+    sitzung.gKurven.Kurven[0].Punkte = {P(300, 3, 3), P(600, 6, 6)};
   }
 };
 
 TEST_F(ImportTest, TwoLinesGiveTwoPoints) {
   ASSERT_EQ(0, Importieren("0\t0\t1ms\t1\n0.005\t50\t1ms\t1\n"));
-  EXPECT_TRUE(Gleich({P(0, 5, 1), P(2047, 1, 1)}, gKurven.Kurven[0].Punkte));
+  EXPECT_TRUE(Gleich({P(0, 5, 1), P(2047, 1, 1)}, sitzung.gKurven.Kurven[0].Punkte));
   EXPECT_TRUE(op.messages.empty());
 }
 
 TEST_F(ImportTest, StoresOneUndoStepAndKeepsTheEditedCurve) {
-  gKurven.AktuelleKurve = 2;
-  gKurven.Kurven[0].Kommentar = "bleibt";
-  Fenstertitel(dir.file("x.wur"));
+  sitzung.gKurven.AktuelleKurve = 2;
+  sitzung.gKurven.Kurven[0].Kommentar = "bleibt";
+  Fenstertitel(sitzung, dir.file("x.wur"));
   ASSERT_EQ(0, Importieren("0\t0\t1ms\t1\n0.005\t50\t1ms\t1\n"));
-  EXPECT_EQ(2, gKurven.AktuelleKurve);
-  EXPECT_TRUE(gKurven.KurvenGeaendert);
-  EXPECT_EQ("bleibt", gKurven.Kurven[0].Kommentar);
-  EXPECT_EQ("Curve generator - x.wur", FenstertitelText());
-  EXPECT_EQ(1, gKurven.Historien[0].AnzahlRueckgaengig);
-  EXPECT_EQ(0, gKurven.Historien[2].AnzahlRueckgaengig);
-  gKurven.AktuelleKurve = 0;
-  Rueckgaengig();
-  EXPECT_TRUE(Gleich({P(300, 3, 3), P(600, 6, 6)}, gKurven.Kurven[0].Punkte));
+  EXPECT_EQ(2, sitzung.gKurven.AktuelleKurve);
+  EXPECT_TRUE(sitzung.gKurven.KurvenGeaendert);
+  EXPECT_EQ("bleibt", sitzung.gKurven.Kurven[0].Kommentar);
+  EXPECT_EQ("Curve generator - x.wur", FenstertitelText(sitzung));
+  EXPECT_EQ(1, sitzung.gKurven.Historien[0].AnzahlRueckgaengig);
+  EXPECT_EQ(0, sitzung.gKurven.Historien[2].AnzahlRueckgaengig);
+  sitzung.gKurven.AktuelleKurve = 0;
+  Rueckgaengig(sitzung);
+  EXPECT_TRUE(Gleich({P(300, 3, 3), P(600, 6, 6)}, sitzung.gKurven.Kurven[0].Punkte));
 }
 
 TEST_F(ImportTest, CommentsBlankLinesAndLineEndingsAreSkipped) {
   ASSERT_EQ(0, Importieren("# a comment\r\n\r\n   \t \n   # indented comment\n"
                            "0\t100\t250us\t1\r\n0.00025\t0.0\t250us\t1\r\n"
                            "1.00025\t12.5\t1s\t1\n"));
-  EXPECT_TRUE(Gleich({P(4095, 1, 9), P(0, 4000, 9), P(512, 1, 8)}, gKurven.Kurven[0].Punkte));
+  EXPECT_TRUE(
+      Gleich({P(4095, 1, 9), P(0, 4000, 9), P(512, 1, 8)}, sitzung.gKurven.Kurven[0].Punkte));
 }
 
 TEST_F(ImportTest, LinesAreCutAfter95Characters) {
   // Text past the 95th character is dropped; it is not read as a line of its own.
   const std::string lang = "0.005\t50\t1ms\t1" + std::string(81, ' ') + "0.010\t50\t1ms\t2";
   ASSERT_EQ(0, Importieren("0\t0\t1ms\t1\n" + lang + "\n"));
-  EXPECT_TRUE(Gleich({P(0, 5, 1), P(2047, 1, 1)}, gKurven.Kurven[0].Punkte));
+  EXPECT_TRUE(Gleich({P(0, 5, 1), P(2047, 1, 1)}, sitzung.gKurven.Kurven[0].Punkte));
   // A line whose fourth value lies beyond character 95 has only three.
   ErwarteVerweigert("0\t0\t1ms" + std::string(100, ' ') + "\t1\n", -312447,
                     "Error in line 1:\nWrong or to less values.");
@@ -231,7 +232,7 @@ TEST_F(ImportTest, ChecksRunInTheirOrder) {
 TEST_F(ImportTest, FieldsAreSeparatedByTabs) {
   // Blanks around the values are allowed, the tab between them is not optional.
   ASSERT_EQ(0, Importieren("  0 \t 0\t1ms \t1 \n0.005\t 50 \t1ms\t 1\n"));
-  EXPECT_TRUE(Gleich({P(0, 5, 1), P(2047, 1, 1)}, gKurven.Kurven[0].Punkte));
+  EXPECT_TRUE(Gleich({P(0, 5, 1), P(2047, 1, 1)}, sitzung.gKurven.Kurven[0].Punkte));
   ErwarteVerweigert("0 0 1ms 1\n", -312447, "Error in line 1:\nWrong or to less values.");
   ErwarteVerweigert("0\t0\t1ms 1\n", -312447, "Error in line 1:\nWrong or to less values.");
   ErwarteVerweigert("0\t\t0\t1ms\t1\n", -312447, "Error in line 1:\nWrong or to less values.");
@@ -245,30 +246,30 @@ TEST_F(ImportTest, FieldsAreSeparatedByTabs) {
 
 TEST_F(ImportTest, UndoCommandsFollowTheEditedCurveAfterwards) {
   // Curve 3 is edited and has a step to redo; importing curve 1 must not hide it.
-  gKurven.AktuelleKurve = 2;
-  RueckgaengigSichern();
-  Rueckgaengig();
-  ASSERT_EQ(1, gKurven.Historien[2].AnzahlWiederherstellen);
+  sitzung.gKurven.AktuelleKurve = 2;
+  RueckgaengigSichern(sitzung);
+  Rueckgaengig(sitzung);
+  ASSERT_EQ(1, sitzung.gKurven.Historien[2].AnzahlWiederherstellen);
   ASSERT_EQ(0, Importieren("0\t0\t1ms\t1\n"));
-  EXPECT_EQ(2, gKurven.AktuelleKurve);
-  EXPECT_EQ(1, gKurven.Historien[0].AnzahlRueckgaengig);
-  EXPECT_TRUE(UndoBefehle().WiederherstellenKnopf);
-  EXPECT_TRUE(UndoBefehle().WiederherstellenMenue);
-  EXPECT_FALSE(UndoBefehle().RueckgaengigKnopf);
+  EXPECT_EQ(2, sitzung.gKurven.AktuelleKurve);
+  EXPECT_EQ(1, sitzung.gKurven.Historien[0].AnzahlRueckgaengig);
+  EXPECT_TRUE(UndoBefehle(sitzung).WiederherstellenKnopf);
+  EXPECT_TRUE(UndoBefehle(sitzung).WiederherstellenMenue);
+  EXPECT_FALSE(UndoBefehle(sitzung).RueckgaengigKnopf);
   // Importing into the edited curve itself enables its undo and dims its redo.
-  gKurven.AktuelleKurve = 0;
+  sitzung.gKurven.AktuelleKurve = 0;
   ASSERT_EQ(0, Importieren("0\t0\t1ms\t1\n"));
-  EXPECT_TRUE(UndoBefehle().RueckgaengigKnopf);
-  EXPECT_FALSE(UndoBefehle().WiederherstellenKnopf);
+  EXPECT_TRUE(UndoBefehle(sitzung).RueckgaengigKnopf);
+  EXPECT_FALSE(UndoBefehle(sitzung).WiederherstellenKnopf);
 }
 
 TEST_F(ImportTest, NumbersKeepTheDecimalPointUnderAGermanLocale) {
-  gKurven.Kurven[0].Punkte = {P(0, 5, 1), P(2048, 3, 9), P(4095, 1, 4)};
+  sitzung.gKurven.Kurven[0].Punkte = {P(0, 5, 1), P(2048, 3, 9), P(4095, 1, 4)};
   testsupport::TempDir ort;
   DeutscheZahlen deutsch(ort.path());
   if (!deutsch.ok()) GTEST_SKIP() << "no German locale available";
   const auto pfad = dir.file("k.txt");
-  ASSERT_EQ(0, KurvendateiExportieren(pfad));
+  ASSERT_EQ(0, KurvendateiExportieren(sitzung, pfad));
   EXPECT_EQ(kKopf +
                 "0.00000\t0.00\t1ms\t1\n"
                 "0.00500\t50.01\t250us\t1\n"
@@ -276,16 +277,16 @@ TEST_F(ImportTest, NumbersKeepTheDecimalPointUnderAGermanLocale) {
                 "# End of curve at 0.01575 s\n"
                 "\n",
             Text(pfad));
-  gKurven.Kurven[0].Punkte = {kStandardpunkt};
-  ASSERT_EQ(0, KurvendateiImportieren(pfad));
-  EXPECT_TRUE(Gleich({P(0, 5, 1), P(2048, 3, 9), P(4095, 1, 4)}, gKurven.Kurven[0].Punkte));
+  sitzung.gKurven.Kurven[0].Punkte = {kStandardpunkt};
+  ASSERT_EQ(0, KurvendateiImportieren(sitzung, pfad));
+  EXPECT_TRUE(Gleich({P(0, 5, 1), P(2048, 3, 9), P(4095, 1, 4)}, sitzung.gKurven.Kurven[0].Punkte));
   ErwarteVerweigert("0\t0.5\t5ms\t1\n0.0025\t50\t1ms\t1\n", -312456,
                     "Error in line 2:\nDifference in time of 0.003 Seconds does not fit \ninto "
                     "timebase 5ms.");
   // The length warning before a write shows its seconds the same way.
-  gKurven.Kurven[1].Punkte = {P(0, 1, 4), P(0, 2, 4)};
+  sitzung.gKurven.Kurven[1].Punkte = {P(0, 1, 4), P(0, 2, 4)};
   op.answerMessage(2);
-  EXPECT_EQ(1, KurvenlaengenPruefen());
+  EXPECT_EQ(1, KurvenlaengenPruefen(sitzung));
   EXPECT_EQ(
       "Curves do not have the same length. They will not be syncron.\n\nCurve 1: 0.01575 "
       "sec\nCurve 2: 0.03000 sec\n",
@@ -296,7 +297,7 @@ TEST_F(ImportTest, LengthIsRoundedWithinTheGridTolerance) {
   // 4.999999995 units lies within 1e-8 of the grid and counts as 5, not 4.
   ASSERT_EQ(0, Importieren("0\t0\t1ms\t1\n0.004999999995\t0\t1ms\t1\n"
                            "0.010000000002\t0\t1ms\t1\n"));
-  EXPECT_TRUE(Gleich({P(0, 5, 1), P(0, 5, 1), P(0, 1, 1)}, gKurven.Kurven[0].Punkte));
+  EXPECT_TRUE(Gleich({P(0, 5, 1), P(0, 5, 1), P(0, 1, 1)}, sitzung.gKurven.Kurven[0].Punkte));
 }
 
 TEST_F(ImportTest, TheGridToleranceFollowsTheDecimalsOfTheText) {
@@ -307,8 +308,8 @@ TEST_F(ImportTest, TheGridToleranceFollowsTheDecimalsOfTheText) {
   // An exponent counts: 2.500000050e4 resolves five decimals as well.
   ASSERT_EQ(0, Importieren("0\t0\t1s\t1\n25000\t0\t250us\t1\n25000.00025\t0\t250us\t1\n"
                            "2.500000050e4\t0\t1ms\t1\n"));
-  EXPECT_TRUE(
-      Gleich({P(0, 25000, 8), P(0, 1, 9), P(0, 1, 9), P(0, 1, 1)}, gKurven.Kurven[0].Punkte));
+  EXPECT_TRUE(Gleich({P(0, 25000, 8), P(0, 1, 9), P(0, 1, 9), P(0, 1, 1)},
+                     sitzung.gKurven.Kurven[0].Punkte));
 }
 
 struct Schluss {
@@ -321,7 +322,8 @@ class EndzeitTest : public ImportTest, public ::testing::WithParamInterface<Schl
 
 TEST_P(EndzeitTest, GivesTheClosingLineItsLengthWhenItFits) {
   ASSERT_EQ(0, Importieren(std::string("0\t0\t1ms\t1\n0.005\t50\t1ms\t1\n") + GetParam().text));
-  EXPECT_TRUE(Gleich({P(0, 5, 1), P(2047, GetParam().laenge, 1)}, gKurven.Kurven[0].Punkte));
+  EXPECT_TRUE(
+      Gleich({P(0, 5, 1), P(2047, GetParam().laenge, 1)}, sitzung.gKurven.Kurven[0].Punkte));
   EXPECT_TRUE(op.messages.empty());
 }
 
@@ -341,12 +343,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ImportTest, AnEndTimeBeforeTheLastDataLineIsNotItsEnd) {
   ASSERT_EQ(0, Importieren("0\t0\t1ms\t1\n# End of curve at 0.012 s\n0.005\t50\t1ms\t1\n"));
-  EXPECT_TRUE(Gleich({P(0, 5, 1), P(2047, 1, 1)}, gKurven.Kurven[0].Punkte));
+  EXPECT_TRUE(Gleich({P(0, 5, 1), P(2047, 1, 1)}, sitzung.gKurven.Kurven[0].Punkte));
 }
 
 TEST_F(ImportTest, LongestLineIsTaken) {
   ASSERT_EQ(0, Importieren("0\t0\t1ms\t1\n65.535\t5\t1ms\t1\n"));
-  EXPECT_EQ(65535, gKurven.Kurven[0].Punkte[0].Laenge);
+  EXPECT_EQ(65535, sitzung.gKurven.Kurven[0].Punkte[0].Laenge);
 }
 
 TEST_F(ImportTest, NotANumberIsRefused) {
@@ -369,8 +371,8 @@ TEST_F(ImportTest, ARefusalLateInTheFileChangesNothing) {
 }
 
 TEST_F(ImportTest, MissingFileAndAllocationFailure) {
-  const auto vorher = Modellstand::Jetzt();
-  EXPECT_EQ(-308445, KurvendateiImportieren(dir.file("fehlt.txt")));
+  const auto vorher = Modellstand::Jetzt(sitzung);
+  EXPECT_EQ(-308445, KurvendateiImportieren(sitzung, dir.file("fehlt.txt")));
   AllokationsfehlerAusloesen(1, 1);
   EXPECT_EQ(-600450, Importieren("0\t0\t1ms\t1\n0.005\t50\t1ms\t1\n"));
   // Both lines read, the curve's own array at the exact count cannot be had.
@@ -378,15 +380,15 @@ TEST_F(ImportTest, MissingFileAndAllocationFailure) {
   EXPECT_EQ(-600459, Importieren("0\t0\t1ms\t1\n0.005\t50\t1ms\t1\n"));
   EXPECT_EQ(0, AusstehendeAllokationsfehler());
   AllokationsfehlerAusloesen(0);
-  vorher.ErwarteUnveraendert();
-  EXPECT_EQ(0, gKurven.Historien[0].AnzahlRueckgaengig);
+  vorher.ErwarteUnveraendert(sitzung);
+  EXPECT_EQ(0, sitzung.gKurven.Historien[0].AnzahlRueckgaengig);
 }
 
 TEST_F(ImportTest, AFolderCannotBeRead) {
-  const auto vorher = Modellstand::Jetzt();
-  const int code = KurvendateiImportieren(dir.path().string());
+  const auto vorher = Modellstand::Jetzt(sitzung);
+  const int code = KurvendateiImportieren(sitzung, dir.path().string());
   EXPECT_TRUE(code == -304446 || code == -308445) << code;
-  vorher.ErwarteUnveraendert();
+  vorher.ErwarteUnveraendert(sitzung);
 }
 
 }  // namespace

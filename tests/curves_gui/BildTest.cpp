@@ -8,8 +8,6 @@
 namespace kurvenfenster {
 namespace {
 
-using curves::gKurven;
-
 int Pixelzahl(const QImage& bild, QRgb farbe) {
   int n = 0;
   for (int y = 0; y < bild.height(); ++y)
@@ -20,11 +18,11 @@ int Pixelzahl(const QImage& bild, QRgb farbe) {
 
 TEST_F(FensterTest, DrawnCurveShowsLinesStepsAndFrame) {
   // Coarse steps so that they stand apart from the lines: 10 ms and 5 ms units.
-  gKurven.Kurven[0].Punkte = {
+  sitzung.gKurven.Kurven[0].Punkte = {
       {500, 6, 4, {}}, {3500, 4, 4, {}}, {3500, 5, 4, {}}, {1500, 6, 3, {}}, {2500, 2, 4, {}}};
-  gKurven.Kurven[0].Kommentar = "Test curve with lines and steps";
-  curves::gSicht.XStart = 0;
-  curves::gSicht.XEnde = 200000;
+  sitzung.gKurven.Kurven[0].Kommentar = "Test curve with lines and steps";
+  sitzung.gSicht.XStart = 0;
+  sitzung.gSicht.XEnde = 200000;
   panel->Aktionen().ZoomPlus->trigger();
   panel->Aktionen().Werkzeuge[static_cast<int>(curves::gui::Werkzeug::Koordinaten)]->trigger();
   // The size the main window gives its child windows at start.
@@ -47,12 +45,12 @@ TEST_F(FensterTest, DrawnCurveShowsLinesStepsAndFrame) {
 
 TEST_F(FensterTest, FullDeviceMemoryCurveIsDrawnWhole) {
   // 30704 one-unit lines as a read from a full device memory gives them: a triangle.
-  auto& punkte = gKurven.Kurven[0].Punkte;
+  auto& punkte = sitzung.gKurven.Kurven[0].Punkte;
   punkte.resize(30704);
   for (int i = 0; i < 30704; ++i)
     punkte[i] = {i < 15352 ? i * 4095 / 15352 : (30704 - i) * 4095 / 15352, 1, 1, {}};
   panel->Aktionen().ZoomVoll->trigger();
-  EXPECT_DOUBLE_EQ(30703999, curves::gSicht.XEnde);
+  EXPECT_DOUBLE_EQ(30703999, sitzung.gSicht.XEnde);
   const auto& g = panel->Grafik().Aktuell();
   // Kept per pixel column of the graph: the work follows its width, not the lines.
   const int spalten = panel->Ui().GRAPH->axisRect()->width() + 2;

@@ -19,14 +19,13 @@
 namespace kurvenfenster {
 namespace {
 
-using curves::gKurven;
 using curves::gui::Werkzeug;
 
 class DialogFensterTest : public FensterTest {
  protected:
   void SetUp() override {
     FensterTest::SetUp();
-    gKurven.Kurven[0].Punkte = {{0, 4, 1, {}}, {2000, 4, 1, {}}, {1000, 2, 1, {}}};
+    sitzung.gKurven.Kurven[0].Punkte = {{0, 4, 1, {}}, {2000, 4, 1, {}}, {1000, 2, 1, {}}};
     panel->KurvenpanelZeichnen();
   }
 };
@@ -198,12 +197,12 @@ TEST_F(DialogFensterTest, OpeningABrokenFileShowsTheErrorAndKeepsTheCurves) {
 TEST_F(DialogFensterTest, SaveAndOpenSetTheTitleAndShowTheWholeCurve) {
   testsupport::TempDir dir;
   const std::string pfad = dir.file("probe.wur");
-  gKurven.Kurven[0].Kommentar = std::string(40, 'k');
+  sitzung.gKurven.Kurven[0].Kommentar = std::string(40, 'k');
   op.answerFile(pfad);
   panel->Aktionen().SpeichernUnter->trigger();
   EXPECT_TRUE(op.messages.empty());
   EXPECT_EQ("Curve generator - probe.wur", panel->windowTitle());
-  EXPECT_FALSE(gKurven.KurvenGeaendert);
+  EXPECT_FALSE(sitzung.gKurven.KurvenGeaendert);
 
   panel->Aktionen().Neu->trigger();
   EXPECT_EQ("Curve generator", panel->windowTitle());
@@ -214,7 +213,7 @@ TEST_F(DialogFensterTest, SaveAndOpenSetTheTitleAndShowTheWholeCurve) {
   EXPECT_EQ(std::string(40, 'k'), Kurve1().Kommentar);
   EXPECT_EQ(QString(30, 'k'), panel->Ui().KOMMENTARVORSCHAU->text());
   EXPECT_EQ(3, Kurve1().Punktanzahl());
-  EXPECT_DOUBLE_EQ(9999, curves::gSicht.XEnde);  // 10 ms curve, zoomed full
+  EXPECT_DOUBLE_EQ(9999, sitzung.gSicht.XEnde);  // 10 ms curve, zoomed full
 }
 
 TEST_F(DialogFensterTest, ToolbarButtonWithoutImageShowsItsText) {

@@ -12,11 +12,11 @@
 
 #include "common/Direkthilfe.h"
 #include "curves/edit/Ansicht.h"
-#include "curves/edit/Kurvenzustand.h"
 #include "curves/edit/Markierung.h"
 #include "curves/gui/Kurvenpanel.h"
 #include "curves/gui/Kurvenzeichnung.h"
 #include "curves/model/Kurvenmodell.h"
+#include "curves/model/Kurvensitzung.h"
 #include "device/Fehler.h"
 #include "support/ScriptedOperator.h"
 #include "support_gui/Grafikmaus.h"
@@ -30,8 +30,7 @@ class FensterTest : public ::testing::Test {
   void SetUp() override {
     common::gHilfeAktiv = 0;
     device::ZOR_Fehlersprache(2);  // English, as the program starts
-    ASSERT_EQ(0, curves::KurvenZustandZuruecksetzen());
-    panel = std::make_unique<curves::gui::Kurvenpanel>();
+    panel = std::make_unique<curves::gui::Kurvenpanel>(sitzung);
     ASSERT_EQ(0, panel->KurvenpanelInit());
     panel->resize(1000, 700);
     panel->show();
@@ -60,8 +59,9 @@ class FensterTest : public ::testing::Test {
     auto* liste = panel->Zeitbasisliste();
     liste->setCurrentIndex(liste->findText(name));
   }
-  const curves::Kurve& Kurve1() { return curves::gKurven.Kurven[0]; }
+  const curves::Kurve& Kurve1() { return sitzung.gKurven.Kurven[0]; }
 
+  curves::Kurvensitzung sitzung;
   testsupport::ScriptedOperator op;
   std::unique_ptr<curves::gui::Kurvenpanel> panel;
 };

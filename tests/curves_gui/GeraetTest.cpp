@@ -11,7 +11,6 @@
 namespace kurvenfenster {
 namespace {
 
-using curves::gKurven;
 using curves::gui::Werkzeug;
 
 class GeraetFensterTest : public FensterTest {
@@ -38,7 +37,7 @@ TEST_F(GeraetFensterTest, DrawWriteAndReadBack) {
 
   std::vector<std::uint8_t> bild;
   int ende = 0;
-  ASSERT_EQ(0, curves::KurvenbildErzeugen(bild, ende));
+  ASSERT_EQ(0, curves::KurvenbildErzeugen(sitzung, bild, ende));
   QTest::mouseClick(panel->Ui().SCHREIBEN, Qt::LeftButton);
   EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);
   EXPECT_EQ(std::vector<std::string>{"Send data"}, op.progressTitles);
@@ -47,7 +46,7 @@ TEST_F(GeraetFensterTest, DrawWriteAndReadBack) {
             std::vector<std::uint8_t>(speicher.begin() + 4096, speicher.begin() + ende));
 
   // An emptied editor reads the same curve back as one point per sample.
-  gKurven.KurvenGeaendert = false;
+  sitzung.gKurven.KurvenGeaendert = false;
   panel->Aktionen().Neu->trigger();
   ASSERT_EQ(1, Kurve1().Punktanzahl());
   QTest::mouseClick(panel->Ui().LESEN, Qt::LeftButton);
@@ -63,14 +62,14 @@ TEST_F(GeraetFensterTest, DrawWriteAndReadBack) {
     }
   EXPECT_EQ(gezeichnet[0].Y, Kurve1().Punkte[0].Y);
   EXPECT_EQ(gezeichnet[1].Y, Kurve1().Punkte[4].Y);
-  EXPECT_DOUBLE_EQ(curves::Kurvenlaenge(0) - 1, curves::gSicht.XEnde);  // the whole curve
+  EXPECT_DOUBLE_EQ(curves::Kurvenlaenge(sitzung, 0) - 1, sitzung.gSicht.XEnde);  // the whole curve
   EXPECT_EQ("Curve generator", panel->windowTitle());
   for (auto* a : panel->Aktionen().KurveWaehlen) EXPECT_TRUE(a->isEnabled());
-  EXPECT_FALSE(gKurven.KurvenGeaendert);
+  EXPECT_FALSE(sitzung.gKurven.KurvenGeaendert);
 
   // Another curve can now be chosen; curve 1 stays in the background.
   panel->Aktionen().KurveWaehlen[1]->trigger();
-  EXPECT_EQ(1, gKurven.AktuelleKurve);
+  EXPECT_EQ(1, sitzung.gKurven.AktuelleKurve);
   EXPECT_FALSE(panel->Grafik().Hintergrund().Stufen->data()->isEmpty());
   EXPECT_EQ(curves::gui::kTuerkis, panel->Grafik().Hintergrund().Stufen->pen().color());
 }
@@ -92,8 +91,8 @@ TEST_F(GeraetFensterTest, DeviceFaultShowsItsCodeAndKeepsTheCurve) {
 }
 
 TEST_F(GeraetFensterTest, UnequalLengthsAskBeforeWriting) {
-  gKurven.Kurven[0].Punkte = {{0, 4, 1, {}}, {100, 1, 1, {}}};
-  gKurven.Kurven[1].Punkte = {{0, 2, 1, {}}, {100, 1, 1, {}}};
+  sitzung.gKurven.Kurven[0].Punkte = {{0, 4, 1, {}}, {100, 1, 1, {}}};
+  sitzung.gKurven.Kurven[1].Punkte = {{0, 2, 1, {}}, {100, 1, 1, {}}};
   sim.engine().clearFrames();
   op.answerMessage(2);  // "go back"
   QTest::mouseClick(panel->Ui().SCHREIBEN, Qt::LeftButton);

@@ -7,8 +7,6 @@
 namespace kurvenfenster {
 namespace {
 
-using curves::gKurven;
-
 TEST_F(FensterTest, EveryCommandShowsItsHelpTextAndDoesNothing) {
   const auto& a = panel->Aktionen();
   const std::vector<std::pair<QAction*, std::string>> faelle = {
@@ -51,18 +49,18 @@ TEST_F(FensterTest, EveryCommandShowsItsHelpTextAndDoesNothing) {
        "output by               the WUN-2.\n- Lin+St: Lines and steps at the same time."},
   };
   // A marked curve of two points, so that every command would change something.
-  gKurven.Kurven[0].Punkte = {{0, 4, 1, {}}, {2000, 4, 1, {}}};
-  gKurven.Zwischenspeicher = {{100, 1, 1, {}}};
-  curves::gMarkierung = {0, 8000, true};
+  sitzung.gKurven.Kurven[0].Punkte = {{0, 4, 1, {}}, {2000, 4, 1, {}}};
+  sitzung.gKurven.Zwischenspeicher = {{100, 1, 1, {}}};
+  sitzung.gMarkierung = {0, 8000, true};
   // Undo and redo both possible (a dimmed command takes no click, not even for help).
-  curves::RueckgaengigSichern();
-  curves::RueckgaengigSichern();
-  curves::Rueckgaengig();
+  curves::RueckgaengigSichern(sitzung);
+  curves::RueckgaengigSichern(sitzung);
+  curves::Rueckgaengig(sitzung);
   ASSERT_TRUE(a.Rueckgaengig->isEnabled());
   ASSERT_TRUE(a.Wiederherstellen->isEnabled());
   panel->KurvenpanelZeichnen();
   const auto vorher = Kurve1().Punkte;
-  const curves::Sichtfenster sicht = curves::gSicht;
+  const curves::Sichtfenster sicht = sitzung.gSicht;
 
   panel->Aktionen().Direkthilfe->trigger();
   ASSERT_TRUE(common::gHilfeAktiv);
@@ -74,9 +72,9 @@ TEST_F(FensterTest, EveryCommandShowsItsHelpTextAndDoesNothing) {
   EXPECT_TRUE(op.fileRequests.empty());
   ASSERT_EQ(vorher.size(), Kurve1().Punkte.size());
   EXPECT_EQ(vorher[1].Y, Kurve1().Punkte[1].Y);
-  EXPECT_EQ(sicht.XStart, curves::gSicht.XStart);
-  EXPECT_EQ(sicht.XEnde, curves::gSicht.XEnde);
-  EXPECT_TRUE(curves::gMarkierung.Aktiv);
+  EXPECT_EQ(sicht.XStart, sitzung.gSicht.XStart);
+  EXPECT_EQ(sicht.XEnde, sitzung.gSicht.XEnde);
+  EXPECT_TRUE(sitzung.gMarkierung.Aktiv);
   EXPECT_EQ(curves::gui::Werkzeug::Keins, panel->AktivesWerkzeug());
   EXPECT_EQ(3, panel->Darstellung());
   EXPECT_TRUE(a.Darstellung[0]->isChecked());

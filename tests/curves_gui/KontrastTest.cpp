@@ -7,7 +7,6 @@
 namespace kurvenfenster {
 namespace {
 
-using curves::gKurven;
 using widgets::Kontrast;
 using widgets::Kurvengrafik;
 
@@ -51,8 +50,8 @@ bool Leer(QCPAbstractPlottable* p) {
 TEST_F(FensterTest, EveryColourDrawnHasThreeToOneAgainstWhatIsBehind) {
   // Curve 2 edited over curve 1: lines, steps, closing lines, markers of both, the overview,
   // the time-base markers with their labels, the mark, a draw preview and the highlights.
-  gKurven.Kurven[0].Punkte = {{0, 4, 1, {}}, {3000, 4, 3, {}}, {1000, 2, 1, {}}};
-  gKurven.Kurven[1].Punkte = {{500, 4, 3, {}}, {3500, 4, 1, {}}, {2000, 4, 2, {}}};
+  sitzung.gKurven.Kurven[0].Punkte = {{0, 4, 1, {}}, {3000, 4, 3, {}}, {1000, 2, 1, {}}};
+  sitzung.gKurven.Kurven[1].Punkte = {{500, 4, 3, {}}, {3500, 4, 1, {}}, {2000, 4, 2, {}}};
   panel->KurveWaehlen(2);
   panel->Aktionen().ZoomVoll->trigger();
   Werkzeug(curves::gui::Werkzeug::Koordinaten);

@@ -27,9 +27,6 @@
 namespace kurvenfenster {
 namespace {
 
-using curves::gKurven;
-using curves::gMarkierung;
-using curves::gSicht;
 using curves::gui::Werkzeug;
 using widgets::ScrollbarDaumen;
 using widgets::ScrollbarPosition;
@@ -45,11 +42,11 @@ TEST_F(FensterTest, DrawingPointsWithThe1msTimeBase) {
   EXPECT_EQ(1, Kurve1().Punkte[1].Laenge);
   EXPECT_EQ(1, Kurve1().Punkte[1].Zeitbasis);
   EXPECT_EQ(static_cast<int>(std::floor(Koordinate(p).y() + 0.5)), Kurve1().Punkte[1].Y);
-  EXPECT_DOUBLE_EQ(6000.0, curves::Kurvenlaenge(0));
+  EXPECT_DOUBLE_EQ(6000.0, curves::Kurvenlaenge(sitzung, 0));
   // The preview is gone after the release; the lines and steps show the new curve.
   EXPECT_TRUE(panel->Grafik().VorschauPunkt()->data()->isEmpty());
   EXPECT_EQ(2, panel->Grafik().Aktuell().Punkte->data()->size());
-  EXPECT_TRUE(gKurven.KurvenGeaendert);
+  EXPECT_TRUE(sitzung.gKurven.KurvenGeaendert);
 
   // A second point 2 ms later on the 250 us grid.
   Zeitbasis("250us");
@@ -74,41 +71,41 @@ TEST_F(FensterTest, DrawPreviewFollowsTheMouseWhileHeld) {
 }
 
 TEST_F(FensterTest, MovingAPointKeepsTheGrid) {
-  gKurven.Kurven[0].Punkte = {{0, 4, 1, {}}, {2000, 4, 1, {}}, {1000, 2, 1, {}}};
+  sitzung.gKurven.Kurven[0].Punkte = {{0, 4, 1, {}}, {2000, 4, 1, {}}, {1000, 2, 1, {}}};
   panel->KurvenpanelZeichnen();
   Werkzeug(Werkzeug::Verschieben);
   Ziehen(Pixel(4000, 2000), Pixel(6000, 3000));
   EXPECT_EQ(6, Kurve1().Punkte[0].Laenge);
   EXPECT_EQ(2, Kurve1().Punkte[1].Laenge);
   EXPECT_NEAR(3000, Kurve1().Punkte[1].Y, 10);
-  EXPECT_DOUBLE_EQ(10000.0, curves::Kurvenlaenge(0));
+  EXPECT_DOUBLE_EQ(10000.0, curves::Kurvenlaenge(sitzung, 0));
   EXPECT_TRUE(panel->Grafik().VorschauPunkt()->data()->isEmpty());
 }
 
 TEST_F(FensterTest, SelectingRightToLeftAndCutAndPaste) {
-  gKurven.Kurven[0].Punkte = {
+  sitzung.gKurven.Kurven[0].Punkte = {
       {0, 2, 1, {}}, {1000, 2, 1, {}}, {2000, 2, 1, {}}, {3000, 2, 1, {}}, {4000, 1, 1, {}}};
   panel->KurvenpanelZeichnen();
   Werkzeug(Werkzeug::Markieren);
   const QPoint rechts = Pixel(6500, 2000), links = Pixel(1500, 2000);
   Ziehen(rechts, links);
-  ASSERT_TRUE(gMarkierung.Aktiv);
-  EXPECT_DOUBLE_EQ(std::floor(Koordinate(links).x() + 0.5), gMarkierung.Start);
-  EXPECT_DOUBLE_EQ(std::floor(Koordinate(rechts).x() + 0.5), gMarkierung.Ende);
+  ASSERT_TRUE(sitzung.gMarkierung.Aktiv);
+  EXPECT_DOUBLE_EQ(std::floor(Koordinate(links).x() + 0.5), sitzung.gMarkierung.Start);
+  EXPECT_DOUBLE_EQ(std::floor(Koordinate(rechts).x() + 0.5), sitzung.gMarkierung.Ende);
   EXPECT_TRUE(panel->Grafik().MarkierungGross()->visible());
   EXPECT_TRUE(panel->Grafik().MarkierungKlein()->visible());
 
   // Points starting at 2000 and 4000 are cut; the curve gets 4 ms shorter.
   panel->Aktionen().Ausschneiden->trigger();
-  EXPECT_FALSE(gMarkierung.Aktiv);
+  EXPECT_FALSE(sitzung.gMarkierung.Aktiv);
   ASSERT_EQ(3, Kurve1().Punktanzahl());
   EXPECT_EQ(3000, Kurve1().Punkte[1].Y);
-  EXPECT_DOUBLE_EQ(5000.0, curves::Kurvenlaenge(0));
-  EXPECT_EQ(2u, gKurven.Zwischenspeicher.size());
+  EXPECT_DOUBLE_EQ(5000.0, curves::Kurvenlaenge(sitzung, 0));
+  EXPECT_EQ(2u, sitzung.gKurven.Zwischenspeicher.size());
 
   // Paste them back behind the first point.
   Ziehen(Pixel(2500, 2000), Pixel(2500, 2000));
-  ASSERT_TRUE(gMarkierung.Aktiv);
+  ASSERT_TRUE(sitzung.gMarkierung.Aktiv);
   panel->Aktionen().Einfuegen->trigger();
   EXPECT_EQ(5, Kurve1().Punktanzahl());
   EXPECT_TRUE(op.messages.empty());
@@ -146,8 +143,8 @@ TEST_F(FensterTest, ZoomFiguresAndScrollBar) {
   EXPECT_EQ(100, ScrollbarDaumen(bar));
   EXPECT_EQ(bar->maximum(), bar->minimum());  // the thumb fills the bar
   panel->Aktionen().ZoomPlus->trigger();
-  EXPECT_DOUBLE_EQ(1666, gSicht.XStart);
-  EXPECT_DOUBLE_EQ(8333, gSicht.XEnde);
+  EXPECT_DOUBLE_EQ(1666, sitzung.gSicht.XStart);
+  EXPECT_DOUBLE_EQ(8333, sitzung.gSicht.XEnde);
   EXPECT_DOUBLE_EQ(1666, graph()->xAxis->range().lower);
   EXPECT_DOUBLE_EQ(8334, graph()->xAxis->range().upper);
   // Width 6668 of 10000: thumb 67 per cent, position 100 * 1666 / 3332 = 50.
@@ -181,23 +178,23 @@ TEST_F(FensterTest, ZoomFiguresAndScrollBar) {
                      Qt::NoModifier);
   QApplication::sendEvent(bar, &ziehen);
   EXPECT_EQ(0, ScrollbarPosition(bar));
-  EXPECT_DOUBLE_EQ(1666, gSicht.XStart);  // not yet
+  EXPECT_DOUBLE_EQ(1666, sitzung.gSicht.XStart);  // not yet
   QTest::mouseRelease(bar, Qt::LeftButton, {}, bis);
-  EXPECT_DOUBLE_EQ(0, gSicht.XStart);
-  EXPECT_DOUBLE_EQ(6667, gSicht.XEnde);
+  EXPECT_DOUBLE_EQ(0, sitzung.gSicht.XStart);
+  EXPECT_DOUBLE_EQ(6667, sitzung.gSicht.XEnde);
   EXPECT_DOUBLE_EQ(0, graph()->xAxis->range().lower);
 
   panel->Aktionen().ZoomVoll->trigger();
-  EXPECT_DOUBLE_EQ(0, gSicht.XStart);
-  EXPECT_DOUBLE_EQ(9999, gSicht.XEnde);
+  EXPECT_DOUBLE_EQ(0, sitzung.gSicht.XStart);
+  EXPECT_DOUBLE_EQ(9999, sitzung.gSicht.XEnde);
   panel->Aktionen().ZoomMinus->trigger();
-  EXPECT_DOUBLE_EQ(0, gSicht.XStart);
-  EXPECT_DOUBLE_EQ(14999, gSicht.XEnde);
+  EXPECT_DOUBLE_EQ(0, sitzung.gSicht.XStart);
+  EXPECT_DOUBLE_EQ(14999, sitzung.gSicht.XEnde);
   EXPECT_EQ(100, ScrollbarDaumen(bar));
 
   // Zoom to selection with an inactive mark does nothing.
   panel->Aktionen().ZoomMarkierung->trigger();
-  EXPECT_DOUBLE_EQ(14999, gSicht.XEnde);
+  EXPECT_DOUBLE_EQ(14999, sitzung.gSicht.XEnde);
 }
 
 TEST_F(FensterTest, ScrollBarDoesNotScrollInHelpMode) {
@@ -209,11 +206,11 @@ TEST_F(FensterTest, ScrollBarDoesNotScrollInHelpMode) {
   // A click into the bar beside the thumb, and a step from the keyboard.
   QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 30, bar->height() / 2));
   bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
-  EXPECT_DOUBLE_EQ(1666, gSicht.XStart);
+  EXPECT_DOUBLE_EQ(1666, sitzung.gSicht.XStart);
   EXPECT_EQ(50, ScrollbarPosition(bar));
   panel->Aktionen().Direkthilfe->trigger();
   bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
-  EXPECT_GT(gSicht.XStart, 1666);
+  EXPECT_GT(sitzung.gSicht.XStart, 1666);
 }
 
 TEST_F(FensterTest, ScrollBarFollowsEditsAndUndo) {
@@ -224,7 +221,7 @@ TEST_F(FensterTest, ScrollBarFollowsEditsAndUndo) {
   Werkzeug(Werkzeug::Zeichnen);
   Klicken(Pixel(8000, 2000));
   ASSERT_EQ(2, Kurve1().Punktanzahl());
-  EXPECT_DOUBLE_EQ(8250, curves::Kurvenlaenge(0));
+  EXPECT_DOUBLE_EQ(8250, curves::Kurvenlaenge(sitzung, 0));
   EXPECT_EQ(81, ScrollbarDaumen(bar));  // round(6668 / 8250 * 100)
   panel->Aktionen().Rueckgaengig->trigger();
   EXPECT_EQ(67, ScrollbarDaumen(bar));
@@ -298,7 +295,7 @@ TEST_F(FensterTest, FortyCharacterCommentAndItsPreview) {
   QTest::mouseClick(panel->Ui().KOMMENTAR, Qt::LeftButton);
   EXPECT_EQ((text + "\nzweite Zeile").toStdString(), Kurve1().Kommentar);
   EXPECT_EQ(text.left(30), panel->Ui().KOMMENTARVORSCHAU->text());
-  EXPECT_TRUE(gKurven.KurvenGeaendert);
+  EXPECT_TRUE(sitzung.gKurven.KurvenGeaendert);
 }
 
 TEST_F(FensterTest, CommentIsCutAt999Characters) {
@@ -312,7 +309,7 @@ TEST_F(FensterTest, CommentIsCutAt999Characters) {
 }
 
 TEST_F(FensterTest, SaveQuestionWithoutFileName) {
-  gKurven.KurvenGeaendert = true;
+  sitzung.gKurven.KurvenGeaendert = true;
   op.answerMessage(3);  // Cancel
   panel->Aktionen().Neu->trigger();
   ASSERT_EQ(1u, op.messages.size());
@@ -320,7 +317,7 @@ TEST_F(FensterTest, SaveQuestionWithoutFileName) {
   EXPECT_EQ("Would you like to save changes to Curve generator ?", op.messages[0].text);
   EXPECT_EQ((std::vector<std::string>{"Yes", "No", "Cancel"}), op.messages[0].buttons);
   EXPECT_EQ(1, Kurve1().Punktanzahl());
-  EXPECT_TRUE(gKurven.KurvenGeaendert);
+  EXPECT_TRUE(sitzung.gKurven.KurvenGeaendert);
   EXPECT_EQ("Curve generator", panel->windowTitle());
 }
 
@@ -330,17 +327,17 @@ TEST_F(FensterTest, YZoomFieldsInTheWrongOrderAreReset) {
   u.YZOOMMIN->setValue(max);
   u.YZOOMMAX->setValue(max / 2);
   emit u.YZOOMMAX->editingFinished();
-  EXPECT_EQ(0, gKurven.YZoomMin[0]);
-  EXPECT_EQ(4095, gKurven.YZoomMax[0]);
+  EXPECT_EQ(0, sitzung.gKurven.YZoomMin[0]);
+  EXPECT_EQ(4095, sitzung.gKurven.YZoomMax[0]);
   EXPECT_DOUBLE_EQ(max, u.YZOOMMAX->value());
   EXPECT_DOUBLE_EQ(0, u.YZOOMMIN->value());
 
   u.YZOOMMIN->setValue(max / 4);
   u.YZOOMMAX->setValue(max / 2);
   emit u.YZOOMMAX->editingFinished();
-  EXPECT_NEAR(1023, gKurven.YZoomMin[0], 1);
-  EXPECT_NEAR(2047, gKurven.YZoomMax[0], 1);
-  EXPECT_NEAR(gKurven.YZoomMax[0], graph()->yAxis->range().upper, 1e-9);
+  EXPECT_NEAR(1023, sitzung.gKurven.YZoomMin[0], 1);
+  EXPECT_NEAR(2047, sitzung.gKurven.YZoomMax[0], 1);
+  EXPECT_NEAR(sitzung.gKurven.YZoomMax[0], graph()->yAxis->range().upper, 1e-9);
 }
 
 TEST_F(FensterTest, LeavingTheYZoomFieldsUnchangedKeepsTheLimits) {
@@ -348,15 +345,15 @@ TEST_F(FensterTest, LeavingTheYZoomFieldsUnchangedKeepsTheLimits) {
   // commit without an edit, whichever way the shown value was rounded.
   auto& u = panel->Ui();
   for (int roh = 1000; roh < 1010; ++roh) {
-    gKurven.YZoomMin[0] = roh;
-    gKurven.YZoomMax[0] = roh + 2001;
+    sitzung.gKurven.YZoomMin[0] = roh;
+    sitzung.gKurven.YZoomMax[0] = roh + 2001;
     panel->KurvenpanelZeichnen();
     for (int mal = 0; mal < 3; ++mal) {
       emit u.YZOOMMIN->editingFinished();
       emit u.YZOOMMAX->editingFinished();
     }
-    EXPECT_EQ(roh, gKurven.YZoomMin[0]);
-    EXPECT_EQ(roh + 2001, gKurven.YZoomMax[0]);
+    EXPECT_EQ(roh, sitzung.gKurven.YZoomMin[0]);
+    EXPECT_EQ(roh + 2001, sitzung.gKurven.YZoomMax[0]);
   }
   // Across the range and in other units (an offset, a small span, a falling scale).
   const config::Konfiguration gespeichert = config::gKonfig;
@@ -367,25 +364,25 @@ TEST_F(FensterTest, LeavingTheYZoomFieldsUnchangedKeepsTheLimits) {
     config::gKonfig.outskalamin[0] = unten;
     config::gKonfig.outskalamax[0] = oben;
     for (int roh = 0; roh + 2000 <= 4095; roh += 53) {
-      gKurven.YZoomMin[0] = roh;
-      gKurven.YZoomMax[0] = roh + 2000;
+      sitzung.gKurven.YZoomMin[0] = roh;
+      sitzung.gKurven.YZoomMax[0] = roh + 2000;
       panel->KurvenpanelZeichnen();
       emit u.YZOOMMIN->editingFinished();
       emit u.YZOOMMAX->editingFinished();
-      EXPECT_EQ(roh, gKurven.YZoomMin[0]) << unten << " .. " << oben;
-      EXPECT_EQ(roh + 2000, gKurven.YZoomMax[0]) << unten << " .. " << oben;
+      EXPECT_EQ(roh, sitzung.gKurven.YZoomMin[0]) << unten << " .. " << oben;
+      EXPECT_EQ(roh + 2000, sitzung.gKurven.YZoomMax[0]) << unten << " .. " << oben;
     }
   }
   config::gKonfig = gespeichert;
-  gKurven.YZoomMin[0] = 1009;
-  gKurven.YZoomMax[0] = 1009 + 2001;
+  sitzung.gKurven.YZoomMin[0] = 1009;
+  sitzung.gKurven.YZoomMax[0] = 1009 + 2001;
   panel->KurvenpanelZeichnen();
 
   // A typed value is still taken as typed.
   u.YZOOMMIN->setValue(0.0);
   emit u.YZOOMMIN->editingFinished();
-  EXPECT_EQ(0, gKurven.YZoomMin[0]);
-  EXPECT_EQ(1009 + 2001, gKurven.YZoomMax[0]);
+  EXPECT_EQ(0, sitzung.gKurven.YZoomMin[0]);
+  EXPECT_EQ(1009 + 2001, sitzung.gKurven.YZoomMax[0]);
 }
 
 TEST_F(FensterTest, QuickSecondClickStillDraws) {
@@ -409,8 +406,8 @@ TEST_F(FensterTest, QuickSecondClickStillDraws) {
                        Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(graph(), &doppelt2);
   QTest::mouseRelease(graph(), Qt::LeftButton, {}, q);
-  EXPECT_DOUBLE_EQ(gMarkierung.Start, gMarkierung.Ende);
-  EXPECT_DOUBLE_EQ(std::floor(Koordinate(q).x() + 0.5), gMarkierung.Start);
+  EXPECT_DOUBLE_EQ(sitzung.gMarkierung.Start, sitzung.gMarkierung.Ende);
+  EXPECT_DOUBLE_EQ(std::floor(Koordinate(q).x() + 0.5), sitzung.gMarkierung.Start);
 }
 
 TEST_F(FensterTest, FullRedrawTakesALeftOverPreviewAway) {
@@ -426,7 +423,7 @@ TEST_F(FensterTest, FullRedrawTakesALeftOverPreviewAway) {
 
 TEST_F(FensterTest, StepsOfALineAndColours) {
   // Laenge 4 at 1 ms from 0 to 100: steps at 0, 25, 50, 75 and the rise to 100 at 4 ms.
-  gKurven.Kurven[0].Punkte = {{0, 4, 1, {}}, {100, 1, 1, {}}};
+  sitzung.gKurven.Kurven[0].Punkte = {{0, 4, 1, {}}, {100, 1, 1, {}}};
   panel->KurvenpanelZeichnen();
   const auto& g = panel->Grafik().Aktuell();
   std::vector<std::pair<double, double>> stufen;
@@ -454,7 +451,7 @@ TEST_F(FensterTest, StepsOfALineAndColours) {
 }
 
 TEST_F(FensterTest, TimeBaseMarkersWithTheShowTool) {
-  gKurven.Kurven[0].Punkte = {{0, 4, 1, {}}, {100, 2, 3, {}}, {0, 1, 3, {}}};
+  sitzung.gKurven.Kurven[0].Punkte = {{0, 4, 1, {}}, {100, 2, 3, {}}, {0, 1, 3, {}}};
   Werkzeug(Werkzeug::Koordinaten);
   EXPECT_TRUE(panel->ZeitbasenZeigen());
   panel->KurvenpanelZeichnen();
@@ -475,7 +472,7 @@ TEST_F(FensterTest, TimeBaseMarkersWithTheShowTool) {
 TEST_F(FensterTest, MemoryFieldTurnsRedAboveTheDeviceMemory) {
   EXPECT_EQ("0.1", panel->Ui().SPEICHERBEDARF->text());
   EXPECT_EQ(QColor(0xC0, 0xC0, 0xC0), panel->Ui().SPEICHERBEDARF->palette().color(QPalette::Base));
-  gKurven.Kurven[1].Punkte = {{0, 40000, 1, {}}};
+  sitzung.gKurven.Kurven[1].Punkte = {{0, 40000, 1, {}}};
   panel->KurvenpanelZeichnen();
   EXPECT_EQ(QColor(0xFF, 0, 0), panel->Ui().SPEICHERBEDARF->palette().color(QPalette::Base));
 }
@@ -618,8 +615,8 @@ TEST_F(FensterTest, ChoosingAnotherCurveKeepsItsGridAndDimsItsUndo) {
   panel->Ui().YRASTER->setValue(0.5);
   for (auto* a : panel->Aktionen().KurveWaehlen) a->setEnabled(true);
   panel->Aktionen().KurveWaehlen[2]->trigger();
-  EXPECT_EQ(2, gKurven.AktuelleKurve);
-  EXPECT_DOUBLE_EQ(0.5, gKurven.YRaster[0]);
+  EXPECT_EQ(2, sitzung.gKurven.AktuelleKurve);
+  EXPECT_DOUBLE_EQ(0.5, sitzung.gKurven.YRaster[0]);
   EXPECT_DOUBLE_EQ(0.0, panel->Ui().YRASTER->value());
   EXPECT_FALSE(panel->Aktionen().RueckgaengigKnopf->isEnabled());
   EXPECT_TRUE(panel->Aktionen().Rueckgaengig->isEnabled());

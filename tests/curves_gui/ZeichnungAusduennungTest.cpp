@@ -16,7 +16,7 @@
 #include "common/Spaltenausduennung.h"
 #include "common/Spannenzug.h"
 #include "curves/edit/Ansicht.h"
-#include "curves/gui/Kurvenzeichnung.h"
+#include "curves/edit/Kurvenausduennung.h"
 #include "curves/model/Kurvenmodell.h"
 #include "support_gui/Bildvergleich.h"
 #include "widgets/Pixelraster.h"
@@ -115,8 +115,8 @@ Bilder Duenn(const curves::Kurve& k, double von, double bis, const Pixelabbildun
   {
     // The overview mapped as the window maps it: by the length the walk finds.
     common::Reihenausduenner a(g, Pixelabbildung{}, kMarke, r);
-    curves::gui::KurveAusduennen(
-        k, von, bis, curves::gui::kDarstellungBeide, a,
+    curves::KurveAusduennen(
+        k, von, bis, curves::kDarstellungBeide, a,
         [&](double laenge) {
           EXPECT_EQ(curves::Kurvenlaenge(k), laenge);
           return u;
@@ -227,10 +227,9 @@ void Ausduennen(const curves::Kurve& k, double von, double bis, const Pixelabbil
   const Pixelabbildung u = erwartet == Erwartet::OhneAbbildung ? abbilden(l) : Pixelabbildung{};
   common::Reihenausduenner a(g, u, kMarke, lauf.r);
   if (erwartet == Erwartet::OhneAbbildung)
-    curves::gui::KurveAusduennen(k, von, bis, curves::gui::kDarstellungBeide, a);
+    curves::KurveAusduennen(k, von, bis, curves::kDarstellungBeide, a);
   else
-    curves::gui::KurveAusduennen(k, von, bis, curves::gui::kDarstellungBeide, a, abbilden,
-                                 laengeErwartet);
+    curves::KurveAusduennen(k, von, bis, curves::kDarstellungBeide, a, abbilden, laengeErwartet);
 }
 
 void ErwarteGleicheReihe(const std::vector<Zeichenpunkt>& a, const std::vector<Zeichenpunkt>& b,

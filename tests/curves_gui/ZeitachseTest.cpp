@@ -6,13 +6,11 @@
 namespace kurvenfenster {
 namespace {
 
-using curves::gKurven;
-
 TEST_F(FensterTest, TimeAxisNamesTheUnitThatFitsTheWidth) {
-  gKurven.Kurven[0].Punkte = {{0, 100, 1, {}}, {2000, 1, 1, {}}};  // 101 ms
+  sitzung.gKurven.Kurven[0].Punkte = {{0, 100, 1, {}}, {2000, 1, 1, {}}};  // 101 ms
   panel->Aktionen().ZoomVoll->trigger();
   EXPECT_EQ("Time [ms]", graph()->xAxis->label());
-  gKurven.Kurven[0].Punkte = {{0, 60000, 8, {}}, {2000, 1, 8, {}}};  // 60001 s
+  sitzung.gKurven.Kurven[0].Punkte = {{0, 60000, 8, {}}, {2000, 1, 8, {}}};  // 60001 s
   panel->Aktionen().ZoomVoll->trigger();
   EXPECT_EQ("Time [min]", graph()->xAxis->label());
   // Labels in minutes: the tick at 30 min reads "30", not 1800000000.

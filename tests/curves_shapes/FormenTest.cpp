@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "Pruefhilfen.h"
-#include "curves/edit/Kurvenzustand.h"
 #include "curves/shapes/Formen.h"
 #include "curves/shapes/Geradennaeherung.h"
 
@@ -148,10 +147,7 @@ std::ostream& operator<<(std::ostream& os, const Genaehert& g) {
   return os << g.name;
 }
 
-class GenaeherteForm : public testing::TestWithParam<Genaehert> {
- protected:
-  void SetUp() override { ASSERT_EQ(curves::KurvenZustandZuruecksetzen(), 0); }
-};
+class GenaeherteForm : public testing::TestWithParam<Genaehert> {};
 
 TEST_P(GenaeherteForm, MeetsItsBoundAtEveryDeviceSample) {
   const Genaehert& g = GetParam();

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "Pruefhilfen.h"
-#include "curves/edit/Kurvenzustand.h"
 #include "curves/shapes/Geradennaeherung.h"
 #include "curves/transfer/Kurvenbild.h"
 
@@ -31,10 +30,7 @@ std::ostream& operator<<(std::ostream& os, const Zielfall& f) {
   return os << f.name;
 }
 
-class Naeherung : public ::testing::TestWithParam<Zielfall> {
- protected:
-  void SetUp() override { ASSERT_EQ(curves::KurvenZustandZuruecksetzen(), 0); }
-};
+class Naeherung : public ::testing::TestWithParam<Zielfall> {};
 
 // The device output of the result, decoded from its image, stays within the bound at every
 // sample; the reported error and memory are those of that output.

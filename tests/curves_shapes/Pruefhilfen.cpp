@@ -7,16 +7,19 @@
 #include <cstdint>
 #include <limits>
 
+#include "curves/model/Kurvensitzung.h"
 #include "curves/shapes/Geradennaeherung.h"
 #include "curves/transfer/Kurvenbild.h"
 
 namespace shapetest {
 
 std::vector<Abtastung> Geraeteausgabe(const std::vector<curves::Kurvenpunkt>& punkte) {
-  curves::gKurven.Kurven[0].Punkte = punkte;
+  curves::Kurvensitzung sitzung;
+  EXPECT_EQ(curves::KurvenModellInitialisieren(sitzung), 0);
+  sitzung.gKurven.Kurven[0].Punkte = punkte;
   std::vector<std::uint8_t> bild;
   int ende = 0;
-  const int fehler = curves::KurvenbildErzeugen(bild, ende);
+  const int fehler = curves::KurvenbildErzeugen(sitzung, bild, ende);
   EXPECT_EQ(fehler, 0);
   std::vector<Abtastung> aus;
   double t = 0.0;

@@ -17,11 +17,7 @@ class AnpassenTest : public ModellTest {
     config::KonfigfelderLoesen();
     device::sgComPort.offen = sim.port();
     config::gKonfig.outskalamax[0] = 10.0;
-    YAchseNeuSkalierenBinden([this] { ++skaliert; });
-  }
-  void TearDown() override {
-    YAchseNeuSkalierenBinden({});
-    ModellTest::TearDown();
+    abo = sitzung.Skalierungsmeldungen.Abonnieren([this] { ++skaliert; });
   }
   void Geraet(double kompatibel, double strom) {
     sim.engine().withDevice('1', [&](sim::Device& d) {
@@ -32,23 +28,24 @@ class AnpassenTest : public ModellTest {
   }
   testsupport::SimPort sim;
   int skaliert = 0;
+  common::Meldeliste<>::Abo abo;
 };
 
 TEST_F(AnpassenTest, MaximumCurrentChoosesTheScale) {
   Geraet(0, 6);
-  AusgangEinsAnpassen();
+  AusgangEinsAnpassen(sitzung);
   EXPECT_DOUBLE_EQ(6.1425, config::gKonfig.outskalamax[0]);
   EXPECT_EQ(1, skaliert);
   EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);
   Geraet(0, 8);
-  AusgangEinsAnpassen();
+  AusgangEinsAnpassen(sitzung);
   EXPECT_DOUBLE_EQ(8.19, config::gKonfig.outskalamax[0]);
   Geraet(0, 1);
-  AusgangEinsAnpassen();
+  AusgangEinsAnpassen(sitzung);
   EXPECT_DOUBLE_EQ(4.095, config::gKonfig.outskalamax[0]);
   // Another current leaves the scale; the axis is still redrawn.
   Geraet(0, 10);
-  AusgangEinsAnpassen();
+  AusgangEinsAnpassen(sitzung);
   EXPECT_DOUBLE_EQ(4.095, config::gKonfig.outskalamax[0]);
   EXPECT_EQ(4, skaliert);
   // Only output 1 is touched.
@@ -58,7 +55,7 @@ TEST_F(AnpassenTest, MaximumCurrentChoosesTheScale) {
 TEST_F(AnpassenTest, CompatibilityModeMeans4095WithoutAskingTheCurrent) {
   Geraet(1, 8);
   sim.engine().clearFrames();
-  AusgangEinsAnpassen();
+  AusgangEinsAnpassen(sitzung);
   EXPECT_DOUBLE_EQ(4.095, config::gKonfig.outskalamax[0]);
   for (const auto& frame : sim.engine().frames()) EXPECT_EQ(std::string::npos, frame.find("CbR"));
 }
@@ -67,7 +64,7 @@ TEST_F(AnpassenTest, TheAdaptedDeviceItselfIsLeftAlone) {
   sim.engine().setId('1', "MIV3AX2");
   Geraet(0, 6);
   sim.engine().clearFrames();
-  AusgangEinsAnpassen();
+  AusgangEinsAnpassen(sitzung);
   EXPECT_EQ("MIV3AX2", device::IdFeld());
   EXPECT_EQ(10.0, config::gKonfig.outskalamax[0]);
   EXPECT_EQ(0, skaliert);
@@ -77,7 +74,7 @@ TEST_F(AnpassenTest, TheAdaptedDeviceItselfIsLeftAlone) {
 TEST_F(AnpassenTest, FailedModeReadStillAsksTheCurrent) {
   Geraet(1, 6);
   sim.engine().inject({sim::FaultKind::Can, "S1R"});
-  AusgangEinsAnpassen();
+  AusgangEinsAnpassen(sitzung);
   // The mode stays unknown (0.0), so the current decides; its good read clears the fields.
   EXPECT_DOUBLE_EQ(6.1425, config::gKonfig.outskalamax[0]);
   EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);
@@ -87,7 +84,7 @@ TEST_F(AnpassenTest, FailedModeReadStillAsksTheCurrent) {
 TEST_F(AnpassenTest, FailedCurrentReadStops) {
   Geraet(0, 6);
   sim.engine().inject({sim::FaultKind::Can, "CbR"});
-  AusgangEinsAnpassen();
+  AusgangEinsAnpassen(sitzung);
   EXPECT_TRUE(device::AktuelleFehlerfelder().led);
   EXPECT_EQ(405, device::Fehlerkategorie(-device::AktuelleFehlerfelder().nummer));
   EXPECT_EQ(10.0, config::gKonfig.outskalamax[0]);
@@ -97,7 +94,8 @@ TEST_F(AnpassenTest, FailedCurrentReadStops) {
 TEST(AnpassenOhnePort, ReportsTheClosedPortAndChangesNothing) {
   device::sgComPort.offen = -1;
   config::gKonfig.outskalamax[0] = 10.0;
-  AusgangEinsAnpassen();
+  Kurvensitzung sitzung;
+  AusgangEinsAnpassen(sitzung);
   EXPECT_TRUE(device::AktuelleFehlerfelder().led);
   EXPECT_EQ(10.0, config::gKonfig.outskalamax[0]);
 }

@@ -19,10 +19,10 @@ std::vector<std::uint8_t> Ausschnitt(const std::vector<std::uint8_t>& v, int von
   return {v.begin() + von, v.begin() + bis};
 }
 
-std::vector<std::uint8_t> Bild() {
+std::vector<std::uint8_t> Bild(Kurvensitzung& sitzung) {
   std::vector<std::uint8_t> bild;
   int ende = 0;
-  EXPECT_EQ(0, KurvenbildErzeugen(bild, ende));
+  EXPECT_EQ(0, KurvenbildErzeugen(sitzung, bild, ende));
   bild.resize(static_cast<std::size_t>(ende));
   return bild;
 }
@@ -40,8 +40,8 @@ class PtyTransfer : public ModellTest {
 
 TEST_F(PtyTransfer, DefaultCurveLandsInTheDeviceMemory) {
   device::ComFehlerSetzen(-404015);
-  ASSERT_EQ(0, KurvenSenden(kSpeicherKurven));
-  const auto erwartet = Bild();
+  ASSERT_EQ(0, KurvenSenden(sitzung, kSpeicherKurven));
+  const auto erwartet = Bild(sitzung);
   const auto geraet = sim.engine().device('1');
   EXPECT_EQ(Ausschnitt(erwartet, 4096, 4130), Ausschnitt(geraet.memory4, 4096, 4130));
   EXPECT_EQ(0xFF, geraet.memory4[4130]);  // nothing beyond the image
@@ -56,12 +56,12 @@ TEST_F(PtyTransfer, DefaultCurveLandsInTheDeviceMemory) {
 
 TEST_F(PtyTransfer, LongerCurveGoesInBlocksOf64Bytes) {
   // 200 samples: 432 bytes from 4096, six blocks of 64 and one of 48.
-  gKurven.Kurven[0].Punkte = {P(0, 150, 2), P(4000, 50, 9)};
-  gKurven.Zyklen[0] = 3;
-  gKurven.Ruhezustand[0] = 1000;
+  sitzung.gKurven.Kurven[0].Punkte = {P(0, 150, 2), P(4000, 50, 9)};
+  sitzung.gKurven.Zyklen[0] = 3;
+  sitzung.gKurven.Ruhezustand[0] = 1000;
   sim.engine().clearFrames();
-  ASSERT_EQ(0, KurvenSenden(kSpeicherDither));
-  const auto erwartet = Bild();
+  ASSERT_EQ(0, KurvenSenden(sitzung, kSpeicherDither));
+  const auto erwartet = Bild(sitzung);
   ASSERT_EQ(4096u + 432u, erwartet.size());
   const auto geraet = sim.engine().device('1');
   EXPECT_EQ(Ausschnitt(erwartet, 4096, 4528), Ausschnitt(geraet.memory5, 4096, 4528));
@@ -75,58 +75,57 @@ TEST_F(PtyTransfer, LongerCurveGoesInBlocksOf64Bytes) {
 }
 
 TEST_F(PtyTransfer, WrittenCurveReadsBackAsOnePointPerSample) {
-  gKurven.Kurven[0].Punkte = {P(0, 3, 1), P(4095, 2, 9)};
-  gKurven.Zyklen[0] = 12;
-  gKurven.Ruhezustand[0] = 345;
-  ASSERT_EQ(0, KurvenSenden(kSpeicherKurven));
-  ASSERT_EQ(0, KurvenNeu());
-  gKurven.KurvenGeaendert = false;
+  sitzung.gKurven.Kurven[0].Punkte = {P(0, 3, 1), P(4095, 2, 9)};
+  sitzung.gKurven.Zyklen[0] = 12;
+  sitzung.gKurven.Ruhezustand[0] = 345;
+  ASSERT_EQ(0, KurvenSenden(sitzung, kSpeicherKurven));
+  ASSERT_EQ(0, KurvenNeu(sitzung));
+  sitzung.gKurven.KurvenGeaendert = false;
   int angezeigt = 0;
-  KurvenLesenAnzeigeBinden([&] { ++angezeigt; });
+  auto abo = sitzung.Lesemeldungen.Abonnieren([&] { ++angezeigt; });
 
-  ASSERT_EQ(0, KurvenLesen(kSpeicherKurven));
-  KurvenLesenAnzeigeBinden({});
+  ASSERT_EQ(0, KurvenLesen(sitzung, kSpeicherKurven));
 
   EXPECT_TRUE(Gleich({P(0, 1, 1), P(1365, 1, 1), P(2730, 1, 1), P(4095, 1, 9), P(2048, 1, 9)},
-                     gKurven.Kurven[0].Punkte));
-  EXPECT_EQ(12, gKurven.Zyklen[0]);
-  EXPECT_EQ(345, gKurven.Ruhezustand[0]);
+                     sitzung.gKurven.Kurven[0].Punkte));
+  EXPECT_EQ(12, sitzung.gKurven.Zyklen[0]);
+  EXPECT_EQ(345, sitzung.gKurven.Ruhezustand[0]);
   EXPECT_EQ(1, angezeigt);
-  EXPECT_FALSE(gKurven.KurvenGeaendert);
+  EXPECT_FALSE(sitzung.gKurven.KurvenGeaendert);
   EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);
   // The curve the read replaced is one undo step away.
-  EXPECT_EQ(1, gKurven.Historien[0].AnzahlRueckgaengig);
-  EXPECT_TRUE(curves::UndoBefehle().RueckgaengigKnopf);
+  EXPECT_EQ(1, sitzung.gKurven.Historien[0].AnzahlRueckgaengig);
+  EXPECT_TRUE(curves::UndoBefehle(sitzung).RueckgaengigKnopf);
   // The header is read without a box, the whole image with one.
   EXPECT_EQ((std::vector<std::string>{"Send data", "Read data"}), op.progressTitles);
   EXPECT_EQ(0, op.progressOpenCount);
   // Curve 1 encodes again to the very bytes the device holds.
-  EXPECT_EQ(Ausschnitt(Bild(), 4096, 4138),
+  EXPECT_EQ(Ausschnitt(Bild(sitzung), 4096, 4138),
             Ausschnitt(sim.engine().device('1').memory4, 4096, 4138));
-  curves::Rueckgaengig();
-  EXPECT_TRUE(Gleich({curves::kStandardpunkt}, gKurven.Kurven[0].Punkte));
+  curves::Rueckgaengig(sitzung);
+  EXPECT_TRUE(Gleich({curves::kStandardpunkt}, sitzung.gKurven.Kurven[0].Punkte));
 }
 
 TEST_F(PtyTransfer, ReadWhileAnotherCurveIsEditedKeepsThatCurvesUndo) {
-  ASSERT_EQ(0, KurvenSenden(kSpeicherKurven));
-  gKurven.Kurven[0].Punkte = {P(7, 2, 1), P(8, 1, 1)};
-  gKurven.AktuelleKurve = 1;
-  gKurven.KurvenGeaendert = true;
-  ASSERT_EQ(0, KurvenLesen(kSpeicherKurven));
-  EXPECT_EQ(1, gKurven.AktuelleKurve);
-  EXPECT_TRUE(gKurven.KurvenGeaendert);
-  EXPECT_EQ(1, gKurven.Historien[0].AnzahlRueckgaengig);
-  EXPECT_EQ(0, gKurven.Historien[1].AnzahlRueckgaengig);
-  EXPECT_FALSE(curves::UndoBefehle().RueckgaengigKnopf);  // curve 2 has no step
-  gKurven.AktuelleKurve = 0;
-  curves::Rueckgaengig();
-  EXPECT_TRUE(Gleich({P(7, 2, 1), P(8, 1, 1)}, gKurven.Kurven[0].Punkte));
+  ASSERT_EQ(0, KurvenSenden(sitzung, kSpeicherKurven));
+  sitzung.gKurven.Kurven[0].Punkte = {P(7, 2, 1), P(8, 1, 1)};
+  sitzung.gKurven.AktuelleKurve = 1;
+  sitzung.gKurven.KurvenGeaendert = true;
+  ASSERT_EQ(0, KurvenLesen(sitzung, kSpeicherKurven));
+  EXPECT_EQ(1, sitzung.gKurven.AktuelleKurve);
+  EXPECT_TRUE(sitzung.gKurven.KurvenGeaendert);
+  EXPECT_EQ(1, sitzung.gKurven.Historien[0].AnzahlRueckgaengig);
+  EXPECT_EQ(0, sitzung.gKurven.Historien[1].AnzahlRueckgaengig);
+  EXPECT_FALSE(curves::UndoBefehle(sitzung).RueckgaengigKnopf);  // curve 2 has no step
+  sitzung.gKurven.AktuelleKurve = 0;
+  curves::Rueckgaengig(sitzung);
+  EXPECT_TRUE(Gleich({P(7, 2, 1), P(8, 1, 1)}, sitzung.gKurven.Kurven[0].Punkte));
 }
 
 TEST_F(PtyTransfer, FaultInTheThirdBlockStopsTheWrite) {
-  gKurven.Kurven[0].Punkte = {P(0, 150, 2), P(4000, 50, 9)};
+  sitzung.gKurven.Kurven[0].Punkte = {P(0, 150, 2), P(4000, 50, 9)};
   sim.engine().inject({sim::FaultKind::Nak, "BDW", 0, 3});
-  ASSERT_EQ(0, KurvenSenden(kSpeicherKurven));
+  ASSERT_EQ(0, KurvenSenden(sitzung, kSpeicherKurven));
   sim.engine().clearFaults();
   const auto& felder = device::AktuelleFehlerfelder();
   EXPECT_TRUE(felder.led);
@@ -135,32 +134,32 @@ TEST_F(PtyTransfer, FaultInTheThirdBlockStopsTheWrite) {
   EXPECT_EQ((std::vector<int>{14, 29}), op.progressValues);
   EXPECT_EQ(0, op.progressOpenCount);
   const auto geraet = sim.engine().device('1');
-  const auto erwartet = Bild();
+  const auto erwartet = Bild(sitzung);
   EXPECT_EQ(Ausschnitt(erwartet, 4096, 4224), Ausschnitt(geraet.memory4, 4096, 4224));
   EXPECT_EQ(0xFF, geraet.memory4[4224]);
 }
 
 TEST_F(PtyTransfer, FaultWhileReadingLeavesTheCurves) {
-  gKurven.Kurven[0].Punkte = {P(0, 150, 2), P(4000, 50, 9)};
-  ASSERT_EQ(0, KurvenSenden(kSpeicherKurven));
-  gKurven.Kurven[0].Punkte = {P(1, 2, 3)};
-  gKurven.Zyklen[0] = 77;
+  sitzung.gKurven.Kurven[0].Punkte = {P(0, 150, 2), P(4000, 50, 9)};
+  ASSERT_EQ(0, KurvenSenden(sitzung, kSpeicherKurven));
+  sitzung.gKurven.Kurven[0].Punkte = {P(1, 2, 3)};
+  sitzung.gKurven.Zyklen[0] = 77;
   // The header read is the first BDR frame; the fourth frame is the image's third block.
   sim.engine().inject({sim::FaultKind::WrongChecksum, "BDR", 0, 4});
-  ASSERT_EQ(0, KurvenLesen(kSpeicherKurven));
+  ASSERT_EQ(0, KurvenLesen(sitzung, kSpeicherKurven));
   sim.engine().clearFaults();
   EXPECT_EQ(406114, device::AktuelleFehlerfelder().nummer);
-  EXPECT_TRUE(Gleich({P(1, 2, 3)}, gKurven.Kurven[0].Punkte));
-  EXPECT_EQ(77, gKurven.Zyklen[0]);
+  EXPECT_TRUE(Gleich({P(1, 2, 3)}, sitzung.gKurven.Kurven[0].Punkte));
+  EXPECT_EQ(77, sitzung.gKurven.Zyklen[0]);
   EXPECT_EQ(0, op.progressOpenCount);
 }
 
 TEST_F(PtyTransfer, NakOnTheHeaderReadLeavesTheCurves) {
-  gKurven.Kurven[0].Punkte = {P(1, 2, 3)};
+  sitzung.gKurven.Kurven[0].Punkte = {P(1, 2, 3)};
   sim.engine().inject({sim::FaultKind::Nak, "BDR"});
-  ASSERT_EQ(0, KurvenLesen(kSpeicherKurven));
+  ASSERT_EQ(0, KurvenLesen(sitzung, kSpeicherKurven));
   EXPECT_EQ(402099, device::AktuelleFehlerfelder().nummer);
-  EXPECT_TRUE(Gleich({P(1, 2, 3)}, gKurven.Kurven[0].Punkte));
+  EXPECT_TRUE(Gleich({P(1, 2, 3)}, sitzung.gKurven.Kurven[0].Punkte));
   EXPECT_TRUE(op.progressTitles.empty());
 }
 
@@ -169,13 +168,13 @@ TEST_F(PtyTransfer, NakOnTheHeaderReadLeavesTheCurves) {
 class OhnePort : public ModellTest {};
 
 TEST_F(OhnePort, WriteAndReadReportTheClosedPort) {
-  gKurven.Kurven[0].Punkte = {P(1, 2, 3)};
-  EXPECT_EQ(0, KurvenSenden(kSpeicherKurven));
+  sitzung.gKurven.Kurven[0].Punkte = {P(1, 2, 3)};
+  EXPECT_EQ(0, KurvenSenden(sitzung, kSpeicherKurven));
   EXPECT_EQ(122430, device::AktuelleFehlerfelder().nummer);
   EXPECT_EQ("COM-port not open", device::AktuelleFehlerfelder().text);
-  EXPECT_EQ(0, KurvenLesen(kSpeicherKurven));
+  EXPECT_EQ(0, KurvenLesen(sitzung, kSpeicherKurven));
   EXPECT_EQ(122431, device::AktuelleFehlerfelder().nummer);
-  EXPECT_TRUE(Gleich({P(1, 2, 3)}, gKurven.Kurven[0].Punkte));
+  EXPECT_TRUE(Gleich({P(1, 2, 3)}, sitzung.gKurven.Kurven[0].Punkte));
   EXPECT_TRUE(op.progressTitles.empty());
   std::uint8_t puffer[4] = {};
   EXPECT_EQ(-122431, SpeicherBlockweiseLesen(4096, 4, puffer, true, 4));
@@ -189,8 +188,8 @@ class SpeicherTransfer : public ModellTest {
   void SetUp() override {
     ModellTest::SetUp();
     device::sgComPort.offen = sim.port();
-    gKurven.Kurven[0].Punkte = {P(2, 2, 2)};
-    gKurven.Zyklen[0] = 5;
+    sitzung.gKurven.Kurven[0].Punkte = {P(2, 2, 2)};
+    sitzung.gKurven.Zyklen[0] = 5;
   }
   // Puts an image into the device's curve memory with the given last address and a
   // correct checksum unless told otherwise.
@@ -209,40 +208,40 @@ class SpeicherTransfer : public ModellTest {
     });
   }
   void ErwarteUnveraendert() {
-    EXPECT_TRUE(Gleich({P(2, 2, 2)}, gKurven.Kurven[0].Punkte));
-    EXPECT_EQ(5, gKurven.Zyklen[0]);
+    EXPECT_TRUE(Gleich({P(2, 2, 2)}, sitzung.gKurven.Kurven[0].Punkte));
+    EXPECT_EQ(5, sitzung.gKurven.Zyklen[0]);
   }
   testsupport::SimMemory sim;
 };
 
 TEST_F(SpeicherTransfer, FullMemoryImageRoundTrips) {
-  gKurven.Kurven[0].Punkte = {P(4095, 30000, 4), P(0, 704, 9)};
-  ASSERT_EQ(0, KurvenSenden(kSpeicherKurven));
+  sitzung.gKurven.Kurven[0].Punkte = {P(4095, 30000, 4), P(0, 704, 9)};
+  ASSERT_EQ(0, KurvenSenden(sitzung, kSpeicherKurven));
   EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);
-  const auto erwartet = Bild();
+  const auto erwartet = Bild(sitzung);
   ASSERT_EQ(65536u, erwartet.size());
   EXPECT_EQ(Ausschnitt(erwartet, 4096, 65536),
             Ausschnitt(sim.engine().device('1').memory4, 4096, 65536));
   EXPECT_EQ(960u, op.progressValues.size());
-  ASSERT_EQ(0, KurvenLesen(kSpeicherKurven));
+  ASSERT_EQ(0, KurvenLesen(sitzung, kSpeicherKurven));
   EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);
-  ASSERT_EQ(30704, gKurven.Kurven[0].Punktanzahl());
-  EXPECT_TRUE(Gleich({P(4095, 1, 4)}, {gKurven.Kurven[0].Punkte[0]}));
-  EXPECT_TRUE(Gleich({P(0, 1, 9)}, {gKurven.Kurven[0].Punkte[30000]}));
+  ASSERT_EQ(30704, sitzung.gKurven.Kurven[0].Punktanzahl());
+  EXPECT_TRUE(Gleich({P(4095, 1, 4)}, {sitzung.gKurven.Kurven[0].Punkte[0]}));
+  EXPECT_TRUE(Gleich({P(0, 1, 9)}, {sitzung.gKurven.Kurven[0].Punkte[30000]}));
 }
 
 TEST_F(SpeicherTransfer, EmptyImageIsReported) {
   Geraetebild({}, 4127);
-  EXPECT_EQ(-1019472, KurvenLesen(kSpeicherKurven));
+  EXPECT_EQ(-1019472, KurvenLesen(sitzung, kSpeicherKurven));
   ErwarteUnveraendert();
   Geraetebild({}, 0);
-  EXPECT_EQ(-1019472, KurvenLesen(kSpeicherKurven));
+  EXPECT_EQ(-1019472, KurvenLesen(sitzung, kSpeicherKurven));
   ErwarteUnveraendert();
 }
 
 TEST_F(SpeicherTransfer, ChecksumMismatchLeavesTheCurves) {
   Geraetebild({0x30, 0x10, 0x30, 0x20}, 4131, 1);
-  EXPECT_EQ(0, KurvenLesen(kSpeicherKurven));
+  EXPECT_EQ(0, KurvenLesen(sitzung, kSpeicherKurven));
   EXPECT_EQ(897407, device::AktuelleFehlerfelder().nummer);
   ErwarteUnveraendert();
 }
@@ -252,18 +251,18 @@ TEST_F(SpeicherTransfer, ErasedDeviceGivesAChecksumErrorNotCurves) {
     std::fill(d.memory4.begin(), d.memory4.end(), 0xFF);
     return 0;
   });
-  EXPECT_EQ(0, KurvenLesen(kSpeicherKurven));
+  EXPECT_EQ(0, KurvenLesen(sitzung, kSpeicherKurven));
   EXPECT_EQ(897407, device::AktuelleFehlerfelder().nummer);
   ErwarteUnveraendert();
 }
 
 TEST_F(SpeicherTransfer, BadSamplesInTheDeviceLeaveTheCurves) {
   Geraetebild({0x30, 0x10, 0x90, 0x20}, 4131);
-  EXPECT_EQ(0, KurvenLesen(kSpeicherKurven));
+  EXPECT_EQ(0, KurvenLesen(sitzung, kSpeicherKurven));
   EXPECT_EQ(1019418, device::AktuelleFehlerfelder().nummer);
   ErwarteUnveraendert();
   Geraetebild({0x30, 0x10, 0x30}, 4130);
-  EXPECT_EQ(0, KurvenLesen(kSpeicherKurven));
+  EXPECT_EQ(0, KurvenLesen(sitzung, kSpeicherKurven));
   EXPECT_EQ(1019417, device::AktuelleFehlerfelder().nummer);
   ErwarteUnveraendert();
 }
@@ -271,22 +270,22 @@ TEST_F(SpeicherTransfer, BadSamplesInTheDeviceLeaveTheCurves) {
 TEST_F(SpeicherTransfer, FailedBufferAllocationsAreReturnedAndChangeNothing) {
   Geraetebild({0x30, 0x10, 0x30, 0x20}, 4131);
   AllokationsfehlerAusloesen(1);  // the 4128 bytes for the header
-  EXPECT_EQ(-600404, KurvenLesen(kSpeicherKurven));
+  EXPECT_EQ(-600404, KurvenLesen(sitzung, kSpeicherKurven));
   ErwarteUnveraendert();
   AllokationsfehlerAusloesen(1, 1);  // growing the buffer to the last address
-  EXPECT_EQ(-600406, KurvenLesen(kSpeicherKurven));
+  EXPECT_EQ(-600406, KurvenLesen(sitzung, kSpeicherKurven));
   AllokationsfehlerAusloesen(0);
   ErwarteUnveraendert();
   EXPECT_TRUE(op.progressTitles.empty());
   // The decoded points cannot be allocated: popup, error fields, curves as they were.
   AllokationsfehlerAusloesen(1, 2);
-  EXPECT_EQ(0, KurvenLesen(kSpeicherKurven));
+  EXPECT_EQ(0, KurvenLesen(sitzung, kSpeicherKurven));
   AllokationsfehlerAusloesen(0);
   EXPECT_EQ(600416, device::AktuelleFehlerfelder().nummer);
   EXPECT_EQ("Error #600416", op.lastMessageTitle());
   ErwarteUnveraendert();
-  ASSERT_EQ(0, KurvenLesen(kSpeicherKurven));
-  EXPECT_TRUE(Gleich({P(0x010, 1, 4), P(0x020, 1, 4)}, gKurven.Kurven[0].Punkte));
+  ASSERT_EQ(0, KurvenLesen(sitzung, kSpeicherKurven));
+  EXPECT_TRUE(Gleich({P(0x010, 1, 4), P(0x020, 1, 4)}, sitzung.gKurven.Kurven[0].Punkte));
 }
 
 TEST_F(SpeicherTransfer, FailedAllocationsWhileReplacingTheCurveLeaveIt) {
@@ -294,24 +293,25 @@ TEST_F(SpeicherTransfer, FailedAllocationsWhileReplacingTheCurveLeaveIt) {
   const std::vector<Kurvenpunkt> vorher = {P(2, 2, 2), P(3, 3, 3)};
   Geraetebild({0x30, 0x10, 0x30, 0x20, 0x30, 0x30}, 4133);
   for (const int code : {600419, 600420}) {
-    gKurven.Kurven[0].Punkte = vorher;
+    sitzung.gKurven.Kurven[0].Punkte = vorher;
     // After the header, the buffer and the decoded points: the undo slot, then the array.
     AllokationsfehlerAusloesen(1, code == 600419 ? 3 : 4);
-    EXPECT_EQ(0, KurvenLesen(kSpeicherKurven));
+    EXPECT_EQ(0, KurvenLesen(sitzung, kSpeicherKurven));
     EXPECT_EQ(0, AusstehendeAllokationsfehler());
     AllokationsfehlerAusloesen(0);
     EXPECT_EQ(code, device::AktuelleFehlerfelder().nummer);
     EXPECT_EQ("Error #" + std::to_string(code), op.lastMessageTitle());
-    EXPECT_TRUE(Gleich(vorher, gKurven.Kurven[0].Punkte));
-    EXPECT_EQ(5, gKurven.Zyklen[0]);
+    EXPECT_TRUE(Gleich(vorher, sitzung.gKurven.Kurven[0].Punkte));
+    EXPECT_EQ(5, sitzung.gKurven.Zyklen[0]);
   }
-  ASSERT_EQ(0, KurvenLesen(kSpeicherKurven));
-  EXPECT_TRUE(Gleich({P(0x010, 1, 4), P(0x020, 1, 4), P(0x030, 1, 4)}, gKurven.Kurven[0].Punkte));
+  ASSERT_EQ(0, KurvenLesen(sitzung, kSpeicherKurven));
+  EXPECT_TRUE(
+      Gleich({P(0x010, 1, 4), P(0x020, 1, 4), P(0x030, 1, 4)}, sitzung.gKurven.Kurven[0].Punkte));
 }
 
 TEST_F(SpeicherTransfer, SilentDeviceIsReported) {
   sim.engine().inject({sim::FaultKind::Silence, "BDW"});
-  EXPECT_EQ(0, KurvenSenden(kSpeicherKurven));
+  EXPECT_EQ(0, KurvenSenden(sitzung, kSpeicherKurven));
   EXPECT_EQ(403129, device::AktuelleFehlerfelder().nummer);
   EXPECT_EQ(0, op.progressOpenCount);
 }

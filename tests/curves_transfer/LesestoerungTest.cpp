@@ -37,29 +37,29 @@ class Lesestoerung : public ModellTest,
 TEST_P(Lesestoerung, LaesstDieKurvenUnveraendert) {
   const auto [art, frame] = GetParam();
   const std::vector<Kurvenpunkt> geraet = {P(0, 100, 2), P(4000, 60, 9)};
-  gKurven.Kurven[0].Punkte = geraet;
-  ASSERT_EQ(0, KurvenSenden(kSpeicherKurven));
+  sitzung.gKurven.Kurven[0].Punkte = geraet;
+  ASSERT_EQ(0, KurvenSenden(sitzung, kSpeicherKurven));
   ASSERT_EQ(0, device::AktuelleFehlerfelder().nummer);
 
-  gKurven.Kurven[0].Punkte = {P(1, 2, 3)};
-  gKurven.Zyklen[0] = 77;
-  gKurven.Ruhezustand[0] = 1234;
+  sitzung.gKurven.Kurven[0].Punkte = {P(1, 2, 3)};
+  sitzung.gKurven.Zyklen[0] = 77;
+  sitzung.gKurven.Ruhezustand[0] = 1234;
   Fault f{art, "BDR"};
   f.everyNth = frame;  // 1: the header read; 3: the image's second block
   f.delayMs = 150;     // beyond the 0.1 s time-out
   f.position = 0;
   sim->engine().inject(f);
-  KurvenLesen(kSpeicherKurven);
+  KurvenLesen(sitzung, kSpeicherKurven);
   sim->engine().clearFaults();
   EXPECT_NE(0, device::AktuelleFehlerfelder().nummer);
-  EXPECT_TRUE(Gleich({P(1, 2, 3)}, gKurven.Kurven[0].Punkte));
-  EXPECT_EQ(77, gKurven.Zyklen[0]);
-  EXPECT_EQ(1234, gKurven.Ruhezustand[0]);
+  EXPECT_TRUE(Gleich({P(1, 2, 3)}, sitzung.gKurven.Kurven[0].Punkte));
+  EXPECT_EQ(77, sitzung.gKurven.Zyklen[0]);
+  EXPECT_EQ(1234, sitzung.gKurven.Ruhezustand[0]);
   EXPECT_EQ(0, op.progressOpenCount);
 
-  ASSERT_EQ(0, KurvenLesen(kSpeicherKurven));
+  ASSERT_EQ(0, KurvenLesen(sitzung, kSpeicherKurven));
   EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);
-  EXPECT_EQ(160u, gKurven.Kurven[0].Punkte.size());
+  EXPECT_EQ(160u, sitzung.gKurven.Kurven[0].Punkte.size());
 }
 
 std::string Fallname(const ::testing::TestParamInfo<std::tuple<FaultKind, int>>& info) {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "config/Konfiguration.h"
-#include "curves/edit/Kurvenzustand.h"
 #include "curves/model/Kurvenmodell.h"
+#include "curves/model/Kurvensitzung.h"
 #include "device/Fehler.h"
 #include "device/Verbindung.h"
 #include "support/ScriptedOperator.h"
@@ -37,7 +37,7 @@ inline bool Gleich(const std::vector<Kurvenpunkt>& a, const std::vector<Kurvenpu
 class ModellTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_EQ(0, curves::KurvenZustandZuruecksetzen());
+    ASSERT_EQ(0, curves::KurvenModellInitialisieren(sitzung));
     config::KonfigurationStandardwerte();
     device::FehlerZuruecksetzen();
     device::ZOR_Fehlersprache(2);
@@ -45,9 +45,10 @@ class ModellTest : public ::testing::Test {
   }
   void TearDown() override {
     device::sgComPort.offen = -1;
-    curves::KurvenModellFreigeben();
+    curves::KurvenModellFreigeben(sitzung);
   }
 
+  curves::Kurvensitzung sitzung;
   testsupport::ScriptedOperator op;
 };
 

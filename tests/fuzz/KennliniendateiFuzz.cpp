@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "Fuzzdatei.h"
-#include "characteristic/Kennliniendatei.h"
-#include "characteristic/Kennlinienmodell.h"
-#include "characteristic/Kennlinientext.h"
+#include "characteristic/files/Kennliniendatei.h"
+#include "characteristic/files/Kennlinientext.h"
+#include "characteristic/model/Kennlinienmodell.h"
 #include "config/Konfiguration.h"
 
 using namespace fuzz;

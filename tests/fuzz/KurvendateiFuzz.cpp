@@ -10,22 +10,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) 
 
   ModellZuruecksetzen();
   const Kurvenstand vorher = Kurvenstand::Jetzt();
-  if (curves::KurvendateiLaden(pfad, curves::Konfigwahl::Laden) != 0) {
+  if (curves::KurvendateiLaden(sitzung, pfad, curves::Konfigwahl::Laden) != 0) {
     if (!Kurvenstand::Jetzt().Gleich(vorher)) Verletzt("a refused file changed the curves");
   } else {
     ModellImRahmen();
     const Kurvenstand geladen = Kurvenstand::Jetzt();
     const std::string zurueck = Pfad("zurueck.wur");
-    if (curves::KurvendateiSpeichern(zurueck) != 0) Verletzt("a loaded file could not be saved");
+    if (curves::KurvendateiSpeichern(sitzung, zurueck) != 0)
+      Verletzt("a loaded file could not be saved");
     ModellZuruecksetzen();
-    if (curves::KurvendateiLaden(zurueck, curves::Konfigwahl::Laden) != 0)
+    if (curves::KurvendateiLaden(sitzung, zurueck, curves::Konfigwahl::Laden) != 0)
       Verletzt("a saved file was refused");
     if (!Kurvenstand::Jetzt().Gleich(geladen)) Verletzt("save and open changed the curves");
   }
 
   ModellZuruecksetzen();
   const Kurvenstand alt = Kurvenstand::Jetzt();
-  if (curves::KurvendateiAnhaengen(pfad, curves::Konfigwahl::NichtLaden) != 0) {
+  if (curves::KurvendateiAnhaengen(sitzung, pfad, curves::Konfigwahl::NichtLaden) != 0) {
     if (!Kurvenstand::Jetzt().Gleich(alt)) Verletzt("a refused append changed the curves");
   } else {
     ModellImRahmen();

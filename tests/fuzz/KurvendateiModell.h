@@ -9,8 +9,12 @@
 #include "Fuzzdatei.h"
 #include "config/Konfiguration.h"
 #include "curves/model/Kurvenmodell.h"
+#include "curves/model/Kurvensitzung.h"
 
 namespace fuzz {
+
+// The session every input of a fuzz run goes through, one after the other.
+inline curves::Kurvensitzung sitzung;
 
 struct Kurvenstand {
   std::array<std::vector<curves::Kurvenpunkt>, curves::kKurven> punkte;
@@ -21,11 +25,11 @@ struct Kurvenstand {
   static Kurvenstand Jetzt() {
     Kurvenstand s;
     for (int c = 0; c < curves::kKurven; ++c) {
-      s.punkte[c] = curves::gKurven.Kurven[c].Punkte;
-      s.kommentare[c] = curves::gKurven.Kurven[c].Kommentar;
+      s.punkte[c] = sitzung.gKurven.Kurven[c].Punkte;
+      s.kommentare[c] = sitzung.gKurven.Kurven[c].Kommentar;
     }
-    s.zyklen = curves::gKurven.Zyklen;
-    s.ruhe = curves::gKurven.Ruhezustand;
+    s.zyklen = sitzung.gKurven.Zyklen;
+    s.ruhe = sitzung.gKurven.Ruhezustand;
     s.konfig = config::gKonfig;
     return s;
   }
@@ -55,23 +59,23 @@ inline bool PunktImRahmen(const curves::Kurvenpunkt& p) {
 
 inline void ModellImRahmen() {
   for (int c = 0; c < curves::kKurven; ++c) {
-    const auto& k = curves::gKurven.Kurven[c];
+    const auto& k = sitzung.gKurven.Kurven[c];
     if (k.Punkte.empty()) Verletzt("a curve without points");
     for (const auto& p : k.Punkte)
       if (!PunktImRahmen(p)) Verletzt("a point outside its limits");
     if (k.Kommentar.size() > 999) Verletzt("a comment beyond 999 characters");
-    if (curves::gKurven.Zyklen[c] < 0 || curves::gKurven.Zyklen[c] > 0xFFFF)
+    if (sitzung.gKurven.Zyklen[c] < 0 || sitzung.gKurven.Zyklen[c] > 0xFFFF)
       Verletzt("cycles outside 0..65535");
-    if (curves::gKurven.Ruhezustand[c] < 0 || curves::gKurven.Ruhezustand[c] > curves::kRohMax)
+    if (sitzung.gKurven.Ruhezustand[c] < 0 || sitzung.gKurven.Ruhezustand[c] > curves::kRohMax)
       Verletzt("an idle state outside 0..4095");
   }
 }
 
 // A fresh model once per process; every input starts from the same default curves.
 inline void ModellZuruecksetzen() {
-  static const bool einmal = [] { return curves::KurvenModellInitialisieren() == 0; }();
+  static const bool einmal = [] { return curves::KurvenModellInitialisieren(sitzung) == 0; }();
   if (!einmal) std::abort();
-  curves::KurvenNeu();
+  curves::KurvenNeu(sitzung);
   config::gKonfig = config::KonfigurationStandard();
 }
 

@@ -10,17 +10,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) 
   const std::string pfad = AlsDatei("ein.txt", daten, n);
   ModellZuruecksetzen();
   const Kurvenstand vorher = Kurvenstand::Jetzt();
-  if (curves::KurvendateiImportieren(pfad) != 0) {
+  if (curves::KurvendateiImportieren(sitzung, pfad) != 0) {
     if (!Kurvenstand::Jetzt().Gleich(vorher)) Verletzt("a refused import changed the curves");
     return 0;
   }
   ModellImRahmen();
   const Kurvenstand importiert = Kurvenstand::Jetzt();
   const std::string text = Pfad("zurueck.txt");
-  if (curves::KurvendateiExportieren(text) != 0) Verletzt("an imported curve was not exported");
-  if (curves::KurvendateiImportieren(text) != 0) Verletzt("the program's export was refused");
+  if (curves::KurvendateiExportieren(sitzung, text) != 0)
+    Verletzt("an imported curve was not exported");
+  if (curves::KurvendateiImportieren(sitzung, text) != 0)
+    Verletzt("the program's export was refused");
   const auto& a = importiert.punkte[0];
-  const auto& b = curves::gKurven.Kurven[0].Punkte;
+  const auto& b = sitzung.gKurven.Kurven[0].Punkte;
   if (a.size() != b.size()) Verletzt("export and import changed the point count");
   for (std::size_t i = 0; i < a.size(); ++i) {
     if (a[i].Laenge != b[i].Laenge || a[i].Zeitbasis != b[i].Zeitbasis)

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "Engine.h"
-#include "characteristic/Kennliniendatei.h"
-#include "characteristic/Kennlinienmodell.h"
-#include "characteristic/Kennlinientext.h"
+#include "characteristic/files/Kennliniendatei.h"
+#include "characteristic/files/Kennlinientext.h"
+#include "characteristic/model/Kennlinienmodell.h"
 #include "config/KonfigIni.h"
 #include "config/Konfigdatei.h"
 #include "config/Konfiguration.h"
@@ -19,6 +19,7 @@
 #include "curves/files/Kurvenexport.h"
 #include "curves/files/Pwl.h"
 #include "curves/model/Kurvenmodell.h"
+#include "curves/model/Kurvensitzung.h"
 #include "device/Companel.h"
 #include "device/MemorySerialService.h"
 #include "device/Protokoll.h"
@@ -27,6 +28,9 @@
 namespace {
 
 using curves::Kurvenpunkt;
+
+// The curves the seed files are written from.
+curves::Kurvensitzung sitzung;
 
 std::string gWurzel;
 
@@ -75,14 +79,14 @@ std::vector<std::vector<Kurvenpunkt>> Beispiele() {
 void Kurvendateien() {
   int n = 0;
   for (const auto& kurve : Beispiele()) {
-    curves::KurvenNeu();
-    curves::gKurven.Kurven[0].Punkte = kurve;
-    curves::gKurven.Kurven[n % 4].Kommentar = "Kurve " + std::to_string(n);
-    curves::gKurven.Zyklen[n % 4] = n * 1000;
-    curves::gKurven.Ruhezustand[(n + 1) % 4] = 4095 - n;
+    curves::KurvenNeu(sitzung);
+    sitzung.gKurven.Kurven[0].Punkte = kurve;
+    sitzung.gKurven.Kurven[n % 4].Kommentar = "Kurve " + std::to_string(n);
+    sitzung.gKurven.Zyklen[n % 4] = n * 1000;
+    sitzung.gKurven.Ruhezustand[(n + 1) % 4] = 4095 - n;
     const std::string name = "seed" + std::to_string(n++);
-    curves::KurvendateiSpeichern(Ordner("fuzz_kurvendatei") + name + ".wur");
-    curves::KurvendateiExportieren(Ordner("fuzz_kurvenimport") + name + ".txt");
+    curves::KurvendateiSpeichern(sitzung, Ordner("fuzz_kurvendatei") + name + ".wur");
+    curves::KurvendateiExportieren(sitzung, Ordner("fuzz_kurvenimport") + name + ".txt");
     curves::PwlSchreiben(Ordner("fuzz_pwl") + name + ".pwl", kurve, 10.0);
   }
   // A netlist with a PWL source over continuation lines, as simulators take it.
@@ -229,7 +233,7 @@ int main(int argc, char** argv) {
   }
   gWurzel = argv[1];
   ::mkdir(gWurzel.c_str(), 0755);
-  if (curves::KurvenModellInitialisieren() != 0) return 1;
+  if (curves::KurvenModellInitialisieren(sitzung) != 0) return 1;
   Kurvendateien();
   Abtastdateien();
   Konfigurationen();

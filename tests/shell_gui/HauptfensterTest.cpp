@@ -324,7 +324,7 @@ TEST_P(EinmalFragen, NoToTheSaveQuestionQuitsAtOnce) {
   ASSERT_EQ(programm->Starten(), 0);
   programm->Haupt()->show();
   op.messages.clear();  // the missing settings file
-  curves::gKurven.KurvenGeaendert = true;
+  Kurven().gKurven.KurvenGeaendert = true;
   op.answerMessage(2);  // No
   QTimer::singleShot(0, [&] {
     if (ausKurvenfenster) {
@@ -346,7 +346,7 @@ TEST_P(EinmalFragen, NoToTheSaveQuestionQuitsAtOnce) {
   EXPECT_EQ("Would you like to save changes to Curve generator ?", op.messages[0].text);
   EXPECT_TRUE(programm->EndeAngefordert());
   programm->Beenden();
-  curves::gKurven.KurvenGeaendert = false;
+  Kurven().gKurven.KurvenGeaendert = false;
 }
 
 INSTANTIATE_TEST_SUITE_P(HauptfensterUndKurvenfenster, EinmalFragen, ::testing::Bool());

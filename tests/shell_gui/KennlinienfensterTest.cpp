@@ -86,7 +86,7 @@ TEST_F(KennlinieShellTest, SaveQuestionAtQuitStaysSavesOrDiscards) {
   ASSERT_EQ(programm->Starten(), 0);
   op.messages.clear();
   gKennl.KennlinieGeaendert = true;
-  curves::gKurven.KurvenGeaendert = false;
+  Kurven().gKurven.KurvenGeaendert = false;
 
   op.answerMessage(3);  // Cancel
   EXPECT_EQ(programm->ProgrammendeFallsAllesGespeichert(), 1);
@@ -118,12 +118,12 @@ TEST_F(KennlinieShellTest, SaveQuestionAtQuitStaysSavesOrDiscards) {
 
   // Both editors changed: the curves are asked first; their Cancel asks nothing more.
   op.messages.clear();
-  curves::gKurven.KurvenGeaendert = true;
+  Kurven().gKurven.KurvenGeaendert = true;
   op.answerMessage(3);
   EXPECT_EQ(programm->ProgrammendeFallsAllesGespeichert(), 1);
   ASSERT_EQ(op.messages.size(), 1u);
   EXPECT_EQ(op.messages[0].text, "Would you like to save changes to Curve generator ?");
-  curves::gKurven.KurvenGeaendert = false;
+  Kurven().gKurven.KurvenGeaendert = false;
 }
 
 TEST_F(KennlinieShellTest, ModelThatCannotBeAllocatedEndsStartUp) {

@@ -15,12 +15,13 @@
 #include <string>
 #include <vector>
 
-#include "characteristic/KennlAllokation.h"
-#include "characteristic/KennlTitel.h"
-#include "characteristic/Kennlinienmodell.h"
+#include "characteristic/model/KennlAllokation.h"
+#include "characteristic/model/KennlTitel.h"
+#include "characteristic/model/Kennlinienmodell.h"
 #include "common/Direkthilfe.h"
 #include "config/Konfiguration.h"
-#include "curves/edit/Kurvenzustand.h"
+#include "curves/gui/Kurvenpanel.h"
+#include "curves/model/Kurvensitzung.h"
 #include "device/Companel.h"
 #include "device/Fehler.h"
 #include "device/Verbindung.h"
@@ -75,7 +76,6 @@ inline void globalesZuruecksetzen() {
   device::ComFehlerSetzen(0);
   config::KonfigurationStandardwerte();
   direct::DirektpanelNeu();
-  curves::KurvenZustandZuruecksetzen();
   characteristic::KennlAllokationsHaken().Ausloesen(0);
   characteristic::gKennl.Felder = {};
   characteristic::KennlModellInitialisieren();
@@ -121,6 +121,12 @@ class ShellTest : public ::testing::Test {
   void TearDown() override {
     programm.reset();
     globalesZuruecksetzen();
+  }
+
+  // The curves of the started program, as its curve window shows them.
+  curves::Kurvensitzung& Kurven() {
+    return static_cast<curves::gui::Kurvenpanel*>(programm->Panel(shell::Fenster::Kurven))
+        ->Sitzung();
   }
 
   // The program with the windows of this build; a fake takes the place of the real

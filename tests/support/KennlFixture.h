@@ -9,10 +9,10 @@
 #include <utility>
 #include <vector>
 
-#include "characteristic/KennlAllokation.h"
-#include "characteristic/KennlBearbeiten.h"
-#include "characteristic/KennlTitel.h"
-#include "characteristic/Kennlinienmodell.h"
+#include "characteristic/edit/KennlBearbeiten.h"
+#include "characteristic/model/KennlAllokation.h"
+#include "characteristic/model/KennlTitel.h"
+#include "characteristic/model/Kennlinienmodell.h"
 #include "config/Konfiguration.h"
 #include "device/Fehler.h"
 #include "device/Verbindung.h"

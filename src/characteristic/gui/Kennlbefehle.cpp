@@ -2,14 +2,14 @@
 // one place, in the order the menus and the toolbar show them.
 #include <QActionGroup>
 
-#include "characteristic/KennlAnsicht.h"
-#include "characteristic/KennlDateiMenue.h"
-#include "characteristic/KennlMarkierung.h"
-#include "characteristic/KennlRueckgaengig.h"
-#include "characteristic/Kennlinienmodell.h"
+#include "characteristic/edit/KennlAnsicht.h"
+#include "characteristic/edit/KennlMarkierung.h"
+#include "characteristic/files/KennlDateiMenue.h"
 #include "characteristic/gui/Kennlhilfetexte.h"
 #include "characteristic/gui/Kennlinienpanel.h"
 #include "characteristic/gui/Kennlzeichnung.h"
+#include "characteristic/model/KennlRueckgaengig.h"
+#include "characteristic/model/Kennlinienmodell.h"
 #include "common/Direkthilfe.h"
 #include "device/Fehler.h"
 #include "widgets/Kurvengrafik.h"

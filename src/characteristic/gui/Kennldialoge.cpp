@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "characteristic/KennlKommentar.h"
-#include "characteristic/Kennlinienmodell.h"
+#include "characteristic/model/KennlKommentar.h"
+#include "characteristic/model/Kennlinienmodell.h"
 #include "ui_KENNLPUNKTPNL.h"
 #include "ui_KOMM1PNL.h"
 #include "widgets/Kurvengrafik.h"

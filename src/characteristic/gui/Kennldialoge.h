@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "characteristic/KennlBearbeiten.h"
+#include "characteristic/edit/KennlBearbeiten.h"
 
 class QDialog;
 class QWidget;

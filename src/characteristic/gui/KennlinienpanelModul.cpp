@@ -1,8 +1,8 @@
 #include "characteristic/gui/KennlinienpanelModul.h"
 
-#include "characteristic/Kennlinienmodell.h"
 #include "characteristic/gui/Kennlinienpanel.h"
 #include "characteristic/gui/Kennlzeichnung.h"
+#include "characteristic/model/Kennlinienmodell.h"
 #include "ini/IniStore.h"
 
 namespace characteristic::gui {

@@ -6,14 +6,14 @@
 #include <algorithm>
 #include <vector>
 
-#include "characteristic/KennlBearbeiten.h"
-#include "characteristic/KennlMarkierung.h"
-#include "characteristic/KennlRaster.h"
-#include "characteristic/Kennlinienmodell.h"
+#include "characteristic/edit/KennlBearbeiten.h"
+#include "characteristic/edit/KennlMarkierung.h"
+#include "characteristic/edit/KennlRaster.h"
 #include "characteristic/gui/Kennldialoge.h"
 #include "characteristic/gui/Kennlhilfetexte.h"
 #include "characteristic/gui/Kennlinienpanel.h"
 #include "characteristic/gui/Kennlzeichnung.h"
+#include "characteristic/model/Kennlinienmodell.h"
 #include "common/Direkthilfe.h"
 #include "ui_KENNLPNL.h"
 #include "widgets/Kurvengrafik.h"

@@ -1,7 +1,7 @@
 #include "characteristic/gui/Kennlzeichnung.h"
 
-#include "characteristic/KennlGeraden.h"
-#include "characteristic/Kennlinienmodell.h"
+#include "characteristic/edit/KennlGeraden.h"
+#include "characteristic/model/Kennlinienmodell.h"
 
 namespace characteristic::gui {
 

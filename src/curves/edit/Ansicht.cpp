@@ -12,78 +12,75 @@
 
 namespace curves {
 
-Sichtfenster gSicht;
-Zeichenflaeche gZeichenflaeche;
-
-void SichtZuruecksetzen() {
-  gSicht = Sichtfenster{};
+void SichtZuruecksetzen(Kurvensitzung& sitzung) {
+  sitzung.gSicht = Sichtfenster{};
 }
 
-void ZeichenflaecheSetzen(double breitePx, double hoehePx) {
-  gZeichenflaeche.BreitePx = breitePx;
-  gZeichenflaeche.HoehePx = hoehePx;
+void ZeichenflaecheSetzen(Kurvensitzung& sitzung, double breitePx, double hoehePx) {
+  sitzung.gZeichenflaeche.BreitePx = breitePx;
+  sitzung.gZeichenflaeche.HoehePx = hoehePx;
 }
 
-void AnsichtZuruecksetzen() {
-  SichtZuruecksetzen();
-  gZeichenflaeche = Zeichenflaeche{};
+void AnsichtZuruecksetzen(Kurvensitzung& sitzung) {
+  SichtZuruecksetzen(sitzung);
+  sitzung.gZeichenflaeche = Zeichenflaeche{};
 }
 
-double Sichtbreite() {
-  return gSicht.XEnde - gSicht.XStart + 1.0;
+double Sichtbreite(Kurvensitzung& sitzung) {
+  return sitzung.gSicht.XEnde - sitzung.gSicht.XStart + 1.0;
 }
 
-void ZoomPlus() {
-  const double w = Sichtbreite();
+void ZoomPlus(Kurvensitzung& sitzung) {
+  const double w = Sichtbreite(sitzung);
   const double neu = std::max(w / 1.5, 1.0);
-  const double s = gSicht.XStart + (w - neu) / 2.0;
-  gSicht.XStart = std::floor(s);
-  gSicht.XEnde = std::floor(s + neu) - 1.0;
+  const double s = sitzung.gSicht.XStart + (w - neu) / 2.0;
+  sitzung.gSicht.XStart = std::floor(s);
+  sitzung.gSicht.XEnde = std::floor(s + neu) - 1.0;
 }
 
-void ZoomMinus() {
-  const double neu = 1.5 * Sichtbreite();
-  const double s = std::max(gSicht.XStart - neu / 6.0, 0.0);
+void ZoomMinus(Kurvensitzung& sitzung) {
+  const double neu = 1.5 * Sichtbreite(sitzung);
+  const double s = std::max(sitzung.gSicht.XStart - neu / 6.0, 0.0);
   double e = s + neu;
   if (std::floor(e) <= std::floor(1.0 + s)) e += 1.0;
-  gSicht.XStart = std::floor(s);
-  gSicht.XEnde = std::floor(e) - 1.0;
+  sitzung.gSicht.XStart = std::floor(s);
+  sitzung.gSicht.XEnde = std::floor(e) - 1.0;
 }
 
-bool ZoomAufMarkierung() {
-  if (!gMarkierung.Aktiv) return false;
-  gMarkierung.Aktiv = false;
-  if (!(gMarkierung.Start < gMarkierung.Ende)) return false;
-  gSicht.XStart = gMarkierung.Start;
-  gSicht.XEnde = gMarkierung.Ende - 1.0;
+bool ZoomAufMarkierung(Kurvensitzung& sitzung) {
+  if (!sitzung.gMarkierung.Aktiv) return false;
+  sitzung.gMarkierung.Aktiv = false;
+  if (!(sitzung.gMarkierung.Start < sitzung.gMarkierung.Ende)) return false;
+  sitzung.gSicht.XStart = sitzung.gMarkierung.Start;
+  sitzung.gSicht.XEnde = sitzung.gMarkierung.Ende - 1.0;
   return true;
 }
 
-void ZoomVoll() {
-  gSicht.XStart = 0.0;
-  gSicht.XEnde = Kurvenlaenge(gKurven.AktuelleKurve) - 1.0;
+void ZoomVoll(Kurvensitzung& sitzung) {
+  sitzung.gSicht.XStart = 0.0;
+  sitzung.gSicht.XEnde = Kurvenlaenge(sitzung, sitzung.gKurven.AktuelleKurve) - 1.0;
 }
 
-Scrollbalken ScrollbarAnpassen() {
-  const double l = Kurvenlaenge(gKurven.AktuelleKurve);
-  const double w = Sichtbreite();
+Scrollbalken ScrollbarAnpassen(Kurvensitzung& sitzung) {
+  const double l = Kurvenlaenge(sitzung, sitzung.gKurven.AktuelleKurve);
+  const double w = Sichtbreite(sitzung);
   Scrollbalken b{100, 0};
   if (l > 0.0) b.Daumen = static_cast<int>(std::clamp(Runden(w / l * 100.0), 1.0, 100.0));
   // With the whole curve in view there is nowhere to scroll: position 0.
   const double spielraum = Abschneiden(l - w);
   if (spielraum > 0.0)
-    b.Position =
-        static_cast<int>(std::clamp(Abschneiden(100.0 * gSicht.XStart / spielraum), 0.0, 100.0));
+    b.Position = static_cast<int>(
+        std::clamp(Abschneiden(100.0 * sitzung.gSicht.XStart / spielraum), 0.0, 100.0));
   return b;
 }
 
-bool ScrollbarLosgelassen(int position, bool bewegt) {
+bool ScrollbarLosgelassen(Kurvensitzung& sitzung, int position, bool bewegt) {
   if (!bewegt) return false;
-  const double l = Kurvenlaenge(gKurven.AktuelleKurve);
-  const double w = Sichtbreite();
+  const double l = Kurvenlaenge(sitzung, sitzung.gKurven.AktuelleKurve);
+  const double w = Sichtbreite(sitzung);
   const double s = std::max(std::floor(position * (l - w) / 100.0 + 0.5), 0.0);
-  gSicht.XEnde = s + (gSicht.XEnde - gSicht.XStart);
-  gSicht.XStart = s;
+  sitzung.gSicht.XEnde = s + (sitzung.gSicht.XEnde - sitzung.gSicht.XStart);
+  sitzung.gSicht.XStart = s;
   return true;
 }
 
@@ -160,21 +157,22 @@ Stufenzug StufenZeichnen(double x0, double y0, double x1, double y1, int code) {
   return z;
 }
 
-Zeichenvorschau ZeichenVorschau(double x, double y, int code) {
-  const Kurve& k = AktuelleKurveDaten();
+Zeichenvorschau ZeichenVorschau(Kurvensitzung& sitzung, double x, double y, int code) {
+  const Kurve& k = AktuelleKurveDaten(sitzung);
   const Kurvenpunkt& letzter = k.Punkte.back();
   const double t0 = Kurvenlaenge(k) - Geradendauer(letzter);
   const double g = ZeitbasisInMikrosekunden(code);
   const double schritte = g > 0.0 ? std::max(std::floor((x - t0) / g + 0.5), 1.0) : 0.0;
-  return {t0, static_cast<double>(letzter.Y), t0 + g * schritte,
-          static_cast<double>(YAufRaster(gKurven.AktuelleKurve, std::floor(y + 0.5)))};
+  return {
+      t0, static_cast<double>(letzter.Y), t0 + g * schritte,
+      static_cast<double>(YAufRaster(sitzung, sitzung.gKurven.AktuelleKurve, std::floor(y + 0.5)))};
 }
 
-Verschiebevorschau VerschiebeVorschau(int i, double x, double y) {
-  const Kurve& k = AktuelleKurveDaten();
+Verschiebevorschau VerschiebeVorschau(Kurvensitzung& sitzung, int i, double x, double y) {
+  const Kurve& k = AktuelleKurveDaten(sitzung);
   const int n = k.Punktanzahl();
   i = std::clamp(i, 0, n - 1);
-  const Rasterpunkt r = ZeitAufRaster(std::max(i - 1, 0), i, std::min(i + 1, n - 1), x, y);
+  const Rasterpunkt r = ZeitAufRaster(sitzung, std::max(i - 1, 0), i, std::min(i + 1, n - 1), x, y);
   Verschiebevorschau v{r.x, static_cast<double>(r.y), i != 0, 0, 0, i != n - 1, 0, 0};
   if (v.MitLinks) {
     v.LinksX = PunktStartzeit(k, i - 1);
@@ -203,33 +201,33 @@ std::vector<Zeitbasismarke> ZeitbasisMarken(const Kurve& k) {
   return marken;
 }
 
-YAchse YAchseSkalieren(int c) {
+YAchse YAchseSkalieren(Kurvensitzung& sitzung, int c) {
   c = std::clamp(c, 0, kKurven - 1);
   YAchse a;
   a.Versatz = RohInEinheit(c, 0.0);
   a.Verstaerkung = (RohInEinheit(c, kRohMax) - a.Versatz) / kRohMax;
   a.Einheit = Einheitname(c);
-  a.Min = gKurven.YZoomMin[c];
-  a.Max = gKurven.YZoomMax[c];
+  a.Min = sitzung.gKurven.YZoomMin[c];
+  a.Max = sitzung.gKurven.YZoomMax[c];
   a.FeldMin = RohInEinheit(c, a.Min);
   a.FeldMax = RohInEinheit(c, a.Max);
   a.FeldMinGenau = RohInEinheit(c, a.Min + 0.5);
   a.FeldMaxGenau = RohInEinheit(c, a.Max + 0.5);
   a.RuhezustandBeschriftung = "inactive state [" + a.Einheit + "]";
-  a.Ruhezustand = RohInEinheit(c, gKurven.Ruhezustand[c]);
+  a.Ruhezustand = RohInEinheit(c, sitzung.gKurven.Ruhezustand[c]);
   return a;
 }
 
-bool YZoomSetzen(double feldMin, double feldMax) {
-  const int c = gKurven.AktuelleKurve;
+bool YZoomSetzen(Kurvensitzung& sitzung, double feldMin, double feldMax) {
+  const int c = sitzung.gKurven.AktuelleKurve;
   double lo = Abschneiden(EinheitInRoh(c, feldMin));
   double hi = Abschneiden(EinheitInRoh(c, feldMax));
   if (std::isnan(lo) || std::isnan(hi)) return false;
   lo = std::clamp(lo, 0.0, double{kRohMax});
   hi = std::clamp(hi, 0.0, double{kRohMax});
   if (!(lo < hi)) return false;
-  gKurven.YZoomMin[c] = static_cast<std::int32_t>(lo);
-  gKurven.YZoomMax[c] = static_cast<std::int32_t>(hi);
+  sitzung.gKurven.YZoomMin[c] = static_cast<std::int32_t>(lo);
+  sitzung.gKurven.YZoomMax[c] = static_cast<std::int32_t>(hi);
   return true;
 }
 

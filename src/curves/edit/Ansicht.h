@@ -7,57 +7,41 @@
 #include <vector>
 
 #include "curves/model/Kurvenmodell.h"
+#include "curves/model/Kurvensitzung.h"
 
 namespace curves {
 
-// The large graph's X axis runs from XStart to XEnde + 1 (microseconds).
-struct Sichtfenster {
-  double XStart = 0.0;
-  double XEnde = 10000.0;
-};
-
-extern Sichtfenster gSicht;
-
-// Size of the large graph's plot area in pixels, as the window last reported it; used to
-// find the point nearest to the mouse.
-struct Zeichenflaeche {
-  double BreitePx = 800.0;
-  double HoehePx = 400.0;
-};
-
-extern Zeichenflaeche gZeichenflaeche;
-
 // The start view, 0 .. 10000 µs: at start-up and after "New".
-void SichtZuruecksetzen();
+void SichtZuruecksetzen(Kurvensitzung& sitzung);
 // The window reports the plot area's size at each press of the mouse.
-void ZeichenflaecheSetzen(double breitePx, double hoehePx);
+void ZeichenflaecheSetzen(Kurvensitzung& sitzung, double breitePx, double hoehePx);
 // The start view and the start plot-area size.
-void AnsichtZuruecksetzen();
+void AnsichtZuruecksetzen(Kurvensitzung& sitzung);
 
 // ---- Zoom and scrolling (each zoom is followed by a redraw and ScrollbarAnpassen) ----
 
 // The visible width XEnde - XStart + 1.
-double Sichtbreite();
+double Sichtbreite(Kurvensitzung& sitzung);
 // Two thirds of the width around the middle (at least 1 µs).
-void ZoomPlus();
+void ZoomPlus(Kurvensitzung& sitzung);
 // One and a half times the width, a sixth of it added on the left (not before 0); the
 // window may reach past the curve's end.
-void ZoomMinus();
+void ZoomMinus(Kurvensitzung& sitzung);
 // The marked range becomes the window when it is not empty; the mark becomes inactive
 // whenever it was active. Returns true when the window changed.
-bool ZoomAufMarkierung();
+bool ZoomAufMarkierung(Kurvensitzung& sitzung);
 // The whole current curve: 0 .. length - 1.
-void ZoomVoll();
+void ZoomVoll(Kurvensitzung& sitzung);
 
 // The scroll bar: thumb size 1..100 per cent of the bar, position 0..100.
 struct Scrollbalken {
   int Daumen;
   int Position;
 };
-Scrollbalken ScrollbarAnpassen();
+Scrollbalken ScrollbarAnpassen(Kurvensitzung& sitzung);
 // The operator let go of the scroll bar at `position` (0..100); the view moves only when a
 // movement was reported during the drag. Returns true when the window moved.
-bool ScrollbarLosgelassen(int position, bool bewegt);
+bool ScrollbarLosgelassen(Kurvensitzung& sitzung, int position, bool bewegt);
 
 // ---- What the graphs show ----
 
@@ -93,7 +77,7 @@ Stufenzug StufenZeichnen(double x0, double y0, double x1, double y1, int code);
 struct Zeichenvorschau {
   double X0, Y0, X, Y;
 };
-Zeichenvorschau ZeichenVorschau(double x, double y, int code);
+Zeichenvorschau ZeichenVorschau(Kurvensitzung& sitzung, double x, double y, int code);
 
 // Preview while moving point i: the snapped position and the lines from the previous and
 // to the next point (absent for the first and the last point).
@@ -104,7 +88,7 @@ struct Verschiebevorschau {
   bool MitRechts;
   double RechtsX, RechtsY;
 };
-Verschiebevorschau VerschiebeVorschau(int i, double x, double y);
+Verschiebevorschau VerschiebeVorschau(Kurvensitzung& sitzung, int i, double x, double y);
 
 // Time-base markers: a label with point 0's time base at 0 (no line), then a vertical line
 // and a label wherever the time base changes.
@@ -129,12 +113,12 @@ struct YAchse {
   std::string RuhezustandBeschriftung;  // "inactive state [V]"
   double Ruhezustand;                   // in the output's unit
 };
-YAchse YAchseSkalieren(int c);
+YAchse YAchseSkalieren(Kurvensitzung& sitzung, int c);
 
 // The Y zoom fields of the current curve were committed (output unit). The limits are
 // taken when the lower one is below the upper one after conversion to raw codes (cut to
 // 0..4095); otherwise the fields must be rewritten from the stored limits. Returns true
 // when taken.
-bool YZoomSetzen(double feldMin, double feldMax);
+bool YZoomSetzen(Kurvensitzung& sitzung, double feldMin, double feldMax);
 
 }  // namespace curves

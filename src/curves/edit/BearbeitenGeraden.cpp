@@ -6,6 +6,7 @@
 #include "curves/edit/BearbeitenHilfen.h"
 #include "curves/edit/Editordialoge.h"
 #include "curves/model/Kurvenmodell.h"
+#include "curves/model/Kurvensitzung.h"
 #include "curves/model/Meldungen.h"
 #include "curves/model/Rueckgaengig.h"
 #include "device/Fehler.h"
@@ -21,9 +22,9 @@ double Us(const Kurvenpunkt& p) {
 
 }  // namespace
 
-int GeradeTeilen(double x) {
+int GeradeTeilen(Kurvensitzung& sitzung, double x) {
   if (!std::isfinite(x)) return 0;
-  const Kurve& k = AktuelleKurveDaten();
+  const Kurve& k = AktuelleKurveDaten(sitzung);
   const int i = GeradenIndexBeiZeit(k, x);
   if (i == k.Punktanzahl() - 1) return 0;
   const Kurvenpunkt alt = k.Punkte[i];
@@ -37,22 +38,23 @@ int GeradeTeilen(double x) {
   const double v = Abschneiden(alt.Y + (k.Punkte[i + 1].Y - alt.Y) * e / alt.Laenge);
   const int wert = static_cast<int>(std::clamp(v, 0.0, static_cast<double>(kRohMax)));
 
-  RueckgaengigSichern();
-  if (const int fehler = PunkteAllokieren(gKurven.AktuelleKurve, k.Punktanzahl() + 1)) {
+  RueckgaengigSichern(sitzung);
+  if (const int fehler =
+          PunkteAllokieren(sitzung, sitzung.gKurven.AktuelleKurve, k.Punktanzahl() + 1)) {
     device::ZOR_Fehlerpopup(fehler);
     return 0;
   }
-  auto& p = AktuelleKurveDaten().Punkte;
+  auto& p = AktuelleKurveDaten(sitzung).Punkte;
   std::move_backward(p.begin() + i + 1, p.end() - 1, p.end());
   p[i].Laenge = static_cast<std::int32_t>(e);
   p[i + 1] = Kurvenpunkt{wert, alt.Laenge - static_cast<std::int32_t>(e), alt.Zeitbasis, {0, 0, 0}};
   return 1;
 }
 
-int ZeitbasisAendern(double x, int code) {
+int ZeitbasisAendern(Kurvensitzung& sitzung, double x, int code) {
   const double usNeu = ZeitbasisInMikrosekunden(code);
   if (usNeu <= 0.0 || !std::isfinite(x)) return 0;
-  Kurve& k = AktuelleKurveDaten();
+  Kurve& k = AktuelleKurveDaten(sitzung);
   const int n = k.Punktanzahl();
   const int i = GeradenIndexBeiZeit(k, x);
   Kurvenpunkt& p = k.Punkte[i];
@@ -60,7 +62,7 @@ int ZeitbasisAendern(double x, int code) {
     const double ti = PunktStartzeit(k, i);
     if (x > ti + Geradendauer(p) || p.Zeitbasis == code) return 0;
     // The curve's length changes: worth an undo step and the save question.
-    RueckgaengigSichern();
+    RueckgaengigSichern(sitzung);
     p.Zeitbasis = static_cast<std::int8_t>(code);
     return 1;
   }
@@ -76,28 +78,29 @@ int ZeitbasisAendern(double x, int code) {
                   "Fehler");
     return 0;
   }
-  RueckgaengigSichern();
+  RueckgaengigSichern(sitzung);
   p.Zeitbasis = static_cast<std::int8_t>(code);
   p.Laenge = static_cast<std::int32_t>(Runden(f));
   if (i == n - 2) k.Punkte[n - 1].Zeitbasis = static_cast<std::int8_t>(code);
   return 1;
 }
 
-int ZeitbasisAendernMitMenue(double x) {
+int ZeitbasisAendernMitMenue(Kurvensitzung& sitzung, double x) {
   if (!std::isfinite(x)) return 0;
-  const Kurve& k = AktuelleKurveDaten();
-  const int code = editordialoge().ZeitbasisMenue(k.Punkte[GeradenIndexBeiZeit(k, x)].Zeitbasis);
+  const Kurve& k = AktuelleKurveDaten(sitzung);
+  const int code =
+      editordialoge(sitzung).ZeitbasisMenue(k.Punkte[GeradenIndexBeiZeit(k, x)].Zeitbasis);
   if (code == 0) return 0;
-  return ZeitbasisAendern(x, code);
+  return ZeitbasisAendern(sitzung, x, code);
 }
 
-int GeradenlaengeAendern(double x) {
+int GeradenlaengeAendern(Kurvensitzung& sitzung, double x) {
   if (!std::isfinite(x)) return 0;
-  const Kurve& k = AktuelleKurveDaten();
+  const Kurve& k = AktuelleKurveDaten(sitzung);
   const int i = GeradenIndexBeiZeit(k, x);
   if (i == k.Punktanzahl() - 1) return 0;
   const Zeitfelder eingabe =
-      editordialoge().Geradendialog(i, ZeitInStunden(Geradendauer(k.Punkte[i])));
+      editordialoge(sitzung).Geradendialog(i, ZeitInStunden(Geradendauer(k.Punkte[i])));
   const double r = ZeitAusFeldern(eingabe) / Us(k.Punkte[i]);
   if (r != std::floor(r)) {
     Fehlermeldung("It has to be possible to divide the straigt line trough its timebase.");
@@ -113,8 +116,8 @@ int GeradenlaengeAendern(double x) {
   }
   if (r == k.Punkte[i].Laenge) return 0;
   // Undo step and save question like every other edit, so the change is not lost.
-  RueckgaengigSichern();
-  AktuelleKurveDaten().Punkte[i].Laenge = static_cast<std::int32_t>(Runden(r));
+  RueckgaengigSichern(sitzung);
+  AktuelleKurveDaten(sitzung).Punkte[i].Laenge = static_cast<std::int32_t>(Runden(r));
   return 1;
 }
 

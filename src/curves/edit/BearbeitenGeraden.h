@@ -6,18 +6,20 @@
 
 namespace curves {
 
+struct Kurvensitzung;
+
 // Inserts a point on the line at x, on the line's grid; the closing line is not divided.
-int GeradeTeilen(double x);
+int GeradeTeilen(Kurvensitzung& sitzung, double x);
 
 // Gives the line at x the time base `code` keeping its duration (its length in units
 // changes). The closing line only takes the new code: its units stay, its duration
 // changes. When the last drawn line changes, the closing line follows its code.
-int ZeitbasisAendern(double x, int code);
+int ZeitbasisAendern(Kurvensitzung& sitzung, double x, int code);
 // The same after asking the time-base pop-up menu (nothing when nothing is chosen).
-int ZeitbasisAendernMitMenue(double x);
+int ZeitbasisAendernMitMenue(Kurvensitzung& sitzung, double x);
 
 // The line dialog for the line at x: the entered duration becomes the line's length in
 // units of its unchanged time base. The closing line has no dialog.
-int GeradenlaengeAendern(double x);
+int GeradenlaengeAendern(Kurvensitzung& sitzung, double x);
 
 }  // namespace curves

@@ -8,6 +8,7 @@
 #include "curves/edit/Ansicht.h"
 #include "curves/model/Ausgangseinheit.h"
 #include "curves/model/Kurvenmodell.h"
+#include "curves/model/Kurvensitzung.h"
 
 namespace curves {
 
@@ -19,17 +20,17 @@ double Abschneiden(double v) {
   return common::Abschneiden(v);
 }
 
-int YAufRaster(int c, double y) {
+int YAufRaster(Kurvensitzung& sitzung, int c, double y) {
   if (c < 0 || c >= kKurven) return 0;
-  const double g = gKurven.YRaster[c];
+  const double g = sitzung.gKurven.YRaster[c];
   if (g == 0.0) return common::AufCodeBegrenzen(y, kRohMax);
   const double o = EinheitInRoh(c, 0.0);
   return common::AufRasterRunden(y, o, EinheitInRoh(c, g) - o, kRohMax);
 }
 
-int NaechsterPunkt(double x, double y, double xStart, double xEnde, double breitePx,
-                   double hoehePx) {
-  const Kurve& k = AktuelleKurveDaten();
+int NaechsterPunkt(Kurvensitzung& sitzung, double x, double y, double xStart, double xEnde,
+                   double breitePx, double hoehePx) {
+  const Kurve& k = AktuelleKurveDaten(sitzung);
   common::NaechsterPunktSuche suche(x, y, xEnde - xStart + 1.0, breitePx, kRohMax, hoehePx);
   double t = 0.0;
   for (int i = 0; i < k.Punktanzahl(); ++i) {
@@ -39,9 +40,9 @@ int NaechsterPunkt(double x, double y, double xStart, double xEnde, double breit
   return suche.Ergebnis();
 }
 
-int NaechsterPunkt(double x, double y) {
-  return NaechsterPunkt(x, y, gSicht.XStart, gSicht.XEnde, gZeichenflaeche.BreitePx,
-                        gZeichenflaeche.HoehePx);
+int NaechsterPunkt(Kurvensitzung& sitzung, double x, double y) {
+  return NaechsterPunkt(sitzung, x, y, sitzung.gSicht.XStart, sitzung.gSicht.XEnde,
+                        sitzung.gZeichenflaeche.BreitePx, sitzung.gZeichenflaeche.HoehePx);
 }
 
 namespace {
@@ -75,8 +76,8 @@ double ZeitAusFeldern(const Zeitfelder& f) {
   return 1000.0 * (1000.0 * (60.0 * (60.0 * f.Stunden + f.Minuten) + f.Sekunden) + f.Millisekunden);
 }
 
-Rasterpunkt ZeitAufRaster(int prev, int i, int next, double x, double y) {
-  const Kurve& k = AktuelleKurveDaten();
+Rasterpunkt ZeitAufRaster(Kurvensitzung& sitzung, int prev, int i, int next, double x, double y) {
+  const Kurve& k = AktuelleKurveDaten(sitzung);
   const double b = PunktStartzeit(k, prev);
   const double c = PunktStartzeit(k, next);
   const double usPunkt = ZeitbasisInMikrosekunden(k.Punkte[i].Zeitbasis);
@@ -100,7 +101,7 @@ Rasterpunkt ZeitAufRaster(int prev, int i, int next, double x, double y) {
     }
   }
   if (i == 0) x = 0.0;
-  return {x, YAufRaster(gKurven.AktuelleKurve, y)};
+  return {x, YAufRaster(sitzung, sitzung.gKurven.AktuelleKurve, y)};
 }
 
 }  // namespace curves

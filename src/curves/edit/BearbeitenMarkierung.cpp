@@ -5,6 +5,7 @@
 #include "curves/edit/Markierung.h"
 #include "curves/model/Allokation.h"
 #include "curves/model/Kurvenmodell.h"
+#include "curves/model/Kurvensitzung.h"
 #include "curves/model/Rueckgaengig.h"
 
 namespace curves {
@@ -15,48 +16,49 @@ constexpr int kFehlerEinfuegen = -600461;
 
 }  // namespace
 
-int MarkierteKopieren() {
-  const MarkierteSpanne s = MarkierteBereich();
+int MarkierteKopieren(Kurvensitzung& sitzung) {
+  const MarkierteSpanne s = MarkierteBereich(sitzung);
   if (s.Leer()) return 0;
-  auto& zw = gKurven.Zwischenspeicher;
+  auto& zw = sitzung.gKurven.Zwischenspeicher;
   if (!PunktfeldAnpassen(zw, static_cast<std::size_t>(s.Anzahl()))) return kFehlerKopieren;
-  const auto& p = AktuelleKurveDaten().Punkte;
+  const auto& p = AktuelleKurveDaten(sitzung).Punkte;
   std::copy(p.begin() + s.a, p.begin() + s.z + 1, zw.begin());
   return 0;
 }
 
-int MarkierteLoeschen(bool sichern) {
-  const MarkierteSpanne s = MarkierteBereich();
+int MarkierteLoeschen(Kurvensitzung& sitzung, bool sichern) {
+  const MarkierteSpanne s = MarkierteBereich(sitzung);
   if (s.Leer()) return 0;
-  if (sichern) RueckgaengigSichern();
-  auto& p = AktuelleKurveDaten().Punkte;
+  if (sichern) RueckgaengigSichern(sitzung);
+  auto& p = AktuelleKurveDaten(sitzung).Punkte;
   p.erase(p.begin() + s.a, p.begin() + s.z + 1);
   return 1;
 }
 
-void MarkiertesEntfernen() {
-  MarkierteLoeschen(true);
-  gMarkierung.Aktiv = false;
+void MarkiertesEntfernen(Kurvensitzung& sitzung) {
+  MarkierteLoeschen(sitzung, true);
+  sitzung.gMarkierung.Aktiv = false;
 }
 
-int MarkiertesAusschneiden() {
+int MarkiertesAusschneiden(Kurvensitzung& sitzung) {
   // Deleting what could not be copied would lose it: a failed copy ends the cut.
-  if (const int fehler = MarkierteKopieren()) return fehler;
-  MarkierteLoeschen(true);
-  gMarkierung.Aktiv = false;
+  if (const int fehler = MarkierteKopieren(sitzung)) return fehler;
+  MarkierteLoeschen(sitzung, true);
+  sitzung.gMarkierung.Aktiv = false;
   return 0;
 }
 
-int ZwischenspeicherEinfuegen() {
-  if (!gMarkierung.Aktiv) return 0;
-  int k = GeradenIndexBeiZeit(gMarkierung.Start) + 1;
-  RueckgaengigSichern();
-  MarkierteLoeschen(false);
-  auto& zw = gKurven.Zwischenspeicher;
+int ZwischenspeicherEinfuegen(Kurvensitzung& sitzung) {
+  if (!sitzung.gMarkierung.Aktiv) return 0;
+  int k = GeradenIndexBeiZeit(sitzung, sitzung.gMarkierung.Start) + 1;
+  RueckgaengigSichern(sitzung);
+  MarkierteLoeschen(sitzung, false);
+  auto& zw = sitzung.gKurven.Zwischenspeicher;
   const int anzahl = static_cast<int>(zw.size());
-  const int n = AktuelleKurveDaten().Punktanzahl();
-  if (PunkteAllokieren(gKurven.AktuelleKurve, n + anzahl) != 0) return kFehlerEinfuegen;
-  auto& p = AktuelleKurveDaten().Punkte;
+  const int n = AktuelleKurveDaten(sitzung).Punktanzahl();
+  if (PunkteAllokieren(sitzung, sitzung.gKurven.AktuelleKurve, n + anzahl) != 0)
+    return kFehlerEinfuegen;
+  auto& p = AktuelleKurveDaten(sitzung).Punkte;
   if (k >= n) k = n - 1;
   std::move_backward(p.begin() + k, p.begin() + n, p.end());
   if (anzahl > 0) {
@@ -64,8 +66,8 @@ int ZwischenspeicherEinfuegen() {
     zw[0].Y = p[k + anzahl].Y;
     std::copy(zw.begin(), zw.end(), p.begin() + k);
   }
-  const double ende = PunktStartzeit(k + anzahl) + 0.05;
-  gMarkierung.Start = gMarkierung.Ende = ende;
+  const double ende = PunktStartzeit(sitzung, k + anzahl) + 0.05;
+  sitzung.gMarkierung.Start = sitzung.gMarkierung.Ende = ende;
   return 0;
 }
 

@@ -8,6 +8,7 @@
 #include "curves/model/Allokation.h"
 #include "curves/model/Ausgangseinheit.h"
 #include "curves/model/Kurvenmodell.h"
+#include "curves/model/Kurvensitzung.h"
 #include "curves/model/Meldungen.h"
 #include "curves/model/Rueckgaengig.h"
 #include "device/Fehler.h"
@@ -35,10 +36,10 @@ bool GanzesVielfaches(double t, double g) {
 
 }  // namespace
 
-int PunktAnhaengen(double x, double y, int code) {
+int PunktAnhaengen(Kurvensitzung& sitzung, double x, double y, int code) {
   const double us = ZeitbasisInMikrosekunden(code);
   if (us <= 0.0 || !Endlich(x, y)) return 0;
-  Kurve& k = AktuelleKurveDaten();
+  Kurve& k = AktuelleKurveDaten(sitzung);
   const int n = k.Punktanzahl();
   const double t0 = Kurvenlaenge(k) - Geradendauer(k.Punkte[n - 1]);
   const double f = (std::floor(x + 0.5) - t0) / us;
@@ -47,26 +48,28 @@ int PunktAnhaengen(double x, double y, int code) {
     return 0;
   }
   const auto laenge = static_cast<std::int32_t>(std::max(Runden(f), 1.0));
-  RueckgaengigSichern();
-  if (const int fehler = PunkteAllokieren(gKurven.AktuelleKurve, n + 1)) {
+  RueckgaengigSichern(sitzung);
+  if (const int fehler = PunkteAllokieren(sitzung, sitzung.gKurven.AktuelleKurve, n + 1)) {
     device::ZOR_Fehlerpopup(fehler);
     return 0;
   }
-  auto& p = AktuelleKurveDaten().Punkte;
-  p[n] = Kurvenpunkt{
-      YAufRaster(gKurven.AktuelleKurve, y), 1, static_cast<std::int8_t>(code), {0, 0, 0}};
+  auto& p = AktuelleKurveDaten(sitzung).Punkte;
+  p[n] = Kurvenpunkt{YAufRaster(sitzung, sitzung.gKurven.AktuelleKurve, y),
+                     1,
+                     static_cast<std::int8_t>(code),
+                     {0, 0, 0}};
   p[n - 1].Laenge = laenge;
   p[n - 1].Zeitbasis = static_cast<std::int8_t>(code);
   return 1;
 }
 
-int PunktVerschieben(int i, double x, double y) {
-  Kurve& k = AktuelleKurveDaten();
+int PunktVerschieben(Kurvensitzung& sitzung, int i, double x, double y) {
+  Kurve& k = AktuelleKurveDaten(sitzung);
   const int n = k.Punktanzahl();
   if (i < 0 || i >= n || !Endlich(x, y)) return 0;
   const int prev = std::max(i - 1, 0);
   const int next = std::min(i + 1, n - 1);
-  const Rasterpunkt r = ZeitAufRaster(prev, i, next, x, y);
+  const Rasterpunkt r = ZeitAufRaster(sitzung, prev, i, next, x, y);
   if (i != 0) {
     Kurvenpunkt& vorher = k.Punkte[prev];
     Kurvenpunkt& punkt = k.Punkte[i];
@@ -98,28 +101,28 @@ int PunktVerschieben(int i, double x, double y) {
         return 0;
       }
     }
-    RueckgaengigSichern();
+    RueckgaengigSichern(sitzung);
     vorher.Laenge = static_cast<std::int32_t>(m);
     punkt.Laenge = static_cast<std::int32_t>(laenge);
   } else {
-    RueckgaengigSichern();
+    RueckgaengigSichern(sitzung);
   }
   k.Punkte[i].Y = r.y;
   return 1;
 }
 
-int PunktKoordinatenAendern(double x, double y) {
+int PunktKoordinatenAendern(Kurvensitzung& sitzung, double x, double y) {
   if (!Endlich(x, y)) return 0;
-  const int c = gKurven.AktuelleKurve;
-  const int i = NaechsterPunkt(x, y);
+  const int c = sitzung.gKurven.AktuelleKurve;
+  const int i = NaechsterPunkt(sitzung, x, y);
   Punktfelder felder;
-  felder.Zeit = ZeitInStunden(PunktStartzeit(i));
-  felder.Y = RohInEinheit(c, AktuelleKurveDaten().Punkte[i].Y);
-  const Punktfelder eingabe = editordialoge().Punktdialog(i, felder, Einheitname(c));
+  felder.Zeit = ZeitInStunden(PunktStartzeit(sitzung, i));
+  felder.Y = RohInEinheit(c, AktuelleKurveDaten(sitzung).Punkte[i].Y);
+  const Punktfelder eingabe = editordialoge(sitzung).Punktdialog(i, felder, Einheitname(c));
   const double t1 = ZeitAusFeldern(eingabe.Zeit);
   const double y1 = Runden(EinheitInRoh(c, eingabe.Y));
 
-  Kurve& k = AktuelleKurveDaten();
+  Kurve& k = AktuelleKurveDaten(sitzung);
   const int n = k.Punktanzahl();
   const bool letzter = i == n - 1;
   const double ti = PunktStartzeit(k, i);
@@ -166,7 +169,7 @@ int PunktKoordinatenAendern(double x, double y) {
           "bigger timebase for the straight lines near the point.");
       return 0;
     }
-    RueckgaengigSichern();
+    RueckgaengigSichern(sitzung);
     vorher.Laenge = static_cast<std::int32_t>(Abschneiden(a));
     if (!letzter) punkt.Laenge = static_cast<std::int32_t>(Abschneiden(b));
     geaendert = true;
@@ -180,18 +183,18 @@ int PunktKoordinatenAendern(double x, double y) {
       Fehlermeldung("Y value too big.");
       return geaendert ? 1 : 0;
     }
-    if (!geaendert) RueckgaengigSichern();
+    if (!geaendert) RueckgaengigSichern(sitzung);
     k.Punkte[i].Y = static_cast<std::int32_t>(y1);
     geaendert = true;
   }
   return geaendert ? 1 : 0;
 }
 
-int PunktLoeschen(double x, double y) {
+int PunktLoeschen(Kurvensitzung& sitzung, double x, double y) {
   if (!Endlich(x, y)) return 0;
-  Kurve& k = AktuelleKurveDaten();
+  Kurve& k = AktuelleKurveDaten(sitzung);
   const int n = k.Punktanzahl();
-  const int i = NaechsterPunkt(x, y);
+  const int i = NaechsterPunkt(sitzung, x, y);
   if (n <= 1) {
     Fehlermeldung("Can't delete last point");
     return 0;
@@ -214,7 +217,7 @@ int PunktLoeschen(double x, double y) {
       return 0;
     }
   }
-  RueckgaengigSichern();
+  RueckgaengigSichern(sitzung);
   if (mitte) k.Punkte[i - 1].Laenge += k.Punkte[i].Laenge;
   k.Punkte.erase(k.Punkte.begin() + i);
   if (i == n - 1) k.Punkte.back().Laenge = 1;

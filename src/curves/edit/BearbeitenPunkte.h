@@ -6,20 +6,22 @@
 
 namespace curves {
 
+struct Kurvensitzung;
+
 // Appends a point at the click: the former closing line becomes a line of `code` to the
 // click, and a one-unit closing line of `code` leads back to the first point.
-int PunktAnhaengen(double x, double y, int code);
+int PunktAnhaengen(Kurvensitzung& sitzung, double x, double y, int code);
 
 // Moves point i (picked with NaechsterPunkt when the drag began) to the snapped release
 // position, keeping the lines on their time grids.
-int PunktVerschieben(int i, double x, double y);
+int PunktVerschieben(Kurvensitzung& sitzung, int i, double x, double y);
 
 // The point dialog for the point nearest to (x, y): shows its time and value and applies
 // what the operator entered. A time change stays when the value is then refused.
-int PunktKoordinatenAendern(double x, double y);
+int PunktKoordinatenAendern(Kurvensitzung& sitzung, double x, double y);
 
 // Deletes the point nearest to (x, y). A middle point's two lines become one, so the
 // curve keeps its length.
-int PunktLoeschen(double x, double y);
+int PunktLoeschen(Kurvensitzung& sitzung, double x, double y);
 
 }  // namespace curves

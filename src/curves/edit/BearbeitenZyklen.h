@@ -3,6 +3,8 @@
 
 namespace curves {
 
+struct Kurvensitzung;
+
 // What the two fields show after a committed entry.
 struct ZyklenFelder {
   int Zyklen;
@@ -12,6 +14,6 @@ struct ZyklenFelder {
 // Takes the cycles field (0 = repeat until stopped; negative counts become 0) and the
 // idle-state field (output unit; stored as a raw code cut to 0..4095) for the current
 // curve, marks the curves changed and returns the fields' new contents.
-ZyklenFelder ZyklenUndRuhezustand(int zyklenFeld, double ruheFeld);
+ZyklenFelder ZyklenUndRuhezustand(Kurvensitzung& sitzung, int zyklenFeld, double ruheFeld);
 
 }  // namespace curves

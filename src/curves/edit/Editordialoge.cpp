@@ -1,5 +1,7 @@
 #include "curves/edit/Editordialoge.h"
 
+#include "curves/model/Kurvensitzung.h"
+
 namespace curves {
 namespace {
 
@@ -12,17 +14,15 @@ class Unveraendert final : public Editordialoge {
   int ZeitbasisMenue(int) override { return 0; }
 };
 
-Unveraendert sgUnveraendert;
-Editordialoge* sgDialoge = &sgUnveraendert;
-
 }  // namespace
 
-Editordialoge& editordialoge() {
-  return *sgDialoge;
+Editordialoge& editordialoge(Kurvensitzung& sitzung) {
+  static Unveraendert unveraendert;  // no state: answers every dialog with its input
+  return sitzung.Dialoge ? *sitzung.Dialoge : unveraendert;
 }
 
-void setEditordialoge(Editordialoge* dialoge) {
-  sgDialoge = dialoge ? dialoge : &sgUnveraendert;
+void setEditordialoge(Kurvensitzung& sitzung, Editordialoge* dialoge) {
+  sitzung.Dialoge = dialoge;
 }
 
 }  // namespace curves

@@ -35,10 +35,12 @@ class Editordialoge {
   virtual int ZeitbasisMenue(int aktuellerCode) = 0;
 };
 
-// The dialogs in use. Until some are set, the dialogs confirm their fields unchanged and
-// the menu chooses nothing.
-Editordialoge& editordialoge();
+struct Kurvensitzung;
+
+// The session's dialogs. Until some are set, the dialogs confirm their fields unchanged
+// and the menu chooses nothing.
+Editordialoge& editordialoge(Kurvensitzung& sitzung);
 // Installs dialogs (not owned); nullptr restores the default ones.
-void setEditordialoge(Editordialoge* dialoge);
+void setEditordialoge(Kurvensitzung& sitzung, Editordialoge* dialoge);
 
 }  // namespace curves

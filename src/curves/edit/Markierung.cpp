@@ -3,10 +3,9 @@
 #include <cmath>
 
 #include "curves/model/Kurvenmodell.h"
+#include "curves/model/Kurvensitzung.h"
 
 namespace curves {
-
-Markierung gMarkierung;
 
 namespace {
 
@@ -16,47 +15,51 @@ double GanzeMikrosekunden(double x) {
 
 }  // namespace
 
-MarkierteSpanne MarkierteBereich() {
+MarkierteSpanne MarkierteBereich(Kurvensitzung& sitzung) {
   MarkierteSpanne s;
-  if (!gMarkierung.Aktiv) return s;
-  const Kurve& k = AktuelleKurveDaten();
-  s.a = GeradenIndexBeiZeit(k, gMarkierung.Start);
-  if (PunktStartzeit(k, s.a) != gMarkierung.Start) ++s.a;
-  s.z = GeradenIndexBeiZeit(k, gMarkierung.Ende) - 1;
+  if (!sitzung.gMarkierung.Aktiv) return s;
+  const Kurve& k = AktuelleKurveDaten(sitzung);
+  s.a = GeradenIndexBeiZeit(k, sitzung.gMarkierung.Start);
+  if (PunktStartzeit(k, s.a) != sitzung.gMarkierung.Start) ++s.a;
+  s.z = GeradenIndexBeiZeit(k, sitzung.gMarkierung.Ende) - 1;
   return s;
 }
 
-void AllesMarkieren() {
-  gMarkierung.Start = 0.0;
-  gMarkierung.Ende = Kurvenlaenge(gKurven.AktuelleKurve);
-  gMarkierung.Aktiv = true;
+void AllesMarkieren(Kurvensitzung& sitzung) {
+  sitzung.gMarkierung.Start = 0.0;
+  sitzung.gMarkierung.Ende = Kurvenlaenge(sitzung, sitzung.gKurven.AktuelleKurve);
+  sitzung.gMarkierung.Aktiv = true;
 }
 
-void MarkierungBeginnen(double x) {
-  gMarkierung.Start = gMarkierung.Ende = GanzeMikrosekunden(x);
-  gMarkierung.Aktiv = true;
+void MarkierungBeginnen(Kurvensitzung& sitzung, double x) {
+  sitzung.gMarkierung.Start = sitzung.gMarkierung.Ende = GanzeMikrosekunden(x);
+  sitzung.gMarkierung.Aktiv = true;
 }
 
-void MarkierungZiehen(double x) {
-  gMarkierung.Ende = GanzeMikrosekunden(x);
+void MarkierungZiehen(Kurvensitzung& sitzung, double x) {
+  sitzung.gMarkierung.Ende = GanzeMikrosekunden(x);
 }
 
-void MarkierungAbschliessen(double x) {
+void MarkierungAbschliessen(Kurvensitzung& sitzung, double x) {
   // Compared before rounding, as the tool has always done.
-  if (gMarkierung.Start > x) {
-    gMarkierung.Ende = gMarkierung.Start;
-    gMarkierung.Start = GanzeMikrosekunden(x);
+  if (sitzung.gMarkierung.Start > x) {
+    sitzung.gMarkierung.Ende = sitzung.gMarkierung.Start;
+    sitzung.gMarkierung.Start = GanzeMikrosekunden(x);
   } else {
-    gMarkierung.Ende = GanzeMikrosekunden(x);
+    sitzung.gMarkierung.Ende = GanzeMikrosekunden(x);
   }
 }
 
-void MarkierungAufheben() {
-  gMarkierung.Aktiv = false;
+void MarkierungAufheben(Kurvensitzung& sitzung) {
+  sitzung.gMarkierung.Aktiv = false;
 }
 
-void MarkierungZuruecksetzen() {
-  gMarkierung = Markierung{};
+void MarkierungZuruecknehmen(Kurvensitzung& sitzung, const Markierung& vorher) {
+  sitzung.gMarkierung = vorher;
+}
+
+void MarkierungZuruecksetzen(Kurvensitzung& sitzung) {
+  sitzung.gMarkierung = Markierung{};
 }
 
 }  // namespace curves

@@ -42,23 +42,23 @@ void BeschaedigteKurvenMelden(const std::vector<int>& kurven) {
 }
 
 // What loading and appending share after the points have been taken.
-void Abschliessen(const std::string& pfad, const Kurvendateiinhalt& inhalt, Konfigwahl wahl,
-                  Ladebericht& bericht) {
+void Abschliessen(Kurvensitzung& sitzung, const std::string& pfad, const Kurvendateiinhalt& inhalt,
+                  Konfigwahl wahl, Ladebericht& bericht) {
   const auto abgleich =
       config::GespeicherteKonfigurationUebernehmen(inhalt.kopf.Konfig, wahl, "curves");
   bericht.konfigurationVerschieden = abgleich.verschieden;
   bericht.konfigurationGeladen = abgleich.geladen;
-  Fenstertitel(pfad);
-  gKurven.Kurvenzahl = kKurven;
-  gKurven.KurvenGeaendert = false;
+  Fenstertitel(sitzung, pfad);
+  sitzung.gKurven.Kurvenzahl = kKurven;
+  sitzung.gKurven.KurvenGeaendert = false;
 }
 
 // Opening and appending start alike: a fresh report, the title cleared (the chosen file's
 // name replaces it only when reading succeeds), the whole file read and checked.
-int LesenBeginnen(const std::string& pfad, bool vollstaendig, Ladebericht& b,
-                  Kurvendateiinhalt& inhalt) {
+int LesenBeginnen(Kurvensitzung& sitzung, const std::string& pfad, bool vollstaendig,
+                  Ladebericht& b, Kurvendateiinhalt& inhalt) {
   b = Ladebericht{};
-  Fenstertitel("");
+  Fenstertitel(sitzung, "");
   return KurvendateiEinlesen(pfad, vollstaendig, inhalt);
 }
 
@@ -105,18 +105,18 @@ int KurvendateiEinlesen(const std::string& pfad, bool vollstaendig, Kurvendateii
   return 0;
 }
 
-int KurvendateiSpeichern(const std::string& pfad) {
+int KurvendateiSpeichern(Kurvensitzung& sitzung, const std::string& pfad) {
   auto kopf = std::make_unique<Kurvendateikopf>();
   std::memset(kopf.get(), 0, sizeof(Kurvendateikopf));
   std::memcpy(kopf->Kennung, kKurvendateiKennung, sizeof(kKurvendateiKennung));
   kopf->Version = kKurvendateiVersion;
-  kopf->Kurvenzahl = gKurven.Kurvenzahl;
+  kopf->Kurvenzahl = sitzung.gKurven.Kurvenzahl;
   for (int c = 0; c < kKurven; ++c) {
-    const Kurve& k = gKurven.Kurven[c];
+    const Kurve& k = sitzung.gKurven.Kurven[c];
     const std::size_t laenge = std::min<std::size_t>(k.Kommentar.size(), kKommentarGroesse - 1);
     std::memcpy(kopf->Kommentar[c], k.Kommentar.data(), laenge);
-    kopf->Zyklen[c] = gKurven.Zyklen[c];
-    kopf->Ruhezustand[c] = gKurven.Ruhezustand[c];
+    kopf->Zyklen[c] = sitzung.gKurven.Zyklen[c];
+    kopf->Ruhezustand[c] = sitzung.gKurven.Ruhezustand[c];
     kopf->Kurven[c].Punktanzahl = k.Punktanzahl();
   }
   std::memcpy(&kopf->Konfig, &config::gKonfig, sizeof(config::Konfiguration));
@@ -126,21 +126,22 @@ int KurvendateiSpeichern(const std::string& pfad) {
   if (datei.Oeffnen() != common::Speicherdatei::Ergebnis::Ok) return kFehlerSpeichernOeffnen;
   if (!datei.Schreiben(kopf.get(), sizeof(Kurvendateikopf)) || !datei.Leeren())
     return kFehlerSpeichernKopf;
-  for (const Kurve& k : gKurven.Kurven)
+  for (const Kurve& k : sitzung.gKurven.Kurven)
     if (!datei.Schreiben(k.Punkte.data(), k.Punkte.size() * kPunktBytes))
       return kFehlerSpeichernPunkte;
   if (const int fehler = datei.AbschliessenMitCode(kFehlerSpeichernOeffnen, kFehlerSpeichernPunkte))
     return fehler;
-  Fenstertitel(pfad);
-  gKurven.KurvenGeaendert = false;
+  Fenstertitel(sitzung, pfad);
+  sitzung.gKurven.KurvenGeaendert = false;
   return 0;
 }
 
-int KurvendateiLaden(const std::string& pfad, Konfigwahl wahl, Ladebericht* bericht) {
+int KurvendateiLaden(Kurvensitzung& sitzung, const std::string& pfad, Konfigwahl wahl,
+                     Ladebericht* bericht) {
   Ladebericht eigener;
   Ladebericht& b = bericht ? *bericht : eigener;
   auto inhalt = std::make_unique<Kurvendateiinhalt>();
-  if (const int fehler = LesenBeginnen(pfad, false, b, *inhalt)) return fehler;
+  if (const int fehler = LesenBeginnen(sitzung, pfad, false, b, *inhalt)) return fehler;
 
   // Damaged curves become the default curve; all allocation happens before the model
   // changes, so a failure here still leaves every curve as it was.
@@ -157,38 +158,39 @@ int KurvendateiLaden(const std::string& pfad, Konfigwahl wahl, Ladebericht* beri
     KommentarAusKopf(inhalt->kopf, c, kommentare[c]);
   }
   for (int c = 0; c < kKurven; ++c) {
-    gKurven.Kurven[c].Punkte.swap(inhalt->punkte[c]);
+    sitzung.gKurven.Kurven[c].Punkte.swap(inhalt->punkte[c]);
     // Reading goes on with the next curve at once after a damaged one: its comment,
     // cycles and idle state stay as they were.
     if (inhalt->kurz[c]) continue;
-    gKurven.Kurven[c].Kommentar.swap(kommentare[c]);
-    gKurven.Zyklen[c] = inhalt->kopf.Zyklen[c];
-    gKurven.Ruhezustand[c] = inhalt->kopf.Ruhezustand[c];
+    sitzung.gKurven.Kurven[c].Kommentar.swap(kommentare[c]);
+    sitzung.gKurven.Zyklen[c] = inhalt->kopf.Zyklen[c];
+    sitzung.gKurven.Ruhezustand[c] = inhalt->kopf.Ruhezustand[c];
   }
   if (!b.beschaedigteKurven.empty()) BeschaedigteKurvenMelden(b.beschaedigteKurven);
-  Abschliessen(pfad, *inhalt, wahl, b);
+  Abschliessen(sitzung, pfad, *inhalt, wahl, b);
   return 0;
 }
 
-int KurvendateiAnhaengen(const std::string& pfad, Konfigwahl wahl, Ladebericht* bericht) {
+int KurvendateiAnhaengen(Kurvensitzung& sitzung, const std::string& pfad, Konfigwahl wahl,
+                         Ladebericht* bericht) {
   Ladebericht eigener;
   Ladebericht& b = bericht ? *bericht : eigener;
   auto inhalt = std::make_unique<Kurvendateiinhalt>();
-  if (const int fehler = LesenBeginnen(pfad, true, b, *inhalt)) return fehler;
+  if (const int fehler = LesenBeginnen(sitzung, pfad, true, b, *inhalt)) return fehler;
 
   // Build every joined curve first; swap them in only when all four exist.
   std::array<std::vector<Kurvenpunkt>, kKurven> neu;
   for (int c = 0; c < kKurven; ++c) {
-    const auto& alt = gKurven.Kurven[c].Punkte;
+    const auto& alt = sitzung.gKurven.Kurven[c].Punkte;
     const auto& dazu = inhalt->punkte[c];
     if (!PunktfeldAnpassen(neu[c], alt.size() + dazu.size())) return kFehlerLadenSpeicher;
     std::copy(alt.begin(), alt.end(), neu[c].begin());
     std::copy(dazu.begin(), dazu.end(), neu[c].begin() + static_cast<std::ptrdiff_t>(alt.size()));
   }
-  for (int c = 0; c < kKurven; ++c) gKurven.Kurven[c].Punkte.swap(neu[c]);
-  Abschliessen(pfad, *inhalt, wahl, b);
+  for (int c = 0; c < kKurven; ++c) sitzung.gKurven.Kurven[c].Punkte.swap(neu[c]);
+  Abschliessen(sitzung, pfad, *inhalt, wahl, b);
   // The joined curves are in no file yet: New and Open must still ask before they go.
-  gKurven.KurvenGeaendert = true;
+  sitzung.gKurven.KurvenGeaendert = true;
   return 0;
 }
 

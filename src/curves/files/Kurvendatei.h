@@ -14,6 +14,8 @@
 
 namespace curves {
 
+struct Kurvensitzung;
+
 // Saving.
 inline constexpr int kFehlerSpeichernOeffnen = -308432;  // also: target not replaceable
 inline constexpr int kFehlerSpeichernKopf = -301433;
@@ -55,18 +57,18 @@ int KurvendateiEinlesen(const std::string& pfad, bool vollstaendig, Kurvendateii
 // Writes the four curves, their comments, cycles, idle states and gKonfig to pfad. The
 // previous file there survives any failure. On success the title shows the file and
 // KurvenGeaendert is cleared.
-int KurvendateiSpeichern(const std::string& pfad);
+int KurvendateiSpeichern(Kurvensitzung& sitzung, const std::string& pfad);
 
 // Replaces the four curves by the file's. Curves whose point data are short become the
 // default curve, keeping their comment, cycles and idle state, and the operator is told
 // which. Then the configuration question, title, Kurvenzahl 4, KurvenGeaendert cleared;
 // the undo histories stay.
-int KurvendateiLaden(const std::string& pfad, Konfigwahl wahl = Konfigwahl::Fragen,
-                     Ladebericht* bericht = nullptr);
+int KurvendateiLaden(Kurvensitzung& sitzung, const std::string& pfad,
+                     Konfigwahl wahl = Konfigwahl::Fragen, Ladebericht* bericht = nullptr);
 
 // Appends the file's points behind each curve's points; comments, cycles and idle states
 // stay. A file with short point data is refused and nothing changes.
-int KurvendateiAnhaengen(const std::string& pfad, Konfigwahl wahl = Konfigwahl::Fragen,
-                         Ladebericht* bericht = nullptr);
+int KurvendateiAnhaengen(Kurvensitzung& sitzung, const std::string& pfad,
+                         Konfigwahl wahl = Konfigwahl::Fragen, Ladebericht* bericht = nullptr);
 
 }  // namespace curves

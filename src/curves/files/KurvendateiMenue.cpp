@@ -8,6 +8,7 @@
 #include "curves/files/Kurvenexport.h"
 #include "curves/files/Kurvenimport.h"
 #include "curves/model/Kurvenmodell.h"
+#include "curves/model/Kurvensitzung.h"
 #include "curves/model/Titel.h"
 #include "device/Fehler.h"
 
@@ -17,49 +18,51 @@ namespace {
 constexpr auto kSpeichern = common::FileRequest::Mode::Save;
 constexpr auto kLaden = common::FileRequest::Mode::Load;
 
-int Speichern(bool fragen, bool& abgebrochen) {
-  return common::SpeichernMitAuswahl(fragen, AktuellerDateiname(), "Save curve", "*.wur",
-                                     KurvendateiSpeichern, abgebrochen);
+int Speichern(Kurvensitzung& sitzung, bool fragen, bool& abgebrochen) {
+  return common::SpeichernMitAuswahl(
+      fragen, AktuellerDateiname(sitzung), "Save curve", "*.wur",
+      [&sitzung](const std::string& pfad) { return KurvendateiSpeichern(sitzung, pfad); },
+      abgebrochen);
 }
 
 }  // namespace
 
-int KurvenSpeichern(int ask) {
+int KurvenSpeichern(Kurvensitzung& sitzung, int ask) {
   bool abgebrochen = false;
-  return Speichern(ask != 0, abgebrochen);
+  return Speichern(sitzung, ask != 0, abgebrochen);
 }
 
-int KurvenLaden() {
-  if (AbbruchWeilKurvenNichtGespeichert()) return 0;
+int KurvenLaden(Kurvensitzung& sitzung) {
+  if (AbbruchWeilKurvenNichtGespeichert(sitzung)) return 0;
   const auto pfad = common::DateiWaehlen("Load curve", "*.wur", kLaden, true);
   if (!pfad) return 0;
-  return KurvendateiLaden(*pfad);
+  return KurvendateiLaden(sitzung, *pfad);
 }
 
-int KurvenAnhaengen() {
+int KurvenAnhaengen(Kurvensitzung& sitzung) {
   const auto pfad = common::DateiWaehlen("Append curves", "*.wur", kLaden, true);
   if (!pfad) return 0;
-  return KurvendateiAnhaengen(*pfad);
+  return KurvendateiAnhaengen(sitzung, *pfad);
 }
 
-int KurvenExportieren() {
+int KurvenExportieren(Kurvensitzung& sitzung) {
   const auto pfad = common::DateiWaehlen("Export curves", "*.txt", kSpeichern, false);
   if (!pfad) return 0;
-  return KurvendateiExportieren(*pfad);
+  return KurvendateiExportieren(sitzung, *pfad);
 }
 
-int KurvenImportieren() {
+int KurvenImportieren(Kurvensitzung& sitzung) {
   const auto pfad = common::DateiWaehlen("Import curves", "*.txt", kLaden, false);
   if (!pfad) return 0;
-  return KurvendateiImportieren(*pfad);
+  return KurvendateiImportieren(sitzung, *pfad);
 }
 
-int AbbruchWeilKurvenNichtGespeichert() {
-  if (!gKurven.KurvenGeaendert) return 0;
+int AbbruchWeilKurvenNichtGespeichert(Kurvensitzung& sitzung) {
+  if (!sitzung.gKurven.KurvenGeaendert) return 0;
   int fehler = 0;
   const int bleiben = common::Speicherfrage(
-      AktuellerDateiname(), "Curve generator",
-      [](bool& abgebrochen) { return Speichern(false, abgebrochen); }, fehler);
+      AktuellerDateiname(sitzung), "Curve generator",
+      [&sitzung](bool& abgebrochen) { return Speichern(sitzung, false, abgebrochen); }, fehler);
   if (fehler) device::ZOR_Fehlerpopup(fehler);
   return bleiben;
 }

@@ -5,15 +5,17 @@
 
 namespace curves {
 
+struct Kurvensitzung;
+
 // Saves to the current file, or asks for a name when ask is set or there is none.
-int KurvenSpeichern(int ask);
-int KurvenLaden();
-int KurvenAnhaengen();
-int KurvenExportieren();
-int KurvenImportieren();
+int KurvenSpeichern(Kurvensitzung& sitzung, int ask);
+int KurvenLaden(Kurvensitzung& sitzung);
+int KurvenAnhaengen(Kurvensitzung& sitzung);
+int KurvenExportieren(Kurvensitzung& sitzung);
+int KurvenImportieren(Kurvensitzung& sitzung);
 
 // The unsaved-changes question: 0 = go on, 1 = stop. "Yes" saves; a failed or cancelled
 // save stops, so the changes are never dropped unsaved.
-int AbbruchWeilKurvenNichtGespeichert();
+int AbbruchWeilKurvenNichtGespeichert(Kurvensitzung& sitzung);
 
 }  // namespace curves

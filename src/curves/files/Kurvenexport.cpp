@@ -7,10 +7,11 @@
 #include "common/Speicherdatei.h"
 #include "common/Textdatei.h"
 #include "curves/model/Kurvenmodell.h"
+#include "curves/model/Kurvensitzung.h"
 
 namespace curves {
 
-int KurvendateiExportieren(const std::string& pfad) {
+int KurvendateiExportieren(Kurvensitzung& sitzung, const std::string& pfad) {
   static const char* const kKopfzeilen[] = {
       "# Curves exported from MIV-3X_Curvegenerator",
       "# Column 1 = Time in secondsn",
@@ -28,7 +29,7 @@ int KurvendateiExportieren(const std::string& pfad) {
   bool fehler = false;
   double zeit = 0.0;  // microseconds, accumulated point by point
   char zeile[128];
-  for (const Kurvenpunkt& p : gKurven.Kurven[0].Punkte) {
+  for (const Kurvenpunkt& p : sitzung.gKurven.Kurven[0].Punkte) {
     std::snprintf(zeile, sizeof(zeile), "%.5f\t%.2f\t%s\t%d", zeit / 1000000.0,
                   100.0 * p.Y / 4095.0, ZeitbasisName(p.Zeitbasis), 1);
     if (!common::ZeileSchreiben(datei, zeile)) fehler = true;

@@ -7,6 +7,8 @@
 
 namespace curves {
 
+struct Kurvensitzung;
+
 inline constexpr int kFehlerExportOeffnen = -308441;
 inline constexpr int kFehlerExportKopf = -301442;
 inline constexpr int kFehlerExportPunkte = -301443;
@@ -17,6 +19,6 @@ inline constexpr int kFehlerExportEnde = -301444;
 inline constexpr const char* kEndeKommentar = "# End of curve at ";
 
 // Writes the text file; a file already at pfad survives any failure.
-int KurvendateiExportieren(const std::string& pfad);
+int KurvendateiExportieren(Kurvensitzung& sitzung, const std::string& pfad);
 
 }  // namespace curves

@@ -19,6 +19,7 @@
 #include "curves/files/Kurvenexport.h"
 #include "curves/model/Allokation.h"
 #include "curves/model/Kurvenmodell.h"
+#include "curves/model/Kurvensitzung.h"
 #include "curves/model/Rueckgaengig.h"
 
 namespace curves {
@@ -162,7 +163,7 @@ void Schlusslaenge(Liste& liste, const Endzeit& ende) {
 
 }  // namespace
 
-int KurvendateiImportieren(const std::string& pfad) {
+int KurvendateiImportieren(Kurvensitzung& sitzung, const std::string& pfad) {
   const common::KlassischeZahlen zahlen;
   // Only a regular file: a FIFO or a device would hang the program.
   common::Lesedatei datei(pfad, true);
@@ -263,18 +264,18 @@ int KurvendateiImportieren(const std::string& pfad) {
   }
 
   // Each imported curve gets its own undo step, taken as the edited curve.
-  const int aktuelle = gKurven.AktuelleKurve;
+  const int aktuelle = sitzung.gKurven.AktuelleKurve;
   const bool aktuelleImportiert = !listen[aktuelle].punkte.empty();
   for (int c = 0; c < kKurven; ++c) {
     if (listen[c].punkte.empty()) continue;
-    gKurven.AktuelleKurve = c;
-    RueckgaengigSichern();
-    gKurven.Kurven[c].Punkte.swap(neu[c]);
+    sitzung.gKurven.AktuelleKurve = c;
+    RueckgaengigSichern(sitzung);
+    sitzung.gKurven.Kurven[c].Punkte.swap(neu[c]);
   }
-  gKurven.AktuelleKurve = aktuelle;
+  sitzung.gKurven.AktuelleKurve = aktuelle;
   // The snapshots set the undo commands for the imported curve; the edited curve's own
   // steps must stay reachable.
-  if (!aktuelleImportiert) UndoKnoepfeFuerKurve(aktuelle);
+  if (!aktuelleImportiert) UndoKnoepfeFuerKurve(sitzung, aktuelle);
   return 0;
 }
 

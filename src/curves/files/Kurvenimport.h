@@ -8,6 +8,8 @@
 
 namespace curves {
 
+struct Kurvensitzung;
+
 inline constexpr int kFehlerImportOeffnen = -308445;
 inline constexpr int kFehlerImportLesen = -304446;
 inline constexpr int kFehlerImportWerte = -312447;
@@ -29,6 +31,6 @@ inline constexpr int kImportZeilenlaenge = 95;
 // Reads the file; a refused line is shown (title "Error while importing") with its
 // number, and nothing changes. On success every imported curve gets an undo snapshot
 // first and then the new points; the edited curve stays the same.
-int KurvendateiImportieren(const std::string& pfad);
+int KurvendateiImportieren(Kurvensitzung& sitzung, const std::string& pfad);
 
 }  // namespace curves

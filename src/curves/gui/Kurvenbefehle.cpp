@@ -30,17 +30,17 @@ void ZeitbasenFuellen(QComboBox* box) {
 }
 
 std::vector<Befehlszeile> Kurvenpanel::Befehlstabelle() {
-  auto melden = [](int (*befehl)()) {
-    return [befehl] {
-      if (int fehler = befehl()) device::ZOR_Fehlerpopup(fehler);
+  auto melden = [this](int (*befehl)(Kurvensitzung&)) {
+    return [this, befehl] {
+      if (int fehler = befehl(sitzung_)) device::ZOR_Fehlerpopup(fehler);
     };
   };
   auto undo = [this] {
-    Rueckgaengig();
+    Rueckgaengig(sitzung_);
     ZeichnenMitScrollbar();
   };
   auto redo = [this] {
-    Wiederherstellen();
+    Wiederherstellen(sitzung_);
     ZeichnenMitScrollbar();
   };
   std::vector<Befehlszeile> t;
@@ -61,11 +61,11 @@ std::vector<Befehlszeile> Kurvenpanel::Befehlstabelle() {
   zeile(a_.Anhaengen, "file", "Append curves", h::kAnhaengen,
         [this] { Dateibefehl(&KurvenAnhaengen, true); });
   auto& speichern = zeile(a_.Speichern, "file", "Save curves", h::kSpeichern,
-                          melden([] { return KurvenSpeichern(0); }));
+                          melden([](Kurvensitzung& s) { return KurvenSpeichern(s, 0); }));
   speichern.Bild = "save";
   speichern.Kurzwahl = QKeySequence::Save;
   zeile(a_.SpeichernUnter, "file", "Save curves as", h::kSpeichernUnter,
-        melden([] { return KurvenSpeichern(1); }));
+        melden([](Kurvensitzung& s) { return KurvenSpeichern(s, 1); }));
   zeile(a_.Importieren, "file", "Import curves", h::kImportieren,
         [this] { Dateibefehl(&KurvenImportieren, false); });
   zeile(a_.Exportieren, "file", "Export curves", h::kExportieren, melden(&KurvenExportieren));
@@ -87,8 +87,8 @@ std::vector<Befehlszeile> Kurvenpanel::Befehlstabelle() {
   ein.Kurzwahl = QKeySequence::Paste;
   auto& loeschen = zeile(a_.Loeschen, "edit", "Delete", h::kLoeschen, [this] {
     Bearbeitungsbefehl(
-        [] {
-          MarkiertesEntfernen();
+        [](Kurvensitzung& s) {
+          MarkiertesEntfernen(s);
           return 0;
         },
         true);
@@ -96,8 +96,8 @@ std::vector<Befehlszeile> Kurvenpanel::Befehlstabelle() {
   loeschen.Bild = "del";
   loeschen.Kurzwahl = QKeySequence::Delete;
   zeile(a_.AllesMarkieren, "edit", "Select all", h::kAllesMarkieren, [this] {
-    AllesMarkieren();
-    MarkierungZeichnen(*grafik_);
+    AllesMarkieren(sitzung_);
+    MarkierungZeichnen(*grafik_, sitzung_);
     grafik_->Neuzeichnen();
   });
   zeile(a_.Rueckgaengig, "edit", "Undo", h::kRueckgaengig, undo).Kurzwahl = QKeySequence::Undo;
@@ -155,7 +155,7 @@ std::vector<Befehlszeile> Kurvenpanel::Befehlstabelle() {
   zeile(a_.ZoomMinus, "view", "Zoom -", h::kZoomMinus, [this] { Zoom(&ZoomMinus); }).Bild =
       "zoomminus";
   auto& zoomMarke = zeile(a_.ZoomMarkierung, "view", "Zoom to selection", h::kZoomMarkierung,
-                          [this] { Zoom([] { ZoomAufMarkierung(); }); });
+                          [this] { Zoom([](Kurvensitzung& s) { ZoomAufMarkierung(s); }); });
   zoomMarke.Bild = "zoommark";
   zoomMarke.Tipp = "Zoom selection";
   zeile(a_.ZoomVoll, "view", "Zoom full", h::kZoomVoll, [this] { Zoom(&ZoomVoll); }).Bild =
@@ -239,7 +239,7 @@ std::vector<Befehlszeile> Kurvenpanel::Befehlstabelle() {
       if (common::gHilfeAktiv) DarstellungSetzen(darstellung_);
     });
   connect(kurvengruppe, &QActionGroup::triggered, this, [this] {
-    if (common::gHilfeAktiv) a_.KurveWaehlen[gKurven.AktuelleKurve]->setChecked(true);
+    if (common::gHilfeAktiv) a_.KurveWaehlen[sitzung_.gKurven.AktuelleKurve]->setChecked(true);
   });
   return t;
 }

@@ -46,8 +46,10 @@ std::string KommentarAusText(const QString& text) {
   return text.left(kKommentarZeichen).toLatin1().toStdString();
 }
 
-Kurvendialoge::Kurvendialoge(QWidget* fenster, widgets::Kurvengrafik& grafik)
+Kurvendialoge::Kurvendialoge(QWidget* fenster, widgets::Kurvengrafik& grafik,
+                             Kurvensitzung& sitzung)
     : fenster_(fenster),
+      sitzung_(sitzung),
       grafik_(grafik),
       punkt_(new QDialog(fenster)),
       gerade_(new QDialog(fenster)),
@@ -89,9 +91,10 @@ void Kurvendialoge::AnMausPlatzieren(QDialog* d) {
 Punktfelder Kurvendialoge::Punktdialog(int punktIndex, const Punktfelder& felder,
                                        const std::string& yEinheit) {
   auto& u = *punktUi_;
-  const Kurve& k = AktuelleKurveDaten();
+  const Kurve& k = AktuelleKurveDaten(sitzung_);
   const bool gueltig = punktIndex >= 0 && punktIndex < k.Punktanzahl();
-  if (gueltig) grafik_.PunktHervorheben(true, PunktStartzeit(punktIndex), k.Punkte[punktIndex].Y);
+  if (gueltig)
+    grafik_.PunktHervorheben(true, PunktStartzeit(k, punktIndex), k.Punkte[punktIndex].Y);
   punkt_->setWindowTitle(QString("Point %1").arg(punktIndex + 1));
   u.LABEL_YWERT->setText(QString::fromStdString(yEinheit));
   ZeitfelderSetzen(u, felder.Zeit);
@@ -111,10 +114,10 @@ Punktfelder Kurvendialoge::Punktdialog(int punktIndex, const Punktfelder& felder
 
 Zeitfelder Kurvendialoge::Geradendialog(int linienIndex, const Zeitfelder& felder) {
   auto& u = *geradeUi_;
-  const Kurve& k = AktuelleKurveDaten();
+  const Kurve& k = AktuelleKurveDaten(sitzung_);
   if (linienIndex >= 0 && linienIndex + 1 < k.Punktanzahl())
-    grafik_.GeradeHervorheben(true, PunktStartzeit(linienIndex), k.Punkte[linienIndex].Y,
-                              PunktStartzeit(linienIndex + 1), k.Punkte[linienIndex + 1].Y);
+    grafik_.GeradeHervorheben(true, PunktStartzeit(k, linienIndex), k.Punkte[linienIndex].Y,
+                              PunktStartzeit(k, linienIndex + 1), k.Punkte[linienIndex + 1].Y);
   gerade_->setWindowTitle(QString("Straight line %1").arg(linienIndex + 1));
   ZeitfelderSetzen(u, felder);
   AnMausPlatzieren(gerade_);

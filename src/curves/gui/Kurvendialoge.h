@@ -30,7 +30,7 @@ inline constexpr int kVorschauZeichen = 30;
 
 class Kurvendialoge : public Editordialoge {
  public:
-  Kurvendialoge(QWidget* fenster, widgets::Kurvengrafik& grafik);
+  Kurvendialoge(QWidget* fenster, widgets::Kurvengrafik& grafik, Kurvensitzung& sitzung);
   ~Kurvendialoge() override;
 
   // The mouse position in the large graph's pixels, where the dialogs and the menu open.
@@ -58,6 +58,7 @@ class Kurvendialoge : public Editordialoge {
   void AnMausPlatzieren(QDialog* d);
 
   QWidget* fenster_;
+  Kurvensitzung& sitzung_;
   widgets::Kurvengrafik& grafik_;
   QPoint maus_;
   QDialog* punkt_;

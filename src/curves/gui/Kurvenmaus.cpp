@@ -27,8 +27,12 @@ using common::gHilfeAktiv;
 using common::Hilfetext;
 namespace h = hilfe;
 
-Kurvenmaus::Kurvenmaus(Kurvenpanel& panel)
-    : QObject(&panel), p_(panel), graph_(panel.Ui().GRAPH), abbruch_(new QAction(&panel)) {
+Kurvenmaus::Kurvenmaus(Kurvenpanel& panel, Kurvensitzung& sitzung)
+    : QObject(&panel),
+      p_(panel),
+      sitzung_(sitzung),
+      graph_(panel.Ui().GRAPH),
+      abbruch_(new QAction(&panel)) {
   graph_->installEventFilter(this);
   abbruch_->setShortcut(Qt::Key_Escape);
   abbruch_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -76,10 +80,10 @@ void Kurvenmaus::Gedrueckt(const QMouseEvent* e) {
     return;
   }
   const QRect flaeche = p_.Ui().GRAPH->axisRect()->rect();
-  ZeichenflaecheSetzen(flaeche.width(), flaeche.height());
+  ZeichenflaecheSetzen(sitzung_, flaeche.width(), flaeche.height());
   p_.Dialoge().MausSetzen(e->position().toPoint());
   gedrueckt_ = true;
-  markeVorDemZug_ = gMarkierung;
+  markeVorDemZug_ = sitzung_.gMarkierung;
   const Werkzeug w = p_.AktivesWerkzeug();
   abbruch_->setEnabled(w == Werkzeug::Zeichnen || w == Werkzeug::Verschieben ||
                        w == Werkzeug::Markieren);
@@ -96,8 +100,8 @@ void Kurvenmaus::ZugAbbrechen() {
   frischerZug_ = true;
   if (!erstesDruecken_) {
     erstesDruecken_ = true;
-    gMarkierung = markeVorDemZug_;
-    MarkierungZeichnen(p_.Grafik());
+    MarkierungZuruecknehmen(sitzung_, markeVorDemZug_);
+    MarkierungZeichnen(p_.Grafik(), sitzung_);
     p_.Grafik().Neuzeichnen();
   }
   p_.MarkierungsstatusLoeschen();
@@ -108,9 +112,9 @@ void Kurvenmaus::Rad(const QWheelEvent* e) {
   const double schritte = e->angleDelta().y() / 120.0;
   if (schritte == 0.0) return;
   if (e->modifiers() & Qt::ControlModifier)
-    ZoomUmZeit(p_.Ui().GRAPH->xAxis->pixelToCoord(e->position().x()), schritte > 0);
+    ZoomUmZeit(sitzung_, p_.Ui().GRAPH->xAxis->pixelToCoord(e->position().x()), schritte > 0);
   else
-    SichtVerschieben(-schritte);
+    SichtVerschieben(sitzung_, -schritte);
   p_.ZeichnenMitScrollbar();
 }
 
@@ -133,36 +137,36 @@ void Kurvenmaus::Losgelassen(const QMouseEvent* e) {
 void Kurvenmaus::Vorschau(double x, double y, bool erste) {
   switch (p_.AktivesWerkzeug()) {
     case Werkzeug::Koordinaten: {
-      const int i = GeradenIndexBeiZeit(x);
-      const int code = AktuelleKurveDaten().Punkte[i].Zeitbasis;
+      const int i = GeradenIndexBeiZeit(sitzung_, x);
+      const int code = AktuelleKurveDaten(sitzung_).Punkte[i].Zeitbasis;
       p_.Ui().ZEITBASISINDICATOR->setCurrentIndex(p_.Ui().ZEITBASISINDICATOR->findData(code));
       p_.KoordinatenAnzeigen(x, y);
       break;
     }
     case Werkzeug::Zeichnen: {
-      const Zeichenvorschau v = ZeichenVorschau(x, y, p_.ListenZeitbasis());
+      const Zeichenvorschau v = ZeichenVorschau(sitzung_, x, y, p_.ListenZeitbasis());
       p_.KoordinatenAnzeigen(v.X, v.Y);
       p_.Grafik().ZeichenVorschau(true, v.X0, v.Y0, v.X, v.Y);
       break;
     }
     case Werkzeug::Markieren:
       if (erstesDruecken_) {
-        MarkierungBeginnen(x);
+        MarkierungBeginnen(sitzung_, x);
         erstesDruecken_ = false;
       } else {
-        MarkierungZiehen(x);
+        MarkierungZiehen(sitzung_, x);
       }
-      MarkierungZeichnen(p_.Grafik());
+      MarkierungZeichnen(p_.Grafik(), sitzung_);
       p_.Ui().GRAPH->replot(QCustomPlot::rpQueuedReplot);
       p_.Ui().GRAPHKLEIN->replot(QCustomPlot::rpQueuedReplot);
       p_.MarkierungsstatusAnzeigen();
       break;
     case Werkzeug::Verschieben: {
       if (frischerZug_) {
-        gewaehlterPunkt_ = NaechsterPunkt(x, y);
+        gewaehlterPunkt_ = NaechsterPunkt(sitzung_, x, y);
         frischerZug_ = false;
       }
-      const Verschiebevorschau v = VerschiebeVorschau(gewaehlterPunkt_, x, y);
+      const Verschiebevorschau v = VerschiebeVorschau(sitzung_, gewaehlterPunkt_, x, y);
       p_.KoordinatenAnzeigen(v.X, v.Y);
       std::vector<QPointF> linie;
       if (v.MitLinks) linie.emplace_back(v.LinksX, v.LinksY);
@@ -172,7 +176,7 @@ void Kurvenmaus::Vorschau(double x, double y, bool erste) {
       break;
     }
     case Werkzeug::Zeitbasis:
-      if (erste && ZeitbasisAendernMitMenue(x)) {
+      if (erste && ZeitbasisAendernMitMenue(sitzung_, x)) {
         p_.ZeichnenMitScrollbar();
       }
       break;
@@ -185,43 +189,43 @@ void Kurvenmaus::Uebernehmen(double x, double y) {
   const Werkzeug werkzeug = p_.AktivesWerkzeug();
   switch (werkzeug) {
     case Werkzeug::Laenge:
-      GeradenlaengeAendern(x);
+      GeradenlaengeAendern(sitzung_, x);
       p_.KurvenpanelZeichnen();
       break;
     case Werkzeug::Teilen:
-      GeradeTeilen(x);
+      GeradeTeilen(sitzung_, x);
       p_.KurvenpanelZeichnen();
       break;
     case Werkzeug::PunktLoeschen:
-      PunktLoeschen(x, y);
+      PunktLoeschen(sitzung_, x, y);
       p_.KurvenpanelZeichnen();
       break;
     case Werkzeug::Zeichnen:
       p_.Grafik().ZeichenVorschau(false);
-      PunktAnhaengen(x, y, p_.ListenZeitbasis());
+      PunktAnhaengen(sitzung_, x, y, p_.ListenZeitbasis());
       p_.KurvenpanelZeichnen();
       break;
     case Werkzeug::Markieren:
-      MarkierungAbschliessen(x);
+      MarkierungAbschliessen(sitzung_, x);
       erstesDruecken_ = true;
-      MarkierungZeichnen(p_.Grafik());
+      MarkierungZeichnen(p_.Grafik(), sitzung_);
       p_.Ui().GRAPH->replot();
       p_.Ui().GRAPHKLEIN->replot();
       break;
     case Werkzeug::Verschieben:
       p_.Grafik().VerschiebeVorschau(false);
-      if (!frischerZug_) PunktVerschieben(gewaehlterPunkt_, x, y);
+      if (!frischerZug_) PunktVerschieben(sitzung_, gewaehlterPunkt_, x, y);
       frischerZug_ = true;
       p_.KurvenpanelZeichnen();
       break;
     case Werkzeug::Punktdialog:
-      if (PunktKoordinatenAendern(x, y) == 1) p_.KurvenpanelZeichnen();
+      if (PunktKoordinatenAendern(sitzung_, x, y) == 1) p_.KurvenpanelZeichnen();
       break;
     default:
       break;
   }
   // An edit may change the curve's length, and with it the scroll bar's thumb.
-  if (werkzeug != Werkzeug::Markieren) p_.ScrollbarAnpassen();
+  if (werkzeug != Werkzeug::Markieren) p_.ScrollbalkenZeigen();
 }
 
 }  // namespace curves::gui

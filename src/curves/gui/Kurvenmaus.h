@@ -9,6 +9,7 @@
 #include <QPointF>
 
 #include "curves/edit/Markierung.h"
+#include "curves/model/Kurvensitzung.h"
 
 class QAction;
 class QMouseEvent;
@@ -22,7 +23,7 @@ class Kurvenmaus : public QObject {
   Q_OBJECT
  public:
   // Installs itself on the window's graph.
-  explicit Kurvenmaus(Kurvenpanel& panel);
+  explicit Kurvenmaus(Kurvenpanel& panel, Kurvensitzung& sitzung);
 
  protected:
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
@@ -42,6 +43,7 @@ class Kurvenmaus : public QObject {
   void Uebernehmen(double x, double y);
 
   Kurvenpanel& p_;
+  Kurvensitzung& sitzung_;
   QObject* graph_;
   QAction* abbruch_;  // Escape, enabled during a drag only, so dialogs keep their own
   Markierung markeVorDemZug_;

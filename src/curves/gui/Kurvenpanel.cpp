@@ -53,14 +53,16 @@ constexpr double kAnzeigeMax = 1e9;
 
 }  // namespace
 
-Kurvenpanel::Kurvenpanel(QWidget* parent, const widgets::Fensterumgebung& umgebung)
+Kurvenpanel::Kurvenpanel(Kurvensitzung& sitzung, QWidget* parent,
+                         const widgets::Fensterumgebung& umgebung)
     : QMainWindow(parent),
+      sitzung_(sitzung),
       ui_(new ::Ui::KURVENPNL),
       hilfe_(new widgets::HilfeFilter(this)),
       umgebung_(umgebung) {
   ui_->setupUi(this);
   grafik_ = std::make_unique<widgets::Kurvengrafik>(ui_->GRAPH, ui_->GRAPHKLEIN, kRohMax);
-  dialoge_ = std::make_unique<Kurvendialoge>(this, *grafik_);
+  dialoge_ = std::make_unique<Kurvendialoge>(this, *grafik_, sitzung_);
   MenueAnlegen();
   Verbinden();
   HilfetexteAnmelden();
@@ -69,7 +71,7 @@ Kurvenpanel::Kurvenpanel(QWidget* parent, const widgets::Fensterumgebung& umgebu
   ui_->GRAPH->installEventFilter(this);
   // A changed configuration relabels the Y axis and the fields in the output's unit.
   neuskalierung_ = config::gui::NeuskalierungAnmelden([this] {
-    if (!AktuelleKurveDaten().Punkte.empty()) KurvenpanelZeichnen();
+    if (!AktuelleKurveDaten(sitzung_).Punkte.empty()) KurvenpanelZeichnen();
   });
 }
 
@@ -87,7 +89,7 @@ bool Kurvenpanel::eventFilter(QObject* objekt, QEvent* ereignis) {
         this,
         [this] {
           neuzeichnenGeplant_ = false;
-          if (!AktuelleKurveDaten().Punkte.empty()) KurvenpanelZeichnen();
+          if (!AktuelleKurveDaten(sitzung_).Punkte.empty()) KurvenpanelZeichnen();
         },
         Qt::QueuedConnection);
   }
@@ -108,12 +110,8 @@ bool Kurvenpanel::eventFilter(QObject* objekt, QEvent* ereignis) {
 
 Kurvenpanel::~Kurvenpanel() {
   config::gui::NeuskalierungAbmelden(neuskalierung_);
-  FenstertitelBinden({});
-  UndoBefehleBinden({});
-  KurvenLesenAnzeigeBinden({});
-  YAchseNeuSkalierenBinden({});
   device::FehlerfelderBinden(device::FehlerfeldFenster::Kurven, {});
-  if (&editordialoge() == dialoge_.get()) setEditordialoge(nullptr);
+  if (sitzung_.Dialoge == dialoge_.get()) setEditordialoge(sitzung_, nullptr);
 }
 
 void Kurvenpanel::MenueAnlegen() {
@@ -162,15 +160,15 @@ void Kurvenpanel::Einrichten() {
 
 void Kurvenpanel::Verbinden() {
   auto& u = *ui_;
-  maus_ = new Kurvenmaus(*this);
+  maus_ = new Kurvenmaus(*this, sitzung_);
 
   connect(u.SCROLLBAR, &QScrollBar::sliderMoved, this, [this] { scrollbarBewegt_ = true; });
-  connect(u.SCROLLBAR, &QScrollBar::sliderReleased, this, &Kurvenpanel::ScrollbarLosgelassen);
+  connect(u.SCROLLBAR, &QScrollBar::sliderReleased, this, &Kurvenpanel::ScrollbalkenLosgelassen);
   // Clicks on the bar or its arrows move and end at once.
   connect(u.SCROLLBAR, &QScrollBar::actionTriggered, this, [this](int aktion) {
     if (aktion == QAbstractSlider::SliderMove || aktion == QAbstractSlider::SliderNoAction) return;
     scrollbarBewegt_ = true;
-    ScrollbarLosgelassen();
+    ScrollbalkenLosgelassen();
   });
 
   auto knopf = [this](QPushButton* b, std::function<void()> aktion) {
@@ -183,7 +181,7 @@ void Kurvenpanel::Verbinden() {
   knopf(u.SCHREIBEN_2, [this] { Senden(kSpeicherDither); });
   knopf(u.LESEN, [this] { Lesen(kSpeicherKurven); });
   knopf(u.LESEN_2, [this] { Lesen(kSpeicherDither); });
-  knopf(u.ANPASSEN_1, [] { AusgangEinsAnpassen(); });
+  knopf(u.ANPASSEN_1, [this] { AusgangEinsAnpassen(sitzung_); });
   knopf(u.START, [] { device::ComFehlerSetzen(device::StartSenden()); });
   knopf(u.STOPP, [] { device::ComFehlerSetzen(device::StoppSenden()); });
   knopf(u.HAUPTFENSTER, [] { widgets::FensterZeigen(widgets::Fenster::Haupt); });
@@ -191,11 +189,12 @@ void Kurvenpanel::Verbinden() {
   connect(u.YZOOMMAX, &QDoubleSpinBox::editingFinished, this, &Kurvenpanel::YZoomKurven_Callback);
   connect(u.YZOOMMIN, &QDoubleSpinBox::editingFinished, this, &Kurvenpanel::YZoomKurven_Callback);
   connect(u.YRASTER, &QDoubleSpinBox::valueChanged, this, [this](double wert) {
-    if (!imAnzeigen_) YRasterSetzen(wert);
+    if (!imAnzeigen_) YRasterSetzen(sitzung_, wert);
   });
   auto zyklen = [this] {
     if (imAnzeigen_ || gHilfeAktiv) return;
-    const ZyklenFelder f = ZyklenUndRuhezustand(ui_->ZYKLEN->value(), ui_->RUHEZUSTAND->value());
+    const ZyklenFelder f =
+        ZyklenUndRuhezustand(sitzung_, ui_->ZYKLEN->value(), ui_->RUHEZUSTAND->value());
     imAnzeigen_ = true;
     ui_->ZYKLEN->setValue(f.Zyklen);
     ui_->RUHEZUSTAND->setValue(f.Ruhezustand);
@@ -236,23 +235,25 @@ void Kurvenpanel::HilfetexteAnmelden() {
 int Kurvenpanel::KurvenpanelInit() {
   if (int fehler = WerkzeugleisteAnlegen()) return fehler;
   Einrichten();
-  if (int fehler = KurvenModellInitialisieren()) return fehler;
+  if (int fehler = KurvenModellInitialisieren(sitzung_)) return fehler;
 
-  setEditordialoge(dialoge_.get());
-  FenstertitelBinden(
-      [this](const std::string& titel) { setWindowTitle(QString::fromLatin1(titel)); });
-  UndoBefehleZuruecksetzen();
-  UndoBefehleBinden([this](const Befehlszustand& z) {
+  setEditordialoge(sitzung_, dialoge_.get());
+  const auto titel = [this](const std::string& t) { setWindowTitle(QString::fromLatin1(t)); };
+  titelAbo_ = sitzung_.Titelmeldungen.Abonnieren(titel);
+  titel(FenstertitelText(sitzung_));
+  const auto undo = [this](const Befehlszustand& z) {
     a_.Rueckgaengig->setEnabled(z.RueckgaengigMenue);
     a_.RueckgaengigKnopf->setEnabled(z.RueckgaengigKnopf);
     a_.Wiederherstellen->setEnabled(z.WiederherstellenMenue);
     a_.WiederherstellenKnopf->setEnabled(z.WiederherstellenKnopf);
-  });
-  KurvenLesenAnzeigeBinden([this] {
+  };
+  undoAbo_ = sitzung_.Undomeldungen.Abonnieren(undo);
+  UndoBefehleZuruecksetzen(sitzung_);
+  leseAbo_ = sitzung_.Lesemeldungen.Abonnieren([this] {
     for (auto* k : a_.KurveWaehlen) k->setEnabled(true);
   });
-  YAchseNeuSkalierenBinden([this] {
-    if (gKurven.AktuelleKurve == 0) {
+  skalierungsAbo_ = sitzung_.Skalierungsmeldungen.Abonnieren([this] {
+    if (sitzung_.gKurven.AktuelleKurve == 0) {
       Kurvenpanel_SkaliereYAchse();
       ui_->GRAPH->replot();
     }
@@ -265,16 +266,16 @@ int Kurvenpanel::KurvenpanelInit() {
                              });
   VorschauAnzeigen();
   imAnzeigen_ = true;
-  ui_->YRASTER->setValue(gKurven.YRaster[gKurven.AktuelleKurve]);
+  ui_->YRASTER->setValue(sitzung_.gKurven.YRaster[sitzung_.gKurven.AktuelleKurve]);
   imAnzeigen_ = false;
-  ScrollbarAnpassen();
+  ScrollbalkenZeigen();
   KurvenpanelZeichnen();
   return 0;
 }
 
 void Kurvenpanel::KurvenpanelClear() {
-  ZeitbasisMarkenZeichnen(*grafik_, false);
-  KurvenModellFreigeben();
+  ZeitbasisMarkenZeichnen(*grafik_, sitzung_, false);
+  KurvenModellFreigeben(sitzung_);
   if (leiste_) {
     removeToolBar(leiste_);
     delete leiste_;
@@ -286,7 +287,7 @@ void Kurvenpanel::KurvenpanelClear() {
 // ---- Drawing ----
 
 void Kurvenpanel::Kurvenpanel_SkaliereYAchse() {
-  const YAchse a = YAchseSkalieren(gKurven.AktuelleKurve);
+  const YAchse a = YAchseSkalieren(sitzung_, sitzung_.gKurven.AktuelleKurve);
   const QString einheit = QString::fromLatin1(a.Einheit);
   grafik_->SkaliereYAchse(a.Verstaerkung, a.Versatz, einheit, a.Min, a.Max);
   imAnzeigen_ = true;
@@ -309,41 +310,41 @@ void Kurvenpanel::YZoomFelderZeigen(const YAchse& a) {
 
 void Kurvenpanel::KurvenpanelZeichnen() {
   Kurvenpanel_SkaliereYAchse();
-  KurvenZeichnen(*grafik_, darstellung_, zeitbasenZeigen_);
+  KurvenZeichnen(*grafik_, sitzung_, darstellung_, zeitbasenZeigen_);
 
-  const SpeicherbedarfAnzeige s = SpeicherbedarfAnzeigen();
+  const SpeicherbedarfAnzeige s = SpeicherbedarfAnzeigen(sitzung_);
   ui_->SPEICHERBEDARF->setText(QString::number(s.Prozent, 'f', 1));
   QPalette p = ui_->SPEICHERBEDARF->palette();
   p.setColor(QPalette::Base, QColor::fromRgb(s.Farbe));
   ui_->SPEICHERBEDARF->setPalette(p);
 
-  const int c = gKurven.AktuelleKurve;
+  const int c = sitzung_.gKurven.AktuelleKurve;
   imAnzeigen_ = true;
-  ui_->ZYKLEN->setValue(gKurven.Zyklen[c]);
-  ui_->RUHEZUSTAND->setValue(RohInEinheit(c, gKurven.Ruhezustand[c]));
+  ui_->ZYKLEN->setValue(sitzung_.gKurven.Zyklen[c]);
+  ui_->RUHEZUSTAND->setValue(RohInEinheit(c, sitzung_.gKurven.Ruhezustand[c]));
   imAnzeigen_ = false;
 }
 
 void Kurvenpanel::ZeichnenMitScrollbar() {
   KurvenpanelZeichnen();
-  ScrollbarAnpassen();
+  ScrollbalkenZeigen();
 }
 
-void Kurvenpanel::ScrollbarAnpassen() {
-  const Scrollbalken w = curves::ScrollbarAnpassen();
+void Kurvenpanel::ScrollbalkenZeigen() {
+  const Scrollbalken w = curves::ScrollbarAnpassen(sitzung_);
   QSignalBlocker sperre(ui_->SCROLLBAR);
   widgets::ScrollbarZeigen(ui_->SCROLLBAR, w.Daumen, w.Position);
 }
 
-void Kurvenpanel::ScrollbarLosgelassen() {
+void Kurvenpanel::ScrollbalkenLosgelassen() {
   const bool bewegt = scrollbarBewegt_;
   scrollbarBewegt_ = false;
   // Help mode ignores commits: the bar goes back to the view it shows.
   if (gHilfeAktiv) {
-    ScrollbarAnpassen();
+    ScrollbalkenZeigen();
     return;
   }
-  if (curves::ScrollbarLosgelassen(widgets::ScrollbarPosition(ui_->SCROLLBAR), bewegt))
+  if (curves::ScrollbarLosgelassen(sitzung_, widgets::ScrollbarPosition(ui_->SCROLLBAR), bewegt))
     KurvenpanelZeichnen();
 }
 
@@ -354,14 +355,14 @@ void Kurvenpanel::KoordinatenAnzeigen(double x, double y) {
   ui_->XMINUTEN->setValue(z.Minuten);
   ui_->XSEKUNDEN->setValue(z.Sekunden);
   ui_->XMILISEKUNDEN->setValue(z.Millisekunden);
-  ui_->YKOORDINATE->setValue(RohInEinheit(gKurven.AktuelleKurve, y));
+  ui_->YKOORDINATE->setValue(RohInEinheit(sitzung_.gKurven.AktuelleKurve, y));
   imAnzeigen_ = false;
 }
 
 void Kurvenpanel::MarkierungsstatusAnzeigen() {
-  const double von = std::min(gMarkierung.Start, gMarkierung.Ende);
-  const double bis = std::max(gMarkierung.Start, gMarkierung.Ende);
-  const Zeitfelder z = ZeitInStunden(gMarkierung.Ende);
+  const double von = std::min(sitzung_.gMarkierung.Start, sitzung_.gMarkierung.Ende);
+  const double bis = std::max(sitzung_.gMarkierung.Start, sitzung_.gMarkierung.Ende);
+  const Zeitfelder z = ZeitInStunden(sitzung_.gMarkierung.Ende);
   imAnzeigen_ = true;
   ui_->XSTUNDEN->setValue(z.Stunden);
   ui_->XMINUTEN->setValue(z.Minuten);
@@ -381,7 +382,7 @@ void Kurvenpanel::MarkierungsstatusLoeschen() {
 }
 
 void Kurvenpanel::VorschauAnzeigen() {
-  ui_->KOMMENTARVORSCHAU->setText(KommentarVorschau(AktuelleKurveDaten().Kommentar));
+  ui_->KOMMENTARVORSCHAU->setText(KommentarVorschau(AktuelleKurveDaten(sitzung_).Kommentar));
 }
 
 // ---- Tools and the mouse ----
@@ -408,10 +409,10 @@ void Kurvenpanel::WerkzeugGewaehlt(QAction* aktion) {
   letztesWerkzeug_ = aktion;
   const Werkzeug w = static_cast<Werkzeug>(aktion->data().toInt());
   zeitbasenZeigen_ = w == Werkzeug::Koordinaten;
-  ZeitbasisMarkenZeichnen(*grafik_, zeitbasenZeigen_);
+  ZeitbasisMarkenZeichnen(*grafik_, sitzung_, zeitbasenZeigen_);
   if (w != Werkzeug::Markieren) {
-    MarkierungAufheben();
-    MarkierungZeichnen(*grafik_);
+    MarkierungAufheben(sitzung_);
+    MarkierungZeichnen(*grafik_, sitzung_);
   }
   ui_->GRAPH->replot();
   ui_->GRAPHKLEIN->replot();
@@ -449,60 +450,60 @@ void Kurvenpanel::HintergrundSetzen(int kurve, bool an) {
 // ---- Commands ----
 
 void Kurvenpanel::Neu() {
-  if (AbbruchWeilKurvenNichtGespeichert()) return;
-  if (int fehler = KurvenNeu()) device::ZOR_Fehlerpopup(fehler);
+  if (AbbruchWeilKurvenNichtGespeichert(sitzung_)) return;
+  if (int fehler = KurvenNeu(sitzung_)) device::ZOR_Fehlerpopup(fehler);
   ui_->KOMMENTARVORSCHAU->clear();
-  SichtZuruecksetzen();
+  SichtZuruecksetzen(sitzung_);
   ZeichnenMitScrollbar();
 }
 
-void Kurvenpanel::Dateibefehl(int (*befehl)(), bool ganzeKurve) {
-  if (int fehler = befehl()) device::ZOR_Fehlerpopup(fehler);
+void Kurvenpanel::Dateibefehl(int (*befehl)(Kurvensitzung&), bool ganzeKurve) {
+  if (int fehler = befehl(sitzung_)) device::ZOR_Fehlerpopup(fehler);
   if (ganzeKurve) {
     VorschauAnzeigen();
-    ZoomVoll();
-    ScrollbarAnpassen();
+    ZoomVoll(sitzung_);
+    ScrollbalkenZeigen();
   }
   KurvenpanelZeichnen();
 }
 
-void Kurvenpanel::Bearbeitungsbefehl(int (*befehl)(), bool markeAus) {
-  const int fehler = befehl();
-  if (markeAus) MarkierungAufheben();
+void Kurvenpanel::Bearbeitungsbefehl(int (*befehl)(Kurvensitzung&), bool markeAus) {
+  const int fehler = befehl(sitzung_);
+  if (markeAus) MarkierungAufheben(sitzung_);
   if (fehler) device::ZOR_Fehlerpopup(fehler);
   ZeichnenMitScrollbar();
 }
 
-void Kurvenpanel::Zoom(void (*zoom)()) {
-  zoom();
+void Kurvenpanel::Zoom(void (*zoom)(Kurvensitzung&)) {
+  zoom(sitzung_);
   ZeichnenMitScrollbar();
 }
 
 void Kurvenpanel::Senden(int typ) {
-  if (KurvenlaengenPruefen() != 0) return;
-  KurvenSenden(typ);
+  if (KurvenlaengenPruefen(sitzung_) != 0) return;
+  KurvenSenden(sitzung_, typ);
 }
 
 void Kurvenpanel::Lesen(int typ) {
-  const int fehler = KurvenLesen(typ);
+  const int fehler = KurvenLesen(sitzung_, typ);
   if (fehler) device::ZOR_Fehlerpopup(fehler);
-  Fenstertitel("");
+  Fenstertitel(sitzung_, "");
   VorschauAnzeigen();
-  ZoomVoll();
+  ZoomVoll(sitzung_);
   ZeichnenMitScrollbar();
 }
 
 void Kurvenpanel::KurveWaehlen(int n) {
   if (n < 1 || n > kKurven) return;
   a_.KurveWaehlen[n - 1]->setChecked(true);
-  YRasterSetzen(ui_->YRASTER->value());
-  AktuelleKurveSetzen(n - 1);
+  YRasterSetzen(sitzung_, ui_->YRASTER->value());
+  AktuelleKurveSetzen(sitzung_, n - 1);
   imAnzeigen_ = true;
-  ui_->YRASTER->setValue(gKurven.YRaster[n - 1]);
+  ui_->YRASTER->setValue(sitzung_.gKurven.YRaster[n - 1]);
   imAnzeigen_ = false;
   VorschauAnzeigen();
   ZeichnenMitScrollbar();
-  UndoKnoepfeFuerKurve(n - 1);
+  UndoKnoepfeFuerKurve(sitzung_, n - 1);
 }
 
 void Kurvenpanel::YZoomKurven_Callback() {
@@ -512,19 +513,19 @@ void Kurvenpanel::YZoomKurven_Callback() {
   auto wert = [](const QDoubleSpinBox* feld, const ZoomFeld& f) {
     return feld->value() == f.Gezeigt ? f.Genau : feld->value();
   };
-  if (YZoomSetzen(wert(ui_->YZOOMMIN, yZoomMin_), wert(ui_->YZOOMMAX, yZoomMax_))) {
+  if (YZoomSetzen(sitzung_, wert(ui_->YZOOMMIN, yZoomMin_), wert(ui_->YZOOMMAX, yZoomMax_))) {
     KurvenpanelZeichnen();
   } else {
-    const YAchse a = YAchseSkalieren(gKurven.AktuelleKurve);
+    const YAchse a = YAchseSkalieren(sitzung_, sitzung_.gKurven.AktuelleKurve);
     YZoomFelderZeigen(a);
   }
 }
 
 void Kurvenpanel::KommentarBearbeiten() {
-  const std::string neu =
-      dialoge_->Kommentardialog(gKurven.AktuelleKurve, AktuelleKurveDaten().Kommentar);
+  const std::string neu = dialoge_->Kommentardialog(sitzung_.gKurven.AktuelleKurve,
+                                                    AktuelleKurveDaten(sitzung_).Kommentar);
   // The dialog may have been answered while the model changed; the current curve takes it.
-  KommentarSetzen(neu);
+  KommentarSetzen(sitzung_, neu);
   VorschauAnzeigen();
 }
 

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "curves/model/Kurvensitzung.h"
 #include "widgets/Befehlstabelle.h"
 #include "widgets/Fensterumgebung.h"
 
@@ -74,7 +75,8 @@ void ZeitbasenFuellen(QComboBox* box);
 class Kurvenpanel : public QMainWindow {
   Q_OBJECT
  public:
-  explicit Kurvenpanel(QWidget* parent = nullptr, const widgets::Fensterumgebung& umgebung = {});
+  explicit Kurvenpanel(Kurvensitzung& sitzung, QWidget* parent = nullptr,
+                       const widgets::Fensterumgebung& umgebung = {});
   ~Kurvenpanel() override;
 
   // Start: toolbar, set-up, the model, scroll bar and first drawing. 0, -653401 when the
@@ -87,7 +89,7 @@ class Kurvenpanel : public QMainWindow {
   void KurvenpanelZeichnen();
   // The Y axis, the idle-state label and the zoom fields for the current curve.
   void Kurvenpanel_SkaliereYAchse();
-  void ScrollbarAnpassen();
+  void ScrollbalkenZeigen();
   // Redraw, then the scroll bar, after anything that may move the view or the curve's
   // length.
   void ZeichnenMitScrollbar();
@@ -110,6 +112,7 @@ class Kurvenpanel : public QMainWindow {
   void YZoomKurven_Callback();
 
   Ui::KURVENPNL& Ui() { return *ui_; }
+  Kurvensitzung& Sitzung() { return sitzung_; }
   const Kurvenaktionen& Aktionen() const { return a_; }
   QToolBar* Werkzeugleiste() const { return leiste_; }
   QComboBox* Zeitbasisliste() const { return zeitbasisliste_; }
@@ -139,18 +142,19 @@ class Kurvenpanel : public QMainWindow {
   void DirekthilfeUmschalten();
   void DarstellungGewaehlt(int darstellung);
 
-  void Dateibefehl(int (*befehl)(), bool ganzeKurve);
+  void Dateibefehl(int (*befehl)(Kurvensitzung&), bool ganzeKurve);
   void Neu();
-  void Bearbeitungsbefehl(int (*befehl)(), bool markeAus);
-  void Zoom(void (*zoom)());
+  void Bearbeitungsbefehl(int (*befehl)(Kurvensitzung&), bool markeAus);
+  void Zoom(void (*zoom)(Kurvensitzung&));
   void Senden(int typ);
   void Lesen(int typ);
   void ScrollbarBewegt();
-  void ScrollbarLosgelassen();
+  void ScrollbalkenLosgelassen();
   void VorschauAnzeigen();
   // The Y zoom limits in the output's unit, remembered as stored as well as shown.
   void YZoomFelderZeigen(const YAchse& a);
 
+  Kurvensitzung& sitzung_;
   std::unique_ptr<::Ui::KURVENPNL> ui_;
   std::unique_ptr<widgets::Kurvengrafik> grafik_;
   std::unique_ptr<Kurvendialoge> dialoge_;
@@ -175,6 +179,10 @@ class Kurvenpanel : public QMainWindow {
     double Gezeigt = 0.0, Genau = 0.0;
   };
   ZoomFeld yZoomMin_, yZoomMax_;
+  // Subscriptions to the session, ended with the window.
+  common::Meldeliste<const std::string&>::Abo titelAbo_;
+  common::Meldeliste<const Befehlszustand&>::Abo undoAbo_;
+  common::Meldeliste<>::Abo leseAbo_, skalierungsAbo_;
 };
 
 }  // namespace curves::gui

@@ -6,21 +6,15 @@
 #pragma once
 
 #include <QColor>
-#include <functional>
 
-#include "common/Spaltenausduennung.h"
+#include "curves/edit/Kurvenausduennung.h"
 #include "widgets/Kurvengrafik.h"
 
 namespace curves {
-struct Kurve;
+struct Kurvensitzung;
 }
 
 namespace curves::gui {
-
-// Display types of the curves.
-inline constexpr int kDarstellungLinien = 1;
-inline constexpr int kDarstellungStufen = 2;
-inline constexpr int kDarstellungBeide = 3;
 
 // Colours of the curves.
 inline const QColor kRot{0xFF, 0x00, 0x00};
@@ -31,27 +25,13 @@ inline const QColor kTuerkis{0x00, 0x80, 0x80};
 inline const QColor kGelb{0xFF, 0xFF, 0x00};
 inline const QColor kTransparent{Qt::transparent};
 
-// The overview's mapping for a curve of the given length (in µs).
-using Uebersichtsabbildung = std::function<common::Pixelabbildung(double laenge)>;
-
-// The series of curve k for the view xStart..xEnde, fed into the decimators: the lines
-// when the display type has lines, the steps when it has steps, the point markers and the
-// overview always. With `uebersicht` the overview is mapped by what it gives for the
-// curve's length, which the walk learns on its way (so a drawing need not measure the
-// curve first); without it, as the target's mapping stands. A view from the curve's start
-// reads the points once for both graphs when the overview's mapping is known before the
-// walk: always without `uebersicht`, with it when `laengeErwartet` is the curve's length
-// (any other guess costs a second walk for the overview, none is lost).
-void KurveAusduennen(const Kurve& k, double xStart, double xEnde, int darstellung,
-                     common::Reihenausduenner& ziel, const Uebersichtsabbildung& uebersicht = {},
-                     double laengeErwartet = 0.0);
-
-// Full redraw of both graphs with the present model, view and mark. The Y axis must have
+// Full redraw of both graphs with the session's model, view and mark. The Y axis must have
 // been scaled before.
-void KurvenZeichnen(widgets::Kurvengrafik& grafik, int darstellung, bool zeitbasismarken);
+void KurvenZeichnen(widgets::Kurvengrafik& grafik, Kurvensitzung& sitzung, int darstellung,
+                    bool zeitbasismarken);
 // The time-base markers of the current curve, or none.
-void ZeitbasisMarkenZeichnen(widgets::Kurvengrafik& grafik, bool an);
+void ZeitbasisMarkenZeichnen(widgets::Kurvengrafik& grafik, Kurvensitzung& sitzung, bool an);
 // The mark as it stands in the model.
-void MarkierungZeichnen(widgets::Kurvengrafik& grafik);
+void MarkierungZeichnen(widgets::Kurvengrafik& grafik, const Kurvensitzung& sitzung);
 
 }  // namespace curves::gui

@@ -5,14 +5,12 @@
 #include <cstdint>
 #include <cstring>
 
-#include "curves/edit/Ansicht.h"
 #include "curves/model/Allokation.h"
+#include "curves/model/Kurvensitzung.h"
 #include "curves/model/Rueckgaengig.h"
 #include "curves/model/Titel.h"
 
 namespace curves {
-
-Kurvendaten gKurven;
 
 namespace {
 
@@ -99,65 +97,66 @@ int GeradenIndexBeiZeit(const Kurve& k, double x) {
   return n > 0 ? n - 1 : 0;
 }
 
-double PunktStartzeit(int i) {
-  return PunktStartzeit(AktuelleKurveDaten(), i);
+double PunktStartzeit(Kurvensitzung& sitzung, int i) {
+  return PunktStartzeit(AktuelleKurveDaten(sitzung), i);
 }
 
-int GeradenIndexBeiZeit(double x) {
-  return GeradenIndexBeiZeit(AktuelleKurveDaten(), x);
+int GeradenIndexBeiZeit(Kurvensitzung& sitzung, double x) {
+  return GeradenIndexBeiZeit(AktuelleKurveDaten(sitzung), x);
 }
 
 double Kurvenlaenge(const Kurve& k) {
   return PunktStartzeit(k, k.Punktanzahl());
 }
 
-double Kurvenlaenge(int c) {
+double Kurvenlaenge(Kurvensitzung& sitzung, int c) {
   if (c < 0 || c >= kKurven) return 0.0;
-  return Kurvenlaenge(gKurven.Kurven[c]);
+  return Kurvenlaenge(sitzung.gKurven.Kurven[c]);
 }
 
-Kurve& AktuelleKurveDaten() {
-  return gKurven.Kurven[gKurven.AktuelleKurve];
+Kurve& AktuelleKurveDaten(Kurvensitzung& sitzung) {
+  return sitzung.gKurven.Kurven[sitzung.gKurven.AktuelleKurve];
 }
 
-bool AktuelleKurveSetzen(int c) {
+bool AktuelleKurveSetzen(Kurvensitzung& sitzung, int c) {
   if (c < 0 || c >= kKurven) return false;
-  gKurven.AktuelleKurve = c;
+  sitzung.gKurven.AktuelleKurve = c;
   return true;
 }
 
-void YRasterSetzen(double wert) {
-  gKurven.YRaster[gKurven.AktuelleKurve] = wert;
+void YRasterSetzen(Kurvensitzung& sitzung, double wert) {
+  sitzung.gKurven.YRaster[sitzung.gKurven.AktuelleKurve] = wert;
 }
 
-bool KommentarSetzen(const std::string& text) {
-  Kurve& k = AktuelleKurveDaten();
+bool KommentarSetzen(Kurvensitzung& sitzung, const std::string& text) {
+  Kurve& k = AktuelleKurveDaten(sitzung);
   if (k.Kommentar == text) return false;
   k.Kommentar = text;
-  gKurven.KurvenGeaendert = true;
+  sitzung.gKurven.KurvenGeaendert = true;
   return true;
 }
 
-std::int64_t Speicherbedarf() {
+std::int64_t Speicherbedarf(Kurvensitzung& sitzung) {
   std::int64_t bytes = kKopfBytes;
-  for (const auto& k : gKurven.Kurven)
+  for (const auto& k : sitzung.gKurven.Kurven)
     for (const auto& p : k.Punkte) bytes += 2 * static_cast<std::int64_t>(p.Laenge);
   return bytes;
 }
 
-SpeicherbedarfAnzeige SpeicherbedarfAnzeigen() {
-  const double prozent = 100.0 * static_cast<double>(Speicherbedarf()) / kGeraetespeicherBytes;
+SpeicherbedarfAnzeige SpeicherbedarfAnzeigen(Kurvensitzung& sitzung) {
+  const double prozent =
+      100.0 * static_cast<double>(Speicherbedarf(sitzung)) / kGeraetespeicherBytes;
   return {prozent + 0.05, prozent + 0.05 <= 100.0 ? kFarbeGrau : kFarbeRot};
 }
 
-int PunkteAllokieren(int c, int n) {
+int PunkteAllokieren(Kurvensitzung& sitzung, int c, int n) {
   if (c < 0 || c >= kKurven || n < 1) return kFehlerPunkte;
-  if (!PunktfeldAnpassen(gKurven.Kurven[c].Punkte, static_cast<std::size_t>(n)))
+  if (!PunktfeldAnpassen(sitzung.gKurven.Kurven[c].Punkte, static_cast<std::size_t>(n)))
     return kFehlerPunkte;
   return 0;
 }
 
-int KurvenModellInitialisieren() {
+int KurvenModellInitialisieren(Kurvensitzung& sitzung) {
   // Built aside and moved in only when complete, so a failure frees what was allocated.
   Kurvendaten neu;
   for (int c = 0; c < kKurven; ++c) {
@@ -170,31 +169,31 @@ int KurvenModellInitialisieren() {
       slot.Punkte[0] = kStandardpunkt;
     }
   }
-  gKurven = std::move(neu);
-  SichtZuruecksetzen();
-  UndoBefehleZuruecksetzen();
+  sitzung.gKurven = std::move(neu);
+  sitzung.gSicht = Sichtfenster{};
+  UndoBefehleZuruecksetzen(sitzung);
   return 0;
 }
 
-void KurvenModellFreigeben() {
-  for (auto& k : gKurven.Kurven) {
+void KurvenModellFreigeben(Kurvensitzung& sitzung) {
+  for (auto& k : sitzung.gKurven.Kurven) {
     std::vector<Kurvenpunkt>().swap(k.Punkte);
     std::string().swap(k.Kommentar);
   }
-  for (auto& h : gKurven.Historien)
+  for (auto& h : sitzung.gKurven.Historien)
     for (auto& slot : h.Slots) std::vector<Kurvenpunkt>().swap(slot.Punkte);
-  std::vector<Kurvenpunkt>().swap(gKurven.Zwischenspeicher);
+  std::vector<Kurvenpunkt>().swap(sitzung.gKurven.Zwischenspeicher);
 }
 
-int KurvenNeu() {
+int KurvenNeu(Kurvensitzung& sitzung) {
   for (int c = 0; c < kKurven; ++c) {
-    if (const int fehler = PunkteAllokieren(c, 1)) return fehler;
-    gKurven.Kurven[c].Punkte[0] = kStandardpunkt;
-    gKurven.Kurven[c].Kommentar.clear();
-    gKurven.Zyklen[c] = 0;
-    gKurven.Ruhezustand[c] = 0;
+    if (const int fehler = PunkteAllokieren(sitzung, c, 1)) return fehler;
+    sitzung.gKurven.Kurven[c].Punkte[0] = kStandardpunkt;
+    sitzung.gKurven.Kurven[c].Kommentar.clear();
+    sitzung.gKurven.Zyklen[c] = 0;
+    sitzung.gKurven.Ruhezustand[c] = 0;
   }
-  Fenstertitel("");
+  Fenstertitel(sitzung, "");
   return 0;
 }
 

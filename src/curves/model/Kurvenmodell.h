@@ -57,7 +57,7 @@ using Historieneintrag = Historie::Eintrag;
 
 namespace curves {
 
-// The whole state of the curve generator's data, one instance for the run.
+// The whole state of the curve generator's data, owned by a Kurvensitzung.
 struct Kurvendaten {
   std::array<Kurve, kKurven> Kurven;
   std::array<Historie, kKurven> Historien;
@@ -76,11 +76,11 @@ struct Kurvendaten {
   int AktuelleKurve = 0;
 };
 
-extern Kurvendaten gKurven;
-
 }  // namespace curves
 
 namespace curves {
+
+struct Kurvensitzung;
 
 // ---- Time geometry, all times in microseconds ----
 
@@ -93,23 +93,23 @@ double PunktStartzeit(const Kurve& k, int i);
 // last point when none qualifies (so times before 0 give 0).
 int GeradenIndexBeiZeit(const Kurve& k, double x);
 // The same on the curve being edited.
-double PunktStartzeit(int i);
-int GeradenIndexBeiZeit(double x);
+double PunktStartzeit(Kurvensitzung& sitzung, int i);
+int GeradenIndexBeiZeit(Kurvensitzung& sitzung, double x);
 // Sum of all line durations of curve c (0..3); 0.0 for another index.
-double Kurvenlaenge(int c);
+double Kurvenlaenge(Kurvensitzung& sitzung, int c);
 double Kurvenlaenge(const Kurve& k);
 
 // The curve being edited (gKurven.AktuelleKurve).
-Kurve& AktuelleKurveDaten();
+Kurve& AktuelleKurveDaten(Kurvensitzung& sitzung);
 
 // The curve switch: curve c (0..3) becomes the edited one. Returns false, changing
 // nothing, for another index.
-bool AktuelleKurveSetzen(int c);
+bool AktuelleKurveSetzen(Kurvensitzung& sitzung, int c);
 // The Y grid of the edited curve in the output's unit (0 = none).
-void YRasterSetzen(double wert);
+void YRasterSetzen(Kurvensitzung& sitzung, double wert);
 // The comment of the edited curve; a different text marks the curves as changed. Returns
 // true when the text changed.
-bool KommentarSetzen(const std::string& text);
+bool KommentarSetzen(Kurvensitzung& sitzung, const std::string& text);
 
 // ---- Device memory requirement ----
 
@@ -119,7 +119,7 @@ inline constexpr std::uint32_t kFarbeGrau = 0xC0C0C0;
 inline constexpr std::uint32_t kFarbeRot = 0xFF0000;
 
 // Bytes the four curves take in the device: a 32-byte header and 2 bytes per unit.
-std::int64_t Speicherbedarf();
+std::int64_t Speicherbedarf(Kurvensitzung& sitzung);
 
 // What the memory field shows: the percentage (rounded up by 0.05 for the one-decimal
 // display) and its colour, grey up to 100 per cent, red above.
@@ -127,25 +127,25 @@ struct SpeicherbedarfAnzeige {
   double Prozent;
   std::uint32_t Farbe;
 };
-SpeicherbedarfAnzeige SpeicherbedarfAnzeigen();
+SpeicherbedarfAnzeige SpeicherbedarfAnzeigen(Kurvensitzung& sitzung);
 
 // ---- Allocation and life cycle ----
 
 // Resizes curve c's point array to n points. On failure, for n < 1 or an unknown curve,
 // the array stays as it was and -600403 is returned. New points are all zero.
-int PunkteAllokieren(int c, int n);
+int PunkteAllokieren(Kurvensitzung& sitzung, int c, int n);
 
 // Start-up: allocates the four curves with their comments and undo rings and sets every
 // curve, setting, counter, the clipboard and the visible time window to its start value.
 // On an allocation failure nothing of the previous data is touched and -600402 is
 // returned.
-int KurvenModellInitialisieren();
+int KurvenModellInitialisieren(Kurvensitzung& sitzung);
 // End of the run: frees every point array, comment, undo ring and the clipboard.
-void KurvenModellFreigeben();
+void KurvenModellFreigeben(Kurvensitzung& sitzung);
 
 // File "New": every curve back to the default point, empty comment, cycles and idle state
 // 0; the title loses its file name. Undo rings, Y grid and Y zoom stay. Returns 0 or the
 // code of the first failed resize.
-int KurvenNeu();
+int KurvenNeu(Kurvensitzung& sitzung);
 
 }  // namespace curves

@@ -1,85 +1,78 @@
 #include "curves/model/Rueckgaengig.h"
 
-#include <utility>
-
 #include "common/OperatorInterface.h"
 #include "curves/model/Allokation.h"
 #include "curves/model/Kurvenmodell.h"
+#include "curves/model/Kurvensitzung.h"
 
 namespace curves {
 namespace {
 
-Befehlszustand sgBefehle;
-std::function<void(const Befehlszustand&)> sgBefehleAnzeige;
-
-void BefehleMelden() {
-  if (sgBefehleAnzeige) sgBefehleAnzeige(sgBefehle);
+void BefehleMelden(Kurvensitzung& sitzung) {
+  sitzung.Undomeldungen.Melden(sitzung.Undozustand);
 }
 
-void UndoFreigeben(bool an) {
-  sgBefehle.RueckgaengigMenue = sgBefehle.RueckgaengigKnopf = an;
+void UndoFreigeben(Kurvensitzung& sitzung, bool an) {
+  sitzung.Undozustand.RueckgaengigMenue = sitzung.Undozustand.RueckgaengigKnopf = an;
 }
-void RedoFreigeben(bool an) {
-  sgBefehle.WiederherstellenMenue = sgBefehle.WiederherstellenKnopf = an;
+void RedoFreigeben(Kurvensitzung& sitzung, bool an) {
+  sitzung.Undozustand.WiederherstellenMenue = sitzung.Undozustand.WiederherstellenKnopf = an;
 }
 
-Historie& AktuelleHistorie() {
-  return gKurven.Historien[gKurven.AktuelleKurve];
+Historie& AktuelleHistorie(Kurvensitzung& sitzung) {
+  return sitzung.gKurven.Historien[sitzung.gKurven.AktuelleKurve];
 }
 
 }  // namespace
 
-void RueckgaengigSichern() {
-  if (!RueckgaengigSichernOhneMeldung()) common::showMessage("Error", "Memory allocation failed");
+void RueckgaengigSichern(Kurvensitzung& sitzung) {
+  if (!RueckgaengigSichernOhneMeldung(sitzung))
+    common::showMessage("Error", "Memory allocation failed");
 }
 
-bool RueckgaengigSichernOhneMeldung() {
-  gKurven.KurvenGeaendert = true;
-  if (!AktuelleHistorie().Sichern(AktuelleKurveDaten().Punkte, AllokationsHaken())) return false;
-  UndoFreigeben(true);
-  RedoFreigeben(false);
-  BefehleMelden();
+bool RueckgaengigSichernOhneMeldung(Kurvensitzung& sitzung) {
+  sitzung.gKurven.KurvenGeaendert = true;
+  if (!AktuelleHistorie(sitzung).Sichern(AktuelleKurveDaten(sitzung).Punkte, AllokationsHaken()))
+    return false;
+  UndoFreigeben(sitzung, true);
+  RedoFreigeben(sitzung, false);
+  BefehleMelden(sitzung);
   return true;
 }
 
-void Rueckgaengig() {
-  Historie& h = AktuelleHistorie();
-  if (!h.Rueckgaengig(AktuelleKurveDaten().Punkte)) return;
-  if (h.AnzahlRueckgaengig < 1) UndoFreigeben(false);
-  RedoFreigeben(true);
-  BefehleMelden();
+void Rueckgaengig(Kurvensitzung& sitzung) {
+  Historie& h = AktuelleHistorie(sitzung);
+  if (!h.Rueckgaengig(AktuelleKurveDaten(sitzung).Punkte)) return;
+  if (h.AnzahlRueckgaengig < 1) UndoFreigeben(sitzung, false);
+  RedoFreigeben(sitzung, true);
+  BefehleMelden(sitzung);
 }
 
-void Wiederherstellen() {
-  Historie& h = AktuelleHistorie();
-  if (!h.Wiederherstellen(AktuelleKurveDaten().Punkte)) return;
-  if (h.AnzahlWiederherstellen < 1) RedoFreigeben(false);
-  UndoFreigeben(true);
-  BefehleMelden();
+void Wiederherstellen(Kurvensitzung& sitzung) {
+  Historie& h = AktuelleHistorie(sitzung);
+  if (!h.Wiederherstellen(AktuelleKurveDaten(sitzung).Punkte)) return;
+  if (h.AnzahlWiederherstellen < 1) RedoFreigeben(sitzung, false);
+  UndoFreigeben(sitzung, true);
+  BefehleMelden(sitzung);
 }
 
-const Befehlszustand& UndoBefehle() {
-  return sgBefehle;
+const Befehlszustand& UndoBefehle(Kurvensitzung& sitzung) {
+  return sitzung.Undozustand;
 }
 
-void UndoBefehleBinden(std::function<void(const Befehlszustand&)> anzeige) {
-  sgBefehleAnzeige = std::move(anzeige);
-  BefehleMelden();
-}
-
-void UndoKnoepfeFuerKurve(int c) {
+void UndoKnoepfeFuerKurve(Kurvensitzung& sitzung, int c) {
   if (c < 0 || c >= kKurven) return;
-  const Historie& h = gKurven.Historien[c];
-  sgBefehle.RueckgaengigKnopf = h.AnzahlRueckgaengig >= 1;
-  sgBefehle.WiederherstellenKnopf = h.AnzahlWiederherstellen >= 1;
-  sgBefehle.RueckgaengigMenue = true;
-  sgBefehle.WiederherstellenMenue = true;
-  BefehleMelden();
+  const Historie& h = sitzung.gKurven.Historien[c];
+  sitzung.Undozustand.RueckgaengigKnopf = h.AnzahlRueckgaengig >= 1;
+  sitzung.Undozustand.WiederherstellenKnopf = h.AnzahlWiederherstellen >= 1;
+  sitzung.Undozustand.RueckgaengigMenue = true;
+  sitzung.Undozustand.WiederherstellenMenue = true;
+  BefehleMelden(sitzung);
 }
 
-void UndoBefehleZuruecksetzen() {
-  sgBefehle = Befehlszustand{};
-  BefehleMelden();
+void UndoBefehleZuruecksetzen(Kurvensitzung& sitzung) {
+  sitzung.Undozustand = Befehlszustand{};
+  BefehleMelden(sitzung);
 }
 
 }  // namespace curves

@@ -2,7 +2,7 @@
 // commands' enabled state that the window's menu items and toolbar buttons show.
 #pragma once
 
-#include <functional>
+#include "curves/model/Kurvensitzung.h"
 
 namespace curves {
 
@@ -10,31 +10,19 @@ namespace curves {
 // sets KurvenGeaendert, discards every redo step, enables Undo and dims Redo. When the
 // slot cannot be allocated, "Memory allocation failed" is shown (title "Error") and the
 // ring stays as it was; the edit may still go ahead.
-void RueckgaengigSichern();
+void RueckgaengigSichern(Kurvensitzung& sitzung);
 // The same without the message: false when the slot cannot be allocated.
-bool RueckgaengigSichernOhneMeldung();
+bool RueckgaengigSichernOhneMeldung(Kurvensitzung& sitzung);
 // Swaps the current curve with the most recent snapshot. Nothing when no undo step is left.
-void Rueckgaengig();
+void Rueckgaengig(Kurvensitzung& sitzung);
 // Swaps back the most recently undone state. Nothing when no redo step is left.
-void Wiederherstellen();
+void Wiederherstellen(Kurvensitzung& sitzung);
 
-// Enabled state of the Undo and Redo commands. The menu items and the toolbar buttons
-// usually agree; they differ after another curve has been selected, which sets only the
-// buttons from that curve's counters.
-struct Befehlszustand {
-  bool RueckgaengigMenue = false;
-  bool RueckgaengigKnopf = false;
-  bool WiederherstellenMenue = false;
-  bool WiederherstellenKnopf = false;
-};
-const Befehlszustand& UndoBefehle();
-// The window binds its menu items and buttons here: called at once and after every change.
-// An empty function unbinds.
-void UndoBefehleBinden(std::function<void(const Befehlszustand&)> anzeige);
+const Befehlszustand& UndoBefehle(Kurvensitzung& sitzung);
 // After the edited curve has changed to c: the buttons follow c's counters, the menu items
 // are enabled (undo and redo of an empty ring do nothing).
-void UndoKnoepfeFuerKurve(int c);
+void UndoKnoepfeFuerKurve(Kurvensitzung& sitzung, int c);
 // Start-up: both commands dimmed.
-void UndoBefehleZuruecksetzen();
+void UndoBefehleZuruecksetzen(Kurvensitzung& sitzung);
 
 }  // namespace curves

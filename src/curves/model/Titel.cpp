@@ -1,34 +1,20 @@
 #include "curves/model/Titel.h"
 
-#include <utility>
-
 #include "common/Dateiname.h"
 
 namespace curves {
-namespace {
-
-std::string sgDateiname;
-std::function<void(const std::string&)> sgTitelAnzeige;
-
-}  // namespace
-
-void Fenstertitel(const std::string& pfad) {
-  sgDateiname = pfad;
-  if (sgTitelAnzeige) sgTitelAnzeige(FenstertitelText());
+void Fenstertitel(Kurvensitzung& sitzung, const std::string& pfad) {
+  sitzung.Dateiname = pfad;
+  sitzung.Titelmeldungen.Melden(FenstertitelText(sitzung));
 }
 
-const std::string& AktuellerDateiname() {
-  return sgDateiname;
+const std::string& AktuellerDateiname(Kurvensitzung& sitzung) {
+  return sitzung.Dateiname;
 }
 
-std::string FenstertitelText() {
-  if (sgDateiname.empty()) return "Curve generator";
-  return "Curve generator - " + common::DateinamenTeil(sgDateiname);
-}
-
-void FenstertitelBinden(std::function<void(const std::string& titel)> anzeige) {
-  sgTitelAnzeige = std::move(anzeige);
-  if (sgTitelAnzeige) sgTitelAnzeige(FenstertitelText());
+std::string FenstertitelText(Kurvensitzung& sitzung) {
+  if (sitzung.Dateiname.empty()) return "Curve generator";
+  return "Curve generator - " + common::DateinamenTeil(sitzung.Dateiname);
 }
 
 }  // namespace curves

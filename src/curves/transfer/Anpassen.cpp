@@ -1,7 +1,5 @@
 #include "curves/transfer/Anpassen.h"
 
-#include <utility>
-
 #include "config/Konfigfelder.h"
 #include "device/Companel.h"
 #include "device/Fehler.h"
@@ -9,13 +7,7 @@
 #include "device/Verbindung.h"
 
 namespace curves {
-namespace {
-
-std::function<void()> sgYAchseSkalieren;
-
-}  // namespace
-
-void AusgangEinsAnpassen() {
+void AusgangEinsAnpassen(Kurvensitzung& sitzung) {
   device::ComFehlerSetzen(device::IDLesen());
   if (device::IdFeld() == "MIV3AX2") return;
 
@@ -37,11 +29,7 @@ void AusgangEinsAnpassen() {
     config::AusgangSkalaMaxUebernehmen(0, skala);
   else
     config::KonfigfelderInStrukturSpeichern();
-  if (sgYAchseSkalieren) sgYAchseSkalieren();
-}
-
-void YAchseNeuSkalierenBinden(std::function<void()> skalieren) {
-  sgYAchseSkalieren = std::move(skalieren);
+  sitzung.Skalierungsmeldungen.Melden();
 }
 
 }  // namespace curves

@@ -2,15 +2,13 @@
 // connected device reports, so that raw 4095 reads as 4.095, 6.1425 or 8.19 units.
 #pragma once
 
-#include <functional>
+#include "curves/model/Kurvensitzung.h"
 
 namespace curves {
 
 // Reads the device ID and, unless it is "MIV3AX2", the parameters "compartibility_mode"
-// and "max_current"; each result goes to the error fields.
-void AusgangEinsAnpassen();
-
-// The window binds the rescaling of its Y axis for curve 1 here.
-void YAchseNeuSkalierenBinden(std::function<void()> skalieren);
+// and "max_current"; each result goes to the error fields. Tells the session's
+// Skalierungsmeldungen when done.
+void AusgangEinsAnpassen(Kurvensitzung& sitzung);
 
 }  // namespace curves

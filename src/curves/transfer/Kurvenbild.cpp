@@ -4,6 +4,7 @@
 
 #include "curves/model/Allokation.h"
 #include "curves/model/Kurvenmodell.h"
+#include "curves/model/Kurvensitzung.h"
 #include "curves/model/Rueckgaengig.h"
 #include "device/Fehler.h"
 
@@ -29,10 +30,10 @@ int ZeitbasisAusNibble(int nibble) {
   return 0;
 }
 
-int KurvenbildErzeugen(std::vector<std::uint8_t>& bild, int& ende) {
+int KurvenbildErzeugen(Kurvensitzung& sitzung, std::vector<std::uint8_t>& bild, int& ende) {
   bild.assign(kBildGroesse, 0);
   ende = kAbtastAnfang;
-  const auto& punkte = gKurven.Kurven[0].Punkte;
+  const auto& punkte = sitzung.gKurven.Kurven[0].Punkte;
   // Checked before any sample is written, so a damaged point cannot run past the image.
   std::int64_t einheiten = 0;
   for (const Kurvenpunkt& p : punkte) {
@@ -59,8 +60,9 @@ int KurvenbildErzeugen(std::vector<std::uint8_t>& bild, int& ende) {
   }
   Wort(bild, kBildEndadressen, static_cast<unsigned>(p - 1));
   for (int c = 0; c < kKurven; ++c) {
-    Wort(bild, kBildZyklen + 2 * c, static_cast<unsigned>(gKurven.Zyklen[c]) & 0xFFFF);
-    Wort(bild, kBildRuhezustand + 2 * c, static_cast<unsigned>(gKurven.Ruhezustand[c]) & 0xFFFF);
+    Wort(bild, kBildZyklen + 2 * c, static_cast<unsigned>(sitzung.gKurven.Zyklen[c]) & 0xFFFF);
+    Wort(bild, kBildRuhezustand + 2 * c,
+         static_cast<unsigned>(sitzung.gKurven.Ruhezustand[c]) & 0xFFFF);
   }
   bild[kBildKurvenzahl] = 1;
   Wort(bild, kBildPruefsumme,
@@ -74,14 +76,14 @@ namespace {
 // A read replaces the curve with what the device holds: one undo step brings back what
 // the operator had. Taken as the edited curve, without marking the curves as changed;
 // false when its slot cannot be allocated.
-bool LesenRueckgaengigSichern(int c) {
-  const int aktuelle = gKurven.AktuelleKurve;
-  const bool geaendert = gKurven.KurvenGeaendert;
-  gKurven.AktuelleKurve = c;
-  const bool gesichert = RueckgaengigSichernOhneMeldung();
-  gKurven.AktuelleKurve = aktuelle;
-  gKurven.KurvenGeaendert = geaendert;
-  if (aktuelle != c) UndoKnoepfeFuerKurve(aktuelle);
+bool LesenRueckgaengigSichern(Kurvensitzung& sitzung, int c) {
+  const int aktuelle = sitzung.gKurven.AktuelleKurve;
+  const bool geaendert = sitzung.gKurven.KurvenGeaendert;
+  sitzung.gKurven.AktuelleKurve = c;
+  const bool gesichert = RueckgaengigSichernOhneMeldung(sitzung);
+  sitzung.gKurven.AktuelleKurve = aktuelle;
+  sitzung.gKurven.KurvenGeaendert = geaendert;
+  if (aktuelle != c) UndoKnoepfeFuerKurve(sitzung, aktuelle);
   return gesichert;
 }
 
@@ -98,7 +100,8 @@ int Kurvenpruefsumme(const std::uint8_t* puffer, int von, int bis) {
   return static_cast<int>((summe + 1) & 0xFFFF);
 }
 
-int AbtastwerteInPunkte(int c, const std::uint8_t* puffer, int erste, int letzte) {
+int AbtastwerteInPunkte(Kurvensitzung& sitzung, int c, const std::uint8_t* puffer, int erste,
+                        int letzte) {
   const int bytes = letzte - erste + 1;
   if (bytes <= 0) return kFehlerBildAnfang;  // a curve has at least one point
   if (bytes % 2 != 0) return kFehlerAbtastUngerade;
@@ -114,8 +117,8 @@ int AbtastwerteInPunkte(int c, const std::uint8_t* puffer, int erste, int letzte
   }
   // The operator's curve goes into the undo ring, then the curve's own array takes the
   // samples; either allocation failing leaves the curve as it was.
-  if (!LesenRueckgaengigSichern(c)) return Speicherfehler(kFehlerAbtastUndoSpeicher);
-  auto& ziel = gKurven.Kurven[c].Punkte;
+  if (!LesenRueckgaengigSichern(sitzung, c)) return Speicherfehler(kFehlerAbtastUndoSpeicher);
+  auto& ziel = sitzung.gKurven.Kurven[c].Punkte;
   if (!PunktfeldAnpassen(ziel, anzahl)) return Speicherfehler(kFehlerAbtastKurvenSpeicher);
   std::copy(punkte.begin(), punkte.end(), ziel.begin());
   return 0;

@@ -8,6 +8,8 @@
 
 namespace curves {
 
+struct Kurvensitzung;
+
 inline constexpr int kBildGroesse = 65536;  // one byte per device address
 inline constexpr int kBildAnfang = 4096;    // first address sent
 inline constexpr int kBildKopfBytes = 32;
@@ -43,7 +45,7 @@ int ZeitbasisAusNibble(int nibble);
 // the four curves' cycles and idle states. ende is one past the last used address, so
 // bytes kBildAnfang..ende-1 are what the device gets. 0, kFehlerSpeicherVoll or
 // kFehlerPunktNichtKodierbar.
-int KurvenbildErzeugen(std::vector<std::uint8_t>& bild, int& ende);
+int KurvenbildErzeugen(Kurvensitzung& sitzung, std::vector<std::uint8_t>& bild, int& ende);
 
 // The 16-bit byte sum over puffer[von..bis] (inclusive) plus 1, modulo 65536.
 int Kurvenpruefsumme(const std::uint8_t* puffer, int von, int bis);
@@ -51,6 +53,7 @@ int Kurvenpruefsumme(const std::uint8_t* puffer, int von, int bis);
 // Replaces curve c's points by one point per sample of puffer[erste..letzte] (addresses
 // as indices), each one unit long. On an error the curve stays as it was; an allocation
 // failure is also shown in the error popup.
-int AbtastwerteInPunkte(int c, const std::uint8_t* puffer, int erste, int letzte);
+int AbtastwerteInPunkte(Kurvensitzung& sitzung, int c, const std::uint8_t* puffer, int erste,
+                        int letzte);
 
 }  // namespace curves

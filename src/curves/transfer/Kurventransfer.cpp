@@ -10,6 +10,7 @@
 #include "common/OperatorInterface.h"
 #include "curves/model/Allokation.h"
 #include "curves/model/Kurvenmodell.h"
+#include "curves/model/Kurvensitzung.h"
 #include "curves/transfer/Kurvenbild.h"
 #include "device/Fehler.h"
 #include "device/Protokoll.h"
@@ -18,8 +19,6 @@
 
 namespace curves {
 namespace {
-
-std::function<void()> sgLesenAnzeige;
 
 int Wort(const std::vector<std::uint8_t>& puffer, int adresse) {
   return puffer[adresse] * 256 + puffer[adresse + 1];
@@ -38,15 +37,15 @@ bool Vergroessern(std::vector<std::uint8_t>& puffer, std::size_t groesse) {
 
 }  // namespace
 
-int KurvenlaengenPruefen() {
+int KurvenlaengenPruefen(Kurvensitzung& sitzung) {
   const common::KlassischeZahlen zahlen;
   std::string text = "Curves do not have the same length. They will not be syncron.\n\n";
   bool ungleich = false;
   bool referenzGesetzt = false;
   long long referenz = 0;
-  for (int c = 0; c < gKurven.Kurvenzahl && c < kKurven; ++c) {
-    if (gKurven.Kurven[c].Punktanzahl() <= 1) continue;
-    const double laenge = Kurvenlaenge(c);
+  for (int c = 0; c < sitzung.gKurven.Kurvenzahl && c < kKurven; ++c) {
+    if (sitzung.gKurven.Kurven[c].Punktanzahl() <= 1) continue;
+    const double laenge = Kurvenlaenge(sitzung, c);
     const auto ganz = static_cast<long long>(laenge);
     if (!referenzGesetzt) {
       referenz = ganz;
@@ -68,10 +67,10 @@ int KurvenlaengenPruefen() {
   return common::operatorInterface().message(frage) == 1 ? 0 : 1;
 }
 
-int KurvenSenden(int typ) {
+int KurvenSenden(Kurvensitzung& sitzung, int typ) {
   std::vector<std::uint8_t> bild;
   int ende = 0;
-  const int fehler = KurvenbildErzeugen(bild, ende);
+  const int fehler = KurvenbildErzeugen(sitzung, bild, ende);
   if (fehler == kFehlerSpeicherVoll) {
     common::showMessage("Error",
                         "Memory needed for the curves ist bigger then\n"
@@ -105,7 +104,7 @@ int SpeicherBlockweiseLesen(long start, long laenge, std::uint8_t* puffer, bool 
                                          fortschritt ? "Read data" : nullptr);
 }
 
-int KurvenLesen(int typ) {
+int KurvenLesen(Kurvensitzung& sitzung, int typ) {
   device::ComFehlerSetzen(0);
   std::vector<std::uint8_t> puffer;
   if (!Vergroessern(puffer, kAbtastAnfang)) return kFehlerLesenSpeicherKopf;
@@ -151,19 +150,15 @@ int KurvenLesen(int typ) {
     }
   }
   for (int c = 0; c < kurvenzahl; ++c) {
-    if (const int fehler = AbtastwerteInPunkte(c, puffer.data(), erste[c], letzte[c])) {
+    if (const int fehler = AbtastwerteInPunkte(sitzung, c, puffer.data(), erste[c], letzte[c])) {
       device::ComFehlerSetzen(fehler);
       return 0;
     }
-    gKurven.Zyklen[c] = zyklen[c];
-    gKurven.Ruhezustand[c] = ruhe[c];
+    sitzung.gKurven.Zyklen[c] = zyklen[c];
+    sitzung.gKurven.Ruhezustand[c] = ruhe[c];
   }
-  if (sgLesenAnzeige) sgLesenAnzeige();
+  sitzung.Lesemeldungen.Melden();
   return 0;
-}
-
-void KurvenLesenAnzeigeBinden(std::function<void()> anzeige) {
-  sgLesenAnzeige = std::move(anzeige);
 }
 
 }  // namespace curves

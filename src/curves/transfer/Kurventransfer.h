@@ -3,7 +3,8 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
+
+#include "curves/model/Kurvensitzung.h"
 
 namespace curves {
 
@@ -19,11 +20,11 @@ inline constexpr int kFehlerLesenLeer = -1019472;
 
 // Before a write: if the curves (with more than one point) differ in length, asks
 // whether to send anyway. 0 = go on, 1 = the operator went back.
-int KurvenlaengenPruefen();
+int KurvenlaengenPruefen(Kurvensitzung& sitzung);
 
 // Encodes curve 1 and writes it into memory type typ. Always 0: a too long curve is
 // refused with a message and nothing is sent; device errors go to the error fields.
-int KurvenSenden(int typ);
+int KurvenSenden(Kurvensitzung& sitzung, int typ);
 
 // Writes bild[start .. start+laenge-1] in blocks of at most 64 bytes to the device at
 // those addresses, under the progress box "Send data". 0 or the first error.
@@ -36,10 +37,7 @@ int SpeicherBlockweiseLesen(long start, long laenge, std::uint8_t* puffer, bool 
 // Reads the image from memory type typ into curve 1 with its cycles and idle state.
 // Returns 0 or a code for the error popup; device, checksum and content errors go to the
 // error fields. A failed read leaves the curves unchanged. Neither stores an undo step
-// nor marks the curves as changed.
-int KurvenLesen(int typ);
-
-// The window binds what a finished read enables (the "Edit curve" toolbar buttons).
-void KurvenLesenAnzeigeBinden(std::function<void()> anzeige);
+// nor marks the curves as changed. A successful read tells the session's Lesemeldungen.
+int KurvenLesen(Kurvensitzung& sitzung, int typ);
 
 }  // namespace curves

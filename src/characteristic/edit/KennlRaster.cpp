@@ -1,8 +1,8 @@
-#include "characteristic/KennlRaster.h"
+#include "characteristic/edit/KennlRaster.h"
 
 #include <cmath>
 
-#include "characteristic/Kennlinienmodell.h"
+#include "characteristic/model/Kennlinienmodell.h"
 #include "common/Raster.h"
 #include "config/Umrechnung.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "characteristic/Kennlinienmodell.h"
+#include "characteristic/model/Kennlinienmodell.h"
 #include "common/Allokationshaken.h"
 
 namespace characteristic {

@@ -1,4 +1,4 @@
-#include "characteristic/Kennlinientext.h"
+#include "characteristic/files/Kennlinientext.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,9 +8,9 @@
 #include <cstring>
 #include <vector>
 
-#include "characteristic/KennlAllokation.h"
-#include "characteristic/KennlRueckgaengig.h"
-#include "characteristic/Kennlinienmodell.h"
+#include "characteristic/model/KennlAllokation.h"
+#include "characteristic/model/KennlRueckgaengig.h"
+#include "characteristic/model/Kennlinienmodell.h"
 #include "common/KlassischeZahlen.h"
 #include "common/Lesedatei.h"
 #include "common/Raster.h"

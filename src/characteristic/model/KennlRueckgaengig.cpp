@@ -1,9 +1,9 @@
-#include "characteristic/KennlRueckgaengig.h"
+#include "characteristic/model/KennlRueckgaengig.h"
 
 #include <utility>
 
-#include "characteristic/KennlAllokation.h"
-#include "characteristic/Kennlinienmodell.h"
+#include "characteristic/model/KennlAllokation.h"
+#include "characteristic/model/Kennlinienmodell.h"
 #include "common/OperatorInterface.h"
 
 namespace characteristic {

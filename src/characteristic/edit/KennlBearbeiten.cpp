@@ -1,4 +1,4 @@
-#include "characteristic/KennlBearbeiten.h"
+#include "characteristic/edit/KennlBearbeiten.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <iterator>
 
-#include "characteristic/KennlAllokation.h"
-#include "characteristic/KennlRaster.h"
-#include "characteristic/KennlRueckgaengig.h"
-#include "characteristic/Kennlinienmodell.h"
+#include "characteristic/edit/KennlRaster.h"
+#include "characteristic/model/KennlAllokation.h"
+#include "characteristic/model/KennlRueckgaengig.h"
+#include "characteristic/model/Kennlinienmodell.h"
 #include "common/OperatorInterface.h"
 #include "common/Raster.h"
 #include "config/Umrechnung.h"

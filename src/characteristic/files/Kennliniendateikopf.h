@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "characteristic/Kennlinienmodell.h"
+#include "characteristic/model/Kennlinienmodell.h"
 #include "config/Konfiguration.h"
 
 namespace characteristic {

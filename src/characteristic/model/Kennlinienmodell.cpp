@@ -1,11 +1,11 @@
-#include "characteristic/Kennlinienmodell.h"
+#include "characteristic/model/Kennlinienmodell.h"
 
 #include <cmath>
 #include <utility>
 
-#include "characteristic/KennlAllokation.h"
-#include "characteristic/KennlRueckgaengig.h"
-#include "characteristic/KennlTitel.h"
+#include "characteristic/model/KennlAllokation.h"
+#include "characteristic/model/KennlRueckgaengig.h"
+#include "characteristic/model/KennlTitel.h"
 #include "config/Umrechnung.h"
 
 namespace characteristic {

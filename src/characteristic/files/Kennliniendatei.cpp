@@ -1,4 +1,4 @@
-#include "characteristic/Kennliniendatei.h"
+#include "characteristic/files/Kennliniendatei.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -7,10 +7,10 @@
 #include <memory>
 #include <vector>
 
-#include "characteristic/KennlAllokation.h"
-#include "characteristic/KennlTitel.h"
-#include "characteristic/Kennliniendateikopf.h"
-#include "characteristic/Kennlinienmodell.h"
+#include "characteristic/files/Kennliniendateikopf.h"
+#include "characteristic/model/KennlAllokation.h"
+#include "characteristic/model/KennlTitel.h"
+#include "characteristic/model/Kennlinienmodell.h"
 #include "common/Lesedatei.h"
 #include "common/OperatorInterface.h"
 #include "common/Speicherdatei.h"

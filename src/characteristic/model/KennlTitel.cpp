@@ -1,4 +1,4 @@
-#include "characteristic/KennlTitel.h"
+#include "characteristic/model/KennlTitel.h"
 
 #include <utility>
 

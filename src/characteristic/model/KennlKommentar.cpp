@@ -1,6 +1,6 @@
-#include "characteristic/KennlKommentar.h"
+#include "characteristic/model/KennlKommentar.h"
 
-#include "characteristic/Kennlinienmodell.h"
+#include "characteristic/model/Kennlinienmodell.h"
 
 namespace characteristic {
 

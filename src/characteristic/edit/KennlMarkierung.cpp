@@ -1,8 +1,8 @@
-#include "characteristic/KennlMarkierung.h"
+#include "characteristic/edit/KennlMarkierung.h"
 
 #include <cmath>
 
-#include "characteristic/Kennlinienmodell.h"
+#include "characteristic/model/Kennlinienmodell.h"
 
 namespace characteristic {
 

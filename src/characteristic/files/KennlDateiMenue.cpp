@@ -1,12 +1,12 @@
-#include "characteristic/KennlDateiMenue.h"
+#include "characteristic/files/KennlDateiMenue.h"
 
 #include <optional>
 #include <string>
 
-#include "characteristic/KennlTitel.h"
-#include "characteristic/Kennliniendatei.h"
-#include "characteristic/Kennlinienmodell.h"
-#include "characteristic/Kennlinientext.h"
+#include "characteristic/files/Kennliniendatei.h"
+#include "characteristic/files/Kennlinientext.h"
+#include "characteristic/model/KennlTitel.h"
+#include "characteristic/model/Kennlinienmodell.h"
 #include "common/Dateibefehle.h"
 #include "device/Fehler.h"
 

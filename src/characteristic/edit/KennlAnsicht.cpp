@@ -1,10 +1,10 @@
-#include "characteristic/KennlAnsicht.h"
+#include "characteristic/edit/KennlAnsicht.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 
-#include "characteristic/Kennlinienmodell.h"
+#include "characteristic/model/Kennlinienmodell.h"
 #include "config/Konfiguration.h"
 #include "config/Umrechnung.h"
 

@@ -1,9 +1,9 @@
-#include "characteristic/Kennlinienbild.h"
+#include "characteristic/transfer/Kennlinienbild.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "characteristic/Kennlinienmodell.h"
+#include "characteristic/model/Kennlinienmodell.h"
 #include "common/Raster.h"
 #include "config/Umrechnung.h"
 

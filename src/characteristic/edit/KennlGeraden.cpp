@@ -1,6 +1,6 @@
-#include "characteristic/KennlGeraden.h"
+#include "characteristic/edit/KennlGeraden.h"
 
-#include "characteristic/Kennlinienmodell.h"
+#include "characteristic/model/Kennlinienmodell.h"
 
 namespace characteristic {
 

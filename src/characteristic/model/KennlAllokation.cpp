@@ -1,4 +1,4 @@
-#include "characteristic/KennlAllokation.h"
+#include "characteristic/model/KennlAllokation.h"
 
 namespace characteristic {
 

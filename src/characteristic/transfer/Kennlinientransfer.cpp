@@ -1,13 +1,13 @@
-#include "characteristic/Kennlinientransfer.h"
+#include "characteristic/transfer/Kennlinientransfer.h"
 
 #include <algorithm>
 #include <exception>
 #include <vector>
 
-#include "characteristic/KennlAllokation.h"
-#include "characteristic/KennlRueckgaengig.h"
-#include "characteristic/Kennlinienbild.h"
-#include "characteristic/Kennlinienmodell.h"
+#include "characteristic/model/KennlAllokation.h"
+#include "characteristic/model/KennlRueckgaengig.h"
+#include "characteristic/model/Kennlinienmodell.h"
+#include "characteristic/transfer/Kennlinienbild.h"
 #include "config/Umrechnung.h"
 #include "device/Fehler.h"
 #include "device/Protokoll.h"
