@@ -11,21 +11,14 @@
 #include "curves/transfer/Kurvenbild.h"
 #include "curves/transfer/Kurventransfer.h"
 #include "device/Companel.h"
-#include "device/Fehler.h"
 #include "device/Portnummern.h"
+#include "device/Verbindung.h"
 
 namespace cli {
 namespace {
 
 int Speichertyp(const Aufruf& aufruf) {
   return aufruf.dither ? curves::kSpeicherDither : curves::kSpeicherKurven;
-}
-
-// Transfers report device failures in the error fields the windows share, not in their
-// result: the code as it stands after the call, 0 when the fields are clear.
-int FehlerfeldCode() {
-  const auto& felder = device::AktuelleFehlerfelder();
-  return felder.led ? -felder.nummer : 0;
 }
 
 }  // namespace
@@ -38,18 +31,20 @@ int PortsAuflisten() {
 }
 
 int IdLesen(const Aufruf& aufruf) {
-  Geraeteverbindung verbindung(aufruf.port, aufruf.adresse);
-  if (const int fehler = verbindung.oeffnen()) return FehlerMelden(fehler);
-  if (const int fehler = device::IDLesen()) return FehlerMelden(fehler);
-  std::printf("%s\n", device::IdFeld().c_str());
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
+  device::Verbindung& v = geraet.Verbindung();
+  if (const int fehler = device::IDLesen(v)) return FehlerMelden(fehler);
+  std::printf("%s\n", device::IdFeld(v).c_str());
   return kStatusErfolg;
 }
 
 int Suchen(const Aufruf& aufruf) {
-  Geraeteverbindung verbindung(aufruf.port, aufruf.adresse);
-  if (const int fehler = verbindung.oeffnen()) return FehlerMelden(fehler);
-  if (const int fehler = device::GeraeteSuchen()) return FehlerMelden(fehler);
-  const auto& zustand = device::Companel();
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
+  device::Verbindung& v = geraet.Verbindung();
+  if (const int fehler = device::GeraeteSuchen(v)) return FehlerMelden(fehler);
+  const auto& zustand = v.Companel();
   for (int i = 0; i < 8; ++i) {
     const auto& lampe = zustand.scanLampen[static_cast<std::size_t>(i)];
     const auto& id = zustand.scanIds[static_cast<std::size_t>(i)];
@@ -73,10 +68,10 @@ int Senden(const Aufruf& aufruf) {
   // The equal-length warning goes to standard error; its answer is "Send curves".
   if (curves::KurvenlaengenPruefen() != 0) return kStatusFehler;
 
-  Geraeteverbindung verbindung(aufruf.port, aufruf.adresse);
-  if (const int fehler = verbindung.oeffnen()) return FehlerMelden(fehler);
-  curves::KurvenSenden(Speichertyp(aufruf));
-  if (const int fehler = FehlerfeldCode()) return FehlerMelden(fehler);
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
+  device::Verbindung& v = geraet.Verbindung();
+  if (const int fehler = curves::KurvenSenden(v, Speichertyp(aufruf))) return FehlerMelden(fehler);
   return kStatusErfolg;
 }
 
@@ -88,10 +83,10 @@ int Lesen(const Aufruf& aufruf) {
                                                  "would destroy it");
   if (const int fehler = KonfigurationWaehlen(aufruf.konfig)) return FehlerMelden(fehler);
 
-  Geraeteverbindung verbindung(aufruf.port, aufruf.adresse);
-  if (const int fehler = verbindung.oeffnen()) return FehlerMelden(fehler);
-  if (const int fehler = curves::KurvenLesen(Speichertyp(aufruf))) return FehlerMelden(fehler);
-  if (const int fehler = FehlerfeldCode()) return FehlerMelden(fehler);
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
+  device::Verbindung& v = geraet.Verbindung();
+  if (const int fehler = curves::KurvenLesen(v, Speichertyp(aufruf))) return FehlerMelden(fehler);
   if (const int fehler = curves::KurvendateiSpeichern(ziel)) return FehlerMelden(fehler);
   return kStatusErfolg;
 }

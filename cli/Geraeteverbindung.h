@@ -5,6 +5,7 @@
 #pragma once
 
 #include "Aufruf.h"
+#include "device/Verbindung.h"
 #include "device/qtserial/QtSerialService.h"
 
 namespace cli {
@@ -12,15 +13,18 @@ namespace cli {
 class Geraeteverbindung {
  public:
   Geraeteverbindung(const Portangabe& port, char adresse);
-  ~Geraeteverbindung();  // closes the port and uninstalls the service
+  ~Geraeteverbindung();  // closes the port
   Geraeteverbindung(const Geraeteverbindung&) = delete;
   Geraeteverbindung& operator=(const Geraeteverbindung&) = delete;
 
   // 0 or the driver's code (-100003 when the port cannot be opened).
-  int oeffnen();
+  int Oeffnen();
+  // The connection every device command of this run goes through.
+  device::Verbindung& Verbindung() { return verbindung_; }
 
  private:
   device::qtserial::QtSerialService service_;
+  device::Verbindung verbindung_{&service_};
   int nummer_;
 };
 

@@ -31,7 +31,8 @@ class FensterTest : public ::testing::Test {
     common::gHilfeAktiv = 0;
     device::ZOR_Fehlersprache(2);  // English, as the program starts
     ASSERT_EQ(0, curves::KurvenZustandZuruecksetzen());
-    panel = std::make_unique<curves::gui::Kurvenpanel>();
+    panel =
+        std::make_unique<curves::gui::Kurvenpanel>(nullptr, widgets::Fensterumgebung{verbindung});
     ASSERT_EQ(0, panel->KurvenpanelInit());
     panel->resize(1000, 700);
     panel->show();
@@ -63,6 +64,7 @@ class FensterTest : public ::testing::Test {
   const curves::Kurve& Kurve1() { return curves::gKurven.Kurven[0]; }
 
   testsupport::ScriptedOperator op;
+  device::Verbindung verbindung;  // no port open unless a test opens one
   std::unique_ptr<curves::gui::Kurvenpanel> panel;
 };
 

@@ -33,22 +33,23 @@ class PtyTransfer : public ModellTest {
  protected:
   void SetUp() override {
     ModellTest::SetUp();
-    device::sgComPort.offen = sim.port();
+    verbindung.DienstSetzen(&sim.service());
+    verbindung.Port().offen = sim.port();
   }
   testsupport::SimPort sim;
 };
 
 TEST_F(PtyTransfer, DefaultCurveLandsInTheDeviceMemory) {
-  device::ComFehlerSetzen(-404015);
-  ASSERT_EQ(0, KurvenSenden(kSpeicherKurven));
+  verbindung.ComFehlerSetzen(-404015);
+  ASSERT_EQ(0, KurvenSenden(verbindung, kSpeicherKurven));
   const auto erwartet = Bild();
   const auto geraet = sim.engine().device('1');
   EXPECT_EQ(Ausschnitt(erwartet, 4096, 4130), Ausschnitt(geraet.memory4, 4096, 4130));
   EXPECT_EQ(0xFF, geraet.memory4[4130]);  // nothing beyond the image
   EXPECT_EQ(0xFF, geraet.memory4[4095]);
   EXPECT_EQ(std::vector<std::uint8_t>(65536, 0xFF), geraet.memory5);
-  EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);  // cleared before sending
-  EXPECT_FALSE(device::AktuelleFehlerfelder().led);
+  EXPECT_EQ(0, verbindung.AktuelleFehlerfelder().nummer);  // cleared before sending
+  EXPECT_FALSE(verbindung.AktuelleFehlerfelder().led);
   EXPECT_EQ(std::vector<std::string>{"Send data"}, op.progressTitles);
   EXPECT_EQ(std::vector<int>{100}, op.progressValues);
   EXPECT_EQ(0, op.progressOpenCount);
@@ -60,7 +61,7 @@ TEST_F(PtyTransfer, LongerCurveGoesInBlocksOf64Bytes) {
   gKurven.Zyklen[0] = 3;
   gKurven.Ruhezustand[0] = 1000;
   sim.engine().clearFrames();
-  ASSERT_EQ(0, KurvenSenden(kSpeicherDither));
+  ASSERT_EQ(0, KurvenSenden(verbindung, kSpeicherDither));
   const auto erwartet = Bild();
   ASSERT_EQ(4096u + 432u, erwartet.size());
   const auto geraet = sim.engine().device('1');
@@ -71,20 +72,20 @@ TEST_F(PtyTransfer, LongerCurveGoesInBlocksOf64Bytes) {
   EXPECT_EQ(0u, frames[0].find("#1BDW510000040"));  // type 5, start 1000 hex, 64 bytes
   EXPECT_EQ(0u, frames[6].find("#1BDW511800030"));  // 4096 + 384, 48 bytes
   EXPECT_EQ((std::vector<int>{14, 29, 44, 59, 74, 88, 100}), op.progressValues);
-  EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(0, verbindung.AktuelleFehlerfelder().nummer);
 }
 
 TEST_F(PtyTransfer, WrittenCurveReadsBackAsOnePointPerSample) {
   gKurven.Kurven[0].Punkte = {P(0, 3, 1), P(4095, 2, 9)};
   gKurven.Zyklen[0] = 12;
   gKurven.Ruhezustand[0] = 345;
-  ASSERT_EQ(0, KurvenSenden(kSpeicherKurven));
+  ASSERT_EQ(0, KurvenSenden(verbindung, kSpeicherKurven));
   ASSERT_EQ(0, KurvenNeu());
   gKurven.KurvenGeaendert = false;
   int angezeigt = 0;
   KurvenLesenAnzeigeBinden([&] { ++angezeigt; });
 
-  ASSERT_EQ(0, KurvenLesen(kSpeicherKurven));
+  ASSERT_EQ(0, KurvenLesen(verbindung, kSpeicherKurven));
   KurvenLesenAnzeigeBinden({});
 
   EXPECT_TRUE(Gleich({P(0, 1, 1), P(1365, 1, 1), P(2730, 1, 1), P(4095, 1, 9), P(2048, 1, 9)},
@@ -93,7 +94,7 @@ TEST_F(PtyTransfer, WrittenCurveReadsBackAsOnePointPerSample) {
   EXPECT_EQ(345, gKurven.Ruhezustand[0]);
   EXPECT_EQ(1, angezeigt);
   EXPECT_FALSE(gKurven.KurvenGeaendert);
-  EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(0, verbindung.AktuelleFehlerfelder().nummer);
   // The curve the read replaced is one undo step away.
   EXPECT_EQ(1, gKurven.Historien[0].AnzahlRueckgaengig);
   EXPECT_TRUE(curves::UndoBefehle().RueckgaengigKnopf);
@@ -108,11 +109,11 @@ TEST_F(PtyTransfer, WrittenCurveReadsBackAsOnePointPerSample) {
 }
 
 TEST_F(PtyTransfer, ReadWhileAnotherCurveIsEditedKeepsThatCurvesUndo) {
-  ASSERT_EQ(0, KurvenSenden(kSpeicherKurven));
+  ASSERT_EQ(0, KurvenSenden(verbindung, kSpeicherKurven));
   gKurven.Kurven[0].Punkte = {P(7, 2, 1), P(8, 1, 1)};
   gKurven.AktuelleKurve = 1;
   gKurven.KurvenGeaendert = true;
-  ASSERT_EQ(0, KurvenLesen(kSpeicherKurven));
+  ASSERT_EQ(0, KurvenLesen(verbindung, kSpeicherKurven));
   EXPECT_EQ(1, gKurven.AktuelleKurve);
   EXPECT_TRUE(gKurven.KurvenGeaendert);
   EXPECT_EQ(1, gKurven.Historien[0].AnzahlRueckgaengig);
@@ -126,9 +127,9 @@ TEST_F(PtyTransfer, ReadWhileAnotherCurveIsEditedKeepsThatCurvesUndo) {
 TEST_F(PtyTransfer, FaultInTheThirdBlockStopsTheWrite) {
   gKurven.Kurven[0].Punkte = {P(0, 150, 2), P(4000, 50, 9)};
   sim.engine().inject({sim::FaultKind::Nak, "BDW", 0, 3});
-  ASSERT_EQ(0, KurvenSenden(kSpeicherKurven));
+  EXPECT_EQ(-402127, KurvenSenden(verbindung, kSpeicherKurven));
   sim.engine().clearFaults();
-  const auto& felder = device::AktuelleFehlerfelder();
+  const auto& felder = verbindung.AktuelleFehlerfelder();
   EXPECT_TRUE(felder.led);
   EXPECT_EQ(402127, felder.nummer);
   EXPECT_EQ("Errormessage (NAK) received from device", felder.text);
@@ -142,14 +143,14 @@ TEST_F(PtyTransfer, FaultInTheThirdBlockStopsTheWrite) {
 
 TEST_F(PtyTransfer, FaultWhileReadingLeavesTheCurves) {
   gKurven.Kurven[0].Punkte = {P(0, 150, 2), P(4000, 50, 9)};
-  ASSERT_EQ(0, KurvenSenden(kSpeicherKurven));
+  ASSERT_EQ(0, KurvenSenden(verbindung, kSpeicherKurven));
   gKurven.Kurven[0].Punkte = {P(1, 2, 3)};
   gKurven.Zyklen[0] = 77;
   // The header read is the first BDR frame; the fourth frame is the image's third block.
   sim.engine().inject({sim::FaultKind::WrongChecksum, "BDR", 0, 4});
-  ASSERT_EQ(0, KurvenLesen(kSpeicherKurven));
+  EXPECT_EQ(-406114, KurvenLesen(verbindung, kSpeicherKurven));
   sim.engine().clearFaults();
-  EXPECT_EQ(406114, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(406114, verbindung.AktuelleFehlerfelder().nummer);
   EXPECT_TRUE(Gleich({P(1, 2, 3)}, gKurven.Kurven[0].Punkte));
   EXPECT_EQ(77, gKurven.Zyklen[0]);
   EXPECT_EQ(0, op.progressOpenCount);
@@ -158,8 +159,8 @@ TEST_F(PtyTransfer, FaultWhileReadingLeavesTheCurves) {
 TEST_F(PtyTransfer, NakOnTheHeaderReadLeavesTheCurves) {
   gKurven.Kurven[0].Punkte = {P(1, 2, 3)};
   sim.engine().inject({sim::FaultKind::Nak, "BDR"});
-  ASSERT_EQ(0, KurvenLesen(kSpeicherKurven));
-  EXPECT_EQ(402099, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(-402099, KurvenLesen(verbindung, kSpeicherKurven));
+  EXPECT_EQ(402099, verbindung.AktuelleFehlerfelder().nummer);
   EXPECT_TRUE(Gleich({P(1, 2, 3)}, gKurven.Kurven[0].Punkte));
   EXPECT_TRUE(op.progressTitles.empty());
 }
@@ -170,16 +171,16 @@ class OhnePort : public ModellTest {};
 
 TEST_F(OhnePort, WriteAndReadReportTheClosedPort) {
   gKurven.Kurven[0].Punkte = {P(1, 2, 3)};
-  EXPECT_EQ(0, KurvenSenden(kSpeicherKurven));
-  EXPECT_EQ(122430, device::AktuelleFehlerfelder().nummer);
-  EXPECT_EQ("COM-port not open", device::AktuelleFehlerfelder().text);
-  EXPECT_EQ(0, KurvenLesen(kSpeicherKurven));
-  EXPECT_EQ(122431, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(-122430, KurvenSenden(verbindung, kSpeicherKurven));
+  EXPECT_EQ(122430, verbindung.AktuelleFehlerfelder().nummer);
+  EXPECT_EQ("COM-port not open", verbindung.AktuelleFehlerfelder().text);
+  EXPECT_EQ(-122431, KurvenLesen(verbindung, kSpeicherKurven));
+  EXPECT_EQ(122431, verbindung.AktuelleFehlerfelder().nummer);
   EXPECT_TRUE(Gleich({P(1, 2, 3)}, gKurven.Kurven[0].Punkte));
   EXPECT_TRUE(op.progressTitles.empty());
   std::uint8_t puffer[4] = {};
-  EXPECT_EQ(-122431, SpeicherBlockweiseLesen(4096, 4, puffer, true, 4));
-  EXPECT_EQ(-122430, SpeicherBlockweiseSchreiben(puffer, 0, 4, 4));
+  EXPECT_EQ(-122431, SpeicherBlockweiseLesen(verbindung, 4096, 4, puffer, true, 4));
+  EXPECT_EQ(-122430, SpeicherBlockweiseSchreiben(verbindung, puffer, 0, 4, 4));
 }
 
 // ---- The same engine without the line: long transfers and crafted memory ----
@@ -188,7 +189,8 @@ class SpeicherTransfer : public ModellTest {
  protected:
   void SetUp() override {
     ModellTest::SetUp();
-    device::sgComPort.offen = sim.port();
+    verbindung.DienstSetzen(&sim.service());
+    verbindung.Port().offen = sim.port();
     gKurven.Kurven[0].Punkte = {P(2, 2, 2)};
     gKurven.Zyklen[0] = 5;
   }
@@ -217,15 +219,15 @@ class SpeicherTransfer : public ModellTest {
 
 TEST_F(SpeicherTransfer, FullMemoryImageRoundTrips) {
   gKurven.Kurven[0].Punkte = {P(4095, 30000, 4), P(0, 704, 9)};
-  ASSERT_EQ(0, KurvenSenden(kSpeicherKurven));
-  EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);
+  ASSERT_EQ(0, KurvenSenden(verbindung, kSpeicherKurven));
+  EXPECT_EQ(0, verbindung.AktuelleFehlerfelder().nummer);
   const auto erwartet = Bild();
   ASSERT_EQ(65536u, erwartet.size());
   EXPECT_EQ(Ausschnitt(erwartet, 4096, 65536),
             Ausschnitt(sim.engine().device('1').memory4, 4096, 65536));
   EXPECT_EQ(960u, op.progressValues.size());
-  ASSERT_EQ(0, KurvenLesen(kSpeicherKurven));
-  EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);
+  ASSERT_EQ(0, KurvenLesen(verbindung, kSpeicherKurven));
+  EXPECT_EQ(0, verbindung.AktuelleFehlerfelder().nummer);
   ASSERT_EQ(30704, gKurven.Kurven[0].Punktanzahl());
   EXPECT_TRUE(Gleich({P(4095, 1, 4)}, {gKurven.Kurven[0].Punkte[0]}));
   EXPECT_TRUE(Gleich({P(0, 1, 9)}, {gKurven.Kurven[0].Punkte[30000]}));
@@ -233,17 +235,17 @@ TEST_F(SpeicherTransfer, FullMemoryImageRoundTrips) {
 
 TEST_F(SpeicherTransfer, EmptyImageIsReported) {
   Geraetebild({}, 4127);
-  EXPECT_EQ(-1019472, KurvenLesen(kSpeicherKurven));
+  EXPECT_EQ(-1019472, KurvenLesen(verbindung, kSpeicherKurven));
   ErwarteUnveraendert();
   Geraetebild({}, 0);
-  EXPECT_EQ(-1019472, KurvenLesen(kSpeicherKurven));
+  EXPECT_EQ(-1019472, KurvenLesen(verbindung, kSpeicherKurven));
   ErwarteUnveraendert();
 }
 
 TEST_F(SpeicherTransfer, ChecksumMismatchLeavesTheCurves) {
   Geraetebild({0x30, 0x10, 0x30, 0x20}, 4131, 1);
-  EXPECT_EQ(0, KurvenLesen(kSpeicherKurven));
-  EXPECT_EQ(897407, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(-897407, KurvenLesen(verbindung, kSpeicherKurven));
+  EXPECT_EQ(897407, verbindung.AktuelleFehlerfelder().nummer);
   ErwarteUnveraendert();
 }
 
@@ -252,47 +254,47 @@ TEST_F(SpeicherTransfer, ErasedDeviceGivesAChecksumErrorNotCurves) {
     std::fill(d.memory4.begin(), d.memory4.end(), 0xFF);
     return 0;
   });
-  EXPECT_EQ(0, KurvenLesen(kSpeicherKurven));
-  EXPECT_EQ(897407, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(-897407, KurvenLesen(verbindung, kSpeicherKurven));
+  EXPECT_EQ(897407, verbindung.AktuelleFehlerfelder().nummer);
   ErwarteUnveraendert();
 }
 
 TEST_F(SpeicherTransfer, BadSamplesInTheDeviceLeaveTheCurves) {
   Geraetebild({0x30, 0x10, 0x90, 0x20}, 4131);
-  EXPECT_EQ(0, KurvenLesen(kSpeicherKurven));
-  EXPECT_EQ(1019418, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(-1019418, KurvenLesen(verbindung, kSpeicherKurven));
+  EXPECT_EQ(1019418, verbindung.AktuelleFehlerfelder().nummer);
   ErwarteUnveraendert();
   Geraetebild({0x30, 0x10, 0x30}, 4130);
-  EXPECT_EQ(0, KurvenLesen(kSpeicherKurven));
-  EXPECT_EQ(1019417, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(-1019417, KurvenLesen(verbindung, kSpeicherKurven));
+  EXPECT_EQ(1019417, verbindung.AktuelleFehlerfelder().nummer);
   ErwarteUnveraendert();
 }
 
 TEST_F(SpeicherTransfer, FailedBufferAllocationsAreReturnedAndChangeNothing) {
   Geraetebild({0x30, 0x10, 0x30, 0x20}, 4131);
   AllokationsfehlerAusloesen(1);  // the 4128 bytes for the header
-  EXPECT_EQ(-600404, KurvenLesen(kSpeicherKurven));
+  EXPECT_EQ(-600404, KurvenLesen(verbindung, kSpeicherKurven));
   ErwarteUnveraendert();
   AllokationsfehlerAusloesen(1, 1);  // growing the buffer to the last address
-  EXPECT_EQ(-600406, KurvenLesen(kSpeicherKurven));
+  EXPECT_EQ(-600406, KurvenLesen(verbindung, kSpeicherKurven));
   AllokationsfehlerAusloesen(0);
   ErwarteUnveraendert();
   EXPECT_TRUE(op.progressTitles.empty());
   // The decoded points cannot be allocated: popup, error fields, curves as they were.
   AllokationsfehlerAusloesen(1, 2);
-  EXPECT_EQ(0, KurvenLesen(kSpeicherKurven));
+  EXPECT_EQ(-600416, KurvenLesen(verbindung, kSpeicherKurven));
   AllokationsfehlerAusloesen(0);
-  EXPECT_EQ(600416, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(600416, verbindung.AktuelleFehlerfelder().nummer);
   EXPECT_EQ("Error #600416", op.lastMessageTitle());
   ErwarteUnveraendert();
-  ASSERT_EQ(0, KurvenLesen(kSpeicherKurven));
+  ASSERT_EQ(0, KurvenLesen(verbindung, kSpeicherKurven));
   EXPECT_TRUE(Gleich({P(0x010, 1, 4), P(0x020, 1, 4)}, gKurven.Kurven[0].Punkte));
 }
 
 TEST_F(SpeicherTransfer, SilentDeviceIsReported) {
   sim.engine().inject({sim::FaultKind::Silence, "BDW"});
-  EXPECT_EQ(0, KurvenSenden(kSpeicherKurven));
-  EXPECT_EQ(403129, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(-403129, KurvenSenden(verbindung, kSpeicherKurven));
+  EXPECT_EQ(403129, verbindung.AktuelleFehlerfelder().nummer);
   EXPECT_EQ(0, op.progressOpenCount);
 }
 

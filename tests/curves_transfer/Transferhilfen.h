@@ -39,16 +39,12 @@ class ModellTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_EQ(0, curves::KurvenZustandZuruecksetzen());
     config::KonfigurationStandardwerte();
-    device::FehlerZuruecksetzen();
     device::ZOR_Fehlersprache(2);
-    device::VerbindungZuruecksetzen();
   }
-  void TearDown() override {
-    device::sgComPort.offen = -1;
-    curves::KurvenModellFreigeben();
-  }
+  void TearDown() override { curves::KurvenModellFreigeben(); }
 
   testsupport::ScriptedOperator op;
+  device::Verbindung verbindung;  // no port open
 };
 
 }  // namespace transfertest

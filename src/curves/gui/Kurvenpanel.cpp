@@ -35,6 +35,7 @@
 #include "device/Fehler.h"
 #include "ui/Knopfbild.h"
 #include "ui_KURVENPNL.h"
+#include "widgets/Fehlerfeldanzeige.h"
 #include "widgets/Graphscrollbar.h"
 #include "widgets/Hilfefilter.h"
 #include "widgets/Lampe.h"
@@ -59,6 +60,7 @@ Kurvenpanel::Kurvenpanel(QWidget* parent, const widgets::Fensterumgebung& umgebu
       hilfe_(new widgets::HilfeFilter(this)),
       umgebung_(umgebung) {
   ui_->setupUi(this);
+  ui_->PICTURERING->VerbindungSetzen(&Verbindung());
   grafik_ = std::make_unique<widgets::Kurvengrafik>(ui_->GRAPH, ui_->GRAPHKLEIN, kRohMax);
   dialoge_ = std::make_unique<Kurvendialoge>(this, *grafik_);
   MenueAnlegen();
@@ -112,7 +114,6 @@ Kurvenpanel::~Kurvenpanel() {
   UndoBefehleBinden({});
   KurvenLesenAnzeigeBinden({});
   YAchseNeuSkalierenBinden({});
-  device::FehlerfelderBinden(device::FehlerfeldFenster::Kurven, {});
   if (&editordialoge() == dialoge_.get()) setEditordialoge(nullptr);
 }
 
@@ -183,9 +184,9 @@ void Kurvenpanel::Verbinden() {
   knopf(u.SCHREIBEN_2, [this] { Senden(kSpeicherDither); });
   knopf(u.LESEN, [this] { Lesen(kSpeicherKurven); });
   knopf(u.LESEN_2, [this] { Lesen(kSpeicherDither); });
-  knopf(u.ANPASSEN_1, [] { AusgangEinsAnpassen(); });
-  knopf(u.START, [] { device::ComFehlerSetzen(device::StartSenden()); });
-  knopf(u.STOPP, [] { device::ComFehlerSetzen(device::StoppSenden()); });
+  knopf(u.ANPASSEN_1, [this] { AusgangEinsAnpassen(Verbindung()); });
+  knopf(u.START, [this] { Verbindung().ComFehlerSetzen(device::StartSenden(Verbindung())); });
+  knopf(u.STOPP, [this] { Verbindung().ComFehlerSetzen(device::StoppSenden(Verbindung())); });
   knopf(u.HAUPTFENSTER, [] { widgets::FensterZeigen(widgets::Fenster::Haupt); });
 
   connect(u.YZOOMMAX, &QDoubleSpinBox::editingFinished, this, &Kurvenpanel::YZoomKurven_Callback);
@@ -257,12 +258,8 @@ int Kurvenpanel::KurvenpanelInit() {
       ui_->GRAPH->replot();
     }
   });
-  device::FehlerfelderBinden(device::FehlerfeldFenster::Kurven,
-                             [this](const device::Fehlerfelder& f) {
-                               widgets::LampeSetzen(ui_->FEHLERLED, f.led, device::kLampeRot);
-                               ui_->FEHLERSTRING->setText(QString::fromUtf8(f.text));
-                               ui_->FEHLERNR->setText(QString::number(f.nummer));
-                             });
+  fehlerAbo_ =
+      widgets::FehlerfelderZeigen(Verbindung(), ui_->FEHLERLED, ui_->FEHLERSTRING, ui_->FEHLERNR);
   VorschauAnzeigen();
   imAnzeigen_ = true;
   ui_->YRASTER->setValue(gKurven.YRaster[gKurven.AktuelleKurve]);
@@ -480,12 +477,12 @@ void Kurvenpanel::Zoom(void (*zoom)()) {
 
 void Kurvenpanel::Senden(int typ) {
   if (KurvenlaengenPruefen() != 0) return;
-  KurvenSenden(typ);
+  KurvenSenden(Verbindung(), typ);
 }
 
 void Kurvenpanel::Lesen(int typ) {
-  const int fehler = KurvenLesen(typ);
-  if (fehler) device::ZOR_Fehlerpopup(fehler);
+  const int fehler = KurvenLesen(Verbindung(), typ);
+  if (fehler && !Verbindung().InFehlerfeldern(fehler)) device::ZOR_Fehlerpopup(fehler);
   Fenstertitel("");
   VorschauAnzeigen();
   ZoomVoll();

@@ -4,11 +4,15 @@
 
 #include <functional>
 
+namespace device {
+class Verbindung;
+}
+
 namespace curves {
 
 // Reads the device ID and, unless it is "MIV3AX2", the parameters "compartibility_mode"
-// and "max_current"; each result goes to the error fields.
-void AusgangEinsAnpassen();
+// and "max_current"; each result goes to the error fields. 0 or the code they show.
+int AusgangEinsAnpassen(device::Verbindung& v);
 
 // The window binds the rescaling of its Y axis for curve 1 here.
 void YAchseNeuSkalierenBinden(std::function<void()> skalieren);
