@@ -19,7 +19,7 @@
 #include "common/KlassischeZahlen.h"
 #include "config/KonfigIni.h"
 #include "config/Konfiguration.h"
-#include "device/Fehler.h"
+#include "device/Verbindung.h"
 #include "direct/Abfrage.h"
 #include "direct/Ausgaenge.h"
 #include "direct/DirektIni.h"
@@ -67,12 +67,6 @@ int EinstellungenLaden(const Aufruf& aufruf) {
     if (const int fehler = KonfigurationWaehlen(aufruf.konfig)) return fehler;
   direct::DirektpanelInit();
   return 0;
-}
-
-// The error the window would show in its error fields, 0 when they are clear.
-int FehlerfeldCode() {
-  const auto& felder = device::AktuelleFehlerfelder();
-  return felder.led ? -felder.nummer : 0;
 }
 
 std::string Wert(double wert, int stellen, const std::string& einheit) {
@@ -143,12 +137,12 @@ void Warten(std::chrono::steady_clock::time_point bis) {
   }
 }
 
-int EinmalLesen(bool json) {
+int EinmalLesen(device::Verbindung& v, bool json) {
   int modus = 0;
-  if (const int fehler = direct::Eingang4ModusLesen(&modus)) return FehlerMelden(fehler);
+  if (const int fehler = direct::Eingang4ModusLesen(v, &modus)) return FehlerMelden(fehler);
   direct::Eingang4ModusSetzen(modus);
   for (int n = 0; n < 4; ++n)
-    if (const int fehler = direct::EingangLesenUndAnzeigen(n)) return FehlerMelden(fehler);
+    if (const int fehler = direct::EingangLesenUndAnzeigen(v, n)) return FehlerMelden(fehler);
   const auto& z = direct::Direktpanel();
   if (json) {
     // Input 4 is null while it is the start/stop input; each unit is its input's.
@@ -171,7 +165,7 @@ int EinmalLesen(bool json) {
   return kStatusErfolg;
 }
 
-int Beobachten(const Aufruf& aufruf) {
+int Beobachten(device::Verbindung& v, const Aufruf& aufruf) {
   if (!aufruf.log.empty() && DieselbeDatei(aufruf.log, aufruf.konfig))
     return AufrufFehlerMelden(aufruf.befehl, "'" + aufruf.log +
                                                  "' is the configuration file; logging into "
@@ -187,7 +181,7 @@ int Beobachten(const Aufruf& aufruf) {
   direct::Abtastzeit_Callback(aufruf.watch);
   direct::DateispeichernSetzen(true);
   unterbrechung.zurueckhalten();
-  if (const int fehler = direct::AbfrageStarten()) return FehlerMelden(fehler);
+  if (const int fehler = direct::AbfrageStarten(v)) return FehlerMelden(fehler);
   if (!direct::ProtokollOffen()) {
     // The window would poll without its log; a script asked for one, so it gets none.
     direct::AbfrageBeenden();
@@ -198,11 +192,11 @@ int Beobachten(const Aufruf& aufruf) {
                            std::chrono::duration_cast<std::chrono::steady_clock::duration>(
                                std::chrono::duration<double>(direct::Direktpanel().timerIntervall));
     unterbrechung.zurueckhalten();
-    const int fehler = direct::DirektTimer_Callback();
+    const int fehler = direct::DirektTimer_Callback(v);
     if (!direct::Direktpanel().timerAn) {
-      // A failed reading is in the error fields; a failed record was shown already.
-      const int feld = FehlerfeldCode();
-      return feld ? FehlerMelden(feld) : (fehler ? kStatusFehler : kStatusErfolg);
+      // A failed reading is reported here; a failed record was shown already.
+      if (fehler == 0) return kStatusErfolg;
+      return v.InFehlerfeldern(fehler) ? FehlerMelden(fehler) : kStatusFehler;
     }
     unterbrechung.zulassen();
     Warten(naechster);
@@ -217,18 +211,20 @@ int Beobachten(const Aufruf& aufruf) {
 
 int EingaengeLesen(const Aufruf& aufruf) {
   if (const int fehler = EinstellungenLaden(aufruf)) return FehlerMelden(fehler);
-  Geraeteverbindung verbindung(aufruf.port, aufruf.adresse);
-  if (const int fehler = verbindung.oeffnen()) return FehlerMelden(fehler);
-  return aufruf.watch > 0.0 ? Beobachten(aufruf) : EinmalLesen(aufruf.json);
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
+  device::Verbindung& v = geraet.Verbindung();
+  return aufruf.watch > 0.0 ? Beobachten(v, aufruf) : EinmalLesen(v, aufruf.json);
 }
 
 int AusgangSetzen(const Aufruf& aufruf) {
   if (const int fehler = EinstellungenLaden(aufruf)) return FehlerMelden(fehler);
   const int n = aufruf.ausgang - 1;
   if (aufruf.limitGegeben) direct::BegrenzungSetzen(n, aufruf.limit);
-  Geraeteverbindung verbindung(aufruf.port, aufruf.adresse);
-  if (const int fehler = verbindung.oeffnen()) return FehlerMelden(fehler);
-  if (const int fehler = direct::Ausgang_Callback(n, aufruf.wert)) return FehlerMelden(fehler);
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
+  device::Verbindung& v = geraet.Verbindung();
+  if (const int fehler = direct::Ausgang_Callback(v, n, aufruf.wert)) return FehlerMelden(fehler);
   const auto& feld = direct::Direktpanel().ausgang[n];
   std::printf(
       "%s\n",
@@ -238,10 +234,10 @@ int AusgangSetzen(const Aufruf& aufruf) {
 
 int AusgaengeAufNull(const Aufruf& aufruf) {
   if (const int fehler = EinstellungenLaden(aufruf)) return FehlerMelden(fehler);
-  Geraeteverbindung verbindung(aufruf.port, aufruf.adresse);
-  if (const int fehler = verbindung.oeffnen()) return FehlerMelden(fehler);
-  direct::AusgaengeAufNull_Callback();
-  if (const int fehler = FehlerfeldCode()) return FehlerMelden(fehler);
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
+  device::Verbindung& v = geraet.Verbindung();
+  if (const int fehler = direct::AusgaengeAufNull_Callback(v)) return FehlerMelden(fehler);
   AusgaengeAusgeben();
   return kStatusErfolg;
 }

@@ -13,21 +13,14 @@
 #include "curves/transfer/Kurvenbild.h"
 #include "curves/transfer/Kurventransfer.h"
 #include "device/Companel.h"
-#include "device/Fehler.h"
 #include "device/Portnummern.h"
+#include "device/Verbindung.h"
 
 namespace cli {
 namespace {
 
 int Speichertyp(const Aufruf& aufruf) {
   return aufruf.dither ? curves::kSpeicherDither : curves::kSpeicherKurven;
-}
-
-// Transfers report device failures in the error fields the windows share, not in their
-// result: the code as it stands after the call, 0 when the fields are clear.
-int FehlerfeldCode() {
-  const auto& felder = device::AktuelleFehlerfelder();
-  return felder.led ? -felder.nummer : 0;
 }
 
 }  // namespace
@@ -40,21 +33,23 @@ int PortsAuflisten() {
 }
 
 int IdLesen(const Aufruf& aufruf) {
-  Geraeteverbindung verbindung(aufruf.port, aufruf.adresse);
-  if (const int fehler = verbindung.oeffnen()) return FehlerMelden(fehler);
-  if (const int fehler = device::IDLesen()) return FehlerMelden(fehler);
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
+  device::Verbindung& v = geraet.Verbindung();
+  if (const int fehler = device::IDLesen(v)) return FehlerMelden(fehler);
   if (aufruf.json)
-    std::printf("%s\n", nlohmann::json{{"id", device::IdFeld()}}.dump().c_str());
+    std::printf("%s\n", nlohmann::json{{"id", device::IdFeld(v)}}.dump().c_str());
   else
-    std::printf("%s\n", device::IdFeld().c_str());
+    std::printf("%s\n", device::IdFeld(v).c_str());
   return kStatusErfolg;
 }
 
 int Suchen(const Aufruf& aufruf) {
-  Geraeteverbindung verbindung(aufruf.port, aufruf.adresse);
-  if (const int fehler = verbindung.oeffnen()) return FehlerMelden(fehler);
-  if (const int fehler = device::GeraeteSuchen()) return FehlerMelden(fehler);
-  const auto& zustand = device::Companel();
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
+  device::Verbindung& v = geraet.Verbindung();
+  if (const int fehler = device::GeraeteSuchen(v)) return FehlerMelden(fehler);
+  const auto& zustand = v.Companel();
   if (aufruf.json) {
     // Every address that answered, WUN-2 or not, with its ID.
     nlohmann::json gefunden = nlohmann::json::array(), ids = nlohmann::json::object();
@@ -94,10 +89,11 @@ int Senden(const Aufruf& aufruf) {
   // The equal-length warning goes to standard error; its answer is "Send curves".
   if (curves::KurvenlaengenPruefen(sitzung) != 0) return kStatusFehler;
 
-  Geraeteverbindung verbindung(aufruf.port, aufruf.adresse);
-  if (const int fehler = verbindung.oeffnen()) return FehlerMelden(fehler);
-  curves::KurvenSenden(sitzung, Speichertyp(aufruf));
-  if (const int fehler = FehlerfeldCode()) return FehlerMelden(fehler);
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
+  device::Verbindung& v = geraet.Verbindung();
+  if (const int fehler = curves::KurvenSenden(sitzung, v, Speichertyp(aufruf)))
+    return FehlerMelden(fehler);
   return kStatusErfolg;
 }
 
@@ -111,11 +107,11 @@ int Lesen(const Aufruf& aufruf) {
                                                  "would destroy it");
   if (const int fehler = KonfigurationWaehlen(aufruf.konfig)) return FehlerMelden(fehler);
 
-  Geraeteverbindung verbindung(aufruf.port, aufruf.adresse);
-  if (const int fehler = verbindung.oeffnen()) return FehlerMelden(fehler);
-  if (const int fehler = curves::KurvenLesen(sitzung, Speichertyp(aufruf)))
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
+  device::Verbindung& v = geraet.Verbindung();
+  if (const int fehler = curves::KurvenLesen(sitzung, v, Speichertyp(aufruf)))
     return FehlerMelden(fehler);
-  if (const int fehler = FehlerfeldCode()) return FehlerMelden(fehler);
   if (const int fehler = curves::KurvendateiSpeichern(sitzung, ziel)) return FehlerMelden(fehler);
   return kStatusErfolg;
 }

@@ -5,8 +5,6 @@
 #include <vector>
 
 #include "device/Companel.h"
-#include "device/SerialService.h"
-#include "device/Verbindung.h"
 
 namespace cli {
 namespace {
@@ -19,23 +17,20 @@ constexpr int kPfadport = 1;
 Geraeteverbindung::Geraeteverbindung(const Portangabe& port, char adresse)
     : nummer_(port.pfad.empty() ? port.nummer : kPfadport) {
   if (!port.pfad.empty()) service_.setPortPfade({{kPfadport, port.pfad}});
-  device::setSerialService(&zaehler_);
   // The list holds just the named port, so opening never falls back to another one.
   const int nummer = nummer_;
-  device::PortquelleSetzen([nummer] { return std::vector<int>{nummer}; });
-  device::ComControlAusfuellen();
-  device::PortlisteAuswaehlen(nummer_);
-  device::GeraeteadresseSetzen(adresse);
+  verbindung_.PortquelleSetzen([nummer] { return std::vector<int>{nummer}; });
+  device::ComControlAusfuellen(verbindung_);
+  device::PortlisteAuswaehlen(verbindung_, nummer_);
+  verbindung_.GeraeteadresseSetzen(adresse);
 }
 
 Geraeteverbindung::~Geraeteverbindung() {
-  device::ComPortSchliessen();
-  device::PortquelleSetzen({});
-  device::setSerialService(nullptr);
+  device::ComPortSchliessen(verbindung_);
 }
 
-int Geraeteverbindung::oeffnen() {
-  return device::ComPortOeffnen();
+int Geraeteverbindung::Oeffnen() {
+  return device::ComPortOeffnen(verbindung_);
 }
 
 }  // namespace cli

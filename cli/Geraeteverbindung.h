@@ -6,6 +6,7 @@
 
 #include "Aufruf.h"
 #include "Leitungszaehler.h"
+#include "device/Verbindung.h"
 #include "device/qtserial/QtSerialService.h"
 
 namespace cli {
@@ -13,16 +14,19 @@ namespace cli {
 class Geraeteverbindung {
  public:
   Geraeteverbindung(const Portangabe& port, char adresse);
-  ~Geraeteverbindung();  // closes the port and uninstalls the service
+  ~Geraeteverbindung();  // closes the port
   Geraeteverbindung(const Geraeteverbindung&) = delete;
   Geraeteverbindung& operator=(const Geraeteverbindung&) = delete;
 
   // 0 or the driver's code (-100003 when the port cannot be opened).
-  int oeffnen();
+  int Oeffnen();
+  // The connection every device command of this run goes through.
+  device::Verbindung& Verbindung() { return verbindung_; }
 
  private:
   device::qtserial::QtSerialService service_;
   Leitungszaehler zaehler_{service_};  // what the driver talks through
+  device::Verbindung verbindung_{&zaehler_};
   int nummer_;
 };
 

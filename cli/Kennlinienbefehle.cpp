@@ -12,18 +12,12 @@
 #include "characteristic/transfer/Kennlinienbild.h"
 #include "characteristic/transfer/Kennlinientransfer.h"
 #include "device/Fehler.h"
+#include "device/Verbindung.h"
 
 namespace cli {
 namespace {
 
 namespace kennl = characteristic;
-
-// Transfers report device failures in the error fields the windows share: the code as it
-// stands after the call, 0 when the fields are clear.
-int FehlerfeldCode() {
-  const auto& felder = device::AktuelleFehlerfelder();
-  return felder.led ? -felder.nummer : 0;
-}
 
 int ZielIstQuelle(const Aufruf& aufruf, const std::string& ziel) {
   return AufrufFehlerMelden(aufruf.befehl,
@@ -47,10 +41,10 @@ int KennlinieSenden(const Aufruf& aufruf) {
   std::vector<std::uint8_t> bild;
   if (const int fehler = kennl::KennlBildErzeugen(bild)) return FehlerMelden(fehler);
 
-  Geraeteverbindung verbindung(aufruf.port, aufruf.adresse);
-  if (const int fehler = verbindung.oeffnen()) return FehlerMelden(fehler);
-  if (const int fehler = kennl::KennlinieSchreiben()) return FehlerMelden(fehler);
-  if (const int fehler = FehlerfeldCode()) return FehlerMelden(fehler);
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
+  device::Verbindung& v = geraet.Verbindung();
+  if (const int fehler = kennl::KennlinieSchreiben(v)) return FehlerMelden(fehler);
   return kStatusErfolg;
 }
 
@@ -63,19 +57,20 @@ int KennlinieLesen(const Aufruf& aufruf) {
   if (const int fehler = KonfigurationWaehlen(aufruf.konfig)) return FehlerMelden(fehler);
   kennl::gKennl.Felder.KurveNr = aufruf.platz;
 
-  Geraeteverbindung verbindung(aufruf.port, aufruf.adresse);
-  if (const int fehler = verbindung.oeffnen()) return FehlerMelden(fehler);
-  if (const int fehler = kennl::KennlinieLesen()) return FehlerMelden(fehler);
-  if (const int fehler = FehlerfeldCode()) return FehlerMelden(fehler);
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
+  device::Verbindung& v = geraet.Verbindung();
+  if (const int fehler = kennl::KennlinieLesen(v)) return FehlerMelden(fehler);
   if (const int fehler = kennl::KennlDateiSpeichern(ziel)) return FehlerMelden(fehler);
   return kStatusErfolg;
 }
 
 int KennlinieAnwaehlen(const Aufruf& aufruf) {
   kennl::gKennl.Felder.KurveNr = aufruf.platz;
-  Geraeteverbindung verbindung(aufruf.port, aufruf.adresse);
-  if (const int fehler = verbindung.oeffnen()) return FehlerMelden(fehler);
-  if (const int fehler = kennl::KennlinieAnwaehlen()) return FehlerMelden(fehler);
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
+  device::Verbindung& v = geraet.Verbindung();
+  if (const int fehler = kennl::KennlinieAnwaehlen(v)) return FehlerMelden(fehler);
   return kStatusErfolg;
 }
 

@@ -52,10 +52,10 @@ void ZeilenAusgeben(const std::vector<std::string>& zeilen) {
 }
 
 // Reads the mode register and prints it with its meaning; 0 or the code.
-int ModusMelden(bool json) {
+int ModusMelden(device::Verbindung& v, bool json) {
   int modus = 0;
   if (const int fehler =
-          device::ZORFYD1_ModusLesen(device::OffenerComPort(), device::Geraeteadresse(), &modus))
+          device::ZORFYD1_ModusLesen(v, v.OffenerComPort(), v.Geraeteadresse(), &modus))
     return fehler;
   if (json) {
     std::printf(
@@ -71,42 +71,47 @@ int ModusMelden(bool json) {
 }  // namespace
 
 int Starten(const Aufruf& aufruf) {
-  Geraeteverbindung verbindung(aufruf.port, aufruf.adresse);
-  if (const int fehler = verbindung.oeffnen()) return FehlerMelden(fehler);
-  if (const int fehler = device::StartSenden()) return FehlerMelden(fehler);
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
+  device::Verbindung& v = geraet.Verbindung();
+  if (const int fehler = device::StartSenden(v)) return FehlerMelden(fehler);
   return kStatusErfolg;
 }
 
 int Stoppen(const Aufruf& aufruf) {
-  Geraeteverbindung verbindung(aufruf.port, aufruf.adresse);
-  if (const int fehler = verbindung.oeffnen()) return FehlerMelden(fehler);
-  if (const int fehler = device::StoppSenden()) return FehlerMelden(fehler);
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
+  device::Verbindung& v = geraet.Verbindung();
+  if (const int fehler = device::StoppSenden(v)) return FehlerMelden(fehler);
   return kStatusErfolg;
 }
 
 int StatusAusgeben(const Aufruf& aufruf) {
-  Geraeteverbindung verbindung(aufruf.port, aufruf.adresse);
-  if (const int fehler = verbindung.oeffnen()) return FehlerMelden(fehler);
-  const int port = device::OffenerComPort();
-  const char adresse = device::Geraeteadresse();
-  auto Register = [&](int (*lesen)(int, char, int*)) {
-    return [=](double& wert) {
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
+  device::Verbindung& v = geraet.Verbindung();
+  const int port = v.OffenerComPort();
+  const char adresse = v.Geraeteadresse();
+  auto Register = [&](int (*lesen)(device::Verbindung&, int, char, int*)) {
+    return [=, &v](double& wert) {
       int r = 0;
-      const int fehler = lesen(port, adresse, &r);
+      const int fehler = lesen(v, port, adresse, &r);
       wert = r;
       return fehler;
     };
   };
   auto Status = [&](int nummer) {
-    return [=](double& wert) {
+    return [=, &v](double& wert) {
       int r = 0;
-      const int fehler = device::ZORFYD1_StatusLesen(port, adresse, nummer, &r);
+      const int fehler = device::ZORFYD1_StatusLesen(v, port, adresse, nummer, &r);
       wert = r;
       return fehler;
     };
   };
   auto Parameter = [&](const char* name) {
-    return [=](double& wert) { return device::ZORWUN2_ParameterLesen(port, adresse, name, &wert); };
+    return [=, &v](double& wert) {
+      return device::ZORWUN2_ParameterLesen(v, port, adresse, name, &wert);
+    };
   };
   Ablesung status1 = Ablesen("status1", Status(1));
   Ablesung status2 = Ablesen("status2", Status(2));
@@ -190,17 +195,18 @@ int StatusAusgeben(const Aufruf& aufruf) {
 int ModusAendern(const Aufruf& aufruf) {
   if (aufruf.setzen >= 0 && aufruf.loeschen >= 0 && (aufruf.setzen & aufruf.loeschen) != 0)
     return AufrufFehlerMelden(aufruf.befehl, "--set and --clear name the same bit");
-  Geraeteverbindung verbindung(aufruf.port, aufruf.adresse);
-  if (const int fehler = verbindung.oeffnen()) return FehlerMelden(fehler);
-  const int port = device::OffenerComPort();
-  const char adresse = device::Geraeteadresse();
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
+  device::Verbindung& v = geraet.Verbindung();
+  const int port = v.OffenerComPort();
+  const char adresse = v.Geraeteadresse();
   if (aufruf.loeschen >= 0)
-    if (const int fehler = device::ZORFYD1_ModusSchreiben(port, adresse, 0, aufruf.loeschen))
+    if (const int fehler = device::ZORFYD1_ModusSchreiben(v, port, adresse, 0, aufruf.loeschen))
       return FehlerMelden(fehler);
   if (aufruf.setzen >= 0)
-    if (const int fehler = device::ZORFYD1_ModusSchreiben(port, adresse, 1, aufruf.setzen))
+    if (const int fehler = device::ZORFYD1_ModusSchreiben(v, port, adresse, 1, aufruf.setzen))
       return FehlerMelden(fehler);
-  if (const int fehler = ModusMelden(aufruf.json)) return FehlerMelden(fehler);
+  if (const int fehler = ModusMelden(v, aufruf.json)) return FehlerMelden(fehler);
   return kStatusErfolg;
 }
 

@@ -145,10 +145,10 @@ void PacedSlotWrite(benchmark::State& state) {
   runner.start();
   device::qtserial::QtSerialService dienst;
   dienst.setPortPfade({{kPort, runner.path()}});
-  device::setSerialService(&dienst);
-  device::ZORFYD1_Open(kPort, 9600);
-  device::ZORFYD1_Timeout(kPort, 0.5);
-  device::sgComPort.offen = kPort;
+  device::Verbindung verbindung(&dienst);
+  device::ZORFYD1_Open(verbindung, kPort, 9600);
+  device::ZORFYD1_Timeout(verbindung, kPort, 0.5);
+  verbindung.Port().offen = kPort;
   Kennlinie(kVoll);
   std::vector<std::uint8_t> bild;
   KennlBildErzeugen(bild);
@@ -161,7 +161,7 @@ void PacedSlotWrite(benchmark::State& state) {
   for (auto _ : state) {
     engine.clearFrames();
     const auto t0 = std::chrono::steady_clock::now();
-    if (KennlSpeicherSchreiben(bild.data(), PlatzAdresse(2), kPlatzBytes, true) != 0)
+    if (KennlSpeicherSchreiben(verbindung, bild.data(), PlatzAdresse(2), kPlatzBytes, true) != 0)
       state.SkipWithError("slot write");
     gemessen += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     // Every frame with its CR and one acknowledgement byte, 10 bits per character.
@@ -187,9 +187,7 @@ void PacedSlotWrite(benchmark::State& state) {
     state.counters["block_ratio_max"] = blockverhaeltnis.back();
   }
   common::setOperatorInterface(nullptr);
-  device::ZORFYD1_Close(kPort);
-  device::sgComPort.offen = -1;
-  device::setSerialService(nullptr);
+  device::ZORFYD1_Close(verbindung, kPort);
   runner.stop();
 }
 BENCHMARK(PacedSlotWrite)->Arg(9600)->Arg(115200)->Unit(benchmark::kMillisecond)->Iterations(1);

@@ -23,6 +23,7 @@
 #include "Engine.h"
 #include "PtyRunner.h"
 #include "device/Protokoll.h"
+#include "device/Verbindung.h"
 #include "device/qtserial/QtSerialService.h"
 
 namespace {
@@ -47,19 +48,18 @@ struct Strecke {
     runner.setPacing(pacing);
     runner.start();
     dienst.setPortPfade({{kPort, runner.path()}});
-    device::setSerialService(&dienst);
-    if (device::ZORFYD1_Open(kPort, pacing == 9600 ? 9600 : 115200) != 0)
+    if (device::ZORFYD1_Open(verbindung, kPort, pacing == 9600 ? 9600 : 115200) != 0)
       throw std::runtime_error("port not opened");
-    device::ZORFYD1_Timeout(kPort, 0.5);
+    device::ZORFYD1_Timeout(verbindung, kPort, 0.5);
   }
   ~Strecke() {
-    device::ZORFYD1_Close(kPort);
-    device::setSerialService(nullptr);
+    device::ZORFYD1_Close(verbindung, kPort);
     runner.stop();
   }
   sim::Engine engine;
   sim::PtyRunner runner;
   device::qtserial::QtSerialService dienst;
+  device::Verbindung verbindung{&dienst};
 };
 
 std::vector<std::uint8_t> bild(std::size_t n) {
@@ -115,7 +115,7 @@ void BlockOverhead(benchmark::State& state) {
     }
     auto t1 = Clock::now();
     for (int b = 0; b < bloecke; ++b) {
-      if (device::ZORFYD1_SpeicherSchreiben(kPort, '1', 4, b * kBlock, kBlock,
+      if (device::ZORFYD1_SpeicherSchreiben(s.verbindung, kPort, '1', 4, b * kBlock, kBlock,
                                             daten.data() + b * kBlock) != 0)
         state.SkipWithError("driver write");
     }
@@ -148,7 +148,7 @@ void PacedWrite(benchmark::State& state) {
     const auto t0 = Clock::now();
     auto tb = t0;
     for (long b = 0; b < bloecke; ++b) {
-      if (device::ZORFYD1_SpeicherSchreiben(kPort, '1', 4, b * kBlock, kBlock,
+      if (device::ZORFYD1_SpeicherSchreiben(s.verbindung, kPort, '1', 4, b * kBlock, kBlock,
                                             daten.data() + b * kBlock) != 0)
         state.SkipWithError("driver write");
       const auto jetzt = Clock::now();

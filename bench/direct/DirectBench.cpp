@@ -45,10 +45,10 @@ struct Strecke {
     Anwendung();
     if (!runner.openPty() || !runner.start()) throw std::runtime_error(runner.error());
     dienst.setPortPfade({{kPort, runner.path()}});
-    device::setSerialService(&dienst);
-    if (device::ZORFYD1_Open(kPort, kBaud) != 0) throw std::runtime_error("port not opened");
-    device::ZORFYD1_Timeout(kPort, 0.5);
-    device::sgComPort.offen = kPort;
+    if (device::ZORFYD1_Open(verbindung, kPort, kBaud) != 0)
+      throw std::runtime_error("port not opened");
+    device::ZORFYD1_Timeout(verbindung, kPort, 0.5);
+    verbindung.Port().offen = kPort;
     for (int n = 1; n <= 4; ++n) engine.setInput('1', n, 2.5);
     direct::DirektpanelNeu();
     direct::DirektpanelInit();
@@ -61,14 +61,13 @@ struct Strecke {
   ~Strecke() {
     direct::DirektpanelNeu();
     std::filesystem::remove(log);
-    device::sgComPort.offen = -1;
-    device::ZORFYD1_Close(kPort);
-    device::setSerialService(nullptr);
+    device::ZORFYD1_Close(verbindung, kPort);
     runner.stop();
   }
   sim::Engine engine;
   sim::PtyRunner runner;
   device::qtserial::QtSerialService dienst;
+  device::Verbindung verbindung{&dienst};
   std::filesystem::path log;
 };
 
@@ -76,7 +75,7 @@ void PollingCycle(benchmark::State& state) {
   Strecke s;
   const auto anfang = std::chrono::steady_clock::now();
   for (auto _ : state)
-    if (direct::DirektTimer_Callback() != 0) state.SkipWithError("cycle failed");
+    if (direct::DirektTimer_Callback(s.verbindung) != 0) state.SkipWithError("cycle failed");
   const double zyklus =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - anfang).count() /
       static_cast<double>(state.iterations());

@@ -29,7 +29,8 @@ std::array<double, 4> Probe(int i, bool rauh) {
 void AnhaengenUndNeuzeichnen(benchmark::State& state) {
   const int punkte = static_cast<int>(state.range(0));
   const bool rauh = state.range(1) != 0;
-  direct::gui::DirektpanelFenster fenster;
+  device::Verbindung verbindung;  // the chart needs no port
+  direct::gui::DirektpanelFenster fenster(nullptr, widgets::Fensterumgebung{verbindung});
   fenster.resize(1000, 700);
   fenster.show();
   QApplication::processEvents();

@@ -13,8 +13,6 @@
 
 namespace device {
 
-int gComPortEinstellmerker = 1;
-
 namespace {
 
 constexpr long kBaudrate = 9600;
@@ -29,42 +27,15 @@ constexpr int kKeinPortStopp = -122235;
 constexpr int kKeinPortEingang4 = -122236;
 constexpr int kKeinPortFehlerbits = -122237;
 
-Companelzustand zustand;
-std::function<std::vector<int>()> portquelle;
-std::function<void()> anzeige;
-
-void Aktualisieren() {
-  if (anzeige) anzeige();
-}
-
 bool GueltigerPort(int port) {
   return (port >= 1 && port <= 255) || port == -1;
 }
 
 }  // namespace
 
-const Companelzustand& Companel() {
-  return zustand;
-}
-
-void PortquelleSetzen(std::function<std::vector<int>()> quelle) {
-  portquelle = std::move(quelle);
-}
-
-void CompanelAnzeigeBinden(std::function<void()> neu) {
-  anzeige = std::move(neu);
-}
-
-void CompanelZuruecksetzen() {
-  zustand = Companelzustand{};
-  portquelle = {};
-  anzeige = {};
-  gComPortEinstellmerker = 1;
-}
-
-void ComControlAusfuellen() {
+void ComControlAusfuellen(Verbindung& v) {
   std::vector<PortlistenEintrag> liste;
-  std::vector<int> ports = portquelle ? portquelle() : std::vector<int>{};
+  std::vector<int> ports = v.Portnummern();
   for (int n : ports) {
     if (n < 0 || n > 256) continue;
     liste.push_back({"COM " + std::to_string(n), n});
@@ -76,222 +47,222 @@ void ComControlAusfuellen() {
   for (std::size_t i = 0; i < liste.size(); ++i)
     for (std::size_t j = i + 1; j < liste.size(); ++j)
       if (liste[j].wert < liste[i].wert) std::swap(liste[i], liste[j]);
-  zustand.portliste = std::move(liste);
-  zustand.portlistenwert = zustand.portliste.front().wert;
-  PortlisteAuswaehlen(gComPortEinstellmerker);
-  Aktualisieren();
+  v.Companel().portliste = std::move(liste);
+  v.Companel().portlistenwert = v.Companel().portliste.front().wert;
+  PortlisteAuswaehlen(v, v.ComPortEinstellmerker());
+  v.CompanelMelden();
 }
 
-bool PortlisteAuswaehlen(int wert) {
-  for (const auto& eintrag : zustand.portliste) {
+bool PortlisteAuswaehlen(Verbindung& v, int wert) {
+  for (const auto& eintrag : v.Companel().portliste) {
     if (eintrag.wert == wert) {
-      zustand.portlistenwert = wert;
+      v.Companel().portlistenwert = wert;
       return true;
     }
   }
   return false;
 }
 
-int ComPortOeffnen() {
-  int q = zustand.portliste.empty() ? -1 : zustand.portlistenwert;
-  if (q == sgComPort.offen) return 0;
-  ComPortSchliessen();
+int ComPortOeffnen(Verbindung& v) {
+  int q = v.Companel().portliste.empty() ? -1 : v.Companel().portlistenwert;
+  if (q == v.Port().offen) return 0;
+  ComPortSchliessen(v);
   if (q != -1) {
-    int fehler = ZORFYD1_Open(q, kBaudrate);
+    int fehler = ZORFYD1_Open(v, q, kBaudrate);
     if (fehler != 0) {
-      sgComPort.offen = -1;
+      v.Port().offen = -1;
       return fehler;
     }
-    ZORFYD1_Timeout(q, kLeseTimeout);
-    sgComPort.lport = q;
+    ZORFYD1_Timeout(v, q, kLeseTimeout);
+    v.Port().lport = q;
     // Closing dims the error-bit controls; a new connection makes them usable again
     // (otherwise the query that undims them could never be pressed).
-    FehlerbitsDimmen(false);
+    FehlerbitsDimmen(v, false);
   }
-  sgComPort.offen = q;
+  v.Port().offen = q;
   return 0;
 }
 
-void ComPortSchliessen() {
-  if (sgComPort.offen == -1) return;
-  FehlerbitsDimmen(true);
-  ZORFYD1_Close(sgComPort.offen);
-  sgComPort.offen = -1;
+void ComPortSchliessen(Verbindung& v) {
+  if (v.Port().offen == -1) return;
+  FehlerbitsDimmen(v, true);
+  ZORFYD1_Close(v, v.Port().offen);
+  v.Port().offen = -1;
 }
 
-void VerbindungssymboleSetzen() {
-  int port = sgComPort.offen;
-  zustand.verbindungssymbol = port <= 8 ? port : 0;
-  Aktualisieren();
+void VerbindungssymboleSetzen(Verbindung& v) {
+  int port = v.Port().offen;
+  v.Companel().verbindungssymbol = port <= 8 ? port : 0;
+  v.CompanelMelden();
 }
 
-void PortSelectKlick() {
+void PortSelectKlick(Verbindung& v) {
   // A list never filled has no value yet: the remembered port (COM1 at first) stays.
-  if (!zustand.portliste.empty()) gComPortEinstellmerker = zustand.portlistenwert;
-  ComControlAusfuellen();
+  if (!v.Companel().portliste.empty()) v.ComPortEinstellmerkerSetzen(v.Companel().portlistenwert);
+  ComControlAusfuellen(v);
 }
 
-void PortSelectCommit() {
-  ComFehlerSetzen(ComPortOeffnen());
-  VerbindungssymboleSetzen();
+void PortSelectCommit(Verbindung& v) {
+  v.ComFehlerSetzen(ComPortOeffnen(v));
+  VerbindungssymboleSetzen(v);
 }
 
-void ComPictureKlick() {
-  if (sgComPort.offen == -1) {
+void ComPictureKlick(Verbindung& v) {
+  if (v.Port().offen == -1) {
     // Before the list was ever filled (first run) there is nothing to open: fill it, so
     // the click opens the list's choice or reports why it cannot.
-    if (zustand.portliste.empty()) ComControlAusfuellen();
-    PortlisteAuswaehlen(sgComPort.lport);
-    ComFehlerSetzen(ComPortOeffnen());
+    if (v.Companel().portliste.empty()) ComControlAusfuellen(v);
+    PortlisteAuswaehlen(v, v.Port().lport);
+    v.ComFehlerSetzen(ComPortOeffnen(v));
   } else {
-    ComPortSchliessen();
+    ComPortSchliessen(v);
   }
-  VerbindungssymboleSetzen();
+  VerbindungssymboleSetzen(v);
 }
 
-int IDLesen() {
-  if (sgComPort.offen == -1) return kKeinPortIdLesen;
-  zustand.idFeld.clear();
-  Aktualisieren();
+int IDLesen(Verbindung& v) {
+  if (v.Port().offen == -1) return kKeinPortIdLesen;
+  v.Companel().idFeld.clear();
+  v.CompanelMelden();
   char id[64] = {};
-  int fehler = ZORFYD1_IDLesen(sgComPort.offen, Geraeteadresse(), id);
+  int fehler = ZORFYD1_IDLesen(v, v.Port().offen, v.Geraeteadresse(), id);
   if (fehler != 0) return fehler;
-  zustand.idFeld = id;
-  Aktualisieren();
+  v.Companel().idFeld = id;
+  v.CompanelMelden();
   return 0;
 }
 
-const std::string& IdFeld() {
-  return zustand.idFeld;
+const std::string& IdFeld(const Verbindung& v) {
+  return v.Companel().idFeld;
 }
 
-void IDLesenMitAnzeige() {
-  zustand.fortschritt = "lese ID...";
-  Aktualisieren();
-  zustand.fortschritt = "reading ID...";
-  Aktualisieren();
-  ComFehlerSetzen(IDLesen());
-  zustand.fortschritt.clear();
-  Aktualisieren();
+void IDLesenMitAnzeige(Verbindung& v) {
+  v.Companel().fortschritt = "lese ID...";
+  v.CompanelMelden();
+  v.Companel().fortschritt = "reading ID...";
+  v.CompanelMelden();
+  v.ComFehlerSetzen(IDLesen(v));
+  v.Companel().fortschritt.clear();
+  v.CompanelMelden();
 }
 
-int GeraeteSuchen() {
-  if (sgComPort.offen == -1) return kKeinPortScan;
-  zustand.idFeld.clear();
+int GeraeteSuchen(Verbindung& v) {
+  if (v.Port().offen == -1) return kKeinPortScan;
+  v.Companel().idFeld.clear();
   for (int i = 0; i < 8; ++i) {
     char adresse = static_cast<char>('1' + i);
-    zustand.fortschritt = std::string("searching for device ") + adresse;
-    Aktualisieren();
+    v.Companel().fortschritt = std::string("searching for device ") + adresse;
+    v.CompanelMelden();
     char id[64] = {};
-    Lampe& lampe = zustand.scanLampen[i];
-    const bool geantwortet = ZORFYD1_IDLesen(sgComPort.offen, adresse, id) == 0;
-    zustand.scanIds[i] = geantwortet ? id : "";
+    Lampe& lampe = v.Companel().scanLampen[i];
+    const bool geantwortet = ZORFYD1_IDLesen(v, v.Port().offen, adresse, id) == 0;
+    v.Companel().scanIds[i] = geantwortet ? id : "";
     if (!geantwortet) {
       lampe.an = false;
     } else if (std::strncmp(id, kWun2Kennung, std::strlen(kWun2Kennung)) == 0) {
       lampe = {true, kLampeGruen};
-      GeraeteadresseSetzen(adresse);
-      zustand.idFeld = id;
+      v.GeraeteadresseSetzen(adresse);
+      v.Companel().idFeld = id;
     } else {
       lampe = {true, kLampeRot};
     }
   }
-  zustand.fortschritt.clear();
-  Aktualisieren();
+  v.Companel().fortschritt.clear();
+  v.CompanelMelden();
   return 0;
 }
 
-int StartSenden() {
-  if (sgComPort.offen == -1) return kKeinPortStart;
-  return ZORFYD1_DeviceFunction(sgComPort.offen, Geraeteadresse(), "start");
+int StartSenden(Verbindung& v) {
+  if (v.Port().offen == -1) return kKeinPortStart;
+  return ZORFYD1_DeviceFunction(v, v.Port().offen, v.Geraeteadresse(), "start");
 }
 
-int StoppSenden() {
-  if (sgComPort.offen == -1) return kKeinPortStopp;
-  return ZORFYD1_DeviceFunction(sgComPort.offen, Geraeteadresse(), "stopp");
+int StoppSenden(Verbindung& v) {
+  if (v.Port().offen == -1) return kKeinPortStopp;
+  return ZORFYD1_DeviceFunction(v, v.Port().offen, v.Geraeteadresse(), "stopp");
 }
 
-int StartStoppEingangSetzen(bool ein) {
-  if (sgComPort.offen == -1) return kKeinPortEingang4;
-  return ZORFYD1_ModusSchreiben(sgComPort.offen, Geraeteadresse(), ein ? 1 : 0, 1);
+int StartStoppEingangSetzen(Verbindung& v, bool ein) {
+  if (v.Port().offen == -1) return kKeinPortEingang4;
+  return ZORFYD1_ModusSchreiben(v, v.Port().offen, v.Geraeteadresse(), ein ? 1 : 0, 1);
 }
 
-void Fehlerabfrage() {
-  FehlerbitsDimmen(false);
-  ComFehlerSetzen(0);
-  if (sgComPort.offen == -1) {
-    ComFehlerSetzen(kKeinPortFehlerbits);
+void Fehlerabfrage(Verbindung& v) {
+  FehlerbitsDimmen(v, false);
+  v.ComFehlerSetzen(0);
+  if (v.Port().offen == -1) {
+    v.ComFehlerSetzen(kKeinPortFehlerbits);
     return;
   }
   int wert = 0;
-  int fehler = ZORFYD1_StatusLesen(sgComPort.offen, Geraeteadresse(), 2, &wert);
+  int fehler = ZORFYD1_StatusLesen(v, v.Port().offen, v.Geraeteadresse(), 2, &wert);
   if (fehler != 0) {
-    ComFehlerSetzen(fehler);
+    v.ComFehlerSetzen(fehler);
     return;
   }
-  FehlerbitsAnzeigen(wert);
+  FehlerbitsAnzeigen(v, wert);
 }
 
-void FehlerbitsAnzeigen(int wert) {
-  for (int bit = 0; bit < 5; ++bit) zustand.fehlerbits[bit] = (wert >> bit) & 1;
-  Aktualisieren();
+void FehlerbitsAnzeigen(Verbindung& v, int wert) {
+  for (int bit = 0; bit < 5; ++bit) v.Companel().fehlerbits[bit] = (wert >> bit) & 1;
+  v.CompanelMelden();
 }
 
-void FehlerbitsDimmen(bool dimmen) {
-  zustand.fehlerbitsGedimmt = dimmen;
-  Aktualisieren();
+void FehlerbitsDimmen(Verbindung& v, bool dimmen) {
+  v.Companel().fehlerbitsGedimmt = dimmen;
+  v.CompanelMelden();
 }
 
-std::string FehlerbitsText() {
+std::string FehlerbitsText(const Verbindung& v) {
   int wert = 0;
-  for (int bit = 0; bit < 5; ++bit) wert |= zustand.fehlerbits[bit] ? 1 << bit : 0;
+  for (int bit = 0; bit < 5; ++bit) wert |= v.Companel().fehlerbits[bit] ? 1 << bit : 0;
   std::string text;
   for (const auto& zeile : FehlerbitZeilen(wert)) text += (text.empty() ? "" : "\n") + zeile;
   return text;
 }
 
-void FehlerbitsErklaeren() {
-  common::showMessage("Error bits", FehlerbitsText());
+void FehlerbitsErklaeren(Verbindung& v) {
+  common::showMessage("Error bits", FehlerbitsText(v));
 }
 
-int ReadIniCompanel(ini::IniStore* store) {
+int ReadIniCompanel(Verbindung& v, ini::IniStore* store) {
   std::int32_t wert = 0;
   char adresse = '1';
   if (ini::Ini_GetInt(store, "com", "adresse", &wert) > 0 &&
       ((wert >= '1' && wert <= '8') || wert == '&'))
     adresse = static_cast<char>(wert);
-  GeraeteadresseSetzen(adresse);
+  v.GeraeteadresseSetzen(adresse);
 
-  sgComPort.lport = -1;
+  v.Port().lport = -1;
   if (ini::Ini_GetInt(store, "com", "lport", &wert) > 0 && GueltigerPort(wert))
-    sgComPort.lport = wert;
+    v.Port().lport = wert;
 
   int port = -1;
   if (ini::Ini_GetInt(store, "com", "port", &wert) > 0 && GueltigerPort(wert)) port = wert;
 
-  ComControlAusfuellen();
-  PortlisteAuswaehlen(port);
-  ComFehlerSetzen(ComPortOeffnen());
-  VerbindungssymboleSetzen();
+  ComControlAusfuellen(v);
+  PortlisteAuswaehlen(v, port);
+  v.ComFehlerSetzen(ComPortOeffnen(v));
+  VerbindungssymboleSetzen(v);
   return 0;
 }
 
-int WriteIniCompanel(ini::IniStore* store) {
-  ini::Ini_PutInt(store, "com", "adresse", static_cast<unsigned char>(Geraeteadresse()));
-  ini::Ini_PutInt(store, "com", "port", sgComPort.offen);
-  ini::Ini_PutInt(store, "com", "lport", sgComPort.lport);
+int WriteIniCompanel(Verbindung& v, ini::IniStore* store) {
+  ini::Ini_PutInt(store, "com", "adresse", static_cast<unsigned char>(v.Geraeteadresse()));
+  ini::Ini_PutInt(store, "com", "port", v.Port().offen);
+  ini::Ini_PutInt(store, "com", "lport", v.Port().lport);
   return 0;
 }
 
-int CompanelInit() {
-  zustand.fortschritt.clear();
-  Aktualisieren();
+int CompanelInit(Verbindung& v) {
+  v.Companel().fortschritt.clear();
+  v.CompanelMelden();
   return 0;
 }
 
-void CompanelClear() {
-  ComPortSchliessen();
-  VerbindungssymboleSetzen();
+void CompanelClear(Verbindung& v) {
+  ComPortSchliessen(v);
+  VerbindungssymboleSetzen(v);
 }
 
 }  // namespace device

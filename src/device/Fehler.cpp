@@ -1,26 +1,20 @@
 #include "device/Fehler.h"
 
-#include <array>
-#include <climits>
 #include <cstdlib>
 #include <cstring>
-#include <utility>
 
 #include "common/OperatorInterface.h"
 
 namespace device {
 
-int sgSprache = 1;
-
 namespace {
 
+int sgSprache = 1;
+// ZOR_Fehlermeldung's text lives here until its next call.
 char sgMeldung[kFehlermeldungPuffer];
 
 constexpr int kKategorieOhneText = 6;
 constexpr std::size_t kTitelMax = 99;
-
-Fehlerfelder sgFelder;
-std::array<std::function<void(const Fehlerfelder&)>, 4> sgAnzeigen;
 
 bool Englisch() {
   return sgSprache == 2;
@@ -63,6 +57,10 @@ void ZOR_Fehlersprache(int language) {
   sgSprache = language;
 }
 
+int Fehlersprache() {
+  return sgSprache;
+}
+
 void ZOR_Fehlerpopup(int code) {
   if (Fehlerkategorie(code) == kKategorieOhneText) return;
   Zeigen((Englisch() ? "Error #" : "Fehler #") + FehlernummerText(code), code);
@@ -73,43 +71,6 @@ void ZOR_Fehlerpopup2(int code, const char* text) {
   // The text gives way so that the number, which names the failed check, stays whole.
   std::string nummer = " #" + FehlernummerText(code);
   Zeigen(Kuerzen(text ? text : "", kTitelMax - nummer.size()) + nummer, code);
-}
-
-void ComFehlerSetzen(int code) {
-  if (code == 0) {
-    sgFelder = Fehlerfelder{};
-  } else {
-    sgFelder.led = true;
-    sgFelder.text = ZOR_Fehlermeldung(code);
-    long long nummer = std::llabs(static_cast<long long>(code));
-    sgFelder.nummer = nummer > INT_MAX ? INT_MAX : static_cast<int>(nummer);
-  }
-  for (const auto& anzeige : sgAnzeigen) {
-    if (!anzeige) continue;
-    auto kopie = anzeige;  // a display may rebind itself while it runs
-    kopie(sgFelder);
-  }
-}
-
-const Fehlerfelder& AktuelleFehlerfelder() {
-  return sgFelder;
-}
-
-void FehlerZuruecksetzen() {
-  sgSprache = 1;
-  sgFelder = Fehlerfelder{};
-  for (auto& anzeige : sgAnzeigen) anzeige = {};
-}
-
-void FehlerfelderBinden(FehlerfeldFenster fenster,
-                        std::function<void(const Fehlerfelder&)> anzeige) {
-  auto index = static_cast<std::size_t>(fenster);
-  if (index >= sgAnzeigen.size()) return;
-  sgAnzeigen[index] = std::move(anzeige);
-  if (sgAnzeigen[index]) {
-    auto kopie = sgAnzeigen[index];
-    kopie(sgFelder);
-  }
 }
 
 }  // namespace device

@@ -3,13 +3,9 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <string>
 
 namespace device {
-
-// Message language: 2 selects English, every other value German. Starts at 1.
-extern int sgSprache;
 
 // The category of a code: code / 1000 truncated toward zero, sign removed, so -404015 gives
 // 404 and -999 to 999 give 0. Only failures are negative: a positive code of 1000 or more
@@ -19,7 +15,11 @@ int Fehlerkategorie(int code);
 // The message of the code's category in the current language. The text stays valid
 // until the next call.
 const char* ZOR_Fehlermeldung(int code);
+// Message language: 2 selects English, every other value German; 1 until set. One setting
+// for the whole program run: the program and miv3x choose English at start-up, and every
+// subsystem's messages (file and editing errors too, not only the device's) follow it.
 void ZOR_Fehlersprache(int language);
+int Fehlersprache();
 
 // Message box titled "Error #<number>" ("Fehler #..." in German) with the message;
 // nothing for category 6.
@@ -27,26 +27,13 @@ void ZOR_Fehlerpopup(int code);
 // As ZOR_Fehlerpopup, titled "<text> #<number>" (at most 99 characters).
 void ZOR_Fehlerpopup2(int code, const char* text);
 
-// The error fields (lamp, text, number) that four windows carry.
+// The error fields (lamp, text, number) that windows carry; a connection fills them
+// (Verbindung::ComFehlerSetzen).
 struct Fehlerfelder {
   bool led = false;
   std::string text;
   int nummer = 0;
 };
-
-// The windows with error fields, in the order ComFehlerSetzen fills them.
-enum class FehlerfeldFenster { Kurven = 0, Com = 1, Kennlinie = 2, Direkt = 3 };
-
-// Shows the code in the error fields of all four windows; 0 clears them.
-void ComFehlerSetzen(int code);
-// The fields' present content (the same in every window).
-const Fehlerfelder& AktuelleFehlerfelder();
-// A window binds its lamp, text and number here; the display is called at once with the
-// present content and after every ComFehlerSetzen. An empty function unbinds.
-void FehlerfelderBinden(FehlerfeldFenster fenster,
-                        std::function<void(const Fehlerfelder&)> anzeige);
-// As at start-up: German messages, empty error fields, no window bound.
-void FehlerZuruecksetzen();
 
 // The message table: one English and one German text per category (UTF-8, "\n" breaks a
 // line).

@@ -1,9 +1,8 @@
 #include "device/Leitungsruhe.h"
 
 #include <chrono>
-#include <set>
 
-#include "device/SerialService.h"
+#include "device/Verbindung.h"
 
 namespace device {
 
@@ -14,29 +13,27 @@ namespace {
 constexpr auto kHoechstens = std::chrono::seconds(5);
 constexpr int kHoechstensBytes = 8192;
 
-std::set<int> sgUnsicher;
-
 }  // namespace
 
-void LeitungMisstrauen(int port) {
-  sgUnsicher.insert(port);
+void LeitungMisstrauen(Verbindung& v, int port) {
+  v.UnsichereLeitungen().insert(port);
 }
 
-void LeitungVertrauen(int port) {
-  sgUnsicher.erase(port);
+void LeitungVertrauen(Verbindung& v, int port) {
+  v.UnsichereLeitungen().erase(port);
 }
 
-bool LeitungUnsicher(int port) {
-  return sgUnsicher.count(port) != 0;
+bool LeitungUnsicher(Verbindung& v, int port) {
+  return v.UnsichereLeitungen().count(port) != 0;
 }
 
-void LeitungBeruhigen(int port) {
-  SerialService& s = serialService();
+void LeitungBeruhigen(Verbindung& v, int port) {
+  SerialService& s = v.Dienst();
   const auto anfang = std::chrono::steady_clock::now();
   for (int n = 0; n < kHoechstensBytes; ++n) {
     // A read that times out is one read time-out of silence.
     if (s.ComRdByte(port) < 0) {
-      LeitungVertrauen(port);
+      LeitungVertrauen(v, port);
       return;
     }
     if (std::chrono::steady_clock::now() - anfang >= kHoechstens) return;

@@ -8,12 +8,14 @@
 
 namespace device {
 
-void LeitungMisstrauen(int port);
+class Verbindung;
+
+void LeitungMisstrauen(Verbindung& v, int port);
 // A port opened or closed afresh starts trusted.
-void LeitungVertrauen(int port);
-bool LeitungUnsicher(int port);
+void LeitungVertrauen(Verbindung& v, int port);
+bool LeitungUnsicher(Verbindung& v, int port);
 // Reads and discards bytes until one read times out; the port is trusted again then. A line
 // that keeps sending is given up after a bound, and the port stays untrusted.
-void LeitungBeruhigen(int port);
+void LeitungBeruhigen(Verbindung& v, int port);
 
 }  // namespace device

@@ -11,7 +11,7 @@
 
 #include "device/Leitungsruhe.h"
 #include "device/Protokollfehler.h"
-#include "device/SerialService.h"
+#include "device/Verbindung.h"
 
 namespace device {
 
@@ -82,8 +82,8 @@ void grossAbByte6(std::string& s) {
     if (s[i] >= 'a' && s[i] <= 'f') s[i] = static_cast<char>(s[i] - 'a' + 'A');
 }
 
-void warteAufLeereAusgabe(int port) {
-  SerialService& s = serialService();
+void warteAufLeereAusgabe(Verbindung& v, int port) {
+  SerialService& s = v.Dienst();
   int letzte = s.GetOutQLen(port);
   if (letzte <= 0) return;
   const auto anfang = std::chrono::steady_clock::now();
@@ -105,21 +105,22 @@ void warteAufLeereAusgabe(int port) {
 
 // Steps 3 to 7 of an exchange: flush, write, wait for the output queue, and (unless the
 // address is a broadcast) read and check the acknowledgement.
-int sendeUndQuittung(int port, const std::string& frame, bool rundruf, const Codes& c) {
-  if (LeitungUnsicher(port)) LeitungBeruhigen(port);
-  const int f = FlushInOut(port);
+int sendeUndQuittung(Verbindung& v, int port, const std::string& frame, bool rundruf,
+                     const Codes& c) {
+  if (LeitungUnsicher(v, port)) LeitungBeruhigen(v, port);
+  const int f = FlushInOut(v, port);
   if (f != 0) return c.flush != 0 ? c.flush : f;
-  SerialService& s = serialService();
+  SerialService& s = v.Dienst();
   const int n = s.ComWrt(port, frame.data(), static_cast<int>(frame.size()));
   // Part of a frame may have gone out and draw an answer of its own.
-  if (n < static_cast<int>(frame.size())) LeitungMisstrauen(port);
+  if (n < static_cast<int>(frame.size())) LeitungMisstrauen(v, port);
   if (n < 0) return c.schreibFehler;
   if (n < static_cast<int>(frame.size())) return c.schreibKurz;
-  warteAufLeereAusgabe(port);
+  warteAufLeereAusgabe(v, port);
   if (rundruf) return 0;
   const int q = s.ComRdByte(port);
   // ACK, NAK and CAN are whole answers; after silence or another byte more may come late.
-  if (q != kACK && q != kNAK && q != kCAN) LeitungMisstrauen(port);
+  if (q != kACK && q != kNAK && q != kCAN) LeitungMisstrauen(v, port);
   if (q == kNAK) return c.nak;
   if (q == kCAN) return c.can;
   if (q < 0) return c.keineAntwort;
@@ -128,20 +129,20 @@ int sendeUndQuittung(int port, const std::string& frame, bool rundruf, const Cod
 }
 
 // Step 8: reads the data reply until CR or `grenze` bytes. `antwort` ends with a zero.
-int leseAntwort(int port, int grenze, std::string& antwort, int lesefehler) {
-  SerialService& s = serialService();
+int leseAntwort(Verbindung& v, int port, int grenze, std::string& antwort, int lesefehler) {
+  SerialService& s = v.Dienst();
   antwort.clear();
   while (static_cast<int>(antwort.size()) < grenze) {
     const int b = s.ComRdByte(port);
     if (b < 0) {
-      LeitungMisstrauen(port);
+      LeitungMisstrauen(v, port);
       return lesefehler;
     }
     antwort += static_cast<char>(b);
     if (b == kCR) return 0;
   }
   // Cut at the limit: the rest of the reply may still be on its way.
-  LeitungMisstrauen(port);
+  LeitungMisstrauen(v, port);
   return 0;
 }
 
@@ -192,7 +193,7 @@ int lesePosition(const std::string& r, std::size_t pos, int stellen, long* wert)
 }
 
 // One memory block read of 1..65535 bytes.
-int speicherBlockLesen(int port, char adresse, int typ, long start, long anzahl,
+int speicherBlockLesen(Verbindung& v, int port, char adresse, int typ, long start, long anzahl,
                        std::uint8_t* puffer) {
   std::string frame = "#";
   frame += adresse;
@@ -205,7 +206,7 @@ int speicherBlockLesen(int port, char adresse, int typ, long start, long anzahl,
   frame += '\r';
 
   const Codes c = Austauschcodes(97, false, kKatTeilweiseGeschrieben);
-  int r = sendeUndQuittung(port, frame, false, c);
+  int r = sendeUndQuittung(v, port, frame, false, c);
   if (r != 0) return r;
 
   const long grenze = 2 * anzahl + 19;
@@ -215,7 +216,7 @@ int speicherBlockLesen(int port, char adresse, int typ, long start, long anzahl,
   } catch (const std::bad_alloc&) {
     return Protokollfehler(kKatSpeicher, 103);
   }
-  r = leseAntwort(port, static_cast<int>(grenze), antwort,
+  r = leseAntwort(v, port, static_cast<int>(grenze), antwort,
                   Protokollfehler(kKatFalscheAntwort, 104));
   if (r != 0) return r;
 
@@ -251,30 +252,30 @@ int speicherBlockLesen(int port, char adresse, int typ, long start, long anzahl,
 
 }  // namespace
 
-int ZORFYD1_Open(int port, long baudRate) {
+int ZORFYD1_Open(Verbindung& v, int port, long baudRate) {
   if (baudRate != 4800 && baudRate != 9600 && baudRate != 19200 && baudRate != 38400 &&
       baudRate != 115200)
     return Protokollfehler(kKatBaudrate, 1);
   // A negative number makes no device name.
   if (port < 0) return Protokollfehler(kKatPortOeffnen, 2);
   const std::string name = "com" + std::to_string(port);
-  LeitungVertrauen(port);
-  if (serialService().OpenComConfig(port, name, baudRate, Parity::Odd, 7, 1, kEingangsQueue,
-                                    kAusgangsQueue) < 0)
+  LeitungVertrauen(v, port);
+  if (v.Dienst().OpenComConfig(port, name, baudRate, Parity::Odd, 7, 1, kEingangsQueue,
+                               kAusgangsQueue) < 0)
     return Protokollfehler(kKatPortOeffnen, 3);
   return 0;
 }
 
-int ZORFYD1_Close(int port) {
-  LeitungVertrauen(port);
-  return serialService().CloseCom(port) < 0 ? Protokollfehler(kKatPortSchliessen, 4) : 0;
+int ZORFYD1_Close(Verbindung& v, int port) {
+  LeitungVertrauen(v, port);
+  return v.Dienst().CloseCom(port) < 0 ? Protokollfehler(kKatPortSchliessen, 4) : 0;
 }
 
-int ZORFYD1_Timeout(int port, double seconds) {
-  return serialService().SetComTime(port, seconds) < 0 ? Protokollfehler(kKatZeitgrenze, 5) : 0;
+int ZORFYD1_Timeout(Verbindung& v, int port, double seconds) {
+  return v.Dienst().SetComTime(port, seconds) < 0 ? Protokollfehler(kKatZeitgrenze, 5) : 0;
 }
 
-int ZORFYD1_IDLesen(int port, char address, char* buffer) {
+int ZORFYD1_IDLesen(Verbindung& v, int port, char address, char* buffer) {
   if (!istGeraeteadresse(address)) return Protokollfehler(kKatAdresse, 6);
   // No site of its own for a missing buffer; 007 is free in this command's block.
   if (!buffer) return Protokollfehler(kKatParameter, 7);
@@ -282,10 +283,10 @@ int ZORFYD1_IDLesen(int port, char address, char* buffer) {
   frame += address;
   frame += "IDR\r";
   const Codes c = Austauschcodes(8, false, kKatTeilweiseGeschrieben);
-  int r = sendeUndQuittung(port, frame, false, c);
+  int r = sendeUndQuittung(v, port, frame, false, c);
   if (r != 0) return r;
   std::string antwort;
-  r = leseAntwort(port, 29, antwort, Protokollfehler(kKatFalscheAntwort, 14));
+  r = leseAntwort(v, port, 29, antwort, Protokollfehler(kKatFalscheAntwort, 14));
   if (r != 0) return r;
 
   std::string t;
@@ -305,7 +306,7 @@ int ZORFYD1_IDLesen(int port, char address, char* buffer) {
   return 0;
 }
 
-int ZORFYD1_DeviceFunction(int port, char address, const char* funktion) {
+int ZORFYD1_DeviceFunction(Verbindung& v, int port, char address, const char* funktion) {
   if (!istSchreibadresse(address)) return Protokollfehler(kKatAdresse, 34);
   char n = 0;
   if (funktion && std::strcmp(funktion, "start") == 0)
@@ -320,10 +321,11 @@ int ZORFYD1_DeviceFunction(int port, char address, const char* funktion) {
   frame += n;
   frame += '\r';
   const Codes c = Austauschcodes(37, false, kKatSchreiben);
-  return sendeUndQuittung(port, frame, address == '&', c);
+  return sendeUndQuittung(v, port, frame, address == '&', c);
 }
 
-int ZORFYD1_EingangLesen(int port, char address, const char* eingang, double* value) {
+int ZORFYD1_EingangLesen(Verbindung& v, int port, char address, const char* eingang,
+                         double* value) {
   if (!istGeraeteadresse(address)) return Protokollfehler(kKatAdresse, 43);
   if (!eingang || !value || std::strlen(eingang) != 2 || eingang[0] != 'e' || eingang[1] < '1' ||
       eingang[1] > '4')
@@ -333,17 +335,18 @@ int ZORFYD1_EingangLesen(int port, char address, const char* eingang, double* va
   befehl += 'R';
   const std::string frame = std::string("#") + address + befehl + '\r';
   const Codes c = Austauschcodes(47, true, kKatTeilweiseGeschrieben);
-  int r = sendeUndQuittung(port, frame, false, c);
+  int r = sendeUndQuittung(v, port, frame, false, c);
   if (r != 0) return r;
   std::string antwort;
-  r = leseAntwort(port, 14, antwort, Protokollfehler(kKatFalscheAntwort, 53));
+  r = leseAntwort(v, port, 14, antwort, Protokollfehler(kKatFalscheAntwort, 53));
   if (r != 0) return r;
   return zahlAntwort(antwort, address, befehl.c_str(), value)
              ? 0
              : Protokollfehler(kKatFalscheAntwort, 54);
 }
 
-int ZORFYD1_AusgangSchreiben(int port, char address, const char* ausgang, double value) {
+int ZORFYD1_AusgangSchreiben(Verbindung& v, int port, char address, const char* ausgang,
+                             double value) {
   if (!istSchreibadresse(address)) return Protokollfehler(kKatAdresse, 55);
   const bool bekannt = ausgang && std::strlen(ausgang) == 2 && ausgang[0] == 'a' &&
                        ausgang[1] >= '1' && ausgang[1] <= '4';
@@ -364,10 +367,11 @@ int ZORFYD1_AusgangSchreiben(int port, char address, const char* ausgang, double
   frame.append(zahl, p);
   frame += '\r';
   const Codes c = Austauschcodes(63, true, kKatSchreiben);
-  return sendeUndQuittung(port, frame, address == '&', c);
+  return sendeUndQuittung(v, port, frame, address == '&', c);
 }
 
-int ZORWUN2_ParameterLesen(int port, char address, const char* parameter, double* value) {
+int ZORWUN2_ParameterLesen(Verbindung& v, int port, char address, const char* parameter,
+                           double* value) {
   if (address < '0' || address > '8') return Protokollfehler(kKatAdresse, 80);
   const char* befehl = nullptr;
   if (parameter && std::strcmp(parameter, "speicherinhalt") == 0)
@@ -379,10 +383,10 @@ int ZORWUN2_ParameterLesen(int port, char address, const char* parameter, double
   if (!befehl || !value) return Protokollfehler(kKatParameter, 81);
   const std::string frame = std::string("#") + address + befehl + '\r';
   const Codes c = Austauschcodes(84, true, kKatTeilweiseGeschrieben);
-  int r = sendeUndQuittung(port, frame, false, c);
+  int r = sendeUndQuittung(v, port, frame, false, c);
   if (r != 0) return r;
   std::string antwort;
-  r = leseAntwort(port, 19, antwort, Protokollfehler(kKatFalscheAntwort, 90));
+  r = leseAntwort(v, port, 19, antwort, Protokollfehler(kKatFalscheAntwort, 90));
   if (r != 0) return r;
   return zahlAntwort(antwort, address, befehl, value) ? 0 : Protokollfehler(kKatFalscheAntwort, 91);
 }
@@ -390,23 +394,23 @@ int ZORWUN2_ParameterLesen(int port, char address, const char* parameter, double
 // A count of 65536 (the whole memory) does not fit the four-digit count field; it is read
 // as two blocks of 32768 bytes, each with its own frame and checksum. A start that puts the
 // second block beyond address FFFFh cannot be sent and is refused before anything goes out.
-int ZORFYD1_SpeicherLesen(int port, char address, int memoryType, long start, long count,
-                          std::uint8_t* buffer) {
+int ZORFYD1_SpeicherLesen(Verbindung& v, int port, char address, int memoryType, long start,
+                          long count, std::uint8_t* buffer) {
   if (!istGeraeteadresse(address)) return Protokollfehler(kKatAdresse, 92);
   if (start < 0 || start > 65535) return Protokollfehler(kKatStartadresse, 93);
   if (count < 1 || count > 65536 || !buffer) return Protokollfehler(kKatSpeichergroesse, 94);
   if (memoryType != 4 && memoryType != 5) return Protokollfehler(kKatSpeichertyp, 95);
   if (count == 65536) {
     if (start + 32768 > 65535) return Protokollfehler(kKatFormatieren, 96);
-    const int r = speicherBlockLesen(port, address, memoryType, start, 32768, buffer);
+    const int r = speicherBlockLesen(v, port, address, memoryType, start, 32768, buffer);
     if (r != 0) return r;
-    return speicherBlockLesen(port, address, memoryType, start + 32768, 32768, buffer + 32768);
+    return speicherBlockLesen(v, port, address, memoryType, start + 32768, 32768, buffer + 32768);
   }
-  return speicherBlockLesen(port, address, memoryType, start, count, buffer);
+  return speicherBlockLesen(v, port, address, memoryType, start, count, buffer);
 }
 
-int ZORFYD1_SpeicherSchreiben(int port, char address, int memoryType, long start, long count,
-                              const std::uint8_t* data) {
+int ZORFYD1_SpeicherSchreiben(Verbindung& v, int port, char address, int memoryType, long start,
+                              long count, const std::uint8_t* data) {
   if (!istSchreibadresse(address)) return Protokollfehler(kKatAdresse, 118);
   if (start < 0 || start > 65535) return Protokollfehler(kKatStartadresse, 119);
   if (count < 0 || count > 64 || (count > 0 && !data))
@@ -432,52 +436,52 @@ int ZORFYD1_SpeicherSchreiben(int port, char address, int memoryType, long start
   grossAbByte6(frame);
   frame += '\r';
   const Codes c = Austauschcodes(125, false, kKatSchreiben);
-  return sendeUndQuittung(port, frame, address == '&', c);
+  return sendeUndQuittung(v, port, frame, address == '&', c);
 }
 
-int ZORFYD1_StatusLesen(int port, char address, int statusRegister, int* value) {
+int ZORFYD1_StatusLesen(Verbindung& v, int port, char address, int statusRegister, int* value) {
   if (!istGeraeteadresse(address)) return Protokollfehler(kKatAdresse, 135);
   if ((statusRegister != 1 && statusRegister != 2) || !value)
     return Protokollfehler(kKatParameter, 136);
   const char n = static_cast<char>('0' + statusRegister);
   const std::string frame = std::string("#") + address + 'S' + n + "R\r";
   const Codes c = Austauschcodes(138, false, kKatTeilweiseGeschrieben);
-  int r = sendeUndQuittung(port, frame, false, c);
+  int r = sendeUndQuittung(v, port, frame, false, c);
   if (r != 0) return r;
   std::string antwort;
-  r = leseAntwort(port, 14, antwort, Protokollfehler(kKatFalscheAntwort, 144));
+  r = leseAntwort(v, port, 14, antwort, Protokollfehler(kKatFalscheAntwort, 144));
   if (r != 0) return r;
   char echo = 0;
-  int v = 0;
-  if (!registerAntwort(antwort, address, 'S', 'R', &echo, &v))
+  int gelesen = 0;
+  if (!registerAntwort(antwort, address, 'S', 'R', &echo, &gelesen))
     return Protokollfehler(kKatFalscheAntwort, 145);
   if (echo != n)
     return statusRegister == 1 ? Protokollfehler(kKatFalscheAntwort, 146)
                                : Protokollfehler(kKatFalscheAntwort, 147);
-  *value = v;
+  *value = gelesen;
   return 0;
 }
 
-int ZORFYD1_ModusLesen(int port, char address, int* value) {
+int ZORFYD1_ModusLesen(Verbindung& v, int port, char address, int* value) {
   if (!istGeraeteadresse(address)) return Protokollfehler(kKatAdresse, 150);
   // No site of its own for a missing pointer; 151 is free in this command's block.
   if (!value) return Protokollfehler(kKatParameter, 151);
   const std::string frame = std::string("#") + address + "M1R\r";
   const Codes c = Austauschcodes(152, false, kKatTeilweiseGeschrieben);
-  int r = sendeUndQuittung(port, frame, false, c);
+  int r = sendeUndQuittung(v, port, frame, false, c);
   if (r != 0) return r;
   std::string antwort;
-  r = leseAntwort(port, 14, antwort, Protokollfehler(kKatFalscheAntwort, 158));
+  r = leseAntwort(v, port, 14, antwort, Protokollfehler(kKatFalscheAntwort, 158));
   if (r != 0) return r;
   char echo = 0;
-  int v = 0;
-  if (!registerAntwort(antwort, address, 'M', 'R', &echo, &v) || echo != '1')
+  int gelesen = 0;
+  if (!registerAntwort(antwort, address, 'M', 'R', &echo, &gelesen) || echo != '1')
     return Protokollfehler(kKatFalscheAntwort, 159);
-  *value = v;
+  *value = gelesen;
   return 0;
 }
 
-int ZORFYD1_ModusSchreiben(int port, char address, int set, int mask) {
+int ZORFYD1_ModusSchreiben(Verbindung& v, int port, char address, int set, int mask) {
   if (!istSchreibadresse(address)) return Protokollfehler(kKatAdresse, 160);
   std::string frame = "#";
   frame += address;
@@ -485,20 +489,20 @@ int ZORFYD1_ModusSchreiben(int port, char address, int set, int mask) {
   hexByte(frame, static_cast<unsigned>(mask) & 0xFF);
   frame += '\r';
   const Codes c = Austauschcodes(163, true, kKatSchreiben);
-  return sendeUndQuittung(port, frame, address == '&', c);
+  return sendeUndQuittung(v, port, frame, address == '&', c);
 }
 
-int ZORMIV1_BaudrateSchreiben(int port, int address, long baudRate) {
+int ZORMIV1_BaudrateSchreiben(Verbindung& v, int port, int address, long baudRate) {
   if (address < 0 || address > 9) return Protokollfehler(kKatAdresse, 16);
   if (baudRate != 4800 && baudRate != 9600 && baudRate != 19200 && baudRate != 38400)
     return Protokollfehler(kKatBaudrate, 17);
   const std::string frame =
       std::string("#") + static_cast<char>('0' + address) + "BRW" + std::to_string(baudRate) + '\r';
   const Codes c = Austauschcodes(19, false, kKatSchreiben);
-  return sendeUndQuittung(port, frame, address == 9, c);
+  return sendeUndQuittung(v, port, frame, address == 9, c);
 }
 
-int ZORMIV1_AdresseSchreiben(int port, int address, int newAddress) {
+int ZORMIV1_AdresseSchreiben(Verbindung& v, int port, int address, int newAddress) {
   if (address < 0 || address > 8) return Protokollfehler(kKatAdresse, 25);
   if (newAddress < 0 || newAddress > 8) return Protokollfehler(kKatParameter, 26);
   std::string frame = "#";
@@ -507,11 +511,11 @@ int ZORMIV1_AdresseSchreiben(int port, int address, int newAddress) {
   frame += static_cast<char>('0' + newAddress);
   frame += '\r';
   const Codes c = Austauschcodes(28, false, kKatSchreiben);
-  return sendeUndQuittung(port, frame, false, c);
+  return sendeUndQuittung(v, port, frame, false, c);
 }
 
-int FlushInOut(int port) {
-  SerialService& s = serialService();
+int FlushInOut(Verbindung& v, int port) {
+  SerialService& s = v.Dienst();
   if (s.FlushInQ(port) != 0) return Protokollfehler(kKatEingabepufferLeeren, 148);
   if (s.FlushOutQ(port) != 0) return Protokollfehler(kKatAusgabepufferLeeren, 149);
   return 0;

@@ -4,9 +4,7 @@ namespace device {
 
 namespace {
 
-// Stands in while no service is installed: every operation fails, so a driver call
-// without a port reports an error instead of touching anything.
-class KeinDienst final : public SerialService {
+class Fehldienst final : public SerialService {
  public:
   int OpenComConfig(int, const std::string&, long, Parity, int, int, int, int) override {
     return -1;
@@ -20,17 +18,12 @@ class KeinDienst final : public SerialService {
   int FlushOutQ(int) override { return -1; }
 };
 
-KeinDienst keinDienst;
-SerialService* aktiv = &keinDienst;
-
 }  // namespace
 
-SerialService& serialService() {
-  return *aktiv;
-}
-
-void setSerialService(SerialService* service) {
-  aktiv = service ? service : &keinDienst;
+SerialService& KeinDienst() {
+  // Holds no state: one instance serves every connection.
+  static Fehldienst dienst;
+  return dienst;
 }
 
 }  // namespace device

@@ -31,9 +31,8 @@ class SerialService {
   virtual int FlushOutQ(int port) = 0;
 };
 
-// The service the driver uses. Until one is set, every call fails.
-SerialService& serialService();
-// Installs a service (not owned); nullptr restores the failing one.
-void setSerialService(SerialService* service);
+// Stands in where no service is installed (a connection without a port): every call
+// fails, so a command reports an error instead of touching anything.
+SerialService& KeinDienst();
 
 }  // namespace device

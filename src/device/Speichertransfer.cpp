@@ -4,6 +4,7 @@
 
 #include "common/OperatorInterface.h"
 #include "device/Protokoll.h"
+#include "device/Verbindung.h"
 
 namespace device {
 namespace {
@@ -29,8 +30,9 @@ class Fortschritt {
 
 }  // namespace
 
-int SpeicherBlockweiseSenden(int port, char adresse, int typ, long start, long laenge,
-                             const std::uint8_t* daten, Blockteilung teilung, const char* titel) {
+int SpeicherBlockweiseSenden(Verbindung& v, int port, char adresse, int typ, long start,
+                             long laenge, const std::uint8_t* daten, Blockteilung teilung,
+                             const char* titel) {
   Fortschritt box(titel);
   for (long erledigt = 0; erledigt < laenge;) {
     const long adr = start + erledigt;
@@ -38,7 +40,7 @@ int SpeicherBlockweiseSenden(int port, char adresse, int typ, long start, long l
         teilung == Blockteilung::AnGrenzen ? kSpeicherblock - adr % kSpeicherblock : kSpeicherblock;
     const long block = std::min({kSpeicherblock, bisGrenze, laenge - erledigt});
     if (const int fehler =
-            ZORFYD1_SpeicherSchreiben(port, adresse, typ, adr, block, daten + erledigt))
+            ZORFYD1_SpeicherSchreiben(v, port, adresse, typ, adr, block, daten + erledigt))
       return fehler;
     erledigt += block;
     box.Setzen(erledigt, laenge);
@@ -46,13 +48,13 @@ int SpeicherBlockweiseSenden(int port, char adresse, int typ, long start, long l
   return 0;
 }
 
-int SpeicherBlockweiseHolen(int port, char adresse, int typ, long start, long laenge,
+int SpeicherBlockweiseHolen(Verbindung& v, int port, char adresse, int typ, long start, long laenge,
                             std::uint8_t* ziel, const char* titel) {
   Fortschritt box(titel);
   for (long erledigt = 0; erledigt < laenge;) {
     const long block = std::min(kSpeicherblock, laenge - erledigt);
     if (const int fehler =
-            ZORFYD1_SpeicherLesen(port, adresse, typ, start + erledigt, block, ziel + erledigt))
+            ZORFYD1_SpeicherLesen(v, port, adresse, typ, start + erledigt, block, ziel + erledigt))
       return fehler;
     erledigt += block;
     box.Setzen(erledigt, laenge);

@@ -7,6 +7,8 @@
 
 namespace device {
 
+class Verbindung;
+
 inline constexpr long kSpeicherblock = 64;
 
 // How a stretch is cut: into 64-byte blocks counted from its start, or into blocks that
@@ -16,11 +18,12 @@ enum class Blockteilung { AbAnfang, AnGrenzen };
 // Writes laenge bytes of daten to memory type typ from address start. A progress box with
 // the given title shows the share done (none when titel is nullptr). 0 or the first
 // failure's code; the blocks before it stay written.
-int SpeicherBlockweiseSenden(int port, char adresse, int typ, long start, long laenge,
-                             const std::uint8_t* daten, Blockteilung teilung, const char* titel);
+int SpeicherBlockweiseSenden(Verbindung& v, int port, char adresse, int typ, long start,
+                             long laenge, const std::uint8_t* daten, Blockteilung teilung,
+                             const char* titel);
 // Reads laenge bytes from memory type typ at address start into ziel, in blocks counted
 // from start.
-int SpeicherBlockweiseHolen(int port, char adresse, int typ, long start, long laenge,
+int SpeicherBlockweiseHolen(Verbindung& v, int port, char adresse, int typ, long start, long laenge,
                             std::uint8_t* ziel, const char* titel);
 
 }  // namespace device

@@ -1,28 +1,38 @@
 #include "device/Verbindung.h"
 
+#include <climits>
+#include <cstdlib>
+#include <utility>
+
 namespace device {
 
-ComPortZustand sgComPort;
+Verbindung::Verbindung(SerialService* dienst) : dienst_(dienst ? dienst : &KeinDienst()) {}
 
-namespace {
-char adresse = '1';
+SerialService& Verbindung::Dienst() const {
+  return *dienst_;
 }
 
-int OffenerComPort() {
-  return sgComPort.offen;
+void Verbindung::DienstSetzen(SerialService* dienst) {
+  dienst_ = dienst ? dienst : &KeinDienst();
 }
 
-char Geraeteadresse() {
-  return adresse;
+void Verbindung::ComFehlerSetzen(int code) {
+  letzterFehler_ = code;
+  if (code == 0) {
+    felder_ = Fehlerfelder{};
+  } else {
+    felder_.led = true;
+    felder_.text = ZOR_Fehlermeldung(code);
+    long long nummer = std::llabs(static_cast<long long>(code));
+    felder_.nummer = nummer > INT_MAX ? INT_MAX : static_cast<int>(nummer);
+  }
+  fehlermeldungen_.Melden(felder_);
 }
 
-void GeraeteadresseSetzen(char neu) {
-  adresse = neu;
-}
-
-void VerbindungZuruecksetzen() {
-  sgComPort = ComPortZustand{};
-  adresse = '1';
+Verbindung::FehlerAbo Verbindung::FehlerfelderAbonnieren(
+    std::function<void(const Fehlerfelder&)> anzeige) {
+  if (anzeige) anzeige(felder_);
+  return fehlermeldungen_.Abonnieren(std::move(anzeige));
 }
 
 }  // namespace device

@@ -1,6 +1,19 @@
-// The connection state that the COM settings window owns and every module reads at each
-// device command: the open port and the chosen device address.
+// One connection to the module: the serial service it talks through, the open port and
+// the last one opened, the device address, which lines are untrusted, the last error and
+// the error fields the windows show. The shell (or miv3x's main, or a test) owns it and
+// hands it to every window, command and transfer that talks to the device.
 #pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "common/Meldeliste.h"
+#include "device/Fehler.h"
+#include "device/SerialService.h"
 
 namespace device {
 
@@ -9,16 +22,101 @@ struct ComPortZustand {
   int lport = -1;  // the last port opened successfully, -1 if none
 };
 
-extern ComPortZustand sgComPort;
+struct PortlistenEintrag {
+  std::string label;  // "COM 3", or "n.a."
+  int wert = 0;       // the port number, 0 for "n.a."
+};
 
-// The open port number, -1 if none.
-int OffenerComPort();
+struct Lampe {
+  bool an = false;
+  std::uint32_t farbe = 0;  // on-colour, RGB
+};
 
-// The device address chosen in the COM settings window: '1'..'8' (or '&').
-char Geraeteadresse();
-void GeraeteadresseSetzen(char adresse);
+inline constexpr std::uint32_t kLampeGruen = 0x00CC00;
+inline constexpr std::uint32_t kLampeRot = 0xFF0000;
 
-// No port open or remembered, address '1', as at start-up.
-void VerbindungZuruecksetzen();
+// What the COM settings window shows of the connection that the COM logic changes.
+struct Companelzustand {
+  std::vector<PortlistenEintrag> portliste;
+  int portlistenwert = 0;             // value of the selected entry
+  std::string idFeld;                 // IDSTRING
+  std::string fortschritt;            // TEXT, the progress line
+  std::array<Lampe, 8> scanLampen{};  // LED1..LED8
+  std::array<bool, 5> fehlerbits{};   // LED_FEHLER0..LED_FEHLER4
+  bool fehlerbitsGedimmt = false;     // FEHLERABFRAGE, START, STARTSTOPPEINGANGEIN, lamps
+  int verbindungssymbol = -1;         // PICTURERING: -1 not connected, 0 above 8, 1..8
+  // The ID each address answered in the last scan, "" where none did.
+  std::array<std::string, 8> scanIds{};
+};
+
+class Verbindung {
+ public:
+  using FehlerAbo = common::Meldeliste<const Fehlerfelder&>::Abo;
+  using AnzeigeAbo = common::Meldeliste<>::Abo;
+
+  // Without a service every exchange fails, as with no serial port at all.
+  explicit Verbindung(SerialService* dienst = nullptr);
+  Verbindung(const Verbindung&) = delete;
+  Verbindung& operator=(const Verbindung&) = delete;
+
+  SerialService& Dienst() const;
+  // The service is not owned; nullptr leaves the failing one.
+  void DienstSetzen(SerialService* dienst);
+
+  ComPortZustand& Port() { return port_; }
+  const ComPortZustand& Port() const { return port_; }
+  // The open port number, -1 if none.
+  int OffenerComPort() const { return port_.offen; }
+
+  // The device address chosen in the COM settings window: '1'..'8' (or '&'); '1' at first.
+  char Geraeteadresse() const { return adresse_; }
+  void GeraeteadresseSetzen(char adresse) { adresse_ = adresse; }
+
+  // Ports whose line may still carry late bytes (see Leitungsruhe.h).
+  std::set<int>& UnsichereLeitungen() { return unsicher_; }
+
+  // Shows the code in every subscribed error field (0 clears them) and keeps it as the
+  // last error.
+  void ComFehlerSetzen(int code);
+  // The fields' present content, the same in every window.
+  const Fehlerfelder& AktuelleFehlerfelder() const { return felder_; }
+  // The code ComFehlerSetzen was last given, 0 at first.
+  int LetzterFehler() const { return letzterFehler_; }
+  // The code is what the error fields show now, so a caller need not show it again.
+  bool InFehlerfeldern(int code) const { return code != 0 && code == letzterFehler_; }
+  // A window's error fields: shown at once with the present content and after every
+  // ComFehlerSetzen while the Abo lives.
+  [[nodiscard]] FehlerAbo FehlerfelderAbonnieren(std::function<void(const Fehlerfelder&)> anzeige);
+
+  // The COM logic's display state (Companel.h) and its listeners, told after every change
+  // (the scan and the ID read run inside one command and must repaint meanwhile).
+  Companelzustand& Companel() { return companel_; }
+  const Companelzustand& Companel() const { return companel_; }
+  void CompanelMelden() const { companelMeldungen_.Melden(); }
+  [[nodiscard]] AnzeigeAbo CompanelAbonnieren(std::function<void()> anzeige) {
+    return companelMeldungen_.Abonnieren(std::move(anzeige));
+  }
+  // Where the system's serial port numbers come from (the platform's port numbering).
+  void PortquelleSetzen(std::function<std::vector<int>()> quelle) {
+    portquelle_ = std::move(quelle);
+  }
+  std::vector<int> Portnummern() const { return portquelle_ ? portquelle_() : std::vector<int>{}; }
+  // The value the port list selects after a refill; starts at 1.
+  int ComPortEinstellmerker() const { return einstellmerker_; }
+  void ComPortEinstellmerkerSetzen(int wert) { einstellmerker_ = wert; }
+
+ private:
+  SerialService* dienst_;
+  ComPortZustand port_;
+  char adresse_ = '1';
+  std::set<int> unsicher_;
+  Fehlerfelder felder_;
+  int letzterFehler_ = 0;
+  common::Meldeliste<const Fehlerfelder&> fehlermeldungen_;
+  Companelzustand companel_;
+  common::Meldeliste<> companelMeldungen_;
+  std::function<std::vector<int>()> portquelle_;
+  int einstellmerker_ = 1;
+};
 
 }  // namespace device

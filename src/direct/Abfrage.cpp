@@ -3,6 +3,7 @@
 #include <string>
 
 #include "device/Fehler.h"
+#include "device/Verbindung.h"
 #include "direct/Ausgaenge.h"
 #include "direct/Direktpanel.h"
 #include "direct/Eingaenge.h"
@@ -11,15 +12,15 @@
 
 namespace direct {
 
-int AbfrageStarten() {
+int AbfrageStarten(device::Verbindung& v) {
   if (const int fehler = ProtokolldateiOeffnen()) device::ZOR_Fehlerpopup(fehler);
   int modus = 0;
-  if (const int fehler = Eingang4ModusLesen(&modus)) {
-    device::ComFehlerSetzen(fehler);
+  if (const int fehler = Eingang4ModusLesen(v, &modus)) {
+    v.ComFehlerSetzen(fehler);
     return fehler;
   }
   Eingang4ModusSetzen(modus);
-  device::ComFehlerSetzen(0);
+  v.ComFehlerSetzen(0);
   Direktpanelzustand& z = DirektpanelBearbeiten();
   z.timerAn = true;
   z.abfragen = true;
@@ -39,9 +40,9 @@ void AbfrageBeenden() {
   DirektpanelAnzeigen();
 }
 
-int DirektTimer_Callback() {
+int DirektTimer_Callback(device::Verbindung& v) {
   for (int n = 0; n < 4; ++n) {
-    if (const int fehler = EingangLesenUndAnzeigen(n)) {
+    if (const int fehler = EingangLesenUndAnzeigen(v, n)) {
       // One text, so the log never ends inside the message.
       ProtokollText(std::string(kProtokollAbbruch) + device::ZOR_Fehlermeldung(fehler) + "\n");
       AbfrageBeenden();
@@ -56,15 +57,15 @@ int DirektTimer_Callback() {
   return 0;
 }
 
-int Abfragen_Callback(bool an) {
+int Abfragen_Callback(device::Verbindung& v, bool an) {
   DirektpanelBearbeiten().abfragen = an;
   for (int n = 0; n < 4; ++n) {
-    if (const int fehler = AusgangSetzen(n)) {
+    if (const int fehler = AusgangSetzen(v, n)) {
       AbfrageBeenden();
       return fehler;
     }
   }
-  if (an) return AbfrageStarten();
+  if (an) return AbfrageStarten(v);
   ProtokollText(kProtokollEnde);
   AbfrageBeenden();
   return 0;

@@ -20,7 +20,7 @@ bool Gueltig(int ausgang) {
 }
 
 // The knob's value as volts, stored as percentage and sent.
-int Senden(int ausgang) {
+int Senden(device::Verbindung& v, int ausgang) {
   Zahlfeld& feld = DirektpanelBearbeiten().ausgang[ausgang];
   // The knob holds its value within its range (a NaN typed in becomes its low end).
   feld.wert = std::isnan(feld.wert) ? feld.min : std::clamp(feld.wert, feld.min, feld.max);
@@ -31,52 +31,52 @@ int Senden(int ausgang) {
   if (std::isfinite(vmax) && vmax > 0.0) volt = std::clamp(volt, 0.0, vmax);
   MesswerteBearbeiten().ausgangProzent[ausgang] = Prozent(volt, vmax);
   DirektpanelAnzeigen();
-  if (const int fehler = device::ZORFYD1_AusgangSchreiben(
-          device::OffenerComPort(), device::Geraeteadresse(), kAusgangsnamen[ausgang], volt)) {
-    device::ComFehlerSetzen(fehler);
+  if (const int fehler = device::ZORFYD1_AusgangSchreiben(v, v.OffenerComPort(), v.Geraeteadresse(),
+                                                          kAusgangsnamen[ausgang], volt)) {
+    v.ComFehlerSetzen(fehler);
     return fehler;
   }
   return 0;
 }
 
-int KeinPort() {
-  device::ComFehlerSetzen(kFehlerAusgangKeinPort);
+int KeinPort(device::Verbindung& v) {
+  v.ComFehlerSetzen(kFehlerAusgangKeinPort);
   return kFehlerAusgangKeinPort;
 }
 
 }  // namespace
 
-int AusgangSetzen(int ausgang) {
+int AusgangSetzen(device::Verbindung& v, int ausgang) {
   if (!Gueltig(ausgang)) return 0;
-  if (device::OffenerComPort() == -1) return KeinPort();
+  if (v.OffenerComPort() == -1) return KeinPort(v);
   Direktpanelzustand& z = DirektpanelBearbeiten();
   if (z.ausgang[ausgang].wert > z.begrenzung[ausgang])
     z.ausgang[ausgang].wert = z.begrenzung[ausgang];
-  return Senden(ausgang);
+  return Senden(v, ausgang);
 }
 
-int AusgangAufNull(int ausgang) {
+int AusgangAufNull(device::Verbindung& v, int ausgang) {
   if (!Gueltig(ausgang)) return 0;
-  if (device::OffenerComPort() == -1) return KeinPort();
+  if (v.OffenerComPort() == -1) return KeinPort(v);
   const Kanalbereich b = Ausgangsbereich(ausgang);
   double ziel = 0.0;
   if (b.lo > ziel) ziel = b.lo;
   if (b.hi < ziel) ziel = b.hi;
   DirektpanelBearbeiten().ausgang[ausgang].wert = ziel;
-  return Senden(ausgang);
+  return Senden(v, ausgang);
 }
 
-int Ausgang_Callback(int ausgang, double wert) {
-  device::ComFehlerSetzen(0);
+int Ausgang_Callback(device::Verbindung& v, int ausgang, double wert) {
+  v.ComFehlerSetzen(0);
   if (Gueltig(ausgang)) DirektpanelBearbeiten().ausgang[ausgang].wert = wert;
-  return AusgangSetzen(ausgang);
+  return AusgangSetzen(v, ausgang);
 }
 
-int AusgaengeAufNull_Callback() {
-  device::ComFehlerSetzen(0);
+int AusgaengeAufNull_Callback(device::Verbindung& v) {
+  v.ComFehlerSetzen(0);
   int ergebnis = 0;
   for (int n = 0; n < 4; ++n)
-    if (const int fehler = AusgangAufNull(n)) ergebnis = fehler;
+    if (const int fehler = AusgangAufNull(v, n)) ergebnis = fehler;
   return ergebnis;
 }
 

@@ -19,10 +19,10 @@ void PunkteZeichnen() {
 
 }  // namespace
 
-int EingangLesenUndAnzeigen(int eingang) {
+int EingangLesenUndAnzeigen(device::Verbindung& v, int eingang) {
   if (eingang < 0 || eingang > 3) return 0;
-  if (device::OffenerComPort() == -1) {
-    device::ComFehlerSetzen(kFehlerEingangKeinPort);
+  if (v.OffenerComPort() == -1) {
+    v.ComFehlerSetzen(kFehlerEingangKeinPort);
     return kFehlerEingangKeinPort;
   }
   Direktmesswerte& m = MesswerteBearbeiten();
@@ -32,9 +32,9 @@ int EingangLesenUndAnzeigen(int eingang) {
     return 0;
   }
   double volt = 0.0;
-  if (const int fehler = device::ZORFYD1_EingangLesen(
-          device::OffenerComPort(), device::Geraeteadresse(), kEingangsnamen[eingang], &volt)) {
-    device::ComFehlerSetzen(fehler);
+  if (const int fehler = device::ZORFYD1_EingangLesen(v, v.OffenerComPort(), v.Geraeteadresse(),
+                                                      kEingangsnamen[eingang], &volt)) {
+    v.ComFehlerSetzen(fehler);
     return fehler;
   }
   Direktpanelzustand& z = DirektpanelBearbeiten();
@@ -61,9 +61,9 @@ int EingangLesenUndAnzeigen(int eingang) {
   return 0;
 }
 
-int Eingang4ModusLesen(int* modus) {
-  if (device::OffenerComPort() == -1) return kFehlerModusKeinPort;
-  return device::ZORFYD1_ModusLesen(device::OffenerComPort(), device::Geraeteadresse(), modus);
+int Eingang4ModusLesen(device::Verbindung& v, int* modus) {
+  if (v.OffenerComPort() == -1) return kFehlerModusKeinPort;
+  return device::ZORFYD1_ModusLesen(v, v.OffenerComPort(), v.Geraeteadresse(), modus);
 }
 
 void Eingang4ModusSetzen(int modus) {

@@ -3,6 +3,10 @@
 // either an analog input or its start/stop input.
 #pragma once
 
+namespace device {
+class Verbindung;
+}
+
 namespace direct {
 
 inline constexpr int kFehlerEingangKeinPort = -122301;
@@ -12,10 +16,10 @@ inline constexpr int kFehlerModusKeinPort = -122315;
 // not analog is not read: then one point per trace goes to the chart from the stored
 // percentages and input 4's percentage becomes 0. A reading through input 4 plots that
 // point after the last input. No port: -122301; failures go to the error fields as well.
-int EingangLesenUndAnzeigen(int eingang);
+int EingangLesenUndAnzeigen(device::Verbindung& v, int eingang);
 
 // Reads the device mode into *modus; no port gives -122315.
-int Eingang4ModusLesen(int* modus);
+int Eingang4ModusLesen(device::Verbindung& v, int* modus);
 // Input 4 is analog exactly when bit 0 of the mode is clear; as the start/stop input its
 // controls are dimmed and its trace box is switched off.
 void Eingang4ModusSetzen(int modus);

@@ -43,18 +43,18 @@ Fensterobjekt<W> FensterobjektAnlegen(Fenstermodul& m, Fenster art,
   return fenster;
 }
 
-Fenstermodul ComModul() {
+Fenstermodul ComModul(device::Verbindung& v) {
   Fenstermodul m;
   auto fenster = FensterobjektAnlegen<device::gui::CompanelFenster>(m, Fenster::Com);
-  m.init = [fenster] { return *fenster ? (*fenster)->Init() : device::CompanelInit(); };
-  m.clear = [fenster] {
+  m.init = [fenster, &v] { return *fenster ? (*fenster)->Init() : device::CompanelInit(v); };
+  m.clear = [fenster, &v] {
     if (*fenster)
       (*fenster)->Clear();
     else
-      device::CompanelClear();
+      device::CompanelClear(v);
   };
-  m.readIni = [](ini::IniStore* s) { return device::ReadIniCompanel(s); };
-  m.writeIni = [](ini::IniStore* s) { return device::WriteIniCompanel(s); };
+  m.readIni = [&v](ini::IniStore* s) { return device::ReadIniCompanel(v, s); };
+  m.writeIni = [&v](ini::IniStore* s) { return device::WriteIniCompanel(v, s); };
   return m;
 }
 
@@ -124,8 +124,8 @@ Fenstermodul KennlinienModul() {
 
 }  // namespace
 
-std::vector<Fenstermodul> StandardFenstermodule() {
-  return {ComModul(), KonfigModul(), DirektModul(), KurvenModul(), KennlinienModul()};
+std::vector<Fenstermodul> StandardFenstermodule(device::Verbindung& verbindung) {
+  return {ComModul(verbindung), KonfigModul(), DirektModul(), KurvenModul(), KennlinienModul()};
 }
 
 }  // namespace shell

@@ -37,9 +37,9 @@ struct Fenstermodul {
   std::function<int()> abbruchWeilNichtGespeichert;
 };
 
-// The windows of this build, in any order (the shell sorts). New windows add their entry
-// in Fensterliste.cpp.
-std::vector<Fenstermodul> StandardFenstermodule();
+// The windows of this build, in any order (the shell sorts), over the connection the
+// program owns. New windows add their entry in Fensterliste.cpp.
+std::vector<Fenstermodul> StandardFenstermodule(device::Verbindung& verbindung);
 
 // The fixed orders.
 inline constexpr Fenster kLadeReihenfolge[] = {Fenster::Com, Fenster::Konfig, Fenster::Direkt,

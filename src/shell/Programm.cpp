@@ -14,6 +14,7 @@
 #include "ui_MAINPANEL.h"
 #include "widgets/Hilfefilter.h"
 #include "widgets/Navigation.h"
+#include "widgets/Verbindungssymbol.h"
 
 namespace shell {
 
@@ -43,8 +44,9 @@ std::string Programm::kEinstellungsdateiName() {
   return Einstellungsdateipfad();
 }
 
-Programm::Programm(std::vector<Fenstermodul> module, std::string einstellungsdatei)
-    : module_(std::move(module)), datei_(std::move(einstellungsdatei)) {
+Programm::Programm(device::Verbindung& verbindung, std::vector<Fenstermodul> module,
+                   std::string einstellungsdatei)
+    : umgebung{verbindung}, module_(std::move(module)), datei_(std::move(einstellungsdatei)) {
   // Leaves the loop directly: quit() would first ask every window to close, and the main
   // window answers a close request with the save questions all over again.
   beendenLassen = [] { QCoreApplication::exit(0); };
@@ -64,6 +66,7 @@ QWidget* Programm::Panel(Fenster fenster) const {
 int Programm::Starten() {
   // Windows: the main window, then its children in the fixed order, then the info box.
   haupt_ = new Hauptfenster();
+  haupt_->ui().PICTURERING->VerbindungSetzen(&umgebung.Verbindung);
   if (hauptfensterGeladen) hauptfensterGeladen(haupt_);
   for (Fenster f : kLadeReihenfolge) {
     const Fenstermodul* m = ModulSuchen(module_, f);

@@ -29,8 +29,10 @@ inline constexpr const char* kDatum = "12/2023";
 class Programm : public QObject {
   Q_OBJECT
  public:
-  explicit Programm(std::vector<Fenstermodul> module = StandardFenstermodule(),
-                    std::string einstellungsdatei = kEinstellungsdateiName());
+  // The connection is the one the windows of the list were made with; it outlives the
+  // Programm.
+  Programm(device::Verbindung& verbindung, std::vector<Fenstermodul> module,
+           std::string einstellungsdatei = kEinstellungsdateiName());
   ~Programm() override;
 
   static std::string kEinstellungsdateiName();
@@ -60,7 +62,7 @@ class Programm : public QObject {
   Ui::INFOPNL& InfoUi() { return *infoUi_; }
   Fenster AktuellesFenster() const { return aktuell_; }
 
-  // What every window is handed when it is loaded; set before Starten().
+  // What every window is handed when it is loaded; the operator is set before Starten().
   widgets::Fensterumgebung umgebung;
   bool EndeAngefordert() const { return endeAngefordert_; }
 

@@ -1,6 +1,6 @@
-// What a window is handed when it is built: the person at the screen and the connection
-// to the module. Windows use these instead of reaching for the program's globals, so a
-// test can build a window over a scripted operator and its own connection state.
+// What a window is handed when it is built: the connection to the module and the person at
+// the screen. Windows use these instead of reaching for the program's globals, so a test
+// builds a window over its own connection and a scripted operator.
 #pragma once
 
 #include "common/OperatorInterface.h"
@@ -8,16 +8,13 @@
 
 namespace widgets {
 
-// Either may stay empty: the program's own operator and connection are used then.
 struct Fensterumgebung {
+  device::Verbindung& Verbindung;
+  // May stay empty: the program's own operator is used then.
   common::OperatorInterface* Bediener = nullptr;
-  device::ComPortZustand* Verbindung = nullptr;
 
   common::OperatorInterface& BedienerOderStandard() const {
     return Bediener ? *Bediener : common::operatorInterface();
-  }
-  device::ComPortZustand& VerbindungOderStandard() const {
-    return Verbindung ? *Verbindung : device::sgComPort;
   }
 };
 

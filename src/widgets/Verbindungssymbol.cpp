@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
-#include <vector>
 
 #include "common/Direkthilfe.h"
 #include "device/Companel.h"
@@ -13,36 +12,29 @@
 namespace widgets {
 
 namespace {
-std::vector<Verbindungssymbol*>& alle() {
-  static std::vector<Verbindungssymbol*> liste;
-  return liste;
-}
-
 const QColor kGetrennt(150, 150, 150);
 const QColor kVerbunden(0, 160, 0);
 }  // namespace
 
 Verbindungssymbol::Verbindungssymbol(QWidget* parent) : QLabel(parent) {
-  alle().push_back(this);
   setMinimumSize(56, 44);
   setCursor(Qt::PointingHandCursor);
   TooltipSetzen();
 }
 
-Verbindungssymbol::~Verbindungssymbol() {
-  auto& liste = alle();
-  liste.erase(std::remove(liste.begin(), liste.end(), this), liste.end());
+void Verbindungssymbol::VerbindungSetzen(device::Verbindung* verbindung) {
+  verbindung_ = verbindung;
+  abo_ = verbindung ? verbindung->CompanelAbonnieren([this] {
+    TooltipSetzen();
+    update();
+  })
+                    : device::Verbindung::AnzeigeAbo{};
+  TooltipSetzen();
+  update();
 }
 
 int Verbindungssymbol::Wert() const {
-  return device::Companel().verbindungssymbol;
-}
-
-void Verbindungssymbol::AlleAktualisieren() {
-  for (auto* s : alle()) {
-    s->TooltipSetzen();
-    s->update();
-  }
+  return verbindung_ ? verbindung_->Companel().verbindungssymbol : -1;
 }
 
 void Verbindungssymbol::TooltipSetzen() {
@@ -99,8 +91,7 @@ void Verbindungssymbol::mousePressEvent(QMouseEvent* event) {
     common::Hilfetext(kHilfeVerbindungssymbol);
     return;
   }
-  device::ComPictureKlick();
-  AlleAktualisieren();
+  if (verbindung_) device::ComPictureKlick(*verbindung_);
 }
 
 }  // namespace widgets

@@ -6,19 +6,22 @@
 
 #include <QLabel>
 
+#include "device/Verbindung.h"
+
 namespace widgets {
 
 class Verbindungssymbol : public QLabel {
   Q_OBJECT
  public:
   explicit Verbindungssymbol(QWidget* parent = nullptr);
-  ~Verbindungssymbol() override;
 
-  // -1 not connected, 0 connected to a port above 8, 1..8 the port; read from the COM
-  // state each time it is drawn.
+  // The connection the symbol shows and a click opens or closes; it repaints whenever the
+  // connection's COM state changes. Without one it shows "not connected" and ignores clicks.
+  void VerbindungSetzen(device::Verbindung* verbindung);
+
+  // -1 not connected, 0 connected to a port above 8, 1..8 the port; read from the
+  // connection each time it is drawn.
   int Wert() const;
-  // Repaints every symbol of the program (after an open or close).
-  static void AlleAktualisieren();
 
   QSize sizeHint() const override { return {72, 56}; }
 
@@ -28,6 +31,9 @@ class Verbindungssymbol : public QLabel {
 
  private:
   void TooltipSetzen();
+
+  device::Verbindung* verbindung_ = nullptr;
+  device::Verbindung::AnzeigeAbo abo_;
 };
 
 }  // namespace widgets

@@ -11,7 +11,8 @@ class KennlGeraetTest : public KennlFensterTest {
  protected:
   void SetUp() override {
     KennlFensterTest::SetUp();
-    device::sgComPort.offen = sim.port();
+    verbindung.DienstSetzen(&sim.service());
+    verbindung.Port().offen = sim.port();
   }
   testsupport::SimPort sim;
 };
@@ -24,7 +25,7 @@ TEST_F(KennlGeraetTest, WriteReadBackUndoAndSelect) {
   u().ANSTIEGSZEIT->setValue(1000.0);
   emit u().ANSTIEGSZEIT->editingFinished();
   QTest::mouseClick(u().SCHREIBEN, Qt::LeftButton);
-  EXPECT_EQ(device::AktuelleFehlerfelder().nummer, 0);
+  EXPECT_EQ(verbindung.AktuelleFehlerfelder().nummer, 0);
   EXPECT_EQ(op.progressTitles, std::vector<std::string>{"sending data"});
 
   // An emptied editor reads the slot back: one point per input value.
@@ -33,7 +34,7 @@ TEST_F(KennlGeraetTest, WriteReadBackUndoAndSelect) {
   u().KURVENNR->setValue(2);
   panel->Aktionen().ZoomPlus->trigger();
   QTest::mouseClick(u().LESEN, Qt::LeftButton);
-  EXPECT_EQ(device::AktuelleFehlerfelder().nummer, 0);
+  EXPECT_EQ(verbindung.AktuelleFehlerfelder().nummer, 0);
   ASSERT_EQ(gKennl.Kennl.Punktanzahl(), 4096);
   EXPECT_EQ(gKennl.Kennl.Punkte[2000].Y, 2000);
   EXPECT_EQ(u().ANSTIEGSZEIT->value(), 819.0);
@@ -57,21 +58,21 @@ TEST_F(KennlGeraetTest, WriteReadBackUndoAndSelect) {
 
   // Slot 2 selected through output 4: 2 V.
   QTest::mouseClick(u().AUSGANG4SETZEN, Qt::LeftButton);
-  EXPECT_EQ(device::AktuelleFehlerfelder().nummer, 0);
+  EXPECT_EQ(verbindung.AktuelleFehlerfelder().nummer, 0);
   EXPECT_NEAR(sim.engine().device('1').outputs[3], 2.0, 0.01);
 }
 
 TEST_F(KennlGeraetTest, ReadingInvalidSlotsShowsTheErrorAndKeepsThePoints) {
   Setze({{100, 10}, {200, 1}});
   QTest::mouseClick(u().LESEN, Qt::LeftButton);
-  EXPECT_EQ(device::AktuelleFehlerfelder().nummer, 1026512);
+  EXPECT_EQ(verbindung.AktuelleFehlerfelder().nummer, 1026512);
   EXPECT_EQ(u().FEHLERNR->text(), "1026512");
   EXPECT_EQ(Punkte(), (std::vector<std::pair<int, int>>{{0, 100}, {10, 200}}));
   EXPECT_FALSE(panel->Aktionen().Rueckgaengig->isEnabled());
 }
 
 TEST_F(KennlGeraetTest, WithoutAPortSelectingShowsTheError) {
-  device::sgComPort.offen = -1;
+  verbindung.Port().offen = -1;
   QTest::mouseClick(u().AUSGANG4SETZEN, Qt::LeftButton);
   EXPECT_EQ(u().FEHLERNR->text(), "122544");
   EXPECT_TRUE(op.messages.empty());

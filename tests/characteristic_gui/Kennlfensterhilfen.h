@@ -33,14 +33,12 @@ class KennlFensterTest : public ::testing::Test {
   void SetUp() override {
     common::gHilfeAktiv = 0;
     device::ZOR_Fehlersprache(2);
-    device::ComFehlerSetzen(0);
-    device::sgComPort.offen = -1;
     config::gKonfig = config::KonfigurationStandard();
     characteristic::KennlAllokationsHaken().Ausloesen(0);
     gKennl.Felder = {};
     gKennl.Darstellung = 3;
     panel = std::make_unique<characteristic::gui::Kennlinienpanel>(
-        nullptr, widgets::Fensterumgebung{&op, nullptr});
+        nullptr, widgets::Fensterumgebung{verbindung, &op});
     ASSERT_EQ(0, panel->KennlinienpanelInit());
     panel->resize(1000, 700);
     panel->show();
@@ -52,8 +50,6 @@ class KennlFensterTest : public ::testing::Test {
     panel.reset();
     common::gHilfeAktiv = 0;
     while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
-    device::ComFehlerSetzen(0);
-    device::sgComPort.offen = -1;
     characteristic::KennlFenstertitel("");
   }
 
@@ -82,6 +78,7 @@ class KennlFensterTest : public ::testing::Test {
   }
 
   testsupport::ScriptedOperator op;
+  device::Verbindung verbindung;  // no port open unless a test opens one
   std::unique_ptr<characteristic::gui::Kennlinienpanel> panel;
 };
 

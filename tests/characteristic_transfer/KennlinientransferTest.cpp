@@ -35,7 +35,8 @@ class PtyKennlTransfer : public testsupport::KennlFixture {
  protected:
   void SetUp() override {
     KennlFixture::SetUp();
-    device::sgComPort.offen = sim.port();
+    verbindung.DienstSetzen(&sim.service());
+    verbindung.Port().offen = sim.port();
   }
   std::uint8_t Modus() { return sim.engine().device('1').mode; }
   testsupport::SimPort sim;
@@ -45,9 +46,9 @@ TEST_F(PtyKennlTransfer, WriteToInvalidSlotsInitialisesThemFirst) {
   ASSERT_EQ(Modus() & 6, 0);  // the simulated device starts with invalid slots
   Setze({{0, 4095}, {4095, 1}});
   gKennl.Felder.KurveNr = 3;
-  device::ComFehlerSetzen(-404015);
-  ASSERT_EQ(KennlinieSchreiben(), 0);
-  EXPECT_FALSE(device::AktuelleFehlerfelder().led);
+  verbindung.ComFehlerSetzen(-404015);
+  ASSERT_EQ(KennlinieSchreiben(verbindung), 0);
+  EXPECT_FALSE(verbindung.AktuelleFehlerfelder().led);
 
   std::vector<std::uint8_t> bild;
   ASSERT_EQ(KennlBildErzeugen(bild), 0);
@@ -76,13 +77,13 @@ TEST_F(PtyKennlTransfer, WrittenSlotReadsBack) {
   gKennl.Felder.KurveNr = 2;
   gKennl.Felder.Ausgang2 = 5.0;
   gKennl.Felder.Anstiegszeit = 1000.0;
-  ASSERT_EQ(KennlinieSchreiben(), 0);
+  ASSERT_EQ(KennlinieSchreiben(verbindung), 0);
   Setze({{7, 1}});
   gKennl.Felder = {};
   gKennl.Felder.KurveNr = 2;
   op.progressTitles.clear();
-  ASSERT_EQ(KennlinieLesen(), 0);
-  EXPECT_FALSE(device::AktuelleFehlerfelder().led);
+  ASSERT_EQ(KennlinieLesen(verbindung), 0);
+  EXPECT_FALSE(verbindung.AktuelleFehlerfelder().led);
   ASSERT_EQ(gKennl.Kennl.Punktanzahl(), 4096);
   for (int x = 0; x < 4096; ++x) {
     ASSERT_EQ(gKennl.Kennl.Punkte[x].Y, x);
@@ -104,32 +105,32 @@ TEST_F(PtyKennlTransfer, WrittenSlotReadsBack) {
 
 TEST_F(PtyKennlTransfer, ReadingInvalidSlotsChangesNothing) {
   Setze({{7, 1}});
-  ASSERT_EQ(KennlinieLesen(), 0);
-  EXPECT_EQ(device::AktuelleFehlerfelder().nummer, 1026512);
+  EXPECT_EQ(KennlinieLesen(verbindung), -1026512);
+  EXPECT_EQ(verbindung.AktuelleFehlerfelder().nummer, 1026512);
   EXPECT_EQ(Punkte(), (std::vector<std::pair<int, int>>{{7, 1}}));
   EXPECT_EQ(gKennl.Historien.AnzahlRueckgaengig, 0);  // a failed read leaves no undo step
 }
 
 TEST_F(PtyKennlTransfer, InitialisedSlotReadsAsOnePoint) {
-  ASSERT_EQ(KennlinienplaetzeInitialisieren(), 0);
+  ASSERT_EQ(KennlinienplaetzeInitialisieren(verbindung), 0);
   gKennl.Felder.KurveNr = 7;
-  ASSERT_EQ(KennlinieLesen(), 0);
+  ASSERT_EQ(KennlinieLesen(verbindung), 0);
   EXPECT_EQ(Punkte(), (std::vector<std::pair<int, int>>{{205, 1}}));
   EXPECT_EQ(gKennl.Felder.Ausgang2, 0.0);
 }
 
 TEST_F(PtyKennlTransfer, WrongCheckSumChangesNothing) {
-  ASSERT_EQ(KennlinieSchreiben(), 0);
+  ASSERT_EQ(KennlinieSchreiben(verbindung), 0);
   sim.engine().withDevice('1', [](sim::Device& d) { return d.memory4[100] ^= 1; });
   Setze({{7, 1}});
-  ASSERT_EQ(KennlinieLesen(), 0);
-  EXPECT_EQ(device::AktuelleFehlerfelder().nummer, 897513);
+  EXPECT_EQ(KennlinieLesen(verbindung), -897513);
+  EXPECT_EQ(verbindung.AktuelleFehlerfelder().nummer, 897513);
   EXPECT_EQ(Punkte(), (std::vector<std::pair<int, int>>{{7, 1}}));
 }
 
 TEST_F(PtyKennlTransfer, OutputTwoAboveFullScaleKeepsTheField) {
   gKennl.Felder.Anstiegszeit = 1.0;
-  ASSERT_EQ(KennlinieSchreiben(), 0);
+  ASSERT_EQ(KennlinieSchreiben(verbindung), 0);
   sim.engine().withDevice('1', [](sim::Device& d) {
     // 4096 in bytes 4 and 5, the check sum raised by the 16 - 0 + 0 - 0 difference.
     const int alt = d.memory4[4] + d.memory4[5];
@@ -142,8 +143,8 @@ TEST_F(PtyKennlTransfer, OutputTwoAboveFullScaleKeepsTheField) {
   });
   gKennl.Felder.Ausgang2 = 3.0;
   gKennl.Felder.Anstiegszeit = 50.0;
-  ASSERT_EQ(KennlinieLesen(), 0);
-  EXPECT_EQ(device::AktuelleFehlerfelder().nummer, 1019514);
+  EXPECT_EQ(KennlinieLesen(verbindung), -1019514);
+  EXPECT_EQ(verbindung.AktuelleFehlerfelder().nummer, 1019514);
   EXPECT_EQ(gKennl.Felder.Ausgang2, 3.0);
   EXPECT_NEAR(gKennl.Felder.Anstiegszeit, 1.0012, 1e-4);
   EXPECT_EQ(gKennl.Kennl.Punktanzahl(), 4096);
@@ -151,7 +152,7 @@ TEST_F(PtyKennlTransfer, OutputTwoAboveFullScaleKeepsTheField) {
 
 TEST_F(PtyKennlTransfer, SelectingSetsOutputFourToTheSlotNumber) {
   gKennl.Felder.KurveNr = 6;
-  EXPECT_EQ(KennlinieAnwaehlen(), 0);
+  EXPECT_EQ(KennlinieAnwaehlen(verbindung), 0);
   EXPECT_EQ(sim.engine().device('1').outputs[3], 6.0);
 }
 
@@ -161,29 +162,29 @@ class OhnePort : public testsupport::KennlFixture {};
 
 TEST_F(OhnePort, EveryTransferNamesTheMissingPort) {
   std::uint8_t puffer[4] = {};
-  EXPECT_EQ(KennlinieSchreiben(), 0);
-  EXPECT_EQ(device::AktuelleFehlerfelder().nummer, 122509);
-  EXPECT_EQ(KennlinieLesen(), -122509);
-  EXPECT_EQ(KennlinienplaetzeInitialisieren(), -122507);
-  EXPECT_EQ(KennlSpeicherSchreiben(puffer, 0, 4, true), -122510);
-  EXPECT_EQ(KennlSpeicherLesen(0, 4, puffer, true), -122524);
-  device::ComFehlerSetzen(0);
-  EXPECT_EQ(KennlinieAnwaehlen(), -122544);
-  EXPECT_EQ(device::AktuelleFehlerfelder().nummer, 122544);
+  EXPECT_EQ(KennlinieSchreiben(verbindung), -122509);
+  EXPECT_EQ(verbindung.AktuelleFehlerfelder().nummer, 122509);
+  EXPECT_EQ(KennlinieLesen(verbindung), -122509);
+  EXPECT_EQ(KennlinienplaetzeInitialisieren(verbindung), -122507);
+  EXPECT_EQ(KennlSpeicherSchreiben(verbindung, puffer, 0, 4, true), -122510);
+  EXPECT_EQ(KennlSpeicherLesen(verbindung, 0, 4, puffer, true), -122524);
+  verbindung.ComFehlerSetzen(0);
+  EXPECT_EQ(KennlinieAnwaehlen(verbindung), -122544);
+  EXPECT_EQ(verbindung.AktuelleFehlerfelder().nummer, 122544);
   EXPECT_TRUE(op.progressTitles.empty());
 }
 
 TEST_F(OhnePort, BadSlotOnReadIsRefusedFirst) {
   for (int n : {0, 8, -1}) {
     gKennl.Felder.KurveNr = n;
-    EXPECT_EQ(KennlinieLesen(), -1024511);
+    EXPECT_EQ(KennlinieLesen(verbindung), -1024511);
   }
 }
 
 TEST_F(OhnePort, TooLongImageIsRefusedBeforeTheDevice) {
   Setze({{0, 4096}, {1, 1}});
-  EXPECT_EQ(KennlinieSchreiben(), -1023505);
-  EXPECT_FALSE(device::AktuelleFehlerfelder().led);
+  EXPECT_EQ(KennlinieSchreiben(verbindung), -1023505);
+  EXPECT_FALSE(verbindung.AktuelleFehlerfelder().led);
 }
 
 // ---- Faults, through the engine without the line ----
@@ -192,47 +193,49 @@ class SpeicherKennlTransfer : public testsupport::KennlFixture {
  protected:
   void SetUp() override {
     KennlFixture::SetUp();
-    device::sgComPort.offen = sim.port();
+    verbindung.DienstSetzen(&sim.service());
+    verbindung.Port().offen = sim.port();
   }
   testsupport::SimMemory sim;
 };
 
 TEST_F(SpeicherKennlTransfer, BadSlotOnWriteIsRefusedAfterTheModeCheck) {
   gKennl.Felder.KurveNr = 8;
-  EXPECT_EQ(KennlinieSchreiben(), -1024506);
+  EXPECT_EQ(KennlinieSchreiben(verbindung), -1024506);
 }
 
 TEST_F(SpeicherKennlTransfer, RefusedBlockEndsTheWriteAndShowsTheCode) {
   sim.engine().withDevice('1', [](sim::Device& d) { return d.mode = 2; });
   sim.engine().inject({sim::FaultKind::Nak, "BDW", 0, 0});
-  ASSERT_EQ(KennlinieSchreiben(), 0);
-  EXPECT_TRUE(device::AktuelleFehlerfelder().led);
-  EXPECT_NE(device::AktuelleFehlerfelder().nummer, 0);
+  EXPECT_TRUE(verbindung.InFehlerfeldern(KennlinieSchreiben(verbindung)));
+  EXPECT_TRUE(verbindung.AktuelleFehlerfelder().led);
+  EXPECT_NE(verbindung.AktuelleFehlerfelder().nummer, 0);
   EXPECT_EQ(op.progressOpenCount, 0);
 }
 
 TEST_F(SpeicherKennlTransfer, ModeReadErrorOnReadIsReturned) {
   sim.engine().inject({sim::FaultKind::Nak, "M1R", 0, 0});
-  const int code = KennlinieLesen();
+  const int code = KennlinieLesen(verbindung);
   EXPECT_LT(code, 0);
   EXPECT_NE(code, -1026512);
 }
 
 TEST_F(SpeicherKennlTransfer, BlockReadChecksTheModeBitsItself) {
   std::uint8_t puffer[64] = {};
-  EXPECT_EQ(KennlSpeicherLesen(0, 64, puffer, false), -1026525);
+  EXPECT_EQ(KennlSpeicherLesen(verbindung, 0, 64, puffer, false), -1026525);
   sim.engine().withDevice('1', [](sim::Device& d) { return d.mode = 2 | 4; });
-  EXPECT_EQ(KennlSpeicherLesen(0, 64, puffer, false), -1026525);
+  EXPECT_EQ(KennlSpeicherLesen(verbindung, 0, 64, puffer, false), -1026525);
   sim.engine().withDevice('1', [](sim::Device& d) { return d.mode = 2; });
-  EXPECT_EQ(KennlSpeicherLesen(0, 64, puffer, false), 0);
+  EXPECT_EQ(KennlSpeicherLesen(verbindung, 0, 64, puffer, false), 0);
 }
 
 TEST_F(SpeicherKennlTransfer, ReadWithoutMemoryKeepsThePoints) {
-  ASSERT_EQ(KennlinieSchreiben(), 0);
+  ASSERT_EQ(KennlinieSchreiben(verbindung), 0);
   Setze({{7, 1}});
   KennlAllokationsHaken().Ausloesen(1, 1);  // the buffer succeeds, the points do not
-  ASSERT_EQ(KennlinieLesen(), 0);
-  EXPECT_EQ(op.lastMessageTitle(), "Error #600528");
+  // Left to the caller, which shows it: not in the error fields.
+  EXPECT_EQ(KennlinieLesen(verbindung), -600528);
+  EXPECT_FALSE(verbindung.InFehlerfeldern(-600528));
   EXPECT_EQ(Punkte(), (std::vector<std::pair<int, int>>{{7, 1}}));
 }
 

@@ -21,58 +21,47 @@ using device::MemorySerialService;
 
 TEST(CompanelErsterStart, SymbolClickBeforeTheListWasFilledOpensTheListsChoice) {
   // A fresh run without settings: the list has never been filled.
-  device::VerbindungZuruecksetzen();
-  device::CompanelZuruecksetzen();
-  ASSERT_TRUE(device::Companel().portliste.empty());
   MemorySerialService service;
   service.connect(1);
-  device::setSerialService(&service);
-  device::PortquelleSetzen([] { return std::vector<int>{1}; });
-  device::ComPictureKlick();
-  EXPECT_EQ(device::OffenerComPort(), 1);
-  EXPECT_EQ(device::Companel().verbindungssymbol, 1);
-  device::CompanelClear();
-  device::setSerialService(nullptr);
-  device::CompanelZuruecksetzen();
-  device::VerbindungZuruecksetzen();
+  device::Verbindung v(&service);
+  ASSERT_TRUE(v.Companel().portliste.empty());
+  v.PortquelleSetzen([] { return std::vector<int>{1}; });
+  device::ComPictureKlick(v);
+  EXPECT_EQ(v.OffenerComPort(), 1);
+  EXPECT_EQ(v.Companel().verbindungssymbol, 1);
+  device::CompanelClear(v);
 }
 
 class CompanelTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    device::VerbindungZuruecksetzen();
-    device::CompanelZuruecksetzen();
-    device::FehlerZuruecksetzen();
     device::ZOR_Fehlersprache(2);
-    device::FehlerbitsDimmen(false);
+    device::FehlerbitsDimmen(v, false);
     engine.setId('5', "ACME-PSU 7.2");
     for (int p : {1, 3, 12})
       service.connect(
           p, [this](std::string_view b) { return stumm ? std::string() : engine.feed(b); });
-    device::setSerialService(&service);
-    device::PortquelleSetzen([this] { return ports; });
-    device::CompanelAnzeigeBinden([this] {
-      const auto& f = device::Companel().fortschritt;
+    v.DienstSetzen(&service);
+    v.PortquelleSetzen([this] { return ports; });
+    anzeige = v.CompanelAbonnieren([this] {
+      const auto& f = v.Companel().fortschritt;
       if (fortschritte.empty() || fortschritte.back() != f) fortschritte.push_back(f);
     });
-    device::ComControlAusfuellen();
+    device::ComControlAusfuellen(v);
     fortschritte.clear();
   }
-  void TearDown() override {
-    device::CompanelClear();
-    device::setSerialService(nullptr);
-    device::CompanelZuruecksetzen();
-    device::FehlerZuruecksetzen();
-  }
+  void TearDown() override { device::CompanelClear(v); }
 
   int oeffnen(int port) {
-    device::PortlisteAuswaehlen(port);
-    return device::ComPortOeffnen();
+    device::PortlisteAuswaehlen(v, port);
+    return device::ComPortOeffnen(v);
   }
 
   testsupport::ScriptedOperator op;
   sim::Engine engine{"135"};
   MemorySerialService service;
+  device::Verbindung v;
+  device::Verbindung::AnzeigeAbo anzeige;
   bool stumm = false;                   // the line is silent
   std::vector<int> ports{12, 3, 1, 7};  // 7 is listed but has nothing behind it
   std::vector<std::string> fortschritte;
@@ -80,37 +69,37 @@ class CompanelTest : public ::testing::Test {
 
 TEST_F(CompanelTest, PortListIsSortedKeepsTheRememberedPortAndSaysNaWhenEmpty) {
   ports = {300, 12, -1, 0, 256, 3};
-  device::gComPortEinstellmerker = 12;
-  device::ComControlAusfuellen();
+  v.ComPortEinstellmerkerSetzen(12);
+  device::ComControlAusfuellen(v);
   std::vector<std::string> namen;
-  for (const auto& e : device::Companel().portliste) namen.push_back(e.label);
+  for (const auto& e : v.Companel().portliste) namen.push_back(e.label);
   EXPECT_EQ(namen, (std::vector<std::string>{"COM 0", "COM 3", "COM 12", "COM 256"}));
-  EXPECT_EQ(device::Companel().portlistenwert, 12);
+  EXPECT_EQ(v.Companel().portlistenwert, 12);
 
-  device::gComPortEinstellmerker = 99;  // gone: the first entry
-  device::ComControlAusfuellen();
-  EXPECT_EQ(device::Companel().portlistenwert, 0);
+  v.ComPortEinstellmerkerSetzen(99);  // gone: the first entry
+  device::ComControlAusfuellen(v);
+  EXPECT_EQ(v.Companel().portlistenwert, 0);
 
   ports.clear();
-  device::ComControlAusfuellen();
-  ASSERT_EQ(device::Companel().portliste.size(), 1u);
-  EXPECT_EQ(device::Companel().portliste[0].label, "n.a.");
-  EXPECT_EQ(device::Companel().portliste[0].wert, 0);
+  device::ComControlAusfuellen(v);
+  ASSERT_EQ(v.Companel().portliste.size(), 1u);
+  EXPECT_EQ(v.Companel().portliste[0].label, "n.a.");
+  EXPECT_EQ(v.Companel().portliste[0].wert, 0);
   // "n.a." cannot be opened.
-  EXPECT_EQ(device::ComPortOeffnen(), -100003);
-  EXPECT_EQ(device::OffenerComPort(), -1);
+  EXPECT_EQ(device::ComPortOeffnen(v), -100003);
+  EXPECT_EQ(v.OffenerComPort(), -1);
   // A selection the list does not have leaves it as it is.
-  EXPECT_FALSE(device::PortlisteAuswaehlen(3));
-  EXPECT_EQ(device::Companel().portlistenwert, 0);
+  EXPECT_FALSE(device::PortlisteAuswaehlen(v, 3));
+  EXPECT_EQ(v.Companel().portlistenwert, 0);
 
   // Ports reported, but none with a usable number: still "n.a.", never an empty list.
   ports = {300, -2, 1000};
-  device::ComControlAusfuellen();
-  ASSERT_EQ(device::Companel().portliste.size(), 1u);
-  EXPECT_EQ(device::Companel().portliste[0].label, "n.a.");
-  EXPECT_EQ(device::Companel().portlistenwert, 0);
-  EXPECT_EQ(device::ComPortOeffnen(), -100003);
-  EXPECT_EQ(device::OffenerComPort(), -1);
+  device::ComControlAusfuellen(v);
+  ASSERT_EQ(v.Companel().portliste.size(), 1u);
+  EXPECT_EQ(v.Companel().portliste[0].label, "n.a.");
+  EXPECT_EQ(v.Companel().portlistenwert, 0);
+  EXPECT_EQ(device::ComPortOeffnen(v), -100003);
+  EXPECT_EQ(v.OffenerComPort(), -1);
 }
 
 TEST_F(CompanelTest, OpeningTheOpenPortAgainChangesNothing) {
@@ -129,53 +118,53 @@ TEST_F(CompanelTest, AnotherPortClosesTheFirstAndAFailureLeavesNoneOpen) {
   ASSERT_EQ(oeffnen(12), 0);
   EXPECT_FALSE(service.state(3).open);
   EXPECT_TRUE(service.state(12).open);
-  EXPECT_EQ(device::sgComPort.lport, 12);
-  device::VerbindungssymboleSetzen();
-  EXPECT_EQ(device::Companel().verbindungssymbol, 0);  // above 8
+  EXPECT_EQ(v.Port().lport, 12);
+  device::VerbindungssymboleSetzen(v);
+  EXPECT_EQ(v.Companel().verbindungssymbol, 0);  // above 8
 
   EXPECT_EQ(oeffnen(7), -100003);
   EXPECT_FALSE(service.state(12).open);
-  EXPECT_EQ(device::OffenerComPort(), -1);
-  EXPECT_EQ(device::sgComPort.lport, 12);
-  device::VerbindungssymboleSetzen();
-  EXPECT_EQ(device::Companel().verbindungssymbol, -1);
+  EXPECT_EQ(v.OffenerComPort(), -1);
+  EXPECT_EQ(v.Port().lport, 12);
+  device::VerbindungssymboleSetzen(v);
+  EXPECT_EQ(v.Companel().verbindungssymbol, -1);
 
   // A refused open by the service itself (a port that exists).
   service.failNext(MemorySerialService::Op::Open);
   EXPECT_EQ(oeffnen(1), -100003);
-  EXPECT_EQ(device::OffenerComPort(), -1);
-  EXPECT_EQ(device::sgComPort.lport, 12);
+  EXPECT_EQ(v.OffenerComPort(), -1);
+  EXPECT_EQ(v.Port().lport, 12);
 }
 
 TEST_F(CompanelTest, SymbolClickReconnectsToTheLastPortAndClosesAgain) {
   ASSERT_EQ(oeffnen(3), 0);
-  device::ComPictureKlick();
-  EXPECT_EQ(device::OffenerComPort(), -1);
-  EXPECT_EQ(device::Companel().verbindungssymbol, -1);
-  EXPECT_TRUE(device::Companel().fehlerbitsGedimmt);
-  device::PortlisteAuswaehlen(12);
-  device::ComFehlerSetzen(-404015);
-  device::ComPictureKlick();
-  EXPECT_EQ(device::OffenerComPort(), 3);
-  EXPECT_EQ(device::Companel().portlistenwert, 3);
-  EXPECT_EQ(device::Companel().verbindungssymbol, 3);
-  EXPECT_EQ(device::AktuelleFehlerfelder().nummer, 0);
-  EXPECT_FALSE(device::Companel().fehlerbitsGedimmt);
+  device::ComPictureKlick(v);
+  EXPECT_EQ(v.OffenerComPort(), -1);
+  EXPECT_EQ(v.Companel().verbindungssymbol, -1);
+  EXPECT_TRUE(v.Companel().fehlerbitsGedimmt);
+  device::PortlisteAuswaehlen(v, 12);
+  v.ComFehlerSetzen(-404015);
+  device::ComPictureKlick(v);
+  EXPECT_EQ(v.OffenerComPort(), 3);
+  EXPECT_EQ(v.Companel().portlistenwert, 3);
+  EXPECT_EQ(v.Companel().verbindungssymbol, 3);
+  EXPECT_EQ(v.AktuelleFehlerfelder().nummer, 0);
+  EXPECT_FALSE(v.Companel().fehlerbitsGedimmt);
 
   // No port ever opened: lport -1 is not in the list, the list's own choice is opened.
-  device::CompanelClear();
-  device::sgComPort.lport = -1;
-  device::PortlisteAuswaehlen(7);
-  device::ComPictureKlick();
-  EXPECT_EQ(device::AktuelleFehlerfelder().nummer, 100003);
-  EXPECT_EQ(device::OffenerComPort(), -1);
+  device::CompanelClear(v);
+  v.Port().lport = -1;
+  device::PortlisteAuswaehlen(v, 7);
+  device::ComPictureKlick(v);
+  EXPECT_EQ(v.AktuelleFehlerfelder().nummer, 100003);
+  EXPECT_EQ(v.OffenerComPort(), -1);
 }
 
 TEST_F(CompanelTest, ScanLightsTheLampsAndEndsOnTheLastWun2) {
   ASSERT_EQ(oeffnen(3), 0);
   fortschritte.clear();
-  EXPECT_EQ(device::GeraeteSuchen(), 0);
-  const auto& l = device::Companel().scanLampen;
+  EXPECT_EQ(device::GeraeteSuchen(v), 0);
+  const auto& l = v.Companel().scanLampen;
   EXPECT_TRUE(l[0].an);
   EXPECT_EQ(l[0].farbe, device::kLampeGruen);
   EXPECT_TRUE(l[2].an);
@@ -183,8 +172,8 @@ TEST_F(CompanelTest, ScanLightsTheLampsAndEndsOnTheLastWun2) {
   EXPECT_TRUE(l[4].an);
   EXPECT_EQ(l[4].farbe, device::kLampeRot);
   for (int i : {1, 3, 5, 6, 7}) EXPECT_FALSE(l[i].an) << i;
-  EXPECT_EQ(device::Geraeteadresse(), '3');
-  EXPECT_EQ(device::IdFeld(), "ZOR-MIV3AXWUN-2V1.30");
+  EXPECT_EQ(v.Geraeteadresse(), '3');
+  EXPECT_EQ(device::IdFeld(v), "ZOR-MIV3AXWUN-2V1.30");
   std::vector<std::string> erwartet;
   for (char a = '1'; a <= '8'; ++a) erwartet.push_back(std::string("searching for device ") + a);
   erwartet.push_back("");
@@ -192,50 +181,50 @@ TEST_F(CompanelTest, ScanLightsTheLampsAndEndsOnTheLastWun2) {
 
   // Nobody answers any more: all lamps off, the ID field empty.
   stumm = true;
-  EXPECT_EQ(device::GeraeteSuchen(), 0);
-  for (const auto& lampe : device::Companel().scanLampen) EXPECT_FALSE(lampe.an);
-  EXPECT_EQ(device::IdFeld(), "");
+  EXPECT_EQ(device::GeraeteSuchen(v), 0);
+  for (const auto& lampe : v.Companel().scanLampen) EXPECT_FALSE(lampe.an);
+  EXPECT_EQ(device::IdFeld(v), "");
 }
 
 TEST_F(CompanelTest, ReadIdShowsProgressAndReportsFailures) {
   ASSERT_EQ(oeffnen(1), 0);
-  device::GeraeteadresseSetzen('5');
+  v.GeraeteadresseSetzen('5');
   fortschritte.clear();
-  device::IDLesenMitAnzeige();
-  EXPECT_EQ(device::IdFeld(), "ACME-PSU7.2");
+  device::IDLesenMitAnzeige(v);
+  EXPECT_EQ(device::IdFeld(v), "ACME-PSU7.2");
   // The German text comes first and is replaced at once.
   EXPECT_EQ(fortschritte, (std::vector<std::string>{"lese ID...", "reading ID...", ""}));
-  device::GeraeteadresseSetzen('2');
-  device::IDLesenMitAnzeige();
-  EXPECT_EQ(device::IdFeld(), "");
-  EXPECT_EQ(device::AktuelleFehlerfelder().nummer / 1000, 403);
-  EXPECT_TRUE(device::AktuelleFehlerfelder().led);
+  v.GeraeteadresseSetzen('2');
+  device::IDLesenMitAnzeige(v);
+  EXPECT_EQ(device::IdFeld(v), "");
+  EXPECT_EQ(v.AktuelleFehlerfelder().nummer / 1000, 403);
+  EXPECT_TRUE(v.AktuelleFehlerfelder().led);
 }
 
 TEST_F(CompanelTest, EveryCommandWithoutAPortHasItsOwnCode) {
-  EXPECT_EQ(device::IDLesen(), -122232);
-  EXPECT_EQ(device::GeraeteSuchen(), -122233);
-  EXPECT_EQ(device::StartSenden(), -122234);
-  EXPECT_EQ(device::StoppSenden(), -122235);
-  EXPECT_EQ(device::StartStoppEingangSetzen(true), -122236);
-  EXPECT_EQ(device::StartStoppEingangSetzen(false), -122236);
-  device::Fehlerabfrage();
-  EXPECT_EQ(device::AktuelleFehlerfelder().nummer, 122237);
-  EXPECT_EQ(device::AktuelleFehlerfelder().text, "COM-port not open");
+  EXPECT_EQ(device::IDLesen(v), -122232);
+  EXPECT_EQ(device::GeraeteSuchen(v), -122233);
+  EXPECT_EQ(device::StartSenden(v), -122234);
+  EXPECT_EQ(device::StoppSenden(v), -122235);
+  EXPECT_EQ(device::StartStoppEingangSetzen(v, true), -122236);
+  EXPECT_EQ(device::StartStoppEingangSetzen(v, false), -122236);
+  device::Fehlerabfrage(v);
+  EXPECT_EQ(v.AktuelleFehlerfelder().nummer, 122237);
+  EXPECT_EQ(v.AktuelleFehlerfelder().text, "COM-port not open");
   EXPECT_EQ(service.calls(MemorySerialService::Op::Write), 0);
 }
 
 TEST_F(CompanelTest, ErrorBitsAndTheirExplanation) {
   ASSERT_EQ(oeffnen(1), 0);
   engine.withDevice('1', [](sim::Device& d) { d.status2 = 0x14; });
-  device::Fehlerabfrage();
-  EXPECT_EQ(device::AktuelleFehlerfelder().nummer, 0);
-  EXPECT_EQ(device::FehlerbitsText(), "Eeprom not ready\nCurve selection error");
-  device::FehlerbitsErklaeren();
+  device::Fehlerabfrage(v);
+  EXPECT_EQ(v.AktuelleFehlerfelder().nummer, 0);
+  EXPECT_EQ(device::FehlerbitsText(v), "Eeprom not ready\nCurve selection error");
+  device::FehlerbitsErklaeren(v);
   EXPECT_EQ(op.lastMessageTitle(), "Error bits");
   EXPECT_EQ(op.lastMessageText(), "Eeprom not ready\nCurve selection error");
-  device::FehlerbitsAnzeigen(0);
-  EXPECT_EQ(device::FehlerbitsText(), "");
+  device::FehlerbitsAnzeigen(v, 0);
+  EXPECT_EQ(device::FehlerbitsText(v), "");
 }
 
 ini::IniStore* store(const std::string& text) {
@@ -272,20 +261,20 @@ TEST_F(CompanelTest, SettingsSectionFallbacksAndTheOpenedPort) {
         Fall{"[com]\nadresse=65\nport=300\nlport=300\n", '1', 1, 1},
         Fall{"[com]\nadresse=38\nport=-1\nlport=0\n", '&', 1, 1},
         Fall{"[com]\nport=7\nlport=3\n", '1', 3, -1}, Fall{"[com]\nport=200\n", '1', 1, 1}}) {
-    device::CompanelClear();
-    device::sgComPort = {};
+    device::CompanelClear(v);
+    v.Port() = {};
     ini::IniStore* s = store(f.text);
-    EXPECT_EQ(device::ReadIniCompanel(s), 0);
+    EXPECT_EQ(device::ReadIniCompanel(v, s), 0);
     ini::Ini_Dispose(s);
-    EXPECT_EQ(device::Geraeteadresse(), f.adresse) << f.text;
-    EXPECT_EQ(device::OffenerComPort(), f.offen) << f.text;
-    EXPECT_EQ(device::sgComPort.lport, f.lport) << f.text;
+    EXPECT_EQ(v.Geraeteadresse(), f.adresse) << f.text;
+    EXPECT_EQ(v.OffenerComPort(), f.offen) << f.text;
+    EXPECT_EQ(v.Port().lport, f.lport) << f.text;
   }
   // The last case: 200 is valid but not in the list, so COM 1 was opened and reported clean.
-  EXPECT_EQ(device::AktuelleFehlerfelder().nummer, 0);
+  EXPECT_EQ(v.AktuelleFehlerfelder().nummer, 0);
 
   ini::IniStore* s = ini::Ini_New(1);
-  device::WriteIniCompanel(s);
+  device::WriteIniCompanel(v, s);
   std::int32_t wert = 0;
   ASSERT_EQ(ini::Ini_GetInt(s, "com", "adresse", &wert), 1);
   EXPECT_EQ(wert, 49);
@@ -296,38 +285,21 @@ TEST_F(CompanelTest, SettingsSectionFallbacksAndTheOpenedPort) {
   ini::Ini_Dispose(s);
 }
 
-// The resets give the state of a fresh run, whatever a test left behind; the open port is
-// left to CompanelClear.
-TEST_F(CompanelTest, ResetsForgetListPortsAddressAndErrors) {
-  device::gComPortEinstellmerker = 3;
-  device::ComControlAusfuellen();
-  ASSERT_EQ(oeffnen(3), 0);
-  device::GeraeteadresseSetzen('5');
-  device::ComFehlerSetzen(-100003);
-  int angezeigt = 0;
-  device::FehlerfelderBinden(device::FehlerfeldFenster::Com,
-                             [&](const device::Fehlerfelder&) { ++angezeigt; });
-  device::CompanelClear();
-
-  device::CompanelZuruecksetzen();
-  device::VerbindungZuruecksetzen();
-  device::FehlerZuruecksetzen();
-  EXPECT_TRUE(device::Companel().portliste.empty());
-  EXPECT_EQ(device::Companel().verbindungssymbol, -1);
-  EXPECT_EQ(device::gComPortEinstellmerker, 1);
-  EXPECT_EQ(device::OffenerComPort(), -1);
-  EXPECT_EQ(device::sgComPort.lport, -1);
-  EXPECT_EQ(device::Geraeteadresse(), '1');
-  EXPECT_FALSE(device::AktuelleFehlerfelder().led);
-  EXPECT_EQ(device::AktuelleFehlerfelder().nummer, 0);
-  // No port source any more: the list says "n.a."; nothing bound is shown.
-  const int vorher = angezeigt;
-  device::ComControlAusfuellen();
-  ASSERT_EQ(device::Companel().portliste.size(), 1u);
-  EXPECT_EQ(device::Companel().portliste[0].label, "n.a.");
-  device::ComFehlerSetzen(-100003);
-  EXPECT_EQ(angezeigt, vorher);
-  EXPECT_EQ(device::sgSprache, 1);  // German, as before the settings are read
+// A connection of its own starts as a fresh run: no list, no port, address '1', port 1
+// remembered, clear error fields.
+TEST(CompanelNeu, ANewConnectionStartsAsAFreshRun) {
+  device::Verbindung v;
+  EXPECT_TRUE(v.Companel().portliste.empty());
+  EXPECT_EQ(v.Companel().verbindungssymbol, -1);
+  EXPECT_EQ(v.ComPortEinstellmerker(), 1);
+  EXPECT_EQ(v.OffenerComPort(), -1);
+  EXPECT_EQ(v.Port().lport, -1);
+  EXPECT_EQ(v.Geraeteadresse(), '1');
+  EXPECT_FALSE(v.AktuelleFehlerfelder().led);
+  // No port source: the list says "n.a.", and opening it fails without a service.
+  device::ComControlAusfuellen(v);
+  ASSERT_EQ(v.Companel().portliste.size(), 1u);
+  EXPECT_EQ(v.Companel().portliste[0].label, "n.a.");
 }
 
 }  // namespace

@@ -33,13 +33,9 @@ constexpr int kSimPort = 4;
 constexpr int kFehlenderPort = 3;  // listed by the system, but no device behind it
 
 void globalesZuruecksetzen() {
-  device::VerbindungZuruecksetzen();
-  device::CompanelZuruecksetzen();
   common::gHilfeAktiv = 0;
   while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
-  device::ComFehlerSetzen(0);
   device::ZOR_Fehlersprache(2);
-  device::FehlerbitsDimmen(false);
 }
 
 testsupport::SimPortOptions simOptionen() {
@@ -55,10 +51,11 @@ class ComFensterTest : public ::testing::Test {
   void SetUp() override {
     globalesZuruecksetzen();
     sim = std::make_unique<testsupport::SimPort>(simOptionen());
-    // The window opens the port itself.
-    device::ZORFYD1_Close(kSimPort);
-    device::PortquelleSetzen([this] { return ports; });
-    fenster = std::make_unique<CompanelFenster>();
+    // The window opens the port itself, on the connection it is handed.
+    device::ZORFYD1_Close(sim->verbindung(), kSimPort);
+    verbindung.DienstSetzen(&sim->service());
+    verbindung.PortquelleSetzen([this] { return ports; });
+    fenster = std::make_unique<CompanelFenster>(nullptr, widgets::Fensterumgebung{verbindung});
     fenster->resize(900, 600);
     fenster->Init();
     fenster->show();
@@ -70,7 +67,6 @@ class ComFensterTest : public ::testing::Test {
     fenster.reset();
     widgets::NavigationBinden({}, {});
     sim.reset();
-    device::PortquelleSetzen({});
     globalesZuruecksetzen();
   }
 
@@ -96,6 +92,7 @@ class ComFensterTest : public ::testing::Test {
 
   testsupport::ScriptedOperator op;
   std::unique_ptr<testsupport::SimPort> sim;
+  device::Verbindung verbindung;
   std::unique_ptr<CompanelFenster> fenster;
   std::vector<int> ports{kFehlenderPort, kSimPort};
   std::vector<widgets::Fenster> gezeigt;
@@ -103,22 +100,23 @@ class ComFensterTest : public ::testing::Test {
 };
 
 TEST_F(ComFensterTest, FirstClickOnTheNeverFilledListSelectsCom1) {
-  // A first run without settings: the list has never been filled (this test runs first).
+  // A first run without settings: the list has never been filled (a connection of its own, never
+  // filled).
   ASSERT_EQ(u().PORT->count(), 0);
-  ASSERT_TRUE(device::Companel().portliste.empty());
+  ASSERT_TRUE(verbindung.Companel().portliste.empty());
   ports = {kSimPort, 1, 0};
   QTest::mousePress(u().PORT, Qt::LeftButton);
   u().PORT->hidePopup();
   ASSERT_EQ(u().PORT->count(), 3);
   EXPECT_EQ(u().PORT->currentText(), "COM 1");
-  EXPECT_EQ(device::gComPortEinstellmerker, 1);
+  EXPECT_EQ(verbindung.ComPortEinstellmerker(), 1);
   // From now on the click remembers what the list shows.
   u().PORT->setCurrentIndex(u().PORT->findData(kSimPort));
-  device::PortlisteAuswaehlen(kSimPort);
+  device::PortlisteAuswaehlen(verbindung, kSimPort);
   QTest::mousePress(u().PORT, Qt::LeftButton);
   u().PORT->hidePopup();
   EXPECT_EQ(u().PORT->currentText(), "COM 4");
-  EXPECT_EQ(device::OffenerComPort(), -1);
+  EXPECT_EQ(verbindung.OffenerComPort(), -1);
 }
 
 TEST_F(ComFensterTest, StartStateHidesWhatThisBuildDoesNotOffer) {
@@ -150,7 +148,7 @@ TEST_F(ComFensterTest, PortListIsRefilledOnAClickAndSaysNaWithoutPorts) {
   EXPECT_EQ(u().PORT->itemText(1), "COM 4");
   EXPECT_EQ(u().PORT->itemText(2), "COM 9");
   // Nothing was opened by looking at the list.
-  EXPECT_EQ(device::OffenerComPort(), -1);
+  EXPECT_EQ(verbindung.OffenerComPort(), -1);
 
   ports.clear();
   QTest::mousePress(u().PORT, Qt::LeftButton);
@@ -158,7 +156,7 @@ TEST_F(ComFensterTest, PortListIsRefilledOnAClickAndSaysNaWithoutPorts) {
   ASSERT_EQ(u().PORT->count(), 1);
   EXPECT_EQ(u().PORT->itemText(0), "n.a.");
   emit u().PORT->activated(0);
-  EXPECT_EQ(device::OffenerComPort(), -1);
+  EXPECT_EQ(verbindung.OffenerComPort(), -1);
   EXPECT_EQ(u().FEHLERNR->text(), "100003");
   EXPECT_EQ(u().FEHLERSTRING->text(), "Error opening com-port");
 }
@@ -166,50 +164,51 @@ TEST_F(ComFensterTest, PortListIsRefilledOnAClickAndSaysNaWithoutPorts) {
 TEST_F(ComFensterTest, OpeningClosingAndTheConnectionSymbols) {
   // A symbol on another window (the curve window carries one too).
   Verbindungssymbol anderes;
+  anderes.VerbindungSetzen(&verbindung);
   anderes.resize(72, 56);
   anderes.show();
 
   portWaehlen(kSimPort);
-  EXPECT_EQ(device::OffenerComPort(), kSimPort);
-  EXPECT_EQ(device::sgComPort.lport, kSimPort);
+  EXPECT_EQ(verbindung.OffenerComPort(), kSimPort);
+  EXPECT_EQ(verbindung.Port().lport, kSimPort);
   EXPECT_EQ(u().PICTURERING->Wert(), kSimPort);
   EXPECT_EQ(anderes.Wert(), kSimPort);
   EXPECT_EQ(u().FEHLERNR->text(), "0");
 
   // The open port again: nothing changes, the error fields are cleared.
-  device::ComFehlerSetzen(-404015);
+  verbindung.ComFehlerSetzen(-404015);
   portWaehlen(kSimPort);
-  EXPECT_EQ(device::OffenerComPort(), kSimPort);
+  EXPECT_EQ(verbindung.OffenerComPort(), kSimPort);
   EXPECT_EQ(u().FEHLERNR->text(), "0");
   EXPECT_FALSE(u().FEHLERLED->property("an").toBool());
 
   // Another window's symbol closes the port ...
   QTest::mouseClick(&anderes, Qt::LeftButton);
-  EXPECT_EQ(device::OffenerComPort(), -1);
+  EXPECT_EQ(verbindung.OffenerComPort(), -1);
   EXPECT_EQ(u().PICTURERING->Wert(), -1);
   EXPECT_EQ(anderes.Wert(), -1);
   // ... and opens the last one again, even with another entry shown in the list.
   u().PORT->setCurrentIndex(u().PORT->findData(kFehlenderPort));
-  device::PortlisteAuswaehlen(kFehlenderPort);
+  device::PortlisteAuswaehlen(verbindung, kFehlenderPort);
   QTest::mouseClick(&anderes, Qt::LeftButton);
-  EXPECT_EQ(device::OffenerComPort(), kSimPort);
+  EXPECT_EQ(verbindung.OffenerComPort(), kSimPort);
   EXPECT_EQ(u().PORT->currentData().toInt(), kSimPort);
   EXPECT_EQ(anderes.Wert(), kSimPort);
   char id[32] = {};
-  EXPECT_EQ(device::ZORFYD1_IDLesen(kSimPort, '3', id), 0);
+  EXPECT_EQ(device::ZORFYD1_IDLesen(verbindung, kSimPort, '3', id), 0);
 
   // The COM window's own symbol closes it.
   QTest::mouseClick(u().PICTURERING, Qt::LeftButton);
-  EXPECT_EQ(device::OffenerComPort(), -1);
+  EXPECT_EQ(verbindung.OffenerComPort(), -1);
   EXPECT_EQ(anderes.Wert(), -1);
 }
 
 TEST_F(ComFensterTest, APortThatCannotBeOpenedLeavesNothingConnected) {
   portWaehlen(kSimPort);
-  ASSERT_EQ(device::OffenerComPort(), kSimPort);
+  ASSERT_EQ(verbindung.OffenerComPort(), kSimPort);
   portWaehlen(kFehlenderPort);
-  EXPECT_EQ(device::OffenerComPort(), -1);
-  EXPECT_EQ(device::sgComPort.lport, kSimPort);
+  EXPECT_EQ(verbindung.OffenerComPort(), -1);
+  EXPECT_EQ(verbindung.Port().lport, kSimPort);
   EXPECT_EQ(u().FEHLERNR->text(), "100003");
   EXPECT_EQ(u().FEHLERSTRING->text(), "Error opening com-port");
   EXPECT_TRUE(u().FEHLERLED->property("an").toBool());
@@ -218,19 +217,19 @@ TEST_F(ComFensterTest, APortThatCannotBeOpenedLeavesNothingConnected) {
   EXPECT_TRUE(op.messages.empty());
   // The symbol reconnects to the port that worked last.
   QTest::mouseClick(u().PICTURERING, Qt::LeftButton);
-  EXPECT_EQ(device::OffenerComPort(), kSimPort);
+  EXPECT_EQ(verbindung.OffenerComPort(), kSimPort);
   EXPECT_EQ(u().FEHLERNR->text(), "0");
 }
 
 TEST_F(ComFensterTest, ScanFindsTheWun2AndTheOtherDevice) {
   portWaehlen(kSimPort);
-  device::ComFehlerSetzen(-404015);
+  verbindung.ComFehlerSetzen(-404015);
   QTest::mouseClick(u().SCANN, Qt::LeftButton);
   EXPECT_EQ(lampenAn(), (std::vector<bool>{false, false, true, false, true, false, false, false}));
   EXPECT_EQ(u().LED3->property("farbe").toUInt(), 0x00CC00u);
   EXPECT_EQ(u().LED5->property("farbe").toUInt(), 0xFF0000u);
   EXPECT_EQ(u().ADRESSE->currentText(), "3");
-  EXPECT_EQ(device::Geraeteadresse(), '3');
+  EXPECT_EQ(verbindung.Geraeteadresse(), '3');
   EXPECT_EQ(u().IDSTRING->text(), "ZOR-MIV3AXWUN-2V1.30");
   EXPECT_TRUE(u().TEXT->text().isEmpty());
   EXPECT_EQ(u().FEHLERNR->text(), "0");
@@ -246,7 +245,7 @@ TEST_F(ComFensterTest, ScanFindsTheWun2AndTheOtherDevice) {
 TEST_F(ComFensterTest, ReadIdShowsTheIdOrTheError) {
   portWaehlen(kSimPort);
   u().ADRESSE->setCurrentIndex(4);  // '5'
-  EXPECT_EQ(device::Geraeteadresse(), '5');
+  EXPECT_EQ(verbindung.Geraeteadresse(), '5');
   QTest::mouseClick(u().IDLESEN, Qt::LeftButton);
   EXPECT_EQ(u().IDSTRING->text(), "ACME-PSU7.2");
   EXPECT_EQ(u().FEHLERNR->text(), "0");
@@ -269,7 +268,7 @@ TEST_F(ComFensterTest, EveryCommandWithoutAnOpenPortSaysSo) {
   for (Fall f : {Fall{u().IDLESEN, "122232"}, Fall{u().SCANN, "122233"}, Fall{u().START, "122234"},
                  Fall{u().STOPP, "122235"}, Fall{u().STARTSTOPPEINGANGEIN, "122236"},
                  Fall{u().STARTSTOPPEINGANGAUS, "122236"}, Fall{u().FEHLERABFRAGE, "122237"}}) {
-    device::ComFehlerSetzen(0);
+    verbindung.ComFehlerSetzen(0);
     f.knopf->click();  // hidden controls still work when called
     EXPECT_EQ(u().FEHLERNR->text(), f.nummer) << f.knopf->objectName().toStdString();
     EXPECT_EQ(u().FEHLERSTRING->text(), "COM-port not open");
@@ -337,7 +336,7 @@ TEST_F(ComFensterTest, DirectHelpShowsTextsAndNeitherOpensNorScans) {
             "device address must be preset\nin the 'COM Setup' window.");
   // No list refilled, no port opened, no window switched, no frame sent.
   EXPECT_EQ(u().PORT->count(), eintraege);
-  EXPECT_EQ(device::OffenerComPort(), -1);
+  EXPECT_EQ(verbindung.OffenerComPort(), -1);
   EXPECT_TRUE(gezeigt.empty());
   u().actionExit->trigger();
   u().actionMainWindow->trigger();

@@ -39,7 +39,7 @@ class KonfigFensterTest : public ::testing::Test {
     common::gHilfeAktiv = 0;
     device::ZOR_Fehlersprache(2);  // as the program sets at start
     config::KonfigurationStandardwerte();
-    fenster = std::make_unique<KonfigpanelFenster>();
+    fenster = std::make_unique<KonfigpanelFenster>(nullptr, widgets::Fensterumgebung{verbindung});
     fenster->resize(900, 600);
     fenster->show();
     widgets::NavigationBinden(
@@ -67,6 +67,7 @@ class KonfigFensterTest : public ::testing::Test {
 
   testsupport::ScriptedOperator op;
   testsupport::TempDir tmp;
+  device::Verbindung verbindung;
   std::unique_ptr<KonfigpanelFenster> fenster;
   std::vector<std::string> ablauf;
   std::vector<int> tickets;

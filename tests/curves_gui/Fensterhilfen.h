@@ -30,7 +30,8 @@ class FensterTest : public ::testing::Test {
   void SetUp() override {
     common::gHilfeAktiv = 0;
     device::ZOR_Fehlersprache(2);  // English, as the program starts
-    panel = std::make_unique<curves::gui::Kurvenpanel>(sitzung);
+    panel = std::make_unique<curves::gui::Kurvenpanel>(sitzung, nullptr,
+                                                       widgets::Fensterumgebung{verbindung});
     ASSERT_EQ(0, panel->KurvenpanelInit());
     panel->resize(1000, 700);
     panel->show();
@@ -63,6 +64,7 @@ class FensterTest : public ::testing::Test {
 
   curves::Kurvensitzung sitzung;
   testsupport::ScriptedOperator op;
+  device::Verbindung verbindung;  // no port open unless a test opens one
   std::unique_ptr<curves::gui::Kurvenpanel> panel;
 };
 

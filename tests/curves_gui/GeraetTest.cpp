@@ -17,11 +17,8 @@ class GeraetFensterTest : public FensterTest {
  protected:
   void SetUp() override {
     FensterTest::SetUp();
-    device::sgComPort.offen = sim.port();
-  }
-  void TearDown() override {
-    device::ComFehlerSetzen(0);
-    FensterTest::TearDown();
+    verbindung.DienstSetzen(&sim.service());
+    verbindung.Port().offen = sim.port();
   }
   testsupport::SimPort sim;
 };
@@ -39,7 +36,7 @@ TEST_F(GeraetFensterTest, DrawWriteAndReadBack) {
   int ende = 0;
   ASSERT_EQ(0, curves::KurvenbildErzeugen(sitzung, bild, ende));
   QTest::mouseClick(panel->Ui().SCHREIBEN, Qt::LeftButton);
-  EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(0, verbindung.AktuelleFehlerfelder().nummer);
   EXPECT_EQ(std::vector<std::string>{"Send data"}, op.progressTitles);
   const auto& speicher = sim.engine().device('1').memory4;
   EXPECT_EQ(std::vector<std::uint8_t>(bild.begin() + 4096, bild.begin() + ende),
@@ -50,7 +47,7 @@ TEST_F(GeraetFensterTest, DrawWriteAndReadBack) {
   panel->Aktionen().Neu->trigger();
   ASSERT_EQ(1, Kurve1().Punktanzahl());
   QTest::mouseClick(panel->Ui().LESEN, Qt::LeftButton);
-  EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(0, verbindung.AktuelleFehlerfelder().nummer);
   int einheiten = 0;
   for (const auto& p : gezeichnet) einheiten += p.Laenge;
   ASSERT_EQ(einheiten, Kurve1().Punktanzahl());
@@ -81,7 +78,7 @@ TEST_F(GeraetFensterTest, DeviceFaultShowsItsCodeAndKeepsTheCurve) {
   const auto vorher = Kurve1().Punkte;
   sim.engine().inject({sim::FaultKind::Nak, "BDR"});
   QTest::mouseClick(panel->Ui().LESEN, Qt::LeftButton);
-  const int nummer = device::AktuelleFehlerfelder().nummer;
+  const int nummer = verbindung.AktuelleFehlerfelder().nummer;
   EXPECT_NE(0, nummer);
   EXPECT_EQ(QString::number(nummer), panel->Ui().FEHLERNR->text());
   EXPECT_FALSE(panel->Ui().FEHLERSTRING->text().isEmpty());
@@ -122,25 +119,26 @@ TEST_F(GeraetFensterTest, AdaptRescalesTheYAxis) {
 TEST_F(GeraetFensterTest, StartAndStopReachTheDevice) {
   sim.engine().clearFrames();
   QTest::mouseClick(panel->Ui().START, Qt::LeftButton);
-  EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(0, verbindung.AktuelleFehlerfelder().nummer);
   QTest::mouseClick(panel->Ui().STOPP, Qt::LeftButton);
-  EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(0, verbindung.AktuelleFehlerfelder().nummer);
   const auto frames = sim.engine().frames();
   ASSERT_EQ(2u, frames.size());
   EXPECT_NE(frames[0], frames[1]);
 }
 
 TEST_F(GeraetFensterTest, WithoutAnOpenPortTheErrorFieldsSaySo) {
-  device::sgComPort.offen = -1;
+  verbindung.Port().offen = -1;
   QTest::mouseClick(panel->Ui().START, Qt::LeftButton);
-  EXPECT_NE(0, device::AktuelleFehlerfelder().nummer);
-  EXPECT_EQ(QString::number(device::AktuelleFehlerfelder().nummer), panel->Ui().FEHLERNR->text());
-  device::ComFehlerSetzen(0);
+  EXPECT_NE(0, verbindung.AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(QString::number(verbindung.AktuelleFehlerfelder().nummer),
+            panel->Ui().FEHLERNR->text());
+  verbindung.ComFehlerSetzen(0);
   const auto vorher = Kurve1().Punkte;
   QTest::mouseClick(panel->Ui().SCHREIBEN, Qt::LeftButton);
-  EXPECT_EQ(122430, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(122430, verbindung.AktuelleFehlerfelder().nummer);
   QTest::mouseClick(panel->Ui().LESEN, Qt::LeftButton);
-  EXPECT_EQ(122431, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(122431, verbindung.AktuelleFehlerfelder().nummer);
   EXPECT_EQ(vorher.size(), Kurve1().Punkte.size());
 }
 

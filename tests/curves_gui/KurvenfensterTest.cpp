@@ -269,12 +269,12 @@ TEST_F(FensterTest, DirectHelpOnNewKeepsTheCurves) {
   EXPECT_EQ(0u, op.helpTexts.back().find("Transfers the curves to the WUN-2."));
   EXPECT_TRUE(op.progressTitles.empty());
   // Start and Stop are the COM window's commands, with its texts.
-  device::ComFehlerSetzen(0);
+  verbindung.ComFehlerSetzen(0);
   QTest::mouseClick(panel->Ui().START, Qt::LeftButton);
   EXPECT_EQ("Sends the Start command to the WUN-2.", op.helpTexts.back());
   QTest::mouseClick(panel->Ui().STOPP, Qt::LeftButton);
   EXPECT_EQ("Sends the Stop command to the WUN-2.", op.helpTexts.back());
-  EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);  // nothing sent
+  EXPECT_EQ(0, verbindung.AktuelleFehlerfelder().nummer);  // nothing sent
 
   panel->Aktionen().Direkthilfe->trigger();
   EXPECT_FALSE(common::gHilfeAktiv);

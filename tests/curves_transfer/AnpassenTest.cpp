@@ -15,7 +15,7 @@ class AnpassenTest : public ModellTest {
   void SetUp() override {
     ModellTest::SetUp();
     config::KonfigfelderLoesen();
-    device::sgComPort.offen = sim.port();
+    sim.verbindung().Port().offen = sim.port();
     config::gKonfig.outskalamax[0] = 10.0;
     abo = sitzung.Skalierungsmeldungen.Abonnieren([this] { ++skaliert; });
   }
@@ -33,19 +33,19 @@ class AnpassenTest : public ModellTest {
 
 TEST_F(AnpassenTest, MaximumCurrentChoosesTheScale) {
   Geraet(0, 6);
-  AusgangEinsAnpassen(sitzung);
+  AusgangEinsAnpassen(sitzung, sim.verbindung());
   EXPECT_DOUBLE_EQ(6.1425, config::gKonfig.outskalamax[0]);
   EXPECT_EQ(1, skaliert);
-  EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(0, sim.verbindung().AktuelleFehlerfelder().nummer);
   Geraet(0, 8);
-  AusgangEinsAnpassen(sitzung);
+  AusgangEinsAnpassen(sitzung, sim.verbindung());
   EXPECT_DOUBLE_EQ(8.19, config::gKonfig.outskalamax[0]);
   Geraet(0, 1);
-  AusgangEinsAnpassen(sitzung);
+  AusgangEinsAnpassen(sitzung, sim.verbindung());
   EXPECT_DOUBLE_EQ(4.095, config::gKonfig.outskalamax[0]);
   // Another current leaves the scale; the axis is still redrawn.
   Geraet(0, 10);
-  AusgangEinsAnpassen(sitzung);
+  AusgangEinsAnpassen(sitzung, sim.verbindung());
   EXPECT_DOUBLE_EQ(4.095, config::gKonfig.outskalamax[0]);
   EXPECT_EQ(4, skaliert);
   // Only output 1 is touched.
@@ -55,7 +55,7 @@ TEST_F(AnpassenTest, MaximumCurrentChoosesTheScale) {
 TEST_F(AnpassenTest, CompatibilityModeMeans4095WithoutAskingTheCurrent) {
   Geraet(1, 8);
   sim.engine().clearFrames();
-  AusgangEinsAnpassen(sitzung);
+  AusgangEinsAnpassen(sitzung, sim.verbindung());
   EXPECT_DOUBLE_EQ(4.095, config::gKonfig.outskalamax[0]);
   for (const auto& frame : sim.engine().frames()) EXPECT_EQ(std::string::npos, frame.find("CbR"));
 }
@@ -64,8 +64,8 @@ TEST_F(AnpassenTest, TheAdaptedDeviceItselfIsLeftAlone) {
   sim.engine().setId('1', "MIV3AX2");
   Geraet(0, 6);
   sim.engine().clearFrames();
-  AusgangEinsAnpassen(sitzung);
-  EXPECT_EQ("MIV3AX2", device::IdFeld());
+  AusgangEinsAnpassen(sitzung, sim.verbindung());
+  EXPECT_EQ("MIV3AX2", device::IdFeld(sim.verbindung()));
   EXPECT_EQ(10.0, config::gKonfig.outskalamax[0]);
   EXPECT_EQ(0, skaliert);
   EXPECT_EQ(1u, sim.engine().frames().size());  // only the ID was read
@@ -74,29 +74,29 @@ TEST_F(AnpassenTest, TheAdaptedDeviceItselfIsLeftAlone) {
 TEST_F(AnpassenTest, FailedModeReadStillAsksTheCurrent) {
   Geraet(1, 6);
   sim.engine().inject({sim::FaultKind::Can, "S1R"});
-  AusgangEinsAnpassen(sitzung);
+  AusgangEinsAnpassen(sitzung, sim.verbindung());
   // The mode stays unknown (0.0), so the current decides; its good read clears the fields.
   EXPECT_DOUBLE_EQ(6.1425, config::gKonfig.outskalamax[0]);
-  EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(0, sim.verbindung().AktuelleFehlerfelder().nummer);
   EXPECT_EQ(1, skaliert);
 }
 
 TEST_F(AnpassenTest, FailedCurrentReadStops) {
   Geraet(0, 6);
   sim.engine().inject({sim::FaultKind::Can, "CbR"});
-  AusgangEinsAnpassen(sitzung);
-  EXPECT_TRUE(device::AktuelleFehlerfelder().led);
-  EXPECT_EQ(405, device::Fehlerkategorie(-device::AktuelleFehlerfelder().nummer));
+  AusgangEinsAnpassen(sitzung, sim.verbindung());
+  EXPECT_TRUE(sim.verbindung().AktuelleFehlerfelder().led);
+  EXPECT_EQ(405, device::Fehlerkategorie(-sim.verbindung().AktuelleFehlerfelder().nummer));
   EXPECT_EQ(10.0, config::gKonfig.outskalamax[0]);
   EXPECT_EQ(0, skaliert);
 }
 
 TEST(AnpassenOhnePort, ReportsTheClosedPortAndChangesNothing) {
-  device::sgComPort.offen = -1;
+  device::Verbindung verbindung;  // no port
+  curves::Kurvensitzung sitzung;
   config::gKonfig.outskalamax[0] = 10.0;
-  Kurvensitzung sitzung;
-  AusgangEinsAnpassen(sitzung);
-  EXPECT_TRUE(device::AktuelleFehlerfelder().led);
+  AusgangEinsAnpassen(sitzung, verbindung);
+  EXPECT_TRUE(verbindung.AktuelleFehlerfelder().led);
   EXPECT_EQ(10.0, config::gKonfig.outskalamax[0]);
 }
 

@@ -103,15 +103,15 @@ TEST_F(KurvenbildTest, FullMemoryFitsAndOneUnitMoreDoesNot) {
 
 TEST_F(KurvenbildTest, TooLongCurveIsRefusedWithTheMessageAndNothingSent) {
   sitzung.gKurven.Kurven[0].Punkte = {P(4095, 30705, 4)};
-  device::ComFehlerSetzen(-404015);
-  EXPECT_EQ(0, KurvenSenden(sitzung, kSpeicherKurven));
+  verbindung.ComFehlerSetzen(-404015);
+  EXPECT_EQ(kFehlerSpeicherVoll, KurvenSenden(sitzung, verbindung, kSpeicherKurven));
   ASSERT_EQ(1u, op.messages.size());
   EXPECT_EQ("Error", op.messages[0].title);
   EXPECT_EQ("Memory needed for the curves ist bigger then\nthe available memory in the MIV-3X.",
             op.messages[0].text);
   EXPECT_TRUE(op.progressTitles.empty());
   // Nothing was tried, so the previous error stays on display.
-  EXPECT_EQ(404015, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(404015, verbindung.AktuelleFehlerfelder().nummer);
 }
 
 TEST_F(KurvenbildTest, PointOutsideTheModelLimitsIsNotEncoded) {
@@ -121,7 +121,7 @@ TEST_F(KurvenbildTest, PointOutsideTheModelLimitsIsNotEncoded) {
   EXPECT_EQ(kFehlerPunktNichtKodierbar, KurvenbildErzeugen(sitzung, bild, ende));
   sitzung.gKurven.Kurven[0].Punkte = {P(0, 0, 1)};
   EXPECT_EQ(kFehlerPunktNichtKodierbar, KurvenbildErzeugen(sitzung, bild, ende));
-  EXPECT_EQ(0, KurvenSenden(sitzung, kSpeicherKurven));
+  EXPECT_EQ(kFehlerPunktNichtKodierbar, KurvenSenden(sitzung, verbindung, kSpeicherKurven));
   ASSERT_EQ(1u, op.messages.size());
   EXPECT_EQ("Error #1022466", op.messages[0].title);
   EXPECT_TRUE(op.progressTitles.empty());

@@ -33,22 +33,23 @@ class PtyTransfer : public ModellTest {
  protected:
   void SetUp() override {
     ModellTest::SetUp();
-    device::sgComPort.offen = sim.port();
+    verbindung.DienstSetzen(&sim.service());
+    verbindung.Port().offen = sim.port();
   }
   testsupport::SimPort sim;
 };
 
 TEST_F(PtyTransfer, DefaultCurveLandsInTheDeviceMemory) {
-  device::ComFehlerSetzen(-404015);
-  ASSERT_EQ(0, KurvenSenden(sitzung, kSpeicherKurven));
+  verbindung.ComFehlerSetzen(-404015);
+  ASSERT_EQ(0, KurvenSenden(sitzung, verbindung, kSpeicherKurven));
   const auto erwartet = Bild(sitzung);
   const auto geraet = sim.engine().device('1');
   EXPECT_EQ(Ausschnitt(erwartet, 4096, 4130), Ausschnitt(geraet.memory4, 4096, 4130));
   EXPECT_EQ(0xFF, geraet.memory4[4130]);  // nothing beyond the image
   EXPECT_EQ(0xFF, geraet.memory4[4095]);
   EXPECT_EQ(std::vector<std::uint8_t>(65536, 0xFF), geraet.memory5);
-  EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);  // cleared before sending
-  EXPECT_FALSE(device::AktuelleFehlerfelder().led);
+  EXPECT_EQ(0, verbindung.AktuelleFehlerfelder().nummer);  // cleared before sending
+  EXPECT_FALSE(verbindung.AktuelleFehlerfelder().led);
   EXPECT_EQ(std::vector<std::string>{"Send data"}, op.progressTitles);
   EXPECT_EQ(std::vector<int>{100}, op.progressValues);
   EXPECT_EQ(0, op.progressOpenCount);
@@ -60,7 +61,7 @@ TEST_F(PtyTransfer, LongerCurveGoesInBlocksOf64Bytes) {
   sitzung.gKurven.Zyklen[0] = 3;
   sitzung.gKurven.Ruhezustand[0] = 1000;
   sim.engine().clearFrames();
-  ASSERT_EQ(0, KurvenSenden(sitzung, kSpeicherDither));
+  ASSERT_EQ(0, KurvenSenden(sitzung, verbindung, kSpeicherDither));
   const auto erwartet = Bild(sitzung);
   ASSERT_EQ(4096u + 432u, erwartet.size());
   const auto geraet = sim.engine().device('1');
@@ -71,20 +72,20 @@ TEST_F(PtyTransfer, LongerCurveGoesInBlocksOf64Bytes) {
   EXPECT_EQ(0u, frames[0].find("#1BDW510000040"));  // type 5, start 1000 hex, 64 bytes
   EXPECT_EQ(0u, frames[6].find("#1BDW511800030"));  // 4096 + 384, 48 bytes
   EXPECT_EQ((std::vector<int>{14, 29, 44, 59, 74, 88, 100}), op.progressValues);
-  EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(0, verbindung.AktuelleFehlerfelder().nummer);
 }
 
 TEST_F(PtyTransfer, WrittenCurveReadsBackAsOnePointPerSample) {
   sitzung.gKurven.Kurven[0].Punkte = {P(0, 3, 1), P(4095, 2, 9)};
   sitzung.gKurven.Zyklen[0] = 12;
   sitzung.gKurven.Ruhezustand[0] = 345;
-  ASSERT_EQ(0, KurvenSenden(sitzung, kSpeicherKurven));
+  ASSERT_EQ(0, KurvenSenden(sitzung, verbindung, kSpeicherKurven));
   ASSERT_EQ(0, KurvenNeu(sitzung));
   sitzung.gKurven.KurvenGeaendert = false;
   int angezeigt = 0;
   auto abo = sitzung.Lesemeldungen.Abonnieren([&] { ++angezeigt; });
 
-  ASSERT_EQ(0, KurvenLesen(sitzung, kSpeicherKurven));
+  ASSERT_EQ(0, KurvenLesen(sitzung, verbindung, kSpeicherKurven));
 
   EXPECT_TRUE(Gleich({P(0, 1, 1), P(1365, 1, 1), P(2730, 1, 1), P(4095, 1, 9), P(2048, 1, 9)},
                      sitzung.gKurven.Kurven[0].Punkte));
@@ -92,7 +93,7 @@ TEST_F(PtyTransfer, WrittenCurveReadsBackAsOnePointPerSample) {
   EXPECT_EQ(345, sitzung.gKurven.Ruhezustand[0]);
   EXPECT_EQ(1, angezeigt);
   EXPECT_FALSE(sitzung.gKurven.KurvenGeaendert);
-  EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(0, verbindung.AktuelleFehlerfelder().nummer);
   // The curve the read replaced is one undo step away.
   EXPECT_EQ(1, sitzung.gKurven.Historien[0].AnzahlRueckgaengig);
   EXPECT_TRUE(curves::UndoBefehle(sitzung).RueckgaengigKnopf);
@@ -107,11 +108,11 @@ TEST_F(PtyTransfer, WrittenCurveReadsBackAsOnePointPerSample) {
 }
 
 TEST_F(PtyTransfer, ReadWhileAnotherCurveIsEditedKeepsThatCurvesUndo) {
-  ASSERT_EQ(0, KurvenSenden(sitzung, kSpeicherKurven));
+  ASSERT_EQ(0, KurvenSenden(sitzung, verbindung, kSpeicherKurven));
   sitzung.gKurven.Kurven[0].Punkte = {P(7, 2, 1), P(8, 1, 1)};
   sitzung.gKurven.AktuelleKurve = 1;
   sitzung.gKurven.KurvenGeaendert = true;
-  ASSERT_EQ(0, KurvenLesen(sitzung, kSpeicherKurven));
+  ASSERT_EQ(0, KurvenLesen(sitzung, verbindung, kSpeicherKurven));
   EXPECT_EQ(1, sitzung.gKurven.AktuelleKurve);
   EXPECT_TRUE(sitzung.gKurven.KurvenGeaendert);
   EXPECT_EQ(1, sitzung.gKurven.Historien[0].AnzahlRueckgaengig);
@@ -125,9 +126,9 @@ TEST_F(PtyTransfer, ReadWhileAnotherCurveIsEditedKeepsThatCurvesUndo) {
 TEST_F(PtyTransfer, FaultInTheThirdBlockStopsTheWrite) {
   sitzung.gKurven.Kurven[0].Punkte = {P(0, 150, 2), P(4000, 50, 9)};
   sim.engine().inject({sim::FaultKind::Nak, "BDW", 0, 3});
-  ASSERT_EQ(0, KurvenSenden(sitzung, kSpeicherKurven));
+  EXPECT_EQ(-402127, KurvenSenden(sitzung, verbindung, kSpeicherKurven));
   sim.engine().clearFaults();
-  const auto& felder = device::AktuelleFehlerfelder();
+  const auto& felder = verbindung.AktuelleFehlerfelder();
   EXPECT_TRUE(felder.led);
   EXPECT_EQ(402127, felder.nummer);
   EXPECT_EQ("Errormessage (NAK) received from device", felder.text);
@@ -141,14 +142,14 @@ TEST_F(PtyTransfer, FaultInTheThirdBlockStopsTheWrite) {
 
 TEST_F(PtyTransfer, FaultWhileReadingLeavesTheCurves) {
   sitzung.gKurven.Kurven[0].Punkte = {P(0, 150, 2), P(4000, 50, 9)};
-  ASSERT_EQ(0, KurvenSenden(sitzung, kSpeicherKurven));
+  ASSERT_EQ(0, KurvenSenden(sitzung, verbindung, kSpeicherKurven));
   sitzung.gKurven.Kurven[0].Punkte = {P(1, 2, 3)};
   sitzung.gKurven.Zyklen[0] = 77;
   // The header read is the first BDR frame; the fourth frame is the image's third block.
   sim.engine().inject({sim::FaultKind::WrongChecksum, "BDR", 0, 4});
-  ASSERT_EQ(0, KurvenLesen(sitzung, kSpeicherKurven));
+  EXPECT_EQ(-406114, KurvenLesen(sitzung, verbindung, kSpeicherKurven));
   sim.engine().clearFaults();
-  EXPECT_EQ(406114, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(406114, verbindung.AktuelleFehlerfelder().nummer);
   EXPECT_TRUE(Gleich({P(1, 2, 3)}, sitzung.gKurven.Kurven[0].Punkte));
   EXPECT_EQ(77, sitzung.gKurven.Zyklen[0]);
   EXPECT_EQ(0, op.progressOpenCount);
@@ -157,8 +158,8 @@ TEST_F(PtyTransfer, FaultWhileReadingLeavesTheCurves) {
 TEST_F(PtyTransfer, NakOnTheHeaderReadLeavesTheCurves) {
   sitzung.gKurven.Kurven[0].Punkte = {P(1, 2, 3)};
   sim.engine().inject({sim::FaultKind::Nak, "BDR"});
-  ASSERT_EQ(0, KurvenLesen(sitzung, kSpeicherKurven));
-  EXPECT_EQ(402099, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(-402099, KurvenLesen(sitzung, verbindung, kSpeicherKurven));
+  EXPECT_EQ(402099, verbindung.AktuelleFehlerfelder().nummer);
   EXPECT_TRUE(Gleich({P(1, 2, 3)}, sitzung.gKurven.Kurven[0].Punkte));
   EXPECT_TRUE(op.progressTitles.empty());
 }
@@ -169,16 +170,16 @@ class OhnePort : public ModellTest {};
 
 TEST_F(OhnePort, WriteAndReadReportTheClosedPort) {
   sitzung.gKurven.Kurven[0].Punkte = {P(1, 2, 3)};
-  EXPECT_EQ(0, KurvenSenden(sitzung, kSpeicherKurven));
-  EXPECT_EQ(122430, device::AktuelleFehlerfelder().nummer);
-  EXPECT_EQ("COM-port not open", device::AktuelleFehlerfelder().text);
-  EXPECT_EQ(0, KurvenLesen(sitzung, kSpeicherKurven));
-  EXPECT_EQ(122431, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(-122430, KurvenSenden(sitzung, verbindung, kSpeicherKurven));
+  EXPECT_EQ(122430, verbindung.AktuelleFehlerfelder().nummer);
+  EXPECT_EQ("COM-port not open", verbindung.AktuelleFehlerfelder().text);
+  EXPECT_EQ(-122431, KurvenLesen(sitzung, verbindung, kSpeicherKurven));
+  EXPECT_EQ(122431, verbindung.AktuelleFehlerfelder().nummer);
   EXPECT_TRUE(Gleich({P(1, 2, 3)}, sitzung.gKurven.Kurven[0].Punkte));
   EXPECT_TRUE(op.progressTitles.empty());
   std::uint8_t puffer[4] = {};
-  EXPECT_EQ(-122431, SpeicherBlockweiseLesen(4096, 4, puffer, true, 4));
-  EXPECT_EQ(-122430, SpeicherBlockweiseSchreiben(puffer, 0, 4, 4));
+  EXPECT_EQ(-122431, SpeicherBlockweiseLesen(verbindung, 4096, 4, puffer, true, 4));
+  EXPECT_EQ(-122430, SpeicherBlockweiseSchreiben(verbindung, puffer, 0, 4, 4));
 }
 
 // ---- The same engine without the line: long transfers and crafted memory ----
@@ -187,7 +188,8 @@ class SpeicherTransfer : public ModellTest {
  protected:
   void SetUp() override {
     ModellTest::SetUp();
-    device::sgComPort.offen = sim.port();
+    verbindung.DienstSetzen(&sim.service());
+    verbindung.Port().offen = sim.port();
     sitzung.gKurven.Kurven[0].Punkte = {P(2, 2, 2)};
     sitzung.gKurven.Zyklen[0] = 5;
   }
@@ -216,15 +218,15 @@ class SpeicherTransfer : public ModellTest {
 
 TEST_F(SpeicherTransfer, FullMemoryImageRoundTrips) {
   sitzung.gKurven.Kurven[0].Punkte = {P(4095, 30000, 4), P(0, 704, 9)};
-  ASSERT_EQ(0, KurvenSenden(sitzung, kSpeicherKurven));
-  EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);
+  ASSERT_EQ(0, KurvenSenden(sitzung, verbindung, kSpeicherKurven));
+  EXPECT_EQ(0, verbindung.AktuelleFehlerfelder().nummer);
   const auto erwartet = Bild(sitzung);
   ASSERT_EQ(65536u, erwartet.size());
   EXPECT_EQ(Ausschnitt(erwartet, 4096, 65536),
             Ausschnitt(sim.engine().device('1').memory4, 4096, 65536));
   EXPECT_EQ(960u, op.progressValues.size());
-  ASSERT_EQ(0, KurvenLesen(sitzung, kSpeicherKurven));
-  EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);
+  ASSERT_EQ(0, KurvenLesen(sitzung, verbindung, kSpeicherKurven));
+  EXPECT_EQ(0, verbindung.AktuelleFehlerfelder().nummer);
   ASSERT_EQ(30704, sitzung.gKurven.Kurven[0].Punktanzahl());
   EXPECT_TRUE(Gleich({P(4095, 1, 4)}, {sitzung.gKurven.Kurven[0].Punkte[0]}));
   EXPECT_TRUE(Gleich({P(0, 1, 9)}, {sitzung.gKurven.Kurven[0].Punkte[30000]}));
@@ -232,17 +234,17 @@ TEST_F(SpeicherTransfer, FullMemoryImageRoundTrips) {
 
 TEST_F(SpeicherTransfer, EmptyImageIsReported) {
   Geraetebild({}, 4127);
-  EXPECT_EQ(-1019472, KurvenLesen(sitzung, kSpeicherKurven));
+  EXPECT_EQ(-1019472, KurvenLesen(sitzung, verbindung, kSpeicherKurven));
   ErwarteUnveraendert();
   Geraetebild({}, 0);
-  EXPECT_EQ(-1019472, KurvenLesen(sitzung, kSpeicherKurven));
+  EXPECT_EQ(-1019472, KurvenLesen(sitzung, verbindung, kSpeicherKurven));
   ErwarteUnveraendert();
 }
 
 TEST_F(SpeicherTransfer, ChecksumMismatchLeavesTheCurves) {
   Geraetebild({0x30, 0x10, 0x30, 0x20}, 4131, 1);
-  EXPECT_EQ(0, KurvenLesen(sitzung, kSpeicherKurven));
-  EXPECT_EQ(897407, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(-897407, KurvenLesen(sitzung, verbindung, kSpeicherKurven));
+  EXPECT_EQ(897407, verbindung.AktuelleFehlerfelder().nummer);
   ErwarteUnveraendert();
 }
 
@@ -251,40 +253,40 @@ TEST_F(SpeicherTransfer, ErasedDeviceGivesAChecksumErrorNotCurves) {
     std::fill(d.memory4.begin(), d.memory4.end(), 0xFF);
     return 0;
   });
-  EXPECT_EQ(0, KurvenLesen(sitzung, kSpeicherKurven));
-  EXPECT_EQ(897407, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(-897407, KurvenLesen(sitzung, verbindung, kSpeicherKurven));
+  EXPECT_EQ(897407, verbindung.AktuelleFehlerfelder().nummer);
   ErwarteUnveraendert();
 }
 
 TEST_F(SpeicherTransfer, BadSamplesInTheDeviceLeaveTheCurves) {
   Geraetebild({0x30, 0x10, 0x90, 0x20}, 4131);
-  EXPECT_EQ(0, KurvenLesen(sitzung, kSpeicherKurven));
-  EXPECT_EQ(1019418, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(-1019418, KurvenLesen(sitzung, verbindung, kSpeicherKurven));
+  EXPECT_EQ(1019418, verbindung.AktuelleFehlerfelder().nummer);
   ErwarteUnveraendert();
   Geraetebild({0x30, 0x10, 0x30}, 4130);
-  EXPECT_EQ(0, KurvenLesen(sitzung, kSpeicherKurven));
-  EXPECT_EQ(1019417, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(-1019417, KurvenLesen(sitzung, verbindung, kSpeicherKurven));
+  EXPECT_EQ(1019417, verbindung.AktuelleFehlerfelder().nummer);
   ErwarteUnveraendert();
 }
 
 TEST_F(SpeicherTransfer, FailedBufferAllocationsAreReturnedAndChangeNothing) {
   Geraetebild({0x30, 0x10, 0x30, 0x20}, 4131);
   AllokationsfehlerAusloesen(1);  // the 4128 bytes for the header
-  EXPECT_EQ(-600404, KurvenLesen(sitzung, kSpeicherKurven));
+  EXPECT_EQ(-600404, KurvenLesen(sitzung, verbindung, kSpeicherKurven));
   ErwarteUnveraendert();
   AllokationsfehlerAusloesen(1, 1);  // growing the buffer to the last address
-  EXPECT_EQ(-600406, KurvenLesen(sitzung, kSpeicherKurven));
+  EXPECT_EQ(-600406, KurvenLesen(sitzung, verbindung, kSpeicherKurven));
   AllokationsfehlerAusloesen(0);
   ErwarteUnveraendert();
   EXPECT_TRUE(op.progressTitles.empty());
   // The decoded points cannot be allocated: popup, error fields, curves as they were.
   AllokationsfehlerAusloesen(1, 2);
-  EXPECT_EQ(0, KurvenLesen(sitzung, kSpeicherKurven));
+  EXPECT_EQ(-600416, KurvenLesen(sitzung, verbindung, kSpeicherKurven));
   AllokationsfehlerAusloesen(0);
-  EXPECT_EQ(600416, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(600416, verbindung.AktuelleFehlerfelder().nummer);
   EXPECT_EQ("Error #600416", op.lastMessageTitle());
   ErwarteUnveraendert();
-  ASSERT_EQ(0, KurvenLesen(sitzung, kSpeicherKurven));
+  ASSERT_EQ(0, KurvenLesen(sitzung, verbindung, kSpeicherKurven));
   EXPECT_TRUE(Gleich({P(0x010, 1, 4), P(0x020, 1, 4)}, sitzung.gKurven.Kurven[0].Punkte));
 }
 
@@ -296,23 +298,23 @@ TEST_F(SpeicherTransfer, FailedAllocationsWhileReplacingTheCurveLeaveIt) {
     sitzung.gKurven.Kurven[0].Punkte = vorher;
     // After the header, the buffer and the decoded points: the undo slot, then the array.
     AllokationsfehlerAusloesen(1, code == 600419 ? 3 : 4);
-    EXPECT_EQ(0, KurvenLesen(sitzung, kSpeicherKurven));
+    EXPECT_EQ(-code, KurvenLesen(sitzung, verbindung, kSpeicherKurven));
     EXPECT_EQ(0, AusstehendeAllokationsfehler());
     AllokationsfehlerAusloesen(0);
-    EXPECT_EQ(code, device::AktuelleFehlerfelder().nummer);
+    EXPECT_EQ(code, verbindung.AktuelleFehlerfelder().nummer);
     EXPECT_EQ("Error #" + std::to_string(code), op.lastMessageTitle());
     EXPECT_TRUE(Gleich(vorher, sitzung.gKurven.Kurven[0].Punkte));
     EXPECT_EQ(5, sitzung.gKurven.Zyklen[0]);
   }
-  ASSERT_EQ(0, KurvenLesen(sitzung, kSpeicherKurven));
+  ASSERT_EQ(0, KurvenLesen(sitzung, verbindung, kSpeicherKurven));
   EXPECT_TRUE(
       Gleich({P(0x010, 1, 4), P(0x020, 1, 4), P(0x030, 1, 4)}, sitzung.gKurven.Kurven[0].Punkte));
 }
 
 TEST_F(SpeicherTransfer, SilentDeviceIsReported) {
   sim.engine().inject({sim::FaultKind::Silence, "BDW"});
-  EXPECT_EQ(0, KurvenSenden(sitzung, kSpeicherKurven));
-  EXPECT_EQ(403129, device::AktuelleFehlerfelder().nummer);
+  EXPECT_EQ(-403129, KurvenSenden(sitzung, verbindung, kSpeicherKurven));
+  EXPECT_EQ(403129, verbindung.AktuelleFehlerfelder().nummer);
   EXPECT_EQ(0, op.progressOpenCount);
 }
 

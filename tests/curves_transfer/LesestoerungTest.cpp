@@ -25,7 +25,7 @@ class Lesestoerung : public ModellTest,
     testsupport::SimPortOptions o;
     o.timeout = 0.1;
     sim = std::make_unique<testsupport::SimPort>(o);
-    device::sgComPort.offen = sim->port();
+    sim->verbindung().Port().offen = sim->port();
   }
   void TearDown() override {
     sim.reset();
@@ -38,8 +38,8 @@ TEST_P(Lesestoerung, LaesstDieKurvenUnveraendert) {
   const auto [art, frame] = GetParam();
   const std::vector<Kurvenpunkt> geraet = {P(0, 100, 2), P(4000, 60, 9)};
   sitzung.gKurven.Kurven[0].Punkte = geraet;
-  ASSERT_EQ(0, KurvenSenden(sitzung, kSpeicherKurven));
-  ASSERT_EQ(0, device::AktuelleFehlerfelder().nummer);
+  ASSERT_EQ(0, KurvenSenden(sitzung, sim->verbindung(), kSpeicherKurven));
+  ASSERT_EQ(0, sim->verbindung().AktuelleFehlerfelder().nummer);
 
   sitzung.gKurven.Kurven[0].Punkte = {P(1, 2, 3)};
   sitzung.gKurven.Zyklen[0] = 77;
@@ -49,16 +49,17 @@ TEST_P(Lesestoerung, LaesstDieKurvenUnveraendert) {
   f.delayMs = 150;     // beyond the 0.1 s time-out
   f.position = 0;
   sim->engine().inject(f);
-  KurvenLesen(sitzung, kSpeicherKurven);
+  EXPECT_TRUE(
+      sim->verbindung().InFehlerfeldern(KurvenLesen(sitzung, sim->verbindung(), kSpeicherKurven)));
   sim->engine().clearFaults();
-  EXPECT_NE(0, device::AktuelleFehlerfelder().nummer);
+  EXPECT_NE(0, sim->verbindung().AktuelleFehlerfelder().nummer);
   EXPECT_TRUE(Gleich({P(1, 2, 3)}, sitzung.gKurven.Kurven[0].Punkte));
   EXPECT_EQ(77, sitzung.gKurven.Zyklen[0]);
   EXPECT_EQ(1234, sitzung.gKurven.Ruhezustand[0]);
   EXPECT_EQ(0, op.progressOpenCount);
 
-  ASSERT_EQ(0, KurvenLesen(sitzung, kSpeicherKurven));
-  EXPECT_EQ(0, device::AktuelleFehlerfelder().nummer);
+  ASSERT_EQ(0, KurvenLesen(sitzung, sim->verbindung(), kSpeicherKurven));
+  EXPECT_EQ(0, sim->verbindung().AktuelleFehlerfelder().nummer);
   EXPECT_EQ(160u, sitzung.gKurven.Kurven[0].Punkte.size());
 }
 

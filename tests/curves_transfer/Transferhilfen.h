@@ -39,17 +39,13 @@ class ModellTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_EQ(0, curves::KurvenModellInitialisieren(sitzung));
     config::KonfigurationStandardwerte();
-    device::FehlerZuruecksetzen();
     device::ZOR_Fehlersprache(2);
-    device::VerbindungZuruecksetzen();
   }
-  void TearDown() override {
-    device::sgComPort.offen = -1;
-    curves::KurvenModellFreigeben(sitzung);
-  }
+  void TearDown() override { curves::KurvenModellFreigeben(sitzung); }
 
   curves::Kurvensitzung sitzung;
   testsupport::ScriptedOperator op;
+  device::Verbindung verbindung;  // no port open
 };
 
 }  // namespace transfertest

@@ -139,10 +139,10 @@ TEST_P(Fehlermatrix, EigenerCodeUndDerNaechsteBefehlGelingt) {
   testsupport::SimPort sim(o);
   sim.engine().inject(Stoerung(art, k.frame.substr(2, 3)));
   const auto anfang = std::chrono::steady_clock::now();
-  EXPECT_EQ(k.aufruf(sim.port(), '1'), Erwartet(art, k));
+  EXPECT_EQ(k.aufruf(sim.verbindung(), sim.port(), '1'), Erwartet(art, k));
   // Bounded by the time-out: no fault makes a command wait for ever.
   EXPECT_LT(std::chrono::steady_clock::now() - anfang, std::chrono::seconds(3));
-  EXPECT_EQ(k.aufruf(sim.port(), '1'), 0);
+  EXPECT_EQ(k.aufruf(sim.verbindung(), sim.port(), '1'), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(JedeStoerung, Fehlermatrix,

@@ -7,12 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "device/Verbindung.h"
+
 namespace devicetest {
 
 struct Kommando {
   std::string name;
   // Calls the command on `port` with address `adresse` (a valid one for numeric commands).
-  std::function<int(int port, char adresse)> aufruf;
+  std::function<int(device::Verbindung& v, int port, char adresse)> aufruf;
   std::string frame;  // the frame sent through address '1'
   bool lesend = false;
   int adressCode = 0;

@@ -24,23 +24,24 @@ class Dienstfehler : public ::testing::TestWithParam<Kommando> {
  protected:
   void SetUp() override {
     dienst.connect(kPort, [this](std::string_view) { return antwort; });
-    device::setSerialService(&dienst);
-    ASSERT_EQ(device::ZORFYD1_Open(kPort, 9600), 0);
+    v.DienstSetzen(&dienst);
+    ASSERT_EQ(device::ZORFYD1_Open(v, kPort, 9600), 0);
   }
   void TearDown() override {
-    device::LeitungVertrauen(kPort);
-    device::setSerialService(nullptr);
+    device::LeitungVertrauen(v, kPort);
+    v.DienstSetzen(nullptr);
   }
 
   // Each call is one exchange on a trusted line: the quiet wait after a failed exchange
   // (with its own reads) is tested on its own.
   int rufe(char adresse = '1') {
-    device::LeitungVertrauen(kPort);
-    return GetParam().aufruf(kPort, adresse);
+    device::LeitungVertrauen(v, kPort);
+    return GetParam().aufruf(v, kPort, adresse);
   }
   const std::string& gesendet() { return dienst.state(kPort).written; }
 
   MemorySerialService dienst;
+  device::Verbindung v;
   std::string antwort;
 };
 
@@ -103,7 +104,7 @@ TEST_P(Dienstfehler, OutputQueueWaitFollowsADrainingQueue) {
 }
 
 TEST_P(Dienstfehler, WithoutAServiceEverythingFails) {
-  device::setSerialService(nullptr);
+  v.DienstSetzen(nullptr);
   const Kommando& k = GetParam();
   EXPECT_EQ(rufe(), k.flush != 0 ? k.flush : -124148);
 }
@@ -156,35 +157,33 @@ INSTANTIATE_TEST_SUITE_P(Rundruf, Rundrufkommando,
 TEST(OutputQueue, AStuckQueueEndsTheWaitAndTheAcknowledgementDecides) {
   MemorySerialService dienst;
   dienst.connect(1, [](std::string_view) { return std::string("\x06"); });
-  device::setSerialService(&dienst);
-  ASSERT_EQ(device::ZORFYD1_Open(1, 9600), 0);
+  device::Verbindung v(&dienst);
+  ASSERT_EQ(device::ZORFYD1_Open(v, 1, 9600), 0);
   dienst.outQueueStuck(17);
-  EXPECT_EQ(device::ZORFYD1_DeviceFunction(1, '1', "stopp"), 0);
+  EXPECT_EQ(device::ZORFYD1_DeviceFunction(v, 1, '1', "stopp"), 0);
   EXPECT_EQ(dienst.state(1).written, "#1DF2\r");
-  device::setSerialService(nullptr);
 }
 
 TEST(OutputQueue, AQueueThatCreepsDownIsWaitedForAtMostFiveSeconds) {
   MemorySerialService dienst;
   dienst.connect(1, [](std::string_view) { return std::string("\x06"); });
-  device::setSerialService(&dienst);
-  ASSERT_EQ(device::ZORFYD1_Open(1, 9600), 0);
+  device::Verbindung v(&dienst);
+  ASSERT_EQ(device::ZORFYD1_Open(v, 1, 9600), 0);
   // One byte less at every query: never stalled, never empty.
   std::vector<int> laengen;
   for (int n = 1000000; n > 0; --n) laengen.push_back(n);
   dienst.outQueueSequence(laengen);
   const auto t0 = std::chrono::steady_clock::now();
-  EXPECT_EQ(device::ZORFYD1_DeviceFunction(1, '1', "start"), 0);
+  EXPECT_EQ(device::ZORFYD1_DeviceFunction(v, 1, '1', "start"), 0);
   EXPECT_GE(std::chrono::steady_clock::now() - t0, std::chrono::milliseconds(5000));
-  device::setSerialService(nullptr);
 }
 
 TEST(OpenCloseTimeout, OpenUsesTheFixedLineSettingsAndTheDeviceName) {
   MemorySerialService dienst;
   dienst.connect(3);
-  device::setSerialService(&dienst);
+  device::Verbindung v(&dienst);
   for (long baud : {4800L, 9600L, 19200L, 38400L, 115200L}) {
-    ASSERT_EQ(device::ZORFYD1_Open(3, baud), 0) << baud;
+    ASSERT_EQ(device::ZORFYD1_Open(v, 3, baud), 0) << baud;
     const auto& s = dienst.state(3);
     EXPECT_EQ(s.deviceName, "com3");
     EXPECT_EQ(s.baudRate, baud);
@@ -194,54 +193,52 @@ TEST(OpenCloseTimeout, OpenUsesTheFixedLineSettingsAndTheDeviceName) {
     EXPECT_EQ(s.inputQueueSize, 512);
     EXPECT_EQ(s.outputQueueSize, 512);
   }
-  EXPECT_EQ(device::ZORFYD1_Timeout(3, 0.5), 0);
+  EXPECT_EQ(device::ZORFYD1_Timeout(v, 3, 0.5), 0);
   EXPECT_DOUBLE_EQ(dienst.state(3).timeout, 0.5);
-  EXPECT_EQ(device::ZORFYD1_Close(3), 0);
+  EXPECT_EQ(device::ZORFYD1_Close(v, 3), 0);
   EXPECT_FALSE(dienst.state(3).open);
-  device::setSerialService(nullptr);
 }
 
 TEST(OpenCloseTimeout, FailuresGiveTheirCodesAndTouchNothing) {
   MemorySerialService dienst;
   dienst.connect(3);
-  device::setSerialService(&dienst);
+  device::Verbindung v(&dienst);
   for (long baud : {0L, 300L, 57600L, 9601L, -9600L}) {
-    EXPECT_EQ(device::ZORFYD1_Open(3, baud), -125001) << baud;
+    EXPECT_EQ(device::ZORFYD1_Open(v, 3, baud), -125001) << baud;
   }
   EXPECT_EQ(dienst.calls(Op::Open), 0);
-  EXPECT_EQ(device::ZORFYD1_Open(-1, 9600), -100002);
-  EXPECT_EQ(device::ZORFYD1_Open(5, 9600), -100003);  // no such port
+  EXPECT_EQ(device::ZORFYD1_Open(v, -1, 9600), -100002);
+  EXPECT_EQ(device::ZORFYD1_Open(v, 5, 9600), -100003);  // no such port
   dienst.failNext(Op::Open);
-  EXPECT_EQ(device::ZORFYD1_Open(3, 9600), -100003);
+  EXPECT_EQ(device::ZORFYD1_Open(v, 3, 9600), -100003);
   EXPECT_FALSE(dienst.state(3).open);
-  EXPECT_EQ(device::ZORFYD1_Close(3), -103004);  // not open
-  EXPECT_EQ(device::ZORFYD1_Timeout(3, 0.5), -111005);
-  ASSERT_EQ(device::ZORFYD1_Open(3, 9600), 0);
+  EXPECT_EQ(device::ZORFYD1_Close(v, 3), -103004);  // not open
+  EXPECT_EQ(device::ZORFYD1_Timeout(v, 3, 0.5), -111005);
+  ASSERT_EQ(device::ZORFYD1_Open(v, 3, 9600), 0);
   dienst.failNext(Op::SetTime);
-  EXPECT_EQ(device::ZORFYD1_Timeout(3, 0.5), -111005);
+  EXPECT_EQ(device::ZORFYD1_Timeout(v, 3, 0.5), -111005);
   dienst.failNext(Op::Close);
-  EXPECT_EQ(device::ZORFYD1_Close(3), -103004);
-  device::setSerialService(nullptr);
-  EXPECT_EQ(device::ZORFYD1_Open(3, 9600), -100003);
-  EXPECT_EQ(device::ZORFYD1_Close(3), -103004);
-  EXPECT_EQ(device::ZORFYD1_Timeout(3, 0.5), -111005);
+  EXPECT_EQ(device::ZORFYD1_Close(v, 3), -103004);
+  v.DienstSetzen(nullptr);
+  EXPECT_EQ(device::ZORFYD1_Open(v, 3, 9600), -100003);
+  EXPECT_EQ(device::ZORFYD1_Close(v, 3), -103004);
+  EXPECT_EQ(device::ZORFYD1_Timeout(v, 3, 0.5), -111005);
 }
 
 TEST(FlushInOutTest, EmptiesInputFirstAndReportsEachQueue) {
   MemorySerialService dienst;
   dienst.connect(2);
-  device::setSerialService(&dienst);
-  ASSERT_EQ(device::ZORFYD1_Open(2, 9600), 0);
+  device::Verbindung v(&dienst);
+  ASSERT_EQ(device::ZORFYD1_Open(v, 2, 9600), 0);
   dienst.arrive(2, "stale");
-  EXPECT_EQ(device::FlushInOut(2), 0);
+  EXPECT_EQ(device::FlushInOut(v, 2), 0);
   EXPECT_TRUE(dienst.state(2).input.empty());
   dienst.failNext(Op::FlushIn);
-  EXPECT_EQ(device::FlushInOut(2), -124148);
+  EXPECT_EQ(device::FlushInOut(v, 2), -124148);
   // The output queue is not touched after the input queue failed.
   EXPECT_EQ(dienst.calls(Op::FlushOut), 1);
   dienst.failNext(Op::FlushOut);
-  EXPECT_EQ(device::FlushInOut(2), -123149);
-  device::setSerialService(nullptr);
+  EXPECT_EQ(device::FlushInOut(v, 2), -123149);
 }
 
 }  // namespace

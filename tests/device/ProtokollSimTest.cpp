@@ -31,28 +31,28 @@ TEST(SimProtokoll, IdStartStopAndInputs) {
   SimPort sim;
   const int p = sim.port();
   char id[32];
-  ASSERT_EQ(ZORFYD1_IDLesen(p, '1', id), 0);
+  ASSERT_EQ(ZORFYD1_IDLesen(sim.verbindung(), p, '1', id), 0);
   EXPECT_STREQ(id, "ZOR-MIV3AXWUN-2V1.30");
 
-  ASSERT_EQ(ZORFYD1_DeviceFunction(p, '1', "start"), 0);
+  ASSERT_EQ(ZORFYD1_DeviceFunction(sim.verbindung(), p, '1', "start"), 0);
   EXPECT_TRUE(sim.engine().device('1').running);
-  ASSERT_EQ(ZORFYD1_DeviceFunction(p, '1', "stopp"), 0);
+  ASSERT_EQ(ZORFYD1_DeviceFunction(sim.verbindung(), p, '1', "stopp"), 0);
   EXPECT_FALSE(sim.engine().device('1').running);
 
   sim.engine().setInput('1', 3, 7.25);
   double v = 0;
-  ASSERT_EQ(ZORFYD1_EingangLesen(p, '1', "e3", &v), 0);
+  ASSERT_EQ(ZORFYD1_EingangLesen(sim.verbindung(), p, '1', "e3", &v), 0);
   EXPECT_DOUBLE_EQ(v, 7.25);
-  ASSERT_EQ(ZORFYD1_EingangLesen(p, '1', "e1", &v), 0);
+  ASSERT_EQ(ZORFYD1_EingangLesen(sim.verbindung(), p, '1', "e1", &v), 0);
   EXPECT_DOUBLE_EQ(v, 0.0);
 }
 
 TEST(SimProtokoll, OutputsParametersRegisters) {
   SimPort sim;
   const int p = sim.port();
-  ASSERT_EQ(ZORFYD1_AusgangSchreiben(p, '1', "a1", 10.0), 0);
-  ASSERT_EQ(ZORFYD1_AusgangSchreiben(p, '1', "a4", 0.0), 0);
-  ASSERT_EQ(ZORFYD1_AusgangSchreiben(p, '1', "a2", 3.3334), 0);
+  ASSERT_EQ(ZORFYD1_AusgangSchreiben(sim.verbindung(), p, '1', "a1", 10.0), 0);
+  ASSERT_EQ(ZORFYD1_AusgangSchreiben(sim.verbindung(), p, '1', "a4", 0.0), 0);
+  ASSERT_EQ(ZORFYD1_AusgangSchreiben(sim.verbindung(), p, '1', "a2", 3.3334), 0);
   const auto d = sim.engine().device('1');
   EXPECT_DOUBLE_EQ(d.outputs[0], 10.0);
   EXPECT_DOUBLE_EQ(d.outputs[3], 0.0);
@@ -66,24 +66,24 @@ TEST(SimProtokoll, OutputsParametersRegisters) {
     dev.status2 = 0x1F;
   });
   double v = 0;
-  ASSERT_EQ(ZORWUN2_ParameterLesen(p, '1', "max_current", &v), 0);
+  ASSERT_EQ(ZORWUN2_ParameterLesen(sim.verbindung(), p, '1', "max_current", &v), 0);
   EXPECT_DOUBLE_EQ(v, 6);
   // By default "#1S1R" answers the parameter and "#1M1R" the mode register.
-  ASSERT_EQ(ZORWUN2_ParameterLesen(p, '1', "compartibility_mode", &v), 0);
+  ASSERT_EQ(ZORWUN2_ParameterLesen(sim.verbindung(), p, '1', "compartibility_mode", &v), 0);
   EXPECT_DOUBLE_EQ(v, 1);
   int s = 0;
-  EXPECT_EQ(ZORFYD1_StatusLesen(p, '1', 1, &s), -404145);
-  ASSERT_EQ(ZORFYD1_StatusLesen(p, '1', 2, &s), 0);
+  EXPECT_EQ(ZORFYD1_StatusLesen(sim.verbindung(), p, '1', 1, &s), -404145);
+  ASSERT_EQ(ZORFYD1_StatusLesen(sim.verbindung(), p, '1', 2, &s), 0);
   EXPECT_EQ(s, 0x1F);
-  EXPECT_EQ(ZORWUN2_ParameterLesen(p, '1', "speicherinhalt", &v), -404091);
+  EXPECT_EQ(ZORWUN2_ParameterLesen(sim.verbindung(), p, '1', "speicherinhalt", &v), -404091);
 
   sim.engine().withDevice('1', [](sim::Device& dev) {
     dev.s1rAsStatus = true;
     dev.m1rAsSpeicherinhalt = true;
   });
-  ASSERT_EQ(ZORFYD1_StatusLesen(p, '1', 1, &s), 0);
+  ASSERT_EQ(ZORFYD1_StatusLesen(sim.verbindung(), p, '1', 1, &s), 0);
   EXPECT_EQ(s, 0x81);
-  ASSERT_EQ(ZORWUN2_ParameterLesen(p, '1', "speicherinhalt", &v), 0);
+  ASSERT_EQ(ZORWUN2_ParameterLesen(sim.verbindung(), p, '1', "speicherinhalt", &v), 0);
   EXPECT_DOUBLE_EQ(v, 4128);
 }
 
@@ -91,13 +91,13 @@ TEST(SimProtokoll, ModeRegisterSetAndClear) {
   SimPort sim;
   const int p = sim.port();
   int m = -1;
-  ASSERT_EQ(ZORFYD1_ModusLesen(p, '1', &m), 0);
+  ASSERT_EQ(ZORFYD1_ModusLesen(sim.verbindung(), p, '1', &m), 0);
   EXPECT_EQ(m, 0);
-  ASSERT_EQ(ZORFYD1_ModusSchreiben(p, '1', 1, 0x86), 0);
-  ASSERT_EQ(ZORFYD1_ModusLesen(p, '1', &m), 0);
+  ASSERT_EQ(ZORFYD1_ModusSchreiben(sim.verbindung(), p, '1', 1, 0x86), 0);
+  ASSERT_EQ(ZORFYD1_ModusLesen(sim.verbindung(), p, '1', &m), 0);
   EXPECT_EQ(m, 0x86);
-  ASSERT_EQ(ZORFYD1_ModusSchreiben(p, '1', 0, 0x04), 0);
-  ASSERT_EQ(ZORFYD1_ModusLesen(p, '1', &m), 0);
+  ASSERT_EQ(ZORFYD1_ModusSchreiben(sim.verbindung(), p, '1', 0, 0x04), 0);
+  ASSERT_EQ(ZORFYD1_ModusLesen(sim.verbindung(), p, '1', &m), 0);
   EXPECT_EQ(m, 0x82);
 }
 
@@ -106,23 +106,24 @@ TEST(SimProtokoll, MemoryWriteAndReadBack) {
   const int p = sim.port();
   std::vector<std::uint8_t> data(64);
   for (int i = 0; i < 64; ++i) data[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i * 5);
-  ASSERT_EQ(ZORFYD1_SpeicherSchreiben(p, '1', 4, 4096, 64, data.data()), 0);
-  ASSERT_EQ(ZORFYD1_SpeicherSchreiben(p, '1', 5, 0xFFC0, 64, data.data()), 0);
-  ASSERT_EQ(ZORFYD1_SpeicherSchreiben(p, '1', 4, 0, 0, nullptr), 0);
+  ASSERT_EQ(ZORFYD1_SpeicherSchreiben(sim.verbindung(), p, '1', 4, 4096, 64, data.data()), 0);
+  ASSERT_EQ(ZORFYD1_SpeicherSchreiben(sim.verbindung(), p, '1', 5, 0xFFC0, 64, data.data()), 0);
+  ASSERT_EQ(ZORFYD1_SpeicherSchreiben(sim.verbindung(), p, '1', 4, 0, 0, nullptr), 0);
   const auto d = sim.engine().device('1');
   EXPECT_TRUE(std::equal(data.begin(), data.end(), d.memory4.begin() + 4096));
   EXPECT_TRUE(std::equal(data.begin(), data.end(), d.memory5.begin() + 0xFFC0));
   EXPECT_EQ(d.memory4[4096 + 64], 0xFF);
 
   std::vector<std::uint8_t> back(64);
-  ASSERT_EQ(ZORFYD1_SpeicherLesen(p, '1', 4, 4096, 64, back.data()), 0);
+  ASSERT_EQ(ZORFYD1_SpeicherLesen(sim.verbindung(), p, '1', 4, 4096, 64, back.data()), 0);
   EXPECT_EQ(back, data);
   std::uint8_t eins = 0;
-  ASSERT_EQ(ZORFYD1_SpeicherLesen(p, '1', 5, 0xFFFF, 1, &eins), 0);
+  ASSERT_EQ(ZORFYD1_SpeicherLesen(sim.verbindung(), p, '1', 5, 0xFFFF, 1, &eins), 0);
   EXPECT_EQ(eins, data[63]);
   // A block reaching beyond the memory is refused by the device.
-  EXPECT_EQ(ZORFYD1_SpeicherSchreiben(p, '1', 4, 0xFFF0, 17, data.data()), -402127);
-  EXPECT_EQ(ZORFYD1_SpeicherLesen(p, '1', 4, 0xFFF0, 17, back.data()), -402099);
+  EXPECT_EQ(ZORFYD1_SpeicherSchreiben(sim.verbindung(), p, '1', 4, 0xFFF0, 17, data.data()),
+            -402127);
+  EXPECT_EQ(ZORFYD1_SpeicherLesen(sim.verbindung(), p, '1', 4, 0xFFF0, 17, back.data()), -402099);
 }
 
 TEST(SimProtokoll, TheWholeMemoryInOneCall) {
@@ -132,7 +133,7 @@ TEST(SimProtokoll, TheWholeMemoryInOneCall) {
       d.memory5[i] = static_cast<std::uint8_t>(i ^ (i >> 8));
   });
   std::vector<std::uint8_t> alles(65536);
-  ASSERT_EQ(ZORFYD1_SpeicherLesen(sim.port(), '1', 5, 0, 65536, alles.data()), 0);
+  ASSERT_EQ(ZORFYD1_SpeicherLesen(sim.verbindung(), sim.port(), '1', 5, 0, 65536, alles.data()), 0);
   EXPECT_EQ(alles, sim.engine().device('1').memory5);
 }
 
@@ -141,12 +142,12 @@ TEST(SimProtokoll, BroadcastsReachEveryDeviceAndGetNoAnswer) {
   o.addresses = "135";
   SimPort sim(o);
   const int p = sim.port();
-  ASSERT_EQ(ZORFYD1_AusgangSchreiben(p, '&', "a3", 2.5), 0);
-  ASSERT_EQ(ZORFYD1_ModusSchreiben(p, '&', 1, 1), 0);
-  ASSERT_EQ(ZORMIV1_BaudrateSchreiben(p, 9, 19200), 0);
+  ASSERT_EQ(ZORFYD1_AusgangSchreiben(sim.verbindung(), p, '&', "a3", 2.5), 0);
+  ASSERT_EQ(ZORFYD1_ModusSchreiben(sim.verbindung(), p, '&', 1, 1), 0);
+  ASSERT_EQ(ZORMIV1_BaudrateSchreiben(sim.verbindung(), p, 9, 19200), 0);
   // The next command's answer is its own: nothing was left over from the broadcasts.
   int m = 0;
-  ASSERT_EQ(ZORFYD1_ModusLesen(p, '5', &m), 0);
+  ASSERT_EQ(ZORFYD1_ModusLesen(sim.verbindung(), p, '5', &m), 0);
   EXPECT_EQ(m, 1);
   for (char a : {'1', '3', '5'}) {
     EXPECT_DOUBLE_EQ(sim.engine().device(a).outputs[2], 2.5) << a;
@@ -157,14 +158,14 @@ TEST(SimProtokoll, BroadcastsReachEveryDeviceAndGetNoAnswer) {
 TEST(SimProtokoll, NumericCommandsChangeBaudRateAndAddress) {
   SimPort sim(kurz());
   const int p = sim.port();
-  ASSERT_EQ(ZORMIV1_BaudrateSchreiben(p, 1, 38400), 0);
+  ASSERT_EQ(ZORMIV1_BaudrateSchreiben(sim.verbindung(), p, 1, 38400), 0);
   EXPECT_EQ(sim.engine().device('1').baudRate, 38400);
-  ASSERT_EQ(ZORMIV1_AdresseSchreiben(p, 1, 4), 0);
+  ASSERT_EQ(ZORMIV1_AdresseSchreiben(sim.verbindung(), p, 1, 4), 0);
   EXPECT_TRUE(sim.engine().plays('4'));
   EXPECT_FALSE(sim.engine().plays('1'));
   char id[32];
-  EXPECT_EQ(ZORFYD1_IDLesen(p, '1', id), -403012);
-  EXPECT_EQ(ZORFYD1_IDLesen(p, '4', id), 0);
+  EXPECT_EQ(ZORFYD1_IDLesen(sim.verbindung(), p, '1', id), -403012);
+  EXPECT_EQ(ZORFYD1_IDLesen(sim.verbindung(), p, '4', id), 0);
 }
 
 TEST(SimProtokoll, ScanOfSeveralDevicesSeesOnlyThoseThere) {
@@ -173,7 +174,7 @@ TEST(SimProtokoll, ScanOfSeveralDevicesSeesOnlyThoseThere) {
   SimPort sim(o);
   for (char a = '1'; a <= '8'; ++a) {
     char id[32] = {};
-    const int r = ZORFYD1_IDLesen(sim.port(), a, id);
+    const int r = ZORFYD1_IDLesen(sim.verbindung(), sim.port(), a, id);
     if (a == '3') {
       EXPECT_EQ(r, 0);
       EXPECT_EQ(std::strncmp(id, "ZOR-MIV3AX", 10), 0);
@@ -191,18 +192,18 @@ TEST(SimFehler, NakCanSilenceAndOtherBytesAreToldApart) {
   const int p = sim.port();
   const std::uint8_t d[2] = {1, 2};
   sim.engine().inject({FaultKind::Nak, "BDW"});
-  EXPECT_EQ(ZORFYD1_SpeicherSchreiben(p, '1', 4, 0, 2, d), -402127);
+  EXPECT_EQ(ZORFYD1_SpeicherSchreiben(sim.verbindung(), p, '1', 4, 0, 2, d), -402127);
   sim.engine().inject({FaultKind::Can, "BDW"});
-  EXPECT_EQ(ZORFYD1_SpeicherSchreiben(p, '1', 4, 0, 2, d), -405128);
+  EXPECT_EQ(ZORFYD1_SpeicherSchreiben(sim.verbindung(), p, '1', 4, 0, 2, d), -405128);
   sim.engine().inject({FaultKind::Silence, "BDW"});
-  EXPECT_EQ(ZORFYD1_SpeicherSchreiben(p, '1', 4, 0, 2, d), -403129);
+  EXPECT_EQ(ZORFYD1_SpeicherSchreiben(sim.verbindung(), p, '1', 4, 0, 2, d), -403129);
   Fault anders{FaultKind::WrongByte, "BDW"};
   anders.byte = 'Z';
   sim.engine().inject(anders);
-  EXPECT_EQ(ZORFYD1_SpeicherSchreiben(p, '1', 4, 0, 2, d), -404130);
+  EXPECT_EQ(ZORFYD1_SpeicherSchreiben(sim.verbindung(), p, '1', 4, 0, 2, d), -404130);
   // None of the refused blocks reached the memory; the next one does.
   EXPECT_EQ(sim.engine().device('1').memory4[0], 0xFF);
-  EXPECT_EQ(ZORFYD1_SpeicherSchreiben(p, '1', 4, 0, 2, d), 0);
+  EXPECT_EQ(ZORFYD1_SpeicherSchreiben(sim.verbindung(), p, '1', 4, 0, 2, d), 0);
   EXPECT_EQ(sim.engine().device('1').memory4[1], 2);
 }
 
@@ -213,16 +214,16 @@ TEST(SimFehler, DelayedAndLateAnswers) {
   Fault spaet{FaultKind::Delay, "IDR"};
   spaet.delayMs = 50;
   sim.engine().inject(spaet);
-  EXPECT_EQ(ZORFYD1_IDLesen(p, '1', id), 0);
+  EXPECT_EQ(ZORFYD1_IDLesen(sim.verbindung(), p, '1', id), 0);
   // Later than the time-out: no answer, and the late bytes do not spoil the next command.
   spaet.delayMs = 800;
   sim.engine().inject(spaet);
   const auto t0 = std::chrono::steady_clock::now();
-  EXPECT_EQ(ZORFYD1_IDLesen(p, '1', id), -403012);
+  EXPECT_EQ(ZORFYD1_IDLesen(sim.verbindung(), p, '1', id), -403012);
   const auto dauer = std::chrono::steady_clock::now() - t0;
   EXPECT_LT(dauer, std::chrono::milliseconds(600));  // the 0.1 s time-out, not the delay
   std::this_thread::sleep_for(std::chrono::milliseconds(800));
-  EXPECT_EQ(ZORFYD1_IDLesen(p, '1', id), 0);
+  EXPECT_EQ(ZORFYD1_IDLesen(sim.verbindung(), p, '1', id), 0);
   EXPECT_STREQ(id, "ZOR-MIV3AXWUN-2V1.30");
 }
 
@@ -237,49 +238,49 @@ TEST(SimFehler, GarbledTruncatedAndWrongEchoReplies) {
     d.memory4[3] = 0x40;
   });
   sim.engine().inject({FaultKind::Truncate, "BDR"});
-  EXPECT_EQ(ZORFYD1_SpeicherLesen(p, '1', 4, 0, 4, b), -404106);
+  EXPECT_EQ(ZORFYD1_SpeicherLesen(sim.verbindung(), p, '1', 4, 0, 4, b), -404106);
   Fault ohneCr{FaultKind::Garble, "BDR"};
   ohneCr.position = -1;
   ohneCr.byte = '0';
   sim.engine().inject(ohneCr);
-  EXPECT_EQ(ZORFYD1_SpeicherLesen(p, '1', 4, 0, 4, b), -404105);
+  EXPECT_EQ(ZORFYD1_SpeicherLesen(sim.verbindung(), p, '1', 4, 0, 4, b), -404105);
   Fault ziffer{FaultKind::Garble, "BDR"};
   ziffer.position = 16;  // high digit of the second byte
   ziffer.byte = 'G';
   sim.engine().inject(ziffer);
-  EXPECT_EQ(ZORFYD1_SpeicherLesen(p, '1', 4, 0, 4, b), -404108);
+  EXPECT_EQ(ZORFYD1_SpeicherLesen(sim.verbindung(), p, '1', 4, 0, 4, b), -404108);
   EXPECT_EQ(b[0], 0x10);
   EXPECT_EQ(b[1], 0x55);
   sim.engine().inject({FaultKind::WrongEcho, "BDR"});
-  EXPECT_EQ(ZORFYD1_SpeicherLesen(p, '1', 4, 0, 4, b), -404107);
+  EXPECT_EQ(ZORFYD1_SpeicherLesen(sim.verbindung(), p, '1', 4, 0, 4, b), -404107);
   sim.engine().inject({FaultKind::WrongChecksum, "BDR"});
-  EXPECT_EQ(ZORFYD1_SpeicherLesen(p, '1', 4, 0, 4, b), -406114);
+  EXPECT_EQ(ZORFYD1_SpeicherLesen(sim.verbindung(), p, '1', 4, 0, 4, b), -406114);
   EXPECT_EQ(b[3], 0x40);  // copied before the checksum was found wrong
 
   sim.engine().withDevice('1', [](sim::Device& d) { d.s1rAsStatus = true; });
   int s = 7;
   sim.engine().inject({FaultKind::WrongEcho, "S1R"});
-  EXPECT_EQ(ZORFYD1_StatusLesen(p, '1', 1, &s), -404146);
+  EXPECT_EQ(ZORFYD1_StatusLesen(sim.verbindung(), p, '1', 1, &s), -404146);
   sim.engine().inject({FaultKind::WrongEcho, "S2R"});
-  EXPECT_EQ(ZORFYD1_StatusLesen(p, '1', 2, &s), -404147);
+  EXPECT_EQ(ZORFYD1_StatusLesen(sim.verbindung(), p, '1', 2, &s), -404147);
   EXPECT_EQ(s, 7);
 
   char id[32];
   sim.engine().inject({FaultKind::WrongEcho, "IDR"});
-  EXPECT_EQ(ZORFYD1_IDLesen(p, '1', id), -404015);
+  EXPECT_EQ(ZORFYD1_IDLesen(sim.verbindung(), p, '1', id), -404015);
   double v = 1.5;
   sim.engine().inject({FaultKind::WrongEcho, "V2R"});
-  EXPECT_EQ(ZORFYD1_EingangLesen(p, '1', "e2", &v), -404054);
+  EXPECT_EQ(ZORFYD1_EingangLesen(sim.verbindung(), p, '1', "e2", &v), -404054);
   Fault ohneZahl{FaultKind::Truncate, "V2R"};
   ohneZahl.length = 5;  // "0.000" gone
   sim.engine().inject(ohneZahl);
   sim.engine().inject({FaultKind::Nak, "V2R"});  // waits for the frame after
-  EXPECT_EQ(ZORFYD1_EingangLesen(p, '1', "e2", &v), -404054);
-  EXPECT_EQ(ZORFYD1_EingangLesen(p, '1', "e2", &v), -402049);
+  EXPECT_EQ(ZORFYD1_EingangLesen(sim.verbindung(), p, '1', "e2", &v), -404054);
+  EXPECT_EQ(ZORFYD1_EingangLesen(sim.verbindung(), p, '1', "e2", &v), -402049);
   EXPECT_EQ(v, 1.5);
   sim.engine().inject({FaultKind::WrongEcho, "M1R"});
   int m = 3;
-  EXPECT_EQ(ZORFYD1_ModusLesen(p, '1', &m), -404159);
+  EXPECT_EQ(ZORFYD1_ModusLesen(sim.verbindung(), p, '1', &m), -404159);
   EXPECT_EQ(m, 3);
 }
 
@@ -289,25 +290,26 @@ TEST(SimFehler, EveryNthFrame) {
   f.everyNth = 3;
   sim.engine().inject(f);
   std::vector<int> r;
-  for (int i = 0; i < 6; ++i) r.push_back(ZORFYD1_DeviceFunction(sim.port(), '1', "start"));
+  for (int i = 0; i < 6; ++i)
+    r.push_back(ZORFYD1_DeviceFunction(sim.verbindung(), sim.port(), '1', "start"));
   EXPECT_EQ(r, (std::vector<int>{0, 0, -402039, 0, 0, -402039}));
   sim.engine().clearFaults();
-  EXPECT_EQ(ZORFYD1_DeviceFunction(sim.port(), '1', "start"), 0);
+  EXPECT_EQ(ZORFYD1_DeviceFunction(sim.verbindung(), sim.port(), '1', "start"), 0);
 }
 
 TEST(SimQtDienst, ClosingAndReopeningThePortKeepsTheLine) {
   SimPort sim(kurz());
   char id[32];
   for (int i = 0; i < 3; ++i) {
-    ASSERT_EQ(ZORFYD1_Close(sim.port()), 0);
-    ASSERT_EQ(ZORFYD1_Open(sim.port(), 9600), 0);
-    ASSERT_EQ(ZORFYD1_Timeout(sim.port(), 0.1), 0);
-    EXPECT_EQ(ZORFYD1_IDLesen(sim.port(), '1', id), 0) << i;
+    ASSERT_EQ(ZORFYD1_Close(sim.verbindung(), sim.port()), 0);
+    ASSERT_EQ(ZORFYD1_Open(sim.verbindung(), sim.port(), 9600), 0);
+    ASSERT_EQ(ZORFYD1_Timeout(sim.verbindung(), sim.port(), 0.1), 0);
+    EXPECT_EQ(ZORFYD1_IDLesen(sim.verbindung(), sim.port(), '1', id), 0) << i;
   }
   // Opening it again while open starts it afresh.
-  ASSERT_EQ(ZORFYD1_Open(sim.port(), 115200), 0);
-  ASSERT_EQ(ZORFYD1_Timeout(sim.port(), 0.1), 0);
-  EXPECT_EQ(ZORFYD1_IDLesen(sim.port(), '1', id), 0);
+  ASSERT_EQ(ZORFYD1_Open(sim.verbindung(), sim.port(), 115200), 0);
+  ASSERT_EQ(ZORFYD1_Timeout(sim.verbindung(), sim.port(), 0.1), 0);
+  EXPECT_EQ(ZORFYD1_IDLesen(sim.verbindung(), sim.port(), '1', id), 0);
 }
 
 TEST(SimQtDienst, StaleBytesAreFlushedBeforeACommand) {
@@ -318,9 +320,9 @@ TEST(SimQtDienst, StaleBytesAreFlushedBeforeACommand) {
   spaet.delayMs = 150;
   sim.engine().inject(spaet);
   double v = 0;
-  EXPECT_EQ(ZORFYD1_EingangLesen(sim.port(), '1', "e1", &v), -403051);
+  EXPECT_EQ(ZORFYD1_EingangLesen(sim.verbindung(), sim.port(), '1', "e1", &v), -403051);
   std::this_thread::sleep_for(std::chrono::milliseconds(200));
-  EXPECT_EQ(ZORFYD1_IDLesen(sim.port(), '1', id), 0);
+  EXPECT_EQ(ZORFYD1_IDLesen(sim.verbindung(), sim.port(), '1', id), 0);
 }
 
 TEST(SimQtDienst, ServiceFailuresOnAClosedOrMissingPort) {
@@ -335,13 +337,13 @@ TEST(SimQtDienst, ServiceFailuresOnAClosedOrMissingPort) {
   EXPECT_LT(dienst.SetComTime(sim.port(), std::nan("")), 0);
   EXPECT_EQ(dienst.GetOutQLen(sim.port()), 0);
   // A port number without a device cannot be opened.
-  EXPECT_EQ(ZORFYD1_Open(3, 9600), -100003);
+  EXPECT_EQ(ZORFYD1_Open(sim.verbindung(), 3, 9600), -100003);
   dienst.setPortPfade({{3, "/nonexistent/tty"}, {sim.port(), sim.path()}});
-  EXPECT_EQ(ZORFYD1_Open(3, 9600), -100003);
+  EXPECT_EQ(ZORFYD1_Open(sim.verbindung(), 3, 9600), -100003);
   char id[32];
-  EXPECT_EQ(ZORFYD1_IDLesen(3, '1', id), -124148);
+  EXPECT_EQ(ZORFYD1_IDLesen(sim.verbindung(), 3, '1', id), -124148);
   // A read on an open port ends after the time-out.
-  ASSERT_EQ(ZORFYD1_Timeout(sim.port(), 0.05), 0);
+  ASSERT_EQ(ZORFYD1_Timeout(sim.verbindung(), sim.port(), 0.05), 0);
   const auto t0 = std::chrono::steady_clock::now();
   EXPECT_LT(dienst.ComRdByte(sim.port()), 0);
   const auto dauer = std::chrono::steady_clock::now() - t0;

@@ -51,10 +51,10 @@ TEST_P(SpaeteAntwort, WirdNichtDieAntwortDesNaechstenBefehls) {
   const int p = sim.port();
   const std::string b = befehlsbuchstaben(k);
   sim.engine().inject(spaet(b));
-  EXPECT_EQ(k.aufruf(p, '1'), k.stille);
+  EXPECT_EQ(k.aufruf(sim.verbindung(), p, '1'), k.stille);
   sim.engine().inject({FaultKind::Nak, b});
-  EXPECT_EQ(k.aufruf(p, '1'), k.nak);
-  EXPECT_EQ(k.aufruf(p, '1'), 0);
+  EXPECT_EQ(k.aufruf(sim.verbindung(), p, '1'), k.nak);
+  EXPECT_EQ(k.aufruf(sim.verbindung(), p, '1'), 0);
 }
 
 std::vector<Kommando> ohneAdresswechsel() {
@@ -73,10 +73,10 @@ TEST(SpaeteAntwortQuer, EinAbgelehnterBlockNachSpaeterIdGiltNichtAlsGeschrieben)
   const int p = sim.port();
   char id[32];
   sim.engine().inject(spaet("IDR"));
-  EXPECT_EQ(ZORFYD1_IDLesen(p, '1', id), -403012);
+  EXPECT_EQ(ZORFYD1_IDLesen(sim.verbindung(), p, '1', id), -403012);
   sim.engine().inject({FaultKind::Nak, "BDW"});
   const std::uint8_t daten[2] = {0x12, 0x34};
-  EXPECT_EQ(ZORFYD1_SpeicherSchreiben(p, '1', 4, 4096, 2, daten), -402127);
+  EXPECT_EQ(ZORFYD1_SpeicherSchreiben(sim.verbindung(), p, '1', 4, 4096, 2, daten), -402127);
   EXPECT_EQ(sim.engine().device('1').memory4[4096], 0xFF);
 }
 
@@ -88,7 +88,7 @@ TEST(SpaeteAntwortQuer, SucheFindetDasGeraetNachDemVerspaeteten) {
   std::string gefunden;
   for (char a = '1'; a <= '3'; ++a) {
     char id[32] = {};
-    if (ZORFYD1_IDLesen(sim.port(), a, id) == 0) gefunden += a;
+    if (ZORFYD1_IDLesen(sim.verbindung(), sim.port(), a, id) == 0) gefunden += a;
   }
   EXPECT_EQ(gefunden, "2");
 }
@@ -98,12 +98,12 @@ TEST(SpaeteAntwortQuer, EinZuLangerIdTextWirdNichtZurNaechstenAntwort) {
   o.ids = {{'1', std::string(40, 'X')}};
   SimPort sim(o);
   char id[64];
-  EXPECT_EQ(ZORFYD1_IDLesen(sim.port(), '1', id), -404015);
-  EXPECT_TRUE(LeitungUnsicher(sim.port()));
+  EXPECT_EQ(ZORFYD1_IDLesen(sim.verbindung(), sim.port(), '1', id), -404015);
+  EXPECT_TRUE(LeitungUnsicher(sim.verbindung(), sim.port()));
   double v = -1;
-  EXPECT_EQ(ZORFYD1_EingangLesen(sim.port(), '1', "e1", &v), 0);
+  EXPECT_EQ(ZORFYD1_EingangLesen(sim.verbindung(), sim.port(), '1', "e1", &v), 0);
   EXPECT_EQ(v, 0.0);
-  EXPECT_FALSE(LeitungUnsicher(sim.port()));
+  EXPECT_FALSE(LeitungUnsicher(sim.verbindung(), sim.port()));
 }
 
 // Through the in-memory service: what arrives after a time-out is read away before the next
@@ -112,24 +112,23 @@ TEST(SpaeteAntwortQuer, NachEinerZeitueberschreitungWirdDieLeitungLeergelesen) {
   device::MemorySerialService dienst;
   std::string antwort;
   dienst.connect(4, [&](std::string_view) { return antwort; });
-  setSerialService(&dienst);
-  ASSERT_EQ(ZORFYD1_Open(4, 9600), 0);
-  EXPECT_EQ(ZORFYD1_DeviceFunction(4, '1', "start"), -403041);
-  EXPECT_TRUE(LeitungUnsicher(4));
+  device::Verbindung v(&dienst);
+  ASSERT_EQ(ZORFYD1_Open(v, 4, 9600), 0);
+  EXPECT_EQ(ZORFYD1_DeviceFunction(v, 4, '1', "start"), -403041);
+  EXPECT_TRUE(LeitungUnsicher(v, 4));
   // The late answer arrives, and the next command would take it for its own.
   dienst.arrive(4, "\x06");
   antwort = "\x15";
   const int leseVorher = dienst.calls(device::MemorySerialService::Op::Read);
-  EXPECT_EQ(ZORFYD1_DeviceFunction(4, '1', "start"), -402039);
+  EXPECT_EQ(ZORFYD1_DeviceFunction(v, 4, '1', "start"), -402039);
   // One byte read away, one read that found the line quiet, then the acknowledgement.
   EXPECT_EQ(dienst.calls(device::MemorySerialService::Op::Read) - leseVorher, 3);
-  EXPECT_FALSE(LeitungUnsicher(4));
+  EXPECT_FALSE(LeitungUnsicher(v, 4));
   antwort = "\x06";
   const int leseDanach = dienst.calls(device::MemorySerialService::Op::Read);
-  EXPECT_EQ(ZORFYD1_DeviceFunction(4, '1', "start"), 0);
+  EXPECT_EQ(ZORFYD1_DeviceFunction(v, 4, '1', "start"), 0);
   EXPECT_EQ(dienst.calls(device::MemorySerialService::Op::Read) - leseDanach, 1);
-  ZORFYD1_Close(4);
-  setSerialService(nullptr);
+  ZORFYD1_Close(v, 4);
 }
 
 // A line that never falls silent: the wait gives up and the command meets the noise.
@@ -149,14 +148,13 @@ class Plappernd final : public SerialService {
 
 TEST(SpaeteAntwortQuer, EineNieStilleLeitungHaeltNichtAuf) {
   Plappernd dienst;
-  setSerialService(&dienst);
-  ASSERT_EQ(ZORFYD1_Open(4, 9600), 0);
-  EXPECT_EQ(ZORFYD1_DeviceFunction(4, '1', "start"), -404042);
-  EXPECT_TRUE(LeitungUnsicher(4));
-  EXPECT_EQ(ZORFYD1_DeviceFunction(4, '1', "start"), -404042);
-  ASSERT_EQ(ZORFYD1_Close(4), 0);
-  EXPECT_FALSE(LeitungUnsicher(4));
-  setSerialService(nullptr);
+  device::Verbindung v(&dienst);
+  ASSERT_EQ(ZORFYD1_Open(v, 4, 9600), 0);
+  EXPECT_EQ(ZORFYD1_DeviceFunction(v, 4, '1', "start"), -404042);
+  EXPECT_TRUE(LeitungUnsicher(v, 4));
+  EXPECT_EQ(ZORFYD1_DeviceFunction(v, 4, '1', "start"), -404042);
+  ASSERT_EQ(ZORFYD1_Close(v, 4), 0);
+  EXPECT_FALSE(LeitungUnsicher(v, 4));
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ TEST_P(Ausgaenge, TheLimitAndTheKnobsRangeHoldTheValue) {
   const Ausgangsfall& f = GetParam();
   Skalieren(f.skalaMin, f.skalaMax);
   BegrenzungSetzen(1, f.grenze);
-  EXPECT_EQ(0, Ausgang_Callback(1, f.wert));
+  EXPECT_EQ(0, Ausgang_Callback(sim.verbindung(), 1, f.wert));
   EXPECT_DOUBLE_EQ(f.knopf, Direktpanel().ausgang[1].wert);
   EXPECT_DOUBLE_EQ(f.volt, Volt());
   EXPECT_NEAR(f.volt * 10.0, Messwerte().ausgangProzent[1], 1e-9);
@@ -67,7 +67,7 @@ TEST_P(AufNull, SendsThePhysicalZero) {
   Skalieren(f.skalaMin, f.skalaMax);
   BegrenzungSetzen(1, -100.0);
   sim.engine().withDevice('1', [](sim::Device& d) { d.outputs = {1, 1, 1, 1}; });
-  EXPECT_EQ(0, AusgaengeAufNull_Callback());
+  EXPECT_EQ(0, AusgaengeAufNull_Callback(sim.verbindung()));
   EXPECT_DOUBLE_EQ(f.knopf, Direktpanel().ausgang[1].wert);
   EXPECT_DOUBLE_EQ(f.volt, Volt());
   EXPECT_DOUBLE_EQ(0.0, sim.engine().device('1').outputs[0]);
@@ -78,30 +78,30 @@ INSTANTIATE_TEST_SUITE_P(Faelle, AufNull,
                                          Nullfall{-10, -2, -2, 10}));
 
 TEST_F(Direkt, WithoutAPortNoOutputIsSet) {
-  device::sgComPort.offen = -1;
-  EXPECT_EQ(kFehlerAusgangKeinPort, Ausgang_Callback(0, 5.0));
+  sim.verbindung().Port().offen = -1;
+  EXPECT_EQ(kFehlerAusgangKeinPort, Ausgang_Callback(sim.verbindung(), 0, 5.0));
   EXPECT_EQ(kFehlerAusgangKeinPort, Fehlercode());
-  device::ComFehlerSetzen(0);
-  EXPECT_EQ(kFehlerAusgangKeinPort, AusgaengeAufNull_Callback());
+  sim.verbindung().ComFehlerSetzen(0);
+  EXPECT_EQ(kFehlerAusgangKeinPort, AusgaengeAufNull_Callback(sim.verbindung()));
   EXPECT_EQ(kFehlerAusgangKeinPort, Fehlercode());
 }
 
 TEST_F(Direkt, ARefusedOutputDoesNotKeepTheOthersFromZero) {
   sim.engine().withDevice('1', [](sim::Device& d) { d.outputs = {1, 1, 1, 1}; });
   sim.engine().inject({sim::FaultKind::Nak, "V2W"});
-  EXPECT_EQ(-402065, AusgaengeAufNull_Callback());
+  EXPECT_EQ(-402065, AusgaengeAufNull_Callback(sim.verbindung()));
   EXPECT_EQ(-402065, Fehlercode());
   EXPECT_EQ((std::array<double, 4>{0, 1, 0, 0}), sim.engine().device('1').outputs);
 }
 
 TEST_F(Direkt, ARefusedOutputKeepsPollingFromStarting) {
   sim.engine().inject({sim::FaultKind::Can, "V3W"});
-  EXPECT_EQ(-405066, Abfragen_Callback(true));
+  EXPECT_EQ(-405066, Abfragen_Callback(sim.verbindung(), true));
   EXPECT_EQ(-405066, Fehlercode());
   EXPECT_FALSE(Direktpanel().timerAn);
   EXPECT_FALSE(Direktpanel().abfragen);
   // The next change of a knob clears the error fields.
-  EXPECT_EQ(0, Ausgang_Callback(0, 1.0));
+  EXPECT_EQ(0, Ausgang_Callback(sim.verbindung(), 0, 1.0));
   EXPECT_EQ(0, Fehlercode());
 }
 

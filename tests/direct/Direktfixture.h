@@ -56,9 +56,7 @@ class Direkt : public testing::Test {
   void SetUp() override {
     config::KonfigurationStandardwerte();
     device::ZOR_Fehlersprache(2);
-    device::ComFehlerSetzen(0);
-    device::GeraeteadresseSetzen('1');
-    device::sgComPort.offen = sim.port();
+    sim.verbindung().Port().offen = sim.port();
     direct::DirektpanelNeu();
     direct::StripchartBinden([this](const std::array<double, 4>& p) { punkte.push_back(p); });
     direct::DirektpanelInit();
@@ -66,8 +64,6 @@ class Direkt : public testing::Test {
   void TearDown() override {
     direct::StripchartBinden({});
     direct::DirektpanelNeu();
-    device::sgComPort.offen = -1;
-    device::ComFehlerSetzen(0);
     config::KonfigurationStandardwerte();
   }
 
@@ -77,8 +73,8 @@ class Direkt : public testing::Test {
     sim.engine().setInput('1', 3, e3);
     sim.engine().setInput('1', 4, e4);
   }
-  int Fehlercode() const {
-    const auto& f = device::AktuelleFehlerfelder();
+  int Fehlercode() {
+    const auto& f = sim.verbindung().AktuelleFehlerfelder();
     return f.led ? -f.nummer : 0;
   }
 

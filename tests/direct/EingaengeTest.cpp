@@ -20,7 +20,7 @@ class Eingaenge : public Direkt {
   // Input 1 reads `volt`; returns what MIN1 and MAX1 show afterwards.
   std::pair<double, double> Lesen1(double volt) {
     sim.engine().setInput('1', 1, volt);
-    EXPECT_EQ(0, EingangLesenUndAnzeigen(0));
+    EXPECT_EQ(0, EingangLesenUndAnzeigen(sim.verbindung(), 0));
     return {Direktpanel().minimum[0].wert, Direktpanel().maximum[0].wert};
   }
 };
@@ -47,13 +47,13 @@ TEST_F(Eingaenge, AsStartStopInputFourIsNotReadAndDrawnAtZeroAfterItsFirstPoint)
   sim.engine().withDevice('1', [](sim::Device& d) { d.mode = 0x03; });
   EingaengeSetzen(1.0, 2.0, 3.0, 4.0);
   MesswerteBearbeiten().eingangProzent[3] = 40.0;  // from an earlier analog run
-  ASSERT_EQ(0, AbfrageStarten());
+  ASSERT_EQ(0, AbfrageStarten(sim.verbindung()));
   EXPECT_TRUE(Direktpanel().eingang4Gedimmt);
   EXPECT_EQ(0, Direktpanel().plot[3]);
   EXPECT_TRUE(Direktpanel().spurSichtbar[3]);
   sim.engine().clearFrames();
-  ASSERT_EQ(0, DirektTimer_Callback());
-  ASSERT_EQ(0, DirektTimer_Callback());
+  ASSERT_EQ(0, DirektTimer_Callback(sim.verbindung()));
+  ASSERT_EQ(0, DirektTimer_Callback(sim.verbindung()));
   EXPECT_EQ(
       (std::vector<std::string>{"#1V1R\r", "#1V2R\r", "#1V3R\r", "#1V1R\r", "#1V2R\r", "#1V3R\r"}),
       sim.engine().frames());
@@ -64,9 +64,9 @@ TEST_F(Eingaenge, AsStartStopInputFourIsNotReadAndDrawnAtZeroAfterItsFirstPoint)
   // Bit 0 clear at the next start: input 4 is analog again.
   AbfrageBeenden();
   sim.engine().withDevice('1', [](sim::Device& d) { d.mode = 0x02; });
-  ASSERT_EQ(0, AbfrageStarten());
+  ASSERT_EQ(0, AbfrageStarten(sim.verbindung()));
   EXPECT_FALSE(Direktpanel().eingang4Gedimmt);
-  ASSERT_EQ(0, DirektTimer_Callback());
+  ASSERT_EQ(0, DirektTimer_Callback(sim.verbindung()));
   EXPECT_EQ((std::array<double, 4>{10.0, 20.0, 30.0, 40.0}), punkte.back());
 }
 
@@ -85,11 +85,11 @@ TEST_P(Abfragefehler, EndPollingWithTheTextInTheLog) {
   EingaengeSetzen(1.0, 2.0, 3.0, 4.0);
   DateispeichernSetzen(true);
   bedienung.answerFile(pfad);
-  ASSERT_EQ(0, Abfragen_Callback(true));
-  ASSERT_EQ(0, DirektTimer_Callback());
+  ASSERT_EQ(0, Abfragen_Callback(sim.verbindung(), true));
+  ASSERT_EQ(0, DirektTimer_Callback(sim.verbindung()));
   EingaengeSetzen(5.0, 6.0, 7.0, 8.0);
   sim.engine().inject({GetParam().art, GetParam().befehl});
-  EXPECT_EQ(GetParam().code, DirektTimer_Callback());
+  EXPECT_EQ(GetParam().code, DirektTimer_Callback(sim.verbindung()));
   EXPECT_EQ(GetParam().code, Fehlercode());
   EXPECT_FALSE(Direktpanel().timerAn);
   EXPECT_FALSE(Direktpanel().abfragen);
@@ -111,16 +111,16 @@ INSTANTIATE_TEST_SUITE_P(Faelle, Abfragefehler,
                                          Lesefehler{sim::FaultKind::WrongEcho, "V4R", -404054}));
 
 TEST_F(Eingaenge, WithoutAPortACycleFailsAndStopsPolling) {
-  ASSERT_EQ(0, Abfragen_Callback(true));
-  device::sgComPort.offen = -1;
-  EXPECT_EQ(kFehlerEingangKeinPort, DirektTimer_Callback());
+  ASSERT_EQ(0, Abfragen_Callback(sim.verbindung(), true));
+  sim.verbindung().Port().offen = -1;
+  EXPECT_EQ(kFehlerEingangKeinPort, DirektTimer_Callback(sim.verbindung()));
   EXPECT_EQ(kFehlerEingangKeinPort, Fehlercode());
   EXPECT_FALSE(Direktpanel().timerAn);
 }
 
 TEST_F(Eingaenge, WithoutAPortPollingDoesNotStart) {
-  device::sgComPort.offen = -1;
-  EXPECT_EQ(kFehlerModusKeinPort, AbfrageStarten());
+  sim.verbindung().Port().offen = -1;
+  EXPECT_EQ(kFehlerModusKeinPort, AbfrageStarten(sim.verbindung()));
   EXPECT_EQ(kFehlerModusKeinPort, Fehlercode());
   EXPECT_FALSE(uhr.timerAn);
 }
@@ -131,7 +131,7 @@ TEST_F(Eingaenge, AFailedModeReadLeavesTheLogOpen) {
   DateispeichernSetzen(true);
   bedienung.answerFile(ordner.file("log.txt"));
   sim.engine().inject({sim::FaultKind::Nak, "M1R"});
-  EXPECT_EQ(-402154, Abfragen_Callback(true));
+  EXPECT_EQ(-402154, Abfragen_Callback(sim.verbindung(), true));
   EXPECT_EQ(-402154, Fehlercode());
   EXPECT_FALSE(Direktpanel().timerAn);
   EXPECT_TRUE(Direktpanel().abfragen);

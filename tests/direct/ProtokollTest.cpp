@@ -57,7 +57,7 @@ class Protokoll : public Direkt {
   int Starten(const std::string& datei) {
     DateispeichernSetzen(true);
     bedienung.answerFile(datei);
-    return Abfragen_Callback(true);
+    return Abfragen_Callback(sim.verbindung(), true);
   }
   std::string pfad;
 };
@@ -71,9 +71,9 @@ TEST_F(Protokoll, ABlockIsAppendedByteForByte) {
   ASSERT_EQ(0, Starten(pfad));
   EXPECT_TRUE(Direktpanel().dateispeichernLed);
   EXPECT_TRUE(uhr.timerAn);
-  ASSERT_EQ(0, DirektTimer_Callback());
-  ASSERT_EQ(0, DirektTimer_Callback());
-  ASSERT_EQ(0, Abfragen_Callback(false));
+  ASSERT_EQ(0, DirektTimer_Callback(sim.verbindung()));
+  ASSERT_EQ(0, DirektTimer_Callback(sim.verbindung()));
+  ASSERT_EQ(0, Abfragen_Callback(sim.verbindung(), false));
 
   const std::string zeile = "\t2.500\t500.0\t0.000\t10.000\t5.000\t0.000\t0.00\t0.000\n";
   EXPECT_EQ(std::string("earlier run\n") + kKopf + "24.12.2023\t18:30:05" + zeile +
@@ -97,7 +97,7 @@ TEST_F(Protokoll, TheDateIsReadAgainUntilItStaysTheSameAroundTheTime) {
 TEST_F(Protokoll, InputFourAsStartStopInputIsLoggedAsDashes) {
   sim.engine().withDevice('1', [](sim::Device& d) { d.mode = 0x01; });
   ASSERT_EQ(0, Starten(pfad));
-  ASSERT_EQ(0, DirektTimer_Callback());
+  ASSERT_EQ(0, DirektTimer_Callback(sim.verbindung()));
   AbfrageBeenden();
   EXPECT_EQ(std::string(kKopf) + "24.12.2023\t18:30:05\t2.500\t500.0\t0.000\t-----\t" +
                 "0.000\t0.000\t0.00\t0.000\n",
@@ -106,7 +106,7 @@ TEST_F(Protokoll, InputFourAsStartStopInputIsLoggedAsDashes) {
 
 TEST_F(Protokoll, CancellingTheDialogPollsWithoutALog) {
   DateispeichernSetzen(true);
-  ASSERT_EQ(0, Abfragen_Callback(true));
+  ASSERT_EQ(0, Abfragen_Callback(sim.verbindung(), true));
   EXPECT_TRUE(Direktpanel().timerAn);
   EXPECT_TRUE(Direktpanel().dateispeichern);
   EXPECT_TRUE(Direktpanel().dateispeichernGedimmt);
@@ -114,11 +114,11 @@ TEST_F(Protokoll, CancellingTheDialogPollsWithoutALog) {
   EXPECT_TRUE(bedienung.messages.empty());
   EXPECT_EQ("File to save/extend", bedienung.fileRequests.at(0).title);
   EXPECT_TRUE(bedienung.fileRequests.at(0).appends);  // no question to replace a file
-  EXPECT_EQ(0, DirektTimer_Callback());
+  EXPECT_EQ(0, DirektTimer_Callback(sim.verbindung()));
 }
 
 TEST_F(Protokoll, WithoutTheToggleNoFileIsAskedFor) {
-  ASSERT_EQ(0, Abfragen_Callback(true));
+  ASSERT_EQ(0, Abfragen_Callback(sim.verbindung(), true));
   EXPECT_TRUE(bedienung.fileRequests.empty());
 }
 
@@ -138,7 +138,7 @@ TEST_P(ProtokollOeffnen, FailsWithItsCodeAndPollingStartsAnyway) {
   EXPECT_FALSE(ProtokollOffen());
   EXPECT_FALSE(Direktpanel().dateispeichernLed);
   EXPECT_TRUE(Direktpanel().timerAn);
-  EXPECT_EQ(0, DirektTimer_Callback());
+  EXPECT_EQ(0, DirektTimer_Callback(sim.verbindung()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Faelle, ProtokollOeffnen,
@@ -180,7 +180,7 @@ TEST_P(ProtokollZeile, AHalfWrittenRecordIsCutOffAndStopsPolling) {
   int code = 0;
   {
     const Groessengrenze grenze(kopf + static_cast<rlim_t>(GetParam().bytesDerZeile));
-    code = DirektTimer_Callback();
+    code = DirektTimer_Callback(sim.verbindung());
   }
   EXPECT_EQ(GetParam().code, code);
   EXPECT_EQ(kKopf, Lesen(pfad));

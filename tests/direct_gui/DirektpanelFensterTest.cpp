@@ -40,26 +40,23 @@ class Fenster : public testing::Test {
  protected:
   void SetUp() override {
     config::KonfigurationStandardwerte();
-    sprache_ = device::sgSprache;
-    device::sgSprache = 2;  // English, as the program runs
-    device::ComFehlerSetzen(0);
-    device::GeraeteadresseSetzen('1');
+    sprache_ = device::Fehlersprache();
+    device::ZOR_Fehlersprache(2);  // English, as the program runs
     common::gHilfeAktiv = 0;
     direct::DirektpanelNeu();
-    device::sgComPort.offen = sim.port();
+    sim.verbindung().Port().offen = sim.port();
     sim.engine().withDevice('1', [](sim::Device& d) {
       for (int n = 0; n < 4; ++n) d.inputs[n] = sim::Signal{2.0 + n, 1.5, 0.5 + 0.25 * n};
     });
-    fenster = std::make_unique<DirektpanelFenster>();
+    fenster =
+        std::make_unique<DirektpanelFenster>(nullptr, widgets::Fensterumgebung{sim.verbindung()});
     fenster->resize(900, 700);
     ASSERT_EQ(0, fenster->Init());
   }
   void TearDown() override {
     fenster.reset();
     direct::DirektpanelNeu();
-    device::sgComPort.offen = -1;
-    device::ComFehlerSetzen(0);
-    device::sgSprache = sprache_;
+    device::ZOR_Fehlersprache(sprache_);
     config::KonfigurationStandardwerte();
   }
   std::string Log() const {
@@ -132,7 +129,7 @@ TEST_F(Fenster, PollingFillsInstrumentsAndChartAndStoppingClosesTheLog) {
 TEST_F(Fenster, InstrumentsAndKnobsKeepTheirSizeInTheMainWindow) {
   QWidget haupt;
   haupt.resize(900, 640);
-  auto* kind = new DirektpanelFenster(&haupt);
+  auto* kind = new DirektpanelFenster(&haupt, widgets::Fensterumgebung{sim.verbindung()});
   kind->setGeometry(1, 17, 898, 622);
   haupt.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&haupt));

@@ -14,8 +14,8 @@ using namespace device;
 
 class Fehlermeldung : public ::testing::Test {
  protected:
-  void SetUp() override { gemerkt_ = sgSprache; }
-  void TearDown() override { sgSprache = gemerkt_; }
+  void SetUp() override { gemerkt_ = Fehlersprache(); }
+  void TearDown() override { ZOR_Fehlersprache(gemerkt_); }
   int gemerkt_ = 0;
 };
 
@@ -35,7 +35,7 @@ bool GueltigesUtf8(const std::string& s) {
 
 TEST_F(Fehlermeldung, LanguageStartsGerman) {
   // The fixture restores the language after every test, so the start value is still here.
-  EXPECT_EQ(sgSprache, 1);
+  EXPECT_EQ(Fehlersprache(), 1);
   EXPECT_STREQ(ZOR_Fehlermeldung(-404015), "Fehlerhafte Antwort vom Gerät");
 }
 
@@ -91,7 +91,7 @@ TEST_F(Fehlermeldung, TextsOfTheBoundaryCodes) {
 TEST_F(Fehlermeldung, OnlyLanguageTwoIsEnglish) {
   for (int sprache : {0, 1, 3, -2, 22}) {
     ZOR_Fehlersprache(sprache);
-    EXPECT_EQ(sgSprache, sprache);
+    EXPECT_EQ(Fehlersprache(), sprache);
     EXPECT_STREQ(ZOR_Fehlermeldung(-403001), "Keine Antwort vom Gerät") << sprache;
   }
   ZOR_Fehlersprache(2);

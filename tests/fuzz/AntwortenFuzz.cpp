@@ -8,6 +8,7 @@
 #include "Fuzzdatei.h"
 #include "device/MemorySerialService.h"
 #include "device/Protokoll.h"
+#include "device/Verbindung.h"
 
 using namespace fuzz;
 
@@ -46,8 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) 
     beantwortet = true;
     return antwort;
   });
-  device::setSerialService(&dienst);
-  if (device::ZORFYD1_Open(kPort, 9600) != 0) Verletzt("the memory port did not open");
+  static device::Verbindung verbindung(&dienst);
+  if (device::ZORFYD1_Open(verbindung, kPort, 9600) != 0) Verletzt("the memory port did not open");
 
   // The text after the acknowledgement, cut at the first CR, as the driver reads it.
   const std::string text = antwort.size() > 1 ? antwort.substr(1) : std::string();
@@ -55,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) 
     case 0: {
       char id[32];
       std::memset(id, 'Q', sizeof id);
-      if (device::ZORFYD1_IDLesen(kPort, '1', id) == 0) {
+      if (device::ZORFYD1_IDLesen(verbindung, kPort, '1', id) == 0) {
         const std::size_t laenge = strnlen(id, sizeof id);
         if (laenge == 0 || laenge > 26) Verletzt("an ID of impossible length");
         if (std::strchr(id, ' ')) Verletzt("an ID with a space");
@@ -65,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) 
     case 1: {
       const long anzahl = 1 + (wahl / 6) % 64;
       std::uint8_t puffer[64];
-      if (device::ZORFYD1_SpeicherLesen(kPort, '1', 4, 0x1000, anzahl, puffer) == 0) {
+      if (device::ZORFYD1_SpeicherLesen(verbindung, kPort, '1', 4, 0x1000, anzahl, puffer) == 0) {
         std::string erwartet = "#1BDR4" + Hex(0x1000, 4) + Hex(static_cast<unsigned>(anzahl), 4);
         unsigned summe = 1;
         for (long i = 0; i < anzahl; ++i) {
@@ -80,31 +81,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) 
     }
     case 2: {
       double v = 0;
-      if (device::ZORFYD1_EingangLesen(kPort, '1', "e2", &v) == 0 && !std::isfinite(v))
+      if (device::ZORFYD1_EingangLesen(verbindung, kPort, '1', "e2", &v) == 0 && !std::isfinite(v))
         Verletzt("an input value that is no number");
       break;
     }
     case 3: {
       int s = -1;
-      if (device::ZORFYD1_StatusLesen(kPort, '1', 1 + (wahl / 6) % 2, &s) == 0 &&
+      if (device::ZORFYD1_StatusLesen(verbindung, kPort, '1', 1 + (wahl / 6) % 2, &s) == 0 &&
           (s < 0 || s > 255))
         Verletzt("a status outside one byte");
       break;
     }
     case 4: {
       int m = -1;
-      if (device::ZORFYD1_ModusLesen(kPort, '1', &m) == 0 && (m < 0 || m > 255))
+      if (device::ZORFYD1_ModusLesen(verbindung, kPort, '1', &m) == 0 && (m < 0 || m > 255))
         Verletzt("a mode outside one byte");
       break;
     }
     default: {
       double v = 0;
-      if (device::ZORWUN2_ParameterLesen(kPort, '1', "max_current", &v) == 0 && !std::isfinite(v))
+      if (device::ZORWUN2_ParameterLesen(verbindung, kPort, '1', "max_current", &v) == 0 &&
+          !std::isfinite(v))
         Verletzt("a parameter that is no number");
       break;
     }
   }
-  device::ZORFYD1_Close(kPort);
-  device::setSerialService(nullptr);
+  device::ZORFYD1_Close(verbindung, kPort);
   return 0;
 }

@@ -23,6 +23,7 @@
 #include "device/Companel.h"
 #include "device/MemorySerialService.h"
 #include "device/Protokoll.h"
+#include "device/Verbindung.h"
 #include "ini/IniStore.h"
 
 namespace {
@@ -142,7 +143,8 @@ void Konfigurationen() {
   // The settings file as the program writes it, with a long value in pieces.
   ini::IniStore* s = ini::Ini_New(1);
   config::WriteIniKonfigpanel(s);
-  device::WriteIniCompanel(s);
+  device::Verbindung ohnePort;
+  device::WriteIniCompanel(ohnePort, s);
   ini::Ini_PutInt(s, "kurven", "darstellung", 3);
   ini::Ini_PutInt(s, "kennlinie", "darstellung", 1);
   ini::Ini_PutRawString(s, "direkt", "notiz", std::string(170, 'n').c_str());
@@ -201,27 +203,26 @@ void Geraet() {
   // Every frame the driver sends, as the device receives it.
   device::MemorySerialService dienst;
   dienst.connect(9, [&engine](std::string_view b) { return engine.feed(b); });
-  device::setSerialService(&dienst);
-  device::ZORFYD1_Open(9, 9600);
+  device::Verbindung verbindung(&dienst);
+  device::ZORFYD1_Open(verbindung, 9, 9600);
   char id[32];
   double v = 0;
   int r = 0;
   const std::uint8_t block[4] = {0x12, 0xAB, 0x00, 0xFF};
   std::uint8_t zurueck[4];
-  device::ZORFYD1_IDLesen(9, '1', id);
-  device::ZORFYD1_DeviceFunction(9, '1', "start");
-  device::ZORFYD1_EingangLesen(9, '1', "e3", &v);
-  device::ZORFYD1_AusgangSchreiben(9, '1', "a2", 5.0);
-  device::ZORWUN2_ParameterLesen(9, '1', "max_current", &v);
-  device::ZORFYD1_SpeicherSchreiben(9, '1', 4, 0x1000, 4, block);
-  device::ZORFYD1_SpeicherLesen(9, '1', 4, 0x1000, 4, zurueck);
-  device::ZORFYD1_StatusLesen(9, '1', 2, &r);
-  device::ZORFYD1_ModusSchreiben(9, '1', 1, 0x86);
-  device::ZORFYD1_ModusLesen(9, '1', &r);
-  device::ZORFYD1_DeviceFunction(9, '1', "stopp");
+  device::ZORFYD1_IDLesen(verbindung, 9, '1', id);
+  device::ZORFYD1_DeviceFunction(verbindung, 9, '1', "start");
+  device::ZORFYD1_EingangLesen(verbindung, 9, '1', "e3", &v);
+  device::ZORFYD1_AusgangSchreiben(verbindung, 9, '1', "a2", 5.0);
+  device::ZORWUN2_ParameterLesen(verbindung, 9, '1', "max_current", &v);
+  device::ZORFYD1_SpeicherSchreiben(verbindung, 9, '1', 4, 0x1000, 4, block);
+  device::ZORFYD1_SpeicherLesen(verbindung, 9, '1', 4, 0x1000, 4, zurueck);
+  device::ZORFYD1_StatusLesen(verbindung, 9, '1', 2, &r);
+  device::ZORFYD1_ModusSchreiben(verbindung, 9, '1', 1, 0x86);
+  device::ZORFYD1_ModusLesen(verbindung, 9, '1', &r);
+  device::ZORFYD1_DeviceFunction(verbindung, 9, '1', "stopp");
   Ablegen("fuzz_simframes", "alle", dienst.state(9).written);
-  device::ZORFYD1_Close(9);
-  device::setSerialService(nullptr);
+  device::ZORFYD1_Close(verbindung, 9);
 }
 
 }  // namespace

@@ -29,12 +29,13 @@ TEST_F(ShellTest, WindowsAndConnectionSymbolsAsDrawn) {
   o.addresses = "13";
   o.port = 4;
   testsupport::SimPort sim(o);
-  device::ZORFYD1_Close(4);
-  device::PortquelleSetzen([] { return std::vector<int>{1, 4}; });
+  device::ZORFYD1_Close(sim.verbindung(), 4);
+  verbindung.DienstSetzen(&sim.service());
+  verbindung.PortquelleSetzen([] { return std::vector<int>{1, 4}; });
   dateiSchreiben(ini, "[com]\nadresse = 49\nport = 4\nlport = 4\n");
   erzeugen();
   ASSERT_EQ(programm->Starten(), 0);
-  ASSERT_EQ(device::OffenerComPort(), 4);
+  ASSERT_EQ(verbindung.OffenerComPort(), 4);
   shell::Hauptfenster* h = programm->Haupt();
   h->show();
   QApplication::processEvents();
@@ -57,7 +58,7 @@ TEST_F(ShellTest, WindowsAndConnectionSymbolsAsDrawn) {
   // Closed: every symbol shows "not connected", drawn differently.
   programm->ZeigeChildpanel(Fenster::Haupt);
   QTest::mouseClick(h->ui().PICTURERING, Qt::LeftButton);
-  EXPECT_EQ(device::OffenerComPort(), -1);
+  EXPECT_EQ(verbindung.OffenerComPort(), -1);
   QImage getrennt = h->ui().PICTURERING->grab().toImage();
   speichern(h->grab(), "miv3x-main-offline.png");
   EXPECT_FALSE(verbunden.isNull());

@@ -47,7 +47,7 @@ bool hatKey(const std::string& pfad, const char* sektion, const char* key) {
 
 TEST_F(ShellTest, FirstRunWithoutAFileGivesOnePopupAndWritesTheSectionsAtTheEnd) {
   int portabfragen = 0;
-  device::PortquelleSetzen([&] {
+  verbindung.PortquelleSetzen([&] {
     ++portabfragen;
     return std::vector<int>{1};
   });
@@ -57,7 +57,7 @@ TEST_F(ShellTest, FirstRunWithoutAFileGivesOnePopupAndWritesTheSectionsAtTheEnd)
   EXPECT_EQ(op.messages[0].title, "Error #802201");
   EXPECT_EQ(op.messages[0].text, "INI-File not found");
   // No section read: no port list filled, no port opened.
-  EXPECT_EQ(device::OffenerComPort(), -1);
+  EXPECT_EQ(verbindung.OffenerComPort(), -1);
   EXPECT_EQ(portabfragen, 0);
   EXPECT_FALSE(std::filesystem::exists(ini));
 
@@ -90,7 +90,7 @@ TEST_F(ShellTest, HandAddedSectionsAndKeysAreGoneAfterTheNextEnd) {
   erzeugen();
   ASSERT_EQ(programm->Starten(), 0);
   EXPECT_TRUE(op.messages.empty());
-  EXPECT_EQ(device::Geraeteadresse(), '3');
+  EXPECT_EQ(verbindung.Geraeteadresse(), '3');
   programm->Beenden();
   EXPECT_EQ(sektionen(ini),
             (std::vector<std::string>{"com", "direkt", "kennlinie", "konfig", "kurven"}));
@@ -144,14 +144,14 @@ TEST_F(ShellTest, BadAddressAndPortValuesFallBack) {
   dateiSchreiben(ini, "[com]\nadresse = 65\nport = 300\nlport = 300\n");
   erzeugen();
   ASSERT_EQ(programm->Starten(), 0);
-  EXPECT_EQ(device::Geraeteadresse(), '1');
+  EXPECT_EQ(verbindung.Geraeteadresse(), '1');
   auto* com = static_cast<device::gui::CompanelFenster*>(programm->Panel(Fenster::Com));
   EXPECT_EQ(com->ui().ADRESSE->currentText(), "1");
-  EXPECT_EQ(device::sgComPort.lport, -1);
+  EXPECT_EQ(verbindung.Port().lport, -1);
   // The list was filled (no port in the system: "n.a."), and that cannot be opened.
   EXPECT_EQ(com->ui().PORT->count(), 1);
   EXPECT_EQ(com->ui().PORT->currentText(), "n.a.");
-  EXPECT_EQ(device::OffenerComPort(), -1);
+  EXPECT_EQ(verbindung.OffenerComPort(), -1);
   EXPECT_EQ(com->ui().FEHLERNR->text(), "100003");
   programm->Beenden();
   EXPECT_EQ(iniInt(ini, "com", "adresse"), 49);
@@ -163,7 +163,7 @@ TEST_F(ShellTest, BroadcastAddressFromTheFileIsKept) {
   dateiSchreiben(ini, "[com]\nadresse = 38\n");
   erzeugen();
   ASSERT_EQ(programm->Starten(), 0);
-  EXPECT_EQ(device::Geraeteadresse(), '&');
+  EXPECT_EQ(verbindung.Geraeteadresse(), '&');
   auto* com = static_cast<device::gui::CompanelFenster*>(programm->Panel(Fenster::Com));
   EXPECT_EQ(com->ui().ADRESSE->currentText(), "&");
   programm->Beenden();
@@ -191,7 +191,7 @@ TEST_F(ShellTest, AnUnreadableFileIsReportedAndTheProgramStartsWithDefaults) {
   ASSERT_EQ(op.messages.size(), 1u);
   EXPECT_EQ(op.messages[0].title, "Error #801202");
   EXPECT_EQ(op.messages[0].text, "Error reading from INI-File");
-  EXPECT_EQ(device::OffenerComPort(), -1);
+  EXPECT_EQ(verbindung.OffenerComPort(), -1);
 
   // Writing fails too: one more popup, and the end is still normal.
   programm->Beenden();
@@ -208,7 +208,7 @@ TEST_F(ShellTest, AFifoInPlaceOfTheFileStartsWithDefaults) {
   ASSERT_EQ(programm->Starten(), 0);
   ASSERT_EQ(op.messages.size(), 1u);
   EXPECT_EQ(op.messages[0].title, "Error #802201");
-  EXPECT_EQ(device::OffenerComPort(), -1);
+  EXPECT_EQ(verbindung.OffenerComPort(), -1);
 }
 
 }  // namespace

@@ -59,7 +59,7 @@ TEST_F(ShellTest, StartShowsTheMainWindowWithTheHiddenEntriesAndTheInfoTexts) {
   EXPECT_EQ(programm->AktuellesFenster(), Fenster::Haupt);
   EXPECT_TRUE(ungedimmt(*programm));
   // English messages from the start.
-  EXPECT_EQ(device::sgSprache, 2);
+  EXPECT_EQ(device::Fehlersprache(), 2);
   // Every window is loaded, the hidden ones too.
   for (Fenster f : shell::kLadeReihenfolge) EXPECT_NE(programm->Panel(f), nullptr);
 }
@@ -320,7 +320,8 @@ class EinmalFragen : public ShellTest, public ::testing::WithParamInterface<bool
 
 TEST_P(EinmalFragen, NoToTheSaveQuestionQuitsAtOnce) {
   const bool ausKurvenfenster = GetParam();
-  programm = std::make_unique<shell::Programm>(shell::StandardFenstermodule(), ini);
+  programm =
+      std::make_unique<shell::Programm>(verbindung, shell::StandardFenstermodule(verbindung), ini);
   ASSERT_EQ(programm->Starten(), 0);
   programm->Haupt()->show();
   op.messages.clear();  // the missing settings file

@@ -68,12 +68,8 @@ struct FakeFenster {
 };
 
 inline void globalesZuruecksetzen() {
-  device::VerbindungZuruecksetzen();
-  device::CompanelZuruecksetzen();
   common::gHilfeAktiv = 0;
   while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
-  device::PortquelleSetzen([] { return std::vector<int>{}; });
-  device::ComFehlerSetzen(0);
   config::KonfigurationStandardwerte();
   direct::DirektpanelNeu();
   characteristic::KennlAllokationsHaken().Ausloesen(0);
@@ -117,7 +113,10 @@ bool warteBis(F bedingung) {
 
 class ShellTest : public ::testing::Test {
  protected:
-  void SetUp() override { globalesZuruecksetzen(); }
+  void SetUp() override {
+    globalesZuruecksetzen();
+    verbindung.PortquelleSetzen([] { return std::vector<int>{}; });
+  }
   void TearDown() override {
     programm.reset();
     globalesZuruecksetzen();
@@ -133,19 +132,20 @@ class ShellTest : public ::testing::Test {
   // window of its kind, and the windows in `ohne` are left out.
   void erzeugen(std::vector<FakeFenster*> fakes = {}, std::vector<shell::Fenster> ohne = {}) {
     std::vector<shell::Fenstermodul> module;
-    for (auto& m : shell::StandardFenstermodule()) {
+    for (auto& m : shell::StandardFenstermodule(verbindung)) {
       bool ersetzt = std::find(ohne.begin(), ohne.end(), m.fenster) != ohne.end();
       for (auto* f : fakes) ersetzt = ersetzt || f->fenster == m.fenster;
       if (!ersetzt) module.push_back(std::move(m));
     }
     for (auto* f : fakes) module.push_back(f->modul());
-    programm = std::make_unique<shell::Programm>(std::move(module), ini);
+    programm = std::make_unique<shell::Programm>(verbindung, std::move(module), ini);
     programm->beendenLassen = [this] { ++beendenAufrufe; };
   }
 
   testsupport::ScriptedOperator op;
   testsupport::TempDir tmp;
   std::string ini = tmp.file("miv3XKurvengenerator.ini");
+  device::Verbindung verbindung;  // what the program's windows are handed
   std::unique_ptr<shell::Programm> programm;
   int beendenAufrufe = 0;
 };

@@ -13,7 +13,7 @@ TEST(SimPort, AnswersTheIdOverAPseudoTerminal) {
   EXPECT_EQ(sim.port(), 9);
   EXPECT_EQ(sim.path().rfind("/dev/pts/", 0), 0u);
   char id[32] = {};
-  ASSERT_EQ(device::ZORFYD1_IDLesen(sim.port(), '1', id), 0);
+  ASSERT_EQ(device::ZORFYD1_IDLesen(sim.verbindung(), sim.port(), '1', id), 0);
   EXPECT_STREQ(id, "ZOR-MIV3AXWUN-2V1.30");
   EXPECT_EQ(sim.engine().frames().back(), "#1IDR\r");
 }
@@ -24,35 +24,36 @@ TEST(SimPort, UndoesEverythingWhenItEnds) {
     testsupport::SimPort sim;
     pfad = sim.path();
   }
-  // The service is gone: the driver fails without one.
+  // Nothing of it is left behind: a connection without a service fails.
   char id[32];
-  EXPECT_EQ(device::ZORFYD1_IDLesen(9, '1', id), -124148);
+  device::Verbindung ohneDienst;
+  EXPECT_EQ(device::ZORFYD1_IDLesen(ohneDienst, 9, '1', id), -124148);
   // A second one right after works again.
   testsupport::SimPortOptions o;
   o.addresses = "24";
   o.ids = {{'4', "FOUR"}};
   o.port = 5;
   testsupport::SimPort sim(o);
-  ASSERT_EQ(device::ZORFYD1_IDLesen(5, '4', id), 0);
+  ASSERT_EQ(device::ZORFYD1_IDLesen(sim.verbindung(), 5, '4', id), 0);
   EXPECT_STREQ(id, "FOUR");
 }
 
 TEST(SimMemory, TheEngineBehindTheInMemoryService) {
   testsupport::SimMemory sim("13");
   const std::uint8_t b[4] = {9, 8, 7, 6};
-  ASSERT_EQ(device::ZORFYD1_SpeicherSchreiben(sim.port(), '3', 5, 10, 4, b), 0);
+  ASSERT_EQ(device::ZORFYD1_SpeicherSchreiben(sim.verbindung(), sim.port(), '3', 5, 10, 4, b), 0);
   EXPECT_EQ(sim.engine().device('3').memory5[13], 6);
   std::uint8_t z[4] = {};
-  ASSERT_EQ(device::ZORFYD1_SpeicherLesen(sim.port(), '3', 5, 10, 4, z), 0);
+  ASSERT_EQ(device::ZORFYD1_SpeicherLesen(sim.verbindung(), sim.port(), '3', 5, 10, 4, z), 0);
   EXPECT_EQ(std::memcmp(b, z, 4), 0);
   // Silence is an immediate time-out here.
   char id[32];
-  EXPECT_EQ(device::ZORFYD1_IDLesen(sim.port(), '2', id), -403012);
+  EXPECT_EQ(device::ZORFYD1_IDLesen(sim.verbindung(), sim.port(), '2', id), -403012);
   sim.engine().inject({sim::FaultKind::Can, "IDR"});
-  EXPECT_EQ(device::ZORFYD1_IDLesen(sim.port(), '1', id), -405011);
+  EXPECT_EQ(device::ZORFYD1_IDLesen(sim.verbindung(), sim.port(), '1', id), -405011);
   sim.service().failNext(device::MemorySerialService::Op::Write);
-  EXPECT_EQ(device::ZORFYD1_IDLesen(sim.port(), '1', id), -101008);
-  EXPECT_EQ(device::ZORFYD1_IDLesen(sim.port(), '1', id), 0);
+  EXPECT_EQ(device::ZORFYD1_IDLesen(sim.verbindung(), sim.port(), '1', id), -101008);
+  EXPECT_EQ(device::ZORFYD1_IDLesen(sim.verbindung(), sim.port(), '1', id), 0);
 }
 
 }  // namespace

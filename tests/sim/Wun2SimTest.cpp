@@ -20,6 +20,7 @@
 
 #include "device/Portnummern.h"
 #include "device/Protokoll.h"
+#include "device/Verbindung.h"
 #include "device/qtserial/QtSerialService.h"
 #include "support/TempDir.h"
 #include "support_sim/SimPort.h"
@@ -124,12 +125,13 @@ class Dienst {
   explicit Dienst(std::map<int, std::string> pfade = {}) {
     testsupport::QtAnwendungSicherstellen();
     if (!pfade.empty()) dienst_.setPortPfade(std::move(pfade));
-    device::setSerialService(&dienst_);
   }
-  ~Dienst() { device::setSerialService(nullptr); }
+  // The connection through the Qt service.
+  device::Verbindung& v() { return verbindung_; }
 
  private:
   device::qtserial::QtSerialService dienst_;
+  device::Verbindung verbindung_{&dienst_};
 };
 
 TEST(Wun2Sim, PrintsItsTerminalAndAnswersUntilTerminated) {
@@ -140,19 +142,19 @@ TEST(Wun2Sim, PrintsItsTerminalAndAnswersUntilTerminated) {
   EXPECT_EQ(pfad->rfind("/dev/pts/", 0), 0u) << *pfad;
   {
     Dienst d({{9, *pfad}});
-    ASSERT_EQ(device::ZORFYD1_Open(9, 9600), 0);
-    ASSERT_EQ(device::ZORFYD1_Timeout(9, 0.5), 0);
+    ASSERT_EQ(device::ZORFYD1_Open(d.v(), 9, 9600), 0);
+    ASSERT_EQ(device::ZORFYD1_Timeout(d.v(), 9, 0.5), 0);
     char id[32];
-    ASSERT_EQ(device::ZORFYD1_IDLesen(9, '1', id), 0);
+    ASSERT_EQ(device::ZORFYD1_IDLesen(d.v(), 9, '1', id), 0);
     EXPECT_STREQ(id, "ZOR-MIV3AXWUN-2V1.30");
     const std::uint8_t b[3] = {1, 2, 3};
-    ASSERT_EQ(device::ZORFYD1_SpeicherSchreiben(9, '1', 5, 100, 3, b), 0);
+    ASSERT_EQ(device::ZORFYD1_SpeicherSchreiben(d.v(), 9, '1', 5, 100, 3, b), 0);
     std::uint8_t z[3] = {};
-    ASSERT_EQ(device::ZORFYD1_SpeicherLesen(9, '1', 5, 100, 3, z), 0);
+    ASSERT_EQ(device::ZORFYD1_SpeicherLesen(d.v(), 9, '1', 5, 100, 3, z), 0);
     EXPECT_EQ(z[2], 3);
-    ASSERT_EQ(device::ZORFYD1_Timeout(9, 0.05), 0);
-    EXPECT_EQ(device::ZORFYD1_IDLesen(9, '2', id), -403012);
-    EXPECT_EQ(device::ZORFYD1_Close(9), 0);
+    ASSERT_EQ(device::ZORFYD1_Timeout(d.v(), 9, 0.05), 0);
+    EXPECT_EQ(device::ZORFYD1_IDLesen(d.v(), 9, '2', id), -403012);
+    EXPECT_EQ(device::ZORFYD1_Close(d.v(), 9), 0);
   }
   EXPECT_EQ(p.ende(SIGTERM), 0);
   EXPECT_EQ(p.stdoutRest(), "");
@@ -172,20 +174,20 @@ TEST(Wun2Sim, RegistersAsANumberedPortAndRemovesTheLink) {
   {
     // Opened by number alone, through the port numbering.
     Dienst d;
-    ASSERT_EQ(device::ZORFYD1_Open(17, 9600), 0);
-    ASSERT_EQ(device::ZORFYD1_Timeout(17, 0.5), 0);
+    ASSERT_EQ(device::ZORFYD1_Open(d.v(), 17, 9600), 0);
+    ASSERT_EQ(device::ZORFYD1_Timeout(d.v(), 17, 0.5), 0);
     char id[32];
-    ASSERT_EQ(device::ZORFYD1_IDLesen(17, '3', id), 0);
+    ASSERT_EQ(device::ZORFYD1_IDLesen(d.v(), 17, '3', id), 0);
     EXPECT_STREQ(id, "OTHERID");
-    EXPECT_EQ(device::ZORFYD1_DeviceFunction(17, '1', "start"), 0);
-    EXPECT_EQ(device::ZORFYD1_DeviceFunction(17, '3', "start"), -402039);
-    EXPECT_EQ(device::ZORFYD1_DeviceFunction(17, '3', "start"), 0);
+    EXPECT_EQ(device::ZORFYD1_DeviceFunction(d.v(), 17, '1', "start"), 0);
+    EXPECT_EQ(device::ZORFYD1_DeviceFunction(d.v(), 17, '3', "start"), -402039);
+    EXPECT_EQ(device::ZORFYD1_DeviceFunction(d.v(), 17, '3', "start"), 0);
     double v = 0;
-    ASSERT_EQ(device::ZORWUN2_ParameterLesen(17, '3', "max_current", &v), 0);
+    ASSERT_EQ(device::ZORWUN2_ParameterLesen(d.v(), 17, '3', "max_current", &v), 0);
     EXPECT_DOUBLE_EQ(v, 8);
     int s = -1;
-    EXPECT_EQ(device::ZORFYD1_StatusLesen(17, '1', 1, &s), 0);
-    EXPECT_EQ(device::ZORFYD1_Close(17), 0);
+    EXPECT_EQ(device::ZORFYD1_StatusLesen(d.v(), 17, '1', 1, &s), 0);
+    EXPECT_EQ(device::ZORFYD1_Close(d.v(), 17), 0);
   }
   EXPECT_EQ(p.ende(SIGINT), 0);
   EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
@@ -241,13 +243,13 @@ TEST(Wun2Sim, PacedLineAndFaultsFromTheCommandLine) {
   ASSERT_TRUE(pfad);
   {
     Dienst d({{9, *pfad}});
-    ASSERT_EQ(device::ZORFYD1_Open(9, 115200), 0);
-    ASSERT_EQ(device::ZORFYD1_Timeout(9, 0.2), 0);
+    ASSERT_EQ(device::ZORFYD1_Open(d.v(), 9, 115200), 0);
+    ASSERT_EQ(device::ZORFYD1_Timeout(d.v(), 9, 0.2), 0);
     double v = 0;
-    EXPECT_EQ(device::ZORFYD1_EingangLesen(9, '1', "e1", &v), 0);
+    EXPECT_EQ(device::ZORFYD1_EingangLesen(d.v(), 9, '1', "e1", &v), 0);
     EXPECT_DOUBLE_EQ(v, 2.5);
-    EXPECT_EQ(device::ZORFYD1_EingangLesen(9, '1', "e1", &v), -403051);
-    EXPECT_EQ(device::ZORFYD1_EingangLesen(9, '1', "e1", &v), 0);
+    EXPECT_EQ(device::ZORFYD1_EingangLesen(d.v(), 9, '1', "e1", &v), -403051);
+    EXPECT_EQ(device::ZORFYD1_EingangLesen(d.v(), 9, '1', "e1", &v), 0);
   }
   EXPECT_EQ(p.ende(SIGHUP), 0);
 }
@@ -258,12 +260,12 @@ TEST(Wun2Sim, ModeRegisterAtStart) {
   ASSERT_TRUE(pfad) << p.stderrRest();
   {
     Dienst d({{9, *pfad}});
-    ASSERT_EQ(device::ZORFYD1_Open(9, 9600), 0);
-    ASSERT_EQ(device::ZORFYD1_Timeout(9, 0.5), 0);
+    ASSERT_EQ(device::ZORFYD1_Open(d.v(), 9, 9600), 0);
+    ASSERT_EQ(device::ZORFYD1_Timeout(d.v(), 9, 0.5), 0);
     int modus = -1;
-    ASSERT_EQ(device::ZORFYD1_ModusLesen(9, '3', &modus), 0);
+    ASSERT_EQ(device::ZORFYD1_ModusLesen(d.v(), 9, '3', &modus), 0);
     EXPECT_EQ(modus, 2);
-    ASSERT_EQ(device::ZORFYD1_ModusLesen(9, '1', &modus), 0);
+    ASSERT_EQ(device::ZORFYD1_ModusLesen(d.v(), 9, '1', &modus), 0);
     EXPECT_EQ(modus, 0);
   }
   EXPECT_EQ(p.ende(SIGTERM), 0);
@@ -275,12 +277,12 @@ TEST(Wun2Sim, AnInputFollowsASignal) {
   ASSERT_TRUE(pfad) << p.stderrRest();
   {
     Dienst d({{9, *pfad}});
-    ASSERT_EQ(device::ZORFYD1_Open(9, 115200), 0);
-    ASSERT_EQ(device::ZORFYD1_Timeout(9, 0.5), 0);
+    ASSERT_EQ(device::ZORFYD1_Open(d.v(), 9, 115200), 0);
+    ASSERT_EQ(device::ZORFYD1_Timeout(d.v(), 9, 0.5), 0);
     double kleinst = 10, groesst = 0;
     for (int i = 0; i < 40; ++i) {
       double v = -1;
-      ASSERT_EQ(device::ZORFYD1_EingangLesen(9, '1', "e2", &v), 0);
+      ASSERT_EQ(device::ZORFYD1_EingangLesen(d.v(), 9, '1', "e2", &v), 0);
       kleinst = std::min(kleinst, v);
       groesst = std::max(groesst, v);
       std::this_thread::sleep_for(3ms);
@@ -289,7 +291,7 @@ TEST(Wun2Sim, AnInputFollowsASignal) {
     EXPECT_LE(groesst, 7.0);
     EXPECT_GT(groesst - kleinst, 1.0);
     double v = -1;
-    ASSERT_EQ(device::ZORFYD1_EingangLesen(9, '1', "e1", &v), 0);
+    ASSERT_EQ(device::ZORFYD1_EingangLesen(d.v(), 9, '1', "e1", &v), 0);
     EXPECT_EQ(v, 0.0);
   }
   EXPECT_EQ(p.ende(SIGTERM), 0);

@@ -25,9 +25,6 @@ class KennlFixture : public ::testing::Test {
   void SetUp() override {
     config::gKonfig = config::KonfigurationStandard();
     device::ZOR_Fehlersprache(2);
-    device::ComFehlerSetzen(0);
-    device::sgComPort.offen = -1;
-    device::GeraeteadresseSetzen('1');
     characteristic::KennlAllokationsHaken().Ausloesen(0);
     characteristic::setKennlPunktdialog(nullptr);
     characteristic::gKennl.Felder = {};
@@ -37,9 +34,10 @@ class KennlFixture : public ::testing::Test {
   void TearDown() override {
     characteristic::KennlAllokationsHaken().Ausloesen(0);
     characteristic::setKennlPunktdialog(nullptr);
-    device::sgComPort.offen = -1;
     characteristic::KennlModellFreigeben();
   }
+
+  device::Verbindung verbindung;  // no port open unless a test opens one
 
   // The points as (Y, Laenge) pairs, Reserve 0.
   static void Setze(const std::vector<std::pair<int, int>>& punkte) {

@@ -24,32 +24,27 @@ SimPort::SimPort(SimPortOptions options)
   runner_.setPacing(options_.pacingBaud);
   if (!runner_.start()) throw std::runtime_error("simulator: " + runner_.error());
   service_.setPortPfade({{options_.port, runner_.path()}});
-  device::setSerialService(&service_);
-  const int r = device::ZORFYD1_Open(options_.port, options_.baud);
+  const int r = device::ZORFYD1_Open(verbindung_, options_.port, options_.baud);
   if (r != 0) {
-    device::setSerialService(nullptr);
     throw std::runtime_error("simulator port " + runner_.path() +
                              " not opened: " + std::to_string(r));
   }
-  device::ZORFYD1_Timeout(options_.port, options_.timeout);
+  device::ZORFYD1_Timeout(verbindung_, options_.port, options_.timeout);
 }
 
 SimPort::~SimPort() {
-  device::ZORFYD1_Close(options_.port);
-  device::setSerialService(nullptr);
+  device::ZORFYD1_Close(verbindung_, options_.port);
   runner_.stop();
 }
 
 SimMemory::SimMemory(const std::string& addresses, int port) : port_(port), engine_(addresses) {
   service_.connect(port_, [this](std::string_view bytes) { return engine_.feed(bytes); });
-  device::setSerialService(&service_);
-  device::ZORFYD1_Open(port_, 9600);
-  device::ZORFYD1_Timeout(port_, 0.5);
+  device::ZORFYD1_Open(verbindung_, port_, 9600);
+  device::ZORFYD1_Timeout(verbindung_, port_, 0.5);
 }
 
 SimMemory::~SimMemory() {
-  device::ZORFYD1_Close(port_);
-  device::setSerialService(nullptr);
+  device::ZORFYD1_Close(verbindung_, port_);
 }
 
 }  // namespace testsupport

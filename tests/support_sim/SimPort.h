@@ -6,17 +6,18 @@
 //   #include "support_sim/SimPort.h"      // link miv_testsupport_sim
 //   testsupport::SimPort sim;              // device '1' answers on port sim.port() == 9
 //   char id[32];
-//   ASSERT_EQ(device::ZORFYD1_IDLesen(sim.port(), '1', id), 0);
+//   ASSERT_EQ(device::ZORFYD1_IDLesen(sim.verbindung(), sim.port(), '1', id), 0);
 //   sim.engine().inject({sim::FaultKind::Nak, "BDW"});   // the next memory write gets NAK
 //   auto mem = sim.engine().device('1').memory4;         // inspect the device's memory
 //
 // Options: more addresses ("138"), IDs per address, a shorter time-out for tests of
-// silence, pacing at a baud rate. The destructor closes the port, uninstalls the service
-// and stops the simulator.
+// silence, pacing at a baud rate. The connection (sim.verbindung()) talks through the
+// simulator's service; its open port is left for the test to set. The destructor closes
+// the port and stops the simulator.
 //
 // SimMemory: the same device engine wired straight into a MemorySerialService (no pty, no
-// Qt, no waiting: silence is an immediate time-out) for fast tests, also installed as the
-// service with port 9 open.
+// Qt, no waiting: silence is an immediate time-out) for fast tests, with port 9 opened on
+// its connection.
 #pragma once
 
 #include <map>
@@ -26,6 +27,7 @@
 #include "Engine.h"
 #include "PtyRunner.h"
 #include "device/MemorySerialService.h"
+#include "device/Verbindung.h"
 #include "device/qtserial/QtSerialService.h"
 
 namespace testsupport {
@@ -54,12 +56,14 @@ class SimPort {
   const std::string& path() const { return runner_.path(); }
   sim::Engine& engine() { return engine_; }
   device::qtserial::QtSerialService& service() { return service_; }
+  device::Verbindung& verbindung() { return verbindung_; }
 
  private:
   SimPortOptions options_;
   sim::Engine engine_;
   sim::PtyRunner runner_;
   device::qtserial::QtSerialService service_;
+  device::Verbindung verbindung_{&service_};
 };
 
 class SimMemory {
@@ -72,11 +76,13 @@ class SimMemory {
   int port() const { return port_; }
   sim::Engine& engine() { return engine_; }
   device::MemorySerialService& service() { return service_; }
+  device::Verbindung& verbindung() { return verbindung_; }
 
  private:
   int port_;
   sim::Engine engine_;
   device::MemorySerialService service_;
+  device::Verbindung verbindung_{&service_};
 };
 
 }  // namespace testsupport

@@ -26,6 +26,7 @@
 #include "device/Companel.h"
 #include "device/Fehler.h"
 #include "ui_KENNLPNL.h"
+#include "widgets/Fehlerfeldanzeige.h"
 #include "widgets/Graphscrollbar.h"
 #include "widgets/Hilfefilter.h"
 #include "widgets/Kurvengrafik.h"
@@ -50,6 +51,7 @@ Kennlinienpanel::Kennlinienpanel(QWidget* parent, const widgets::Fensterumgebung
       ui_(new ::Ui::KENNLPNL),
       hilfe_(new widgets::HilfeFilter(this)) {
   ui_->setupUi(this);
+  ui_->PICTURERING->VerbindungSetzen(&Verbindung());
   grafik_ = std::make_unique<widgets::Kurvengrafik>(ui_->GRAPH, ui_->GRAPHKLEIN, kRohMax);
   dialoge_ = std::make_unique<Kennldialoge>(this, *grafik_);
   befehle_ = Befehlstabelle();
@@ -74,7 +76,6 @@ Kennlinienpanel::~Kennlinienpanel() {
   config::gui::NeuskalierungAbmelden(neuskalierung_);
   KennlFenstertitelBinden({});
   KennlUndoBefehleBinden({});
-  device::FehlerfelderBinden(device::FehlerfeldFenster::Kennlinie, {});
   if (&kennlPunktdialog() == dialoge_.get()) setKennlPunktdialog(nullptr);
 }
 
@@ -145,22 +146,22 @@ void Kennlinienpanel::Verbinden() {
       if (!gHilfeAktiv) aktion();
     });
   };
-  auto melden = [](int fehler) {
-    if (fehler) device::ZOR_Fehlerpopup(fehler);
+  auto melden = [this](int fehler) {
+    if (fehler && !Verbindung().InFehlerfeldern(fehler)) device::ZOR_Fehlerpopup(fehler);
   };
   knopf(u.KOMMENTAR, [this] { KommentarBearbeiten(); });
   knopf(u.SCHREIBEN, [this, melden] {
     FelderUebernehmen();
-    melden(KennlinieSchreiben());
+    melden(KennlinieSchreiben(Verbindung()));
   });
   knopf(u.LESEN, [this] { Lesen(); });
   // Errors of the selection show in the error fields only.
   knopf(u.AUSGANG4SETZEN, [this] {
     FelderUebernehmen();
-    KennlinieAnwaehlen();
+    KennlinieAnwaehlen(Verbindung());
   });
-  knopf(u.START, [] { device::ComFehlerSetzen(device::StartSenden()); });
-  knopf(u.STOPP, [] { device::ComFehlerSetzen(device::StoppSenden()); });
+  knopf(u.START, [this] { Verbindung().ComFehlerSetzen(device::StartSenden(Verbindung())); });
+  knopf(u.STOPP, [this] { Verbindung().ComFehlerSetzen(device::StoppSenden(Verbindung())); });
   knopf(u.ZURUECK, [] { widgets::FensterZeigen(widgets::Fenster::Haupt); });
 
   connect(u.YZOOMMAX, &QDoubleSpinBox::editingFinished, this,
@@ -223,12 +224,8 @@ int Kennlinienpanel::KennlinienpanelInit() {
     a_.Rueckgaengig->setEnabled(z.Rueckgaengig);
     a_.Wiederherstellen->setEnabled(z.Wiederherstellen);
   });
-  device::FehlerfelderBinden(device::FehlerfeldFenster::Kennlinie,
-                             [this](const device::Fehlerfelder& f) {
-                               widgets::LampeSetzen(ui_->FEHLERLED, f.led, device::kLampeRot);
-                               ui_->FEHLERSTRING->setText(QString::fromUtf8(f.text));
-                               ui_->FEHLERNR->setText(QString::number(f.nummer));
-                             });
+  fehlerAbo_ =
+      widgets::FehlerfelderZeigen(Verbindung(), ui_->FEHLERLED, ui_->FEHLERSTRING, ui_->FEHLERNR);
   FelderZeigen();
   VorschauAnzeigen();
   ScrollbarAnpassen();
@@ -413,7 +410,8 @@ void Kennlinienpanel::Zoom(void (*zoom)()) {
 
 void Kennlinienpanel::Lesen() {
   FelderUebernehmen();
-  if (int fehler = KennlinieLesen()) device::ZOR_Fehlerpopup(fehler);
+  const int fehler = KennlinieLesen(Verbindung());
+  if (fehler && !Verbindung().InFehlerfeldern(fehler)) device::ZOR_Fehlerpopup(fehler);
   // Whatever came of the read, the editor no longer shows a file's characteristic.
   KennlFenstertitel("");
   FelderZeigen();

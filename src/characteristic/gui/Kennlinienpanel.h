@@ -93,6 +93,7 @@ class Kennlinienpanel : public QMainWindow {
   Kennldialoge& Dialoge() { return *dialoge_; }
   KennlWerkzeug AktivesWerkzeug() const;
   common::OperatorInterface& Bediener() const { return umgebung_.BedienerOderStandard(); }
+  device::Verbindung& Verbindung() const { return umgebung_.Verbindung; }
 
  protected:
   // Another window may have switched direct help meanwhile.
@@ -127,6 +128,7 @@ class Kennlinienpanel : public QMainWindow {
   void YZoomFelderZeigen();
 
   widgets::Fensterumgebung umgebung_;
+  device::Verbindung::FehlerAbo fehlerAbo_;
   std::unique_ptr<::Ui::KENNLPNL> ui_;
   std::unique_ptr<widgets::Kurvengrafik> grafik_;
   std::unique_ptr<Kennldialoge> dialoge_;

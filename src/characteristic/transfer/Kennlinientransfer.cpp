@@ -48,90 +48,91 @@ bool Puffer(std::vector<std::uint8_t>& b, std::size_t n) {
 
 }  // namespace
 
-int KennlModusPruefen(bool& gueltig) {
+int KennlModusPruefen(device::Verbindung& v, bool& gueltig) {
   gueltig = false;
-  const int port = device::OffenerComPort();
+  const int port = v.OffenerComPort();
   if (port == -1) return kFehlerModusKeinPort;
   int modus = 0;
-  if (const int fehler = device::ZORFYD1_ModusLesen(port, device::Geraeteadresse(), &modus))
+  if (const int fehler = device::ZORFYD1_ModusLesen(v, port, v.Geraeteadresse(), &modus))
     return fehler;
   gueltig = (modus & kModusGueltig) != 0 && (modus & kModusUngueltig) == 0;
   return 0;
 }
 
-int KennlSpeicherSchreiben(const std::uint8_t* bild, long start, long laenge, bool fortschritt) {
-  const int port = device::OffenerComPort();
+int KennlSpeicherSchreiben(device::Verbindung& v, const std::uint8_t* bild, long start, long laenge,
+                           bool fortschritt) {
+  const int port = v.OffenerComPort();
   if (port == -1) return kFehlerBlockSchreibenKeinPort;
-  const char adresse = device::Geraeteadresse();
+  const char adresse = v.Geraeteadresse();
   if (const int fehler = device::SpeicherBlockweiseSenden(
-          port, adresse, kSpeicherKennlinien, start, laenge, bild, device::Blockteilung::AnGrenzen,
-          fortschritt ? "sending data" : nullptr))
+          v, port, adresse, kSpeicherKennlinien, start, laenge, bild,
+          device::Blockteilung::AnGrenzen, fortschritt ? "sending data" : nullptr))
     return fehler;
-  if (const int fehler = device::ZORFYD1_ModusSchreiben(port, adresse, 0, kModusUngueltig))
+  if (const int fehler = device::ZORFYD1_ModusSchreiben(v, port, adresse, 0, kModusUngueltig))
     return fehler;
-  return device::ZORFYD1_ModusSchreiben(port, adresse, 1, kModusGueltig);
+  return device::ZORFYD1_ModusSchreiben(v, port, adresse, 1, kModusGueltig);
 }
 
-int KennlSpeicherLesen(long start, long laenge, std::uint8_t* ziel, bool fortschritt) {
-  const int port = device::OffenerComPort();
+int KennlSpeicherLesen(device::Verbindung& v, long start, long laenge, std::uint8_t* ziel,
+                       bool fortschritt) {
+  const int port = v.OffenerComPort();
   if (port == -1) return kFehlerBlockLesenKeinPort;
   bool gueltig = false;
-  if (const int fehler = KennlModusPruefen(gueltig)) return fehler;
+  if (const int fehler = KennlModusPruefen(v, gueltig)) return fehler;
   if (!gueltig) return kFehlerBlockLesenUngueltig;
-  return device::SpeicherBlockweiseHolen(port, device::Geraeteadresse(), kSpeicherKennlinien, start,
+  return device::SpeicherBlockweiseHolen(v, port, v.Geraeteadresse(), kSpeicherKennlinien, start,
                                          laenge, ziel, fortschritt ? "reading data" : nullptr);
 }
 
-int KennlinienplaetzeInitialisieren() {
-  if (device::OffenerComPort() == -1) return kFehlerInitKeinPort;
+int KennlinienplaetzeInitialisieren(device::Verbindung& v) {
+  if (v.OffenerComPort() == -1) return kFehlerInitKeinPort;
   const auto bild = KennlEinsBild();
   for (int n = 1; n <= kPlaetze; ++n)
-    if (const int fehler = KennlSpeicherSchreiben(bild.data(), PlatzAdresse(n),
+    if (const int fehler = KennlSpeicherSchreiben(v, bild.data(), PlatzAdresse(n),
                                                   static_cast<long>(bild.size()), false))
       return fehler;
   return 0;
 }
 
-int KennlinieSchreiben() {
+int KennlinieSchreiben(device::Verbindung& v) {
   std::vector<std::uint8_t> bild;
   if (const int fehler = KennlBildErzeugen(bild)) return fehler;
-  device::ComFehlerSetzen(0);
+  v.ComFehlerSetzen(0);
   bool gueltig = false;
-  if (const int fehler = KennlModusPruefen(gueltig)) {
-    device::ComFehlerSetzen(fehler);
-    return 0;
+  if (const int fehler = KennlModusPruefen(v, gueltig)) {
+    v.ComFehlerSetzen(fehler);
+    return fehler;
   }
   if (!gueltig) {
-    if (const int fehler = KennlinienplaetzeInitialisieren()) {
-      device::ComFehlerSetzen(fehler);
-      return 0;
+    if (const int fehler = KennlinienplaetzeInitialisieren(v)) {
+      v.ComFehlerSetzen(fehler);
+      return fehler;
     }
   }
   const int n = gKennl.Felder.KurveNr;
   if (!PlatzGueltig(n)) return kFehlerSchreibenPlatz;
-  if (const int fehler = KennlSpeicherSchreiben(bild.data(), PlatzAdresse(n), kPlatzBytes, true))
-    device::ComFehlerSetzen(fehler);
-  return 0;
+  const int fehler = KennlSpeicherSchreiben(v, bild.data(), PlatzAdresse(n), kPlatzBytes, true);
+  if (fehler) v.ComFehlerSetzen(fehler);
+  return fehler;
 }
 
-int KennlinieLesen() {
+int KennlinieLesen(device::Verbindung& v) {
   const int n = gKennl.Felder.KurveNr;
   if (!PlatzGueltig(n)) return kFehlerLesenPlatz;
-  device::ComFehlerSetzen(0);
+  v.ComFehlerSetzen(0);
   bool gueltig = false;
-  if (const int fehler = KennlModusPruefen(gueltig)) return fehler;
+  if (const int fehler = KennlModusPruefen(v, gueltig)) return fehler;
   if (!gueltig) {
-    device::ComFehlerSetzen(kFehlerLesenUngueltig);
-    return 0;
+    v.ComFehlerSetzen(kFehlerLesenUngueltig);
+    return kFehlerLesenUngueltig;
   }
   std::vector<std::uint8_t> bild;
   if (!Puffer(bild, static_cast<std::size_t>(kPlatzBytes))) {
-    device::ZOR_Fehlerpopup(kFehlerLesenSpeicherBild);
-    return 0;
+    return kFehlerLesenSpeicherBild;
   }
-  if (const int fehler = KennlSpeicherLesen(PlatzAdresse(n), kPlatzBytes, bild.data(), true)) {
-    device::ComFehlerSetzen(fehler);
-    return 0;
+  if (const int fehler = KennlSpeicherLesen(v, PlatzAdresse(n), kPlatzBytes, bild.data(), true)) {
+    v.ComFehlerSetzen(fehler);
+    return fehler;
   }
   const int pruefsumme = Wort(bild, 0);
   const int ausgang2 = Wort(bild, kBildAusgang2);
@@ -140,15 +141,14 @@ int KennlinieLesen() {
   const bool eins = bild[kBildArt] != 0;
   const int ende = eins ? kEinsBildBytes - 1 : static_cast<int>(kPlatzBytes) - 1;
   if (KennlPruefsumme(bild.data(), ende) != pruefsumme) {
-    device::ComFehlerSetzen(kFehlerLesenPruefsumme);
-    return 0;
+    v.ComFehlerSetzen(kFehlerLesenPruefsumme);
+    return kFehlerLesenPruefsumme;
   }
 
   std::vector<Kennlinienpunkt> punkte;
   const int anzahl = eins ? 1 : 4096;
   if (!PunktfeldAnpassen(punkte, static_cast<std::size_t>(anzahl))) {
-    device::ZOR_Fehlerpopup(kFehlerLesenSpeicherPunkte);
-    return 0;
+    return kFehlerLesenSpeicherPunkte;
   }
   for (int j = 0; j < anzahl; ++j)
     punkte[static_cast<std::size_t>(j)] = {
@@ -156,23 +156,26 @@ int KennlinieLesen() {
   LesenRueckgaengigSichern();
   gKennl.Kennl.Punkte.swap(punkte);
 
-  if (ausgang2 > kRohMax)
-    device::ComFehlerSetzen(kFehlerLesenAusgang2);
-  else
+  int ergebnis = 0;
+  if (ausgang2 > kRohMax) {
+    ergebnis = kFehlerLesenAusgang2;
+    v.ComFehlerSetzen(ergebnis);
+  } else {
     gKennl.Felder.Ausgang2 = config::AusgangRohInEinheit(1, ausgang2);
+  }
   gKennl.Felder.Anstiegszeit = CodeInAnstiegszeit(code);
-  return 0;
+  return ergebnis;
 }
 
-int KennlinieAnwaehlen() {
-  const int port = device::OffenerComPort();
+int KennlinieAnwaehlen(device::Verbindung& v) {
+  const int port = v.OffenerComPort();
   if (port == -1) {
-    device::ComFehlerSetzen(kFehlerAnwaehlenKeinPort);
+    v.ComFehlerSetzen(kFehlerAnwaehlenKeinPort);
     return kFehlerAnwaehlenKeinPort;
   }
   const int fehler =
-      device::ZORFYD1_AusgangSchreiben(port, device::Geraeteadresse(), "a4", gKennl.Felder.KurveNr);
-  if (fehler) device::ComFehlerSetzen(fehler);
+      device::ZORFYD1_AusgangSchreiben(v, port, v.Geraeteadresse(), "a4", gKennl.Felder.KurveNr);
+  if (fehler) v.ComFehlerSetzen(fehler);
   return fehler;
 }
 

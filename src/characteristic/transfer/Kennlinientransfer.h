@@ -5,6 +5,10 @@
 
 #include <cstdint>
 
+namespace device {
+class Verbindung;
+}
+
 namespace characteristic {
 
 inline constexpr int kFehlerSchreibenPlatz = -1024506;
@@ -22,27 +26,30 @@ inline constexpr int kFehlerLesenSpeicherPunkte = -600528;
 inline constexpr int kFehlerAnwaehlenKeinPort = -122544;
 
 // Builds the image and writes it to the slot, first initialising the slots when the device
-// marks them invalid. Returns 0 or a code for the error popup (image too long, bad slot);
-// device errors go to the error fields and give 0.
-int KennlinieSchreiben();
+// marks them invalid. Returns 0 or the code; device errors are shown in the error fields
+// too, the others (image too long, bad slot) are left to the caller.
+int KennlinieSchreiben(device::Verbindung& v);
 // Reads the slot into the points (one undo step brings back what the operator had; the
 // changed flag stays untouched), the output-2
-// and the rise-time field. Returns 0 or a code for the error popup (bad slot, the mode
-// check's error); other errors go to the error fields and give 0.
-int KennlinieLesen();
+// and the rise-time field. Returns 0 or the code; device, validity, checksum and output-2
+// errors are shown in the error fields too, the others (bad slot, the mode check's error,
+// memory) are left to the caller. An output-2 value out of range still reads the points.
+int KennlinieLesen(device::Verbindung& v);
 // Sets output 4 to the slot number in volts. 0 or the code, which is also shown in the
 // error fields.
-int KennlinieAnwaehlen();
+int KennlinieAnwaehlen(device::Verbindung& v);
 
 // Writes the one-sample image to the start of slots 1 to 7; the first error is returned.
-int KennlinienplaetzeInitialisieren();
+int KennlinienplaetzeInitialisieren(device::Verbindung& v);
 // Writes laenge bytes of bild to device addresses start.. in blocks that never cross a
 // multiple of 64, then marks the slots valid. With fortschritt the box "sending data".
-int KennlSpeicherSchreiben(const std::uint8_t* bild, long start, long laenge, bool fortschritt);
+int KennlSpeicherSchreiben(device::Verbindung& v, const std::uint8_t* bild, long start, long laenge,
+                           bool fortschritt);
 // Reads laenge bytes from device address start into ziel, after checking that the slots
 // are valid. With fortschritt the box "reading data".
-int KennlSpeicherLesen(long start, long laenge, std::uint8_t* ziel, bool fortschritt);
+int KennlSpeicherLesen(device::Verbindung& v, long start, long laenge, std::uint8_t* ziel,
+                       bool fortschritt);
 // Reads the mode bits: valid when bit value 2 is set and bit value 4 clear.
-int KennlModusPruefen(bool& gueltig);
+int KennlModusPruefen(device::Verbindung& v, bool& gueltig);
 
 }  // namespace characteristic

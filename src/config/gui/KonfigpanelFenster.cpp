@@ -46,6 +46,7 @@ KonfigpanelFenster::KonfigpanelFenster(QWidget* parent, const widgets::Fensterum
       hilfe_(new widgets::HilfeFilter(this)),
       umgebung_(umgebung) {
   ui_->setupUi(this);
+  ui_->PICTURERING->VerbindungSetzen(&umgebung_.Verbindung);
   setWindowFlags(Qt::Widget);
   auto& u = *ui_;
   for (QComboBox* b : {u.AUSGANGSBEREICH, u.EINGANGSBEREICH})

@@ -28,8 +28,7 @@ class Zahlenfeld;
 class KonfigpanelFenster : public QMainWindow {
   Q_OBJECT
  public:
-  explicit KonfigpanelFenster(QWidget* parent = nullptr,
-                              const widgets::Fensterumgebung& umgebung = {});
+  KonfigpanelFenster(QWidget* parent, const widgets::Fensterumgebung& umgebung);
   ~KonfigpanelFenster() override;
 
   Ui::KONFIGPNL& ui() { return *ui_; }

@@ -35,6 +35,7 @@
 #include "device/Fehler.h"
 #include "ui/Knopfbild.h"
 #include "ui_KURVENPNL.h"
+#include "widgets/Fehlerfeldanzeige.h"
 #include "widgets/Graphscrollbar.h"
 #include "widgets/Hilfefilter.h"
 #include "widgets/Lampe.h"
@@ -61,6 +62,7 @@ Kurvenpanel::Kurvenpanel(Kurvensitzung& sitzung, QWidget* parent,
       hilfe_(new widgets::HilfeFilter(this)),
       umgebung_(umgebung) {
   ui_->setupUi(this);
+  ui_->PICTURERING->VerbindungSetzen(&Verbindung());
   grafik_ = std::make_unique<widgets::Kurvengrafik>(ui_->GRAPH, ui_->GRAPHKLEIN, kRohMax);
   dialoge_ = std::make_unique<Kurvendialoge>(this, *grafik_, sitzung_);
   MenueAnlegen();
@@ -110,7 +112,6 @@ bool Kurvenpanel::eventFilter(QObject* objekt, QEvent* ereignis) {
 
 Kurvenpanel::~Kurvenpanel() {
   config::gui::NeuskalierungAbmelden(neuskalierung_);
-  device::FehlerfelderBinden(device::FehlerfeldFenster::Kurven, {});
   if (sitzung_.Dialoge == dialoge_.get()) setEditordialoge(sitzung_, nullptr);
 }
 
@@ -181,9 +182,9 @@ void Kurvenpanel::Verbinden() {
   knopf(u.SCHREIBEN_2, [this] { Senden(kSpeicherDither); });
   knopf(u.LESEN, [this] { Lesen(kSpeicherKurven); });
   knopf(u.LESEN_2, [this] { Lesen(kSpeicherDither); });
-  knopf(u.ANPASSEN_1, [this] { AusgangEinsAnpassen(sitzung_); });
-  knopf(u.START, [] { device::ComFehlerSetzen(device::StartSenden()); });
-  knopf(u.STOPP, [] { device::ComFehlerSetzen(device::StoppSenden()); });
+  knopf(u.ANPASSEN_1, [this] { AusgangEinsAnpassen(sitzung_, Verbindung()); });
+  knopf(u.START, [this] { Verbindung().ComFehlerSetzen(device::StartSenden(Verbindung())); });
+  knopf(u.STOPP, [this] { Verbindung().ComFehlerSetzen(device::StoppSenden(Verbindung())); });
   knopf(u.HAUPTFENSTER, [] { widgets::FensterZeigen(widgets::Fenster::Haupt); });
 
   connect(u.YZOOMMAX, &QDoubleSpinBox::editingFinished, this, &Kurvenpanel::YZoomKurven_Callback);
@@ -258,12 +259,8 @@ int Kurvenpanel::KurvenpanelInit() {
       ui_->GRAPH->replot();
     }
   });
-  device::FehlerfelderBinden(device::FehlerfeldFenster::Kurven,
-                             [this](const device::Fehlerfelder& f) {
-                               widgets::LampeSetzen(ui_->FEHLERLED, f.led, device::kLampeRot);
-                               ui_->FEHLERSTRING->setText(QString::fromUtf8(f.text));
-                               ui_->FEHLERNR->setText(QString::number(f.nummer));
-                             });
+  fehlerAbo_ =
+      widgets::FehlerfelderZeigen(Verbindung(), ui_->FEHLERLED, ui_->FEHLERSTRING, ui_->FEHLERNR);
   VorschauAnzeigen();
   imAnzeigen_ = true;
   ui_->YRASTER->setValue(sitzung_.gKurven.YRaster[sitzung_.gKurven.AktuelleKurve]);
@@ -481,12 +478,12 @@ void Kurvenpanel::Zoom(void (*zoom)(Kurvensitzung&)) {
 
 void Kurvenpanel::Senden(int typ) {
   if (KurvenlaengenPruefen(sitzung_) != 0) return;
-  KurvenSenden(sitzung_, typ);
+  KurvenSenden(sitzung_, Verbindung(), typ);
 }
 
 void Kurvenpanel::Lesen(int typ) {
-  const int fehler = KurvenLesen(sitzung_, typ);
-  if (fehler) device::ZOR_Fehlerpopup(fehler);
+  const int fehler = KurvenLesen(sitzung_, Verbindung(), typ);
+  if (fehler && !Verbindung().InFehlerfeldern(fehler)) device::ZOR_Fehlerpopup(fehler);
   Fenstertitel(sitzung_, "");
   VorschauAnzeigen();
   ZoomVoll(sitzung_);

@@ -75,8 +75,7 @@ void ZeitbasenFuellen(QComboBox* box);
 class Kurvenpanel : public QMainWindow {
   Q_OBJECT
  public:
-  explicit Kurvenpanel(Kurvensitzung& sitzung, QWidget* parent = nullptr,
-                       const widgets::Fensterumgebung& umgebung = {});
+  Kurvenpanel(Kurvensitzung& sitzung, QWidget* parent, const widgets::Fensterumgebung& umgebung);
   ~Kurvenpanel() override;
 
   // Start: toolbar, set-up, the model, scroll bar and first drawing. 0, -653401 when the
@@ -130,6 +129,7 @@ class Kurvenpanel : public QMainWindow {
   void showEvent(QShowEvent* ereignis) override;
 
  private:
+  device::Verbindung& Verbindung() const { return umgebung_.Verbindung; }
   void MenueAnlegen();
   int WerkzeugleisteAnlegen();
   void Einrichten();
@@ -160,7 +160,8 @@ class Kurvenpanel : public QMainWindow {
   std::unique_ptr<Kurvendialoge> dialoge_;
   widgets::HilfeFilter* hilfe_;
   widgets::Fensterumgebung umgebung_;  // handed over when built
-  Kurvenmaus* maus_ = nullptr;         // the mouse tools on the graph
+  device::Verbindung::FehlerAbo fehlerAbo_;
+  Kurvenmaus* maus_ = nullptr;  // the mouse tools on the graph
   Kurvenaktionen a_{};
   std::vector<widgets::Befehlszeile> befehle_;
   QActionGroup* werkzeuge_ = nullptr;

@@ -7,19 +7,19 @@
 #include "device/Verbindung.h"
 
 namespace curves {
-void AusgangEinsAnpassen(Kurvensitzung& sitzung) {
-  device::ComFehlerSetzen(device::IDLesen());
-  if (device::IdFeld() == "MIV3AX2") return;
+int AusgangEinsAnpassen(Kurvensitzung& sitzung, device::Verbindung& v) {
+  v.ComFehlerSetzen(device::IDLesen(v));
+  if (device::IdFeld(v) == "MIV3AX2") return v.LetzterFehler();
 
   double wert = 0.0;
   double skala = 0.0;  // the new upper unit value of output 1, 0 when it stays
-  device::ComFehlerSetzen(device::ZORWUN2_ParameterLesen(
-      device::OffenerComPort(), device::Geraeteadresse(), "compartibility_mode", &wert));
+  v.ComFehlerSetzen(device::ZORWUN2_ParameterLesen(v, v.OffenerComPort(), v.Geraeteadresse(),
+                                                   "compartibility_mode", &wert));
   if (wert != 1.0) {
-    const int fehler = device::ZORWUN2_ParameterLesen(
-        device::OffenerComPort(), device::Geraeteadresse(), "max_current", &wert);
-    device::ComFehlerSetzen(fehler);
-    if (fehler) return;
+    const int fehler = device::ZORWUN2_ParameterLesen(v, v.OffenerComPort(), v.Geraeteadresse(),
+                                                      "max_current", &wert);
+    v.ComFehlerSetzen(fehler);
+    if (fehler) return fehler;
     if (wert == 6.0) skala = 6.1425;
     if (wert == 8.0) skala = 8.19;
   }
@@ -30,6 +30,7 @@ void AusgangEinsAnpassen(Kurvensitzung& sitzung) {
   else
     config::KonfigfelderInStrukturSpeichern();
   sitzung.Skalierungsmeldungen.Melden();
+  return v.LetzterFehler();
 }
 
 }  // namespace curves

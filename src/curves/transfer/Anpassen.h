@@ -4,11 +4,15 @@
 
 #include "curves/model/Kurvensitzung.h"
 
+namespace device {
+class Verbindung;
+}
+
 namespace curves {
 
 // Reads the device ID and, unless it is "MIV3AX2", the parameters "compartibility_mode"
-// and "max_current"; each result goes to the error fields. Tells the session's
-// Skalierungsmeldungen when done.
-void AusgangEinsAnpassen(Kurvensitzung& sitzung);
+// and "max_current"; each result goes to the error fields. 0 or the code they show.
+// Tells the session's Skalierungsmeldungen when done.
+int AusgangEinsAnpassen(Kurvensitzung& sitzung, device::Verbindung& v);
 
 }  // namespace curves

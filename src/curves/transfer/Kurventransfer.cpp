@@ -67,7 +67,7 @@ int KurvenlaengenPruefen(Kurvensitzung& sitzung) {
   return common::operatorInterface().message(frage) == 1 ? 0 : 1;
 }
 
-int KurvenSenden(Kurvensitzung& sitzung, int typ) {
+int KurvenSenden(Kurvensitzung& sitzung, device::Verbindung& v, int typ) {
   std::vector<std::uint8_t> bild;
   int ende = 0;
   const int fehler = KurvenbildErzeugen(sitzung, bild, ende);
@@ -75,43 +75,44 @@ int KurvenSenden(Kurvensitzung& sitzung, int typ) {
     common::showMessage("Error",
                         "Memory needed for the curves ist bigger then\n"
                         "the available memory in the MIV-3X.");
-    return 0;
+    return fehler;
   }
   if (fehler) {
     device::ZOR_Fehlerpopup(fehler);
-    return 0;
+    return fehler;
   }
-  device::ComFehlerSetzen(0);
-  if (const int code =
-          SpeicherBlockweiseSchreiben(bild.data(), kBildAnfang, ende - kBildAnfang, typ))
-    device::ComFehlerSetzen(code);
-  return 0;
+  v.ComFehlerSetzen(0);
+  const int code =
+      SpeicherBlockweiseSchreiben(v, bild.data(), kBildAnfang, ende - kBildAnfang, typ);
+  if (code) v.ComFehlerSetzen(code);
+  return code;
 }
 
-int SpeicherBlockweiseSchreiben(const std::uint8_t* bild, long start, long laenge, int typ) {
-  const int port = device::OffenerComPort();
+int SpeicherBlockweiseSchreiben(device::Verbindung& v, const std::uint8_t* bild, long start,
+                                long laenge, int typ) {
+  const int port = v.OffenerComPort();
   if (port == -1) return kFehlerSchreibenKeinPort;
-  return device::SpeicherBlockweiseSenden(port, device::Geraeteadresse(), typ, start, laenge,
+  return device::SpeicherBlockweiseSenden(v, port, v.Geraeteadresse(), typ, start, laenge,
                                           bild + start, device::Blockteilung::AbAnfang,
                                           "Send data");
 }
 
-int SpeicherBlockweiseLesen(long start, long laenge, std::uint8_t* puffer, bool fortschritt,
-                            int typ) {
-  const int port = device::OffenerComPort();
+int SpeicherBlockweiseLesen(device::Verbindung& v, long start, long laenge, std::uint8_t* puffer,
+                            bool fortschritt, int typ) {
+  const int port = v.OffenerComPort();
   if (port == -1) return kFehlerLesenKeinPort;
-  return device::SpeicherBlockweiseHolen(port, device::Geraeteadresse(), typ, start, laenge, puffer,
+  return device::SpeicherBlockweiseHolen(v, port, v.Geraeteadresse(), typ, start, laenge, puffer,
                                          fortschritt ? "Read data" : nullptr);
 }
 
-int KurvenLesen(Kurvensitzung& sitzung, int typ) {
-  device::ComFehlerSetzen(0);
+int KurvenLesen(Kurvensitzung& sitzung, device::Verbindung& v, int typ) {
+  v.ComFehlerSetzen(0);
   std::vector<std::uint8_t> puffer;
   if (!Vergroessern(puffer, kAbtastAnfang)) return kFehlerLesenSpeicherKopf;
-  if (const int fehler = SpeicherBlockweiseLesen(kBildAnfang, kBildKopfBytes,
+  if (const int fehler = SpeicherBlockweiseLesen(v, kBildAnfang, kBildKopfBytes,
                                                  puffer.data() + kBildAnfang, false, typ)) {
-    device::ComFehlerSetzen(fehler);
-    return 0;
+    v.ComFehlerSetzen(fehler);
+    return fehler;
   }
 
   const int pruefsumme = Wort(puffer, kBildPruefsumme);
@@ -127,32 +128,32 @@ int KurvenLesen(Kurvensitzung& sitzung, int typ) {
   if (letzte[0] < kAbtastAnfang) return kFehlerLesenLeer;
   if (!Vergroessern(puffer, static_cast<std::size_t>(letzte[0]) + 1))
     return kFehlerLesenSpeicherBild;
-  if (const int fehler = SpeicherBlockweiseLesen(kBildAnfang, letzte[0] - (kBildAnfang - 1),
+  if (const int fehler = SpeicherBlockweiseLesen(v, kBildAnfang, letzte[0] - (kBildAnfang - 1),
                                                  puffer.data() + kBildAnfang, true, typ)) {
-    device::ComFehlerSetzen(fehler);
-    return 0;
+    v.ComFehlerSetzen(fehler);
+    return fehler;
   }
   if (Kurvenpruefsumme(puffer.data(), kBildEndadressen, letzte[0]) != pruefsumme) {
-    device::ComFehlerSetzen(kFehlerLesenPruefsumme);
-    return 0;
+    v.ComFehlerSetzen(kFehlerLesenPruefsumme);
+    return kFehlerLesenPruefsumme;
   }
 
   int erste[kKurven];
   for (int c = 0; c < kurvenzahl; ++c) {
     erste[c] = c == 0 ? kAbtastAnfang : letzte[c - 1] + 1;
     if (erste[c] < kAbtastAnfang || letzte[c] < erste[c]) {
-      device::ComFehlerSetzen(kFehlerBildAnfang);
-      return 0;
+      v.ComFehlerSetzen(kFehlerBildAnfang);
+      return kFehlerBildAnfang;
     }
     if (letzte[c] + 1 > kBildGroesse) {
-      device::ComFehlerSetzen(kFehlerBildEnde);
-      return 0;
+      v.ComFehlerSetzen(kFehlerBildEnde);
+      return kFehlerBildEnde;
     }
   }
   for (int c = 0; c < kurvenzahl; ++c) {
     if (const int fehler = AbtastwerteInPunkte(sitzung, c, puffer.data(), erste[c], letzte[c])) {
-      device::ComFehlerSetzen(fehler);
-      return 0;
+      v.ComFehlerSetzen(fehler);
+      return fehler;
     }
     sitzung.gKurven.Zyklen[c] = zyklen[c];
     sitzung.gKurven.Ruhezustand[c] = ruhe[c];

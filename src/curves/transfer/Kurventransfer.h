@@ -6,6 +6,10 @@
 
 #include "curves/model/Kurvensitzung.h"
 
+namespace device {
+class Verbindung;
+}
+
 namespace curves {
 
 inline constexpr int kSpeicherKurven = 4;  // memory type of the curves
@@ -22,22 +26,24 @@ inline constexpr int kFehlerLesenLeer = -1019472;
 // whether to send anyway. 0 = go on, 1 = the operator went back.
 int KurvenlaengenPruefen(Kurvensitzung& sitzung);
 
-// Encodes curve 1 and writes it into memory type typ. Always 0: a too long curve is
-// refused with a message and nothing is sent; device errors go to the error fields.
-int KurvenSenden(Kurvensitzung& sitzung, int typ);
+// Encodes curve 1 and writes it into memory type typ. 0 or the code: a too long curve is
+// refused with a message and nothing is sent; device errors go to the error fields too.
+int KurvenSenden(Kurvensitzung& sitzung, device::Verbindung& v, int typ);
 
 // Writes bild[start .. start+laenge-1] in blocks of at most 64 bytes to the device at
 // those addresses, under the progress box "Send data". 0 or the first error.
-int SpeicherBlockweiseSchreiben(const std::uint8_t* bild, long start, long laenge, int typ);
+int SpeicherBlockweiseSchreiben(device::Verbindung& v, const std::uint8_t* bild, long start,
+                                long laenge, int typ);
 // Reads laenge bytes from address start into puffer[0 ..], with the progress box
 // "Read data" when fortschritt is set. 0 or the first error.
-int SpeicherBlockweiseLesen(long start, long laenge, std::uint8_t* puffer, bool fortschritt,
-                            int typ);
+int SpeicherBlockweiseLesen(device::Verbindung& v, long start, long laenge, std::uint8_t* puffer,
+                            bool fortschritt, int typ);
 
 // Reads the image from memory type typ into curve 1 with its cycles and idle state.
-// Returns 0 or a code for the error popup; device, checksum and content errors go to the
-// error fields. A failed read leaves the curves unchanged. Neither stores an undo step
-// nor marks the curves as changed. A successful read tells the session's Lesemeldungen.
-int KurvenLesen(Kurvensitzung& sitzung, int typ);
+// Returns 0 or the code; device, checksum and content errors are shown in the error
+// fields, the others are left to the caller. A failed read leaves the curves unchanged. Neither
+// stores an undo step nor marks the curves as changed. A successful read tells the session's
+// Lesemeldungen.
+int KurvenLesen(Kurvensitzung& sitzung, device::Verbindung& v, int typ);
 
 }  // namespace curves

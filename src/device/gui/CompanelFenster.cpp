@@ -8,6 +8,7 @@
 #include "device/Fehler.h"
 #include "device/Verbindung.h"
 #include "ui_COMPNL.h"
+#include "widgets/Fehlerfeldanzeige.h"
 #include "widgets/Hilfefilter.h"
 #include "widgets/Lampe.h"
 #include "widgets/Navigation.h"
@@ -36,7 +37,7 @@ CompanelFenster::CompanelFenster(QWidget* parent, const widgets::Fensterumgebung
     : QMainWindow(parent),
       ui_(std::make_unique<Ui::COMPNL>()),
       hilfe_(new widgets::HilfeFilter(this)),
-      umgebung_(umgebung) {
+      verbindung_(umgebung.Verbindung) {
   ui_->setupUi(this);
   setWindowFlags(Qt::Widget);
   QFont f = ui_->TEXT->font();
@@ -46,25 +47,18 @@ CompanelFenster::CompanelFenster(QWidget* parent, const widgets::Fensterumgebung
   Verbinden();
   HilfetexteAnmelden();
 
-  CompanelAnzeigeBinden([this] {
+  ui_->PICTURERING->VerbindungSetzen(&verbindung_);
+  anzeigeAbo_ = verbindung_.CompanelAbonnieren([this] {
     Anzeigen();
-    widgets::Verbindungssymbol::AlleAktualisieren();
     // Scan and ID read run inside one callback: show their progress at once.
     repaint();
   });
-  FehlerfelderBinden(FehlerfeldFenster::Com, [this](const Fehlerfelder& f) {
-    widgets::LampeSetzen(ui_->FEHLERLED, f.led, kFehlerRot);
-    ui_->FEHLERSTRING->setText(QString::fromStdString(f.text));
-    ui_->FEHLERSTRING->setCursorPosition(0);
-    ui_->FEHLERNR->setText(QString::number(f.nummer));
-  });
+  fehlerAbo_ =
+      widgets::FehlerfelderZeigen(verbindung_, ui_->FEHLERLED, ui_->FEHLERSTRING, ui_->FEHLERNR);
   Anzeigen();
 }
 
-CompanelFenster::~CompanelFenster() {
-  CompanelAnzeigeBinden({});
-  FehlerfelderBinden(FehlerfeldFenster::Com, {});
-}
+CompanelFenster::~CompanelFenster() = default;
 
 void CompanelFenster::Verbinden() {
   auto& u = *ui_;
@@ -72,12 +66,12 @@ void CompanelFenster::Verbinden() {
   u.PORT->installEventFilter(this);
   connect(u.PORT, &QComboBox::activated, this, [this](int index) {
     if (common::gHilfeAktiv || index < 0) return;
-    PortlisteAuswaehlen(ui_->PORT->itemData(index).toInt());
-    PortSelectCommit();
+    PortlisteAuswaehlen(verbindung_, ui_->PORT->itemData(index).toInt());
+    PortSelectCommit(verbindung_);
   });
   connect(u.ADRESSE, &QComboBox::currentIndexChanged, this, [this](int index) {
     if (imAnzeigen_ || index < 0) return;
-    GeraeteadresseSetzen(ui_->ADRESSE->itemText(index).at(0).toLatin1());
+    verbindung_.GeraeteadresseSetzen(ui_->ADRESSE->itemText(index).at(0).toLatin1());
   });
   auto knopf = [this](QPushButton* b, auto aktion) {
     connect(b, &QPushButton::clicked, this, [aktion] {
@@ -85,16 +79,16 @@ void CompanelFenster::Verbinden() {
       aktion();
     });
   };
-  knopf(u.SCANN, [] { ComFehlerSetzen(GeraeteSuchen()); });
-  knopf(u.IDLESEN, [] { IDLesenMitAnzeige(); });
-  knopf(u.START, [] { ComFehlerSetzen(StartSenden()); });
-  knopf(u.STOPP, [] { ComFehlerSetzen(StoppSenden()); });
-  knopf(u.FEHLERABFRAGE, [] { Fehlerabfrage(); });
-  knopf(u.FEHLERHILFE, [] { FehlerbitsErklaeren(); });
-  auto eingang4 = [](bool ein) {
-    ComFehlerSetzen(0);
-    int fehler = StartStoppEingangSetzen(ein);
-    if (fehler != 0) ComFehlerSetzen(fehler);
+  knopf(u.SCANN, [this] { verbindung_.ComFehlerSetzen(GeraeteSuchen(verbindung_)); });
+  knopf(u.IDLESEN, [this] { IDLesenMitAnzeige(verbindung_); });
+  knopf(u.START, [this] { verbindung_.ComFehlerSetzen(StartSenden(verbindung_)); });
+  knopf(u.STOPP, [this] { verbindung_.ComFehlerSetzen(StoppSenden(verbindung_)); });
+  knopf(u.FEHLERABFRAGE, [this] { Fehlerabfrage(verbindung_); });
+  knopf(u.FEHLERHILFE, [this] { FehlerbitsErklaeren(verbindung_); });
+  auto eingang4 = [this](bool ein) {
+    verbindung_.ComFehlerSetzen(0);
+    int fehler = StartStoppEingangSetzen(verbindung_, ein);
+    if (fehler != 0) verbindung_.ComFehlerSetzen(fehler);
   };
   knopf(u.STARTSTOPPEINGANGEIN, [eingang4] { eingang4(true); });
   knopf(u.STARTSTOPPEINGANGAUS, [eingang4] { eingang4(false); });
@@ -164,7 +158,7 @@ void CompanelFenster::HilfetexteAnmelden() {
 bool CompanelFenster::eventFilter(QObject* watched, QEvent* event) {
   if (watched == ui_->PORT && event->type() == QEvent::MouseButtonPress && !common::gHilfeAktiv &&
       static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-    PortSelectKlick();
+    PortSelectKlick(verbindung_);
   }
   return QMainWindow::eventFilter(watched, event);
 }
@@ -172,7 +166,7 @@ bool CompanelFenster::eventFilter(QObject* watched, QEvent* event) {
 void CompanelFenster::Anzeigen() {
   imAnzeigen_ = true;
   auto& u = *ui_;
-  const Companelzustand& z = Companel();
+  const Companelzustand& z = verbindung_.Companel();
 
   // Port list: refill only when the entries changed, so an open popup is not disturbed.
   bool gleich = u.PORT->count() == static_cast<int>(z.portliste.size());
@@ -189,7 +183,7 @@ void CompanelFenster::Anzeigen() {
   }
   {
     QSignalBlocker sperre(u.ADRESSE);
-    char adresse = Geraeteadresse();
+    char adresse = verbindung_.Geraeteadresse();
     int index = u.ADRESSE->findText(QString(QChar::fromLatin1(adresse)));
     if (index < 0) {
       // '&' (broadcast) may come from the settings file; show it as an extra entry.
@@ -211,7 +205,7 @@ void CompanelFenster::Anzeigen() {
 }
 
 int CompanelFenster::Init() {
-  int fehler = CompanelInit();
+  int fehler = CompanelInit(verbindung_);
   auto& u = *ui_;
   for (QWidget* w : std::initializer_list<QWidget*>{
            u.DIREKTHILFE, u.STARTSTOPPEINGANGAUS, u.STARTSTOPPEINGANGEIN, u.START, u.STOPP,
@@ -229,8 +223,7 @@ int CompanelFenster::Init() {
 }
 
 void CompanelFenster::Clear() {
-  CompanelClear();
-  widgets::Verbindungssymbol::AlleAktualisieren();
+  CompanelClear(verbindung_);
 }
 
 }  // namespace device::gui

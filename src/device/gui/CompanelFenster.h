@@ -20,8 +20,7 @@ namespace device::gui {
 class CompanelFenster : public QMainWindow {
   Q_OBJECT
  public:
-  explicit CompanelFenster(QWidget* parent = nullptr,
-                           const widgets::Fensterumgebung& umgebung = {});
+  CompanelFenster(QWidget* parent, const widgets::Fensterumgebung& umgebung);
   ~CompanelFenster() override;
 
   Ui::COMPNL& ui() { return *ui_; }
@@ -34,7 +33,7 @@ class CompanelFenster : public QMainWindow {
   // End: the port is closed.
   void Clear();
 
-  // Shows the present state of the COM logic.
+  // Shows the present state of the connection's COM logic.
   void Anzeigen();
 
  protected:
@@ -47,7 +46,9 @@ class CompanelFenster : public QMainWindow {
 
   std::unique_ptr<Ui::COMPNL> ui_;
   widgets::HilfeFilter* hilfe_;
-  widgets::Fensterumgebung umgebung_;  // handed over when built
+  Verbindung& verbindung_;  // handed over when built
+  Verbindung::AnzeigeAbo anzeigeAbo_;
+  Verbindung::FehlerAbo fehlerAbo_;
   bool imAnzeigen_ = false;
 };
 

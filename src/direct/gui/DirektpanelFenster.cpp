@@ -27,6 +27,7 @@
 #include "direct/Direktpanel.h"
 #include "direct/gui/Direkthilfetexte.h"
 #include "direct/gui/Zeigerinstrument.h"
+#include "widgets/Fehlerfeldanzeige.h"
 #include "widgets/Hilfefilter.h"
 #include "widgets/Lampe.h"
 #include "widgets/Navigation.h"
@@ -85,19 +86,12 @@ DirektpanelFenster::DirektpanelFenster(QWidget* parent, const widgets::Fensterum
   DirektUhrSetzen(&uhr_);
   DirektpanelAnzeigeBinden([this] { Anzeigen(); });
   StripchartBinden([this](const std::array<double, 4>& p) { PunkteZeichnen(p); });
-  device::FehlerfelderBinden(device::FehlerfeldFenster::Direkt,
-                             [this](const device::Fehlerfelder& f) {
-                               widgets::LampeSetzen(fehlerLed_, f.led, device::kLampeRot);
-                               fehlerText_->setText(QString::fromStdString(f.text));
-                               fehlerText_->setCursorPosition(0);
-                               fehlerNummer_->setText(QString::number(f.nummer));
-                             });
+  fehlerAbo_ = widgets::FehlerfelderZeigen(Verbindung(), fehlerLed_, fehlerText_, fehlerNummer_);
   Anzeigen();
 }
 
 DirektpanelFenster::~DirektpanelFenster() {
   AbfrageBeenden();
-  device::FehlerfelderBinden(device::FehlerfeldFenster::Direkt, {});
   StripchartBinden({});
   DirektpanelAnzeigeBinden({});
   DirektUhrSetzen(nullptr);
@@ -247,6 +241,7 @@ void DirektpanelFenster::Aufbauen() {
   fehlerNummer_->setReadOnly(true);
   fehlerNummer_->setMaximumWidth(70);
   auto* symbol = new widgets::Verbindungssymbol(mitte);
+  symbol->VerbindungSetzen(&Verbindung());
   unten->addWidget(abfragen_);
   unten->addWidget(dateispeichern_);
   unten->addWidget(dateispeichernLed_);
@@ -299,12 +294,12 @@ void DirektpanelFenster::Verbinden() {
     connect(k.knopf, &QDial::valueChanged, this, [this, n, gesperrt](int stufe) {
       if (imAnzeigen_ || gesperrt()) return;
       const Zahlfeld& f = Direktpanel().ausgang[n];
-      Ausgang_Callback(n, f.min + (f.max - f.min) * stufe / kKnopfSchritte);
+      Ausgang_Callback(Verbindung(), n, f.min + (f.max - f.min) * stufe / kKnopfSchritte);
       k_[n].knopf->setFocus();
     });
     connect(k.ausgang, &QDoubleSpinBox::valueChanged, this, [this, n, gesperrt](double wert) {
       if (imAnzeigen_ || gesperrt()) return;
-      Ausgang_Callback(n, wert);
+      Ausgang_Callback(Verbindung(), n, wert);
       k_[n].ausgang->setFocus();
     });
     connect(k.begrenzung, &QDoubleSpinBox::valueChanged, this, [this, n, gesperrt](double wert) {
@@ -318,7 +313,7 @@ void DirektpanelFenster::Verbinden() {
   }
   connect(abfragen_, &QPushButton::toggled, this, [this, gesperrt](bool an) {
     if (imAnzeigen_ || gesperrt()) return;
-    Abfragen_Callback(an);
+    Abfragen_Callback(Verbindung(), an);
   });
   connect(dateispeichern_, &QCheckBox::toggled, this, [this, gesperrt](bool an) {
     if (imAnzeigen_ || gesperrt()) return;
@@ -337,8 +332,8 @@ void DirektpanelFenster::Verbinden() {
   connect(minMaxReset_, &QPushButton::clicked, this, [gesperrt] {
     if (!gesperrt()) MinMaxReset_Callback();
   });
-  const auto aufNull = [gesperrt] {
-    if (!gesperrt()) AusgaengeAufNull_Callback();
+  const auto aufNull = [this, gesperrt] {
+    if (!gesperrt()) AusgaengeAufNull_Callback(Verbindung());
   };
   connect(aufNull_, &QPushButton::clicked, this, aufNull);
   // Escape sets the outputs to zero while this window is shown.
@@ -349,7 +344,7 @@ void DirektpanelFenster::Verbinden() {
           [this] { FensterWechseln(static_cast<int>(Fenster::Haupt)); });
   connect(direkthilfe_, &QToolButton::toggled, this,
           [](bool an) { widgets::DirekthilfeSchalten(an); });
-  connect(&timer_, &QTimer::timeout, this, [] { DirektTimer_Callback(); });
+  connect(&timer_, &QTimer::timeout, this, [this] { DirektTimer_Callback(Verbindung()); });
 }
 
 void DirektpanelFenster::HilfetexteAnmelden() {

@@ -44,8 +44,7 @@ class QtUhr : public Systemuhr {
 class DirektpanelFenster : public QMainWindow {
   Q_OBJECT
  public:
-  explicit DirektpanelFenster(QWidget* parent = nullptr,
-                              const widgets::Fensterumgebung& umgebung = {});
+  DirektpanelFenster(QWidget* parent, const widgets::Fensterumgebung& umgebung);
   ~DirektpanelFenster() override;
 
   // Start-up with the chart's plot width; 0 or an error code.
@@ -77,6 +76,7 @@ class DirektpanelFenster : public QMainWindow {
   QLineEdit* FehlerText() const { return fehlerText_; }
 
  private:
+  device::Verbindung& Verbindung() const { return umgebung_.Verbindung; }
   void Aufbauen();
   void MenueAufbauen();
   void Verbinden();
@@ -103,6 +103,7 @@ class DirektpanelFenster : public QMainWindow {
   QCustomPlot* chart_ = nullptr;
   widgets::HilfeFilter* hilfe_ = nullptr;
   widgets::Fensterumgebung umgebung_;  // handed over when built
+  device::Verbindung::FehlerAbo fehlerAbo_;
   QTimer timer_;
   QtUhr uhr_{&timer_};
   double x_ = 0.0;  // the chart's next sample number

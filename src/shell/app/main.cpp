@@ -4,9 +4,8 @@
 #include <cstring>
 
 #include "common/OperatorInterface.h"
-#include "device/Companel.h"
 #include "device/Portnummern.h"
-#include "device/SerialService.h"
+#include "device/Verbindung.h"
 #include "device/qtserial/QtSerialService.h"
 #include "shell/Hauptfenster.h"
 #include "shell/Programm.h"
@@ -34,8 +33,8 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName("miv3x-curvegen");
 
   device::qtserial::QtSerialService serial;
-  device::setSerialService(&serial);
-  device::PortquelleSetzen([] {
+  device::Verbindung verbindung(&serial);
+  verbindung.PortquelleSetzen([] {
     std::vector<int> nummern;
     for (const auto& p : device::Portliste()) nummern.push_back(p.nummer);
     return nummern;
@@ -45,8 +44,8 @@ int main(int argc, char** argv) {
 
   int ergebnis = 0;
   {
-    shell::Programm programm;
-    programm.umgebung = {&bediener, &device::sgComPort};
+    shell::Programm programm(verbindung, shell::StandardFenstermodule(verbindung));
+    programm.umgebung.Bediener = &bediener;
     programm.hauptfensterGeladen = [&bediener](QWidget* haupt) {
       bediener.setReferenceWidget(haupt);
     };
@@ -59,6 +58,5 @@ int main(int argc, char** argv) {
     }
   }
   common::setOperatorInterface(nullptr);
-  device::setSerialService(nullptr);
   return ergebnis;
 }
