@@ -60,7 +60,8 @@ earlier file of that name survives any failure.
       {"export",
        {"miv3x export FILE.wur OUT.txt [--pwl]",
         R"(Writes curve 1 of the curve file as tab-separated text: start time in seconds,
-value in per cent, time base, curve number, one line per point.
+value in per cent, time base, curve number, one line per point; a closing comment
+gives the end time of the last line, which import reads back.
 With --pwl it is written as a SPICE piecewise-linear list instead: "time value" pairs in
 seconds and volts at the output (by the file's configuration), one per line, ending with
 the closing line's return to the first value. A line one unit long between two values

@@ -26,14 +26,18 @@ Historie& AktuelleHistorie(Kurvensitzung& sitzung) {
 }  // namespace
 
 void RueckgaengigSichern(Kurvensitzung& sitzung) {
-  sitzung.gKurven.KurvenGeaendert = true;
-  if (!AktuelleHistorie(sitzung).Sichern(AktuelleKurveDaten(sitzung).Punkte, AllokationsHaken())) {
+  if (!RueckgaengigSichernOhneMeldung(sitzung))
     common::showMessage("Error", "Memory allocation failed");
-    return;
-  }
+}
+
+bool RueckgaengigSichernOhneMeldung(Kurvensitzung& sitzung) {
+  sitzung.gKurven.KurvenGeaendert = true;
+  if (!AktuelleHistorie(sitzung).Sichern(AktuelleKurveDaten(sitzung).Punkte, AllokationsHaken()))
+    return false;
   UndoFreigeben(sitzung, true);
   RedoFreigeben(sitzung, false);
   BefehleMelden(sitzung);
+  return true;
 }
 
 void Rueckgaengig(Kurvensitzung& sitzung) {

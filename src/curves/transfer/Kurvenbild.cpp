@@ -74,15 +74,22 @@ int KurvenbildErzeugen(Kurvensitzung& sitzung, std::vector<std::uint8_t>& bild, 
 namespace {
 
 // A read replaces the curve with what the device holds: one undo step brings back what
-// the operator had. Taken as the edited curve, without marking the curves as changed.
-void LesenRueckgaengigSichern(Kurvensitzung& sitzung, int c) {
+// the operator had. Taken as the edited curve, without marking the curves as changed;
+// false when its slot cannot be allocated.
+bool LesenRueckgaengigSichern(Kurvensitzung& sitzung, int c) {
   const int aktuelle = sitzung.gKurven.AktuelleKurve;
   const bool geaendert = sitzung.gKurven.KurvenGeaendert;
   sitzung.gKurven.AktuelleKurve = c;
-  RueckgaengigSichern(sitzung);
+  const bool gesichert = RueckgaengigSichernOhneMeldung(sitzung);
   sitzung.gKurven.AktuelleKurve = aktuelle;
   sitzung.gKurven.KurvenGeaendert = geaendert;
   if (aktuelle != c) UndoKnoepfeFuerKurve(sitzung, aktuelle);
+  return gesichert;
+}
+
+int Speicherfehler(int code) {
+  device::ZOR_Fehlerpopup(code);
+  return code;
 }
 
 }  // namespace
@@ -99,10 +106,8 @@ int AbtastwerteInPunkte(Kurvensitzung& sitzung, int c, const std::uint8_t* puffe
   if (bytes <= 0) return kFehlerBildAnfang;  // a curve has at least one point
   if (bytes % 2 != 0) return kFehlerAbtastUngerade;
   std::vector<Kurvenpunkt> punkte;
-  if (!PunktfeldAnpassen(punkte, static_cast<std::size_t>(bytes / 2))) {
-    device::ZOR_Fehlerpopup(kFehlerAbtastSpeicher);
-    return kFehlerAbtastSpeicher;
-  }
+  const auto anzahl = static_cast<std::size_t>(bytes / 2);
+  if (!PunktfeldAnpassen(punkte, anzahl)) return Speicherfehler(kFehlerAbtastSpeicher);
   for (int i = 0; i < bytes / 2; ++i) {
     const int h = puffer[erste + 2 * i];
     const int l = puffer[erste + 2 * i + 1];
@@ -110,8 +115,12 @@ int AbtastwerteInPunkte(Kurvensitzung& sitzung, int c, const std::uint8_t* puffe
     if (code == 0) return kFehlerAbtastZeitbasis;
     punkte[i] = Kurvenpunkt{(h * 256 + l) & 0xFFF, 1, static_cast<std::int8_t>(code), {0, 0, 0}};
   }
-  LesenRueckgaengigSichern(sitzung, c);
-  sitzung.gKurven.Kurven[c].Punkte.swap(punkte);
+  // The operator's curve goes into the undo ring, then the curve's own array takes the
+  // samples; either allocation failing leaves the curve as it was.
+  if (!LesenRueckgaengigSichern(sitzung, c)) return Speicherfehler(kFehlerAbtastUndoSpeicher);
+  auto& ziel = sitzung.gKurven.Kurven[c].Punkte;
+  if (!PunktfeldAnpassen(ziel, anzahl)) return Speicherfehler(kFehlerAbtastKurvenSpeicher);
+  std::copy(punkte.begin(), punkte.end(), ziel.begin());
   return 0;
 }
 
