@@ -270,7 +270,7 @@ TEST(Wun2Sim, ModeRegisterAtStart) {
 }
 
 TEST(Wun2Sim, AnInputFollowsASignal) {
-  Programm p({"--signal", "1:2=5,2,0.05"});
+  Programm p({"--baud", "115200", "--signal", "1:2=5,2,0.05"});
   const auto pfad = p.ersteZeile();
   ASSERT_TRUE(pfad) << p.stderrRest();
   {

@@ -22,6 +22,7 @@ SimPort::SimPort(SimPortOptions options)
   for (const auto& [a, id] : options_.ids) engine_.setId(a, id);
   if (!runner_.openPty()) throw std::runtime_error("simulator: " + runner_.error());
   runner_.setPacing(options_.pacingBaud);
+  runner_.followLineRates(options_.lineRates);
   if (!runner_.start()) throw std::runtime_error("simulator: " + runner_.error());
   service_.setPortPfade({{options_.port, runner_.path()}});
   device::setSerialService(&service_);

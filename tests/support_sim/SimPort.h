@@ -11,8 +11,8 @@
 //   auto mem = sim.engine().device('1').memory4;         // inspect the device's memory
 //
 // Options: more addresses ("138"), IDs per address, a shorter time-out for tests of
-// silence, pacing at a baud rate. The destructor closes the port, uninstalls the service
-// and stops the simulator.
+// silence, pacing at a baud rate, line rates that must match the device's. The destructor closes
+// the port, uninstalls the service and stops the simulator.
 //
 // SimMemory: the same device engine wired straight into a MemorySerialService (no pty, no
 // Qt, no waiting: silence is an immediate time-out) for fast tests, also installed as the
@@ -41,6 +41,9 @@ struct SimPortOptions {
   long baud = 9600;
   double timeout = 0.5;
   long pacingBaud = 0;  // 0: the line is as fast as the pty
+  // The devices hear and answer only a host whose line runs at their rate (9600 at start;
+  // a baud-rate write changes it after its ACK); with pacing on, paced at the real rates.
+  bool lineRates = false;
 };
 
 class SimPort {
