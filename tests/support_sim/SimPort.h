@@ -21,12 +21,14 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "Engine.h"
 #include "PtyRunner.h"
 #include "device/MemorySerialService.h"
 #include "device/qtserial/QtSerialService.h"
+#include "support/TempDir.h"
 
 namespace testsupport {
 
@@ -44,6 +46,9 @@ struct SimPortOptions {
   // The devices hear and answer only a host whose line runs at their rate (9600 at start;
   // a baud-rate write changes it after its ACK); with pacing on, paced at the real rates.
   bool lineRates = false;
+  // The port's path is a symbolic link in a temporary folder, so that after vanish() and
+  // comeBack() the port opens at the same path again.
+  bool viaLink = false;
 };
 
 class SimPort {
@@ -54,7 +59,11 @@ class SimPort {
   SimPort& operator=(const SimPort&) = delete;
 
   int port() const { return options_.port; }
-  const std::string& path() const { return runner_.path(); }
+  const std::string& path() const { return link_.empty() ? runner_.path() : link_; }
+  // The pseudo-terminal closes: the host's end is hung up (reads give end of file, writes
+  // EIO). comeBack() serves a new one behind the same link, the devices unchanged.
+  void vanish() { runner_.close(); }
+  void comeBack();
   sim::Engine& engine() { return engine_; }
   device::qtserial::QtSerialService& service() { return service_; }
 
@@ -63,6 +72,8 @@ class SimPort {
   sim::Engine engine_;
   sim::PtyRunner runner_;
   device::qtserial::QtSerialService service_;
+  std::optional<TempDir> ordner_;
+  std::string link_;
 };
 
 class SimMemory {
