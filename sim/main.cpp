@@ -61,7 +61,8 @@ standard output. Runs until SIGINT, SIGTERM or SIGHUP.
   --log FILE            write every frame received to FILE, one per line (- : stderr)
   --device PATH         serve PATH (a serial port) instead of a new pseudo-terminal;
                         its line is set to 7 data bits, odd parity, 1 stop bit at
-                        --baud (default 9600), and not paced further
+                        --baud (default 9600), not paced further and not switched
+                        by a baud-rate write
   --fault FAULT         inject a fault; FAULT is KIND[,key=value...]
                         KIND: nak, can, silence, byte, garble, truncate, echo,
                         checksum, delay, corrupt (a memory write acknowledged, but
@@ -69,8 +70,9 @@ standard output. Runs until SIGINT, SIGTERM or SIGHUP.
                         inverted, XOR FFh; use with cmd=BDW)
                         keys: cmd=LETTERS (e.g. BDW; default every command),
                         addr=A, every=N (every Nth matching frame; default only the
-                        next one), byte=C or byte=0xHH, pos=I (garble position,
-                        negative from the end), len=N (bytes truncated), ms=N (delay)
+                        next one), byte=C or byte=0xHH, pos=I (garble or corrupt
+                        position, negative from the end), len=N (bytes truncated),
+                        ms=N (delay)
   --vanish-after S[,back-after=T]
                         after S seconds the terminal closes: a host with it open
                         sees a hang-up (reads return end of file, writes fail with
