@@ -24,8 +24,8 @@ struct Befehlsform {
 const std::vector<Befehlsform>& Befehlsformen() {
   static const std::vector<Befehlsform> formen = {
       {"ports", 0, false, {}},
-      {"id", 0, true, {"--port", "--address"}},
-      {"scan", 0, true, {"--port"}},
+      {"id", 0, true, {"--port", "--address", "--json"}},
+      {"scan", 0, true, {"--port", "--json"}},
       {"send", 1, true, {"--port", "--address", "--dither"}},
       {"read", 1, true, {"--port", "--address", "--dither", "--config"}},
       {"export", 2, false, {"--pwl"}},
@@ -35,14 +35,14 @@ const std::vector<Befehlsform>& Befehlsformen() {
        false,
        {"--time-col", "--value-col", "--tolerance", "--config", "--scale", "--offset",
         "--time-unit"}},
-      {"image", 1, false, {"--out"}},
+      {"image", 1, false, {"--out", "--json"}},
       {"char-send", 1, true, {"--port", "--address", "--slot"}, true},
       {"char-read", 1, true, {"--port", "--address", "--slot", "--config"}, true},
       {"char-select", 0, true, {"--port", "--address", "--slot"}, true},
       {"char-export", 2, false, {}},
       {"char-import", 2, false, {"--config"}},
       {"char-image", 1, false, {"--out"}},
-      {"inputs", 0, true, {"--port", "--address", "--watch", "--log", "--config"}},
+      {"inputs", 0, true, {"--port", "--address", "--watch", "--log", "--config", "--json"}},
       {"output", 2, true, {"--port", "--address", "--limit", "--config"}},
       {"zero", 0, true, {"--port", "--address", "--config"}},
       {"shape",
@@ -51,12 +51,29 @@ const std::vector<Befehlsform>& Befehlsformen() {
        {"--out", "--max-error", "--config", "--raw", "--into", "--from", "--to", "--curve"},
        false,
        true},
+      {"stats", 1, false, {"--curve", "--from", "--to", "--json"}},
+      {"start", 0, true, {"--port", "--address"}},
+      {"stop", 0, true, {"--port", "--address"}},
+      {"status", 0, true, {"--port", "--address", "--json"}},
+      {"mode", 0, true, {"--port", "--address", "--set", "--clear", "--json"}},
   };
   return formen;
 }
 
 bool MitWert(const std::string& option) {
-  return option != "--dither" && option != "--pwl" && option != "--raw";
+  return option != "--dither" && option != "--pwl" && option != "--raw" && option != "--json";
+}
+
+// Mode bits: 0..255, decimal or 0x hex.
+bool BitsAuswerten(const std::string& text, int& bits) {
+  const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+  const char* anfang = text.data() + (hex ? 2 : 0);
+  const char* ende = text.data() + text.size();
+  int wert = 0;
+  const auto [rest, fehler] = std::from_chars(anfang, ende, wert, hex ? 16 : 10);
+  if (text.empty() || fehler != std::errc() || rest != ende || wert < 0 || wert > 255) return false;
+  bits = wert;
+  return true;
 }
 
 // The checks of a shape call that concern its options together.
@@ -186,7 +203,10 @@ bool AufrufAuswerten(const std::vector<std::string>& argumente, Aufruf& aufruf,
         fehler = "option '" + arg + "' takes no value";
         return false;
       }
-      (arg == "--pwl" ? aufruf.pwl : arg == "--raw" ? aufruf.roh : aufruf.dither) = true;
+      (arg == "--pwl"    ? aufruf.pwl
+       : arg == "--raw"  ? aufruf.roh
+       : arg == "--json" ? aufruf.json
+                         : aufruf.dither) = true;
       continue;
     }
     if (!wertAngehaengt) {
@@ -259,6 +279,11 @@ bool AufrufAuswerten(const std::vector<std::string>& argumente, Aufruf& aufruf,
         return false;
       }
       aufruf.kurve = wert[0] - '0';
+    } else if (arg == "--set" || arg == "--clear") {
+      if (!BitsAuswerten(wert, arg == "--set" ? aufruf.setzen : aufruf.loeschen)) {
+        fehler = "'" + wert + "' is not a bit mask 0..255 (decimal or 0x hex)";
+        return false;
+      }
     } else if (arg == "--from" || arg == "--to") {
       if (wert.empty()) {
         fehler = "option '" + arg + "' needs a time";
@@ -326,6 +351,14 @@ bool AufrufAuswerten(const std::vector<std::string>& argumente, Aufruf& aufruf,
     return false;
   }
   if (aufruf.befehl == "shape") return FormaufrufPruefen(aufruf, fehler);
+  if (aufruf.befehl == "stats" && aufruf.von.empty() != aufruf.bis.empty()) {
+    fehler = "--from and --to go together";
+    return false;
+  }
+  if (aufruf.json && aufruf.watch > 0.0) {
+    fehler = "--json reads the inputs once; it does not go with --watch";
+    return false;
+  }
   return true;
 }
 

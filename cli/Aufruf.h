@@ -39,6 +39,9 @@ struct Aufruf {
   std::string einfuegen;   // --into
   std::string von, bis;    // --from, --to, as written ("20ms")
   int kurve = 0;           // --curve, 1..4; 0 when not given
+  bool json = false;       // --json: one JSON object per result
+  int setzen = -1;         // mode --set, bits 0..255; -1 when not given
+  int loeschen = -1;       // mode --clear
   bool hilfe = false;
   // export, import: SPICE PWL instead of the tab-separated text.
   bool pwl = false;

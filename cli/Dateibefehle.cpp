@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <system_error>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "curves/files/Kurvendatei.h"
 #include "curves/files/Kurvenexport.h"
 #include "curves/files/Kurvenimport.h"
+#include "curves/model/Kurvenmodell.h"
 #include "curves/transfer/Kurvenbild.h"
 
 namespace cli {
@@ -107,7 +109,19 @@ int BildAusgeben(const Aufruf& aufruf) {
   std::vector<std::uint8_t> bild;
   int ende = 0;
   if (const int fehler = curves::KurvenbildErzeugen(bild, ende)) return FehlerMelden(fehler);
-  if (aufruf.ausgabe.empty()) {
+  if (aufruf.json) {
+    // A summary of what a send would write; the bytes themselves go with --out.
+    const int bytes = ende - curves::kBildAnfang;
+    const nlohmann::json j = {
+        {"start", curves::kBildAnfang},
+        {"end", ende - 1},
+        {"bytes", bytes},
+        {"samples", (ende - curves::kAbtastAnfang) / 2},
+        {"checksum", bild[curves::kBildPruefsumme] * 256 + bild[curves::kBildPruefsumme + 1]},
+        {"memory_percent", 100.0 * bytes / curves::kGeraetespeicherBytes}};
+    std::printf("%s\n", j.dump().c_str());
+    if (aufruf.ausgabe.empty()) return kStatusErfolg;
+  } else if (aufruf.ausgabe.empty()) {
     HexAusgeben(bild, curves::kBildAnfang, ende);
     return kStatusErfolg;
   }

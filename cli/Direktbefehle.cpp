@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 
@@ -142,13 +143,24 @@ void Warten(std::chrono::steady_clock::time_point bis) {
   }
 }
 
-int EinmalLesen() {
+int EinmalLesen(bool json) {
   int modus = 0;
   if (const int fehler = direct::Eingang4ModusLesen(&modus)) return FehlerMelden(fehler);
   direct::Eingang4ModusSetzen(modus);
   for (int n = 0; n < 4; ++n)
     if (const int fehler = direct::EingangLesenUndAnzeigen(n)) return FehlerMelden(fehler);
   const auto& z = direct::Direktpanel();
+  if (json) {
+    // Input 4 is null while it is the start/stop input; each unit is its input's.
+    nlohmann::json werte = nlohmann::json::array(), einheiten = nlohmann::json::array();
+    for (int n = 0; n < 4; ++n) {
+      const bool aus = n == 3 && !direct::Messwerte().eingang4Analog;
+      werte.push_back(aus ? nlohmann::json(nullptr) : nlohmann::json(z.eingang[n].wert));
+      einheiten.push_back(z.eingangEinheit[n]);
+    }
+    std::printf("%s\n", nlohmann::json{{"inputs", werte}, {"unit", einheiten}}.dump().c_str());
+    return kStatusErfolg;
+  }
   for (int n = 0; n < 4; ++n) {
     const std::string wert =
         n == 3 && !direct::Messwerte().eingang4Analog
@@ -207,7 +219,7 @@ int EingaengeLesen(const Aufruf& aufruf) {
   if (const int fehler = EinstellungenLaden(aufruf)) return FehlerMelden(fehler);
   Geraeteverbindung verbindung(aufruf.port, aufruf.adresse);
   if (const int fehler = verbindung.oeffnen()) return FehlerMelden(fehler);
-  return aufruf.watch > 0.0 ? Beobachten(aufruf) : EinmalLesen();
+  return aufruf.watch > 0.0 ? Beobachten(aufruf) : EinmalLesen(aufruf.json);
 }
 
 int AusgangSetzen(const Aufruf& aufruf) {

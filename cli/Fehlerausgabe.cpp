@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <nlohmann/json.hpp>
 
 #include "Aufruf.h"
 #include "Hilfe.h"
@@ -15,7 +16,22 @@ std::string Fehlerzeile(int code) {
   return "Error #" + device::FehlernummerText(code) + ": " + text;
 }
 
+namespace {
+bool jsonFehler = false;
+}  // namespace
+
+void JsonFehlerSetzen(bool an) {
+  jsonFehler = an;
+}
+
 int FehlerMelden(int code) {
+  if (jsonFehler) {
+    std::string text = device::ZOR_Fehlermeldung(code);
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    const nlohmann::json j = {{"error", code}, {"message", text}};
+    std::fprintf(stderr, "%s\n", j.dump().c_str());
+    return kStatusFehler;
+  }
   std::fprintf(stderr, "%s\n", Fehlerzeile(code).c_str());
   return kStatusFehler;
 }

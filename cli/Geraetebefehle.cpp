@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <nlohmann/json.hpp>
 #include <vector>
 
 #include "Dateibefehle.h"
@@ -41,7 +42,10 @@ int IdLesen(const Aufruf& aufruf) {
   Geraeteverbindung verbindung(aufruf.port, aufruf.adresse);
   if (const int fehler = verbindung.oeffnen()) return FehlerMelden(fehler);
   if (const int fehler = device::IDLesen()) return FehlerMelden(fehler);
-  std::printf("%s\n", device::IdFeld().c_str());
+  if (aufruf.json)
+    std::printf("%s\n", nlohmann::json{{"id", device::IdFeld()}}.dump().c_str());
+  else
+    std::printf("%s\n", device::IdFeld().c_str());
   return kStatusErfolg;
 }
 
@@ -50,6 +54,18 @@ int Suchen(const Aufruf& aufruf) {
   if (const int fehler = verbindung.oeffnen()) return FehlerMelden(fehler);
   if (const int fehler = device::GeraeteSuchen()) return FehlerMelden(fehler);
   const auto& zustand = device::Companel();
+  if (aufruf.json) {
+    // Every address that answered, WUN-2 or not, with its ID.
+    nlohmann::json gefunden = nlohmann::json::array(), ids = nlohmann::json::object();
+    for (int i = 0; i < 8; ++i) {
+      if (!zustand.scanLampen[static_cast<std::size_t>(i)].an) continue;
+      const std::string adresse(1, static_cast<char>('1' + i));
+      gefunden.push_back(adresse);
+      ids[adresse] = zustand.scanIds[static_cast<std::size_t>(i)];
+    }
+    std::printf("%s\n", nlohmann::json{{"found", gefunden}, {"ids", ids}}.dump().c_str());
+    return kStatusErfolg;
+  }
   for (int i = 0; i < 8; ++i) {
     const auto& lampe = zustand.scanLampen[static_cast<std::size_t>(i)];
     const auto& id = zustand.scanIds[static_cast<std::size_t>(i)];

@@ -19,7 +19,7 @@ constexpr int kPfadport = 1;
 Geraeteverbindung::Geraeteverbindung(const Portangabe& port, char adresse)
     : nummer_(port.pfad.empty() ? port.nummer : kPfadport) {
   if (!port.pfad.empty()) service_.setPortPfade({{kPfadport, port.pfad}});
-  device::setSerialService(&service_);
+  device::setSerialService(&zaehler_);
   // The list holds just the named port, so opening never falls back to another one.
   const int nummer = nummer_;
   device::PortquelleSetzen([nummer] { return std::vector<int>{nummer}; });

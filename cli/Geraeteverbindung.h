@@ -5,6 +5,7 @@
 #pragma once
 
 #include "Aufruf.h"
+#include "Leitungszaehler.h"
 #include "device/qtserial/QtSerialService.h"
 
 namespace cli {
@@ -21,6 +22,7 @@ class Geraeteverbindung {
 
  private:
   device::qtserial::QtSerialService service_;
+  Leitungszaehler zaehler_{service_};  // what the driver talks through
   int nummer_;
 };
 

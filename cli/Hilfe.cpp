@@ -16,6 +16,12 @@ N  a characteristic slot of the device, 1..7.
 const char* const kStatus = R"(
 Exit status: 0 on success; 1 on a failure, reported on standard error as
 "Error #<number>: <message>"; 2 for a bad command line.
+--json (id, scan, inputs, status, mode, stats, image): the result as one JSON object on a
+line of standard output, and a failure as {"error": <code>, "message": "<text>"} on
+standard error, the code negative as the functions return it (-122232). A bad command
+line is still reported as text.
+Transfers (send, read, char-send, char-read) show a progress bar on standard error when it
+is a terminal: bytes, rate and time left.
 )";
 
 struct Text {
@@ -31,15 +37,18 @@ const std::map<std::string, Text>& Texte() {
 "COM <number>", a tab, the path. The numbers are those of the COM settings window.
 )"}},
       {"id",
-       {"miv3x id --port P [--address A]",
+       {"miv3x id --port P [--address A] [--json]",
         R"(Reads the ID of the device at address A and prints it.
+With --json: {"id": "<id>"}.
 )"}},
       {"scan",
-       {"miv3x scan --port P",
+       {"miv3x scan --port P [--json]",
         R"(Asks the addresses 1 to 8 in turn for their ID and prints one line per address:
 "<address>: no device found", "<address>: WUN-2 found, ID <id>" or
 "<address>: device answer, but device is no WUN-2, ID <id>".
 Every silent address costs the 0.5 s time-out.
+With --json: {"found": ["3", "5"], "ids": {"3": "<id>", "5": "<id>"}}, the addresses that
+answered (WUN-2 or not) and their IDs.
 )"}},
       {"send",
        {"miv3x send FILE.wur --port P [--address A] [--dither]",
@@ -60,7 +69,8 @@ earlier file of that name survives any failure.
       {"export",
        {"miv3x export FILE.wur OUT.txt [--pwl]",
         R"(Writes curve 1 of the curve file as tab-separated text: start time in seconds,
-value in per cent, time base, curve number, one line per point.
+value in per cent, time base, curve number, one line per point; a closing comment
+gives the end time of the last line, which import reads back.
 With --pwl it is written as a SPICE piecewise-linear list instead: "time value" pairs in
 seconds and volts at the output (by the file's configuration), one per line, ending with
 the closing line's return to the first value. A line one unit long between two values
@@ -117,11 +127,14 @@ refused with the line concerned, and OUT.wur is not written; an earlier file of 
 stays as it was.
 )T"}},
       {"image",
-       {"miv3x image FILE.wur [--out IMAGE.bin]",
+       {"miv3x image FILE.wur [--out IMAGE.bin] [--json]",
         R"(Computes the device memory image that 'send' would write for the curve file, from
 address 4096 (1000 hex) to its last byte: a 32-byte header and one 16-bit sample per
 time-base unit. With --out the bytes go to that file; otherwise they are printed as
 hex lines of up to 16 bytes, each led by its address in hex ("1000: 00 63 10 21 ...").
+With --json a summary is printed instead of the hex lines: {"start": 4096, "end": <last
+address>, "bytes": <count>, "samples": <count>, "checksum": <header checksum>,
+"memory_percent": <per cent of 61440>}.
 )"}},
       {"char-send",
        {"miv3x char-send FILE.wue --slot N --port P [--address A]",
@@ -162,9 +175,10 @@ is reported with its number and nothing is written.
 characteristic file: check sum, output-2 value, rise-time code, and one 16-bit sample
 per input value 0..4095. With --out the bytes go to that file; otherwise they are
 printed as hex lines of 16 bytes, each led by its offset in the slot ("0000: 3F C2 ...").
+)"}},
       {"inputs",
        {"miv3x inputs --port P [--address A] [--watch SECONDS] [--log FILE.txt] "
-        "[--config FILE.wuo]",
+        "[--config FILE.wuo] [--json]",
         R"(Reads the four inputs once and prints them in one line, tab-separated, each in the
 physical unit of its scaling ("2.500 V"). Input 4 shows "-----" while the device uses it
 as its start/stop input (bit 0 of its mode).
@@ -176,6 +190,8 @@ Ctrl+C ends polling, "Data logging finished". The log goes to standard output, o
 none. A failed reading ends polling with its error.
 The scaling is the one of the settings file miv3XKurvengenerator.ini in the current
 folder (the standard scaling without one), or the one of FILE.wuo.
+With --json (not with --watch): {"inputs": [i1, i2, i3, i4], "unit": ["V", "V", "V", "V"]},
+the values in their inputs' units; input 4 is null while it is the start/stop input.
 )"}},
       {"output",
        {"miv3x output N VALUE --port P [--address A] [--limit L] [--config FILE.wuo]",
@@ -220,6 +236,53 @@ longer than the device memory (61440 bytes: 30704 samples after the header) is r
 with the memory it would need.
 Example: miv3x shape sine offset=5V amplitude=4V period=20ms periods=3 --out s.wur
 )"}},
+      {"stats",
+       {"miv3x stats FILE.wur [--curve N] [--from TIME --to TIME] [--json]",
+        R"(Measures the output the device produces from curve N (default 1) of the curve file:
+one level per time-base unit, held for that unit, as the device image holds it, not the
+straight lines between the points. Over the whole curve, or over --from .. --to (times
+with a unit as for 'shape', within the curve; a range may begin or end inside a line or
+a sample). Prints the range, its duration, the number of points whose lines start in it,
+the device memory its samples take (2 bytes each; the whole curve adds the 32-byte
+header) and the minimum, maximum, time-weighted mean and RMS of the output in the unit
+of the output's scaling in the file:
+  duration: 20 ms
+  points: 17
+  memory: 2080 bytes (3.4% of 61440)
+  min: 1 V ...
+With --json: {"curve", "from_s", "to_s", "duration_s", "points", "memory_bytes",
+"memory_percent", "min", "max", "mean", "rms", "unit"}.
+)"}},
+      {"start",
+       {"miv3x start --port P [--address A]",
+        R"(Starts the device's curve output (the COM settings window's "Start").
+)"}},
+      {"stop",
+       {"miv3x stop --port P [--address A]",
+        R"(Stops the device's curve output (the COM settings window's "Stopp").
+)"}},
+      {"status",
+       {"miv3x status --port P [--address A] [--json]",
+        R"(Reads status registers 1 and 2, the mode register and the parameters
+"speicherinhalt", "max_current" and "compartibility_mode", and prints them; the set
+error bits of status register 2 are explained as the COM settings window explains them
+("Memory error", "Checksumm error", "Eeprom not ready", "Data not valid", "Curve
+selection error"), the mode bits by what they mean (bit 0: input 4 as start/stop signal;
+bits 1 and 2: the characteristic slots marked valid). A device answers "#aS1R" either as
+status register 1 or as "compartibility_mode", and "#aM1R" either as the mode register
+or as "speicherinhalt": the form it does not use is shown as not answered, which is no
+failure; nor is a parameter at an address the parameter command does not take (9..f).
+With --json: {"status1", "status2", "error_bits": [...], "mode", "mode_bits": [...],
+"parameters": {"speicherinhalt", "max_current", "compartibility_mode"}}, null for what
+was not read.
+)"}},
+      {"mode",
+       {"miv3x mode --port P [--address A] [--set BITS] [--clear BITS] [--json]",
+        R"(Clears the bits of --clear, then sets the bits of --set in the device's mode
+register (BITS 0..255, decimal or 0x hex; bit 0 = 1 makes input 4 the start/stop
+signal), then reads the register and prints it with the meaning of its bits. Without
+--set and --clear it only reads. With --json: {"mode": <value>, "mode_bits": [...]}.
+)"}},
       {"zero",
        {"miv3x zero --port P [--address A] [--config FILE.wuo]",
         R"(Sets every output to its physical zero, or to the end of its range nearest to zero,
@@ -258,6 +321,11 @@ Commands:
   output  N VALUE --port P       set one output
   zero    --port P               set every output to its physical zero
   shape   KIND NAME=VALUE... --out OUT.wur   a sine, ramp, pulse train... as a curve file
+  stats   FILE.wur [--from T --to T]         duration, memory, min, max, mean, rms
+  start   --port P               start the device's curve output
+  stop    --port P               stop it
+  status  --port P               status and mode registers, parameters
+  mode    --port P [--set B] [--clear B]     set or clear mode bits
 
 Run 'miv3x <command> --help' for a command's options.
 )") + kAllgemein + kStatus;
@@ -277,7 +345,7 @@ std::string Aufrufhinweis(const std::string& befehl) {
     return "usage: miv3x <command> [arguments]\n"
            "commands: ports, id, scan, send, read, export, import, import-csv, image,\n"
            "          char-send, char-read, char-select, char-export, char-import, char-image,\n"
-           "          inputs, output, zero, shape\n"
+           "          inputs, output, zero, shape, stats, start, stop, status, mode\n"
            "Run 'miv3x --help' for more.\n";
   return std::string("usage: ") + it->second.synopsis + "\nRun 'miv3x " + befehl +
          " --help' for more.\n";

@@ -1,6 +1,10 @@
 #include "TerminalOperator.h"
 
 #include <algorithm>
+#include <cmath>
+
+#include "Leitungszaehler.h"
+#include "common/KlassischeZahlen.h"
 
 namespace cli {
 namespace {
@@ -41,6 +45,30 @@ std::string TerminalOperator::Fortschrittszeile(const std::string& titel, int pr
          std::string(static_cast<std::size_t>(breite - voll), ' ') + "] " + zahl;
 }
 
+std::string TerminalOperator::Transferangaben(std::uint64_t bytes, double sekunden, int prozent) {
+  const common::KlassischeZahlen zahlen;
+  auto Menge = [](double b) {
+    char text[32];
+    if (b < 1000.0)
+      std::snprintf(text, sizeof text, "%.0f B", b);
+    else if (b < 1e6)
+      std::snprintf(text, sizeof text, "%.1f kB", b / 1e3);
+    else
+      std::snprintf(text, sizeof text, "%.1f MB", b / 1e6);
+    return std::string(text);
+  };
+  const double b = static_cast<double>(bytes);
+  std::string rest = "--:--";
+  if (prozent > 0 && sekunden > 0.0) {
+    const long s = std::lround(sekunden * (100 - std::min(prozent, 100)) / prozent);
+    char text[32];
+    std::snprintf(text, sizeof text, "%ld:%02ld", s / 60, s % 60);
+    rest = text;
+  }
+  return "  " + Menge(b) + "  " + (sekunden > 0.0 ? Menge(b / sekunden) : Menge(0)) + "/s  " +
+         rest + " left";
+}
+
 int TerminalOperator::message(const common::MessageRequest& request) {
   // A message in the middle of a transfer starts on a line of its own.
   if (offen_ && terminal_) std::fputc('\n', ausgabe_);
@@ -58,6 +86,8 @@ void TerminalOperator::progressOpen(const std::string& title, const std::string&
   offen_ = true;
   titel_ = title;
   prozent_ = 0;
+  startbytes_ = Leitungsbytes();
+  start_ = std::chrono::steady_clock::now();
   zeichnen();
 }
 
@@ -79,7 +109,13 @@ void TerminalOperator::help(const std::string&) {}
 
 void TerminalOperator::zeichnen() {
   if (!terminal_) return;
-  std::fputs(("\r" + Fortschrittszeile(titel_, prozent_, kBalkenbreite)).c_str(), ausgabe_);
+  const double sekunden =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+  // Blanks after the text wipe what a longer line left.
+  std::fputs(("\r" + Fortschrittszeile(titel_, prozent_, kBalkenbreite) +
+              Transferangaben(Leitungsbytes() - startbytes_, sekunden, prozent_) + "   ")
+                 .c_str(),
+             ausgabe_);
   std::fflush(ausgabe_);
 }
 

@@ -5,6 +5,8 @@
 // on standard error, drawn only when that is a terminal.
 #pragma once
 
+#include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -28,6 +30,9 @@ class TerminalOperator : public common::OperatorInterface {
   static std::string Meldungstext(const std::string& titel, const std::string& text);
   // "Send data [##########          ]  50%" for a bar of `breite` characters.
   static std::string Fortschrittszeile(const std::string& titel, int prozent, int breite);
+  // What follows the bar: "  1.2 kB  0.9 kB/s  0:02 left" for the bytes moved in the
+  // seconds since the start; the time left from the pace so far, "--:--" at 0 per cent.
+  static std::string Transferangaben(std::uint64_t bytes, double sekunden, int prozent);
 
  private:
   void zeichnen();
@@ -37,6 +42,8 @@ class TerminalOperator : public common::OperatorInterface {
   bool offen_ = false;
   std::string titel_;
   int prozent_ = -1;
+  std::uint64_t startbytes_ = 0;
+  std::chrono::steady_clock::time_point start_{};
 };
 
 }  // namespace cli

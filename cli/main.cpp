@@ -17,6 +17,8 @@
 #include "Geraetebefehle.h"
 #include "Hilfe.h"
 #include "Kennlinienbefehle.h"
+#include "Statistikbefehl.h"
+#include "Steuerbefehle.h"
 #include "TerminalOperator.h"
 #include "characteristic/Kennlinienmodell.h"
 #include "common/OperatorInterface.h"
@@ -46,6 +48,11 @@ int Ausfuehren(const cli::Aufruf& aufruf) {
   if (b == "output") return cli::AusgangSetzen(aufruf);
   if (b == "zero") return cli::AusgaengeAufNull(aufruf);
   if (b == "shape") return cli::FormAusgeben(aufruf);
+  if (b == "stats") return cli::StatistikAusgeben(aufruf);
+  if (b == "start") return cli::Starten(aufruf);
+  if (b == "stop") return cli::Stoppen(aufruf);
+  if (b == "status") return cli::StatusAusgeben(aufruf);
+  if (b == "mode") return cli::ModusAendern(aufruf);
   return cli::BildAusgeben(aufruf);
 }
 
@@ -70,6 +77,7 @@ int main(int argc, char** argv) {
   QCoreApplication anwendung(qtArgc, qtArgv);
 
   device::ZOR_Fehlersprache(2);
+  cli::JsonFehlerSetzen(aufruf.json);
   cli::TerminalOperator bedienung(stderr, isatty(STDERR_FILENO) == 1);
   common::setOperatorInterface(&bedienung);
   config::KonfigurationStandardwerte();

@@ -7,7 +7,7 @@ packages=(
   build-essential g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
   libqcustomplot-dev libgl-dev
-  libgtest-dev libgmock-dev googletest libbenchmark-dev libmuparser-dev
+  libgtest-dev libgmock-dev googletest libbenchmark-dev libmuparser-dev nlohmann-json3-dev
   fonts-dejavu-core locales clang-format clang libclang-rt-14-dev
   desktop-file-utils dpkg-dev file
 )

@@ -1,5 +1,6 @@
 #include "characteristic/Kennlinientext.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -12,6 +13,7 @@
 #include "characteristic/Kennlinienmodell.h"
 #include "common/KlassischeZahlen.h"
 #include "common/Lesedatei.h"
+#include "common/Raster.h"
 #include "common/Speicherdatei.h"
 #include "common/Textdatei.h"
 
@@ -88,6 +90,7 @@ int KennlTextImportieren(const std::string& pfad) {
 
   std::vector<Kennlinienpunkt> punkte;
   double vorherX = 0.0;
+  std::int32_t vorherPosition = 0;  // raw X of the previous point
   std::string zeile;
   int nummer = 0;
   for (;;) {
@@ -117,24 +120,31 @@ int KennlTextImportieren(const std::string& pfad) {
       if (!(d > 0.000001))
         return common::ImportAblehnen(kFehlerImportXFolge,
                                       "Error in line %d:\nX-axis not continously.", nummer);
-      const double laenge = std::trunc(kRohSpanne * d / 100.0);
-      if (laenge < 1.0)
+      // Positions, not differences, are rounded: two decimals of per cent are finer than a
+      // raw step, so an exported characteristic comes back code for code.
+      const std::int32_t laenge = common::ProzentInCode(x) - vorherPosition;
+      if (laenge < 1)
         return common::ImportAblehnen(
             kFehlerImportAbstand,
             "Error in line %d:\nDifference in X direction between two points must "
             "be greater then zero.",
             nummer);
-      punkte.back().Laenge = static_cast<std::int32_t>(laenge);
+      punkte.back().Laenge = laenge;
     }
     if (!PunktfeldAnpassen(punkte, punkte.size() + 1)) return kFehlerImportSpeicher;
-    punkte.back() = {static_cast<std::int32_t>(kRohSpanne * y / 100.0), 0, 0, {0, 0, 0}};
+    punkte.back() = {common::ProzentInCode(y), 0, 0, {0, 0, 0}};
     vorherX = x;
+    vorherPosition = common::ProzentInCode(x);
   }
   if (punkte.empty())
     return common::ImportAblehnen(kFehlerImportKeineDaten, "%s", "Curve data not found.");
   punkte.back().Laenge = 0;
+  // The characteristic's array at the exact count, taken before anything changes.
+  std::vector<Kennlinienpunkt> neu;
+  if (!PunktfeldAnpassen(neu, punkte.size())) return kFehlerImportErsetzen;
+  std::copy(punkte.begin(), punkte.end(), neu.begin());
   RueckgaengigSichern();
-  gKennl.Kennl.Punkte.swap(punkte);
+  gKennl.Kennl.Punkte.swap(neu);
   return 0;
 }
 

@@ -24,6 +24,9 @@ struct FileRequest {
   Mode mode = Mode::Load;
   bool forceExtension = true;  // the chosen name gets the pattern's extension
   std::string confirmButton;   // "Save", "Load"; empty for the dialog's own label
+  // The chosen file is extended, not replaced: the dialog does not ask to replace an
+  // existing one and says that new data are appended.
+  bool appends = false;
 };
 
 class OperatorInterface {

@@ -13,6 +13,10 @@ double Abschneiden(double v) {
   return std::trunc(v);
 }
 
+int ProzentInCode(double prozent) {
+  return static_cast<int>(std::ceil(4095.0 * prozent / 100.0 - 0.5));
+}
+
 int AufCodeBegrenzen(double v, double max) {
   if (std::isnan(v)) return 0;
   v = std::clamp(v, 0.0, max);

@@ -8,6 +8,11 @@ namespace common {
 double Runden(double v);
 double Abschneiden(double v);
 
+// The code of a per-cent value of full scale (4095) in 0 … 100 read from text: the nearest
+// code, the lower one exactly between two, so that what truncation gave stays within one
+// code and a value written with two decimals comes back to its code.
+int ProzentInCode(double prozent);
+
 // v limited to 0..max and rounded to the nearest whole code (floor(v + 0.5)); a v that is
 // not a number gives 0.
 int AufCodeBegrenzen(double v, double max);

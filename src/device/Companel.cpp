@@ -7,6 +7,7 @@
 #include "common/OperatorInterface.h"
 #include "device/Fehler.h"
 #include "device/Protokoll.h"
+#include "device/Statusbits.h"
 #include "device/Verbindung.h"
 #include "ini/IniStore.h"
 
@@ -242,14 +243,10 @@ void FehlerbitsDimmen(bool dimmen) {
 }
 
 std::string FehlerbitsText() {
-  static const char* const zeilen[5] = {"Memory error", "Checksumm error", "Eeprom not ready",
-                                        "Data not valid", "Curve selection error"};
+  int wert = 0;
+  for (int bit = 0; bit < 5; ++bit) wert |= zustand.fehlerbits[bit] ? 1 << bit : 0;
   std::string text;
-  for (int bit = 0; bit < 5; ++bit) {
-    if (!zustand.fehlerbits[bit]) continue;
-    if (!text.empty()) text += "\n";
-    text += zeilen[bit];
-  }
+  for (const auto& zeile : FehlerbitZeilen(wert)) text += (text.empty() ? "" : "\n") + zeile;
   return text;
 }
 

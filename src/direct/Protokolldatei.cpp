@@ -150,6 +150,7 @@ int ProtokolldateiOeffnen() {
   anfrage.pattern = "*.txt";
   anfrage.mode = common::FileRequest::Mode::Save;
   anfrage.forceExtension = true;
+  anfrage.appends = true;  // the log is opened for appending
   const auto pfad = common::operatorInterface().selectFile(anfrage);
   if (pfad && pfad->empty()) return kFehlerDateiauswahl;
   ProtokolldateiSchliessen();

@@ -30,7 +30,10 @@ QString HilfeFilter::Text(const QWidget* control) const {
 bool HilfeFilter::eventFilter(QObject* watched, QEvent* event) {
   if (!common::gHilfeAktiv) return false;
   switch (event->type()) {
-    case QEvent::MouseButtonPress: {
+    // A press soon after the one that closed a help popup arrives as a double click only;
+    // it is a click on this control all the same.
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
       auto* maus = static_cast<QMouseEvent*>(event);
       if (maus->button() == Qt::LeftButton) {
         auto it = texte_.find(watched);
@@ -39,9 +42,8 @@ bool HilfeFilter::eventFilter(QObject* watched, QEvent* event) {
       }
       return true;
     }
-    // Releases, double clicks and keys would commit the control: not in help mode.
+    // Releases and keys would commit the control: not in help mode.
     case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
     case QEvent::Wheel:

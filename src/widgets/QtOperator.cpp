@@ -111,6 +111,11 @@ std::optional<std::string> QtOperator::selectFile(const common::FileRequest& req
   if (!ext.isEmpty()) dialog.setDefaultSuffix(ext);
   if (!request.confirmButton.empty())
     dialog.setLabelText(QFileDialog::Accept, Text(request.confirmButton));
+  if (request.appends) {
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setLabelText(QFileDialog::FileName,
+                        QStringLiteral("File name (new data are appended):"));
+  }
   // The pattern as the default name, as every file dialog of the program starts.
   if (!extension(muster).isEmpty()) dialog.selectFile(muster);
 

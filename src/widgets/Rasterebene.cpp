@@ -15,7 +15,10 @@ common::Pixelabbildung AchsenAbbildung(const QCustomPlot* plot) {
   a.Hoehe = std::max(r.height(), 1);
   a.Xs = x.size() > 0 ? a.Breite / x.size() : 0.0;
   a.X0 = -x.lower * a.Xs;
-  a.Ys = y.size() > 0 ? -a.Hoehe / y.size() : 0.0;
+  // The lower end of the Y range on the bottom row and the upper end on the top row: a
+  // curve at full scale or at zero lies on the plot's edge and must show there. (The axis
+  // itself puts the upper end one pixel above the plot area.)
+  a.Ys = y.size() > 0 ? -std::max(a.Hoehe - 1, 1) / y.size() : 0.0;
   a.Y0 = (a.Hoehe - 1) - y.lower * a.Ys;
   return a;
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
 
 #include "characteristic/KennlDateiMenue.h"
@@ -46,14 +48,54 @@ TEST_F(KennlinientextTest, ExportUsesADecimalPointInAnyLocale) {
   EXPECT_NE(testsupport::Text(dir.file("e.txt")).find("24.42\t100.00"), std::string::npos);
 }
 
-TEST_F(KennlinientextTest, ImportTakesCommentsBlanksAndTruncatesToRawSteps) {
+TEST_F(KennlinientextTest, ImportTakesCommentsBlanksAndTheNearestRawSteps) {
+  // X positions, not their differences, go to the nearest step; exactly between two steps
+  // (50 % is 2047.5) the lower one.
   ASSERT_EQ(Import("# head\n\n   \n\t# indented comment\n0\t0\n24.42\t100\n 50 \t 50.5\r\n"
                    "100\t10 trailing text\n"),
             0);
-  EXPECT_EQ(Punkte(), (Pkte{{0, 999}, {4095, 1047}, {2067, 2047}, {409, 0}}));
+  EXPECT_EQ(Punkte(), (Pkte{{0, 1000}, {4095, 1047}, {2068, 2048}, {409, 0}}));
   EXPECT_EQ(gKennl.Historien.AnzahlRueckgaengig, 1);
   EXPECT_TRUE(gKennl.KennlinieGeaendert);
   EXPECT_TRUE(op.messages.empty());
+}
+
+// Export and import give back every point, one-step lines and the limits included.
+class KennlRundreise : public KennlinientextTest, public ::testing::WithParamInterface<unsigned> {
+ protected:
+  void ErwarteRundreise(const Pkte& punkte) {
+    Setze(punkte);
+    ASSERT_EQ(KennlTextExportieren(dir.file("e.txt")), 0);
+    Setze({{5, 0}});
+    ASSERT_EQ(KennlTextImportieren(dir.file("e.txt")), 0) << op.lastMessageText();
+    EXPECT_EQ(Punkte(), punkte);
+  }
+};
+
+TEST_P(KennlRundreise, RandomCharacteristicsComeBackPointForPoint) {
+  std::mt19937 zufall(GetParam());
+  const auto ganz = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(zufall); };
+  Pkte punkte;
+  int x = 0;
+  int y = ganz(0, 4095);
+  while (true) {
+    y = ganz(0, 2) == 0 ? std::clamp(y + ganz(-1, 1), 0, 4095) : ganz(0, 4095);
+    const int laenge = ganz(0, 2) == 0 ? 1 : ganz(1, 600);
+    if (x + laenge > 4095 || ganz(0, 40) == 0) break;
+    punkte.push_back({y, laenge});
+    x += laenge;
+  }
+  punkte.push_back({ganz(0, 1) * 4095, 0});
+  ErwarteRundreise(punkte);
+}
+
+INSTANTIATE_TEST_SUITE_P(Zufall, KennlRundreise, ::testing::Range(0u, 16u));
+
+TEST_F(KennlRundreise, EveryStepOfXAndY) {
+  Pkte punkte;
+  for (int i = 0; i < 4095; ++i) punkte.push_back({i, 1});
+  punkte.push_back({4095, 0});
+  ErwarteRundreise(punkte);
 }
 
 TEST_F(KennlinientextTest, ImportKeepsCommentFieldsAndName) {
@@ -126,6 +168,12 @@ TEST_F(KennlinientextTest, MemoryForTheGrowingListIsRefused) {
   Setze({{5, 7}});
   EXPECT_EQ(Import("0\t0\n50\t50\n"), -600536);
   EXPECT_EQ(Punkte(), (Pkte{{5, 7}}));
+  // Both lines read, the array at the exact count cannot be had.
+  KennlAllokationsHaken().Ausloesen(1, 2);
+  EXPECT_EQ(Import("0\t0\n50\t50\n"), -600543);
+  EXPECT_EQ(KennlAllokationsHaken().Ausstehend(), 0);
+  EXPECT_EQ(Punkte(), (Pkte{{5, 7}}));
+  EXPECT_EQ(gKennl.Historien.AnzahlRueckgaengig, 0);
 }
 
 TEST_F(KennlinientextTest, DialogCommandsUseTheirTitles) {

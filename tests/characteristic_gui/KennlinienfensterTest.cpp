@@ -1,6 +1,8 @@
 // The characteristic window driven offscreen: menus and toolbar, the mouse tools, undo and
 // redo, zoom and scroll bar, the Y zoom fields, the comment, the file commands, direct
 // help and the transfer fields.
+#include <QImage>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -350,6 +352,33 @@ TEST_F(KennlFensterTest, DirectHelpShowsTextsAndCommitsNothing) {
   ASSERT_EQ(op.messages.size(), 1u);
   EXPECT_EQ(op.messages[0].title, "WUN-2 pin assignment");
   EXPECT_EQ(op.messages[0].text.substr(0, 48), "Connector pins in characteristic controller mode");
+}
+
+TEST_F(KennlFensterTest, TheDefaultSectionAtFullScaleShowsAlongTheTopEdge) {
+  // Fresh start: the default point at full scale; its section to the end of the input
+  // range lies on the plot's top edge, in the light colours.
+  const QImage bild = graph()->grab().toImage();
+  const QRect flaeche = graph()->axisRect()->rect();
+  int hell = 0;
+  for (int x = flaeche.left(); x <= flaeche.right(); ++x) {
+    const QRgb p = bild.pixel(x, flaeche.top()) & 0xFFFFFF;
+    hell += p == 0xFF9696 || p == 0x9696FF ? 1 : 0;
+  }
+  EXPECT_GT(hell, flaeche.width() * 9 / 10);
+}
+
+TEST_F(KennlFensterTest, DirectHelpAnswersAQuickSecondClick) {
+  // A click soon after the one that closed a help popup arrives as a double click.
+  panel->Aktionen().Direkthilfe->trigger();
+  op.helpTexts.clear();
+  QWidget* feld = u().YZOOMMAX->findChild<QLineEdit*>();
+  ASSERT_NE(feld, nullptr);
+  const QPointF mitte = QRectF(feld->rect()).center();
+  QMouseEvent doppelklick(QEvent::MouseButtonDblClick, mitte, feld->mapToGlobal(mitte),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(feld, &doppelklick);
+  EXPECT_EQ(op.helpTexts, (std::vector<std::string>{characteristic::gui::hilfe::kYZoom}));
+  EXPECT_EQ(gKennl.YZoomMax, 4095);
 }
 
 TEST_F(KennlFensterTest, DisplayTypeChoosesWhatIsDrawn) {

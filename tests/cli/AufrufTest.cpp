@@ -117,14 +117,14 @@ TEST(Aufruf, HelpForTheToolAndEachCommand) {
   }
   const std::vector<std::pair<std::string, std::string>> befehle = {
       {"ports", "usage: miv3x ports\n"},
-      {"id", "usage: miv3x id --port P [--address A]\n"},
-      {"scan", "usage: miv3x scan --port P\n"},
+      {"id", "usage: miv3x id --port P [--address A] [--json]\n"},
+      {"scan", "usage: miv3x scan --port P [--json]\n"},
       {"send", "usage: miv3x send FILE.wur --port P [--address A] [--dither]\n"},
       {"read", "usage: miv3x read OUT.wur --port P [--address A] [--dither] [--config FILE.wuo]\n"},
       {"export", "usage: miv3x export FILE.wur OUT.txt [--pwl]\n"},
       {"import",
        "usage: miv3x import IN.txt OUT.wur [--config FILE.wuo] [--pwl [--timebase NAME]]\n"},
-      {"image", "usage: miv3x image FILE.wur [--out IMAGE.bin]\n"},
+      {"image", "usage: miv3x image FILE.wur [--out IMAGE.bin] [--json]\n"},
   };
   for (const auto& [befehl, anfang] : befehle) {
     SCOPED_TRACE(befehl);

@@ -336,6 +336,9 @@ TEST_F(Geraetebefehle, TransfersDrawAProgressBarOnATerminalOnly) {
   ASSERT_EQ(0, senden.status) << senden.fehler;
   EXPECT_THAT(senden.fehler, HasSubstr("\rSend data [" + std::string(30, '#') + "] 100%"));
   EXPECT_THAT(senden.fehler, HasSubstr("\rSend data [##      "));  // an early step
+  // Bytes on the line (frames and acknowledgements), their rate and the time left.
+  EXPECT_THAT(senden.fehler,
+              testing::ContainsRegex("100%  [0-9.]+ kB  [0-9.]+ [k]?B/s  0:00 left"));
   EXPECT_EQ(std::string::npos, senden.fehler.find("Read data"));
 
   const std::string zurueck = ordner.file("zurueck.wur");

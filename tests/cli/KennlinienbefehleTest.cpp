@@ -124,7 +124,7 @@ TEST_F(Kennlinienbefehle, ExportAndImportConvertBothWays) {
   const Lauf ein = Miv3x({"char-import", text, neu});
   ASSERT_EQ(ein.status, 0) << ein.fehler;
   ASSERT_EQ(KennlDateiLaden(neu, Konfigwahl::NichtLaden), 0);
-  EXPECT_EQ(Punkte(), (std::vector<std::pair<int, int>>{{0, 999}, {4095, 0}}));
+  EXPECT_EQ(Punkte(), (std::vector<std::pair<int, int>>{{0, 1000}, {4095, 0}}));
   EXPECT_EQ(gKennl.Felder.Anstiegszeit, 0.1);
 
   testsupport::TextSchreiben(text, "# x\n0.5\t10\n");

@@ -1,6 +1,8 @@
 // Exporting curve 1 as text and importing text files.
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <random>
 
 #include "Dateihilfen.h"
 #include "curves/files/Kurvenexport.h"
@@ -27,7 +29,7 @@ class ExportTest : public DateiTest {};
 TEST_F(ExportTest, DefaultCurveGivesOneLine) {
   const auto pfad = dir.file("k.txt");
   ASSERT_EQ(0, KurvendateiExportieren(pfad));
-  EXPECT_EQ(kKopf + "0.00000\t0.00\t10ms\t1\n\n", Text(pfad));
+  EXPECT_EQ(kKopf + "0.00000\t0.00\t10ms\t1\n# End of curve at 0.01000 s\n\n", Text(pfad));
 }
 
 TEST_F(ExportTest, TimesAccumulateAndValuesArePerCent) {
@@ -40,20 +42,53 @@ TEST_F(ExportTest, TimesAccumulateAndValuesArePerCent) {
                 "0.00500\t100.00\t250us\t1\n"
                 "0.00575\t49.99\t1s\t1\n"
                 "2.00575\t0.02\t10ms\t1\n"
+                "# End of curve at 2.07575 s\n"
                 "\n",
             Text(pfad));
 }
 
-TEST_F(ExportTest, ExportedTextImportsToTheSameCurve) {
-  const std::vector<Kurvenpunkt> kurve = {P(0, 5, 1), P(4095, 3, 9), P(2048, 2, 8), P(1, 1, 4)};
-  gKurven.Kurven[0].Punkte = kurve;
-  const auto pfad = dir.file("k.txt");
-  ASSERT_EQ(0, KurvendateiExportieren(pfad));
-  gKurven.Kurven[0].Punkte = {kStandardpunkt};
-  ASSERT_EQ(0, KurvendateiImportieren(pfad));
-  // Per cent with two decimals loses a little: 2048 -> 50.01 % -> 2047.
-  EXPECT_TRUE(
-      Gleich({P(0, 5, 1), P(4095, 3, 9), P(2047, 2, 8), P(0, 1, 4)}, gKurven.Kurven[0].Punkte));
+// Export and import give back every point: each value to its code, each length to its unit,
+// the closing line's included.
+class Rundreise : public DateiTest, public ::testing::WithParamInterface<unsigned> {
+ protected:
+  void ErwarteRundreise(const std::vector<Kurvenpunkt>& kurve) {
+    gKurven.Kurven[0].Punkte = kurve;
+    const auto pfad = dir.file("k.txt");
+    ASSERT_EQ(0, KurvendateiExportieren(pfad));
+    gKurven.Kurven[0].Punkte = {kStandardpunkt};
+    ASSERT_EQ(0, KurvendateiImportieren(pfad));
+    EXPECT_TRUE(Gleich(kurve, gKurven.Kurven[0].Punkte));
+  }
+};
+
+TEST_P(Rundreise, RandomCurvesComeBackPointForPoint) {
+  std::mt19937 zufall(GetParam());
+  const auto ganz = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(zufall); };
+  std::vector<Kurvenpunkt> kurve;
+  int y = ganz(0, 4095);
+  for (int i = ganz(1, 40); i > 0; --i) {
+    switch (ganz(0, 3)) {
+      case 0:
+        y = std::clamp(y + (ganz(0, 1) ? 1 : -1), 0, 4095);
+        break;  // one code
+      case 1:
+        y = ganz(0, 1) * 4095;
+        break;
+      default:
+        y = ganz(0, 4095);
+    }
+    const int laenge = ganz(0, 2) == 0 ? (ganz(0, 1) ? 1 : 65535) : ganz(1, 3000);
+    kurve.push_back(P(y, laenge, ganz(1, 9)));
+  }
+  ErwarteRundreise(kurve);
+}
+
+INSTANTIATE_TEST_SUITE_P(Zufallskurven, Rundreise, ::testing::Range(0u, 16u));
+
+TEST_F(Rundreise, EveryCodeComesBack) {
+  std::vector<Kurvenpunkt> kurve;
+  for (int y = 0; y <= 4095; ++y) kurve.push_back(P(y, 1 + y % 3, 9 - y % 9));
+  ErwarteRundreise(kurve);
 }
 
 // A 250 us line late in the longest curve a device holds: its times read back from five
@@ -141,7 +176,7 @@ TEST_F(ImportTest, CommentsBlankLinesAndLineEndingsAreSkipped) {
   ASSERT_EQ(0, Importieren("# a comment\r\n\r\n   \t \n   # indented comment\n"
                            "0\t100\t250us\t1\r\n0.00025\t0.0\t250us\t1\r\n"
                            "1.00025\t12.5\t1s\t1\n"));
-  EXPECT_TRUE(Gleich({P(4095, 1, 9), P(0, 4000, 9), P(511, 1, 8)}, gKurven.Kurven[0].Punkte));
+  EXPECT_TRUE(Gleich({P(4095, 1, 9), P(0, 4000, 9), P(512, 1, 8)}, gKurven.Kurven[0].Punkte));
 }
 
 TEST_F(ImportTest, LinesAreCutAfter95Characters) {
@@ -238,11 +273,12 @@ TEST_F(ImportTest, NumbersKeepTheDecimalPointUnderAGermanLocale) {
                 "0.00000\t0.00\t1ms\t1\n"
                 "0.00500\t50.01\t250us\t1\n"
                 "0.00575\t100.00\t10ms\t1\n"
+                "# End of curve at 0.01575 s\n"
                 "\n",
             Text(pfad));
   gKurven.Kurven[0].Punkte = {kStandardpunkt};
   ASSERT_EQ(0, KurvendateiImportieren(pfad));
-  EXPECT_TRUE(Gleich({P(0, 5, 1), P(2047, 3, 9), P(4095, 1, 4)}, gKurven.Kurven[0].Punkte));
+  EXPECT_TRUE(Gleich({P(0, 5, 1), P(2048, 3, 9), P(4095, 1, 4)}, gKurven.Kurven[0].Punkte));
   ErwarteVerweigert("0\t0.5\t5ms\t1\n0.0025\t50\t1ms\t1\n", -312456,
                     "Error in line 2:\nDifference in time of 0.003 Seconds does not fit \ninto "
                     "timebase 5ms.");
@@ -275,6 +311,39 @@ TEST_F(ImportTest, TheGridToleranceFollowsTheDecimalsOfTheText) {
       Gleich({P(0, 25000, 8), P(0, 1, 9), P(0, 1, 9), P(0, 1, 1)}, gKurven.Kurven[0].Punkte));
 }
 
+struct Schluss {
+  const char* name;
+  const char* text;  // behind the two data lines 0 s and 5 ms on the 1ms grid
+  int laenge;        // of the closing line
+};
+
+class EndzeitTest : public ImportTest, public ::testing::WithParamInterface<Schluss> {};
+
+TEST_P(EndzeitTest, GivesTheClosingLineItsLengthWhenItFits) {
+  ASSERT_EQ(0, Importieren(std::string("0\t0\t1ms\t1\n0.005\t50\t1ms\t1\n") + GetParam().text));
+  EXPECT_TRUE(Gleich({P(0, 5, 1), P(2047, GetParam().laenge, 1)}, gKurven.Kurven[0].Punkte));
+  EXPECT_TRUE(op.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Endzeiten, EndzeitTest,
+    ::testing::Values(Schluss{"Ohne", "\n", 1}, Schluss{"Passt", "# End of curve at 0.012 s\n", 7},
+                      Schluss{"Eingerueckt", "  # End of curve at 65.540 s\n\n", 65535},
+                      Schluss{"Neben dem Raster", "# End of curve at 0.0125 s\n", 1},
+                      Schluss{"Nicht danach", "# End of curve at 0.005 s\n", 1},
+                      Schluss{"Zu lang", "# End of curve at 65.541 s\n", 1},
+                      Schluss{"Keine Zahl", "# End of curve at s\n", 1}),
+    [](const auto& info) {
+      std::string n = info.param.name;
+      std::erase(n, ' ');
+      return n;
+    });
+
+TEST_F(ImportTest, AnEndTimeBeforeTheLastDataLineIsNotItsEnd) {
+  ASSERT_EQ(0, Importieren("0\t0\t1ms\t1\n# End of curve at 0.012 s\n0.005\t50\t1ms\t1\n"));
+  EXPECT_TRUE(Gleich({P(0, 5, 1), P(2047, 1, 1)}, gKurven.Kurven[0].Punkte));
+}
+
 TEST_F(ImportTest, LongestLineIsTaken) {
   ASSERT_EQ(0, Importieren("0\t0\t1ms\t1\n65.535\t5\t1ms\t1\n"));
   EXPECT_EQ(65535, gKurven.Kurven[0].Punkte[0].Laenge);
@@ -304,8 +373,13 @@ TEST_F(ImportTest, MissingFileAndAllocationFailure) {
   EXPECT_EQ(-308445, KurvendateiImportieren(dir.file("fehlt.txt")));
   AllokationsfehlerAusloesen(1, 1);
   EXPECT_EQ(-600450, Importieren("0\t0\t1ms\t1\n0.005\t50\t1ms\t1\n"));
+  // Both lines read, the curve's own array at the exact count cannot be had.
+  AllokationsfehlerAusloesen(1, 2);
+  EXPECT_EQ(-600459, Importieren("0\t0\t1ms\t1\n0.005\t50\t1ms\t1\n"));
+  EXPECT_EQ(0, AusstehendeAllokationsfehler());
   AllokationsfehlerAusloesen(0);
   vorher.ErwarteUnveraendert();
+  EXPECT_EQ(0, gKurven.Historien[0].AnzahlRueckgaengig);
 }
 
 TEST_F(ImportTest, AFolderCannotBeRead) {

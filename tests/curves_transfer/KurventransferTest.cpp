@@ -289,6 +289,26 @@ TEST_F(SpeicherTransfer, FailedBufferAllocationsAreReturnedAndChangeNothing) {
   EXPECT_TRUE(Gleich({P(0x010, 1, 4), P(0x020, 1, 4)}, gKurven.Kurven[0].Punkte));
 }
 
+TEST_F(SpeicherTransfer, FailedAllocationsWhileReplacingTheCurveLeaveIt) {
+  // Three samples replace two points: the undo slot and the curve's array both grow.
+  const std::vector<Kurvenpunkt> vorher = {P(2, 2, 2), P(3, 3, 3)};
+  Geraetebild({0x30, 0x10, 0x30, 0x20, 0x30, 0x30}, 4133);
+  for (const int code : {600419, 600420}) {
+    gKurven.Kurven[0].Punkte = vorher;
+    // After the header, the buffer and the decoded points: the undo slot, then the array.
+    AllokationsfehlerAusloesen(1, code == 600419 ? 3 : 4);
+    EXPECT_EQ(0, KurvenLesen(kSpeicherKurven));
+    EXPECT_EQ(0, AusstehendeAllokationsfehler());
+    AllokationsfehlerAusloesen(0);
+    EXPECT_EQ(code, device::AktuelleFehlerfelder().nummer);
+    EXPECT_EQ("Error #" + std::to_string(code), op.lastMessageTitle());
+    EXPECT_TRUE(Gleich(vorher, gKurven.Kurven[0].Punkte));
+    EXPECT_EQ(5, gKurven.Zyklen[0]);
+  }
+  ASSERT_EQ(0, KurvenLesen(kSpeicherKurven));
+  EXPECT_TRUE(Gleich({P(0x010, 1, 4), P(0x020, 1, 4), P(0x030, 1, 4)}, gKurven.Kurven[0].Punkte));
+}
+
 TEST_F(SpeicherTransfer, SilentDeviceIsReported) {
   sim.engine().inject({sim::FaultKind::Silence, "BDW"});
   EXPECT_EQ(0, KurvenSenden(kSpeicherKurven));

@@ -113,6 +113,7 @@ TEST_F(Protokoll, CancellingTheDialogPollsWithoutALog) {
   EXPECT_FALSE(Direktpanel().dateispeichernLed);
   EXPECT_TRUE(bedienung.messages.empty());
   EXPECT_EQ("File to save/extend", bedienung.fileRequests.at(0).title);
+  EXPECT_TRUE(bedienung.fileRequests.at(0).appends);  // no question to replace a file
   EXPECT_EQ(0, DirektTimer_Callback());
 }
 

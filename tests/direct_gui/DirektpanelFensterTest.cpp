@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QDial>
 #include <QDoubleSpinBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -73,6 +74,21 @@ class Fenster : public testing::Test {
   std::unique_ptr<DirektpanelFenster> fenster;
   int sprache_ = 0;
 };
+
+TEST_F(Fenster, AnInputAtZeroShowsAlongTheChartsBottomEdge) {
+  fenster->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(fenster.get()));
+  for (int i = 0; i < 60; ++i) direct::StripchartPunkte({0.0, 50.0, 50.0, 50.0});
+  QCustomPlot* chart = fenster->Stripchart();
+  chart->replot();
+  const QImage bild = chart->grab().toImage();
+  // The lower end of the Y range lies on the X axis line, at the rect's lower edge.
+  const int unten = chart->axisRect()->rect().bottom();
+  int rot = 0;
+  for (int y = unten; y <= unten + 1; ++y)
+    for (int x = 0; x < bild.width(); ++x) rot += (bild.pixel(x, y) & 0xFFFFFF) == 0xDC0000 ? 1 : 0;
+  EXPECT_GT(rot, 20);
+}
 
 TEST_F(Fenster, PollingFillsInstrumentsAndChartAndStoppingClosesTheLog) {
   fenster->show();

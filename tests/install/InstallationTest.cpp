@@ -131,6 +131,30 @@ TEST_F(InstallationTest, ManualPagesFollowTheHelpOfTheInstalledPrograms) {
   }
 }
 
+// The installed completion in a plain bash: what it offers after each typed line.
+TEST_F(InstallationTest, BashCompletionOffersCommandsOptionsAndPorts) {
+  if (!Vorhanden("bash")) GTEST_SKIP() << "bash is missing";
+  const fs::path skript = Datei("share/bash-completion/completions/miv3x");
+  ASSERT_TRUE(fs::exists(skript));
+  // A port folder with COM7 as the only port.
+  const fs::path ports = anderswo.path() / "ports";
+  fs::create_directories(ports);
+  fs::create_symlink("/dev/null", ports / "COM7");
+  auto Angebot = [&](const std::string& zeile) {
+    return Ausfuehren("cd '" + anderswo.path().string() + "' && MIV3X_PORT_DIR='" + ports.string() +
+                      "' PATH='" + Datei("bin").string() +
+                      ":/usr/bin:/bin' bash --norc -c 'source \"" + skript.string() +
+                      "\"; COMP_WORDS=(" + zeile + "); COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); " +
+                      "_miv3x; echo \"${COMPREPLY[*]}\"'")
+        .aus;
+  };
+  EXPECT_EQ("stats start stop status\n", Angebot("miv3x st"));
+  EXPECT_EQ("--curve --from --to --json --help\n", Angebot("miv3x stats k.wur --"));
+  // The machine's own ports come too.
+  EXPECT_NE(std::string::npos, Angebot("miv3x status --port \"\"").find("7 /dev/null"));
+  EXPECT_EQ("mode\n", Angebot("miv3x help mo"));
+}
+
 TEST(PaketTest, DebianPackageInstallsToUsrWithItsRuntimeDependencies) {
   for (const char* werkzeug : {"dpkg-deb", "dpkg-shlibdeps", "file"})
     if (!Vorhanden(werkzeug)) GTEST_SKIP() << werkzeug << " is missing";
@@ -150,12 +174,13 @@ TEST(PaketTest, DebianPackageInstallsToUsrWithItsRuntimeDependencies) {
     EXPECT_NE(std::string::npos, abhaengig.find(p)) << abhaengig;
 
   const std::string inhalt = Ausfuehren("dpkg-deb -c '" + paket.string() + "'").aus;
-  for (const char* datei : {"./usr/bin/miv3x-curvegen", "./usr/bin/miv3x", "./usr/bin/wun2-sim",
-                            "./usr/share/applications/miv3x-curvegen.desktop",
-                            "./usr/share/icons/hicolor/48x48/apps/miv3x-curvegen.png",
-                            "./usr/share/icons/hicolor/scalable/apps/miv3x-curvegen.svg",
-                            "./usr/share/man/man1/miv3x.1", "./usr/share/man/man1/wun2-sim.1",
-                            "./usr/share/man/man1/miv3x-curvegen.1"})
+  for (const char* datei :
+       {"./usr/bin/miv3x-curvegen", "./usr/bin/miv3x", "./usr/bin/wun2-sim",
+        "./usr/share/applications/miv3x-curvegen.desktop",
+        "./usr/share/icons/hicolor/48x48/apps/miv3x-curvegen.png",
+        "./usr/share/icons/hicolor/scalable/apps/miv3x-curvegen.svg",
+        "./usr/share/man/man1/miv3x.1", "./usr/share/man/man1/wun2-sim.1",
+        "./usr/share/man/man1/miv3x-curvegen.1", "./usr/share/bash-completion/completions/miv3x"})
     EXPECT_NE(std::string::npos, inhalt.find(std::string(datei) + "\n")) << datei << "\n" << inhalt;
 }
 

@@ -92,6 +92,22 @@ TEST_F(Dateiauswahl, SaveDialogSetUp) {
   EXPECT_FALSE(nurLesen);
 }
 
+TEST_F(Dateiauswahl, AFileThatIsExtendedIsNotOfferedForReplacing) {
+  QtOperator op;
+  FileRequest r = Speichern();
+  r.appends = true;
+  bool fragt = true;
+  QString name;
+  Sobald<QFileDialog>([&](QFileDialog* d) {
+    fragt = !d->testOption(QFileDialog::DontConfirmOverwrite);
+    name = d->labelText(QFileDialog::FileName);
+    d->reject();
+  });
+  EXPECT_EQ(op.selectFile(r), std::nullopt);
+  EXPECT_FALSE(fragt);
+  EXPECT_TRUE(name.contains("appended")) << name.toStdString();
+}
+
 TEST_F(Dateiauswahl, TypedNameGetsTheExtension) {
   QtOperator op;
   Sobald<QFileDialog>([](QFileDialog* d) { NameEingeben(d, "probe"); });

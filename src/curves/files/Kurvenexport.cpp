@@ -34,6 +34,10 @@ int KurvendateiExportieren(const std::string& pfad) {
     if (!common::ZeileSchreiben(datei, zeile)) fehler = true;
     zeit += p.Laenge * ZeitbasisInMikrosekunden(p.Zeitbasis);
   }
+  // The closing line's length has no data line of its own; a comment, which every reader
+  // skips, carries it for our own import.
+  std::snprintf(zeile, sizeof(zeile), "%s%.5f s", kEndeKommentar, zeit / 1000000.0);
+  if (!common::ZeileSchreiben(datei, zeile)) fehler = true;
   if (fehler || !datei.Leeren()) return kFehlerExportPunkte;
   if (!common::ZeileSchreiben(datei, "")) return kFehlerExportEnde;
   return datei.AbschliessenMitCode(kFehlerExportOeffnen, kFehlerExportEnde);

@@ -8,12 +8,15 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "common/KlassischeZahlen.h"
 #include "common/Lesedatei.h"
+#include "common/Raster.h"
 #include "common/Textdatei.h"
+#include "curves/files/Kurvenexport.h"
 #include "curves/model/Allokation.h"
 #include "curves/model/Kurvenmodell.h"
 #include "curves/model/Rueckgaengig.h"
@@ -110,6 +113,30 @@ struct Liste {
   int zeitbasis = 0;    // of the last point
 };
 
+// The end time our export writes behind the points, and how many points stood before it:
+// it belongs to the last point only when no data line follows.
+struct Endzeit {
+  bool gelesen = false;
+  double zeit = 0.0;
+  int zeitstellen = 0;
+  std::size_t punkte = 0;
+};
+
+bool EndzeitLesen(const std::string& zeile, Endzeit& ende) {
+  const char* s = zeile.c_str();
+  while (*s == ' ' || *s == '\t') ++s;
+  const std::size_t n = std::strlen(kEndeKommentar);
+  if (std::strncmp(s, kEndeKommentar, n) != 0) return false;
+  s += n;
+  const char* anfang = s;
+  double zeit = 0.0;
+  if (!Reell(s, zeit)) return false;
+  ende.gelesen = true;
+  ende.zeit = zeit;
+  ende.zeitstellen = Nachkommastellen(anfang, s);
+  return true;
+}
+
 // How far a line's length may lie from whole time-base units: within half the last decimal
 // of its two time texts (a large time read from five decimals carries a binary error far
 // above 1e-8 units), never below 1e-8 units. Just under the half, so a text that is really
@@ -119,6 +146,18 @@ double Rastertoleranz(int zeitstellen, const Liste& vorher) {
   const double halbeStelle = 0.5 * std::pow(10.0, -stellen);
   const double einheiten = 1000000.0 * halbeStelle / ZeitbasisInMikrosekunden(vorher.zeitbasis);
   return std::max(1e-8, einheiten * (1.0 - 1e-6));
+}
+
+// The closing line's length from the end time, when it fits the grid like a data line;
+// otherwise the line keeps one unit, as for any text without an end time.
+void Schlusslaenge(Liste& liste, const Endzeit& ende) {
+  if (!ende.gelesen || ende.punkte != liste.punkte.size() || liste.punkte.empty()) return;
+  const double u = 1000000.0 * (ende.zeit - liste.zeit) / ZeitbasisInMikrosekunden(liste.zeitbasis);
+  const double einheiten = std::floor(u + 0.5);
+  if (!(u < 65535.4) || einheiten < 1 ||
+      std::fabs(u - einheiten) >= Rastertoleranz(ende.zeitstellen, liste))
+    return;
+  liste.punkte.back().Laenge = static_cast<std::int32_t>(einheiten);
 }
 
 }  // namespace
@@ -131,6 +170,7 @@ int KurvendateiImportieren(const std::string& pfad) {
   std::int64_t gelesen = 0;
 
   std::array<Liste, kKurven> listen;
+  Endzeit ende;
   std::string zeile;
   int zeilennummer = 0;
   for (;;) {
@@ -139,7 +179,10 @@ int KurvendateiImportieren(const std::string& pfad) {
     if (ergebnis == common::Textzeile::Fehler) return kFehlerImportLesen;
     if (ergebnis == common::Textzeile::Ende) break;
     ++zeilennummer;
-    if (Ueberspringen(zeile)) continue;
+    if (Ueberspringen(zeile)) {
+      if (EndzeitLesen(zeile, ende)) ende.punkte = listen[0].punkte.size();
+      continue;
+    }
 
     Datenzeile d;
     if (!ZeileZerlegen(zeile, d))
@@ -196,7 +239,9 @@ int KurvendateiImportieren(const std::string& pfad) {
     }
     if (!PunktfeldAnpassen(liste.punkte, liste.punkte.size() + 1)) return kFehlerImportSpeicher;
     Kurvenpunkt& p = liste.punkte.back();
-    p.Y = static_cast<std::int32_t>(4095.0 * wert / 100.0);
+    // Two decimals of per cent are finer than a code: the nearest code restores an
+    // exported value exactly.
+    p.Y = common::ProzentInCode(wert);
     p.Laenge = 1;
     p.Zeitbasis = static_cast<std::int8_t>(zeitbasis);
     liste.zeit = zeit;
@@ -207,6 +252,15 @@ int KurvendateiImportieren(const std::string& pfad) {
   bool daten = false;
   for (const Liste& liste : listen) daten = daten || !liste.punkte.empty();
   if (!daten) return common::ImportAblehnen(kFehlerImportKeineDaten, "%s", "Curve data not found.");
+  Schlusslaenge(listen[0], ende);
+
+  // Each curve's array at the exact count, all taken before any curve changes.
+  std::array<std::vector<Kurvenpunkt>, kKurven> neu;
+  for (int c = 0; c < kKurven; ++c) {
+    if (listen[c].punkte.empty()) continue;
+    if (!PunktfeldAnpassen(neu[c], listen[c].punkte.size())) return kFehlerImportErsetzen;
+    std::copy(listen[c].punkte.begin(), listen[c].punkte.end(), neu[c].begin());
+  }
 
   // Each imported curve gets its own undo step, taken as the edited curve.
   const int aktuelle = gKurven.AktuelleKurve;
@@ -215,7 +269,7 @@ int KurvendateiImportieren(const std::string& pfad) {
     if (listen[c].punkte.empty()) continue;
     gKurven.AktuelleKurve = c;
     RueckgaengigSichern();
-    gKurven.Kurven[c].Punkte.swap(listen[c].punkte);
+    gKurven.Kurven[c].Punkte.swap(neu[c]);
   }
   gKurven.AktuelleKurve = aktuelle;
   // The snapshots set the undo commands for the imported curve; the edited curve's own

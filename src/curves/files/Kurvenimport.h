@@ -1,6 +1,7 @@
 // Curve 1 from tab-separated text (the export format, or another tool's): lines of time
-// in seconds, value in per cent, time base name and curve number. The whole file is
-// checked before any curve changes.
+// in seconds, value in per cent, time base name and curve number; the export's end-time
+// comment gives the last line its length. The whole file is checked before any curve
+// changes.
 #pragma once
 
 #include <string>
@@ -20,6 +21,7 @@ inline constexpr int kFehlerImportRaster = -312456;
 inline constexpr int kFehlerImportNullAbstand = -312457;
 inline constexpr int kFehlerImportKeineDaten = -312458;
 inline constexpr int kFehlerImportSpeicher = -600450;
+inline constexpr int kFehlerImportErsetzen = -600459;
 
 // Characters of a line that are read; the rest of a longer line is dropped.
 inline constexpr int kImportZeilenlaenge = 95;

@@ -30,14 +30,16 @@ Historie& AktuelleHistorie() {
 }  // namespace
 
 void RueckgaengigSichern() {
+  if (!RueckgaengigSichernOhneMeldung()) common::showMessage("Error", "Memory allocation failed");
+}
+
+bool RueckgaengigSichernOhneMeldung() {
   gKurven.KurvenGeaendert = true;
-  if (!AktuelleHistorie().Sichern(AktuelleKurveDaten().Punkte, AllokationsHaken())) {
-    common::showMessage("Error", "Memory allocation failed");
-    return;
-  }
+  if (!AktuelleHistorie().Sichern(AktuelleKurveDaten().Punkte, AllokationsHaken())) return false;
   UndoFreigeben(true);
   RedoFreigeben(false);
   BefehleMelden();
+  return true;
 }
 
 void Rueckgaengig() {

@@ -11,6 +11,8 @@ namespace curves {
 // slot cannot be allocated, "Memory allocation failed" is shown (title "Error") and the
 // ring stays as it was; the edit may still go ahead.
 void RueckgaengigSichern();
+// The same without the message: false when the slot cannot be allocated.
+bool RueckgaengigSichernOhneMeldung();
 // Swaps the current curve with the most recent snapshot. Nothing when no undo step is left.
 void Rueckgaengig();
 // Swaps back the most recently undone state. Nothing when no redo step is left.

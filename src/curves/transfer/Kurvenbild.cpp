@@ -72,15 +72,22 @@ int KurvenbildErzeugen(std::vector<std::uint8_t>& bild, int& ende) {
 namespace {
 
 // A read replaces the curve with what the device holds: one undo step brings back what
-// the operator had. Taken as the edited curve, without marking the curves as changed.
-void LesenRueckgaengigSichern(int c) {
+// the operator had. Taken as the edited curve, without marking the curves as changed;
+// false when its slot cannot be allocated.
+bool LesenRueckgaengigSichern(int c) {
   const int aktuelle = gKurven.AktuelleKurve;
   const bool geaendert = gKurven.KurvenGeaendert;
   gKurven.AktuelleKurve = c;
-  RueckgaengigSichern();
+  const bool gesichert = RueckgaengigSichernOhneMeldung();
   gKurven.AktuelleKurve = aktuelle;
   gKurven.KurvenGeaendert = geaendert;
   if (aktuelle != c) UndoKnoepfeFuerKurve(aktuelle);
+  return gesichert;
+}
+
+int Speicherfehler(int code) {
+  device::ZOR_Fehlerpopup(code);
+  return code;
 }
 
 }  // namespace
@@ -96,10 +103,8 @@ int AbtastwerteInPunkte(int c, const std::uint8_t* puffer, int erste, int letzte
   if (bytes <= 0) return kFehlerBildAnfang;  // a curve has at least one point
   if (bytes % 2 != 0) return kFehlerAbtastUngerade;
   std::vector<Kurvenpunkt> punkte;
-  if (!PunktfeldAnpassen(punkte, static_cast<std::size_t>(bytes / 2))) {
-    device::ZOR_Fehlerpopup(kFehlerAbtastSpeicher);
-    return kFehlerAbtastSpeicher;
-  }
+  const auto anzahl = static_cast<std::size_t>(bytes / 2);
+  if (!PunktfeldAnpassen(punkte, anzahl)) return Speicherfehler(kFehlerAbtastSpeicher);
   for (int i = 0; i < bytes / 2; ++i) {
     const int h = puffer[erste + 2 * i];
     const int l = puffer[erste + 2 * i + 1];
@@ -107,8 +112,12 @@ int AbtastwerteInPunkte(int c, const std::uint8_t* puffer, int erste, int letzte
     if (code == 0) return kFehlerAbtastZeitbasis;
     punkte[i] = Kurvenpunkt{(h * 256 + l) & 0xFFF, 1, static_cast<std::int8_t>(code), {0, 0, 0}};
   }
-  LesenRueckgaengigSichern(c);
-  gKurven.Kurven[c].Punkte.swap(punkte);
+  // The operator's curve goes into the undo ring, then the curve's own array takes the
+  // samples; either allocation failing leaves the curve as it was.
+  if (!LesenRueckgaengigSichern(c)) return Speicherfehler(kFehlerAbtastUndoSpeicher);
+  auto& ziel = gKurven.Kurven[c].Punkte;
+  if (!PunktfeldAnpassen(ziel, anzahl)) return Speicherfehler(kFehlerAbtastKurvenSpeicher);
+  std::copy(punkte.begin(), punkte.end(), ziel.begin());
   return 0;
 }
 

@@ -30,7 +30,9 @@ inline constexpr int kFehlerBildAnfang = -1019408;  // first address before 4128
 inline constexpr int kFehlerBildEnde = -1019409;    // last address beyond the memory
 inline constexpr int kFehlerAbtastUngerade = -1019417;
 inline constexpr int kFehlerAbtastZeitbasis = -1019418;
-inline constexpr int kFehlerAbtastSpeicher = -600416;
+inline constexpr int kFehlerAbtastSpeicher = -600416;        // the decoded points
+inline constexpr int kFehlerAbtastUndoSpeicher = -600419;    // the undo slot of the read
+inline constexpr int kFehlerAbtastKurvenSpeicher = -600420;  // the curve's own array
 
 // The sample nibble of a time base code 1..9, or -1.
 int ZeitbasisNibble(int code);
@@ -47,7 +49,8 @@ int KurvenbildErzeugen(std::vector<std::uint8_t>& bild, int& ende);
 int Kurvenpruefsumme(const std::uint8_t* puffer, int von, int bis);
 
 // Replaces curve c's points by one point per sample of puffer[erste..letzte] (addresses
-// as indices), each one unit long. On an error the curve stays as it was.
+// as indices), each one unit long. On an error the curve stays as it was; an allocation
+// failure is also shown in the error popup.
 int AbtastwerteInPunkte(int c, const std::uint8_t* puffer, int erste, int letzte);
 
 }  // namespace curves

@@ -37,6 +37,16 @@ namespace {
 
 using widgets::Fenster;
 
+// A trace of the strip chart. The lower end of the Y range lies on the axis rect's lower
+// edge, which the plain clip leaves out; one row more lets an input at 0 % show.
+class Spur : public QCPGraph {
+ public:
+  using QCPGraph::QCPGraph;
+
+ protected:
+  QRect clipRect() const override { return QCPGraph::clipRect().adjusted(0, 0, 0, 1); }
+};
+
 constexpr int kKnopfSchritte = 1000;
 // The chart keeps this many samples per trace; older ones scroll out for good.
 constexpr int kChartSpeicher = 10000;
@@ -147,8 +157,11 @@ void DirektpanelFenster::Aufbauen() {
   auto* chartZeile = new QHBoxLayout;
   chart_ = new QCustomPlot(mitte);
   chart_->setMinimumSize(300, 160);
+  // The traces above the axes: an input at 0 % runs along the X axis line.
+  chart_->addLayer("spuren", chart_->layer("axes"), QCustomPlot::limAbove);
   for (int n = 0; n < 4; ++n) {
-    QCPGraph* g = chart_->addGraph();
+    QCPGraph* g = new Spur(chart_->xAxis, chart_->yAxis);
+    g->setLayer("spuren");
     // Thin, plain lines: a noisy input makes a long self-crossing polyline, which an
     // antialiased or wide pen strokes as one path at hundreds of times the cost.
     g->setPen(QPen(kSpurFarben[n], 1));
