@@ -1,7 +1,10 @@
 // wun2-sim: a simulated WUN-2 on a pseudo-terminal (or a serial device). Prints the path
 // to open as the first line of standard output and serves until SIGINT, SIGTERM or SIGHUP.
 #include <signal.h>
+#include <time.h>
 
+#include <cerrno>
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -45,18 +48,38 @@ standard output. Runs until SIGINT, SIGTERM or SIGHUP.
   --port N              register as port N: a link COM<N> in the port folder
                         ($MIV3X_PORT_DIR, else $XDG_CONFIG_HOME/miv3x/ports, else
                         ~/.config/miv3x/ports), removed at exit
-  --baud B              pace the line at B baud (10 bits per character)
+  --baud B              the devices' line rate at start: 4800, 9600, 19200, 38400 or
+                        115200 (default 9600). A device hears and answers only a host
+                        whose end of the terminal is set to its rate (read at every
+                        frame); "#dBRWrate" is acknowledged at the old rate, then the
+                        device listens and answers at the new one (4800, 9600, 19200
+                        or 38400; others get NAK). The line is paced at the real rates,
+                        10 bits per character
+  --max-baud B          a baud-rate write above B gets NAK
+  --no-pacing           characters leave as fast as the terminal takes them (the
+                        rates are still checked)
   --log FILE            write every frame received to FILE, one per line (- : stderr)
   --device PATH         serve PATH (a serial port) instead of a new pseudo-terminal;
                         its line is set to 7 data bits, odd parity, 1 stop bit at
-                        --baud (default 9600), and not paced further
+                        --baud (default 9600), not paced further and not switched
+                        by a baud-rate write
   --fault FAULT         inject a fault; FAULT is KIND[,key=value...]
                         KIND: nak, can, silence, byte, garble, truncate, echo,
-                        checksum, delay
+                        checksum, delay, corrupt (a memory write acknowledged, but
+                        the byte at pos of its block, default the first, stored
+                        inverted, XOR FFh; use with cmd=BDW)
                         keys: cmd=LETTERS (e.g. BDW; default every command),
                         addr=A, every=N (every Nth matching frame; default only the
-                        next one), byte=C or byte=0xHH, pos=I (garble position,
-                        negative from the end), len=N (bytes truncated), ms=N (delay)
+                        next one), byte=C or byte=0xHH, pos=I (garble or corrupt
+                        position, negative from the end), len=N (bytes truncated),
+                        ms=N (delay)
+  --vanish-after S[,back-after=T]
+                        after S seconds the terminal closes: a host with it open
+                        sees a hang-up (reads return end of file, writes fail with
+                        EIO); T seconds later a new terminal is served with the same
+                        device state, its path printed as the next line of standard
+                        output and the --port link pointed at it (without back-after
+                        it stays gone). SIGUSR1 closes it at once, SIGUSR2 reopens it
   --help                this text
 
 Memory types 4 and 5 hold 64 KiB each, erased (FFh) at start. Memory type 4 also
@@ -121,6 +144,8 @@ std::optional<sim::Fault> fehlerbild(const std::string& text) {
     f.kind = sim::FaultKind::WrongChecksum;
   else if (art == "delay")
     f.kind = sim::FaultKind::Delay;
+  else if (art == "corrupt")
+    f.kind = sim::FaultKind::Corrupt;
   else
     return std::nullopt;
   for (std::size_t i = 1; i < teile.size(); ++i) {
@@ -160,7 +185,11 @@ int main(int argc, char** argv) {
   std::vector<std::pair<std::string, std::string>> einstellungen;
   std::vector<sim::Fault> fehlerbilder;
   int portNummer = 0;
-  long baud = 0;
+  long baud = 9600;
+  long maxBaud = 0;
+  bool pacing = true;
+  double verschwindetNach = -1;
+  double zurueckNach = -1;
   std::string logDatei;
   std::string geraet;
   bool m1rParameter = false;
@@ -181,6 +210,8 @@ int main(int argc, char** argv) {
       m1rParameter = true;
     } else if (a == "--s1r-status") {
       s1rStatus = true;
+    } else if (a == "--no-pacing") {
+      pacing = false;
     } else if (!wert(&v)) {
       return fehler("unknown option or missing value: " + a + " (see --help)");
     } else if (a == "--address") {
@@ -193,10 +224,19 @@ int main(int argc, char** argv) {
       if (!zahl(v, &n) || n < 1 || n > 256 || n != static_cast<int>(n))
         return fehler("--port wants a number from 1 to 256: " + v);
       portNummer = static_cast<int>(n);
-    } else if (a == "--baud") {
+    } else if (a == "--baud" || a == "--max-baud") {
       double b = 0;
-      if (!zahl(v, &b) || b < 50 || b > 4000000) return fehler("bad --baud: " + v);
-      baud = static_cast<long>(b);
+      if (!zahl(v, &b) || (b != 4800 && b != 9600 && b != 19200 && b != 38400 && b != 115200))
+        return fehler("bad " + a + " (4800, 9600, 19200, 38400 or 115200): " + v);
+      (a == "--baud" ? baud : maxBaud) = static_cast<long>(b);
+    } else if (a == "--vanish-after") {
+      // S or S,back-after=T
+      const std::size_t k = v.find(',');
+      const std::string zurueck = k == std::string::npos ? "" : v.substr(k + 1);
+      if (!zahl(v.substr(0, k), &verschwindetNach) || verschwindetNach < 0 ||
+          (k != std::string::npos && (zurueck.rfind("back-after=", 0) != 0 ||
+                                      !zahl(zurueck.substr(11), &zurueckNach) || zurueckNach < 0)))
+        return fehler("bad --vanish-after (S[,back-after=T]): " + v);
     } else if (a == "--log") {
       logDatei = v;
     } else if (a == "--device") {
@@ -265,6 +305,8 @@ int main(int argc, char** argv) {
     engine.withDevice(c, [&](sim::Device& d) {
       d.m1rAsSpeicherinhalt = m1rParameter;
       d.s1rAsStatus = s1rStatus;
+      d.baudRate = baud;
+      d.maxBaud = maxBaud;
     });
   for (const auto& f : fehlerbilder) engine.inject(f);
 
@@ -283,35 +325,89 @@ int main(int argc, char** argv) {
   sigaddset(&signale, SIGINT);
   sigaddset(&signale, SIGTERM);
   sigaddset(&signale, SIGHUP);
+  sigaddset(&signale, SIGUSR1);
+  sigaddset(&signale, SIGUSR2);
   pthread_sigmask(SIG_BLOCK, &signale, nullptr);
 
   sim::PtyRunner runner(engine);
+  const auto oeffnen = [&] {
+    if (!runner.openPty()) return false;
+    runner.setPacing(pacing ? baud : 0);
+    runner.followLineRates(true);
+    return true;
+  };
   if (geraet.empty()) {
-    if (!runner.openPty()) return fehler(runner.error());
-    runner.setPacing(baud);
-  } else if (!runner.openDevice(geraet, baud > 0 ? baud : 9600)) {
+    if (!oeffnen()) return fehler(runner.error());
+  } else if (!runner.openDevice(geraet, baud)) {
     return fehler(runner.error());
+  } else {
+    runner.setPacing(0);
   }
 
   fs::path link;
+  const auto verlinken = [&]() -> std::string {
+    std::error_code ec;
+    // An older link (a simulator that did not end cleanly) is replaced; anything else stays.
+    if (fs::exists(fs::symlink_status(link)) && !fs::is_symlink(fs::symlink_status(link)))
+      return link.string() + " exists and is not a link";
+    fs::remove(link, ec);
+    fs::create_symlink(runner.path(), link, ec);
+    if (ec) return "cannot create " + link.string() + ": " + ec.message();
+    return {};
+  };
   if (portNummer > 0) {
     const fs::path ordner = device::PortLinkOrdner();
     std::error_code ec;
     fs::create_directories(ordner, ec);
     link = ordner / ("COM" + std::to_string(portNummer));
-    // An older link (a simulator that did not end cleanly) is replaced; anything else stays.
-    if (fs::exists(fs::symlink_status(link)) && !fs::is_symlink(fs::symlink_status(link)))
-      return fehler(link.string() + " exists and is not a link");
-    fs::remove(link, ec);
-    fs::create_symlink(runner.path(), link, ec);
-    if (ec) return fehler("cannot create " + link.string() + ": " + ec.message());
+    const std::string f = verlinken();
+    if (!f.empty()) return fehler(f);
   }
 
   std::cout << runner.path() << std::endl;
   if (!runner.start()) return fehler(runner.error());
 
-  int sig = 0;
-  sigwait(&signale, &sig);
+  // Vanishing and coming back: by the clock of --vanish-after or by SIGUSR1 and SIGUSR2.
+  using Uhr = std::chrono::steady_clock;
+  const auto sekunden = [](double s) {
+    return std::chrono::duration_cast<Uhr::duration>(std::chrono::duration<double>(s));
+  };
+  std::optional<Uhr::time_point> naechsteAenderung;
+  if (geraet.empty() && verschwindetNach >= 0)
+    naechsteAenderung = Uhr::now() + sekunden(verschwindetNach);
+  bool weg = false;
+  for (;;) {
+    int sig = 0;
+    if (naechsteAenderung) {
+      const auto rest = std::max(Uhr::duration::zero(), *naechsteAenderung - Uhr::now());
+      const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(rest).count();
+      const timespec frist{static_cast<time_t>(ns / 1'000'000'000),
+                           static_cast<long>(ns % 1'000'000'000)};
+      sig = sigtimedwait(&signale, nullptr, &frist);
+      if (sig < 0 && errno == EINTR) continue;
+    } else {
+      sigwait(&signale, &sig);
+    }
+    const bool zeitUm = sig < 0;
+    if (sig == SIGINT || sig == SIGTERM || sig == SIGHUP) break;
+    if (!geraet.empty()) continue;
+    if (!weg && (sig == SIGUSR1 || zeitUm)) {
+      // The master side goes, and with it the terminal: the host's end is hung up.
+      runner.close();
+      weg = true;
+      naechsteAenderung.reset();
+      if (zeitUm && zurueckNach >= 0) naechsteAenderung = Uhr::now() + sekunden(zurueckNach);
+    } else if (weg && (sig == SIGUSR2 || zeitUm)) {
+      naechsteAenderung.reset();
+      if (!oeffnen() || !runner.start()) return fehler(runner.error());
+      if (!link.empty()) {
+        const std::string f = verlinken();
+        if (!f.empty()) return fehler(f);
+      }
+      weg = false;
+      std::cout << runner.path() << std::endl;
+    }
+  }
   runner.stop();
   if (!link.empty()) {
     std::error_code ec;

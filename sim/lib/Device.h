@@ -28,7 +28,10 @@ struct Device {
   std::uint8_t status1 = 0;
   std::uint8_t status2 = 0;
   std::uint8_t mode = 0;
+  // The line rate the device listens and answers at; a baud-rate write above `maxBaud`
+  // (0: no limit) is refused.
   long baudRate = 9600;
+  long maxBaud = 0;
   // Memory types 4 and 5, erased (FFh) at start.
   std::vector<std::uint8_t> memory4 = std::vector<std::uint8_t>(kMemorySize, 0xFF);
   std::vector<std::uint8_t> memory5 = std::vector<std::uint8_t>(kMemorySize, 0xFF);

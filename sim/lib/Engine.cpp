@@ -79,6 +79,16 @@ void wrongEcho(const std::string& body, std::string& data) {
   }
 }
 
+// After an accepted block write "BDW t SSSS NNNN ...": inverts the stored byte at `position`
+// of the block (negative: from the end), as a device whose memory cell failed would.
+void corruptStored(Device& dev, const std::string& body, int position) {
+  const long start = hexAt(body, 4, 4);
+  const long count = hexAt(body, 8, 4);
+  const long p = position >= 0 ? position : count + position;
+  if (p < 0 || p >= count) return;
+  dev.memory(body[3] - '0')[static_cast<std::size_t>(start + p)] ^= 0xFF;
+}
+
 }  // namespace
 
 Engine::Engine(const std::string& addresses) {
@@ -150,7 +160,7 @@ void Engine::clearFrames() {
   frames_.clear();
 }
 
-std::optional<Reply> Engine::feed(char byte) {
+std::optional<Reply> Engine::feed(char byte, long lineBaud) {
   std::lock_guard<std::mutex> lock(mutex_);
   if (byte == '#') {
     // A new frame begins; whatever came before it unterminated is noise.
@@ -162,7 +172,7 @@ std::optional<Reply> Engine::feed(char byte) {
   pending_ += byte;
   if (byte == kCR) {
     inFrame_ = false;
-    return handleFrame(pending_);
+    return handleFrame(pending_, lineBaud);
   }
   if (pending_.size() > kMaxFrame) inFrame_ = false;
   return std::nullopt;
@@ -210,7 +220,7 @@ std::optional<Fault> Engine::takeFault(char address, const std::string& body) {
   return fired;
 }
 
-Reply Engine::handleFrame(const std::string& frame) {
+Reply Engine::handleFrame(const std::string& frame, long lineBaud) {
   if (log_) {
     log_->write(frame.data(), static_cast<std::streamsize>(frame.size() - 1));
     *log_ << '\n';
@@ -221,16 +231,20 @@ Reply Engine::handleFrame(const std::string& frame) {
   if (frame.size() < 3) return {};
   const char address = frame[1];
   const std::string body = frame.substr(2, frame.size() - 3);
+  const auto hears = [lineBaud](const Device& d) {
+    return lineBaud == 0 || lineBaud == d.baudRate;
+  };
 
   // Broadcasts are executed by every device and answered by none.
   if (address == '&' || (address == '9' && body.rfind("BRW", 0) == 0)) {
     for (auto& [a, d] : devices_) {
       bool ok = true;
-      if (body.rfind("DAW", 0) != 0) execute(d, a, body, ok);
+      if (body.rfind("DAW", 0) != 0 && hears(d)) execute(d, a, body, ok);
     }
     return {};
   }
-  if (devices_.count(address) == 0) return {};
+  if (devices_.count(address) == 0 || !hears(devices_.at(address))) return {};
+  const long spokenAt = devices_.at(address).baudRate;
 
   const std::optional<Fault> fault = takeFault(address, body);
   Reply reply;
@@ -239,20 +253,24 @@ Reply Engine::handleFrame(const std::string& frame) {
       case FaultKind::Silence:
         return {};
       case FaultKind::Nak:
-        return {std::string(1, kNAK), 0};
+        return {std::string(1, kNAK), 0, spokenAt};
       case FaultKind::Can:
-        return {std::string(1, kCAN), 0};
+        return {std::string(1, kCAN), 0, spokenAt};
       case FaultKind::WrongByte:
-        return {std::string(1, static_cast<char>(fault->byte)), 0};
+        return {std::string(1, static_cast<char>(fault->byte)), 0, spokenAt};
       default:
         break;
     }
   }
 
   bool ok = true;
-  std::string data = execute(devices_.at(address), address, body, ok);
+  Device& dev = devices_.at(address);
+  std::string data = execute(dev, address, body, ok);
   if (!ok)
-    return {std::string(1, kNAK), fault && fault->kind == FaultKind::Delay ? fault->delayMs : 0};
+    return {std::string(1, kNAK), fault && fault->kind == FaultKind::Delay ? fault->delayMs : 0,
+            spokenAt};
+  if (fault && fault->kind == FaultKind::Corrupt && body.rfind("BDW", 0) == 0)
+    corruptStored(dev, body, fault->position);
 
   // The address command moves the device once it has acknowledged.
   if (body.size() == 4 && body.rfind("DAW", 0) == 0 && body[3] != address) {
@@ -291,6 +309,7 @@ Reply Engine::handleFrame(const std::string& frame) {
     }
   }
   reply.bytes = std::string(1, kACK) + data;
+  reply.baud = spokenAt;
   if (fault && fault->kind == FaultKind::Delay) reply.delayMs = fault->delayMs;
   return reply;
 }
@@ -388,9 +407,11 @@ std::string Engine::execute(Device& dev, char address, const std::string& body, 
     }
   }
   if (is("BRW")) {
+    const std::string rate = body.substr(3);
     double baud = 0;
-    if (parseNumber(std::string_view(body).substr(3), &baud) &&
-        (baud == 4800 || baud == 9600 || baud == 19200 || baud == 38400 || baud == 115200)) {
+    if (rate.find_first_not_of("0123456789") == std::string::npos && parseNumber(rate, &baud) &&
+        (baud == 4800 || baud == 9600 || baud == 19200 || baud == 38400) &&
+        (dev.maxBaud <= 0 || baud <= static_cast<double>(dev.maxBaud))) {
       dev.baudRate = static_cast<long>(baud);
       return {};
     }

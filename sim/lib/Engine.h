@@ -24,6 +24,9 @@ namespace sim {
 struct Reply {
   std::string bytes;
   int delayMs = 0;
+  // The line rate the answer leaves at: the device's rate when the frame came, so the
+  // acknowledgement of a baud-rate write still goes at the old rate.
+  long baud = 0;
 };
 
 class Engine {
@@ -57,13 +60,15 @@ class Engine {
   void clearFrames();
 
   // Feeds one received byte; a completed frame gives the reply (empty bytes: silence).
-  std::optional<Reply> feed(char byte);
+  // `lineBaud` is the host's line rate when the frame completes: a device listening at
+  // another rate hears only garbage, so it neither executes nor answers. 0: not checked.
+  std::optional<Reply> feed(char byte, long lineBaud = 0);
   // Feeds a run of bytes and returns every reply's bytes, delays ignored.
   std::string feed(std::string_view bytes);
 
  private:
   Device& deviceLocked(char address);
-  Reply handleFrame(const std::string& frame);
+  Reply handleFrame(const std::string& frame, long lineBaud);
   std::string execute(Device& dev, char address, const std::string& body, bool& ok);
   double inputValue(const Device& dev, int input) const;
   std::optional<Fault> takeFault(char address, const std::string& body);

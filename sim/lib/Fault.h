@@ -15,6 +15,8 @@ enum class FaultKind {
   WrongEcho,      // data reply whose echo names another register, input, type or address
   WrongChecksum,  // memory read reply with its checksum one higher
   Delay,          // the whole answer `delayMs` late
+  Corrupt,        // a memory write acknowledged, but its byte at `position` (negative: from
+                  // the end) stored inverted (XOR FFh), so a read-back differs there
 };
 
 struct Fault {

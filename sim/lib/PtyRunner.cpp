@@ -11,6 +11,8 @@
 #include <cstring>
 #include <vector>
 
+#include "LineRate.h"
+
 namespace sim {
 
 namespace {
@@ -65,6 +67,15 @@ void PtyRunner::closeAll() {
     if (*fd >= 0) ::close(*fd);
     *fd = -1;
   }
+}
+
+void PtyRunner::close() {
+  stop();
+  closeAll();
+}
+
+long PtyRunner::hostBaud() const {
+  return slaveFd_ >= 0 ? lineRateOf(slaveFd_) : 0;
 }
 
 bool PtyRunner::openPty() {
@@ -169,15 +180,15 @@ bool PtyRunner::writeAll(const char* data, std::size_t n) {
   return true;
 }
 
-bool PtyRunner::sendReply(const Reply& reply, Clock::time_point received) {
+bool PtyRunner::sendReply(const Reply& reply, Clock::time_point received, long baud) {
   Clock::time_point t = received;
   if (reply.delayMs > 0) {
     t += std::chrono::milliseconds(reply.delayMs);
     if (!waitUntil(t)) return false;
   }
   if (reply.bytes.empty()) return true;
-  if (pacingBaud_ <= 0) return writeAll(reply.bytes.data(), reply.bytes.size());
-  const auto charTime = std::chrono::nanoseconds(10'000'000'000LL / pacingBaud_);
+  if (baud <= 0) return writeAll(reply.bytes.data(), reply.bytes.size());
+  const auto charTime = std::chrono::nanoseconds(10'000'000'000LL / baud);
   for (char c : reply.bytes) {
     t += charTime;
     if (!waitUntil(t)) return false;
@@ -192,8 +203,11 @@ void PtyRunner::loop() {
   prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
   std::vector<char> buf(4096);
   Clock::time_point lineFree = Clock::now();
-  const auto charTime = pacingBaud_ > 0 ? std::chrono::nanoseconds(10'000'000'000LL / pacingBaud_)
-                                        : std::chrono::nanoseconds(0);
+  const bool follow = followRates_ && slaveFd_ >= 0;
+  const auto charTimeAt = [this](long baud) {
+    return pacingBaud_ > 0 && baud > 0 ? std::chrono::nanoseconds(10'000'000'000LL / baud)
+                                       : std::chrono::nanoseconds(0);
+  };
   while (!stop_) {
     pollfd p[2] = {{fd_, POLLIN, 0}, {wake_[0], POLLIN, 0}};
     if (::poll(p, 2, -1) < 0) {
@@ -217,14 +231,20 @@ void PtyRunner::loop() {
       continue;
     }
     const auto readAt = Clock::now();
+    // Read once per chunk: a host changes its rate only between its own writes.
+    const long host = follow ? hostBaud() : 0;
+    const auto charTime = charTimeAt(follow ? host : pacingBaud_);
     for (ssize_t i = 0; i < n; ++i) {
       // On a paced line a byte is there one character time after the line was free.
       lineFree = std::max(lineFree, readAt) + charTime;
-      if (auto reply = engine_.feed(buf[static_cast<std::size_t>(i)])) {
+      // A rate that cannot be read (0) would switch the check off: count it a mismatch.
+      if (auto reply =
+              engine_.feed(buf[static_cast<std::size_t>(i)], follow ? (host > 0 ? host : -1) : 0)) {
         // On a paced line the answer's first character is timed from the moment the frame
         // has fully arrived (sendReply waits for it).
         const auto received = pacingBaud_ > 0 ? lineFree : Clock::now();
-        if (!sendReply(*reply, received)) return;
+        const long out = pacingBaud_ <= 0 ? 0 : follow ? reply->baud : pacingBaud_;
+        if (!sendReply(*reply, received, out)) return;
         if (pacingBaud_ > 0) lineFree = std::max(lineFree, Clock::now());
       }
     }

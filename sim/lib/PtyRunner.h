@@ -5,6 +5,12 @@
 // Pacing: with a baud rate set, every character takes 10 bit times on the line in both
 // directions, so a frame counts as received only after its line time and replies leave
 // one character time after another, as on a real link.
+//
+// Line rates: when followed, the host's rate is read from the pseudo-terminal's settings
+// (what the host set with tcsetattr on its end) at every read; a device listening at
+// another rate neither executes nor answers, as a real line would carry it garbage.
+// Pacing then runs at the real rates: the host's for what comes in, the answering
+// device's for what goes out.
 #pragma once
 
 #include <atomic>
@@ -32,6 +38,17 @@ class PtyRunner {
 
   // 0: no pacing. Set before start().
   void setPacing(long baud) { pacingBaud_ = baud; }
+  // Only on a pseudo-terminal; with pacing on, any pacing rate > 0 turns it on. Set
+  // before start().
+  void followLineRates(bool on) { followRates_ = on; }
+  // The host's line rate as its end of the pseudo-terminal is set (0 when not known, -1
+  // for a rate that is not a whole standard one).
+  long hostBaud() const;
+
+  // Stops serving and closes the line. A host with the pseudo-terminal open sees a
+  // hang-up: its reads return 0 (end of file), its writes fail with EIO, and opening the
+  // old path fails with ENOENT. openPty() then serves a new one, the engine unchanged.
+  void close();
 
   bool start();
   void stop();
@@ -48,7 +65,7 @@ class PtyRunner {
   // Waits until `t`; false when a stop was asked for meanwhile.
   bool waitUntil(Clock::time_point t);
   bool writeAll(const char* data, std::size_t n);
-  bool sendReply(const Reply& reply, Clock::time_point received);
+  bool sendReply(const Reply& reply, Clock::time_point received, long baud);
   void closeAll();
 
   Engine& engine_;
@@ -58,6 +75,7 @@ class PtyRunner {
   std::string path_;
   std::string error_;
   long pacingBaud_ = 0;
+  bool followRates_ = false;
   std::atomic<bool> stop_{false};
   std::thread thread_;
 };

@@ -13,53 +13,14 @@
 
 #include "Engine.h"
 #include "PtyRunner.h"
+#include "support_sim/Leitung.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
 
-// A raw client end of a terminal line.
-class Klient {
- public:
-  explicit Klient(const std::string& pfad) : fd_(::open(pfad.c_str(), O_RDWR | O_NOCTTY)) {
-    if (fd_ >= 0) roh(fd_);
-  }
-  explicit Klient(int fd) : fd_(fd) { roh(fd_); }
-  ~Klient() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  static void roh(int fd) {
-    termios t{};
-    tcgetattr(fd, &t);
-    cfmakeraw(&t);
-    tcsetattr(fd, TCSANOW, &t);
-  }
-  bool ok() const { return fd_ >= 0; }
-  void schreibe(const std::string& s) {
-    ASSERT_EQ(::write(fd_, s.data(), s.size()), (ssize_t)s.size());
-  }
-  // Reads until `n` bytes came or `frist` passed.
-  std::string lies(std::size_t n, std::chrono::milliseconds frist = 2000ms) {
-    std::string r;
-    const auto ende = Clock::now() + frist;
-    while (r.size() < n) {
-      const auto rest = std::chrono::duration_cast<std::chrono::milliseconds>(ende - Clock::now());
-      if (rest.count() <= 0) break;
-      pollfd p{fd_, POLLIN, 0};
-      if (::poll(&p, 1, static_cast<int>(rest.count())) <= 0) break;
-      char b[256];
-      const ssize_t k = ::read(fd_, b, std::min(sizeof b, n - r.size()));
-      if (k <= 0) break;
-      r.append(b, static_cast<std::size_t>(k));
-    }
-    return r;
-  }
-  int fd() const { return fd_; }
-
- private:
-  int fd_;
-};
+using Klient = testsupport::Leitung;
 
 const std::string kIdAntwort = "\x06#1ZOR-MIV3AX WUN-2 V1.30\r";
 

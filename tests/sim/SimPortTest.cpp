@@ -38,6 +38,29 @@ TEST(SimPort, UndoesEverythingWhenItEnds) {
   EXPECT_STREQ(id, "FOUR");
 }
 
+TEST(SimPort, VanishesAndComesBackAtTheSamePath) {
+  testsupport::SimPortOptions o;
+  o.viaLink = true;
+  o.timeout = 0.1;
+  testsupport::SimPort sim(o);
+  const std::string pfad = sim.path();
+  const std::uint8_t b[2] = {0x5A, 0xA5};
+  ASSERT_EQ(device::ZORFYD1_SpeicherSchreiben(sim.verbindung(), sim.port(), '1', 5, 40, 2, b), 0);
+  sim.vanish();
+  char id[32];
+  // A failure of the port itself, not a silent device's time-out.
+  const int weg = device::ZORFYD1_IDLesen(sim.verbindung(), sim.port(), '1', id);
+  EXPECT_NE(weg, 0);
+  EXPECT_NE(weg, -403012);
+  sim.comeBack();
+  EXPECT_EQ(sim.path(), pfad);
+  ASSERT_EQ(device::ZORFYD1_Open(sim.verbindung(), sim.port(), 9600), 0);
+  ASSERT_EQ(device::ZORFYD1_Timeout(sim.verbindung(), sim.port(), 0.1), 0);
+  std::uint8_t z[2] = {};
+  ASSERT_EQ(device::ZORFYD1_SpeicherLesen(sim.verbindung(), sim.port(), '1', 5, 40, 2, z), 0);
+  EXPECT_EQ(std::memcmp(b, z, 2), 0);
+}
+
 TEST(SimMemory, TheEngineBehindTheInMemoryService) {
   testsupport::SimMemory sim("13");
   const std::uint8_t b[4] = {9, 8, 7, 6};

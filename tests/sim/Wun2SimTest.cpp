@@ -23,6 +23,7 @@
 #include "device/Verbindung.h"
 #include "device/qtserial/QtSerialService.h"
 #include "support/TempDir.h"
+#include "support_sim/Leitung.h"
 #include "support_sim/SimPort.h"
 
 extern char** environ;
@@ -63,8 +64,8 @@ class Programm {
     ::close(out_);
     ::close(err_);
   }
-  // The first line of standard output, without its newline.
-  std::optional<std::string> ersteZeile(std::chrono::milliseconds frist = 5000ms) {
+  // The next line of standard output, without its newline.
+  std::optional<std::string> zeile(std::chrono::milliseconds frist = 5000ms) {
     std::string s;
     const auto ende = std::chrono::steady_clock::now() + frist;
     while (std::chrono::steady_clock::now() < ende) {
@@ -92,6 +93,7 @@ class Programm {
     pid_ = -1;
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
+  void signal(int sig) { kill(pid_, sig); }
   std::string stdoutRest() { return alles(out_); }
   std::string stderrRest() { return alles(err_); }
   bool laeuft() const { return pid_ > 0; }
@@ -137,7 +139,7 @@ class Dienst {
 TEST(Wun2Sim, PrintsItsTerminalAndAnswersUntilTerminated) {
   Programm p({});
   ASSERT_TRUE(p.laeuft());
-  const auto pfad = p.ersteZeile();
+  const auto pfad = p.zeile();
   ASSERT_TRUE(pfad);
   EXPECT_EQ(pfad->rfind("/dev/pts/", 0), 0u) << *pfad;
   {
@@ -166,7 +168,7 @@ TEST(Wun2Sim, RegistersAsANumberedPortAndRemovesTheLink) {
   const fs::path log = tmp.path() / "frames.log";
   Programm p({"--port", "17", "--address", "13", "--id", "3=OTHER ID", "--log", log.string(),
               "--fault", "nak,cmd=DF,addr=3", "--max-current", "3=8", "--s1r-status"});
-  const auto pfad = p.ersteZeile();
+  const auto pfad = p.zeile();
   ASSERT_TRUE(pfad) << p.stderrRest();
   const fs::path link = tmp.path() / "ports" / "COM17";
   ASSERT_TRUE(fs::is_symlink(link));
@@ -202,8 +204,9 @@ TEST(Wun2Sim, HelpAndBadOptions) {
     Programm p({"--help"});
     const std::string text = p.stdoutRest();
     EXPECT_EQ(p.ende(), 0);
-    for (const char* o : {"--address", "--id", "--input", "--signal", "--port", "--baud", "--log",
-                          "--device", "--fault"})
+    for (const char* o :
+         {"--address", "--id", "--input", "--signal", "--port", "--baud", "--log", "--device",
+          "--fault", "--max-baud", "--no-pacing", "--vanish-after", "corrupt"})
       EXPECT_NE(text.find(o), std::string::npos) << o;
   }
   const std::vector<std::vector<std::string>> schlecht = {{"--bogus"},
@@ -212,6 +215,12 @@ TEST(Wun2Sim, HelpAndBadOptions) {
                                                           {"--port", "257"},
                                                           {"--port", "x"},
                                                           {"--baud", "fast"},
+                                                          {"--baud", "1200"},
+                                                          {"--max-baud", "57600"},
+                                                          {"--vanish-after", "x"},
+                                                          {"--vanish-after", "-1"},
+                                                          {"--vanish-after", "1,back=2"},
+                                                          {"--vanish-after", "1,back-after=x"},
                                                           {"--fault", "boom"},
                                                           {"--fault", "nak,every"},
                                                           {"--address", "1G"},
@@ -239,7 +248,7 @@ TEST(Wun2Sim, HelpAndBadOptions) {
 
 TEST(Wun2Sim, PacedLineAndFaultsFromTheCommandLine) {
   Programm p({"--baud", "115200", "--fault", "silence,cmd=V1R,every=2", "--input", "1:1=2.5"});
-  const auto pfad = p.ersteZeile();
+  const auto pfad = p.zeile();
   ASSERT_TRUE(pfad);
   {
     Dienst d({{9, *pfad}});
@@ -254,9 +263,83 @@ TEST(Wun2Sim, PacedLineAndFaultsFromTheCommandLine) {
   EXPECT_EQ(p.ende(SIGHUP), 0);
 }
 
+TEST(Wun2Sim, LineRatesAndWriteFaultsFromTheCommandLine) {
+  Programm p({"--baud", "19200", "--max-baud", "19200", "--no-pacing", "--fault", "nak,cmd=BRW",
+              "--fault", "corrupt,cmd=BDW,pos=-1"});
+  const auto pfad = p.zeile();
+  ASSERT_TRUE(pfad) << p.stderrRest();
+  {
+    Dienst d({{9, *pfad}});
+    ASSERT_EQ(device::ZORFYD1_Open(d.v(), 9, 9600), 0);
+    ASSERT_EQ(device::ZORFYD1_Timeout(d.v(), 9, 0.1), 0);
+    char id[32];
+    EXPECT_EQ(device::ZORFYD1_IDLesen(d.v(), 9, '1', id), -403012);  // the device is at 19200
+    ASSERT_EQ(device::ZORFYD1_Open(d.v(), 9, 19200), 0);
+    ASSERT_EQ(device::ZORFYD1_Timeout(d.v(), 9, 0.5), 0);
+    EXPECT_EQ(device::ZORMIV1_BaudrateSchreiben(d.v(), 9, 1, 9600), -402021);   // the fault
+    EXPECT_EQ(device::ZORMIV1_BaudrateSchreiben(d.v(), 9, 1, 38400), -402021);  // above the limit
+    const std::uint8_t b[3] = {1, 2, 3};
+    ASSERT_EQ(device::ZORFYD1_SpeicherSchreiben(d.v(), 9, '1', 4, 7, 3, b), 0);
+    std::uint8_t z[3] = {};
+    ASSERT_EQ(device::ZORFYD1_SpeicherLesen(d.v(), 9, '1', 4, 7, 3, z), 0);
+    EXPECT_EQ(z[0], 1);
+    EXPECT_EQ(z[1], 2);
+    EXPECT_EQ(z[2], 3 ^ 0xFF);
+    ASSERT_EQ(device::ZORMIV1_BaudrateSchreiben(d.v(), 9, 1, 4800), 0);
+    EXPECT_EQ(device::ZORFYD1_IDLesen(d.v(), 9, '1', id), -403012);
+  }
+  EXPECT_EQ(p.ende(SIGTERM), 0);
+}
+
+// How the port is made to vanish and come back: by signals, or by the clock.
+class Verschwinden : public testing::TestWithParam<bool> {};
+
+TEST_P(Verschwinden, ThePortHangsUpAndComesBackAtTheSameLinkWithItsState) {
+  const bool perSignal = GetParam();
+  testsupport::TempDir tmp;
+  Umgebung ordner("MIV3X_PORT_DIR", (tmp.path() / "ports").string());
+  const std::string link = (tmp.path() / "ports" / "COM17").string();
+  std::vector<std::string> args = {"--port", "17", "--no-pacing"};
+  if (!perSignal) args.insert(args.end(), {"--vanish-after", "1.5,back-after=0.3"});
+  Programm p(args);
+  const auto pfad = p.zeile();
+  ASSERT_TRUE(pfad) << p.stderrRest();
+  {
+    testsupport::Leitung host(link, 9600);
+    ASSERT_TRUE(host.ok());
+    host.schreibe("#1BDW5006400015A005B\r");  // 5Ah to 0064h of memory 5
+    ASSERT_EQ(host.lies(1), "\x06");
+    if (perSignal) p.signal(SIGUSR1);
+    // Gone: the host's end is hung up, reads see the end of the file, writes fail with EIO.
+    pollfd pf{host.fd(), POLLIN, 0};
+    ASSERT_EQ(::poll(&pf, 1, 5000), 1);
+    EXPECT_NE(pf.revents & POLLHUP, 0);
+    char c;
+    EXPECT_EQ(::read(host.fd(), &c, 1), 0);
+    errno = 0;
+    EXPECT_EQ(::write(host.fd(), "#", 1), -1);
+    EXPECT_EQ(errno, EIO);
+  }
+  if (perSignal) p.signal(SIGUSR2);
+  const auto neu = p.zeile();
+  ASSERT_TRUE(neu);
+  EXPECT_EQ(fs::read_symlink(link).string(), *neu);
+  testsupport::Leitung host(link, 9600);
+  ASSERT_TRUE(host.ok());
+  host.schreibe("#1BDR500640001\r");
+  EXPECT_EQ(host.lies(22),
+            "\x06#1BDR500640001"
+            "5A005B\r");
+  EXPECT_EQ(p.ende(SIGTERM), 0);
+  EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Wun2Sim, Verschwinden, testing::Values(true, false),
+                         [](const auto& info) { return info.param ? "BySignal" : "ByClock"; });
+
 TEST(Wun2Sim, ModeRegisterAtStart) {
   Programm p({"--address", "13", "--mode", "3=2"});
-  const auto pfad = p.ersteZeile();
+  const auto pfad = p.zeile();
   ASSERT_TRUE(pfad) << p.stderrRest();
   {
     Dienst d({{9, *pfad}});
@@ -272,8 +355,8 @@ TEST(Wun2Sim, ModeRegisterAtStart) {
 }
 
 TEST(Wun2Sim, AnInputFollowsASignal) {
-  Programm p({"--signal", "1:2=5,2,0.05"});
-  const auto pfad = p.ersteZeile();
+  Programm p({"--baud", "115200", "--signal", "1:2=5,2,0.05"});
+  const auto pfad = p.zeile();
   ASSERT_TRUE(pfad) << p.stderrRest();
   {
     Dienst d({{9, *pfad}});

@@ -1,6 +1,7 @@
 #include "support_sim/SimPort.h"
 
 #include <QCoreApplication>
+#include <filesystem>
 #include <stdexcept>
 
 #include "device/Protokoll.h"
@@ -20,16 +21,30 @@ SimPort::SimPort(SimPortOptions options)
     : options_(std::move(options)), engine_(options_.addresses), runner_(engine_) {
   QtAnwendungSicherstellen();
   for (const auto& [a, id] : options_.ids) engine_.setId(a, id);
-  if (!runner_.openPty()) throw std::runtime_error("simulator: " + runner_.error());
-  runner_.setPacing(options_.pacingBaud);
-  if (!runner_.start()) throw std::runtime_error("simulator: " + runner_.error());
-  service_.setPortPfade({{options_.port, runner_.path()}});
+  if (options_.viaLink) {
+    ordner_.emplace();
+    link_ = ordner_->file("tty");
+  }
+  comeBack();
+  service_.setPortPfade({{options_.port, path()}});
   const int r = device::ZORFYD1_Open(verbindung_, options_.port, options_.baud);
   if (r != 0) {
     throw std::runtime_error("simulator port " + runner_.path() +
                              " not opened: " + std::to_string(r));
   }
   device::ZORFYD1_Timeout(verbindung_, options_.port, options_.timeout);
+}
+
+void SimPort::comeBack() {
+  if (!runner_.openPty()) throw std::runtime_error("simulator: " + runner_.error());
+  runner_.setPacing(options_.pacingBaud);
+  runner_.followLineRates(options_.lineRates);
+  if (!runner_.start()) throw std::runtime_error("simulator: " + runner_.error());
+  if (link_.empty()) return;
+  std::error_code ec;
+  std::filesystem::remove(link_, ec);
+  std::filesystem::create_symlink(runner_.path(), link_, ec);
+  if (ec) throw std::runtime_error("simulator link " + link_ + ": " + ec.message());
 }
 
 SimPort::~SimPort() {

@@ -11,9 +11,9 @@
 //   auto mem = sim.engine().device('1').memory4;         // inspect the device's memory
 //
 // Options: more addresses ("138"), IDs per address, a shorter time-out for tests of
-// silence, pacing at a baud rate. The connection (sim.verbindung()) talks through the
-// simulator's service; its open port is left for the test to set. The destructor closes
-// the port and stops the simulator.
+// silence, pacing at a baud rate, line rates that must match the device's. The connection
+// (sim.verbindung()) talks through the simulator's service; its open port is left for the
+// test to set. The destructor closes the port and stops the simulator.
 //
 // SimMemory: the same device engine wired straight into a MemorySerialService (no pty, no
 // Qt, no waiting: silence is an immediate time-out) for fast tests, with port 9 opened on
@@ -22,6 +22,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "Engine.h"
@@ -29,6 +30,7 @@
 #include "device/MemorySerialService.h"
 #include "device/Verbindung.h"
 #include "device/qtserial/QtSerialService.h"
+#include "support/TempDir.h"
 
 namespace testsupport {
 
@@ -43,6 +45,12 @@ struct SimPortOptions {
   long baud = 9600;
   double timeout = 0.5;
   long pacingBaud = 0;  // 0: the line is as fast as the pty
+  // The devices hear and answer only a host whose line runs at their rate (9600 at start;
+  // a baud-rate write changes it after its ACK); with pacing on, paced at the real rates.
+  bool lineRates = false;
+  // The port's path is a symbolic link in a temporary folder, so that after vanish() and
+  // comeBack() the port opens at the same path again.
+  bool viaLink = false;
 };
 
 class SimPort {
@@ -53,7 +61,11 @@ class SimPort {
   SimPort& operator=(const SimPort&) = delete;
 
   int port() const { return options_.port; }
-  const std::string& path() const { return runner_.path(); }
+  const std::string& path() const { return link_.empty() ? runner_.path() : link_; }
+  // The pseudo-terminal closes: the host's end is hung up (reads give end of file, writes
+  // EIO). comeBack() serves a new one behind the same link, the devices unchanged.
+  void vanish() { runner_.close(); }
+  void comeBack();
   sim::Engine& engine() { return engine_; }
   device::qtserial::QtSerialService& service() { return service_; }
   device::Verbindung& verbindung() { return verbindung_; }
@@ -64,6 +76,8 @@ class SimPort {
   sim::PtyRunner runner_;
   device::qtserial::QtSerialService service_;
   device::Verbindung verbindung_{&service_};
+  std::optional<TempDir> ordner_;
+  std::string link_;
 };
 
 class SimMemory {
