@@ -126,12 +126,7 @@ Kurvengrafik::Kurvengrafik(QCustomPlot* graph, QCustomPlot* klein, double yMax)
   vorschauEbene_ = graph_->layer("vorschau");
   vorschauEbene_->setMode(QCPLayer::lmLogical);
 
-  for (auto* plot : {graph_, klein_}) {
-    plot->setBackground(QBrush(kGrund));
-    // The axes beneath the curves: a curve at zero lies on the plot's bottom row, which
-    // the axis line covers, and must show there as a curve at full scale does on the top.
-    plot->moveLayer(plot->layer("axes"), plot->layer("main"), QCustomPlot::limBelow);
-  }
+  for (auto* plot : {graph_, klein_}) plot->setBackground(QBrush(kGrund));
   // The curves first, beneath what is drawn over them.
   QCPLayer* haupt = graph_->layer("main");
   graph_->setCurrentLayer(haupt);
