@@ -29,12 +29,6 @@ std::string Trennername(char c) {
   }
 }
 
-int GleicheDateiMelden(const Aufruf& aufruf) {
-  return AufrufFehlerMelden(aufruf.befehl, "'" + aufruf.dateien[1] +
-                                               "' is the input file; writing it would "
-                                               "destroy it");
-}
-
 void BerichtAusgeben(const curves::Csvbericht& b) {
   const curves::Csvdialekt& d = b.Reihe.Dialekt;
   const curves::Naeherungsbericht& n = b.Naeherung;
@@ -100,19 +94,6 @@ int CsvImportieren(const Aufruf& aufruf) {
     return FehlerMelden(fehler);
   if (const int fehler = Speichern(ziel, punkte)) return FehlerMelden(fehler);
   BerichtAusgeben(bericht);
-  return kStatusErfolg;
-}
-
-int PwlExportieren(const Aufruf& aufruf) {
-  curves::Kurvensitzung sitzung;  // this command's curves
-  if (const int fehler = curves::KurvenModellInitialisieren(sitzung)) return FehlerMelden(fehler);
-  const std::string& quelle = aufruf.dateien[0];
-  const std::string& ziel = aufruf.dateien[1];
-  if (DieselbeDatei(quelle, ziel)) return GleicheDateiMelden(aufruf);
-  if (const int fehler = KurvendateiUebernehmen(sitzung, quelle)) return FehlerMelden(fehler);
-  if (const int fehler =
-          curves::PwlSchreiben(ziel, sitzung.gKurven.Kurven[0].Punkte, config::gKonfig.voutmax))
-    return FehlerMelden(fehler);
   return kStatusErfolg;
 }
 

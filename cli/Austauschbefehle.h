@@ -7,7 +7,6 @@
 namespace cli {
 
 int CsvImportieren(const Aufruf& aufruf);
-int PwlExportieren(const Aufruf& aufruf);
 int PwlImportieren(const Aufruf& aufruf);
 
 }  // namespace cli

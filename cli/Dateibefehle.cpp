@@ -16,6 +16,7 @@
 #include "curves/files/Kurvendatei.h"
 #include "curves/files/Kurvenexport.h"
 #include "curves/files/Kurvenimport.h"
+#include "curves/files/Pwl.h"
 #include "curves/model/Kurvenmodell.h"
 #include "curves/model/Kurvensitzung.h"
 #include "curves/transfer/Kurvenbild.h"
@@ -24,12 +25,6 @@ namespace cli {
 namespace {
 
 constexpr int kBytesProZeile = 16;
-
-int GleicheDateiMelden(const Aufruf& aufruf) {
-  return AufrufFehlerMelden(aufruf.befehl, "'" + aufruf.dateien[1] +
-                                               "' is the input file; writing it would "
-                                               "destroy it");
-}
 
 }  // namespace
 
@@ -75,20 +70,29 @@ int KonfigurationWaehlen(const std::string& konfigdatei) {
   return config::KonfigdateiLadenVon(konfigdatei);
 }
 
+int GleicheDateiMelden(const Aufruf& aufruf) {
+  return AufrufFehlerMelden(aufruf.befehl, "'" + aufruf.dateien[1] +
+                                               "' is the input file; writing it would "
+                                               "destroy it");
+}
+
 bool DieselbeDatei(const std::string& a, const std::string& b) {
   std::error_code fehler;
   return std::filesystem::equivalent(a, b, fehler) && !fehler;
 }
 
 int Exportieren(const Aufruf& aufruf) {
-  if (aufruf.pwl) return PwlExportieren(aufruf);
   curves::Kurvensitzung sitzung;  // this command's curves
   if (const int fehler = curves::KurvenModellInitialisieren(sitzung)) return FehlerMelden(fehler);
   const std::string& quelle = aufruf.dateien[0];
   const std::string& ziel = aufruf.dateien[1];
   if (DieselbeDatei(quelle, ziel)) return GleicheDateiMelden(aufruf);
   if (const int fehler = KurvendateiUebernehmen(sitzung, quelle)) return FehlerMelden(fehler);
-  if (const int fehler = curves::KurvendateiExportieren(sitzung, ziel)) return FehlerMelden(fehler);
+  // --pwl: curve 1 as a SPICE piecewise-linear list instead of the tab-separated text.
+  const int fehler = aufruf.pwl ? curves::PwlSchreiben(ziel, sitzung.gKurven.Kurven[0].Punkte,
+                                                       config::gKonfig.voutmax)
+                                : curves::KurvendateiExportieren(sitzung, ziel);
+  if (fehler) return FehlerMelden(fehler);
   return kStatusErfolg;
 }
 

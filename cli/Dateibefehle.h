@@ -31,6 +31,8 @@ int KonfigurationWaehlen(const std::string& konfigdatei);
 // True when both names reach one existing file, so writing the one would destroy the
 // other.
 bool DieselbeDatei(const std::string& a, const std::string& b);
+// Refuses a command whose output (its second file) is its input file; the exit status.
+int GleicheDateiMelden(const Aufruf& aufruf);
 
 // Writes an image file through a temporary file: an earlier file survives any failure.
 int BilddateiSchreiben(const std::string& pfad, const std::uint8_t* daten, std::size_t anzahl);
