@@ -266,7 +266,8 @@ std::int64_t Einheiten(double dauer, int zeitbasis) {
   const double u = dauer * 1000000.0 / ZeitbasisInMikrosekunden(zeitbasis);
   const double n = std::round(u);
   if (std::fabs(u - n) > kRastertoleranz * std::max(1.0, n * 1e-3)) return -1;
-  return static_cast<std::int64_t>(n);
+  // Any count beyond a line's limit is refused as too long; a huge one must not be cast.
+  return n > kLaengeMax ? kLaengeMax + 1 : static_cast<std::int64_t>(n);
 }
 
 // The time base of a line from a to b when the file names none.
