@@ -15,11 +15,13 @@ common::Pixelabbildung AchsenAbbildung(const QCustomPlot* plot) {
   a.Hoehe = std::max(r.height(), 1);
   a.Xs = x.size() > 0 ? a.Breite / x.size() : 0.0;
   a.X0 = -x.lower * a.Xs;
-  // The lower end of the Y range on the bottom row and the upper end on the top row: a
-  // curve at full scale or at zero lies on the plot's edge and must show there. (The axis
-  // itself puts the upper end one pixel above the plot area.)
-  a.Ys = y.size() > 0 ? -std::max(a.Hoehe - 1, 1) / y.size() : 0.0;
-  a.Y0 = (a.Hoehe - 1) - y.lower * a.Ys;
+  // The upper end of the Y range on the top row and the lower end on the row above the
+  // bottom one, which the X axis's line covers: a curve at full scale or at zero lies on the
+  // plot's edge and must show there. (The axis itself puts the upper end one pixel above the
+  // plot area and the lower end on its line.)
+  const int unten = std::max(a.Hoehe - 2, 1);
+  a.Ys = y.size() > 0 ? -unten / y.size() : 0.0;
+  a.Y0 = unten - y.lower * a.Ys;
   return a;
 }
 

@@ -20,7 +20,8 @@ namespace widgets {
 class Punktlaufplot;
 
 // Curve coordinates to the pixels of a plot's axis rect, as QCustomPlot maps its linear
-// axes, counted from the rect's top left corner; in Y both ends of the range lie inside.
+// axes, counted from the rect's top left corner; in Y both ends of the range lie inside,
+// clear of the X axis's line on the bottom row.
 common::Pixelabbildung AchsenAbbildung(const QCustomPlot* plot);
 
 // A polyline through its data points in its pen's colour, drawn by the Rasterebene. A pen

@@ -37,10 +37,10 @@ struct Graphen {
       hinten.Linien.push_back({x, 2000.0 + (i % 40) * 40});
     }
     vorn.Uebersicht = vorn.Linien;
-    grafik.HintergrundZeichnen(&hinten, {QColor(255, 255, 150), Qt::transparent,
-                                         Qt::transparent, Qt::transparent, Qt::transparent});
-    grafik.VordergrundZeichnen(vorn, {Qt::red, Qt::blue, QColor(0, 128, 128), Qt::red,
-                                      QColor(0, 128, 128)});
+    grafik.HintergrundZeichnen(&hinten, {QColor(255, 255, 150), Qt::transparent, Qt::transparent,
+                                         Qt::transparent, Qt::transparent});
+    grafik.VordergrundZeichnen(
+        vorn, {Qt::red, Qt::blue, QColor(0, 128, 128), Qt::red, QColor(0, 128, 128)});
     grafik.Neuzeichnen();
   }
   QImage Bild() { return graph.grab().toImage(); }
@@ -66,6 +66,37 @@ TEST(Rasterplot, ShowsWhatAPlainPlotShows) {
   // Exported, the curves are painted on the canvas and put on the pixmap.
   EXPECT_EQ(schlicht.graph.toPixmap().toImage(), direkt.graph.toPixmap().toImage());
   EXPECT_FALSE(raster->Direkt());
+}
+
+// A flat curve at either end of the Y range lies on the plot's edge: it must show along
+// that edge, not under the X axis's line on the bottom row.
+template <typename Plot>
+int FarbigeSpaltenAmRand(double y) {
+  Graphen<Plot> g;
+  Kurvenreihen flach;
+  flach.Linien = {{0, y}, {1000, y}};
+  g.grafik.HintergrundZeichnen(nullptr);
+  g.grafik.VordergrundZeichnen(
+      flach, {Qt::red, Qt::transparent, Qt::transparent, Qt::transparent, Qt::transparent});
+  g.grafik.Neuzeichnen();
+  const QImage bild = g.Bild();
+  const QRect r = g.graph.axisRect()->rect();
+  int farbig = 0;
+  for (int x = r.left(); x <= r.right(); ++x) {
+    bool rot = false;
+    for (int zeile : {r.top(), r.top() + 1, r.bottom() - 1, r.bottom()})
+      rot = rot || bild.pixelColor(x, zeile) == QColor(Qt::red);
+    farbig += rot ? 1 : 0;
+  }
+  return farbig * 100 / r.width();
+}
+
+TEST(Rasterplot, ACurveOnEitherEdgeShowsAlongIt) {
+  // All but the columns where the axis's ticks reach into the plot (under the axis line, none).
+  for (double y : {0.0, 4095.0}) {
+    EXPECT_GE(FarbigeSpaltenAmRand<QCustomPlot>(y), 90) << y;
+    EXPECT_GE(FarbigeSpaltenAmRand<widgets::Rasterplot>(y), 90) << y;
+  }
 }
 
 }  // namespace
