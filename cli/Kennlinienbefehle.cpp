@@ -8,7 +8,7 @@
 #include "Geraeteverbindung.h"
 #include "characteristic/files/Kennliniendatei.h"
 #include "characteristic/files/Kennlinientext.h"
-#include "characteristic/model/Kennlinienmodell.h"
+#include "characteristic/model/Kennliniensitzung.h"
 #include "characteristic/transfer/Kennlinienbild.h"
 #include "characteristic/transfer/Kennlinientransfer.h"
 #include "device/Fehler.h"
@@ -26,80 +26,94 @@ int ZielIstQuelle(const Aufruf& aufruf, const std::string& ziel) {
 
 }  // namespace
 
-int KennliniendateiUebernehmen(const std::string& pfad) {
+int KennliniendateiUebernehmen(characteristic::Kennliniensitzung& sitzung,
+                               const std::string& pfad) {
   kennl::KennlLadebericht bericht;
-  if (const int fehler = kennl::KennlDateiLaden(pfad, kennl::Konfigwahl::Laden, &bericht))
+  if (const int fehler = kennl::KennlDateiLaden(sitzung, pfad, kennl::Konfigwahl::Laden, &bericht))
     return fehler;
   if (bericht.beschaedigt) return kennl::kFehlerLadenPunkteKurz;
   return 0;
 }
 
 int KennlinieSenden(const Aufruf& aufruf) {
-  if (const int fehler = KennliniendateiUebernehmen(aufruf.dateien[0])) return FehlerMelden(fehler);
-  kennl::gKennl.Felder.KurveNr = aufruf.platz;
+  kennl::Kennliniensitzung sitzung;  // this command's characteristic
+  if (const int fehler = kennl::KennlModellInitialisieren(sitzung)) return FehlerMelden(fehler);
+  if (const int fehler = KennliniendateiUebernehmen(sitzung, aufruf.dateien[0]))
+    return FehlerMelden(fehler);
+  sitzung.gKennl.Felder.KurveNr = aufruf.platz;
   // An image too long for a slot is refused before the port is touched.
   std::vector<std::uint8_t> bild;
-  if (const int fehler = kennl::KennlBildErzeugen(bild)) return FehlerMelden(fehler);
+  if (const int fehler = kennl::KennlBildErzeugen(sitzung, bild)) return FehlerMelden(fehler);
 
   Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
   device::Verbindung& v = geraet.Verbindung();
-  if (const int fehler = kennl::KennlinieSchreiben(v)) return FehlerMelden(fehler);
+  if (const int fehler = kennl::KennlinieSchreiben(sitzung, v)) return FehlerMelden(fehler);
   return kStatusErfolg;
 }
 
 int KennlinieLesen(const Aufruf& aufruf) {
+  kennl::Kennliniensitzung sitzung;  // this command's characteristic
+  if (const int fehler = kennl::KennlModellInitialisieren(sitzung)) return FehlerMelden(fehler);
   const std::string& ziel = aufruf.dateien[0];
   if (!aufruf.konfig.empty() && DieselbeDatei(aufruf.konfig, ziel))
     return AufrufFehlerMelden(aufruf.befehl, "'" + ziel +
                                                  "' is the configuration file; writing it "
                                                  "would destroy it");
   if (const int fehler = KonfigurationWaehlen(aufruf.konfig)) return FehlerMelden(fehler);
-  kennl::gKennl.Felder.KurveNr = aufruf.platz;
+  sitzung.gKennl.Felder.KurveNr = aufruf.platz;
 
   Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
   device::Verbindung& v = geraet.Verbindung();
-  if (const int fehler = kennl::KennlinieLesen(v)) return FehlerMelden(fehler);
-  if (const int fehler = kennl::KennlDateiSpeichern(ziel)) return FehlerMelden(fehler);
+  if (const int fehler = kennl::KennlinieLesen(sitzung, v)) return FehlerMelden(fehler);
+  if (const int fehler = kennl::KennlDateiSpeichern(sitzung, ziel)) return FehlerMelden(fehler);
   return kStatusErfolg;
 }
 
 int KennlinieAnwaehlen(const Aufruf& aufruf) {
-  kennl::gKennl.Felder.KurveNr = aufruf.platz;
+  kennl::Kennliniensitzung sitzung;  // this command's characteristic
+  if (const int fehler = kennl::KennlModellInitialisieren(sitzung)) return FehlerMelden(fehler);
+  sitzung.gKennl.Felder.KurveNr = aufruf.platz;
   Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
   device::Verbindung& v = geraet.Verbindung();
-  if (const int fehler = kennl::KennlinieAnwaehlen(v)) return FehlerMelden(fehler);
+  if (const int fehler = kennl::KennlinieAnwaehlen(sitzung, v)) return FehlerMelden(fehler);
   return kStatusErfolg;
 }
 
 int KennlinieExportieren(const Aufruf& aufruf) {
+  kennl::Kennliniensitzung sitzung;  // this command's characteristic
+  if (const int fehler = kennl::KennlModellInitialisieren(sitzung)) return FehlerMelden(fehler);
   const std::string& quelle = aufruf.dateien[0];
   const std::string& ziel = aufruf.dateien[1];
   if (DieselbeDatei(quelle, ziel)) return ZielIstQuelle(aufruf, ziel);
-  if (const int fehler = KennliniendateiUebernehmen(quelle)) return FehlerMelden(fehler);
-  if (const int fehler = kennl::KennlTextExportieren(ziel)) return FehlerMelden(fehler);
+  if (const int fehler = KennliniendateiUebernehmen(sitzung, quelle)) return FehlerMelden(fehler);
+  if (const int fehler = kennl::KennlTextExportieren(sitzung, ziel)) return FehlerMelden(fehler);
   return kStatusErfolg;
 }
 
 int KennlinieImportieren(const Aufruf& aufruf) {
+  kennl::Kennliniensitzung sitzung;  // this command's characteristic
+  if (const int fehler = kennl::KennlModellInitialisieren(sitzung)) return FehlerMelden(fehler);
   const std::string& quelle = aufruf.dateien[0];
   const std::string& ziel = aufruf.dateien[1];
   if (DieselbeDatei(quelle, ziel)) return ZielIstQuelle(aufruf, ziel);
   if (const int fehler = KonfigurationWaehlen(aufruf.konfig)) return FehlerMelden(fehler);
-  if (const int fehler = kennl::KennlTextImportieren(quelle)) return FehlerMelden(fehler);
-  if (const int fehler = kennl::KennlDateiSpeichern(ziel)) return FehlerMelden(fehler);
+  if (const int fehler = kennl::KennlTextImportieren(sitzung, quelle)) return FehlerMelden(fehler);
+  if (const int fehler = kennl::KennlDateiSpeichern(sitzung, ziel)) return FehlerMelden(fehler);
   return kStatusErfolg;
 }
 
 int KennlinienbildAusgeben(const Aufruf& aufruf) {
+  kennl::Kennliniensitzung sitzung;  // this command's characteristic
+  if (const int fehler = kennl::KennlModellInitialisieren(sitzung)) return FehlerMelden(fehler);
   const std::string& quelle = aufruf.dateien[0];
   if (!aufruf.ausgabe.empty() && DieselbeDatei(quelle, aufruf.ausgabe))
     return ZielIstQuelle(aufruf, aufruf.ausgabe);
-  if (const int fehler = KennliniendateiUebernehmen(quelle)) return FehlerMelden(fehler);
+  if (const int fehler = KennliniendateiUebernehmen(sitzung, quelle)) return FehlerMelden(fehler);
   std::vector<std::uint8_t> bild;
-  if (const int fehler = kennl::KennlBildErzeugen(bild)) return FehlerMelden(fehler);
+  if (const int fehler = kennl::KennlBildErzeugen(sitzung, bild)) return FehlerMelden(fehler);
   if (aufruf.ausgabe.empty()) {
     HexAusgeben(bild, 0, static_cast<int>(bild.size()));
     return kStatusErfolg;

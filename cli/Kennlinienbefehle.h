@@ -6,12 +6,13 @@
 #include <string>
 
 #include "Aufruf.h"
+#include "characteristic/model/Kennliniensitzung.h"
 
 namespace cli {
 
-// Takes a characteristic file into the model, with its configuration. A file whose point
+// Takes a characteristic file into the session, with its configuration. A file whose point
 // data are incomplete is refused rather than used with the default point in its place.
-int KennliniendateiUebernehmen(const std::string& pfad);
+int KennliniendateiUebernehmen(characteristic::Kennliniensitzung& sitzung, const std::string& pfad);
 
 int KennlinieSenden(const Aufruf& aufruf);
 int KennlinieLesen(const Aufruf& aufruf);

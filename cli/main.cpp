@@ -20,7 +20,6 @@
 #include "Statistikbefehl.h"
 #include "Steuerbefehle.h"
 #include "TerminalOperator.h"
-#include "characteristic/model/Kennlinienmodell.h"
 #include "common/OperatorInterface.h"
 #include "config/Konfiguration.h"
 #include "device/Fehler.h"
@@ -80,17 +79,12 @@ int main(int argc, char** argv) {
   cli::TerminalOperator bedienung(stderr, isatty(STDERR_FILENO) == 1);
   common::setOperatorInterface(&bedienung);
   config::KonfigurationStandardwerte();
-  int status = cli::kStatusFehler;
-  if (const int fehler = characteristic::KennlModellInitialisieren())
-    status = cli::FehlerMelden(fehler);
-  else
-    status = Ausfuehren(aufruf);
+  int status = Ausfuehren(aufruf);
   // Output that did not arrive (a full disk behind a redirection) is a failure too.
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
     std::fprintf(stderr, "miv3x: standard output could not be written\n");
     status = cli::kStatusFehler;
   }
   common::setOperatorInterface(nullptr);
-  characteristic::KennlModellFreigeben();
   return status;
 }

@@ -19,7 +19,7 @@
 #include "PtyRunner.h"
 #include "characteristic/files/Kennliniendatei.h"
 #include "characteristic/files/Kennlinientext.h"
-#include "characteristic/model/Kennlinienmodell.h"
+#include "characteristic/model/Kennliniensitzung.h"
 #include "characteristic/transfer/Kennlinienbild.h"
 #include "characteristic/transfer/Kennlinientransfer.h"
 #include "common/OperatorInterface.h"
@@ -49,10 +49,10 @@ class Ordner {
 };
 
 // n points spread over the input range with varying values.
-void Kennlinie(int n) {
-  KennlModellInitialisieren();
+void Kennlinie(Kennliniensitzung& sitzung, int n) {
+  KennlModellInitialisieren(sitzung);
   config::gKonfig = config::KonfigurationStandard();
-  auto& p = gKennl.Kennl.Punkte;
+  auto& p = sitzung.gKennl.Kennl.Punkte;
   p.resize(static_cast<std::size_t>(n));
   for (int i = 0; i < n; ++i)
     p[static_cast<std::size_t>(i)] = {(i * 37) % 4096, kVoll / n, 0, {0, 0, 0}};
@@ -60,10 +60,11 @@ void Kennlinie(int n) {
 }
 
 void BM_KennlBildErzeugen(benchmark::State& state) {
-  Kennlinie(static_cast<int>(state.range(0)));
+  Kennliniensitzung sitzung;
+  Kennlinie(sitzung, static_cast<int>(state.range(0)));
   std::vector<std::uint8_t> bild;
   for (auto _ : state) {
-    if (KennlBildErzeugen(bild) != 0) state.SkipWithError("not built");
+    if (KennlBildErzeugen(sitzung, bild) != 0) state.SkipWithError("not built");
     benchmark::DoNotOptimize(bild.data());
   }
   state.SetComplexityN(state.range(0));
@@ -71,31 +72,35 @@ void BM_KennlBildErzeugen(benchmark::State& state) {
 BENCHMARK(BM_KennlBildErzeugen)->Arg(kVoll / 2)->Arg(kVoll)->Complexity(benchmark::oN);
 
 void BM_KennlSpeichern(benchmark::State& state) {
-  Kennlinie(static_cast<int>(state.range(0)));
+  Kennliniensitzung sitzung;
+  Kennlinie(sitzung, static_cast<int>(state.range(0)));
   Ordner ordner;
   const auto pfad = ordner.datei("k.wue");
   for (auto _ : state)
-    if (KennlDateiSpeichern(pfad) != 0) state.SkipWithError("not saved");
+    if (KennlDateiSpeichern(sitzung, pfad) != 0) state.SkipWithError("not saved");
   state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_KennlSpeichern)->Arg(kVoll / 2)->Arg(kVoll)->Complexity(benchmark::oN);
 
 void BM_KennlLaden(benchmark::State& state) {
-  Kennlinie(static_cast<int>(state.range(0)));
+  Kennliniensitzung sitzung;
+  Kennlinie(sitzung, static_cast<int>(state.range(0)));
   Ordner ordner;
   const auto pfad = ordner.datei("k.wue");
-  KennlDateiSpeichern(pfad);
+  KennlDateiSpeichern(sitzung, pfad);
   for (auto _ : state)
-    if (KennlDateiLaden(pfad, Konfigwahl::NichtLaden) != 0) state.SkipWithError("not loaded");
+    if (KennlDateiLaden(sitzung, pfad, Konfigwahl::NichtLaden) != 0)
+      state.SkipWithError("not loaded");
   state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_KennlLaden)->Arg(kVoll / 2)->Arg(kVoll)->Complexity(benchmark::oN);
 
 void BM_KennlImport(benchmark::State& state) {
+  Kennliniensitzung sitzung;
   // Points one raw step apart at most 4095 fit between 0 and 100 per cent, so the text is
   // one comment line and n - 1 data lines, each a step of (4096 / n) raw units further.
   const int n = static_cast<int>(state.range(0));
-  Kennlinie(1);
+  Kennlinie(sitzung, 1);
   Ordner ordner;
   const auto pfad = ordner.datei("k.txt");
   {
@@ -106,8 +111,8 @@ void BM_KennlImport(benchmark::State& state) {
     std::fclose(f);
   }
   for (auto _ : state)
-    if (KennlTextImportieren(pfad) != 0) state.SkipWithError("not imported");
-  if (gKennl.Kennl.Punktanzahl() != n - 1) state.SkipWithError("points lost");
+    if (KennlTextImportieren(sitzung, pfad) != 0) state.SkipWithError("not imported");
+  if (sitzung.gKennl.Kennl.Punktanzahl() != n - 1) state.SkipWithError("points lost");
   state.SetComplexityN(n);
 }
 BENCHMARK(BM_KennlImport)->Arg(kVoll / 2)->Arg(kVoll)->Complexity(benchmark::oN);
@@ -136,6 +141,7 @@ class Blockuhr : public common::OperatorInterface {
 // One slot (slot 2, whose start is not on a 64-byte boundary) written to the simulator
 // pacing its line at the given baud rate.
 void PacedSlotWrite(benchmark::State& state) {
+  Kennliniensitzung sitzung;
   const long baud = state.range(0);
   Anwendung();
   sim::Engine engine;
@@ -149,9 +155,9 @@ void PacedSlotWrite(benchmark::State& state) {
   device::ZORFYD1_Open(verbindung, kPort, 9600);
   device::ZORFYD1_Timeout(verbindung, kPort, 0.5);
   verbindung.Port().offen = kPort;
-  Kennlinie(kVoll);
+  Kennlinie(sitzung, kVoll);
   std::vector<std::uint8_t> bild;
-  KennlBildErzeugen(bild);
+  KennlBildErzeugen(sitzung, bild);
 
   Blockuhr uhr;
   common::setOperatorInterface(&uhr);

@@ -5,6 +5,7 @@
 #include "characteristic/files/KennlDateiMenue.h"
 #include "characteristic/gui/Kennlinienpanel.h"
 #include "characteristic/gui/KennlinienpanelModul.h"
+#include "characteristic/model/Kennliniensitzung.h"
 #include "config/KonfigIni.h"
 #include "config/Konfigfelder.h"
 #include "config/gui/KonfigpanelFenster.h"
@@ -105,19 +106,22 @@ Fenstermodul DirektModul() {
 
 Fenstermodul KennlinienModul() {
   Fenstermodul m;
-  auto fenster = FensterobjektAnlegen<characteristic::gui::Kennlinienpanel>(m, Fenster::Kennlinie);
+  // The characteristic session lives as long as the module, like the curve session.
+  auto sitzung = std::make_shared<characteristic::Kennliniensitzung>();
+  auto fenster =
+      FensterobjektAnlegen<characteristic::gui::Kennlinienpanel>(m, Fenster::Kennlinie, sitzung);
   m.init = [fenster] { return *fenster ? (*fenster)->KennlinienpanelInit() : -1; };
   m.clear = [fenster] {
     if (*fenster) (*fenster)->KennlinienpanelClear();
   };
-  m.readIni = [fenster](ini::IniStore* s) {
-    return characteristic::gui::ReadIniKennlinienpanel(fenster->data(), s);
+  m.readIni = [fenster, sitzung](ini::IniStore* s) {
+    return characteristic::gui::ReadIniKennlinienpanel(*sitzung, fenster->data(), s);
   };
-  m.writeIni = [fenster](ini::IniStore* s) {
-    return characteristic::gui::WriteIniKennlinienpanel(fenster->data(), s);
+  m.writeIni = [fenster, sitzung](ini::IniStore* s) {
+    return characteristic::gui::WriteIniKennlinienpanel(*sitzung, fenster->data(), s);
   };
-  m.abbruchWeilNichtGespeichert = [] {
-    return characteristic::AbbruchWeilKennlinieNichtGespeichert();
+  m.abbruchWeilNichtGespeichert = [sitzung] {
+    return characteristic::AbbruchWeilKennlinieNichtGespeichert(*sitzung);
   };
   return m;
 }

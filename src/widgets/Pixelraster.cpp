@@ -156,8 +156,8 @@ void Pixelraster::Malen(QPainter& maler, QPoint ort) const {
   QRect stueck;
   for (int b = 0; b < static_cast<int>(baender_.size()); ++b) {
     const QRect r = Bandflaeche(b);
-    if (!stueck.isEmpty() && (r.isEmpty() || r.top() != stueck.top() ||
-                              r.bottom() != stueck.bottom())) {
+    if (!stueck.isEmpty() &&
+        (r.isEmpty() || r.top() != stueck.top() || r.bottom() != stueck.bottom())) {
       maler.drawImage(ort + stueck.topLeft(), bild_, stueck);
       stueck = QRect();
     }

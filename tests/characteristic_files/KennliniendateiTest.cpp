@@ -22,16 +22,16 @@ class KennliniendateiTest : public testsupport::KennlFixture {
  protected:
   void Beispiel() {
     Setze({{0, 1000}, {4095, 95}, {2000, 3000}, {17, 1}});
-    gKennl.Kennl.Punkte[1].Reserve = 3;
-    gKennl.Kennl.Kommentar = "erste\nzweite Zeile";
-    gKennl.Felder.Ausgang2 = 2.5;
-    gKennl.Felder.Anstiegszeit = 123.456;
-    gKennl.KennlinieGeaendert = true;
+    sitzung.gKennl.Kennl.Punkte[1].Reserve = 3;
+    sitzung.gKennl.Kennl.Kommentar = "erste\nzweite Zeile";
+    sitzung.gKennl.Felder.Ausgang2 = 2.5;
+    sitzung.gKennl.Felder.Anstiegszeit = 123.456;
+    sitzung.gKennl.KennlinieGeaendert = true;
   }
   // A valid file of the example, as bytes.
   std::vector<std::uint8_t> BeispielDatei() {
     Beispiel();
-    EXPECT_EQ(KennlDateiSpeichern(dir.file("b.wue")), 0);
+    EXPECT_EQ(KennlDateiSpeichern(sitzung, dir.file("b.wue")), 0);
     return Bytes(dir.file("b.wue"));
   }
   testsupport::TempDir dir;
@@ -54,45 +54,45 @@ TEST_F(KennliniendateiTest, SavedFileHasEveryFieldAtItsOffset) {
   EXPECT_EQ(Le32(b, 1436), 4095);
   EXPECT_EQ(b[1444], 3);
   EXPECT_EQ(Le32(b, 1424 + 3 * 12 + 4), 1);
-  EXPECT_FALSE(gKennl.KennlinieGeaendert);
-  EXPECT_EQ(KennlFenstertitelText(), "Characteristic controller - b.wue");
+  EXPECT_FALSE(sitzung.gKennl.KennlinieGeaendert);
+  EXPECT_EQ(KennlFenstertitelText(sitzung), "Characteristic controller - b.wue");
 }
 
 TEST_F(KennliniendateiTest, LoadRestoresEverythingExactly) {
   BeispielDatei();
-  RueckgaengigSichern();
-  const int undo = gKennl.Historien.AnzahlRueckgaengig;
-  ASSERT_EQ(KennlinieNeu(), 0);
-  gKennl.KennlinieGeaendert = true;
-  ASSERT_EQ(KennlDateiLaden(dir.file("b.wue")), 0);
+  RueckgaengigSichern(sitzung);
+  const int undo = sitzung.gKennl.Historien.AnzahlRueckgaengig;
+  ASSERT_EQ(KennlinieNeu(sitzung), 0);
+  sitzung.gKennl.KennlinieGeaendert = true;
+  ASSERT_EQ(KennlDateiLaden(sitzung, dir.file("b.wue")), 0);
   EXPECT_EQ(Punkte(),
             (std::vector<std::pair<int, int>>{{0, 1000}, {4095, 95}, {2000, 3000}, {17, 1}}));
-  EXPECT_EQ(gKennl.Kennl.Punkte[1].Reserve, 3);
-  EXPECT_EQ(gKennl.Kennl.Kommentar, "erste\nzweite Zeile");
-  EXPECT_DOUBLE_EQ(gKennl.Felder.Ausgang2, 2.5);
-  EXPECT_EQ(gKennl.Felder.Anstiegszeit, 123.456);
-  EXPECT_FALSE(gKennl.KennlinieGeaendert);
-  EXPECT_EQ(gKennl.Historien.AnzahlRueckgaengig, undo);
+  EXPECT_EQ(sitzung.gKennl.Kennl.Punkte[1].Reserve, 3);
+  EXPECT_EQ(sitzung.gKennl.Kennl.Kommentar, "erste\nzweite Zeile");
+  EXPECT_DOUBLE_EQ(sitzung.gKennl.Felder.Ausgang2, 2.5);
+  EXPECT_EQ(sitzung.gKennl.Felder.Anstiegszeit, 123.456);
+  EXPECT_FALSE(sitzung.gKennl.KennlinieGeaendert);
+  EXPECT_EQ(sitzung.gKennl.Historien.AnzahlRueckgaengig, undo);
   EXPECT_TRUE(op.messages.empty());
-  EXPECT_EQ(KennlFenstertitelText(), "Characteristic controller - b.wue");
+  EXPECT_EQ(KennlFenstertitelText(sitzung), "Characteristic controller - b.wue");
 }
 
 TEST_F(KennliniendateiTest, OutputTwoSurvivesAnyScalingOfTheSecondInput) {
   auto& k = config::gKonfig;
   k.inskalamin[1] = -3.0;
   k.inskalamax[1] = 77.7;
-  gKennl.Felder.Ausgang2 = 12.345678;
-  ASSERT_EQ(KennlDateiSpeichern(dir.file("s.wue")), 0);
-  gKennl.Felder.Ausgang2 = 0;
-  ASSERT_EQ(KennlDateiLaden(dir.file("s.wue")), 0);
-  EXPECT_NEAR(gKennl.Felder.Ausgang2, 12.345678, 1e-9);
+  sitzung.gKennl.Felder.Ausgang2 = 12.345678;
+  ASSERT_EQ(KennlDateiSpeichern(sitzung, dir.file("s.wue")), 0);
+  sitzung.gKennl.Felder.Ausgang2 = 0;
+  ASSERT_EQ(KennlDateiLaden(sitzung, dir.file("s.wue")), 0);
+  EXPECT_NEAR(sitzung.gKennl.Felder.Ausgang2, 12.345678, 1e-9);
 }
 
 TEST_F(KennliniendateiTest, DifferingConfigurationAsksAndLoadsOnLoad) {
   BeispielDatei();
   config::gKonfig.voutmax = 5.0;
   op.answerMessage(1);
-  ASSERT_EQ(KennlDateiLaden(dir.file("b.wue")), 0);
+  ASSERT_EQ(KennlDateiLaden(sitzung, dir.file("b.wue")), 0);
   ASSERT_EQ(op.messages.size(), 1u);
   EXPECT_EQ(op.messages[0].title, "Load configuration?");
   EXPECT_NE(op.messages[0].text.find("characteristic curve differs"), std::string::npos);
@@ -101,7 +101,7 @@ TEST_F(KennliniendateiTest, DifferingConfigurationAsksAndLoadsOnLoad) {
 
   config::gKonfig.voutmax = 5.0;
   op.answerMessage(2);
-  ASSERT_EQ(KennlDateiLaden(dir.file("b.wue")), 0);
+  ASSERT_EQ(KennlDateiLaden(sitzung, dir.file("b.wue")), 0);
   EXPECT_EQ(config::gKonfig.voutmax, 5.0);
 }
 
@@ -121,14 +121,14 @@ TEST_P(VerweigerteDatei, IsRefusedAndChangesNothing) {
   GetParam().aendern(b);
   testsupport::BytesSchreiben(dir.file("x.wue"), b);
   Setze({{5, 7}});
-  gKennl.Kennl.Kommentar = "bleibt";
-  gKennl.Felder.Anstiegszeit = 9.0;
-  KennlFenstertitel(dir.file("alt.wue"));
-  EXPECT_EQ(KennlDateiLaden(dir.file("x.wue")), GetParam().code);
+  sitzung.gKennl.Kennl.Kommentar = "bleibt";
+  sitzung.gKennl.Felder.Anstiegszeit = 9.0;
+  KennlFenstertitel(sitzung, dir.file("alt.wue"));
+  EXPECT_EQ(KennlDateiLaden(sitzung, dir.file("x.wue")), GetParam().code);
   EXPECT_EQ(Punkte(), (std::vector<std::pair<int, int>>{{5, 7}}));
-  EXPECT_EQ(gKennl.Kennl.Kommentar, "bleibt");
-  EXPECT_EQ(gKennl.Felder.Anstiegszeit, 9.0);
-  EXPECT_EQ(KennlDateiname(), "");
+  EXPECT_EQ(sitzung.gKennl.Kennl.Kommentar, "bleibt");
+  EXPECT_EQ(sitzung.gKennl.Felder.Anstiegszeit, 9.0);
+  EXPECT_EQ(KennlDateiname(sitzung), "");
   EXPECT_TRUE(op.messages.empty());
 }
 
@@ -158,12 +158,12 @@ TEST_F(KennliniendateiTest, PointsUpToX4095AreTaken) {
   testsupport::Le32Setzen(b, 1424 + 2 * 12 + 4, 3000);   // last point at exactly 4095
   testsupport::Le32Setzen(b, 1424 + 3 * 12 + 4, 70000);  // its own length is not an X
   testsupport::BytesSchreiben(dir.file("x.wue"), b);
-  EXPECT_EQ(KennlDateiLaden(dir.file("x.wue")), 0);
-  EXPECT_EQ(KennlPunktX(3), 4095.0);
+  EXPECT_EQ(KennlDateiLaden(sitzung, dir.file("x.wue")), 0);
+  EXPECT_EQ(KennlPunktX(sitzung, 3), 4095.0);
 }
 
 TEST_F(KennliniendateiTest, MissingFileIsRefused) {
-  EXPECT_EQ(KennlDateiLaden(dir.file("fehlt.wue")), -308518);
+  EXPECT_EQ(KennlDateiLaden(sitzung, dir.file("fehlt.wue")), -308518);
 }
 
 TEST_F(KennliniendateiTest, HeaderOnlyFileLoadsTheDefaultPointWithAWarning) {
@@ -172,20 +172,20 @@ TEST_F(KennliniendateiTest, HeaderOnlyFileLoadsTheDefaultPointWithAWarning) {
   testsupport::Le32Setzen(b, 1392, 3);
   testsupport::BytesSchreiben(dir.file("kurz.wue"), b);
   Setze({{5, 7}, {6, 1}});
-  gKennl.KennlinieGeaendert = true;
-  EXPECT_EQ(KennlDateiLaden(dir.file("kurz.wue")), 0);
+  sitzung.gKennl.KennlinieGeaendert = true;
+  EXPECT_EQ(KennlDateiLaden(sitzung, dir.file("kurz.wue")), 0);
   EXPECT_EQ(Punkte(), (std::vector<std::pair<int, int>>{{4095, 0}}));
-  EXPECT_FALSE(gKennl.KennlinieGeaendert);
+  EXPECT_FALSE(sitzung.gKennl.KennlinieGeaendert);
   EXPECT_EQ(op.lastMessageTitle(), "Warning");
   EXPECT_NE(op.lastMessageText().find("damaged"), std::string::npos);
-  EXPECT_EQ(gKennl.Kennl.Kommentar, "erste\nzweite Zeile");
+  EXPECT_EQ(sitzung.gKennl.Kennl.Kommentar, "erste\nzweite Zeile");
 }
 
 TEST_F(KennliniendateiTest, HugeCountInAShortFileAllocatesNothing) {
   auto b = BeispielDatei();
   testsupport::Le32Setzen(b, 1392, 0x7fffffff);
   testsupport::BytesSchreiben(dir.file("gross.wue"), b);
-  EXPECT_EQ(KennlDateiLaden(dir.file("gross.wue")), 0);
+  EXPECT_EQ(KennlDateiLaden(sitzung, dir.file("gross.wue")), 0);
   EXPECT_EQ(Punkte(), (std::vector<std::pair<int, int>>{{4095, 0}}));
 }
 
@@ -193,15 +193,15 @@ TEST_F(KennliniendateiTest, CommentWithoutItsZeroIsCutAt999Characters) {
   auto b = BeispielDatei();
   std::memset(b.data() + 36, 'k', 1000);
   testsupport::BytesSchreiben(dir.file("k.wue"), b);
-  ASSERT_EQ(KennlDateiLaden(dir.file("k.wue")), 0);
-  EXPECT_EQ(gKennl.Kennl.Kommentar, std::string(999, 'k'));
+  ASSERT_EQ(KennlDateiLaden(sitzung, dir.file("k.wue")), 0);
+  EXPECT_EQ(sitzung.gKennl.Kennl.Kommentar, std::string(999, 'k'));
 }
 
 TEST_F(KennliniendateiTest, AllocationFailureChangesNothing) {
   BeispielDatei();
   Setze({{5, 7}});
   KennlAllokationsHaken().Ausloesen(1);
-  EXPECT_EQ(KennlDateiLaden(dir.file("b.wue")), -600522);
+  EXPECT_EQ(KennlDateiLaden(sitzung, dir.file("b.wue")), -600522);
   EXPECT_EQ(Punkte(), (std::vector<std::pair<int, int>>{{5, 7}}));
 }
 
@@ -211,9 +211,9 @@ TEST_F(KennliniendateiTest, NoMemoryForTheDefaultPointOrTheCommentChangesNothing
   testsupport::BytesSchreiben(dir.file("kurz.wue"), b);
   Setze({{5, 7}});
   KennlAllokationsHaken().Ausloesen(1);
-  EXPECT_EQ(KennlDateiLaden(dir.file("kurz.wue")), -600523);
+  EXPECT_EQ(KennlDateiLaden(sitzung, dir.file("kurz.wue")), -600523);
   KennlAllokationsHaken().Ausloesen(1, 1);  // the points succeed, the comment does not
-  EXPECT_EQ(KennlDateiLaden(dir.file("b.wue")), -600522);
+  EXPECT_EQ(KennlDateiLaden(sitzung, dir.file("b.wue")), -600522);
   EXPECT_EQ(Punkte(), (std::vector<std::pair<int, int>>{{5, 7}}));
   EXPECT_TRUE(op.messages.empty());
 }
@@ -225,56 +225,56 @@ TEST_F(KennliniendateiTest, FailedWritesKeepThePreviousFile) {
   Setze(std::vector<std::pair<int, int>>(1000, {1, 1}));
   {
     testsupport::Schreibgrenze grenze(2000);
-    EXPECT_EQ(KennlDateiSpeichern(dir.file("b.wue")), -301517);
+    EXPECT_EQ(KennlDateiSpeichern(sitzung, dir.file("b.wue")), -301517);
   }
   EXPECT_EQ(Bytes(dir.file("b.wue")), alt);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
-  EXPECT_EQ(KennlDateiSpeichern(dir.file("fehlt/x.wue")), -308515);
+  EXPECT_EQ(KennlDateiSpeichern(sitzung, dir.file("fehlt/x.wue")), -308515);
 }
 
 // ---- Commands with dialogs ----
 
 TEST_F(KennliniendateiTest, SaveAsksForANameOnlyWithoutOne) {
   Beispiel();
-  EXPECT_EQ(KennlinieSpeichern(0), 0);  // cancelled
+  EXPECT_EQ(KennlinieSpeichern(sitzung, 0), 0);  // cancelled
   ASSERT_EQ(op.fileRequests.size(), 1u);
   EXPECT_EQ(op.fileRequests[0].title, "Save characteristic curve");
   EXPECT_EQ(op.fileRequests[0].pattern, "*.wue");
-  EXPECT_TRUE(gKennl.KennlinieGeaendert);
+  EXPECT_TRUE(sitzung.gKennl.KennlinieGeaendert);
   op.answerFile(dir.file("m.wue"));
-  EXPECT_EQ(KennlinieSpeichern(0), 0);
-  EXPECT_FALSE(gKennl.KennlinieGeaendert);
-  EXPECT_EQ(KennlinieSpeichern(0), 0);
+  EXPECT_EQ(KennlinieSpeichern(sitzung, 0), 0);
+  EXPECT_FALSE(sitzung.gKennl.KennlinieGeaendert);
+  EXPECT_EQ(KennlinieSpeichern(sitzung, 0), 0);
   EXPECT_EQ(op.fileRequests.size(), 2u);
-  EXPECT_EQ(KennlinieSpeichern(1), 0);
+  EXPECT_EQ(KennlinieSpeichern(sitzung, 1), 0);
   EXPECT_EQ(op.fileRequests.size(), 3u);
 }
 
 TEST_F(KennliniendateiTest, UnsavedQuestionNamesTheFileAndSavesOnYes) {
-  gKennl.KennlinieGeaendert = true;
+  sitzung.gKennl.KennlinieGeaendert = true;
   op.answerMessage(3);
-  EXPECT_EQ(AbbruchWeilKennlinieNichtGespeichert(), 1);
+  EXPECT_EQ(AbbruchWeilKennlinieNichtGespeichert(sitzung), 1);
   EXPECT_EQ(op.lastMessageText(), "Would you like to save changes to Characteristic controller ?");
   op.answerMessage(2);
-  EXPECT_EQ(AbbruchWeilKennlinieNichtGespeichert(), 0);
+  EXPECT_EQ(AbbruchWeilKennlinieNichtGespeichert(sitzung), 0);
   op.answerMessage(1);  // Yes, then the save dialog is cancelled: still unsaved
-  EXPECT_EQ(AbbruchWeilKennlinieNichtGespeichert(), 1);
+  EXPECT_EQ(AbbruchWeilKennlinieNichtGespeichert(sitzung), 1);
   op.answerMessage(1);
   op.answerFile(dir.file("j.wue"));
-  EXPECT_EQ(AbbruchWeilKennlinieNichtGespeichert(), 0);
-  EXPECT_FALSE(gKennl.KennlinieGeaendert);
+  EXPECT_EQ(AbbruchWeilKennlinieNichtGespeichert(sitzung), 0);
+  EXPECT_FALSE(sitzung.gKennl.KennlinieGeaendert);
 }
 
 TEST_F(KennliniendateiTest, LoadAsksFirstAndACancelChangesNothing) {
   BeispielDatei();
   Setze({{5, 7}});
-  gKennl.KennlinieGeaendert = true;
+  sitzung.gKennl.KennlinieGeaendert = true;
   op.answerMessage(3);
-  EXPECT_EQ(KennlinieLaden(), 0);
+  EXPECT_EQ(KennlinieLaden(sitzung), 0);
   EXPECT_TRUE(op.fileRequests.empty());
   op.answerMessage(2);
   op.answerFile(dir.file("b.wue"));
-  EXPECT_EQ(KennlinieLaden(), 0);
+  EXPECT_EQ(KennlinieLaden(sitzung), 0);
   EXPECT_EQ(op.fileRequests.back().title, "Load characteristic curve");
   EXPECT_EQ(Punkte().size(), 4u);
 }

@@ -20,14 +20,14 @@ class KennlinientextTest : public testsupport::KennlFixture {
  protected:
   int Import(const std::string& text) {
     testsupport::TextSchreiben(dir.file("i.txt"), text);
-    return KennlTextImportieren(dir.file("i.txt"));
+    return KennlTextImportieren(sitzung, dir.file("i.txt"));
   }
   testsupport::TempDir dir;
 };
 
 TEST_F(KennlinientextTest, ExportWritesPerCentWithTwoDecimals) {
   Setze({{0, 1000}, {4095, 3095}, {2047, 1}});
-  ASSERT_EQ(KennlTextExportieren(dir.file("e.txt")), 0);
+  ASSERT_EQ(KennlTextExportieren(sitzung, dir.file("e.txt")), 0);
   EXPECT_EQ(testsupport::Text(dir.file("e.txt")),
             "# Characteristic curve exported from MIV3X-Curvegenerator\n"
             "# Column 1 = X value in per cent\n"
@@ -44,7 +44,7 @@ TEST_F(KennlinientextTest, ExportUsesADecimalPointInAnyLocale) {
   const testsupport::DeutscheZahlen deutsch(dir.path());
   if (!deutsch.ok()) GTEST_SKIP() << "no German locale";
   Setze({{0, 1000}, {4095, 1}});
-  ASSERT_EQ(KennlTextExportieren(dir.file("e.txt")), 0);
+  ASSERT_EQ(KennlTextExportieren(sitzung, dir.file("e.txt")), 0);
   EXPECT_NE(testsupport::Text(dir.file("e.txt")).find("24.42\t100.00"), std::string::npos);
 }
 
@@ -55,8 +55,8 @@ TEST_F(KennlinientextTest, ImportTakesCommentsBlanksAndTheNearestRawSteps) {
                    "100\t10 trailing text\n"),
             0);
   EXPECT_EQ(Punkte(), (Pkte{{0, 1000}, {4095, 1047}, {2068, 2048}, {409, 0}}));
-  EXPECT_EQ(gKennl.Historien.AnzahlRueckgaengig, 1);
-  EXPECT_TRUE(gKennl.KennlinieGeaendert);
+  EXPECT_EQ(sitzung.gKennl.Historien.AnzahlRueckgaengig, 1);
+  EXPECT_TRUE(sitzung.gKennl.KennlinieGeaendert);
   EXPECT_TRUE(op.messages.empty());
 }
 
@@ -65,9 +65,9 @@ class KennlRundreise : public KennlinientextTest, public ::testing::WithParamInt
  protected:
   void ErwarteRundreise(const Pkte& punkte) {
     Setze(punkte);
-    ASSERT_EQ(KennlTextExportieren(dir.file("e.txt")), 0);
+    ASSERT_EQ(KennlTextExportieren(sitzung, dir.file("e.txt")), 0);
     Setze({{5, 0}});
-    ASSERT_EQ(KennlTextImportieren(dir.file("e.txt")), 0) << op.lastMessageText();
+    ASSERT_EQ(KennlTextImportieren(sitzung, dir.file("e.txt")), 0) << op.lastMessageText();
     EXPECT_EQ(Punkte(), punkte);
   }
 };
@@ -99,14 +99,14 @@ TEST_F(KennlRundreise, EveryStepOfXAndY) {
 }
 
 TEST_F(KennlinientextTest, ImportKeepsCommentFieldsAndName) {
-  gKennl.Kennl.Kommentar = "bleibt";
-  gKennl.Felder.Anstiegszeit = 7.0;
-  KennlFenstertitel("/x/alt.wue");
+  sitzung.gKennl.Kennl.Kommentar = "bleibt";
+  sitzung.gKennl.Felder.Anstiegszeit = 7.0;
+  KennlFenstertitel(sitzung, "/x/alt.wue");
   ASSERT_EQ(Import("0\t50\n"), 0);
   EXPECT_EQ(Punkte(), (Pkte{{2047, 0}}));
-  EXPECT_EQ(gKennl.Kennl.Kommentar, "bleibt");
-  EXPECT_EQ(gKennl.Felder.Anstiegszeit, 7.0);
-  EXPECT_EQ(KennlDateiname(), "/x/alt.wue");
+  EXPECT_EQ(sitzung.gKennl.Kennl.Kommentar, "bleibt");
+  EXPECT_EQ(sitzung.gKennl.Felder.Anstiegszeit, 7.0);
+  EXPECT_EQ(KennlDateiname(sitzung), "/x/alt.wue");
 }
 
 TEST_F(KennlinientextTest, LongLinesAreCutAt95Characters) {
@@ -130,8 +130,8 @@ TEST_P(ImportFehler, IsShownAndChangesNothing) {
   EXPECT_EQ(op.lastMessageTitle(), "Error while importing");
   EXPECT_EQ(op.lastMessageText(), GetParam().meldung);
   EXPECT_EQ(Punkte(), (Pkte{{5, 7}, {6, 1}}));
-  EXPECT_EQ(gKennl.Historien.AnzahlRueckgaengig, 0);
-  EXPECT_FALSE(gKennl.KennlinieGeaendert);
+  EXPECT_EQ(sitzung.gKennl.Historien.AnzahlRueckgaengig, 0);
+  EXPECT_FALSE(sitzung.gKennl.KennlinieGeaendert);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -159,8 +159,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(KennlinientextTest, MissingFileIsRefused) {
-  EXPECT_EQ(KennlTextImportieren(dir.file("fehlt.txt")), -308533);
-  EXPECT_EQ(KennlTextExportieren(dir.file("fehlt/e.txt")), -308529);
+  EXPECT_EQ(KennlTextImportieren(sitzung, dir.file("fehlt.txt")), -308533);
+  EXPECT_EQ(KennlTextExportieren(sitzung, dir.file("fehlt/e.txt")), -308529);
 }
 
 TEST_F(KennlinientextTest, MemoryForTheGrowingListIsRefused) {
@@ -173,20 +173,20 @@ TEST_F(KennlinientextTest, MemoryForTheGrowingListIsRefused) {
   EXPECT_EQ(Import("0\t0\n50\t50\n"), -600543);
   EXPECT_EQ(KennlAllokationsHaken().Ausstehend(), 0);
   EXPECT_EQ(Punkte(), (Pkte{{5, 7}}));
-  EXPECT_EQ(gKennl.Historien.AnzahlRueckgaengig, 0);
+  EXPECT_EQ(sitzung.gKennl.Historien.AnzahlRueckgaengig, 0);
 }
 
 TEST_F(KennlinientextTest, DialogCommandsUseTheirTitles) {
   op.answerFile(dir.file("d.txt"));
-  EXPECT_EQ(KennlinieExportieren(), 0);
+  EXPECT_EQ(KennlinieExportieren(sitzung), 0);
   op.answerFile(dir.file("d.txt"));
-  EXPECT_EQ(KennlinieImportieren(), 0);
+  EXPECT_EQ(KennlinieImportieren(sitzung), 0);
   ASSERT_EQ(op.fileRequests.size(), 2u);
   EXPECT_EQ(op.fileRequests[0].title, "Export characteristic curve");
   EXPECT_EQ(op.fileRequests[0].pattern, "*.txt");
   EXPECT_FALSE(op.fileRequests[0].forceExtension);
   EXPECT_EQ(op.fileRequests[1].title, "Import characteristic curve");
-  EXPECT_EQ(KennlinieImportieren(), 0);  // cancelled
+  EXPECT_EQ(KennlinieImportieren(sitzung), 0);  // cancelled
 }
 
 }  // namespace

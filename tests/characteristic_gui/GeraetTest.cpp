@@ -29,20 +29,20 @@ TEST_F(KennlGeraetTest, WriteReadBackUndoAndSelect) {
   EXPECT_EQ(op.progressTitles, std::vector<std::string>{"sending data"});
 
   // An emptied editor reads the slot back: one point per input value.
-  gKennl.KennlinieGeaendert = false;
+  sitzung.gKennl.KennlinieGeaendert = false;
   panel->Aktionen().Neu->trigger();
   u().KURVENNR->setValue(2);
   panel->Aktionen().ZoomPlus->trigger();
   QTest::mouseClick(u().LESEN, Qt::LeftButton);
   EXPECT_EQ(verbindung.AktuelleFehlerfelder().nummer, 0);
-  ASSERT_EQ(gKennl.Kennl.Punktanzahl(), 4096);
-  EXPECT_EQ(gKennl.Kennl.Punkte[2000].Y, 2000);
+  ASSERT_EQ(sitzung.gKennl.Kennl.Punktanzahl(), 4096);
+  EXPECT_EQ(sitzung.gKennl.Kennl.Punkte[2000].Y, 2000);
   EXPECT_EQ(u().ANSTIEGSZEIT->value(), 819.0);
   EXPECT_NEAR(u().BEGRENZUNG->value(), 5.0, 0.01);
   EXPECT_EQ(panel->windowTitle(), "Characteristic controller");
-  EXPECT_EQ(gKennl.XStart, 0);
-  EXPECT_EQ(gKennl.XEnde, 4094);
-  EXPECT_FALSE(gKennl.KennlinieGeaendert);
+  EXPECT_EQ(sitzung.gKennl.XStart, 0);
+  EXPECT_EQ(sitzung.gKennl.XEnde, 4094);
+  EXPECT_FALSE(sitzung.gKennl.KennlinieGeaendert);
   // The whole slot is drawn: the steps from the first input to the last, thinned to what
   // the graph's pixel columns show.
   const auto& stufen = *panel->Grafik().Aktuell().Stufen->data();

@@ -13,8 +13,7 @@
 
 #include "characteristic/gui/Kennlinienpanel.h"
 #include "characteristic/model/KennlAllokation.h"
-#include "characteristic/model/KennlTitel.h"
-#include "characteristic/model/Kennlinienmodell.h"
+#include "characteristic/model/Kennliniensitzung.h"
 #include "common/Direkthilfe.h"
 #include "config/Konfiguration.h"
 #include "device/Fehler.h"
@@ -25,7 +24,6 @@
 
 namespace kennlfenster {
 
-using characteristic::gKennl;
 using characteristic::gui::KennlWerkzeug;
 
 class KennlFensterTest : public ::testing::Test {
@@ -35,10 +33,8 @@ class KennlFensterTest : public ::testing::Test {
     device::ZOR_Fehlersprache(2);
     config::gKonfig = config::KonfigurationStandard();
     characteristic::KennlAllokationsHaken().Ausloesen(0);
-    gKennl.Felder = {};
-    gKennl.Darstellung = 3;
     panel = std::make_unique<characteristic::gui::Kennlinienpanel>(
-        nullptr, widgets::Fensterumgebung{verbindung, &op});
+        sitzung, nullptr, widgets::Fensterumgebung{verbindung, &op});
     ASSERT_EQ(0, panel->KennlinienpanelInit());
     panel->resize(1000, 700);
     panel->show();
@@ -50,7 +46,6 @@ class KennlFensterTest : public ::testing::Test {
     panel.reset();
     common::gHilfeAktiv = 0;
     while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
-    characteristic::KennlFenstertitel("");
   }
 
   Ui::KENNLPNL& u() { return panel->Ui(); }
@@ -66,17 +61,19 @@ class KennlFensterTest : public ::testing::Test {
   void Klicken(QPoint p) { Ziehen(p, p); }
   void Werkzeug(KennlWerkzeug w) { panel->Aktionen().Werkzeuge[static_cast<int>(w)]->trigger(); }
   // Points as (X, Y).
-  static std::vector<std::pair<int, int>> Punkte() {
+  std::vector<std::pair<int, int>> Punkte() {
     std::vector<std::pair<int, int>> r;
-    for (int i = 0; i < gKennl.Kennl.Punktanzahl(); ++i)
-      r.emplace_back(static_cast<int>(characteristic::KennlPunktX(i)), gKennl.Kennl.Punkte[i].Y);
+    for (int i = 0; i < sitzung.gKennl.Kennl.Punktanzahl(); ++i)
+      r.emplace_back(static_cast<int>(characteristic::KennlPunktX(sitzung, i)),
+                     sitzung.gKennl.Kennl.Punkte[i].Y);
     return r;
   }
-  static void Setze(const std::vector<std::pair<int, int>>& yUndLaenge) {
-    gKennl.Kennl.Punkte.clear();
-    for (auto [y, l] : yUndLaenge) gKennl.Kennl.Punkte.push_back({y, l, 0, {0, 0, 0}});
+  void Setze(const std::vector<std::pair<int, int>>& yUndLaenge) {
+    sitzung.gKennl.Kennl.Punkte.clear();
+    for (auto [y, l] : yUndLaenge) sitzung.gKennl.Kennl.Punkte.push_back({y, l, 0, {0, 0, 0}});
   }
 
+  characteristic::Kennliniensitzung sitzung;  // outlives the window
   testsupport::ScriptedOperator op;
   device::Verbindung verbindung;  // no port open unless a test opens one
   std::unique_ptr<characteristic::gui::Kennlinienpanel> panel;

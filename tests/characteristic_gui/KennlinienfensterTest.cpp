@@ -117,11 +117,11 @@ TEST_F(KennlFensterTest, ToolsEditWithTheMouseAndUndoDimsItsButtons) {
   Werkzeug(KennlWerkzeug::Teilen);
   const int mitte = (Roh(ziel).first + Roh(p2).first) / 2;
   Klicken(Pixel(mitte, 1000));
-  ASSERT_EQ(gKennl.Kennl.Punktanzahl(), 4);
+  ASSERT_EQ(sitzung.gKennl.Kennl.Punktanzahl(), 4);
   const auto neu = Punkte()[2];
   Werkzeug(KennlWerkzeug::PunktLoeschen);
   Klicken(Pixel(neu.first, neu.second));
-  EXPECT_EQ(gKennl.Kennl.Punktanzahl(), 3);
+  EXPECT_EQ(sitzung.gKennl.Kennl.Punktanzahl(), 3);
 
   // Undo walks back to the start and dims itself there; redo follows.
   for (int i = 0; i < 5; ++i) a.Rueckgaengig->trigger();
@@ -129,7 +129,7 @@ TEST_F(KennlFensterTest, ToolsEditWithTheMouseAndUndoDimsItsButtons) {
   EXPECT_FALSE(a.Rueckgaengig->isEnabled());
   EXPECT_TRUE(a.Wiederherstellen->isEnabled());
   a.Wiederherstellen->trigger();
-  EXPECT_EQ(gKennl.Kennl.Punktanzahl(), 2);
+  EXPECT_EQ(sitzung.gKennl.Kennl.Punktanzahl(), 2);
   EXPECT_TRUE(a.Rueckgaengig->isEnabled());
 }
 
@@ -142,7 +142,7 @@ TEST_F(KennlFensterTest, CoordinatesToolShowsTheUnitsUnderTheMouse) {
   EXPECT_NEAR(u().XKOORDINATE->value(), x * 10.0 / 4095.0, 1e-3);
   EXPECT_NEAR(u().YKOORDINATE->value(), 5.0, 0.05);
   QTest::mouseRelease(graph(), Qt::LeftButton, {}, p);
-  EXPECT_EQ(gKennl.Kennl.Punktanzahl(), 1);
+  EXPECT_EQ(sitzung.gKennl.Kennl.Punktanzahl(), 1);
 }
 
 TEST_F(KennlFensterTest, PointDialogChangesThePointsCoordinates) {
@@ -174,33 +174,33 @@ TEST_F(KennlFensterTest, MarkToolMarksAndOtherToolsTakeTheMarkAway) {
   const QPoint a = Pixel(2000, 1000), b = Pixel(500, 1000);
   const int links = Roh(b).first, rechts = Roh(a).first;
   Ziehen(a, b);  // right to left: the range turns round
-  ASSERT_TRUE(gKennl.Mark.Aktiv);
-  EXPECT_EQ(gKennl.Mark.Start, links);
-  EXPECT_EQ(gKennl.Mark.Ende, rechts);
+  ASSERT_TRUE(sitzung.gKennl.Mark.Aktiv);
+  EXPECT_EQ(sitzung.gKennl.Mark.Start, links);
+  EXPECT_EQ(sitzung.gKennl.Mark.Ende, rechts);
   EXPECT_TRUE(panel->Grafik().MarkierungGross()->visible());
   EXPECT_TRUE(panel->Grafik().MarkierungKlein()->visible());
   EXPECT_EQ(panel->Grafik().MarkierungGross()->pen().color(), QColor(0, 0x80, 0));
 
   panel->Aktionen().ZoomMarkierung->trigger();
-  EXPECT_EQ(gKennl.XStart, links);
-  EXPECT_EQ(gKennl.XEnde, rechts - 1);
-  EXPECT_FALSE(gKennl.Mark.Aktiv);
+  EXPECT_EQ(sitzung.gKennl.XStart, links);
+  EXPECT_EQ(sitzung.gKennl.XEnde, rechts - 1);
+  EXPECT_FALSE(sitzung.gKennl.Mark.Aktiv);
   // With no active mark the command does nothing.
   panel->Aktionen().ZoomVoll->trigger();
   panel->Aktionen().ZoomMarkierung->trigger();
-  EXPECT_EQ(gKennl.XEnde, 4094);
+  EXPECT_EQ(sitzung.gKennl.XEnde, 4094);
 
   panel->Aktionen().AllesMarkieren->trigger();
-  EXPECT_TRUE(gKennl.Mark.Aktiv);
+  EXPECT_TRUE(sitzung.gKennl.Mark.Aktiv);
   Werkzeug(KennlWerkzeug::Zeichnen);
-  EXPECT_FALSE(gKennl.Mark.Aktiv);
+  EXPECT_FALSE(sitzung.gKennl.Mark.Aktiv);
   EXPECT_FALSE(panel->Grafik().MarkierungGross()->visible());
 }
 
 TEST_F(KennlFensterTest, ZoomAndScrollBarFollowTheRule) {
   panel->Aktionen().ZoomPlus->trigger();
-  EXPECT_EQ(gKennl.XStart, 682);
-  EXPECT_EQ(gKennl.XEnde, 3411);
+  EXPECT_EQ(sitzung.gKennl.XStart, 682);
+  EXPECT_EQ(sitzung.gKennl.XEnde, 3411);
   EXPECT_EQ(graph()->xAxis->range().lower, 682);
   EXPECT_EQ(graph()->xAxis->range().upper, 3412);
   EXPECT_EQ(panel->Grafik().Rahmen()->topLeft->coords().x(), 682);
@@ -209,15 +209,15 @@ TEST_F(KennlFensterTest, ZoomAndScrollBarFollowTheRule) {
 
   // The bar let go at its right end shows the last part of the range.
   u().SCROLLBAR->triggerAction(QAbstractSlider::SliderToMaximum);
-  EXPECT_EQ(gKennl.XStart, 1365);
-  EXPECT_EQ(gKennl.XEnde, 4094);
+  EXPECT_EQ(sitzung.gKennl.XStart, 1365);
+  EXPECT_EQ(sitzung.gKennl.XEnde, 4094);
 
   panel->Aktionen().ZoomMinus->trigger();
-  EXPECT_GE(gKennl.XStart, 0);
-  EXPECT_LE(gKennl.XEnde, 4094);
+  EXPECT_GE(sitzung.gKennl.XStart, 0);
+  EXPECT_LE(sitzung.gKennl.XEnde, 4094);
   panel->Aktionen().ZoomVoll->trigger();
-  EXPECT_EQ(gKennl.XStart, 0);
-  EXPECT_EQ(gKennl.XEnde, 4094);
+  EXPECT_EQ(sitzung.gKennl.XStart, 0);
+  EXPECT_EQ(sitzung.gKennl.XEnde, 4094);
   EXPECT_EQ(widgets::ScrollbarDaumen(u().SCROLLBAR), 100);
 }
 
@@ -225,19 +225,19 @@ TEST_F(KennlFensterTest, YZoomFieldsResetWhenMinIsNotBelowMax) {
   u().YZOOMMIN->setValue(2.0);
   u().YZOOMMAX->setValue(8.0);
   emit u().YZOOMMAX->editingFinished();
-  EXPECT_EQ(gKennl.YZoomMin, 819);
-  EXPECT_EQ(gKennl.YZoomMax, 3276);
+  EXPECT_EQ(sitzung.gKennl.YZoomMin, 819);
+  EXPECT_EQ(sitzung.gKennl.YZoomMax, 3276);
   EXPECT_EQ(graph()->yAxis->range().lower, 819);
 
   u().YZOOMMIN->setValue(9.0);
   emit u().YZOOMMIN->editingFinished();
-  EXPECT_EQ(gKennl.YZoomMin, 819);
+  EXPECT_EQ(sitzung.gKennl.YZoomMin, 819);
   EXPECT_NEAR(u().YZOOMMIN->value(), 2.0, 1e-3);  // rewritten from the zoom
   EXPECT_NEAR(u().YZOOMMAX->value(), 8.0, 1e-2);
 
   // An unchanged field does not creep down at each commit.
   for (int i = 0; i < 3; ++i) emit u().YZOOMMAX->editingFinished();
-  EXPECT_EQ(gKennl.YZoomMax, 3276);
+  EXPECT_EQ(sitzung.gKennl.YZoomMax, 3276);
 }
 
 TEST_F(KennlFensterTest, CommentRoundTripKeepsItWholeAndPreviewsThirty) {
@@ -251,9 +251,9 @@ TEST_F(KennlFensterTest, CommentRoundTripKeepsItWholeAndPreviewsThirty) {
   });
   QTest::mouseClick(u().KOMMENTAR, Qt::LeftButton);
   EXPECT_EQ(titel, "Comment - characteristic curve");
-  EXPECT_EQ(gKennl.Kennl.Kommentar, hundert.toStdString());
+  EXPECT_EQ(sitzung.gKennl.Kennl.Kommentar, hundert.toStdString());
   EXPECT_EQ(u().KOMMENTARVORSCHAU->text(), QString(30, 'a'));
-  EXPECT_TRUE(gKennl.KennlinieGeaendert);
+  EXPECT_TRUE(sitzung.gKennl.KennlinieGeaendert);
 
   // The dialog starts with the comment; more than 999 characters are cut.
   QString start;
@@ -264,7 +264,7 @@ TEST_F(KennlFensterTest, CommentRoundTripKeepsItWholeAndPreviewsThirty) {
   });
   QTest::mouseClick(u().KOMMENTAR, Qt::LeftButton);
   EXPECT_EQ(start, hundert);
-  EXPECT_EQ(gKennl.Kennl.Kommentar.size(), 999u);
+  EXPECT_EQ(sitzung.gKennl.Kennl.Kommentar.size(), 999u);
 }
 
 TEST_F(KennlFensterTest, FileCommandsGoThroughTheOperator) {
@@ -272,32 +272,32 @@ TEST_F(KennlFensterTest, FileCommandsGoThroughTheOperator) {
   const std::string datei = tmp.file("probe.wue");
   const std::string text = tmp.file("probe.txt");
   Setze({{100, 1000}, {3000, 1}});
-  gKennl.Kennl.Kommentar = std::string(40, 'k');
-  gKennl.KennlinieGeaendert = true;
+  sitzung.gKennl.Kennl.Kommentar = std::string(40, 'k');
+  sitzung.gKennl.KennlinieGeaendert = true;
 
   op.answerFile(datei);
   panel->Aktionen().SpeichernUnter->trigger();
   EXPECT_TRUE(op.messages.empty());
   EXPECT_EQ(panel->windowTitle(), "Characteristic controller - probe.wue");
-  EXPECT_FALSE(gKennl.KennlinieGeaendert);
+  EXPECT_FALSE(sitzung.gKennl.KennlinieGeaendert);
   op.answerFile(text);
   panel->Aktionen().Exportieren->trigger();
   EXPECT_TRUE(std::filesystem::exists(text));
 
   // "Neu" asks first when there are changes; Cancel keeps everything.
-  gKennl.KennlinieGeaendert = true;
+  sitzung.gKennl.KennlinieGeaendert = true;
   op.answerMessage(3);
   panel->Aktionen().Neu->trigger();
   ASSERT_EQ(op.messages.size(), 1u);
   EXPECT_EQ(op.messages[0].text, "Would you like to save changes to probe.wue ?");
-  EXPECT_EQ(gKennl.Kennl.Punktanzahl(), 2);
+  EXPECT_EQ(sitzung.gKennl.Kennl.Punktanzahl(), 2);
   op.answerMessage(2);
   panel->Aktionen().ZoomPlus->trigger();
   panel->Aktionen().Neu->trigger();
   EXPECT_EQ(Punkte(), (std::vector<std::pair<int, int>>{{0, 4095}}));
   EXPECT_EQ(panel->windowTitle(), "Characteristic controller");
   EXPECT_TRUE(u().KOMMENTARVORSCHAU->text().isEmpty());
-  EXPECT_EQ(gKennl.XEnde, 4094);
+  EXPECT_EQ(sitzung.gKennl.XEnde, 4094);
 
   // "Neu" leaves the changed flag as it was, so loading asks again.
   panel->Aktionen().ZoomPlus->trigger();
@@ -307,18 +307,18 @@ TEST_F(KennlFensterTest, FileCommandsGoThroughTheOperator) {
   EXPECT_EQ(Punkte(), (std::vector<std::pair<int, int>>{{0, 100}, {1000, 3000}}));
   EXPECT_EQ(u().KOMMENTARVORSCHAU->text(), QString(30, 'k'));
   EXPECT_EQ(panel->windowTitle(), "Characteristic controller - probe.wue");
-  EXPECT_EQ(gKennl.XStart, 0);
-  EXPECT_EQ(gKennl.XEnde, 4094);
+  EXPECT_EQ(sitzung.gKennl.XStart, 0);
+  EXPECT_EQ(sitzung.gKennl.XEnde, 4094);
 
   op.answerFile(text);
   panel->Aktionen().Importieren->trigger();
-  ASSERT_EQ(gKennl.Kennl.Punktanzahl(), 2);
+  ASSERT_EQ(sitzung.gKennl.Kennl.Punktanzahl(), 2);
   // Through per cent of full scale and back.
   EXPECT_NEAR(Punkte()[1].first, 1000, 1);
   EXPECT_NEAR(Punkte()[1].second, 3000, 1);
 
   // A cancelled dialog changes nothing and says nothing.
-  gKennl.KennlinieGeaendert = false;
+  sitzung.gKennl.KennlinieGeaendert = false;
   const std::size_t gezeigt = op.messages.size();
   panel->Aktionen().Laden->trigger();
   EXPECT_EQ(op.messages.size(), gezeigt);
@@ -336,10 +336,10 @@ TEST_F(KennlFensterTest, DirectHelpShowsTextsAndCommitsNothing) {
   EXPECT_EQ(panel->Darstellung(), 3);
   EXPECT_TRUE(panel->Aktionen().Darstellung[0]->isChecked());
   panel->Aktionen().ZoomPlus->trigger();
-  EXPECT_EQ(gKennl.XEnde, 4094);
+  EXPECT_EQ(sitzung.gKennl.XEnde, 4094);
   QTest::mouseClick(u().SCHREIBEN, Qt::LeftButton);
   QTest::mouseClick(graph(), Qt::LeftButton, {}, Pixel(100, 100));
-  EXPECT_EQ(gKennl.Kennl.Punktanzahl(), 1);
+  EXPECT_EQ(sitzung.gKennl.Kennl.Punktanzahl(), 1);
   namespace h = characteristic::gui::hilfe;
   EXPECT_EQ(op.helpTexts, (std::vector<std::string>{h::kZeichnen, h::kDarstellung, h::kZoomPlus,
                                                     h::kSchreiben, h::kGraph}));
@@ -378,7 +378,7 @@ TEST_F(KennlFensterTest, DirectHelpAnswersAQuickSecondClick) {
                           Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(feld, &doppelklick);
   EXPECT_EQ(op.helpTexts, (std::vector<std::string>{characteristic::gui::hilfe::kYZoom}));
-  EXPECT_EQ(gKennl.YZoomMax, 4095);
+  EXPECT_EQ(sitzung.gKennl.YZoomMax, 4095);
 }
 
 TEST_F(KennlFensterTest, DisplayTypeChoosesWhatIsDrawn) {
@@ -407,10 +407,10 @@ TEST_F(KennlFensterTest, FieldsShowTheConfiguredUnitsAndDeviceValues) {
   u().ANSTIEGSZEIT->setValue(1000.0);
   emit u().ANSTIEGSZEIT->editingFinished();
   EXPECT_EQ(u().ANSTIEGSZEIT->value(), 819.0);
-  EXPECT_EQ(gKennl.Felder.Anstiegszeit, 819.0);
+  EXPECT_EQ(sitzung.gKennl.Felder.Anstiegszeit, 819.0);
   u().KURVENNR->setValue(9);
   EXPECT_EQ(u().KURVENNR->value(), 7);
-  EXPECT_EQ(gKennl.Felder.KurveNr, 7);
+  EXPECT_EQ(sitzung.gKennl.Felder.KurveNr, 7);
 }
 
 }  // namespace

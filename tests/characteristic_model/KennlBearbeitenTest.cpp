@@ -17,37 +17,37 @@ class KennlBearbeitenTest : public testsupport::KennlFixture {
   // Every refusal leaves the points, the undo ring and the flag as they were.
   void ErwarteUnveraendert(const Pkte& vorher) {
     EXPECT_EQ(Punkte(), vorher);
-    EXPECT_EQ(gKennl.Historien.AnzahlRueckgaengig, 0);
-    EXPECT_FALSE(gKennl.KennlinieGeaendert);
+    EXPECT_EQ(sitzung.gKennl.Historien.AnzahlRueckgaengig, 0);
+    EXPECT_FALSE(sitzung.gKennl.KennlinieGeaendert);
   }
 };
 
 // ---- Draw ----
 
 TEST_F(KennlBearbeitenTest, DrawingOnTheDefaultCharacteristic) {
-  KennlPunktAnhaengen(1000, 2000);
+  KennlPunktAnhaengen(sitzung, 1000, 2000);
   EXPECT_EQ(Punkte(), (Pkte{{4095, 1000}, {2000, 1}}));
-  EXPECT_EQ(gKennl.Historien.AnzahlRueckgaengig, 1);
-  EXPECT_TRUE(gKennl.KennlinieGeaendert);
+  EXPECT_EQ(sitzung.gKennl.Historien.AnzahlRueckgaengig, 1);
+  EXPECT_TRUE(sitzung.gKennl.KennlinieGeaendert);
 }
 
 TEST_F(KennlBearbeitenTest, DrawingLeftOfTheLastPointAppendsOneStepRight) {
   Setze({{0, 100}, {10, 1}});
-  KennlPunktAnhaengen(50, 7);
+  KennlPunktAnhaengen(sitzung, 50, 7);
   EXPECT_EQ(Punkte(), (Pkte{{0, 100}, {10, 1}, {7, 1}}));
 }
 
 TEST_F(KennlBearbeitenTest, DrawingLeftOfTheLastPointAppendsOneGridStepRight) {
   RohEinheiten();
-  gKennl.Felder.XRaster = 100.0;
+  sitzung.gKennl.Felder.XRaster = 100.0;
   Setze({{0, 100}, {10, 1}});
-  KennlPunktAnhaengen(50, 7);
+  KennlPunktAnhaengen(sitzung, 50, 7);
   EXPECT_EQ(Punkte(), (Pkte{{0, 100}, {10, 100}, {7, 1}}));
 }
 
 TEST_F(KennlBearbeitenTest, DrawingWhenTheLastPointIsAtTheEndDoesNothing) {
   Setze({{0, 4095}, {10, 1}});
-  KennlPunktAnhaengen(4095, 7);
+  KennlPunktAnhaengen(sitzung, 4095, 7);
   ErwarteUnveraendert({{0, 4095}, {10, 1}});
   EXPECT_TRUE(op.messages.empty());
 }
@@ -55,7 +55,7 @@ TEST_F(KennlBearbeitenTest, DrawingWhenTheLastPointIsAtTheEndDoesNothing) {
 TEST_F(KennlBearbeitenTest, DrawingWithoutMemoryShowsTheCode) {
   // The snapshot gets its slot, the grown point array does not.
   KennlAllokationsHaken().Ausloesen(1);
-  KennlPunktAnhaengen(1000, 2000);
+  KennlPunktAnhaengen(sitzung, 1000, 2000);
   EXPECT_EQ(Punkte(), (Pkte{{4095, 0}}));
   EXPECT_EQ(op.lastMessageTitle(), "Error #600503");
 }
@@ -71,7 +71,7 @@ class TeilenTest : public KennlBearbeitenTest, public ::testing::WithParamInterf
 
 TEST_P(TeilenTest, NewPointLiesOnTheLine) {
   Setze({{0, 10}, {4000, 1}});
-  KennlGeradeTeilen(GetParam().x);
+  KennlGeradeTeilen(sitzung, GetParam().x);
   EXPECT_EQ(Punkte(), GetParam().erwartet);
 }
 
@@ -84,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(KennlBearbeitenTest, DividingALineOfOneStepIsRefused) {
   Setze({{0, 1}, {4000, 1}});
-  KennlGeradeTeilen(0);
+  KennlGeradeTeilen(sitzung, 0);
   ErwarteUnveraendert({{0, 1}, {4000, 1}});
   EXPECT_EQ(op.lastMessageText(),
             "Straight line can't be divided because its length \nequals only one grid unit.");
@@ -92,51 +92,51 @@ TEST_F(KennlBearbeitenTest, DividingALineOfOneStepIsRefused) {
 
 TEST_F(KennlBearbeitenTest, DividingBehindTheLastPointDoesNothing) {
   Setze({{0, 10}, {4000, 1}});
-  KennlGeradeTeilen(500);
+  KennlGeradeTeilen(sitzung, 500);
   ErwarteUnveraendert({{0, 10}, {4000, 1}});
 }
 
 TEST_F(KennlBearbeitenTest, ALineWithoutLengthIsNotDivided) {
   Setze({{0, 0}, {5, 10}, {7, 1}});
-  KennlGeradeTeilen(-1);  // the zero-length first line holds x < 0
+  KennlGeradeTeilen(sitzung, -1);  // the zero-length first line holds x < 0
   ErwarteUnveraendert({{0, 0}, {5, 10}, {7, 1}});
 }
 
 TEST_F(KennlBearbeitenTest, DividingKeepsTheReserveByte) {
   Setze({{0, 10}, {4000, 1}});
-  gKennl.Kennl.Punkte[0].Reserve = 5;
-  KennlGeradeTeilen(4);
-  EXPECT_EQ(gKennl.Kennl.Punkte[1].Reserve, 5);
+  sitzung.gKennl.Kennl.Punkte[0].Reserve = 5;
+  KennlGeradeTeilen(sitzung, 4);
+  EXPECT_EQ(sitzung.gKennl.Kennl.Punkte[1].Reserve, 5);
 }
 
 // ---- Delete ----
 
 TEST_F(KennlBearbeitenTest, DeletingTheOnlyPointIsRefused) {
-  KennlPunktLoeschen(0, 4095);
+  KennlPunktLoeschen(sitzung, 0, 4095);
   ErwarteUnveraendert({{4095, 0}});
   EXPECT_EQ(op.lastMessageText(), "Last point can't be deleted");
 }
 
 TEST_F(KennlBearbeitenTest, DeletingAMiddlePointJoinsItsLines) {
   Setze({{0, 10}, {50, 20}, {100, 1}});
-  gKennl.XEnde = 29;
-  KennlPunktLoeschen(10, 50);
+  sitzung.gKennl.XEnde = 29;
+  KennlPunktLoeschen(sitzung, 10, 50);
   EXPECT_EQ(Punkte(), (Pkte{{0, 30}, {100, 1}}));
-  Rueckgaengig();
+  Rueckgaengig(sitzung);
   EXPECT_EQ(Punkte(), (Pkte{{0, 10}, {50, 20}, {100, 1}}));
 }
 
 TEST_F(KennlBearbeitenTest, DeletingTheFirstPointShiftsEverythingLeft) {
   Setze({{0, 10}, {50, 20}, {100, 1}});
-  gKennl.XEnde = 29;
-  KennlPunktLoeschen(0, 0);
+  sitzung.gKennl.XEnde = 29;
+  KennlPunktLoeschen(sitzung, 0, 0);
   EXPECT_EQ(Punkte(), (Pkte{{50, 20}, {100, 1}}));
 }
 
 TEST_F(KennlBearbeitenTest, DeletingTheLastPointGivesTheNewLastALengthOfOne) {
   Setze({{0, 10}, {50, 20}, {100, 0}});
-  gKennl.XEnde = 29;
-  KennlPunktLoeschen(30, 100);
+  sitzung.gKennl.XEnde = 29;
+  KennlPunktLoeschen(sitzung, 30, 100);
   EXPECT_EQ(Punkte(), (Pkte{{0, 10}, {50, 1}}));
 }
 
@@ -144,47 +144,47 @@ TEST_F(KennlBearbeitenTest, DeletingTheLastPointGivesTheNewLastALengthOfOne) {
 
 TEST_F(KennlBearbeitenTest, MovingAMiddlePointKeepsTheNeighbours) {
   Setze({{0, 10}, {50, 20}, {100, 1}});
-  KennlPunktVerschieben(1, 15, 70);
+  KennlPunktVerschieben(sitzung, 1, 15, 70);
   EXPECT_EQ(Punkte(), (Pkte{{0, 15}, {70, 15}, {100, 1}}));
 }
 
 TEST_F(KennlBearbeitenTest, MovingStaysStrictlyBetweenTheNeighbours) {
   Setze({{0, 10}, {50, 20}, {100, 1}});
-  KennlPunktVerschieben(1, 500, 5000);
+  KennlPunktVerschieben(sitzung, 1, 500, 5000);
   EXPECT_EQ(Punkte(), (Pkte{{0, 29}, {4095, 1}, {100, 1}}));
-  KennlPunktVerschieben(1, -20, 0);
+  KennlPunktVerschieben(sitzung, 1, -20, 0);
   EXPECT_EQ(Punkte(), (Pkte{{0, 1}, {0, 29}, {100, 1}}));
 }
 
 TEST_F(KennlBearbeitenTest, TheFirstPointKeepsXZero) {
   Setze({{0, 10}, {50, 1}});
-  KennlPunktVerschieben(0, 5, 300);
+  KennlPunktVerschieben(sitzung, 0, 5, 300);
   EXPECT_EQ(Punkte(), (Pkte{{300, 10}, {50, 1}}));
-  EXPECT_EQ(gKennl.Historien.AnzahlRueckgaengig, 1);
+  EXPECT_EQ(sitzung.gKennl.Historien.AnzahlRueckgaengig, 1);
 }
 
 TEST_F(KennlBearbeitenTest, MovingTheLastPointChangesOnlyTheLineBeforeIt) {
   Setze({{0, 10}, {50, 1}});
-  KennlPunktVerschieben(1, 5000, 60);
+  KennlPunktVerschieben(sitzung, 1, 5000, 60);
   EXPECT_EQ(Punkte(), (Pkte{{0, 4095}, {60, 1}}));
 }
 
 TEST_F(KennlBearbeitenTest, MovingWithoutAGridLineBetweenTheNeighboursChangesOnlyY) {
   RohEinheiten();
-  gKennl.Felder.XRaster = 100.0;
+  sitzung.gKennl.Felder.XRaster = 100.0;
   Setze({{0, 110}, {50, 50}, {100, 1}});  // neighbours at 0 and 160: grid line 100 only
-  KennlPunktVerschieben(1, 100, 70);
+  KennlPunktVerschieben(sitzung, 1, 100, 70);
   EXPECT_EQ(Punkte(), (Pkte{{0, 100}, {70, 60}, {100, 1}}));
   Setze({{0, 110}, {50, 30}, {100, 1}});  // neighbours at 0 and 140, point at 110
-  gKennl.Felder.XRaster = 200.0;          // no grid line strictly between 0 and 140
-  KennlPunktVerschieben(1, 130, 80);
+  sitzung.gKennl.Felder.XRaster = 200.0;  // no grid line strictly between 0 and 140
+  KennlPunktVerschieben(sitzung, 1, 130, 80);
   EXPECT_EQ(Punkte(), (Pkte{{0, 110}, {80, 30}, {100, 1}}));
 }
 
 TEST_F(KennlBearbeitenTest, MovingOntoALineTooLongIsRefused) {
   Setze({{0, 10}, {50, 10}, {60, 1}});
-  gKennl.Kennl.Punkte[1].Laenge = 70000;  // a middle line that runs past the range
-  KennlPunktVerschieben(1, 5, 60);
+  sitzung.gKennl.Kennl.Punkte[1].Laenge = 70000;  // a middle line that runs past the range
+  KennlPunktVerschieben(sitzung, 1, 5, 60);
   EXPECT_EQ(op.lastMessageText(), "Resulting straight line is too long!");
   EXPECT_EQ(Punkte(), (Pkte{{0, 10}, {50, 70000}, {60, 1}}));
 }
@@ -210,14 +210,14 @@ class KoordinatenTest : public KennlBearbeitenTest {
   void SetUp() override {
     KennlBearbeitenTest::SetUp();
     RohEinheiten();
-    setKennlPunktdialog(&dialog);
+    sitzung.Punktdialog = &dialog;
     Setze({{0, 100}, {50, 100}, {100, 1}});
-    gKennl.XEnde = 399;
+    sitzung.gKennl.XEnde = 399;
   }
   // Opens the dialog on point i and answers x, y.
   int Aendern(int i, double x, double y) {
     dialog.antworten.push_back({x, y});
-    return KennlPunktKoordinatenAendern(100.0 * i, gKennl.Kennl.Punkte[i].Y);
+    return KennlPunktKoordinatenAendern(sitzung, 100.0 * i, sitzung.gKennl.Kennl.Punkte[i].Y);
   }
   SkriptDialog dialog;
 };
@@ -228,7 +228,7 @@ TEST_F(KoordinatenTest, ShowsThePointAndTakesBothCoordinates) {
   EXPECT_EQ(dialog.gezeigt.back().X, 100.0);
   EXPECT_EQ(dialog.gezeigt.back().Y, 50.0);
   EXPECT_EQ(Punkte(), (Pkte{{0, 120}, {60, 80}, {100, 1}}));
-  EXPECT_EQ(gKennl.Historien.AnzahlRueckgaengig, 1);
+  EXPECT_EQ(sitzung.gKennl.Historien.AnzahlRueckgaengig, 1);
 }
 
 TEST_F(KoordinatenTest, UnchangedFieldsChangeNothing) {

@@ -23,7 +23,7 @@ class KennlinienbildTest : public testsupport::KennlFixture {
  protected:
   std::vector<std::uint8_t> Bild() {
     std::vector<std::uint8_t> b;
-    EXPECT_EQ(KennlBildErzeugen(b), 0);
+    EXPECT_EQ(KennlBildErzeugen(sitzung, b), 0);
     EXPECT_EQ(b.size(), 8224u);
     return b;
   }
@@ -67,18 +67,18 @@ TEST_F(KennlinienbildTest, LastPointWithoutLengthFillsWithItsY) {
 TEST_F(KennlinienbildTest, MoreThan4096SamplesAreRefused) {
   Setze({{0, 4095}, {1, 2}});
   std::vector<std::uint8_t> b{1, 2, 3};
-  EXPECT_EQ(KennlBildErzeugen(b), -1023505);
+  EXPECT_EQ(KennlBildErzeugen(sitzung, b), -1023505);
   EXPECT_EQ(b, (std::vector<std::uint8_t>{1, 2, 3}));
 }
 
 TEST_F(KennlinienbildTest, OutputTwoIsLimitedToItsRange) {
-  gKennl.Felder.Ausgang2 = 5.0;  // standard scaling: 0..10 V
+  sitzung.gKennl.Felder.Ausgang2 = 5.0;  // standard scaling: 0..10 V
   EXPECT_EQ(Wort(Bild(), 4), 2048);
-  gKennl.Felder.Ausgang2 = 12.0;
+  sitzung.gKennl.Felder.Ausgang2 = 12.0;
   EXPECT_EQ(Wort(Bild(), 4), 4095);
-  gKennl.Felder.Ausgang2 = -3.0;
+  sitzung.gKennl.Felder.Ausgang2 = -3.0;
   EXPECT_EQ(Wort(Bild(), 4), 0);
-  gKennl.Felder.Ausgang2 = std::nan("");
+  sitzung.gKennl.Felder.Ausgang2 = std::nan("");
   EXPECT_EQ(Wort(Bild(), 4), 0);
 }
 

@@ -24,10 +24,10 @@ class Kennlinienbefehle : public testsupport::KennlFixture {
   // A characteristic file of a ramp 0..4095 with output 2 at 5 V and 1000 ms rise time.
   std::string Rampe() {
     Setze({{0, 4095}, {4095, 1}});
-    gKennl.Felder.Ausgang2 = 5.0;
-    gKennl.Felder.Anstiegszeit = 1000.0;
+    sitzung.gKennl.Felder.Ausgang2 = 5.0;
+    sitzung.gKennl.Felder.Anstiegszeit = 1000.0;
     const std::string pfad = ordner.file("rampe.wue");
-    EXPECT_EQ(KennlDateiSpeichern(pfad), 0);
+    EXPECT_EQ(KennlDateiSpeichern(sitzung, pfad), 0);
     return pfad;
   }
   std::vector<std::uint8_t> Platz(sim::Engine& engine, int n, long bytes = kPlatzBytes) {
@@ -41,7 +41,7 @@ TEST_F(Kennlinienbefehle, SendInitialisesInvalidSlotsAndReadBackRestoresTheFile)
   SimLeitung sim;
   const std::string datei = Rampe();
   std::vector<std::uint8_t> bild;
-  ASSERT_EQ(KennlBildErzeugen(bild), 0);
+  ASSERT_EQ(KennlBildErzeugen(sitzung, bild), 0);
 
   const Lauf senden = Miv3x({"char-send", datei, "--slot", "4", "--port", sim.pfad()});
   ASSERT_EQ(senden.status, 0) << senden.fehler;
@@ -53,15 +53,15 @@ TEST_F(Kennlinienbefehle, SendInitialisesInvalidSlotsAndReadBackRestoresTheFile)
   const std::string zurueck = ordner.file("zurueck.wue");
   const Lauf lesen = Miv3x({"char-read", zurueck, "--slot", "4", "--port", sim.pfad()});
   ASSERT_EQ(lesen.status, 0) << lesen.fehler;
-  ASSERT_EQ(KennlDateiLaden(zurueck, Konfigwahl::NichtLaden), 0);
-  ASSERT_EQ(gKennl.Kennl.Punktanzahl(), 4096);
-  EXPECT_EQ(gKennl.Kennl.Punkte[1234].Y, 1234);
-  EXPECT_NEAR(gKennl.Felder.Ausgang2, 5.0012, 1e-4);
-  EXPECT_EQ(gKennl.Felder.Anstiegszeit, 819.0);
+  ASSERT_EQ(KennlDateiLaden(sitzung, zurueck, Konfigwahl::NichtLaden), 0);
+  ASSERT_EQ(sitzung.gKennl.Kennl.Punktanzahl(), 4096);
+  EXPECT_EQ(sitzung.gKennl.Kennl.Punkte[1234].Y, 1234);
+  EXPECT_NEAR(sitzung.gKennl.Felder.Ausgang2, 5.0012, 1e-4);
+  EXPECT_EQ(sitzung.gKennl.Felder.Anstiegszeit, 819.0);
 
   const Lauf eins = Miv3x({"char-read", zurueck, "--slot", "7", "--port", sim.pfad()});
   ASSERT_EQ(eins.status, 0) << eins.fehler;
-  ASSERT_EQ(KennlDateiLaden(zurueck, Konfigwahl::NichtLaden), 0);
+  ASSERT_EQ(KennlDateiLaden(sitzung, zurueck, Konfigwahl::NichtLaden), 0);
   EXPECT_EQ(Punkte(), (std::vector<std::pair<int, int>>{{205, 1}}));
 }
 
@@ -111,7 +111,7 @@ TEST_F(Kennlinienbefehle, ADamagedFileIsNotSent) {
 TEST_F(Kennlinienbefehle, ExportAndImportConvertBothWays) {
   Setze({{0, 1000}, {4095, 1}});
   const std::string datei = ordner.file("k.wue");
-  ASSERT_EQ(KennlDateiSpeichern(datei), 0);
+  ASSERT_EQ(KennlDateiSpeichern(sitzung, datei), 0);
   const std::string text = ordner.file("k.txt");
   const Lauf aus = Miv3x({"char-export", datei, text});
   ASSERT_EQ(aus.status, 0) << aus.fehler;
@@ -123,9 +123,9 @@ TEST_F(Kennlinienbefehle, ExportAndImportConvertBothWays) {
   const std::string neu = ordner.file("neu.wue");
   const Lauf ein = Miv3x({"char-import", text, neu});
   ASSERT_EQ(ein.status, 0) << ein.fehler;
-  ASSERT_EQ(KennlDateiLaden(neu, Konfigwahl::NichtLaden), 0);
+  ASSERT_EQ(KennlDateiLaden(sitzung, neu, Konfigwahl::NichtLaden), 0);
   EXPECT_EQ(Punkte(), (std::vector<std::pair<int, int>>{{0, 1000}, {4095, 0}}));
-  EXPECT_EQ(gKennl.Felder.Anstiegszeit, 0.1);
+  EXPECT_EQ(sitzung.gKennl.Felder.Anstiegszeit, 0.1);
 
   testsupport::TextSchreiben(text, "# x\n0.5\t10\n");
   const Lauf falsch = Miv3x({"char-import", text, ordner.file("nie.wue")});
@@ -138,7 +138,7 @@ TEST_F(Kennlinienbefehle, ExportAndImportConvertBothWays) {
 TEST_F(Kennlinienbefehle, ImageIsPrintedOrWritten) {
   const std::string datei = Rampe();
   std::vector<std::uint8_t> bild;
-  ASSERT_EQ(KennlBildErzeugen(bild), 0);
+  ASSERT_EQ(KennlBildErzeugen(sitzung, bild), 0);
   const Lauf hex = Miv3x({"char-image", datei});
   ASSERT_EQ(hex.status, 0) << hex.fehler;
   char erste[80];

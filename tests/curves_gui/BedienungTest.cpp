@@ -1,7 +1,6 @@
 // What operators of waveform editors expect: the wheel, the zoom and mark keys, Escape
 // during a drag and the mark's status.
 #include <QStatusBar>
-#include <QWheelEvent>
 
 #include "Fensterhilfen.h"
 
@@ -18,17 +17,9 @@ class BedienungTest : public FensterTest {
     panel->KurvenpanelZeichnen();
   }
   void Rad(QPoint p, int schritte, Qt::KeyboardModifiers tasten = {}) {
-    QWheelEvent e(p, graph()->mapToGlobal(p), {}, QPoint(0, 120 * schritte), Qt::NoButton, tasten,
-                  Qt::NoScrollPhase, false);
-    QApplication::sendEvent(graph(), &e);
+    testsupport::MausRad(graph(), p, schritte, tasten);
   }
-  void Taste(QKeySequence folge) {
-    panel->activateWindow();
-    // The offscreen platform may not report the activation; the keys go to the focus.
-    static_cast<void>(QTest::qWaitForWindowActive(panel.get()));
-    panel->setFocus();
-    QTest::keySequence(panel.get(), folge);
-  }
+  void Taste(QKeySequence folge) { testsupport::Tasten(panel.get(), folge); }
 };
 
 TEST_F(BedienungTest, CtrlWheelZoomsAroundTheMouseAndTheWheelScrolls) {

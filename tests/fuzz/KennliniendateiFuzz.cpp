@@ -7,11 +7,10 @@
 #include "Fuzzdatei.h"
 #include "characteristic/files/Kennliniendatei.h"
 #include "characteristic/files/Kennlinientext.h"
-#include "characteristic/model/Kennlinienmodell.h"
+#include "characteristic/model/Kennliniensitzung.h"
 #include "config/Konfiguration.h"
 
 using namespace fuzz;
-using characteristic::gKennl;
 using characteristic::Kennlinienpunkt;
 
 namespace {
@@ -25,21 +24,22 @@ struct Stand {
       if (punkte[i].Y != o.punkte[i].Y || punkte[i].Laenge != o.punkte[i].Laenge) return false;
     return true;
   }
-  static Stand Jetzt() { return {gKennl.Kennl.Punkte, gKennl.Kennl.Kommentar}; }
+  static Stand Jetzt(const characteristic::Kennliniensitzung& sitzung) {
+    return {sitzung.gKennl.Kennl.Punkte, sitzung.gKennl.Kennl.Kommentar};
+  }
 };
 
-void ImRahmen() {
-  if (gKennl.Kennl.Punkte.empty()) Verletzt("a characteristic without points");
-  for (const auto& p : gKennl.Kennl.Punkte)
+void ImRahmen(const characteristic::Kennliniensitzung& sitzung) {
+  if (sitzung.gKennl.Kennl.Punkte.empty()) Verletzt("a characteristic without points");
+  for (const auto& p : sitzung.gKennl.Kennl.Punkte)
     if (p.Y < 0 || p.Y > characteristic::kRohMax || p.Laenge < 0)
       Verletzt("a point outside its limits");
-  if (gKennl.Kennl.Kommentar.size() > 999) Verletzt("a comment beyond 999 characters");
+  if (sitzung.gKennl.Kennl.Kommentar.size() > 999) Verletzt("a comment beyond 999 characters");
 }
 
-void Zuruecksetzen() {
-  static const bool einmal = characteristic::KennlModellInitialisieren() == 0;
-  if (!einmal) std::abort();
-  characteristic::KennlinieNeu();
+void Zuruecksetzen(characteristic::Kennliniensitzung& sitzung) {
+  if (characteristic::KennlModellInitialisieren(sitzung) != 0) std::abort();
+  characteristic::KennlinieNeu(sitzung);
   config::gKonfig = config::KonfigurationStandard();
 }
 
@@ -48,34 +48,38 @@ void Zuruecksetzen() {
 // The first byte chooses the reader: even a characteristic file, odd a text import.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) {
   if (n < 1) return 0;
-  Zuruecksetzen();
-  const Stand vorher = Stand::Jetzt();
+  characteristic::Kennliniensitzung sitzung;  // this input's characteristic
+  Zuruecksetzen(sitzung);
+  const Stand vorher = Stand::Jetzt(sitzung);
   if (daten[0] % 2 == 0) {
     const std::string pfad = AlsDatei("ein.wue", daten + 1, n - 1);
-    if (characteristic::KennlDateiLaden(pfad, characteristic::Konfigwahl::Laden) != 0) {
-      if (!(Stand::Jetzt() == vorher)) Verletzt("a refused file changed the characteristic");
+    if (characteristic::KennlDateiLaden(sitzung, pfad, characteristic::Konfigwahl::Laden) != 0) {
+      if (!(Stand::Jetzt(sitzung) == vorher)) Verletzt("a refused file changed the characteristic");
       return 0;
     }
-    ImRahmen();
-    const Stand geladen = Stand::Jetzt();
+    ImRahmen(sitzung);
+    const Stand geladen = Stand::Jetzt(sitzung);
     const std::string zurueck = Pfad("zurueck.wue");
-    if (characteristic::KennlDateiSpeichern(zurueck) != 0) Verletzt("a loaded file not saved");
-    Zuruecksetzen();
-    if (characteristic::KennlDateiLaden(zurueck, characteristic::Konfigwahl::Laden) != 0)
+    if (characteristic::KennlDateiSpeichern(sitzung, zurueck) != 0)
+      Verletzt("a loaded file not saved");
+    Zuruecksetzen(sitzung);
+    if (characteristic::KennlDateiLaden(sitzung, zurueck, characteristic::Konfigwahl::Laden) != 0)
       Verletzt("a saved file was refused");
-    if (!(Stand::Jetzt() == geladen)) Verletzt("save and open changed the characteristic");
+    if (!(Stand::Jetzt(sitzung) == geladen)) Verletzt("save and open changed the characteristic");
     return 0;
   }
   const std::string pfad = AlsDatei("ein.txt", daten + 1, n - 1);
-  if (characteristic::KennlTextImportieren(pfad) != 0) {
-    if (!(Stand::Jetzt() == vorher)) Verletzt("a refused import changed the characteristic");
+  if (characteristic::KennlTextImportieren(sitzung, pfad) != 0) {
+    if (!(Stand::Jetzt(sitzung) == vorher)) Verletzt("a refused import changed the characteristic");
     return 0;
   }
-  ImRahmen();
-  const Stand importiert = Stand::Jetzt();
+  ImRahmen(sitzung);
+  const Stand importiert = Stand::Jetzt(sitzung);
   const std::string text = Pfad("zurueck.txt");
-  if (characteristic::KennlTextExportieren(text) != 0) Verletzt("an import was not exported");
-  if (characteristic::KennlTextImportieren(text) != 0) Verletzt("the program's export refused");
-  if (!(Stand::Jetzt() == importiert)) Verletzt("export and import changed the points");
+  if (characteristic::KennlTextExportieren(sitzung, text) != 0)
+    Verletzt("an import was not exported");
+  if (characteristic::KennlTextImportieren(sitzung, text) != 0)
+    Verletzt("the program's export refused");
+  if (!(Stand::Jetzt(sitzung) == importiert)) Verletzt("export and import changed the points");
   return 0;
 }

@@ -11,7 +11,7 @@
 #include "Engine.h"
 #include "characteristic/files/Kennliniendatei.h"
 #include "characteristic/files/Kennlinientext.h"
-#include "characteristic/model/Kennlinienmodell.h"
+#include "characteristic/model/Kennliniensitzung.h"
 #include "config/KonfigIni.h"
 #include "config/Konfigdatei.h"
 #include "config/Konfiguration.h"
@@ -154,20 +154,20 @@ void Konfigurationen() {
 
 // Characteristic files and exports, behind the target's reader byte (even: file, odd: text).
 void Kennlinien() {
-  using characteristic::gKennl;
-  if (characteristic::KennlModellInitialisieren() != 0) return;
+  characteristic::Kennliniensitzung sitzung;
+  if (characteristic::KennlModellInitialisieren(sitzung) != 0) return;
   const std::vector<std::vector<characteristic::Kennlinienpunkt>> beispiele = {
       {characteristic::kStandardpunkt},
       {{0, 1000, 0, {0, 0, 0}}, {4095, 3095, 0, {0, 0, 0}}, {2000, 0, 0, {0, 0, 0}}}};
   int n = 0;
   for (const auto& punkte : beispiele) {
-    characteristic::KennlinieNeu();
-    gKennl.Kennl.Punkte = punkte;
-    gKennl.Kennl.Kommentar = "Kennlinie " + std::to_string(n);
+    characteristic::KennlinieNeu(sitzung);
+    sitzung.gKennl.Kennl.Punkte = punkte;
+    sitzung.gKennl.Kennl.Kommentar = "Kennlinie " + std::to_string(n);
     const std::string name = "seed" + std::to_string(n++);
     const std::string datei = Pfad("kennlinie.wue"), text = Pfad("kennlinie.txt");
-    characteristic::KennlDateiSpeichern(datei);
-    characteristic::KennlTextExportieren(text);
+    characteristic::KennlDateiSpeichern(sitzung, datei);
+    characteristic::KennlTextExportieren(sitzung, text);
     Ablegen("fuzz_kennlinie", name + "_datei", std::string(1, '\0') + Lesen(datei));
     Ablegen("fuzz_kennlinie", name + "_text", std::string(1, '\1') + Lesen(text));
   }

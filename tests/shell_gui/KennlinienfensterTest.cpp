@@ -17,7 +17,6 @@
 namespace shelltest {
 namespace {
 
-using characteristic::gKennl;
 using shell::Fenster;
 
 std::string iniWert(const std::string& pfad, const std::string& sektion, const std::string& key) {
@@ -48,6 +47,8 @@ class KennlinieShellTest : public ShellTest {
   characteristic::gui::Kennlinienpanel* Kennlinienfenster() {
     return static_cast<characteristic::gui::Kennlinienpanel*>(programm->Panel(Fenster::Kennlinie));
   }
+  // The characteristic of the started program, as its window shows it.
+  characteristic::Kennliniensitzung& Kennlinie() { return Kennlinienfenster()->Sitzung(); }
 };
 
 struct Darstellungsfall {
@@ -85,7 +86,7 @@ TEST_F(KennlinieShellTest, SaveQuestionAtQuitStaysSavesOrDiscards) {
   erzeugen();
   ASSERT_EQ(programm->Starten(), 0);
   op.messages.clear();
-  gKennl.KennlinieGeaendert = true;
+  Kennlinie().gKennl.KennlinieGeaendert = true;
   Kurven().gKurven.KurvenGeaendert = false;
 
   op.answerMessage(3);  // Cancel
@@ -97,7 +98,7 @@ TEST_F(KennlinieShellTest, SaveQuestionAtQuitStaysSavesOrDiscards) {
   EXPECT_EQ(op.messages[0].activeButton, 3);
   EXPECT_EQ(op.messages[0].escapeButton, 3);
   EXPECT_EQ(beendenAufrufe, 0);
-  EXPECT_TRUE(gKennl.KennlinieGeaendert);
+  EXPECT_TRUE(Kennlinie().gKennl.KennlinieGeaendert);
 
   // Yes: saved to the chosen file, then the program may end.
   const std::string datei = tmp.file("k.wue");
@@ -106,11 +107,11 @@ TEST_F(KennlinieShellTest, SaveQuestionAtQuitStaysSavesOrDiscards) {
   EXPECT_EQ(programm->ProgrammendeFallsAllesGespeichert(), 0);
   EXPECT_EQ(beendenAufrufe, 1);
   EXPECT_TRUE(std::filesystem::exists(datei));
-  EXPECT_FALSE(gKennl.KennlinieGeaendert);
+  EXPECT_FALSE(Kennlinie().gKennl.KennlinieGeaendert);
 
   // No: nothing written, the program ends.
   std::filesystem::remove(datei);
-  gKennl.KennlinieGeaendert = true;
+  Kennlinie().gKennl.KennlinieGeaendert = true;
   op.answerMessage(2);
   EXPECT_EQ(programm->ProgrammendeFallsAllesGespeichert(), 0);
   EXPECT_EQ(beendenAufrufe, 2);

@@ -16,8 +16,6 @@
 #include <vector>
 
 #include "characteristic/model/KennlAllokation.h"
-#include "characteristic/model/KennlTitel.h"
-#include "characteristic/model/Kennlinienmodell.h"
 #include "common/Direkthilfe.h"
 #include "config/Konfiguration.h"
 #include "curves/gui/Kurvenpanel.h"
@@ -73,9 +71,6 @@ inline void globalesZuruecksetzen() {
   config::KonfigurationStandardwerte();
   direct::DirektpanelNeu();
   characteristic::KennlAllokationsHaken().Ausloesen(0);
-  characteristic::gKennl.Felder = {};
-  characteristic::KennlModellInitialisieren();
-  characteristic::KennlFenstertitel("");
   widgets::AlleFensterAnbieten(false);
 }
 

@@ -1,4 +1,4 @@
-// What the characteristic tests share: a fresh model with the standard configuration,
+// What the characteristic tests share: a fresh session with the standard configuration,
 // English messages, a scripted operator, cleared error fields and no open port, plus
 // helpers to put points and to make the scaling of input 2 and output 1 raw codes.
 // Header only; the test program links miv_characteristic.
@@ -12,7 +12,7 @@
 #include "characteristic/edit/KennlBearbeiten.h"
 #include "characteristic/model/KennlAllokation.h"
 #include "characteristic/model/KennlTitel.h"
-#include "characteristic/model/Kennlinienmodell.h"
+#include "characteristic/model/Kennliniensitzung.h"
 #include "config/Konfiguration.h"
 #include "device/Fehler.h"
 #include "device/Verbindung.h"
@@ -26,28 +26,25 @@ class KennlFixture : public ::testing::Test {
     config::gKonfig = config::KonfigurationStandard();
     device::ZOR_Fehlersprache(2);
     characteristic::KennlAllokationsHaken().Ausloesen(0);
-    characteristic::setKennlPunktdialog(nullptr);
-    characteristic::gKennl.Felder = {};
-    ASSERT_EQ(0, characteristic::KennlModellInitialisieren());
-    characteristic::KennlFenstertitel("");
+    ASSERT_EQ(0, characteristic::KennlModellInitialisieren(sitzung));
   }
   void TearDown() override {
     characteristic::KennlAllokationsHaken().Ausloesen(0);
-    characteristic::setKennlPunktdialog(nullptr);
-    characteristic::KennlModellFreigeben();
+    characteristic::KennlModellFreigeben(sitzung);
   }
 
+  characteristic::Kennliniensitzung sitzung;
   device::Verbindung verbindung;  // no port open unless a test opens one
 
   // The points as (Y, Laenge) pairs, Reserve 0.
-  static void Setze(const std::vector<std::pair<int, int>>& punkte) {
-    auto& p = characteristic::gKennl.Kennl.Punkte;
+  void Setze(const std::vector<std::pair<int, int>>& punkte) {
+    auto& p = sitzung.gKennl.Kennl.Punkte;
     p.clear();
     for (const auto& [y, laenge] : punkte) p.push_back({y, laenge, 0, {0, 0, 0}});
   }
-  static std::vector<std::pair<int, int>> Punkte() {
+  std::vector<std::pair<int, int>> Punkte() {
     std::vector<std::pair<int, int>> r;
-    for (const auto& p : characteristic::gKennl.Kennl.Punkte) r.emplace_back(p.Y, p.Laenge);
+    for (const auto& p : sitzung.gKennl.Kennl.Punkte) r.emplace_back(p.Y, p.Laenge);
     return r;
   }
   // Input 2 and output 1 in raw codes: a field value is the raw code itself.

@@ -1,5 +1,6 @@
 // The mouse on a QCustomPlot graph as the editors' tools meet it: the pixel of graph
-// coordinates, moves with the left button held, and a drag of press, two moves, release.
+// coordinates, moves with the left button held, a drag of press, two moves, release, and
+// the wheel; and keys typed into a window.
 #pragma once
 
 #include <qcustomplot.h>
@@ -7,6 +8,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace testsupport {
 
@@ -26,6 +28,22 @@ inline void MausZiehen(QCustomPlot* graph, QPoint von, QPoint bis) {
   MausBewegen(graph, (von + bis) / 2);
   MausBewegen(graph, bis);
   QTest::mouseRelease(graph, Qt::LeftButton, {}, bis);
+}
+
+// `schritte` notches of the wheel (positive: away from the operator).
+inline void MausRad(QCustomPlot* graph, QPoint p, int schritte, Qt::KeyboardModifiers tasten = {}) {
+  QWheelEvent e(p, graph->mapToGlobal(p), {}, QPoint(0, 120 * schritte), Qt::NoButton, tasten,
+                Qt::NoScrollPhase, false);
+  QApplication::sendEvent(graph, &e);
+}
+
+// Keys as the focused window gets them, shortcuts included.
+inline void Tasten(QWidget* fenster, QKeySequence folge) {
+  fenster->activateWindow();
+  // The offscreen platform may not report the activation; the keys go to the focus.
+  static_cast<void>(QTest::qWaitForWindowActive(fenster));
+  fenster->setFocus();
+  QTest::keySequence(fenster, folge);
 }
 
 }  // namespace testsupport

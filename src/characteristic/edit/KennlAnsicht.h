@@ -5,31 +5,39 @@
 
 #include <string>
 
+#include "characteristic/model/Kennliniensitzung.h"
+
 namespace characteristic {
 
 // The visible width XEnde - XStart + 1 in raw input steps.
-double KennlSichtbreite();
+double KennlSichtbreite(Kennliniensitzung& sitzung);
 
 // "Zoom +": two thirds of the width around the middle (at least 1).
-void KennlZoomPlus();
+void KennlZoomPlus(Kennliniensitzung& sitzung);
 // "Zoom -": one and a half times the width, a sixth of it added on the left, kept within
 // 0 .. 4095.
-void KennlZoomMinus();
+void KennlZoomMinus(Kennliniensitzung& sitzung);
 // "Zoom Markierung": with an active mark the marked range becomes the view when it is not
 // empty, and the mark becomes inactive. Returns true when the mark was active.
-bool KennlZoomAufMarkierung();
+bool KennlZoomAufMarkierung(Kennliniensitzung& sitzung);
 // "Zoom Gesammtkurve": the whole input range, 0 .. 4094.
-void KennlZoomVoll();
+void KennlZoomVoll(Kennliniensitzung& sitzung);
+
+// The mouse wheel: "Zoom +" (hinein) or "Zoom -" with the input value x staying where it is
+// on the screen, and a scroll by `schritte` tenths of the visible width (negative: to the
+// left). Both keep the view within 0 .. 4095, as the scroll bar does.
+void KennlZoomUmX(Kennliniensitzung& sitzung, double x, bool hinein);
+void KennlSichtVerschieben(Kennliniensitzung& sitzung, double schritte);
 
 // The scroll bar in per cent of the bar: thumb 1..100, position 0..100.
 struct KennlScrollbalken {
   int Daumen;
   int Position;
 };
-KennlScrollbalken KennlScrollbarAnpassen();
+KennlScrollbalken KennlScrollbarAnpassen(Kennliniensitzung& sitzung);
 // The operator let go of the scroll bar at `position` (0..100): the view keeps its width
 // and moves. Returns true when it moved.
-bool KennlScrollbarLosgelassen(int position);
+bool KennlScrollbarLosgelassen(Kennliniensitzung& sitzung, int position);
 
 // One axis of the large graph: the data stay in raw codes, the labels show
 // raw * Verstaerkung + Versatz in the unit.
@@ -45,15 +53,15 @@ struct KennlAchse {
   double FeldMinGenau, FeldMaxGenau;
 };
 // Output index 0 over YZoomMin .. YZoomMax.
-KennlAchse KennlYAchse();
+KennlAchse KennlYAchse(Kennliniensitzung& sitzung);
 // Input index 1 over XStart .. XEnde + 1.
-KennlAchse KennlXAchse();
+KennlAchse KennlXAchse(Kennliniensitzung& sitzung);
 
 // The Y zoom fields were committed (first output's unit). The limits are taken when the
 // lower one is below the upper one after conversion to raw codes (truncated, cut to
 // 0..4095); otherwise nothing changes and the fields must be rewritten from KennlYAchse.
 // Returns true when taken.
-bool KennlYZoomSetzen(double feldMin, double feldMax);
+bool KennlYZoomSetzen(Kennliniensitzung& sitzung, double feldMin, double feldMax);
 
 // The output-2 field: "analog output 2 [unit]" and the range of output index 1's scaled
 // values, lower end first.

@@ -26,23 +26,20 @@ class BestaetigenderDialog : public KennlPunktdialog {
   KennlPunktfelder Zeigen(int, const KennlPunktfelder& felder) override { return felder; }
 };
 
-BestaetigenderDialog sgStandarddialog;
-KennlPunktdialog* sgDialog = nullptr;
-
 void Meldung(const char* text, const char* titel = "Error") {
   common::showMessage(titel, text);
 }
 
-std::vector<Kennlinienpunkt>& Punkte() {
-  return gKennl.Kennl.Punkte;
+std::vector<Kennlinienpunkt>& Punkte(Kennliniensitzung& sitzung) {
+  return sitzung.gKennl.Kennl.Punkte;
 }
 
-int Anzahl() {
-  return gKennl.Kennl.Punktanzahl();
+int Anzahl(Kennliniensitzung& sitzung) {
+  return sitzung.gKennl.Kennl.Punktanzahl();
 }
 
-Kennlinienpunkt& P(int i) {
-  return Punkte()[static_cast<std::size_t>(i)];
+Kennlinienpunkt& P(Kennliniensitzung& sitzung, int i) {
+  return Punkte(sitzung)[static_cast<std::size_t>(i)];
 }
 
 // A dialog value that converts to no number leaves the coordinate as it was.
@@ -53,27 +50,20 @@ double GerundetOder(double wert, double sonst) {
 
 }  // namespace
 
-KennlPunktdialog& kennlPunktdialog() {
-  return sgDialog ? *sgDialog : sgStandarddialog;
-}
-
-void setKennlPunktdialog(KennlPunktdialog* dialog) {
-  sgDialog = dialog;
-}
-
-KennlPosition KennlXBegrenzen(int prev, int i, int next, double x, double y) {
-  const int yr = KennlYAufRaster(y);
-  x = KennlXAufRaster(x);
-  const double xp = KennlPunktX(prev);
-  const double xn = KennlPunktX(next);
-  const bool letzter = i == Anzahl() - 1;
-  if (xp >= x) x = KennlXRasterUeber(xp);
+KennlPosition KennlXBegrenzen(Kennliniensitzung& sitzung, int prev, int i, int next, double x,
+                              double y) {
+  const int yr = KennlYAufRaster(sitzung, y);
+  x = KennlXAufRaster(sitzung, x);
+  const double xp = KennlPunktX(sitzung, prev);
+  const double xn = KennlPunktX(sitzung, next);
+  const bool letzter = i == Anzahl(sitzung) - 1;
+  if (xp >= x) x = KennlXRasterUeber(sitzung, xp);
   if (letzter) {
     if (x > kRohSpanne) x = kRohSpanne;
   } else if (xn <= x) {
-    x = KennlXRasterUnter(xn);
+    x = KennlXRasterUnter(sitzung, xn);
   }
-  if (gKennl.Felder.XRaster != 0.0) {
+  if (sitzung.gKennl.Felder.XRaster != 0.0) {
     if ((!letzter && xn <= x) || xp >= x) x = kKeinePosition;
   } else {
     if (!letzter && xn <= x) x = xn - 1.0;
@@ -83,96 +73,98 @@ KennlPosition KennlXBegrenzen(int prev, int i, int next, double x, double y) {
   return {x, yr};
 }
 
-KennlAnhaengeposition KennlAnhaengenBei(double x, double y) {
-  const int n = Anzahl();
-  const double xl = KennlPunktX(n - 1);
-  double xr = KennlXAufRaster(x);
-  const int yr = KennlYAufRaster(y);
+KennlAnhaengeposition KennlAnhaengenBei(Kennliniensitzung& sitzung, double x, double y) {
+  const int n = Anzahl(sitzung);
+  const double xl = KennlPunktX(sitzung, n - 1);
+  double xr = KennlXAufRaster(sitzung, x);
+  const int yr = KennlYAufRaster(sitzung, y);
   double e = Runden(std::floor(xr + 0.5) - xl);
   if (e <= 0.0) {
-    xr = KennlXRasterUeber(xl);
+    xr = KennlXRasterUeber(sitzung, xl);
     e = Runden(std::floor(xr + 0.5) - xl);
     if (e <= 0.0) e = 1.0;
   }
-  return {xl + e <= kRohSpanne,        xl, static_cast<double>(P(n - 1).Y), xl + e, yr,
+  return {xl + e <= kRohSpanne,        xl, static_cast<double>(P(sitzung, n - 1).Y), xl + e, yr,
           static_cast<std::int32_t>(e)};
 }
 
-void KennlPunktAnhaengen(double x, double y) {
-  const KennlAnhaengeposition pos = KennlAnhaengenBei(x, y);
+void KennlPunktAnhaengen(Kennliniensitzung& sitzung, double x, double y) {
+  const KennlAnhaengeposition pos = KennlAnhaengenBei(sitzung, x, y);
   if (!pos.Gueltig) return;
-  const int n = Anzahl();
-  RueckgaengigSichern();
-  if (const int fehler = PunkteAllokieren(n + 1)) {
+  const int n = Anzahl(sitzung);
+  RueckgaengigSichern(sitzung);
+  if (const int fehler = PunkteAllokieren(sitzung, n + 1)) {
     device::ZOR_Fehlerpopup(fehler);
     return;
   }
-  P(n) = {pos.Y, 1, 0, {0, 0, 0}};
-  P(n - 1).Laenge = pos.Laenge;
-  P(n - 1).Reserve = 0;
+  P(sitzung, n) = {pos.Y, 1, 0, {0, 0, 0}};
+  P(sitzung, n - 1).Laenge = pos.Laenge;
+  P(sitzung, n - 1).Reserve = 0;
 }
 
-KennlVerschiebevorschau KennlVerschiebenBei(int i, double x, double y) {
-  const int n = Anzahl();
+KennlVerschiebevorschau KennlVerschiebenBei(Kennliniensitzung& sitzung, int i, double x, double y) {
+  const int n = Anzahl(sitzung);
   i = std::clamp(i, 0, n - 1);
   const int prev = std::max(i - 1, 0);
   const int next = std::min(i + 1, n - 1);
-  const KennlPosition pos = KennlXBegrenzen(prev, i, next, x, y);
+  const KennlPosition pos = KennlXBegrenzen(sitzung, prev, i, next, x, y);
   KennlVerschiebevorschau v;
-  v.X = pos.x < 0.0 ? KennlPunktX(i) : pos.x;
+  v.X = pos.x < 0.0 ? KennlPunktX(sitzung, i) : pos.x;
   v.Y = pos.y;
   v.MitLinks = i > 0;
-  v.LinksX = KennlPunktX(prev);
-  v.LinksY = P(prev).Y;
+  v.LinksX = KennlPunktX(sitzung, prev);
+  v.LinksY = P(sitzung, prev).Y;
   v.MitRechts = i < n - 1;
-  v.RechtsX = KennlPunktX(next);
-  v.RechtsY = P(next).Y;
+  v.RechtsX = KennlPunktX(sitzung, next);
+  v.RechtsY = P(sitzung, next).Y;
   return v;
 }
 
-void KennlPunktVerschieben(int i, double x, double y) {
-  const int n = Anzahl();
+void KennlPunktVerschieben(Kennliniensitzung& sitzung, int i, double x, double y) {
+  const int n = Anzahl(sitzung);
   if (i < 0 || i >= n) return;
   const int prev = std::max(i - 1, 0);
   const int next = std::min(i + 1, n - 1);
   const bool letzter = i == n - 1;
-  const KennlPosition pos = KennlXBegrenzen(prev, i, next, x, y);
-  x = pos.x < 0.0 ? KennlPunktX(i) : pos.x;
+  const KennlPosition pos = KennlXBegrenzen(sitzung, prev, i, next, x, y);
+  x = pos.x < 0.0 ? KennlPunktX(sitzung, i) : pos.x;
   if (i != 0) {
-    double m = x - KennlPunktX(prev);
+    double m = x - KennlPunktX(sitzung, prev);
     if (m > kGroessteLaenge) return Meldung("Resulting straight line is too long!");
     m = Runden(m);
     if (m < 1.0) return Meldung("Unexpected operation.");
-    double k = P(i).Laenge;
+    double k = P(sitzung, i).Laenge;
     if (!letzter) {
-      k = KennlPunktX(next) - x;
+      k = KennlPunktX(sitzung, next) - x;
       if (k > kGroessteLaenge) return Meldung("Resulting straight line is too long!");
       k = Runden(k);
       if (k < 1.0) return Meldung("Unexpected operation.");
-      if (m + k != static_cast<double>(P(prev).Laenge) + P(i).Laenge)
+      if (m + k != static_cast<double>(P(sitzung, prev).Laenge) + P(sitzung, i).Laenge)
         return Meldung("Unexpected operation.");
     }
-    RueckgaengigSichern();
-    P(prev).Laenge = static_cast<std::int32_t>(m);
-    P(i).Laenge = static_cast<std::int32_t>(k);
+    RueckgaengigSichern(sitzung);
+    P(sitzung, prev).Laenge = static_cast<std::int32_t>(m);
+    P(sitzung, i).Laenge = static_cast<std::int32_t>(k);
   } else {
-    RueckgaengigSichern();
+    RueckgaengigSichern(sitzung);
   }
-  P(i).Y = static_cast<std::int32_t>(Runden(pos.y));
+  P(sitzung, i).Y = static_cast<std::int32_t>(Runden(pos.y));
 }
 
-int KennlPunktKoordinatenAendern(double x, double y) {
-  const int i = KennlNaechsterPunkt(x, y);
-  const int n = Anzahl();
+int KennlPunktKoordinatenAendern(Kennliniensitzung& sitzung, double x, double y) {
+  const int i = KennlNaechsterPunkt(sitzung, x, y);
+  const int n = Anzahl(sitzung);
   const int prev = std::max(i - 1, 0);
   const int next = std::min(i + 1, n - 1);
   const bool letzter = i == n - 1;
-  const double xi = KennlPunktX(i);
-  const double yi = P(i).Y;
+  const double xi = KennlPunktX(sitzung, i);
+  const double yi = P(sitzung, i).Y;
 
   const KennlPunktfelder felder{config::EingangRohInEinheit(1, xi),
                                 config::AusgangRohInEinheit(0, yi)};
-  const KennlPunktfelder ok = kennlPunktdialog().Zeigen(i, felder);
+  BestaetigenderDialog standard;
+  KennlPunktdialog& dialog = sitzung.Punktdialog ? *sitzung.Punktdialog : standard;
+  const KennlPunktfelder ok = dialog.Zeigen(i, felder);
   const double x1 = GerundetOder(config::EingangEinheitInRoh(1, ok.X), xi);
   const double y1 = GerundetOder(config::AusgangEinheitInRoh(0, ok.Y), yi);
 
@@ -184,14 +176,14 @@ int KennlPunktKoordinatenAendern(double x, double y) {
       return 0;
     }
     if (x1 > kRohSpanne) return Meldung("X-coordinate is bigger then maximum."), 0;
-    if (KennlPunktX(prev) >= x1) {
+    if (KennlPunktX(sitzung, prev) >= x1) {
       Meldung(
           "Die angegebene X-Koordinate ist zu klein \n(Der Punkt kann nicht auf einen X-Wert "
           "kleiner oder gleich dem \ndes vorherigen Punktes verschoben werden).",
           "Fehler");
       return 0;
     }
-    if (!letzter && KennlPunktX(next) <= x1) {
+    if (!letzter && KennlPunktX(sitzung, next) <= x1) {
       Meldung(
           "Die angegebene X-Koordinate ist zu groß \n(Der Punkt kann nicht auf einen X-Wert "
           "größer oder gleich dem \ndes nächsten Punktes verschoben werden).",
@@ -199,8 +191,8 @@ int KennlPunktKoordinatenAendern(double x, double y) {
       return 0;
     }
     const double delta = x1 - xi;
-    a = P(prev).Laenge + delta;
-    b = P(i).Laenge - delta;
+    a = P(sitzung, prev).Laenge + delta;
+    b = P(sitzung, i).Laenge - delta;
     if (b > kGroessteLaenge || a > kGroessteLaenge) {
       Meldung("Moving the point would result in a stright line which would be too long");
       return 0;
@@ -211,48 +203,49 @@ int KennlPunktKoordinatenAendern(double x, double y) {
     if (y1 > kRohSpanne) return Meldung("Y value too big."), 0;
   }
   if (x1 == xi && y1 == yi) return 0;
-  RueckgaengigSichern();
+  RueckgaengigSichern(sitzung);
   if (x1 != xi) {
-    P(prev).Laenge = static_cast<std::int32_t>(Abschneiden(a));
-    if (!letzter) P(i).Laenge = static_cast<std::int32_t>(Abschneiden(b));
+    P(sitzung, prev).Laenge = static_cast<std::int32_t>(Abschneiden(a));
+    if (!letzter) P(sitzung, i).Laenge = static_cast<std::int32_t>(Abschneiden(b));
   }
-  if (y1 != yi) P(i).Y = static_cast<std::int32_t>(y1);
+  if (y1 != yi) P(sitzung, i).Y = static_cast<std::int32_t>(y1);
   return 1;
 }
 
-void KennlPunktLoeschen(double x, double y) {
-  const int i = KennlNaechsterPunkt(x, y);
-  const int n = Anzahl();
+void KennlPunktLoeschen(Kennliniensitzung& sitzung, double x, double y) {
+  const int i = KennlNaechsterPunkt(sitzung, x, y);
+  const int n = Anzahl(sitzung);
   if (n <= 1) return Meldung("Last point can't be deleted");
-  RueckgaengigSichern();
-  if (i > 0 && i < n - 1) P(i - 1).Laenge += P(i).Laenge;
-  Punkte().erase(Punkte().begin() + i);
-  if (i == n - 1) P(n - 2).Laenge = 1;
+  RueckgaengigSichern(sitzung);
+  if (i > 0 && i < n - 1) P(sitzung, i - 1).Laenge += P(sitzung, i).Laenge;
+  Punkte(sitzung).erase(Punkte(sitzung).begin() + i);
+  if (i == n - 1) P(sitzung, n - 2).Laenge = 1;
 }
 
-void KennlGeradeTeilen(double x) {
-  const int i = KennlGeradeBeiX(x);
-  const int n = Anzahl();
+void KennlGeradeTeilen(Kennliniensitzung& sitzung, double x) {
+  const int i = KennlGeradeBeiX(sitzung, x);
+  const int n = Anzahl(sitzung);
   if (i >= n - 1) return;
-  const int laenge = P(i).Laenge;
+  const int laenge = P(sitzung, i).Laenge;
   // A line without length has nothing to divide (and would divide by zero below).
   if (laenge < 1) return;
   if (laenge == 1)
     return Meldung(
         "Straight line can't be divided because its length \nequals only one grid unit.");
-  const double e = std::clamp(Runden(x - KennlPunktX(i)), 1.0, laenge - 1.0);
-  const double ya = P(i).Y;
-  const double yb = P(i + 1).Y;
+  const double e = std::clamp(Runden(x - KennlPunktX(sitzung, i)), 1.0, laenge - 1.0);
+  const double ya = P(sitzung, i).Y;
+  const double yb = P(sitzung, i + 1).Y;
   const double v = std::clamp(Abschneiden(ya + (yb - ya) * e / laenge), 0.0, kRohSpanne);
-  RueckgaengigSichern();
-  if (const int fehler = PunkteAllokieren(n + 1)) {
+  RueckgaengigSichern(sitzung);
+  if (const int fehler = PunkteAllokieren(sitzung, n + 1)) {
     device::ZOR_Fehlerpopup(fehler);
     return;
   }
-  std::move_backward(Punkte().begin() + i + 1, Punkte().begin() + n, Punkte().begin() + n + 1);
-  const std::int8_t reserve = P(i).Reserve;
-  P(i).Laenge = static_cast<std::int32_t>(e);
-  P(i + 1) = {
+  std::move_backward(Punkte(sitzung).begin() + i + 1, Punkte(sitzung).begin() + n,
+                     Punkte(sitzung).begin() + n + 1);
+  const std::int8_t reserve = P(sitzung, i).Reserve;
+  P(sitzung, i).Laenge = static_cast<std::int32_t>(e);
+  P(sitzung, i + 1) = {
       static_cast<std::int32_t>(v), laenge - static_cast<std::int32_t>(e), reserve, {0, 0, 0}};
 }
 

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "characteristic/model/Kennliniensitzung.h"
+
 namespace characteristic {
 
 // The point dialog "Point %d": X in the second input's unit, Y in the first output's unit,
@@ -22,10 +24,7 @@ class KennlPunktdialog {
   virtual KennlPunktfelder Zeigen(int punktIndex, const KennlPunktfelder& felder) = 0;
 };
 
-// The dialog in use; until one is set it confirms its fields unchanged.
-KennlPunktdialog& kennlPunktdialog();
-// Installs a dialog (not owned); nullptr restores the default one.
-void setKennlPunktdialog(KennlPunktdialog* dialog);
+// The dialog in use is the session's Punktdialog; without one the fields are confirmed unchanged.
 
 // Where point i lands when moved to (x, y) between prev and next: y on the Y grid, x on the
 // X grid strictly between the neighbours, or -1.0 when the grid has no line there. The
@@ -34,7 +33,8 @@ struct KennlPosition {
   double x;
   int y;
 };
-KennlPosition KennlXBegrenzen(int prev, int i, int next, double x, double y);
+KennlPosition KennlXBegrenzen(Kennliniensitzung& sitzung, int prev, int i, int next, double x,
+                              double y);
 
 // Where KennlPunktAnhaengen puts the new point for the mouse at (x, y): from the last
 // point (X0, Y0) a line of Laenge steps to (X, Y); not Gueltig when the point would lie
@@ -46,9 +46,9 @@ struct KennlAnhaengeposition {
   int Y;
   std::int32_t Laenge;
 };
-KennlAnhaengeposition KennlAnhaengenBei(double x, double y);
+KennlAnhaengeposition KennlAnhaengenBei(Kennliniensitzung& sitzung, double x, double y);
 // Appends a point right of the last one (one grid or raw step right of it when x is not).
-void KennlPunktAnhaengen(double x, double y);
+void KennlPunktAnhaengen(Kennliniensitzung& sitzung, double x, double y);
 
 // The move tool's preview of point i at (x, y): the position KennlXBegrenzen gives (the
 // point's own X when it gives none) and the neighbours the two lines come from and go to.
@@ -57,15 +57,15 @@ struct KennlVerschiebevorschau {
   bool MitLinks = false, MitRechts = false;
   double LinksX = 0.0, LinksY = 0.0, RechtsX = 0.0, RechtsY = 0.0;
 };
-KennlVerschiebevorschau KennlVerschiebenBei(int i, double x, double y);
+KennlVerschiebevorschau KennlVerschiebenBei(Kennliniensitzung& sitzung, int i, double x, double y);
 // Moves point i (picked at the start of the drag) to the release position.
-void KennlPunktVerschieben(int i, double x, double y);
+void KennlPunktVerschieben(Kennliniensitzung& sitzung, int i, double x, double y);
 // Shows the nearest point's coordinates in the point dialog and takes the change. 1 when
 // the characteristic changed, else 0.
-int KennlPunktKoordinatenAendern(double x, double y);
+int KennlPunktKoordinatenAendern(Kennliniensitzung& sitzung, double x, double y);
 // Deletes the nearest point; the last remaining point cannot be deleted.
-void KennlPunktLoeschen(double x, double y);
+void KennlPunktLoeschen(Kennliniensitzung& sitzung, double x, double y);
 // Divides the line under x by a new point on it.
-void KennlGeradeTeilen(double x);
+void KennlGeradeTeilen(Kennliniensitzung& sitzung, double x);
 
 }  // namespace characteristic

@@ -4,8 +4,8 @@
 
 namespace characteristic {
 
-std::vector<KennlGerade> KennlAlleGeraden() {
-  const auto& p = gKennl.Kennl.Punkte;
+std::vector<KennlGerade> KennlAlleGeraden(Kennliniensitzung& sitzung) {
+  const auto& p = sitzung.gKennl.Kennl.Punkte;
   const int n = static_cast<int>(p.size());
   std::vector<KennlGerade> g;
   g.reserve(p.size());
@@ -23,9 +23,10 @@ std::vector<KennlGerade> KennlAlleGeraden() {
   return g;
 }
 
-std::vector<KennlGerade> KennlSichtbareGeraden(double xStart, double xEnde) {
+std::vector<KennlGerade> KennlSichtbareGeraden(Kennliniensitzung& sitzung, double xStart,
+                                               double xEnde) {
   std::vector<KennlGerade> sichtbar;
-  for (const KennlGerade& g : KennlAlleGeraden())
+  for (const KennlGerade& g : KennlAlleGeraden(sitzung))
     if (g.X1 >= xStart && g.X0 <= xEnde + 1.0) sichtbar.push_back(g);
   return sichtbar;
 }

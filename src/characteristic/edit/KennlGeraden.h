@@ -6,6 +6,8 @@
 #include <cmath>
 #include <vector>
 
+#include "characteristic/model/Kennliniensitzung.h"
+
 namespace characteristic {
 
 // Line i from (X(i), Y(i)) to (X(i + 1), Y(i + 1)); the last point's section runs from
@@ -17,9 +19,10 @@ struct KennlGerade {
 };
 
 // Every line, in order.
-std::vector<KennlGerade> KennlAlleGeraden();
+std::vector<KennlGerade> KennlAlleGeraden(Kennliniensitzung& sitzung);
 // The lines that reach into xStart .. xEnde + 1.
-std::vector<KennlGerade> KennlSichtbareGeraden(double xStart, double xEnde);
+std::vector<KennlGerade> KennlSichtbareGeraden(Kennliniensitzung& sitzung, double xStart,
+                                               double xEnde);
 
 // The steps of a line as the corners of a staircase whose height comes from the right
 // corner: a first step at Y0 from X0 to X0 + 1, one step per further input value with the

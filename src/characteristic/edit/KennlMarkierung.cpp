@@ -14,18 +14,18 @@ double Gerundet(double x) {
 
 }  // namespace
 
-void KennlMarkierungBeginnen(double x) {
-  Markierung& m = gKennl.Mark;
+void KennlMarkierungBeginnen(Kennliniensitzung& sitzung, double x) {
+  Markierung& m = sitzung.gKennl.Mark;
   m.Start = m.Ende = Gerundet(x);
   m.Aktiv = true;
 }
 
-void KennlMarkierungZiehen(double x) {
-  gKennl.Mark.Ende = Gerundet(x);
+void KennlMarkierungZiehen(Kennliniensitzung& sitzung, double x) {
+  sitzung.gKennl.Mark.Ende = Gerundet(x);
 }
 
-void KennlMarkierungAbschliessen(double x) {
-  Markierung& m = gKennl.Mark;
+void KennlMarkierungAbschliessen(Kennliniensitzung& sitzung, double x) {
+  Markierung& m = sitzung.gKennl.Mark;
   if (x < m.Start) {
     m.Ende = m.Start;
     m.Start = Gerundet(x);
@@ -34,15 +34,19 @@ void KennlMarkierungAbschliessen(double x) {
   }
 }
 
-void KennlAllesMarkieren() {
-  Markierung& m = gKennl.Mark;
+void KennlAllesMarkieren(Kennliniensitzung& sitzung) {
+  Markierung& m = sitzung.gKennl.Mark;
   m.Start = 0.0;
   m.Ende = kRohSpanne;
   m.Aktiv = true;
 }
 
-void KennlMarkierungAufheben() {
-  gKennl.Mark.Aktiv = false;
+void KennlMarkierungZuruecknehmen(Kennliniensitzung& sitzung, const Markierung& vorher) {
+  sitzung.gKennl.Mark = vorher;
+}
+
+void KennlMarkierungAufheben(Kennliniensitzung& sitzung) {
+  sitzung.gKennl.Mark.Aktiv = false;
 }
 
 }  // namespace characteristic

@@ -16,43 +16,45 @@ namespace {
 constexpr auto kSpeichern = common::FileRequest::Mode::Save;
 constexpr auto kLaden = common::FileRequest::Mode::Load;
 
-int Speichern(bool fragen, bool& abgebrochen) {
-  return common::SpeichernMitAuswahl(fragen, KennlDateiname(), "Save characteristic curve", "*.wue",
-                                     KennlDateiSpeichern, abgebrochen);
+int Speichern(Kennliniensitzung& sitzung, bool fragen, bool& abgebrochen) {
+  return common::SpeichernMitAuswahl(
+      fragen, KennlDateiname(sitzung), "Save characteristic curve", "*.wue",
+      [&sitzung](const std::string& pfad) { return KennlDateiSpeichern(sitzung, pfad); },
+      abgebrochen);
 }
 
 }  // namespace
 
-int KennlinieSpeichern(int fragen) {
+int KennlinieSpeichern(Kennliniensitzung& sitzung, int fragen) {
   bool abgebrochen = false;
-  return Speichern(fragen != 0, abgebrochen);
+  return Speichern(sitzung, fragen != 0, abgebrochen);
 }
 
-int KennlinieLaden() {
-  if (AbbruchWeilKennlinieNichtGespeichert()) return 0;
+int KennlinieLaden(Kennliniensitzung& sitzung) {
+  if (AbbruchWeilKennlinieNichtGespeichert(sitzung)) return 0;
   const auto pfad = common::DateiWaehlen("Load characteristic curve", "*.wue", kLaden, true);
   if (!pfad) return 0;
-  return KennlDateiLaden(*pfad);
+  return KennlDateiLaden(sitzung, *pfad);
 }
 
-int KennlinieExportieren() {
+int KennlinieExportieren(Kennliniensitzung& sitzung) {
   const auto pfad = common::DateiWaehlen("Export characteristic curve", "*.txt", kSpeichern, false);
   if (!pfad) return 0;
-  return KennlTextExportieren(*pfad);
+  return KennlTextExportieren(sitzung, *pfad);
 }
 
-int KennlinieImportieren() {
+int KennlinieImportieren(Kennliniensitzung& sitzung) {
   const auto pfad = common::DateiWaehlen("Import characteristic curve", "*.txt", kLaden, false);
   if (!pfad) return 0;
-  return KennlTextImportieren(*pfad);
+  return KennlTextImportieren(sitzung, *pfad);
 }
 
-int AbbruchWeilKennlinieNichtGespeichert() {
-  if (!gKennl.KennlinieGeaendert) return 0;
+int AbbruchWeilKennlinieNichtGespeichert(Kennliniensitzung& sitzung) {
+  if (!sitzung.gKennl.KennlinieGeaendert) return 0;
   int fehler = 0;
   const int bleiben = common::Speicherfrage(
-      KennlDateiname(), "Characteristic controller",
-      [](bool& abgebrochen) { return Speichern(false, abgebrochen); }, fehler);
+      KennlDateiname(sitzung), "Characteristic controller",
+      [&sitzung](bool& abgebrochen) { return Speichern(sitzung, false, abgebrochen); }, fehler);
   if (fehler) device::ZOR_Fehlerpopup(fehler);
   return bleiben;
 }

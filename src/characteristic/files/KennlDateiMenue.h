@@ -3,17 +3,19 @@
 // changes nothing; any other result is for the caller's error popup.
 #pragma once
 
+#include "characteristic/model/Kennliniensitzung.h"
+
 namespace characteristic {
 
 // "Kennlinie speichern" (fragen 0: asks only when there is no current file name) and
 // "Kennlinie speichern unter" (fragen 1: always asks).
-int KennlinieSpeichern(int fragen);
-int KennlinieLaden();
-int KennlinieExportieren();
-int KennlinieImportieren();
+int KennlinieSpeichern(Kennliniensitzung& sitzung, int fragen);
+int KennlinieLaden(Kennliniensitzung& sitzung);
+int KennlinieExportieren(Kennliniensitzung& sitzung);
+int KennlinieImportieren(Kennliniensitzung& sitzung);
 
 // The unsaved-changes question: 0 = go on, 1 = stop. "Yes" saves; a failed or cancelled
 // save stops, so the changes are never dropped unsaved.
-int AbbruchWeilKennlinieNichtGespeichert();
+int AbbruchWeilKennlinieNichtGespeichert(Kennliniensitzung& sitzung);
 
 }  // namespace characteristic

@@ -36,18 +36,18 @@ bool PunkteGueltig(const std::vector<Kennlinienpunkt>& punkte) {
 
 }  // namespace
 
-int KennlDateiSpeichern(const std::string& pfad) {
+int KennlDateiSpeichern(Kennliniensitzung& sitzung, const std::string& pfad) {
   auto kopf = std::make_unique<Kennliniendateikopf>();
   std::memset(kopf.get(), 0, sizeof(Kennliniendateikopf));
   std::memcpy(kopf->Kennung, kKennliniendateiKennung, sizeof(kKennliniendateiKennung));
   kopf->Version = kKennliniendateiVersion;
-  const Kennlinie& k = gKennl.Kennl;
+  const Kennlinie& k = sitzung.gKennl.Kennl;
   std::memcpy(kopf->Kommentar, k.Kommentar.data(),
               std::min<std::size_t>(k.Kommentar.size(), kKommentarGroesse - 1));
   std::memcpy(&kopf->Konfig, &config::gKonfig, sizeof(config::Konfiguration));
   kopf->Punktanzahl = k.Punktanzahl();
-  kopf->Ausgang2 = config::EingangEinheitInRoh(1, gKennl.Felder.Ausgang2);
-  kopf->Anstiegszeit = gKennl.Felder.Anstiegszeit;
+  kopf->Ausgang2 = config::EingangEinheitInRoh(1, sitzung.gKennl.Felder.Ausgang2);
+  kopf->Anstiegszeit = sitzung.gKennl.Felder.Anstiegszeit;
 
   // The old file is replaced only once the new one is complete.
   common::Speicherdatei datei(pfad);
@@ -58,16 +58,17 @@ int KennlDateiSpeichern(const std::string& pfad) {
     return kFehlerSpeichernPunkte;
   if (const int fehler = datei.AbschliessenMitCode(kFehlerSpeichernOeffnen, kFehlerSpeichernPunkte))
     return fehler;
-  KennlFenstertitel(pfad);
-  gKennl.KennlinieGeaendert = false;
+  KennlFenstertitel(sitzung, pfad);
+  sitzung.gKennl.KennlinieGeaendert = false;
   return 0;
 }
 
-int KennlDateiLaden(const std::string& pfad, Konfigwahl wahl, KennlLadebericht* bericht) {
+int KennlDateiLaden(Kennliniensitzung& sitzung, const std::string& pfad, Konfigwahl wahl,
+                    KennlLadebericht* bericht) {
   KennlLadebericht eigener;
   KennlLadebericht& b = bericht ? *bericht : eigener;
   b = KennlLadebericht{};
-  KennlFenstertitel("");
+  KennlFenstertitel(sitzung, "");
 
   // Only a regular file: a FIFO or a device would hang the program.
   common::Lesedatei datei(pfad);
@@ -105,10 +106,10 @@ int KennlDateiLaden(const std::string& pfad, Konfigwahl wahl, KennlLadebericht* 
     return kFehlerLadenSpeicher;
   kommentar.assign(kopf->Kommentar, strnlen(kopf->Kommentar, kKommentarGroesse - 1));
 
-  gKennl.Kennl.Punkte.swap(punkte);
-  gKennl.Kennl.Kommentar.swap(kommentar);
-  gKennl.Felder.Ausgang2 = config::EingangRohInEinheit(1, kopf->Ausgang2);
-  gKennl.Felder.Anstiegszeit = kopf->Anstiegszeit;
+  sitzung.gKennl.Kennl.Punkte.swap(punkte);
+  sitzung.gKennl.Kennl.Kommentar.swap(kommentar);
+  sitzung.gKennl.Felder.Ausgang2 = config::EingangRohInEinheit(1, kopf->Ausgang2);
+  sitzung.gKennl.Felder.Anstiegszeit = kopf->Anstiegszeit;
   if (b.beschaedigt)
     common::showMessage("Warning",
                         "The file is damaged: its point data are incomplete.\n"
@@ -117,8 +118,8 @@ int KennlDateiLaden(const std::string& pfad, Konfigwahl wahl, KennlLadebericht* 
       config::GespeicherteKonfigurationUebernehmen(kopf->Konfig, wahl, "characteristic curve");
   b.konfigurationVerschieden = abgleich.verschieden;
   b.konfigurationGeladen = abgleich.geladen;
-  KennlFenstertitel(pfad);
-  gKennl.KennlinieGeaendert = false;
+  KennlFenstertitel(sitzung, pfad);
+  sitzung.gKennl.KennlinieGeaendert = false;
   return 0;
 }
 

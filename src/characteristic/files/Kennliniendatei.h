@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "characteristic/model/Kennliniensitzung.h"
 #include "config/GespeicherteKonfiguration.h"
 
 namespace characteristic {
@@ -34,12 +35,12 @@ struct KennlLadebericht {
 // Writes the characteristic, its comment, the output-2 and rise-time fields and gKonfig.
 // The previous file there survives any failure. On success the title shows the file and
 // KennlinieGeaendert is cleared.
-int KennlDateiSpeichern(const std::string& pfad);
+int KennlDateiSpeichern(Kennliniensitzung& sitzung, const std::string& pfad);
 
 // Replaces the characteristic, comment and the two transfer fields by the file's. Short
 // point data give the default point and a warning. Then the configuration question, the
 // title and KennlinieGeaendert cleared; the undo history stays.
-int KennlDateiLaden(const std::string& pfad, Konfigwahl wahl = Konfigwahl::Fragen,
-                    KennlLadebericht* bericht = nullptr);
+int KennlDateiLaden(Kennliniensitzung& sitzung, const std::string& pfad,
+                    Konfigwahl wahl = Konfigwahl::Fragen, KennlLadebericht* bericht = nullptr);
 
 }  // namespace characteristic

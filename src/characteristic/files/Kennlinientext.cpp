@@ -56,7 +56,7 @@ bool ZeileZerlegen(const std::string& zeile, double& x, double& y) {
 
 }  // namespace
 
-int KennlTextExportieren(const std::string& pfad) {
+int KennlTextExportieren(Kennliniensitzung& sitzung, const std::string& pfad) {
   static const char* const kKopfzeilen[] = {
       "# Characteristic curve exported from MIV3X-Curvegenerator",
       "# Column 1 = X value in per cent",
@@ -70,7 +70,7 @@ int KennlTextExportieren(const std::string& pfad) {
     return fehler;
   double x = 0.0;
   char zeile[96];
-  for (const Kennlinienpunkt& p : gKennl.Kennl.Punkte) {
+  for (const Kennlinienpunkt& p : sitzung.gKennl.Kennl.Punkte) {
     std::snprintf(zeile, sizeof(zeile), "%.2f\t%.2f", 100.0 * x / kRohSpanne,
                   100.0 * p.Y / kRohSpanne);
     if (!common::ZeileSchreiben(datei, zeile)) return kFehlerExportPunkte;
@@ -81,7 +81,7 @@ int KennlTextExportieren(const std::string& pfad) {
   return datei.AbschliessenMitCode(kFehlerExportOeffnen, kFehlerExportEnde);
 }
 
-int KennlTextImportieren(const std::string& pfad) {
+int KennlTextImportieren(Kennliniensitzung& sitzung, const std::string& pfad) {
   const common::KlassischeZahlen zahlen;
   // Only a regular file: a FIFO or a device would hang the program.
   common::Lesedatei datei(pfad, true);
@@ -143,8 +143,8 @@ int KennlTextImportieren(const std::string& pfad) {
   std::vector<Kennlinienpunkt> neu;
   if (!PunktfeldAnpassen(neu, punkte.size())) return kFehlerImportErsetzen;
   std::copy(punkte.begin(), punkte.end(), neu.begin());
-  RueckgaengigSichern();
-  gKennl.Kennl.Punkte.swap(neu);
+  RueckgaengigSichern(sitzung);
+  sitzung.gKennl.Kennl.Punkte.swap(neu);
   return 0;
 }
 

@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <string>
 
+#include "characteristic/model/Kennliniensitzung.h"
+
 namespace characteristic {
 
 inline constexpr int kFehlerExportOeffnen = -308529;
@@ -28,8 +30,8 @@ inline constexpr int kFehlerImportErsetzen = -600543;
 inline constexpr std::size_t kImportZeilenlaenge = 95;
 
 // Writes the points to pfad; the previous file there survives any failure.
-int KennlTextExportieren(const std::string& pfad);
+int KennlTextExportieren(Kennliniensitzung& sitzung, const std::string& pfad);
 // Reads the points from pfad. Every refusal is shown titled "Error while importing".
-int KennlTextImportieren(const std::string& pfad);
+int KennlTextImportieren(Kennliniensitzung& sitzung, const std::string& pfad);
 
 }  // namespace characteristic

@@ -12,6 +12,7 @@
 #include "characteristic/model/Kennlinienmodell.h"
 #include "common/Direkthilfe.h"
 #include "device/Fehler.h"
+#include "widgets/Editorrahmen.h"
 #include "widgets/Kurvengrafik.h"
 #include "widgets/Navigation.h"
 
@@ -22,7 +23,7 @@ using widgets::Befehlszeile;
 using widgets::Leistentrenner;
 
 std::vector<Befehlszeile> Kennlinienpanel::Befehlstabelle() {
-  auto melden = [](int (*befehl)()) {
+  auto melden = [](std::function<int()> befehl) {
     return [befehl] {
       if (int fehler = befehl()) device::ZOR_Fehlerpopup(fehler);
     };
@@ -42,27 +43,27 @@ std::vector<Befehlszeile> Kennlinienpanel::Befehlstabelle() {
   laden.Bild = "open";
   laden.Tipp = "Load characteristic curve";
   auto& speichern = zeile(a_.Speichern, "Datei", "Kennlinie speichern", h::kSpeichern,
-                          melden([] { return KennlinieSpeichern(0); }));
+                          melden([this] { return KennlinieSpeichern(sitzung_, 0); }));
   speichern.Bild = "save";
   speichern.Tipp = "Save characteristic curve";
   zeile(a_.SpeichernUnter, "Datei", "Kennlinie speichern unter", h::kSpeichernUnter,
-        melden([] { return KennlinieSpeichern(1); }));
+        melden([this] { return KennlinieSpeichern(sitzung_, 1); }));
   zeile(a_.Importieren, "Datei", "Kennlinie importieren", h::kImportieren,
         [this] { Dateibefehl(&KennlinieImportieren, false); });
   zeile(a_.Exportieren, "Datei", "Kennlinie exportieren", h::kExportieren,
-        melden(&KennlinieExportieren));
+        melden([this] { return KennlinieExportieren(sitzung_); }));
   zeile(a_.Beenden, "Datei", "Beenden", nullptr, [] {
     widgets::ProgrammendeAnfragen();
   }).MenueTrenner = true;
 
   // Bearbeiten
   zeile(a_.AllesMarkieren, "Bearbeiten", "Alles Markieren", nullptr, [this] {
-    KennlAllesMarkieren();
-    MarkierungZeichnen(*grafik_);
+    KennlAllesMarkieren(sitzung_);
+    MarkierungZeichnen(sitzung_, *grafik_);
     grafik_->Neuzeichnen();
   });
   auto& undo = zeile(a_.Rueckgaengig, "Bearbeiten", "Rückgängig", h::kRueckgaengig, [this] {
-    Rueckgaengig();
+    Rueckgaengig(sitzung_);
     ZeichnenMitScrollbar();
   });
   undo.Bild = "undo";
@@ -71,7 +72,7 @@ std::vector<Befehlszeile> Kennlinienpanel::Befehlstabelle() {
   undo.Trenner = Leistentrenner::Aktiv;
   auto& redo =
       zeile(a_.Wiederherstellen, "Bearbeiten", "Wiederherstellen", h::kWiederherstellen, [this] {
-        Wiederherstellen();
+        Wiederherstellen(sitzung_);
         ZeichnenMitScrollbar();
       });
   redo.Bild = "redo";
@@ -114,7 +115,7 @@ std::vector<Befehlszeile> Kennlinienpanel::Befehlstabelle() {
   }).Bild = "zoomminus";
   auto& zoomMarke =
       zeile(a_.ZoomMarkierung, "Bearbeiten", "Zoom Markierung", h::kZoomMarkierung, [this] {
-        if (KennlZoomAufMarkierung()) ZeichnenMitScrollbar();
+        if (KennlZoomAufMarkierung(sitzung_)) ZeichnenMitScrollbar();
       });
   zoomMarke.Bild = "zoommark";
   zoomMarke.Tipp = "Zoom selection";
@@ -141,7 +142,7 @@ std::vector<Befehlszeile> Kennlinienpanel::Befehlstabelle() {
   }
   // Help mode must not move the check mark away from the display type shown.
   connect(darstellungen_, &QActionGroup::triggered, this, [this] {
-    if (common::gHilfeAktiv) DarstellungSetzen(gKennl.Darstellung);
+    if (common::gHilfeAktiv) DarstellungSetzen(sitzung_.gKennl.Darstellung);
   });
 
   // Fenster
@@ -156,8 +157,8 @@ std::vector<Befehlszeile> Kennlinienpanel::Befehlstabelle() {
   }
 
   // Hilfe
-  auto& direkthilfe =
-      zeile(a_.Direkthilfe, "Hilfe", "Direkthilfe", nullptr, [this] { DirekthilfeUmschalten(); });
+  auto& direkthilfe = zeile(a_.Direkthilfe, "Hilfe", "Direkthilfe", nullptr,
+                            [this] { rahmen_->DirekthilfeUmschalten(); });
   direkthilfe.Tipp = "Direct help mode";
   direkthilfe.Bild = "help";
   direkthilfe.Pruefbar = true;

@@ -8,23 +8,18 @@
 #include <string>
 
 #include "characteristic/edit/KennlBearbeiten.h"
+#include "widgets/Kommentardialog.h"
+#include "widgets/Kurvengrafik.h"
 
-class QDialog;
-class QWidget;
 namespace Ui {
 class KENNLPUNKTPNL;
-class KOMM1PNL;
-}  // namespace Ui
-
-namespace widgets {
-class Kurvengrafik;
 }
 
 namespace characteristic::gui {
 
 class Kennldialoge : public KennlPunktdialog {
  public:
-  Kennldialoge(QWidget* fenster, widgets::Kurvengrafik& grafik);
+  Kennldialoge(QWidget* fenster, widgets::Kurvengrafik& grafik, Kennliniensitzung& sitzung);
   ~Kennldialoge() override;
 
   // The mouse position in the large graph's pixels, where the point dialog opens.
@@ -36,17 +31,17 @@ class Kennldialoge : public KennlPunktdialog {
   std::string Kommentardialog(const std::string& kommentar);
 
   QDialog* Punktfenster() const { return punkt_; }
-  QDialog* Kommentarfenster() const { return kommentar_; }
+  QDialog* Kommentarfenster() const;
   Ui::KENNLPUNKTPNL& PunktUi() { return *punktUi_; }
-  Ui::KOMM1PNL& KommentarUi() { return *kommentarUi_; }
+  Ui::KOMM1PNL& KommentarUi();
 
  private:
   widgets::Kurvengrafik& grafik_;
+  Kennliniensitzung& sitzung_;
   QPoint maus_;
   QDialog* punkt_;
-  QDialog* kommentar_;
   std::unique_ptr<Ui::KENNLPUNKTPNL> punktUi_;
-  std::unique_ptr<Ui::KOMM1PNL> kommentarUi_;
+  std::unique_ptr<widgets::Kommentardialog> kommentar_;
 };
 
 }  // namespace characteristic::gui

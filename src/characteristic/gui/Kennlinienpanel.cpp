@@ -8,11 +8,12 @@
 
 #include "characteristic/edit/KennlAnsicht.h"
 #include "characteristic/edit/KennlBearbeiten.h"
+#include "characteristic/edit/KennlFelder.h"
 #include "characteristic/edit/KennlMarkierung.h"
 #include "characteristic/files/KennlDateiMenue.h"
 #include "characteristic/gui/Kennldialoge.h"
 #include "characteristic/gui/Kennlhilfetexte.h"
-#include "characteristic/gui/Kennlmaus.h"
+#include "characteristic/gui/Kennlwerkzeuge.h"
 #include "characteristic/gui/Kennlzeichnung.h"
 #include "characteristic/model/KennlKommentar.h"
 #include "characteristic/model/KennlRueckgaengig.h"
@@ -26,7 +27,8 @@
 #include "device/Companel.h"
 #include "device/Fehler.h"
 #include "ui_KENNLPNL.h"
-#include "widgets/Fehlerfeldanzeige.h"
+#include "widgets/Editorrahmen.h"
+#include "widgets/Grapheditormaus.h"
 #include "widgets/Graphscrollbar.h"
 #include "widgets/Hilfefilter.h"
 #include "widgets/Kurvengrafik.h"
@@ -41,31 +43,31 @@ namespace h = hilfe;
 namespace {
 
 constexpr int kFehlerWerkzeugleiste = -653501;
-constexpr double kAnzeigeMax = 1e9;
 
 }  // namespace
 
-Kennlinienpanel::Kennlinienpanel(QWidget* parent, const widgets::Fensterumgebung& umgebung)
+Kennlinienpanel::Kennlinienpanel(Kennliniensitzung& sitzung, QWidget* parent,
+                                 const widgets::Fensterumgebung& umgebung)
     : QMainWindow(parent),
+      sitzung_(sitzung),
       umgebung_(umgebung),
       ui_(new ::Ui::KENNLPNL),
       hilfe_(new widgets::HilfeFilter(this)) {
   ui_->setupUi(this);
-  ui_->PICTURERING->VerbindungSetzen(&Verbindung());
-  grafik_ = std::make_unique<widgets::Kurvengrafik>(ui_->GRAPH, ui_->GRAPHKLEIN, kRohMax);
-  dialoge_ = std::make_unique<Kennldialoge>(this, *grafik_);
+  RahmenAnlegen();
+  dialoge_ = std::make_unique<Kennldialoge>(this, *grafik_, sitzung_);
   befehle_ = Befehlstabelle();
   widgets::BefehleAnlegen(this, befehle_);
   widgets::MenuesAnlegen(menuBar(), befehle_);
   connect(werkzeuge_, &QActionGroup::triggered, this, &Kennlinienpanel::WerkzeugGewaehlt);
   a_.Werkzeuge[0]->setChecked(true);
-  letztesWerkzeug_ = a_.Werkzeuge[0];
+  rahmen_->WerkzeugMerken(a_.Werkzeuge[0]);
+  rahmen_->DirekthilfeAktionSetzen(a_.Direkthilfe);
   Verbinden();
   HilfetexteAnmelden();
-  ui_->GRAPH->installEventFilter(this);
   // A changed configuration relabels the axes and the fields in the configured units.
   neuskalierung_ = config::gui::NeuskalierungAnmelden([this] {
-    if (!gKennl.Kennl.Punkte.empty()) {
+    if (!sitzung_.gKennl.Kennl.Punkte.empty()) {
       Kennlinienpanel_SkaliereYAchse();
       KennlinienpanelZeichnen();
     }
@@ -74,45 +76,45 @@ Kennlinienpanel::Kennlinienpanel(QWidget* parent, const widgets::Fensterumgebung
 
 Kennlinienpanel::~Kennlinienpanel() {
   config::gui::NeuskalierungAbmelden(neuskalierung_);
-  KennlFenstertitelBinden({});
-  KennlUndoBefehleBinden({});
-  if (&kennlPunktdialog() == dialoge_.get()) setKennlPunktdialog(nullptr);
+  if (sitzung_.Punktdialog == dialoge_.get()) sitzung_.Punktdialog = nullptr;
 }
 
-void Kennlinienpanel::showEvent(QShowEvent* ereignis) {
-  a_.Direkthilfe->setChecked(gHilfeAktiv);
-  QMainWindow::showEvent(ereignis);
+void Kennlinienpanel::RahmenAnlegen() {
+  auto& u = *ui_;
+  widgets::Editorrueckrufe r;
+  r.Bereit = [this] { return !sitzung_.gKennl.Kennl.Punkte.empty(); };
+  r.Zeichnen = [this] { KennlinienpanelZeichnen(); };
+  r.Scrollbalken = [this] {
+    const KennlScrollbalken s = KennlScrollbarAnpassen(sitzung_);
+    return std::pair{s.Daumen, s.Position};
+  };
+  // A click without a move leaves the view; the bar goes back to it.
+  r.ScrollbarLosgelassen = [this](int position, bool bewegt) {
+    if (!bewegt) ScrollbarAnpassen();
+    return bewegt && KennlScrollbarLosgelassen(sitzung_, position);
+  };
+  r.YZoomSetzen = [this](double min, double max) { return KennlYZoomSetzen(sitzung_, min, max); };
+  r.YZoomZeigen = [this] { YZoomFelderZeigen(); };
+  rahmen_ = new widgets::Editorrahmen(
+      this,
+      {u.GRAPH, u.GRAPHKLEIN, kRohMax, u.PICTURERING, u.SCROLLBAR, u.YZOOMMIN, u.YZOOMMAX, u.START,
+       u.STOPP, u.FEHLERLED, u.FEHLERSTRING, u.FEHLERNR},
+      *hilfe_, Verbindung(), std::move(r));
+  grafik_ = &rahmen_->Grafik();
 }
 
-bool Kennlinienpanel::eventFilter(QObject* objekt, QEvent* ereignis) {
-  // The point markers depend on the graph's size: draw anew once the resizing has settled.
-  if (objekt == ui_->GRAPH && ereignis->type() == QEvent::Resize && !neuzeichnenGeplant_) {
-    neuzeichnenGeplant_ = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-          neuzeichnenGeplant_ = false;
-          if (!gKennl.Kennl.Punkte.empty()) KennlinienpanelZeichnen();
-        },
-        Qt::QueuedConnection);
-  }
-  return QMainWindow::eventFilter(objekt, ereignis);
-}
-
-int Kennlinienpanel::WerkzeugleisteAnlegen() {
-  if (!leiste_) leiste_ = widgets::KompakteWerkzeugleisteAnlegen(this, befehle_);
-  return leiste_ ? 0 : kFehlerWerkzeugleiste;
+QToolBar* Kennlinienpanel::Werkzeugleiste() const {
+  return rahmen_->Werkzeugleiste();
 }
 
 void Kennlinienpanel::Einrichten() {
   auto& u = *ui_;
-  widgets::ScrollbarZeigen(u.SCROLLBAR, 100, 0);
   for (auto* feld : {u.XKOORDINATE, u.YKOORDINATE, u.YZOOMMAX, u.YZOOMMIN, u.BEGRENZUNG}) {
-    feld->setRange(-kAnzeigeMax, kAnzeigeMax);
+    feld->setRange(-widgets::kFeldMax, widgets::kFeldMax);
     feld->setKeyboardTracking(false);
   }
   for (auto* feld : {u.XRASTER, u.YRASTER, u.ANSTIEGSZEIT}) {
-    feld->setRange(0.0, kAnzeigeMax);
+    feld->setRange(0.0, widgets::kFeldMax);
     feld->setKeyboardTracking(false);
   }
   u.KURVENNR->setRange(1, 7);
@@ -125,26 +127,17 @@ void Kennlinienpanel::Einrichten() {
   u.KOMMENTARVORSCHAU->setMaximumWidth(200);
   u.FEHLERSTRING->setMaximumWidth(200);
   u.PICTURERING->setMaximumSize(110, 64);
-  DarstellungSetzen(gKennl.Darstellung);
+  DarstellungSetzen(sitzung_.gKennl.Darstellung);
 }
 
 void Kennlinienpanel::Verbinden() {
   auto& u = *ui_;
-  maus_ = new Kennlmaus(*this);
-
-  connect(u.SCROLLBAR, &QScrollBar::sliderMoved, this, [this] { scrollbarBewegt_ = true; });
-  connect(u.SCROLLBAR, &QScrollBar::sliderReleased, this, &Kennlinienpanel::ScrollbarLosgelassen);
-  // Clicks on the bar or its arrows move and end at once.
-  connect(u.SCROLLBAR, &QScrollBar::actionTriggered, this, [this](int aktion) {
-    if (aktion == QAbstractSlider::SliderMove || aktion == QAbstractSlider::SliderNoAction) return;
-    scrollbarBewegt_ = true;
-    ScrollbarLosgelassen();
-  });
+  // The mouse tools on the graph; the filter is a child of the window.
+  new widgets::Grapheditormaus(this, u.GRAPH, hilfe::kGraph,
+                               std::make_unique<Kennlwerkzeuge>(*this, sitzung_));
 
   auto knopf = [this](QPushButton* b, std::function<void()> aktion) {
-    connect(b, &QPushButton::clicked, this, [aktion] {
-      if (!gHilfeAktiv) aktion();
-    });
+    rahmen_->Knopf(b, std::move(aktion));
   };
   auto melden = [this](int fehler) {
     if (fehler && !Verbindung().InFehlerfeldern(fehler)) device::ZOR_Fehlerpopup(fehler);
@@ -152,22 +145,16 @@ void Kennlinienpanel::Verbinden() {
   knopf(u.KOMMENTAR, [this] { KommentarBearbeiten(); });
   knopf(u.SCHREIBEN, [this, melden] {
     FelderUebernehmen();
-    melden(KennlinieSchreiben(Verbindung()));
+    melden(KennlinieSchreiben(sitzung_, Verbindung()));
   });
   knopf(u.LESEN, [this] { Lesen(); });
   // Errors of the selection show in the error fields only.
   knopf(u.AUSGANG4SETZEN, [this] {
     FelderUebernehmen();
-    KennlinieAnwaehlen(Verbindung());
+    KennlinieAnwaehlen(sitzung_, Verbindung());
   });
-  knopf(u.START, [this] { Verbindung().ComFehlerSetzen(device::StartSenden(Verbindung())); });
-  knopf(u.STOPP, [this] { Verbindung().ComFehlerSetzen(device::StoppSenden(Verbindung())); });
   knopf(u.ZURUECK, [] { widgets::FensterZeigen(widgets::Fenster::Haupt); });
 
-  connect(u.YZOOMMAX, &QDoubleSpinBox::editingFinished, this,
-          &Kennlinienpanel::YZoomKennl_Callback);
-  connect(u.YZOOMMIN, &QDoubleSpinBox::editingFinished, this,
-          &Kennlinienpanel::YZoomKennl_Callback);
   for (auto* feld : {u.XRASTER, u.YRASTER, u.BEGRENZUNG})
     connect(feld, &QDoubleSpinBox::valueChanged, this, [this] {
       if (!imAnzeigen_) FelderUebernehmen();
@@ -178,7 +165,7 @@ void Kennlinienpanel::Verbinden() {
   // The rise time shows the value the device holds for what was entered.
   connect(u.ANSTIEGSZEIT, &QDoubleSpinBox::editingFinished, this, [this] {
     if (imAnzeigen_ || gHilfeAktiv) return;
-    gKennl.Felder.Anstiegszeit = CodeInAnstiegszeit(AnstiegszeitInCode(ui_->ANSTIEGSZEIT->value()));
+    KennlAnstiegszeitSetzen(sitzung_, ui_->ANSTIEGSZEIT->value());
     FelderZeigen();
   });
 }
@@ -187,7 +174,6 @@ void Kennlinienpanel::HilfetexteAnmelden() {
   auto& u = *ui_;
   auto& hf = *hilfe_;
   hf.Anmelden(u.GRAPHKLEIN, h::kGraphKlein);
-  hf.Anmelden(u.SCROLLBAR, "");
   hf.Anmelden(u.KOMMENTARVORSCHAU, h::kKommentarvorschau);
   hf.Anmelden(u.KOMMENTAR, h::kKommentar);
   for (QWidget* w : std::initializer_list<QWidget*>{u.XKOORDINATE, u.YKOORDINATE})
@@ -202,30 +188,28 @@ void Kennlinienpanel::HilfetexteAnmelden() {
   hf.Anmelden(u.LESEN, h::kLesen);
   hf.Anmelden(u.AUSGANG4SETZEN, h::kAusgang4Setzen);
   hf.Anmelden(u.ANSTIEGSZEIT, h::kAnstiegszeit);
-  hf.Anmelden(u.START, widgets::kHilfeStart);
-  hf.Anmelden(u.STOPP, widgets::kHilfeStopp);
   hf.Anmelden(u.ZURUECK, "");
-  for (QWidget* w : std::initializer_list<QWidget*>{u.FEHLERLED, u.FEHLERNR, u.FEHLERSTRING})
-    hf.Anmelden(w, widgets::kHilfeFehleranzeige);
 }
 
 int Kennlinienpanel::KennlinienpanelInit() {
-  if (int fehler = WerkzeugleisteAnlegen()) return fehler;
+  if (int fehler = rahmen_->WerkzeugleisteAnlegen(befehle_, kFehlerWerkzeugleiste)) return fehler;
   // The display type comes from the settings, read before the model is set up.
-  const int darstellung = gKennl.Darstellung;
-  if (int fehler = KennlModellInitialisieren()) return fehler;
-  gKennl.Darstellung = darstellung;
+  const int darstellung = sitzung_.gKennl.Darstellung;
+  if (int fehler = KennlModellInitialisieren(sitzung_)) return fehler;
+  KennlDarstellungSetzen(sitzung_, darstellung);
   Einrichten();
 
-  setKennlPunktdialog(dialoge_.get());
-  KennlFenstertitelBinden(
-      [this](const std::string& titel) { setWindowTitle(QString::fromLatin1(titel)); });
-  KennlUndoBefehleBinden([this](const KennlBefehlszustand& z) {
+  sitzung_.Punktdialog = dialoge_.get();
+  const auto titel = [this](const std::string& t) { setWindowTitle(QString::fromLatin1(t)); };
+  titelAbo_ = sitzung_.Titelmeldungen.Abonnieren(titel);
+  titel(KennlFenstertitelText(sitzung_));
+  const auto undo = [this](const KennlBefehlszustand& z) {
     a_.Rueckgaengig->setEnabled(z.Rueckgaengig);
     a_.Wiederherstellen->setEnabled(z.Wiederherstellen);
-  });
-  fehlerAbo_ =
-      widgets::FehlerfelderZeigen(Verbindung(), ui_->FEHLERLED, ui_->FEHLERSTRING, ui_->FEHLERNR);
+  };
+  undoAbo_ = sitzung_.Undomeldungen.Abonnieren(undo);
+  undo(sitzung_.Undozustand);
+  rahmen_->FehlerfelderAbonnieren();
   FelderZeigen();
   VorschauAnzeigen();
   ScrollbarAnpassen();
@@ -234,20 +218,16 @@ int Kennlinienpanel::KennlinienpanelInit() {
 }
 
 void Kennlinienpanel::KennlinienpanelClear() {
-  KennlModellFreigeben();
-  if (leiste_) {
-    removeToolBar(leiste_);
-    delete leiste_;
-    leiste_ = nullptr;
-  }
+  KennlModellFreigeben(sitzung_);
+  rahmen_->WerkzeugleisteEntfernen();
 }
 
 // ---- Drawing ----
 
 void Kennlinienpanel::Kennlinienpanel_SkaliereYAchse() {
-  const KennlAchse y = KennlYAchse();
+  const KennlAchse y = KennlYAchse(sitzung_);
   grafik_->SkaliereYAchse(y.Verstaerkung, y.Versatz, QString::fromLatin1(y.Einheit), y.Min, y.Max);
-  const KennlAchse x = KennlXAchse();
+  const KennlAchse x = KennlXAchse(sitzung_);
   grafik_->SkaliereXAchse(x.Verstaerkung, x.Versatz, QString::fromLatin1(x.Einheit));
   YZoomFelderZeigen();
   const KennlAusgang2Feld f = KennlAusgang2Beschreibung();
@@ -257,23 +237,17 @@ void Kennlinienpanel::Kennlinienpanel_SkaliereYAchse() {
   ui_->BEGRENZUNG->setRange(f.Min, f.Max);
   imAnzeigen_ = vorher;
   // The field keeps to its range; the core reads what it shows.
-  gKennl.Felder.Ausgang2 = ui_->BEGRENZUNG->value();
+  KennlAusgang2Setzen(sitzung_, ui_->BEGRENZUNG->value());
 }
 
 void Kennlinienpanel::YZoomFelderZeigen() {
-  const KennlAchse a = KennlYAchse();
-  const bool vorher = imAnzeigen_;
-  imAnzeigen_ = true;
-  ui_->YZOOMMIN->setValue(a.FeldMin);
-  ui_->YZOOMMAX->setValue(a.FeldMax);
-  imAnzeigen_ = vorher;
-  yZoomMin_ = {ui_->YZOOMMIN->value(), a.FeldMinGenau};
-  yZoomMax_ = {ui_->YZOOMMAX->value(), a.FeldMaxGenau};
+  const KennlAchse a = KennlYAchse(sitzung_);
+  rahmen_->YZoomFelderZeigen(a.FeldMin, a.FeldMax, a.FeldMinGenau, a.FeldMaxGenau);
 }
 
 void Kennlinienpanel::KennlinienpanelZeichnen() {
   Kennlinienpanel_SkaliereYAchse();
-  KennlinieZeichnen(*grafik_, gKennl.Darstellung);
+  KennlinieZeichnen(sitzung_, *grafik_, sitzung_.gKennl.Darstellung);
 }
 
 void Kennlinienpanel::ZeichnenMitScrollbar() {
@@ -282,21 +256,7 @@ void Kennlinienpanel::ZeichnenMitScrollbar() {
 }
 
 void Kennlinienpanel::ScrollbarAnpassen() {
-  const KennlScrollbalken s = KennlScrollbarAnpassen();
-  QSignalBlocker sperre(ui_->SCROLLBAR);
-  widgets::ScrollbarZeigen(ui_->SCROLLBAR, s.Daumen, s.Position);
-}
-
-void Kennlinienpanel::ScrollbarLosgelassen() {
-  const bool bewegt = scrollbarBewegt_;
-  scrollbarBewegt_ = false;
-  // Help mode ignores commits: the bar goes back to the view it shows.
-  if (gHilfeAktiv || !bewegt) {
-    ScrollbarAnpassen();
-    return;
-  }
-  if (KennlScrollbarLosgelassen(widgets::ScrollbarPosition(ui_->SCROLLBAR)))
-    KennlinienpanelZeichnen();
+  rahmen_->ScrollbalkenZeigen();
 }
 
 void Kennlinienpanel::KoordinatenAnzeigen(double x, double y) {
@@ -307,20 +267,16 @@ void Kennlinienpanel::KoordinatenAnzeigen(double x, double y) {
 }
 
 void Kennlinienpanel::VorschauAnzeigen() {
-  ui_->KOMMENTARVORSCHAU->setText(QString::fromLatin1(KennlKommentarVorschau()));
+  ui_->KOMMENTARVORSCHAU->setText(QString::fromLatin1(KennlKommentarVorschau(sitzung_)));
 }
 
 void Kennlinienpanel::FelderUebernehmen() {
-  auto& f = gKennl.Felder;
-  f.XRaster = ui_->XRASTER->value();
-  f.YRaster = ui_->YRASTER->value();
-  f.Ausgang2 = ui_->BEGRENZUNG->value();
-  f.Anstiegszeit = ui_->ANSTIEGSZEIT->value();
-  f.KurveNr = ui_->KURVENNR->value();
+  KennlFelderSetzen(sitzung_, ui_->XRASTER->value(), ui_->YRASTER->value(),
+                    ui_->BEGRENZUNG->value(), ui_->ANSTIEGSZEIT->value(), ui_->KURVENNR->value());
 }
 
 void Kennlinienpanel::FelderZeigen() {
-  const auto& f = gKennl.Felder;
+  const auto& f = sitzung_.gKennl.Felder;
   imAnzeigen_ = true;
   ui_->XRASTER->setValue(f.XRaster);
   ui_->YRASTER->setValue(f.YRaster);
@@ -338,32 +294,20 @@ KennlWerkzeug Kennlinienpanel::AktivesWerkzeug() const {
 }
 
 void Kennlinienpanel::WerkzeugGewaehlt(QAction* aktion) {
-  if (gHilfeAktiv) {
-    common::Hilfetext(aktion->property("hilfe").toString().toStdString());
-    // The tool stays as it was.
-    letztesWerkzeug_->setChecked(true);
-    return;
-  }
-  letztesWerkzeug_ = aktion;
+  if (!rahmen_->WerkzeugGewaehlt(aktion)) return;
   if (static_cast<KennlWerkzeug>(aktion->data().toInt()) != KennlWerkzeug::Markieren) {
-    KennlMarkierungAufheben();
-    MarkierungZeichnen(*grafik_);
+    KennlMarkierungAufheben(sitzung_);
+    MarkierungZeichnen(sitzung_, *grafik_);
     grafik_->Neuzeichnen();
   }
 }
 
-void Kennlinienpanel::DirekthilfeUmschalten() {
-  widgets::DirekthilfeSchalten(!gHilfeAktiv);
-  a_.Direkthilfe->setChecked(gHilfeAktiv);
-}
-
 int Kennlinienpanel::Darstellung() const {
-  return gKennl.Darstellung;
+  return sitzung_.gKennl.Darstellung;
 }
 
 void Kennlinienpanel::DarstellungSetzen(int darstellung) {
-  if (darstellung < 1 || darstellung > 3) darstellung = kDarstellungBeide;
-  gKennl.Darstellung = darstellung;
+  darstellung = KennlDarstellungSetzen(sitzung_, darstellung);
   for (QAction* a : a_.Darstellung)
     if (a->data().toInt() == darstellung) a->setChecked(true);
 }
@@ -384,56 +328,47 @@ void Kennlinienpanel::Pinbelegung() {
 // ---- Commands ----
 
 void Kennlinienpanel::Neu() {
-  if (AbbruchWeilKennlinieNichtGespeichert()) return;
-  if (int fehler = KennlinieNeu()) device::ZOR_Fehlerpopup(fehler);
+  if (AbbruchWeilKennlinieNichtGespeichert(sitzung_)) return;
+  if (int fehler = KennlinieNeu(sitzung_)) device::ZOR_Fehlerpopup(fehler);
   FelderZeigen();
   ui_->KOMMENTARVORSCHAU->clear();
-  KennlZoomVoll();
+  KennlZoomVoll(sitzung_);
   ZeichnenMitScrollbar();
 }
 
-void Kennlinienpanel::Dateibefehl(int (*befehl)(), bool ganzeKennlinie) {
+void Kennlinienpanel::Dateibefehl(int (*befehl)(Kennliniensitzung&), bool ganzeKennlinie) {
   FelderUebernehmen();
-  if (int fehler = befehl()) device::ZOR_Fehlerpopup(fehler);
+  if (int fehler = befehl(sitzung_)) device::ZOR_Fehlerpopup(fehler);
   FelderZeigen();
   if (ganzeKennlinie) {
     VorschauAnzeigen();
-    KennlZoomVoll();
+    KennlZoomVoll(sitzung_);
   }
   ZeichnenMitScrollbar();
 }
 
-void Kennlinienpanel::Zoom(void (*zoom)()) {
-  zoom();
+void Kennlinienpanel::Zoom(void (*zoom)(Kennliniensitzung&)) {
+  zoom(sitzung_);
   ZeichnenMitScrollbar();
 }
 
 void Kennlinienpanel::Lesen() {
   FelderUebernehmen();
-  const int fehler = KennlinieLesen(Verbindung());
+  const int fehler = KennlinieLesen(sitzung_, Verbindung());
   if (fehler && !Verbindung().InFehlerfeldern(fehler)) device::ZOR_Fehlerpopup(fehler);
   // Whatever came of the read, the editor no longer shows a file's characteristic.
-  KennlFenstertitel("");
+  KennlFenstertitel(sitzung_, "");
   FelderZeigen();
-  KennlZoomVoll();
+  KennlZoomVoll(sitzung_);
   ZeichnenMitScrollbar();
 }
 
 void Kennlinienpanel::YZoomKennl_Callback() {
-  if (imAnzeigen_ || gHilfeAktiv) return;
-  // A field keeps only the decimals it shows; an unchanged field stands for its stored
-  // limit, else truncating the rounded value would lower the limit at every commit.
-  auto wert = [](const QDoubleSpinBox* feld, const ZoomFeld& f) {
-    return feld->value() == f.Gezeigt ? f.Genau : feld->value();
-  };
-  if (KennlYZoomSetzen(wert(ui_->YZOOMMIN, yZoomMin_), wert(ui_->YZOOMMAX, yZoomMax_)))
-    KennlinienpanelZeichnen();
-  else
-    YZoomFelderZeigen();
+  rahmen_->YZoomUebernehmen();
 }
 
 void Kennlinienpanel::KommentarBearbeiten() {
-  KennlKommentarSetzen(dialoge_->Kommentardialog(gKennl.Kennl.Kommentar));
+  KennlKommentarSetzen(sitzung_, dialoge_->Kommentardialog(sitzung_.gKennl.Kennl.Kommentar));
   VorschauAnzeigen();
 }
 

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "characteristic/model/Kennliniensitzung.h"
 #include "widgets/Befehlstabelle.h"
 #include "widgets/Fensterumgebung.h"
 
@@ -20,6 +21,7 @@ namespace Ui {
 class KENNLPNL;
 }
 namespace widgets {
+class Editorrahmen;
 class HilfeFilter;
 class Kurvengrafik;
 }  // namespace widgets
@@ -27,7 +29,6 @@ class Kurvengrafik;
 namespace characteristic::gui {
 
 class Kennldialoge;
-class Kennlmaus;
 
 // The seven tools of the edit menu, in menu order.
 enum class KennlWerkzeug {
@@ -58,7 +59,8 @@ struct Kennlaktionen {
 class Kennlinienpanel : public QMainWindow {
   Q_OBJECT
  public:
-  Kennlinienpanel(QWidget* parent, const widgets::Fensterumgebung& umgebung);
+  Kennlinienpanel(Kennliniensitzung& sitzung, QWidget* parent,
+                  const widgets::Fensterumgebung& umgebung);
   ~Kennlinienpanel() override;
 
   // Start: toolbar, graphs, the model, scroll bar, first drawing and the output-2 field.
@@ -87,8 +89,9 @@ class Kennlinienpanel : public QMainWindow {
   void YZoomKennl_Callback();
 
   Ui::KENNLPNL& Ui() { return *ui_; }
+  Kennliniensitzung& Sitzung() { return sitzung_; }
   const Kennlaktionen& Aktionen() const { return a_; }
-  QToolBar* Werkzeugleiste() const { return leiste_; }
+  QToolBar* Werkzeugleiste() const;
   widgets::Kurvengrafik& Grafik() { return *grafik_; }
   Kennldialoge& Dialoge() { return *dialoge_; }
   KennlWerkzeug AktivesWerkzeug() const;
@@ -96,12 +99,8 @@ class Kennlinienpanel : public QMainWindow {
   device::Verbindung& Verbindung() const { return umgebung_.Verbindung; }
 
  protected:
-  // Another window may have switched direct help meanwhile.
-  void showEvent(QShowEvent* ereignis) override;
-  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
-
  private:
-  int WerkzeugleisteAnlegen();
+  void RahmenAnlegen();
   void Einrichten();
   void Verbinden();
   void HilfetexteAnmelden();
@@ -109,17 +108,15 @@ class Kennlinienpanel : public QMainWindow {
   std::vector<widgets::Befehlszeile> Befehlstabelle();
 
   void WerkzeugGewaehlt(QAction* aktion);
-  void DirekthilfeUmschalten();
   void DarstellungGewaehlt(int darstellung);
   void Pinbelegung();
 
   void Neu();
   // A file command: its error in the popup, then with ganzeKennlinie the comment preview
   // and the whole input range, and the redraw.
-  void Dateibefehl(int (*befehl)(), bool ganzeKennlinie);
-  void Zoom(void (*zoom)());
+  void Dateibefehl(int (*befehl)(Kennliniensitzung&), bool ganzeKennlinie);
+  void Zoom(void (*zoom)(Kennliniensitzung&));
   void Lesen();
-  void ScrollbarLosgelassen();
   // The fields the core reads (grids, output 2, rise time, slot) from the controls, and
   // the other way after a command changed them.
   void FelderUebernehmen();
@@ -127,28 +124,23 @@ class Kennlinienpanel : public QMainWindow {
   void VorschauAnzeigen();
   void YZoomFelderZeigen();
 
+  Kennliniensitzung& sitzung_;
   widgets::Fensterumgebung umgebung_;
-  device::Verbindung::FehlerAbo fehlerAbo_;
+  widgets::Editorrahmen* rahmen_ = nullptr;  // scroll bar, zoom fields, toolbar, ...
   std::unique_ptr<::Ui::KENNLPNL> ui_;
-  std::unique_ptr<widgets::Kurvengrafik> grafik_;
+  widgets::Kurvengrafik* grafik_ = nullptr;  // the frame's
   std::unique_ptr<Kennldialoge> dialoge_;
   widgets::HilfeFilter* hilfe_;
-  Kennlmaus* maus_ = nullptr;
   Kennlaktionen a_{};
   std::vector<widgets::Befehlszeile> befehle_;
   QActionGroup* werkzeuge_ = nullptr;
   QActionGroup* darstellungen_ = nullptr;
-  QAction* letztesWerkzeug_ = nullptr;
-  QToolBar* leiste_ = nullptr;
 
-  bool scrollbarBewegt_ = false;
   bool imAnzeigen_ = false;  // fields being filled by the program, not the operator
-  bool neuzeichnenGeplant_ = false;
-  int neuskalierung_ = -1;  // ticket of the configuration window's rescale list
-  struct ZoomFeld {
-    double Gezeigt = 0.0, Genau = 0.0;
-  };
-  ZoomFeld yZoomMin_, yZoomMax_;
+  int neuskalierung_ = -1;   // ticket of the configuration window's rescale list
+  // Subscriptions to the session, ended with the window.
+  common::Meldeliste<const std::string&>::Abo titelAbo_;
+  common::Meldeliste<const KennlBefehlszustand&>::Abo undoAbo_;
 };
 
 }  // namespace characteristic::gui

@@ -11,14 +11,19 @@ namespace widgets {
 struct Fensterumgebung;
 }
 
+namespace characteristic {
+struct Kennliniensitzung;
+}
+
 namespace characteristic::gui {
 
 class Kennlinienpanel;
 
-// "darstellung": 1, 2 or 3; anything else, or no key, gives 3. Without a window the model
+// "darstellung": 1, 2 or 3; anything else, or no key, gives 3. Without a window the session
 // takes it.
-int ReadIniKennlinienpanel(Kennlinienpanel* panel, ini::IniStore* ini);
+int ReadIniKennlinienpanel(Kennliniensitzung& sitzung, Kennlinienpanel* panel, ini::IniStore* ini);
 // Writes "darstellung".
-int WriteIniKennlinienpanel(const Kennlinienpanel* panel, ini::IniStore* ini);
+int WriteIniKennlinienpanel(const Kennliniensitzung& sitzung, const Kennlinienpanel* panel,
+                            ini::IniStore* ini);
 
 }  // namespace characteristic::gui

@@ -28,12 +28,13 @@ void StufenAnhaengen(const KennlGerade& g, Punktreihe& punkte) {
 
 }  // namespace
 
-widgets::Kurvenreihen KennlReihenBilden(double xStart, double xEnde, int darstellung) {
+widgets::Kurvenreihen KennlReihenBilden(Kennliniensitzung& sitzung, double xStart, double xEnde,
+                                        int darstellung) {
   const bool linien = darstellung == kDarstellungLinien || darstellung == kDarstellungBeide;
   const bool stufen = darstellung == kDarstellungStufen || darstellung == kDarstellungBeide;
 
   widgets::Kurvenreihen r;
-  const std::vector<KennlGerade> alle = KennlAlleGeraden();
+  const std::vector<KennlGerade> alle = KennlAlleGeraden(sitzung);
   const auto anzahl = static_cast<qsizetype>(alle.size());
   r.Linien.reserve(anzahl + 1);
   r.Punkte.reserve(anzahl);
@@ -58,18 +59,20 @@ widgets::Kurvenreihen KennlReihenBilden(double xStart, double xEnde, int darstel
   return r;
 }
 
-void KennlinieZeichnen(widgets::Kurvengrafik& grafik, int darstellung) {
-  grafik.SichtSetzen(gKennl.XStart, gKennl.XEnde + 1.0);
+void KennlinieZeichnen(Kennliniensitzung& sitzung, widgets::Kurvengrafik& grafik, int darstellung) {
+  grafik.SichtSetzen(sitzung.gKennl.XStart, sitzung.gKennl.XEnde + 1.0);
   grafik.HintergrundZeichnen(nullptr);
-  grafik.VordergrundZeichnen(KennlReihenBilden(gKennl.XStart, gKennl.XEnde, darstellung),
-                             {kKennlRot, kKennlRot, kKennlBlau, kKennlHellrot, kKennlHellblau});
+  grafik.VordergrundZeichnen(
+      KennlReihenBilden(sitzung, sitzung.gKennl.XStart, sitzung.gKennl.XEnde, darstellung),
+      {kKennlRot, kKennlRot, kKennlBlau, kKennlHellrot, kKennlHellblau});
   grafik.UebersichtSetzen(kRohSpanne);
-  MarkierungZeichnen(grafik);
+  MarkierungZeichnen(sitzung, grafik);
   grafik.Neuzeichnen();
 }
 
-void MarkierungZeichnen(widgets::Kurvengrafik& grafik) {
-  grafik.MarkierungSetzen(gKennl.Mark.Aktiv, gKennl.Mark.Start, gKennl.Mark.Ende);
+void MarkierungZeichnen(Kennliniensitzung& sitzung, widgets::Kurvengrafik& grafik) {
+  grafik.MarkierungSetzen(sitzung.gKennl.Mark.Aktiv, sitzung.gKennl.Mark.Start,
+                          sitzung.gKennl.Mark.Ende);
 }
 
 }  // namespace characteristic::gui

@@ -6,6 +6,7 @@
 
 #include <QColor>
 
+#include "characteristic/model/Kennliniensitzung.h"
 #include "widgets/Kurvengrafik.h"
 
 namespace characteristic::gui {
@@ -22,12 +23,13 @@ inline const QColor kKennlHellblau{0x96, 0x96, 0xFF};
 
 // The series for the view xStart .. xEnde + 1: lines when the display type has lines, the
 // steps when it has steps, the points and the overview always.
-widgets::Kurvenreihen KennlReihenBilden(double xStart, double xEnde, int darstellung);
+widgets::Kurvenreihen KennlReihenBilden(Kennliniensitzung& sitzung, double xStart, double xEnde,
+                                        int darstellung);
 
 // Full redraw of both graphs with the present model, view and mark. The axes must have
 // been scaled before.
-void KennlinieZeichnen(widgets::Kurvengrafik& grafik, int darstellung);
+void KennlinieZeichnen(Kennliniensitzung& sitzung, widgets::Kurvengrafik& grafik, int darstellung);
 // The mark as it stands in the model, in both graphs.
-void MarkierungZeichnen(widgets::Kurvengrafik& grafik);
+void MarkierungZeichnen(Kennliniensitzung& sitzung, widgets::Kurvengrafik& grafik);
 
 }  // namespace characteristic::gui

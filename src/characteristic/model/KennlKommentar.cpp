@@ -4,16 +4,16 @@
 
 namespace characteristic {
 
-bool KennlKommentarSetzen(const std::string& text) {
+bool KennlKommentarSetzen(Kennliniensitzung& sitzung, const std::string& text) {
   const std::string neu = text.substr(0, kKommentarZeichen);
-  if (neu == gKennl.Kennl.Kommentar) return false;
-  gKennl.Kennl.Kommentar = neu;
-  gKennl.KennlinieGeaendert = true;
+  if (neu == sitzung.gKennl.Kennl.Kommentar) return false;
+  sitzung.gKennl.Kennl.Kommentar = neu;
+  sitzung.gKennl.KennlinieGeaendert = true;
   return true;
 }
 
-std::string KennlKommentarVorschau() {
-  return gKennl.Kennl.Kommentar.substr(0, kKommentarVorschauZeichen);
+std::string KennlKommentarVorschau(Kennliniensitzung& sitzung) {
+  return sitzung.gKennl.Kennl.Kommentar.substr(0, kKommentarVorschauZeichen);
 }
 
 }  // namespace characteristic

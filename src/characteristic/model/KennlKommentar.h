@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "characteristic/model/Kennliniensitzung.h"
+
 namespace characteristic {
 
 inline constexpr int kKommentarZeichen = 999;
@@ -10,8 +12,8 @@ inline constexpr int kKommentarVorschauZeichen = 30;
 
 // Takes the dialog's text (cut to 999 characters). A text that differs from the comment
 // marks the characteristic changed; returns true then.
-bool KennlKommentarSetzen(const std::string& text);
+bool KennlKommentarSetzen(Kennliniensitzung& sitzung, const std::string& text);
 // The first 30 characters, for the preview field; the comment itself stays whole.
-std::string KennlKommentarVorschau();
+std::string KennlKommentarVorschau(Kennliniensitzung& sitzung);
 
 }  // namespace characteristic

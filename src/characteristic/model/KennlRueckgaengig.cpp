@@ -1,7 +1,5 @@
 #include "characteristic/model/KennlRueckgaengig.h"
 
-#include <utility>
-
 #include "characteristic/model/KennlAllokation.h"
 #include "characteristic/model/Kennlinienmodell.h"
 #include "common/OperatorInterface.h"
@@ -9,54 +7,46 @@
 namespace characteristic {
 namespace {
 
-KennlBefehlszustand sgBefehle;
-std::function<void(const KennlBefehlszustand&)> sgAnzeige;
-
-void Melden() {
-  if (sgAnzeige) sgAnzeige(sgBefehle);
+void Melden(Kennliniensitzung& sitzung) {
+  sitzung.Undomeldungen.Melden(sitzung.Undozustand);
 }
 
 }  // namespace
 
-void RueckgaengigSichern() {
-  gKennl.KennlinieGeaendert = true;
-  if (!gKennl.Historien.Sichern(gKennl.Kennl.Punkte, KennlAllokationsHaken())) {
+void RueckgaengigSichern(Kennliniensitzung& sitzung) {
+  sitzung.gKennl.KennlinieGeaendert = true;
+  if (!sitzung.gKennl.Historien.Sichern(sitzung.gKennl.Kennl.Punkte, KennlAllokationsHaken())) {
     common::showMessage("Error", "Memory allocation failed");
     return;
   }
-  sgBefehle.Rueckgaengig = true;
-  sgBefehle.Wiederherstellen = false;
-  Melden();
+  sitzung.Undozustand.Rueckgaengig = true;
+  sitzung.Undozustand.Wiederherstellen = false;
+  Melden(sitzung);
 }
 
-void Rueckgaengig() {
-  auto& h = gKennl.Historien;
-  if (!h.Rueckgaengig(gKennl.Kennl.Punkte)) return;
-  if (h.AnzahlRueckgaengig < 1) sgBefehle.Rueckgaengig = false;
-  sgBefehle.Wiederherstellen = true;
-  Melden();
+void Rueckgaengig(Kennliniensitzung& sitzung) {
+  auto& h = sitzung.gKennl.Historien;
+  if (!h.Rueckgaengig(sitzung.gKennl.Kennl.Punkte)) return;
+  if (h.AnzahlRueckgaengig < 1) sitzung.Undozustand.Rueckgaengig = false;
+  sitzung.Undozustand.Wiederherstellen = true;
+  Melden(sitzung);
 }
 
-void Wiederherstellen() {
-  auto& h = gKennl.Historien;
-  if (!h.Wiederherstellen(gKennl.Kennl.Punkte)) return;
-  if (h.AnzahlWiederherstellen < 1) sgBefehle.Wiederherstellen = false;
-  sgBefehle.Rueckgaengig = true;
-  Melden();
+void Wiederherstellen(Kennliniensitzung& sitzung) {
+  auto& h = sitzung.gKennl.Historien;
+  if (!h.Wiederherstellen(sitzung.gKennl.Kennl.Punkte)) return;
+  if (h.AnzahlWiederherstellen < 1) sitzung.Undozustand.Wiederherstellen = false;
+  sitzung.Undozustand.Rueckgaengig = true;
+  Melden(sitzung);
 }
 
-const KennlBefehlszustand& KennlUndoBefehle() {
-  return sgBefehle;
+const KennlBefehlszustand& KennlUndoBefehle(Kennliniensitzung& sitzung) {
+  return sitzung.Undozustand;
 }
 
-void KennlUndoBefehleBinden(std::function<void(const KennlBefehlszustand&)> anzeige) {
-  sgAnzeige = std::move(anzeige);
-  Melden();
-}
-
-void KennlUndoBefehleZuruecksetzen() {
-  sgBefehle = KennlBefehlszustand{};
-  Melden();
+void KennlUndoBefehleZuruecksetzen(Kennliniensitzung& sitzung) {
+  sitzung.Undozustand = KennlBefehlszustand{};
+  Melden(sitzung);
 }
 
 }  // namespace characteristic

@@ -2,7 +2,7 @@
 // commands' enabled state that the window's menu items and toolbar buttons show.
 #pragma once
 
-#include <functional>
+#include "characteristic/model/Kennliniensitzung.h"
 
 namespace characteristic {
 
@@ -10,20 +10,14 @@ namespace characteristic {
 // KennlinieGeaendert, discards every redo step, enables Undo and dims Redo. When the slot
 // cannot be allocated, "Memory allocation failed" is shown (title "Error") and the ring
 // stays as it was; the edit still goes ahead.
-void RueckgaengigSichern();
+void RueckgaengigSichern(Kennliniensitzung& sitzung);
 // Swaps the points with the most recent snapshot. Nothing when no undo step is left.
-void Rueckgaengig();
+void Rueckgaengig(Kennliniensitzung& sitzung);
 // Swaps back the most recently undone state. Nothing when no redo step is left.
-void Wiederherstellen();
+void Wiederherstellen(Kennliniensitzung& sitzung);
 
-struct KennlBefehlszustand {
-  bool Rueckgaengig = false;
-  bool Wiederherstellen = false;
-};
-const KennlBefehlszustand& KennlUndoBefehle();
-// The window binds its menu items and buttons here: called at once and after every change.
-void KennlUndoBefehleBinden(std::function<void(const KennlBefehlszustand&)> anzeige);
+const KennlBefehlszustand& KennlUndoBefehle(Kennliniensitzung& sitzung);
 // Start-up: both commands dimmed.
-void KennlUndoBefehleZuruecksetzen();
+void KennlUndoBefehleZuruecksetzen(Kennliniensitzung& sitzung);
 
 }  // namespace characteristic

@@ -1,34 +1,21 @@
 #include "characteristic/model/KennlTitel.h"
 
-#include <utility>
-
 #include "common/Dateiname.h"
 
 namespace characteristic {
-namespace {
 
-std::string sgDateiname;
-std::function<void(const std::string&)> sgAnzeige;
-
-}  // namespace
-
-void KennlFenstertitel(const std::string& pfad) {
-  sgDateiname = pfad;
-  if (sgAnzeige) sgAnzeige(KennlFenstertitelText());
+void KennlFenstertitel(Kennliniensitzung& sitzung, const std::string& pfad) {
+  sitzung.Dateiname = pfad;
+  sitzung.Titelmeldungen.Melden(KennlFenstertitelText(sitzung));
 }
 
-const std::string& KennlDateiname() {
-  return sgDateiname;
+const std::string& KennlDateiname(Kennliniensitzung& sitzung) {
+  return sitzung.Dateiname;
 }
 
-std::string KennlFenstertitelText() {
-  if (sgDateiname.empty()) return "Characteristic controller";
-  return "Characteristic controller - " + common::DateinamenTeil(sgDateiname);
-}
-
-void KennlFenstertitelBinden(std::function<void(const std::string& titel)> anzeige) {
-  sgAnzeige = std::move(anzeige);
-  if (sgAnzeige) sgAnzeige(KennlFenstertitelText());
+std::string KennlFenstertitelText(Kennliniensitzung& sitzung) {
+  if (sitzung.Dateiname.empty()) return "Characteristic controller";
+  return "Characteristic controller - " + common::DateinamenTeil(sitzung.Dateiname);
 }
 
 }  // namespace characteristic

@@ -6,11 +6,10 @@
 #include "characteristic/model/KennlAllokation.h"
 #include "characteristic/model/KennlRueckgaengig.h"
 #include "characteristic/model/KennlTitel.h"
+#include "characteristic/model/Kennliniensitzung.h"
 #include "config/Umrechnung.h"
 
 namespace characteristic {
-
-Kennliniendaten gKennl;
 
 double KennlPunktX(const std::vector<Kennlinienpunkt>& punkte, int i) {
   const int n = static_cast<int>(punkte.size());
@@ -20,13 +19,13 @@ double KennlPunktX(const std::vector<Kennlinienpunkt>& punkte, int i) {
   return x;
 }
 
-double KennlPunktX(int i) {
-  return KennlPunktX(gKennl.Kennl.Punkte, i);
+double KennlPunktX(Kennliniensitzung& sitzung, int i) {
+  return KennlPunktX(sitzung.gKennl.Kennl.Punkte, i);
 }
 
-int KennlGeradeBeiX(double x) {
+int KennlGeradeBeiX(Kennliniensitzung& sitzung, double x) {
   const double grenze = std::floor(x) + 1.0;
-  const auto& punkte = gKennl.Kennl.Punkte;
+  const auto& punkte = sitzung.gKennl.Kennl.Punkte;
   const int n = static_cast<int>(punkte.size());
   double ende = 0.0;
   for (int i = 0; i < n; ++i) {
@@ -36,13 +35,13 @@ int KennlGeradeBeiX(double x) {
   return n > 0 ? n - 1 : 0;
 }
 
-int PunkteAllokieren(int n) {
-  if (n < 1 || !PunktfeldAnpassen(gKennl.Kennl.Punkte, static_cast<std::size_t>(n)))
+int PunkteAllokieren(Kennliniensitzung& sitzung, int n) {
+  if (n < 1 || !PunktfeldAnpassen(sitzung.gKennl.Kennl.Punkte, static_cast<std::size_t>(n)))
     return kFehlerPunkte;
   return 0;
 }
 
-int KennlModellInitialisieren() {
+int KennlModellInitialisieren(Kennliniensitzung& sitzung) {
   // Built aside and moved in only when complete, so a failure frees what was allocated.
   Kennliniendaten neu;
   auto& haken = KennlAllokationsHaken();
@@ -56,25 +55,26 @@ int KennlModellInitialisieren() {
     slot.Punkte[0] = {kRohMax, kRohMax, 0, {0, 0, 0}};
     slot.Punkte[1] = {0, 0, 0, {0, 0, 0}};
   }
-  neu.Felder = gKennl.Felder;
-  gKennl = std::move(neu);
-  KennlUndoBefehleZuruecksetzen();
+  neu.Felder = sitzung.gKennl.Felder;
+  sitzung.gKennl = std::move(neu);
+  KennlUndoBefehleZuruecksetzen(sitzung);
   return 0;
 }
 
-void KennlModellFreigeben() {
-  std::vector<Kennlinienpunkt>().swap(gKennl.Kennl.Punkte);
-  std::string().swap(gKennl.Kennl.Kommentar);
-  for (auto& slot : gKennl.Historien.Slots) std::vector<Kennlinienpunkt>().swap(slot.Punkte);
+void KennlModellFreigeben(Kennliniensitzung& sitzung) {
+  std::vector<Kennlinienpunkt>().swap(sitzung.gKennl.Kennl.Punkte);
+  std::string().swap(sitzung.gKennl.Kennl.Kommentar);
+  for (auto& slot : sitzung.gKennl.Historien.Slots)
+    std::vector<Kennlinienpunkt>().swap(slot.Punkte);
 }
 
-int KennlinieNeu() {
-  if (const int fehler = PunkteAllokieren(1)) return fehler;
-  gKennl.Kennl.Punkte[0] = kStandardpunkt;
-  gKennl.Kennl.Kommentar.clear();
-  gKennl.Felder.Ausgang2 = config::EingangRohInEinheit(1, 0.0);
-  gKennl.Felder.Anstiegszeit = 0.1;
-  KennlFenstertitel("");
+int KennlinieNeu(Kennliniensitzung& sitzung) {
+  if (const int fehler = PunkteAllokieren(sitzung, 1)) return fehler;
+  sitzung.gKennl.Kennl.Punkte[0] = kStandardpunkt;
+  sitzung.gKennl.Kennl.Kommentar.clear();
+  sitzung.gKennl.Felder.Ausgang2 = config::EingangRohInEinheit(1, 0.0);
+  sitzung.gKennl.Felder.Anstiegszeit = 0.1;
+  KennlFenstertitel(sitzung, "");
   return 0;
 }
 

@@ -77,17 +77,17 @@ struct Kennliniendaten {
   Kennlinienfelder Felder;
 };
 
-extern Kennliniendaten gKennl;
+struct Kennliniensitzung;
 
 // ---- Geometry ----
 
 // X(i) = Laenge(0) + ... + Laenge(i - 1); i may equal the point count. Indices are clamped
 // to 0..count.
-double KennlPunktX(int i);
+double KennlPunktX(Kennliniensitzung& sitzung, int i);
 double KennlPunktX(const std::vector<Kennlinienpunkt>& punkte, int i);
 // The line holding x: the first i with floor(x) + 1 <= X(i) + Laenge(i); the last point
 // when none qualifies.
-int KennlGeradeBeiX(double x);
+int KennlGeradeBeiX(Kennliniensitzung& sitzung, double x);
 
 // ---- Allocation and life cycle ----
 
@@ -95,17 +95,17 @@ inline constexpr int kFehlerPunkte = -600503;
 inline constexpr int kFehlerStart = -600502;
 
 // Resizes the point array to n points; -600503 (array unchanged) on failure or n < 1.
-int PunkteAllokieren(int n);
+int PunkteAllokieren(Kennliniensitzung& sitzung, int n);
 
 // Start-up: comment buffer, the default point, ten history slots of two points, counters
 // and view at their start values. On an allocation failure nothing of the previous data is
 // touched and -600502 is returned.
-int KennlModellInitialisieren();
+int KennlModellInitialisieren(Kennliniensitzung& sitzung);
 // End of the run: frees the points, the comment and the history.
-void KennlModellFreigeben();
+void KennlModellFreigeben(Kennliniensitzung& sitzung);
 
 // "New": the default point, an empty comment, output 2 at raw 0 and the shortest rise
 // time; the title loses its file name. History, flag, grids, zoom and display stay.
-int KennlinieNeu();
+int KennlinieNeu(Kennliniensitzung& sitzung);
 
 }  // namespace characteristic

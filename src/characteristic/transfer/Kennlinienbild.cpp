@@ -53,9 +53,9 @@ int KennlPruefsumme(const std::uint8_t* bild, int ende) {
   return static_cast<int>(summe % 65536);
 }
 
-int KennlBildErzeugen(std::vector<std::uint8_t>& bild) {
+int KennlBildErzeugen(Kennliniensitzung& sitzung, std::vector<std::uint8_t>& bild) {
   std::vector<std::uint8_t> neu(static_cast<std::size_t>(kPlatzBytes), 0);
-  const auto& punkte = gKennl.Kennl.Punkte;
+  const auto& punkte = sitzung.gKennl.Kennl.Punkte;
   long p = kBildAbtastwerte;
   int fuellwert = 0;
   for (std::size_t i = 0; i < punkte.size(); ++i) {
@@ -74,8 +74,8 @@ int KennlBildErzeugen(std::vector<std::uint8_t>& bild) {
     fuellwert = std::clamp(punkte.back().Y, 0, kRohMax);
   for (; p < kPlatzBytes - 1; p += 2) Wort(neu, p, fuellwert);
 
-  Wort(neu, kBildAusgang2, Ausgang2Roh(gKennl.Felder.Ausgang2));
-  const std::int32_t code = AnstiegszeitInCode(gKennl.Felder.Anstiegszeit);
+  Wort(neu, kBildAusgang2, Ausgang2Roh(sitzung.gKennl.Felder.Ausgang2));
+  const std::int32_t code = AnstiegszeitInCode(sitzung.gKennl.Felder.Anstiegszeit);
   neu[kBildAnstiegszeit] = static_cast<std::uint8_t>(code >> 16);
   neu[kBildAnstiegszeit + 1] = static_cast<std::uint8_t>(code >> 8);
   neu[kBildAnstiegszeit + 2] = static_cast<std::uint8_t>(code);

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "characteristic/model/Kennliniensitzung.h"
+
 namespace characteristic {
 
 inline constexpr int kPlaetze = 7;
@@ -35,7 +37,7 @@ int KennlPruefsumme(const std::uint8_t* bild, int ende);
 
 // The image of the characteristic with the output-2 and rise-time fields: 8224 bytes, or
 // kFehlerBildZuLang (nothing built) when the lines take more than 4096 samples.
-int KennlBildErzeugen(std::vector<std::uint8_t>& bild);
+int KennlBildErzeugen(Kennliniensitzung& sitzung, std::vector<std::uint8_t>& bild);
 
 // The image that marks a slot as holding one sample (205, i.e. about 0.5 V).
 std::vector<std::uint8_t> KennlEinsBild();

@@ -22,10 +22,10 @@ constexpr int kModusUngueltig = 4;
 
 // A read replaces the points with what the slot holds: one undo step brings back what the
 // operator had. The characteristic does not count as changed by it.
-void LesenRueckgaengigSichern() {
-  const bool geaendert = gKennl.KennlinieGeaendert;
-  RueckgaengigSichern();
-  gKennl.KennlinieGeaendert = geaendert;
+void LesenRueckgaengigSichern(Kennliniensitzung& sitzung) {
+  const bool geaendert = sitzung.gKennl.KennlinieGeaendert;
+  RueckgaengigSichern(sitzung);
+  sitzung.gKennl.KennlinieGeaendert = geaendert;
 }
 
 bool PlatzGueltig(int n) {
@@ -94,9 +94,9 @@ int KennlinienplaetzeInitialisieren(device::Verbindung& v) {
   return 0;
 }
 
-int KennlinieSchreiben(device::Verbindung& v) {
+int KennlinieSchreiben(Kennliniensitzung& sitzung, device::Verbindung& v) {
   std::vector<std::uint8_t> bild;
-  if (const int fehler = KennlBildErzeugen(bild)) return fehler;
+  if (const int fehler = KennlBildErzeugen(sitzung, bild)) return fehler;
   v.ComFehlerSetzen(0);
   bool gueltig = false;
   if (const int fehler = KennlModusPruefen(v, gueltig)) {
@@ -109,15 +109,15 @@ int KennlinieSchreiben(device::Verbindung& v) {
       return fehler;
     }
   }
-  const int n = gKennl.Felder.KurveNr;
+  const int n = sitzung.gKennl.Felder.KurveNr;
   if (!PlatzGueltig(n)) return kFehlerSchreibenPlatz;
   const int fehler = KennlSpeicherSchreiben(v, bild.data(), PlatzAdresse(n), kPlatzBytes, true);
   if (fehler) v.ComFehlerSetzen(fehler);
   return fehler;
 }
 
-int KennlinieLesen(device::Verbindung& v) {
-  const int n = gKennl.Felder.KurveNr;
+int KennlinieLesen(Kennliniensitzung& sitzung, device::Verbindung& v) {
+  const int n = sitzung.gKennl.Felder.KurveNr;
   if (!PlatzGueltig(n)) return kFehlerLesenPlatz;
   v.ComFehlerSetzen(0);
   bool gueltig = false;
@@ -153,28 +153,28 @@ int KennlinieLesen(device::Verbindung& v) {
   for (int j = 0; j < anzahl; ++j)
     punkte[static_cast<std::size_t>(j)] = {
         std::min(Wort(bild, kBildAbtastwerte + 2 * j), kRohMax), 1, 0, {0, 0, 0}};
-  LesenRueckgaengigSichern();
-  gKennl.Kennl.Punkte.swap(punkte);
+  LesenRueckgaengigSichern(sitzung);
+  sitzung.gKennl.Kennl.Punkte.swap(punkte);
 
   int ergebnis = 0;
   if (ausgang2 > kRohMax) {
     ergebnis = kFehlerLesenAusgang2;
     v.ComFehlerSetzen(ergebnis);
   } else {
-    gKennl.Felder.Ausgang2 = config::AusgangRohInEinheit(1, ausgang2);
+    sitzung.gKennl.Felder.Ausgang2 = config::AusgangRohInEinheit(1, ausgang2);
   }
-  gKennl.Felder.Anstiegszeit = CodeInAnstiegszeit(code);
+  sitzung.gKennl.Felder.Anstiegszeit = CodeInAnstiegszeit(code);
   return ergebnis;
 }
 
-int KennlinieAnwaehlen(device::Verbindung& v) {
+int KennlinieAnwaehlen(Kennliniensitzung& sitzung, device::Verbindung& v) {
   const int port = v.OffenerComPort();
   if (port == -1) {
     v.ComFehlerSetzen(kFehlerAnwaehlenKeinPort);
     return kFehlerAnwaehlenKeinPort;
   }
-  const int fehler =
-      device::ZORFYD1_AusgangSchreiben(v, port, v.Geraeteadresse(), "a4", gKennl.Felder.KurveNr);
+  const int fehler = device::ZORFYD1_AusgangSchreiben(v, port, v.Geraeteadresse(), "a4",
+                                                      sitzung.gKennl.Felder.KurveNr);
   if (fehler) v.ComFehlerSetzen(fehler);
   return fehler;
 }

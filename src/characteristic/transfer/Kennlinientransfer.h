@@ -1,9 +1,11 @@
 // Writing the characteristic into a device slot, reading a slot back and selecting a slot
 // through output 4, with the progress box and the error fields the windows share. The slot
-// is the "Kurve Nr." field (gKennl.Felder.KurveNr).
+// is the "Kurve Nr." field (Felder.KurveNr of the session).
 #pragma once
 
 #include <cstdint>
+
+#include "characteristic/model/Kennliniensitzung.h"
 
 namespace device {
 class Verbindung;
@@ -28,16 +30,16 @@ inline constexpr int kFehlerAnwaehlenKeinPort = -122544;
 // Builds the image and writes it to the slot, first initialising the slots when the device
 // marks them invalid. Returns 0 or the code; device errors are shown in the error fields
 // too, the others (image too long, bad slot) are left to the caller.
-int KennlinieSchreiben(device::Verbindung& v);
+int KennlinieSchreiben(Kennliniensitzung& sitzung, device::Verbindung& v);
 // Reads the slot into the points (one undo step brings back what the operator had; the
 // changed flag stays untouched), the output-2
 // and the rise-time field. Returns 0 or the code; device, validity, checksum and output-2
 // errors are shown in the error fields too, the others (bad slot, the mode check's error,
 // memory) are left to the caller. An output-2 value out of range still reads the points.
-int KennlinieLesen(device::Verbindung& v);
+int KennlinieLesen(Kennliniensitzung& sitzung, device::Verbindung& v);
 // Sets output 4 to the slot number in volts. 0 or the code, which is also shown in the
 // error fields.
-int KennlinieAnwaehlen(device::Verbindung& v);
+int KennlinieAnwaehlen(Kennliniensitzung& sitzung, device::Verbindung& v);
 
 // Writes the one-sample image to the start of slots 1 to 7; the first error is returned.
 int KennlinienplaetzeInitialisieren(device::Verbindung& v);

@@ -15,6 +15,7 @@
 #include "curves/gui/Kurvenzeichnung.h"
 #include "curves/model/Rueckgaengig.h"
 #include "device/Fehler.h"
+#include "widgets/Editorrahmen.h"
 #include "widgets/Hilfefilter.h"
 #include "widgets/Navigation.h"
 
@@ -225,8 +226,8 @@ std::vector<Befehlszeile> Kurvenpanel::Befehlstabelle() {
           zeige(Fenster::Kennlinie));
 
   // help
-  auto& direkthilfe =
-      zeile(a_.Direkthilfe, "help", "Direct help", nullptr, [this] { DirekthilfeUmschalten(); });
+  auto& direkthilfe = zeile(a_.Direkthilfe, "help", "Direct help", nullptr,
+                            [this] { rahmen_->DirekthilfeUmschalten(); });
   direkthilfe.Tipp = "Direct help mode";
   direkthilfe.Bild = "help";
   direkthilfe.Pruefbar = true;

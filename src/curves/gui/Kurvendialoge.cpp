@@ -7,21 +7,14 @@
 
 #include "curves/model/Kurvenmodell.h"
 #include "ui_KGERADEPNL.h"
-#include "ui_KOMM1PNL.h"
 #include "ui_KPUNKTPNL.h"
+#include "widgets/Editordialog.h"
+#include "widgets/Kommentardialog.h"
 #include "widgets/Kurvengrafik.h"
 
 namespace curves::gui {
 
 namespace {
-
-// The comment dialog has no cancel: Escape and the close button leave it open, only OK
-// ends it, so typed text is never lost by a stray key.
-class OhneAbbruch : public QDialog {
- public:
-  using QDialog::QDialog;
-  void reject() override {}
-};
 
 template <class U>
 void ZeitfelderSetzen(U& u, const Zeitfelder& f) {
@@ -42,10 +35,6 @@ QString KommentarVorschau(const std::string& kommentar) {
   return QString::fromLatin1(kommentar.substr(0, kVorschauZeichen));
 }
 
-std::string KommentarAusText(const QString& text) {
-  return text.left(kKommentarZeichen).toLatin1().toStdString();
-}
-
 Kurvendialoge::Kurvendialoge(QWidget* fenster, widgets::Kurvengrafik& grafik,
                              Kurvensitzung& sitzung)
     : fenster_(fenster),
@@ -53,31 +42,13 @@ Kurvendialoge::Kurvendialoge(QWidget* fenster, widgets::Kurvengrafik& grafik,
       grafik_(grafik),
       punkt_(new QDialog(fenster)),
       gerade_(new QDialog(fenster)),
-      kommentar_(new OhneAbbruch(fenster)),
       punktUi_(new Ui::KPUNKTPNL),
       geradeUi_(new Ui::KGERADEPNL),
-      kommentarUi_(new Ui::KOMM1PNL) {
+      kommentar_(std::make_unique<widgets::Kommentardialog>(fenster)) {
   punktUi_->setupUi(punkt_);
   geradeUi_->setupUi(gerade_);
-  kommentarUi_->setupUi(kommentar_);
-  for (auto [d, ok] : {std::pair{punkt_, punktUi_->OK}, std::pair{gerade_, geradeUi_->OK},
-                       std::pair{kommentar_, kommentarUi_->OK}}) {
-    d->setModal(true);
-    ok->setDefault(true);
-    QObject::connect(ok, &QPushButton::clicked, d, &QDialog::accept);
-  }
-  // The text box takes at most 999 characters.
-  auto* text = kommentarUi_->TEXT;
-  QObject::connect(text, &QPlainTextEdit::textChanged, text, [text] {
-    const QString inhalt = text->toPlainText();
-    if (inhalt.size() <= kKommentarZeichen) return;
-    QTextCursor c = text->textCursor();
-    const int pos = std::min<int>(c.position(), kKommentarZeichen);
-    text->setPlainText(inhalt.left(kKommentarZeichen));
-    c = text->textCursor();
-    c.setPosition(pos);
-    text->setTextCursor(c);
-  });
+  widgets::DialogEinrichten(punkt_, punktUi_->OK);
+  widgets::DialogEinrichten(gerade_, geradeUi_->OK);
 }
 
 Kurvendialoge::~Kurvendialoge() = default;
@@ -145,13 +116,15 @@ int Kurvendialoge::ZeitbasisMenue(int aktuellerCode) {
 }
 
 std::string Kurvendialoge::Kommentardialog(int kurve, const std::string& kommentar) {
-  auto& u = *kommentarUi_;
-  kommentar_->setWindowTitle(QString("Comment - curve %1").arg(kurve + 1));
-  u.TEXT->setPlainText(QString::fromLatin1(kommentar));
-  kommentar_->exec();
-  std::string neu = KommentarAusText(u.TEXT->toPlainText());
-  kommentar_->hide();
-  return neu;
+  return kommentar_->Zeigen(QString("Comment - curve %1").arg(kurve + 1), kommentar);
+}
+
+QDialog* Kurvendialoge::Kommentarfenster() const {
+  return kommentar_->Fenster();
+}
+
+Ui::KOMM1PNL& Kurvendialoge::KommentarUi() {
+  return kommentar_->Ui();
 }
 
 }  // namespace curves::gui

@@ -9,23 +9,19 @@
 #include <memory>
 
 #include "curves/edit/Editordialoge.h"
+#include "widgets/Kommentardialog.h"
 
-class QDialog;
 class QMenu;
-class QWidget;
 namespace Ui {
 class KPUNKTPNL;
 class KGERADEPNL;
-class KOMM1PNL;
 }  // namespace Ui
-
 namespace widgets {
 class Kurvengrafik;
 }
 
 namespace curves::gui {
 
-inline constexpr int kKommentarZeichen = 999;
 inline constexpr int kVorschauZeichen = 30;
 
 class Kurvendialoge : public Editordialoge {
@@ -47,10 +43,10 @@ class Kurvendialoge : public Editordialoge {
 
   QDialog* Punktfenster() const { return punkt_; }
   QDialog* Geradenfenster() const { return gerade_; }
-  QDialog* Kommentarfenster() const { return kommentar_; }
+  QDialog* Kommentarfenster() const;
   Ui::KPUNKTPNL& PunktUi() { return *punktUi_; }
   Ui::KGERADEPNL& GeradeUi() { return *geradeUi_; }
-  Ui::KOMM1PNL& KommentarUi() { return *kommentarUi_; }
+  Ui::KOMM1PNL& KommentarUi();
   // The menu while it is open (for tests), else nullptr.
   QMenu* OffenesMenue() const { return offenesMenue_; }
 
@@ -63,16 +59,13 @@ class Kurvendialoge : public Editordialoge {
   QPoint maus_;
   QDialog* punkt_;
   QDialog* gerade_;
-  QDialog* kommentar_;
   std::unique_ptr<Ui::KPUNKTPNL> punktUi_;
   std::unique_ptr<Ui::KGERADEPNL> geradeUi_;
-  std::unique_ptr<Ui::KOMM1PNL> kommentarUi_;
+  std::unique_ptr<widgets::Kommentardialog> kommentar_;
   QMenu* offenesMenue_ = nullptr;
 };
 
 // The first 30 characters of a comment, as the preview field shows it.
 QString KommentarVorschau(const std::string& kommentar);
-// The text box's content as a stored comment: at most 999 characters, one byte each.
-std::string KommentarAusText(const QString& text);
 
 }  // namespace curves::gui

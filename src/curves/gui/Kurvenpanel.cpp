@@ -22,7 +22,7 @@
 #include "curves/files/KurvendateiMenue.h"
 #include "curves/gui/Kurvendialoge.h"
 #include "curves/gui/Kurvenhilfetexte.h"
-#include "curves/gui/Kurvenmaus.h"
+#include "curves/gui/Kurvenwerkzeuge.h"
 #include "curves/gui/Kurvenzeichnung.h"
 #include "curves/gui/Zeitachse.h"
 #include "curves/model/Ausgangseinheit.h"
@@ -35,11 +35,13 @@
 #include "device/Fehler.h"
 #include "ui/Knopfbild.h"
 #include "ui_KURVENPNL.h"
-#include "widgets/Fehlerfeldanzeige.h"
+#include "widgets/Editorrahmen.h"
+#include "widgets/Grapheditormaus.h"
 #include "widgets/Graphscrollbar.h"
 #include "widgets/Hilfefilter.h"
 #include "widgets/Lampe.h"
 #include "widgets/Navigation.h"
+#include "widgets/Nuranzeige.h"
 
 namespace curves::gui {
 
@@ -50,7 +52,6 @@ namespace h = hilfe;
 namespace {
 
 constexpr int kFehlerWerkzeugleiste = -653401;
-constexpr double kAnzeigeMax = 1e9;
 
 }  // namespace
 
@@ -62,52 +63,45 @@ Kurvenpanel::Kurvenpanel(Kurvensitzung& sitzung, QWidget* parent,
       hilfe_(new widgets::HilfeFilter(this)),
       umgebung_(umgebung) {
   ui_->setupUi(this);
-  ui_->PICTURERING->VerbindungSetzen(&Verbindung());
-  grafik_ = std::make_unique<widgets::Kurvengrafik>(ui_->GRAPH, ui_->GRAPHKLEIN, kRohMax);
+  RahmenAnlegen();
   dialoge_ = std::make_unique<Kurvendialoge>(this, *grafik_, sitzung_);
   MenueAnlegen();
   Verbinden();
   HilfetexteAnmelden();
-  // Installed after the help filter, so it sees the events first.
-  ui_->ZEITBASISINDICATOR->installEventFilter(this);
-  ui_->GRAPH->installEventFilter(this);
+  // The time-base indicator only shows; the operator cannot change it.
+  widgets::NurAnzeigen(ui_->ZEITBASISINDICATOR);
   // A changed configuration relabels the Y axis and the fields in the output's unit.
   neuskalierung_ = config::gui::NeuskalierungAnmelden([this] {
     if (!AktuelleKurveDaten(sitzung_).Punkte.empty()) KurvenpanelZeichnen();
   });
 }
 
-void Kurvenpanel::showEvent(QShowEvent* ereignis) {
-  a_.Direkthilfe->setChecked(gHilfeAktiv);
-  QMainWindow::showEvent(ereignis);
+void Kurvenpanel::RahmenAnlegen() {
+  auto& u = *ui_;
+  widgets::Editorrueckrufe r;
+  r.Bereit = [this] { return !AktuelleKurveDaten(sitzung_).Punkte.empty(); };
+  r.Zeichnen = [this] { KurvenpanelZeichnen(); };
+  r.Scrollbalken = [this] {
+    const Scrollbalken w = curves::ScrollbarAnpassen(sitzung_);
+    return std::pair{w.Daumen, w.Position};
+  };
+  r.ScrollbarLosgelassen = [this](int position, bool bewegt) {
+    return curves::ScrollbarLosgelassen(sitzung_, position, bewegt);
+  };
+  r.YZoomSetzen = [this](double min, double max) { return YZoomSetzen(sitzung_, min, max); };
+  r.YZoomZeigen = [this] {
+    YZoomFelderZeigen(YAchseSkalieren(sitzung_, sitzung_.gKurven.AktuelleKurve));
+  };
+  rahmen_ = new widgets::Editorrahmen(
+      this,
+      {u.GRAPH, u.GRAPHKLEIN, kRohMax, u.PICTURERING, u.SCROLLBAR, u.YZOOMMIN, u.YZOOMMAX, u.START,
+       u.STOPP, u.FEHLERLED, u.FEHLERSTRING, u.FEHLERNR},
+      *hilfe_, Verbindung(), std::move(r));
+  grafik_ = &rahmen_->Grafik();
 }
 
-bool Kurvenpanel::eventFilter(QObject* objekt, QEvent* ereignis) {
-  // The drawing depends on the graph's size (one point marker per pixel): draw anew once
-  // the resizing has settled.
-  if (objekt == ui_->GRAPH && ereignis->type() == QEvent::Resize && !neuzeichnenGeplant_) {
-    neuzeichnenGeplant_ = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-          neuzeichnenGeplant_ = false;
-          if (!AktuelleKurveDaten(sitzung_).Punkte.empty()) KurvenpanelZeichnen();
-        },
-        Qt::QueuedConnection);
-  }
-  if (objekt == ui_->ZEITBASISINDICATOR && !gHilfeAktiv) {
-    switch (ereignis->type()) {
-      case QEvent::MouseButtonPress:
-      case QEvent::MouseButtonRelease:
-      case QEvent::MouseButtonDblClick:
-      case QEvent::Wheel:
-      case QEvent::KeyPress:
-        return true;
-      default:
-        break;
-    }
-  }
-  return QMainWindow::eventFilter(objekt, ereignis);
+QToolBar* Kurvenpanel::Werkzeugleiste() const {
+  return rahmen_->Werkzeugleiste();
 }
 
 Kurvenpanel::~Kurvenpanel() {
@@ -128,17 +122,12 @@ void Kurvenpanel::MenueAnlegen() {
   a_.ZoomVoll->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
   a_.AllesMarkieren->setShortcut(QKeySequence::SelectAll);
   a_.KurveWaehlen[0]->setChecked(true);
+  rahmen_->DirekthilfeAktionSetzen(a_.Direkthilfe);
   connect(werkzeuge_, &QActionGroup::triggered, this, &Kurvenpanel::WerkzeugGewaehlt);
-}
-
-int Kurvenpanel::WerkzeugleisteAnlegen() {
-  if (!leiste_) leiste_ = widgets::KompakteWerkzeugleisteAnlegen(this, befehle_);
-  return leiste_ ? 0 : kFehlerWerkzeugleiste;
 }
 
 void Kurvenpanel::Einrichten() {
   auto& u = *ui_;
-  widgets::ScrollbarZeigen(u.SCROLLBAR, 100, 0);
   ZeitbasenFuellen(u.ZEITBASISINDICATOR);
   u.ZEITBASISINDICATOR->setCurrentIndex(-1);
   DarstellungSetzen(darstellung_);
@@ -147,7 +136,7 @@ void Kurvenpanel::Einrichten() {
   u.RUHEZUSTAND->hide();
   u.LABEL_RUHEZUSTAND->hide();
   for (auto* feld : {u.YRASTER, u.YZOOMMAX, u.YZOOMMIN, u.RUHEZUSTAND, u.YKOORDINATE}) {
-    feld->setRange(-kAnzeigeMax, kAnzeigeMax);
+    feld->setRange(-widgets::kFeldMax, widgets::kFeldMax);
     feld->setKeyboardTracking(false);
   }
   u.YRASTER->setMinimum(0.0);
@@ -161,21 +150,12 @@ void Kurvenpanel::Einrichten() {
 
 void Kurvenpanel::Verbinden() {
   auto& u = *ui_;
-  maus_ = new Kurvenmaus(*this, sitzung_);
-
-  connect(u.SCROLLBAR, &QScrollBar::sliderMoved, this, [this] { scrollbarBewegt_ = true; });
-  connect(u.SCROLLBAR, &QScrollBar::sliderReleased, this, &Kurvenpanel::ScrollbalkenLosgelassen);
-  // Clicks on the bar or its arrows move and end at once.
-  connect(u.SCROLLBAR, &QScrollBar::actionTriggered, this, [this](int aktion) {
-    if (aktion == QAbstractSlider::SliderMove || aktion == QAbstractSlider::SliderNoAction) return;
-    scrollbarBewegt_ = true;
-    ScrollbalkenLosgelassen();
-  });
+  // The mouse tools on the graph; the filter is a child of the window.
+  new widgets::Grapheditormaus(this, u.GRAPH, hilfe::kGraph,
+                               std::make_unique<Kurvenwerkzeuge>(*this, sitzung_));
 
   auto knopf = [this](QPushButton* b, std::function<void()> aktion) {
-    connect(b, &QPushButton::clicked, this, [aktion] {
-      if (!gHilfeAktiv) aktion();
-    });
+    rahmen_->Knopf(b, std::move(aktion));
   };
   knopf(u.KOMMENTAR, [this] { KommentarBearbeiten(); });
   knopf(u.SCHREIBEN, [this] { Senden(kSpeicherKurven); });
@@ -183,12 +163,8 @@ void Kurvenpanel::Verbinden() {
   knopf(u.LESEN, [this] { Lesen(kSpeicherKurven); });
   knopf(u.LESEN_2, [this] { Lesen(kSpeicherDither); });
   knopf(u.ANPASSEN_1, [this] { AusgangEinsAnpassen(sitzung_, Verbindung()); });
-  knopf(u.START, [this] { Verbindung().ComFehlerSetzen(device::StartSenden(Verbindung())); });
-  knopf(u.STOPP, [this] { Verbindung().ComFehlerSetzen(device::StoppSenden(Verbindung())); });
   knopf(u.HAUPTFENSTER, [] { widgets::FensterZeigen(widgets::Fenster::Haupt); });
 
-  connect(u.YZOOMMAX, &QDoubleSpinBox::editingFinished, this, &Kurvenpanel::YZoomKurven_Callback);
-  connect(u.YZOOMMIN, &QDoubleSpinBox::editingFinished, this, &Kurvenpanel::YZoomKurven_Callback);
   connect(u.YRASTER, &QDoubleSpinBox::valueChanged, this, [this](double wert) {
     if (!imAnzeigen_) YRasterSetzen(sitzung_, wert);
   });
@@ -219,22 +195,17 @@ void Kurvenpanel::HilfetexteAnmelden() {
   hf.Anmelden(u.YZOOMMIN, h::kYZoom);
   hf.Anmelden(u.SPEICHERBEDARF, h::kSpeicherbedarf);
   hf.Anmelden(u.GRAPHKLEIN, h::kGraphKlein);
-  hf.Anmelden(u.SCROLLBAR, "");
   hf.Anmelden(u.ZYKLEN, h::kZyklen);
   hf.Anmelden(u.RUHEZUSTAND, h::kRuhezustand);
   hf.Anmelden(u.SCHREIBEN, h::kSchreiben);
   hf.Anmelden(u.LESEN, h::kLesen);
-  hf.Anmelden(u.START, widgets::kHilfeStart);
-  hf.Anmelden(u.STOPP, widgets::kHilfeStopp);
   for (QWidget* w :
        std::initializer_list<QWidget*>{u.SCHREIBEN_2, u.LESEN_2, u.ANPASSEN_1, u.HAUPTFENSTER})
     hf.Anmelden(w, "");
-  for (QWidget* w : std::initializer_list<QWidget*>{u.FEHLERLED, u.FEHLERNR, u.FEHLERSTRING})
-    hf.Anmelden(w, widgets::kHilfeFehleranzeige);
 }
 
 int Kurvenpanel::KurvenpanelInit() {
-  if (int fehler = WerkzeugleisteAnlegen()) return fehler;
+  if (int fehler = rahmen_->WerkzeugleisteAnlegen(befehle_, kFehlerWerkzeugleiste)) return fehler;
   Einrichten();
   if (int fehler = KurvenModellInitialisieren(sitzung_)) return fehler;
 
@@ -259,8 +230,7 @@ int Kurvenpanel::KurvenpanelInit() {
       ui_->GRAPH->replot();
     }
   });
-  fehlerAbo_ =
-      widgets::FehlerfelderZeigen(Verbindung(), ui_->FEHLERLED, ui_->FEHLERSTRING, ui_->FEHLERNR);
+  rahmen_->FehlerfelderAbonnieren();
   VorschauAnzeigen();
   imAnzeigen_ = true;
   ui_->YRASTER->setValue(sitzung_.gKurven.YRaster[sitzung_.gKurven.AktuelleKurve]);
@@ -273,12 +243,8 @@ int Kurvenpanel::KurvenpanelInit() {
 void Kurvenpanel::KurvenpanelClear() {
   ZeitbasisMarkenZeichnen(*grafik_, sitzung_, false);
   KurvenModellFreigeben(sitzung_);
-  if (leiste_) {
-    removeToolBar(leiste_);
-    delete leiste_;
-    leiste_ = nullptr;
-    zeitbasisliste_ = nullptr;
-  }
+  rahmen_->WerkzeugleisteEntfernen();
+  zeitbasisliste_ = nullptr;
 }
 
 // ---- Drawing ----
@@ -296,13 +262,7 @@ void Kurvenpanel::Kurvenpanel_SkaliereYAchse() {
 }
 
 void Kurvenpanel::YZoomFelderZeigen(const YAchse& a) {
-  const bool vorher = imAnzeigen_;
-  imAnzeigen_ = true;
-  ui_->YZOOMMIN->setValue(a.FeldMin);
-  ui_->YZOOMMAX->setValue(a.FeldMax);
-  imAnzeigen_ = vorher;
-  yZoomMin_ = {ui_->YZOOMMIN->value(), a.FeldMinGenau};
-  yZoomMax_ = {ui_->YZOOMMAX->value(), a.FeldMaxGenau};
+  rahmen_->YZoomFelderZeigen(a.FeldMin, a.FeldMax, a.FeldMinGenau, a.FeldMaxGenau);
 }
 
 void Kurvenpanel::KurvenpanelZeichnen() {
@@ -328,30 +288,22 @@ void Kurvenpanel::ZeichnenMitScrollbar() {
 }
 
 void Kurvenpanel::ScrollbalkenZeigen() {
-  const Scrollbalken w = curves::ScrollbarAnpassen(sitzung_);
-  QSignalBlocker sperre(ui_->SCROLLBAR);
-  widgets::ScrollbarZeigen(ui_->SCROLLBAR, w.Daumen, w.Position);
+  rahmen_->ScrollbalkenZeigen();
 }
 
-void Kurvenpanel::ScrollbalkenLosgelassen() {
-  const bool bewegt = scrollbarBewegt_;
-  scrollbarBewegt_ = false;
-  // Help mode ignores commits: the bar goes back to the view it shows.
-  if (gHilfeAktiv) {
-    ScrollbalkenZeigen();
-    return;
-  }
-  if (curves::ScrollbarLosgelassen(sitzung_, widgets::ScrollbarPosition(ui_->SCROLLBAR), bewegt))
-    KurvenpanelZeichnen();
-}
-
-void Kurvenpanel::KoordinatenAnzeigen(double x, double y) {
+void Kurvenpanel::ZeitfelderZeigen(double x) {
   const Zeitfelder z = ZeitInStunden(x);
   imAnzeigen_ = true;
   ui_->XSTUNDEN->setValue(z.Stunden);
   ui_->XMINUTEN->setValue(z.Minuten);
   ui_->XSEKUNDEN->setValue(z.Sekunden);
   ui_->XMILISEKUNDEN->setValue(z.Millisekunden);
+  imAnzeigen_ = false;
+}
+
+void Kurvenpanel::KoordinatenAnzeigen(double x, double y) {
+  ZeitfelderZeigen(x);
+  imAnzeigen_ = true;
   ui_->YKOORDINATE->setValue(RohInEinheit(sitzung_.gKurven.AktuelleKurve, y));
   imAnzeigen_ = false;
 }
@@ -359,13 +311,7 @@ void Kurvenpanel::KoordinatenAnzeigen(double x, double y) {
 void Kurvenpanel::MarkierungsstatusAnzeigen() {
   const double von = std::min(sitzung_.gMarkierung.Start, sitzung_.gMarkierung.Ende);
   const double bis = std::max(sitzung_.gMarkierung.Start, sitzung_.gMarkierung.Ende);
-  const Zeitfelder z = ZeitInStunden(sitzung_.gMarkierung.Ende);
-  imAnzeigen_ = true;
-  ui_->XSTUNDEN->setValue(z.Stunden);
-  ui_->XMINUTEN->setValue(z.Minuten);
-  ui_->XSEKUNDEN->setValue(z.Sekunden);
-  ui_->XMILISEKUNDEN->setValue(z.Millisekunden);
-  imAnzeigen_ = false;
+  ZeitfelderZeigen(sitzung_.gMarkierung.Ende);
   const Zeiteinheit e = ZeiteinheitFuer(bis - von);
   statusBar()->showMessage(QString("Mark: %1 %4 to %2 %4, length %3 %4")
                                .arg(von / e.Mikrosekunden, 0, 'g', 8)
@@ -394,16 +340,7 @@ int Kurvenpanel::ListenZeitbasis() const {
 }
 
 void Kurvenpanel::WerkzeugGewaehlt(QAction* aktion) {
-  if (gHilfeAktiv) {
-    Hilfetext(aktion->property("hilfe").toString().toStdString());
-    // The tool stays as it was.
-    if (letztesWerkzeug_)
-      letztesWerkzeug_->setChecked(true);
-    else
-      aktion->setChecked(false);
-    return;
-  }
-  letztesWerkzeug_ = aktion;
+  if (!rahmen_->WerkzeugGewaehlt(aktion)) return;
   const Werkzeug w = static_cast<Werkzeug>(aktion->data().toInt());
   zeitbasenZeigen_ = w == Werkzeug::Koordinaten;
   ZeitbasisMarkenZeichnen(*grafik_, sitzung_, zeitbasenZeigen_);
@@ -413,11 +350,6 @@ void Kurvenpanel::WerkzeugGewaehlt(QAction* aktion) {
   }
   ui_->GRAPH->replot();
   ui_->GRAPHKLEIN->replot();
-}
-
-void Kurvenpanel::DirekthilfeUmschalten() {
-  widgets::DirekthilfeSchalten(!gHilfeAktiv);
-  a_.Direkthilfe->setChecked(gHilfeAktiv);
 }
 
 void Kurvenpanel::DarstellungSetzen(int darstellung) {
@@ -504,18 +436,7 @@ void Kurvenpanel::KurveWaehlen(int n) {
 }
 
 void Kurvenpanel::YZoomKurven_Callback() {
-  if (imAnzeigen_ || gHilfeAktiv) return;
-  // A field keeps only the decimals it shows; an unchanged field stands for its stored
-  // limit, else truncating the rounded value would lower the limit at every commit.
-  auto wert = [](const QDoubleSpinBox* feld, const ZoomFeld& f) {
-    return feld->value() == f.Gezeigt ? f.Genau : feld->value();
-  };
-  if (YZoomSetzen(sitzung_, wert(ui_->YZOOMMIN, yZoomMin_), wert(ui_->YZOOMMAX, yZoomMax_))) {
-    KurvenpanelZeichnen();
-  } else {
-    const YAchse a = YAchseSkalieren(sitzung_, sitzung_.gKurven.AktuelleKurve);
-    YZoomFelderZeigen(a);
-  }
+  rahmen_->YZoomUebernehmen();
 }
 
 void Kurvenpanel::KommentarBearbeiten() {

@@ -22,6 +22,7 @@ namespace Ui {
 class KURVENPNL;
 }
 namespace widgets {
+class Editorrahmen;
 class HilfeFilter;
 class Kurvengrafik;
 }  // namespace widgets
@@ -33,7 +34,6 @@ struct YAchse;
 namespace curves::gui {
 
 class Kurvendialoge;
-class Kurvenmaus;
 
 // The nine tools of the edit menu, in menu order.
 enum class Werkzeug {
@@ -113,7 +113,7 @@ class Kurvenpanel : public QMainWindow {
   Ui::KURVENPNL& Ui() { return *ui_; }
   Kurvensitzung& Sitzung() { return sitzung_; }
   const Kurvenaktionen& Aktionen() const { return a_; }
-  QToolBar* Werkzeugleiste() const { return leiste_; }
+  QToolBar* Werkzeugleiste() const;
   QComboBox* Zeitbasisliste() const { return zeitbasisliste_; }
   widgets::Kurvengrafik& Grafik() { return *grafik_; }
   Kurvendialoge& Dialoge() { return *dialoge_; }
@@ -123,15 +123,10 @@ class Kurvenpanel : public QMainWindow {
   int ListenZeitbasis() const;
 
  protected:
-  // The time-base indicator only shows; the operator cannot change it.
-  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
-  // Another window may have switched direct help meanwhile.
-  void showEvent(QShowEvent* ereignis) override;
-
  private:
   device::Verbindung& Verbindung() const { return umgebung_.Verbindung; }
+  void RahmenAnlegen();
   void MenueAnlegen();
-  int WerkzeugleisteAnlegen();
   void Einrichten();
   void Verbinden();
   void HilfetexteAnmelden();
@@ -139,7 +134,6 @@ class Kurvenpanel : public QMainWindow {
   std::vector<widgets::Befehlszeile> Befehlstabelle();
 
   void WerkzeugGewaehlt(QAction* aktion);
-  void DirekthilfeUmschalten();
   void DarstellungGewaehlt(int darstellung);
 
   void Dateibefehl(int (*befehl)(Kurvensitzung&), bool ganzeKurve);
@@ -148,38 +142,29 @@ class Kurvenpanel : public QMainWindow {
   void Zoom(void (*zoom)(Kurvensitzung&));
   void Senden(int typ);
   void Lesen(int typ);
-  void ScrollbarBewegt();
-  void ScrollbalkenLosgelassen();
   void VorschauAnzeigen();
+  // The time fields for x µs.
+  void ZeitfelderZeigen(double x);
   // The Y zoom limits in the output's unit, remembered as stored as well as shown.
   void YZoomFelderZeigen(const YAchse& a);
 
   Kurvensitzung& sitzung_;
   std::unique_ptr<::Ui::KURVENPNL> ui_;
-  std::unique_ptr<widgets::Kurvengrafik> grafik_;
+  widgets::Kurvengrafik* grafik_ = nullptr;  // the frame's
   std::unique_ptr<Kurvendialoge> dialoge_;
   widgets::HilfeFilter* hilfe_;
-  widgets::Fensterumgebung umgebung_;  // handed over when built
-  device::Verbindung::FehlerAbo fehlerAbo_;
-  Kurvenmaus* maus_ = nullptr;  // the mouse tools on the graph
+  widgets::Fensterumgebung umgebung_;        // handed over when built
+  widgets::Editorrahmen* rahmen_ = nullptr;  // scroll bar, zoom fields, toolbar, ...
   Kurvenaktionen a_{};
   std::vector<widgets::Befehlszeile> befehle_;
   QActionGroup* werkzeuge_ = nullptr;
-  QAction* letztesWerkzeug_ = nullptr;
-  QToolBar* leiste_ = nullptr;
   QComboBox* zeitbasisliste_ = nullptr;
   std::array<bool, 4> hintergrund_{};
 
   int darstellung_ = 3;
   bool zeitbasenZeigen_ = false;
-  bool scrollbarBewegt_ = false;
   bool imAnzeigen_ = false;  // fields being filled by the program, not the operator
-  bool neuzeichnenGeplant_ = false;
-  int neuskalierung_ = -1;  // ticket of the configuration window's rescale list
-  struct ZoomFeld {
-    double Gezeigt = 0.0, Genau = 0.0;
-  };
-  ZoomFeld yZoomMin_, yZoomMax_;
+  int neuskalierung_ = -1;   // ticket of the configuration window's rescale list
   // Subscriptions to the session, ended with the window.
   common::Meldeliste<const std::string&>::Abo titelAbo_;
   common::Meldeliste<const Befehlszustand&>::Abo undoAbo_;

@@ -1,0 +1,35 @@
+// Everything the characteristic editor keeps between two operations: the characteristic
+// with its undo ring, view, mark and fields, the undo commands' state and the file name,
+// with the lists of listeners that windows subscribe to. The shell (or a CLI command, or a
+// test) owns one and hands it by reference to every function and window that works on it.
+#pragma once
+
+#include <string>
+
+#include "characteristic/model/Kennlinienmodell.h"
+#include "common/Meldeliste.h"
+
+namespace characteristic {
+
+class KennlPunktdialog;
+
+// Enabled state of the Undo and Redo commands (menu items and toolbar buttons alike).
+struct KennlBefehlszustand {
+  bool Rueckgaengig = false;
+  bool Wiederherstellen = false;
+};
+
+struct Kennliniensitzung {
+  Kennliniendaten gKennl;
+  KennlBefehlszustand Undozustand;
+  std::string Dateiname;  // the last saved or loaded characteristic file, kept whole
+  // The point dialog the editing tools ask; none installed: it confirms its fields unchanged.
+  KennlPunktdialog* Punktdialog = nullptr;
+
+  // After every change of the undo commands' state.
+  common::Meldeliste<const KennlBefehlszustand&> Undomeldungen;
+  // After every change of the file name, with the new title.
+  common::Meldeliste<const std::string&> Titelmeldungen;
+};
+
+}  // namespace characteristic
