@@ -7,6 +7,7 @@
 #include "common/OperatorInterface.h"
 #include "device/Fehler.h"
 #include "device/Protokoll.h"
+#include "device/Schnellgang.h"
 #include "device/Statusbits.h"
 #include "device/Verbindung.h"
 #include "ini/IniStore.h"
@@ -126,6 +127,10 @@ int IDLesen(Verbindung& v) {
   v.CompanelMelden();
   char id[64] = {};
   int fehler = ZORFYD1_IDLesen(v, v.Port().offen, v.Geraeteadresse(), id);
+  // Silence may be a device left at another rate by a transfer that did not end.
+  if (fehler != 0 && Fehlerkategorie(fehler) == 403 && v.Uebertragung().ratenSuchen &&
+      AndereRatenAbsuchen(v, v.Port().offen, v.Geraeteadresse()))
+    fehler = ZORFYD1_IDLesen(v, v.Port().offen, v.Geraeteadresse(), id);
   if (fehler != 0) return fehler;
   v.Companel().idFeld = id;
   v.CompanelMelden();
@@ -146,9 +151,28 @@ void IDLesenMitAnzeige(Verbindung& v) {
   v.CompanelMelden();
 }
 
+// One pass over the addresses '1' to '8' at the port's present rate: lamps, IDs and the
+// address; the number of addresses that answered.
+static int ScanDurchgang(Verbindung& v);
+
 int GeraeteSuchen(Verbindung& v) {
   if (v.Port().offen == -1) return kKeinPortScan;
   v.Companel().idFeld.clear();
+  for (bool nochmal = v.Uebertragung().ratenSuchen; ScanDurchgang(v) == 0 && nochmal;) {
+    // Nobody answered at 9600: devices left at another rate are switched back and the
+    // scan runs once more.
+    nochmal = false;
+    v.Companel().fortschritt = "searching at other baud rates";
+    v.CompanelMelden();
+    if (AlleAnderenRatenAbsuchen(v, v.Port().offen) == 0) break;
+  }
+  v.Companel().fortschritt.clear();
+  v.CompanelMelden();
+  return 0;
+}
+
+static int ScanDurchgang(Verbindung& v) {
+  int antworten = 0;
   for (int i = 0; i < 8; ++i) {
     char adresse = static_cast<char>('1' + i);
     v.Companel().fortschritt = std::string("searching for device ") + adresse;
@@ -157,6 +181,7 @@ int GeraeteSuchen(Verbindung& v) {
     Lampe& lampe = v.Companel().scanLampen[i];
     const bool geantwortet = ZORFYD1_IDLesen(v, v.Port().offen, adresse, id) == 0;
     v.Companel().scanIds[i] = geantwortet ? id : "";
+    antworten += geantwortet ? 1 : 0;
     if (!geantwortet) {
       lampe.an = false;
     } else if (std::strncmp(id, kWun2Kennung, std::strlen(kWun2Kennung)) == 0) {
@@ -167,9 +192,7 @@ int GeraeteSuchen(Verbindung& v) {
       lampe = {true, kLampeRot};
     }
   }
-  v.Companel().fortschritt.clear();
-  v.CompanelMelden();
-  return 0;
+  return antworten;
 }
 
 int StartSenden(Verbindung& v) {
