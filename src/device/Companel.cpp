@@ -153,28 +153,28 @@ void IDLesenMitAnzeige(Verbindung& v) {
 
 // One pass over the addresses '1' to '8' at the port's present rate: lamps, IDs and the
 // address; the number of addresses that answered.
-static int ScanDurchgang(Verbindung& v);
+static int ScanDurchgang(Verbindung& v, const std::string& adressen = "12345678");
 
 int GeraeteSuchen(Verbindung& v) {
   if (v.Port().offen == -1) return kKeinPortScan;
   v.Companel().idFeld.clear();
-  for (bool nochmal = v.Uebertragung().ratenSuchen; ScanDurchgang(v) == 0 && nochmal;) {
-    // Nobody answered at 9600: devices left at another rate are switched back and the
-    // scan runs once more.
-    nochmal = false;
+  if (ScanDurchgang(v) == 0 && v.Uebertragung().ratenSuchen) {
+    // Nobody answered at 9600: devices left at another rate are switched back and asked
+    // once more.
     v.Companel().fortschritt = "searching at other baud rates";
     v.CompanelMelden();
-    if (AlleAnderenRatenAbsuchen(v, v.Port().offen) == 0) break;
+    const std::string gefunden = AlleAnderenRatenAbsuchen(v, v.Port().offen);
+    if (!gefunden.empty()) ScanDurchgang(v, gefunden);
   }
   v.Companel().fortschritt.clear();
   v.CompanelMelden();
   return 0;
 }
 
-static int ScanDurchgang(Verbindung& v) {
+static int ScanDurchgang(Verbindung& v, const std::string& adressen) {
   int antworten = 0;
-  for (int i = 0; i < 8; ++i) {
-    char adresse = static_cast<char>('1' + i);
+  for (char adresse : adressen) {
+    const int i = adresse - '1';
     v.Companel().fortschritt = std::string("searching for device ") + adresse;
     v.CompanelMelden();
     char id[64] = {};
@@ -263,6 +263,12 @@ int ReadIniCompanel(Verbindung& v, ini::IniStore* store) {
   int port = -1;
   if (ini::Ini_GetInt(store, "com", "port", &wert) > 0 && GueltigerPort(wert)) port = wert;
 
+  // Files from before these keys read as off.
+  Uebertragungswahl& wahl = v.Uebertragung();
+  wahl.schnell = ini::Ini_GetInt(store, "com", "schnell", &wert) > 0 && wert == 1;
+  wahl.ratenSuchen = wahl.schnell;
+  wahl.nurGeaendert = ini::Ini_GetInt(store, "com", "nurgeaendert", &wert) > 0 && wert == 1;
+
   ComControlAusfuellen(v);
   PortlisteAuswaehlen(v, port);
   v.ComFehlerSetzen(ComPortOeffnen(v));
@@ -274,6 +280,8 @@ int WriteIniCompanel(Verbindung& v, ini::IniStore* store) {
   ini::Ini_PutInt(store, "com", "adresse", static_cast<unsigned char>(v.Geraeteadresse()));
   ini::Ini_PutInt(store, "com", "port", v.Port().offen);
   ini::Ini_PutInt(store, "com", "lport", v.Port().lport);
+  ini::Ini_PutInt(store, "com", "schnell", v.Uebertragung().schnell ? 1 : 0);
+  ini::Ini_PutInt(store, "com", "nurgeaendert", v.Uebertragung().nurGeaendert ? 1 : 0);
   return 0;
 }
 

@@ -38,12 +38,22 @@ namespace device {
 namespace {
 
 constexpr double kLeseTimeout = 0.5;  // as the COM settings window opens the port
+// While asking at rates where most likely nobody listens: a device answers an ID read
+// within milliseconds, and a scan asks up to 24 times.
+constexpr double kSuchTimeout = 0.2;
 // A device changes its line after the acknowledgement has left; give it time to do so.
 constexpr auto kUmschaltpause = std::chrono::milliseconds(20);
 constexpr long kSuchraten[] = {38400, 19200, 4800};
 
 int Nummer(char adresse) {
   return adresse - '0';
+}
+
+bool PortOeffnen(Verbindung& v, int port, long rate, double timeout) {
+  ZORFYD1_Close(v, port);
+  if (ZORFYD1_Open(v, port, rate) != 0) return false;
+  ZORFYD1_Timeout(v, port, timeout);
+  return true;
 }
 
 bool Antwortet(Verbindung& v, int port, char adresse) {
@@ -97,16 +107,13 @@ bool Hochschalten(Verbindung& v, int port, char adresse) {
 }  // namespace
 
 bool PortMitRateOeffnen(Verbindung& v, int port, long rate) {
-  ZORFYD1_Close(v, port);
-  if (ZORFYD1_Open(v, port, rate) != 0) return false;
-  ZORFYD1_Timeout(v, port, kLeseTimeout);
-  return true;
+  return PortOeffnen(v, port, rate, kLeseTimeout);
 }
 
 bool AndereRatenAbsuchen(Verbindung& v, int port, char adresse) {
   if (adresse < '1' || adresse > '8') return false;
   for (long rate : kSuchraten) {
-    if (!PortMitRateOeffnen(v, port, rate) || !Antwortet(v, port, adresse)) continue;
+    if (!PortOeffnen(v, port, rate, kSuchTimeout) || !Antwortet(v, port, adresse)) continue;
     if (Zurueckstellen(v, port, adresse)) {
       v.HinweisMelden(std::string("Device ") + adresse + " answered at " + std::to_string(rate) +
                       " baud and was switched back to 9600 baud.");
@@ -117,10 +124,10 @@ bool AndereRatenAbsuchen(Verbindung& v, int port, char adresse) {
   return false;
 }
 
-int AlleAnderenRatenAbsuchen(Verbindung& v, int port) {
-  int gefunden = 0;
+std::string AlleAnderenRatenAbsuchen(Verbindung& v, int port) {
+  std::string gefunden;
   for (long rate : kSuchraten) {
-    if (!PortMitRateOeffnen(v, port, rate)) continue;
+    if (!PortOeffnen(v, port, rate, kSuchTimeout)) continue;
     std::string adressen;
     for (char a = '1'; a <= '8'; ++a) {
       if (!Antwortet(v, port, a)) continue;
@@ -132,7 +139,7 @@ int AlleAnderenRatenAbsuchen(Verbindung& v, int port) {
     PortMitRateOeffnen(v, port, kGrundrate);
     for (char a : adressen) {
       if (!Antwortet(v, port, a)) continue;
-      ++gefunden;
+      gefunden += a;
       v.HinweisMelden(std::string("Device ") + a + " answered at " + std::to_string(rate) +
                       " baud and was switched back to 9600 baud.");
     }

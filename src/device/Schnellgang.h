@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 namespace device {
 
@@ -32,8 +33,8 @@ bool AndereRatenAbsuchen(Verbindung& v, int port, char adresse);
 
 // A scan where no address answered at 9600: asks every address at 38400, then 19200, then
 // 4800, and switches the devices of the first rate where any answers back to 9600, each
-// with a notice. The port is open at 9600 again afterwards; the number found there.
-int AlleAnderenRatenAbsuchen(Verbindung& v, int port);
+// with a notice. The port is open at 9600 again afterwards; the addresses that answer there.
+std::string AlleAnderenRatenAbsuchen(Verbindung& v, int port);
 
 // Reopens the port at the rate with the COM window's read time-out; false when it cannot.
 bool PortMitRateOeffnen(Verbindung& v, int port, long rate);

@@ -27,6 +27,7 @@
 #include "device/Fehler.h"
 #include "ui_KENNLPNL.h"
 #include "widgets/Fehlerfeldanzeige.h"
+#include "widgets/Hinweiszeile.h"
 #include "widgets/Graphscrollbar.h"
 #include "widgets/Hilfefilter.h"
 #include "widgets/Kurvengrafik.h"
@@ -226,6 +227,7 @@ int Kennlinienpanel::KennlinienpanelInit() {
   });
   fehlerAbo_ =
       widgets::FehlerfelderZeigen(Verbindung(), ui_->FEHLERLED, ui_->FEHLERSTRING, ui_->FEHLERNR);
+  hinweisAbo_ = widgets::HinweiseZeigen(Verbindung(), this);
   FelderZeigen();
   VorschauAnzeigen();
   ScrollbarAnpassen();

@@ -129,6 +129,7 @@ class Kennlinienpanel : public QMainWindow {
 
   widgets::Fensterumgebung umgebung_;
   device::Verbindung::FehlerAbo fehlerAbo_;
+  device::Verbindung::HinweisAbo hinweisAbo_;
   std::unique_ptr<::Ui::KENNLPNL> ui_;
   std::unique_ptr<widgets::Kurvengrafik> grafik_;
   std::unique_ptr<Kennldialoge> dialoge_;

@@ -36,6 +36,7 @@
 #include "ui/Knopfbild.h"
 #include "ui_KURVENPNL.h"
 #include "widgets/Fehlerfeldanzeige.h"
+#include "widgets/Hinweiszeile.h"
 #include "widgets/Graphscrollbar.h"
 #include "widgets/Hilfefilter.h"
 #include "widgets/Lampe.h"
@@ -261,6 +262,7 @@ int Kurvenpanel::KurvenpanelInit() {
   });
   fehlerAbo_ =
       widgets::FehlerfelderZeigen(Verbindung(), ui_->FEHLERLED, ui_->FEHLERSTRING, ui_->FEHLERNR);
+  hinweisAbo_ = widgets::HinweiseZeigen(Verbindung(), this);
   VorschauAnzeigen();
   imAnzeigen_ = true;
   ui_->YRASTER->setValue(sitzung_.gKurven.YRaster[sitzung_.gKurven.AktuelleKurve]);

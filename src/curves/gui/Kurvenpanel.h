@@ -161,6 +161,7 @@ class Kurvenpanel : public QMainWindow {
   widgets::HilfeFilter* hilfe_;
   widgets::Fensterumgebung umgebung_;  // handed over when built
   device::Verbindung::FehlerAbo fehlerAbo_;
+  device::Verbindung::HinweisAbo hinweisAbo_;
   Kurvenmaus* maus_ = nullptr;  // the mouse tools on the graph
   Kurvenaktionen a_{};
   std::vector<widgets::Befehlszeile> befehle_;
