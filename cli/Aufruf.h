@@ -24,6 +24,8 @@ struct Aufruf {
   Portangabe port;
   char adresse = '1';
   bool dither = false;
+  bool schnell = false;    // --fast: the transfer at 38400 baud
+  bool geaendert = false;  // --changed: only the changed blocks
   std::string konfig;   // --config
   std::string ausgabe;  // --out
   int platz = 0;        // --slot, 1..7; 0 when not given

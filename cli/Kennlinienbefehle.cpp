@@ -43,6 +43,7 @@ int KennlinieSenden(const Aufruf& aufruf) {
 
   Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
+  geraet.SpeichertransferVorbereiten(aufruf.schnell, aufruf.geaendert);
   device::Verbindung& v = geraet.Verbindung();
   if (const int fehler = kennl::KennlinieSchreiben(v)) return FehlerMelden(fehler);
   return kStatusErfolg;
@@ -59,6 +60,7 @@ int KennlinieLesen(const Aufruf& aufruf) {
 
   Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
+  geraet.SpeichertransferVorbereiten(aufruf.schnell, false);
   device::Verbindung& v = geraet.Verbindung();
   if (const int fehler = kennl::KennlinieLesen(v)) return FehlerMelden(fehler);
   if (const int fehler = kennl::KennlDateiSpeichern(ziel)) return FehlerMelden(fehler);
