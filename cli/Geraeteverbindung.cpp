@@ -71,8 +71,7 @@ void Geraeteverbindung::CacheZurueckschreiben() {
       zeilen.push_back(
           {portname_, s.schluessel.adresse, s.schluessel.typ, s.start, std::move(s.bytes)});
   if (!CacheSchreiben(cachePfad_, zeilen))
-    std::fprintf(stderr, "miv3x: the memory cache %s could not be written.\n",
-                 cachePfad_.c_str());
+    std::fprintf(stderr, "miv3x: the memory cache %s could not be written.\n", cachePfad_.c_str());
 }
 
 int Geraeteverbindung::Oeffnen() {

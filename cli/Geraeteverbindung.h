@@ -41,7 +41,7 @@ class Geraeteverbindung {
   int nummer_;
   std::string portname_;
   device::Verbindung::HinweisAbo hinweisAbo_;
-  std::string cachePfad_;                // empty: no cache in this run
+  std::string cachePfad_;                 // empty: no cache in this run
   std::vector<Cachezeile> fremdeZeilen_;  // other ports', written back unchanged
 };
 

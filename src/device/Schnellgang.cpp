@@ -161,8 +161,7 @@ int SchnellUebertragen(Verbindung& v, Vorgang vorgang, const std::function<int()
       Langsam(v, "Fast transfer needs a device address 1 to 8.");
   }
   int code = uebertragung();
-  if (schnell && !Zurueckstellen(v, port, adresse) && !Wiederfinden(v, port, adresse) &&
-      code == 0)
+  if (schnell && !Zurueckstellen(v, port, adresse) && !Wiederfinden(v, port, adresse) && code == 0)
     code = kFehlerRateVerloren;
   if (code == kFehlerAbgebrochen)
     v.HinweisMelden(vorgang == Vorgang::Schreiben

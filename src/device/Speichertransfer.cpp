@@ -83,9 +83,8 @@ int SpeicherBlockweiseSenden(Verbindung& v, int port, char adresse, int typ, lon
   return 0;
 }
 
-int SpeicherGeaendertSenden(Verbindung& v, int port, char adresse, int typ, long start,
-                            long laenge, const std::uint8_t* daten, Blockteilung teilung,
-                            const char* titel) {
+int SpeicherGeaendertSenden(Verbindung& v, int port, char adresse, int typ, long start, long laenge,
+                            const std::uint8_t* daten, Blockteilung teilung, const char* titel) {
   const Speichergedaechtnis::Schluessel s{port, adresse, typ};
   const long kopf = std::min(kBildkopf, laenge);
   if (!v.Gedaechtnis().Kennt(s, start, kopf))
@@ -93,8 +92,8 @@ int SpeicherGeaendertSenden(Verbindung& v, int port, char adresse, int typ, long
   // Another host, a power cut or another device at this address: the header tells.
   std::vector<std::uint8_t> geraetekopf(static_cast<std::size_t>(kopf));
   const Speichergedaechtnis& vorher = v.Gedaechtnis();  // as it stands until a block goes out
-  if (const int fehler = ZORFYD1_SpeicherLesen(v, port, adresse, typ, start, kopf,
-                                               geraetekopf.data()))
+  if (const int fehler =
+          ZORFYD1_SpeicherLesen(v, port, adresse, typ, start, kopf, geraetekopf.data()))
     return fehler;
   if (!vorher.Gleich(s, start, kopf, geraetekopf.data())) {
     v.Gedaechtnis().Merken(s, start, kopf, geraetekopf.data());
@@ -120,8 +119,7 @@ int SpeicherGeaendertSenden(Verbindung& v, int port, char adresse, int typ, long
     long erledigt = 0;
     for (const Block& b : senden) {
       if (box.Abgebrochen()) return kFehlerAbgebrochen;
-      if (const int fehler =
-              BlockSchreiben(v, port, adresse, typ, b, daten + (b.adresse - start)))
+      if (const int fehler = BlockSchreiben(v, port, adresse, typ, b, daten + (b.adresse - start)))
         return fehler;
       erledigt += b.laenge;
       box.Setzen(erledigt, gesamt);
@@ -135,8 +133,7 @@ int SpeicherGeaendertSenden(Verbindung& v, int port, char adresse, int typ, long
       return fehler;
     if (!std::equal(zurueck.begin(), zurueck.begin() + b.laenge, daten + (b.adresse - start))) {
       v.HinweisMelden("A changed block read back differently; writing all blocks.");
-      return SpeicherBlockweiseSenden(v, port, adresse, typ, start, laenge, daten, teilung,
-                                      titel);
+      return SpeicherBlockweiseSenden(v, port, adresse, typ, start, laenge, daten, teilung, titel);
     }
   }
   return 0;
@@ -148,7 +145,8 @@ int SpeicherBlockweiseHolen(Verbindung& v, int port, char adresse, int typ, long
   for (long erledigt = 0; erledigt < laenge;) {
     if (box.Abgebrochen()) return kFehlerAbgebrochen;
     const long block = std::min(kSpeicherblock, laenge - erledigt);
-    if (const int fehler = BlockLesen(v, port, adresse, typ, start + erledigt, block, ziel + erledigt))
+    if (const int fehler =
+            BlockLesen(v, port, adresse, typ, start + erledigt, block, ziel + erledigt))
       return fehler;
     erledigt += block;
     box.Setzen(erledigt, laenge);

@@ -36,9 +36,8 @@ int SpeicherBlockweiseSenden(Verbindung& v, int port, char adresse, int typ, lon
 // the blocks holding those first bytes always and last, and every block sent is read back.
 // Anything unknown or different writes everything, with a notice when the device held
 // something else.
-int SpeicherGeaendertSenden(Verbindung& v, int port, char adresse, int typ, long start,
-                            long laenge, const std::uint8_t* daten, Blockteilung teilung,
-                            const char* titel);
+int SpeicherGeaendertSenden(Verbindung& v, int port, char adresse, int typ, long start, long laenge,
+                            const std::uint8_t* daten, Blockteilung teilung, const char* titel);
 // Reads laenge bytes from memory type typ at address start into ziel, in blocks counted
 // from start; cancel as above.
 int SpeicherBlockweiseHolen(Verbindung& v, int port, char adresse, int typ, long start, long laenge,

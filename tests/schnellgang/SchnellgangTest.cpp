@@ -175,20 +175,27 @@ TEST_P(SchnellRueckfall, TransfersAt9600WithOneNotice) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, SchnellRueckfall,
-    ::testing::Values(
-        Rueckfall{"Refused",
-                  [](sim::Engine& e) { e.withDevice('1', [](sim::Device& d) { d.maxBaud = 19200; }); },
-                  false, "refused 38400 baud"},
-        Rueckfall{"RefusedWithCan",
-                  [](sim::Engine& e) { e.inject({sim::FaultKind::Can, "BRW"}); }, false,
-                  "refused 38400 baud"},
-        Rueckfall{"SilentAtTheNewRate",
-                  [](sim::Engine& e) { e.inject({sim::FaultKind::Silence, "IDR"}); }, false,
-                  "did not answer at 38400 baud"},
-        Rueckfall{"RateCommandUnanswered",
-                  [](sim::Engine& e) { e.inject({sim::FaultKind::Silence, "BRW"}); }, false,
-                  "did not answer the change"},
-        Rueckfall{"PortCannotRun38400", nullptr, true, "port cannot run at 38400"}),
+    ::testing::Values(Rueckfall{"Refused",
+                                [](sim::Engine& e) {
+                                  e.withDevice('1', [](sim::Device& d) { d.maxBaud = 19200; });
+                                },
+                                false, "refused 38400 baud"},
+                      Rueckfall{"RefusedWithCan",
+                                [](sim::Engine& e) {
+                                  e.inject({sim::FaultKind::Can, "BRW"});
+                                },
+                                false, "refused 38400 baud"},
+                      Rueckfall{"SilentAtTheNewRate",
+                                [](sim::Engine& e) {
+                                  e.inject({sim::FaultKind::Silence, "IDR"});
+                                },
+                                false, "did not answer at 38400 baud"},
+                      Rueckfall{"RateCommandUnanswered",
+                                [](sim::Engine& e) {
+                                  e.inject({sim::FaultKind::Silence, "BRW"});
+                                },
+                                false, "did not answer the change"},
+                      Rueckfall{"PortCannotRun38400", nullptr, true, "port cannot run at 38400"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Schnellgang, FailureMidTransferReturnsTheDeviceBeforeTheErrorShows) {
@@ -227,8 +234,7 @@ TEST_F(Schnellgang, CancelledReadLeavesTheCurvesAsTheyAre) {
   ASSERT_EQ(0, curves::KurvenSenden(sitzung, v(), curves::kSpeicherKurven));
   sitzung.gKurven.Kurven[0].Punkte = {P(7, 2, 1), P(8, 1, 1)};
   op.cancelAfterSets = static_cast<int>(op.progressValues.size()) + 1;
-  EXPECT_EQ(device::kFehlerAbgebrochen,
-            curves::KurvenLesen(sitzung, v(), curves::kSpeicherKurven));
+  EXPECT_EQ(device::kFehlerAbgebrochen, curves::KurvenLesen(sitzung, v(), curves::kSpeicherKurven));
   EXPECT_EQ(2u, sitzung.gKurven.Kurven[0].Punkte.size());
   EXPECT_EQ(7, sitzung.gKurven.Kurven[0].Punkte[0].Y);
   ASSERT_EQ(1u, hinweise.size());
@@ -246,9 +252,9 @@ TEST_P(AmAnderenRate, IdReadFindsTheDeviceAndSwitchesItBack) {
   EXPECT_EQ("ZOR-MIV3AXWUN-2V1.30", device::IdFeld(v()));
   EXPECT_EQ(9600, Rate(sim.engine()));
   ASSERT_EQ(1u, hinweise.size());
-  EXPECT_EQ("Device 1 answered at " + std::to_string(rate) +
-                " baud and was switched back to 9600 baud.",
-            hinweise[0]);
+  EXPECT_EQ(
+      "Device 1 answered at " + std::to_string(rate) + " baud and was switched back to 9600 baud.",
+      hinweise[0]);
 }
 
 INSTANTIATE_TEST_SUITE_P(Raten, AmAnderenRate, ::testing::Values(38400L, 19200L, 4800L));

@@ -79,10 +79,9 @@ int KennlGeaendertSchreiben(device::Verbindung& v, const std::uint8_t* bild, lon
   const int port = v.OffenerComPort();
   if (port == -1) return kFehlerBlockSchreibenKeinPort;
   const char adresse = v.Geraeteadresse();
-  if (const int fehler = device::SpeicherGeaendertSenden(v, port, adresse, kSpeicherKennlinien,
-                                                         start, laenge, bild,
-                                                         device::Blockteilung::AnGrenzen,
-                                                         "sending data"))
+  if (const int fehler =
+          device::SpeicherGeaendertSenden(v, port, adresse, kSpeicherKennlinien, start, laenge,
+                                          bild, device::Blockteilung::AnGrenzen, "sending data"))
     return fehler;
   if (const int fehler = device::ZORFYD1_ModusSchreiben(v, port, adresse, 0, kModusUngueltig))
     return fehler;

@@ -36,9 +36,9 @@
 #include "ui/Knopfbild.h"
 #include "ui_KURVENPNL.h"
 #include "widgets/Fehlerfeldanzeige.h"
-#include "widgets/Hinweiszeile.h"
 #include "widgets/Graphscrollbar.h"
 #include "widgets/Hilfefilter.h"
+#include "widgets/Hinweiszeile.h"
 #include "widgets/Lampe.h"
 #include "widgets/Navigation.h"
 

@@ -86,10 +86,9 @@ int KurvenSenden(Kurvensitzung& sitzung, device::Verbindung& v, int typ) {
   const int code = device::SchnellUebertragen(v, device::Vorgang::Schreiben, [&] {
     if (!v.Uebertragung().nurGeaendert || v.OffenerComPort() == -1)
       return SpeicherBlockweiseSchreiben(v, bild.data(), kBildAnfang, ende - kBildAnfang, typ);
-    return device::SpeicherGeaendertSenden(v, v.OffenerComPort(), v.Geraeteadresse(), typ,
-                                           kBildAnfang, ende - kBildAnfang,
-                                           bild.data() + kBildAnfang,
-                                           device::Blockteilung::AbAnfang, "Send data");
+    return device::SpeicherGeaendertSenden(
+        v, v.OffenerComPort(), v.Geraeteadresse(), typ, kBildAnfang, ende - kBildAnfang,
+        bild.data() + kBildAnfang, device::Blockteilung::AbAnfang, "Send data");
   });
   if (code) v.ComFehlerSetzen(code);
   return code;
