@@ -26,8 +26,8 @@ const std::vector<Befehlsform>& Befehlsformen() {
       {"ports", 0, false, {}},
       {"id", 0, true, {"--port", "--address", "--json"}},
       {"scan", 0, true, {"--port", "--json"}},
-      {"send", 1, true, {"--port", "--address", "--dither"}},
-      {"read", 1, true, {"--port", "--address", "--dither", "--config"}},
+      {"send", 1, true, {"--port", "--address", "--dither", "--fast", "--changed"}},
+      {"read", 1, true, {"--port", "--address", "--dither", "--config", "--fast"}},
       {"export", 2, false, {"--pwl"}},
       {"import", 2, false, {"--config", "--pwl", "--timebase"}},
       {"import-csv",
@@ -36,8 +36,8 @@ const std::vector<Befehlsform>& Befehlsformen() {
        {"--time-col", "--value-col", "--tolerance", "--config", "--scale", "--offset",
         "--time-unit"}},
       {"image", 1, false, {"--out", "--json"}},
-      {"char-send", 1, true, {"--port", "--address", "--slot"}, true},
-      {"char-read", 1, true, {"--port", "--address", "--slot", "--config"}, true},
+      {"char-send", 1, true, {"--port", "--address", "--slot", "--fast", "--changed"}, true},
+      {"char-read", 1, true, {"--port", "--address", "--slot", "--config", "--fast"}, true},
       {"char-select", 0, true, {"--port", "--address", "--slot"}, true},
       {"char-export", 2, false, {}},
       {"char-import", 2, false, {"--config"}},
@@ -61,7 +61,8 @@ const std::vector<Befehlsform>& Befehlsformen() {
 }
 
 bool MitWert(const std::string& option) {
-  return option != "--dither" && option != "--pwl" && option != "--raw" && option != "--json";
+  return option != "--dither" && option != "--pwl" && option != "--raw" && option != "--json" &&
+         option != "--fast" && option != "--changed";
 }
 
 // Mode bits: 0..255, decimal or 0x hex.
@@ -203,10 +204,12 @@ bool AufrufAuswerten(const std::vector<std::string>& argumente, Aufruf& aufruf,
         fehler = "option '" + arg + "' takes no value";
         return false;
       }
-      (arg == "--pwl"    ? aufruf.pwl
-       : arg == "--raw"  ? aufruf.roh
-       : arg == "--json" ? aufruf.json
-                         : aufruf.dither) = true;
+      (arg == "--pwl"       ? aufruf.pwl
+       : arg == "--raw"     ? aufruf.roh
+       : arg == "--json"    ? aufruf.json
+       : arg == "--fast"    ? aufruf.schnell
+       : arg == "--changed" ? aufruf.geaendert
+                            : aufruf.dither) = true;
       continue;
     }
     if (!wertAngehaengt) {

@@ -43,6 +43,9 @@ struct Aufruf {
   int setzen = -1;         // mode --set, bits 0..255; -1 when not given
   int loeschen = -1;       // mode --clear
   bool hilfe = false;
+  // send, read, char-send, char-read.
+  bool schnell = false;    // --fast: the transfer at 38400 baud
+  bool geaendert = false;  // --changed: only the changed blocks (send, char-send)
   // export, import: SPICE PWL instead of the tab-separated text.
   bool pwl = false;
   // import-csv and import --pwl.

@@ -36,6 +36,8 @@ int IdLesen(const Aufruf& aufruf) {
   Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
   device::Verbindung& v = geraet.Verbindung();
+  // A device a cut fast transfer left at another rate is found there and switched back.
+  v.Uebertragung().ratenSuchen = true;
   if (const int fehler = device::IDLesen(v)) return FehlerMelden(fehler);
   if (aufruf.json)
     std::printf("%s\n", nlohmann::json{{"id", device::IdFeld(v)}}.dump().c_str());
@@ -48,6 +50,7 @@ int Suchen(const Aufruf& aufruf) {
   Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
   device::Verbindung& v = geraet.Verbindung();
+  v.Uebertragung().ratenSuchen = true;
   if (const int fehler = device::GeraeteSuchen(v)) return FehlerMelden(fehler);
   const auto& zustand = v.Companel();
   if (aufruf.json) {
@@ -91,6 +94,7 @@ int Senden(const Aufruf& aufruf) {
 
   Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
+  geraet.SpeichertransferVorbereiten(aufruf.schnell, aufruf.geaendert);
   device::Verbindung& v = geraet.Verbindung();
   if (const int fehler = curves::KurvenSenden(sitzung, v, Speichertyp(aufruf)))
     return FehlerMelden(fehler);
@@ -109,6 +113,7 @@ int Lesen(const Aufruf& aufruf) {
 
   Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
+  geraet.SpeichertransferVorbereiten(aufruf.schnell, false);
   device::Verbindung& v = geraet.Verbindung();
   if (const int fehler = curves::KurvenLesen(sitzung, v, Speichertyp(aufruf)))
     return FehlerMelden(fehler);

@@ -4,8 +4,12 @@
 // path, the user's folder of port links is left alone.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "Aufruf.h"
 #include "Leitungszaehler.h"
+#include "Speichercache.h"
 #include "device/Verbindung.h"
 #include "device/qtserial/QtSerialService.h"
 
@@ -23,11 +27,22 @@ class Geraeteverbindung {
   // The connection every device command of this run goes through.
   device::Verbindung& Verbindung() { return verbindung_; }
 
+  // Before a memory transfer: the command line's choices, and what earlier runs remember
+  // of the device memories behind this port, which goes back to the cache with what this
+  // run learns when the connection closes.
+  void SpeichertransferVorbereiten(bool schnell, bool geaendert);
+
  private:
+  void CacheZurueckschreiben();
+
   device::qtserial::QtSerialService service_;
   Leitungszaehler zaehler_{service_};  // what the driver talks through
   device::Verbindung verbindung_{&zaehler_};
   int nummer_;
+  std::string portname_;
+  device::Verbindung::HinweisAbo hinweisAbo_;
+  std::string cachePfad_;                 // empty: no cache in this run
+  std::vector<Cachezeile> fremdeZeilen_;  // other ports', written back unchanged
 };
 
 }  // namespace cli

@@ -21,7 +21,19 @@ line of standard output, and a failure as {"error": <code>, "message": "<text>"}
 standard error, the code negative as the functions return it (-122232). A bad command
 line is still reported as text.
 Transfers (send, read, char-send, char-read) show a progress bar on standard error when it
-is a terminal: bytes, rate and time left.
+is a terminal: bytes, rate and time left. Ctrl-C during the bar cancels the transfer
+between two blocks (a write leaves the device memory incomplete); status 1.
+--fast (send, read, char-send, char-read): the device and the line are switched to
+38400 baud for the transfer and back to 9600 afterwards, also after a failure or a
+cancel. When the port cannot run at 38400, or the device refuses the rate or does not
+answer at it, the transfer runs at 9600 and one line on standard error says so.
+--changed (send, char-send): of a curve image or slot image that this tool last wrote to
+or read from the same port, address and memory, only the 64-byte blocks that changed are
+written, then read back. The device's image header is read first; when it is not the one
+remembered (another program, a power cut, another device) or a block reads back
+differently, everything is written. What was written or read is remembered in
+$XDG_CACHE_HOME/miv3x/memory (else ~/.cache/miv3x/memory), made by the first --changed
+and from then on kept up to date by every send, read, char-send and char-read.
 )";
 
 struct Text {
@@ -38,7 +50,9 @@ const std::map<std::string, Text>& Texte() {
 )"}},
       {"id",
        {"miv3x id --port P [--address A] [--json]",
-        R"(Reads the ID of the device at address A and prints it.
+        R"(Reads the ID of the device at address A and prints it. A device that does not
+answer at 9600 baud is asked at 38400, 19200 and 4800 (where a cut fast transfer may
+have left it) and, when found, switched back to 9600 with a line on standard error.
 With --json: {"id": "<id>"}.
 )"}},
       {"scan",
@@ -46,12 +60,14 @@ With --json: {"id": "<id>"}.
         R"(Asks the addresses 1 to 8 in turn for their ID and prints one line per address:
 "<address>: no device found", "<address>: WUN-2 found, ID <id>" or
 "<address>: device answer, but device is no WUN-2, ID <id>".
-Every silent address costs the 0.5 s time-out.
+Every silent address costs the 0.5 s time-out. When no address answers at 9600 baud, the
+addresses are asked at 38400, 19200 and 4800 as well, and devices found there are
+switched back to 9600.
 With --json: {"found": ["3", "5"], "ids": {"3": "<id>", "5": "<id>"}}, the addresses that
 answered (WUN-2 or not) and their IDs.
 )"}},
       {"send",
-       {"miv3x send FILE.wur --port P [--address A] [--dither]",
+       {"miv3x send FILE.wur --port P [--address A] [--dither] [--fast] [--changed]",
         R"(Writes curve 1 of the curve file into the device's curve memory (memory type 4),
 or with --dither as the dither amplitude curve (memory type 5). When the curves of the
 file differ in length, the warning is shown on standard error and the curve is sent
@@ -59,7 +75,7 @@ anyway. A curve longer than the device memory (30704 time-base units) is refused
 nothing is sent.
 )"}},
       {"read",
-       {"miv3x read OUT.wur --port P [--address A] [--dither] [--config FILE.wuo]",
+       {"miv3x read OUT.wur --port P [--address A] [--dither] [--config FILE.wuo] [--fast]",
         R"(Reads the curve from the device's curve memory (with --dither: the dither amplitude
 curve) and saves it as curve 1 of a new curve file, one point per time-base unit.
 Curves 2 to 4 are the default curve. The file carries the standard configuration, or
@@ -137,7 +153,7 @@ address>, "bytes": <count>, "samples": <count>, "checksum": <header checksum>,
 "memory_percent": <per cent of 61440>}.
 )"}},
       {"char-send",
-       {"miv3x char-send FILE.wue --slot N --port P [--address A]",
+       {"miv3x char-send FILE.wue --slot N --port P [--address A] [--fast] [--changed]",
         R"(Writes the characteristic of the characteristic file, with its output-2 value and
 rise time, into slot N of the device (memory type 4, 8224 bytes from (N - 1) * 8224).
 The file's configuration is used. When the device marks its slots invalid, all seven
@@ -145,7 +161,7 @@ slots are first initialised with a one-sample characteristic, as the characteris
 window does. A characteristic longer than 4096 samples is refused and nothing is sent.
 )"}},
       {"char-read",
-       {"miv3x char-read OUT.wue --slot N --port P [--address A] [--config FILE.wuo]",
+       {"miv3x char-read OUT.wue --slot N --port P [--address A] [--config FILE.wuo] [--fast]",
         R"(Reads slot N of the device and saves it as a characteristic file: one point per
 input value (or one point for an initialised slot), the output-2 value and the rise
 time. The file carries the standard configuration, or the one of FILE.wuo. OUT.wue is

@@ -47,6 +47,7 @@ int KennlinieSenden(const Aufruf& aufruf) {
 
   Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
+  geraet.SpeichertransferVorbereiten(aufruf.schnell, aufruf.geaendert);
   device::Verbindung& v = geraet.Verbindung();
   if (const int fehler = kennl::KennlinieSchreiben(sitzung, v)) return FehlerMelden(fehler);
   return kStatusErfolg;
@@ -65,6 +66,7 @@ int KennlinieLesen(const Aufruf& aufruf) {
 
   Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
+  geraet.SpeichertransferVorbereiten(aufruf.schnell, false);
   device::Verbindung& v = geraet.Verbindung();
   if (const int fehler = kennl::KennlinieLesen(sitzung, v)) return FehlerMelden(fehler);
   if (const int fehler = kennl::KennlDateiSpeichern(sitzung, ziel)) return FehlerMelden(fehler);

@@ -1,5 +1,7 @@
 #include "TerminalOperator.h"
 
+#include <signal.h>
+
 #include <algorithm>
 #include <cmath>
 
@@ -82,7 +84,25 @@ std::optional<std::string> TerminalOperator::selectFile(const common::FileReques
   return std::nullopt;
 }
 
+namespace {
+
+volatile sig_atomic_t gUnterbrochen = 0;
+struct sigaction gVorher {};
+
+void Unterbrechen(int) {
+  gUnterbrochen = 1;
+}
+
+}  // namespace
+
 void TerminalOperator::progressOpen(const std::string& title, const std::string&) {
+  // While a transfer runs, Ctrl-C is its Cancel button: it stops between two blocks, so a
+  // device switched to another rate is brought back first.
+  gUnterbrochen = 0;
+  struct sigaction aktion {};
+  aktion.sa_handler = Unterbrechen;
+  sigemptyset(&aktion.sa_mask);
+  sigaction(SIGINT, &aktion, &gVorher);
   offen_ = true;
   titel_ = title;
   prozent_ = 0;
@@ -97,9 +117,14 @@ void TerminalOperator::progressSet(int percent) {
   zeichnen();
 }
 
+bool TerminalOperator::progressCancelled() {
+  return offen_ && gUnterbrochen != 0;
+}
+
 void TerminalOperator::progressClose() {
   if (!offen_) return;
   offen_ = false;
+  sigaction(SIGINT, &gVorher, nullptr);
   if (!terminal_) return;
   std::fputc('\n', ausgabe_);
   std::fflush(ausgabe_);

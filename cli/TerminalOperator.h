@@ -2,7 +2,7 @@
 // and are never questions: a message box is answered with its active button, which is
 // the choice the tool documents (the equal-length warning sends anyway). File dialogs are
 // cancelled (every file is named on the command line). The progress box becomes a bar
-// on standard error, drawn only when that is a terminal.
+// on standard error, drawn only when that is a terminal; Ctrl-C is its Cancel button.
 #pragma once
 
 #include <chrono>
@@ -24,6 +24,8 @@ class TerminalOperator : public common::OperatorInterface {
   void progressOpen(const std::string& title, const std::string& label) override;
   void progressSet(int percent) override;
   void progressClose() override;
+  // Ctrl-C while a progress bar runs.
+  bool progressCancelled() override;
   void help(const std::string& text) override;
 
   // "Title: first line", further lines indented by two blanks, empty lines left out.

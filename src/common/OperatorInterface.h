@@ -38,10 +38,14 @@ class OperatorInterface {
   // Shows the file selection dialog; std::nullopt when the operator cancelled.
   virtual std::optional<std::string> selectFile(const FileRequest& request) = 0;
 
-  // The modal progress box: no cancel button, at most one open at a time.
+  // The modal progress box, at most one open at a time. Its Cancel button (where the
+  // interface has one) only raises a flag: the transfer asks progressCancelled() between
+  // two blocks and stops there.
   virtual void progressOpen(const std::string& title, const std::string& label) = 0;
   virtual void progressSet(int percent) = 0;
   virtual void progressClose() = 0;
+  // True once the operator has cancelled the open box.
+  virtual bool progressCancelled() { return false; }
 
   // Shows a direct-help text until the operator clicks.
   virtual void help(const std::string& text) = 0;

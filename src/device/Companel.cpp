@@ -7,6 +7,7 @@
 #include "common/OperatorInterface.h"
 #include "device/Fehler.h"
 #include "device/Protokoll.h"
+#include "device/Schnellgang.h"
 #include "device/Statusbits.h"
 #include "device/Verbindung.h"
 #include "ini/IniStore.h"
@@ -126,6 +127,10 @@ int IDLesen(Verbindung& v) {
   v.CompanelMelden();
   char id[64] = {};
   int fehler = ZORFYD1_IDLesen(v, v.Port().offen, v.Geraeteadresse(), id);
+  // Silence may be a device left at another rate by a transfer that did not end.
+  if (fehler != 0 && Fehlerkategorie(fehler) == 403 && v.Uebertragung().ratenSuchen &&
+      AndereRatenAbsuchen(v, v.Port().offen, v.Geraeteadresse()))
+    fehler = ZORFYD1_IDLesen(v, v.Port().offen, v.Geraeteadresse(), id);
   if (fehler != 0) return fehler;
   v.Companel().idFeld = id;
   v.CompanelMelden();
@@ -146,17 +151,37 @@ void IDLesenMitAnzeige(Verbindung& v) {
   v.CompanelMelden();
 }
 
+// One pass over the addresses '1' to '8' at the port's present rate: lamps, IDs and the
+// address; the number of addresses that answered.
+static int ScanDurchgang(Verbindung& v, const std::string& adressen = "12345678");
+
 int GeraeteSuchen(Verbindung& v) {
   if (v.Port().offen == -1) return kKeinPortScan;
   v.Companel().idFeld.clear();
-  for (int i = 0; i < 8; ++i) {
-    char adresse = static_cast<char>('1' + i);
+  if (ScanDurchgang(v) == 0 && v.Uebertragung().ratenSuchen) {
+    // Nobody answered at 9600: devices left at another rate are switched back and asked
+    // once more.
+    v.Companel().fortschritt = "searching at other baud rates";
+    v.CompanelMelden();
+    const std::string gefunden = AlleAnderenRatenAbsuchen(v, v.Port().offen);
+    if (!gefunden.empty()) ScanDurchgang(v, gefunden);
+  }
+  v.Companel().fortschritt.clear();
+  v.CompanelMelden();
+  return 0;
+}
+
+static int ScanDurchgang(Verbindung& v, const std::string& adressen) {
+  int antworten = 0;
+  for (char adresse : adressen) {
+    const int i = adresse - '1';
     v.Companel().fortschritt = std::string("searching for device ") + adresse;
     v.CompanelMelden();
     char id[64] = {};
     Lampe& lampe = v.Companel().scanLampen[i];
     const bool geantwortet = ZORFYD1_IDLesen(v, v.Port().offen, adresse, id) == 0;
     v.Companel().scanIds[i] = geantwortet ? id : "";
+    antworten += geantwortet ? 1 : 0;
     if (!geantwortet) {
       lampe.an = false;
     } else if (std::strncmp(id, kWun2Kennung, std::strlen(kWun2Kennung)) == 0) {
@@ -167,9 +192,7 @@ int GeraeteSuchen(Verbindung& v) {
       lampe = {true, kLampeRot};
     }
   }
-  v.Companel().fortschritt.clear();
-  v.CompanelMelden();
-  return 0;
+  return antworten;
 }
 
 int StartSenden(Verbindung& v) {
@@ -240,6 +263,12 @@ int ReadIniCompanel(Verbindung& v, ini::IniStore* store) {
   int port = -1;
   if (ini::Ini_GetInt(store, "com", "port", &wert) > 0 && GueltigerPort(wert)) port = wert;
 
+  // Files from before these keys read as off.
+  Uebertragungswahl& wahl = v.Uebertragung();
+  wahl.schnell = ini::Ini_GetInt(store, "com", "schnell", &wert) > 0 && wert == 1;
+  wahl.ratenSuchen = wahl.schnell;
+  wahl.nurGeaendert = ini::Ini_GetInt(store, "com", "nurgeaendert", &wert) > 0 && wert == 1;
+
   ComControlAusfuellen(v);
   PortlisteAuswaehlen(v, port);
   v.ComFehlerSetzen(ComPortOeffnen(v));
@@ -251,6 +280,8 @@ int WriteIniCompanel(Verbindung& v, ini::IniStore* store) {
   ini::Ini_PutInt(store, "com", "adresse", static_cast<unsigned char>(v.Geraeteadresse()));
   ini::Ini_PutInt(store, "com", "port", v.Port().offen);
   ini::Ini_PutInt(store, "com", "lport", v.Port().lport);
+  ini::Ini_PutInt(store, "com", "schnell", v.Uebertragung().schnell ? 1 : 0);
+  ini::Ini_PutInt(store, "com", "nurgeaendert", v.Uebertragung().nurGeaendert ? 1 : 0);
   return 0;
 }
 

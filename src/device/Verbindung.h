@@ -14,12 +14,22 @@
 #include "common/Meldeliste.h"
 #include "device/Fehler.h"
 #include "device/SerialService.h"
+#include "device/Speichergedaechtnis.h"
 
 namespace device {
 
 struct ComPortZustand {
   int offen = -1;  // the open port, -1 when none
   int lport = -1;  // the last port opened successfully, -1 if none
+};
+
+// How memory transfers run, as the operator chose (COM settings, miv3x options); all off
+// at first, so the line carries exactly the frames of a plain transfer.
+struct Uebertragungswahl {
+  bool schnell = false;       // memory transfers at 38400 baud (Schnellgang.h)
+  bool nurGeaendert = false;  // curve and slot writes send only the changed blocks
+  // An ID read or scan that gets no answer at 9600 looks at the other rates.
+  bool ratenSuchen = false;
 };
 
 struct PortlistenEintrag {
@@ -53,6 +63,7 @@ class Verbindung {
  public:
   using FehlerAbo = common::Meldeliste<const Fehlerfelder&>::Abo;
   using AnzeigeAbo = common::Meldeliste<>::Abo;
+  using HinweisAbo = common::Meldeliste<const std::string&>::Abo;
 
   // Without a service every exchange fails, as with no serial port at all.
   explicit Verbindung(SerialService* dienst = nullptr);
@@ -88,6 +99,18 @@ class Verbindung {
   // ComFehlerSetzen while the Abo lives.
   [[nodiscard]] FehlerAbo FehlerfelderAbonnieren(std::function<void(const Fehlerfelder&)> anzeige);
 
+  // The operator's choice for memory transfers.
+  Uebertragungswahl& Uebertragung() { return uebertragung_; }
+  const Uebertragungswahl& Uebertragung() const { return uebertragung_; }
+  // What the devices on this connection are known to hold (kept by the block transfers).
+  Speichergedaechtnis& Gedaechtnis() { return gedaechtnis_; }
+  // One-line notices about how a transfer ran (fell back to 9600 baud, a device found at
+  // another rate, a cancelled transfer): a window's status line, miv3x's standard error.
+  void HinweisMelden(const std::string& text) const { hinweise_.Melden(text); }
+  [[nodiscard]] HinweisAbo HinweiseAbonnieren(std::function<void(const std::string&)> anzeige) {
+    return hinweise_.Abonnieren(std::move(anzeige));
+  }
+
   // The COM logic's display state (Companel.h) and its listeners, told after every change
   // (the scan and the ID read run inside one command and must repaint meanwhile).
   Companelzustand& Companel() { return companel_; }
@@ -117,6 +140,9 @@ class Verbindung {
   common::Meldeliste<> companelMeldungen_;
   std::function<std::vector<int>()> portquelle_;
   int einstellmerker_ = 1;
+  Uebertragungswahl uebertragung_;
+  Speichergedaechtnis gedaechtnis_;
+  common::Meldeliste<const std::string&> hinweise_;
 };
 
 }  // namespace device

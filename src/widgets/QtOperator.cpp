@@ -131,10 +131,12 @@ std::optional<std::string> QtOperator::selectFile(const common::FileRequest& req
 
 void QtOperator::progressOpen(const std::string& title, const std::string& label) {
   progressClose();
-  auto* box = new QProgressDialog(Text(label), QString(), 0, 100, reference_);
+  auto* box = new QProgressDialog(Text(label), QStringLiteral("Cancel"), 0, 100, reference_);
   box->setWindowTitle(Text(title));
   box->setWindowModality(Qt::ApplicationModal);
-  box->setCancelButton(nullptr);
+  abgebrochen_ = false;
+  // The button only raises the flag; the transfer stops between two blocks.
+  QObject::connect(box, &QProgressDialog::canceled, box, [this] { abgebrochen_ = true; });
   box->setMinimumDuration(0);
   box->setAutoClose(false);
   box->setAutoReset(false);
@@ -147,7 +149,15 @@ void QtOperator::progressOpen(const std::string& title, const std::string& label
 void QtOperator::progressSet(int percent) {
   if (!progress_) return;
   progress_->setValue(std::clamp(percent, 0, 100));
-  Zeichnen();
+  // The box is application-modal: of the operator's input only its Cancel button is
+  // reachable, so taking input here cannot start anything else.
+  QCoreApplication::processEvents();
+}
+
+bool QtOperator::progressCancelled() {
+  if (!progress_) return false;
+  QCoreApplication::processEvents();
+  return abgebrochen_;
 }
 
 void QtOperator::progressClose() {

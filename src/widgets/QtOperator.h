@@ -31,6 +31,7 @@ class QtOperator : public common::OperatorInterface {
   void progressOpen(const std::string& title, const std::string& label) override;
   void progressSet(int percent) override;
   void progressClose() override;
+  bool progressCancelled() override;
   void help(const std::string& text) override;
 
   // The progress box while one is open, else nullptr.
@@ -47,6 +48,7 @@ class QtOperator : public common::OperatorInterface {
 
   QPointer<QWidget> reference_;
   QPointer<QProgressDialog> progress_;
+  bool abgebrochen_ = false;
 };
 
 }  // namespace widgets

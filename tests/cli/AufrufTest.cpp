@@ -119,8 +119,11 @@ TEST(Aufruf, HelpForTheToolAndEachCommand) {
       {"ports", "usage: miv3x ports\n"},
       {"id", "usage: miv3x id --port P [--address A] [--json]\n"},
       {"scan", "usage: miv3x scan --port P [--json]\n"},
-      {"send", "usage: miv3x send FILE.wur --port P [--address A] [--dither]\n"},
-      {"read", "usage: miv3x read OUT.wur --port P [--address A] [--dither] [--config FILE.wuo]\n"},
+      {"send",
+       "usage: miv3x send FILE.wur --port P [--address A] [--dither] [--fast] [--changed]\n"},
+      {"read",
+       "usage: miv3x read OUT.wur --port P [--address A] [--dither] [--config FILE.wuo] "
+       "[--fast]\n"},
       {"export", "usage: miv3x export FILE.wur OUT.txt [--pwl]\n"},
       {"import",
        "usage: miv3x import IN.txt OUT.wur [--config FILE.wuo] [--pwl [--timebase NAME]]\n"},

@@ -13,8 +13,12 @@ namespace clitest {
 
 class SimLeitung {
  public:
-  explicit SimLeitung(const std::string& adressen = "1") : engine(adressen), runner(engine) {
-    if (!runner.openPty() || !runner.start()) ADD_FAILURE() << "simulator: " << runner.error();
+  // raten: the devices hear only a host at their own line rate (9600 at start).
+  explicit SimLeitung(const std::string& adressen = "1", bool raten = false)
+      : engine(adressen), runner(engine) {
+    if (!runner.openPty()) ADD_FAILURE() << "simulator: " << runner.error();
+    runner.followLineRates(raten);
+    if (!runner.start()) ADD_FAILURE() << "simulator: " << runner.error();
   }
   ~SimLeitung() { runner.stop(); }
   const std::string& pfad() const { return runner.path(); }

@@ -19,7 +19,7 @@ int SichtbareFortschrittsboxen() {
   return n;
 }
 
-TEST(Fortschritt, ModalBoxWithoutCancelButton) {
+TEST(Fortschritt, ModalBoxWithCancelButton) {
   QtOperator op;
   op.progressOpen("Send data", "Writing curve");
   QProgressDialog* box = op.progressDialog();
@@ -28,10 +28,25 @@ TEST(Fortschritt, ModalBoxWithoutCancelButton) {
   EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
   EXPECT_EQ(box->windowTitle(), "Send data");
   EXPECT_EQ(box->labelText(), "Writing curve");
-  EXPECT_EQ(box->findChild<QPushButton*>(), nullptr);
+  QPushButton* abbrechen = box->findChild<QPushButton*>();
+  ASSERT_NE(abbrechen, nullptr);
+  EXPECT_EQ(abbrechen->text(), "Cancel");
   EXPECT_EQ(box->value(), 0);
   EXPECT_EQ(QApplication::activeModalWidget(), box);
   op.progressClose();
+}
+
+TEST(Fortschritt, CancelIsAFlagUntilTheNextBox) {
+  QtOperator op;
+  op.progressOpen("Send data", "Send data");
+  EXPECT_FALSE(op.progressCancelled());
+  op.progressDialog()->findChild<QPushButton*>()->click();
+  EXPECT_TRUE(op.progressCancelled());
+  EXPECT_TRUE(op.progressCancelled());  // asked again between blocks: still cancelled
+  op.progressOpen("Read data", "Read data");
+  EXPECT_FALSE(op.progressCancelled());
+  op.progressClose();
+  EXPECT_FALSE(op.progressCancelled());  // no box, nothing to cancel
 }
 
 TEST(Fortschritt, ValuesInPercent) {

@@ -28,6 +28,12 @@ class ScriptedOperator : public common::OperatorInterface {
   void progressSet(int percent) override;
   void progressClose() override;
   void help(const std::string& text) override;
+  // The Cancel button, pressed once `cancelAfterSets` progress values have been set (-1:
+  // never).
+  bool progressCancelled() override {
+    return cancelAfterSets >= 0 && static_cast<int>(progressValues.size()) >= cancelAfterSets;
+  }
+  int cancelAfterSets = -1;
 
   // What was shown, in order.
   std::vector<common::MessageRequest> messages;

@@ -31,6 +31,7 @@
 #include "widgets/Grapheditormaus.h"
 #include "widgets/Graphscrollbar.h"
 #include "widgets/Hilfefilter.h"
+#include "widgets/Hinweiszeile.h"
 #include "widgets/Kurvengrafik.h"
 #include "widgets/Lampe.h"
 #include "widgets/Navigation.h"
@@ -210,6 +211,7 @@ int Kennlinienpanel::KennlinienpanelInit() {
   undoAbo_ = sitzung_.Undomeldungen.Abonnieren(undo);
   undo(sitzung_.Undozustand);
   rahmen_->FehlerfelderAbonnieren();
+  hinweisAbo_ = widgets::HinweiseZeigen(Verbindung(), this);
   FelderZeigen();
   VorschauAnzeigen();
   ScrollbarAnpassen();

@@ -127,6 +127,7 @@ class Kennlinienpanel : public QMainWindow {
   Kennliniensitzung& sitzung_;
   widgets::Fensterumgebung umgebung_;
   widgets::Editorrahmen* rahmen_ = nullptr;  // scroll bar, zoom fields, toolbar, ...
+  device::Verbindung::HinweisAbo hinweisAbo_;
   std::unique_ptr<::Ui::KENNLPNL> ui_;
   widgets::Kurvengrafik* grafik_ = nullptr;  // the frame's
   std::unique_ptr<Kennldialoge> dialoge_;

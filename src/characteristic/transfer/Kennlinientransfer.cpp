@@ -11,6 +11,7 @@
 #include "config/Umrechnung.h"
 #include "device/Fehler.h"
 #include "device/Protokoll.h"
+#include "device/Schnellgang.h"
 #include "device/Speichertransfer.h"
 #include "device/Verbindung.h"
 
@@ -73,6 +74,20 @@ int KennlSpeicherSchreiben(device::Verbindung& v, const std::uint8_t* bild, long
   return device::ZORFYD1_ModusSchreiben(v, port, adresse, 1, kModusGueltig);
 }
 
+int KennlGeaendertSchreiben(device::Verbindung& v, const std::uint8_t* bild, long start,
+                            long laenge) {
+  const int port = v.OffenerComPort();
+  if (port == -1) return kFehlerBlockSchreibenKeinPort;
+  const char adresse = v.Geraeteadresse();
+  if (const int fehler =
+          device::SpeicherGeaendertSenden(v, port, adresse, kSpeicherKennlinien, start, laenge,
+                                          bild, device::Blockteilung::AnGrenzen, "sending data"))
+    return fehler;
+  if (const int fehler = device::ZORFYD1_ModusSchreiben(v, port, adresse, 0, kModusUngueltig))
+    return fehler;
+  return device::ZORFYD1_ModusSchreiben(v, port, adresse, 1, kModusGueltig);
+}
+
 int KennlSpeicherLesen(device::Verbindung& v, long start, long laenge, std::uint8_t* ziel,
                        bool fortschritt) {
   const int port = v.OffenerComPort();
@@ -98,21 +113,24 @@ int KennlinieSchreiben(Kennliniensitzung& sitzung, device::Verbindung& v) {
   std::vector<std::uint8_t> bild;
   if (const int fehler = KennlBildErzeugen(sitzung, bild)) return fehler;
   v.ComFehlerSetzen(0);
-  bool gueltig = false;
-  if (const int fehler = KennlModusPruefen(v, gueltig)) {
-    v.ComFehlerSetzen(fehler);
-    return fehler;
-  }
-  if (!gueltig) {
-    if (const int fehler = KennlinienplaetzeInitialisieren(v)) {
-      v.ComFehlerSetzen(fehler);
-      return fehler;
-    }
-  }
   const int n = sitzung.gKennl.Felder.KurveNr;
-  if (!PlatzGueltig(n)) return kFehlerSchreibenPlatz;
-  const int fehler = KennlSpeicherSchreiben(v, bild.data(), PlatzAdresse(n), kPlatzBytes, true);
-  if (fehler) v.ComFehlerSetzen(fehler);
+  // Only the device exchanges run inside, so a fast write is back at 9600 before any
+  // error is shown.
+  bool zeigen = true;
+  const int fehler = device::SchnellUebertragen(v, device::Vorgang::Schreiben, [&] {
+    bool gueltig = false;
+    if (const int f = KennlModusPruefen(v, gueltig)) return f;
+    if (!gueltig)
+      if (const int f = KennlinienplaetzeInitialisieren(v)) return f;
+    if (!PlatzGueltig(n)) {
+      zeigen = false;
+      return kFehlerSchreibenPlatz;
+    }
+    if (!v.Uebertragung().nurGeaendert || v.OffenerComPort() == -1)
+      return KennlSpeicherSchreiben(v, bild.data(), PlatzAdresse(n), kPlatzBytes, true);
+    return KennlGeaendertSchreiben(v, bild.data(), PlatzAdresse(n), kPlatzBytes);
+  });
+  if (fehler && zeigen) v.ComFehlerSetzen(fehler);
   return fehler;
 }
 
@@ -120,19 +138,25 @@ int KennlinieLesen(Kennliniensitzung& sitzung, device::Verbindung& v) {
   const int n = sitzung.gKennl.Felder.KurveNr;
   if (!PlatzGueltig(n)) return kFehlerLesenPlatz;
   v.ComFehlerSetzen(0);
-  bool gueltig = false;
-  if (const int fehler = KennlModusPruefen(v, gueltig)) return fehler;
-  if (!gueltig) {
-    v.ComFehlerSetzen(kFehlerLesenUngueltig);
-    return kFehlerLesenUngueltig;
-  }
   std::vector<std::uint8_t> bild;
-  if (!Puffer(bild, static_cast<std::size_t>(kPlatzBytes))) {
-    return kFehlerLesenSpeicherBild;
-  }
-  if (const int fehler = KennlSpeicherLesen(v, PlatzAdresse(n), kPlatzBytes, bild.data(), true)) {
-    v.ComFehlerSetzen(fehler);
-    return fehler;
+  // The mode check's own error and a buffer that cannot be had are left to the caller.
+  bool zeigen = true;
+  const int gelesen = device::SchnellUebertragen(v, device::Vorgang::Lesen, [&] {
+    bool gueltig = false;
+    if (const int f = KennlModusPruefen(v, gueltig)) {
+      zeigen = false;
+      return f;
+    }
+    if (!gueltig) return kFehlerLesenUngueltig;
+    if (!Puffer(bild, static_cast<std::size_t>(kPlatzBytes))) {
+      zeigen = false;
+      return kFehlerLesenSpeicherBild;
+    }
+    return KennlSpeicherLesen(v, PlatzAdresse(n), kPlatzBytes, bild.data(), true);
+  });
+  if (gelesen) {
+    if (zeigen) v.ComFehlerSetzen(gelesen);
+    return gelesen;
   }
   const int pruefsumme = Wort(bild, 0);
   const int ausgang2 = Wort(bild, kBildAusgang2);

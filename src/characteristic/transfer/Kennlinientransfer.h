@@ -47,6 +47,10 @@ int KennlinienplaetzeInitialisieren(device::Verbindung& v);
 // multiple of 64, then marks the slots valid. With fortschritt the box "sending data".
 int KennlSpeicherSchreiben(device::Verbindung& v, const std::uint8_t* bild, long start, long laenge,
                            bool fortschritt);
+// As KennlSpeicherSchreiben with the box, but sends only the blocks that changed since
+// this connection last wrote or read them (device/Speichertransfer.h).
+int KennlGeaendertSchreiben(device::Verbindung& v, const std::uint8_t* bild, long start,
+                            long laenge);
 // Reads laenge bytes from device address start into ziel, after checking that the slots
 // are valid. With fortschritt the box "reading data".
 int KennlSpeicherLesen(device::Verbindung& v, long start, long laenge, std::uint8_t* ziel,

@@ -39,6 +39,7 @@
 #include "widgets/Grapheditormaus.h"
 #include "widgets/Graphscrollbar.h"
 #include "widgets/Hilfefilter.h"
+#include "widgets/Hinweiszeile.h"
 #include "widgets/Lampe.h"
 #include "widgets/Navigation.h"
 #include "widgets/Nuranzeige.h"
@@ -231,6 +232,7 @@ int Kurvenpanel::KurvenpanelInit() {
     }
   });
   rahmen_->FehlerfelderAbonnieren();
+  hinweisAbo_ = widgets::HinweiseZeigen(Verbindung(), this);
   VorschauAnzeigen();
   imAnzeigen_ = true;
   ui_->YRASTER->setValue(sitzung_.gKurven.YRaster[sitzung_.gKurven.AktuelleKurve]);

@@ -155,6 +155,7 @@ class Kurvenpanel : public QMainWindow {
   widgets::HilfeFilter* hilfe_;
   widgets::Fensterumgebung umgebung_;        // handed over when built
   widgets::Editorrahmen* rahmen_ = nullptr;  // scroll bar, zoom fields, toolbar, ...
+  device::Verbindung::HinweisAbo hinweisAbo_;
   Kurvenaktionen a_{};
   std::vector<widgets::Befehlszeile> befehle_;
   QActionGroup* werkzeuge_ = nullptr;

@@ -14,6 +14,7 @@
 #include "curves/transfer/Kurvenbild.h"
 #include "device/Fehler.h"
 #include "device/Protokoll.h"
+#include "device/Schnellgang.h"
 #include "device/Speichertransfer.h"
 #include "device/Verbindung.h"
 
@@ -82,8 +83,13 @@ int KurvenSenden(Kurvensitzung& sitzung, device::Verbindung& v, int typ) {
     return fehler;
   }
   v.ComFehlerSetzen(0);
-  const int code =
-      SpeicherBlockweiseSchreiben(v, bild.data(), kBildAnfang, ende - kBildAnfang, typ);
+  const int code = device::SchnellUebertragen(v, device::Vorgang::Schreiben, [&] {
+    if (!v.Uebertragung().nurGeaendert || v.OffenerComPort() == -1)
+      return SpeicherBlockweiseSchreiben(v, bild.data(), kBildAnfang, ende - kBildAnfang, typ);
+    return device::SpeicherGeaendertSenden(
+        v, v.OffenerComPort(), v.Geraeteadresse(), typ, kBildAnfang, ende - kBildAnfang,
+        bild.data() + kBildAnfang, device::Blockteilung::AbAnfang, "Send data");
+  });
   if (code) v.ComFehlerSetzen(code);
   return code;
 }
@@ -109,30 +115,35 @@ int KurvenLesen(Kurvensitzung& sitzung, device::Verbindung& v, int typ) {
   v.ComFehlerSetzen(0);
   std::vector<std::uint8_t> puffer;
   if (!Vergroessern(puffer, kAbtastAnfang)) return kFehlerLesenSpeicherKopf;
-  if (const int fehler = SpeicherBlockweiseLesen(v, kBildAnfang, kBildKopfBytes,
-                                                 puffer.data() + kBildAnfang, false, typ)) {
-    v.ComFehlerSetzen(fehler);
-    return fehler;
-  }
-
-  const int pruefsumme = Wort(puffer, kBildPruefsumme);
+  int pruefsumme = 0;
   int letzte[kKurven], zyklen[kKurven], ruhe[kKurven];
-  for (int c = 0; c < kKurven; ++c) {
-    letzte[c] = Wort(puffer, kBildEndadressen + 2 * c);
-    zyklen[c] = Wort(puffer, kBildZyklen + 2 * c);
-    ruhe[c] = Wort(puffer, kBildRuhezustand + 2 * c);
+  // The device exchanges alone, so that a fast read is back at 9600 before anything is
+  // shown; the header's fields are taken as its first read gave them.
+  const int gelesen = device::SchnellUebertragen(v, device::Vorgang::Lesen, [&] {
+    if (const int fehler = SpeicherBlockweiseLesen(v, kBildAnfang, kBildKopfBytes,
+                                                   puffer.data() + kBildAnfang, false, typ))
+      return fehler;
+    pruefsumme = Wort(puffer, kBildPruefsumme);
+    for (int c = 0; c < kKurven; ++c) {
+      letzte[c] = Wort(puffer, kBildEndadressen + 2 * c);
+      zyklen[c] = Wort(puffer, kBildZyklen + 2 * c);
+      ruhe[c] = Wort(puffer, kBildRuhezustand + 2 * c);
+    }
+    if (letzte[0] < kAbtastAnfang) return kFehlerLesenLeer;
+    if (!Vergroessern(puffer, static_cast<std::size_t>(letzte[0]) + 1))
+      return kFehlerLesenSpeicherBild;
+    return SpeicherBlockweiseLesen(v, kBildAnfang, letzte[0] - (kBildAnfang - 1),
+                                   puffer.data() + kBildAnfang, true, typ);
+  });
+  // An empty device and a buffer that cannot grow are left to the caller.
+  if (gelesen == kFehlerLesenLeer || gelesen == kFehlerLesenSpeicherBild) return gelesen;
+  if (gelesen) {
+    v.ComFehlerSetzen(gelesen);
+    return gelesen;
   }
   // The device holds one curve, whatever the count byte says.
   const int kurvenzahl = 1;
 
-  if (letzte[0] < kAbtastAnfang) return kFehlerLesenLeer;
-  if (!Vergroessern(puffer, static_cast<std::size_t>(letzte[0]) + 1))
-    return kFehlerLesenSpeicherBild;
-  if (const int fehler = SpeicherBlockweiseLesen(v, kBildAnfang, letzte[0] - (kBildAnfang - 1),
-                                                 puffer.data() + kBildAnfang, true, typ)) {
-    v.ComFehlerSetzen(fehler);
-    return fehler;
-  }
   if (Kurvenpruefsumme(puffer.data(), kBildEndadressen, letzte[0]) != pruefsumme) {
     v.ComFehlerSetzen(kFehlerLesenPruefsumme);
     return kFehlerLesenPruefsumme;

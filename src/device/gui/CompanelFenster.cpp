@@ -10,6 +10,7 @@
 #include "ui_COMPNL.h"
 #include "widgets/Fehlerfeldanzeige.h"
 #include "widgets/Hilfefilter.h"
+#include "widgets/Hinweiszeile.h"
 #include "widgets/Lampe.h"
 #include "widgets/Navigation.h"
 #include "widgets/Verbindungssymbol.h"
@@ -55,6 +56,7 @@ CompanelFenster::CompanelFenster(QWidget* parent, const widgets::Fensterumgebung
   });
   fehlerAbo_ =
       widgets::FehlerfelderZeigen(verbindung_, ui_->FEHLERLED, ui_->FEHLERSTRING, ui_->FEHLERNR);
+  hinweisAbo_ = widgets::HinweiseZeigen(verbindung_, this);
   Anzeigen();
 }
 
@@ -79,6 +81,15 @@ void CompanelFenster::Verbinden() {
       aktion();
     });
   };
+  connect(u.SCHNELL, &QCheckBox::toggled, this, [this](bool an) {
+    if (imAnzeigen_) return;
+    // Whoever uses fast transfers may have a device left at 38400 by a cut transfer.
+    verbindung_.Uebertragung().schnell = an;
+    verbindung_.Uebertragung().ratenSuchen = an;
+  });
+  connect(u.NURGEAENDERT, &QCheckBox::toggled, this, [this](bool an) {
+    if (!imAnzeigen_) verbindung_.Uebertragung().nurGeaendert = an;
+  });
   knopf(u.SCANN, [this] { verbindung_.ComFehlerSetzen(GeraeteSuchen(verbindung_)); });
   knopf(u.IDLESEN, [this] { IDLesenMitAnzeige(verbindung_); });
   knopf(u.START, [this] { verbindung_.ComFehlerSetzen(StartSenden(verbindung_)); });
@@ -130,6 +141,12 @@ void CompanelFenster::HilfetexteAnmelden() {
       "found.\ngreen: WUN-2 found.\nred: device answer, but device is no WUN-2.";
   for (int i = 0; i < 8; ++i) h.Anmelden(scanLampe(u, i), led);
   h.Anmelden(u.IDLESEN, "Reads the device ID from the WUN-2.");
+  h.Anmelden(u.SCHNELL,
+             "Curve and characteristic transfers switch the WUN-2\nto 38400 baud and back to "
+             "9600 baud afterwards.\nWhere that fails, they run at 9600 baud.");
+  h.Anmelden(u.NURGEAENDERT,
+             "A write sends only the 64-byte blocks that differ\nfrom what was last written to "
+             "or read from the WUN-2,\nand reads them back. Anything uncertain writes all.");
   h.Anmelden(u.IDSTRING,
              "The device ID the WUN-2 used to respond\nto command 'Read ID' (contains device "
              "ID\nand version number).");
@@ -192,6 +209,8 @@ void CompanelFenster::Anzeigen() {
     }
     u.ADRESSE->setCurrentIndex(index);
   }
+  u.SCHNELL->setChecked(verbindung_.Uebertragung().schnell);
+  u.NURGEAENDERT->setChecked(verbindung_.Uebertragung().nurGeaendert);
   u.IDSTRING->setText(QString::fromStdString(z.idFeld));
   u.TEXT->setText(QString::fromStdString(z.fortschritt));
   for (int i = 0; i < 8; ++i)

@@ -49,6 +49,7 @@ class CompanelFenster : public QMainWindow {
   Verbindung& verbindung_;  // handed over when built
   Verbindung::AnzeigeAbo anzeigeAbo_;
   Verbindung::FehlerAbo fehlerAbo_;
+  Verbindung::HinweisAbo hinweisAbo_;
   bool imAnzeigen_ = false;
 };
 
