@@ -134,15 +134,16 @@ void SlotWrite(benchmark::State& state) {
   Strecke s(state.range(0) != 0);
   // Slots already valid: the write does not initialise all seven first.
   s.engine.withDevice('1', [](sim::Device& d) { d.mode = 2; });
-  characteristic::KennlModellInitialisieren();
-  characteristic::gKennl.Felder.KurveNr = 2;
+  characteristic::Kennliniensitzung kennl;
+  characteristic::KennlModellInitialisieren(kennl);
+  kennl.gKennl.Felder.KurveNr = 2;
   double sekunden = 0;
   for (auto _ : state) {
     const auto t0 = Clock::now();
-    if (characteristic::KennlinieSchreiben(s.verbindung) != 0) state.SkipWithError("write failed");
+    if (characteristic::KennlinieSchreiben(kennl, s.verbindung) != 0) state.SkipWithError("write failed");
     sekunden = std::chrono::duration<double>(Clock::now() - t0).count();
   }
-  characteristic::KennlModellFreigeben();
+  characteristic::KennlModellFreigeben(kennl);
   // Slot 2 from 8224: one block of 32 bytes to the 64-byte boundary, then 128 of 64.
   Zaehler(state, sekunden, SchreibZeichen(32) + 128 * SchreibZeichen(64), Rate(state));
 }
