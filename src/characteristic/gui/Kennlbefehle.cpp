@@ -5,6 +5,7 @@
 #include "characteristic/edit/KennlAnsicht.h"
 #include "characteristic/edit/KennlMarkierung.h"
 #include "characteristic/files/KennlDateiMenue.h"
+#include "characteristic/gui/Kennlbild.h"
 #include "characteristic/gui/Kennlhilfetexte.h"
 #include "characteristic/gui/Kennlinienpanel.h"
 #include "characteristic/gui/Kennlzeichnung.h"
@@ -12,6 +13,7 @@
 #include "characteristic/model/Kennlinienmodell.h"
 #include "common/Direkthilfe.h"
 #include "device/Fehler.h"
+#include "widgets/Grafikbildbefehle.h"
 #include "widgets/Kurvengrafik.h"
 #include "widgets/Navigation.h"
 
@@ -51,6 +53,12 @@ std::vector<Befehlszeile> Kennlinienpanel::Befehlstabelle() {
         [this] { Dateibefehl(&KennlinieImportieren, false); });
   zeile(a_.Exportieren, "Datei", "Kennlinie exportieren", h::kExportieren,
         melden(&KennlinieExportieren));
+  zeile(a_.BildSpeichern, "Datei", "Grafik als Bild speichern\u2026", nullptr, [] {
+    widgets::GrafikbildSpeichernBefehl("Whole characteristic", &KennlGrafikBeschreiben);
+  }).MenueTrenner = true;
+  zeile(a_.Drucken, "Datei", "Grafik drucken\u2026", nullptr, [this] {
+    widgets::GrafikbildDruckenBefehl(this, "Whole characteristic", &KennlGrafikBeschreiben);
+  });
   zeile(a_.Beenden, "Datei", "Beenden", nullptr, [] {
     widgets::ProgrammendeAnfragen();
   }).MenueTrenner = true;

@@ -1,0 +1,18 @@
+#include "characteristic/gui/Kennlbild.h"
+
+#include "characteristic/edit/KennlGrafikinhalt.h"
+#include "characteristic/model/KennlTitel.h"
+#include "characteristic/model/Kennlinienmodell.h"
+
+namespace characteristic::gui {
+
+bool KennlGrafikBeschreiben(bool ganz, common::Grafikinhalt& inhalt) {
+  KennlGrafikbereich bereich;
+  if (!ganz)
+    bereich = {gKennl.XStart, gKennl.XEnde + 1.0, static_cast<double>(gKennl.YZoomMin),
+               static_cast<double>(gKennl.YZoomMax)};
+  inhalt = KennlGrafikinhalt(gKennl.Kennl, bereich, KennlDateiname());
+  return true;
+}
+
+}  // namespace characteristic::gui
