@@ -58,6 +58,18 @@ int Speichern(const common::Grafikinhalt& inhalt, const Aufruf& aufruf) {
 #endif
 }
 
+#ifdef MIV3X_BILDER
+QtMessageHandler qtMeldungen = nullptr;
+
+// Standard error carries the command's own lines; Qt's note that a user (root in a
+// container) has no runtime folder is no concern of a picture.
+void QtMeldung(QtMsgType art, const QMessageLogContext& ort, const QString& text) {
+  if (art == QtDebugMsg || art == QtInfoMsg || text.startsWith("QStandardPaths: XDG_RUNTIME_DIR"))
+    return;
+  if (qtMeldungen) qtMeldungen(art, ort, text);
+}
+#endif
+
 }  // namespace
 
 std::unique_ptr<QCoreApplication> AnwendungAnlegen(const std::string& befehl, int& argc,
@@ -68,6 +80,7 @@ std::unique_ptr<QCoreApplication> AnwendungAnlegen(const std::string& befehl, in
     // that cannot be reached.
     const char* plattform = std::getenv("QT_QPA_PLATFORM");
     if (plattform == nullptr || *plattform == '\0') setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    qtMeldungen = qInstallMessageHandler(&QtMeldung);
     return std::make_unique<QApplication>(argc, argv);
   }
 #else

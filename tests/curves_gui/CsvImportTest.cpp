@@ -102,6 +102,9 @@ TEST_F(CsvImport, RefusedChoiceShowsTheMessageAndOffersNoOk) {
   EXPECT_THAT(op.lastMessageText(), HasSubstr("Error in line 1"));
   EXPECT_EQ("Error while importing", op.lastMessageTitle());
   EXPECT_FALSE(Ok(d)->isEnabled());
+  // The samples of the column before are gone: another tolerance brings no OK back.
+  d.Toleranz()->setValue(3.0);
+  EXPECT_FALSE(Ok(d)->isEnabled());
   Ok(d)->click();
   EXPECT_NE(QDialog::Accepted, d.result());
   ErwarteStandardkurve();

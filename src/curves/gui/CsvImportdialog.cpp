@@ -120,6 +120,11 @@ int CsvImportdialog::Einlesen() {
     // is told by its code.
     if (fehler == kFehlerCsvOeffnen || fehler == kFehlerAbtastreiheSpeicher)
       device::ZOR_Fehlerpopup(fehler);
+    // The samples of the choice before do not stand for this one.
+    reihe_ = Csvreihe{};
+    codes_.clear();
+    punkte_.clear();
+    VorschauZeichnen();
     Abgelehnt();
     return fehler;
   }
