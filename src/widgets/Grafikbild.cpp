@@ -80,6 +80,9 @@ void GrafikinhaltZeichnen(QCustomPlot* plot, const common::Grafikinhalt& inhalt)
   plot->clearPlottables();
   plot->clearItems();
   plot->setAntialiasedElements(QCP::aeAll);
+  // A dense curve drawn as one wide polyline costs the raster engine minutes: thin lines,
+  // and in a raster picture segment by segment, take milliseconds.
+  plot->setPlottingHint(QCP::phFastPolylines, true);
   plot->setBackground(QBrush(Qt::white));
   Titelelement(plot)->setText(Text(inhalt.Titel));
   plot->xAxis->setLabel(Text(common::AchsenBeschriftung(inhalt.X)));
@@ -90,9 +93,7 @@ void GrafikinhaltZeichnen(QCustomPlot* plot, const common::Grafikinhalt& inhalt)
   plot->yAxis->grid()->setVisible(true);
   for (const common::Grafikreihe& r : inhalt.Reihen) {
     QCPGraph* g = plot->addGraph();
-    QPen stift(Farbe(r.Farbe));
-    stift.setWidthF(1.5);
-    g->setPen(stift);
+    g->setPen(QPen(Farbe(r.Farbe), 1.0));
     g->setName(Text(r.Name));
     const qsizetype n = static_cast<qsizetype>(std::min(r.X.size(), r.Y.size()));
     QVector<double> x(r.X.begin(), r.X.begin() + n), y(r.Y.begin(), r.Y.begin() + n);
