@@ -84,11 +84,11 @@ CsvImportdialog::CsvImportdialog(QWidget* parent, Kurvensitzung& sitzung, std::s
       QString("Output [%1]").arg(QString::fromLatin1(Einheitname(0).c_str())));
   auto* proben = vorschau_->addGraph();
   proben->setName("Samples");
-  proben->setPen(QPen(QColor(0x80, 0x80, 0x80)));
+  // A wide light band the thin lines run on: where they leave it, they miss the samples.
+  proben->setPen(QPen(QColor(150, 150, 255), 4.0));
   auto* linien = vorschau_->addGraph();
   linien->setName("Lines");
-  linien->setPen(QPen(QColor(0xFF, 0x00, 0x00), 1.5));
-  linien->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssSquare, 4));
+  linien->setPen(QPen(QColor(0xFF, 0x00, 0x00), 1.0));
   vorschau_->legend->setVisible(true);
   layout->addWidget(vorschau_, 1);
 
@@ -226,6 +226,10 @@ void CsvImportdialog::VorschauZeichnen() {
     ly.push_back(RohInEinheit(0, punkte_.front().Y));
   }
   vorschau_->graph(1)->setData(lx, ly, true);
+  // Point markers while they stand apart, not a solid row.
+  const bool marken = punkte_.size() * 8 < static_cast<std::size_t>(vorschau_->width());
+  vorschau_->graph(1)->setScatterStyle(
+      QCPScatterStyle(marken ? QCPScatterStyle::ssSquare : QCPScatterStyle::ssNone, 4));
   vorschau_->rescaleAxes();
   vorschau_->replot();
 }
