@@ -56,6 +56,8 @@ const std::vector<Befehlsform>& Befehlsformen() {
       {"stop", 0, true, {"--port", "--address"}},
       {"status", 0, true, {"--port", "--address", "--json"}},
       {"mode", 0, true, {"--port", "--address", "--set", "--clear", "--json"}},
+      {"plot", 2, false, {"--width", "--height", "--curves"}},
+      {"char-plot", 2, false, {"--width", "--height"}},
   };
   return formen;
 }
@@ -75,6 +77,33 @@ bool BitsAuswerten(const std::string& text, int& bits) {
   if (text.empty() || fehler != std::errc() || rest != ende || wert < 0 || wert > 255) return false;
   bits = wert;
   return true;
+}
+
+// A picture side in pixels, 100..10000.
+bool SeiteAuswerten(const std::string& text, int& seite) {
+  int wert = 0;
+  const auto [rest, fehler] = std::from_chars(text.data(), text.data() + text.size(), wert);
+  if (text.empty() || fehler != std::errc() || rest != text.data() + text.size() || wert < 100 ||
+      wert > 10000)
+    return false;
+  seite = wert;
+  return true;
+}
+
+// "1,3": curve numbers 1..4, each once.
+bool KurvenAuswerten(const std::string& text, std::vector<int>& kurven) {
+  kurven.clear();
+  std::size_t anfang = 0;
+  for (;;) {
+    const std::size_t komma = text.find(',', anfang);
+    const std::string teil = text.substr(anfang, komma - anfang);
+    if (teil.size() != 1 || teil[0] < '1' || teil[0] > '4') return false;
+    const int n = teil[0] - '0';
+    if (std::find(kurven.begin(), kurven.end(), n) != kurven.end()) return false;
+    kurven.push_back(n);
+    if (komma == std::string::npos) return true;
+    anfang = komma + 1;
+  }
 }
 
 // The checks of a shape call that concern its options together.
@@ -282,6 +311,16 @@ bool AufrufAuswerten(const std::vector<std::string>& argumente, Aufruf& aufruf,
         return false;
       }
       aufruf.kurve = wert[0] - '0';
+    } else if (arg == "--width" || arg == "--height") {
+      if (!SeiteAuswerten(wert, arg == "--width" ? aufruf.breite : aufruf.hoehe)) {
+        fehler = "'" + wert + "' is not a number of pixels from 100 to 10000";
+        return false;
+      }
+    } else if (arg == "--curves") {
+      if (!KurvenAuswerten(wert, aufruf.kurven)) {
+        fehler = "'" + wert + "' is not a list of curve numbers 1..4, such as 1,2";
+        return false;
+      }
     } else if (arg == "--set" || arg == "--clear") {
       if (!BitsAuswerten(wert, arg == "--set" ? aufruf.setzen : aufruf.loeschen)) {
         fehler = "'" + wert + "' is not a bit mask 0..255 (decimal or 0x hex)";

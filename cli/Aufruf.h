@@ -56,6 +56,10 @@ struct Aufruf {
   double versatz = 0.0;     // --offset
   double zeitfaktor = 0.0;  // --time-unit as seconds; 0 when not given
   int zeitbasis = 0;        // --timebase as its code; 0 when not given
+  // plot and char-plot: the picture's size in pixels (0 when not given) and the curves.
+  int breite = 0;           // --width
+  int hoehe = 0;            // --height
+  std::vector<int> kurven;  // --curves, each 1..4, in the order given
 };
 
 // Reads the arguments after the program name. False with a one-line reason in fehler when

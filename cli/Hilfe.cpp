@@ -299,6 +299,27 @@ register (BITS 0..255, decimal or 0x hex; bit 0 = 1 makes input 4 the start/stop
 signal), then reads the register and prints it with the meaning of its bits. Without
 --set and --clear it only reads. With --json: {"mode": <value>, "mode_bits": [...]}.
 )"}},
+      {"plot",
+       {"miv3x plot FILE.wur OUT.png|OUT.svg|OUT.pdf [--width PX] [--height PX] [--curves 1,2]",
+        R"(Draws curves of the curve file as a picture, as the curve window saves its graph:
+the lines of each curve over its whole length, closing line included, the time in a
+fitting unit and the value in the unit of the curve's output (by the file's
+configuration); the file name as title and a legend with the curve names. The format
+follows OUT's extension: PNG, SVG or PDF. The picture is PX pixels (points for PDF) wide
+and high, 1200 x 700 by default, each 100 to 10000. --curves names the curves, 1..4 in
+drawing order (default 1); the first one's output gives the value axis its unit and
+range, a curve on an output with another unit names it in the legend.
+It draws without a display: unless QT_QPA_PLATFORM is set, Qt's offscreen platform is
+taken. An earlier OUT survives any failure.
+)"}},
+      {"char-plot",
+       {"miv3x char-plot FILE.wue OUT.png|OUT.svg|OUT.pdf [--width PX] [--height PX]",
+        R"(Draws the characteristic of the file as a picture, as the characteristic window
+saves its graph: the lines between the points and the last point's value to the end of
+the input range, output 1 over input 2 in the units of the file's configuration, over
+the whole input and output range; the file name as title. Format, size and display as
+for 'plot'.
+)"}},
       {"zero",
        {"miv3x zero --port P [--address A] [--config FILE.wuo]",
         R"(Sets every output to its physical zero, or to the end of its range nearest to zero,
@@ -342,6 +363,8 @@ Commands:
   stop    --port P               stop it
   status  --port P               status and mode registers, parameters
   mode    --port P [--set B] [--clear B]     set or clear mode bits
+  plot    FILE.wur OUT.png       curves of a curve file as a PNG, SVG or PDF picture
+  char-plot FILE.wue OUT.png     a characteristic file as a picture
 
 Run 'miv3x <command> --help' for a command's options.
 )") + kAllgemein + kStatus;
@@ -361,7 +384,8 @@ std::string Aufrufhinweis(const std::string& befehl) {
     return "usage: miv3x <command> [arguments]\n"
            "commands: ports, id, scan, send, read, export, import, import-csv, image,\n"
            "          char-send, char-read, char-select, char-export, char-import, char-image,\n"
-           "          inputs, output, zero, shape, stats, start, stop, status, mode\n"
+           "          inputs, output, zero, shape, stats, start, stop, status, mode, plot,\n"
+           "          char-plot\n"
            "Run 'miv3x --help' for more.\n";
   return std::string("usage: ") + it->second.synopsis + "\nRun 'miv3x " + befehl +
          " --help' for more.\n";

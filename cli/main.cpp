@@ -10,6 +10,7 @@
 
 #include "Aufruf.h"
 #include "Austauschbefehle.h"
+#include "Bildbefehle.h"
 #include "Dateibefehle.h"
 #include "Direktbefehle.h"
 #include "Fehlerausgabe.h"
@@ -51,6 +52,8 @@ int Ausfuehren(const cli::Aufruf& aufruf) {
   if (b == "stop") return cli::Stoppen(aufruf);
   if (b == "status") return cli::StatusAusgeben(aufruf);
   if (b == "mode") return cli::ModusAendern(aufruf);
+  if (b == "plot") return cli::KurvenBildZeichnen(aufruf);
+  if (b == "char-plot") return cli::KennlinienBildZeichnen(aufruf);
   return cli::BildAusgeben(aufruf);
 }
 
@@ -69,10 +72,11 @@ int main(int argc, char** argv) {
     return cli::kStatusErfolg;
   }
 
-  // The serial-port service wants an application object; Qt sees no arguments of ours.
+  // The serial-port service wants an application object, the pictures one with a window
+  // system; Qt sees no arguments of ours.
   int qtArgc = 1;
   char* qtArgv[] = {argv[0], nullptr};
-  QCoreApplication anwendung(qtArgc, qtArgv);
+  const auto anwendung = cli::AnwendungAnlegen(aufruf.befehl, qtArgc, qtArgv);
 
   device::ZOR_Fehlersprache(2);
   cli::JsonFehlerSetzen(aufruf.json);

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
+  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-svg-dev
   libqcustomplot-dev libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev libmuparser-dev nlohmann-json3-dev
   fonts-dejavu-core locales clang-format clang libclang-rt-14-dev

@@ -19,8 +19,10 @@ struct MessageRequest {
 
 struct FileRequest {
   enum class Mode { Load, Save };
-  std::string title;    // "Load curve"
-  std::string pattern;  // "*.wur"; also the default name and the only type entry
+  std::string title;  // "Load curve"
+  // "*.wur": the default name and the only type entry; "*.txt;*.pwl": a type entry each,
+  // the first one the default name.
+  std::string pattern;
   Mode mode = Mode::Load;
   bool forceExtension = true;  // the chosen name gets the pattern's extension
   std::string confirmButton;   // "Save", "Load"; empty for the dialog's own label

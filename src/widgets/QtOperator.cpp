@@ -99,7 +99,9 @@ QString QtOperator::extension(const QString& pattern) {
 
 std::optional<std::string> QtOperator::selectFile(const common::FileRequest& request) {
   const bool speichern = request.mode == common::FileRequest::Mode::Save;
-  const QString muster = Text(request.pattern);
+  // "*.txt;*.pwl": one type entry each, the first also the default name.
+  const QStringList typen = Text(request.pattern).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+  const QString muster = typen.isEmpty() ? QString() : typen.first();
   const QString ext = request.forceExtension ? extension(muster) : QString();
 
   QFileDialog dialog(reference_, Text(request.title), QDir::currentPath());
@@ -107,7 +109,7 @@ std::optional<std::string> QtOperator::selectFile(const common::FileRequest& req
   dialog.setOption(QFileDialog::ReadOnly, false);  // folders may be made
   dialog.setAcceptMode(speichern ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(speichern ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  if (!muster.isEmpty()) dialog.setNameFilters({muster});
+  if (!typen.isEmpty()) dialog.setNameFilters(typen);
   if (!ext.isEmpty()) dialog.setDefaultSuffix(ext);
   if (!request.confirmButton.empty())
     dialog.setLabelText(QFileDialog::Accept, Text(request.confirmButton));

@@ -36,7 +36,8 @@ TEST_F(KennlFensterTest, MenusAndToolbarInTheirOrder) {
   EXPECT_EQ(
       Eintraege(menues[0]->menu()),
       (QStringList{"Neu", "Kennlinie laden", "Kennlinie speichern", "Kennlinie speichern unter",
-                   "Kennlinie importieren", "Kennlinie exportieren", "-", "Beenden"}));
+                   "Kennlinie importieren", "Kennlinie exportieren", "-",
+                   "Grafik als Bild speichern\u2026", "Grafik drucken\u2026", "-", "Beenden"}));
   EXPECT_EQ(Eintraege(menues[1]->menu()),
             (QStringList{"Alles Markieren", "Rückgängig", "Wiederherstellen", "-", "Markieren",
                          "Punkt zeichnen", "Punkt verschieben", "Punktkoordinaten ändern",

@@ -35,8 +35,8 @@ TEST_F(MenueTest, EveryCommandAsksWithItsDialogAndCancelChangesNothing) {
   ErwarteDialog(op.fileRequests[0], "Save curve", "*.wur", Mode::Save, true, "Save");
   ErwarteDialog(op.fileRequests[1], "Load curve", "*.wur", Mode::Load, true, "Load");
   ErwarteDialog(op.fileRequests[2], "Append curves", "*.wur", Mode::Load, true, "Load");
-  ErwarteDialog(op.fileRequests[3], "Export curves", "*.txt", Mode::Save, false, "Save");
-  ErwarteDialog(op.fileRequests[4], "Import curves", "*.txt", Mode::Load, false, "Load");
+  ErwarteDialog(op.fileRequests[3], "Export curves", "*.txt;*.pwl", Mode::Save, false, "Save");
+  ErwarteDialog(op.fileRequests[4], "Import curves", "*.txt;*.pwl", Mode::Load, false, "Load");
   vorher.ErwarteUnveraendert(sitzung);
   EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }

@@ -503,7 +503,8 @@ TEST_F(FensterTest, SetUpAsThisBuildHasIt) {
   };
   const auto menues2 = panel->menuBar()->actions();
   EXPECT_EQ((QStringList{"New", "Open curves", "Append curves", "Save curves", "Save curves as",
-                         "Import curves", "Export curves", "-", "Exit"}),
+                         "Import curves", "Export curves", "-", "Import CSV\u2026",
+                         "Save graph as picture\u2026", "Print graph\u2026", "-", "Exit"}),
             eintraege(menues2[0]->menu()));
   EXPECT_EQ((QStringList{"Zoom +", "Zoom -", "Zoom to selection", "Zoom full", "-",
                          "Display types of curves"}),

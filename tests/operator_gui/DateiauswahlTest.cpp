@@ -161,6 +161,25 @@ TEST_F(Dateiauswahl, EveryDialogStartsWithThePatternAsItsName) {
   }
 }
 
+TEST_F(Dateiauswahl, SeveralTypesAreOfferedAndTheFirstNamesTheFile) {
+  QtOperator op;
+  FileRequest r = Speichern();
+  r.pattern = "*.txt;*.pwl";
+  r.forceExtension = false;
+  QStringList filter;
+  QString name;
+  Sobald<QFileDialog>([&](QFileDialog* d) {
+    filter = d->nameFilters();
+    name = d->findChild<QLineEdit*>("fileNameEdit")->text();
+    NameEingeben(d, "quelle.pwl");
+  });
+  const auto pfad = op.selectFile(r);
+  EXPECT_EQ(filter, (QStringList{"*.txt", "*.pwl"}));
+  EXPECT_EQ(name, "*.txt");
+  ASSERT_TRUE(pfad);
+  EXPECT_EQ(QFileInfo(QString::fromStdString(*pfad)).fileName(), "quelle.pwl");
+}
+
 TEST_F(Dateiauswahl, LoadPicksAnExistingFile) {
   std::ofstream(Pfad("vorhanden.wuo")) << "x";
   QtOperator op;

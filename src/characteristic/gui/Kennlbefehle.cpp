@@ -5,6 +5,7 @@
 #include "characteristic/edit/KennlAnsicht.h"
 #include "characteristic/edit/KennlMarkierung.h"
 #include "characteristic/files/KennlDateiMenue.h"
+#include "characteristic/gui/Kennlbild.h"
 #include "characteristic/gui/Kennlhilfetexte.h"
 #include "characteristic/gui/Kennlinienpanel.h"
 #include "characteristic/gui/Kennlzeichnung.h"
@@ -13,6 +14,7 @@
 #include "common/Direkthilfe.h"
 #include "device/Fehler.h"
 #include "widgets/Editorrahmen.h"
+#include "widgets/Grafikbildbefehle.h"
 #include "widgets/Kurvengrafik.h"
 #include "widgets/Navigation.h"
 
@@ -52,6 +54,18 @@ std::vector<Befehlszeile> Kennlinienpanel::Befehlstabelle() {
         [this] { Dateibefehl(&KennlinieImportieren, false); });
   zeile(a_.Exportieren, "Datei", "Kennlinie exportieren", h::kExportieren,
         melden([this] { return KennlinieExportieren(sitzung_); }));
+  zeile(a_.BildSpeichern, "Datei", "Grafik als Bild speichern\u2026", nullptr, [this] {
+    widgets::GrafikbildSpeichernBefehl("Whole characteristic",
+                                       [this](bool ganz, common::Grafikinhalt& i) {
+                                         return KennlGrafikBeschreiben(sitzung_, ganz, i);
+                                       });
+  }).MenueTrenner = true;
+  zeile(a_.Drucken, "Datei", "Grafik drucken\u2026", nullptr, [this] {
+    widgets::GrafikbildDruckenBefehl(this, "Whole characteristic",
+                                     [this](bool ganz, common::Grafikinhalt& i) {
+                                       return KennlGrafikBeschreiben(sitzung_, ganz, i);
+                                     });
+  });
   zeile(a_.Beenden, "Datei", "Beenden", nullptr, [] {
     widgets::ProgrammendeAnfragen();
   }).MenueTrenner = true;

@@ -45,6 +45,7 @@ enum class KennlWerkzeug {
 // Every command of the menus and the toolbar.
 struct Kennlaktionen {
   QAction *Neu, *Laden, *Speichern, *SpeichernUnter, *Importieren, *Exportieren, *Beenden;
+  QAction *BildSpeichern, *Drucken;  // the graph as a picture file, on paper
   QAction *AllesMarkieren, *Rueckgaengig, *Wiederherstellen;
   std::array<QAction*, 7> Werkzeuge;
   QAction *ZoomPlus, *ZoomMinus, *ZoomMarkierung, *ZoomVoll;

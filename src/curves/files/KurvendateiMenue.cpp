@@ -1,15 +1,20 @@
 #include "curves/files/KurvendateiMenue.h"
 
+#include <cctype>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "common/Dateibefehle.h"
+#include "config/Konfiguration.h"
 #include "curves/files/Kurvendatei.h"
 #include "curves/files/Kurvenexport.h"
 #include "curves/files/Kurvenimport.h"
+#include "curves/files/Pwl.h"
 #include "curves/model/Kurvenmodell.h"
 #include "curves/model/Kurvensitzung.h"
 #include "curves/model/Titel.h"
+#include "curves/shapes/PunkteEinsetzen.h"
 #include "device/Fehler.h"
 
 namespace curves {
@@ -17,6 +22,15 @@ namespace {
 
 constexpr auto kSpeichern = common::FileRequest::Mode::Save;
 constexpr auto kLaden = common::FileRequest::Mode::Load;
+// The text format, and SPICE's piecewise-linear lists by their extension.
+constexpr const char* kTextOderPwl = "*.txt;*.pwl";
+
+bool PwlDatei(const std::string& pfad) {
+  if (pfad.size() < 4) return false;
+  std::string endung = pfad.substr(pfad.size() - 4);
+  for (char& c : endung) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return endung == ".pwl";
+}
 
 int Speichern(Kurvensitzung& sitzung, bool fragen, bool& abgebrochen) {
   return common::SpeichernMitAuswahl(
@@ -46,15 +60,22 @@ int KurvenAnhaengen(Kurvensitzung& sitzung) {
 }
 
 int KurvenExportieren(Kurvensitzung& sitzung) {
-  const auto pfad = common::DateiWaehlen("Export curves", "*.txt", kSpeichern, false);
+  const auto pfad = common::DateiWaehlen("Export curves", kTextOderPwl, kSpeichern, false);
   if (!pfad) return 0;
+  if (PwlDatei(*pfad))
+    return PwlSchreiben(*pfad, AktuelleKurveDaten(sitzung).Punkte, config::gKonfig.voutmax);
   return KurvendateiExportieren(sitzung, *pfad);
 }
 
 int KurvenImportieren(Kurvensitzung& sitzung) {
-  const auto pfad = common::DateiWaehlen("Import curves", "*.txt", kLaden, false);
+  const auto pfad = common::DateiWaehlen("Import curves", kTextOderPwl, kLaden, false);
   if (!pfad) return 0;
-  return KurvendateiImportieren(sitzung, *pfad);
+  if (!PwlDatei(*pfad)) return KurvendateiImportieren(sitzung, *pfad);
+  // Read whole before the edited curve changes, as one undo step.
+  std::vector<Kurvenpunkt> punkte;
+  if (const int fehler = PwlLesen(*pfad, config::gKonfig.voutmax, 0, punkte)) return fehler;
+  std::string meldung;
+  return PunkteEinsetzen(sitzung, punkte, Einsatzart::Ersetzen, meldung);
 }
 
 int AbbruchWeilKurvenNichtGespeichert(Kurvensitzung& sitzung) {

@@ -11,7 +11,10 @@ struct Kurvensitzung;
 int KurvenSpeichern(Kurvensitzung& sitzung, int ask);
 int KurvenLaden(Kurvensitzung& sitzung);
 int KurvenAnhaengen(Kurvensitzung& sitzung);
+// Curve 1 as text, or the edited curve as a SPICE PWL list when the name ends in ".pwl".
 int KurvenExportieren(Kurvensitzung& sitzung);
+// Text into the curves it names, or a ".pwl" list in place of the edited curve (one undo
+// step).
 int KurvenImportieren(Kurvensitzung& sitzung);
 
 // The unsaved-changes question: 0 = go on, 1 = stop. "Yes" saves; a failed or cancelled

@@ -16,6 +16,7 @@
 #include "curves/model/Rueckgaengig.h"
 #include "device/Fehler.h"
 #include "widgets/Editorrahmen.h"
+#include "widgets/Grafikbildbefehle.h"
 #include "widgets/Hilfefilter.h"
 #include "widgets/Navigation.h"
 
@@ -70,6 +71,19 @@ std::vector<Befehlszeile> Kurvenpanel::Befehlstabelle() {
   zeile(a_.Importieren, "file", "Import curves", h::kImportieren,
         [this] { Dateibefehl(&KurvenImportieren, false); });
   zeile(a_.Exportieren, "file", "Export curves", h::kExportieren, melden(&KurvenExportieren));
+  zeile(a_.CsvImportieren, "file", "Import CSV\u2026", h::kCsvImportieren, [this] {
+    CsvImportieren();
+  }).MenueTrenner = true;
+  zeile(a_.BildSpeichern, "file", "Save graph as picture\u2026", h::kBildSpeichern, [this] {
+    widgets::GrafikbildSpeichernBefehl("Whole curves", [this](bool ganz, common::Grafikinhalt& i) {
+      return GrafikBeschreiben(ganz, i);
+    });
+  });
+  zeile(a_.Drucken, "file", "Print graph\u2026", h::kDrucken, [this] {
+    widgets::GrafikbildDruckenBefehl(
+        this, "Whole curves",
+        [this](bool ganz, common::Grafikinhalt& i) { return GrafikBeschreiben(ganz, i); });
+  });
   zeile(a_.Beenden, "file", "Exit", nullptr, [] { widgets::ProgrammendeAnfragen(); }).MenueTrenner =
       true;
 

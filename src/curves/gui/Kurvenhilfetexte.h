@@ -11,6 +11,12 @@ inline constexpr const char* kSpeichern = "Saves the curve to a file.";
 inline constexpr const char* kSpeichernUnter = "Saves the curve under a\nnew file name.";
 inline constexpr const char* kImportieren = "Imports the curves from text format.";
 inline constexpr const char* kExportieren = "Exports the curves into text format.";
+inline constexpr const char* kCsvImportieren =
+    "Reads sampled data from a CSV file (oscilloscope,\ndata logger, spreadsheet) and shows "
+    "the fewest\nlines that follow them before they replace the\ncurve or the mark.";
+inline constexpr const char* kBildSpeichern =
+    "Saves the graph, as shown or the whole curves,\nas a PNG, SVG or PDF picture.";
+inline constexpr const char* kDrucken = "Prints the graph, as shown or the whole curves.";
 inline constexpr const char* kAusschneiden =
     "Deletes the marked curve section and stores it\nin the intermediate memory.";
 inline constexpr const char* kKopieren =

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "common/Grafikinhalt.h"
 #include "curves/model/Kurvensitzung.h"
 #include "widgets/Befehlstabelle.h"
 #include "widgets/Fensterumgebung.h"
@@ -53,6 +54,8 @@ enum class Werkzeug {
 struct Kurvenaktionen {
   QAction *Neu, *Oeffnen, *Anhaengen, *Speichern, *SpeichernUnter, *Importieren, *Exportieren,
       *Beenden;
+  // Sampled data from CSV, the graph as a picture file and on paper.
+  QAction *CsvImportieren, *BildSpeichern, *Drucken;
   QAction *Ausschneiden, *Kopieren, *Einfuegen, *Loeschen, *AllesMarkieren, *Rueckgaengig,
       *Wiederherstellen;
   // Undo and Redo in the toolbar: dimmed apart from the menu items after a curve change.
@@ -108,6 +111,12 @@ class Kurvenpanel : public QMainWindow {
   // Commands, as the menus and buttons run them.
   void KommentarBearbeiten();
   void KurveWaehlen(int n);  // 1..4
+  // File > "Import CSV...": the file chosen, then the dialog (Kurvenbildbefehle.cpp).
+  void CsvImportieren();
+  void CsvDialogZeigen(const std::string& pfad);
+  // The graph as a picture describes it: what the window shows, or every curve shown
+  // over its whole length.
+  bool GrafikBeschreiben(bool ganz, common::Grafikinhalt& inhalt);
   void YZoomKurven_Callback();
 
   Ui::KURVENPNL& Ui() { return *ui_; }
