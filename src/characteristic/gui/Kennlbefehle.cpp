@@ -12,6 +12,7 @@
 #include "characteristic/model/Kennlinienmodell.h"
 #include "common/Direkthilfe.h"
 #include "device/Fehler.h"
+#include "widgets/Cursorpaar.h"
 #include "widgets/Kurvengrafik.h"
 #include "widgets/Navigation.h"
 
@@ -143,6 +144,12 @@ std::vector<Befehlszeile> Kennlinienpanel::Befehlstabelle() {
   connect(darstellungen_, &QActionGroup::triggered, this, [this] {
     if (common::gHilfeAktiv) DarstellungSetzen(gKennl.Darstellung);
   });
+
+  // The measuring cursors, over whatever tool is chosen.
+  auto& cursor = zeile(a_.Cursor, "Ansicht", "Cursor", nullptr,
+                       [this] { cursor_->WerkzeugSetzen(a_.Cursor->isChecked()); });
+  cursor.Pruefbar = true;
+  cursor.MenueTrenner = true;
 
   // Fenster
   using widgets::Fenster;

@@ -13,6 +13,7 @@
 #include "characteristic/gui/Kennldialoge.h"
 #include "characteristic/gui/Kennlhilfetexte.h"
 #include "characteristic/gui/Kennlmaus.h"
+#include "characteristic/gui/Kennlmessung.h"
 #include "characteristic/gui/Kennlzeichnung.h"
 #include "characteristic/model/KennlKommentar.h"
 #include "characteristic/model/KennlRueckgaengig.h"
@@ -26,6 +27,7 @@
 #include "device/Companel.h"
 #include "device/Fehler.h"
 #include "ui_KENNLPNL.h"
+#include "widgets/Cursorpaar.h"
 #include "widgets/Fehlerfeldanzeige.h"
 #include "widgets/Graphscrollbar.h"
 #include "widgets/Hilfefilter.h"
@@ -61,6 +63,9 @@ Kennlinienpanel::Kennlinienpanel(QWidget* parent, const widgets::Fensterumgebung
   a_.Werkzeuge[0]->setChecked(true);
   letztesWerkzeug_ = a_.Werkzeuge[0];
   Verbinden();
+  // After the mouse tools, so the cursors see the graph's events first.
+  cursor_ = KennlCursorAnlegen(
+      ui_->GRAPH, []() -> const auto& { return gKennl.Kennl.Punkte; });
   HilfetexteAnmelden();
   ui_->GRAPH->installEventFilter(this);
   // A changed configuration relabels the axes and the fields in the configured units.

@@ -20,6 +20,7 @@ namespace Ui {
 class KENNLPNL;
 }
 namespace widgets {
+class Cursorpaar;
 class HilfeFilter;
 class Kurvengrafik;
 }  // namespace widgets
@@ -53,6 +54,7 @@ struct Kennlaktionen {
   // "Kurvengenerator", "Kennlinienregler".
   std::array<QAction*, 6> Fenster;
   QAction *Direkthilfe, *Pinbelegung;
+  QAction* Cursor;  // the measuring cursors on or off
 };
 
 class Kennlinienpanel : public QMainWindow {
@@ -90,6 +92,7 @@ class Kennlinienpanel : public QMainWindow {
   const Kennlaktionen& Aktionen() const { return a_; }
   QToolBar* Werkzeugleiste() const { return leiste_; }
   widgets::Kurvengrafik& Grafik() { return *grafik_; }
+  widgets::Cursorpaar& Cursor() { return *cursor_; }
   Kennldialoge& Dialoge() { return *dialoge_; }
   KennlWerkzeug AktivesWerkzeug() const;
   common::OperatorInterface& Bediener() const { return umgebung_.BedienerOderStandard(); }
@@ -134,6 +137,7 @@ class Kennlinienpanel : public QMainWindow {
   std::unique_ptr<Kennldialoge> dialoge_;
   widgets::HilfeFilter* hilfe_;
   Kennlmaus* maus_ = nullptr;
+  widgets::Cursorpaar* cursor_ = nullptr;
   Kennlaktionen a_{};
   std::vector<widgets::Befehlszeile> befehle_;
   QActionGroup* werkzeuge_ = nullptr;

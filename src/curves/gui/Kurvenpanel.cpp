@@ -23,6 +23,7 @@
 #include "curves/gui/Kurvendialoge.h"
 #include "curves/gui/Kurvenhilfetexte.h"
 #include "curves/gui/Kurvenmaus.h"
+#include "curves/gui/Kurvenmessung.h"
 #include "curves/gui/Kurvenzeichnung.h"
 #include "curves/gui/Zeitachse.h"
 #include "curves/model/Ausgangseinheit.h"
@@ -37,6 +38,7 @@
 #include "ui_KURVENPNL.h"
 #include "widgets/Fehlerfeldanzeige.h"
 #include "widgets/Graphscrollbar.h"
+#include "widgets/Cursorpaar.h"
 #include "widgets/Hilfefilter.h"
 #include "widgets/Lampe.h"
 #include "widgets/Navigation.h"
@@ -162,6 +164,8 @@ void Kurvenpanel::Einrichten() {
 void Kurvenpanel::Verbinden() {
   auto& u = *ui_;
   maus_ = new Kurvenmaus(*this, sitzung_);
+  // Installed after the tools, so the cursors see the graph's events first.
+  messung_ = new Kurvenmessung(*this, sitzung_);
 
   connect(u.SCROLLBAR, &QScrollBar::sliderMoved, this, [this] { scrollbarBewegt_ = true; });
   connect(u.SCROLLBAR, &QScrollBar::sliderReleased, this, &Kurvenpanel::ScrollbalkenLosgelassen);
@@ -407,7 +411,9 @@ void Kurvenpanel::WerkzeugGewaehlt(QAction* aktion) {
   const Werkzeug w = static_cast<Werkzeug>(aktion->data().toInt());
   zeitbasenZeigen_ = w == Werkzeug::Koordinaten;
   ZeitbasisMarkenZeichnen(*grafik_, sitzung_, zeitbasenZeigen_);
-  if (w != Werkzeug::Markieren) {
+  messung_->Cursor().WerkzeugSetzen(w == Werkzeug::Cursor);
+  // Measuring keeps the mark.
+  if (w != Werkzeug::Markieren && w != Werkzeug::Cursor) {
     MarkierungAufheben(sitzung_);
     MarkierungZeichnen(*grafik_, sitzung_);
   }

@@ -34,6 +34,7 @@ namespace curves::gui {
 
 class Kurvendialoge;
 class Kurvenmaus;
+class Kurvenmessung;
 
 // The nine tools of the edit menu, in menu order.
 enum class Werkzeug {
@@ -46,7 +47,8 @@ enum class Werkzeug {
   PunktLoeschen,
   Teilen,
   Zeitbasis,
-  Laenge
+  Laenge,
+  Cursor  // the measuring cursors, after the nine
 };
 
 // Every command of the menus and the toolbar.
@@ -58,6 +60,7 @@ struct Kurvenaktionen {
   // Undo and Redo in the toolbar: dimmed apart from the menu items after a curve change.
   QAction *RueckgaengigKnopf, *WiederherstellenKnopf;
   std::array<QAction*, 9> Werkzeuge;
+  QAction* Cursorwerkzeug;
   QAction *ZoomPlus, *ZoomMinus, *ZoomMarkierung, *ZoomVoll;
   // Display types in the view menu (Lines + Steps, Lines, Steps) and the inactive toolbar
   // radio buttons that follow them.
@@ -117,6 +120,7 @@ class Kurvenpanel : public QMainWindow {
   QComboBox* Zeitbasisliste() const { return zeitbasisliste_; }
   widgets::Kurvengrafik& Grafik() { return *grafik_; }
   Kurvendialoge& Dialoge() { return *dialoge_; }
+  Kurvenmessung& Messung() { return *messung_; }
   Werkzeug AktivesWerkzeug() const;
   bool ZeitbasenZeigen() const { return zeitbasenZeigen_; }
   // The time base code the toolbar list selects.
@@ -161,7 +165,8 @@ class Kurvenpanel : public QMainWindow {
   widgets::HilfeFilter* hilfe_;
   widgets::Fensterumgebung umgebung_;  // handed over when built
   device::Verbindung::FehlerAbo fehlerAbo_;
-  Kurvenmaus* maus_ = nullptr;  // the mouse tools on the graph
+  Kurvenmaus* maus_ = nullptr;        // the mouse tools on the graph
+  Kurvenmessung* messung_ = nullptr;  // the cursors and the mark's readout
   Kurvenaktionen a_{};
   std::vector<widgets::Befehlszeile> befehle_;
   QActionGroup* werkzeuge_ = nullptr;
