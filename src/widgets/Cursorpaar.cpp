@@ -77,6 +77,8 @@ Cursorpaar::Cursorpaar(QCustomPlot* graph, int anzahl)
   anzeige_->setBrush(QBrush(kAnzeigegrund));
   anzeige_->setPen(QPen(kAnzeigerand));
   anzeige_->setColor(Qt::black);
+  // Its frame lies on the plot area's edge, where the clip would cut it.
+  anzeige_->setClipToAxisRect(false);
   anzeige_->setSelectable(false);
   anzeige_->setVisible(false);
   graph_->installEventFilter(this);

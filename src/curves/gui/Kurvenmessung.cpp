@@ -18,8 +18,9 @@ namespace curves::gui {
 
 namespace {
 
-QString Zeit(double us) {
-  const Zeiteinheit e = ZeiteinheitFuer(std::abs(us));
+// A time in the unit that fits the larger of it and a companion (two ends in one unit).
+QString Zeit(double us, double neben = 0.0) {
+  const Zeiteinheit e = ZeiteinheitFuer(std::max(std::abs(us), std::abs(neben)));
   return QString("%1 %2").arg(us / e.Mikrosekunden, 0, 'g', 7).arg(QString::fromUtf8(e.Name));
 }
 
@@ -34,9 +35,10 @@ QString Spalte(const QString& text) {
 }  // namespace
 
 QString CursorablesungText(const Cursorablesung& c, int gesetzt, const QString& einheit) {
-  QString t = Spalte("t1 = " + Zeit(c.T1)) + "y1 = " + Wert(c.Wert1, einheit);
+  const double neben = gesetzt < 2 ? 0.0 : c.T2;
+  QString t = Spalte("t1 = " + Zeit(c.T1, neben)) + "y1 = " + Wert(c.Wert1, einheit);
   if (gesetzt < 2) return t;
-  t += "\n" + Spalte("t2 = " + Zeit(c.T2)) + "y2 = " + Wert(c.Wert2, einheit);
+  t += "\n" + Spalte("t2 = " + Zeit(c.T2, c.T1)) + "y2 = " + Wert(c.Wert2, einheit);
   const QString frequenz =
       c.Frequenz ? QString("%1 Hz").arg(*c.Frequenz, 0, 'g', 6) : QString::fromUtf8("–");
   t += "\n" + Spalte(QString::fromUtf8("Δt = ") + Zeit(c.Dt)) + QString::fromUtf8("1/Δt = ") +
@@ -51,24 +53,28 @@ QString CursorablesungText(const Cursorablesung& c, int gesetzt, const QString& 
 
 QString MarkierungsablesungText(const Ausgabestatistik& s, const QString& einheit) {
   return QString("Mark %1 to %2, duration %3, %4; output min %5, max %6, mean %7, RMS %8")
-      .arg(Zeit(s.Von), Zeit(s.Bis), Zeit(s.Dauer))
+      .arg(Zeit(s.Von, s.Bis), Zeit(s.Bis, s.Von), Zeit(s.Dauer))
       .arg(s.Punkte == 1 ? QString("1 point") : QString("%1 points").arg(s.Punkte))
       .arg(Wert(s.Min, einheit), Wert(s.Max, einheit), Wert(s.Mittel, einheit),
            Wert(s.Effektiv, einheit));
 }
 
 Kurvenmessung::Kurvenmessung(Kurvenpanel& panel, Kurvensitzung& sitzung)
-    : QObject(&panel),
-      sitzung_(sitzung),
-      cursor_(new widgets::Cursorpaar(panel.Ui().GRAPH)),
-      markierung_(new QLabel(&panel)) {
+    : QObject(&panel), sitzung_(sitzung), markierung_(new QLabel(&panel)) {
+  // The curve changes on a full redraw only: the index and the mark's readout follow it
+  // there, before the cursors read it (connected first, so called first).
+  connect(panel.Ui().GRAPH, &QCustomPlot::beforeReplot, this, [this] {
+    index_ = Ausgabeindex(AktuelleKurveDaten(sitzung_));
+    MarkierungAnzeigen();
+  });
+  cursor_ = new widgets::Cursorpaar(panel.Ui().GRAPH);
   cursor_->Anzeige()->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   cursor_->AblesungSetzen([this](const widgets::Cursorstellung& s) {
     const Kurve& k = AktuelleKurveDaten(sitzung_);
     if (k.Punkte.empty()) return QString();
     const Ausgabeskalierung a = Skalierung();
     const double t2 = s.Gesetzt > 1 ? s.X2 : s.X1;
-    return CursorablesungText(CursorAblesen(k, s.X1, t2, a), s.Gesetzt,
+    return CursorablesungText(CursorAblesen(k, index_, s.X1, t2, a), s.Gesetzt,
                               QString::fromLatin1(a.Einheit));
   });
   // The points' start times and the curve's end.
@@ -89,8 +95,6 @@ Kurvenmessung::Kurvenmessung(Kurvenpanel& panel, Kurvensitzung& sitzung)
   markierung_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   markierung_->hide();
   panel.statusBar()->addPermanentWidget(markierung_);
-  // The mark changes on a full redraw only.
-  connect(panel.Ui().GRAPH, &QCustomPlot::beforeReplot, this, [this] { MarkierungAnzeigen(); });
 }
 
 Ausgabeskalierung Kurvenmessung::Skalierung() const {

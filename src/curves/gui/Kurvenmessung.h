@@ -37,7 +37,8 @@ class Kurvenmessung : public QObject {
   void MarkierungAnzeigen();
 
   Kurvensitzung& sitzung_;
-  widgets::Cursorpaar* cursor_;
+  Ausgabeindex index_;  // of the current curve as last drawn
+  widgets::Cursorpaar* cursor_ = nullptr;
   QLabel* markierung_;
 };
 
