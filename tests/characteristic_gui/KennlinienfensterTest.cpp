@@ -43,7 +43,7 @@ TEST_F(KennlFensterTest, MenusAndToolbarInTheirOrder) {
                          "Punkt zeichnen", "Punkt verschieben", "Punktkoordinaten ändern",
                          "Koordinaten anzeigen", "Punkt auflösen", "Gerade teilen", "-", "Zoom +",
                          "Zoom -", "Zoom Markierung", "Zoom Gesammtkurve"}));
-  EXPECT_EQ(Eintraege(menues[2]->menu()), (QStringList{"Kurvendarstellung"}));
+  EXPECT_EQ(Eintraege(menues[2]->menu()), (QStringList{"Kurvendarstellung", "-", "Cursor"}));
   EXPECT_EQ(Eintraege(menues[2]->menu()->actions()[0]->menu()),
             (QStringList{"Linien + Stufen", "Linien", "Stufen"}));
   EXPECT_EQ(Eintraege(menues[3]->menu()),

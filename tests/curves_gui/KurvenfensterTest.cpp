@@ -489,11 +489,11 @@ TEST_F(FensterTest, SetUpAsThisBuildHasIt) {
   QStringList bearbeiten;
   for (QAction* a : panel->menuBar()->actions()[1]->menu()->actions())
     if (!a->isSeparator()) bearbeiten << a->text();
-  EXPECT_EQ(
-      (QStringList{"Cut", "Copy", "Paste", "Delete", "Select all", "Undo", "Redo", "Select",
-                   "Draw point", "Move point", "Chance point coordinates", "Show timebases",
-                   "Ripup point", "Divide line", "Change timebase", "Changes length of line"}),
-      bearbeiten);
+  EXPECT_EQ((QStringList{"Cut", "Copy", "Paste", "Delete", "Select all", "Undo", "Redo", "Select",
+                         "Draw point", "Move point", "Chance point coordinates", "Show timebases",
+                         "Ripup point", "Divide line", "Change timebase", "Changes length of line",
+                         "Cursors"}),
+            bearbeiten);
   EXPECT_EQ(QKeySequence(QKeySequence::Undo), panel->Aktionen().Rueckgaengig->shortcut());
   // The other menus, separators as "-".
   auto eintraege = [](QMenu* m) {

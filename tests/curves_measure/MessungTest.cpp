@@ -101,7 +101,30 @@ struct Zeitfall {
 class WertBeiZeitTest : public ::testing::TestWithParam<Zeitfall> {};
 
 TEST_P(WertBeiZeitTest, HeldSample) {
-  EXPECT_EQ(AusgabewertBeiZeit(Treppe(), GetParam().t), GetParam().roh);
+  const Kurve k = Treppe();
+  EXPECT_EQ(AusgabewertBeiZeit(k, GetParam().t), GetParam().roh);
+  EXPECT_EQ(Ausgabeindex(k).WertBeiZeit(k, GetParam().t), GetParam().roh);
+}
+
+// The index reads as the walk over the points at every time, with several time bases, a
+// line of no length and a code the device does not know; an index of another curve too.
+TEST(AusgabeindexTest, ReadsAsTheWalkEverywhere) {
+  Kurve k;
+  k.Punkte = {{0, 3, 2, {}},    {4095, 0, 1, {}}, {1000, 7, 9, {}},
+              {3000, 2, 8, {}}, {50, 2, 42, {}},  {2500, 5, 4, {}}};
+  const Ausgabeindex index(k);
+  const Ausgabeindex anderes(Treppe());
+  const double laenge = Kurvenlaenge(k);
+  for (double t = -laenge - 333; t < 2 * laenge; t += 97.5) {
+    const int erwartet = AusgabewertBeiZeit(k, t);
+    ASSERT_EQ(erwartet, index.WertBeiZeit(k, t)) << t;
+    ASSERT_EQ(erwartet, anderes.WertBeiZeit(k, t)) << t;
+  }
+  const auto c = CursorAblesen(k, index, 1234, 2101000, Fallend());
+  const auto w = CursorAblesen(k, 1234, 2101000, Fallend());
+  EXPECT_EQ(w.Roh1, c.Roh1);
+  EXPECT_EQ(w.Roh2, c.Roh2);
+  EXPECT_EQ(w.Steigung, c.Steigung);
 }
 
 INSTANTIATE_TEST_SUITE_P(Treppe, WertBeiZeitTest,

@@ -15,6 +15,7 @@
 #include "device/Fehler.h"
 #include "widgets/Editorrahmen.h"
 #include "widgets/Grafikbildbefehle.h"
+#include "widgets/Cursorpaar.h"
 #include "widgets/Kurvengrafik.h"
 #include "widgets/Navigation.h"
 
@@ -158,6 +159,12 @@ std::vector<Befehlszeile> Kennlinienpanel::Befehlstabelle() {
   connect(darstellungen_, &QActionGroup::triggered, this, [this] {
     if (common::gHilfeAktiv) DarstellungSetzen(sitzung_.gKennl.Darstellung);
   });
+
+  // The measuring cursors, over whatever tool is chosen.
+  auto& cursor = zeile(a_.Cursor, "Ansicht", "Cursor", nullptr,
+                       [this] { cursor_->WerkzeugSetzen(a_.Cursor->isChecked()); });
+  cursor.Pruefbar = true;
+  cursor.MenueTrenner = true;
 
   // Fenster
   using widgets::Fenster;

@@ -14,6 +14,7 @@
 #include "characteristic/gui/Kennldialoge.h"
 #include "characteristic/gui/Kennlhilfetexte.h"
 #include "characteristic/gui/Kennlwerkzeuge.h"
+#include "characteristic/gui/Kennlmessung.h"
 #include "characteristic/gui/Kennlzeichnung.h"
 #include "characteristic/model/KennlKommentar.h"
 #include "characteristic/model/KennlRueckgaengig.h"
@@ -29,6 +30,7 @@
 #include "ui_KENNLPNL.h"
 #include "widgets/Editorrahmen.h"
 #include "widgets/Grapheditormaus.h"
+#include "widgets/Cursorpaar.h"
 #include "widgets/Graphscrollbar.h"
 #include "widgets/Hilfefilter.h"
 #include "widgets/Hinweiszeile.h"
@@ -65,6 +67,9 @@ Kennlinienpanel::Kennlinienpanel(Kennliniensitzung& sitzung, QWidget* parent,
   rahmen_->WerkzeugMerken(a_.Werkzeuge[0]);
   rahmen_->DirekthilfeAktionSetzen(a_.Direkthilfe);
   Verbinden();
+  // After the mouse tools, so the cursors see the graph's events first.
+  cursor_ = KennlCursorAnlegen(
+      ui_->GRAPH, [this]() -> const auto& { return sitzung_.gKennl.Kennl.Punkte; });
   HilfetexteAnmelden();
   // A changed configuration relabels the axes and the fields in the configured units.
   neuskalierung_ = config::gui::NeuskalierungAnmelden([this] {

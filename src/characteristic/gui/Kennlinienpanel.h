@@ -22,6 +22,7 @@ class KENNLPNL;
 }
 namespace widgets {
 class Editorrahmen;
+class Cursorpaar;
 class HilfeFilter;
 class Kurvengrafik;
 }  // namespace widgets
@@ -55,6 +56,7 @@ struct Kennlaktionen {
   // "Kurvengenerator", "Kennlinienregler".
   std::array<QAction*, 6> Fenster;
   QAction *Direkthilfe, *Pinbelegung;
+  QAction* Cursor;  // the measuring cursors on or off
 };
 
 class Kennlinienpanel : public QMainWindow {
@@ -94,6 +96,7 @@ class Kennlinienpanel : public QMainWindow {
   const Kennlaktionen& Aktionen() const { return a_; }
   QToolBar* Werkzeugleiste() const;
   widgets::Kurvengrafik& Grafik() { return *grafik_; }
+  widgets::Cursorpaar& Cursor() { return *cursor_; }
   Kennldialoge& Dialoge() { return *dialoge_; }
   KennlWerkzeug AktivesWerkzeug() const;
   common::OperatorInterface& Bediener() const { return umgebung_.BedienerOderStandard(); }
@@ -133,6 +136,7 @@ class Kennlinienpanel : public QMainWindow {
   widgets::Kurvengrafik* grafik_ = nullptr;  // the frame's
   std::unique_ptr<Kennldialoge> dialoge_;
   widgets::HilfeFilter* hilfe_;
+  widgets::Cursorpaar* cursor_ = nullptr;
   Kennlaktionen a_{};
   std::vector<widgets::Befehlszeile> befehle_;
   QActionGroup* werkzeuge_ = nullptr;

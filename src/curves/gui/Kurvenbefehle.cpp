@@ -150,6 +150,11 @@ std::vector<Befehlszeile> Kurvenpanel::Befehlstabelle() {
       w.Trenner = Leistentrenner::Aktiv;
     }
   }
+  // The measuring cursors, a tool of the same group.
+  auto& cursor = zeile(a_.Cursorwerkzeug, "edit", "Cursors", h::kCursor, {});
+  cursor.Tipp = "Measure with two cursors";
+  cursor.Gruppe = werkzeuge_;
+  cursor.Daten = static_cast<int>(Werkzeug::Cursor);
   // The time base of new points, right of the tools.
   t.push_back({});
   t.back().Leistenelement = [this](QToolBar* leiste) {

@@ -99,6 +99,10 @@ inline constexpr const char* kSchreiben =
 inline constexpr const char* kLesen =
     "Reads out the curves stored in the WUN-2.\nAll currently stored curves in "
     "WUN2-Control\nare overwritten.";
+inline constexpr const char* kCursor =
+    "Places two cursors on the curve graph and reads\nthe output at each, their distance, "
+    "frequency,\nlevel difference and slope.\nClick to place or grab a cursor, drag it or "
+    "move\nthe chosen one with the arrow keys; with Shift\nit snaps to the points.";
 inline constexpr const char* kGraph =
     "Graphical representation of the curves to be output by the WUN-2.\nRed lines      = "
     "internally stored straight lines. \nBlue lines    = digitized straight lines as actually "

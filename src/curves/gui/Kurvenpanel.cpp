@@ -23,6 +23,7 @@
 #include "curves/gui/Kurvendialoge.h"
 #include "curves/gui/Kurvenhilfetexte.h"
 #include "curves/gui/Kurvenwerkzeuge.h"
+#include "curves/gui/Kurvenmessung.h"
 #include "curves/gui/Kurvenzeichnung.h"
 #include "curves/gui/Zeitachse.h"
 #include "curves/model/Ausgangseinheit.h"
@@ -38,6 +39,7 @@
 #include "widgets/Editorrahmen.h"
 #include "widgets/Grapheditormaus.h"
 #include "widgets/Graphscrollbar.h"
+#include "widgets/Cursorpaar.h"
 #include "widgets/Hilfefilter.h"
 #include "widgets/Hinweiszeile.h"
 #include "widgets/Lampe.h"
@@ -154,6 +156,8 @@ void Kurvenpanel::Verbinden() {
   // The mouse tools on the graph; the filter is a child of the window.
   new widgets::Grapheditormaus(this, u.GRAPH, hilfe::kGraph,
                                std::make_unique<Kurvenwerkzeuge>(*this, sitzung_));
+  // Installed after the tools, so the cursors see the graph's events first.
+  messung_ = new Kurvenmessung(*this, sitzung_);
 
   auto knopf = [this](QPushButton* b, std::function<void()> aktion) {
     rahmen_->Knopf(b, std::move(aktion));
@@ -346,7 +350,9 @@ void Kurvenpanel::WerkzeugGewaehlt(QAction* aktion) {
   const Werkzeug w = static_cast<Werkzeug>(aktion->data().toInt());
   zeitbasenZeigen_ = w == Werkzeug::Koordinaten;
   ZeitbasisMarkenZeichnen(*grafik_, sitzung_, zeitbasenZeigen_);
-  if (w != Werkzeug::Markieren) {
+  messung_->Cursor().WerkzeugSetzen(w == Werkzeug::Cursor);
+  // Measuring keeps the mark.
+  if (w != Werkzeug::Markieren && w != Werkzeug::Cursor) {
     MarkierungAufheben(sitzung_);
     MarkierungZeichnen(*grafik_, sitzung_);
   }

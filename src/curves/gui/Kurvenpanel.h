@@ -35,6 +35,7 @@ struct YAchse;
 namespace curves::gui {
 
 class Kurvendialoge;
+class Kurvenmessung;
 
 // The nine tools of the edit menu, in menu order.
 enum class Werkzeug {
@@ -47,7 +48,8 @@ enum class Werkzeug {
   PunktLoeschen,
   Teilen,
   Zeitbasis,
-  Laenge
+  Laenge,
+  Cursor  // the measuring cursors, after the nine
 };
 
 // Every command of the menus and the toolbar.
@@ -61,6 +63,7 @@ struct Kurvenaktionen {
   // Undo and Redo in the toolbar: dimmed apart from the menu items after a curve change.
   QAction *RueckgaengigKnopf, *WiederherstellenKnopf;
   std::array<QAction*, 9> Werkzeuge;
+  QAction* Cursorwerkzeug;
   QAction *ZoomPlus, *ZoomMinus, *ZoomMarkierung, *ZoomVoll;
   // Display types in the view menu (Lines + Steps, Lines, Steps) and the inactive toolbar
   // radio buttons that follow them.
@@ -126,6 +129,7 @@ class Kurvenpanel : public QMainWindow {
   QComboBox* Zeitbasisliste() const { return zeitbasisliste_; }
   widgets::Kurvengrafik& Grafik() { return *grafik_; }
   Kurvendialoge& Dialoge() { return *dialoge_; }
+  Kurvenmessung& Messung() { return *messung_; }
   Werkzeug AktivesWerkzeug() const;
   bool ZeitbasenZeigen() const { return zeitbasenZeigen_; }
   // The time base code the toolbar list selects.
@@ -165,6 +169,7 @@ class Kurvenpanel : public QMainWindow {
   widgets::Fensterumgebung umgebung_;        // handed over when built
   widgets::Editorrahmen* rahmen_ = nullptr;  // scroll bar, zoom fields, toolbar, ...
   device::Verbindung::HinweisAbo hinweisAbo_;
+  Kurvenmessung* messung_ = nullptr;  // the cursors and the mark's readout
   Kurvenaktionen a_{};
   std::vector<widgets::Befehlszeile> befehle_;
   QActionGroup* werkzeuge_ = nullptr;

@@ -144,14 +144,16 @@ Ausgabestatistik AusgabestatistikBerechnen(const Kurve& kurve,
   return AusgabestatistikBerechnen(kurve, 0.0, Kurvenlaenge(kurve), skalierung);
 }
 
-Cursorablesung CursorAblesen(const Kurve& kurve, double t1, double t2,
-                             const Ausgabeskalierung& skalierung) {
+namespace {
+
+Cursorablesung Ablesung(double t1, double t2, int roh1, int roh2,
+                        const Ausgabeskalierung& skalierung) {
   Cursorablesung c;
   c.T1 = t1;
   c.T2 = t2;
   c.Dt = t2 - t1;
-  c.Roh1 = AusgabewertBeiZeit(kurve, t1);
-  c.Roh2 = AusgabewertBeiZeit(kurve, t2);
+  c.Roh1 = roh1;
+  c.Roh2 = roh2;
   c.Wert1 = skalierung.InEinheit(c.Roh1);
   c.Wert2 = skalierung.InEinheit(c.Roh2);
   c.Delta = c.Wert2 - c.Wert1;
@@ -160,6 +162,47 @@ Cursorablesung CursorAblesen(const Kurve& kurve, double t1, double t2,
     c.Steigung = c.Delta / (c.Dt / 1e6);
   }
   return c;
+}
+
+}  // namespace
+
+Cursorablesung CursorAblesen(const Kurve& kurve, double t1, double t2,
+                             const Ausgabeskalierung& skalierung) {
+  return Ablesung(t1, t2, AusgabewertBeiZeit(kurve, t1), AusgabewertBeiZeit(kurve, t2), skalierung);
+}
+
+Ausgabeindex::Ausgabeindex(const Kurve& kurve) : laenge_(Kurvenlaenge(kurve)) {
+  enden_.reserve(kurve.Punkte.size());
+  // Summed in the order AusgabewertBeiZeit sums, so both find the same line.
+  double ende = 0.0;
+  for (const Kurvenpunkt& p : kurve.Punkte) {
+    ende += Einheit(p) * p.Laenge;
+    enden_.push_back(ende);
+  }
+}
+
+int Ausgabeindex::WertBeiZeit(const Kurve& kurve, double t) const {
+  const auto& p = kurve.Punkte;
+  if (p.size() != enden_.size()) return AusgabewertBeiZeit(kurve, t);
+  if (p.empty()) return 0;
+  if (laenge_ > 0.0 && std::isfinite(t)) {
+    t = std::fmod(t, laenge_);
+    if (t < 0.0) t += laenge_;
+  } else {
+    t = 0.0;
+  }
+  // The first line that ends after t.
+  const auto it = std::upper_bound(enden_.begin(), enden_.end(), t);
+  if (it == enden_.end()) return Abtastwert(kurve, p.size() - 1, p.back().Laenge - 1);
+  const auto i = static_cast<std::size_t>(it - enden_.begin());
+  const double anfang = i == 0 ? 0.0 : enden_[i - 1];
+  const auto k = static_cast<std::int64_t>(std::floor((t - anfang) / Einheit(p[i])));
+  return Abtastwert(kurve, i, std::clamp<std::int64_t>(k, 0, p[i].Laenge - 1));
+}
+
+Cursorablesung CursorAblesen(const Kurve& kurve, const Ausgabeindex& index, double t1, double t2,
+                             const Ausgabeskalierung& skalierung) {
+  return Ablesung(t1, t2, index.WertBeiZeit(kurve, t1), index.WertBeiZeit(kurve, t2), skalierung);
 }
 
 }  // namespace curves

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "config/Konfiguration.h"
 #include "config/Umrechnung.h"
@@ -64,6 +65,24 @@ struct Cursorablesung {
 };
 
 Cursorablesung CursorAblesen(const Kurve& kurve, double t1, double t2,
+                             const Ausgabeskalierung& skalierung);
+
+// The ends of a curve's lines, for many readings of one curve (a cursor dragged over it):
+// a reading then costs a search instead of a walk over every point. Built anew whenever
+// the curve changes; with a curve of another point count it reads as AusgabewertBeiZeit.
+class Ausgabeindex {
+ public:
+  Ausgabeindex() = default;
+  explicit Ausgabeindex(const Kurve& kurve);
+  // As AusgabewertBeiZeit.
+  int WertBeiZeit(const Kurve& kurve, double t) const;
+
+ private:
+  std::vector<double> enden_;
+  double laenge_ = 0.0;  // as Kurvenlaenge sums it, which folds the time
+};
+
+Cursorablesung CursorAblesen(const Kurve& kurve, const Ausgabeindex& index, double t1, double t2,
                              const Ausgabeskalierung& skalierung);
 
 }  // namespace curves

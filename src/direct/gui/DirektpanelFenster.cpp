@@ -26,6 +26,7 @@
 #include "direct/Ausgaenge.h"
 #include "direct/Direktpanel.h"
 #include "direct/gui/Direkthilfetexte.h"
+#include "direct/gui/Stripchartcursor.h"
 #include "direct/gui/Zeigerinstrument.h"
 #include "widgets/Fehlerfeldanzeige.h"
 #include "widgets/Hilfefilter.h"
@@ -165,6 +166,7 @@ void DirektpanelFenster::Aufbauen() {
   chart_->yAxis->setLabel("%");
   chart_->yAxis->setRange(0.0, 100.0);
   chartZeile->addWidget(chart_, 1);
+  cursor_ = StripchartCursorAnlegen(chart_);
   auto* chartFelder = new QGridLayout;
   abtastzeit_ = new QDoubleSpinBox(mitte);
   abtastzeit_->setRange(0.0, 3600.0);

@@ -23,8 +23,9 @@ class QSpinBox;
 class QToolButton;
 
 namespace widgets {
+class Cursorpaar;
 class HilfeFilter;
-}
+}  // namespace widgets
 
 namespace direct::gui {
 
@@ -72,6 +73,7 @@ class DirektpanelFenster : public QMainWindow {
   QPushButton* AusgaengeAufNull() const { return aufNull_; }
   QPushButton* Zurueck() const { return zurueck_; }
   QCustomPlot* Stripchart() const { return chart_; }
+  widgets::Cursorpaar& StripchartCursor() const { return *cursor_; }
   QTimer* Timer() { return &timer_; }
   QLineEdit* FehlerText() const { return fehlerText_; }
 
@@ -101,6 +103,7 @@ class DirektpanelFenster : public QMainWindow {
   QLineEdit* fehlerText_ = nullptr;
   QLineEdit* fehlerNummer_ = nullptr;
   QCustomPlot* chart_ = nullptr;
+  widgets::Cursorpaar* cursor_ = nullptr;  // measures the chart
   widgets::HilfeFilter* hilfe_ = nullptr;
   widgets::Fensterumgebung umgebung_;  // handed over when built
   device::Verbindung::FehlerAbo fehlerAbo_;
