@@ -25,7 +25,8 @@
 #include "device/Companel.h"
 #include "device/Fehler.h"
 #include "device/Verbindung.h"
-#include "direct/Direktpanel.h"
+#include "direct/Direktsitzung.h"
+#include "direct/gui/DirektpanelFenster.h"
 #include "shell/Einstellungsdatei.h"
 #include "shell/Programm.h"
 #include "support/ScriptedOperator.h"
@@ -71,7 +72,6 @@ inline void globalesZuruecksetzen() {
   common::gHilfeAktiv = 0;
   while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
   config::KonfigurationStandardwerte();
-  direct::DirektpanelNeu();
   characteristic::KennlAllokationsHaken().Ausloesen(0);
   characteristic::gKennl.Felder = {};
   characteristic::KennlModellInitialisieren();
@@ -125,6 +125,12 @@ class ShellTest : public ::testing::Test {
   // The curves of the started program, as its curve window shows them.
   curves::Kurvensitzung& Kurven() {
     return static_cast<curves::gui::Kurvenpanel*>(programm->Panel(shell::Fenster::Kurven))
+        ->Sitzung();
+  }
+
+  // The direct input/output session of the started program, as its window shows it.
+  direct::Direktsitzung& Direkt() {
+    return static_cast<direct::gui::DirektpanelFenster*>(programm->Panel(shell::Fenster::Direkt))
         ->Sitzung();
   }
 

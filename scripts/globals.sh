@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Lists the mutable variables at namespace scope in src (definitions and extern
+# declarations; const and constexpr ones left out) with their places, then their count.
+# State belongs in the session that owns it; what is left here has a reason of its own.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+liste=$(ctags -R -x --languages=C++ --kinds-C++=vx src | grep -vwE 'const|constexpr' |
+  awk '{print $4 ":" $3 "\t" $1 ($2 == "externvar" ? " (extern)" : "")}' | sort)
+[ -n "$liste" ] && echo "$liste"
+echo "$(grep -c . <<<"$liste") mutable namespace-scope variables"
