@@ -48,8 +48,8 @@ class Fenster : public testing::Test {
     sim.engine().withDevice('1', [](sim::Device& d) {
       for (int n = 0; n < 4; ++n) d.inputs[n] = sim::Signal{2.0 + n, 1.5, 0.5 + 0.25 * n};
     });
-    fenster = std::make_unique<DirektpanelFenster>(sitzung, nullptr,
-                                                   widgets::Fensterumgebung{sim.verbindung()});
+    fenster = std::make_unique<DirektpanelFenster>(
+        sitzung, nullptr, widgets::Fensterumgebung{sim.verbindung(), nullptr, &navigation});
     fenster->resize(900, 700);
     ASSERT_EQ(0, fenster->Init());
   }
@@ -65,6 +65,7 @@ class Fenster : public testing::Test {
   }
 
   direct::Direktsitzung sitzung;
+  widgets::Fensternavigation navigation;
   testsupport::SimPort sim;
   testsupport::ScriptedOperator bedienung;
   testsupport::TempDir ordner;
@@ -215,7 +216,7 @@ class Verlassen : public Fenster, public testing::WithParamInterface<const char*
 
 TEST_P(Verlassen, StopsPollingAndClosesTheLog) {
   std::vector<widgets::Fenster> gezeigt;
-  widgets::NavigationBinden([&](widgets::Fenster f) { gezeigt.push_back(f); }, {});
+  auto abo = navigation.Fensterwahl.Abonnieren([&](widgets::Fenster f) { gezeigt.push_back(f); });
   bedienung.answerFile(ordner.file("log.txt"));
   fenster->Dateispeichern()->click();
   fenster->Abfragen()->click();
@@ -231,7 +232,7 @@ TEST_P(Verlassen, StopsPollingAndClosesTheLog) {
     ASSERT_NE(nullptr, eintrag);
     eintrag->trigger();
   }
-  widgets::NavigationBinden({}, {});
+  abo.Beenden();
   EXPECT_FALSE(fenster->Timer()->isActive());
   EXPECT_FALSE(fenster->Abfragen()->isChecked());
   EXPECT_FALSE(direct::Direktpanel(sitzung).dateispeichernLed);

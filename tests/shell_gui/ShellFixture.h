@@ -76,7 +76,6 @@ inline void globalesZuruecksetzen() {
   characteristic::gKennl.Felder = {};
   characteristic::KennlModellInitialisieren();
   characteristic::KennlFenstertitel("");
-  widgets::AlleFensterAnbieten(false);
 }
 
 inline std::string dateiInhalt(const std::string& pfad) {

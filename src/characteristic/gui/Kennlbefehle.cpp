@@ -51,8 +51,8 @@ std::vector<Befehlszeile> Kennlinienpanel::Befehlstabelle() {
         [this] { Dateibefehl(&KennlinieImportieren, false); });
   zeile(a_.Exportieren, "Datei", "Kennlinie exportieren", h::kExportieren,
         melden(&KennlinieExportieren));
-  zeile(a_.Beenden, "Datei", "Beenden", nullptr, [] {
-    widgets::ProgrammendeAnfragen();
+  zeile(a_.Beenden, "Datei", "Beenden", nullptr, [this] {
+    widgets::ProgrammendeAnfragen(umgebung_);
   }).MenueTrenner = true;
 
   // Bearbeiten
@@ -152,7 +152,8 @@ std::vector<Befehlszeile> Kennlinienpanel::Befehlstabelle() {
       {"Kurvengenerator", Fenster::Kurven}, {"Kennlinienregler", Fenster::Kennlinie}};
   for (int i = 0; i < 6; ++i) {
     const Fenster f = kFenster[i].second;
-    zeile(a_.Fenster[i], "Fenster", kFenster[i].first, nullptr, [f] { widgets::FensterZeigen(f); });
+    zeile(a_.Fenster[i], "Fenster", kFenster[i].first, nullptr,
+          [this, f] { widgets::FensterZeigen(umgebung_, f); });
   }
 
   // Hilfe

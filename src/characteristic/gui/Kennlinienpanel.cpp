@@ -162,7 +162,7 @@ void Kennlinienpanel::Verbinden() {
   });
   knopf(u.START, [this] { Verbindung().ComFehlerSetzen(device::StartSenden(Verbindung())); });
   knopf(u.STOPP, [this] { Verbindung().ComFehlerSetzen(device::StoppSenden(Verbindung())); });
-  knopf(u.ZURUECK, [] { widgets::FensterZeigen(widgets::Fenster::Haupt); });
+  knopf(u.ZURUECK, [this] { widgets::FensterZeigen(umgebung_, widgets::Fenster::Haupt); });
 
   connect(u.YZOOMMAX, &QDoubleSpinBox::editingFinished, this,
           &Kennlinienpanel::YZoomKennl_Callback);

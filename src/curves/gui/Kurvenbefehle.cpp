@@ -69,8 +69,9 @@ std::vector<Befehlszeile> Kurvenpanel::Befehlstabelle() {
   zeile(a_.Importieren, "file", "Import curves", h::kImportieren,
         [this] { Dateibefehl(&KurvenImportieren, false); });
   zeile(a_.Exportieren, "file", "Export curves", h::kExportieren, melden(&KurvenExportieren));
-  zeile(a_.Beenden, "file", "Exit", nullptr, [] { widgets::ProgrammendeAnfragen(); }).MenueTrenner =
-      true;
+  zeile(a_.Beenden, "file", "Exit", nullptr, [this] {
+    widgets::ProgrammendeAnfragen(umgebung_);
+  }).MenueTrenner = true;
 
   // edit
   auto& aus = zeile(a_.Ausschneiden, "edit", "Cut", h::kAusschneiden,
@@ -210,9 +211,9 @@ std::vector<Befehlszeile> Kurvenpanel::Befehlstabelle() {
 
   // windows
   using widgets::Fenster;
-  auto zeige = [](Fenster f) { return [f] { widgets::FensterZeigen(f); }; };
+  auto zeige = [this](Fenster f) { return [this, f] { widgets::FensterZeigen(umgebung_, f); }; };
   // The windows this build hides only when every window is offered.
-  const bool alle = widgets::AlleFensterAngeboten();
+  const bool alle = widgets::AlleFensterAngeboten(umgebung_);
   zeile(a_.Hauptfenster, "windows", "Main window", nullptr, zeige(Fenster::Haupt));
   zeile(a_.ComFenster, "windows", "COM settings", nullptr, zeige(Fenster::Com));
   if (alle) {

@@ -185,7 +185,7 @@ void Kurvenpanel::Verbinden() {
   knopf(u.ANPASSEN_1, [this] { AusgangEinsAnpassen(sitzung_, Verbindung()); });
   knopf(u.START, [this] { Verbindung().ComFehlerSetzen(device::StartSenden(Verbindung())); });
   knopf(u.STOPP, [this] { Verbindung().ComFehlerSetzen(device::StoppSenden(Verbindung())); });
-  knopf(u.HAUPTFENSTER, [] { widgets::FensterZeigen(widgets::Fenster::Haupt); });
+  knopf(u.HAUPTFENSTER, [this] { widgets::FensterZeigen(umgebung_, widgets::Fenster::Haupt); });
 
   connect(u.YZOOMMAX, &QDoubleSpinBox::editingFinished, this, &Kurvenpanel::YZoomKurven_Callback);
   connect(u.YZOOMMIN, &QDoubleSpinBox::editingFinished, this, &Kurvenpanel::YZoomKurven_Callback);

@@ -264,8 +264,8 @@ void DirektpanelFenster::Aufbauen() {
 
 void DirektpanelFenster::MenueAufbauen() {
   QMenu* datei = menuBar()->addMenu("Datei");
-  connect(datei->addAction("Beenden"), &QAction::triggered, this, [] {
-    if (!common::gHilfeAktiv) widgets::ProgrammendeAnfragen();
+  connect(datei->addAction("Beenden"), &QAction::triggered, this, [this] {
+    if (!common::gHilfeAktiv) widgets::ProgrammendeAnfragen(umgebung_);
   });
   QMenu* fenster = menuBar()->addMenu("Fenster");
   const std::pair<const char*, Fenster> eintraege[] = {
@@ -285,7 +285,7 @@ void DirektpanelFenster::MenueAufbauen() {
 void DirektpanelFenster::FensterWechseln(int fenster) {
   if (common::gHilfeAktiv) return;
   AbfrageBeenden(sitzung_);
-  widgets::FensterZeigen(static_cast<Fenster>(fenster));
+  widgets::FensterZeigen(umgebung_, static_cast<Fenster>(fenster));
 }
 
 void DirektpanelFenster::Verbinden() {
