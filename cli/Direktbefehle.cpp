@@ -24,6 +24,7 @@
 #include "direct/Ausgaenge.h"
 #include "direct/DirektIni.h"
 #include "direct/Direktpanel.h"
+#include "direct/Direktsitzung.h"
 #include "direct/Eingaenge.h"
 #include "direct/Protokolldatei.h"
 #include "ini/IniErrors.h"
@@ -49,14 +50,14 @@ void Unterbrechen(int) {
 // The scaling and the limits the program would start with in this folder (its settings
 // file; none there gives the standard values); a configuration file named with --config
 // replaces the scaling.
-int EinstellungenLaden(const Aufruf& aufruf) {
+int EinstellungenLaden(direct::Direktsitzung& s, const Aufruf& aufruf) {
   config::KonfigurationStandardwerte();
-  direct::DirektpanelNeu();
+  direct::DirektpanelNeu(s);
   if (ini::IniStore* store = ini::Ini_New(1)) {
     const int gelesen = ini::Ini_ReadFromFile(store, kEinstellungsdatei);
     if (gelesen == 0) {
       config::ReadIniKonfigpanel(store);
-      direct::ReadIniDirektpanel(store);
+      direct::ReadIniDirektpanel(s, store);
     } else if (gelesen != ini::kErrCannotOpen) {
       std::fprintf(stderr, "%s; standard values used\n",
                    Fehlerzeile(kEinstellungenNichtLesbar).c_str());
@@ -65,7 +66,7 @@ int EinstellungenLaden(const Aufruf& aufruf) {
   }
   if (!aufruf.konfig.empty())
     if (const int fehler = KonfigurationWaehlen(aufruf.konfig)) return fehler;
-  direct::DirektpanelInit();
+  direct::DirektpanelInit(s);
   return 0;
 }
 
@@ -77,8 +78,8 @@ std::string Wert(double wert, int stellen, const std::string& einheit) {
 }
 
 // The four outputs as their knobs hold them, tab-separated.
-void AusgaengeAusgeben() {
-  const auto& z = direct::Direktpanel();
+void AusgaengeAusgeben(const direct::Direktsitzung& s) {
+  const auto& z = direct::Direktpanel(s);
   for (int n = 0; n < 4; ++n)
     std::printf("%s%s",
                 Wert(z.ausgang[n].wert, z.ausgang[n].nachkommastellen, z.ausgangEinheit[n]).c_str(),
@@ -137,18 +138,18 @@ void Warten(std::chrono::steady_clock::time_point bis) {
   }
 }
 
-int EinmalLesen(device::Verbindung& v, bool json) {
+int EinmalLesen(direct::Direktsitzung& s, device::Verbindung& v, bool json) {
   int modus = 0;
   if (const int fehler = direct::Eingang4ModusLesen(v, &modus)) return FehlerMelden(fehler);
-  direct::Eingang4ModusSetzen(modus);
+  direct::Eingang4ModusSetzen(s, modus);
   for (int n = 0; n < 4; ++n)
-    if (const int fehler = direct::EingangLesenUndAnzeigen(v, n)) return FehlerMelden(fehler);
-  const auto& z = direct::Direktpanel();
+    if (const int fehler = direct::EingangLesenUndAnzeigen(s, v, n)) return FehlerMelden(fehler);
+  const auto& z = direct::Direktpanel(s);
   if (json) {
     // Input 4 is null while it is the start/stop input; each unit is its input's.
     nlohmann::json werte = nlohmann::json::array(), einheiten = nlohmann::json::array();
     for (int n = 0; n < 4; ++n) {
-      const bool aus = n == 3 && !direct::Messwerte().eingang4Analog;
+      const bool aus = n == 3 && !direct::Messwerte(s).eingang4Analog;
       werte.push_back(aus ? nlohmann::json(nullptr) : nlohmann::json(z.eingang[n].wert));
       einheiten.push_back(z.eingangEinheit[n]);
     }
@@ -157,7 +158,7 @@ int EinmalLesen(device::Verbindung& v, bool json) {
   }
   for (int n = 0; n < 4; ++n) {
     const std::string wert =
-        n == 3 && !direct::Messwerte().eingang4Analog
+        n == 3 && !direct::Messwerte(s).eingang4Analog
             ? "-----"
             : Wert(z.eingang[n].wert, z.eingang[n].nachkommastellen, z.eingangEinheit[n]);
     std::printf("%s%s", wert.c_str(), n == 3 ? "\n" : "\t");
@@ -165,7 +166,7 @@ int EinmalLesen(device::Verbindung& v, bool json) {
   return kStatusErfolg;
 }
 
-int Beobachten(device::Verbindung& v, const Aufruf& aufruf) {
+int Beobachten(direct::Direktsitzung& s, device::Verbindung& v, const Aufruf& aufruf) {
   if (!aufruf.log.empty() && DieselbeDatei(aufruf.log, aufruf.konfig))
     return AufrufFehlerMelden(aufruf.befehl, "'" + aufruf.log +
                                                  "' is the configuration file; logging into "
@@ -178,22 +179,23 @@ int Beobachten(device::Verbindung& v, const Aufruf& aufruf) {
   } zurueck;
 
   Unterbrechung unterbrechung;
-  direct::Abtastzeit_Callback(aufruf.watch);
-  direct::DateispeichernSetzen(true);
+  direct::Abtastzeit_Callback(s, aufruf.watch);
+  direct::DateispeichernSetzen(s, true);
   unterbrechung.zurueckhalten();
-  if (const int fehler = direct::AbfrageStarten(v)) return FehlerMelden(fehler);
-  if (!direct::ProtokollOffen()) {
+  if (const int fehler = direct::AbfrageStarten(s, v)) return FehlerMelden(fehler);
+  if (!direct::ProtokollOffen(s)) {
     // The window would poll without its log; a script asked for one, so it gets none.
-    direct::AbfrageBeenden();
+    direct::AbfrageBeenden(s);
     return kStatusFehler;
   }
   while (!unterbrochen) {
-    const auto naechster = std::chrono::steady_clock::now() +
-                           std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                               std::chrono::duration<double>(direct::Direktpanel().timerIntervall));
+    const auto naechster =
+        std::chrono::steady_clock::now() +
+        std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+            std::chrono::duration<double>(direct::Direktpanel(s).timerIntervall));
     unterbrechung.zurueckhalten();
-    const int fehler = direct::DirektTimer_Callback(v);
-    if (!direct::Direktpanel().timerAn) {
+    const int fehler = direct::DirektTimer_Callback(s, v);
+    if (!direct::Direktpanel(s).timerAn) {
       // A failed reading is reported here; a failed record was shown already.
       if (fehler == 0) return kStatusErfolg;
       return v.InFehlerfeldern(fehler) ? FehlerMelden(fehler) : kStatusFehler;
@@ -202,43 +204,47 @@ int Beobachten(device::Verbindung& v, const Aufruf& aufruf) {
     Warten(naechster);
   }
   unterbrechung.zurueckhalten();
-  direct::ProtokollText(direct::kProtokollEnde);
-  direct::AbfrageBeenden();
+  direct::ProtokollText(s, direct::kProtokollEnde);
+  direct::AbfrageBeenden(s);
   return kStatusErfolg;
 }
 
 }  // namespace
 
 int EingaengeLesen(const Aufruf& aufruf) {
-  if (const int fehler = EinstellungenLaden(aufruf)) return FehlerMelden(fehler);
+  direct::Direktsitzung s;
+  if (const int fehler = EinstellungenLaden(s, aufruf)) return FehlerMelden(fehler);
   Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
   device::Verbindung& v = geraet.Verbindung();
-  return aufruf.watch > 0.0 ? Beobachten(v, aufruf) : EinmalLesen(v, aufruf.json);
+  return aufruf.watch > 0.0 ? Beobachten(s, v, aufruf) : EinmalLesen(s, v, aufruf.json);
 }
 
 int AusgangSetzen(const Aufruf& aufruf) {
-  if (const int fehler = EinstellungenLaden(aufruf)) return FehlerMelden(fehler);
+  direct::Direktsitzung s;
+  if (const int fehler = EinstellungenLaden(s, aufruf)) return FehlerMelden(fehler);
   const int n = aufruf.ausgang - 1;
-  if (aufruf.limitGegeben) direct::BegrenzungSetzen(n, aufruf.limit);
+  if (aufruf.limitGegeben) direct::BegrenzungSetzen(s, n, aufruf.limit);
   Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
   device::Verbindung& v = geraet.Verbindung();
-  if (const int fehler = direct::Ausgang_Callback(v, n, aufruf.wert)) return FehlerMelden(fehler);
-  const auto& feld = direct::Direktpanel().ausgang[n];
+  if (const int fehler = direct::Ausgang_Callback(s, v, n, aufruf.wert))
+    return FehlerMelden(fehler);
+  const auto& feld = direct::Direktpanel(s).ausgang[n];
   std::printf(
       "%s\n",
-      Wert(feld.wert, feld.nachkommastellen, direct::Direktpanel().ausgangEinheit[n]).c_str());
+      Wert(feld.wert, feld.nachkommastellen, direct::Direktpanel(s).ausgangEinheit[n]).c_str());
   return kStatusErfolg;
 }
 
 int AusgaengeAufNull(const Aufruf& aufruf) {
-  if (const int fehler = EinstellungenLaden(aufruf)) return FehlerMelden(fehler);
+  direct::Direktsitzung s;
+  if (const int fehler = EinstellungenLaden(s, aufruf)) return FehlerMelden(fehler);
   Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
   device::Verbindung& v = geraet.Verbindung();
-  if (const int fehler = direct::AusgaengeAufNull_Callback(v)) return FehlerMelden(fehler);
-  AusgaengeAusgeben();
+  if (const int fehler = direct::AusgaengeAufNull_Callback(s, v)) return FehlerMelden(fehler);
+  AusgaengeAusgeben(s);
   return kStatusErfolg;
 }
 

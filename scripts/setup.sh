@@ -9,7 +9,7 @@ packages=(
   libqcustomplot-dev libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev libmuparser-dev nlohmann-json3-dev
   fonts-dejavu-core locales clang-format clang libclang-rt-14-dev
-  desktop-file-utils dpkg-dev file
+  desktop-file-utils dpkg-dev file universal-ctags
 )
 
 missing=()

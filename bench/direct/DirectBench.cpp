@@ -21,6 +21,7 @@
 #include "device/qtserial/QtSerialService.h"
 #include "direct/Abfrage.h"
 #include "direct/Direktpanel.h"
+#include "direct/Direktsitzung.h"
 #include "direct/Eingaenge.h"
 #include "direct/Protokolldatei.h"
 
@@ -50,16 +51,16 @@ struct Strecke {
     device::ZORFYD1_Timeout(verbindung, kPort, 0.5);
     verbindung.Port().offen = kPort;
     for (int n = 1; n <= 4; ++n) engine.setInput('1', n, 2.5);
-    direct::DirektpanelNeu();
-    direct::DirektpanelInit();
-    direct::Eingang4ModusSetzen(0);
+    direct::DirektpanelNeu(sitzung);
+    direct::DirektpanelInit(sitzung);
+    direct::Eingang4ModusSetzen(sitzung, 0);
     log = std::filesystem::temp_directory_path() /
           ("direct_bench_" + std::to_string(getpid()) + ".txt");
-    if (direct::ProtokolldateiOeffnenVon(log.string()) != 0)
+    if (direct::ProtokolldateiOeffnenVon(sitzung, log.string()) != 0)
       throw std::runtime_error("log not opened");
   }
   ~Strecke() {
-    direct::DirektpanelNeu();
+    direct::DirektpanelNeu(sitzung);  // closes the log before it goes
     std::filesystem::remove(log);
     device::ZORFYD1_Close(verbindung, kPort);
     runner.stop();
@@ -69,13 +70,15 @@ struct Strecke {
   device::qtserial::QtSerialService dienst;
   device::Verbindung verbindung{&dienst};
   std::filesystem::path log;
+  direct::Direktsitzung sitzung;
 };
 
 void PollingCycle(benchmark::State& state) {
   Strecke s;
   const auto anfang = std::chrono::steady_clock::now();
   for (auto _ : state)
-    if (direct::DirektTimer_Callback(s.verbindung) != 0) state.SkipWithError("cycle failed");
+    if (direct::DirektTimer_Callback(s.sitzung, s.verbindung) != 0)
+      state.SkipWithError("cycle failed");
   const double zyklus =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - anfang).count() /
       static_cast<double>(state.iterations());
@@ -89,7 +92,7 @@ BENCHMARK(PollingCycle)->Unit(benchmark::kMicrosecond)->MinTime(2.0)->UseRealTim
 void LogRecord(benchmark::State& state) {
   Strecke s;
   for (auto _ : state)
-    if (direct::ProtokollzeileSchreiben() != 0) state.SkipWithError("record failed");
+    if (direct::ProtokollzeileSchreiben(s.sitzung) != 0) state.SkipWithError("record failed");
 }
 BENCHMARK(LogRecord)->Unit(benchmark::kMicrosecond)->UseRealTime();
 

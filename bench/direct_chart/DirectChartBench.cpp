@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "direct/Direktpanel.h"
+#include "direct/Direktsitzung.h"
 #include "direct/gui/DirektpanelFenster.h"
 
 namespace {
@@ -30,18 +31,19 @@ void AnhaengenUndNeuzeichnen(benchmark::State& state) {
   const int punkte = static_cast<int>(state.range(0));
   const bool rauh = state.range(1) != 0;
   device::Verbindung verbindung;  // the chart needs no port
-  direct::gui::DirektpanelFenster fenster(nullptr, widgets::Fensterumgebung{verbindung});
+  direct::Direktsitzung sitzung;
+  direct::gui::DirektpanelFenster fenster(sitzung, nullptr, widgets::Fensterumgebung{verbindung});
   fenster.resize(1000, 700);
   fenster.show();
   QApplication::processEvents();
   fenster.Init();
-  direct::DirektZoom_Callback(punkte, 100);
+  direct::DirektZoom_Callback(sitzung, punkte, 100);
   int i = 0;
-  for (; i < punkte; ++i) direct::StripchartPunkte(Probe(i, rauh));
+  for (; i < punkte; ++i) direct::StripchartPunkte(sitzung, Probe(i, rauh));
   QCustomPlot* chart = fenster.Stripchart();
   chart->replot(QCustomPlot::rpImmediateRefresh);
   for (auto _ : state) {
-    direct::StripchartPunkte(Probe(i++, rauh));
+    direct::StripchartPunkte(sitzung, Probe(i++, rauh));
     chart->replot(QCustomPlot::rpImmediateRefresh);
   }
   state.counters["points_per_trace"] = chart->graph(0)->dataCount();

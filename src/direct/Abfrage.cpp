@@ -6,68 +6,69 @@
 #include "device/Verbindung.h"
 #include "direct/Ausgaenge.h"
 #include "direct/Direktpanel.h"
+#include "direct/Direktsitzung.h"
 #include "direct/Eingaenge.h"
 #include "direct/Protokolldatei.h"
 #include "direct/Uhr.h"
 
 namespace direct {
 
-int AbfrageStarten(device::Verbindung& v) {
-  if (const int fehler = ProtokolldateiOeffnen()) device::ZOR_Fehlerpopup(fehler);
+int AbfrageStarten(Direktsitzung& s, device::Verbindung& v) {
+  if (const int fehler = ProtokolldateiOeffnen(s)) device::ZOR_Fehlerpopup(fehler);
   int modus = 0;
   if (const int fehler = Eingang4ModusLesen(v, &modus)) {
     v.ComFehlerSetzen(fehler);
     return fehler;
   }
-  Eingang4ModusSetzen(modus);
+  Eingang4ModusSetzen(s, modus);
   v.ComFehlerSetzen(0);
-  Direktpanelzustand& z = DirektpanelBearbeiten();
+  Direktpanelzustand& z = DirektpanelBearbeiten(s);
   z.timerAn = true;
   z.abfragen = true;
   z.dateispeichernGedimmt = true;
-  DirektUhr().TimerSchalten(true);
-  DirektpanelAnzeigen();
+  DirektUhr(s).TimerSchalten(true);
+  DirektpanelAnzeigen(s);
   return 0;
 }
 
-void AbfrageBeenden() {
-  ProtokolldateiSchliessen();
-  Direktpanelzustand& z = DirektpanelBearbeiten();
+void AbfrageBeenden(Direktsitzung& s) {
+  ProtokolldateiSchliessen(s);
+  Direktpanelzustand& z = DirektpanelBearbeiten(s);
   z.timerAn = false;
   z.abfragen = false;
   z.dateispeichernGedimmt = false;
-  DirektUhr().TimerSchalten(false);
-  DirektpanelAnzeigen();
+  DirektUhr(s).TimerSchalten(false);
+  DirektpanelAnzeigen(s);
 }
 
-int DirektTimer_Callback(device::Verbindung& v) {
+int DirektTimer_Callback(Direktsitzung& s, device::Verbindung& v) {
   for (int n = 0; n < 4; ++n) {
-    if (const int fehler = EingangLesenUndAnzeigen(v, n)) {
+    if (const int fehler = EingangLesenUndAnzeigen(s, v, n)) {
       // One text, so the log never ends inside the message.
-      ProtokollText(std::string(kProtokollAbbruch) + device::ZOR_Fehlermeldung(fehler) + "\n");
-      AbfrageBeenden();
+      ProtokollText(s, std::string(kProtokollAbbruch) + device::ZOR_Fehlermeldung(fehler) + "\n");
+      AbfrageBeenden(s);
       return fehler;
     }
   }
-  if (const int fehler = ProtokollzeileSchreiben()) {
-    AbfrageBeenden();
+  if (const int fehler = ProtokollzeileSchreiben(s)) {
+    AbfrageBeenden(s);
     device::ZOR_Fehlerpopup(fehler);
     return fehler;
   }
   return 0;
 }
 
-int Abfragen_Callback(device::Verbindung& v, bool an) {
-  DirektpanelBearbeiten().abfragen = an;
+int Abfragen_Callback(Direktsitzung& s, device::Verbindung& v, bool an) {
+  DirektpanelBearbeiten(s).abfragen = an;
   for (int n = 0; n < 4; ++n) {
-    if (const int fehler = AusgangSetzen(v, n)) {
-      AbfrageBeenden();
+    if (const int fehler = AusgangSetzen(s, v, n)) {
+      AbfrageBeenden(s);
       return fehler;
     }
   }
-  if (an) return AbfrageStarten(v);
-  ProtokollText(kProtokollEnde);
-  AbfrageBeenden();
+  if (an) return AbfrageStarten(s, v);
+  ProtokollText(s, kProtokollEnde);
+  AbfrageBeenden(s);
   return 0;
 }
 

@@ -9,6 +9,7 @@
 #include "device/Protokoll.h"
 #include "device/Verbindung.h"
 #include "direct/Direktpanel.h"
+#include "direct/Direktsitzung.h"
 
 namespace direct {
 namespace {
@@ -20,8 +21,8 @@ bool Gueltig(int ausgang) {
 }
 
 // The knob's value as volts, stored as percentage and sent.
-int Senden(device::Verbindung& v, int ausgang) {
-  Zahlfeld& feld = DirektpanelBearbeiten().ausgang[ausgang];
+int Senden(Direktsitzung& s, device::Verbindung& v, int ausgang) {
+  Zahlfeld& feld = DirektpanelBearbeiten(s).ausgang[ausgang];
   // The knob holds its value within its range (a NaN typed in becomes its low end).
   feld.wert = std::isnan(feld.wert) ? feld.min : std::clamp(feld.wert, feld.min, feld.max);
   double volt = config::EinheitInVolt(config::Ausgangsskalierung(ausgang), feld.wert);
@@ -29,8 +30,8 @@ int Senden(device::Verbindung& v, int ausgang) {
   // the knob past it, where the driver would refuse the value.
   const double vmax = config::gKonfig.voutmax;
   if (std::isfinite(vmax) && vmax > 0.0) volt = std::clamp(volt, 0.0, vmax);
-  MesswerteBearbeiten().ausgangProzent[ausgang] = Prozent(volt, vmax);
-  DirektpanelAnzeigen();
+  MesswerteBearbeiten(s).ausgangProzent[ausgang] = Prozent(volt, vmax);
+  DirektpanelAnzeigen(s);
   if (const int fehler = device::ZORFYD1_AusgangSchreiben(v, v.OffenerComPort(), v.Geraeteadresse(),
                                                           kAusgangsnamen[ausgang], volt)) {
     v.ComFehlerSetzen(fehler);
@@ -46,37 +47,37 @@ int KeinPort(device::Verbindung& v) {
 
 }  // namespace
 
-int AusgangSetzen(device::Verbindung& v, int ausgang) {
+int AusgangSetzen(Direktsitzung& s, device::Verbindung& v, int ausgang) {
   if (!Gueltig(ausgang)) return 0;
   if (v.OffenerComPort() == -1) return KeinPort(v);
-  Direktpanelzustand& z = DirektpanelBearbeiten();
+  Direktpanelzustand& z = DirektpanelBearbeiten(s);
   if (z.ausgang[ausgang].wert > z.begrenzung[ausgang])
     z.ausgang[ausgang].wert = z.begrenzung[ausgang];
-  return Senden(v, ausgang);
+  return Senden(s, v, ausgang);
 }
 
-int AusgangAufNull(device::Verbindung& v, int ausgang) {
+int AusgangAufNull(Direktsitzung& s, device::Verbindung& v, int ausgang) {
   if (!Gueltig(ausgang)) return 0;
   if (v.OffenerComPort() == -1) return KeinPort(v);
   const Kanalbereich b = Ausgangsbereich(ausgang);
   double ziel = 0.0;
   if (b.lo > ziel) ziel = b.lo;
   if (b.hi < ziel) ziel = b.hi;
-  DirektpanelBearbeiten().ausgang[ausgang].wert = ziel;
-  return Senden(v, ausgang);
+  DirektpanelBearbeiten(s).ausgang[ausgang].wert = ziel;
+  return Senden(s, v, ausgang);
 }
 
-int Ausgang_Callback(device::Verbindung& v, int ausgang, double wert) {
+int Ausgang_Callback(Direktsitzung& s, device::Verbindung& v, int ausgang, double wert) {
   v.ComFehlerSetzen(0);
-  if (Gueltig(ausgang)) DirektpanelBearbeiten().ausgang[ausgang].wert = wert;
-  return AusgangSetzen(v, ausgang);
+  if (Gueltig(ausgang)) DirektpanelBearbeiten(s).ausgang[ausgang].wert = wert;
+  return AusgangSetzen(s, v, ausgang);
 }
 
-int AusgaengeAufNull_Callback(device::Verbindung& v) {
+int AusgaengeAufNull_Callback(Direktsitzung& s, device::Verbindung& v) {
   v.ComFehlerSetzen(0);
   int ergebnis = 0;
   for (int n = 0; n < 4; ++n)
-    if (const int fehler = AusgangAufNull(v, n)) ergebnis = fehler;
+    if (const int fehler = AusgangAufNull(s, v, n)) ergebnis = fehler;
   return ergebnis;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "direct/Direktpanel.h"
+#include "direct/Direktsitzung.h"
 #include "ini/IniStore.h"
 
 namespace direct {
@@ -16,8 +17,8 @@ std::string Schluessel(const char* stamm, int n) {
 
 }  // namespace
 
-int WriteIniDirektpanel(ini::IniStore* store) {
-  const Direktpanelzustand& z = Direktpanel();
+int WriteIniDirektpanel(const Direktsitzung& s, ini::IniStore* store) {
+  const Direktpanelzustand& z = Direktpanel(s);
   for (int n = 0; n < 4; ++n)
     ini::Ini_PutInt(store, kDirektSektion, Schluessel("kurve", n).c_str(), z.plot[n] != 0);
   for (int n = 0; n < 4; ++n)
@@ -25,8 +26,8 @@ int WriteIniDirektpanel(ini::IniStore* store) {
   return 0;
 }
 
-int ReadIniDirektpanel(ini::IniStore* store) {
-  Direktpanelzustand& z = DirektpanelBearbeiten();
+int ReadIniDirektpanel(Direktsitzung& s, ini::IniStore* store) {
+  Direktpanelzustand& z = DirektpanelBearbeiten(s);
   for (int n = 0; n < 4; ++n) {
     std::int32_t wert = 0;
     if (ini::Ini_GetInt(store, kDirektSektion, Schluessel("kurve", n).c_str(), &wert) <= 0)
@@ -38,9 +39,9 @@ int ReadIniDirektpanel(ini::IniStore* store) {
     double wert = 0.0;
     if (ini::Ini_GetDouble(store, kDirektSektion, Schluessel("grenze", n).c_str(), &wert) == 1 &&
         std::isfinite(wert))
-      BegrenzungSetzen(n, wert);
+      BegrenzungSetzen(s, n, wert);
   }
-  DirektpanelAnzeigen();
+  DirektpanelAnzeigen(s);
   return 0;
 }
 

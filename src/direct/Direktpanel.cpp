@@ -1,10 +1,9 @@
 #include "direct/Direktpanel.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "common/OperatorInterface.h"
-#include "config/Konfiguration.h"
+#include "direct/Direktsitzung.h"
 #include "direct/Protokolldatei.h"
 #include "direct/Uhr.h"
 
@@ -18,35 +17,28 @@ const char* const kPinbelegungText =
 
 namespace {
 
-Direktpanelzustand zustand;
-Direktmesswerte messwerte;
-std::function<void()> anzeigeFunktion;
-std::function<void(const std::array<double, 4>&)> stripchartFunktion;
-
 constexpr int kZoomXStandard = 10;
 constexpr int kZoomYKleinster = 10;
 constexpr int kZoomYGroesster = 100;
 
-// Whether the settings file set a limit; DirektpanelInit fills in the others.
-std::array<bool, 4> begrenzungGelesen{};
-
-void EingangsanzeigeSkalieren(int eingang, Zahlfeld& feld, bool mitEinheit) {
+void EingangsanzeigeSkalieren(Direktsitzung& s, int eingang, Zahlfeld& feld, bool mitEinheit) {
   const Kanalbereich b = Eingangsbereich(eingang);
   feld.min = b.lo;
   feld.max = b.hi;
-  feld.wert = EingangProzentInEinheit(eingang, messwerte.eingangProzent[eingang]);
+  feld.wert = EingangProzentInEinheit(eingang, s.Messwerte.eingangProzent[eingang]);
   feld.nachkommastellen = b.nachkommastellen;
-  if (mitEinheit) zustand.eingangEinheit[eingang] = b.einheit;
+  if (mitEinheit) s.Zustand.eingangEinheit[eingang] = b.einheit;
 }
 
-void AusgangsanzeigeSkalieren(int ausgang) {
+void AusgangsanzeigeSkalieren(Direktsitzung& s, int ausgang) {
+  Direktpanelzustand& zustand = s.Zustand;
   const Kanalbereich b = Ausgangsbereich(ausgang);
   Zahlfeld& feld = zustand.ausgang[ausgang];
   // A control's range runs from its smaller to its larger end, whichever way the
   // scaling runs.
   feld.min = std::min(b.lo, b.hi);
   feld.max = std::max(b.lo, b.hi);
-  feld.wert = AusgangProzentInEinheit(ausgang, messwerte.ausgangProzent[ausgang]);
+  feld.wert = AusgangProzentInEinheit(ausgang, s.Messwerte.ausgangProzent[ausgang]);
   feld.nachkommastellen = b.nachkommastellen;
   zustand.ausgangEinheit[ausgang] = b.einheit;
   zustand.begrenzungNachkommastellen[ausgang] = b.nachkommastellen;
@@ -54,63 +46,56 @@ void AusgangsanzeigeSkalieren(int ausgang) {
 
 }  // namespace
 
-const Direktpanelzustand& Direktpanel() {
-  return zustand;
+const Direktpanelzustand& Direktpanel(const Direktsitzung& s) {
+  return s.Zustand;
 }
 
-const Direktmesswerte& Messwerte() {
-  return messwerte;
+const Direktmesswerte& Messwerte(const Direktsitzung& s) {
+  return s.Messwerte;
 }
 
-Direktpanelzustand& DirektpanelBearbeiten() {
-  return zustand;
+Direktpanelzustand& DirektpanelBearbeiten(Direktsitzung& s) {
+  return s.Zustand;
 }
 
-Direktmesswerte& MesswerteBearbeiten() {
-  return messwerte;
+Direktmesswerte& MesswerteBearbeiten(Direktsitzung& s) {
+  return s.Messwerte;
 }
 
-void DirektpanelNeu() {
-  ProtokolldateiSchliessen();
-  zustand = Direktpanelzustand{};
-  messwerte = Direktmesswerte{};
-  begrenzungGelesen = {};
-  DirektUhr().TimerSchalten(false);
-  DirektpanelAnzeigen();
+void DirektpanelNeu(Direktsitzung& s) {
+  ProtokolldateiSchliessen(s);
+  s.Zustand = Direktpanelzustand{};
+  s.Messwerte = Direktmesswerte{};
+  s.BegrenzungGelesen = {};
+  DirektUhr(s).TimerSchalten(false);
+  DirektpanelAnzeigen(s);
 }
 
-void DirektpanelAnzeigeBinden(std::function<void()> anzeige) {
-  anzeigeFunktion = std::move(anzeige);
+void DirektpanelAnzeigen(Direktsitzung& s) {
+  s.Anzeigemeldungen.Melden();
 }
 
-void DirektpanelAnzeigen() {
-  if (anzeigeFunktion) anzeigeFunktion();
+void StripchartPunkte(Direktsitzung& s, const std::array<double, 4>& prozent) {
+  s.Stripchartmeldungen.Melden(prozent);
 }
 
-void StripchartBinden(std::function<void(const std::array<double, 4>&)> punkte) {
-  stripchartFunktion = std::move(punkte);
-}
-
-void StripchartPunkte(const std::array<double, 4>& prozent) {
-  if (stripchartFunktion) stripchartFunktion(prozent);
-}
-
-int DirektpanelInit(int plotbreite) {
-  messwerte.eingangProzent = {};
-  messwerte.ausgangProzent = {};
+int DirektpanelInit(Direktsitzung& s, int plotbreite) {
+  Direktpanelzustand& zustand = s.Zustand;
+  s.Messwerte.eingangProzent = {};
+  s.Messwerte.ausgangProzent = {};
   zustand.punkteProBreite = std::max(1, plotbreite / 2);
   zustand.zoomX = zustand.punkteProBreite;
   for (int n = 0; n < 4; ++n) {
-    if (begrenzungGelesen[n]) continue;
+    if (s.BegrenzungGelesen[n]) continue;
     const Kanalbereich b = Ausgangsbereich(n);
     zustand.begrenzung[n] = std::max(b.lo, b.hi);
   }
-  Abtastzeit_Callback(zustand.abtastzeit);
-  DirektElementeSkalieren();
+  Abtastzeit_Callback(s, zustand.abtastzeit);
+  DirektElementeSkalieren(s);
   return 0;
 }
 
-int DirektpanelClear() {
+int DirektpanelClear(Direktsitzung&) {
   return 0;
 }
 
@@ -118,58 +103,62 @@ int AbbruchWeilDirektpanelNichtGespeichert() {
   return 0;
 }
 
-void DirektElementeSkalieren() {
+void DirektElementeSkalieren(Direktsitzung& s) {
+  Direktpanelzustand& zustand = s.Zustand;
   for (int n = 0; n < 4; ++n) {
-    EingangsanzeigeSkalieren(n, zustand.eingang[n], true);
-    EingangsanzeigeSkalieren(n, zustand.minimum[n], false);
-    EingangsanzeigeSkalieren(n, zustand.maximum[n], false);
+    EingangsanzeigeSkalieren(s, n, zustand.eingang[n], true);
+    EingangsanzeigeSkalieren(s, n, zustand.minimum[n], false);
+    EingangsanzeigeSkalieren(s, n, zustand.maximum[n], false);
   }
-  for (int n = 0; n < 4; ++n) AusgangsanzeigeSkalieren(n);
-  DirektpanelAnzeigen();
+  for (int n = 0; n < 4; ++n) AusgangsanzeigeSkalieren(s, n);
+  DirektpanelAnzeigen(s);
 }
 
-void Direktpanel_SkaliereElemente() {
-  DirektElementeSkalieren();
+void Direktpanel_SkaliereElemente(Direktsitzung& s) {
+  DirektElementeSkalieren(s);
 }
 
-void Abtastzeit_Callback(double sekunden) {
+void Abtastzeit_Callback(Direktsitzung& s, double sekunden) {
+  Direktpanelzustand& zustand = s.Zustand;
   zustand.abtastzeit = sekunden;
   // Also a typed NaN gives the shortest time rather than a timer that never fires.
   const double intervall = sekunden >= kKuerzesteAbtastzeit ? sekunden : kKuerzesteAbtastzeit;
   zustand.timerIntervall = intervall;
-  DirektUhr().TimerIntervallSetzen(intervall);
-  DirektpanelAnzeigen();
+  DirektUhr(s).TimerIntervallSetzen(intervall);
+  DirektpanelAnzeigen(s);
 }
 
-void DirektZoom_Callback(int zoomX, int zoomY) {
+void DirektZoom_Callback(Direktsitzung& s, int zoomX, int zoomY) {
+  Direktpanelzustand& zustand = s.Zustand;
   zustand.zoomX = zoomX;
   zustand.zoomY = zoomY;
   zustand.punkteProBreite = zoomX <= 0 ? kZoomXStandard : zoomX;
   zustand.yAchseMax = std::clamp(zoomY, kZoomYKleinster, kZoomYGroesster);
-  DirektpanelAnzeigen();
+  DirektpanelAnzeigen(s);
 }
 
-void Traceauswahl_Callback(int spur, int an) {
+void Traceauswahl_Callback(Direktsitzung& s, int spur, int an) {
   if (spur < 0 || spur > 3) return;
+  Direktpanelzustand& zustand = s.Zustand;
   zustand.plot[spur] = an != 0;
   zustand.spurSichtbar[spur] = an != 0;
-  DirektpanelAnzeigen();
+  DirektpanelAnzeigen(s);
 }
 
-void MinMaxReset_Callback() {
-  messwerte.minMaxReset = true;
+void MinMaxReset_Callback(Direktsitzung& s) {
+  s.Messwerte.minMaxReset = true;
 }
 
-void BegrenzungSetzen(int ausgang, double wert) {
+void BegrenzungSetzen(Direktsitzung& s, int ausgang, double wert) {
   if (ausgang < 0 || ausgang > 3) return;
-  zustand.begrenzung[ausgang] = wert;
-  begrenzungGelesen[ausgang] = true;
-  DirektpanelAnzeigen();
+  s.Zustand.begrenzung[ausgang] = wert;
+  s.BegrenzungGelesen[ausgang] = true;
+  DirektpanelAnzeigen(s);
 }
 
-void DateispeichernSetzen(bool an) {
-  zustand.dateispeichern = an;
-  DirektpanelAnzeigen();
+void DateispeichernSetzen(Direktsitzung& s, bool an) {
+  s.Zustand.dateispeichern = an;
+  DirektpanelAnzeigen(s);
 }
 
 void Menu_Direkt_Hilfe_Pins() {

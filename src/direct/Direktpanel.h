@@ -1,16 +1,18 @@
 // The direct input/output window's logic, apart from its widgets: what its controls show,
 // the module's readings, the entry points the shell calls and the callbacks of the
-// controls that only set a value. The window shows this state and calls these functions
-// from its callbacks (not in direct-help mode); the command-line tool calls them directly.
+// controls that only set a value. The state lives in a Direktsitzung; the window shows it
+// and calls these functions from its callbacks (not in direct-help mode); the command-line
+// tool calls them directly.
 #pragma once
 
 #include <array>
-#include <functional>
 #include <string>
 
 #include "direct/Kanalbereich.h"
 
 namespace direct {
+
+struct Direktsitzung;
 
 // A numeric control: its value, its range and its decimal places.
 struct Zahlfeld {
@@ -57,51 +59,49 @@ struct Direktmesswerte {
   bool eingang4Analog = false;             // sgEingang4Analog
 };
 
-const Direktpanelzustand& Direktpanel();
-const Direktmesswerte& Messwerte();
+const Direktpanelzustand& Direktpanel(const Direktsitzung& s);
+const Direktmesswerte& Messwerte(const Direktsitzung& s);
 // For the core's own operations (and tests that set a field as the operator would).
-Direktpanelzustand& DirektpanelBearbeiten();
-Direktmesswerte& MesswerteBearbeiten();
+Direktpanelzustand& DirektpanelBearbeiten(Direktsitzung& s);
+Direktmesswerte& MesswerteBearbeiten(Direktsitzung& s);
 
 // Back to the state at program start: controls as laid out, readings zero, reset pending,
 // no log open, the timer off. The log is closed first.
-void DirektpanelNeu();
+void DirektpanelNeu(Direktsitzung& s);
 
-// Called after every change of the state above, so the window can show it at once.
-void DirektpanelAnzeigeBinden(std::function<void()> anzeige);
-void DirektpanelAnzeigen();
-// Called with the four percentages of one point per trace of the strip chart.
-void StripchartBinden(std::function<void(const std::array<double, 4>&)> punkte);
-void StripchartPunkte(const std::array<double, 4>& prozent);
+// Tells the session's listeners that the state changed.
+void DirektpanelAnzeigen(Direktsitzung& s);
+// Hands one point per trace to the strip chart's listeners.
+void StripchartPunkte(Direktsitzung& s, const std::array<double, 4>& prozent);
 
 // Start-up: both percentage arrays 0; the chart's points per width and ZOOMX half the
 // plot area's width in pixels; a limit the settings file did not set becomes the top of
 // its output's range (so nothing is capped until the operator sets a limit); the timer
 // gets the sampling time; then every element is scaled. Returns 0.
-int DirektpanelInit(int plotbreite = 200);
-int DirektpanelClear();
+int DirektpanelInit(Direktsitzung& s, int plotbreite = 200);
+int DirektpanelClear(Direktsitzung& s);
 // Never holds back quitting: 0.
 int AbbruchWeilDirektpanelNichtGespeichert();
 
 // Ranges, values, decimals and unit labels of every input and output control from
 // gKonfig and the stored percentages. Called again when the configuration changes.
-void DirektElementeSkalieren();
-void Direktpanel_SkaliereElemente();
+void DirektElementeSkalieren(Direktsitzung& s);
+void Direktpanel_SkaliereElemente(Direktsitzung& s);
 
 // Control callbacks that only set a value.
 // ABTASTZEIT: the field keeps what was typed; the timer runs at 0.2 s at the least.
-void Abtastzeit_Callback(double sekunden);
+void Abtastzeit_Callback(Direktsitzung& s, double sekunden);
 inline constexpr double kKuerzesteAbtastzeit = 0.2;
 // ZOOMX (0 or less gives 10 points per width) and ZOOMY (the Y axis top, 10 to 100 per
 // cent); the fields keep what was typed.
-void DirektZoom_Callback(int zoomX, int zoomY);
+void DirektZoom_Callback(Direktsitzung& s, int zoomX, int zoomY);
 // PLOTn: trace n (0..3) visible exactly when the box is on.
-void Traceauswahl_Callback(int spur, int an);
+void Traceauswahl_Callback(Direktsitzung& s, int spur, int an);
 // MINMAXRESET: the reset happens at the next input reading.
-void MinMaxReset_Callback();
+void MinMaxReset_Callback(Direktsitzung& s);
 // BEGRENZUNGn and DATEISPEICHERN as the operator set them; read when needed.
-void BegrenzungSetzen(int ausgang, double wert);
-void DateispeichernSetzen(bool an);
+void BegrenzungSetzen(Direktsitzung& s, int ausgang, double wert);
+void DateispeichernSetzen(Direktsitzung& s, bool an);
 
 // The help menu's "WUN-2 Pinbelegung": the pin box.
 void Menu_Direkt_Hilfe_Pins();

@@ -6,6 +6,7 @@
 #include "device/Protokoll.h"
 #include "device/Verbindung.h"
 #include "direct/Direktpanel.h"
+#include "direct/Direktsitzung.h"
 
 namespace direct {
 namespace {
@@ -13,21 +14,21 @@ namespace {
 constexpr const char* kEingangsnamen[4] = {"e1", "e2", "e3", "e4"};
 constexpr int kStartStoppBit = 0x01;
 
-void PunkteZeichnen() {
-  StripchartPunkte(Messwerte().eingangProzent);
+void PunkteZeichnen(Direktsitzung& s) {
+  StripchartPunkte(s, Messwerte(s).eingangProzent);
 }
 
 }  // namespace
 
-int EingangLesenUndAnzeigen(device::Verbindung& v, int eingang) {
+int EingangLesenUndAnzeigen(Direktsitzung& s, device::Verbindung& v, int eingang) {
   if (eingang < 0 || eingang > 3) return 0;
   if (v.OffenerComPort() == -1) {
     v.ComFehlerSetzen(kFehlerEingangKeinPort);
     return kFehlerEingangKeinPort;
   }
-  Direktmesswerte& m = MesswerteBearbeiten();
+  Direktmesswerte& m = MesswerteBearbeiten(s);
   if (eingang == 3 && !m.eingang4Analog) {
-    PunkteZeichnen();
+    PunkteZeichnen(s);
     m.eingangProzent[3] = 0.0;
     return 0;
   }
@@ -37,11 +38,11 @@ int EingangLesenUndAnzeigen(device::Verbindung& v, int eingang) {
     v.ComFehlerSetzen(fehler);
     return fehler;
   }
-  Direktpanelzustand& z = DirektpanelBearbeiten();
+  Direktpanelzustand& z = DirektpanelBearbeiten(s);
   const config::Kanalskalierung skalierung = config::Eingangsskalierung(eingang);
   z.eingang[eingang].wert = config::VoltInEinheit(skalierung, volt);
   m.eingangProzent[eingang] = Prozent(volt, config::gKonfig.vinmax);
-  if (eingang == 3) PunkteZeichnen();
+  if (eingang == 3) PunkteZeichnen(s);
   if (m.minMaxReset) {
     for (int n = 0; n < 4; ++n) {
       m.eingangMin[n] = config::gKonfig.vinmax;
@@ -57,7 +58,7 @@ int EingangLesenUndAnzeigen(device::Verbindung& v, int eingang) {
     m.eingangMin[eingang] = volt;
     z.minimum[eingang].wert = config::VoltInEinheit(skalierung, volt);
   }
-  DirektpanelAnzeigen();
+  DirektpanelAnzeigen(s);
   return 0;
 }
 
@@ -66,13 +67,13 @@ int Eingang4ModusLesen(device::Verbindung& v, int* modus) {
   return device::ZORFYD1_ModusLesen(v, v.OffenerComPort(), v.Geraeteadresse(), modus);
 }
 
-void Eingang4ModusSetzen(int modus) {
-  Direktpanelzustand& z = DirektpanelBearbeiten();
+void Eingang4ModusSetzen(Direktsitzung& s, int modus) {
+  Direktpanelzustand& z = DirektpanelBearbeiten(s);
   const bool analog = (modus & kStartStoppBit) == 0;
-  MesswerteBearbeiten().eingang4Analog = analog;
+  MesswerteBearbeiten(s).eingang4Analog = analog;
   z.eingang4Gedimmt = !analog;
   if (!analog) z.plot[3] = 0;
-  DirektpanelAnzeigen();
+  DirektpanelAnzeigen(s);
 }
 
 }  // namespace direct

@@ -9,6 +9,8 @@ class Verbindung;
 
 namespace direct {
 
+struct Direktsitzung;
+
 inline constexpr int kFehlerEingangKeinPort = -122301;
 inline constexpr int kFehlerModusKeinPort = -122315;
 
@@ -16,12 +18,12 @@ inline constexpr int kFehlerModusKeinPort = -122315;
 // not analog is not read: then one point per trace goes to the chart from the stored
 // percentages and input 4's percentage becomes 0. A reading through input 4 plots that
 // point after the last input. No port: -122301; failures go to the error fields as well.
-int EingangLesenUndAnzeigen(device::Verbindung& v, int eingang);
+int EingangLesenUndAnzeigen(Direktsitzung& s, device::Verbindung& v, int eingang);
 
 // Reads the device mode into *modus; no port gives -122315.
 int Eingang4ModusLesen(device::Verbindung& v, int* modus);
 // Input 4 is analog exactly when bit 0 of the mode is clear; as the start/stop input its
 // controls are dimmed and its trace box is switched off.
-void Eingang4ModusSetzen(int modus);
+void Eingang4ModusSetzen(Direktsitzung& s, int modus);
 
 }  // namespace direct

@@ -10,6 +10,7 @@
 #include "common/KlassischeZahlen.h"
 #include "common/OperatorInterface.h"
 #include "direct/Direktpanel.h"
+#include "direct/Direktsitzung.h"
 #include "direct/Kanalbereich.h"
 #include "direct/Uhr.h"
 
@@ -26,14 +27,6 @@ constexpr const char* kKeinAnalogwert = "-----\t";
 // The date is read again until it is the same before and after the time; a day changes
 // once, so a few rounds always do.
 constexpr int kDatumsversuche = 10;
-
-struct Offenes {
-  std::FILE* datei = nullptr;
-  std::string pfad;
-  bool normaleDatei = false;  // only a regular file can be cut back
-  std::uintmax_t laenge = 0;  // bytes up to the last whole line
-};
-Offenes offen;
 
 std::string Formatiert(const char* format, ...) {
   std::va_list argumente;
@@ -66,7 +59,8 @@ std::string Bereichszeile(const char* vorlage, int n, const Kanalbereich& b) {
 
 // Writes one line with one call. A line that does not arrive whole is cut off again;
 // `angekommen` tells how much of it the system took.
-bool Schreiben(const std::string& text, std::size_t* angekommen = nullptr) {
+bool Schreiben(Offenesprotokoll& offen, const std::string& text,
+               std::size_t* angekommen = nullptr) {
   if (!offen.datei) return false;
   const std::size_t n = std::fwrite(text.data(), 1, text.size(), offen.datei);
   if (angekommen) *angekommen = n;
@@ -106,8 +100,8 @@ std::string Spaltenzeile() {
                     a[0].c_str(), a[1].c_str(), a[2].c_str(), a[3].c_str());
 }
 
-Protokollzeile ProtokollzeileBilden() {
-  Uhr& uhr = DirektUhr();
+Protokollzeile ProtokollzeileBilden(Direktsitzung& s) {
+  Uhr& uhr = DirektUhr(s);
   std::string datum, zeit;
   for (int versuch = 0; versuch < kDatumsversuche; ++versuch) {
     const std::string vorher = uhr.Datum();
@@ -122,7 +116,7 @@ Protokollzeile ProtokollzeileBilden() {
   zeile.eingaengeAb = zeile.text.size();
 
   const common::KlassischeZahlen zahlen;
-  const Direktmesswerte& m = Messwerte();
+  const Direktmesswerte& m = Messwerte(s);
   for (int n = 0; n < 4; ++n) {
     if (n == 3 && !m.eingang4Analog) {
       zeile.text += kKeinAnalogwert;
@@ -140,9 +134,9 @@ Protokollzeile ProtokollzeileBilden() {
   return zeile;
 }
 
-int ProtokolldateiOeffnen() {
-  if (!Direktpanel().dateispeichern) {
-    ProtokolldateiSchliessen();
+int ProtokolldateiOeffnen(Direktsitzung& s) {
+  if (!Direktpanel(s).dateispeichern) {
+    ProtokolldateiSchliessen(s);
     return 0;
   }
   common::FileRequest anfrage;
@@ -153,13 +147,14 @@ int ProtokolldateiOeffnen() {
   anfrage.appends = true;  // the log is opened for appending
   const auto pfad = common::operatorInterface().selectFile(anfrage);
   if (pfad && pfad->empty()) return kFehlerDateiauswahl;
-  ProtokolldateiSchliessen();
+  ProtokolldateiSchliessen(s);
   if (!pfad) return 0;
-  return ProtokolldateiOeffnenVon(*pfad);
+  return ProtokolldateiOeffnenVon(s, *pfad);
 }
 
-int ProtokolldateiOeffnenVon(const std::string& pfad) {
-  ProtokolldateiSchliessen();
+int ProtokolldateiOeffnenVon(Direktsitzung& s, const std::string& pfad) {
+  ProtokolldateiSchliessen(s);
+  Offenesprotokoll& offen = s.Protokoll;
   std::FILE* datei = std::fopen(pfad.c_str(), "a");
   if (!datei) return kFehlerProtokollOeffnen;
   std::setvbuf(datei, nullptr, _IONBF, 0);
@@ -170,47 +165,49 @@ int ProtokolldateiOeffnenVon(const std::string& pfad) {
   offen.laenge = offen.normaleDatei ? std::filesystem::file_size(pfad, fehler) : 0;
   if (fehler) offen.normaleDatei = false;
 
-  const auto abbrechen = [](int code) {
-    ProtokolldateiSchliessen();
+  const auto abbrechen = [&s](int code) {
+    ProtokolldateiSchliessen(s);
     return code;
   };
-  if (!Schreiben(kProtokollStart)) return abbrechen(kFehlerProtokollKopf);
+  if (!Schreiben(s.Protokoll, kProtokollStart)) return abbrechen(kFehlerProtokollKopf);
   for (int n = 0; n < 4; ++n)
-    if (!Schreiben(EingangsbereichZeile(n))) return abbrechen(kFehlerProtokollEingaenge);
+    if (!Schreiben(s.Protokoll, EingangsbereichZeile(n)))
+      return abbrechen(kFehlerProtokollEingaenge);
   for (int n = 0; n < 4; ++n)
-    if (!Schreiben(AusgangsbereichZeile(n))) return abbrechen(kFehlerProtokollAusgaenge);
-  if (!Schreiben(Spaltenzeile())) return abbrechen(kFehlerProtokollSpalten);
-  DirektpanelBearbeiten().dateispeichernLed = true;
-  DirektpanelAnzeigen();
+    if (!Schreiben(s.Protokoll, AusgangsbereichZeile(n)))
+      return abbrechen(kFehlerProtokollAusgaenge);
+  if (!Schreiben(s.Protokoll, Spaltenzeile())) return abbrechen(kFehlerProtokollSpalten);
+  DirektpanelBearbeiten(s).dateispeichernLed = true;
+  DirektpanelAnzeigen(s);
   return 0;
 }
 
-void ProtokolldateiSchliessen() {
-  if (!offen.datei) return;
-  std::fclose(offen.datei);
-  offen = Offenes{};
-  DirektpanelBearbeiten().dateispeichernLed = false;
-  DirektpanelAnzeigen();
+void ProtokolldateiSchliessen(Direktsitzung& s) {
+  if (!s.Protokoll.datei) return;
+  std::fclose(s.Protokoll.datei);
+  s.Protokoll = Offenesprotokoll{};
+  DirektpanelBearbeiten(s).dateispeichernLed = false;
+  DirektpanelAnzeigen(s);
 }
 
-bool ProtokollOffen() {
-  return offen.datei != nullptr;
+bool ProtokollOffen(const Direktsitzung& s) {
+  return s.Protokoll.datei != nullptr;
 }
 
-int ProtokollzeileSchreiben() {
-  if (!offen.datei) return 0;
-  const Protokollzeile zeile = ProtokollzeileBilden();
+int ProtokollzeileSchreiben(Direktsitzung& s) {
+  if (!s.Protokoll.datei) return 0;
+  const Protokollzeile zeile = ProtokollzeileBilden(s);
   std::size_t angekommen = 0;
-  if (Schreiben(zeile.text, &angekommen)) return 0;
-  ProtokolldateiSchliessen();
+  if (Schreiben(s.Protokoll, zeile.text, &angekommen)) return 0;
+  ProtokolldateiSchliessen(s);
   if (angekommen < zeile.eingaengeAb) return kFehlerZeileZeit;
   if (angekommen < zeile.ausgaengeAb) return kFehlerZeileEingaenge;
   return kFehlerZeileAusgaenge;
 }
 
-int ProtokollText(const std::string& text) {
-  if (!offen.datei) return 0;
-  return Schreiben(text) ? 0 : kFehlerProtokollText;
+int ProtokollText(Direktsitzung& s, const std::string& text) {
+  if (!s.Protokoll.datei) return 0;
+  return Schreiben(s.Protokoll, text) ? 0 : kFehlerProtokollText;
 }
 
 }  // namespace direct

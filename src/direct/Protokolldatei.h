@@ -11,6 +11,8 @@
 
 namespace direct {
 
+struct Direktsitzung;
+
 inline constexpr int kFehlerDateiauswahl = -317305;
 inline constexpr int kFehlerProtokollOeffnen = -308306;
 inline constexpr int kFehlerProtokollKopf = -301307;       // "Started data logging"
@@ -31,19 +33,19 @@ inline constexpr const char* kProtokollAbbruch = "Error - quit data transfer\n";
 // open log, and on cancel returns 0 without a log. The chosen file is opened for
 // appending (-308306) and gets the opening lines; a failed line closes it (-301307 to
 // -301310). On success the lamp goes on.
-int ProtokolldateiOeffnen();
+int ProtokolldateiOeffnen(Direktsitzung& s);
 // The same without the dialog, for a file named beforehand.
-int ProtokolldateiOeffnenVon(const std::string& pfad);
+int ProtokolldateiOeffnenVon(Direktsitzung& s, const std::string& pfad);
 // Closes an open log; the lamp goes off.
-void ProtokolldateiSchliessen();
-bool ProtokollOffen();
+void ProtokolldateiSchliessen(Direktsitzung& s);
+bool ProtokollOffen(const Direktsitzung& s);
 
 // Appends one record: date and time from the clock, the four inputs and the four outputs
 // in their physical units. Nothing without a log; a failed write closes it (-301311 to
 // -301313 by the part that did not arrive).
-int ProtokollzeileSchreiben();
+int ProtokollzeileSchreiben(Direktsitzung& s);
 // Appends a text; -301314 on failure. Nothing without a log.
-int ProtokollText(const std::string& text);
+int ProtokollText(Direktsitzung& s, const std::string& text);
 
 // The lines as they go into the file.
 std::string EingangsbereichZeile(int n);  // "input1: 0.000..10.000 V\n", n = 0..3
@@ -55,6 +57,6 @@ struct Protokollzeile {
   std::size_t eingaengeAb = 0;
   std::size_t ausgaengeAb = 0;
 };
-Protokollzeile ProtokollzeileBilden();
+Protokollzeile ProtokollzeileBilden(Direktsitzung& s);
 
 }  // namespace direct

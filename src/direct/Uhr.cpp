@@ -2,6 +2,8 @@
 
 #include <ctime>
 
+#include "direct/Direktsitzung.h"
+
 namespace direct {
 namespace {
 
@@ -14,12 +16,11 @@ std::string Lokal(const char* format) {
   return std::string(text, n);
 }
 
+// Holds nothing, so every session may share it.
 Systemuhr& Standarduhr() {
   static Systemuhr uhr;
   return uhr;
 }
-
-Uhr* aktuelle = nullptr;
 
 }  // namespace
 
@@ -31,12 +32,12 @@ std::string Systemuhr::Uhrzeit() {
   return Lokal("%H:%M:%S");
 }
 
-Uhr& DirektUhr() {
-  return aktuelle ? *aktuelle : Standarduhr();
+Uhr& DirektUhr(Direktsitzung& s) {
+  return s.Zeitgeber ? *s.Zeitgeber : Standarduhr();
 }
 
-void DirektUhrSetzen(Uhr* uhr) {
-  aktuelle = uhr;
+void DirektUhrSetzen(Direktsitzung& s, Uhr* uhr) {
+  s.Zeitgeber = uhr;
 }
 
 }  // namespace direct

@@ -31,9 +31,11 @@ class Systemuhr : public Uhr {
   void TimerIntervallSetzen(double) override {}
 };
 
-// The clock in use; until one is set, a Systemuhr.
-Uhr& DirektUhr();
+struct Direktsitzung;
+
+// The session's clock; until one is set, a Systemuhr.
+Uhr& DirektUhr(Direktsitzung& s);
 // Installs a clock (not owned); nullptr restores the system clock.
-void DirektUhrSetzen(Uhr* uhr);
+void DirektUhrSetzen(Direktsitzung& s, Uhr* uhr);
 
 }  // namespace direct

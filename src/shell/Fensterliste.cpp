@@ -93,13 +93,14 @@ Fenstermodul KurvenModul() {
 Fenstermodul DirektModul() {
   Fenstermodul m;
   m.fenster = Fenster::Direkt;
-  m.laden = [](QWidget* haupt, const widgets::Fensterumgebung& umgebung) {
-    return direct::gui::DirektpanelLaden(haupt, umgebung);
+  auto e = std::make_shared<direct::gui::Direktpaneleintrag>();
+  m.laden = [e](QWidget* haupt, const widgets::Fensterumgebung& umgebung) {
+    return direct::gui::DirektpanelLaden(*e, haupt, umgebung);
   };
-  m.init = [] { return direct::gui::DirektpanelFensterInit(); };
-  m.clear = [] { direct::gui::DirektpanelFensterClear(); };
-  m.readIni = [](ini::IniStore* s) { return direct::ReadIniDirektpanel(s); };
-  m.writeIni = [](ini::IniStore* s) { return direct::WriteIniDirektpanel(s); };
+  m.init = [e] { return direct::gui::DirektpanelFensterInit(*e); };
+  m.clear = [e] { direct::gui::DirektpanelFensterClear(*e); };
+  m.readIni = [e](ini::IniStore* s) { return direct::ReadIniDirektpanel(e->sitzung, s); };
+  m.writeIni = [e](ini::IniStore* s) { return direct::WriteIniDirektpanel(e->sitzung, s); };
   m.abbruchWeilNichtGespeichert = [] { return direct::AbbruchWeilDirektpanelNichtGespeichert(); };
   return m;
 }

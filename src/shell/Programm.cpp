@@ -46,14 +46,17 @@ std::string Programm::kEinstellungsdateiName() {
 
 Programm::Programm(device::Verbindung& verbindung, std::vector<Fenstermodul> module,
                    std::string einstellungsdatei)
-    : umgebung{verbindung}, module_(std::move(module)), datei_(std::move(einstellungsdatei)) {
+    : umgebung{verbindung, nullptr, &navigation},
+      module_(std::move(module)),
+      datei_(std::move(einstellungsdatei)) {
   // Leaves the loop directly: quit() would first ask every window to close, and the main
   // window answers a close request with the save questions all over again.
   beendenLassen = [] { QCoreApplication::exit(0); };
 }
 
 Programm::~Programm() {
-  widgets::NavigationBinden({}, {});
+  fensterwahlAbo_.Beenden();
+  endeAbo_.Beenden();
   delete infoUi_;
   delete haupt_;  // the child windows and the info box go with it
 }
@@ -84,8 +87,9 @@ int Programm::Starten() {
   infoUi_->setupUi(info_);
   connect(infoUi_->OK, &QPushButton::clicked, info_, &QDialog::accept);
 
-  widgets::NavigationBinden([this](Fenster f) { ZeigeChildpanel(f); },
-                            [this] { return ProgrammendeFallsAllesGespeichert(); });
+  fensterwahlAbo_ = navigation.Fensterwahl.Abonnieren([this](Fenster f) { ZeigeChildpanel(f); });
+  endeAbo_ = navigation.Endeanfragen.Abonnieren(
+      [this](int& antwort) { antwort = ProgrammendeFallsAllesGespeichert(); });
   haupt_->schliessenAngefragt = [this] { ProgrammendeFallsAllesGespeichert(); };
   MainbuttonsVerbinden();
 
@@ -126,7 +130,7 @@ int Programm::InitialisierePanels() {
     if (fehler != 0) return fehler;
   }
   auto& u = haupt_->ui();
-  if (!widgets::AlleFensterAngeboten()) {
+  if (!navigation.AlleFenster) {
     u.KONFIG->hide();
     u.DIREKT->hide();
     u.KENNLINIE->hide();

@@ -62,6 +62,9 @@ class Programm : public QObject {
   Ui::INFOPNL& InfoUi() { return *infoUi_; }
   Fenster AktuellesFenster() const { return aktuell_; }
 
+  // How the windows ask to switch windows or to quit; which windows they offer is set
+  // before Starten().
+  widgets::Fensternavigation navigation;
   // What every window is handed when it is loaded; the operator is set before Starten().
   widgets::Fensterumgebung umgebung;
   bool EndeAngefordert() const { return endeAngefordert_; }
@@ -76,6 +79,8 @@ class Programm : public QObject {
   void MainbuttonsVerbinden();
   void Mainbutton(Fenster fenster);
 
+  common::Meldeliste<Fenster>::Abo fensterwahlAbo_;
+  common::Meldeliste<int&>::Abo endeAbo_;
   std::vector<Fenstermodul> module_;
   std::string datei_;
   Hauptfenster* haupt_ = nullptr;

@@ -1,35 +1,21 @@
 #include "widgets/Navigation.h"
 
-#include <utility>
+#include "widgets/Fensterumgebung.h"
 
 namespace widgets {
 
-namespace {
-std::function<void(Fenster)> sgZeigen;
-std::function<int()> sgEnde;
-bool sgAlleFenster = false;
-}  // namespace
-
-void NavigationBinden(std::function<void(Fenster)> zeigeChildpanel,
-                      std::function<int()> programmende) {
-  sgZeigen = std::move(zeigeChildpanel);
-  sgEnde = std::move(programmende);
+void FensterZeigen(const Fensterumgebung& umgebung, Fenster fenster) {
+  if (umgebung.Navigation) umgebung.Navigation->Fensterwahl.Melden(fenster);
 }
 
-void FensterZeigen(Fenster fenster) {
-  if (sgZeigen) sgZeigen(fenster);
+bool AlleFensterAngeboten(const Fensterumgebung& umgebung) {
+  return umgebung.Navigation && umgebung.Navigation->AlleFenster;
 }
 
-void AlleFensterAnbieten(bool an) {
-  sgAlleFenster = an;
-}
-
-bool AlleFensterAngeboten() {
-  return sgAlleFenster;
-}
-
-int ProgrammendeAnfragen() {
-  return sgEnde ? sgEnde() : -1;
+int ProgrammendeAnfragen(const Fensterumgebung& umgebung) {
+  int antwort = -1;
+  if (umgebung.Navigation) umgebung.Navigation->Endeanfragen.Melden(antwort);
+  return antwort;
 }
 
 }  // namespace widgets

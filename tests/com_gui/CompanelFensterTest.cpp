@@ -55,17 +55,20 @@ class ComFensterTest : public ::testing::Test {
     device::ZORFYD1_Close(sim->verbindung(), kSimPort);
     verbindung.DienstSetzen(&sim->service());
     verbindung.PortquelleSetzen([this] { return ports; });
-    fenster = std::make_unique<CompanelFenster>(nullptr, widgets::Fensterumgebung{verbindung});
+    fenster = std::make_unique<CompanelFenster>(
+        nullptr, widgets::Fensterumgebung{verbindung, nullptr, &navigation});
     fenster->resize(900, 600);
     fenster->Init();
     fenster->show();
-    widgets::NavigationBinden([this](widgets::Fenster f) { gezeigt.push_back(f); },
-                              [this] { return ++endeAnfragen, 0; });
+    wahl = navigation.Fensterwahl.Abonnieren([this](widgets::Fenster f) { gezeigt.push_back(f); });
+    ende = navigation.Endeanfragen.Abonnieren([this](int& antwort) {
+      ++endeAnfragen;
+      antwort = 0;
+    });
   }
   void TearDown() override {
     fenster->Clear();
     fenster.reset();
-    widgets::NavigationBinden({}, {});
     sim.reset();
     globalesZuruecksetzen();
   }
@@ -93,6 +96,9 @@ class ComFensterTest : public ::testing::Test {
   testsupport::ScriptedOperator op;
   std::unique_ptr<testsupport::SimPort> sim;
   device::Verbindung verbindung;
+  widgets::Fensternavigation navigation;
+  common::Meldeliste<widgets::Fenster>::Abo wahl;
+  common::Meldeliste<int&>::Abo ende;
   std::unique_ptr<CompanelFenster> fenster;
   std::vector<int> ports{kFehlenderPort, kSimPort};
   std::vector<widgets::Fenster> gezeigt;

@@ -39,15 +39,16 @@ class KonfigFensterTest : public ::testing::Test {
     common::gHilfeAktiv = 0;
     device::ZOR_Fehlersprache(2);  // as the program sets at start
     config::KonfigurationStandardwerte();
-    fenster = std::make_unique<KonfigpanelFenster>(nullptr, widgets::Fensterumgebung{verbindung});
+    fenster = std::make_unique<KonfigpanelFenster>(
+        nullptr, widgets::Fensterumgebung{verbindung, nullptr, &navigation});
     fenster->resize(900, 600);
     fenster->show();
-    widgets::NavigationBinden(
-        [this](Fenster f) { ablauf.push_back("zeige " + std::to_string(static_cast<int>(f))); },
-        [this] {
-          ablauf.push_back("ende");
-          return 0;
-        });
+    wahl = navigation.Fensterwahl.Abonnieren(
+        [this](Fenster f) { ablauf.push_back("zeige " + std::to_string(static_cast<int>(f))); });
+    ende = navigation.Endeanfragen.Abonnieren([this](int& antwort) {
+      ablauf.push_back("ende");
+      antwort = 0;
+    });
     for (const char* name : {"kurven", "kennlinie", "direkt"})
       tickets.push_back(config::gui::NeuskalierungAnmelden([this, name] {
         // Each window sees the new record when it is rescaled.
@@ -56,7 +57,6 @@ class KonfigFensterTest : public ::testing::Test {
   }
   void TearDown() override {
     for (int t : tickets) config::gui::NeuskalierungAbmelden(t);
-    widgets::NavigationBinden({}, {});
     fenster.reset();
     common::gHilfeAktiv = 0;
     while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
@@ -68,6 +68,9 @@ class KonfigFensterTest : public ::testing::Test {
   testsupport::ScriptedOperator op;
   testsupport::TempDir tmp;
   device::Verbindung verbindung;
+  widgets::Fensternavigation navigation;
+  common::Meldeliste<Fenster>::Abo wahl;
+  common::Meldeliste<int&>::Abo ende;
   std::unique_ptr<KonfigpanelFenster> fenster;
   std::vector<std::string> ablauf;
   std::vector<int> tickets;

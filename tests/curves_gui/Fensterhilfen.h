@@ -30,8 +30,8 @@ class FensterTest : public ::testing::Test {
   void SetUp() override {
     common::gHilfeAktiv = 0;
     device::ZOR_Fehlersprache(2);  // English, as the program starts
-    panel = std::make_unique<curves::gui::Kurvenpanel>(sitzung, nullptr,
-                                                       widgets::Fensterumgebung{verbindung});
+    panel = std::make_unique<curves::gui::Kurvenpanel>(
+        sitzung, nullptr, widgets::Fensterumgebung{verbindung, nullptr, &navigation});
     ASSERT_EQ(0, panel->KurvenpanelInit());
     panel->resize(1000, 700);
     panel->show();
@@ -64,7 +64,8 @@ class FensterTest : public ::testing::Test {
 
   curves::Kurvensitzung sitzung;
   testsupport::ScriptedOperator op;
-  device::Verbindung verbindung;  // no port open unless a test opens one
+  device::Verbindung verbindung;          // no port open unless a test opens one
+  widgets::Fensternavigation navigation;  // nobody listens unless a test does
   std::unique_ptr<curves::gui::Kurvenpanel> panel;
 };
 

@@ -597,7 +597,7 @@ TEST_F(FensterTest, SetUpAsThisBuildHasIt) {
 
 TEST_F(FensterTest, WindowSwitchingOutsideHelpMode) {
   std::vector<widgets::Fenster> gezeigt;
-  widgets::NavigationBinden([&](widgets::Fenster f) { gezeigt.push_back(f); }, [] { return 0; });
+  auto abo = navigation.Fensterwahl.Abonnieren([&](widgets::Fenster f) { gezeigt.push_back(f); });
   panel->Aktionen().ComFenster->trigger();
   panel->Aktionen().Kurvenfenster->trigger();
   QTest::mouseClick(panel->Ui().HAUPTFENSTER, Qt::LeftButton);
@@ -605,7 +605,6 @@ TEST_F(FensterTest, WindowSwitchingOutsideHelpMode) {
   panel->Aktionen().Hauptfenster->trigger();
   QTest::mouseClick(panel->Ui().HAUPTFENSTER, Qt::LeftButton);
   panel->Aktionen().Direkthilfe->trigger();
-  widgets::NavigationBinden({}, {});
   using F = widgets::Fenster;
   EXPECT_EQ((std::vector<F>{F::Com, F::Kurven, F::Haupt}), gezeigt);
 }

@@ -24,7 +24,7 @@ class Ausgangsbasis : public Direkt {
   void Skalieren(double skalaMin, double skalaMax) {
     config::gKonfig.outskalamin[1] = skalaMin;
     config::gKonfig.outskalamax[1] = skalaMax;
-    Direktpanel_SkaliereElemente();
+    Direktpanel_SkaliereElemente(sitzung);
   }
   double Volt() { return sim.engine().device('1').outputs[1]; }
 };
@@ -34,11 +34,11 @@ class Ausgaenge : public Ausgangsbasis, public testing::WithParamInterface<Ausga
 TEST_P(Ausgaenge, TheLimitAndTheKnobsRangeHoldTheValue) {
   const Ausgangsfall& f = GetParam();
   Skalieren(f.skalaMin, f.skalaMax);
-  BegrenzungSetzen(1, f.grenze);
-  EXPECT_EQ(0, Ausgang_Callback(sim.verbindung(), 1, f.wert));
-  EXPECT_DOUBLE_EQ(f.knopf, Direktpanel().ausgang[1].wert);
+  BegrenzungSetzen(sitzung, 1, f.grenze);
+  EXPECT_EQ(0, Ausgang_Callback(sitzung, sim.verbindung(), 1, f.wert));
+  EXPECT_DOUBLE_EQ(f.knopf, Direktpanel(sitzung).ausgang[1].wert);
   EXPECT_DOUBLE_EQ(f.volt, Volt());
-  EXPECT_NEAR(f.volt * 10.0, Messwerte().ausgangProzent[1], 1e-9);
+  EXPECT_NEAR(f.volt * 10.0, Messwerte(sitzung).ausgangProzent[1], 1e-9);
   EXPECT_EQ(0, Fehlercode());
 }
 
@@ -65,10 +65,10 @@ class AufNull : public Ausgangsbasis, public testing::WithParamInterface<Nullfal
 TEST_P(AufNull, SendsThePhysicalZero) {
   const Nullfall& f = GetParam();
   Skalieren(f.skalaMin, f.skalaMax);
-  BegrenzungSetzen(1, -100.0);
+  BegrenzungSetzen(sitzung, 1, -100.0);
   sim.engine().withDevice('1', [](sim::Device& d) { d.outputs = {1, 1, 1, 1}; });
-  EXPECT_EQ(0, AusgaengeAufNull_Callback(sim.verbindung()));
-  EXPECT_DOUBLE_EQ(f.knopf, Direktpanel().ausgang[1].wert);
+  EXPECT_EQ(0, AusgaengeAufNull_Callback(sitzung, sim.verbindung()));
+  EXPECT_DOUBLE_EQ(f.knopf, Direktpanel(sitzung).ausgang[1].wert);
   EXPECT_DOUBLE_EQ(f.volt, Volt());
   EXPECT_DOUBLE_EQ(0.0, sim.engine().device('1').outputs[0]);
 }
@@ -79,29 +79,29 @@ INSTANTIATE_TEST_SUITE_P(Faelle, AufNull,
 
 TEST_F(Direkt, WithoutAPortNoOutputIsSet) {
   sim.verbindung().Port().offen = -1;
-  EXPECT_EQ(kFehlerAusgangKeinPort, Ausgang_Callback(sim.verbindung(), 0, 5.0));
+  EXPECT_EQ(kFehlerAusgangKeinPort, Ausgang_Callback(sitzung, sim.verbindung(), 0, 5.0));
   EXPECT_EQ(kFehlerAusgangKeinPort, Fehlercode());
   sim.verbindung().ComFehlerSetzen(0);
-  EXPECT_EQ(kFehlerAusgangKeinPort, AusgaengeAufNull_Callback(sim.verbindung()));
+  EXPECT_EQ(kFehlerAusgangKeinPort, AusgaengeAufNull_Callback(sitzung, sim.verbindung()));
   EXPECT_EQ(kFehlerAusgangKeinPort, Fehlercode());
 }
 
 TEST_F(Direkt, ARefusedOutputDoesNotKeepTheOthersFromZero) {
   sim.engine().withDevice('1', [](sim::Device& d) { d.outputs = {1, 1, 1, 1}; });
   sim.engine().inject({sim::FaultKind::Nak, "V2W"});
-  EXPECT_EQ(-402065, AusgaengeAufNull_Callback(sim.verbindung()));
+  EXPECT_EQ(-402065, AusgaengeAufNull_Callback(sitzung, sim.verbindung()));
   EXPECT_EQ(-402065, Fehlercode());
   EXPECT_EQ((std::array<double, 4>{0, 1, 0, 0}), sim.engine().device('1').outputs);
 }
 
 TEST_F(Direkt, ARefusedOutputKeepsPollingFromStarting) {
   sim.engine().inject({sim::FaultKind::Can, "V3W"});
-  EXPECT_EQ(-405066, Abfragen_Callback(sim.verbindung(), true));
+  EXPECT_EQ(-405066, Abfragen_Callback(sitzung, sim.verbindung(), true));
   EXPECT_EQ(-405066, Fehlercode());
-  EXPECT_FALSE(Direktpanel().timerAn);
-  EXPECT_FALSE(Direktpanel().abfragen);
+  EXPECT_FALSE(Direktpanel(sitzung).timerAn);
+  EXPECT_FALSE(Direktpanel(sitzung).abfragen);
   // The next change of a knob clears the error fields.
-  EXPECT_EQ(0, Ausgang_Callback(sim.verbindung(), 0, 1.0));
+  EXPECT_EQ(0, Ausgang_Callback(sitzung, sim.verbindung(), 0, 1.0));
   EXPECT_EQ(0, Fehlercode());
 }
 

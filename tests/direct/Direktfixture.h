@@ -1,6 +1,6 @@
 // What the direct input/output tests share: a clock with fixed answers and a fixture with
-// the simulated WUN-2 at address 1 as the open port, a scripted operator and a temporary
-// folder, every module state reset around each test.
+// its own session on that clock, the simulated WUN-2 at address 1 as the open port, a
+// scripted operator and a temporary folder.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,6 +14,7 @@
 #include "device/Fehler.h"
 #include "device/Verbindung.h"
 #include "direct/Direktpanel.h"
+#include "direct/Direktsitzung.h"
 #include "direct/Uhr.h"
 #include "support/ScriptedOperator.h"
 #include "support/TempDir.h"
@@ -24,9 +25,6 @@ namespace directtest {
 // Answers in order; the last answer stays. Records the timer's settings.
 class FesteUhr : public direct::Uhr {
  public:
-  FesteUhr() { direct::DirektUhrSetzen(this); }
-  ~FesteUhr() override { direct::DirektUhrSetzen(nullptr); }
-
   std::string Datum() override { return Naechste(daten); }
   std::string Uhrzeit() override { return Naechste(zeiten); }
   void TimerSchalten(bool an) override { timerAn = an; }
@@ -57,15 +55,12 @@ class Direkt : public testing::Test {
     config::KonfigurationStandardwerte();
     device::ZOR_Fehlersprache(2);
     sim.verbindung().Port().offen = sim.port();
-    direct::DirektpanelNeu();
-    direct::StripchartBinden([this](const std::array<double, 4>& p) { punkte.push_back(p); });
-    direct::DirektpanelInit();
+    direct::DirektUhrSetzen(sitzung, &uhr);
+    stripchart = sitzung.Stripchartmeldungen.Abonnieren(
+        [this](const std::array<double, 4>& p) { punkte.push_back(p); });
+    direct::DirektpanelInit(sitzung);
   }
-  void TearDown() override {
-    direct::StripchartBinden({});
-    direct::DirektpanelNeu();
-    config::KonfigurationStandardwerte();
-  }
+  void TearDown() override { config::KonfigurationStandardwerte(); }
 
   void EingaengeSetzen(double e1, double e2, double e3, double e4) {
     sim.engine().setInput('1', 1, e1);
@@ -79,10 +74,12 @@ class Direkt : public testing::Test {
   }
 
   FesteUhr uhr;
+  direct::Direktsitzung sitzung;
   testsupport::SimPort sim{KurzeZeit()};
   testsupport::ScriptedOperator bedienung;
   testsupport::TempDir ordner;
   std::vector<std::array<double, 4>> punkte;
+  common::Meldeliste<const std::array<double, 4>&>::Abo stripchart;
 };
 
 }  // namespace directtest

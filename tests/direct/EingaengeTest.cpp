@@ -20,8 +20,8 @@ class Eingaenge : public Direkt {
   // Input 1 reads `volt`; returns what MIN1 and MAX1 show afterwards.
   std::pair<double, double> Lesen1(double volt) {
     sim.engine().setInput('1', 1, volt);
-    EXPECT_EQ(0, EingangLesenUndAnzeigen(sim.verbindung(), 0));
-    return {Direktpanel().minimum[0].wert, Direktpanel().maximum[0].wert};
+    EXPECT_EQ(0, EingangLesenUndAnzeigen(sitzung, sim.verbindung(), 0));
+    return {Direktpanel(sitzung).minimum[0].wert, Direktpanel(sitzung).maximum[0].wert};
   }
 };
 
@@ -30,30 +30,30 @@ TEST_F(Eingaenge, MinimumAndMaximumChangeOnlyStrictlyBeyondTheStoredOnes) {
   EXPECT_EQ(std::make_pair(50.0, 50.0), Lesen1(5.0));
   EXPECT_EQ(std::make_pair(50.0, 70.0), Lesen1(7.0));
   EXPECT_EQ(std::make_pair(30.0, 70.0), Lesen1(3.0));
-  EXPECT_DOUBLE_EQ(30.0, Direktpanel().eingang[0].wert);
-  EXPECT_DOUBLE_EQ(30.0, Messwerte().eingangProzent[0]);
-  EXPECT_DOUBLE_EQ(3.0, Messwerte().eingangMin[0]);  // kept in volts
+  EXPECT_DOUBLE_EQ(30.0, Direktpanel(sitzung).eingang[0].wert);
+  EXPECT_DOUBLE_EQ(30.0, Messwerte(sitzung).eingangProzent[0]);
+  EXPECT_DOUBLE_EQ(3.0, Messwerte(sitzung).eingangMin[0]);  // kept in volts
 
   // After a reset the bounds are vinmax and 0 V: 0 V is not above 0 V, so MAX1 keeps
   // showing its old value while its stored maximum is 0.
-  MinMaxReset_Callback();
+  MinMaxReset_Callback(sitzung);
   EXPECT_EQ(std::make_pair(0.0, 70.0), Lesen1(0.0));
-  EXPECT_DOUBLE_EQ(0.0, Messwerte().eingangMax[0]);
-  EXPECT_DOUBLE_EQ(10.0, Messwerte().eingangMin[1]);  // every input was reset
+  EXPECT_DOUBLE_EQ(0.0, Messwerte(sitzung).eingangMax[0]);
+  EXPECT_DOUBLE_EQ(10.0, Messwerte(sitzung).eingangMin[1]);  // every input was reset
   EXPECT_EQ(std::make_pair(0.0, 20.0), Lesen1(2.0));
 }
 
 TEST_F(Eingaenge, AsStartStopInputFourIsNotReadAndDrawnAtZeroAfterItsFirstPoint) {
   sim.engine().withDevice('1', [](sim::Device& d) { d.mode = 0x03; });
   EingaengeSetzen(1.0, 2.0, 3.0, 4.0);
-  MesswerteBearbeiten().eingangProzent[3] = 40.0;  // from an earlier analog run
-  ASSERT_EQ(0, AbfrageStarten(sim.verbindung()));
-  EXPECT_TRUE(Direktpanel().eingang4Gedimmt);
-  EXPECT_EQ(0, Direktpanel().plot[3]);
-  EXPECT_TRUE(Direktpanel().spurSichtbar[3]);
+  MesswerteBearbeiten(sitzung).eingangProzent[3] = 40.0;  // from an earlier analog run
+  ASSERT_EQ(0, AbfrageStarten(sitzung, sim.verbindung()));
+  EXPECT_TRUE(Direktpanel(sitzung).eingang4Gedimmt);
+  EXPECT_EQ(0, Direktpanel(sitzung).plot[3]);
+  EXPECT_TRUE(Direktpanel(sitzung).spurSichtbar[3]);
   sim.engine().clearFrames();
-  ASSERT_EQ(0, DirektTimer_Callback(sim.verbindung()));
-  ASSERT_EQ(0, DirektTimer_Callback(sim.verbindung()));
+  ASSERT_EQ(0, DirektTimer_Callback(sitzung, sim.verbindung()));
+  ASSERT_EQ(0, DirektTimer_Callback(sitzung, sim.verbindung()));
   EXPECT_EQ(
       (std::vector<std::string>{"#1V1R\r", "#1V2R\r", "#1V3R\r", "#1V1R\r", "#1V2R\r", "#1V3R\r"}),
       sim.engine().frames());
@@ -62,11 +62,11 @@ TEST_F(Eingaenge, AsStartStopInputFourIsNotReadAndDrawnAtZeroAfterItsFirstPoint)
   EXPECT_EQ((std::array<double, 4>{10.0, 20.0, 30.0, 0.0}), punkte[1]);
 
   // Bit 0 clear at the next start: input 4 is analog again.
-  AbfrageBeenden();
+  AbfrageBeenden(sitzung);
   sim.engine().withDevice('1', [](sim::Device& d) { d.mode = 0x02; });
-  ASSERT_EQ(0, AbfrageStarten(sim.verbindung()));
-  EXPECT_FALSE(Direktpanel().eingang4Gedimmt);
-  ASSERT_EQ(0, DirektTimer_Callback(sim.verbindung()));
+  ASSERT_EQ(0, AbfrageStarten(sitzung, sim.verbindung()));
+  EXPECT_FALSE(Direktpanel(sitzung).eingang4Gedimmt);
+  ASSERT_EQ(0, DirektTimer_Callback(sitzung, sim.verbindung()));
   EXPECT_EQ((std::array<double, 4>{10.0, 20.0, 30.0, 40.0}), punkte.back());
 }
 
@@ -83,18 +83,18 @@ class Abfragefehler : public Eingaenge, public testing::WithParamInterface<Lesef
 TEST_P(Abfragefehler, EndPollingWithTheTextInTheLog) {
   const std::string pfad = ordner.file("log.txt");
   EingaengeSetzen(1.0, 2.0, 3.0, 4.0);
-  DateispeichernSetzen(true);
+  DateispeichernSetzen(sitzung, true);
   bedienung.answerFile(pfad);
-  ASSERT_EQ(0, Abfragen_Callback(sim.verbindung(), true));
-  ASSERT_EQ(0, DirektTimer_Callback(sim.verbindung()));
+  ASSERT_EQ(0, Abfragen_Callback(sitzung, sim.verbindung(), true));
+  ASSERT_EQ(0, DirektTimer_Callback(sitzung, sim.verbindung()));
   EingaengeSetzen(5.0, 6.0, 7.0, 8.0);
   sim.engine().inject({GetParam().art, GetParam().befehl});
-  EXPECT_EQ(GetParam().code, DirektTimer_Callback(sim.verbindung()));
+  EXPECT_EQ(GetParam().code, DirektTimer_Callback(sitzung, sim.verbindung()));
   EXPECT_EQ(GetParam().code, Fehlercode());
-  EXPECT_FALSE(Direktpanel().timerAn);
-  EXPECT_FALSE(Direktpanel().abfragen);
-  EXPECT_FALSE(ProtokollOffen());
-  EXPECT_DOUBLE_EQ(4.0, Direktpanel().eingang[3].wert);
+  EXPECT_FALSE(Direktpanel(sitzung).timerAn);
+  EXPECT_FALSE(Direktpanel(sitzung).abfragen);
+  EXPECT_FALSE(ProtokollOffen(sitzung));
+  EXPECT_DOUBLE_EQ(4.0, Direktpanel(sitzung).eingang[3].wert);
   std::stringstream inhalt;
   inhalt << std::ifstream(pfad).rdbuf();
   const std::string ende = std::string("\nError - quit data transfer\n") +
@@ -111,16 +111,16 @@ INSTANTIATE_TEST_SUITE_P(Faelle, Abfragefehler,
                                          Lesefehler{sim::FaultKind::WrongEcho, "V4R", -404054}));
 
 TEST_F(Eingaenge, WithoutAPortACycleFailsAndStopsPolling) {
-  ASSERT_EQ(0, Abfragen_Callback(sim.verbindung(), true));
+  ASSERT_EQ(0, Abfragen_Callback(sitzung, sim.verbindung(), true));
   sim.verbindung().Port().offen = -1;
-  EXPECT_EQ(kFehlerEingangKeinPort, DirektTimer_Callback(sim.verbindung()));
+  EXPECT_EQ(kFehlerEingangKeinPort, DirektTimer_Callback(sitzung, sim.verbindung()));
   EXPECT_EQ(kFehlerEingangKeinPort, Fehlercode());
-  EXPECT_FALSE(Direktpanel().timerAn);
+  EXPECT_FALSE(Direktpanel(sitzung).timerAn);
 }
 
 TEST_F(Eingaenge, WithoutAPortPollingDoesNotStart) {
   sim.verbindung().Port().offen = -1;
-  EXPECT_EQ(kFehlerModusKeinPort, AbfrageStarten(sim.verbindung()));
+  EXPECT_EQ(kFehlerModusKeinPort, AbfrageStarten(sitzung, sim.verbindung()));
   EXPECT_EQ(kFehlerModusKeinPort, Fehlercode());
   EXPECT_FALSE(uhr.timerAn);
 }
@@ -128,17 +128,17 @@ TEST_F(Eingaenge, WithoutAPortPollingDoesNotStart) {
 // The mode cannot be read: no polling, though ABFRAGEN stays on and the log just opened
 // stays open until polling is next stopped.
 TEST_F(Eingaenge, AFailedModeReadLeavesTheLogOpen) {
-  DateispeichernSetzen(true);
+  DateispeichernSetzen(sitzung, true);
   bedienung.answerFile(ordner.file("log.txt"));
   sim.engine().inject({sim::FaultKind::Nak, "M1R"});
-  EXPECT_EQ(-402154, Abfragen_Callback(sim.verbindung(), true));
+  EXPECT_EQ(-402154, Abfragen_Callback(sitzung, sim.verbindung(), true));
   EXPECT_EQ(-402154, Fehlercode());
-  EXPECT_FALSE(Direktpanel().timerAn);
-  EXPECT_TRUE(Direktpanel().abfragen);
-  EXPECT_TRUE(ProtokollOffen());
-  EXPECT_TRUE(Direktpanel().dateispeichernLed);
-  AbfrageBeenden();
-  EXPECT_FALSE(Direktpanel().dateispeichernLed);
+  EXPECT_FALSE(Direktpanel(sitzung).timerAn);
+  EXPECT_TRUE(Direktpanel(sitzung).abfragen);
+  EXPECT_TRUE(ProtokollOffen(sitzung));
+  EXPECT_TRUE(Direktpanel(sitzung).dateispeichernLed);
+  AbfrageBeenden(sitzung);
+  EXPECT_FALSE(Direktpanel(sitzung).dateispeichernLed);
 }
 
 }  // namespace

@@ -49,15 +49,15 @@ class Protokoll : public Direkt {
     config::EinheitSetzen(config::gKonfig.ineinheit[1], "mbar");
     config::gKonfig.outskalamax[2] = 100.0;
     config::EinheitSetzen(config::gKonfig.outeinheit[2], "bar");
-    Direktpanel_SkaliereElemente();
+    Direktpanel_SkaliereElemente(sitzung);
     EingaengeSetzen(2.5, 5.0, 0.0, 10.0);
     pfad = ordner.file("log.txt");
   }
   // DATEISPEICHERN on, the dialog answered with the log file, ABFRAGEN pressed.
   int Starten(const std::string& datei) {
-    DateispeichernSetzen(true);
+    DateispeichernSetzen(sitzung, true);
     bedienung.answerFile(datei);
-    return Abfragen_Callback(sim.verbindung(), true);
+    return Abfragen_Callback(sitzung, sim.verbindung(), true);
   }
   std::string pfad;
 };
@@ -67,20 +67,20 @@ TEST_F(Protokoll, ABlockIsAppendedByteForByte) {
   testsupport::DeutscheZahlen deutsch(ordner.path());
   Schreiben(pfad, "earlier run\n");
   uhr.zeiten = {"18:30:05", "18:30:06"};
-  DirektpanelBearbeiten().ausgang[0].wert = 5.0;
+  DirektpanelBearbeiten(sitzung).ausgang[0].wert = 5.0;
   ASSERT_EQ(0, Starten(pfad));
-  EXPECT_TRUE(Direktpanel().dateispeichernLed);
+  EXPECT_TRUE(Direktpanel(sitzung).dateispeichernLed);
   EXPECT_TRUE(uhr.timerAn);
-  ASSERT_EQ(0, DirektTimer_Callback(sim.verbindung()));
-  ASSERT_EQ(0, DirektTimer_Callback(sim.verbindung()));
-  ASSERT_EQ(0, Abfragen_Callback(sim.verbindung(), false));
+  ASSERT_EQ(0, DirektTimer_Callback(sitzung, sim.verbindung()));
+  ASSERT_EQ(0, DirektTimer_Callback(sitzung, sim.verbindung()));
+  ASSERT_EQ(0, Abfragen_Callback(sitzung, sim.verbindung(), false));
 
   const std::string zeile = "\t2.500\t500.0\t0.000\t10.000\t5.000\t0.000\t0.00\t0.000\n";
   EXPECT_EQ(std::string("earlier run\n") + kKopf + "24.12.2023\t18:30:05" + zeile +
                 "24.12.2023\t18:30:06" + zeile + "Data logging finished\n",
             Lesen(pfad));
-  EXPECT_FALSE(ProtokollOffen());
-  EXPECT_FALSE(Direktpanel().dateispeichernLed);
+  EXPECT_FALSE(ProtokollOffen(sitzung));
+  EXPECT_FALSE(Direktpanel(sitzung).dateispeichernLed);
   EXPECT_FALSE(uhr.timerAn);
   // Pressing and releasing ABFRAGEN both sent output 1.
   int gesendet = 0;
@@ -91,34 +91,34 @@ TEST_F(Protokoll, ABlockIsAppendedByteForByte) {
 TEST_F(Protokoll, TheDateIsReadAgainUntilItStaysTheSameAroundTheTime) {
   uhr.daten = {"12-31-2023", "01-01-2024"};
   uhr.zeiten = {"23:59:59", "00:00:00"};
-  EXPECT_EQ(0u, ProtokollzeileBilden().text.find("01.01.2024\t00:00:00\t"));
+  EXPECT_EQ(0u, ProtokollzeileBilden(sitzung).text.find("01.01.2024\t00:00:00\t"));
 }
 
 TEST_F(Protokoll, InputFourAsStartStopInputIsLoggedAsDashes) {
   sim.engine().withDevice('1', [](sim::Device& d) { d.mode = 0x01; });
   ASSERT_EQ(0, Starten(pfad));
-  ASSERT_EQ(0, DirektTimer_Callback(sim.verbindung()));
-  AbfrageBeenden();
+  ASSERT_EQ(0, DirektTimer_Callback(sitzung, sim.verbindung()));
+  AbfrageBeenden(sitzung);
   EXPECT_EQ(std::string(kKopf) + "24.12.2023\t18:30:05\t2.500\t500.0\t0.000\t-----\t" +
                 "0.000\t0.000\t0.00\t0.000\n",
             Lesen(pfad));
 }
 
 TEST_F(Protokoll, CancellingTheDialogPollsWithoutALog) {
-  DateispeichernSetzen(true);
-  ASSERT_EQ(0, Abfragen_Callback(sim.verbindung(), true));
-  EXPECT_TRUE(Direktpanel().timerAn);
-  EXPECT_TRUE(Direktpanel().dateispeichern);
-  EXPECT_TRUE(Direktpanel().dateispeichernGedimmt);
-  EXPECT_FALSE(Direktpanel().dateispeichernLed);
+  DateispeichernSetzen(sitzung, true);
+  ASSERT_EQ(0, Abfragen_Callback(sitzung, sim.verbindung(), true));
+  EXPECT_TRUE(Direktpanel(sitzung).timerAn);
+  EXPECT_TRUE(Direktpanel(sitzung).dateispeichern);
+  EXPECT_TRUE(Direktpanel(sitzung).dateispeichernGedimmt);
+  EXPECT_FALSE(Direktpanel(sitzung).dateispeichernLed);
   EXPECT_TRUE(bedienung.messages.empty());
   EXPECT_EQ("File to save/extend", bedienung.fileRequests.at(0).title);
   EXPECT_TRUE(bedienung.fileRequests.at(0).appends);  // no question to replace a file
-  EXPECT_EQ(0, DirektTimer_Callback(sim.verbindung()));
+  EXPECT_EQ(0, DirektTimer_Callback(sitzung, sim.verbindung()));
 }
 
 TEST_F(Protokoll, WithoutTheToggleNoFileIsAskedFor) {
-  ASSERT_EQ(0, Abfragen_Callback(sim.verbindung(), true));
+  ASSERT_EQ(0, Abfragen_Callback(sitzung, sim.verbindung(), true));
   EXPECT_TRUE(bedienung.fileRequests.empty());
 }
 
@@ -135,10 +135,10 @@ TEST_P(ProtokollOeffnen, FailsWithItsCodeAndPollingStartsAnyway) {
   if (datei == "missing") datei = ordner.file("no/such/folder/log.txt");
   ASSERT_EQ(0, Starten(datei));
   EXPECT_EQ("Error #" + std::to_string(-GetParam().code), bedienung.lastMessageTitle());
-  EXPECT_FALSE(ProtokollOffen());
-  EXPECT_FALSE(Direktpanel().dateispeichernLed);
-  EXPECT_TRUE(Direktpanel().timerAn);
-  EXPECT_EQ(0, DirektTimer_Callback(sim.verbindung()));
+  EXPECT_FALSE(ProtokollOffen(sitzung));
+  EXPECT_FALSE(Direktpanel(sitzung).dateispeichernLed);
+  EXPECT_TRUE(Direktpanel(sitzung).timerAn);
+  EXPECT_EQ(0, DirektTimer_Callback(sitzung, sim.verbindung()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Faelle, ProtokollOeffnen,
@@ -180,13 +180,13 @@ TEST_P(ProtokollZeile, AHalfWrittenRecordIsCutOffAndStopsPolling) {
   int code = 0;
   {
     const Groessengrenze grenze(kopf + static_cast<rlim_t>(GetParam().bytesDerZeile));
-    code = DirektTimer_Callback(sim.verbindung());
+    code = DirektTimer_Callback(sitzung, sim.verbindung());
   }
   EXPECT_EQ(GetParam().code, code);
   EXPECT_EQ(kKopf, Lesen(pfad));
-  EXPECT_FALSE(ProtokollOffen());
-  EXPECT_FALSE(Direktpanel().timerAn);
-  EXPECT_FALSE(Direktpanel().abfragen);
+  EXPECT_FALSE(ProtokollOffen(sitzung));
+  EXPECT_FALSE(Direktpanel(sitzung).timerAn);
+  EXPECT_FALSE(Direktpanel(sitzung).abfragen);
   EXPECT_EQ("Error #" + std::to_string(-GetParam().code), bedienung.lastMessageTitle());
 }
 

@@ -23,6 +23,7 @@
 #include "device/Fehler.h"
 #include "device/Verbindung.h"
 #include "direct/Direktpanel.h"
+#include "direct/Direktsitzung.h"
 #include "direct/gui/Direkthilfetexte.h"
 #include "direct/gui/DirektpanelFenster.h"
 #include "direct/gui/Zeigerinstrument.h"
@@ -43,19 +44,17 @@ class Fenster : public testing::Test {
     sprache_ = device::Fehlersprache();
     device::ZOR_Fehlersprache(2);  // English, as the program runs
     common::gHilfeAktiv = 0;
-    direct::DirektpanelNeu();
     sim.verbindung().Port().offen = sim.port();
     sim.engine().withDevice('1', [](sim::Device& d) {
       for (int n = 0; n < 4; ++n) d.inputs[n] = sim::Signal{2.0 + n, 1.5, 0.5 + 0.25 * n};
     });
-    fenster =
-        std::make_unique<DirektpanelFenster>(nullptr, widgets::Fensterumgebung{sim.verbindung()});
+    fenster = std::make_unique<DirektpanelFenster>(
+        sitzung, nullptr, widgets::Fensterumgebung{sim.verbindung(), nullptr, &navigation});
     fenster->resize(900, 700);
     ASSERT_EQ(0, fenster->Init());
   }
   void TearDown() override {
     fenster.reset();
-    direct::DirektpanelNeu();
     device::ZOR_Fehlersprache(sprache_);
     config::KonfigurationStandardwerte();
   }
@@ -65,6 +64,8 @@ class Fenster : public testing::Test {
     return s.str();
   }
 
+  direct::Direktsitzung sitzung;
+  widgets::Fensternavigation navigation;
   testsupport::SimPort sim;
   testsupport::ScriptedOperator bedienung;
   testsupport::TempDir ordner;
@@ -75,7 +76,7 @@ class Fenster : public testing::Test {
 TEST_F(Fenster, AnInputAtZeroShowsAlongTheChartsBottomEdge) {
   fenster->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(fenster.get()));
-  for (int i = 0; i < 60; ++i) direct::StripchartPunkte({0.0, 50.0, 50.0, 50.0});
+  for (int i = 0; i < 60; ++i) direct::StripchartPunkte(sitzung, {0.0, 50.0, 50.0, 50.0});
   QCustomPlot* chart = fenster->Stripchart();
   chart->replot();
   const QImage bild = chart->grab().toImage();
@@ -98,7 +99,7 @@ TEST_F(Fenster, PollingFillsInstrumentsAndChartAndStoppingClosesTheLog) {
   EXPECT_TRUE(fenster->Timer()->isActive());
   EXPECT_EQ("Abfragen beenden", fenster->Abfragen()->text());
   EXPECT_FALSE(fenster->Dateispeichern()->isEnabled());
-  EXPECT_TRUE(direct::Direktpanel().dateispeichernLed);
+  EXPECT_TRUE(direct::Direktpanel(sitzung).dateispeichernLed);
 
   QCPGraph* spur = fenster->Stripchart()->graph(0);
   ASSERT_TRUE(QTest::qWaitFor([&] { return spur->dataCount() >= 4; }, 5000));
@@ -117,7 +118,7 @@ TEST_F(Fenster, PollingFillsInstrumentsAndChartAndStoppingClosesTheLog) {
   EXPECT_FALSE(fenster->Timer()->isActive());
   EXPECT_EQ("Eingänge abfragen", fenster->Abfragen()->text());
   EXPECT_TRUE(fenster->Dateispeichern()->isEnabled());
-  EXPECT_FALSE(direct::Direktpanel().dateispeichernLed);
+  EXPECT_FALSE(direct::Direktpanel(sitzung).dateispeichernLed);
   const std::string log = Log();
   EXPECT_EQ(0u, log.find("\n\nStarted data logging\n"));
   EXPECT_NE(std::string::npos, log.find("Date\tTime\tIn1[V]"));
@@ -127,9 +128,10 @@ TEST_F(Fenster, PollingFillsInstrumentsAndChartAndStoppingClosesTheLog) {
 // Inside the main window at its first size every instrument and knob gets the room it asks
 // for, and nothing is cut off by the box it sits in.
 TEST_F(Fenster, InstrumentsAndKnobsKeepTheirSizeInTheMainWindow) {
+  direct::Direktsitzung eigene;  // declared before the window, so it outlives it
   QWidget haupt;
   haupt.resize(900, 640);
-  auto* kind = new DirektpanelFenster(&haupt, widgets::Fensterumgebung{sim.verbindung()});
+  auto* kind = new DirektpanelFenster(eigene, &haupt, widgets::Fensterumgebung{sim.verbindung()});
   kind->setGeometry(1, 17, 898, 622);
   haupt.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&haupt));
@@ -162,7 +164,7 @@ TEST_F(Fenster, EscapeSetsTheOutputsToZeroWhileShown) {
   sim.engine().withDevice('1', [](sim::Device& d) { d.outputs = {3, 3, 3, 3}; });
   config::gKonfig.outskalamin[0] = -5.0;
   config::gKonfig.outskalamax[0] = 5.0;
-  direct::Direktpanel_SkaliereElemente();
+  direct::Direktpanel_SkaliereElemente(sitzung);
   fenster->show();
   fenster->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(fenster.get()));
@@ -214,7 +216,7 @@ class Verlassen : public Fenster, public testing::WithParamInterface<const char*
 
 TEST_P(Verlassen, StopsPollingAndClosesTheLog) {
   std::vector<widgets::Fenster> gezeigt;
-  widgets::NavigationBinden([&](widgets::Fenster f) { gezeigt.push_back(f); }, {});
+  auto abo = navigation.Fensterwahl.Abonnieren([&](widgets::Fenster f) { gezeigt.push_back(f); });
   bedienung.answerFile(ordner.file("log.txt"));
   fenster->Dateispeichern()->click();
   fenster->Abfragen()->click();
@@ -230,10 +232,10 @@ TEST_P(Verlassen, StopsPollingAndClosesTheLog) {
     ASSERT_NE(nullptr, eintrag);
     eintrag->trigger();
   }
-  widgets::NavigationBinden({}, {});
+  abo.Beenden();
   EXPECT_FALSE(fenster->Timer()->isActive());
   EXPECT_FALSE(fenster->Abfragen()->isChecked());
-  EXPECT_FALSE(direct::Direktpanel().dateispeichernLed);
+  EXPECT_FALSE(direct::Direktpanel(sitzung).dateispeichernLed);
   EXPECT_EQ(1u, gezeigt.size());
   // The log was open while polling ran.
   EXPECT_EQ(0u, Log().find("\n\nStarted data logging\n"));

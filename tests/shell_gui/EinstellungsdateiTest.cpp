@@ -106,9 +106,10 @@ TEST_F(ShellTest, TheDirectSectionSetsTracesAndLimitsAndKeepsThemToTheEnd) {
   dateiSchreiben(ini, "[direkt]\nkurve2 = 0\nkurve3 = 4\ngrenze1 = 3.5\n");
   erzeugen();
   ASSERT_EQ(programm->Starten(), 0);
-  EXPECT_EQ(direct::Direktpanel().plot, (std::array<int, 4>{1, 0, 1, 1}));
-  EXPECT_EQ(direct::Direktpanel().spurSichtbar, (std::array<bool, 4>{true, false, true, true}));
-  EXPECT_EQ(direct::Direktpanel().begrenzung[0], 3.5);
+  EXPECT_EQ(direct::Direktpanel(Direkt()).plot, (std::array<int, 4>{1, 0, 1, 1}));
+  EXPECT_EQ(direct::Direktpanel(Direkt()).spurSichtbar,
+            (std::array<bool, 4>{true, false, true, true}));
+  EXPECT_EQ(direct::Direktpanel(Direkt()).begrenzung[0], 3.5);
   programm->Beenden();
   EXPECT_EQ(iniInt(ini, "direkt", "kurve2"), 0);
   EXPECT_EQ(iniInt(ini, "direkt", "kurve3"), 1);
@@ -120,8 +121,8 @@ TEST_F(ShellTest, TheDirectSectionSetsTracesAndLimitsAndKeepsThemToTheEnd) {
 TEST_F(ShellTest, DirectPointsPerWidthComeFromThePlotInTheMainWindow) {
   erzeugen();
   ASSERT_EQ(programm->Starten(), 0);
-  EXPECT_GE(direct::Direktpanel().punkteProBreite, 200);
-  EXPECT_LE(direct::Direktpanel().punkteProBreite, 450);
+  EXPECT_GE(direct::Direktpanel(Direkt()).punkteProBreite, 200);
+  EXPECT_LE(direct::Direktpanel(Direkt()).punkteProBreite, 450);
   programm->Beenden();
 }
 

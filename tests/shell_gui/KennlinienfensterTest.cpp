@@ -148,8 +148,8 @@ TEST_F(KennlinieShellTest, ByDefaultTheCharacteristicWindowIsNotOffered) {
 }
 
 TEST_F(KennlinieShellTest, AllWindowsOffersEveryWindowEverywhere) {
-  widgets::AlleFensterAnbieten(true);
   erzeugen();
+  programm->navigation.AlleFenster = true;
   ASSERT_EQ(programm->Starten(), 0);
   shell::Hauptfenster* h = programm->Haupt();
   h->show();

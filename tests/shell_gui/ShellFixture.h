@@ -23,7 +23,8 @@
 #include "device/Companel.h"
 #include "device/Fehler.h"
 #include "device/Verbindung.h"
-#include "direct/Direktpanel.h"
+#include "direct/Direktsitzung.h"
+#include "direct/gui/DirektpanelFenster.h"
 #include "shell/Einstellungsdatei.h"
 #include "shell/Programm.h"
 #include "support/ScriptedOperator.h"
@@ -69,9 +70,7 @@ inline void globalesZuruecksetzen() {
   common::gHilfeAktiv = 0;
   while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
   config::KonfigurationStandardwerte();
-  direct::DirektpanelNeu();
   characteristic::KennlAllokationsHaken().Ausloesen(0);
-  widgets::AlleFensterAnbieten(false);
 }
 
 inline std::string dateiInhalt(const std::string& pfad) {
@@ -120,6 +119,12 @@ class ShellTest : public ::testing::Test {
   // The curves of the started program, as its curve window shows them.
   curves::Kurvensitzung& Kurven() {
     return static_cast<curves::gui::Kurvenpanel*>(programm->Panel(shell::Fenster::Kurven))
+        ->Sitzung();
+  }
+
+  // The direct input/output session of the started program, as its window shows it.
+  direct::Direktsitzung& Direkt() {
+    return static_cast<direct::gui::DirektpanelFenster*>(programm->Panel(shell::Fenster::Direkt))
         ->Sitzung();
   }
 

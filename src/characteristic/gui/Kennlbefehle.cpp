@@ -13,9 +13,9 @@
 #include "characteristic/model/Kennlinienmodell.h"
 #include "common/Direkthilfe.h"
 #include "device/Fehler.h"
+#include "widgets/Cursorpaar.h"
 #include "widgets/Editorrahmen.h"
 #include "widgets/Grafikbildbefehle.h"
-#include "widgets/Cursorpaar.h"
 #include "widgets/Kurvengrafik.h"
 #include "widgets/Navigation.h"
 
@@ -67,8 +67,8 @@ std::vector<Befehlszeile> Kennlinienpanel::Befehlstabelle() {
                                        return KennlGrafikBeschreiben(sitzung_, ganz, i);
                                      });
   });
-  zeile(a_.Beenden, "Datei", "Beenden", nullptr, [] {
-    widgets::ProgrammendeAnfragen();
+  zeile(a_.Beenden, "Datei", "Beenden", nullptr, [this] {
+    widgets::ProgrammendeAnfragen(umgebung_);
   }).MenueTrenner = true;
 
   // Bearbeiten
@@ -174,7 +174,8 @@ std::vector<Befehlszeile> Kennlinienpanel::Befehlstabelle() {
       {"Kurvengenerator", Fenster::Kurven}, {"Kennlinienregler", Fenster::Kennlinie}};
   for (int i = 0; i < 6; ++i) {
     const Fenster f = kFenster[i].second;
-    zeile(a_.Fenster[i], "Fenster", kFenster[i].first, nullptr, [f] { widgets::FensterZeigen(f); });
+    zeile(a_.Fenster[i], "Fenster", kFenster[i].first, nullptr,
+          [this, f] { widgets::FensterZeigen(umgebung_, f); });
   }
 
   // Hilfe

@@ -13,8 +13,8 @@
 #include "characteristic/files/KennlDateiMenue.h"
 #include "characteristic/gui/Kennldialoge.h"
 #include "characteristic/gui/Kennlhilfetexte.h"
-#include "characteristic/gui/Kennlwerkzeuge.h"
 #include "characteristic/gui/Kennlmessung.h"
+#include "characteristic/gui/Kennlwerkzeuge.h"
 #include "characteristic/gui/Kennlzeichnung.h"
 #include "characteristic/model/KennlKommentar.h"
 #include "characteristic/model/KennlRueckgaengig.h"
@@ -28,9 +28,9 @@
 #include "device/Companel.h"
 #include "device/Fehler.h"
 #include "ui_KENNLPNL.h"
+#include "widgets/Cursorpaar.h"
 #include "widgets/Editorrahmen.h"
 #include "widgets/Grapheditormaus.h"
-#include "widgets/Cursorpaar.h"
 #include "widgets/Graphscrollbar.h"
 #include "widgets/Hilfefilter.h"
 #include "widgets/Hinweiszeile.h"
@@ -159,7 +159,7 @@ void Kennlinienpanel::Verbinden() {
     FelderUebernehmen();
     KennlinieAnwaehlen(sitzung_, Verbindung());
   });
-  knopf(u.ZURUECK, [] { widgets::FensterZeigen(widgets::Fenster::Haupt); });
+  knopf(u.ZURUECK, [this] { widgets::FensterZeigen(umgebung_, widgets::Fenster::Haupt); });
 
   for (auto* feld : {u.XRASTER, u.YRASTER, u.BEGRENZUNG})
     connect(feld, &QDoubleSpinBox::valueChanged, this, [this] {

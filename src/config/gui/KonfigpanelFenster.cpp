@@ -148,8 +148,8 @@ void KonfigpanelFenster::Verbinden() {
   connect(u.actionSpeichern, &QAction::triggered, this, [this] {
     if (!common::gHilfeAktiv) DateiSpeichern();
   });
-  connect(u.actionBeenden, &QAction::triggered, this, [] {
-    if (!common::gHilfeAktiv) widgets::ProgrammendeAnfragen();
+  connect(u.actionBeenden, &QAction::triggered, this, [this] {
+    if (!common::gHilfeAktiv) widgets::ProgrammendeAnfragen(umgebung_);
   });
   connect(u.DIREKTHILFE, &QToolButton::toggled, this,
           [](bool an) { widgets::DirekthilfeSchalten(an); });
@@ -157,10 +157,10 @@ void KonfigpanelFenster::Verbinden() {
 
 void KonfigpanelFenster::Verlassen(int fenster, bool perKnopf) {
   if (common::gHilfeAktiv) return;
-  if (!perKnopf) widgets::FensterZeigen(static_cast<Fenster>(fenster));
+  if (!perKnopf) widgets::FensterZeigen(umgebung_, static_cast<Fenster>(fenster));
   KonfigfelderInStrukturSpeichern();
   AlleFensterNeuskalieren();
-  if (perKnopf) widgets::FensterZeigen(Fenster::Haupt);
+  if (perKnopf) widgets::FensterZeigen(umgebung_, Fenster::Haupt);
 }
 
 void KonfigpanelFenster::Standardwerte() {

@@ -84,8 +84,9 @@ std::vector<Befehlszeile> Kurvenpanel::Befehlstabelle() {
         this, "Whole curves",
         [this](bool ganz, common::Grafikinhalt& i) { return GrafikBeschreiben(ganz, i); });
   });
-  zeile(a_.Beenden, "file", "Exit", nullptr, [] { widgets::ProgrammendeAnfragen(); }).MenueTrenner =
-      true;
+  zeile(a_.Beenden, "file", "Exit", nullptr, [this] {
+    widgets::ProgrammendeAnfragen(umgebung_);
+  }).MenueTrenner = true;
 
   // edit
   auto& aus = zeile(a_.Ausschneiden, "edit", "Cut", h::kAusschneiden,
@@ -230,9 +231,9 @@ std::vector<Befehlszeile> Kurvenpanel::Befehlstabelle() {
 
   // windows
   using widgets::Fenster;
-  auto zeige = [](Fenster f) { return [f] { widgets::FensterZeigen(f); }; };
+  auto zeige = [this](Fenster f) { return [this, f] { widgets::FensterZeigen(umgebung_, f); }; };
   // The windows this build hides only when every window is offered.
-  const bool alle = widgets::AlleFensterAngeboten();
+  const bool alle = widgets::AlleFensterAngeboten(umgebung_);
   zeile(a_.Hauptfenster, "windows", "Main window", nullptr, zeige(Fenster::Haupt));
   zeile(a_.ComFenster, "windows", "COM settings", nullptr, zeige(Fenster::Com));
   if (alle) {

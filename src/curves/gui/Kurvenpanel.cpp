@@ -22,8 +22,8 @@
 #include "curves/files/KurvendateiMenue.h"
 #include "curves/gui/Kurvendialoge.h"
 #include "curves/gui/Kurvenhilfetexte.h"
-#include "curves/gui/Kurvenwerkzeuge.h"
 #include "curves/gui/Kurvenmessung.h"
+#include "curves/gui/Kurvenwerkzeuge.h"
 #include "curves/gui/Kurvenzeichnung.h"
 #include "curves/gui/Zeitachse.h"
 #include "curves/model/Ausgangseinheit.h"
@@ -36,10 +36,10 @@
 #include "device/Fehler.h"
 #include "ui/Knopfbild.h"
 #include "ui_KURVENPNL.h"
+#include "widgets/Cursorpaar.h"
 #include "widgets/Editorrahmen.h"
 #include "widgets/Grapheditormaus.h"
 #include "widgets/Graphscrollbar.h"
-#include "widgets/Cursorpaar.h"
 #include "widgets/Hilfefilter.h"
 #include "widgets/Hinweiszeile.h"
 #include "widgets/Lampe.h"
@@ -168,7 +168,7 @@ void Kurvenpanel::Verbinden() {
   knopf(u.LESEN, [this] { Lesen(kSpeicherKurven); });
   knopf(u.LESEN_2, [this] { Lesen(kSpeicherDither); });
   knopf(u.ANPASSEN_1, [this] { AusgangEinsAnpassen(sitzung_, Verbindung()); });
-  knopf(u.HAUPTFENSTER, [] { widgets::FensterZeigen(widgets::Fenster::Haupt); });
+  knopf(u.HAUPTFENSTER, [this] { widgets::FensterZeigen(umgebung_, widgets::Fenster::Haupt); });
 
   connect(u.YRASTER, &QDoubleSpinBox::valueChanged, this, [this](double wert) {
     if (!imAnzeigen_) YRasterSetzen(sitzung_, wert);

@@ -70,7 +70,7 @@ struct Kurvenaktionen {
   std::array<QAction*, 3> Darstellung, DarstellungKnopf;
   std::array<QAction*, 4> KurveWaehlen, Hintergrund;
   QAction *Hauptfenster, *ComFenster, *Kurvenfenster;
-  // Only when every window is offered (widgets::AlleFensterAngeboten), else nullptr.
+  // Only when every window is offered (AlleFensterAngeboten), else nullptr.
   QAction *Konfigfenster, *Direktfenster, *Kennlinienfenster;
   QAction* Direkthilfe;
 };

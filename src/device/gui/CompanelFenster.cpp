@@ -38,7 +38,8 @@ CompanelFenster::CompanelFenster(QWidget* parent, const widgets::Fensterumgebung
     : QMainWindow(parent),
       ui_(std::make_unique<Ui::COMPNL>()),
       hilfe_(new widgets::HilfeFilter(this)),
-      verbindung_(umgebung.Verbindung) {
+      verbindung_(umgebung.Verbindung),
+      umgebung_(umgebung) {
   ui_->setupUi(this);
   setWindowFlags(Qt::Widget);
   QFont f = ui_->TEXT->font();
@@ -103,12 +104,12 @@ void CompanelFenster::Verbinden() {
   };
   knopf(u.STARTSTOPPEINGANGEIN, [eingang4] { eingang4(true); });
   knopf(u.STARTSTOPPEINGANGAUS, [eingang4] { eingang4(false); });
-  knopf(u.ZURUECK, [] { widgets::FensterZeigen(widgets::Fenster::Haupt); });
+  knopf(u.ZURUECK, [this] { widgets::FensterZeigen(umgebung_, widgets::Fenster::Haupt); });
   connect(u.DIREKTHILFE, &QToolButton::toggled, this,
           [](bool an) { widgets::DirekthilfeSchalten(an); });
 
-  connect(u.actionExit, &QAction::triggered, this, [] {
-    if (!common::gHilfeAktiv) widgets::ProgrammendeAnfragen();
+  connect(u.actionExit, &QAction::triggered, this, [this] {
+    if (!common::gHilfeAktiv) widgets::ProgrammendeAnfragen(umgebung_);
   });
   connect(u.actionMainWindow, &QAction::triggered, this, [this] { MenuFenster(-1); });
   connect(u.actionComSettings, &QAction::triggered, this,
@@ -125,7 +126,7 @@ void CompanelFenster::Verbinden() {
 
 void CompanelFenster::MenuFenster(int fenster) {
   if (common::gHilfeAktiv) return;
-  widgets::FensterZeigen(static_cast<widgets::Fenster>(fenster));
+  widgets::FensterZeigen(umgebung_, static_cast<widgets::Fenster>(fenster));
 }
 
 void CompanelFenster::HilfetexteAnmelden() {
@@ -232,7 +233,7 @@ int CompanelFenster::Init() {
            u.LED_FEHLER4, u.FEHLERHILFE})
     w->hide();
   u.STEUERUNG->hide();
-  if (!widgets::AlleFensterAngeboten()) {
+  if (!widgets::AlleFensterAngeboten(umgebung_)) {
     u.menuWindows->removeAction(u.actionConfiguration);
     u.menuWindows->removeAction(u.actionDirect);
     u.menuWindows->removeAction(u.actionCharacteristics);

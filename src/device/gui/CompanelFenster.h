@@ -47,6 +47,7 @@ class CompanelFenster : public QMainWindow {
   std::unique_ptr<Ui::COMPNL> ui_;
   widgets::HilfeFilter* hilfe_;
   Verbindung& verbindung_;  // handed over when built
+  widgets::Fensterumgebung umgebung_;
   Verbindung::AnzeigeAbo anzeigeAbo_;
   Verbindung::FehlerAbo fehlerAbo_;
   Verbindung::HinweisAbo hinweisAbo_;

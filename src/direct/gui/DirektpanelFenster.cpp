@@ -25,6 +25,7 @@
 #include "direct/Abfrage.h"
 #include "direct/Ausgaenge.h"
 #include "direct/Direktpanel.h"
+#include "direct/Direktsitzung.h"
 #include "direct/gui/Direkthilfetexte.h"
 #include "direct/gui/Stripchartcursor.h"
 #include "direct/gui/Zeigerinstrument.h"
@@ -75,8 +76,12 @@ void QtUhr::TimerIntervallSetzen(double sekunden) {
   timer_->setInterval(static_cast<int>(ms));
 }
 
-DirektpanelFenster::DirektpanelFenster(QWidget* parent, const widgets::Fensterumgebung& umgebung)
-    : QMainWindow(parent), hilfe_(new widgets::HilfeFilter(this)), umgebung_(umgebung) {
+DirektpanelFenster::DirektpanelFenster(Direktsitzung& sitzung, QWidget* parent,
+                                       const widgets::Fensterumgebung& umgebung)
+    : QMainWindow(parent),
+      sitzung_(sitzung),
+      hilfe_(new widgets::HilfeFilter(this)),
+      umgebung_(umgebung) {
   setWindowFlags(Qt::Widget);
   setWindowTitle("Direkte Ein-/Ausgabe");
   timer_.setTimerType(Qt::PreciseTimer);
@@ -84,18 +89,19 @@ DirektpanelFenster::DirektpanelFenster(QWidget* parent, const widgets::Fensterum
   MenueAufbauen();
   Verbinden();
   HilfetexteAnmelden();
-  DirektUhrSetzen(&uhr_);
-  DirektpanelAnzeigeBinden([this] { Anzeigen(); });
-  StripchartBinden([this](const std::array<double, 4>& p) { PunkteZeichnen(p); });
+  DirektUhrSetzen(sitzung_, &uhr_);
+  anzeigeAbo_ = sitzung_.Anzeigemeldungen.Abonnieren([this] { Anzeigen(); });
+  stripchartAbo_ = sitzung_.Stripchartmeldungen.Abonnieren(
+      [this](const std::array<double, 4>& p) { PunkteZeichnen(p); });
   fehlerAbo_ = widgets::FehlerfelderZeigen(Verbindung(), fehlerLed_, fehlerText_, fehlerNummer_);
   Anzeigen();
 }
 
 DirektpanelFenster::~DirektpanelFenster() {
-  AbfrageBeenden();
-  StripchartBinden({});
-  DirektpanelAnzeigeBinden({});
-  DirektUhrSetzen(nullptr);
+  AbfrageBeenden(sitzung_);
+  stripchartAbo_.Beenden();
+  anzeigeAbo_.Beenden();
+  DirektUhrSetzen(sitzung_, nullptr);
 }
 
 int DirektpanelFenster::Init() {
@@ -107,7 +113,7 @@ int DirektpanelFenster::Init() {
   chart_->setViewport(chart_->rect());
   chart_->replot(QCustomPlot::rpImmediateRefresh);
   const int breite = chart_->axisRect()->width();
-  return DirektpanelInit(breite > 20 ? breite : 400);
+  return DirektpanelInit(sitzung_, breite > 20 ? breite : 400);
 }
 
 void DirektpanelFenster::Aufbauen() {
@@ -260,8 +266,8 @@ void DirektpanelFenster::Aufbauen() {
 
 void DirektpanelFenster::MenueAufbauen() {
   QMenu* datei = menuBar()->addMenu("Datei");
-  connect(datei->addAction("Beenden"), &QAction::triggered, this, [] {
-    if (!common::gHilfeAktiv) widgets::ProgrammendeAnfragen();
+  connect(datei->addAction("Beenden"), &QAction::triggered, this, [this] {
+    if (!common::gHilfeAktiv) widgets::ProgrammendeAnfragen(umgebung_);
   });
   QMenu* fenster = menuBar()->addMenu("Fenster");
   const std::pair<const char*, Fenster> eintraege[] = {
@@ -280,8 +286,8 @@ void DirektpanelFenster::MenueAufbauen() {
 
 void DirektpanelFenster::FensterWechseln(int fenster) {
   if (common::gHilfeAktiv) return;
-  AbfrageBeenden();
-  widgets::FensterZeigen(static_cast<Fenster>(fenster));
+  AbfrageBeenden(sitzung_);
+  widgets::FensterZeigen(umgebung_, static_cast<Fenster>(fenster));
 }
 
 void DirektpanelFenster::Verbinden() {
@@ -295,47 +301,47 @@ void DirektpanelFenster::Verbinden() {
     Kanal& k = k_[n];
     connect(k.knopf, &QDial::valueChanged, this, [this, n, gesperrt](int stufe) {
       if (imAnzeigen_ || gesperrt()) return;
-      const Zahlfeld& f = Direktpanel().ausgang[n];
-      Ausgang_Callback(Verbindung(), n, f.min + (f.max - f.min) * stufe / kKnopfSchritte);
+      const Zahlfeld& f = Direktpanel(sitzung_).ausgang[n];
+      Ausgang_Callback(sitzung_, Verbindung(), n, f.min + (f.max - f.min) * stufe / kKnopfSchritte);
       k_[n].knopf->setFocus();
     });
     connect(k.ausgang, &QDoubleSpinBox::valueChanged, this, [this, n, gesperrt](double wert) {
       if (imAnzeigen_ || gesperrt()) return;
-      Ausgang_Callback(Verbindung(), n, wert);
+      Ausgang_Callback(sitzung_, Verbindung(), n, wert);
       k_[n].ausgang->setFocus();
     });
     connect(k.begrenzung, &QDoubleSpinBox::valueChanged, this, [this, n, gesperrt](double wert) {
       if (imAnzeigen_ || gesperrt()) return;
-      BegrenzungSetzen(n, wert);
+      BegrenzungSetzen(sitzung_, n, wert);
     });
     connect(k.plot, &QCheckBox::toggled, this, [this, n, gesperrt](bool an) {
       if (imAnzeigen_ || gesperrt()) return;
-      Traceauswahl_Callback(n, an ? 1 : 0);
+      Traceauswahl_Callback(sitzung_, n, an ? 1 : 0);
     });
   }
   connect(abfragen_, &QPushButton::toggled, this, [this, gesperrt](bool an) {
     if (imAnzeigen_ || gesperrt()) return;
-    Abfragen_Callback(Verbindung(), an);
+    Abfragen_Callback(sitzung_, Verbindung(), an);
   });
   connect(dateispeichern_, &QCheckBox::toggled, this, [this, gesperrt](bool an) {
     if (imAnzeigen_ || gesperrt()) return;
-    DateispeichernSetzen(an);
+    DateispeichernSetzen(sitzung_, an);
   });
   connect(abtastzeit_, &QDoubleSpinBox::editingFinished, this, [this, gesperrt] {
     if (gesperrt()) return;
-    Abtastzeit_Callback(abtastzeit_->value());
+    Abtastzeit_Callback(sitzung_, abtastzeit_->value());
   });
   const auto zoom = [this, gesperrt] {
     if (gesperrt()) return;
-    DirektZoom_Callback(zoomX_->value(), zoomY_->value());
+    DirektZoom_Callback(sitzung_, zoomX_->value(), zoomY_->value());
   };
   connect(zoomX_, &QSpinBox::editingFinished, this, zoom);
   connect(zoomY_, &QSpinBox::editingFinished, this, zoom);
-  connect(minMaxReset_, &QPushButton::clicked, this, [gesperrt] {
-    if (!gesperrt()) MinMaxReset_Callback();
+  connect(minMaxReset_, &QPushButton::clicked, this, [this, gesperrt] {
+    if (!gesperrt()) MinMaxReset_Callback(sitzung_);
   });
   const auto aufNull = [this, gesperrt] {
-    if (!gesperrt()) AusgaengeAufNull_Callback(Verbindung());
+    if (!gesperrt()) AusgaengeAufNull_Callback(sitzung_, Verbindung());
   };
   connect(aufNull_, &QPushButton::clicked, this, aufNull);
   // Escape sets the outputs to zero while this window is shown.
@@ -346,7 +352,8 @@ void DirektpanelFenster::Verbinden() {
           [this] { FensterWechseln(static_cast<int>(Fenster::Haupt)); });
   connect(direkthilfe_, &QToolButton::toggled, this,
           [](bool an) { widgets::DirekthilfeSchalten(an); });
-  connect(&timer_, &QTimer::timeout, this, [this] { DirektTimer_Callback(Verbindung()); });
+  connect(&timer_, &QTimer::timeout, this,
+          [this] { DirektTimer_Callback(sitzung_, Verbindung()); });
 }
 
 void DirektpanelFenster::HilfetexteAnmelden() {
@@ -377,7 +384,7 @@ void DirektpanelFenster::HilfetexteAnmelden() {
 
 void DirektpanelFenster::Anzeigen() {
   imAnzeigen_ = true;
-  const Direktpanelzustand& z = Direktpanel();
+  const Direktpanelzustand& z = Direktpanel(sitzung_);
   for (int n = 0; n < 4; ++n) {
     Kanal& k = k_[n];
     k.eingang->BereichSetzen(z.eingang[n].min, z.eingang[n].max, z.eingang[n].nachkommastellen);
@@ -425,7 +432,7 @@ void DirektpanelFenster::PunkteZeichnen(const std::array<double, 4>& prozent) {
     g->data()->removeBefore(x_ - kChartSpeicher);
   }
   x_ += 1.0;
-  chart_->xAxis->setRange(x_ - Direktpanel().punkteProBreite, x_);
+  chart_->xAxis->setRange(x_ - Direktpanel(sitzung_).punkteProBreite, x_);
   chart_->replot(QCustomPlot::rpQueuedReplot);
 }
 

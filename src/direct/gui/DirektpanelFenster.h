@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <array>
 
+#include "direct/Direktsitzung.h"
 #include "direct/Uhr.h"
 #include "widgets/Fensterumgebung.h"
 
@@ -45,11 +46,13 @@ class QtUhr : public Systemuhr {
 class DirektpanelFenster : public QMainWindow {
   Q_OBJECT
  public:
-  DirektpanelFenster(QWidget* parent, const widgets::Fensterumgebung& umgebung);
+  DirektpanelFenster(Direktsitzung& sitzung, QWidget* parent,
+                     const widgets::Fensterumgebung& umgebung);
   ~DirektpanelFenster() override;
 
   // Start-up with the chart's plot width; 0 or an error code.
   int Init();
+  Direktsitzung& Sitzung() const { return sitzung_; }
 
   // The controls, for tests.
   struct Kanal {
@@ -88,6 +91,7 @@ class DirektpanelFenster : public QMainWindow {
   void PunkteZeichnen(const std::array<double, 4>& prozent);
   void FensterWechseln(int fenster);
 
+  Direktsitzung& sitzung_;  // owned by the shell's window entry, outlives the window
   std::array<Kanal, 4> k_{};
   QPushButton* abfragen_ = nullptr;
   QCheckBox* dateispeichern_ = nullptr;
@@ -107,6 +111,8 @@ class DirektpanelFenster : public QMainWindow {
   widgets::HilfeFilter* hilfe_ = nullptr;
   widgets::Fensterumgebung umgebung_;  // handed over when built
   device::Verbindung::FehlerAbo fehlerAbo_;
+  common::Meldeliste<>::Abo anzeigeAbo_;
+  common::Meldeliste<const std::array<double, 4>&>::Abo stripchartAbo_;
   QTimer timer_;
   QtUhr uhr_{&timer_};
   double x_ = 0.0;  // the chart's next sample number

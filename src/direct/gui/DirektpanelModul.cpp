@@ -1,41 +1,30 @@
 #include "direct/gui/DirektpanelModul.h"
 
-#include <QPointer>
-
 #include "config/gui/Neuskalierung.h"
 #include "direct/Abfrage.h"
 #include "direct/Direktpanel.h"
 #include "direct/gui/DirektpanelFenster.h"
 
 namespace direct::gui {
-namespace {
 
-QPointer<DirektpanelFenster> fenster;
-int neuskalierung = -1;
-
-}  // namespace
-
-QWidget* DirektpanelLaden(QWidget* hauptfenster, const widgets::Fensterumgebung& umgebung) {
-  fenster = new DirektpanelFenster(hauptfenster, umgebung);
-  return fenster;
+QWidget* DirektpanelLaden(Direktpaneleintrag& e, QWidget* hauptfenster,
+                          const widgets::Fensterumgebung& umgebung) {
+  e.fenster = new DirektpanelFenster(e.sitzung, hauptfenster, umgebung);
+  return e.fenster;
 }
 
-int DirektpanelFensterInit() {
-  if (neuskalierung < 0)
-    neuskalierung =
-        config::gui::NeuskalierungAnmelden([] { direct::Direktpanel_SkaliereElemente(); });
-  return fenster ? fenster->Init() : DirektpanelInit();
+int DirektpanelFensterInit(Direktpaneleintrag& e) {
+  if (e.neuskalierung < 0)
+    e.neuskalierung = config::gui::NeuskalierungAnmelden(
+        [&s = e.sitzung] { direct::Direktpanel_SkaliereElemente(s); });
+  return e.fenster ? e.fenster->Init() : DirektpanelInit(e.sitzung);
 }
 
-void DirektpanelFensterClear() {
-  AbfrageBeenden();
-  if (neuskalierung >= 0) config::gui::NeuskalierungAbmelden(neuskalierung);
-  neuskalierung = -1;
-  DirektpanelClear();
-}
-
-DirektpanelFenster* Direktfenster() {
-  return fenster;
+void DirektpanelFensterClear(Direktpaneleintrag& e) {
+  AbfrageBeenden(e.sitzung);
+  if (e.neuskalierung >= 0) config::gui::NeuskalierungAbmelden(e.neuskalierung);
+  e.neuskalierung = -1;
+  DirektpanelClear(e.sitzung);
 }
 
 }  // namespace direct::gui

@@ -25,9 +25,9 @@ int main(int argc, char** argv) {
       return 0;
     }
   }
-  // Before the windows are built: their menus are made with what is offered.
+  bool alleFenster = false;
   for (int i = 1; i < argc; ++i)
-    if (std::strcmp(argv[i], "--all-windows") == 0) widgets::AlleFensterAnbieten(true);
+    if (std::strcmp(argv[i], "--all-windows") == 0) alleFenster = true;
   QApplication app(argc, argv);
   // Ties the windows to the installed desktop entry and its icon.
   QGuiApplication::setDesktopFileName("miv3x-curvegen");
@@ -46,6 +46,8 @@ int main(int argc, char** argv) {
   {
     shell::Programm programm(verbindung, shell::StandardFenstermodule(verbindung));
     programm.umgebung.Bediener = &bediener;
+    // Before the windows are built: their menus are made with what is offered.
+    programm.navigation.AlleFenster = alleFenster;
     programm.hauptfensterGeladen = [&bediener](QWidget* haupt) {
       bediener.setReferenceWidget(haupt);
     };
