@@ -54,9 +54,9 @@ TEST_F(KennlAblesungBild, AgreesWithTheDeviceImage) {
   for (const std::vector<Kennlinienpunkt>& punkte : {std::vector<Kennlinienpunkt>{P(4095, 0)},
                                                      {P(0, 7), P(4095, 1000), P(17, 3), P(2000, 1)},
                                                      {P(100, 1), P(3000, 2999), P(1234, 0)}}) {
-    gKennl.Kennl.Punkte = punkte;
+    sitzung.gKennl.Kennl.Punkte = punkte;
     std::vector<std::uint8_t> bild;
-    ASSERT_EQ(0, KennlBildErzeugen(bild));
+    ASSERT_EQ(0, KennlBildErzeugen(sitzung, bild));
     for (int x = 0; x <= kRohMax; ++x) {
       const int abtastwert =
           bild[kBildAbtastwerte + 2 * x] << 8 | bild[kBildAbtastwerte + 2 * x + 1];

@@ -172,7 +172,7 @@ void DirektpanelFenster::Aufbauen() {
   chart_->yAxis->setLabel("%");
   chart_->yAxis->setRange(0.0, 100.0);
   chartZeile->addWidget(chart_, 1);
-  cursor_ = StripchartCursorAnlegen(chart_);
+  cursor_ = StripchartCursorAnlegen(chart_, sitzung_);
   auto* chartFelder = new QGridLayout;
   abtastzeit_ = new QDoubleSpinBox(mitte);
   abtastzeit_->setRange(0.0, 3600.0);

@@ -22,7 +22,7 @@ QString StripchartAblesungText(long abtastung, double alter,
   return t;
 }
 
-widgets::Cursorpaar* StripchartCursorAnlegen(QCustomPlot* chart) {
+widgets::Cursorpaar* StripchartCursorAnlegen(QCustomPlot* chart, const Direktsitzung& sitzung) {
   auto* cursor = new widgets::Cursorpaar(chart, 1);
   // The samples lie on whole numbers: the cursor always stands on one.
   cursor->EinrastenSetzen([](double x, int richtung) -> std::optional<double> {
@@ -31,7 +31,7 @@ widgets::Cursorpaar* StripchartCursorAnlegen(QCustomPlot* chart) {
     return std::round(x);
   });
   cursor->ImmerEinrasten(true);
-  cursor->AblesungSetzen([chart](const widgets::Cursorstellung& s) {
+  cursor->AblesungSetzen([chart, &sitzung](const widgets::Cursorstellung& s) {
     const double k = std::round(s.X1);
     std::array<std::optional<double>, 4> werte;
     double neueste = k;
@@ -42,7 +42,7 @@ widgets::Cursorpaar* StripchartCursorAnlegen(QCustomPlot* chart) {
       auto it = daten->findBegin(k, false);
       if (it != daten->constEnd() && it->key == k) werte[n] = it->value;
     }
-    const double alter = (neueste - k) * Direktpanel().timerIntervall;
+    const double alter = (neueste - k) * Direktpanel(sitzung).timerIntervall;
     return StripchartAblesungText(static_cast<long>(k), alter, werte);
   });
   cursor->WerkzeugSetzen(true);

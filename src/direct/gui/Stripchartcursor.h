@@ -11,6 +11,10 @@ namespace widgets {
 class Cursorpaar;
 }
 
+namespace direct {
+struct Direktsitzung;
+}
+
 namespace direct::gui {
 
 // werte: per cent of full scale, none where the trace holds no sample there; alter: seconds
@@ -20,6 +24,6 @@ QString StripchartAblesungText(long abtastung, double alter,
 
 // On the chart whose graphs 0..3 are the inputs' traces, keyed by sample number; its tool
 // is on from the start (the chart has no other).
-widgets::Cursorpaar* StripchartCursorAnlegen(QCustomPlot* chart);
+widgets::Cursorpaar* StripchartCursorAnlegen(QCustomPlot* chart, const Direktsitzung& sitzung);
 
 }  // namespace direct::gui
