@@ -5,6 +5,7 @@
 #include "characteristic/edit/KennlAnsicht.h"
 #include "characteristic/edit/KennlMarkierung.h"
 #include "characteristic/files/KennlDateiMenue.h"
+#include "characteristic/gui/Kennlfunktionsdialog.h"
 #include "characteristic/gui/Kennlhilfetexte.h"
 #include "characteristic/gui/Kennlinienpanel.h"
 #include "characteristic/gui/Kennlzeichnung.h"
@@ -60,6 +61,11 @@ std::vector<Befehlszeile> Kennlinienpanel::Befehlstabelle() {
     KennlAllesMarkieren();
     MarkierungZeichnen(*grafik_);
     grafik_->Neuzeichnen();
+  });
+  zeile(a_.FunktionEinfuegen, "Bearbeiten", "Insert function…", h::kFunktionEinfuegen, [this] {
+    Kennlfunktionsdialog d(this, *grafik_,
+                           {gKennl.Kennl.Punkte, gKennl.Mark, [] { RueckgaengigSichern(); }});
+    if (d.Ausfuehren()) KennlinienpanelZeichnen();
   });
   auto& undo = zeile(a_.Rueckgaengig, "Bearbeiten", "Rückgängig", h::kRueckgaengig, [this] {
     Rueckgaengig();

@@ -45,6 +45,7 @@ enum class KennlWerkzeug {
 struct Kennlaktionen {
   QAction *Neu, *Laden, *Speichern, *SpeichernUnter, *Importieren, *Exportieren, *Beenden;
   QAction *AllesMarkieren, *Rueckgaengig, *Wiederherstellen;
+  QAction* FunktionEinfuegen = nullptr;  // "Insert function…"
   std::array<QAction*, 7> Werkzeuge;
   QAction *ZoomPlus, *ZoomMinus, *ZoomMarkierung, *ZoomVoll;
   // "Linien + Stufen", "Linien", "Stufen": menu item and toolbar button in one.
