@@ -20,10 +20,12 @@
 #include "curves/edit/BearbeitenZyklen.h"
 #include "curves/edit/Markierung.h"
 #include "curves/files/KurvendateiMenue.h"
+#include "curves/gui/Formdialog.h"
 #include "curves/gui/Kurvendialoge.h"
 #include "curves/gui/Kurvenhilfetexte.h"
 #include "curves/gui/Kurvenmaus.h"
 #include "curves/gui/Kurvenzeichnung.h"
+#include "curves/gui/Punkttabelle.h"
 #include "curves/gui/Zeitachse.h"
 #include "curves/model/Ausgangseinheit.h"
 #include "curves/model/Kurvenmodell.h"
@@ -65,6 +67,10 @@ Kurvenpanel::Kurvenpanel(Kurvensitzung& sitzung, QWidget* parent,
   ui_->PICTURERING->VerbindungSetzen(&Verbindung());
   grafik_ = std::make_unique<widgets::Kurvengrafik>(ui_->GRAPH, ui_->GRAPHKLEIN, kRohMax);
   dialoge_ = std::make_unique<Kurvendialoge>(this, *grafik_, sitzung_);
+  punkttabelle_ = new Punkttabelle(sitzung_, *grafik_, this);
+  addDockWidget(Qt::RightDockWidgetArea, punkttabelle_);
+  punkttabelle_->hide();
+  punkttabelle_->Modell().Geaendert = [this] { ZeichnenMitScrollbar(); };
   MenueAnlegen();
   Verbinden();
   HilfetexteAnmelden();
@@ -111,6 +117,9 @@ bool Kurvenpanel::eventFilter(QObject* objekt, QEvent* ereignis) {
 }
 
 Kurvenpanel::~Kurvenpanel() {
+  // The table watches the graph and draws into it: gone before the graph is.
+  delete punkttabelle_;
+  punkttabelle_ = nullptr;
   config::gui::NeuskalierungAbmelden(neuskalierung_);
   if (sitzung_.Dialoge == dialoge_.get()) setEditordialoge(sitzung_, nullptr);
 }
@@ -129,6 +138,8 @@ void Kurvenpanel::MenueAnlegen() {
   a_.AllesMarkieren->setShortcut(QKeySequence::SelectAll);
   a_.KurveWaehlen[0]->setChecked(true);
   connect(werkzeuge_, &QActionGroup::triggered, this, &Kurvenpanel::WerkzeugGewaehlt);
+  connect(punkttabelle_, &QDockWidget::visibilityChanged, a_.PunkttabelleZeigen,
+          [this] { a_.PunkttabelleZeigen->setChecked(!punkttabelle_->isHidden()); });
 }
 
 int Kurvenpanel::WerkzeugleisteAnlegen() {
@@ -308,6 +319,7 @@ void Kurvenpanel::YZoomFelderZeigen(const YAchse& a) {
 void Kurvenpanel::KurvenpanelZeichnen() {
   Kurvenpanel_SkaliereYAchse();
   KurvenZeichnen(*grafik_, sitzung_, darstellung_, zeitbasenZeigen_);
+  punkttabelle_->Aktualisieren();
 
   const SpeicherbedarfAnzeige s = SpeicherbedarfAnzeigen(sitzung_);
   ui_->SPEICHERBEDARF->setText(QString::number(s.Prozent, 'f', 1));
@@ -516,6 +528,11 @@ void Kurvenpanel::YZoomKurven_Callback() {
     const YAchse a = YAchseSkalieren(sitzung_, sitzung_.gKurven.AktuelleKurve);
     YZoomFelderZeigen(a);
   }
+}
+
+void Kurvenpanel::FormdialogOeffnen() {
+  Formdialog dialog(this, *grafik_, sitzung_);
+  if (dialog.Ausfuehren()) ZeichnenMitScrollbar();
 }
 
 void Kurvenpanel::KommentarBearbeiten() {

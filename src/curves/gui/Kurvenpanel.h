@@ -34,6 +34,7 @@ namespace curves::gui {
 
 class Kurvendialoge;
 class Kurvenmaus;
+class Punkttabelle;
 
 // The nine tools of the edit menu, in menu order.
 enum class Werkzeug {
@@ -57,6 +58,8 @@ struct Kurvenaktionen {
       *Wiederherstellen;
   // Undo and Redo in the toolbar: dimmed apart from the menu items after a curve change.
   QAction *RueckgaengigKnopf, *WiederherstellenKnopf;
+  // "Insert shape…" and the point table's dock in the view menu.
+  QAction *FormDialog, *PunkttabelleZeigen;
   std::array<QAction*, 9> Werkzeuge;
   QAction *ZoomPlus, *ZoomMinus, *ZoomMarkierung, *ZoomVoll;
   // Display types in the view menu (Lines + Steps, Lines, Steps) and the inactive toolbar
@@ -117,6 +120,7 @@ class Kurvenpanel : public QMainWindow {
   QComboBox* Zeitbasisliste() const { return zeitbasisliste_; }
   widgets::Kurvengrafik& Grafik() { return *grafik_; }
   Kurvendialoge& Dialoge() { return *dialoge_; }
+  Punkttabelle& Punkte() { return *punkttabelle_; }
   Werkzeug AktivesWerkzeug() const;
   bool ZeitbasenZeigen() const { return zeitbasenZeigen_; }
   // The time base code the toolbar list selects.
@@ -151,6 +155,8 @@ class Kurvenpanel : public QMainWindow {
   void ScrollbarBewegt();
   void ScrollbalkenLosgelassen();
   void VorschauAnzeigen();
+  // "Insert shape…": the dialog over the mark; the curve redrawn when a shape went in.
+  void FormdialogOeffnen();
   // The Y zoom limits in the output's unit, remembered as stored as well as shown.
   void YZoomFelderZeigen(const YAchse& a);
 
@@ -162,6 +168,7 @@ class Kurvenpanel : public QMainWindow {
   widgets::Fensterumgebung umgebung_;  // handed over when built
   device::Verbindung::FehlerAbo fehlerAbo_;
   Kurvenmaus* maus_ = nullptr;  // the mouse tools on the graph
+  Punkttabelle* punkttabelle_ = nullptr;
   Kurvenaktionen a_{};
   std::vector<widgets::Befehlszeile> befehle_;
   QActionGroup* werkzeuge_ = nullptr;
