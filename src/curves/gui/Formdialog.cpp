@@ -8,8 +8,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <sstream>
 
 #include "config/Konfiguration.h"
@@ -258,6 +260,16 @@ bool Formdialog::Ausfuehren() {
                 .arg(QString::fromStdString(ZeitText(bereich_.VonMikro)),
                      QString::fromStdString(ZeitText(bereich_.BisMikro))));
   JetztBerechnen();
+  // Beside the graph, so that the preview stays in sight, as far as the screen allows.
+  adjustSize();
+  const QWidget* graph = grafik_.Graph();
+  QPoint ort = graph->mapToGlobal(QPoint(graph->width(), 0));
+  if (const QScreen* schirm = graph->screen()) {
+    const QRect r = schirm->availableGeometry();
+    ort.setX(std::clamp(ort.x(), r.left(), std::max(r.left(), r.right() - width())));
+    ort.setY(std::clamp(ort.y(), r.top(), std::max(r.top(), r.bottom() - height())));
+  }
+  move(ort);
   const int ergebnis = exec();
   verzoegerung_->stop();
   VorschauLoeschen();
