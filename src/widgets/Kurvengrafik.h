@@ -133,6 +133,7 @@ class Kurvengrafik {
   const std::vector<QCPItemText*>& ZeitbasisTexte() const { return markenTexte_; }
   QCPCurve* VorschauLinie() const { return vorschauLinie_; }
   QCPGraph* VorschauPunkt() const { return vorschauPunkt_; }
+  QCPGraph* HervorhebungPunkt() const { return hervorhebungPunkt_; }
 
  private:
   // Series given in full, kept (shared, not copied) to be thinned again.

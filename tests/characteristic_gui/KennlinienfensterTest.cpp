@@ -38,11 +38,12 @@ TEST_F(KennlFensterTest, MenusAndToolbarInTheirOrder) {
       (QStringList{"Neu", "Kennlinie laden", "Kennlinie speichern", "Kennlinie speichern unter",
                    "Kennlinie importieren", "Kennlinie exportieren", "-",
                    "Grafik als Bild speichern\u2026", "Grafik drucken\u2026", "-", "Beenden"}));
-  EXPECT_EQ(Eintraege(menues[1]->menu()),
-            (QStringList{"Alles Markieren", "Rückgängig", "Wiederherstellen", "-", "Markieren",
-                         "Punkt zeichnen", "Punkt verschieben", "Punktkoordinaten ändern",
-                         "Koordinaten anzeigen", "Punkt auflösen", "Gerade teilen", "-", "Zoom +",
-                         "Zoom -", "Zoom Markierung", "Zoom Gesammtkurve"}));
+  EXPECT_EQ(
+      Eintraege(menues[1]->menu()),
+      (QStringList{"Alles Markieren", "Insert function…", "Rückgängig", "Wiederherstellen", "-",
+                   "Markieren", "Punkt zeichnen", "Punkt verschieben", "Punktkoordinaten ändern",
+                   "Koordinaten anzeigen", "Punkt auflösen", "Gerade teilen", "-", "Zoom +",
+                   "Zoom -", "Zoom Markierung", "Zoom Gesammtkurve"}));
   EXPECT_EQ(Eintraege(menues[2]->menu()), (QStringList{"Kurvendarstellung", "-", "Cursor"}));
   EXPECT_EQ(Eintraege(menues[2]->menu()->actions()[0]->menu()),
             (QStringList{"Linien + Stufen", "Linien", "Stufen"}));

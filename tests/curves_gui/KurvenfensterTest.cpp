@@ -489,10 +489,10 @@ TEST_F(FensterTest, SetUpAsThisBuildHasIt) {
   QStringList bearbeiten;
   for (QAction* a : panel->menuBar()->actions()[1]->menu()->actions())
     if (!a->isSeparator()) bearbeiten << a->text();
-  EXPECT_EQ((QStringList{"Cut", "Copy", "Paste", "Delete", "Select all", "Undo", "Redo", "Select",
-                         "Draw point", "Move point", "Chance point coordinates", "Show timebases",
-                         "Ripup point", "Divide line", "Change timebase", "Changes length of line",
-                         "Cursors"}),
+  EXPECT_EQ((QStringList{"Cut", "Copy", "Paste", "Delete", "Insert shape…", "Select all", "Undo",
+                         "Redo", "Select", "Draw point", "Move point", "Chance point coordinates",
+                         "Show timebases", "Ripup point", "Divide line", "Change timebase",
+                         "Changes length of line", "Cursors"}),
             bearbeiten);
   EXPECT_EQ(QKeySequence(QKeySequence::Undo), panel->Aktionen().Rueckgaengig->shortcut());
   // The other menus, separators as "-".
@@ -506,7 +506,7 @@ TEST_F(FensterTest, SetUpAsThisBuildHasIt) {
                          "Import curves", "Export curves", "-", "Import CSV\u2026",
                          "Save graph as picture\u2026", "Print graph\u2026", "-", "Exit"}),
             eintraege(menues2[0]->menu()));
-  EXPECT_EQ((QStringList{"Zoom +", "Zoom -", "Zoom to selection", "Zoom full", "-",
+  EXPECT_EQ((QStringList{"Zoom +", "Zoom -", "Zoom to selection", "Zoom full", "Point table", "-",
                          "Display types of curves"}),
             eintraege(menues2[2]->menu()));
   EXPECT_EQ((QStringList{"Lines + Steps", "Lines", "Steps"}),

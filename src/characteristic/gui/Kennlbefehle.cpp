@@ -6,6 +6,7 @@
 #include "characteristic/edit/KennlMarkierung.h"
 #include "characteristic/files/KennlDateiMenue.h"
 #include "characteristic/gui/Kennlbild.h"
+#include "characteristic/gui/Kennlfunktionsdialog.h"
 #include "characteristic/gui/Kennlhilfetexte.h"
 #include "characteristic/gui/Kennlinienpanel.h"
 #include "characteristic/gui/Kennlzeichnung.h"
@@ -76,6 +77,12 @@ std::vector<Befehlszeile> Kennlinienpanel::Befehlstabelle() {
     KennlAllesMarkieren(sitzung_);
     MarkierungZeichnen(sitzung_, *grafik_);
     grafik_->Neuzeichnen();
+  });
+  zeile(a_.FunktionEinfuegen, "Bearbeiten", "Insert function…", h::kFunktionEinfuegen, [this] {
+    Kennlfunktionsdialog d(this, *grafik_,
+                           {sitzung_.gKennl.Kennl.Punkte, sitzung_.gKennl.Mark,
+                            [this] { RueckgaengigSichern(sitzung_); }});
+    if (d.Ausfuehren()) KennlinienpanelZeichnen();
   });
   auto& undo = zeile(a_.Rueckgaengig, "Bearbeiten", "Rückgängig", h::kRueckgaengig, [this] {
     Rueckgaengig(sitzung_);

@@ -11,6 +11,9 @@ inline constexpr const char* kSpeichernUnter =
 inline constexpr const char* kImportieren = "Imports the characteristic curve from text format.";
 inline constexpr const char* kExportieren = "Exports the characteristic curve into text format.";
 inline constexpr const char* kRueckgaengig = "Undoes the last editing step.";
+inline constexpr const char* kFunktionEinfuegen =
+    "Puts a function y = f(x) (linear, dead band, saturation,\nsquare law or a formula) into "
+    "the marked X range.";
 inline constexpr const char* kWiederherstellen = "Restores the last undone editing step.";
 inline constexpr const char* kZoomPlus = "Enlarges the graphic.";
 inline constexpr const char* kZoomMinus = "Reduces the graphic.";

@@ -48,6 +48,7 @@ struct Kennlaktionen {
   QAction *Neu, *Laden, *Speichern, *SpeichernUnter, *Importieren, *Exportieren, *Beenden;
   QAction *BildSpeichern, *Drucken;  // the graph as a picture file, on paper
   QAction *AllesMarkieren, *Rueckgaengig, *Wiederherstellen;
+  QAction* FunktionEinfuegen = nullptr;  // "Insert function…"
   std::array<QAction*, 7> Werkzeuge;
   QAction *ZoomPlus, *ZoomMinus, *ZoomMarkierung, *ZoomVoll;
   // "Linien + Stufen", "Linien", "Stufen": menu item and toolbar button in one.

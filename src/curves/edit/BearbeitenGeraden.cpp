@@ -101,7 +101,13 @@ int GeradenlaengeAendern(Kurvensitzung& sitzung, double x) {
   if (i == k.Punktanzahl() - 1) return 0;
   const Zeitfelder eingabe =
       editordialoge(sitzung).Geradendialog(i, ZeitInStunden(Geradendauer(k.Punkte[i])));
-  const double r = ZeitAusFeldern(eingabe) / Us(k.Punkte[i]);
+  return GeradenlaengeSetzen(sitzung, i, ZeitAusFeldern(eingabe));
+}
+
+int GeradenlaengeSetzen(Kurvensitzung& sitzung, int i, double dauerMikro) {
+  const Kurve& k = AktuelleKurveDaten(sitzung);
+  if (i < 0 || i >= k.Punktanzahl() - 1) return 0;
+  const double r = dauerMikro / Us(k.Punkte[i]);
   if (r != std::floor(r)) {
     Fehlermeldung("It has to be possible to divide the straigt line trough its timebase.");
     return 0;

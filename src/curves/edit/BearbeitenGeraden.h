@@ -21,5 +21,7 @@ int ZeitbasisAendernMitMenue(Kurvensitzung& sitzung, double x);
 // The line dialog for the line at x: the entered duration becomes the line's length in
 // units of its unchanged time base. The closing line has no dialog.
 int GeradenlaengeAendern(Kurvensitzung& sitzung, double x);
+// The same for line i with the duration given (the point table's length cell).
+int GeradenlaengeSetzen(Kurvensitzung& sitzung, int i, double dauerMikro);
 
 }  // namespace curves

@@ -119,10 +119,13 @@ int PunktKoordinatenAendern(Kurvensitzung& sitzung, double x, double y) {
   felder.Zeit = ZeitInStunden(PunktStartzeit(sitzung, i));
   felder.Y = RohInEinheit(c, AktuelleKurveDaten(sitzung).Punkte[i].Y);
   const Punktfelder eingabe = editordialoge(sitzung).Punktdialog(i, felder, Einheitname(c));
-  const double t1 = ZeitAusFeldern(eingabe.Zeit);
-  const double y1 = Runden(EinheitInRoh(c, eingabe.Y));
+  return PunktSetzen(sitzung, i, ZeitAusFeldern(eingabe.Zeit), EinheitInRoh(c, eingabe.Y));
+}
 
+int PunktSetzen(Kurvensitzung& sitzung, int i, double t1, double yRoh) {
   Kurve& k = AktuelleKurveDaten(sitzung);
+  if (i < 0 || i >= k.Punktanzahl()) return 0;
+  const double y1 = Runden(yRoh);
   const int n = k.Punktanzahl();
   const bool letzter = i == n - 1;
   const double ti = PunktStartzeit(k, i);

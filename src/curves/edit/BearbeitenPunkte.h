@@ -19,6 +19,9 @@ int PunktVerschieben(Kurvensitzung& sitzung, int i, double x, double y);
 // The point dialog for the point nearest to (x, y): shows its time and value and applies
 // what the operator entered. A time change stays when the value is then refused.
 int PunktKoordinatenAendern(Kurvensitzung& sitzung, double x, double y);
+// What the point dialog applies, for point i: start time t1 µs and value yRoh (raw,
+// rounded here), with the same refusals (the point table's cells).
+int PunktSetzen(Kurvensitzung& sitzung, int i, double t1, double yRoh);
 
 // Deletes the point nearest to (x, y). A middle point's two lines become one, so the
 // curve keeps its length.

@@ -13,6 +13,7 @@
 #include "curves/gui/Kurvenhilfetexte.h"
 #include "curves/gui/Kurvenpanel.h"
 #include "curves/gui/Kurvenzeichnung.h"
+#include "curves/gui/Punkttabelle.h"
 #include "curves/model/Rueckgaengig.h"
 #include "device/Fehler.h"
 #include "widgets/Editorrahmen.h"
@@ -111,6 +112,7 @@ std::vector<Befehlszeile> Kurvenpanel::Befehlstabelle() {
   });
   loeschen.Bild = "del";
   loeschen.Kurzwahl = QKeySequence::Delete;
+  zeile(a_.FormDialog, "edit", "Insert shape…", h::kFormEinfuegen, [this] { FormdialogOeffnen(); });
   zeile(a_.AllesMarkieren, "edit", "Select all", h::kAllesMarkieren, [this] {
     AllesMarkieren(sitzung_);
     MarkierungZeichnen(*grafik_, sitzung_);
@@ -181,6 +183,10 @@ std::vector<Befehlszeile> Kurvenpanel::Befehlstabelle() {
   zoomMarke.Tipp = "Zoom selection";
   zeile(a_.ZoomVoll, "view", "Zoom full", h::kZoomVoll, [this] { Zoom(&ZoomVoll); }).Bild =
       "zoomvoll";
+
+  auto& tabelle = zeile(a_.PunkttabelleZeigen, "view", "Point table", h::kPunkttabelle,
+                        [this] { punkttabelle_->setVisible(a_.PunkttabelleZeigen->isChecked()); });
+  tabelle.Pruefbar = true;
 
   // Display types in the view menu, and the inactive toolbar radio buttons that follow them.
   static const char* const kTypnamen[3] = {"Lines + Steps", "Lines", "Steps"};

@@ -27,6 +27,11 @@ inline constexpr const char* kEinfuegen =
 inline constexpr const char* kLoeschen =
     "Deletes the marked curve section.\nThe length of the total curve is changed here.";
 inline constexpr const char* kAllesMarkieren = "Marks the complete curve.";
+inline constexpr const char* kFormEinfuegen =
+    "Puts a standard shape (step, ramp, pulse train, sine, formula ...)\ninto the marked "
+    "section of the current curve, or before its closing\nline when nothing is marked.";
+inline constexpr const char* kPunkttabelle =
+    "Shows or hides the table of the current curve's points\nbeside the graph.";
 inline constexpr const char* kRueckgaengig = "Undoes the last edting step.";
 inline constexpr const char* kWiederherstellen = "Restores the last undone editing step.";
 inline constexpr const char* kZoomPlus = "Enlarges the graphic.";

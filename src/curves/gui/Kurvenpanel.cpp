@@ -20,11 +20,13 @@
 #include "curves/edit/BearbeitenZyklen.h"
 #include "curves/edit/Markierung.h"
 #include "curves/files/KurvendateiMenue.h"
+#include "curves/gui/Formdialog.h"
 #include "curves/gui/Kurvendialoge.h"
 #include "curves/gui/Kurvenhilfetexte.h"
 #include "curves/gui/Kurvenmessung.h"
 #include "curves/gui/Kurvenwerkzeuge.h"
 #include "curves/gui/Kurvenzeichnung.h"
+#include "curves/gui/Punkttabelle.h"
 #include "curves/gui/Zeitachse.h"
 #include "curves/model/Ausgangseinheit.h"
 #include "curves/model/Kurvenmodell.h"
@@ -68,6 +70,10 @@ Kurvenpanel::Kurvenpanel(Kurvensitzung& sitzung, QWidget* parent,
   ui_->setupUi(this);
   RahmenAnlegen();
   dialoge_ = std::make_unique<Kurvendialoge>(this, *grafik_, sitzung_);
+  punkttabelle_ = new Punkttabelle(sitzung_, *grafik_, this);
+  addDockWidget(Qt::RightDockWidgetArea, punkttabelle_);
+  punkttabelle_->hide();
+  punkttabelle_->Modell().Geaendert = [this] { ZeichnenMitScrollbar(); };
   MenueAnlegen();
   Verbinden();
   HilfetexteAnmelden();
@@ -108,6 +114,9 @@ QToolBar* Kurvenpanel::Werkzeugleiste() const {
 }
 
 Kurvenpanel::~Kurvenpanel() {
+  // The table watches the graph and draws into it: gone before the graph is.
+  delete punkttabelle_;
+  punkttabelle_ = nullptr;
   config::gui::NeuskalierungAbmelden(neuskalierung_);
   if (sitzung_.Dialoge == dialoge_.get()) setEditordialoge(sitzung_, nullptr);
 }
@@ -127,6 +136,8 @@ void Kurvenpanel::MenueAnlegen() {
   a_.KurveWaehlen[0]->setChecked(true);
   rahmen_->DirekthilfeAktionSetzen(a_.Direkthilfe);
   connect(werkzeuge_, &QActionGroup::triggered, this, &Kurvenpanel::WerkzeugGewaehlt);
+  connect(punkttabelle_, &QDockWidget::visibilityChanged, a_.PunkttabelleZeigen,
+          [this] { a_.PunkttabelleZeigen->setChecked(!punkttabelle_->isHidden()); });
 }
 
 void Kurvenpanel::Einrichten() {
@@ -274,6 +285,7 @@ void Kurvenpanel::YZoomFelderZeigen(const YAchse& a) {
 void Kurvenpanel::KurvenpanelZeichnen() {
   Kurvenpanel_SkaliereYAchse();
   KurvenZeichnen(*grafik_, sitzung_, darstellung_, zeitbasenZeigen_);
+  punkttabelle_->Aktualisieren();
 
   const SpeicherbedarfAnzeige s = SpeicherbedarfAnzeigen(sitzung_);
   ui_->SPEICHERBEDARF->setText(QString::number(s.Prozent, 'f', 1));
@@ -445,6 +457,11 @@ void Kurvenpanel::KurveWaehlen(int n) {
 
 void Kurvenpanel::YZoomKurven_Callback() {
   rahmen_->YZoomUebernehmen();
+}
+
+void Kurvenpanel::FormdialogOeffnen() {
+  Formdialog dialog(this, *grafik_, sitzung_);
+  if (dialog.Ausfuehren()) ZeichnenMitScrollbar();
 }
 
 void Kurvenpanel::KommentarBearbeiten() {

@@ -36,6 +36,7 @@ namespace curves::gui {
 
 class Kurvendialoge;
 class Kurvenmessung;
+class Punkttabelle;
 
 // The nine tools of the edit menu, in menu order.
 enum class Werkzeug {
@@ -62,6 +63,8 @@ struct Kurvenaktionen {
       *Wiederherstellen;
   // Undo and Redo in the toolbar: dimmed apart from the menu items after a curve change.
   QAction *RueckgaengigKnopf, *WiederherstellenKnopf;
+  // "Insert shape…" and the point table's dock in the view menu.
+  QAction *FormDialog, *PunkttabelleZeigen;
   std::array<QAction*, 9> Werkzeuge;
   QAction* Cursorwerkzeug;
   QAction *ZoomPlus, *ZoomMinus, *ZoomMarkierung, *ZoomVoll;
@@ -130,6 +133,7 @@ class Kurvenpanel : public QMainWindow {
   widgets::Kurvengrafik& Grafik() { return *grafik_; }
   Kurvendialoge& Dialoge() { return *dialoge_; }
   Kurvenmessung& Messung() { return *messung_; }
+  Punkttabelle& Punkte() { return *punkttabelle_; }
   Werkzeug AktivesWerkzeug() const;
   bool ZeitbasenZeigen() const { return zeitbasenZeigen_; }
   // The time base code the toolbar list selects.
@@ -158,6 +162,8 @@ class Kurvenpanel : public QMainWindow {
   void VorschauAnzeigen();
   // The time fields for x µs.
   void ZeitfelderZeigen(double x);
+  // "Insert shape…": the dialog over the mark; the curve redrawn when a shape went in.
+  void FormdialogOeffnen();
   // The Y zoom limits in the output's unit, remembered as stored as well as shown.
   void YZoomFelderZeigen(const YAchse& a);
 
@@ -170,6 +176,7 @@ class Kurvenpanel : public QMainWindow {
   widgets::Editorrahmen* rahmen_ = nullptr;  // scroll bar, zoom fields, toolbar, ...
   device::Verbindung::HinweisAbo hinweisAbo_;
   Kurvenmessung* messung_ = nullptr;  // the cursors and the mark's readout
+  Punkttabelle* punkttabelle_ = nullptr;
   Kurvenaktionen a_{};
   std::vector<widgets::Befehlszeile> befehle_;
   QActionGroup* werkzeuge_ = nullptr;
