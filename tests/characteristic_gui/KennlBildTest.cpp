@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include "Kennlfensterhilfen.h"
+#include "characteristic/model/KennlTitel.h"
 #include "support/TempDir.h"
 
 namespace kennlfenster {

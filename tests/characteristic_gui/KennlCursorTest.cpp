@@ -21,12 +21,12 @@ TEST_F(KennlFensterTest, CursorsReadTheCharacteristicAndKeepTheToolFromActing) {
                            "Δx = 2.4420 V", "Δy = 4.8840 V", "Δy/Δx = 2"})
     EXPECT_TRUE(c.Text().contains(QString::fromUtf8(teil))) << teil << "\n"
                                                             << c.Text().toStdString();
-  EXPECT_EQ(3, gKennl.Kennl.Punktanzahl());  // the draw tool did not act
+  EXPECT_EQ(3, sitzung.gKennl.Kennl.Punktanzahl());  // the draw tool did not act
 
   panel->Aktionen().Cursor->trigger();
   EXPECT_FALSE(c.Linie(0)->visible());
   Klicken(Pixel(3000, 1000));
-  EXPECT_EQ(4, gKennl.Kennl.Punktanzahl());  // and does again with the cursors off
+  EXPECT_EQ(4, sitzung.gKennl.Kennl.Punktanzahl());  // and does again with the cursors off
 }
 
 }  // namespace
