@@ -1,5 +1,5 @@
 // The curve window's command table: every command of its menus and its toolbar in one
-// place, in the order the menus and the toolbar show them.
+// place, in the order the menus and the toolbar show them, and what the commands do.
 #include <QActionGroup>
 #include <QComboBox>
 #include <QMenuBar>
@@ -10,12 +10,17 @@
 #include "curves/edit/BearbeitenMarkierung.h"
 #include "curves/edit/Markierung.h"
 #include "curves/files/KurvendateiMenue.h"
+#include "curves/gui/Formdialog.h"
 #include "curves/gui/Kurvenhilfetexte.h"
 #include "curves/gui/Kurvenpanel.h"
 #include "curves/gui/Kurvenzeichnung.h"
 #include "curves/gui/Punkttabelle.h"
+#include "curves/model/Kurvenmodell.h"
 #include "curves/model/Rueckgaengig.h"
+#include "curves/model/Titel.h"
+#include "curves/transfer/Kurventransfer.h"
 #include "device/Fehler.h"
+#include "ui_KURVENPNL.h"
 #include "widgets/Editorrahmen.h"
 #include "widgets/Grafikbildbefehle.h"
 #include "widgets/Hilfefilter.h"
@@ -269,6 +274,57 @@ std::vector<Befehlszeile> Kurvenpanel::Befehlstabelle() {
     if (common::gHilfeAktiv) a_.KurveWaehlen[sitzung_.gKurven.AktuelleKurve]->setChecked(true);
   });
   return t;
+}
+
+// ---- What the commands do ----
+
+void Kurvenpanel::Neu() {
+  if (AbbruchWeilKurvenNichtGespeichert(sitzung_)) return;
+  if (int fehler = KurvenNeu(sitzung_)) device::ZOR_Fehlerpopup(fehler);
+  ui_->KOMMENTARVORSCHAU->clear();
+  SichtZuruecksetzen(sitzung_);
+  ZeichnenMitScrollbar();
+}
+
+void Kurvenpanel::Dateibefehl(int (*befehl)(Kurvensitzung&), bool ganzeKurve) {
+  if (int fehler = befehl(sitzung_)) device::ZOR_Fehlerpopup(fehler);
+  if (ganzeKurve) {
+    VorschauAnzeigen();
+    ZoomVoll(sitzung_);
+    ScrollbalkenZeigen();
+  }
+  KurvenpanelZeichnen();
+}
+
+void Kurvenpanel::Bearbeitungsbefehl(int (*befehl)(Kurvensitzung&), bool markeAus) {
+  const int fehler = befehl(sitzung_);
+  if (markeAus) MarkierungAufheben(sitzung_);
+  if (fehler) device::ZOR_Fehlerpopup(fehler);
+  ZeichnenMitScrollbar();
+}
+
+void Kurvenpanel::Zoom(void (*zoom)(Kurvensitzung&)) {
+  zoom(sitzung_);
+  ZeichnenMitScrollbar();
+}
+
+void Kurvenpanel::Senden(int typ) {
+  if (KurvenlaengenPruefen(sitzung_) != 0) return;
+  KurvenSenden(sitzung_, Verbindung(), typ);
+}
+
+void Kurvenpanel::Lesen(int typ) {
+  const int fehler = KurvenLesen(sitzung_, Verbindung(), typ);
+  if (fehler && !Verbindung().InFehlerfeldern(fehler)) device::ZOR_Fehlerpopup(fehler);
+  Fenstertitel(sitzung_, "");
+  VorschauAnzeigen();
+  ZoomVoll(sitzung_);
+  ZeichnenMitScrollbar();
+}
+
+void Kurvenpanel::FormdialogOeffnen() {
+  Formdialog dialog(this, *grafik_, sitzung_);
+  if (dialog.Ausfuehren()) ZeichnenMitScrollbar();
 }
 
 }  // namespace curves::gui

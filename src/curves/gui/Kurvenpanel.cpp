@@ -396,52 +396,6 @@ void Kurvenpanel::HintergrundSetzen(int kurve, bool an) {
   a_.Hintergrund.at(kurve)->setChecked(an);
 }
 
-// ---- Commands ----
-
-void Kurvenpanel::Neu() {
-  if (AbbruchWeilKurvenNichtGespeichert(sitzung_)) return;
-  if (int fehler = KurvenNeu(sitzung_)) device::ZOR_Fehlerpopup(fehler);
-  ui_->KOMMENTARVORSCHAU->clear();
-  SichtZuruecksetzen(sitzung_);
-  ZeichnenMitScrollbar();
-}
-
-void Kurvenpanel::Dateibefehl(int (*befehl)(Kurvensitzung&), bool ganzeKurve) {
-  if (int fehler = befehl(sitzung_)) device::ZOR_Fehlerpopup(fehler);
-  if (ganzeKurve) {
-    VorschauAnzeigen();
-    ZoomVoll(sitzung_);
-    ScrollbalkenZeigen();
-  }
-  KurvenpanelZeichnen();
-}
-
-void Kurvenpanel::Bearbeitungsbefehl(int (*befehl)(Kurvensitzung&), bool markeAus) {
-  const int fehler = befehl(sitzung_);
-  if (markeAus) MarkierungAufheben(sitzung_);
-  if (fehler) device::ZOR_Fehlerpopup(fehler);
-  ZeichnenMitScrollbar();
-}
-
-void Kurvenpanel::Zoom(void (*zoom)(Kurvensitzung&)) {
-  zoom(sitzung_);
-  ZeichnenMitScrollbar();
-}
-
-void Kurvenpanel::Senden(int typ) {
-  if (KurvenlaengenPruefen(sitzung_) != 0) return;
-  KurvenSenden(sitzung_, Verbindung(), typ);
-}
-
-void Kurvenpanel::Lesen(int typ) {
-  const int fehler = KurvenLesen(sitzung_, Verbindung(), typ);
-  if (fehler && !Verbindung().InFehlerfeldern(fehler)) device::ZOR_Fehlerpopup(fehler);
-  Fenstertitel(sitzung_, "");
-  VorschauAnzeigen();
-  ZoomVoll(sitzung_);
-  ZeichnenMitScrollbar();
-}
-
 void Kurvenpanel::KurveWaehlen(int n) {
   if (n < 1 || n > kKurven) return;
   a_.KurveWaehlen[n - 1]->setChecked(true);
@@ -457,11 +411,6 @@ void Kurvenpanel::KurveWaehlen(int n) {
 
 void Kurvenpanel::YZoomKurven_Callback() {
   rahmen_->YZoomUebernehmen();
-}
-
-void Kurvenpanel::FormdialogOeffnen() {
-  Formdialog dialog(this, *grafik_, sitzung_);
-  if (dialog.Ausfuehren()) ZeichnenMitScrollbar();
 }
 
 void Kurvenpanel::KommentarBearbeiten() {
