@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 liste=$( (ctags -R -x --languages=C++ --kinds-C++=vx src | grep -vwE 'const|constexpr' |
   awk '{print $4 ":" $3 "\t" $1 ($2 == "externvar" ? " (extern)" : "")}'
-  grep -rnE '^(static )?std::function<.*> +[A-Za-z_][A-Za-z0-9_]*( *=.*)?;$' src |
+  { grep -rnE '^(static )?std::function<.*> +[A-Za-z_][A-Za-z0-9_]*( *=.*)?;$' src || true; } |
     sed -E 's/^([^:]+:[0-9]+):.*> +([A-Za-z_][A-Za-z0-9_]*).*/\1\t\2/') | sort -u)
 [ -n "$liste" ] && echo "$liste"
 echo "$(grep -c . <<<"$liste") mutable namespace-scope variables"
