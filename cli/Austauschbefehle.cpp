@@ -16,24 +16,11 @@
 namespace cli {
 namespace {
 
-std::string Trennername(char c) {
-  switch (c) {
-    case '\t':
-      return "tab";
-    case ';':
-      return "';'";
-    case ',':
-      return "','";
-    default:
-      return "blanks";
-  }
-}
-
 void BerichtAusgeben(const curves::Csvbericht& b) {
   const curves::Csvdialekt& d = b.Reihe.Dialekt;
   const curves::Naeherungsbericht& n = b.Naeherung;
   std::printf("dialect: separator %s, decimal %s, %d header row%s\n",
-              Trennername(d.Trennzeichen).c_str(), d.Dezimalzeichen == ',' ? "comma" : "point",
+              curves::Trennername(d.Trennzeichen), d.Dezimalzeichen == ',' ? "comma" : "point",
               d.Kopfzeilen, d.Kopfzeilen == 1 ? "" : "s");
   const auto name = [&d](int spalte) {
     const auto i = static_cast<std::size_t>(spalte - 1);

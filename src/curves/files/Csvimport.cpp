@@ -452,4 +452,17 @@ int CsvImportieren(const std::string& pfad, const Csvoptionen& optionen, double 
   return fehler;
 }
 
+const char* Trennername(char trennzeichen) {
+  switch (trennzeichen) {
+    case '\t':
+      return "tab";
+    case ';':
+      return "';'";
+    case ',':
+      return "','";
+    default:
+      return "blanks";
+  }
+}
+
 }  // namespace curves

@@ -33,6 +33,9 @@ struct Csvdialekt {
   std::vector<std::string> Einheiten;     // per column, "" where none was given
 };
 
+// The separator as a report names it: "tab", "';'", "','" or "blanks".
+const char* Trennername(char trennzeichen);
+
 struct Csvoptionen {
   // A column as a number from 1 or a header name (case-insensitive, without its unit).
   // Empty: the first two columns that hold numbers.

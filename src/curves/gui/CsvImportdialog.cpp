@@ -22,19 +22,6 @@
 namespace curves::gui {
 namespace {
 
-QString Trennername(char c) {
-  switch (c) {
-    case '\t':
-      return "tab";
-    case ';':
-      return "';'";
-    case ',':
-      return "','";
-    default:
-      return "blanks";
-  }
-}
-
 // Without a header row the file does not say how many columns it has: as many as
 // instruments write.
 constexpr int kSpaltenOhneKopf = 8;
@@ -135,7 +122,7 @@ int CsvImportdialog::Einlesen() {
   dialekt_->setText(
       QString("Found: separator %1, decimal %2, %3 header row%4; time in %5, values in %6. "
               "%7 samples%8.")
-          .arg(Trennername(d.Trennzeichen), d.Dezimalzeichen == ',' ? "comma" : "point")
+          .arg(curves::Trennername(d.Trennzeichen), d.Dezimalzeichen == ',' ? "comma" : "point")
           .arg(d.Kopfzeilen)
           .arg(d.Kopfzeilen == 1 ? "" : "s")
           .arg(
