@@ -62,9 +62,10 @@ QString MarkierungsablesungText(const Ausgabestatistik& s, const QString& einhei
 Kurvenmessung::Kurvenmessung(Kurvenpanel& panel, Kurvensitzung& sitzung)
     : QObject(&panel), sitzung_(sitzung), markierung_(new QLabel(&panel)) {
   // The curve changes on a full redraw only: the index and the mark's readout follow it
-  // there, before the cursors read it (connected first, so called first).
+  // there, before the cursors read it (connected first, so called first). The index is
+  // built when the cursors next read, so redraws without cursors do not pay for it.
   connect(panel.Ui().GRAPH, &QCustomPlot::beforeReplot, this, [this] {
-    index_ = Ausgabeindex(AktuelleKurveDaten(sitzung_));
+    indexVeraltet_ = true;
     MarkierungAnzeigen();
   });
   cursor_ = new widgets::Cursorpaar(panel.Ui().GRAPH);
@@ -72,6 +73,10 @@ Kurvenmessung::Kurvenmessung(Kurvenpanel& panel, Kurvensitzung& sitzung)
   cursor_->AblesungSetzen([this](const widgets::Cursorstellung& s) {
     const Kurve& k = AktuelleKurveDaten(sitzung_);
     if (k.Punkte.empty()) return QString();
+    if (indexVeraltet_) {
+      index_ = Ausgabeindex(k);
+      indexVeraltet_ = false;
+    }
     const Ausgabeskalierung a = Skalierung();
     const double t2 = s.Gesetzt > 1 ? s.X2 : s.X1;
     return CursorablesungText(CursorAblesen(k, index_, s.X1, t2, a), s.Gesetzt,

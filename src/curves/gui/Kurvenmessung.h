@@ -37,7 +37,8 @@ class Kurvenmessung : public QObject {
   void MarkierungAnzeigen();
 
   Kurvensitzung& sitzung_;
-  Ausgabeindex index_;  // of the current curve as last drawn
+  Ausgabeindex index_;         // of the current curve as last drawn
+  bool indexVeraltet_ = true;  // the curve was drawn anew since the index was built
   widgets::Cursorpaar* cursor_ = nullptr;
   QLabel* markierung_;
 };
