@@ -16,7 +16,7 @@
 namespace cli {
 namespace {
 
-void BerichtAusgeben(const curves::Csvbericht& b) {
+void BerichtAusgeben(const config::Konfiguration& k, const curves::Csvbericht& b) {
   const curves::Csvdialekt& d = b.Reihe.Dialekt;
   const curves::Naeherungsbericht& n = b.Naeherung;
   std::printf("dialect: separator %s, decimal %s, %d header row%s\n",
@@ -34,7 +34,7 @@ void BerichtAusgeben(const curves::Csvbericht& b) {
               b.Reihe.Zeiteinheit == "given" ? "as given" : b.Reihe.Zeiteinheit.c_str(),
               b.Volt ? (b.Reihe.Werteinheit + " at the output").c_str()
               : b.Reihe.Werteinheit.empty()
-                  ? ("none given, taken as " + curves::Einheitname(0)).c_str()
+                  ? ("none given, taken as " + curves::Ausgangseinheitname(k, 0)).c_str()
                   : b.Reihe.Werteinheit.c_str());
   std::printf("samples: %d", b.Abtastwerte);
   if (b.Abgeschnitten > 0) std::printf(", %d clipped to the output range", b.Abgeschnitten);
@@ -55,8 +55,8 @@ void BerichtAusgeben(const curves::Csvbericht& b) {
 }
 
 // Curve 1 of a new curve file: these points, curves 2 to 4 the default curve.
-int Speichern(const std::string& ziel, std::vector<curves::Kurvenpunkt>& punkte) {
-  curves::Kurvensitzung sitzung;
+int Speichern(curves::Kurvensitzung& sitzung, const std::string& ziel,
+              std::vector<curves::Kurvenpunkt>& punkte) {
   if (const int fehler = curves::KurvenModellInitialisieren(sitzung)) return fehler;
   sitzung.gKurven.Kurven[0].Punkte.swap(punkte);
   return curves::KurvendateiSpeichern(sitzung, ziel);
@@ -68,7 +68,9 @@ int CsvImportieren(const Aufruf& aufruf) {
   const std::string& quelle = aufruf.dateien[0];
   const std::string& ziel = aufruf.dateien[1];
   if (DieselbeDatei(quelle, ziel)) return GleicheDateiMelden(aufruf);
-  if (const int fehler = KonfigurationWaehlen(aufruf.konfig)) return FehlerMelden(fehler);
+  curves::Kurvensitzung sitzung;  // the new file's curves and configuration
+  if (const int fehler = KonfigurationWaehlen(sitzung.Konfig, aufruf.konfig))
+    return FehlerMelden(fehler);
   curves::Csvoptionen optionen;
   optionen.Zeitspalte = aufruf.zeitspalte;
   optionen.Wertspalte = aufruf.wertspalte;
@@ -77,10 +79,11 @@ int CsvImportieren(const Aufruf& aufruf) {
   optionen.Versatz = aufruf.versatz;
   std::vector<curves::Kurvenpunkt> punkte;
   curves::Csvbericht bericht;
-  if (const int fehler = curves::CsvImportieren(quelle, optionen, aufruf.toleranz, punkte, bericht))
+  if (const int fehler = curves::CsvImportieren(sitzung.Konfig.gKonfig, quelle, optionen,
+                                                aufruf.toleranz, punkte, bericht))
     return FehlerMelden(fehler);
-  if (const int fehler = Speichern(ziel, punkte)) return FehlerMelden(fehler);
-  BerichtAusgeben(bericht);
+  if (const int fehler = Speichern(sitzung, ziel, punkte)) return FehlerMelden(fehler);
+  BerichtAusgeben(sitzung.Konfig.gKonfig, bericht);
   return kStatusErfolg;
 }
 
@@ -88,14 +91,16 @@ int PwlImportieren(const Aufruf& aufruf) {
   const std::string& quelle = aufruf.dateien[0];
   const std::string& ziel = aufruf.dateien[1];
   if (DieselbeDatei(quelle, ziel)) return GleicheDateiMelden(aufruf);
-  if (const int fehler = KonfigurationWaehlen(aufruf.konfig)) return FehlerMelden(fehler);
+  curves::Kurvensitzung sitzung;  // the new file's curves and configuration
+  if (const int fehler = KonfigurationWaehlen(sitzung.Konfig, aufruf.konfig))
+    return FehlerMelden(fehler);
   std::vector<curves::Kurvenpunkt> punkte;
   curves::Pwlbericht bericht;
-  if (const int fehler =
-          curves::PwlLesen(quelle, config::gKonfig.voutmax, aufruf.zeitbasis, punkte, &bericht))
+  if (const int fehler = curves::PwlLesen(quelle, sitzung.Konfig.gKonfig.voutmax, aufruf.zeitbasis,
+                                          punkte, &bericht))
     return FehlerMelden(fehler);
   const int anzahl = static_cast<int>(punkte.size());
-  if (const int fehler = Speichern(ziel, punkte)) return FehlerMelden(fehler);
+  if (const int fehler = Speichern(sitzung, ziel, punkte)) return FehlerMelden(fehler);
   const auto mehrzahl = [](int n) { return n == 1 ? "" : "s"; };
   std::printf("%s: %d pair%s, %d step%s, %d point%s\n", bericht.Quelle ? "PWL source" : "PWL list",
               bericht.Paare, mehrzahl(bericht.Paare), bericht.Stufen, mehrzahl(bericht.Stufen),

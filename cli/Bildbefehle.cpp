@@ -115,8 +115,9 @@ int KennlinienBildZeichnen(const Aufruf& aufruf) {
     return FehlerMelden(fehler);
   if (const int fehler = KennliniendateiUebernehmen(sitzung, aufruf.dateien[0]))
     return FehlerMelden(fehler);
-  const common::Grafikinhalt inhalt = characteristic::KennlGrafikinhalt(
-      sitzung.gKennl.Kennl, characteristic::KennlGrafikbereich{}, aufruf.dateien[0]);
+  const common::Grafikinhalt inhalt =
+      characteristic::KennlGrafikinhalt(sitzung.Konfig.gKonfig, sitzung.gKennl.Kennl,
+                                        characteristic::KennlGrafikbereich{}, aufruf.dateien[0]);
   return Speichern(inhalt, aufruf);
 }
 

@@ -64,10 +64,10 @@ int KurvendateiUebernehmen(curves::Kurvensitzung& sitzung, const std::string& pf
   return 0;
 }
 
-int KonfigurationWaehlen(const std::string& konfigdatei) {
-  config::KonfigurationStandardwerte();
+int KonfigurationWaehlen(config::Konfigsitzung& konfig, const std::string& konfigdatei) {
+  config::KonfigurationStandardwerte(konfig);
   if (konfigdatei.empty()) return 0;
-  return config::KonfigdateiLadenVon(konfigdatei);
+  return config::KonfigdateiLadenVon(konfig, konfigdatei);
 }
 
 int GleicheDateiMelden(const Aufruf& aufruf) {
@@ -90,7 +90,7 @@ int Exportieren(const Aufruf& aufruf) {
   if (const int fehler = KurvendateiUebernehmen(sitzung, quelle)) return FehlerMelden(fehler);
   // --pwl: curve 1 as a SPICE piecewise-linear list instead of the tab-separated text.
   const int fehler = aufruf.pwl ? curves::PwlSchreiben(ziel, sitzung.gKurven.Kurven[0].Punkte,
-                                                       config::gKonfig.voutmax)
+                                                       sitzung.Konfig.gKonfig.voutmax)
                                 : curves::KurvendateiExportieren(sitzung, ziel);
   if (fehler) return FehlerMelden(fehler);
   return kStatusErfolg;
@@ -103,7 +103,8 @@ int Importieren(const Aufruf& aufruf) {
   const std::string& quelle = aufruf.dateien[0];
   const std::string& ziel = aufruf.dateien[1];
   if (DieselbeDatei(quelle, ziel)) return GleicheDateiMelden(aufruf);
-  if (const int fehler = KonfigurationWaehlen(aufruf.konfig)) return FehlerMelden(fehler);
+  if (const int fehler = KonfigurationWaehlen(sitzung.Konfig, aufruf.konfig))
+    return FehlerMelden(fehler);
   if (const int fehler = curves::KurvendateiImportieren(sitzung, quelle))
     return FehlerMelden(fehler);
   if (const int fehler = curves::KurvendateiSpeichern(sitzung, ziel)) return FehlerMelden(fehler);

@@ -9,6 +9,9 @@
 
 #include "Aufruf.h"
 
+namespace config {
+struct Konfigsitzung;
+}
 namespace curves {
 struct Kurvensitzung;
 }
@@ -26,7 +29,7 @@ int KurvendateiUebernehmen(curves::Kurvensitzung& sitzung, const std::string& pf
 
 // Sets the configuration that a new curve file carries: the standard values, or those of
 // the configuration file when one is named. 0 or the configuration file's code.
-int KonfigurationWaehlen(const std::string& konfigdatei);
+int KonfigurationWaehlen(config::Konfigsitzung& konfig, const std::string& konfigdatei);
 
 // True when both names reach one existing file, so writing the one would destroy the
 // other.

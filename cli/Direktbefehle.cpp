@@ -51,12 +51,12 @@ void Unterbrechen(int) {
 // file; none there gives the standard values); a configuration file named with --config
 // replaces the scaling.
 int EinstellungenLaden(direct::Direktsitzung& s, const Aufruf& aufruf) {
-  config::KonfigurationStandardwerte();
+  config::KonfigurationStandardwerte(s.Konfig);
   direct::DirektpanelNeu(s);
   if (ini::IniStore* store = ini::Ini_New(1)) {
     const int gelesen = ini::Ini_ReadFromFile(store, kEinstellungsdatei);
     if (gelesen == 0) {
-      config::ReadIniKonfigpanel(store);
+      config::ReadIniKonfigpanel(s.Konfig, store);
       direct::ReadIniDirektpanel(s, store);
     } else if (gelesen != ini::kErrCannotOpen) {
       std::fprintf(stderr, "%s; standard values used\n",
@@ -65,7 +65,7 @@ int EinstellungenLaden(direct::Direktsitzung& s, const Aufruf& aufruf) {
     ini::Ini_Dispose(store);
   }
   if (!aufruf.konfig.empty())
-    if (const int fehler = KonfigurationWaehlen(aufruf.konfig)) return fehler;
+    if (const int fehler = KonfigurationWaehlen(s.Konfig, aufruf.konfig)) return fehler;
   direct::DirektpanelInit(s);
   return 0;
 }

@@ -67,11 +67,11 @@ int FormAusgeben(const Aufruf& aufruf) {
     // The file's own scaling gives the levels their unit.
     if (const int fehler = KurvendateiUebernehmen(sitzung, aufruf.einfuegen))
       return FehlerMelden(fehler);
-  } else if (const int fehler = KonfigurationWaehlen(aufruf.konfig)) {
+  } else if (const int fehler = KonfigurationWaehlen(sitzung.Konfig, aufruf.konfig)) {
     return FehlerMelden(fehler);
   }
   auftrag.MaxFehler = aufruf.maxFehler;
-  auftrag.Bezug.Konfig = config::gKonfig;
+  auftrag.Bezug.Konfig = sitzung.Konfig.gKonfig;
   auftrag.Bezug.Ausgang = kurve;  // curve n drives output n
   auftrag.Bezug.Angabe = aufruf.roh ? curves::Pegelangabe::Roh : curves::Pegelangabe::Einheit;
 

@@ -109,7 +109,8 @@ int Lesen(const Aufruf& aufruf) {
     return AufrufFehlerMelden(aufruf.befehl, "'" + ziel +
                                                  "' is the configuration file; writing it "
                                                  "would destroy it");
-  if (const int fehler = KonfigurationWaehlen(aufruf.konfig)) return FehlerMelden(fehler);
+  if (const int fehler = KonfigurationWaehlen(sitzung.Konfig, aufruf.konfig))
+    return FehlerMelden(fehler);
 
   Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);

@@ -61,7 +61,8 @@ int KennlinieLesen(const Aufruf& aufruf) {
     return AufrufFehlerMelden(aufruf.befehl, "'" + ziel +
                                                  "' is the configuration file; writing it "
                                                  "would destroy it");
-  if (const int fehler = KonfigurationWaehlen(aufruf.konfig)) return FehlerMelden(fehler);
+  if (const int fehler = KonfigurationWaehlen(sitzung.Konfig, aufruf.konfig))
+    return FehlerMelden(fehler);
   sitzung.gKennl.Felder.KurveNr = aufruf.platz;
 
   Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
@@ -101,7 +102,8 @@ int KennlinieImportieren(const Aufruf& aufruf) {
   const std::string& quelle = aufruf.dateien[0];
   const std::string& ziel = aufruf.dateien[1];
   if (DieselbeDatei(quelle, ziel)) return ZielIstQuelle(aufruf, ziel);
-  if (const int fehler = KonfigurationWaehlen(aufruf.konfig)) return FehlerMelden(fehler);
+  if (const int fehler = KonfigurationWaehlen(sitzung.Konfig, aufruf.konfig))
+    return FehlerMelden(fehler);
   if (const int fehler = kennl::KennlTextImportieren(sitzung, quelle)) return FehlerMelden(fehler);
   if (const int fehler = kennl::KennlDateiSpeichern(sitzung, ziel)) return FehlerMelden(fehler);
   return kStatusErfolg;

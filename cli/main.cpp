@@ -22,7 +22,6 @@
 #include "Steuerbefehle.h"
 #include "TerminalOperator.h"
 #include "common/OperatorInterface.h"
-#include "config/Konfiguration.h"
 #include "device/Fehler.h"
 
 namespace {
@@ -82,7 +81,6 @@ int main(int argc, char** argv) {
   cli::JsonFehlerSetzen(aufruf.json);
   cli::TerminalOperator bedienung(stderr, isatty(STDERR_FILENO) == 1);
   common::setOperatorInterface(&bedienung);
-  config::KonfigurationStandardwerte();
   int status = Ausfuehren(aufruf);
   // Output that did not arrive (a full disk behind a redirection) is a failure too.
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) {

@@ -51,7 +51,7 @@ class Ordner {
 // n points spread over the input range with varying values.
 void Kennlinie(Kennliniensitzung& sitzung, int n) {
   KennlModellInitialisieren(sitzung);
-  config::gKonfig = config::KonfigurationStandard();
+  sitzung.Konfig.gKonfig = config::KonfigurationStandard();
   auto& p = sitzung.gKennl.Kennl.Punkte;
   p.resize(static_cast<std::size_t>(n));
   for (int i = 0; i < n; ++i)

@@ -17,7 +17,7 @@ curves::Kurvensitzung sitzung;
 
 // Curve 1 with n one-unit 1 ms lines; line n/2 gets two units so it can be divided.
 void Kurve(int n) {
-  config::KonfigurationStandardwerte();
+  config::KonfigurationStandardwerte(sitzung.Konfig);
   curves::KurvenModellInitialisieren(sitzung);
   auto& p = sitzung.gKurven.Kurven[0].Punkte;
   p.assign(n, curves::Kurvenpunkt{0, 1, 1, {0, 0, 0}});

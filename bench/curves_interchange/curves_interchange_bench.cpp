@@ -59,14 +59,14 @@ void Messung(const std::string& pfad, double rauschen) {
 
 // range(0): noise in codes (0: clean); the tolerance is chosen from it.
 void BM_CsvMillionZeilen(benchmark::State& state) {
-  config::KonfigurationStandardwerte();
+  const config::Konfiguration konfig = config::KonfigurationStandard();
   const Ordner ordner;
   const std::string pfad = ordner.datei("messung.csv");
   Messung(pfad, static_cast<double>(state.range(0)));
   std::vector<Kurvenpunkt> punkte;
   Csvbericht bericht;
   for (auto _ : state) {
-    if (CsvImportieren(pfad, {}, 0.0, punkte, bericht) != 0) state.SkipWithError("refused");
+    if (CsvImportieren(konfig, pfad, {}, 0.0, punkte, bericht) != 0) state.SkipWithError("refused");
     benchmark::DoNotOptimize(punkte.data());
   }
   state.counters["points"] = static_cast<double>(punkte.size());

@@ -47,7 +47,7 @@ void Kurve(int c, int n) {
 
 void Vorbereiten(int kurven, int n) {
   KurvenModellInitialisieren(sitzung);
-  config::gKonfig = config::KonfigurationStandard();
+  sitzung.Konfig.gKonfig = config::KonfigurationStandard();
   for (int c = 0; c < kurven; ++c) Kurve(c, n);
 }
 

@@ -77,7 +77,7 @@ struct Strecke {
 // 3838 lines of 8 units: 30704 samples, the whole memory.
 struct VolleKurve {
   VolleKurve() {
-    config::KonfigurationStandardwerte();
+    config::KonfigurationStandardwerte(sitzung.Konfig);
     if (curves::KurvenModellInitialisieren(sitzung) != 0) throw std::runtime_error("model");
     auto& p = sitzung.gKurven.Kurven[0].Punkte;
     p.clear();
@@ -140,7 +140,8 @@ void SlotWrite(benchmark::State& state) {
   double sekunden = 0;
   for (auto _ : state) {
     const auto t0 = Clock::now();
-    if (characteristic::KennlinieSchreiben(kennl, s.verbindung) != 0) state.SkipWithError("write failed");
+    if (characteristic::KennlinieSchreiben(kennl, s.verbindung) != 0)
+      state.SkipWithError("write failed");
     sekunden = std::chrono::duration<double>(Clock::now() - t0).count();
   }
   characteristic::KennlModellFreigeben(kennl);

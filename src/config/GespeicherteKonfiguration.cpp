@@ -1,16 +1,18 @@
 #include "config/GespeicherteKonfiguration.h"
 
 #include "common/OperatorInterface.h"
+#include "config/Konfigsitzung.h"
 
 namespace config {
 
-Konfigurationsabgleich GespeicherteKonfigurationUebernehmen(Konfiguration gespeichert,
+Konfigurationsabgleich GespeicherteKonfigurationUebernehmen(Konfigsitzung& s,
+                                                            Konfiguration gespeichert,
                                                             Konfigwahl wahl,
                                                             const std::string& dateiinhalt) {
   Konfigurationsabgleich abgleich;
   // A unit text without its terminator must not reach the windows.
   EinheitenAbschliessen(gespeichert);
-  if (KonfigurationenVergleichen(gespeichert, gKonfig) != 0) return abgleich;
+  if (KonfigurationenVergleichen(gespeichert, s.gKonfig) != 0) return abgleich;
   abgleich.verschieden = true;
   bool laden = wahl == Konfigwahl::Laden;
   if (wahl == Konfigwahl::Fragen) {
@@ -26,7 +28,7 @@ Konfigurationsabgleich GespeicherteKonfigurationUebernehmen(Konfiguration gespei
     laden = common::operatorInterface().message(frage) == 1;
   }
   if (laden) {
-    KonfigurationSetzen(gespeichert);
+    KonfigurationSetzen(s, gespeichert);
     abgleich.geladen = true;
   }
   return abgleich;

@@ -8,6 +8,8 @@
 
 namespace config {
 
+struct Konfigsitzung;
+
 // What to do with a file's configuration record when it differs from gKonfig.
 enum class Konfigwahl { Fragen, Laden, NichtLaden };
 
@@ -16,10 +18,11 @@ struct Konfigurationsabgleich {
   bool geladen = false;
 };
 
-// Compares the file's record (its unit texts terminated first) with gKonfig and, when they
-// differ, takes it over as wahl says. Fragen asks "Load configuration?" with a text that
-// names what the file held ("curves", "characteristic curve").
-Konfigurationsabgleich GespeicherteKonfigurationUebernehmen(Konfiguration gespeichert,
+// Compares the file's record (its unit texts terminated first) with the session's gKonfig
+// and, when they differ, takes it over as wahl says. Fragen asks "Load configuration?" with
+// a text that names what the file held ("curves", "characteristic curve").
+Konfigurationsabgleich GespeicherteKonfigurationUebernehmen(Konfigsitzung& s,
+                                                            Konfiguration gespeichert,
                                                             Konfigwahl wahl,
                                                             const std::string& dateiinhalt);
 

@@ -62,10 +62,10 @@ void EinheitLesen(ini::IniStore* store, const char* stamm, int i, char (&e)[9]) 
 
 }  // namespace
 
-int WriteIniKonfigpanel(ini::IniStore* store) {
-  KonfigfelderInStrukturSpeichern();
+int WriteIniKonfigpanel(Konfigsitzung& s, ini::IniStore* store) {
+  KonfigfelderInStrukturSpeichern(s);
   if (!store) return 0;
-  const Konfiguration& k = gKonfig;
+  const Konfiguration& k = s.gKonfig;
   ZahlSchreiben(store, "voutmax", k.voutmax);
   ZahlSchreiben(store, "vinmax", k.vinmax);
   for (int i = 0; i < 4; ++i) {
@@ -83,10 +83,10 @@ int WriteIniKonfigpanel(ini::IniStore* store) {
   return 0;
 }
 
-int ReadIniKonfigpanel(ini::IniStore* store) {
-  KonfigurationStandardwerte();
+int ReadIniKonfigpanel(Konfigsitzung& s, ini::IniStore* store) {
+  KonfigurationStandardwerte(s);
   if (store) {
-    Konfiguration& k = gKonfig;
+    Konfiguration& k = s.gKonfig;
     ZahlLesen(store, "voutmax", k.voutmax);
     ZahlLesen(store, "vinmax", k.vinmax);
     for (int i = 0; i < 4; ++i) {
@@ -102,7 +102,7 @@ int ReadIniKonfigpanel(ini::IniStore* store) {
       EinheitLesen(store, "ineinheit", i, k.ineinheit[i]);
     }
   }
-  KonfigfelderAusStrukturLaden();
+  KonfigfelderAusStrukturLaden(s);
   return 0;
 }
 

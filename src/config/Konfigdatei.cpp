@@ -17,6 +17,7 @@
 #include "common/OperatorInterface.h"
 #include "common/Speicherdatei.h"
 #include "config/Konfigfelder.h"
+#include "config/Konfigsitzung.h"
 #include "config/Konfiguration.h"
 
 namespace config {
@@ -60,9 +61,9 @@ int ImOrtSchreiben(const std::string& ziel, const Bytes& bytes) {
 
 }  // namespace
 
-int KonfigdateiSpeichernNach(const std::string& pfad) {
+int KonfigdateiSpeichernNach(const Konfigsitzung& s, const std::string& pfad) {
   if (pfad.empty()) return kKonfigdateiNichtAnlegbar;
-  const Bytes bytes = Aufbauen(gKonfig);
+  const Bytes bytes = Aufbauen(s.gKonfig);
   common::Speicherdatei datei(pfad);
   if (datei.Oeffnen() != common::Speicherdatei::Ergebnis::Ok) {
     // A folder that takes no new files may still hold a file that may be rewritten; that
@@ -79,7 +80,7 @@ int KonfigdateiSpeichernNach(const std::string& pfad) {
   return datei.AbschliessenMitCode(kKonfigdateiNichtAnlegbar, kKonfigdateiKurzGeschrieben);
 }
 
-int KonfigdateiLadenVon(const std::string& pfad) {
+int KonfigdateiLadenVon(Konfigsitzung& s, const std::string& pfad) {
   // Only a regular file: a FIFO or a device would hang the program.
   common::Lesedatei datei(pfad);
   if (!datei) return kKonfigdateiNichtOeffenbar;
@@ -97,8 +98,8 @@ int KonfigdateiLadenVon(const std::string& pfad) {
   Konfiguration k;
   std::memcpy(&k, b.data() + kRecordOffset, sizeof k);
   EinheitenAbschliessen(k);
-  gKonfig = k;
-  KonfigfelderAusStrukturLaden();
+  s.gKonfig = k;
+  KonfigfelderAusStrukturLaden(s);
   return 0;
 }
 
@@ -117,17 +118,17 @@ std::optional<std::string> DateiWaehlen(const char* titel, common::FileRequest::
 
 }  // namespace
 
-int KonfigdateiSpeichern() {
+int KonfigdateiSpeichern(Konfigsitzung& s) {
   auto pfad = DateiWaehlen("Save configuration", common::FileRequest::Mode::Save, "Save");
   if (!pfad) return 0;
-  KonfigfelderInStrukturSpeichern();
-  return KonfigdateiSpeichernNach(*pfad);
+  KonfigfelderInStrukturSpeichern(s);
+  return KonfigdateiSpeichernNach(s, *pfad);
 }
 
-int KonfigdateiLaden() {
+int KonfigdateiLaden(Konfigsitzung& s) {
   auto pfad = DateiWaehlen("Load configuration", common::FileRequest::Mode::Load, "Load");
   if (!pfad) return 0;
-  return KonfigdateiLadenVon(*pfad);
+  return KonfigdateiLadenVon(s, *pfad);
 }
 
 }  // namespace config

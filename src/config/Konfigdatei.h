@@ -7,6 +7,8 @@
 
 namespace config {
 
+struct Konfigsitzung;
+
 inline constexpr std::size_t kKonfigdateiGroesse = 392;
 inline constexpr const char* kKonfigdateiKennung = "miv3xKurven Konfigdatei";
 inline constexpr int kKonfigdateiVersion = 1;
@@ -26,18 +28,18 @@ inline constexpr int kKonfigdateiFalscheVersion = -303266;
 // file is an existing, writable file rewritten in place. -308261 when the file cannot be
 // made (also for a write-protected target or a folder in its place), -301262 when not all
 // bytes reached the file. 0 on success.
-int KonfigdateiSpeichernNach(const std::string& pfad);
+int KonfigdateiSpeichernNach(const Konfigsitzung& s, const std::string& pfad);
 
 // Reads a file into gKonfig and shows it in the window. On every error gKonfig and the
 // window stay as they were: -308263 cannot open (also a folder), -304264 shorter than 392 bytes
 // (bytes after the 392nd are ignored), -1021265 wrong identification text, -303266 other version
 // than 1. A unit that fills its field without a terminator is cut to 8 characters.
-int KonfigdateiLadenVon(const std::string& pfad);
+int KonfigdateiLadenVon(Konfigsitzung& s, const std::string& pfad);
 
 // The file menu: ask for a file ("Save configuration" / "Load configuration", "*.wuo"),
 // then save (after taking the window's fields) or load. A cancelled dialog returns 0 and
 // changes nothing.
-int KonfigdateiSpeichern();
-int KonfigdateiLaden();
+int KonfigdateiSpeichern(Konfigsitzung& s);
+int KonfigdateiLaden(Konfigsitzung& s);
 
 }  // namespace config

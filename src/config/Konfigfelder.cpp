@@ -1,16 +1,12 @@
 #include "config/Konfigfelder.h"
 
-#include <utility>
-
 namespace config {
 namespace {
 
-Konfigfelder sgFenster;
-
 // The record as the fields show it now.
-Konfiguration Felder() {
-  Konfiguration k = gKonfig;
-  sgFenster.felderLesen(k);
+Konfiguration Felder(Konfigsitzung& s) {
+  Konfiguration k = s.gKonfig;
+  s.Felderabfrage.Melden(k);
   EinheitenAbschliessen(k);
   return k;
 }
@@ -26,51 +22,42 @@ void StartwerteEintragen(Konfiguration& k) {
 
 }  // namespace
 
-void KonfigfelderBinden(Konfigfelder fenster) {
-  if (!fenster.felderZeigen || !fenster.felderLesen) fenster = {};
-  sgFenster = std::move(fenster);
+bool KonfigfelderGebunden(const Konfigsitzung& s) {
+  return s.Felderanzeige.Anzahl() > 0 && s.Felderabfrage.Anzahl() > 0;
 }
 
-void KonfigfelderLoesen() {
-  sgFenster = {};
+void KonfigfelderAusStrukturLaden(Konfigsitzung& s) {
+  if (KonfigfelderGebunden(s)) s.Felderanzeige.Melden(s.gKonfig);
 }
 
-bool KonfigfelderGebunden() {
-  return static_cast<bool>(sgFenster.felderZeigen);
+void KonfigfelderInStrukturSpeichern(Konfigsitzung& s) {
+  if (KonfigfelderGebunden(s)) s.gKonfig = Felder(s);
 }
 
-void KonfigfelderAusStrukturLaden() {
-  if (KonfigfelderGebunden()) sgFenster.felderZeigen(gKonfig);
-}
-
-void KonfigfelderInStrukturSpeichern() {
-  if (KonfigfelderGebunden()) gKonfig = Felder();
-}
-
-void AusgangSkalaMaxUebernehmen(int ausgang, double wert) {
+void AusgangSkalaMaxUebernehmen(Konfigsitzung& s, int ausgang, double wert) {
   if (ausgang < 0 || ausgang >= 4) return;
-  if (!KonfigfelderGebunden()) {
-    gKonfig.outskalamax[ausgang] = wert;
+  if (!KonfigfelderGebunden(s)) {
+    s.gKonfig.outskalamax[ausgang] = wert;
     return;
   }
-  if (sgFenster.skalaOutMaxSetzen) {
-    sgFenster.skalaOutMaxSetzen(ausgang, wert);
+  if (s.SkalaOutMaxAnzeige.Anzahl() > 0) {
+    s.SkalaOutMaxAnzeige.Melden(ausgang, wert);
   } else {
-    Konfiguration k = Felder();
+    Konfiguration k = Felder(s);
     k.outskalamax[ausgang] = wert;
-    sgFenster.felderZeigen(k);
+    s.Felderanzeige.Melden(k);
   }
-  KonfigfelderInStrukturSpeichern();
+  KonfigfelderInStrukturSpeichern(s);
 }
 
-int InitialisiereKonfigPanel() {
-  if (!KonfigfelderGebunden()) {
-    StartwerteEintragen(gKonfig);
+int InitialisiereKonfigPanel(Konfigsitzung& s) {
+  if (!KonfigfelderGebunden(s)) {
+    StartwerteEintragen(s.gKonfig);
     return 0;
   }
-  Konfiguration k = Felder();
+  Konfiguration k = Felder(s);
   StartwerteEintragen(k);
-  sgFenster.felderZeigen(k);
+  s.Felderanzeige.Melden(k);
   return 0;
 }
 

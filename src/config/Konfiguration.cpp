@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "config/Konfigfelder.h"
+#include "config/Konfigsitzung.h"
 
 namespace config {
 
@@ -25,13 +26,11 @@ Konfiguration KonfigurationStandard() {
   return k;
 }
 
-Konfiguration gKonfig = KonfigurationStandard();
-
-void KonfigurationStandardwerte() {
+void KonfigurationStandardwerte(Konfigsitzung& s) {
   Konfiguration k = KonfigurationStandard();
-  std::memcpy(k.padding1, gKonfig.padding1, sizeof k.padding1);
-  std::memcpy(k.padding2, gKonfig.padding2, sizeof k.padding2);
-  gKonfig = k;
+  std::memcpy(k.padding1, s.gKonfig.padding1, sizeof k.padding1);
+  std::memcpy(k.padding2, s.gKonfig.padding2, sizeof k.padding2);
+  s.gKonfig = k;
 }
 
 namespace {
@@ -60,10 +59,10 @@ int KonfigurationenVergleichen(Konfiguration a, Konfiguration b) {
   return 1;
 }
 
-void KonfigurationSetzen(Konfiguration k) {
+void KonfigurationSetzen(Konfigsitzung& s, Konfiguration k) {
   EinheitenAbschliessen(k);
-  gKonfig = k;
-  KonfigfelderAusStrukturLaden();
+  s.gKonfig = k;
+  KonfigfelderAusStrukturLaden(s);
 }
 
 bool EinheitenAbschliessen(Konfiguration& k) {

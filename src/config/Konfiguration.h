@@ -9,6 +9,8 @@
 
 namespace config {
 
+struct Konfigsitzung;
+
 struct Konfiguration {
   double voutmax;
   double outmin[4];
@@ -41,10 +43,6 @@ static_assert(offsetof(Konfiguration, inskalamin) == 248);
 static_assert(offsetof(Konfiguration, inskalamax) == 280);
 static_assert(offsetof(Konfiguration, ineinheit) == 312);
 
-// The one record every window reads; it holds the standard values until something else is
-// loaded.
-extern Konfiguration gKonfig;
-
 // Bytes of a unit text, terminator included.
 inline constexpr std::size_t kEinheitGroesse = sizeof(Konfiguration::outeinheit[0]);
 
@@ -52,17 +50,17 @@ inline constexpr std::size_t kEinheitGroesse = sizeof(Konfiguration::outeinheit[
 // both full-scale voltages 10.0 V; padding zero.
 Konfiguration KonfigurationStandard();
 
-// Sets gKonfig to the standard values (its padding stays as it is).
-void KonfigurationStandardwerte();
+// Sets the session's gKonfig to the standard values (its padding stays as it is).
+void KonfigurationStandardwerte(Konfigsitzung& s);
 
 // 1 when the two records are equal, else 0: per channel outmin, outmax, outskalamin,
 // outskalamax, outeinheit, inmin, inmax, inskalamin, inskalamax, ineinheit, then voutmax
 // and vinmax. Doubles compare exactly, units as texts; padding is not compared.
 int KonfigurationenVergleichen(Konfiguration a, Konfiguration b);
 
-// Copies the record into gKonfig and shows it in the configuration window. The other
-// windows are not rescaled; the caller does that if it needs to.
-void KonfigurationSetzen(Konfiguration k);
+// Copies the record into the session's gKonfig and shows it in the configuration window.
+// The other windows are not rescaled; the caller does that if it needs to.
+void KonfigurationSetzen(Konfigsitzung& s, Konfiguration k);
 
 // Terminates every unit text that fills its field without a terminator (the last byte
 // becomes zero, so 8 characters remain). Records read from files go through here, so no

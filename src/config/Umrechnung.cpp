@@ -29,16 +29,14 @@ double Steigung(const Kanalskalierung& s) {
 
 }  // namespace
 
-Kanalskalierung Ausgangsskalierung(int ausgang) {
+Kanalskalierung Ausgangsskalierung(const Konfiguration& k, int ausgang) {
   if (!Gueltig(ausgang)) return kIdentitaet;
-  return {gKonfig.outmin[ausgang], gKonfig.outmax[ausgang], gKonfig.outskalamin[ausgang],
-          gKonfig.outskalamax[ausgang]};
+  return {k.outmin[ausgang], k.outmax[ausgang], k.outskalamin[ausgang], k.outskalamax[ausgang]};
 }
 
-Kanalskalierung Eingangsskalierung(int eingang) {
+Kanalskalierung Eingangsskalierung(const Konfiguration& k, int eingang) {
   if (!Gueltig(eingang)) return kIdentitaet;
-  return {gKonfig.inmin[eingang], gKonfig.inmax[eingang], gKonfig.inskalamin[eingang],
-          gKonfig.inskalamax[eingang]};
+  return {k.inmin[eingang], k.inmax[eingang], k.inskalamin[eingang], k.inskalamax[eingang]};
 }
 
 double RohInVolt(double roh, double vmax) {
@@ -64,20 +62,20 @@ double EinheitInVolt(const Kanalskalierung& s, double wert) {
   return (wert - (s.plo - s.lo * e)) / e;
 }
 
-double AusgangRohInEinheit(int ausgang, double roh) {
-  return VoltInEinheit(Ausgangsskalierung(ausgang), RohInVolt(roh, gKonfig.voutmax));
+double AusgangRohInEinheit(const Konfiguration& k, int ausgang, double roh) {
+  return VoltInEinheit(Ausgangsskalierung(k, ausgang), RohInVolt(roh, k.voutmax));
 }
 
-double AusgangEinheitInRoh(int ausgang, double wert) {
-  return VoltInRoh(EinheitInVolt(Ausgangsskalierung(ausgang), wert), gKonfig.voutmax);
+double AusgangEinheitInRoh(const Konfiguration& k, int ausgang, double wert) {
+  return VoltInRoh(EinheitInVolt(Ausgangsskalierung(k, ausgang), wert), k.voutmax);
 }
 
-double EingangRohInEinheit(int eingang, double roh) {
-  return VoltInEinheit(Eingangsskalierung(eingang), RohInVolt(roh, gKonfig.vinmax));
+double EingangRohInEinheit(const Konfiguration& k, int eingang, double roh) {
+  return VoltInEinheit(Eingangsskalierung(k, eingang), RohInVolt(roh, k.vinmax));
 }
 
-double EingangEinheitInRoh(int eingang, double wert) {
-  return VoltInRoh(EinheitInVolt(Eingangsskalierung(eingang), wert), gKonfig.vinmax);
+double EingangEinheitInRoh(const Konfiguration& k, int eingang, double wert) {
+  return VoltInRoh(EinheitInVolt(Eingangsskalierung(k, eingang), wert), k.vinmax);
 }
 
 }  // namespace config

@@ -10,6 +10,8 @@
 
 namespace config {
 
+struct Konfiguration;
+
 // The map of the raw range onto 0 V .. full scale: raw zero and raw span.
 inline constexpr double kRohNull = 0.0;
 inline constexpr double kRohSpanne = 4095.0;
@@ -22,20 +24,20 @@ struct Kanalskalierung {
   double phi;
 };
 
-// The scaling of output or input 0..3 as gKonfig holds it now. An index outside 0..3 gives
+// The scaling of output or input 0..3 as the record holds it. An index outside 0..3 gives
 // the identity scaling 0..10 V into 0..10.
-Kanalskalierung Ausgangsskalierung(int ausgang);
-Kanalskalierung Eingangsskalierung(int eingang);
+Kanalskalierung Ausgangsskalierung(const Konfiguration& k, int ausgang);
+Kanalskalierung Eingangsskalierung(const Konfiguration& k, int eingang);
 
 double RohInVolt(double roh, double vmax);
 double VoltInRoh(double volt, double vmax);
 double VoltInEinheit(const Kanalskalierung& s, double volt);
 double EinheitInVolt(const Kanalskalierung& s, double wert);
 
-// Output and input channels 0..3 with gKonfig's full-scale voltages.
-double AusgangRohInEinheit(int ausgang, double roh);
-double AusgangEinheitInRoh(int ausgang, double wert);
-double EingangRohInEinheit(int eingang, double roh);
-double EingangEinheitInRoh(int eingang, double wert);
+// Output and input channels 0..3 with the record's full-scale voltages.
+double AusgangRohInEinheit(const Konfiguration& k, int ausgang, double roh);
+double AusgangEinheitInRoh(const Konfiguration& k, int ausgang, double wert);
+double EingangRohInEinheit(const Konfiguration& k, int eingang, double roh);
+double EingangEinheitInRoh(const Konfiguration& k, int eingang, double wert);
 
 }  // namespace config

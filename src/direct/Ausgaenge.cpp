@@ -25,10 +25,11 @@ int Senden(Direktsitzung& s, device::Verbindung& v, int ausgang) {
   Zahlfeld& feld = DirektpanelBearbeiten(s).ausgang[ausgang];
   // The knob holds its value within its range (a NaN typed in becomes its low end).
   feld.wert = std::isnan(feld.wert) ? feld.min : std::clamp(feld.wert, feld.min, feld.max);
-  double volt = config::EinheitInVolt(config::Ausgangsskalierung(ausgang), feld.wert);
+  double volt =
+      config::EinheitInVolt(config::Ausgangsskalierung(s.Konfig.gKonfig, ausgang), feld.wert);
   // The range is 0 V .. full scale; rounding in the conversion must not push the top of
   // the knob past it, where the driver would refuse the value.
-  const double vmax = config::gKonfig.voutmax;
+  const double vmax = s.Konfig.gKonfig.voutmax;
   if (std::isfinite(vmax) && vmax > 0.0) volt = std::clamp(volt, 0.0, vmax);
   MesswerteBearbeiten(s).ausgangProzent[ausgang] = Prozent(volt, vmax);
   DirektpanelAnzeigen(s);
@@ -59,7 +60,7 @@ int AusgangSetzen(Direktsitzung& s, device::Verbindung& v, int ausgang) {
 int AusgangAufNull(Direktsitzung& s, device::Verbindung& v, int ausgang) {
   if (!Gueltig(ausgang)) return 0;
   if (v.OffenerComPort() == -1) return KeinPort(v);
-  const Kanalbereich b = Ausgangsbereich(ausgang);
+  const Kanalbereich b = Ausgangsbereich(s.Konfig.gKonfig, ausgang);
   double ziel = 0.0;
   if (b.lo > ziel) ziel = b.lo;
   if (b.hi < ziel) ziel = b.hi;

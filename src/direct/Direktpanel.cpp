@@ -22,23 +22,25 @@ constexpr int kZoomYKleinster = 10;
 constexpr int kZoomYGroesster = 100;
 
 void EingangsanzeigeSkalieren(Direktsitzung& s, int eingang, Zahlfeld& feld, bool mitEinheit) {
-  const Kanalbereich b = Eingangsbereich(eingang);
+  const Kanalbereich b = Eingangsbereich(s.Konfig.gKonfig, eingang);
   feld.min = b.lo;
   feld.max = b.hi;
-  feld.wert = EingangProzentInEinheit(eingang, s.Messwerte.eingangProzent[eingang]);
+  feld.wert =
+      EingangProzentInEinheit(s.Konfig.gKonfig, eingang, s.Messwerte.eingangProzent[eingang]);
   feld.nachkommastellen = b.nachkommastellen;
   if (mitEinheit) s.Zustand.eingangEinheit[eingang] = b.einheit;
 }
 
 void AusgangsanzeigeSkalieren(Direktsitzung& s, int ausgang) {
   Direktpanelzustand& zustand = s.Zustand;
-  const Kanalbereich b = Ausgangsbereich(ausgang);
+  const Kanalbereich b = Ausgangsbereich(s.Konfig.gKonfig, ausgang);
   Zahlfeld& feld = zustand.ausgang[ausgang];
   // A control's range runs from its smaller to its larger end, whichever way the
   // scaling runs.
   feld.min = std::min(b.lo, b.hi);
   feld.max = std::max(b.lo, b.hi);
-  feld.wert = AusgangProzentInEinheit(ausgang, s.Messwerte.ausgangProzent[ausgang]);
+  feld.wert =
+      AusgangProzentInEinheit(s.Konfig.gKonfig, ausgang, s.Messwerte.ausgangProzent[ausgang]);
   feld.nachkommastellen = b.nachkommastellen;
   zustand.ausgangEinheit[ausgang] = b.einheit;
   zustand.begrenzungNachkommastellen[ausgang] = b.nachkommastellen;
@@ -87,7 +89,7 @@ int DirektpanelInit(Direktsitzung& s, int plotbreite) {
   zustand.zoomX = zustand.punkteProBreite;
   for (int n = 0; n < 4; ++n) {
     if (s.BegrenzungGelesen[n]) continue;
-    const Kanalbereich b = Ausgangsbereich(n);
+    const Kanalbereich b = Ausgangsbereich(s.Konfig.gKonfig, n);
     zustand.begrenzung[n] = std::max(b.lo, b.hi);
   }
   Abtastzeit_Callback(s, zustand.abtastzeit);

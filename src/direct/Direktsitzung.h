@@ -10,6 +10,7 @@
 #include <string>
 
 #include "common/Meldeliste.h"
+#include "config/Konfigsitzung.h"
 #include "direct/Direktpanel.h"
 #include "direct/Uhr.h"
 
@@ -24,7 +25,10 @@ struct Offenesprotokoll {
 };
 
 struct Direktsitzung {
-  Direktsitzung() = default;
+  // A session of its own (a tool, a test) keeps its own configuration; the shell's session
+  // shares the one the configuration window shows.
+  Direktsitzung() : Konfig(eigeneKonfig_.Bezug()) {}
+  explicit Direktsitzung(config::Konfigsitzung& konfig) : Konfig(konfig) {}
   Direktsitzung(const Direktsitzung&) = delete;
   Direktsitzung& operator=(const Direktsitzung&) = delete;
   // A log still open is closed, so no file handle outlives its session.
@@ -32,6 +36,12 @@ struct Direktsitzung {
     if (Protokoll.datei) std::fclose(Protokoll.datei);
   }
 
+ private:
+  config::EigeneKonfig eigeneKonfig_;
+
+ public:
+  // The scaling every value is shown in.
+  config::Konfigsitzung& Konfig;
   Direktpanelzustand Zustand;
   Direktmesswerte Messwerte;
   // Whether the settings file set a limit; DirektpanelInit fills in the others.

@@ -39,13 +39,13 @@ int EingangLesenUndAnzeigen(Direktsitzung& s, device::Verbindung& v, int eingang
     return fehler;
   }
   Direktpanelzustand& z = DirektpanelBearbeiten(s);
-  const config::Kanalskalierung skalierung = config::Eingangsskalierung(eingang);
+  const config::Kanalskalierung skalierung = config::Eingangsskalierung(s.Konfig.gKonfig, eingang);
   z.eingang[eingang].wert = config::VoltInEinheit(skalierung, volt);
-  m.eingangProzent[eingang] = Prozent(volt, config::gKonfig.vinmax);
+  m.eingangProzent[eingang] = Prozent(volt, s.Konfig.gKonfig.vinmax);
   if (eingang == 3) PunkteZeichnen(s);
   if (m.minMaxReset) {
     for (int n = 0; n < 4; ++n) {
-      m.eingangMin[n] = config::gKonfig.vinmax;
+      m.eingangMin[n] = s.Konfig.gKonfig.vinmax;
       m.eingangMax[n] = 0.0;
     }
     m.minMaxReset = false;

@@ -24,21 +24,21 @@ int Nachkommastellen(double lo, double hi, double spanne) {
   return static_cast<int>(std::clamp(d, 0.0, static_cast<double>(kHoechsteNachkommastellen)));
 }
 
-Kanalbereich Eingangsbereich(int eingang) {
+Kanalbereich Eingangsbereich(const config::Konfiguration& k, int eingang) {
   Kanalbereich b;
-  b.lo = config::EingangRohInEinheit(eingang, 0.0);
-  b.hi = config::EingangRohInEinheit(eingang, config::kRohSpanne);
+  b.lo = config::EingangRohInEinheit(k, eingang, 0.0);
+  b.hi = config::EingangRohInEinheit(k, eingang, config::kRohSpanne);
   b.nachkommastellen = Nachkommastellen(b.lo, b.hi, config::kRohSpanne);
-  if (eingang >= 0 && eingang < 4) b.einheit = Einheit(config::gKonfig.ineinheit[eingang]);
+  if (eingang >= 0 && eingang < 4) b.einheit = Einheit(k.ineinheit[eingang]);
   return b;
 }
 
-Kanalbereich Ausgangsbereich(int ausgang) {
+Kanalbereich Ausgangsbereich(const config::Konfiguration& k, int ausgang) {
   Kanalbereich b;
-  b.lo = config::AusgangRohInEinheit(ausgang, 0.0);
-  b.hi = config::AusgangRohInEinheit(ausgang, config::kRohSpanne);
+  b.lo = config::AusgangRohInEinheit(k, ausgang, 0.0);
+  b.hi = config::AusgangRohInEinheit(k, ausgang, config::kRohSpanne);
   b.nachkommastellen = Nachkommastellen(b.lo, b.hi, config::kRohSpanne);
-  if (ausgang >= 0 && ausgang < 4) b.einheit = Einheit(config::gKonfig.outeinheit[ausgang]);
+  if (ausgang >= 0 && ausgang < 4) b.einheit = Einheit(k.outeinheit[ausgang]);
   return b;
 }
 
@@ -47,12 +47,12 @@ double Prozent(double volt, double vmax) {
   return 100.0 * volt / vmax;
 }
 
-double EingangProzentInEinheit(int eingang, double prozent) {
-  return config::EingangRohInEinheit(eingang, config::kRohSpanne * prozent / 100.0);
+double EingangProzentInEinheit(const config::Konfiguration& k, int eingang, double prozent) {
+  return config::EingangRohInEinheit(k, eingang, config::kRohSpanne * prozent / 100.0);
 }
 
-double AusgangProzentInEinheit(int ausgang, double prozent) {
-  return config::AusgangRohInEinheit(ausgang, config::kRohSpanne * prozent / 100.0);
+double AusgangProzentInEinheit(const config::Konfiguration& k, int ausgang, double prozent) {
+  return config::AusgangRohInEinheit(k, ausgang, config::kRohSpanne * prozent / 100.0);
 }
 
 }  // namespace direct

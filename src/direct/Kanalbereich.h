@@ -5,6 +5,10 @@
 
 #include <string>
 
+namespace config {
+struct Konfiguration;
+}
+
 namespace direct {
 
 // Decimal places of a range lo..hi divided into `spanne` steps: so many that one step
@@ -23,16 +27,16 @@ struct Kanalbereich {
   std::string einheit;
 };
 
-// Input or output 0..3 as gKonfig scales it now.
-Kanalbereich Eingangsbereich(int eingang);
-Kanalbereich Ausgangsbereich(int ausgang);
+// Input or output 0..3 as the record scales it.
+Kanalbereich Eingangsbereich(const config::Konfiguration& k, int eingang);
+Kanalbereich Ausgangsbereich(const config::Konfiguration& k, int ausgang);
 
 // 100 * volts / full scale; 0 when the full scale is zero or not finite, so a degenerate
 // record gives no infinite percentage.
 double Prozent(double volt, double vmax);
 
 // The physical value of a stored percentage (raw = 4095 * percentage / 100).
-double EingangProzentInEinheit(int eingang, double prozent);
-double AusgangProzentInEinheit(int ausgang, double prozent);
+double EingangProzentInEinheit(const config::Konfiguration& k, int eingang, double prozent);
+double AusgangProzentInEinheit(const config::Konfiguration& k, int ausgang, double prozent);
 
 }  // namespace direct

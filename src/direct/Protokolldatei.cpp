@@ -82,19 +82,19 @@ std::string Teil(const std::string& text, std::size_t anfang, std::size_t laenge
 
 }  // namespace
 
-std::string EingangsbereichZeile(int n) {
-  return Bereichszeile(kEingangVorlage, n, Eingangsbereich(n));
+std::string EingangsbereichZeile(const Direktsitzung& s, int n) {
+  return Bereichszeile(kEingangVorlage, n, Eingangsbereich(s.Konfig.gKonfig, n));
 }
 
-std::string AusgangsbereichZeile(int n) {
-  return Bereichszeile(kAusgangVorlage, n, Ausgangsbereich(n));
+std::string AusgangsbereichZeile(const Direktsitzung& s, int n) {
+  return Bereichszeile(kAusgangVorlage, n, Ausgangsbereich(s.Konfig.gKonfig, n));
 }
 
-std::string Spaltenzeile() {
+std::string Spaltenzeile(const Direktsitzung& s) {
   std::string e[4], a[4];
   for (int n = 0; n < 4; ++n) {
-    e[n] = Eingangsbereich(n).einheit;
-    a[n] = Ausgangsbereich(n).einheit;
+    e[n] = Eingangsbereich(s.Konfig.gKonfig, n).einheit;
+    a[n] = Ausgangsbereich(s.Konfig.gKonfig, n).einheit;
   }
   return Formatiert(kSpaltenVorlage, e[0].c_str(), e[1].c_str(), e[2].c_str(), e[3].c_str(),
                     a[0].c_str(), a[1].c_str(), a[2].c_str(), a[3].c_str());
@@ -122,14 +122,16 @@ Protokollzeile ProtokollzeileBilden(Direktsitzung& s) {
       zeile.text += kKeinAnalogwert;
       continue;
     }
-    zeile.text += Formatiert(Vorlage(kWertVorlage, Eingangsbereich(n).nachkommastellen).c_str(),
-                             EingangProzentInEinheit(n, m.eingangProzent[n]));
+    zeile.text += Formatiert(
+        Vorlage(kWertVorlage, Eingangsbereich(s.Konfig.gKonfig, n).nachkommastellen).c_str(),
+        EingangProzentInEinheit(s.Konfig.gKonfig, n, m.eingangProzent[n]));
   }
   zeile.ausgaengeAb = zeile.text.size();
   for (int n = 0; n < 4; ++n) {
     const char* vorlage = n == 3 ? kLetzterWertVorlage : kWertVorlage;
-    zeile.text += Formatiert(Vorlage(vorlage, Ausgangsbereich(n).nachkommastellen).c_str(),
-                             AusgangProzentInEinheit(n, m.ausgangProzent[n]));
+    zeile.text +=
+        Formatiert(Vorlage(vorlage, Ausgangsbereich(s.Konfig.gKonfig, n).nachkommastellen).c_str(),
+                   AusgangProzentInEinheit(s.Konfig.gKonfig, n, m.ausgangProzent[n]));
   }
   return zeile;
 }
@@ -171,12 +173,12 @@ int ProtokolldateiOeffnenVon(Direktsitzung& s, const std::string& pfad) {
   };
   if (!Schreiben(s.Protokoll, kProtokollStart)) return abbrechen(kFehlerProtokollKopf);
   for (int n = 0; n < 4; ++n)
-    if (!Schreiben(s.Protokoll, EingangsbereichZeile(n)))
+    if (!Schreiben(s.Protokoll, EingangsbereichZeile(s, n)))
       return abbrechen(kFehlerProtokollEingaenge);
   for (int n = 0; n < 4; ++n)
-    if (!Schreiben(s.Protokoll, AusgangsbereichZeile(n)))
+    if (!Schreiben(s.Protokoll, AusgangsbereichZeile(s, n)))
       return abbrechen(kFehlerProtokollAusgaenge);
-  if (!Schreiben(s.Protokoll, Spaltenzeile())) return abbrechen(kFehlerProtokollSpalten);
+  if (!Schreiben(s.Protokoll, Spaltenzeile(s))) return abbrechen(kFehlerProtokollSpalten);
   DirektpanelBearbeiten(s).dateispeichernLed = true;
   DirektpanelAnzeigen(s);
   return 0;

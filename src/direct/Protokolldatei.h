@@ -48,9 +48,9 @@ int ProtokollzeileSchreiben(Direktsitzung& s);
 int ProtokollText(Direktsitzung& s, const std::string& text);
 
 // The lines as they go into the file.
-std::string EingangsbereichZeile(int n);  // "input1: 0.000..10.000 V\n", n = 0..3
-std::string AusgangsbereichZeile(int n);  // "output1: ...", n = 0..3
-std::string Spaltenzeile();               // "Date\tTime\tIn1[V]..."
+std::string EingangsbereichZeile(const Direktsitzung& s, int n);  // "input1: 0.000..10.000 V\n"
+std::string AusgangsbereichZeile(const Direktsitzung& s, int n);  // "output1: ...", n = 0..3
+std::string Spaltenzeile(const Direktsitzung& s);                 // "Date\tTime\tIn1[V]..."
 // One record with the clock's date and time, and where its inputs and outputs begin.
 struct Protokollzeile {
   std::string text;

@@ -59,20 +59,23 @@ Fenstermodul ComModul(device::Verbindung& v) {
   return m;
 }
 
-Fenstermodul KonfigModul() {
+Fenstermodul KonfigModul(std::shared_ptr<config::Konfigsitzung> konfig) {
   Fenstermodul m;
-  auto fenster = FensterobjektAnlegen<config::gui::KonfigpanelFenster>(m, Fenster::Konfig);
-  m.init = [fenster] { return *fenster ? (*fenster)->Init() : config::InitialisiereKonfigPanel(); };
-  m.readIni = [](ini::IniStore* s) { return config::ReadIniKonfigpanel(s); };
-  m.writeIni = [](ini::IniStore* s) { return config::WriteIniKonfigpanel(s); };
+  auto fenster = FensterobjektAnlegen<config::gui::KonfigpanelFenster>(m, Fenster::Konfig, konfig);
+  m.init = [fenster, konfig] {
+    return *fenster ? (*fenster)->Init() : config::InitialisiereKonfigPanel(*konfig);
+  };
+  m.readIni = [konfig](ini::IniStore* s) { return config::ReadIniKonfigpanel(*konfig, s); };
+  m.writeIni = [konfig](ini::IniStore* s) { return config::WriteIniKonfigpanel(*konfig, s); };
   return m;
 }
 
-Fenstermodul KurvenModul() {
+Fenstermodul KurvenModul(std::shared_ptr<config::Konfigsitzung> konfig) {
   Fenstermodul m;
   // The curve session lives as long as the module: the window shows it, the end of the
-  // run asks it whether the curves were saved.
-  auto sitzung = std::make_shared<curves::Kurvensitzung>();
+  // run asks it whether the curves were saved. It holds the configuration as long.
+  auto sitzung = std::shared_ptr<curves::Kurvensitzung>(new curves::Kurvensitzung(*konfig),
+                                                        [konfig](auto* p) { delete p; });
   auto fenster = FensterobjektAnlegen<curves::gui::Kurvenpanel>(m, Fenster::Kurven, sitzung);
   m.init = [fenster] { return *fenster ? (*fenster)->KurvenpanelInit() : -1; };
   m.clear = [fenster] {
@@ -90,10 +93,12 @@ Fenstermodul KurvenModul() {
   return m;
 }
 
-Fenstermodul DirektModul() {
+Fenstermodul DirektModul(std::shared_ptr<config::Konfigsitzung> konfig) {
   Fenstermodul m;
   m.fenster = Fenster::Direkt;
-  auto e = std::make_shared<direct::gui::Direktpaneleintrag>();
+  // The entry holds the configuration as long as its session refers to it.
+  auto e = std::shared_ptr<direct::gui::Direktpaneleintrag>(
+      new direct::gui::Direktpaneleintrag(*konfig), [konfig](auto* p) { delete p; });
   m.laden = [e](QWidget* haupt, const widgets::Fensterumgebung& umgebung) {
     return direct::gui::DirektpanelLaden(*e, haupt, umgebung);
   };
@@ -105,10 +110,11 @@ Fenstermodul DirektModul() {
   return m;
 }
 
-Fenstermodul KennlinienModul() {
+Fenstermodul KennlinienModul(std::shared_ptr<config::Konfigsitzung> konfig) {
   Fenstermodul m;
   // The characteristic session lives as long as the module, like the curve session.
-  auto sitzung = std::make_shared<characteristic::Kennliniensitzung>();
+  auto sitzung = std::shared_ptr<characteristic::Kennliniensitzung>(
+      new characteristic::Kennliniensitzung(*konfig), [konfig](auto* p) { delete p; });
   auto fenster =
       FensterobjektAnlegen<characteristic::gui::Kennlinienpanel>(m, Fenster::Kennlinie, sitzung);
   m.init = [fenster] { return *fenster ? (*fenster)->KennlinienpanelInit() : -1; };
@@ -130,7 +136,10 @@ Fenstermodul KennlinienModul() {
 }  // namespace
 
 std::vector<Fenstermodul> StandardFenstermodule(device::Verbindung& verbindung) {
-  return {ComModul(verbindung), KonfigModul(), DirektModul(), KurvenModul(), KennlinienModul()};
+  // One configuration for every window of the run; the entries that use it share it.
+  auto konfig = std::make_shared<config::Konfigsitzung>();
+  return {ComModul(verbindung), KonfigModul(konfig), DirektModul(konfig), KurvenModul(konfig),
+          KennlinienModul(konfig)};
 }
 
 }  // namespace shell

@@ -43,7 +43,7 @@ TEST_F(KennliniendateiTest, SavedFileHasEveryFieldAtItsOffset) {
   EXPECT_STREQ(reinterpret_cast<const char*>(b.data()), "wun2 Kennlinien Datei");
   EXPECT_EQ(Le32(b, 32), 2);
   EXPECT_STREQ(reinterpret_cast<const char*>(b.data() + 36), "erste\nzweite Zeile");
-  EXPECT_EQ(0, std::memcmp(b.data() + 1040, &config::gKonfig, 352));
+  EXPECT_EQ(0, std::memcmp(b.data() + 1040, &sitzung.Konfig.gKonfig, 352));
   EXPECT_EQ(Le32(b, 1392), 4);
   // 2.5 in the second input's unit (0..10 V): raw 1023.75, not rounded.
   EXPECT_DOUBLE_EQ(LeDouble(b, 1400), 1023.75);
@@ -78,7 +78,7 @@ TEST_F(KennliniendateiTest, LoadRestoresEverythingExactly) {
 }
 
 TEST_F(KennliniendateiTest, OutputTwoSurvivesAnyScalingOfTheSecondInput) {
-  auto& k = config::gKonfig;
+  auto& k = sitzung.Konfig.gKonfig;
   k.inskalamin[1] = -3.0;
   k.inskalamax[1] = 77.7;
   sitzung.gKennl.Felder.Ausgang2 = 12.345678;
@@ -90,19 +90,19 @@ TEST_F(KennliniendateiTest, OutputTwoSurvivesAnyScalingOfTheSecondInput) {
 
 TEST_F(KennliniendateiTest, DifferingConfigurationAsksAndLoadsOnLoad) {
   BeispielDatei();
-  config::gKonfig.voutmax = 5.0;
+  sitzung.Konfig.gKonfig.voutmax = 5.0;
   op.answerMessage(1);
   ASSERT_EQ(KennlDateiLaden(sitzung, dir.file("b.wue")), 0);
   ASSERT_EQ(op.messages.size(), 1u);
   EXPECT_EQ(op.messages[0].title, "Load configuration?");
   EXPECT_NE(op.messages[0].text.find("characteristic curve differs"), std::string::npos);
   EXPECT_EQ(op.messages[0].buttons, (std::vector<std::string>{"load", "do not load"}));
-  EXPECT_EQ(config::gKonfig.voutmax, 10.0);
+  EXPECT_EQ(sitzung.Konfig.gKonfig.voutmax, 10.0);
 
-  config::gKonfig.voutmax = 5.0;
+  sitzung.Konfig.gKonfig.voutmax = 5.0;
   op.answerMessage(2);
   ASSERT_EQ(KennlDateiLaden(sitzung, dir.file("b.wue")), 0);
-  EXPECT_EQ(config::gKonfig.voutmax, 5.0);
+  EXPECT_EQ(sitzung.Konfig.gKonfig.voutmax, 5.0);
 }
 
 // ---- Refused and damaged files ----

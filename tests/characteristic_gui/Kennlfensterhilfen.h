@@ -31,7 +31,7 @@ class KennlFensterTest : public ::testing::Test {
   void SetUp() override {
     common::gHilfeAktiv = 0;
     device::ZOR_Fehlersprache(2);
-    config::gKonfig = config::KonfigurationStandard();
+    sitzung.Konfig.gKonfig = config::KonfigurationStandard();
     characteristic::KennlAllokationsHaken().Ausloesen(0);
     panel = std::make_unique<characteristic::gui::Kennlinienpanel>(
         sitzung, nullptr, widgets::Fensterumgebung{verbindung, &op});

@@ -396,9 +396,9 @@ TEST_F(KennlFensterTest, DisplayTypeChoosesWhatIsDrawn) {
 }
 
 TEST_F(KennlFensterTest, FieldsShowTheConfiguredUnitsAndDeviceValues) {
-  std::strcpy(config::gKonfig.outeinheit[1], "mA");
-  config::gKonfig.outskalamin[1] = 4.0;
-  config::gKonfig.outskalamax[1] = 20.0;
+  std::strcpy(sitzung.Konfig.gKonfig.outeinheit[1], "mA");
+  sitzung.Konfig.gKonfig.outskalamin[1] = 4.0;
+  sitzung.Konfig.gKonfig.outskalamax[1] = 20.0;
   panel->Kennlinienpanel_SkaliereYAchse();
   EXPECT_EQ(u().LABEL_BEGRENZUNG->text(), "analog output 2 [mA]");
   EXPECT_EQ(u().BEGRENZUNG->minimum(), 4.0);

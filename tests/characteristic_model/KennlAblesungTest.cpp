@@ -66,16 +66,17 @@ TEST_F(KennlAblesungBild, AgreesWithTheDeviceImage) {
 }
 
 TEST(KennlAblesung, CursorReadoutInTheUnits) {
-  config::KonfigurationStandardwerte();  // inputs and outputs 0..4095 -> 0..10 V
+  // Inputs and outputs 0..4095 -> 0..10 V.
+  const config::Konfiguration standard = config::KonfigurationStandard();
   const std::vector<Kennlinienpunkt> kennl{P(0, 4), P(1000, 2), P(3000, 1)};
-  const KennlCursorablesung c = KennlCursorAblesen(kennl, 2, 5);
+  const KennlCursorablesung c = KennlCursorAblesen(standard, kennl, 2, 5);
   EXPECT_EQ(500, c.Roh1);
   EXPECT_EQ(2000, c.Roh2);
   EXPECT_NEAR(1500 / 409.5, c.Delta, 1e-9);
   EXPECT_NEAR(3 / 409.5, c.DeltaEingang, 1e-9);
   ASSERT_TRUE(c.Steigung);
   EXPECT_NEAR(500.0, *c.Steigung, 1e-9);
-  EXPECT_FALSE(KennlCursorAblesen(kennl, 3, 3).Steigung);
+  EXPECT_FALSE(KennlCursorAblesen(standard, kennl, 3, 3).Steigung);
 }
 
 }  // namespace

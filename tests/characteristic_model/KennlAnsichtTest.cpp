@@ -142,7 +142,7 @@ TEST_F(KennlAnsichtTest, YZoomTakesOnlyARisingRange) {
 }
 
 TEST_F(KennlAnsichtTest, AxesMapRawCodesIntoTheUnits) {
-  auto& k = config::gKonfig;
+  auto& k = sitzung.Konfig.gKonfig;
   k.outskalamin[0] = 100.0;
   k.outskalamax[0] = 500.0;
   std::strcpy(k.outeinheit[0], "bar");
@@ -165,11 +165,11 @@ TEST_F(KennlAnsichtTest, AxesMapRawCodesIntoTheUnits) {
 }
 
 TEST_F(KennlAnsichtTest, OutputTwoFieldTakesOutputTwosUnitAndRange) {
-  auto& k = config::gKonfig;
+  auto& k = sitzung.Konfig.gKonfig;
   std::strcpy(k.outeinheit[1], "A");
   k.outskalamin[1] = 20.0;
   k.outskalamax[1] = -5.0;
-  const KennlAusgang2Feld f = KennlAusgang2Beschreibung();
+  const KennlAusgang2Feld f = KennlAusgang2Beschreibung(sitzung);
   EXPECT_EQ(f.Beschriftung, "analog output 2 [A]");
   EXPECT_EQ(f.Min, -5.0);
   EXPECT_EQ(f.Max, 20.0);

@@ -6,6 +6,7 @@
 #include "Dateihilfen.h"
 #include "Programmlauf.h"
 #include "config/Konfigdatei.h"
+#include "config/Konfigsitzung.h"
 #include "config/Konfiguration.h"
 #include "support/TempDir.h"
 
@@ -138,10 +139,10 @@ TEST_F(Austauschbefehle, PwlExportAndImportGiveBackTheCurve) {
 }
 
 TEST_F(Austauschbefehle, PwlBeyondTheConfiguredFullScaleIsRefusedWithItsLine) {
-  config::KonfigurationStandardwerte();
-  config::gKonfig.voutmax = 4.095;
+  config::Konfigsitzung konfig;  // the configuration file's record
+  konfig.gKonfig.voutmax = 4.095;
   const std::string wuo = ordner.file("klein.wuo");
-  ASSERT_EQ(0, config::KonfigdateiSpeichernNach(wuo));
+  ASSERT_EQ(0, config::KonfigdateiSpeichernNach(konfig, wuo));
   const std::string pwl = ordner.file("k.pwl");
   Schreiben(pwl, "* bench\n0 0\n1m 4\n2m 10\n");
   const std::string wur = ordner.file("alt.wur");

@@ -9,6 +9,7 @@
 #include "Dateihilfen.h"
 #include "Programmlauf.h"
 #include "config/Konfigdatei.h"
+#include "config/Konfigsitzung.h"
 #include "config/Konfiguration.h"
 #include "curves/files/Kurvendatei.h"
 #include "support/TempDir.h"
@@ -174,11 +175,11 @@ TEST_F(Dateibefehle, ImportOfTwoLines) {
 TEST_F(Dateibefehle, ImportCarriesTheStandardOrTheNamedConfiguration) {
   const std::string text = ordner.file("zwei.txt");
   Schreiben(text, "0\t0\t1ms\t1\n0.005\t50\t1ms\t1\n");
-  config::KonfigurationStandardwerte();
-  config::gKonfig.outskalamax[0] = 8.19;
-  config::EinheitSetzen(config::gKonfig.outeinheit[0], "mA");
+  config::Konfigsitzung konfig;  // the configuration file's record
+  konfig.gKonfig.outskalamax[0] = 8.19;
+  config::EinheitSetzen(konfig.gKonfig.outeinheit[0], "mA");
   const std::string wuo = ordner.file("k.wuo");
-  ASSERT_EQ(0, config::KonfigdateiSpeichernNach(wuo));
+  ASSERT_EQ(0, config::KonfigdateiSpeichernNach(konfig, wuo));
 
   const auto konfigVon = [](const std::string& pfad) {
     auto inhalt = std::make_unique<curves::Kurvendateiinhalt>();

@@ -23,7 +23,6 @@ void KurvendateiAnlegen(const std::string& pfad, const std::vector<curves::Kurve
                         const std::vector<curves::Kurvenpunkt>& kurve2) {
   curves::Kurvensitzung sitzung;
   ASSERT_EQ(0, curves::KurvenModellInitialisieren(sitzung));
-  config::KonfigurationStandardwerte();
   sitzung.gKurven.Kurven[0].Punkte = kurve1;
   if (!kurve2.empty()) sitzung.gKurven.Kurven[1].Punkte = kurve2;
   sitzung.gKurven.Zyklen[0] = zyklen;

@@ -7,6 +7,7 @@
 #include "Dateihilfen.h"
 #include "Programmlauf.h"
 #include "config/Konfigdatei.h"
+#include "config/Konfigsitzung.h"
 #include "config/Konfiguration.h"
 #include "support/TempDir.h"
 
@@ -45,12 +46,12 @@ TEST_F(Formbefehl, SineAsANewCurveFileWithItsReport) {
 }
 
 TEST_F(Formbefehl, LevelsTakeTheUnitOfTheConfigurationItCarries) {
-  config::KonfigurationStandardwerte();
-  config::gKonfig.outskalamax[0] = 100.0;
-  config::EinheitSetzen(config::gKonfig.outeinheit[0], "%");
+  config::Konfigsitzung konfig;  // the configuration file's record
+  konfig.gKonfig.outskalamax[0] = 100.0;
+  config::EinheitSetzen(konfig.gKonfig.outeinheit[0], "%");
   const std::string wuo = ordner.file("prozent.wuo");
-  ASSERT_EQ(0, config::KonfigdateiSpeichernNach(wuo));
-  config::KonfigurationStandardwerte();
+  ASSERT_EQ(0, config::KonfigdateiSpeichernNach(konfig, wuo));
+  config::KonfigurationStandardwerte(konfig);
   const std::string aus = ordner.file("p.wur");
   const Lauf lauf = Miv3x({"shape", "pulse", "low=0%", "high=50%", "width=1ms", "period=2ms",
                            "count=2", "--out", aus, "--config", wuo});

@@ -13,6 +13,7 @@
 #include "PtyRunner.h"
 #include "SimLeitung.h"
 #include "config/Konfigdatei.h"
+#include "config/Konfigsitzung.h"
 #include "config/Konfiguration.h"
 #include "curves/files/Kurvendatei.h"
 #include "support/TempDir.h"
@@ -176,10 +177,10 @@ TEST_F(Geraetebefehle, ReadCarriesTheNamedConfiguration) {
   const std::string kurve = ordner.file("zwei.wur");
   KurvendateiAnlegen(kurve, kZweiPunkte);
   ASSERT_EQ(0, Miv3x({"send", kurve, "--port", sim.pfad()}).status);
-  config::KonfigurationStandardwerte();
-  config::gKonfig.outskalamax[0] = 6.1425;
+  config::Konfigsitzung konfig;  // the configuration file's record
+  konfig.gKonfig.outskalamax[0] = 6.1425;
   const std::string wuo = ordner.file("k.wuo");
-  ASSERT_EQ(0, config::KonfigdateiSpeichernNach(wuo));
+  ASSERT_EQ(0, config::KonfigdateiSpeichernNach(konfig, wuo));
   const std::string zurueck = ordner.file("zurueck.wur");
   ASSERT_EQ(0, Miv3x({"read", zurueck, "--port", sim.pfad(), "--config", wuo}).status);
   EXPECT_EQ(6.1425, Einlesen(zurueck)->kopf.Konfig.outskalamax[0]);

@@ -27,7 +27,7 @@ class KonfigIni : public KonfigTest {
   // Writes gKonfig into a settings file and returns its text.
   std::string Speichern() {
     Store s;
-    EXPECT_EQ(WriteIniKonfigpanel(s.p), 0);
+    EXPECT_EQ(WriteIniKonfigpanel(konfig, s.p), 0);
     EXPECT_EQ(ini::Ini_WriteToFile(s.p, pfad().c_str()), 0);
     std::ifstream in(pfad(), std::ios::binary);
     std::stringstream text;
@@ -37,7 +37,7 @@ class KonfigIni : public KonfigTest {
   int Laden() {
     Store s;
     EXPECT_GE(ini::Ini_ReadFromFile(s.p, pfad().c_str()), 0);
-    return ReadIniKonfigpanel(s.p);
+    return ReadIniKonfigpanel(konfig, s.p);
   }
   void DateiSchreiben(const std::string& text) {
     std::ofstream out(pfad(), std::ios::binary);
@@ -75,7 +75,7 @@ TEST_F(KonfigIni, RoundTripCutsUnitsToSevenCharacters) {
   gKonfig = Beispiel();
   Speichern();
   gKonfig = KonfigurationStandard();
-  fenster.binden();
+  fenster.binden(konfig);
   EXPECT_EQ(Laden(), 0);
   EXPECT_EQ(fenster.gezeigt, 1);  // shown in the window at the end
 
@@ -90,7 +90,7 @@ TEST_F(KonfigIni, RoundTripCutsUnitsToSevenCharacters) {
 
 TEST_F(KonfigIni, WritingTakesTheWindowFieldsFirst) {
   Fensterattrappe fenster;
-  fenster.binden();
+  fenster.binden(konfig);
   fenster.felder = Beispiel();
   std::string text = Speichern();
   EXPECT_EQ(KonfigurationenVergleichen(gKonfig, Beispiel()), 1);
@@ -173,8 +173,8 @@ TEST_F(KonfigIni, LineBreaksInAUnitCannotForgeKeys) {
 
 TEST_F(KonfigIni, NoStore) {
   gKonfig = Beispiel();
-  EXPECT_EQ(WriteIniKonfigpanel(nullptr), 0);
-  EXPECT_EQ(ReadIniKonfigpanel(nullptr), 0);
+  EXPECT_EQ(WriteIniKonfigpanel(konfig, nullptr), 0);
+  EXPECT_EQ(ReadIniKonfigpanel(konfig, nullptr), 0);
   EXPECT_EQ(KonfigurationenVergleichen(gKonfig, KonfigurationStandard()), 1);
 }
 

@@ -8,20 +8,15 @@
 #include <vector>
 
 #include "config/Konfigfelder.h"
+#include "config/Konfigsitzung.h"
 #include "config/Konfiguration.h"
 
 namespace konfigtest {
 
 class KonfigTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    config::KonfigfelderLoesen();
-    config::gKonfig = config::KonfigurationStandard();
-  }
-  void TearDown() override {
-    config::KonfigfelderLoesen();
-    config::gKonfig = config::KonfigurationStandard();
-  }
+  config::Konfigsitzung konfig;
+  config::Konfiguration& gKonfig = konfig.gKonfig;
 };
 
 // The fields of a configuration window: shows what it is given, hands its fields back.
@@ -31,13 +26,22 @@ struct Fensterattrappe {
   int gelesen = 0;
   std::vector<std::pair<int, double>> skalaOutMax;
 
-  void binden(bool mitSkalaOutMax = true) {
-    config::Konfigfelder f;
-    f.felderZeigen = [this](const config::Konfiguration& k) {
+  common::Meldeliste<const config::Konfiguration&>::Abo anzeige;
+  common::Meldeliste<config::Konfiguration&>::Abo abfrage;
+  common::Meldeliste<int, double>::Abo skala;
+
+  void loesen() {
+    anzeige.Beenden();
+    abfrage.Beenden();
+    skala.Beenden();
+  }
+
+  void binden(config::Konfigsitzung& s, bool mitSkalaOutMax = true) {
+    anzeige = s.Felderanzeige.Abonnieren([this](const config::Konfiguration& k) {
       felder = k;
       ++gezeigt;
-    };
-    f.felderLesen = [this](config::Konfiguration& k) {
+    });
+    abfrage = s.Felderabfrage.Abonnieren([this](config::Konfiguration& k) {
       // Only what a window has fields for; the padding stays as passed.
       char p1[4], p2[4];
       std::memcpy(p1, k.padding1, 4);
@@ -46,13 +50,12 @@ struct Fensterattrappe {
       std::memcpy(k.padding1, p1, 4);
       std::memcpy(k.padding2, p2, 4);
       ++gelesen;
-    };
+    });
     if (mitSkalaOutMax)
-      f.skalaOutMaxSetzen = [this](int ausgang, double wert) {
+      skala = s.SkalaOutMaxAnzeige.Abonnieren([this](int ausgang, double wert) {
         skalaOutMax.emplace_back(ausgang, wert);
         felder.outskalamax[ausgang] = wert;
-      };
-    config::KonfigfelderBinden(std::move(f));
+      });
   }
 };
 

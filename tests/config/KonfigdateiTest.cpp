@@ -43,20 +43,20 @@ class Konfigdatei : public KonfigTest {
   Bytes GueltigeDatei() {
     Konfiguration vorher = gKonfig;
     gKonfig = Beispiel();
-    EXPECT_EQ(KonfigdateiSpeichernNach(dir.file("gut.wuo")), 0);
+    EXPECT_EQ(KonfigdateiSpeichernNach(konfig, dir.file("gut.wuo")), 0);
     gKonfig = vorher;
     return Lesen(dir.file("gut.wuo"));
   }
   // Loads bytes as a file; on failure gKonfig and the window must be as before.
   void LadenScheitert(const Bytes& b, int erwartet) {
     Fensterattrappe fenster;
-    fenster.binden();
+    fenster.binden(konfig);
     gKonfig = KonfigurationStandard();
     Schreiben(dir.file("kaputt.wuo"), b);
-    EXPECT_EQ(KonfigdateiLadenVon(dir.file("kaputt.wuo")), erwartet);
+    EXPECT_EQ(KonfigdateiLadenVon(konfig, dir.file("kaputt.wuo")), erwartet);
     EXPECT_TRUE(GleicheBytes(gKonfig, KonfigurationStandard()));
     EXPECT_EQ(fenster.gezeigt, 0);
-    KonfigfelderLoesen();
+    fenster.loesen();
   }
   std::vector<std::string> Dateien() {
     std::vector<std::string> namen;
@@ -71,7 +71,7 @@ class Konfigdatei : public KonfigTest {
 TEST_F(Konfigdatei, LayoutOfTheFile) {
   gKonfig = Beispiel();
   std::memset(gKonfig.padding1, 0x77, 4);  // padding never reaches the file
-  ASSERT_EQ(KonfigdateiSpeichernNach(dir.file("a.wuo")), 0);
+  ASSERT_EQ(KonfigdateiSpeichernNach(konfig, dir.file("a.wuo")), 0);
   Bytes b = Lesen(dir.file("a.wuo"));
   ASSERT_EQ(b.size(), 392u);
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(b.data())), "miv3xKurven Konfigdatei");
@@ -91,11 +91,11 @@ TEST_F(Konfigdatei, LayoutOfTheFile) {
 
 TEST_F(Konfigdatei, RoundTripKeepsAnEightCharacterUnit) {
   Fensterattrappe fenster;
-  fenster.binden();
+  fenster.binden(konfig);
   gKonfig = Beispiel();
-  ASSERT_EQ(KonfigdateiSpeichernNach(dir.file("r.wuo")), 0);
+  ASSERT_EQ(KonfigdateiSpeichernNach(konfig, dir.file("r.wuo")), 0);
   gKonfig = KonfigurationStandard();
-  ASSERT_EQ(KonfigdateiLadenVon(dir.file("r.wuo")), 0);
+  ASSERT_EQ(KonfigdateiLadenVon(konfig, dir.file("r.wuo")), 0);
   EXPECT_EQ(KonfigurationenVergleichen(gKonfig, Beispiel()), 1);
   EXPECT_STREQ(gKonfig.outeinheit[2], "12345678");
   EXPECT_STREQ(gKonfig.ineinheit[0], "°C");
@@ -115,7 +115,7 @@ TEST_F(Konfigdatei, LongerFileLoadsItsFirst392Bytes) {
   Bytes b = GueltigeDatei();
   b.push_back(0xFF);
   Schreiben(dir.file("lang.wuo"), b);
-  ASSERT_EQ(KonfigdateiLadenVon(dir.file("lang.wuo")), 0);
+  ASSERT_EQ(KonfigdateiLadenVon(konfig, dir.file("lang.wuo")), 0);
   EXPECT_EQ(KonfigurationenVergleichen(gKonfig, Beispiel()), 1);
 }
 
@@ -160,17 +160,17 @@ TEST_F(Konfigdatei, BytesAfterTheIdentificationDoNotMatter) {
   for (std::size_t i = 24; i < 32; ++i) b[i] = 0xEE;
   for (std::size_t i = 36; i < 40; ++i) b[i] = 0xEE;
   Schreiben(dir.file("rest.wuo"), b);
-  EXPECT_EQ(KonfigdateiLadenVon(dir.file("rest.wuo")), 0);
+  EXPECT_EQ(KonfigdateiLadenVon(konfig, dir.file("rest.wuo")), 0);
   EXPECT_EQ(KonfigurationenVergleichen(gKonfig, Beispiel()), 1);
 }
 
 TEST_F(Konfigdatei, MissingFileFails) {
   Fensterattrappe fenster;
-  fenster.binden();
-  EXPECT_EQ(KonfigdateiLadenVon(dir.file("fehlt.wuo")), -308263);
-  EXPECT_EQ(KonfigdateiLadenVon(""), -308263);
+  fenster.binden(konfig);
+  EXPECT_EQ(KonfigdateiLadenVon(konfig, dir.file("fehlt.wuo")), -308263);
+  EXPECT_EQ(KonfigdateiLadenVon(konfig, ""), -308263);
   fs::create_directory(dir.path() / "ordner.wuo");
-  EXPECT_EQ(KonfigdateiLadenVon(dir.file("ordner.wuo")), -308263);
+  EXPECT_EQ(KonfigdateiLadenVon(konfig, dir.file("ordner.wuo")), -308263);
   EXPECT_TRUE(GleicheBytes(gKonfig, KonfigurationStandard()));
   EXPECT_EQ(fenster.gezeigt, 0);
 }
@@ -180,14 +180,14 @@ TEST_F(Konfigdatei, UnterminatedUnitIsCutToEightCharacters) {
   const std::size_t ineinheit3 = 40 + offsetof(Konfiguration, ineinheit) + 3 * 9;
   for (std::size_t i = 0; i < 9; ++i) b[ineinheit3 + i] = 'n';
   Schreiben(dir.file("einheit.wuo"), b);
-  ASSERT_EQ(KonfigdateiLadenVon(dir.file("einheit.wuo")), 0);
+  ASSERT_EQ(KonfigdateiLadenVon(konfig, dir.file("einheit.wuo")), 0);
   EXPECT_STREQ(gKonfig.ineinheit[3], "nnnnnnnn");
   EXPECT_STREQ(gKonfig.ineinheit[2], "kg");
 }
 
 TEST_F(Konfigdatei, SavedUnitsAreAlwaysTerminated) {
   std::memset(gKonfig.outeinheit[1], 'q', 9);
-  ASSERT_EQ(KonfigdateiSpeichernNach(dir.file("q.wuo")), 0);
+  ASSERT_EQ(KonfigdateiSpeichernNach(konfig, dir.file("q.wuo")), 0);
   Bytes b = Lesen(dir.file("q.wuo"));
   const std::size_t outeinheit1 = 40 + offsetof(Konfiguration, outeinheit) + 9;
   EXPECT_EQ(b[outeinheit1 + 7], 'q');
@@ -196,11 +196,11 @@ TEST_F(Konfigdatei, SavedUnitsAreAlwaysTerminated) {
 
 TEST_F(Konfigdatei, SaveReplacesAnEarlierFile) {
   gKonfig = Beispiel();
-  ASSERT_EQ(KonfigdateiSpeichernNach(dir.file("k.wuo")), 0);
+  ASSERT_EQ(KonfigdateiSpeichernNach(konfig, dir.file("k.wuo")), 0);
   gKonfig = KonfigurationStandard();
-  ASSERT_EQ(KonfigdateiSpeichernNach(dir.file("k.wuo")), 0);
+  ASSERT_EQ(KonfigdateiSpeichernNach(konfig, dir.file("k.wuo")), 0);
   gKonfig = Beispiel();
-  ASSERT_EQ(KonfigdateiLadenVon(dir.file("k.wuo")), 0);
+  ASSERT_EQ(KonfigdateiLadenVon(konfig, dir.file("k.wuo")), 0);
   EXPECT_EQ(KonfigurationenVergleichen(gKonfig, KonfigurationStandard()), 1);
   EXPECT_EQ(Dateien(), std::vector<std::string>{"k.wuo"});
 }
@@ -217,8 +217,8 @@ TEST_F(Konfigdatei, FailedWriteKeepsTheEarlierFile) {
   grenze = alteGrenze;
   grenze.rlim_cur = 100;
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &grenze), 0);
-  int ergebnis = KonfigdateiSpeichernNach(dir.file("gut.wuo"));
-  int neu = KonfigdateiSpeichernNach(dir.file("neu.wuo"));
+  int ergebnis = KonfigdateiSpeichernNach(konfig, dir.file("gut.wuo"));
+  int neu = KonfigdateiSpeichernNach(konfig, dir.file("neu.wuo"));
   setrlimit(RLIMIT_FSIZE, &alteGrenze);
   sigaction(SIGXFSZ, &vorher, nullptr);
 
@@ -226,20 +226,20 @@ TEST_F(Konfigdatei, FailedWriteKeepsTheEarlierFile) {
   EXPECT_EQ(neu, -301262);
   EXPECT_EQ(Lesen(dir.file("gut.wuo")), alt);
   EXPECT_EQ(Dateien(), std::vector<std::string>{"gut.wuo"});  // nothing half-written left
-  ASSERT_EQ(KonfigdateiLadenVon(dir.file("gut.wuo")), 0);
+  ASSERT_EQ(KonfigdateiLadenVon(konfig, dir.file("gut.wuo")), 0);
   EXPECT_EQ(KonfigurationenVergleichen(gKonfig, Beispiel()), 1);
 }
 
 TEST_F(Konfigdatei, TargetThatCannotBeWritten) {
   fs::create_directory(dir.path() / "ordner.wuo");
-  EXPECT_EQ(KonfigdateiSpeichernNach(dir.file("ordner.wuo")), -308261);
+  EXPECT_EQ(KonfigdateiSpeichernNach(konfig, dir.file("ordner.wuo")), -308261);
   EXPECT_TRUE(fs::is_directory(dir.path() / "ordner.wuo"));
-  EXPECT_EQ(KonfigdateiSpeichernNach(dir.file("fehlt/k.wuo")), -308261);
-  EXPECT_EQ(KonfigdateiSpeichernNach(""), -308261);
+  EXPECT_EQ(KonfigdateiSpeichernNach(konfig, dir.file("fehlt/k.wuo")), -308261);
+  EXPECT_EQ(KonfigdateiSpeichernNach(konfig, ""), -308261);
 
   const Bytes alt = GueltigeDatei();
   fs::permissions(dir.path() / "gut.wuo", fs::perms::owner_read | fs::perms::group_read);
-  EXPECT_EQ(KonfigdateiSpeichernNach(dir.file("gut.wuo")), -308261);
+  EXPECT_EQ(KonfigdateiSpeichernNach(konfig, dir.file("gut.wuo")), -308261);
   EXPECT_EQ(Lesen(dir.file("gut.wuo")), alt);
   EXPECT_EQ(Dateien(), (std::vector<std::string>{"gut.wuo", "ordner.wuo"}));
 }
@@ -257,7 +257,7 @@ TEST_F(Konfigdatei, AWritableFileInAFolderThatTakesNoNewFilesIsRewrittenInPlace)
   const bool alsRoot = ::geteuid() == 0;
   const bool abgegeben = alsRoot && ::seteuid(65534) == 0;
   const bool gesperrt = !alsRoot || abgegeben;
-  const int ergebnis = gesperrt ? KonfigdateiSpeichernNach(dir.file("gut.wuo")) : 0;
+  const int ergebnis = gesperrt ? KonfigdateiSpeichernNach(konfig, dir.file("gut.wuo")) : 0;
   if (abgegeben) {
     EXPECT_EQ(::seteuid(0), 0);
   }
@@ -266,7 +266,7 @@ TEST_F(Konfigdatei, AWritableFileInAFolderThatTakesNoNewFilesIsRewrittenInPlace)
   EXPECT_EQ(ergebnis, 0);
   EXPECT_EQ(Dateien(), std::vector<std::string>{"gut.wuo"});
   gKonfig = Beispiel();
-  ASSERT_EQ(KonfigdateiLadenVon(dir.file("gut.wuo")), 0);
+  ASSERT_EQ(KonfigdateiLadenVon(konfig, dir.file("gut.wuo")), 0);
   EXPECT_EQ(KonfigurationenVergleichen(gKonfig, KonfigurationStandard()), 1);
 }
 
@@ -275,22 +275,22 @@ TEST_F(Konfigdatei, SavingThroughALinkReplacesTheFileItNames) {
   fs::create_symlink(dir.path() / "gut.wuo", dir.path() / "link.wuo");
   fs::permissions(dir.path() / "gut.wuo", fs::perms::owner_read | fs::perms::owner_write);
   gKonfig = KonfigurationStandard();
-  ASSERT_EQ(KonfigdateiSpeichernNach(dir.file("link.wuo")), 0);
+  ASSERT_EQ(KonfigdateiSpeichernNach(konfig, dir.file("link.wuo")), 0);
   EXPECT_TRUE(fs::is_symlink(dir.path() / "link.wuo"));
   EXPECT_EQ(fs::status(dir.path() / "gut.wuo").permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write);
   gKonfig = Beispiel();
-  ASSERT_EQ(KonfigdateiLadenVon(dir.file("gut.wuo")), 0);
+  ASSERT_EQ(KonfigdateiLadenVon(konfig, dir.file("gut.wuo")), 0);
   EXPECT_EQ(KonfigurationenVergleichen(gKonfig, KonfigurationStandard()), 1);
 }
 
 TEST_F(Konfigdatei, SaveDialog) {
   testsupport::ScriptedOperator op;
   Fensterattrappe fenster;
-  fenster.binden();
+  fenster.binden(konfig);
   fenster.felder = Beispiel();  // edits in the window, not yet in the record
   op.answerFile(dir.file("dialog.wuo"));
-  ASSERT_EQ(KonfigdateiSpeichern(), 0);
+  ASSERT_EQ(KonfigdateiSpeichern(konfig), 0);
   ASSERT_EQ(op.fileRequests.size(), 1u);
   const common::FileRequest& r = op.fileRequests[0];
   EXPECT_EQ(r.title, "Save configuration");
@@ -300,21 +300,21 @@ TEST_F(Konfigdatei, SaveDialog) {
   EXPECT_EQ(r.confirmButton, "Save");
   // The fields were taken first.
   EXPECT_EQ(KonfigurationenVergleichen(gKonfig, Beispiel()), 1);
-  KonfigfelderLoesen();
+  fenster.loesen();
   gKonfig = KonfigurationStandard();
-  ASSERT_EQ(KonfigdateiLadenVon(dir.file("dialog.wuo")), 0);
+  ASSERT_EQ(KonfigdateiLadenVon(konfig, dir.file("dialog.wuo")), 0);
   EXPECT_EQ(KonfigurationenVergleichen(gKonfig, Beispiel()), 1);
 }
 
 TEST_F(Konfigdatei, CancelledDialogsChangeNothing) {
   testsupport::ScriptedOperator op;
   Fensterattrappe fenster;
-  fenster.binden();
+  fenster.binden(konfig);
   fenster.felder = Beispiel();
   op.answerFile(std::nullopt);
   op.answerFile(std::nullopt);
-  EXPECT_EQ(KonfigdateiSpeichern(), 0);
-  EXPECT_EQ(KonfigdateiLaden(), 0);
+  EXPECT_EQ(KonfigdateiSpeichern(konfig), 0);
+  EXPECT_EQ(KonfigdateiLaden(konfig), 0);
   EXPECT_EQ(op.fileRequests.size(), 2u);
   EXPECT_TRUE(GleicheBytes(gKonfig, KonfigurationStandard()));  // fields not taken
   EXPECT_EQ(fenster.gezeigt, 0);
@@ -327,13 +327,13 @@ TEST_F(Konfigdatei, LoadDialog) {
   testsupport::ScriptedOperator op;
   op.answerFile(dir.file("gut.wuo"));
   op.answerFile(dir.file("fehlt.wuo"));
-  ASSERT_EQ(KonfigdateiLaden(), 0);
+  ASSERT_EQ(KonfigdateiLaden(konfig), 0);
   EXPECT_EQ(op.fileRequests[0].title, "Load configuration");
   EXPECT_EQ(op.fileRequests[0].pattern, "*.wuo");
   EXPECT_EQ(op.fileRequests[0].mode, common::FileRequest::Mode::Load);
   EXPECT_EQ(op.fileRequests[0].confirmButton, "Load");
   EXPECT_EQ(KonfigurationenVergleichen(gKonfig, Beispiel()), 1);
-  EXPECT_EQ(KonfigdateiLaden(), -308263);
+  EXPECT_EQ(KonfigdateiLaden(konfig), -308263);
   EXPECT_EQ(KonfigurationenVergleichen(gKonfig, Beispiel()), 1);
 }
 

@@ -19,7 +19,7 @@ using Fenster = KonfigTest;
 TEST_F(Datensatz, StandardValues) {
   gKonfig = Beispiel();
   gKonfig.padding1[0] = 'p';
-  KonfigurationStandardwerte();
+  KonfigurationStandardwerte(konfig);
   EXPECT_EQ(gKonfig.voutmax, 10.0);
   EXPECT_EQ(gKonfig.vinmax, 10.0);
   for (int i = 0; i < 4; ++i) {
@@ -107,10 +107,10 @@ TEST_F(Datensatz, TerminatorsAreMended) {
 
 TEST_F(Datensatz, SettingCopiesAndShows) {
   Fensterattrappe fenster;
-  fenster.binden();
+  fenster.binden(konfig);
   Konfiguration k = Beispiel();
   std::memset(k.ineinheit[1], 'Q', 9);
-  KonfigurationSetzen(k);
+  KonfigurationSetzen(konfig, k);
   EXPECT_EQ(fenster.gezeigt, 1);
   EXPECT_STREQ(gKonfig.ineinheit[1], "QQQQQQQQ");
   EXPECT_EQ(gKonfig.outskalamax[3], 240.0);
@@ -118,42 +118,41 @@ TEST_F(Datensatz, SettingCopiesAndShows) {
 }
 
 TEST_F(Fenster, NoWindowMeansNothingHappens) {
-  Konfigfelder halb;  // a window needs both directions
-  halb.felderZeigen = [](const Konfiguration&) {};
-  KonfigfelderBinden(halb);
-  EXPECT_FALSE(KonfigfelderGebunden());
+  // A window needs both directions.
+  auto halb = konfig.Felderanzeige.Abonnieren([](const Konfiguration&) {});
+  EXPECT_FALSE(KonfigfelderGebunden(konfig));
   gKonfig = Beispiel();
-  KonfigfelderInStrukturSpeichern();
-  KonfigfelderAusStrukturLaden();
+  KonfigfelderInStrukturSpeichern(konfig);
+  KonfigfelderAusStrukturLaden(konfig);
   EXPECT_TRUE(GleicheBytes(gKonfig, Beispiel()));
 }
 
 TEST_F(Fenster, FieldsTakeEffectOnlyWhenStored) {
   Fensterattrappe fenster;
-  fenster.binden();
+  fenster.binden(konfig);
   fenster.felder = Beispiel();
   EXPECT_EQ(gKonfig.voutmax, 10.0);
-  KonfigfelderInStrukturSpeichern();
+  KonfigfelderInStrukturSpeichern(konfig);
   EXPECT_EQ(KonfigurationenVergleichen(gKonfig, Beispiel()), 1);
 
   gKonfig.vinmax = 10.0;
-  KonfigfelderAusStrukturLaden();
+  KonfigfelderAusStrukturLaden(konfig);
   EXPECT_EQ(fenster.felder.vinmax, 10.0);
 }
 
 TEST_F(Fenster, AnUnterminatedFieldNeverReachesTheRecord) {
   Fensterattrappe fenster;
-  fenster.binden();
+  fenster.binden(konfig);
   std::memset(fenster.felder.outeinheit[0], 'm', 9);
-  KonfigfelderInStrukturSpeichern();
+  KonfigfelderInStrukturSpeichern(konfig);
   EXPECT_STREQ(gKonfig.outeinheit[0], "mmmmmmmm");
 }
 
 TEST_F(Fenster, UpperOutputValueThroughTheWindow) {
   Fensterattrappe fenster;
-  fenster.binden();
+  fenster.binden(konfig);
   fenster.felder.outmin[1] = 0.5;  // an edit not yet taken over
-  AusgangSkalaMaxUebernehmen(0, 6.1425);
+  AusgangSkalaMaxUebernehmen(konfig, 0, 6.1425);
   ASSERT_EQ(fenster.skalaOutMax.size(), 1u);
   EXPECT_EQ(fenster.skalaOutMax[0], std::make_pair(0, 6.1425));
   EXPECT_EQ(gKonfig.outskalamax[0], 6.1425);
@@ -162,9 +161,9 @@ TEST_F(Fenster, UpperOutputValueThroughTheWindow) {
 
 TEST_F(Fenster, UpperOutputValueWithoutTheFieldSetter) {
   Fensterattrappe fenster;
-  fenster.binden(false);
+  fenster.binden(konfig, false);
   fenster.felder.inmax[2] = 7.0;
-  AusgangSkalaMaxUebernehmen(3, 8.19);
+  AusgangSkalaMaxUebernehmen(konfig, 3, 8.19);
   EXPECT_EQ(fenster.felder.outskalamax[3], 8.19);
   EXPECT_EQ(gKonfig.outskalamax[3], 8.19);
   EXPECT_EQ(gKonfig.inmax[2], 7.0);
@@ -172,23 +171,23 @@ TEST_F(Fenster, UpperOutputValueWithoutTheFieldSetter) {
 
 TEST_F(Fenster, UpperOutputValueWithoutWindow) {
   gKonfig = Beispiel();
-  AusgangSkalaMaxUebernehmen(0, 4.095);
+  AusgangSkalaMaxUebernehmen(konfig, 0, 4.095);
   Konfiguration erwartet = Beispiel();
   erwartet.outskalamax[0] = 4.095;
   EXPECT_TRUE(GleicheBytes(gKonfig, erwartet));
-  AusgangSkalaMaxUebernehmen(4, 1.0);
-  AusgangSkalaMaxUebernehmen(-1, 1.0);
+  AusgangSkalaMaxUebernehmen(konfig, 4, 1.0);
+  AusgangSkalaMaxUebernehmen(konfig, -1, 1.0);
   EXPECT_TRUE(GleicheBytes(gKonfig, erwartet));
 }
 
 TEST_F(Fenster, StartUpValuesGoIntoTheFields) {
   Fensterattrappe fenster;
-  fenster.binden();
+  fenster.binden(konfig);
   fenster.felder = Beispiel();
   gKonfig = Beispiel();
   gKonfig.vinmax = 10.0;
   fenster.felder.vinmax = 10.0;
-  EXPECT_EQ(InitialisiereKonfigPanel(), 0);
+  EXPECT_EQ(InitialisiereKonfigPanel(konfig), 0);
   // The record keeps the settings-file values until the fields are taken.
   EXPECT_EQ(gKonfig.voutmax, 4.095);
   EXPECT_EQ(gKonfig.outmin[0], 0.5);
@@ -200,20 +199,20 @@ TEST_F(Fenster, StartUpValuesGoIntoTheFields) {
   EXPECT_EQ(f.outskalamax[0], 4.095);
   EXPECT_STREQ(f.outeinheit[0], "A");
   EXPECT_EQ(f.outmin[1], 1.5);  // other rows untouched
-  KonfigfelderInStrukturSpeichern();
+  KonfigfelderInStrukturSpeichern(konfig);
   EXPECT_EQ(gKonfig.outmin[0], 0.0);
   EXPECT_STREQ(gKonfig.outeinheit[0], "A");
 }
 
 TEST_F(Fenster, StartUpValuesWithoutWindowGoIntoTheRecord) {
-  EXPECT_EQ(InitialisiereKonfigPanel(), 0);
+  EXPECT_EQ(InitialisiereKonfigPanel(konfig), 0);
   EXPECT_EQ(gKonfig.voutmax, 4.095);
   EXPECT_EQ(gKonfig.outmax[0], 4.095);
   EXPECT_EQ(gKonfig.outskalamax[0], 4.095);
   EXPECT_STREQ(gKonfig.outeinheit[0], "A");
   EXPECT_EQ(gKonfig.vinmax, 10.0);
   EXPECT_EQ(gKonfig.outmax[1], 10.0);
-  EXPECT_DOUBLE_EQ(AusgangRohInEinheit(0, 4095.0), 4.095);
+  EXPECT_DOUBLE_EQ(AusgangRohInEinheit(gKonfig, 0, 4095.0), 4.095);
 }
 
 }  // namespace

@@ -27,20 +27,20 @@ TEST_F(Umrechnung, PowerSupplyExample) {
   // voutmax 10, output 1 from 0.0 to 5.0 V into 0 to 60 "V".
   gKonfig.outmax[0] = 5.0;
   gKonfig.outskalamax[0] = 60.0;
-  EXPECT_DOUBLE_EQ(AusgangRohInEinheit(0, 2047.5), 60.0);
-  EXPECT_DOUBLE_EQ(AusgangEinheitInRoh(0, 60.0), 2047.5);
-  EXPECT_DOUBLE_EQ(AusgangEinheitInRoh(0, 30.0), 1023.75);
+  EXPECT_DOUBLE_EQ(AusgangRohInEinheit(gKonfig, 0, 2047.5), 60.0);
+  EXPECT_DOUBLE_EQ(AusgangEinheitInRoh(gKonfig, 0, 60.0), 2047.5);
+  EXPECT_DOUBLE_EQ(AusgangEinheitInRoh(gKonfig, 0, 30.0), 1023.75);
   // The other outputs keep the standard scaling.
-  EXPECT_DOUBLE_EQ(AusgangRohInEinheit(1, 2047.5), 5.0);
+  EXPECT_DOUBLE_EQ(AusgangRohInEinheit(gKonfig, 1, 2047.5), 5.0);
 }
 
 TEST_F(Umrechnung, Output1At4095) {
   gKonfig.voutmax = 4.095;
   gKonfig.outmax[0] = 4.095;
   gKonfig.outskalamax[0] = 4.095;
-  EXPECT_DOUBLE_EQ(AusgangRohInEinheit(0, 4095.0), 4.095);
-  EXPECT_DOUBLE_EQ(AusgangEinheitInRoh(0, 1.0), 1000.0);
-  EXPECT_DOUBLE_EQ(AusgangRohInEinheit(0, 0.0), 0.0);
+  EXPECT_DOUBLE_EQ(AusgangRohInEinheit(gKonfig, 0, 4095.0), 4.095);
+  EXPECT_DOUBLE_EQ(AusgangEinheitInRoh(gKonfig, 0, 1.0), 1000.0);
+  EXPECT_DOUBLE_EQ(AusgangRohInEinheit(gKonfig, 0, 0.0), 0.0);
 }
 
 TEST_F(Umrechnung, PressureSensorOnInput1) {
@@ -48,23 +48,25 @@ TEST_F(Umrechnung, PressureSensorOnInput1) {
   gKonfig.inmin[0] = 1.0;
   gKonfig.inmax[0] = 6.0;
   gKonfig.inskalamax[0] = 1000.0;
-  EXPECT_DOUBLE_EQ(EingangRohInEinheit(0, VoltInRoh(1.0, 10.0)), 0.0);
-  EXPECT_DOUBLE_EQ(EingangRohInEinheit(0, VoltInRoh(3.5, 10.0)), 500.0);
-  EXPECT_NEAR(EingangRohInEinheit(0, 0.0), -200.0, 1e-9);  // below the scaled range
-  EXPECT_DOUBLE_EQ(EingangEinheitInRoh(0, 1000.0), 2457.0);
+  EXPECT_DOUBLE_EQ(EingangRohInEinheit(gKonfig, 0, VoltInRoh(1.0, 10.0)), 0.0);
+  EXPECT_DOUBLE_EQ(EingangRohInEinheit(gKonfig, 0, VoltInRoh(3.5, 10.0)), 500.0);
+  EXPECT_NEAR(EingangRohInEinheit(gKonfig, 0, 0.0), -200.0, 1e-9);  // below the scaled range
+  EXPECT_DOUBLE_EQ(EingangEinheitInRoh(gKonfig, 0, 1000.0), 2457.0);
   // The input side uses vinmax, not voutmax.
   gKonfig.voutmax = 4.095;
-  EXPECT_DOUBLE_EQ(EingangEinheitInRoh(0, 1000.0), 2457.0);
+  EXPECT_DOUBLE_EQ(EingangEinheitInRoh(gKonfig, 0, 1000.0), 2457.0);
   gKonfig.vinmax = 5.0;
-  EXPECT_DOUBLE_EQ(EingangEinheitInRoh(0, 1000.0), 4914.0);
+  EXPECT_DOUBLE_EQ(EingangEinheitInRoh(gKonfig, 0, 1000.0), 4914.0);
 }
 
 TEST_F(Umrechnung, RoundTripsOverTheWholeRawRange) {
   gKonfig = konfigtest::Beispiel();
   for (int kanal = 0; kanal < 4; ++kanal) {
     for (double roh = 0.0; roh <= 4095.0; roh += 117.0) {
-      EXPECT_NEAR(AusgangEinheitInRoh(kanal, AusgangRohInEinheit(kanal, roh)), roh, 1e-9);
-      EXPECT_NEAR(EingangEinheitInRoh(kanal, EingangRohInEinheit(kanal, roh)), roh, 1e-9);
+      EXPECT_NEAR(AusgangEinheitInRoh(gKonfig, kanal, AusgangRohInEinheit(gKonfig, kanal, roh)),
+                  roh, 1e-9);
+      EXPECT_NEAR(EingangEinheitInRoh(gKonfig, kanal, EingangRohInEinheit(gKonfig, kanal, roh)),
+                  roh, 1e-9);
     }
   }
 }
@@ -91,12 +93,12 @@ TEST_F(Umrechnung, ZeroDivisorsGiveFiniteLowerEnds) {
   gKonfig.voutmax = 0.0;
   gKonfig.vinmax = 0.0;
   for (int i = 0; i < 4; ++i) {
-    EXPECT_TRUE(std::isfinite(AusgangEinheitInRoh(i, 5.0)));
-    EXPECT_TRUE(std::isfinite(AusgangRohInEinheit(i, 4095.0)));
-    EXPECT_TRUE(std::isfinite(EingangEinheitInRoh(i, 5.0)));
-    EXPECT_TRUE(std::isfinite(EingangRohInEinheit(i, 4095.0)));
+    EXPECT_TRUE(std::isfinite(AusgangEinheitInRoh(gKonfig, i, 5.0)));
+    EXPECT_TRUE(std::isfinite(AusgangRohInEinheit(gKonfig, i, 4095.0)));
+    EXPECT_TRUE(std::isfinite(EingangEinheitInRoh(gKonfig, i, 5.0)));
+    EXPECT_TRUE(std::isfinite(EingangRohInEinheit(gKonfig, i, 4095.0)));
   }
-  EXPECT_EQ(AusgangEinheitInRoh(0, 5.0), 0.0);
+  EXPECT_EQ(AusgangEinheitInRoh(gKonfig, 0, 5.0), 0.0);
 }
 
 TEST_F(Umrechnung, ChannelOutsideTheFourIsIdentity) {
@@ -104,8 +106,8 @@ TEST_F(Umrechnung, ChannelOutsideTheFourIsIdentity) {
   gKonfig.voutmax = 10.0;
   gKonfig.vinmax = 10.0;
   for (int kanal : {-1, 4, 1000}) {
-    EXPECT_DOUBLE_EQ(AusgangRohInEinheit(kanal, 4095.0), 10.0);
-    EXPECT_DOUBLE_EQ(EingangEinheitInRoh(kanal, 5.0), 2047.5);
+    EXPECT_DOUBLE_EQ(AusgangRohInEinheit(gKonfig, kanal, 4095.0), 10.0);
+    EXPECT_DOUBLE_EQ(EingangEinheitInRoh(gKonfig, kanal, 5.0), 2047.5);
   }
 }
 

@@ -19,7 +19,6 @@
 #include "config/Konfigfelder.h"
 #include "config/Konfiguration.h"
 #include "config/gui/KonfigpanelFenster.h"
-#include "config/gui/Neuskalierung.h"
 #include "config/gui/Zahlenfeld.h"
 #include "device/Fehler.h"
 #include "support/ScriptedOperator.h"
@@ -29,7 +28,6 @@
 
 namespace {
 
-using config::gKonfig;
 using config::gui::KonfigpanelFenster;
 using widgets::Fenster;
 
@@ -38,9 +36,9 @@ class KonfigFensterTest : public ::testing::Test {
   void SetUp() override {
     common::gHilfeAktiv = 0;
     device::ZOR_Fehlersprache(2);  // as the program sets at start
-    config::KonfigurationStandardwerte();
+    config::KonfigurationStandardwerte(konfig);
     fenster = std::make_unique<KonfigpanelFenster>(
-        nullptr, widgets::Fensterumgebung{verbindung, nullptr, &navigation});
+        konfig, nullptr, widgets::Fensterumgebung{verbindung, nullptr, &navigation});
     fenster->resize(900, 600);
     fenster->show();
     wahl = navigation.Fensterwahl.Abonnieren(
@@ -50,17 +48,17 @@ class KonfigFensterTest : public ::testing::Test {
       antwort = 0;
     });
     for (const char* name : {"kurven", "kennlinie", "direkt"})
-      tickets.push_back(config::gui::NeuskalierungAnmelden([this, name] {
+      tickets.push_back(konfig.Neuskalierungen.Abonnieren([this, name] {
         // Each window sees the new record when it is rescaled.
-        ablauf.push_back(std::string(name) + " " + std::to_string(gKonfig.voutmax));
+        ablauf.push_back(std::string(name) + " " + std::to_string(konfig.gKonfig.voutmax));
       }));
   }
   void TearDown() override {
-    for (int t : tickets) config::gui::NeuskalierungAbmelden(t);
+    tickets.clear();
     fenster.reset();
     common::gHilfeAktiv = 0;
     while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
-    config::KonfigurationStandardwerte();
+    config::KonfigurationStandardwerte(konfig);
   }
 
   Ui::KONFIGPNL& u() { return fenster->ui(); }
@@ -68,12 +66,13 @@ class KonfigFensterTest : public ::testing::Test {
   testsupport::ScriptedOperator op;
   testsupport::TempDir tmp;
   device::Verbindung verbindung;
+  config::Konfigsitzung konfig;
   widgets::Fensternavigation navigation;
   common::Meldeliste<Fenster>::Abo wahl;
   common::Meldeliste<int&>::Abo ende;
   std::unique_ptr<KonfigpanelFenster> fenster;
   std::vector<std::string> ablauf;
-  std::vector<int> tickets;
+  std::vector<common::Meldeliste<>::Abo> tickets;
 };
 
 TEST_F(KonfigFensterTest, GermanTextsAndRangeEntries) {
@@ -111,7 +110,7 @@ TEST_F(KonfigFensterTest, GermanTextsAndRangeEntries) {
 }
 
 TEST_F(KonfigFensterTest, StartUpPutsTheBuildValuesIntoTheFieldsOnly) {
-  const config::Konfiguration vorher = gKonfig;
+  const config::Konfiguration vorher = konfig.gKonfig;
   fenster->Init();
   EXPECT_EQ(u().AUSGANGSBEREICH->currentData().toDouble(), 4.095);
   EXPECT_EQ(u().SPANNUNG_OUTMIN1->value(), 0.0);
@@ -122,23 +121,23 @@ TEST_F(KonfigFensterTest, StartUpPutsTheBuildValuesIntoTheFieldsOnly) {
   EXPECT_EQ(u().SKALAOUTMAX1->text(), "4.095");
   for (QLineEdit* e : {u().EINHEITOUT1, u().EINHEITOUT4, u().EINHEITIN1, u().EINHEITIN4})
     EXPECT_EQ(e->maxLength(), 8);
-  // gKonfig takes them only when the fields are stored.
-  EXPECT_EQ(config::KonfigurationenVergleichen(vorher, gKonfig), 1);
-  config::KonfigfelderInStrukturSpeichern();
-  EXPECT_EQ(gKonfig.voutmax, 4.095);
-  EXPECT_EQ(gKonfig.outmax[0], 4.095);
-  EXPECT_STREQ(gKonfig.outeinheit[0], "A");
+  // The record takes them only when the fields are stored.
+  EXPECT_EQ(config::KonfigurationenVergleichen(vorher, konfig.gKonfig), 1);
+  config::KonfigfelderInStrukturSpeichern(konfig);
+  EXPECT_EQ(konfig.gKonfig.voutmax, 4.095);
+  EXPECT_EQ(konfig.gKonfig.outmax[0], 4.095);
+  EXPECT_STREQ(konfig.gKonfig.outeinheit[0], "A");
 }
 
 TEST_F(KonfigFensterTest, LeavingByTheButtonStoresRescalesThenShowsTheMainWindow) {
   u().AUSGANGSBEREICH->setCurrentIndex(1);
   u().SKALAOUTMAX2->setValue(60.0);
   u().EINHEITIN3->setText("mbar");
-  EXPECT_EQ(gKonfig.voutmax, 10.0);  // edits alone change nothing
+  EXPECT_EQ(konfig.gKonfig.voutmax, 10.0);  // edits alone change nothing
   QTest::mouseClick(u().HAUPTFENSTER, Qt::LeftButton);
-  EXPECT_EQ(gKonfig.voutmax, 5.0);
-  EXPECT_EQ(gKonfig.outskalamax[1], 60.0);
-  EXPECT_STREQ(gKonfig.ineinheit[2], "mbar");
+  EXPECT_EQ(konfig.gKonfig.voutmax, 5.0);
+  EXPECT_EQ(konfig.gKonfig.outskalamax[1], 60.0);
+  EXPECT_STREQ(konfig.gKonfig.ineinheit[2], "mbar");
   EXPECT_EQ(ablauf, (std::vector<std::string>{"kurven 5.000000", "kennlinie 5.000000",
                                               "direkt 5.000000", "zeige -1"}));
 }
@@ -146,7 +145,7 @@ TEST_F(KonfigFensterTest, LeavingByTheButtonStoresRescalesThenShowsTheMainWindow
 TEST_F(KonfigFensterTest, LeavingByTheMenuShowsTheChosenWindowFirst) {
   u().EINGANGSBEREICH->setCurrentIndex(0);
   u().actionComEinstellung->trigger();
-  EXPECT_EQ(gKonfig.vinmax, 4.095);
+  EXPECT_EQ(konfig.gKonfig.vinmax, 4.095);
   EXPECT_EQ(ablauf, (std::vector<std::string>{"zeige 0", "kurven 10.000000", "kennlinie 10.000000",
                                               "direkt 10.000000"}));
   ablauf.clear();
@@ -214,14 +213,14 @@ TEST_F(KonfigFensterTest, SavedFileLoadsBackAndBadFilesChangeNothing) {
                            Fall{fremd, "Error #1021265"}, Fall{version2, "Error #303266"}}) {
     const std::string schlecht = tmp.file("schlecht.wuo");
     std::ofstream(schlecht, std::ios::binary) << fall.bytes;
-    const config::Konfiguration vorher = gKonfig;
+    const config::Konfiguration vorher = konfig.gKonfig;
     op.messages.clear();
     op.answerFile(schlecht);
     u().actionLaden->trigger();
     ASSERT_EQ(op.messages.size(), 1u);
     EXPECT_EQ(op.messages[0].title, fall.titel);
     EXPECT_EQ(u().EINHEITOUT2->text(), "x");
-    EXPECT_EQ(config::KonfigurationenVergleichen(vorher, gKonfig), 1);
+    EXPECT_EQ(config::KonfigurationenVergleichen(vorher, konfig.gKonfig), 1);
   }
   op.messages.clear();
   op.answerFile(tmp.file("fehlt.wuo"));
@@ -251,11 +250,11 @@ TEST_F(KonfigFensterTest, ValuesSurviveTheFieldsUnchanged) {
   k.inskalamax[3] = 1234.56789;
   k.inskalamin[3] = -250.5;
   std::strcpy(k.outeinheit[2], "12345678");
-  config::KonfigurationSetzen(k);
+  config::KonfigurationSetzen(konfig, k);
   EXPECT_EQ(u().AUSGANGSBEREICH->currentData().toDouble(), 7.5);
   EXPECT_EQ(u().SPANNUNG_OUTMAX1->text(), "4.0955");
-  config::KonfigfelderInStrukturSpeichern();
-  EXPECT_EQ(config::KonfigurationenVergleichen(k, gKonfig), 1);
+  config::KonfigfelderInStrukturSpeichern(konfig);
+  EXPECT_EQ(config::KonfigurationenVergleichen(k, konfig.gKonfig), 1);
 
   // A unit field takes no more than 8 characters.
   u().EINHEITIN1->clear();
@@ -264,9 +263,9 @@ TEST_F(KonfigFensterTest, ValuesSurviveTheFieldsUnchanged) {
   // A number typed but not confirmed counts.
   u().SKALAINMAX2->findChild<QLineEdit*>()->selectAll();
   QTest::keyClicks(u().SKALAINMAX2->findChild<QLineEdit*>(), "42.5");
-  config::KonfigfelderInStrukturSpeichern();
-  EXPECT_STREQ(gKonfig.ineinheit[0], "abcdefgh");
-  EXPECT_EQ(gKonfig.inskalamax[1], 42.5);
+  config::KonfigfelderInStrukturSpeichern(konfig);
+  EXPECT_STREQ(konfig.gKonfig.ineinheit[0], "abcdefgh");
+  EXPECT_EQ(konfig.gKonfig.inskalamax[1], 42.5);
 }
 
 TEST_F(KonfigFensterTest, InputVoltagesAndScalesTakeAnyValueAtFullPrecision) {
@@ -278,15 +277,15 @@ TEST_F(KonfigFensterTest, InputVoltagesAndScalesTakeAnyValueAtFullPrecision) {
   k.inskalamax[2] = 1.0 / 3.0;  // more digits than any fixed number of decimals
   k.outmax[3] = 0.1 + 0.2;
   k.inskalamin[3] = 1.5e-12;
-  config::KonfigurationSetzen(k);
+  config::KonfigurationSetzen(konfig, k);
   EXPECT_EQ(u().SPANNUNG_INMAX1->value(), 3.0e12);
   EXPECT_EQ(u().SKALAOUTMAX2->value(), 5.0e15);
   EXPECT_EQ(u().SKALAINMAX3->text(), "0.3333333333333333");
   EXPECT_EQ(u().SPANNUNG_OUTMAX4->text(), "0.30000000000000004");
   EXPECT_EQ(u().SKALAINMIN4->text(), "0.0000000000015");
   EXPECT_EQ(u().SKALAOUTMIN2->text(), "-725000000000.000");
-  config::KonfigfelderInStrukturSpeichern();
-  EXPECT_EQ(config::KonfigurationenVergleichen(k, gKonfig), 1);
+  config::KonfigfelderInStrukturSpeichern(konfig);
+  EXPECT_EQ(config::KonfigurationenVergleichen(k, konfig.gKonfig), 1);
 
   // Typed values of any size count too; the output voltages stay within 0 to 10.
   QLineEdit* feld = u().SKALAINMAX1->findChild<QLineEdit*>();
@@ -295,9 +294,9 @@ TEST_F(KonfigFensterTest, InputVoltagesAndScalesTakeAnyValueAtFullPrecision) {
   feld = u().SPANNUNG_OUTMAX1->findChild<QLineEdit*>();
   feld->selectAll();
   QTest::keyClicks(feld, "12");
-  config::KonfigfelderInStrukturSpeichern();
-  EXPECT_EQ(gKonfig.inskalamax[0], -4.0e12);
-  EXPECT_LE(gKonfig.outmax[0], 10.0);
+  config::KonfigfelderInStrukturSpeichern(konfig);
+  EXPECT_EQ(konfig.gKonfig.inskalamax[0], -4.0e12);
+  EXPECT_LE(konfig.gKonfig.outmax[0], 10.0);
 
   // Unlimited fields still ask for a field's width, not for the width of their limits.
   const int breit = u().SPANNUNG_OUTMAX1->minimumSizeHint().width();

@@ -185,9 +185,9 @@ TEST_F(Zeichnung, TimeBaseMarkers) {
 }
 
 TEST_F(Zeichnung, YAxisAndZoomFields) {
-  config::gKonfig.outskalamin[0] = -50.0;
-  config::gKonfig.outskalamax[0] = 50.0;
-  std::snprintf(config::gKonfig.outeinheit[0], 9, "bar");
+  sitzung.Konfig.gKonfig.outskalamin[0] = -50.0;
+  sitzung.Konfig.gKonfig.outskalamax[0] = 50.0;
+  std::snprintf(sitzung.Konfig.gKonfig.outeinheit[0], 9, "bar");
   sitzung.gKurven.Ruhezustand[0] = 4095;
   auto a = curves::YAchseSkalieren(sitzung, 0);
   EXPECT_EQ(a.Versatz, -50.0);
@@ -211,8 +211,8 @@ TEST_F(Zeichnung, YAxisAndZoomFields) {
 // An unchanged zoom field stands for the middle of its code, so committing it keeps the
 // limit however the unit conversion rounds the shown value.
 TEST_F(Zeichnung, UnchangedZoomFieldsKeepTheirLimits) {
-  config::gKonfig.outskalamin[0] = 0.0;
-  config::gKonfig.outskalamax[0] = 3.0;
+  sitzung.Konfig.gKonfig.outskalamin[0] = 0.0;
+  sitzung.Konfig.gKonfig.outskalamax[0] = 3.0;
   sitzung.gKurven.YZoomMin[0] = 1001;
   sitzung.gKurven.YZoomMax[0] = 3999;
   const auto a = curves::YAchseSkalieren(sitzung, 0);

@@ -22,7 +22,7 @@ namespace testsupport {
 class Kurvenfixture : public ::testing::Test {
  protected:
   void SetUp() override {
-    config::KonfigurationStandardwerte();
+    config::KonfigurationStandardwerte(sitzung.Konfig);
     device::ZOR_Fehlersprache(2);
     ASSERT_EQ(curves::KurvenModellInitialisieren(sitzung), 0);
     curves::setEditordialoge(sitzung, &dialoge);

@@ -32,8 +32,9 @@ TEST_F(Kurvengrafikinhalt, WholeCurveEndsBackAtItsFirstValue) {
   const common::Grafikreihe& r = inhalt.Reihen[0];
   EXPECT_EQ("Curve 1", r.Name);
   EXPECT_THAT(r.X, ElementsAre(0.0, 10.0, 30.0));
-  const double voll = curves::RohInEinheit(0, 4095);
-  EXPECT_THAT(r.Y, ElementsAre(curves::RohInEinheit(0, 0), voll, curves::RohInEinheit(0, 0)));
+  const double voll = curves::RohInEinheit(sitzung, 0, 4095);
+  EXPECT_THAT(r.Y, ElementsAre(curves::RohInEinheit(sitzung, 0, 0), voll,
+                               curves::RohInEinheit(sitzung, 0, 0)));
   EXPECT_DOUBLE_EQ(voll, inhalt.Y.Max);
 }
 
@@ -47,12 +48,13 @@ TEST_F(Kurvengrafikinhalt, VisiblePartTakesViewAndYZoom) {
   EXPECT_EQ("\u00b5s", inhalt.X.Einheit);
   EXPECT_DOUBLE_EQ(1000.0, inhalt.X.Min);
   EXPECT_DOUBLE_EQ(1500.0, inhalt.X.Max);
-  EXPECT_DOUBLE_EQ(curves::RohInEinheit(0, 1000), inhalt.Y.Min);
-  EXPECT_DOUBLE_EQ(curves::RohInEinheit(0, 2000), inhalt.Y.Max);
+  EXPECT_DOUBLE_EQ(curves::RohInEinheit(sitzung, 0, 1000), inhalt.Y.Min);
+  EXPECT_DOUBLE_EQ(curves::RohInEinheit(sitzung, 0, 2000), inhalt.Y.Max);
 }
 
 TEST_F(Kurvengrafikinhalt, CurveOnAnotherUnitNamesIt) {
-  std::snprintf(config::gKonfig.outeinheit[1], sizeof config::gKonfig.outeinheit[1], "mA");
+  std::snprintf(sitzung.Konfig.gKonfig.outeinheit[1], sizeof sitzung.Konfig.gKonfig.outeinheit[1],
+                "mA");
   sitzung.gKurven.AktuelleKurve = 1;
   // The window shows the edited curve over curve 1.
   ASSERT_EQ(0, curves::KurvenGrafikinhalt(sitzung, curves::SichtbareKurven(sitzung), false, inhalt,

@@ -29,16 +29,17 @@ TEST_F(Punktzeilen, RowsShowTimeLengthBaseValueAndSlope) {
   std::vector<double> start;
   curves::StartzeitenBerechnen(sitzung.gKurven.Kurven[0], start);
   EXPECT_EQ(start, (std::vector<double>{0, 40000, 43000, 44000}));
-  const auto z = curves::PunktzeileLesen(sitzung.gKurven.Kurven[0], 0, 1, start[1]);
+  const auto z = curves::PunktzeileLesen(sitzung, sitzung.gKurven.Kurven[0], 0, 1, start[1]);
   EXPECT_EQ(curves::PunktzelleText(z, Punktspalte::Start), "40 ms");
   EXPECT_EQ(curves::PunktzelleText(z, Punktspalte::Zeitbasis), "1ms");
   EXPECT_EQ(z.Codes, 2000);
   // From 2000 down to 1000 codes in 3 ms.
-  const double erwartet = (curves::RohInEinheit(0, 1000) - curves::RohInEinheit(0, 2000)) / 0.003;
+  const double erwartet =
+      (curves::RohInEinheit(sitzung, 0, 1000) - curves::RohInEinheit(sitzung, 0, 2000)) / 0.003;
   EXPECT_NEAR(z.Steigung, erwartet, 1e-9);
   // The closing line runs to the first point.
-  const auto s = curves::PunktzeileLesen(sitzung.gKurven.Kurven[0], 0, 2, start[2]);
-  EXPECT_NEAR(s.Steigung, -curves::RohInEinheit(0, 1000) / 0.001, 1e-9);
+  const auto s = curves::PunktzeileLesen(sitzung, sitzung.gKurven.Kurven[0], 0, 2, start[2]);
+  EXPECT_NEAR(s.Steigung, -curves::RohInEinheit(sitzung, 0, 1000) / 0.001, 1e-9);
 }
 
 struct Zellfall {
@@ -89,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Punktzeilen, AValueInTheOutputsUnitIsRounded) {
-  const double volt = curves::RohInEinheit(0, 3000.3);
+  const double volt = curves::RohInEinheit(sitzung, 0, 3000.3);
   EXPECT_EQ(curves::PunktzelleSetzen(sitzung, 1, Punktspalte::Wert, std::to_string(volt)), 1);
   EXPECT_EQ(Punkte()[1].Y, 3000);
 }
@@ -141,10 +142,10 @@ TEST_F(Punktzeilen, ValueNudgesOneCodeOrOneGridStep) {
   sitzung.gKurven.YRaster[0] = 1.0;
   Punkte()[1].Y = 2048;
   EXPECT_EQ(curves::PunktWertSchieben(sitzung, 1, 1), 1);
-  EXPECT_NEAR(curves::RohInEinheit(0, Punkte()[1].Y), 6.0, 0.002);
+  EXPECT_NEAR(curves::RohInEinheit(sitzung, 0, Punkte()[1].Y), 6.0, 0.002);
   EXPECT_EQ(curves::PunktWertSchieben(sitzung, 1, -1), 1);
   EXPECT_EQ(curves::PunktWertSchieben(sitzung, 1, -1), 1);
-  EXPECT_NEAR(curves::RohInEinheit(0, Punkte()[1].Y), 4.0, 0.002);
+  EXPECT_NEAR(curves::RohInEinheit(sitzung, 0, Punkte()[1].Y), 4.0, 0.002);
   EXPECT_EQ(Undos(), 4);
 }
 

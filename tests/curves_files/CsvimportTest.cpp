@@ -181,15 +181,15 @@ class CsvEinheit : public DateiTest, public testing::WithParamInterface<Einheitf
 TEST_P(CsvEinheit, ChoosesVoltsOrTheOutputsUnit) {
   const Einheitfall& f = GetParam();
   // Output 1: 0..10 V into 0..100 of the unit.
-  config::gKonfig.outskalamax[0] = 100.0;
-  std::strcpy(config::gKonfig.outeinheit[0], f.ausgangseinheit);
+  sitzung.Konfig.gKonfig.outskalamax[0] = 100.0;
+  std::strcpy(sitzung.Konfig.gKonfig.outeinheit[0], f.ausgangseinheit);
   const auto pfad = dir.file("e.csv");
   TextSchreiben(pfad, std::string("t;") + f.kopf + "\n0;" + std::to_string(f.wert) + "\n");
   Csvreihe r;
   ASSERT_EQ(0, CsvLesen(pfad, {}, r));
   std::vector<double> codes;
   int abgeschnitten = 0;
-  EXPECT_EQ(f.volt, CsvWerteInCodes(r, codes, abgeschnitten));
+  EXPECT_EQ(f.volt, CsvWerteInCodes(sitzung.Konfig.gKonfig, r, codes, abgeschnitten));
   EXPECT_NEAR(f.code, codes[0], 1e-9);
 }
 
@@ -208,7 +208,7 @@ TEST_F(DateiTest, ValuesBeyondTheRangeAreClippedAndCounted) {
   ASSERT_EQ(0, CsvLesen(pfad, {}, r));
   std::vector<double> codes;
   int abgeschnitten = 0;
-  CsvWerteInCodes(r, codes, abgeschnitten);
+  CsvWerteInCodes(sitzung.Konfig.gKonfig, r, codes, abgeschnitten);
   EXPECT_EQ(2, abgeschnitten);
   EXPECT_EQ((std::vector<double>{0, 2047.5, 4095, 4095}), codes);
 }
@@ -231,7 +231,7 @@ TEST_P(CsvAblehnung, NamesTheLineAndGivesNothing) {
   TextSchreiben(pfad, f.text);
   std::vector<Kurvenpunkt> punkte = {P(7, 7, 7)};
   Csvbericht bericht;
-  EXPECT_EQ(f.code, CsvImportieren(pfad, f.optionen, 1.0, punkte, bericht));
+  EXPECT_EQ(f.code, CsvImportieren(sitzung.Konfig.gKonfig, pfad, f.optionen, 1.0, punkte, bericht));
   EXPECT_THAT(op.lastMessageText(), testing::HasSubstr(f.meldung));
   EXPECT_EQ("Error while importing", op.lastMessageTitle());
   EXPECT_TRUE(Gleich({P(7, 7, 7)}, punkte));
@@ -273,7 +273,8 @@ TEST_F(DateiTest, DetailBeyondTheMemoryIsRefusedAtTheFirstSampleThatDoesNotFit) 
   TextSchreiben(pfad, text);
   std::vector<Kurvenpunkt> punkte;
   Csvbericht bericht;
-  ASSERT_EQ(kFehlerAbtastreiheZuLang, CsvImportieren(pfad, {}, 1.0, punkte, bericht));
+  ASSERT_EQ(kFehlerAbtastreiheZuLang,
+            CsvImportieren(sitzung.Konfig.gKonfig, pfad, {}, 1.0, punkte, bericht));
   int zeile = 0;
   ASSERT_EQ(1, std::sscanf(op.lastMessageText().c_str(), "Error in line %d", &zeile));
   EXPECT_GE(zeile, 30000);
@@ -286,14 +287,17 @@ TEST_F(DateiTest, DetailBeyondTheMemoryIsRefusedAtTheFirstSampleThatDoesNotFit) 
                                                })) +
       1));
   TextSchreiben(pfad, text);
-  EXPECT_EQ(0, CsvImportieren(pfad, {}, 1.0, punkte, bericht)) << op.lastMessageText();
+  EXPECT_EQ(0, CsvImportieren(sitzung.Konfig.gKonfig, pfad, {}, 1.0, punkte, bericht))
+      << op.lastMessageText();
 }
 
 TEST_F(DateiTest, AFileThatCannotBeOpenedIsRefused) {
   std::vector<Kurvenpunkt> punkte;
   Csvbericht bericht;
-  EXPECT_EQ(kFehlerCsvOeffnen, CsvImportieren(dir.file("fehlt.csv"), {}, 1.0, punkte, bericht));
-  EXPECT_EQ(kFehlerCsvOeffnen, CsvImportieren(dir.path().string(), {}, 1.0, punkte, bericht));
+  EXPECT_EQ(kFehlerCsvOeffnen, CsvImportieren(sitzung.Konfig.gKonfig, dir.file("fehlt.csv"), {},
+                                              1.0, punkte, bericht));
+  EXPECT_EQ(kFehlerCsvOeffnen,
+            CsvImportieren(sitzung.Konfig.gKonfig, dir.path().string(), {}, 1.0, punkte, bericht));
 }
 
 // ---- The lines on the device image ----
@@ -373,7 +377,8 @@ TEST_P(CsvNaeherung, EveryPlayedSampleStaysWithinTheTolerance) {
   TextSchreiben(pfad, text);
   std::vector<Kurvenpunkt> punkte;
   Csvbericht b;
-  ASSERT_EQ(0, CsvImportieren(pfad, {}, f.toleranz, punkte, b)) << op.lastMessageText();
+  ASSERT_EQ(0, CsvImportieren(sitzung.Konfig.gKonfig, pfad, {}, f.toleranz, punkte, b))
+      << op.lastMessageText();
   const Naeherungsbericht& n = b.Naeherung;
   EXPECT_LE(static_cast<int>(punkte.size()), f.hoechstensPunkte);
   EXPECT_EQ(n.Punkte, static_cast<int>(punkte.size()));
@@ -415,7 +420,7 @@ TEST_F(DateiTest, OneSampleIsOnePoint) {
   TextSchreiben(pfad, "0.5;5\n");
   std::vector<Kurvenpunkt> punkte;
   Csvbericht b;
-  ASSERT_EQ(0, CsvImportieren(pfad, {}, 1.0, punkte, b));
+  ASSERT_EQ(0, CsvImportieren(sitzung.Konfig.gKonfig, pfad, {}, 1.0, punkte, b));
   EXPECT_TRUE(Gleich({P(2048, 1, 9)}, punkte));
 }
 

@@ -67,7 +67,7 @@ struct Modellstand {
     s.zyklen = sitzung.gKurven.Zyklen;
     s.ruhe = sitzung.gKurven.Ruhezustand;
     s.geaendert = sitzung.gKurven.KurvenGeaendert;
-    s.konfig = config::gKonfig;
+    s.konfig = sitzung.Konfig.gKonfig;
     return s;
   }
   void ErwarteUnveraendert(const curves::Kurvensitzung& sitzung) const {
@@ -78,7 +78,7 @@ struct Modellstand {
     EXPECT_EQ(zyklen, sitzung.gKurven.Zyklen);
     EXPECT_EQ(ruhe, sitzung.gKurven.Ruhezustand);
     EXPECT_EQ(geaendert, sitzung.gKurven.KurvenGeaendert);
-    EXPECT_EQ(0, std::memcmp(&konfig, &config::gKonfig, sizeof(konfig)));
+    EXPECT_EQ(0, std::memcmp(&konfig, &sitzung.Konfig.gKonfig, sizeof(konfig)));
   }
 };
 
@@ -108,7 +108,7 @@ class DateiTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_EQ(0, curves::KurvenModellInitialisieren(sitzung));
     device::ZOR_Fehlersprache(2);
-    config::KonfigurationStandardwerte();
+    config::KonfigurationStandardwerte(sitzung.Konfig);
   }
   void TearDown() override { curves::KurvenModellFreigeben(sitzung); }
 

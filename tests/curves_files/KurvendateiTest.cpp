@@ -18,8 +18,8 @@ class KurvendateiTest : public DateiTest {};
 
 TEST_F(KurvendateiTest, SavedFileHasEveryFieldAtItsOffset) {
   Beispielkurven();
-  config::gKonfig.outskalamax[0] = 4.095;
-  config::EinheitSetzen(config::gKonfig.outeinheit[0], "A");
+  sitzung.Konfig.gKonfig.outskalamax[0] = 4.095;
+  config::EinheitSetzen(sitzung.Konfig.gKonfig.outeinheit[0], "A");
   sitzung.gKurven.KurvenGeaendert = true;
   const auto pfad = dir.file("k.wur");
 
@@ -42,7 +42,7 @@ TEST_F(KurvendateiTest, SavedFileHasEveryFieldAtItsOffset) {
     EXPECT_EQ(anzahl[c], Le32(b, 4424 + 12 * c));
     EXPECT_EQ(0, Le32(b, 4424 + 12 * c + 8));
   }
-  EXPECT_EQ(0, std::memcmp(&b[4072], &config::gKonfig, 352));
+  EXPECT_EQ(0, std::memcmp(&b[4072], &sitzung.Konfig.gKonfig, 352));
   // Curve 1's points from 4472: Y, Laenge, code in one byte.
   EXPECT_EQ(0, Le32(b, 4472));
   EXPECT_EQ(5, Le32(b, 4476));
@@ -90,13 +90,13 @@ TEST_F(KurvendateiTest, OpeningASavedFileRestoresEverything) {
 
 TEST_F(KurvendateiTest, ConfigurationQuestionOnlyWhenTheStoredRecordDiffers) {
   const auto pfad = dir.file("konfig.wur");
-  config::gKonfig.voutmax = 4.095;
-  config::gKonfig.outskalamax[0] = 8.19;
+  sitzung.Konfig.gKonfig.voutmax = 4.095;
+  sitzung.Konfig.gKonfig.outskalamax[0] = 8.19;
   ASSERT_EQ(0, KurvendateiSpeichern(sitzung, pfad));
-  const auto gespeichert = config::gKonfig;
+  const auto gespeichert = sitzung.Konfig.gKonfig;
 
   // "do not load" keeps the current record.
-  config::gKonfig = config::KonfigurationStandard();
+  sitzung.Konfig.gKonfig = config::KonfigurationStandard();
   op.answerMessage(2);
   Ladebericht bericht;
   ASSERT_EQ(0, KurvendateiLaden(sitzung, pfad, Konfigwahl::Fragen, &bericht));
@@ -113,13 +113,13 @@ TEST_F(KurvendateiTest, ConfigurationQuestionOnlyWhenTheStoredRecordDiffers) {
   EXPECT_EQ(2, frage.escapeButton);
   EXPECT_TRUE(bericht.konfigurationVerschieden);
   EXPECT_FALSE(bericht.konfigurationGeladen);
-  EXPECT_EQ(10.0, config::gKonfig.voutmax);
+  EXPECT_EQ(10.0, sitzung.Konfig.gKonfig.voutmax);
 
   // "load" takes the file's record.
   op.answerMessage(1);
   ASSERT_EQ(0, KurvendateiLaden(sitzung, pfad, Konfigwahl::Fragen, &bericht));
   EXPECT_TRUE(bericht.konfigurationGeladen);
-  EXPECT_EQ(1, config::KonfigurationenVergleichen(gespeichert, config::gKonfig));
+  EXPECT_EQ(1, config::KonfigurationenVergleichen(gespeichert, sitzung.Konfig.gKonfig));
 
   // Now equal: no further question.
   ASSERT_EQ(0, KurvendateiLaden(sitzung, pfad));
@@ -128,13 +128,13 @@ TEST_F(KurvendateiTest, ConfigurationQuestionOnlyWhenTheStoredRecordDiffers) {
 
 TEST_F(KurvendateiTest, ChoiceGivenByTheCallerAsksNothing) {
   const auto pfad = dir.file("konfig.wur");
-  config::gKonfig.vinmax = 5.0;
+  sitzung.Konfig.gKonfig.vinmax = 5.0;
   ASSERT_EQ(0, KurvendateiSpeichern(sitzung, pfad));
-  config::gKonfig = config::KonfigurationStandard();
+  sitzung.Konfig.gKonfig = config::KonfigurationStandard();
   ASSERT_EQ(0, KurvendateiLaden(sitzung, pfad, Konfigwahl::NichtLaden));
-  EXPECT_EQ(10.0, config::gKonfig.vinmax);
+  EXPECT_EQ(10.0, sitzung.Konfig.gKonfig.vinmax);
   ASSERT_EQ(0, KurvendateiAnhaengen(sitzung, pfad, Konfigwahl::Laden));
-  EXPECT_EQ(5.0, config::gKonfig.vinmax);
+  EXPECT_EQ(5.0, sitzung.Konfig.gKonfig.vinmax);
   EXPECT_TRUE(op.messages.empty());
 }
 

@@ -2,35 +2,33 @@
 // unit.
 #include "Fensterhilfen.h"
 #include "config/Konfiguration.h"
-#include "config/gui/Neuskalierung.h"
 #include "widgets/YAchsenTicker.h"
 
 namespace kurvenfenster {
 namespace {
 
-using config::gKonfig;
-
 class AchseTest : public FensterTest {
  protected:
   void SetUp() override {
-    gespeichert = gKonfig;
+    gespeichert = sitzung.Konfig.gKonfig;
     FensterTest::SetUp();
   }
   void TearDown() override {
     FensterTest::TearDown();
-    gKonfig = gespeichert;
+    sitzung.Konfig.gKonfig = gespeichert;
   }
   config::Konfiguration gespeichert{};
 };
 
 TEST_F(AchseTest, LabelsShowTheUnitThroughGainAndOffset) {
   // Output 1: 0..10 V read as -50..150 bar.
-  gKonfig.voutmax = 10.0;
-  gKonfig.outmin[0] = 0.0;
-  gKonfig.outmax[0] = 10.0;
-  gKonfig.outskalamin[0] = -50.0;
-  gKonfig.outskalamax[0] = 150.0;
-  std::snprintf(gKonfig.outeinheit[0], sizeof gKonfig.outeinheit[0], "bar");
+  sitzung.Konfig.gKonfig.voutmax = 10.0;
+  sitzung.Konfig.gKonfig.outmin[0] = 0.0;
+  sitzung.Konfig.gKonfig.outmax[0] = 10.0;
+  sitzung.Konfig.gKonfig.outskalamin[0] = -50.0;
+  sitzung.Konfig.gKonfig.outskalamax[0] = 150.0;
+  std::snprintf(sitzung.Konfig.gKonfig.outeinheit[0], sizeof sitzung.Konfig.gKonfig.outeinheit[0],
+                "bar");
   panel->Kurvenpanel_SkaliereYAchse();
   graph()->replot();
   const auto& t = panel->Grafik().Ticker();
@@ -55,10 +53,11 @@ TEST_F(AchseTest, LabelsShowTheUnitThroughGainAndOffset) {
 }
 
 TEST_F(AchseTest, LeavingTheConfigurationRescales) {
-  gKonfig.outskalamin[0] = 0.0;
-  gKonfig.outskalamax[0] = 4.095;
-  std::snprintf(gKonfig.outeinheit[0], sizeof gKonfig.outeinheit[0], "mA");
-  config::gui::AlleFensterNeuskalieren();
+  sitzung.Konfig.gKonfig.outskalamin[0] = 0.0;
+  sitzung.Konfig.gKonfig.outskalamax[0] = 4.095;
+  std::snprintf(sitzung.Konfig.gKonfig.outeinheit[0], sizeof sitzung.Konfig.gKonfig.outeinheit[0],
+                "mA");
+  sitzung.Konfig.Neuskalierungen.Melden();
   EXPECT_EQ("4.095", panel->Grafik().Ticker().Beschriftung(4095));
   EXPECT_EQ("mA", graph()->yAxis->label());
   EXPECT_EQ("mA", panel->Ui().LABEL_YKOORDINATE->text());
@@ -66,8 +65,8 @@ TEST_F(AchseTest, LeavingTheConfigurationRescales) {
 
 TEST_F(AchseTest, ABrokenScalingStillGivesTicks) {
   // Both ends at the same unit value: every raw code reads the same.
-  gKonfig.outskalamin[0] = 5.0;
-  gKonfig.outskalamax[0] = 5.0;
+  sitzung.Konfig.gKonfig.outskalamin[0] = 5.0;
+  sitzung.Konfig.gKonfig.outskalamax[0] = 5.0;
   panel->Kurvenpanel_SkaliereYAchse();
   graph()->replot();
   EXPECT_FALSE(graph()->yAxis->tickVector().isEmpty());

@@ -17,7 +17,7 @@ using curves::gui::Werkzeug;
 class CursorTest : public FensterTest {
  protected:
   void SetUp() override {
-    config::KonfigurationStandardwerte();
+    config::KonfigurationStandardwerte(sitzung.Konfig);
     FensterTest::SetUp();
     sitzung.gKurven.Kurven[0].Punkte = {{0, 4, 1, {}}, {2000, 4, 1, {}}, {1000, 2, 1, {}}};
     panel->KurvenpanelZeichnen();

@@ -53,12 +53,12 @@ TEST_F(DialogFensterTest, PointDialogMovesThePoint) {
 
 TEST_F(DialogFensterTest, PointDialogLeftAsShownKeepsTheValueInASmallUnit) {
   // Output 1 read as 0 .. 0.02 A: the field's four decimals are about 5 codes apart.
-  const config::Konfiguration gespeichert = config::gKonfig;
-  config::gKonfig.voutmax = 10.0;
-  config::gKonfig.outmin[0] = 0.0;
-  config::gKonfig.outmax[0] = 10.0;
-  config::gKonfig.outskalamin[0] = 0.0;
-  config::gKonfig.outskalamax[0] = 0.02;
+  const config::Konfiguration gespeichert = sitzung.Konfig.gKonfig;
+  sitzung.Konfig.gKonfig.voutmax = 10.0;
+  sitzung.Konfig.gKonfig.outmin[0] = 0.0;
+  sitzung.Konfig.gKonfig.outmax[0] = 10.0;
+  sitzung.Konfig.gKonfig.outskalamin[0] = 0.0;
+  sitzung.Konfig.gKonfig.outskalamax[0] = 0.02;
   auto& d = panel->Dialoge();
   QTimer::singleShot(0, [&] { d.PunktUi().OK->click(); });
   Werkzeug(Werkzeug::Punktdialog);
@@ -73,7 +73,7 @@ TEST_F(DialogFensterTest, PointDialogLeftAsShownKeepsTheValueInASmallUnit) {
   });
   Klicken(Pixel(4000, 2000));
   EXPECT_NEAR(2048, Kurve1().Punkte[1].Y, 1);
-  config::gKonfig = gespeichert;
+  sitzung.Konfig.gKonfig = gespeichert;
 }
 
 TEST_F(DialogFensterTest, PointDialogRefusesATooBigValue) {

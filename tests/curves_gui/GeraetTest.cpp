@@ -99,8 +99,7 @@ TEST_F(GeraetFensterTest, UnequalLengthsAskBeforeWriting) {
 }
 
 TEST_F(GeraetFensterTest, AdaptRescalesTheYAxis) {
-  config::KonfigfelderLoesen();
-  config::gKonfig.outskalamax[0] = 10.0;
+  sitzung.Konfig.gKonfig.outskalamax[0] = 10.0;
   panel->KurvenpanelZeichnen();
   const auto& ticker = panel->Grafik().Ticker();
   EXPECT_EQ("10", ticker.Beschriftung(4095));
@@ -110,10 +109,10 @@ TEST_F(GeraetFensterTest, AdaptRescalesTheYAxis) {
     return 0;
   });
   QTest::mouseClick(panel->Ui().ANPASSEN_1, Qt::LeftButton);
-  EXPECT_DOUBLE_EQ(8.19, config::gKonfig.outskalamax[0]);
+  EXPECT_DOUBLE_EQ(8.19, sitzung.Konfig.gKonfig.outskalamax[0]);
   EXPECT_EQ("8.19", ticker.Beschriftung(4095));
   EXPECT_NEAR(8.19, panel->Ui().YZOOMMAX->value(), 1e-4);
-  config::gKonfig.outskalamax[0] = 10.0;
+  sitzung.Konfig.gKonfig.outskalamax[0] = 10.0;
 }
 
 TEST_F(GeraetFensterTest, StartAndStopReachTheDevice) {

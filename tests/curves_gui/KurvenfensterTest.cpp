@@ -356,13 +356,13 @@ TEST_F(FensterTest, LeavingTheYZoomFieldsUnchangedKeepsTheLimits) {
     EXPECT_EQ(roh + 2001, sitzung.gKurven.YZoomMax[0]);
   }
   // Across the range and in other units (an offset, a small span, a falling scale).
-  const config::Konfiguration gespeichert = config::gKonfig;
-  config::gKonfig.voutmax = 10.0;
-  config::gKonfig.outmin[0] = 0.0;
-  config::gKonfig.outmax[0] = 10.0;
+  const config::Konfiguration gespeichert = sitzung.Konfig.gKonfig;
+  sitzung.Konfig.gKonfig.voutmax = 10.0;
+  sitzung.Konfig.gKonfig.outmin[0] = 0.0;
+  sitzung.Konfig.gKonfig.outmax[0] = 10.0;
   for (auto [unten, oben] : {std::pair{-50.0, 150.0}, {0.0, 0.02}, {7.3, -1.1}}) {
-    config::gKonfig.outskalamin[0] = unten;
-    config::gKonfig.outskalamax[0] = oben;
+    sitzung.Konfig.gKonfig.outskalamin[0] = unten;
+    sitzung.Konfig.gKonfig.outskalamax[0] = oben;
     for (int roh = 0; roh + 2000 <= 4095; roh += 53) {
       sitzung.gKurven.YZoomMin[0] = roh;
       sitzung.gKurven.YZoomMax[0] = roh + 2000;
@@ -373,7 +373,7 @@ TEST_F(FensterTest, LeavingTheYZoomFieldsUnchangedKeepsTheLimits) {
       EXPECT_EQ(roh + 2000, sitzung.gKurven.YZoomMax[0]) << unten << " .. " << oben;
     }
   }
-  config::gKonfig = gespeichert;
+  sitzung.Konfig.gKonfig = gespeichert;
   sitzung.gKurven.YZoomMin[0] = 1009;
   sitzung.gKurven.YZoomMax[0] = 1009 + 2001;
   panel->KurvenpanelZeichnen();

@@ -38,7 +38,7 @@ class ModellTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_EQ(0, curves::KurvenModellInitialisieren(sitzung));
-    config::KonfigurationStandardwerte();
+    config::KonfigurationStandardwerte(sitzung.Konfig);
     device::ZOR_Fehlersprache(2);
   }
   void TearDown() override { curves::KurvenModellFreigeben(sitzung); }

@@ -22,8 +22,8 @@ struct Ausgangsfall {
 class Ausgangsbasis : public Direkt {
  protected:
   void Skalieren(double skalaMin, double skalaMax) {
-    config::gKonfig.outskalamin[1] = skalaMin;
-    config::gKonfig.outskalamax[1] = skalaMax;
+    sitzung.Konfig.gKonfig.outskalamin[1] = skalaMin;
+    sitzung.Konfig.gKonfig.outskalamax[1] = skalaMax;
     Direktpanel_SkaliereElemente(sitzung);
   }
   double Volt() { return sim.engine().device('1').outputs[1]; }

@@ -52,7 +52,7 @@ inline testsupport::SimPortOptions KurzeZeit() {
 class Direkt : public testing::Test {
  protected:
   void SetUp() override {
-    config::KonfigurationStandardwerte();
+    config::KonfigurationStandardwerte(sitzung.Konfig);
     device::ZOR_Fehlersprache(2);
     sim.verbindung().Port().offen = sim.port();
     direct::DirektUhrSetzen(sitzung, &uhr);
@@ -60,7 +60,7 @@ class Direkt : public testing::Test {
         [this](const std::array<double, 4>& p) { punkte.push_back(p); });
     direct::DirektpanelInit(sitzung);
   }
-  void TearDown() override { config::KonfigurationStandardwerte(); }
+  void TearDown() override { config::KonfigurationStandardwerte(sitzung.Konfig); }
 
   void EingaengeSetzen(double e1, double e2, double e3, double e4) {
     sim.engine().setInput('1', 1, e1);

@@ -26,7 +26,7 @@ class Eingaenge : public Direkt {
 };
 
 TEST_F(Eingaenge, MinimumAndMaximumChangeOnlyStrictlyBeyondTheStoredOnes) {
-  config::gKonfig.inskalamax[0] = 100.0;  // 0..10 V shows as 0..100
+  sitzung.Konfig.gKonfig.inskalamax[0] = 100.0;  // 0..10 V shows as 0..100
   EXPECT_EQ(std::make_pair(50.0, 50.0), Lesen1(5.0));
   EXPECT_EQ(std::make_pair(50.0, 70.0), Lesen1(7.0));
   EXPECT_EQ(std::make_pair(30.0, 70.0), Lesen1(3.0));

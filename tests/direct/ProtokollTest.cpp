@@ -45,10 +45,10 @@ class Protokoll : public Direkt {
  protected:
   void SetUp() override {
     Direkt::SetUp();
-    config::gKonfig.inskalamax[1] = 1000.0;
-    config::EinheitSetzen(config::gKonfig.ineinheit[1], "mbar");
-    config::gKonfig.outskalamax[2] = 100.0;
-    config::EinheitSetzen(config::gKonfig.outeinheit[2], "bar");
+    sitzung.Konfig.gKonfig.inskalamax[1] = 1000.0;
+    config::EinheitSetzen(sitzung.Konfig.gKonfig.ineinheit[1], "mbar");
+    sitzung.Konfig.gKonfig.outskalamax[2] = 100.0;
+    config::EinheitSetzen(sitzung.Konfig.gKonfig.outeinheit[2], "bar");
     Direktpanel_SkaliereElemente(sitzung);
     EingaengeSetzen(2.5, 5.0, 0.0, 10.0);
     pfad = ordner.file("log.txt");

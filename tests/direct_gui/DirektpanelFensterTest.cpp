@@ -40,7 +40,7 @@ using direct::gui::DirektpanelFenster;
 class Fenster : public testing::Test {
  protected:
   void SetUp() override {
-    config::KonfigurationStandardwerte();
+    config::KonfigurationStandardwerte(sitzung.Konfig);
     sprache_ = device::Fehlersprache();
     device::ZOR_Fehlersprache(2);  // English, as the program runs
     common::gHilfeAktiv = 0;
@@ -56,7 +56,7 @@ class Fenster : public testing::Test {
   void TearDown() override {
     fenster.reset();
     device::ZOR_Fehlersprache(sprache_);
-    config::KonfigurationStandardwerte();
+    config::KonfigurationStandardwerte(sitzung.Konfig);
   }
   std::string Log() const {
     std::stringstream s;
@@ -162,8 +162,8 @@ TEST_F(Fenster, AKnobSendsWithinItsLimit) {
 
 TEST_F(Fenster, EscapeSetsTheOutputsToZeroWhileShown) {
   sim.engine().withDevice('1', [](sim::Device& d) { d.outputs = {3, 3, 3, 3}; });
-  config::gKonfig.outskalamin[0] = -5.0;
-  config::gKonfig.outskalamax[0] = 5.0;
+  sitzung.Konfig.gKonfig.outskalamin[0] = -5.0;
+  sitzung.Konfig.gKonfig.outskalamax[0] = 5.0;
   direct::Direktpanel_SkaliereElemente(sitzung);
   fenster->show();
   fenster->activateWindow();

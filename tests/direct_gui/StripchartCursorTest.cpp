@@ -22,7 +22,7 @@ namespace {
 class StripchartCursor : public testing::Test {
  protected:
   void SetUp() override {
-    config::KonfigurationStandardwerte();
+    config::KonfigurationStandardwerte(sitzung.Konfig);
     common::gHilfeAktiv = 0;
     fenster = std::make_unique<direct::gui::DirektpanelFenster>(
         sitzung, nullptr, widgets::Fensterumgebung{verbindung});

@@ -40,7 +40,7 @@ void ImRahmen(const characteristic::Kennliniensitzung& sitzung) {
 void Zuruecksetzen(characteristic::Kennliniensitzung& sitzung) {
   if (characteristic::KennlModellInitialisieren(sitzung) != 0) std::abort();
   characteristic::KennlinieNeu(sitzung);
-  config::gKonfig = config::KonfigurationStandard();
+  sitzung.Konfig.gKonfig = config::KonfigurationStandard();
 }
 
 }  // namespace

@@ -21,22 +21,25 @@ bool GleichOhnePadding(const config::Konfiguration& a, const config::Konfigurati
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) {
   const std::string pfad = AlsDatei("ein.wuo", daten, n);
-  config::gKonfig = config::KonfigurationStandard();
-  const config::Konfiguration vorher = config::gKonfig;
-  if (config::KonfigdateiLadenVon(pfad) != 0) {
-    if (std::memcmp(&vorher, &config::gKonfig, sizeof vorher) != 0)
+  sitzung.Konfig.gKonfig = config::KonfigurationStandard();
+  const config::Konfiguration vorher = sitzung.Konfig.gKonfig;
+  if (config::KonfigdateiLadenVon(sitzung.Konfig, pfad) != 0) {
+    if (std::memcmp(&vorher, &sitzung.Konfig.gKonfig, sizeof vorher) != 0)
       Verletzt("a refused file changed the configuration");
     return 0;
   }
-  for (const auto& e : config::gKonfig.outeinheit)
+  for (const auto& e : sitzung.Konfig.gKonfig.outeinheit)
     if (!std::memchr(e, '\0', sizeof e)) Verletzt("a unit without its end");
-  for (const auto& e : config::gKonfig.ineinheit)
+  for (const auto& e : sitzung.Konfig.gKonfig.ineinheit)
     if (!std::memchr(e, '\0', sizeof e)) Verletzt("a unit without its end");
-  const config::Konfiguration geladen = config::gKonfig;
+  const config::Konfiguration geladen = sitzung.Konfig.gKonfig;
   const std::string zurueck = Pfad("zurueck.wuo");
-  if (config::KonfigdateiSpeichernNach(zurueck) != 0) Verletzt("a loaded record was not saved");
-  config::gKonfig = config::KonfigurationStandard();
-  if (config::KonfigdateiLadenVon(zurueck) != 0) Verletzt("a saved file was refused");
-  if (!GleichOhnePadding(geladen, config::gKonfig)) Verletzt("save and load changed the record");
+  if (config::KonfigdateiSpeichernNach(sitzung.Konfig, zurueck) != 0)
+    Verletzt("a loaded record was not saved");
+  sitzung.Konfig.gKonfig = config::KonfigurationStandard();
+  if (config::KonfigdateiLadenVon(sitzung.Konfig, zurueck) != 0)
+    Verletzt("a saved file was refused");
+  if (!GleichOhnePadding(geladen, sitzung.Konfig.gKonfig))
+    Verletzt("save and load changed the record");
   return 0;
 }

@@ -30,7 +30,7 @@ struct Kurvenstand {
     }
     s.zyklen = sitzung.gKurven.Zyklen;
     s.ruhe = sitzung.gKurven.Ruhezustand;
-    s.konfig = config::gKonfig;
+    s.konfig = sitzung.Konfig.gKonfig;
     return s;
   }
 
@@ -76,7 +76,7 @@ inline void ModellZuruecksetzen() {
   static const bool einmal = [] { return curves::KurvenModellInitialisieren(sitzung) == 0; }();
   if (!einmal) std::abort();
   curves::KurvenNeu(sitzung);
-  config::gKonfig = config::KonfigurationStandard();
+  sitzung.Konfig.gKonfig = config::KonfigurationStandard();
 }
 
 }  // namespace fuzz

@@ -132,17 +132,17 @@ void Abtastdateien() {
 }
 
 void Konfigurationen() {
-  config::gKonfig = config::KonfigurationStandard();
-  config::KonfigdateiSpeichernNach(Ordner("fuzz_konfigdatei") + "standard.wuo");
-  config::gKonfig.voutmax = 4.095;
-  config::gKonfig.outskalamax[0] = 4.095;
-  std::strcpy(config::gKonfig.outeinheit[0], "A");
-  std::strcpy(config::gKonfig.ineinheit[3], "mbar1234");
-  config::KonfigdateiSpeichernNach(Ordner("fuzz_konfigdatei") + "ausgang1.wuo");
+  sitzung.Konfig.gKonfig = config::KonfigurationStandard();
+  config::KonfigdateiSpeichernNach(sitzung.Konfig, Ordner("fuzz_konfigdatei") + "standard.wuo");
+  sitzung.Konfig.gKonfig.voutmax = 4.095;
+  sitzung.Konfig.gKonfig.outskalamax[0] = 4.095;
+  std::strcpy(sitzung.Konfig.gKonfig.outeinheit[0], "A");
+  std::strcpy(sitzung.Konfig.gKonfig.ineinheit[3], "mbar1234");
+  config::KonfigdateiSpeichernNach(sitzung.Konfig, Ordner("fuzz_konfigdatei") + "ausgang1.wuo");
 
   // The settings file as the program writes it, with a long value in pieces.
   ini::IniStore* s = ini::Ini_New(1);
-  config::WriteIniKonfigpanel(s);
+  config::WriteIniKonfigpanel(sitzung.Konfig, s);
   device::Verbindung ohnePort;
   device::WriteIniCompanel(ohnePort, s);
   ini::Ini_PutInt(s, "kurven", "darstellung", 3);

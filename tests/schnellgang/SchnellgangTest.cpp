@@ -77,7 +77,7 @@ class Schnellgang : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_EQ(0, curves::KurvenModellInitialisieren(sitzung));
-    config::KonfigurationStandardwerte();
+    config::KonfigurationStandardwerte(sitzung.Konfig);
     device::ZOR_Fehlersprache(2);
     v().Port().offen = sim.port();
     hinweisAbo = v().HinweiseAbonnieren([this](const std::string& t) { hinweise.push_back(t); });

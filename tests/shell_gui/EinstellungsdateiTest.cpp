@@ -175,10 +175,10 @@ TEST_F(ShellTest, LongUnitsAreCutToSevenAndMissingUnitsAreEmpty) {
   dateiSchreiben(ini, "[konfig]\nouteinheit1 = Kilowatt\nineinheit2 = Millibar99\ninmax2 = 6\n");
   erzeugen();
   ASSERT_EQ(programm->Starten(), 0);
-  EXPECT_STREQ(config::gKonfig.outeinheit[1], "Kilowat");
-  EXPECT_STREQ(config::gKonfig.ineinheit[2], "Milliba");
-  EXPECT_STREQ(config::gKonfig.ineinheit[0], "");
-  EXPECT_EQ(config::gKonfig.inmax[2], 6.0);
+  EXPECT_STREQ(Kurven().Konfig.gKonfig.outeinheit[1], "Kilowat");
+  EXPECT_STREQ(Kurven().Konfig.gKonfig.ineinheit[2], "Milliba");
+  EXPECT_STREQ(Kurven().Konfig.gKonfig.ineinheit[0], "");
+  EXPECT_EQ(Kurven().Konfig.gKonfig.inmax[2], 6.0);
   auto* konfig = static_cast<config::gui::KonfigpanelFenster*>(programm->Panel(Fenster::Konfig));
   EXPECT_EQ(konfig->ui().EINHEITOUT2->text(), "Kilowat");
   EXPECT_EQ(konfig->ui().EINHEITIN3->text(), "Milliba");

@@ -69,7 +69,6 @@ struct FakeFenster {
 inline void globalesZuruecksetzen() {
   common::gHilfeAktiv = 0;
   while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
-  config::KonfigurationStandardwerte();
   characteristic::KennlAllokationsHaken().Ausloesen(0);
 }
 

@@ -23,7 +23,6 @@ namespace testsupport {
 class KennlFixture : public ::testing::Test {
  protected:
   void SetUp() override {
-    config::gKonfig = config::KonfigurationStandard();
     device::ZOR_Fehlersprache(2);
     characteristic::KennlAllokationsHaken().Ausloesen(0);
     ASSERT_EQ(0, characteristic::KennlModellInitialisieren(sitzung));
@@ -48,8 +47,8 @@ class KennlFixture : public ::testing::Test {
     return r;
   }
   // Input 2 and output 1 in raw codes: a field value is the raw code itself.
-  static void RohEinheiten() {
-    auto& k = config::gKonfig;
+  void RohEinheiten() {
+    auto& k = sitzung.Konfig.gKonfig;
     k.vinmax = 4095.0;
     k.inmin[1] = 0.0;
     k.inmax[1] = 4095.0;

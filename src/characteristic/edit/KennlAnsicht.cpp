@@ -103,33 +103,35 @@ bool KennlScrollbarLosgelassen(Kennliniensitzung& sitzung, int position) {
 
 KennlAchse KennlYAchse(Kennliniensitzung& sitzung) {
   KennlAchse a;
-  a.Versatz = config::AusgangRohInEinheit(0, 0.0);
-  a.Verstaerkung = (config::AusgangRohInEinheit(0, kRohSpanne) - a.Versatz) / kRohSpanne;
-  a.Einheit = KennlAusgangseinheit(0);
+  a.Versatz = config::AusgangRohInEinheit(sitzung.Konfig.gKonfig, 0, 0.0);
+  a.Verstaerkung =
+      (config::AusgangRohInEinheit(sitzung.Konfig.gKonfig, 0, kRohSpanne) - a.Versatz) / kRohSpanne;
+  a.Einheit = KennlAusgangseinheit(sitzung.Konfig.gKonfig, 0);
   a.Min = sitzung.gKennl.YZoomMin;
   a.Max = sitzung.gKennl.YZoomMax;
-  a.FeldMin = config::AusgangRohInEinheit(0, a.Min);
-  a.FeldMax = config::AusgangRohInEinheit(0, a.Max);
-  a.FeldMinGenau = config::AusgangRohInEinheit(0, a.Min + 0.5);
-  a.FeldMaxGenau = config::AusgangRohInEinheit(0, a.Max + 0.5);
+  a.FeldMin = config::AusgangRohInEinheit(sitzung.Konfig.gKonfig, 0, a.Min);
+  a.FeldMax = config::AusgangRohInEinheit(sitzung.Konfig.gKonfig, 0, a.Max);
+  a.FeldMinGenau = config::AusgangRohInEinheit(sitzung.Konfig.gKonfig, 0, a.Min + 0.5);
+  a.FeldMaxGenau = config::AusgangRohInEinheit(sitzung.Konfig.gKonfig, 0, a.Max + 0.5);
   return a;
 }
 
 KennlAchse KennlXAchse(Kennliniensitzung& sitzung) {
   KennlAchse a;
-  a.Versatz = config::EingangRohInEinheit(1, 0.0);
-  a.Verstaerkung = (config::EingangRohInEinheit(1, kRohSpanne) - a.Versatz) / kRohSpanne;
-  a.Einheit = KennlEingangseinheit(1);
+  a.Versatz = config::EingangRohInEinheit(sitzung.Konfig.gKonfig, 1, 0.0);
+  a.Verstaerkung =
+      (config::EingangRohInEinheit(sitzung.Konfig.gKonfig, 1, kRohSpanne) - a.Versatz) / kRohSpanne;
+  a.Einheit = KennlEingangseinheit(sitzung.Konfig.gKonfig, 1);
   a.Min = sitzung.gKennl.XStart;
   a.Max = sitzung.gKennl.XEnde + 1.0;
-  a.FeldMin = a.FeldMinGenau = config::EingangRohInEinheit(1, a.Min);
-  a.FeldMax = a.FeldMaxGenau = config::EingangRohInEinheit(1, a.Max);
+  a.FeldMin = a.FeldMinGenau = config::EingangRohInEinheit(sitzung.Konfig.gKonfig, 1, a.Min);
+  a.FeldMax = a.FeldMaxGenau = config::EingangRohInEinheit(sitzung.Konfig.gKonfig, 1, a.Max);
   return a;
 }
 
 bool KennlYZoomSetzen(Kennliniensitzung& sitzung, double feldMin, double feldMax) {
-  double lo = std::trunc(config::AusgangEinheitInRoh(0, feldMin));
-  double hi = std::trunc(config::AusgangEinheitInRoh(0, feldMax));
+  double lo = std::trunc(config::AusgangEinheitInRoh(sitzung.Konfig.gKonfig, 0, feldMin));
+  double hi = std::trunc(config::AusgangEinheitInRoh(sitzung.Konfig.gKonfig, 0, feldMax));
   if (std::isnan(lo) || std::isnan(hi)) return false;
   lo = std::clamp(lo, 0.0, kRohSpanne);
   hi = std::clamp(hi, 0.0, kRohSpanne);
@@ -139,19 +141,19 @@ bool KennlYZoomSetzen(Kennliniensitzung& sitzung, double feldMin, double feldMax
   return true;
 }
 
-KennlAusgang2Feld KennlAusgang2Beschreibung() {
-  const auto& k = config::gKonfig;
-  return {"analog output 2 [" + KennlAusgangseinheit(1) + "]",
+KennlAusgang2Feld KennlAusgang2Beschreibung(const Kennliniensitzung& sitzung) {
+  const auto& k = sitzung.Konfig.gKonfig;
+  return {"analog output 2 [" + KennlAusgangseinheit(sitzung.Konfig.gKonfig, 1) + "]",
           std::min(k.outskalamin[1], k.outskalamax[1]),
           std::max(k.outskalamin[1], k.outskalamax[1])};
 }
 
-std::string KennlAusgangseinheit(int n) {
-  return Einheit(config::gKonfig.outeinheit[std::clamp(n, 0, 3)]);
+std::string KennlAusgangseinheit(const config::Konfiguration& k, int n) {
+  return Einheit(k.outeinheit[std::clamp(n, 0, 3)]);
 }
 
-std::string KennlEingangseinheit(int n) {
-  return Einheit(config::gKonfig.ineinheit[std::clamp(n, 0, 3)]);
+std::string KennlEingangseinheit(const config::Konfiguration& k, int n) {
+  return Einheit(k.ineinheit[std::clamp(n, 0, 3)]);
 }
 
 }  // namespace characteristic

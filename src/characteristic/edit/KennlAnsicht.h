@@ -69,10 +69,10 @@ struct KennlAusgang2Feld {
   std::string Beschriftung;
   double Min, Max;
 };
-KennlAusgang2Feld KennlAusgang2Beschreibung();
+KennlAusgang2Feld KennlAusgang2Beschreibung(const Kennliniensitzung& sitzung);
 
 // The unit names of output and input n as the configuration holds them.
-std::string KennlAusgangseinheit(int n);
-std::string KennlEingangseinheit(int n);
+std::string KennlAusgangseinheit(const config::Konfiguration& k, int n);
+std::string KennlEingangseinheit(const config::Konfiguration& k, int n);
 
 }  // namespace characteristic

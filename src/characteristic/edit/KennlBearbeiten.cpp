@@ -160,13 +160,13 @@ int KennlPunktKoordinatenAendern(Kennliniensitzung& sitzung, double x, double y)
   const double xi = KennlPunktX(sitzung, i);
   const double yi = P(sitzung, i).Y;
 
-  const KennlPunktfelder felder{config::EingangRohInEinheit(1, xi),
-                                config::AusgangRohInEinheit(0, yi)};
+  const KennlPunktfelder felder{config::EingangRohInEinheit(sitzung.Konfig.gKonfig, 1, xi),
+                                config::AusgangRohInEinheit(sitzung.Konfig.gKonfig, 0, yi)};
   BestaetigenderDialog standard;
   KennlPunktdialog& dialog = sitzung.Punktdialog ? *sitzung.Punktdialog : standard;
   const KennlPunktfelder ok = dialog.Zeigen(i, felder);
-  const double x1 = GerundetOder(config::EingangEinheitInRoh(1, ok.X), xi);
-  const double y1 = GerundetOder(config::AusgangEinheitInRoh(0, ok.Y), yi);
+  const double x1 = GerundetOder(config::EingangEinheitInRoh(sitzung.Konfig.gKonfig, 1, ok.X), xi);
+  const double y1 = GerundetOder(config::AusgangEinheitInRoh(sitzung.Konfig.gKonfig, 0, ok.Y), yi);
 
   double a = 0.0, b = 0.0;
   if (x1 != xi) {

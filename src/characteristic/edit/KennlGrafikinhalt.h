@@ -7,6 +7,7 @@
 
 #include "characteristic/model/Kennlinienmodell.h"
 #include "common/Grafikinhalt.h"
+#include "config/Konfiguration.h"
 
 namespace characteristic {
 
@@ -16,7 +17,7 @@ struct KennlGrafikbereich {
   double YVon = 0.0, YBis = kRohSpanne;
 };
 
-common::Grafikinhalt KennlGrafikinhalt(const Kennlinie& kennlinie,
+common::Grafikinhalt KennlGrafikinhalt(const config::Konfiguration& k, const Kennlinie& kennlinie,
                                        const KennlGrafikbereich& bereich,
                                        const std::string& dateiname);
 

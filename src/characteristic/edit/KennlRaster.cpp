@@ -13,7 +13,7 @@ namespace {
 double XRasterschritt(Kennliniensitzung& sitzung) {
   const double g = sitzung.gKennl.Felder.XRaster;
   if (g == 0.0) return 0.0;
-  const double b = config::EingangEinheitInRoh(1, g);
+  const double b = config::EingangEinheitInRoh(sitzung.Konfig.gKonfig, 1, g);
   return std::isfinite(b) && b != 0.0 ? b : 0.0;
 }
 
@@ -22,8 +22,9 @@ double XRasterschritt(Kennliniensitzung& sitzung) {
 int KennlYAufRaster(Kennliniensitzung& sitzung, double y) {
   const double g = sitzung.gKennl.Felder.YRaster;
   if (g == 0.0) return common::AufCodeBegrenzen(y, kRohSpanne);
-  const double o = config::AusgangEinheitInRoh(0, 0.0);
-  return common::AufRasterRunden(y, o, config::AusgangEinheitInRoh(0, g) - o, kRohSpanne);
+  const double o = config::AusgangEinheitInRoh(sitzung.Konfig.gKonfig, 0, 0.0);
+  return common::AufRasterRunden(
+      y, o, config::AusgangEinheitInRoh(sitzung.Konfig.gKonfig, 0, g) - o, kRohSpanne);
 }
 
 int KennlXAufRaster(Kennliniensitzung& sitzung, double x) {

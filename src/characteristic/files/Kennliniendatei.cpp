@@ -44,9 +44,10 @@ int KennlDateiSpeichern(Kennliniensitzung& sitzung, const std::string& pfad) {
   const Kennlinie& k = sitzung.gKennl.Kennl;
   std::memcpy(kopf->Kommentar, k.Kommentar.data(),
               std::min<std::size_t>(k.Kommentar.size(), kKommentarGroesse - 1));
-  std::memcpy(&kopf->Konfig, &config::gKonfig, sizeof(config::Konfiguration));
+  std::memcpy(&kopf->Konfig, &sitzung.Konfig.gKonfig, sizeof(config::Konfiguration));
   kopf->Punktanzahl = k.Punktanzahl();
-  kopf->Ausgang2 = config::EingangEinheitInRoh(1, sitzung.gKennl.Felder.Ausgang2);
+  kopf->Ausgang2 =
+      config::EingangEinheitInRoh(sitzung.Konfig.gKonfig, 1, sitzung.gKennl.Felder.Ausgang2);
   kopf->Anstiegszeit = sitzung.gKennl.Felder.Anstiegszeit;
 
   // The old file is replaced only once the new one is complete.
@@ -108,14 +109,15 @@ int KennlDateiLaden(Kennliniensitzung& sitzung, const std::string& pfad, Konfigw
 
   sitzung.gKennl.Kennl.Punkte.swap(punkte);
   sitzung.gKennl.Kennl.Kommentar.swap(kommentar);
-  sitzung.gKennl.Felder.Ausgang2 = config::EingangRohInEinheit(1, kopf->Ausgang2);
+  sitzung.gKennl.Felder.Ausgang2 =
+      config::EingangRohInEinheit(sitzung.Konfig.gKonfig, 1, kopf->Ausgang2);
   sitzung.gKennl.Felder.Anstiegszeit = kopf->Anstiegszeit;
   if (b.beschaedigt)
     common::showMessage("Warning",
                         "The file is damaged: its point data are incomplete.\n"
                         "The characteristic curve was replaced by the default point.");
-  const auto abgleich =
-      config::GespeicherteKonfigurationUebernehmen(kopf->Konfig, wahl, "characteristic curve");
+  const auto abgleich = config::GespeicherteKonfigurationUebernehmen(sitzung.Konfig, kopf->Konfig,
+                                                                     wahl, "characteristic curve");
   b.konfigurationVerschieden = abgleich.verschieden;
   b.konfigurationGeladen = abgleich.geladen;
   KennlFenstertitel(sitzung, pfad);

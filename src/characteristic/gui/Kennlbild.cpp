@@ -13,7 +13,8 @@ bool KennlGrafikBeschreiben(Kennliniensitzung& sitzung, bool ganz, common::Grafi
   if (!ganz)
     bereich = {gKennl.XStart, gKennl.XEnde + 1.0, static_cast<double>(gKennl.YZoomMin),
                static_cast<double>(gKennl.YZoomMax)};
-  inhalt = KennlGrafikinhalt(gKennl.Kennl, bereich, KennlDateiname(sitzung));
+  inhalt =
+      KennlGrafikinhalt(sitzung.Konfig.gKonfig, gKennl.Kennl, bereich, KennlDateiname(sitzung));
   return true;
 }
 

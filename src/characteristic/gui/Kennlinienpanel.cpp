@@ -24,7 +24,6 @@
 #include "characteristic/transfer/Kennlinientransfer.h"
 #include "common/Direkthilfe.h"
 #include "config/Umrechnung.h"
-#include "config/gui/Neuskalierung.h"
 #include "device/Companel.h"
 #include "device/Fehler.h"
 #include "ui_KENNLPNL.h"
@@ -69,10 +68,11 @@ Kennlinienpanel::Kennlinienpanel(Kennliniensitzung& sitzung, QWidget* parent,
   Verbinden();
   // After the mouse tools, so the cursors see the graph's events first.
   cursor_ = KennlCursorAnlegen(
-      ui_->GRAPH, [this]() -> const auto& { return sitzung_.gKennl.Kennl.Punkte; });
+      ui_->GRAPH,
+      sitzung_.Konfig.gKonfig, [this]() -> const auto& { return sitzung_.gKennl.Kennl.Punkte; });
   HilfetexteAnmelden();
   // A changed configuration relabels the axes and the fields in the configured units.
-  neuskalierung_ = config::gui::NeuskalierungAnmelden([this] {
+  neuskalierung_ = sitzung_.Konfig.Neuskalierungen.Abonnieren([this] {
     if (!sitzung_.gKennl.Kennl.Punkte.empty()) {
       Kennlinienpanel_SkaliereYAchse();
       KennlinienpanelZeichnen();
@@ -81,7 +81,6 @@ Kennlinienpanel::Kennlinienpanel(Kennliniensitzung& sitzung, QWidget* parent,
 }
 
 Kennlinienpanel::~Kennlinienpanel() {
-  config::gui::NeuskalierungAbmelden(neuskalierung_);
   if (sitzung_.Punktdialog == dialoge_.get()) sitzung_.Punktdialog = nullptr;
 }
 
@@ -237,7 +236,7 @@ void Kennlinienpanel::Kennlinienpanel_SkaliereYAchse() {
   const KennlAchse x = KennlXAchse(sitzung_);
   grafik_->SkaliereXAchse(x.Verstaerkung, x.Versatz, QString::fromLatin1(x.Einheit));
   YZoomFelderZeigen();
-  const KennlAusgang2Feld f = KennlAusgang2Beschreibung();
+  const KennlAusgang2Feld f = KennlAusgang2Beschreibung(sitzung_);
   const bool vorher = imAnzeigen_;
   imAnzeigen_ = true;
   ui_->LABEL_BEGRENZUNG->setText(QString::fromLatin1(f.Beschriftung));
@@ -268,8 +267,8 @@ void Kennlinienpanel::ScrollbarAnpassen() {
 
 void Kennlinienpanel::KoordinatenAnzeigen(double x, double y) {
   imAnzeigen_ = true;
-  ui_->XKOORDINATE->setValue(config::EingangRohInEinheit(1, x));
-  ui_->YKOORDINATE->setValue(config::AusgangRohInEinheit(0, y));
+  ui_->XKOORDINATE->setValue(config::EingangRohInEinheit(sitzung_.Konfig.gKonfig, 1, x));
+  ui_->YKOORDINATE->setValue(config::AusgangRohInEinheit(sitzung_.Konfig.gKonfig, 0, y));
   imAnzeigen_ = false;
 }
 

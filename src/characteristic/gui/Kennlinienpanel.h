@@ -143,8 +143,8 @@ class Kennlinienpanel : public QMainWindow {
   QActionGroup* werkzeuge_ = nullptr;
   QActionGroup* darstellungen_ = nullptr;
 
-  bool imAnzeigen_ = false;  // fields being filled by the program, not the operator
-  int neuskalierung_ = -1;   // ticket of the configuration window's rescale list
+  bool imAnzeigen_ = false;                  // fields being filled by the program, not the operator
+  common::Meldeliste<>::Abo neuskalierung_;  // rescaled with the configuration
   // Subscriptions to the session, ended with the window.
   common::Meldeliste<const std::string&>::Abo titelAbo_;
   common::Meldeliste<const KennlBefehlszustand&>::Abo undoAbo_;

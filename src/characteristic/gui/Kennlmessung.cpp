@@ -24,9 +24,9 @@ QString Spalte(const QString& text) {
 
 }  // namespace
 
-QString KennlCursorText(const KennlCursorablesung& c, int gesetzt) {
-  const QString ex = Einheit(config::gKonfig.ineinheit[1]);
-  const QString ey = Einheit(config::gKonfig.outeinheit[0]);
+QString KennlCursorText(const config::Konfiguration& k, const KennlCursorablesung& c, int gesetzt) {
+  const QString ex = Einheit(k.ineinheit[1]);
+  const QString ey = Einheit(k.outeinheit[0]);
   QString t = Spalte("x1 = " + Wert(c.Eingang1, ex)) + "y1 = " + Wert(c.Wert1, ey);
   if (gesetzt < 2) return t;
   t += "\n" + Spalte("x2 = " + Wert(c.Eingang2, ex)) + "y2 = " + Wert(c.Wert2, ey);
@@ -38,12 +38,13 @@ QString KennlCursorText(const KennlCursorablesung& c, int gesetzt) {
   return t;
 }
 
-widgets::Cursorpaar* KennlCursorAnlegen(QCustomPlot* graph, KennlPunktquelle punkte) {
+widgets::Cursorpaar* KennlCursorAnlegen(QCustomPlot* graph, const config::Konfiguration& k,
+                                        KennlPunktquelle punkte) {
   auto* cursor = new widgets::Cursorpaar(graph);
   cursor->Anzeige()->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  cursor->AblesungSetzen([punkte](const widgets::Cursorstellung& s) {
+  cursor->AblesungSetzen([&k, punkte](const widgets::Cursorstellung& s) {
     const double x2 = s.Gesetzt > 1 ? s.X2 : s.X1;
-    return KennlCursorText(KennlCursorAblesen(punkte(), s.X1, x2), s.Gesetzt);
+    return KennlCursorText(k, KennlCursorAblesen(k, punkte(), s.X1, x2), s.Gesetzt);
   });
   cursor->EinrastenSetzen([punkte](double x, int richtung) {
     const auto& p = punkte();

@@ -17,10 +17,12 @@ namespace characteristic::gui {
 
 using KennlPunktquelle = std::function<const std::vector<Kennlinienpunkt>&()>;
 
-QString KennlCursorText(const KennlCursorablesung& c, int gesetzt);
+QString KennlCursorText(const config::Konfiguration& k, const KennlCursorablesung& c, int gesetzt);
 
 // The pair on the graph, reading the points the source gives at each move; snapping to
 // the points' X positions. Its tool is off until the window turns it on.
-widgets::Cursorpaar* KennlCursorAnlegen(QCustomPlot* graph, KennlPunktquelle punkte);
+// The record is the session's and outlives the cursors.
+widgets::Cursorpaar* KennlCursorAnlegen(QCustomPlot* graph, const config::Konfiguration& k,
+                                        KennlPunktquelle punkte);
 
 }  // namespace characteristic::gui

@@ -34,18 +34,19 @@ int KennlAusgabeBeiX(const std::vector<Kennlinienpunkt>& punkte, double x) {
   return zuletzt;
 }
 
-KennlCursorablesung KennlCursorAblesen(const std::vector<Kennlinienpunkt>& punkte, double x1,
+KennlCursorablesung KennlCursorAblesen(const config::Konfiguration& k,
+                                       const std::vector<Kennlinienpunkt>& punkte, double x1,
                                        double x2) {
   KennlCursorablesung c;
   c.X1 = x1;
   c.X2 = x2;
   c.Roh1 = KennlAusgabeBeiX(punkte, x1);
   c.Roh2 = KennlAusgabeBeiX(punkte, x2);
-  c.Eingang1 = config::EingangRohInEinheit(1, x1);
-  c.Eingang2 = config::EingangRohInEinheit(1, x2);
+  c.Eingang1 = config::EingangRohInEinheit(k, 1, x1);
+  c.Eingang2 = config::EingangRohInEinheit(k, 1, x2);
   c.DeltaEingang = c.Eingang2 - c.Eingang1;
-  c.Wert1 = config::AusgangRohInEinheit(0, c.Roh1);
-  c.Wert2 = config::AusgangRohInEinheit(0, c.Roh2);
+  c.Wert1 = config::AusgangRohInEinheit(k, 0, c.Roh1);
+  c.Wert2 = config::AusgangRohInEinheit(k, 0, c.Roh2);
   c.Delta = c.Wert2 - c.Wert1;
   if (c.DeltaEingang != 0.0) c.Steigung = c.Delta / c.DeltaEingang;
   return c;

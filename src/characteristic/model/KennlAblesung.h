@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "characteristic/model/Kennlinienmodell.h"
+#include "config/Konfiguration.h"
 
 namespace characteristic {
 
@@ -22,7 +23,8 @@ struct KennlCursorablesung {
   std::optional<double> Steigung;  // output unit per input unit; none when they meet
 };
 
-KennlCursorablesung KennlCursorAblesen(const std::vector<Kennlinienpunkt>& punkte, double x1,
+KennlCursorablesung KennlCursorAblesen(const config::Konfiguration& k,
+                                       const std::vector<Kennlinienpunkt>& punkte, double x1,
                                        double x2);
 
 }  // namespace characteristic

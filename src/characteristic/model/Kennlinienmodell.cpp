@@ -72,7 +72,7 @@ int KennlinieNeu(Kennliniensitzung& sitzung) {
   if (const int fehler = PunkteAllokieren(sitzung, 1)) return fehler;
   sitzung.gKennl.Kennl.Punkte[0] = kStandardpunkt;
   sitzung.gKennl.Kennl.Kommentar.clear();
-  sitzung.gKennl.Felder.Ausgang2 = config::EingangRohInEinheit(1, 0.0);
+  sitzung.gKennl.Felder.Ausgang2 = config::EingangRohInEinheit(sitzung.Konfig.gKonfig, 1, 0.0);
   sitzung.gKennl.Felder.Anstiegszeit = 0.1;
   KennlFenstertitel(sitzung, "");
   return 0;

@@ -8,6 +8,7 @@
 
 #include "characteristic/model/Kennlinienmodell.h"
 #include "common/Meldeliste.h"
+#include "config/Konfigsitzung.h"
 
 namespace characteristic {
 
@@ -20,6 +21,17 @@ struct KennlBefehlszustand {
 };
 
 struct Kennliniensitzung {
+  // A session of its own (a tool, a test) keeps its own configuration; the shell's sessions
+  // share the one the configuration window shows.
+  Kennliniensitzung() : Konfig(eigeneKonfig_.Bezug()) {}
+  explicit Kennliniensitzung(config::Konfigsitzung& konfig) : Konfig(konfig) {}
+
+ private:
+  config::EigeneKonfig eigeneKonfig_;
+
+ public:
+  // The scaling the characteristic is shown in.
+  config::Konfigsitzung& Konfig;
   Kennliniendaten gKennl;
   KennlBefehlszustand Undozustand;
   std::string Dateiname;  // the last saved or loaded characteristic file, kept whole

@@ -19,13 +19,13 @@ void Wort(std::vector<std::uint8_t>& bild, long p, int wert) {
 }
 
 // The output-2 field as a raw code, limited to what output 2 can show.
-int Ausgang2Roh(double v) {
-  const double lo = config::AusgangRohInEinheit(1, 0.0);
-  const double hi = config::AusgangRohInEinheit(1, kRohSpanne);
+int Ausgang2Roh(const config::Konfiguration& k, double v) {
+  const double lo = config::AusgangRohInEinheit(k, 1, 0.0);
+  const double hi = config::AusgangRohInEinheit(k, 1, kRohSpanne);
   if (std::isnan(v)) v = lo;
   if (lo > v) v = lo;
   if (hi < v) v = hi;
-  return common::AufCodeBegrenzen(common::Runden(config::AusgangEinheitInRoh(1, v)), kRohSpanne);
+  return common::AufCodeBegrenzen(common::Runden(config::AusgangEinheitInRoh(k, 1, v)), kRohSpanne);
 }
 
 }  // namespace
@@ -74,7 +74,7 @@ int KennlBildErzeugen(Kennliniensitzung& sitzung, std::vector<std::uint8_t>& bil
     fuellwert = std::clamp(punkte.back().Y, 0, kRohMax);
   for (; p < kPlatzBytes - 1; p += 2) Wort(neu, p, fuellwert);
 
-  Wort(neu, kBildAusgang2, Ausgang2Roh(sitzung.gKennl.Felder.Ausgang2));
+  Wort(neu, kBildAusgang2, Ausgang2Roh(sitzung.Konfig.gKonfig, sitzung.gKennl.Felder.Ausgang2));
   const std::int32_t code = AnstiegszeitInCode(sitzung.gKennl.Felder.Anstiegszeit);
   neu[kBildAnstiegszeit] = static_cast<std::uint8_t>(code >> 16);
   neu[kBildAnstiegszeit + 1] = static_cast<std::uint8_t>(code >> 8);

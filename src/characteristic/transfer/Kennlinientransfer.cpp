@@ -185,7 +185,8 @@ int KennlinieLesen(Kennliniensitzung& sitzung, device::Verbindung& v) {
     ergebnis = kFehlerLesenAusgang2;
     v.ComFehlerSetzen(ergebnis);
   } else {
-    sitzung.gKennl.Felder.Ausgang2 = config::AusgangRohInEinheit(1, ausgang2);
+    sitzung.gKennl.Felder.Ausgang2 =
+        config::AusgangRohInEinheit(sitzung.Konfig.gKonfig, 1, ausgang2);
   }
   sitzung.gKennl.Felder.Anstiegszeit = CodeInAnstiegszeit(code);
   return ergebnis;

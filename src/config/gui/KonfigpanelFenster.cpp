@@ -8,7 +8,6 @@
 #include "common/OperatorInterface.h"
 #include "config/Konfigdatei.h"
 #include "config/Konfigfelder.h"
-#include "config/gui/Neuskalierung.h"
 #include "config/gui/Zahlenfeld.h"
 #include "device/Fehler.h"
 #include "ui_KONFIGPNL.h"
@@ -40,8 +39,10 @@ double BereichLesen(const QComboBox* bereich) {
   return bereich->currentData().toDouble();
 }
 
-KonfigpanelFenster::KonfigpanelFenster(QWidget* parent, const widgets::Fensterumgebung& umgebung)
+KonfigpanelFenster::KonfigpanelFenster(Konfigsitzung& sitzung, QWidget* parent,
+                                       const widgets::Fensterumgebung& umgebung)
     : QMainWindow(parent),
+      sitzung_(sitzung),
       ui_(std::make_unique<Ui::KONFIGPNL>()),
       hilfe_(new widgets::HilfeFilter(this)),
       umgebung_(umgebung) {
@@ -62,20 +63,17 @@ KonfigpanelFenster::KonfigpanelFenster(QWidget* parent, const widgets::Fensterum
           Zeile{u.SPANNUNG_INMIN4, u.SPANNUNG_INMAX4, u.SKALAINMIN4, u.SKALAINMAX4, u.EINHEITIN4}};
   Verbinden();
   HilfetexteAnmelden();
-  FelderZeigen(gKonfig);
+  FelderZeigen(sitzung_.gKonfig);
 
-  Konfigfelder fenster;
-  fenster.felderZeigen = [this](const Konfiguration& k) { FelderZeigen(k); };
-  fenster.felderLesen = [this](Konfiguration& k) { FelderLesen(k); };
-  fenster.skalaOutMaxSetzen = [this](int ausgang, double wert) {
+  anzeigeAbo_ =
+      sitzung_.Felderanzeige.Abonnieren([this](const Konfiguration& k) { FelderZeigen(k); });
+  abfrageAbo_ = sitzung_.Felderabfrage.Abonnieren([this](Konfiguration& k) { FelderLesen(k); });
+  skalaAbo_ = sitzung_.SkalaOutMaxAnzeige.Abonnieren([this](int ausgang, double wert) {
     if (ausgang >= 0 && ausgang < 4) aus_[ausgang].skalaMax->setValue(wert);
-  };
-  KonfigfelderBinden(std::move(fenster));
+  });
 }
 
-KonfigpanelFenster::~KonfigpanelFenster() {
-  KonfigfelderLoesen();
-}
+KonfigpanelFenster::~KonfigpanelFenster() = default;
 
 void KonfigpanelFenster::FelderZeigen(const Konfiguration& k) {
   BereichZeigen(ui_->AUSGANGSBEREICH, k.voutmax);
@@ -123,7 +121,7 @@ int KonfigpanelFenster::Init() {
     aus_[i].einheit->setMaxLength(8);
     ein_[i].einheit->setMaxLength(8);
   }
-  return InitialisiereKonfigPanel();
+  return InitialisiereKonfigPanel(sitzung_);
 }
 
 void KonfigpanelFenster::Verbinden() {
@@ -158,8 +156,8 @@ void KonfigpanelFenster::Verbinden() {
 void KonfigpanelFenster::Verlassen(int fenster, bool perKnopf) {
   if (common::gHilfeAktiv) return;
   if (!perKnopf) widgets::FensterZeigen(umgebung_, static_cast<Fenster>(fenster));
-  KonfigfelderInStrukturSpeichern();
-  AlleFensterNeuskalieren();
+  KonfigfelderInStrukturSpeichern(sitzung_);
+  sitzung_.Neuskalierungen.Melden();
   if (perKnopf) widgets::FensterZeigen(umgebung_, Fenster::Haupt);
 }
 
@@ -171,17 +169,17 @@ void KonfigpanelFenster::Standardwerte() {
   frage.activeButton = 1;
   frage.escapeButton = 2;
   if (umgebung_.BedienerOderStandard().message(frage) != 1) return;
-  KonfigurationStandardwerte();
-  KonfigfelderAusStrukturLaden();
+  KonfigurationStandardwerte(sitzung_);
+  KonfigfelderAusStrukturLaden(sitzung_);
 }
 
 void KonfigpanelFenster::DateiLaden() {
-  int fehler = KonfigdateiLaden();
+  int fehler = KonfigdateiLaden(sitzung_);
   if (fehler != 0) device::ZOR_Fehlerpopup(fehler);
 }
 
 void KonfigpanelFenster::DateiSpeichern() {
-  int fehler = KonfigdateiSpeichern();
+  int fehler = KonfigdateiSpeichern(sitzung_);
   if (fehler != 0) device::ZOR_Fehlerpopup(fehler);
 }
 

@@ -1,13 +1,13 @@
 // The configuration window (KONFIGPNL): the scaling of the four outputs and inputs. The
-// fields reach gKonfig only through KonfigfelderInStrukturSpeichern, which runs when the
-// window is left, a configuration file is saved or the settings file is written.
+// fields reach the session's gKonfig only through KonfigfelderInStrukturSpeichern, which runs when
+// the window is left, a configuration file is saved or the settings file is written.
 #pragma once
 
 #include <QMainWindow>
 #include <array>
 #include <memory>
 
-#include "config/Konfiguration.h"
+#include "config/Konfigsitzung.h"
 #include "widgets/Fensterumgebung.h"
 
 class QComboBox;
@@ -28,7 +28,8 @@ class Zahlenfeld;
 class KonfigpanelFenster : public QMainWindow {
   Q_OBJECT
  public:
-  KonfigpanelFenster(QWidget* parent, const widgets::Fensterumgebung& umgebung);
+  KonfigpanelFenster(Konfigsitzung& sitzung, QWidget* parent,
+                     const widgets::Fensterumgebung& umgebung);
   ~KonfigpanelFenster() override;
 
   Ui::KONFIGPNL& ui() { return *ui_; }
@@ -59,11 +60,15 @@ class KonfigpanelFenster : public QMainWindow {
   void DateiLaden();
   void DateiSpeichern();
 
+  Konfigsitzung& sitzung_;  // owned by the shell, outlives the window
   std::unique_ptr<Ui::KONFIGPNL> ui_;
   widgets::HilfeFilter* hilfe_;
   widgets::Fensterumgebung umgebung_;  // handed over when built
   std::array<Zeile, 4> aus_{};
   std::array<Zeile, 4> ein_{};
+  common::Meldeliste<const Konfiguration&>::Abo anzeigeAbo_;
+  common::Meldeliste<Konfiguration&>::Abo abfrageAbo_;
+  common::Meldeliste<int, double>::Abo skalaAbo_;
 };
 
 // Shows a full-scale voltage in a range selector; a value that is none of its entries

@@ -204,24 +204,24 @@ std::vector<Zeitbasismarke> ZeitbasisMarken(const Kurve& k) {
 YAchse YAchseSkalieren(Kurvensitzung& sitzung, int c) {
   c = std::clamp(c, 0, kKurven - 1);
   YAchse a;
-  a.Versatz = RohInEinheit(c, 0.0);
-  a.Verstaerkung = (RohInEinheit(c, kRohMax) - a.Versatz) / kRohMax;
-  a.Einheit = Einheitname(c);
+  a.Versatz = RohInEinheit(sitzung, c, 0.0);
+  a.Verstaerkung = (RohInEinheit(sitzung, c, kRohMax) - a.Versatz) / kRohMax;
+  a.Einheit = Einheitname(sitzung, c);
   a.Min = sitzung.gKurven.YZoomMin[c];
   a.Max = sitzung.gKurven.YZoomMax[c];
-  a.FeldMin = RohInEinheit(c, a.Min);
-  a.FeldMax = RohInEinheit(c, a.Max);
-  a.FeldMinGenau = RohInEinheit(c, a.Min + 0.5);
-  a.FeldMaxGenau = RohInEinheit(c, a.Max + 0.5);
+  a.FeldMin = RohInEinheit(sitzung, c, a.Min);
+  a.FeldMax = RohInEinheit(sitzung, c, a.Max);
+  a.FeldMinGenau = RohInEinheit(sitzung, c, a.Min + 0.5);
+  a.FeldMaxGenau = RohInEinheit(sitzung, c, a.Max + 0.5);
   a.RuhezustandBeschriftung = "inactive state [" + a.Einheit + "]";
-  a.Ruhezustand = RohInEinheit(c, sitzung.gKurven.Ruhezustand[c]);
+  a.Ruhezustand = RohInEinheit(sitzung, c, sitzung.gKurven.Ruhezustand[c]);
   return a;
 }
 
 bool YZoomSetzen(Kurvensitzung& sitzung, double feldMin, double feldMax) {
   const int c = sitzung.gKurven.AktuelleKurve;
-  double lo = Abschneiden(EinheitInRoh(c, feldMin));
-  double hi = Abschneiden(EinheitInRoh(c, feldMax));
+  double lo = Abschneiden(EinheitInRoh(sitzung, c, feldMin));
+  double hi = Abschneiden(EinheitInRoh(sitzung, c, feldMax));
   if (std::isnan(lo) || std::isnan(hi)) return false;
   lo = std::clamp(lo, 0.0, double{kRohMax});
   hi = std::clamp(hi, 0.0, double{kRohMax});

@@ -24,8 +24,8 @@ int YAufRaster(Kurvensitzung& sitzung, int c, double y) {
   if (c < 0 || c >= kKurven) return 0;
   const double g = sitzung.gKurven.YRaster[c];
   if (g == 0.0) return common::AufCodeBegrenzen(y, kRohMax);
-  const double o = EinheitInRoh(c, 0.0);
-  return common::AufRasterRunden(y, o, EinheitInRoh(c, g) - o, kRohMax);
+  const double o = EinheitInRoh(sitzung, c, 0.0);
+  return common::AufRasterRunden(y, o, EinheitInRoh(sitzung, c, g) - o, kRohMax);
 }
 
 int NaechsterPunkt(Kurvensitzung& sitzung, double x, double y, double xStart, double xEnde,

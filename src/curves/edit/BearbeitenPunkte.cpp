@@ -117,9 +117,10 @@ int PunktKoordinatenAendern(Kurvensitzung& sitzung, double x, double y) {
   const int i = NaechsterPunkt(sitzung, x, y);
   Punktfelder felder;
   felder.Zeit = ZeitInStunden(PunktStartzeit(sitzung, i));
-  felder.Y = RohInEinheit(c, AktuelleKurveDaten(sitzung).Punkte[i].Y);
-  const Punktfelder eingabe = editordialoge(sitzung).Punktdialog(i, felder, Einheitname(c));
-  return PunktSetzen(sitzung, i, ZeitAusFeldern(eingabe.Zeit), EinheitInRoh(c, eingabe.Y));
+  felder.Y = RohInEinheit(sitzung, c, AktuelleKurveDaten(sitzung).Punkte[i].Y);
+  const Punktfelder eingabe =
+      editordialoge(sitzung).Punktdialog(i, felder, Einheitname(sitzung, c));
+  return PunktSetzen(sitzung, i, ZeitAusFeldern(eingabe.Zeit), EinheitInRoh(sitzung, c, eingabe.Y));
 }
 
 int PunktSetzen(Kurvensitzung& sitzung, int i, double t1, double yRoh) {

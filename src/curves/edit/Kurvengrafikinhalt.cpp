@@ -26,8 +26,8 @@ Zeitmass ZeitmassFuer(double breiteUs) {
 }
 
 // Codes lo..hi of curve c's output in its unit, lower end first (a scaling may fall).
-std::pair<double, double> Wertebereich(int c, double lo, double hi) {
-  const double a = RohInEinheit(c, lo), b = RohInEinheit(c, hi);
+std::pair<double, double> Wertebereich(const Kurvensitzung& sitzung, int c, double lo, double hi) {
+  const double a = RohInEinheit(sitzung, c, lo), b = RohInEinheit(sitzung, c, hi);
   return {std::min(a, b), std::max(a, b)};
 }
 
@@ -65,15 +65,16 @@ int KurvenGrafikinhalt(Kurvensitzung& sitzung, const std::vector<int>& kurven, b
   common::Grafikinhalt g;
   g.Titel = sitzung.Dateiname.empty() ? "Untitled" : common::DateinamenTeil(sitzung.Dateiname);
   g.X = {"Time", t.Name, von / t.Mikrosekunden, bis / t.Mikrosekunden};
-  const auto [yMin, yMax] = nurSicht ? Wertebereich(erste, d.YZoomMin[erste], d.YZoomMax[erste])
-                                     : Wertebereich(erste, 0.0, kRohMax);
-  const std::string einheit = Einheitname(erste);
+  const auto [yMin, yMax] = nurSicht
+                                ? Wertebereich(sitzung, erste, d.YZoomMin[erste], d.YZoomMax[erste])
+                                : Wertebereich(sitzung, erste, 0.0, kRohMax);
+  const std::string einheit = Einheitname(sitzung, erste);
   g.Y = {"Output", einheit, yMin, yMax};
   for (int c : kurven) {
     const Kurve& k = d.Kurven[c];
     common::Grafikreihe r;
     r.Name = "Curve " + std::to_string(c + 1);
-    if (Einheitname(c) != einheit) r.Name += " [" + Einheitname(c) + "]";
+    if (Einheitname(sitzung, c) != einheit) r.Name += " [" + Einheitname(sitzung, c) + "]";
     r.Farbe = kGrafikfarben[c];
     const std::size_t n = k.Punkte.size();
     r.X.reserve(n + 1);
@@ -81,13 +82,13 @@ int KurvenGrafikinhalt(Kurvensitzung& sitzung, const std::vector<int>& kurven, b
     double zeit = 0.0;
     for (const Kurvenpunkt& p : k.Punkte) {
       r.X.push_back(zeit / t.Mikrosekunden);
-      r.Y.push_back(RohInEinheit(c, p.Y));
+      r.Y.push_back(RohInEinheit(sitzung, c, p.Y));
       zeit += Geradendauer(p);
     }
     // The last line runs back to the first value: the curve repeats.
     if (n > 0) {
       r.X.push_back(zeit / t.Mikrosekunden);
-      r.Y.push_back(RohInEinheit(c, k.Punkte.front().Y));
+      r.Y.push_back(RohInEinheit(sitzung, c, k.Punkte.front().Y));
     }
     g.Reihen.push_back(std::move(r));
   }

@@ -45,7 +45,8 @@ void StartzeitenBerechnen(const Kurve& k, std::vector<double>& start) {
   start.back() = t;
 }
 
-Punktzeile PunktzeileLesen(const Kurve& k, int c, int i, double startMikro) {
+Punktzeile PunktzeileLesen(const Kurvensitzung& sitzung, const Kurve& k, int c, int i,
+                           double startMikro) {
   const Kurvenpunkt& p = k.Punkte[i];
   const int n = k.Punktanzahl();
   const Kurvenpunkt& folgend = k.Punkte[i + 1 < n ? i + 1 : 0];
@@ -54,9 +55,9 @@ Punktzeile PunktzeileLesen(const Kurve& k, int c, int i, double startMikro) {
   z.Laenge = p.Laenge;
   z.Zeitbasis = p.Zeitbasis;
   z.Codes = p.Y;
-  z.Wert = RohInEinheit(c, p.Y);
+  z.Wert = RohInEinheit(sitzung, c, p.Y);
   const double d = Geradendauer(p);
-  if (d > 0.0) z.Steigung = (RohInEinheit(c, folgend.Y) - z.Wert) / (d / 1e6);
+  if (d > 0.0) z.Steigung = (RohInEinheit(sitzung, c, folgend.Y) - z.Wert) / (d / 1e6);
   return z;
 }
 
@@ -116,7 +117,7 @@ int PunktzelleSetzen(Kurvensitzung& sitzung, int i, Punktspalte spalte, const st
     case Punktspalte::Wert: {
       double zahl = 0.0;
       if (!ZahlLesen(wert, zahl, grund)) break;
-      return PunktSetzen(sitzung, i, t, EinheitInRoh(c, zahl));
+      return PunktSetzen(sitzung, i, t, EinheitInRoh(sitzung, c, zahl));
     }
     case Punktspalte::Codes: {
       long long codes = 0;
@@ -140,7 +141,8 @@ int PunktWertSchieben(Kurvensitzung& sitzung, int i, int richtung) {
   const double raster = sitzung.gKurven.YRaster[c];
   const double y = k.Punkte[i].Y;
   double schritt = 1.0;
-  if (raster > 0.0) schritt = std::abs(EinheitInRoh(c, raster) - EinheitInRoh(c, 0.0));
+  if (raster > 0.0)
+    schritt = std::abs(EinheitInRoh(sitzung, c, raster) - EinheitInRoh(sitzung, c, 0.0));
   double ziel = y + (richtung > 0 ? schritt : -schritt);
   // Onto the grid as drawing puts a value there; past the codes it stays as it is, so
   // that the point dialog's refusal names the limit.

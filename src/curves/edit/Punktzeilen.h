@@ -27,7 +27,8 @@ struct Punktzeile {
   int Codes = 0;
   double Steigung = 0.0;  // of the line starting here, output unit per second
 };
-Punktzeile PunktzeileLesen(const Kurve& k, int c, int i, double startMikro);
+Punktzeile PunktzeileLesen(const Kurvensitzung& sitzung, const Kurve& k, int c, int i,
+                           double startMikro);
 
 // A cell's text as shown, and its edit: the text is read (a time with its unit, a
 // length in units, a time-base name, a value in the output's unit or in codes) and goes

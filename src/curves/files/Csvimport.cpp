@@ -413,16 +413,17 @@ int CsvLesen(const std::string& pfad, const Csvoptionen& optionen, Csvreihe& rei
   return 0;
 }
 
-bool CsvWerteInCodes(const Csvreihe& reihe, std::vector<double>& codes, int& abgeschnitten) {
-  const std::string ausgang = Einheitname(0);
+bool CsvWerteInCodes(const config::Konfiguration& k, const Csvreihe& reihe,
+                     std::vector<double>& codes, int& abgeschnitten) {
+  const std::string ausgang = Ausgangseinheitname(k, 0);
   const std::string& einheit = reihe.Werteinheit;
   const bool volt = !einheit.empty() && einheit != ausgang && (einheit == "V" || einheit == "mV");
   const double faktor = einheit == "mV" ? 0.001 : 1.0;
   codes.resize(reihe.Wert.size());
   abgeschnitten = 0;
   for (std::size_t i = 0; i < reihe.Wert.size(); ++i) {
-    double c = volt ? config::VoltInRoh(reihe.Wert[i] * faktor, config::gKonfig.voutmax)
-                    : EinheitInRoh(0, reihe.Wert[i]);
+    double c = volt ? config::VoltInRoh(reihe.Wert[i] * faktor, k.voutmax)
+                    : config::AusgangEinheitInRoh(k, 0, reihe.Wert[i]);
     if (!(c >= 0.0 && c <= 4095.0)) {
       ++abgeschnitten;
       c = c > 4095.0 ? 4095.0 : 0.0;
@@ -432,14 +433,15 @@ bool CsvWerteInCodes(const Csvreihe& reihe, std::vector<double>& codes, int& abg
   return volt;
 }
 
-int CsvImportieren(const std::string& pfad, const Csvoptionen& optionen, double toleranz,
-                   std::vector<Kurvenpunkt>& punkte, Csvbericht& bericht) {
+int CsvImportieren(const config::Konfiguration& k, const std::string& pfad,
+                   const Csvoptionen& optionen, double toleranz, std::vector<Kurvenpunkt>& punkte,
+                   Csvbericht& bericht) {
   bericht = Csvbericht{};
   if (const int fehler = CsvLesen(pfad, optionen, bericht.Reihe)) return fehler;
   Csvreihe& r = bericht.Reihe;
   std::vector<double> codes;
   try {
-    bericht.Volt = CsvWerteInCodes(r, codes, bericht.Abgeschnitten);
+    bericht.Volt = CsvWerteInCodes(k, r, codes, bericht.Abgeschnitten);
   } catch (const std::bad_alloc&) {
     return kFehlerAbtastreiheSpeicher;
   }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "config/Konfiguration.h"
 #include "curves/files/Abtastnaeherung.h"
 #include "curves/model/Kurvenmodell.h"
 
@@ -71,7 +72,8 @@ int CsvLesen(const std::string& pfad, const Csvoptionen& optionen, Csvreihe& rei
 // The samples' values in raw codes of output 1 by the current configuration: in volts when
 // the header names volts ("V", "mV") and output 1 has another unit, else in output 1's
 // unit. Codes outside 0..4095 are clipped and counted. Returns whether volts were taken.
-bool CsvWerteInCodes(const Csvreihe& reihe, std::vector<double>& codes, int& abgeschnitten);
+bool CsvWerteInCodes(const config::Konfiguration& k, const Csvreihe& reihe,
+                     std::vector<double>& codes, int& abgeschnitten);
 
 // Everything the import found and did, for the operator.
 struct Csvbericht {
@@ -84,7 +86,8 @@ struct Csvbericht {
 
 // Reads, converts and simplifies: curve points for the whole file, or a code with nothing
 // changed. toleranz <= 0 takes the tolerance from the noise (see AbtastwerteNaehern).
-int CsvImportieren(const std::string& pfad, const Csvoptionen& optionen, double toleranz,
-                   std::vector<Kurvenpunkt>& punkte, Csvbericht& bericht);
+int CsvImportieren(const config::Konfiguration& k, const std::string& pfad,
+                   const Csvoptionen& optionen, double toleranz, std::vector<Kurvenpunkt>& punkte,
+                   Csvbericht& bericht);
 
 }  // namespace curves

@@ -44,8 +44,8 @@ void BeschaedigteKurvenMelden(const std::vector<int>& kurven) {
 // What loading and appending share after the points have been taken.
 void Abschliessen(Kurvensitzung& sitzung, const std::string& pfad, const Kurvendateiinhalt& inhalt,
                   Konfigwahl wahl, Ladebericht& bericht) {
-  const auto abgleich =
-      config::GespeicherteKonfigurationUebernehmen(inhalt.kopf.Konfig, wahl, "curves");
+  const auto abgleich = config::GespeicherteKonfigurationUebernehmen(
+      sitzung.Konfig, inhalt.kopf.Konfig, wahl, "curves");
   bericht.konfigurationVerschieden = abgleich.verschieden;
   bericht.konfigurationGeladen = abgleich.geladen;
   Fenstertitel(sitzung, pfad);
@@ -119,7 +119,7 @@ int KurvendateiSpeichern(Kurvensitzung& sitzung, const std::string& pfad) {
     kopf->Ruhezustand[c] = sitzung.gKurven.Ruhezustand[c];
     kopf->Kurven[c].Punktanzahl = k.Punktanzahl();
   }
-  std::memcpy(&kopf->Konfig, &config::gKonfig, sizeof(config::Konfiguration));
+  std::memcpy(&kopf->Konfig, &sitzung.Konfig.gKonfig, sizeof(config::Konfiguration));
 
   // The old file is replaced only once the new one is complete.
   common::Speicherdatei datei(pfad);

@@ -63,7 +63,7 @@ int KurvenExportieren(Kurvensitzung& sitzung) {
   const auto pfad = common::DateiWaehlen("Export curves", kTextOderPwl, kSpeichern, false);
   if (!pfad) return 0;
   if (PwlDatei(*pfad))
-    return PwlSchreiben(*pfad, AktuelleKurveDaten(sitzung).Punkte, config::gKonfig.voutmax);
+    return PwlSchreiben(*pfad, AktuelleKurveDaten(sitzung).Punkte, sitzung.Konfig.gKonfig.voutmax);
   return KurvendateiExportieren(sitzung, *pfad);
 }
 
@@ -73,7 +73,7 @@ int KurvenImportieren(Kurvensitzung& sitzung) {
   if (!PwlDatei(*pfad)) return KurvendateiImportieren(sitzung, *pfad);
   // Read whole before the edited curve changes, as one undo step.
   std::vector<Kurvenpunkt> punkte;
-  if (const int fehler = PwlLesen(*pfad, config::gKonfig.voutmax, 0, punkte)) return fehler;
+  if (const int fehler = PwlLesen(*pfad, sitzung.Konfig.gKonfig.voutmax, 0, punkte)) return fehler;
   std::string meldung;
   return PunkteEinsetzen(sitzung, punkte, Einsatzart::Ersetzen, meldung);
 }

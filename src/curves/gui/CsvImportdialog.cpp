@@ -68,7 +68,7 @@ CsvImportdialog::CsvImportdialog(QWidget* parent, Kurvensitzung& sitzung, std::s
   vorschau_->setMinimumSize(560, 280);
   vorschau_->xAxis->setLabel("Time [s]");
   vorschau_->yAxis->setLabel(
-      QString("Output [%1]").arg(QString::fromLatin1(Einheitname(0).c_str())));
+      QString("Output [%1]").arg(QString::fromLatin1(Einheitname(sitzung_, 0).c_str())));
   auto* proben = vorschau_->addGraph();
   proben->setName("Samples");
   // A wide light band the thin lines run on: where they leave it, they miss the samples.
@@ -116,7 +116,7 @@ int CsvImportdialog::Einlesen() {
     return fehler;
   }
   reihe_ = std::move(reihe);
-  volt_ = CsvWerteInCodes(reihe_, codes_, abgeschnitten_);
+  volt_ = CsvWerteInCodes(sitzung_.Konfig.gKonfig, reihe_, codes_, abgeschnitten_);
   SpaltenFuellen();
   const Csvdialekt& d = reihe_.Dialekt;
   dialekt_->setText(
@@ -125,12 +125,12 @@ int CsvImportdialog::Einlesen() {
           .arg(curves::Trennername(d.Trennzeichen), d.Dezimalzeichen == ',' ? "comma" : "point")
           .arg(d.Kopfzeilen)
           .arg(d.Kopfzeilen == 1 ? "" : "s")
-          .arg(
-              QString::fromStdString(reihe_.Zeiteinheit),
-              volt_ ? QString::fromStdString(reihe_.Werteinheit) + " at the output"
-              : reihe_.Werteinheit.empty()
-                  ? QString("output 1's unit (%1)").arg(QString::fromLatin1(Einheitname(0).c_str()))
-                  : QString::fromStdString(reihe_.Werteinheit))
+          .arg(QString::fromStdString(reihe_.Zeiteinheit),
+               volt_ ? QString::fromStdString(reihe_.Werteinheit) + " at the output"
+               : reihe_.Werteinheit.empty()
+                   ? QString("output 1's unit (%1)")
+                         .arg(QString::fromLatin1(Einheitname(sitzung_, 0).c_str()))
+                   : QString::fromStdString(reihe_.Werteinheit))
           .arg(reihe_.Zeit.size())
           .arg(abgeschnitten_ > 0 ? QString(", %1 clipped to the output range").arg(abgeschnitten_)
                                   : QString()));
@@ -199,18 +199,18 @@ void CsvImportdialog::VorschauZeichnen() {
   QVector<double> x(reihe_.Zeit.begin(), reihe_.Zeit.end());
   QVector<double> y;
   y.reserve(static_cast<qsizetype>(codes_.size()));
-  for (double c : codes_) y.push_back(RohInEinheit(0, c));
+  for (double c : codes_) y.push_back(RohInEinheit(sitzung_, 0, c));
   vorschau_->graph(0)->setData(x, y, true);
   QVector<double> lx, ly;
   double zeit = 0.0;
   for (const Kurvenpunkt& p : punkte_) {
     lx.push_back(zeit / 1e6);
-    ly.push_back(RohInEinheit(0, p.Y));
+    ly.push_back(RohInEinheit(sitzung_, 0, p.Y));
     zeit += Geradendauer(p);
   }
   if (!punkte_.empty()) {
     lx.push_back(zeit / 1e6);
-    ly.push_back(RohInEinheit(0, punkte_.front().Y));
+    ly.push_back(RohInEinheit(sitzung_, 0, punkte_.front().Y));
   }
   vorschau_->graph(1)->setData(lx, ly, true);
   // Point markers while they stand apart, not a solid row.

@@ -110,7 +110,7 @@ QPushButton* Formdialog::OkKnopf() const {
 std::string Formdialog::Beispielwert(const std::string& art, const std::string& name) const {
   const int c = sitzung_.gKurven.AktuelleKurve;
   const bool roh = roh_->isChecked();
-  auto pegel = [&](double code) { return roh ? code : RohInEinheit(c, code); };
+  auto pegel = [&](double code) { return roh ? code : RohInEinheit(sitzung_, c, code); };
   const double tief = pegel(410.0), hoch = pegel(3686.0), mitte = pegel(2048.0);
   const double amplitude = hoch - mitte;
   if (name == "from" || name == "low") return Zahl(tief).toStdString();
@@ -173,7 +173,7 @@ void Formdialog::Berechnen() {
     if (!text.isEmpty()) auftrag.Parameter.push_back({name, text.toStdString()});
   }
   auftrag.MaxFehler = fehler_->value();
-  auftrag.Bezug.Konfig = config::gKonfig;
+  auftrag.Bezug.Konfig = sitzung_.Konfig.gKonfig;
   auftrag.Bezug.Ausgang = sitzung_.gKurven.AktuelleKurve;
   auftrag.Bezug.Angabe = roh_->isChecked() ? Pegelangabe::Roh : Pegelangabe::Einheit;
 

@@ -103,7 +103,7 @@ Kurvenmessung::Kurvenmessung(Kurvenpanel& panel, Kurvensitzung& sitzung)
 }
 
 Ausgabeskalierung Kurvenmessung::Skalierung() const {
-  return AusgabeskalierungAus(config::gKonfig, sitzung_.gKurven.AktuelleKurve);
+  return AusgabeskalierungAus(sitzung_.Konfig.gKonfig, sitzung_.gKurven.AktuelleKurve);
 }
 
 void Kurvenmessung::MarkierungAnzeigen() {

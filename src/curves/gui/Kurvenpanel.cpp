@@ -11,7 +11,6 @@
 #include <cmath>
 
 #include "common/Direkthilfe.h"
-#include "config/gui/Neuskalierung.h"
 #include "curves/edit/Ansicht.h"
 #include "curves/edit/BearbeitenGeraden.h"
 #include "curves/edit/BearbeitenHilfen.h"
@@ -80,7 +79,7 @@ Kurvenpanel::Kurvenpanel(Kurvensitzung& sitzung, QWidget* parent,
   // The time-base indicator only shows; the operator cannot change it.
   widgets::NurAnzeigen(ui_->ZEITBASISINDICATOR);
   // A changed configuration relabels the Y axis and the fields in the output's unit.
-  neuskalierung_ = config::gui::NeuskalierungAnmelden([this] {
+  neuskalierung_ = sitzung_.Konfig.Neuskalierungen.Abonnieren([this] {
     if (!AktuelleKurveDaten(sitzung_).Punkte.empty()) KurvenpanelZeichnen();
   });
 }
@@ -117,7 +116,6 @@ Kurvenpanel::~Kurvenpanel() {
   // The table watches the graph and draws into it: gone before the graph is.
   delete punkttabelle_;
   punkttabelle_ = nullptr;
-  config::gui::NeuskalierungAbmelden(neuskalierung_);
   if (sitzung_.Dialoge == dialoge_.get()) setEditordialoge(sitzung_, nullptr);
 }
 
@@ -296,7 +294,7 @@ void Kurvenpanel::KurvenpanelZeichnen() {
   const int c = sitzung_.gKurven.AktuelleKurve;
   imAnzeigen_ = true;
   ui_->ZYKLEN->setValue(sitzung_.gKurven.Zyklen[c]);
-  ui_->RUHEZUSTAND->setValue(RohInEinheit(c, sitzung_.gKurven.Ruhezustand[c]));
+  ui_->RUHEZUSTAND->setValue(RohInEinheit(sitzung_, c, sitzung_.gKurven.Ruhezustand[c]));
   imAnzeigen_ = false;
 }
 
@@ -322,7 +320,7 @@ void Kurvenpanel::ZeitfelderZeigen(double x) {
 void Kurvenpanel::KoordinatenAnzeigen(double x, double y) {
   ZeitfelderZeigen(x);
   imAnzeigen_ = true;
-  ui_->YKOORDINATE->setValue(RohInEinheit(sitzung_.gKurven.AktuelleKurve, y));
+  ui_->YKOORDINATE->setValue(RohInEinheit(sitzung_, sitzung_.gKurven.AktuelleKurve, y));
   imAnzeigen_ = false;
 }
 

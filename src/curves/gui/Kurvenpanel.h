@@ -185,8 +185,8 @@ class Kurvenpanel : public QMainWindow {
 
   int darstellung_ = 3;
   bool zeitbasenZeigen_ = false;
-  bool imAnzeigen_ = false;  // fields being filled by the program, not the operator
-  int neuskalierung_ = -1;   // ticket of the configuration window's rescale list
+  bool imAnzeigen_ = false;                  // fields being filled by the program, not the operator
+  common::Meldeliste<>::Abo neuskalierung_;  // rescaled with the configuration
   // Subscriptions to the session, ended with the window.
   common::Meldeliste<const std::string&>::Abo titelAbo_;
   common::Meldeliste<const Befehlszustand&>::Abo undoAbo_;

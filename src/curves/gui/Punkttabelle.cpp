@@ -39,14 +39,16 @@ QVariant Punkttabellenmodell::data(const QModelIndex& index, int role) const {
   if (role == Qt::TextAlignmentRole) return QVariant(Qt::AlignRight | Qt::AlignVCenter);
   if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
   const int i = index.row();
-  const Punktzeile z = PunktzeileLesen(k, sitzung_.gKurven.AktuelleKurve, i, Startzeit(i));
+  const Punktzeile z =
+      PunktzeileLesen(sitzung_, k, sitzung_.gKurven.AktuelleKurve, i, Startzeit(i));
   return QString::fromStdString(PunktzelleText(z, static_cast<Punktspalte>(index.column())));
 }
 
 QVariant Punkttabellenmodell::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role != Qt::DisplayRole) return {};
   if (orientation == Qt::Vertical) return section + 1;
-  const QString einheit = QString::fromStdString(Einheitname(sitzung_.gKurven.AktuelleKurve));
+  const QString einheit =
+      QString::fromStdString(Einheitname(sitzung_, sitzung_.gKurven.AktuelleKurve));
   switch (static_cast<Punktspalte>(section)) {
     case Punktspalte::Start:
       return "Start";

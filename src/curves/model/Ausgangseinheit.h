@@ -4,12 +4,21 @@
 
 #include <string>
 
+namespace config {
+struct Konfiguration;
+}
+
 namespace curves {
 
-// Raw code -> physical unit of curve c's output, and back; no rounding, no limits.
-double RohInEinheit(int c, double roh);
-double EinheitInRoh(int c, double wert);
+struct Kurvensitzung;
+
+// Raw code -> physical unit of curve c's output, and back, as the session's configuration
+// scales it; no rounding, no limits.
+double RohInEinheit(const Kurvensitzung& s, int c, double roh);
+double EinheitInRoh(const Kurvensitzung& s, int c, double wert);
 // The unit text of curve c's output ("V").
-std::string Einheitname(int c);
+std::string Einheitname(const Kurvensitzung& s, int c);
+// The unit text of output c (0..3) in a scaling record; "" for another index.
+std::string Ausgangseinheitname(const config::Konfiguration& k, int c);
 
 }  // namespace curves

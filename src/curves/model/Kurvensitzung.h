@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/Meldeliste.h"
+#include "config/Konfigsitzung.h"
 #include "curves/model/Kurvenmodell.h"
 
 namespace curves {
@@ -44,6 +45,17 @@ struct Befehlszustand {
 };
 
 struct Kurvensitzung {
+  // A session of its own (a tool, a test) keeps its own configuration; the shell's sessions
+  // share the one the configuration window shows.
+  Kurvensitzung() : Konfig(eigeneKonfig_.Bezug()) {}
+  explicit Kurvensitzung(config::Konfigsitzung& konfig) : Konfig(konfig) {}
+
+ private:
+  config::EigeneKonfig eigeneKonfig_;
+
+ public:
+  // The scaling the curves are shown and entered in.
+  config::Konfigsitzung& Konfig;
   Kurvendaten gKurven;
   Sichtfenster gSicht;
   Zeichenflaeche gZeichenflaeche;

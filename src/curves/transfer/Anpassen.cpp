@@ -26,9 +26,9 @@ int AusgangEinsAnpassen(Kurvensitzung& sitzung, device::Verbindung& v) {
   if (wert == 1.0) skala = 4.095;
   // The window's fields go into the record in either case.
   if (skala != 0.0)
-    config::AusgangSkalaMaxUebernehmen(0, skala);
+    config::AusgangSkalaMaxUebernehmen(sitzung.Konfig, 0, skala);
   else
-    config::KonfigfelderInStrukturSpeichern();
+    config::KonfigfelderInStrukturSpeichern(sitzung.Konfig);
   sitzung.Skalierungsmeldungen.Melden();
   return v.LetzterFehler();
 }

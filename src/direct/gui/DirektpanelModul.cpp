@@ -1,6 +1,5 @@
 #include "direct/gui/DirektpanelModul.h"
 
-#include "config/gui/Neuskalierung.h"
 #include "direct/Abfrage.h"
 #include "direct/Direktpanel.h"
 #include "direct/gui/DirektpanelFenster.h"
@@ -14,16 +13,15 @@ QWidget* DirektpanelLaden(Direktpaneleintrag& e, QWidget* hauptfenster,
 }
 
 int DirektpanelFensterInit(Direktpaneleintrag& e) {
-  if (e.neuskalierung < 0)
-    e.neuskalierung = config::gui::NeuskalierungAnmelden(
+  if (!e.neuskalierung.Aktiv())
+    e.neuskalierung = e.sitzung.Konfig.Neuskalierungen.Abonnieren(
         [&s = e.sitzung] { direct::Direktpanel_SkaliereElemente(s); });
   return e.fenster ? e.fenster->Init() : DirektpanelInit(e.sitzung);
 }
 
 void DirektpanelFensterClear(Direktpaneleintrag& e) {
   AbfrageBeenden(e.sitzung);
-  if (e.neuskalierung >= 0) config::gui::NeuskalierungAbmelden(e.neuskalierung);
-  e.neuskalierung = -1;
+  e.neuskalierung.Beenden();
   DirektpanelClear(e.sitzung);
 }
 

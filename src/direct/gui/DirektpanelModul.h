@@ -16,9 +16,10 @@ namespace direct::gui {
 class DirektpanelFenster;
 
 struct Direktpaneleintrag {
+  explicit Direktpaneleintrag(config::Konfigsitzung& konfig) : sitzung(konfig) {}
   Direktsitzung sitzung;
-  QPointer<DirektpanelFenster> fenster;  // the loaded window, null when none
-  int neuskalierung = -1;                // the rescaling ticket while joined
+  QPointer<DirektpanelFenster> fenster;     // the loaded window, null when none
+  common::Meldeliste<>::Abo neuskalierung;  // rescaled with the configuration while joined
 };
 
 // Creates the window over the entry's session as a child of the main window.
