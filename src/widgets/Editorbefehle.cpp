@@ -3,6 +3,7 @@
 #include <QActionGroup>
 
 #include "device/Fehler.h"
+#include "widgets/Editorhilfetexte.h"
 #include "widgets/Editorrahmen.h"
 
 namespace widgets {
@@ -34,6 +35,22 @@ QActionGroup* WerkzeugeAnhaengen(Befehlsbau& zeile, QObject* besitzer, QAction**
       z.Trenner = Leistentrenner::Aktiv;
     }
     ++i;
+  }
+  return gruppe;
+}
+
+QActionGroup* DarstellungenAnhaengen(Befehlsbau& zeile, QObject* besitzer, QAction** ziele,
+                                     const char* menue, const char* const (&namen)[3],
+                                     const int (&werte)[3], const std::function<void(int)>& waehlen,
+                                     const std::function<void(Befehlszeile&, int)>& anpassen) {
+  auto* gruppe = new QActionGroup(besitzer);
+  for (int i = 0; i < 3; ++i) {
+    const int wert = werte[i];
+    auto& z = zeile(ziele[i], menue, namen[i], editorhilfe::kDarstellung,
+                    [waehlen, wert] { waehlen(wert); });
+    z.Gruppe = gruppe;
+    z.Daten = wert;
+    anpassen(z, i);
   }
   return gruppe;
 }

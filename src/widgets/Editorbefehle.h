@@ -40,6 +40,15 @@ struct Werkzeugzeile {
 QActionGroup* WerkzeugeAnhaengen(Befehlsbau& zeile, QObject* besitzer, QAction** ziele,
                                  const char* menue, std::initializer_list<Werkzeugzeile> tools);
 
+// The three display types (lines + steps, lines, steps: the values `werte`) as rows of one
+// exclusive group (a child of besitzer) with the help text both editors share: row i is
+// named namen[i], keeps its action in ziele[i], carries werte[i] and runs waehlen with it;
+// anpassen gives row i what else the window wants of it.
+QActionGroup* DarstellungenAnhaengen(Befehlsbau& zeile, QObject* besitzer, QAction** ziele,
+                                     const char* menue, const char* const (&namen)[3],
+                                     const int (&werte)[3], const std::function<void(int)>& waehlen,
+                                     const std::function<void(Befehlszeile&, int)>& anpassen);
+
 // The editor's direct-help switch, menu item and toolbar button in one, which the frame
 // turns on and off and which works in help mode too.
 Befehlszeile& DirekthilfeAnhaengen(Befehlsbau& zeile, QAction*& ziel, const char* menue,

@@ -11,9 +11,9 @@
 
 #include "common/Direkthilfe.h"
 #include "device/Companel.h"
+#include "widgets/Editorhilfetexte.h"
 #include "widgets/Fehlerfeldanzeige.h"
 #include "widgets/Graphscrollbar.h"
-#include "widgets/Editorhilfetexte.h"
 #include "widgets/Hilfefilter.h"
 #include "widgets/Kurvengrafik.h"
 #include "widgets/Verbindungssymbol.h"

@@ -146,17 +146,14 @@ std::vector<Befehlszeile> Kennlinienpanel::Befehlstabelle() {
   static const char* const kTyptipps[3] = {"Show curves as lines + steps", "Show curves as lines",
                                            "Show curves as steps"};
   static const int kTypwerte[3] = {kDarstellungBeide, kDarstellungLinien, kDarstellungStufen};
-  darstellungen_ = new QActionGroup(this);
-  for (int i = 0; i < 3; ++i) {
-    const int wert = kTypwerte[i];
-    auto& d = zeile(a_.Darstellung[i], "Ansicht/Kurvendarstellung", kTypnamen[i], h::kDarstellung,
-                    [this, wert] { DarstellungGewaehlt(wert); });
-    d.Tipp = kTyptipps[i];
-    d.Bild = "leer";
-    d.Gruppe = darstellungen_;
-    d.Daten = wert;
-    if (i == 0) d.Trenner = Leistentrenner::Aktiv;
-  }
+  darstellungen_ = widgets::DarstellungenAnhaengen(
+      zeile, this, a_.Darstellung.data(), "Ansicht/Kurvendarstellung", kTypnamen, kTypwerte,
+      [this](int wert) { DarstellungGewaehlt(wert); },
+      [](Befehlszeile& d, int i) {
+        d.Tipp = kTyptipps[i];
+        d.Bild = "leer";
+        if (i == 0) d.Trenner = Leistentrenner::Aktiv;
+      });
   // Help mode must not move the check mark away from the display type shown.
   connect(darstellungen_, &QActionGroup::triggered, this, [this] {
     if (common::gHilfeAktiv) DarstellungSetzen(sitzung_.gKennl.Darstellung);

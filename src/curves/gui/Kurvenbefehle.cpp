@@ -229,16 +229,10 @@ std::vector<Befehlszeile> Kurvenpanel::Befehlstabelle() {
   static const char* const kTyptipps[3] = {"Show curves as lines + steps", "Show curves as lines",
                                            "show curves as steps"};
   static const int kTypwerte[3] = {kDarstellungBeide, kDarstellungLinien, kDarstellungStufen};
-  auto* typgruppe = new QActionGroup(this);
-  auto* knopfgruppe = new QActionGroup(this);
-  for (int i = 0; i < 3; ++i) {
-    const int wert = kTypwerte[i];
-    auto& m = zeile(a_.Darstellung[i], "view/Display types of curves", kTypnamen[i],
-                    h::kDarstellung, [this, wert] { DarstellungGewaehlt(wert); });
-    m.Gruppe = typgruppe;
-    m.Daten = wert;
-    m.MenueTrenner = i == 0;
-  }
+  const auto waehlen = [this](int wert) { DarstellungGewaehlt(wert); };
+  auto* typgruppe = widgets::DarstellungenAnhaengen(
+      zeile, this, a_.Darstellung.data(), "view/Display types of curves", kTypnamen, kTypwerte,
+      waehlen, [](Befehlszeile& m, int i) { m.MenueTrenner = i == 0; });
 
   // The curve buttons of the toolbar.
   auto* kurvengruppe = new QActionGroup(this);
@@ -261,17 +255,14 @@ std::vector<Befehlszeile> Kurvenpanel::Befehlstabelle() {
     b.Aktiv = false;
     if (n == 1) b.Trenner = Leistentrenner::Gedimmt;
   }
-  for (int i = 0; i < 3; ++i) {
-    const int wert = kTypwerte[i];
-    auto& k = zeile(a_.DarstellungKnopf[i], "", kTypnamen[i], h::kDarstellung,
-                    [this, wert] { DarstellungGewaehlt(wert); });
-    k.Tipp = kTyptipps[i];
-    k.Bild = "leer";
-    k.Gruppe = knopfgruppe;
-    k.Aktiv = false;
-    k.Daten = wert;
-    if (i == 0) k.Trenner = Leistentrenner::Gedimmt;
-  }
+  auto* knopfgruppe =
+      widgets::DarstellungenAnhaengen(zeile, this, a_.DarstellungKnopf.data(), "", kTypnamen,
+                                      kTypwerte, waehlen, [](Befehlszeile& k, int i) {
+                                        k.Tipp = kTyptipps[i];
+                                        k.Bild = "leer";
+                                        k.Aktiv = false;
+                                        if (i == 0) k.Trenner = Leistentrenner::Gedimmt;
+                                      });
 
   // windows
   using widgets::Fenster;
