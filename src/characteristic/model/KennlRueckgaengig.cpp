@@ -15,6 +15,7 @@ void Melden(Kennliniensitzung& sitzung) {
 
 void RueckgaengigSichern(Kennliniensitzung& sitzung) {
   sitzung.gKennl.KennlinieGeaendert = true;
+  sitzung.Abweichungen.clear();
   if (!sitzung.gKennl.Historien.Sichern(sitzung.gKennl.Kennl.Punkte, KennlAllokationsHaken())) {
     common::showMessage("Error", "Memory allocation failed");
     return;

@@ -32,6 +32,7 @@ void RueckgaengigSichern(Kurvensitzung& sitzung) {
 
 bool RueckgaengigSichernOhneMeldung(Kurvensitzung& sitzung) {
   sitzung.gKurven.KurvenGeaendert = true;
+  sitzung.Abweichungen.clear();
   if (!AktuelleHistorie(sitzung).Sichern(AktuelleKurveDaten(sitzung).Punkte, AllokationsHaken()))
     return false;
   UndoFreigeben(sitzung, true);
