@@ -28,6 +28,7 @@ void RueckgaengigSichern(Kennliniensitzung& sitzung) {
 void Rueckgaengig(Kennliniensitzung& sitzung) {
   auto& h = sitzung.gKennl.Historien;
   if (!h.Rueckgaengig(sitzung.gKennl.Kennl.Punkte)) return;
+  sitzung.Abweichungen.clear();
   if (h.AnzahlRueckgaengig < 1) sitzung.Undozustand.Rueckgaengig = false;
   sitzung.Undozustand.Wiederherstellen = true;
   Melden(sitzung);
@@ -36,6 +37,7 @@ void Rueckgaengig(Kennliniensitzung& sitzung) {
 void Wiederherstellen(Kennliniensitzung& sitzung) {
   auto& h = sitzung.gKennl.Historien;
   if (!h.Wiederherstellen(sitzung.gKennl.Kennl.Punkte)) return;
+  sitzung.Abweichungen.clear();
   if (h.AnzahlWiederherstellen < 1) sitzung.Undozustand.Wiederherstellen = false;
   sitzung.Undozustand.Rueckgaengig = true;
   Melden(sitzung);

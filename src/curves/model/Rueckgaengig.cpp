@@ -44,6 +44,7 @@ bool RueckgaengigSichernOhneMeldung(Kurvensitzung& sitzung) {
 void Rueckgaengig(Kurvensitzung& sitzung) {
   Historie& h = AktuelleHistorie(sitzung);
   if (!h.Rueckgaengig(AktuelleKurveDaten(sitzung).Punkte)) return;
+  sitzung.Abweichungen.clear();
   if (h.AnzahlRueckgaengig < 1) UndoFreigeben(sitzung, false);
   RedoFreigeben(sitzung, true);
   BefehleMelden(sitzung);
@@ -52,6 +53,7 @@ void Rueckgaengig(Kurvensitzung& sitzung) {
 void Wiederherstellen(Kurvensitzung& sitzung) {
   Historie& h = AktuelleHistorie(sitzung);
   if (!h.Wiederherstellen(AktuelleKurveDaten(sitzung).Punkte)) return;
+  sitzung.Abweichungen.clear();
   if (h.AnzahlWiederherstellen < 1) RedoFreigeben(sitzung, false);
   UndoFreigeben(sitzung, true);
   BefehleMelden(sitzung);
