@@ -23,8 +23,7 @@ struct Fall {
   int status;
 };
 
-class Pruefbefehle : public testsupport::KennlFixture,
-                     public testing::WithParamInterface<Fall> {
+class Pruefbefehle : public testsupport::KennlFixture, public testing::WithParamInterface<Fall> {
  protected:
   // A curve of 100 samples of 2 ms (four blocks: the header with samples 0..15, then 32
   // samples each) or a ramp into slot 1 (129 blocks: the head with inputs 0..15, then 32
@@ -50,8 +49,8 @@ TEST_P(Pruefbefehle, PrintsTheRangesStoredOtherwise) {
   const Fall& f = GetParam();
   sim.engine.withDevice('1', [](sim::Device& d) { d.mode = 2; });  // slots valid
   if (f.jederNte >= 0) sim.engine.inject({sim::FaultKind::Corrupt, "BDW", 0, f.jederNte});
-  std::vector<std::string> args = {f.kennlinie ? "char-send" : "send", Datei(f.kennlinie),
-                                   "--port", sim.pfad(), "--verify"};
+  std::vector<std::string> args = {f.kennlinie ? "char-send" : "send", Datei(f.kennlinie), "--port",
+                                   sim.pfad(), "--verify"};
   if (f.kennlinie) args.insert(args.end(), {"--slot", "1"});
   const Lauf lauf = Miv3x(args);
   EXPECT_EQ(f.status, lauf.status) << lauf.fehler;
@@ -62,13 +61,13 @@ TEST_P(Pruefbefehle, PrintsTheRangesStoredOtherwise) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, Pruefbefehle,
-    testing::Values(
-        Fall{"CurveGood", false, -1, "", 0},
-        Fall{"CurveEverySecond", false, 2,
-             "mismatch: 0.032000 s to 0.096000 s\nmismatch: 0.160000 s to 0.200000 s\n", 1},
-        Fall{"CurveHeader", false, 0, "mismatch: 0.000000 s to 0.200000 s\n", 1},
-        Fall{"SlotGood", true, -1, "", 0},
-        Fall{"SlotHundredth", true, 100, "mismatch: input values 3152 to 3183\n", 1}),
+    testing::Values(Fall{"CurveGood", false, -1, "", 0},
+                    Fall{"CurveEverySecond", false, 2,
+                         "mismatch: 0.032000 s to 0.096000 s\nmismatch: 0.160000 s to 0.200000 s\n",
+                         1},
+                    Fall{"CurveHeader", false, 0, "mismatch: 0.000000 s to 0.200000 s\n", 1},
+                    Fall{"SlotGood", true, -1, "", 0},
+                    Fall{"SlotHundredth", true, 100, "mismatch: input values 3152 to 3183\n", 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
