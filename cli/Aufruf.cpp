@@ -26,7 +26,7 @@ const std::vector<Befehlsform>& Befehlsformen() {
       {"ports", 0, false, {}},
       {"id", 0, true, {"--port", "--address", "--json"}},
       {"scan", 0, true, {"--port", "--json"}},
-      {"send", 1, true, {"--port", "--address", "--dither", "--fast", "--changed"}},
+      {"send", 1, true, {"--port", "--address", "--dither", "--fast", "--changed", "--verify"}},
       {"read", 1, true, {"--port", "--address", "--dither", "--config", "--fast"}},
       {"export", 2, false, {"--pwl"}},
       {"import", 2, false, {"--config", "--pwl", "--timebase"}},
@@ -36,7 +36,11 @@ const std::vector<Befehlsform>& Befehlsformen() {
        {"--time-col", "--value-col", "--tolerance", "--config", "--scale", "--offset",
         "--time-unit"}},
       {"image", 1, false, {"--out", "--json"}},
-      {"char-send", 1, true, {"--port", "--address", "--slot", "--fast", "--changed"}, true},
+      {"char-send",
+       1,
+       true,
+       {"--port", "--address", "--slot", "--fast", "--changed", "--verify"},
+       true},
       {"char-read", 1, true, {"--port", "--address", "--slot", "--config", "--fast"}, true},
       {"char-select", 0, true, {"--port", "--address", "--slot"}, true},
       {"char-export", 2, false, {}},
@@ -64,7 +68,7 @@ const std::vector<Befehlsform>& Befehlsformen() {
 
 bool MitWert(const std::string& option) {
   return option != "--dither" && option != "--pwl" && option != "--raw" && option != "--json" &&
-         option != "--fast" && option != "--changed";
+         option != "--fast" && option != "--changed" && option != "--verify";
 }
 
 // Mode bits: 0..255, decimal or 0x hex.
@@ -238,6 +242,7 @@ bool AufrufAuswerten(const std::vector<std::string>& argumente, Aufruf& aufruf,
        : arg == "--json"    ? aufruf.json
        : arg == "--fast"    ? aufruf.schnell
        : arg == "--changed" ? aufruf.geaendert
+       : arg == "--verify"  ? aufruf.pruefen
                             : aufruf.dither) = true;
       continue;
     }

@@ -46,6 +46,7 @@ struct Aufruf {
   // send, read, char-send, char-read.
   bool schnell = false;    // --fast: the transfer at 38400 baud
   bool geaendert = false;  // --changed: only the changed blocks (send, char-send)
+  bool pruefen = false;    // --verify: read the written blocks back (send, char-send)
   // export, import: SPICE PWL instead of the tab-separated text.
   bool pwl = false;
   // import-csv and import --pwl.

@@ -96,8 +96,12 @@ int Senden(const Aufruf& aufruf) {
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
   geraet.SpeichertransferVorbereiten(aufruf.schnell, aufruf.geaendert);
   device::Verbindung& v = geraet.Verbindung();
-  if (const int fehler = curves::KurvenSenden(sitzung, v, Speichertyp(aufruf)))
+  v.Uebertragung().nachpruefen = aufruf.pruefen;
+  if (const int fehler = curves::KurvenSenden(sitzung, v, Speichertyp(aufruf))) {
+    for (const curves::Zeitbereich& z : sitzung.Abweichungen)
+      std::printf("mismatch: %.6f s to %.6f s\n", z.Start / 1e6, z.Ende / 1e6);
     return FehlerMelden(fehler);
+  }
   return kStatusErfolg;
 }
 

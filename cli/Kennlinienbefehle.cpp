@@ -49,7 +49,12 @@ int KennlinieSenden(const Aufruf& aufruf) {
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
   geraet.SpeichertransferVorbereiten(aufruf.schnell, aufruf.geaendert);
   device::Verbindung& v = geraet.Verbindung();
-  if (const int fehler = kennl::KennlinieSchreiben(sitzung, v)) return FehlerMelden(fehler);
+  v.Uebertragung().nachpruefen = aufruf.pruefen;
+  if (const int fehler = kennl::KennlinieSchreiben(sitzung, v)) {
+    for (const kennl::KennlXBereich& x : sitzung.Abweichungen)
+      std::printf("mismatch: input values %.0f to %.0f\n", x.Start, x.Ende - 1);
+    return FehlerMelden(fehler);
+  }
   return kStatusErfolg;
 }
 

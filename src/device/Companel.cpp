@@ -268,6 +268,7 @@ int ReadIniCompanel(Verbindung& v, ini::IniStore* store) {
   wahl.schnell = ini::Ini_GetInt(store, "com", "schnell", &wert) > 0 && wert == 1;
   wahl.ratenSuchen = wahl.schnell;
   wahl.nurGeaendert = ini::Ini_GetInt(store, "com", "nurgeaendert", &wert) > 0 && wert == 1;
+  wahl.nachpruefen = ini::Ini_GetInt(store, "com", "nachpruefen", &wert) > 0 && wert == 1;
 
   ComControlAusfuellen(v);
   PortlisteAuswaehlen(v, port);
@@ -282,6 +283,7 @@ int WriteIniCompanel(Verbindung& v, ini::IniStore* store) {
   ini::Ini_PutInt(store, "com", "lport", v.Port().lport);
   ini::Ini_PutInt(store, "com", "schnell", v.Uebertragung().schnell ? 1 : 0);
   ini::Ini_PutInt(store, "com", "nurgeaendert", v.Uebertragung().nurGeaendert ? 1 : 0);
+  ini::Ini_PutInt(store, "com", "nachpruefen", v.Uebertragung().nachpruefen ? 1 : 0);
   return 0;
 }
 

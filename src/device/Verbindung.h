@@ -30,6 +30,8 @@ struct Uebertragungswahl {
   bool nurGeaendert = false;  // curve and slot writes send only the changed blocks
   // An ID read or scan that gets no answer at 9600 looks at the other rates.
   bool ratenSuchen = false;
+  // Curve and slot writes read the written blocks back and compare them (Nachpruefung.h).
+  bool nachpruefen = false;
 };
 
 struct PortlistenEintrag {

@@ -107,6 +107,7 @@ int KennlDateiLaden(Kennliniensitzung& sitzung, const std::string& pfad, Konfigw
   kommentar.assign(kopf->Kommentar, strnlen(kopf->Kommentar, kKommentarGroesse - 1));
 
   sitzung.gKennl.Kennl.Punkte.swap(punkte);
+  sitzung.Abweichungen.clear();
   sitzung.gKennl.Kennl.Kommentar.swap(kommentar);
   sitzung.gKennl.Felder.Ausgang2 = config::EingangRohInEinheit(1, kopf->Ausgang2);
   sitzung.gKennl.Felder.Anstiegszeit = kopf->Anstiegszeit;

@@ -36,6 +36,7 @@
 #include "widgets/Hinweiszeile.h"
 #include "widgets/Kurvengrafik.h"
 #include "widgets/Lampe.h"
+#include "widgets/Nachpruefwahl.h"
 #include "widgets/Navigation.h"
 
 namespace characteristic::gui {
@@ -97,6 +98,12 @@ void Kennlinienpanel::RahmenAnlegen() {
 
 void Kennlinienpanel::Einrichten() {
   auto& u = *ui_;
+  // The choice under the write button.
+  auto* schreiben = new QVBoxLayout;
+  u.GERAETLAYOUT->removeWidget(u.SCHREIBEN);
+  schreiben->addWidget(u.SCHREIBEN);
+  schreiben->addWidget(new widgets::Nachpruefwahl(Verbindung(), this));
+  u.GERAETLAYOUT->addLayout(schreiben, 3, 0);
   for (auto* feld : {u.XKOORDINATE, u.YKOORDINATE, u.YZOOMMAX, u.YZOOMMIN, u.BEGRENZUNG}) {
     feld->setRange(-widgets::kFeldMax, widgets::kFeldMax);
     feld->setKeyboardTracking(false);
@@ -131,6 +138,7 @@ void Kennlinienpanel::Verbinden() {
   knopf(u.SCHREIBEN, [this] {
     FelderUebernehmen();
     GeraetefehlerMelden(KennlinieSchreiben(sitzung_, Verbindung()));
+    KennlinienpanelZeichnen();  // marks what the slot holds otherwise
   });
   knopf(u.LESEN, [this] { Lesen(); });
   // Errors of the selection show in the error fields only.

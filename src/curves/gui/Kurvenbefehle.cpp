@@ -329,6 +329,7 @@ void Kurvenpanel::Zoom(void (*zoom)(Kurvensitzung&)) {
 void Kurvenpanel::Senden(int typ) {
   if (KurvenlaengenPruefen(sitzung_) != 0) return;
   KurvenSenden(sitzung_, Verbindung(), typ);
+  KurvenpanelZeichnen();  // marks what the device holds otherwise
 }
 
 void Kurvenpanel::Lesen(int typ) {

@@ -45,6 +45,7 @@
 #include "widgets/Hilfefilter.h"
 #include "widgets/Hinweiszeile.h"
 #include "widgets/Lampe.h"
+#include "widgets/Nachpruefwahl.h"
 #include "widgets/Navigation.h"
 #include "widgets/Nuranzeige.h"
 
@@ -124,6 +125,8 @@ void Kurvenpanel::MenueAnlegen() {
 
 void Kurvenpanel::Einrichten() {
   auto& u = *ui_;
+  u.GERAETLAYOUT->insertWidget(u.GERAETLAYOUT->indexOf(u.SCHREIBEN_2) + 1,
+                               new widgets::Nachpruefwahl(Verbindung(), this));
   ZeitbasenFuellen(u.ZEITBASISINDICATOR);
   u.ZEITBASISINDICATOR->setCurrentIndex(-1);
   DarstellungSetzen(darstellung_);
