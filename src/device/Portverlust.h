@@ -1,0 +1,51 @@
+// A port whose device vanishes and returns. When the serial service says the device is
+// gone, the driver hands over to PortVerschwunden: the port is closed, the line marked gone,
+// every connection symbol goes offline and the error fields name the loss, so nothing waits
+// out time-outs on a dead line. Wiederverbindung, driven by a timer, tries the same port
+// now and then and reopens it with the same line settings and address when it is back.
+#pragma once
+
+#include <chrono>
+#include <optional>
+
+#include "device/Protokollfehler.h"
+
+namespace device {
+
+class Verbindung;
+
+// The port's device is gone (unplugged, hung up); not a time-out.
+inline constexpr int kFehlerPortWeg = Protokollfehler(kKatNichtOffen, 700);
+
+// Marks the line of `port` gone and shows it; kFehlerPortWeg. Nothing more happens when the
+// line is gone already.
+int PortVerschwunden(Verbindung& v, int port);
+
+// One attempt to open the vanished port again at the rate and read time-out it had. On
+// success the port is the open one, the symbols show it, the error fields are cleared, a
+// notice says so and the line's listeners hear it is back: 0. Otherwise the driver's code
+// and nothing changes (the error fields keep saying the port is gone).
+int PortWiederOeffnen(Verbindung& v);
+
+// After an open the operator asked for: a line that was gone is there again.
+void PortGeoeffnetMelden(Verbindung& v, int port);
+
+// Tries the vanished port at most once per interval, on the clock it is given.
+class Wiederverbindung {
+ public:
+  using Zeitpunkt = std::chrono::steady_clock::time_point;
+  static constexpr std::chrono::milliseconds kAbstand{1000};
+
+  explicit Wiederverbindung(Verbindung& v, std::chrono::milliseconds abstand = kAbstand)
+      : v_(v), abstand_(abstand) {}
+
+  // Call often; true when this call brought the port back.
+  bool Takt(Zeitpunkt jetzt);
+
+ private:
+  Verbindung& v_;
+  std::chrono::milliseconds abstand_;
+  std::optional<Zeitpunkt> naechster_;
+};
+
+}  // namespace device
