@@ -17,9 +17,10 @@ std::string Portname(int port) {
 }  // namespace
 
 int PortVerschwunden(Verbindung& v, int port) {
-  if (v.Leitung() == Leitungszustand::Weg) return kFehlerPortWeg;
+  if (v.VerlorenePorts().count(port) != 0) return kFehlerPortWeg;
   // The handle of a vanished device is of no use any more; the port opens afresh.
   ZORFYD1_Close(v, port);
+  v.VerlorenePorts().insert(port);
   if (v.Port().offen == port) {
     FehlerbitsDimmen(v, true);
     v.Port().offen = -1;

@@ -17,8 +17,8 @@ class Verbindung;
 // The port's device is gone (unplugged, hung up); not a time-out.
 inline constexpr int kFehlerPortWeg = Protokollfehler(kKatNichtOffen, 700);
 
-// Marks the line of `port` gone and shows it; kFehlerPortWeg. Nothing more happens when the
-// line is gone already.
+// Closes `port`, marks the line gone and shows it; kFehlerPortWeg. Until the port opens
+// again every exchange on it gives that code at once; nothing more is shown meanwhile.
 int PortVerschwunden(Verbindung& v, int port);
 
 // One attempt to open the vanished port again at the rate and read time-out it had. On

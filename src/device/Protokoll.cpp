@@ -109,7 +109,7 @@ void warteAufLeereAusgabe(Verbindung& v, int port) {
 int sendeUndQuittung(Verbindung& v, int port, const std::string& frame, bool rundruf,
                      const Codes& c) {
   // A vanished port is not asked again: that would only wait out its time-outs.
-  if (v.VerschwundenerPort() == port) return kFehlerPortWeg;
+  if (v.VerlorenePorts().count(port) != 0) return kFehlerPortWeg;
   if (LeitungUnsicher(v, port)) LeitungBeruhigen(v, port);
   const int f = FlushInOut(v, port);
   if (f == kFehlerPortWeg) return f;
@@ -271,6 +271,7 @@ int ZORFYD1_Open(Verbindung& v, int port, long baudRate) {
                                kAusgangsQueue) < 0)
     return Protokollfehler(kKatPortOeffnen, 3);
   v.Einstellung().rate = baudRate;
+  v.VerlorenePorts().erase(port);
   return 0;
 }
 

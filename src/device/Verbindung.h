@@ -96,6 +96,8 @@ class Verbindung {
 
   // Ports whose line may still carry late bytes (see Leitungsruhe.h).
   std::set<int>& UnsichereLeitungen() { return unsicher_; }
+  // Ports closed because their device vanished, until they open again (Portverlust.h).
+  std::set<int>& VerlorenePorts() { return verloren_; }
 
   // Shows the code in every subscribed error field (0 clears them) and keeps it as the
   // last error.
@@ -155,6 +157,7 @@ class Verbindung {
   ComPortZustand port_;
   char adresse_ = '1';
   std::set<int> unsicher_;
+  std::set<int> verloren_;
   Fehlerfelder felder_;
   int letzterFehler_ = 0;
   common::Meldeliste<const Fehlerfelder&> fehlermeldungen_;
