@@ -60,15 +60,21 @@ void PortGeoeffnetMelden(Verbindung& v, int port) {
   v.LeitungSetzen(Leitungszustand::Da, port);
 }
 
+int PortPruefen(Verbindung& v) {
+  const int port = v.OffenerComPort();
+  if (port < 0 || v.VerlorenePorts().count(port) != 0) return 0;
+  if (v.Dienst().GetOutQLen(port) == kGeraetWeg) return PortVerschwunden(v, port);
+  return 0;
+}
+
 bool Wiederverbindung::Takt(Zeitpunkt jetzt) {
-  if (v_.Leitung() != Leitungszustand::Weg) {
-    naechster_.reset();
-    return false;
-  }
-  // The first attempt one interval after the loss: an adapter takes that long to return.
   if (!naechster_) naechster_ = jetzt + abstand_;
   if (jetzt < *naechster_) return false;
   naechster_ = jetzt + abstand_;
+  if (v_.Leitung() != Leitungszustand::Weg) {
+    PortPruefen(v_);
+    return false;
+  }
   return PortWiederOeffnen(v_) == 0;
 }
 

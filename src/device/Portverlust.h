@@ -27,10 +27,15 @@ int PortVerschwunden(Verbindung& v, int port);
 // and nothing changes (the error fields keep saying the port is gone).
 int PortWiederOeffnen(Verbindung& v);
 
+// Asks the open port whether its device is still there (an exchange-free query), so a
+// loss shows while no command runs: kFehlerPortWeg when it is gone, else 0.
+int PortPruefen(Verbindung& v);
+
 // After an open the operator asked for: a line that was gone is there again.
 void PortGeoeffnetMelden(Verbindung& v, int port);
 
-// Tries the vanished port at most once per interval, on the clock it is given.
+// Once per interval, on the clock it is given: while the line is there, asks the open port
+// whether it still is (PortPruefen); while it is gone, tries to reopen it.
 class Wiederverbindung {
  public:
   using Zeitpunkt = std::chrono::steady_clock::time_point;
@@ -39,7 +44,7 @@ class Wiederverbindung {
   explicit Wiederverbindung(Verbindung& v, std::chrono::milliseconds abstand = kAbstand)
       : v_(v), abstand_(abstand) {}
 
-  // Call often; true when this call brought the port back.
+  // Call often (the first call starts the clock); true when this call brought the port back.
   bool Takt(Zeitpunkt jetzt);
 
  private:

@@ -119,25 +119,28 @@ class SimVerlust : public ::testing::Test {
   Verbindung::HinweisAbo hinweisAbo;
 };
 
-TEST_F(SimVerlust, WhileIdleTheLossShowsAtOnceAndTheSamePortComesBackByItself) {
+TEST_F(SimVerlust, WhileIdleTheLossShowsWithinAnIntervalAndTheSamePortComesBackByItself) {
   ASSERT_EQ(IdLesen(), 0);
-  sim.vanish();
-  const auto anfang = Uhr::now();
-  EXPECT_EQ(IdLesen(), kFehlerPortWeg);
-  EXPECT_LT(Uhr::now() - anfang, 5s);  // a hang-up, not the read time-out of 0.3 s
-  EXPECT_EQ(v().Companel().verbindungssymbol, -1);
-  EXPECT_EQ(v().Port().offen, -1);
-  EXPECT_EQ(v().AktuelleFehlerfelder().nummer, 122700);
-
-  // Scripted clock: nothing before one interval, then one attempt per interval.
+  // Scripted clock: one look at the port per interval.
   Wiederverbindung wieder(v());
   const Uhr::time_point t0{};
   EXPECT_FALSE(wieder.Takt(t0));
-  EXPECT_FALSE(wieder.Takt(t0 + 1s));  // still gone: the attempt fails quietly
+  sim.vanish();
+  EXPECT_FALSE(wieder.Takt(t0 + 500ms));
+  EXPECT_EQ(v().Leitung(), Leitungszustand::Da);
+  EXPECT_FALSE(wieder.Takt(t0 + 1s));
+  EXPECT_EQ(v().Leitung(), Leitungszustand::Weg);
+  EXPECT_EQ(v().Companel().verbindungssymbol, -1);
+  EXPECT_EQ(v().Port().offen, -1);
+  EXPECT_EQ(v().AktuelleFehlerfelder().nummer, 122700);
+  EXPECT_EQ(hinweise.back(), "COM 9 is gone; it is opened again when it returns.");
+  EXPECT_EQ(IdLesen(), kFehlerPortWeg);
+
+  EXPECT_FALSE(wieder.Takt(t0 + 2s));  // still gone: the attempt fails quietly
   EXPECT_EQ(v().LetzterFehler(), kFehlerPortWeg);
   sim.comeBack();
-  EXPECT_FALSE(wieder.Takt(t0 + 1500ms));
-  EXPECT_TRUE(wieder.Takt(t0 + 2s));
+  EXPECT_FALSE(wieder.Takt(t0 + 2500ms));
+  EXPECT_TRUE(wieder.Takt(t0 + 3s));
 
   EXPECT_EQ(v().Leitung(), Leitungszustand::Da);
   EXPECT_EQ(v().Port().offen, sim.port());
@@ -148,6 +151,15 @@ TEST_F(SimVerlust, WhileIdleTheLossShowsAtOnceAndTheSamePortComesBackByItself) {
   EXPECT_EQ(hinweise.back(), "COM 9 is back: reopened at 9600 baud, device address 3.");
   EXPECT_EQ(IdLesen(), 0);
   EXPECT_FALSE(wieder.Takt(t0 + 5s));
+  EXPECT_EQ(v().Leitung(), Leitungszustand::Da);
+}
+
+TEST_F(SimVerlust, ACommandFindsTheLossAtOnceNotAfterItsTimeOut) {
+  sim.vanish();
+  const auto anfang = Uhr::now();
+  EXPECT_EQ(IdLesen(), kFehlerPortWeg);
+  EXPECT_LT(Uhr::now() - anfang, 5s);  // a hang-up, not read time-outs and retries
+  EXPECT_EQ(v().Leitung(), Leitungszustand::Weg);
 }
 
 TEST_F(SimVerlust, ARemovedPathFailsTheReopenUntilItIsThereAgain) {
