@@ -41,10 +41,10 @@ class PortverlustFensterTest : public FensterTest,
 };
 
 TEST_P(PortverlustFensterTest, TheTransferStopsCleanlyAndTheCurvesStayAsTheyWere) {
-  Werkzeug(curves::gui::Werkzeug::Zeichnen);
-  Zeitbasis("1ms");
-  Klicken(Pixel(4000, 3000));
-  Klicken(Pixel(9000, 1000));
+  // Long enough to take many seconds on the paced line.
+  auto& punkte = sitzung.gKurven.Kurven[0].Punkte;
+  for (int i = 0; i < 2000; ++i) punkte.insert(punkte.end() - 1, {i % 2 ? 4000 : 100, 1, 1, {}});
+  panel->KurvenpanelZeichnen();
   // The device holds the same curves, so a read that went through would change the points.
   std::vector<std::uint8_t> bild;
   int ende = 0;
