@@ -6,6 +6,7 @@
 
 #include "common/OperatorInterface.h"
 #include "device/Fehler.h"
+#include "device/Portverlust.h"
 #include "device/Protokoll.h"
 #include "device/Schnellgang.h"
 #include "device/Statusbits.h"
@@ -81,6 +82,7 @@ int ComPortOeffnen(Verbindung& v) {
     FehlerbitsDimmen(v, false);
   }
   v.Port().offen = q;
+  if (q != -1) PortGeoeffnetMelden(v, q);
   return 0;
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "device/Leitungsruhe.h"
+#include "device/Portverlust.h"
 #include "device/Protokollfehler.h"
 #include "device/Verbindung.h"
 
@@ -107,11 +108,15 @@ void warteAufLeereAusgabe(Verbindung& v, int port) {
 // address is a broadcast) read and check the acknowledgement.
 int sendeUndQuittung(Verbindung& v, int port, const std::string& frame, bool rundruf,
                      const Codes& c) {
+  // A vanished port is not asked again: that would only wait out its time-outs.
+  if (v.VerlorenePorts().count(port) != 0) return kFehlerPortWeg;
   if (LeitungUnsicher(v, port)) LeitungBeruhigen(v, port);
   const int f = FlushInOut(v, port);
+  if (f == kFehlerPortWeg) return f;
   if (f != 0) return c.flush != 0 ? c.flush : f;
   SerialService& s = v.Dienst();
   const int n = s.ComWrt(port, frame.data(), static_cast<int>(frame.size()));
+  if (n == kGeraetWeg) return PortVerschwunden(v, port);
   // Part of a frame may have gone out and draw an answer of its own.
   if (n < static_cast<int>(frame.size())) LeitungMisstrauen(v, port);
   if (n < 0) return c.schreibFehler;
@@ -119,6 +124,7 @@ int sendeUndQuittung(Verbindung& v, int port, const std::string& frame, bool run
   warteAufLeereAusgabe(v, port);
   if (rundruf) return 0;
   const int q = s.ComRdByte(port);
+  if (q == kGeraetWeg) return PortVerschwunden(v, port);
   // ACK, NAK and CAN are whole answers; after silence or another byte more may come late.
   if (q != kACK && q != kNAK && q != kCAN) LeitungMisstrauen(v, port);
   if (q == kNAK) return c.nak;
@@ -134,6 +140,7 @@ int leseAntwort(Verbindung& v, int port, int grenze, std::string& antwort, int l
   antwort.clear();
   while (static_cast<int>(antwort.size()) < grenze) {
     const int b = s.ComRdByte(port);
+    if (b == kGeraetWeg) return PortVerschwunden(v, port);
     if (b < 0) {
       LeitungMisstrauen(v, port);
       return lesefehler;
@@ -263,6 +270,8 @@ int ZORFYD1_Open(Verbindung& v, int port, long baudRate) {
   if (v.Dienst().OpenComConfig(port, name, baudRate, Parity::Odd, 7, 1, kEingangsQueue,
                                kAusgangsQueue) < 0)
     return Protokollfehler(kKatPortOeffnen, 3);
+  v.Einstellung().rate = baudRate;
+  v.VerlorenePorts().erase(port);
   return 0;
 }
 
@@ -272,7 +281,9 @@ int ZORFYD1_Close(Verbindung& v, int port) {
 }
 
 int ZORFYD1_Timeout(Verbindung& v, int port, double seconds) {
-  return v.Dienst().SetComTime(port, seconds) < 0 ? Protokollfehler(kKatZeitgrenze, 5) : 0;
+  if (v.Dienst().SetComTime(port, seconds) < 0) return Protokollfehler(kKatZeitgrenze, 5);
+  v.Einstellung().zeitgrenze = seconds;
+  return 0;
 }
 
 int ZORFYD1_IDLesen(Verbindung& v, int port, char address, char* buffer) {
@@ -516,8 +527,12 @@ int ZORMIV1_AdresseSchreiben(Verbindung& v, int port, int address, int newAddres
 
 int FlushInOut(Verbindung& v, int port) {
   SerialService& s = v.Dienst();
-  if (s.FlushInQ(port) != 0) return Protokollfehler(kKatEingabepufferLeeren, 148);
-  if (s.FlushOutQ(port) != 0) return Protokollfehler(kKatAusgabepufferLeeren, 149);
+  const int ein = s.FlushInQ(port);
+  if (ein == kGeraetWeg) return PortVerschwunden(v, port);
+  if (ein != 0) return Protokollfehler(kKatEingabepufferLeeren, 148);
+  const int aus = s.FlushOutQ(port);
+  if (aus == kGeraetWeg) return PortVerschwunden(v, port);
+  if (aus != 0) return Protokollfehler(kKatAusgabepufferLeeren, 149);
   return 0;
 }
 

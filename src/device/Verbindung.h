@@ -61,9 +61,20 @@ struct Companelzustand {
   std::array<std::string, 8> scanIds{};
 };
 
+// Whether the port's device is there: a pulled adapter or a hung-up line makes it gone
+// until the same port opens again.
+enum class Leitungszustand { Da, Weg };
+
+// The line settings the port was last opened with, used again when it comes back.
+struct Leitungseinstellung {
+  long rate = 9600;
+  double zeitgrenze = 0.5;
+};
+
 class Verbindung {
  public:
   using FehlerAbo = common::Meldeliste<const Fehlerfelder&>::Abo;
+  using LeitungsAbo = common::Meldeliste<Leitungszustand>::Abo;
   using AnzeigeAbo = common::Meldeliste<>::Abo;
   using HinweisAbo = common::Meldeliste<const std::string&>::Abo;
 
@@ -87,6 +98,8 @@ class Verbindung {
 
   // Ports whose line may still carry late bytes (see Leitungsruhe.h).
   std::set<int>& UnsichereLeitungen() { return unsicher_; }
+  // Ports closed because their device vanished, until they open again (Portverlust.h).
+  std::set<int>& VerlorenePorts() { return verloren_; }
 
   // Shows the code in every subscribed error field (0 clears them) and keeps it as the
   // last error.
@@ -121,6 +134,17 @@ class Verbindung {
   [[nodiscard]] AnzeigeAbo CompanelAbonnieren(std::function<void()> anzeige) {
     return companelMeldungen_.Abonnieren(std::move(anzeige));
   }
+  // The line state (Portverlust.h changes it) and its listeners, told at each change.
+  Leitungszustand Leitung() const { return leitung_; }
+  // The port that vanished while the line is gone, else -1.
+  int VerschwundenerPort() const { return leitung_ == Leitungszustand::Weg ? wegPort_ : -1; }
+  void LeitungSetzen(Leitungszustand zustand, int port);
+  [[nodiscard]] LeitungsAbo LeitungAbonnieren(std::function<void(Leitungszustand)> anzeige) {
+    return leitungsmeldungen_.Abonnieren(std::move(anzeige));
+  }
+  Leitungseinstellung& Einstellung() { return einstellung_; }
+  const Leitungseinstellung& Einstellung() const { return einstellung_; }
+
   // Where the system's serial port numbers come from (the platform's port numbering).
   void PortquelleSetzen(std::function<std::vector<int>()> quelle) {
     portquelle_ = std::move(quelle);
@@ -135,6 +159,7 @@ class Verbindung {
   ComPortZustand port_;
   char adresse_ = '1';
   std::set<int> unsicher_;
+  std::set<int> verloren_;
   Fehlerfelder felder_;
   int letzterFehler_ = 0;
   common::Meldeliste<const Fehlerfelder&> fehlermeldungen_;
@@ -145,6 +170,10 @@ class Verbindung {
   Uebertragungswahl uebertragung_;
   Speichergedaechtnis gedaechtnis_;
   common::Meldeliste<const std::string&> hinweise_;
+  Leitungszustand leitung_ = Leitungszustand::Da;
+  int wegPort_ = -1;
+  common::Meldeliste<Leitungszustand> leitungsmeldungen_;
+  Leitungseinstellung einstellung_;
 };
 
 }  // namespace device

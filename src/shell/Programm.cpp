@@ -48,7 +48,8 @@ Programm::Programm(device::Verbindung& verbindung, std::vector<Fenstermodul> mod
                    std::string einstellungsdatei)
     : umgebung{verbindung, nullptr, &navigation},
       module_(std::move(module)),
-      datei_(std::move(einstellungsdatei)) {
+      datei_(std::move(einstellungsdatei)),
+      wiederverbindung_(verbindung) {
   // Leaves the loop directly: quit() would first ask every window to close, and the main
   // window answers a close request with the save questions all over again.
   beendenLassen = [] { QCoreApplication::exit(0); };
@@ -92,6 +93,9 @@ int Programm::Starten() {
       [this](int& antwort) { antwort = ProgrammendeFallsAllesGespeichert(); });
   haupt_->schliessenAngefragt = [this] { ProgrammendeFallsAllesGespeichert(); };
   MainbuttonsVerbinden();
+  connect(&wiederverbindungstakt_, &QTimer::timeout, this,
+          [this] { wiederverbindung_.Takt(std::chrono::steady_clock::now()); });
+  wiederverbindungstakt_.start(250);
 
   device::ZOR_Fehlersprache(2);
   infoUi_->VERSION->setText(kVersion);

@@ -4,11 +4,13 @@
 #pragma once
 
 #include <QObject>
+#include <QTimer>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "device/Portverlust.h"
 #include "shell/Fenstermodul.h"
 #include "widgets/Fensterumgebung.h"
 
@@ -89,6 +91,9 @@ class Programm : public QObject {
   std::map<Fenster, QWidget*> panels_;
   Fenster aktuell_ = Fenster::Haupt;
   bool endeAngefordert_ = false;
+  // A vanished port is tried again about once a second, whichever window is shown.
+  device::Wiederverbindung wiederverbindung_;
+  QTimer wiederverbindungstakt_;
 };
 
 }  // namespace shell
