@@ -112,20 +112,28 @@ int sendeUndQuittung(Verbindung& v, int port, const std::string& frame, bool run
   if (f != 0) return c.flush != 0 ? c.flush : f;
   SerialService& s = v.Dienst();
   const int n = s.ComWrt(port, frame.data(), static_cast<int>(frame.size()));
+  const int geschrieben = n < 0                                ? c.schreibFehler
+                          : n < static_cast<int>(frame.size()) ? c.schreibKurz
+                                                               : 0;
+  Leitungslog& log = v.Log();
+  log.Aufzeichnen(Leitungsrichtung::Gesendet, Befehlsbuchstaben(frame), frame, geschrieben);
   // Part of a frame may have gone out and draw an answer of its own.
   if (n < static_cast<int>(frame.size())) LeitungMisstrauen(v, port);
-  if (n < 0) return c.schreibFehler;
-  if (n < static_cast<int>(frame.size())) return c.schreibKurz;
+  if (geschrieben != 0) return geschrieben;
   warteAufLeereAusgabe(v, port);
   if (rundruf) return 0;
   const int q = s.ComRdByte(port);
   // ACK, NAK and CAN are whole answers; after silence or another byte more may come late.
   if (q != kACK && q != kNAK && q != kCAN) LeitungMisstrauen(v, port);
-  if (q == kNAK) return c.nak;
-  if (q == kCAN) return c.can;
-  if (q < 0) return c.keineAntwort;
-  if (q != kACK) return c.anderesByte;
-  return 0;
+  const int quittung = q == kNAK   ? c.nak
+                       : q == kCAN ? c.can
+                       : q < 0     ? c.keineAntwort
+                       : q != kACK ? c.anderesByte
+                                   : 0;
+  const char byte = static_cast<char>(q);
+  log.Aufzeichnen(Leitungsrichtung::Empfangen, log.LetzterBefehl(),
+                  q < 0 ? std::string_view() : std::string_view(&byte, 1), quittung);
+  return quittung;
 }
 
 // Step 8: reads the data reply until CR or `grenze` bytes. `antwort` ends with a zero.
@@ -136,13 +144,16 @@ int leseAntwort(Verbindung& v, int port, int grenze, std::string& antwort, int l
     const int b = s.ComRdByte(port);
     if (b < 0) {
       LeitungMisstrauen(v, port);
+      v.Log().Aufzeichnen(Leitungsrichtung::Empfangen, v.Log().LetzterBefehl(), antwort,
+                          lesefehler);
       return lesefehler;
     }
     antwort += static_cast<char>(b);
-    if (b == kCR) return 0;
+    if (b == kCR) break;
   }
+  v.Log().Aufzeichnen(Leitungsrichtung::Empfangen, v.Log().LetzterBefehl(), antwort, 0);
   // Cut at the limit: the rest of the reply may still be on its way.
-  LeitungMisstrauen(v, port);
+  if (antwort.empty() || antwort.back() != static_cast<char>(kCR)) LeitungMisstrauen(v, port);
   return 0;
 }
 
