@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <ctime>
 
+#include "common/Speicherdatei.h"
+
 namespace device {
 
 namespace {
@@ -90,6 +92,11 @@ const Leitungseintrag& Leitungslog::operator[](std::size_t i) const {
   return ring_[(erster_ + i) % groesse_];
 }
 
+void Leitungslog::ErgebnisNachtragen(int ergebnis) {
+  if (anzahl_ == 0) return;
+  ring_[(erster_ + anzahl_ - 1) % groesse_].ergebnis = ergebnis;
+}
+
 void Leitungslog::Leeren() {
   // The slots stay with their buffers; the next entry goes where it would have gone.
   erster_ = (erster_ + anzahl_) % groesse_;
@@ -161,6 +168,22 @@ std::string Leitungstext(const Leitungslog& log) {
     text += '\n';
   }
   return text;
+}
+
+int LeitungstextSchreiben(const Leitungslog& log, common::Speicherdatei& datei) {
+  std::string zeile;
+  for (std::size_t i = 0; i < log.Anzahl(); ++i) {
+    zeile = Leitungszeile(log[i]);
+    zeile += '\n';
+    if (!datei.Schreiben(zeile)) break;  // the failure is kept for Abschliessen
+  }
+  return datei.AbschliessenMitCode(kFehlerLogOeffnen, kFehlerLogSchreiben);
+}
+
+int LeitungstextSpeichern(const Leitungslog& log, const std::string& pfad) {
+  common::Speicherdatei datei(pfad);
+  if (datei.Oeffnen() != common::Speicherdatei::Ergebnis::Ok) return kFehlerLogOeffnen;
+  return LeitungstextSchreiben(log, datei);
 }
 
 }  // namespace device

@@ -17,7 +17,14 @@
 
 #include "common/Meldeliste.h"
 
+namespace common {
+class Speicherdatei;
+}
+
 namespace device {
+
+inline constexpr int kFehlerLogOeffnen = -308650;    // the log file cannot be created
+inline constexpr int kFehlerLogSchreiben = -301651;  // nor written to the end
 
 enum class Leitungsrichtung : std::uint8_t {
   Gesendet,   // a frame the program wrote
@@ -58,6 +65,9 @@ class Leitungslog {
   const Leitungseintrag& operator[](std::size_t i) const;
   // The number of the newest entry, 0 when nothing was recorded yet.
   std::uint64_t LetzteNummer() const { return naechsteNummer_ - 1; }
+  // The newest entry ends with `ergebnis` after all (a reply that came whole but does not
+  // read); nothing when the log is empty.
+  void ErgebnisNachtragen(int ergebnis);
   // The command letters of the last frame sent, which the replies belong to.
   std::string_view LetzterBefehl() const { return {letzterBefehl_.data()}; }
   // Forgets every entry; the numbers go on counting.
@@ -96,5 +106,12 @@ std::string LeitungszeileOhneZeit(const Leitungseintrag& e);
 
 // Every entry's line, each ending with "\n", oldest first.
 std::string Leitungstext(const Leitungslog& log);
+
+// Writes the lines into a file opened already (a caller that must know early whether the
+// file can be made opens it first) and puts it in place of its target; 0,
+// kFehlerLogOeffnen or kFehlerLogSchreiben.
+int LeitungstextSchreiben(const Leitungslog& log, common::Speicherdatei& datei);
+// The same into a new file at `pfad`, which replaces the old one only when all is written.
+int LeitungstextSpeichern(const Leitungslog& log, const std::string& pfad);
 
 }  // namespace device
