@@ -101,6 +101,7 @@ void Leitungslog::Leeren() {
   // The slots stay with their buffers; the next entry goes where it would have gone.
   erster_ = (erster_ + anzahl_) % groesse_;
   anzahl_ = 0;
+  ++leerungen_;
   meldungen_.Melden();
 }
 

@@ -72,6 +72,8 @@ class Leitungslog {
   std::string_view LetzterBefehl() const { return {letzterBefehl_.data()}; }
   // Forgets every entry; the numbers go on counting.
   void Leeren();
+  // How often Leeren was called, so a window sees a clearing it did not do itself.
+  std::uint64_t Leerungen() const { return leerungen_; }
 
   // Told after every entry and after Leeren; a window throttles its redraw itself.
   [[nodiscard]] Abo Abonnieren(std::function<void()> hoerer) {
@@ -85,6 +87,7 @@ class Leitungslog {
   std::size_t anzahl_ = 0;
   std::uint64_t naechsteNummer_ = 1;
   std::array<char, 4> letzterBefehl_{};
+  std::uint64_t leerungen_ = 0;
   common::Meldeliste<> meldungen_;
 };
 

@@ -7,6 +7,7 @@
 #include "common/Direkthilfe.h"
 #include "common/OperatorInterface.h"
 #include "device/Fehler.h"
+#include "device/gui/LeitungslogFenster.h"
 #include "shell/Einstellungsdatei.h"
 #include "shell/Einstellungsort.h"
 #include "shell/Hauptfenster.h"
@@ -147,6 +148,13 @@ void Programm::DeinitialisierePanels() {
 }
 
 void Programm::ZeigeChildpanel(Fenster fenster) {
+  if (fenster == Fenster::Leitungslog) {
+    if (!leitungslog_) leitungslog_ = new device::gui::LeitungslogFenster(haupt_, umgebung);
+    leitungslog_->show();
+    leitungslog_->raise();
+    leitungslog_->activateWindow();
+    return;
+  }
   QWidget* w = fenster == Fenster::Haupt ? nullptr : Panel(fenster);
   if (fenster != Fenster::Haupt && w == nullptr) return;
   haupt_->ZeigeChildpanel(w);
