@@ -149,7 +149,12 @@ void Programm::DeinitialisierePanels() {
 
 void Programm::ZeigeChildpanel(Fenster fenster) {
   if (fenster == Fenster::Leitungslog) {
-    if (!leitungslog_) leitungslog_ = new device::gui::LeitungslogFenster(haupt_, umgebung);
+    if (!leitungslog_) {
+      leitungslog_ = new device::gui::LeitungslogFenster(haupt_, umgebung);
+      // First over the main window, a little below its title, rather than where the
+      // window manager puts a new window.
+      leitungslog_->move(haupt_->frameGeometry().topLeft() + QPoint(40, 60));
+    }
     leitungslog_->show();
     leitungslog_->raise();
     leitungslog_->activateWindow();
