@@ -49,7 +49,7 @@ TEST_F(KennlFensterTest, MenusAndToolbarInTheirOrder) {
             (QStringList{"Linien + Stufen", "Linien", "Stufen"}));
   EXPECT_EQ(Eintraege(menues[3]->menu()),
             (QStringList{"Hauptfenster", "COM-Einstellung", "Konfiguration", "Direkte Ein-/Ausgabe",
-                         "Kurvengenerator", "Kennlinienregler"}));
+                         "Kurvengenerator", "Kennlinienregler", "Line log"}));
   EXPECT_EQ(Eintraege(menues[4]->menu()), (QStringList{"Direkthilfe", "WUN-2 Pinbelegung"}));
 
   QStringList tipps;
