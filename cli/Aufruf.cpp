@@ -21,8 +21,8 @@ struct Befehlsform {
   bool mehrDateien = false;  // `dateien` is the least number
 };
 
-const std::vector<Befehlsform>& Befehlsformen() {
-  static const std::vector<Befehlsform> formen = {
+std::vector<Befehlsform> Grundformen() {
+  return {
       {"ports", 0, false, {}},
       {"id", 0, true, {"--port", "--address", "--json"}},
       {"scan", 0, true, {"--port", "--json"}},
@@ -63,6 +63,16 @@ const std::vector<Befehlsform>& Befehlsformen() {
       {"plot", 2, false, {"--width", "--height", "--curves"}},
       {"char-plot", 2, false, {"--width", "--height"}},
   };
+}
+
+// Every command that talks to the device can write what crossed the line.
+const std::vector<Befehlsform>& Befehlsformen() {
+  static const std::vector<Befehlsform> formen = [] {
+    auto f = Grundformen();
+    for (Befehlsform& form : f)
+      if (form.portNoetig) form.optionen.push_back("--trace");
+    return f;
+  }();
   return formen;
 }
 
@@ -349,6 +359,8 @@ bool AufrufAuswerten(const std::vector<std::string>& argumente, Aufruf& aufruf,
       aufruf.konfig = wert;
     } else if (arg == "--log") {
       aufruf.log = wert;
+    } else if (arg == "--trace") {
+      aufruf.trace = wert;
     } else if (arg == "--into") {
       aufruf.einfuegen = wert;
     } else {

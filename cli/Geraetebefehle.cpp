@@ -33,7 +33,7 @@ int PortsAuflisten() {
 }
 
 int IdLesen(const Aufruf& aufruf) {
-  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse, aufruf.trace);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
   device::Verbindung& v = geraet.Verbindung();
   // A device a cut fast transfer left at another rate is found there and switched back.
@@ -47,7 +47,7 @@ int IdLesen(const Aufruf& aufruf) {
 }
 
 int Suchen(const Aufruf& aufruf) {
-  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse, aufruf.trace);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
   device::Verbindung& v = geraet.Verbindung();
   v.Uebertragung().ratenSuchen = true;
@@ -92,7 +92,7 @@ int Senden(const Aufruf& aufruf) {
   // The equal-length warning goes to standard error; its answer is "Send curves".
   if (curves::KurvenlaengenPruefen(sitzung) != 0) return kStatusFehler;
 
-  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse, aufruf.trace);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
   geraet.SpeichertransferVorbereiten(aufruf.schnell, aufruf.geaendert);
   device::Verbindung& v = geraet.Verbindung();
@@ -115,7 +115,7 @@ int Lesen(const Aufruf& aufruf) {
                                                  "would destroy it");
   if (const int fehler = KonfigurationWaehlen(aufruf.konfig)) return FehlerMelden(fehler);
 
-  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse, aufruf.trace);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
   geraet.SpeichertransferVorbereiten(aufruf.schnell, false);
   device::Verbindung& v = geraet.Verbindung();

@@ -11,6 +11,9 @@ P  a port number as 'miv3x ports' lists it, or a device path such as /dev/ttyUSB
    is awaited at most 0.5 s.
 A  the device address, 1..8 or a..f (default 1).
 N  a characteristic slot of the device, 1..7.
+--trace FILE  with any command that talks to the device: every frame sent and every
+   reply, with its time, command and code, one line each, written to FILE when the
+   command ends, whether it succeeded or not.
 )";
 
 const char* const kStatus = R"(

@@ -45,7 +45,7 @@ int KennlinieSenden(const Aufruf& aufruf) {
   std::vector<std::uint8_t> bild;
   if (const int fehler = kennl::KennlBildErzeugen(sitzung, bild)) return FehlerMelden(fehler);
 
-  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse, aufruf.trace);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
   geraet.SpeichertransferVorbereiten(aufruf.schnell, aufruf.geaendert);
   device::Verbindung& v = geraet.Verbindung();
@@ -69,7 +69,7 @@ int KennlinieLesen(const Aufruf& aufruf) {
   if (const int fehler = KonfigurationWaehlen(aufruf.konfig)) return FehlerMelden(fehler);
   sitzung.gKennl.Felder.KurveNr = aufruf.platz;
 
-  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse, aufruf.trace);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
   geraet.SpeichertransferVorbereiten(aufruf.schnell, false);
   device::Verbindung& v = geraet.Verbindung();
@@ -82,7 +82,7 @@ int KennlinieAnwaehlen(const Aufruf& aufruf) {
   kennl::Kennliniensitzung sitzung;  // this command's characteristic
   if (const int fehler = kennl::KennlModellInitialisieren(sitzung)) return FehlerMelden(fehler);
   sitzung.gKennl.Felder.KurveNr = aufruf.platz;
-  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse, aufruf.trace);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
   device::Verbindung& v = geraet.Verbindung();
   if (const int fehler = kennl::KennlinieAnwaehlen(sitzung, v)) return FehlerMelden(fehler);

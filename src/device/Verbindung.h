@@ -13,6 +13,7 @@
 
 #include "common/Meldeliste.h"
 #include "device/Fehler.h"
+#include "device/Leitungslog.h"
 #include "device/SerialService.h"
 #include "device/Speichergedaechtnis.h"
 
@@ -150,6 +151,9 @@ class Verbindung {
     portquelle_ = std::move(quelle);
   }
   std::vector<int> Portnummern() const { return portquelle_ ? portquelle_() : std::vector<int>{}; }
+  // The frames that crossed the line on this connection, the newest last.
+  Leitungslog& Log() { return log_; }
+  const Leitungslog& Log() const { return log_; }
   // The value the port list selects after a refill; starts at 1.
   int ComPortEinstellmerker() const { return einstellmerker_; }
   void ComPortEinstellmerkerSetzen(int wert) { einstellmerker_ = wert; }
@@ -174,6 +178,7 @@ class Verbindung {
   int wegPort_ = -1;
   common::Meldeliste<Leitungszustand> leitungsmeldungen_;
   Leitungseinstellung einstellung_;
+  Leitungslog log_;
 };
 
 }  // namespace device

@@ -7,6 +7,7 @@
 #include "common/Direkthilfe.h"
 #include "common/OperatorInterface.h"
 #include "device/Fehler.h"
+#include "device/gui/LeitungslogFenster.h"
 #include "shell/Einstellungsdatei.h"
 #include "shell/Einstellungsort.h"
 #include "shell/Hauptfenster.h"
@@ -151,6 +152,18 @@ void Programm::DeinitialisierePanels() {
 }
 
 void Programm::ZeigeChildpanel(Fenster fenster) {
+  if (fenster == Fenster::Leitungslog) {
+    if (!leitungslog_) {
+      leitungslog_ = new device::gui::LeitungslogFenster(haupt_, umgebung);
+      // First over the main window, a little below its title, rather than where the
+      // window manager puts a new window.
+      leitungslog_->move(haupt_->frameGeometry().topLeft() + QPoint(40, 60));
+    }
+    leitungslog_->show();
+    leitungslog_->raise();
+    leitungslog_->activateWindow();
+    return;
+  }
   QWidget* w = fenster == Fenster::Haupt ? nullptr : Panel(fenster);
   if (fenster != Fenster::Haupt && w == nullptr) return;
   haupt_->ZeigeChildpanel(w);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 #include <functional>
 #include <map>
@@ -89,6 +90,7 @@ class Programm : public QObject {
   QDialog* info_ = nullptr;
   Ui::INFOPNL* infoUi_ = nullptr;
   std::map<Fenster, QWidget*> panels_;
+  QPointer<QWidget> leitungslog_;  // made when first asked for
   Fenster aktuell_ = Fenster::Haupt;
   bool endeAngefordert_ = false;
   // A vanished port is tried again about once a second, whichever window is shown.

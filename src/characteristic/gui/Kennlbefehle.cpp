@@ -167,11 +167,12 @@ std::vector<Befehlszeile> Kennlinienpanel::Befehlstabelle() {
 
   // Fenster
   using widgets::Fenster;
-  static const std::pair<const char*, Fenster> kFenster[6] = {
+  static const std::pair<const char*, Fenster> kFenster[7] = {
       {"Hauptfenster", Fenster::Haupt},     {"COM-Einstellung", Fenster::Com},
       {"Konfiguration", Fenster::Konfig},   {"Direkte Ein-/Ausgabe", Fenster::Direkt},
-      {"Kurvengenerator", Fenster::Kurven}, {"Kennlinienregler", Fenster::Kennlinie}};
-  for (int i = 0; i < 6; ++i) {
+      {"Kurvengenerator", Fenster::Kurven}, {"Kennlinienregler", Fenster::Kennlinie},
+      {"Line log", Fenster::Leitungslog}};
+  for (int i = 0; i < 7; ++i) {
     const Fenster f = kFenster[i].second;
     zeile(a_.Fenster[i], "Fenster", kFenster[i].first, nullptr,
           [this, f] { widgets::FensterZeigen(umgebung_, f); });

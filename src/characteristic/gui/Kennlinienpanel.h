@@ -53,7 +53,7 @@ struct Kennlaktionen {
   std::array<QAction*, 3> Darstellung;
   // "Hauptfenster", "COM-Einstellung", "Konfiguration", "Direkte Ein-/Ausgabe",
   // "Kurvengenerator", "Kennlinienregler".
-  std::array<QAction*, 6> Fenster;
+  std::array<QAction*, 7> Fenster;
   QAction *Direkthilfe, *Pinbelegung;
   QAction* Cursor;  // the measuring cursors on or off
 };

@@ -276,9 +276,11 @@ std::vector<Befehlszeile> Kurvenpanel::Befehlstabelle() {
     zeile(a_.Direktfenster, "windows", "Direct in-/output", nullptr, zeige(Fenster::Direkt));
   }
   zeile(a_.Kurvenfenster, "windows", "Curve generator", nullptr, zeige(Fenster::Kurven));
-  if (alle)
+  if (alle) {
     zeile(a_.Kennlinienfenster, "windows", "characteristics controller", nullptr,
           zeige(Fenster::Kennlinie));
+    zeile(a_.Leitungslogfenster, "windows", "Line log", nullptr, zeige(Fenster::Leitungslog));
+  }
 
   // help
   widgets::DirekthilfeAnhaengen(zeile, a_.Direkthilfe, "help", "Direct help", *rahmen_);

@@ -72,7 +72,7 @@ struct Kurvenaktionen {
   std::array<QAction*, 4> KurveWaehlen, Hintergrund;
   QAction *Hauptfenster, *ComFenster, *Kurvenfenster;
   // Only when every window is offered (AlleFensterAngeboten), else nullptr.
-  QAction *Konfigfenster, *Direktfenster, *Kennlinienfenster;
+  QAction *Konfigfenster, *Direktfenster, *Kennlinienfenster, *Leitungslogfenster;
   QAction* Direkthilfe;
 };
 
