@@ -21,12 +21,12 @@ struct Befehlsform {
   bool mehrDateien = false;  // `dateien` is the least number
 };
 
-const std::vector<Befehlsform>& Befehlsformen() {
-  static const std::vector<Befehlsform> formen = {
+std::vector<Befehlsform> Grundformen() {
+  return {
       {"ports", 0, false, {}},
       {"id", 0, true, {"--port", "--address", "--json"}},
       {"scan", 0, true, {"--port", "--json"}},
-      {"send", 1, true, {"--port", "--address", "--dither", "--fast", "--changed"}},
+      {"send", 1, true, {"--port", "--address", "--dither", "--fast", "--changed", "--verify"}},
       {"read", 1, true, {"--port", "--address", "--dither", "--config", "--fast"}},
       {"export", 2, false, {"--pwl"}},
       {"import", 2, false, {"--config", "--pwl", "--timebase"}},
@@ -36,7 +36,11 @@ const std::vector<Befehlsform>& Befehlsformen() {
        {"--time-col", "--value-col", "--tolerance", "--config", "--scale", "--offset",
         "--time-unit"}},
       {"image", 1, false, {"--out", "--json"}},
-      {"char-send", 1, true, {"--port", "--address", "--slot", "--fast", "--changed"}, true},
+      {"char-send",
+       1,
+       true,
+       {"--port", "--address", "--slot", "--fast", "--changed", "--verify"},
+       true},
       {"char-read", 1, true, {"--port", "--address", "--slot", "--config", "--fast"}, true},
       {"char-select", 0, true, {"--port", "--address", "--slot"}, true},
       {"char-export", 2, false, {}},
@@ -59,12 +63,22 @@ const std::vector<Befehlsform>& Befehlsformen() {
       {"plot", 2, false, {"--width", "--height", "--curves"}},
       {"char-plot", 2, false, {"--width", "--height"}},
   };
+}
+
+// Every command that talks to the device can write what crossed the line.
+const std::vector<Befehlsform>& Befehlsformen() {
+  static const std::vector<Befehlsform> formen = [] {
+    auto f = Grundformen();
+    for (Befehlsform& form : f)
+      if (form.portNoetig) form.optionen.push_back("--trace");
+    return f;
+  }();
   return formen;
 }
 
 bool MitWert(const std::string& option) {
   return option != "--dither" && option != "--pwl" && option != "--raw" && option != "--json" &&
-         option != "--fast" && option != "--changed";
+         option != "--fast" && option != "--changed" && option != "--verify";
 }
 
 // Mode bits: 0..255, decimal or 0x hex.
@@ -238,6 +252,7 @@ bool AufrufAuswerten(const std::vector<std::string>& argumente, Aufruf& aufruf,
        : arg == "--json"    ? aufruf.json
        : arg == "--fast"    ? aufruf.schnell
        : arg == "--changed" ? aufruf.geaendert
+       : arg == "--verify"  ? aufruf.pruefen
                             : aufruf.dither) = true;
       continue;
     }
@@ -344,6 +359,8 @@ bool AufrufAuswerten(const std::vector<std::string>& argumente, Aufruf& aufruf,
       aufruf.konfig = wert;
     } else if (arg == "--log") {
       aufruf.log = wert;
+    } else if (arg == "--trace") {
+      aufruf.trace = wert;
     } else if (arg == "--into") {
       aufruf.einfuegen = wert;
     } else {

@@ -29,6 +29,7 @@ struct Aufruf {
   int platz = 0;        // --slot, 1..7; 0 when not given
   double watch = 0.0;   // --watch, seconds; 0 when not given
   std::string log;      // --log
+  std::string trace;    // --trace: every device command, the lines of the frame log
   int ausgang = 0;      // output: 1..4
   double wert = 0.0;    // output: the value in the output's unit
   double limit = 0.0;   // --limit
@@ -46,6 +47,7 @@ struct Aufruf {
   // send, read, char-send, char-read.
   bool schnell = false;    // --fast: the transfer at 38400 baud
   bool geaendert = false;  // --changed: only the changed blocks (send, char-send)
+  bool pruefen = false;    // --verify: read the written blocks back (send, char-send)
   // export, import: SPICE PWL instead of the tab-separated text.
   bool pwl = false;
   // import-csv and import --pwl.

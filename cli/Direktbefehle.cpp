@@ -214,7 +214,7 @@ int Beobachten(direct::Direktsitzung& s, device::Verbindung& v, const Aufruf& au
 int EingaengeLesen(const Aufruf& aufruf) {
   direct::Direktsitzung s;
   if (const int fehler = EinstellungenLaden(s, aufruf)) return FehlerMelden(fehler);
-  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse, aufruf.trace);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
   device::Verbindung& v = geraet.Verbindung();
   return aufruf.watch > 0.0 ? Beobachten(s, v, aufruf) : EinmalLesen(s, v, aufruf.json);
@@ -225,7 +225,7 @@ int AusgangSetzen(const Aufruf& aufruf) {
   if (const int fehler = EinstellungenLaden(s, aufruf)) return FehlerMelden(fehler);
   const int n = aufruf.ausgang - 1;
   if (aufruf.limitGegeben) direct::BegrenzungSetzen(s, n, aufruf.limit);
-  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse, aufruf.trace);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
   device::Verbindung& v = geraet.Verbindung();
   if (const int fehler = direct::Ausgang_Callback(s, v, n, aufruf.wert))
@@ -240,7 +240,7 @@ int AusgangSetzen(const Aufruf& aufruf) {
 int AusgaengeAufNull(const Aufruf& aufruf) {
   direct::Direktsitzung s;
   if (const int fehler = EinstellungenLaden(s, aufruf)) return FehlerMelden(fehler);
-  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse, aufruf.trace);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
   device::Verbindung& v = geraet.Verbindung();
   if (const int fehler = direct::AusgaengeAufNull_Callback(s, v)) return FehlerMelden(fehler);

@@ -33,7 +33,7 @@ int PortsAuflisten() {
 }
 
 int IdLesen(const Aufruf& aufruf) {
-  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse, aufruf.trace);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
   device::Verbindung& v = geraet.Verbindung();
   // A device a cut fast transfer left at another rate is found there and switched back.
@@ -47,7 +47,7 @@ int IdLesen(const Aufruf& aufruf) {
 }
 
 int Suchen(const Aufruf& aufruf) {
-  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse, aufruf.trace);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
   device::Verbindung& v = geraet.Verbindung();
   v.Uebertragung().ratenSuchen = true;
@@ -92,12 +92,16 @@ int Senden(const Aufruf& aufruf) {
   // The equal-length warning goes to standard error; its answer is "Send curves".
   if (curves::KurvenlaengenPruefen(sitzung) != 0) return kStatusFehler;
 
-  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse, aufruf.trace);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
   geraet.SpeichertransferVorbereiten(aufruf.schnell, aufruf.geaendert);
   device::Verbindung& v = geraet.Verbindung();
-  if (const int fehler = curves::KurvenSenden(sitzung, v, Speichertyp(aufruf)))
+  v.Uebertragung().nachpruefen = aufruf.pruefen;
+  if (const int fehler = curves::KurvenSenden(sitzung, v, Speichertyp(aufruf))) {
+    for (const curves::Zeitbereich& z : sitzung.Abweichungen)
+      std::printf("mismatch: %.6f s to %.6f s\n", z.Start / 1e6, z.Ende / 1e6);
     return FehlerMelden(fehler);
+  }
   return kStatusErfolg;
 }
 
@@ -112,7 +116,7 @@ int Lesen(const Aufruf& aufruf) {
   if (const int fehler = KonfigurationWaehlen(sitzung.Konfig, aufruf.konfig))
     return FehlerMelden(fehler);
 
-  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse, aufruf.trace);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
   geraet.SpeichertransferVorbereiten(aufruf.schnell, false);
   device::Verbindung& v = geraet.Verbindung();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "device/Companel.h"
+#include "device/Leitungslog.h"
 
 namespace cli {
 namespace {
@@ -16,9 +17,10 @@ constexpr int kPfadport = 1;
 
 }  // namespace
 
-Geraeteverbindung::Geraeteverbindung(const Portangabe& port, char adresse)
+Geraeteverbindung::Geraeteverbindung(const Portangabe& port, char adresse, const std::string& spur)
     : nummer_(port.pfad.empty() ? port.nummer : kPfadport),
-      portname_(port.pfad.empty() ? "COM " + std::to_string(port.nummer) : port.pfad) {
+      portname_(port.pfad.empty() ? "COM " + std::to_string(port.nummer) : port.pfad),
+      spurPfad_(spur) {
   if (!port.pfad.empty()) service_.setPortPfade({{kPfadport, port.pfad}});
   // The list holds just the named port, so opening never falls back to another one.
   const int nummer = nummer_;
@@ -34,6 +36,14 @@ Geraeteverbindung::Geraeteverbindung(const Portangabe& port, char adresse)
 Geraeteverbindung::~Geraeteverbindung() {
   device::ComPortSchliessen(verbindung_);
   CacheZurueckschreiben();
+  SpurSchreiben();
+}
+
+void Geraeteverbindung::SpurSchreiben() {
+  if (!spur_) return;
+  // The command has given its status already; a trace that did not arrive is said here.
+  if (device::LeitungstextSchreiben(verbindung_.Log(), *spur_) != 0)
+    std::fprintf(stderr, "miv3x: the trace file %s could not be written.\n", spurPfad_.c_str());
 }
 
 void Geraeteverbindung::SpeichertransferVorbereiten(bool schnell, bool geaendert) {
@@ -75,6 +85,14 @@ void Geraeteverbindung::CacheZurueckschreiben() {
 }
 
 int Geraeteverbindung::Oeffnen() {
+  if (!spurPfad_.empty() && !spur_) {
+    auto datei = std::make_unique<common::Speicherdatei>(spurPfad_);
+    if (datei->Oeffnen() != common::Speicherdatei::Ergebnis::Ok) {
+      std::fprintf(stderr, "miv3x: the trace file %s cannot be created.\n", spurPfad_.c_str());
+      return device::kFehlerLogOeffnen;
+    }
+    spur_ = std::move(datei);
+  }
   return device::ComPortOeffnen(verbindung_);
 }
 

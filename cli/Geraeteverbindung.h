@@ -4,12 +4,14 @@
 // path, the user's folder of port links is left alone.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "Aufruf.h"
 #include "Leitungszaehler.h"
 #include "Speichercache.h"
+#include "common/Speicherdatei.h"
 #include "device/Verbindung.h"
 #include "device/qtserial/QtSerialService.h"
 
@@ -17,12 +19,14 @@ namespace cli {
 
 class Geraeteverbindung {
  public:
-  Geraeteverbindung(const Portangabe& port, char adresse);
-  ~Geraeteverbindung();  // closes the port
+  // spur: where the frame log goes when the connection closes (--trace), empty for none.
+  Geraeteverbindung(const Portangabe& port, char adresse, const std::string& spur = {});
+  ~Geraeteverbindung();  // closes the port, writes the frame log
   Geraeteverbindung(const Geraeteverbindung&) = delete;
   Geraeteverbindung& operator=(const Geraeteverbindung&) = delete;
 
-  // 0 or the driver's code (-100003 when the port cannot be opened).
+  // 0 or the driver's code (-100003 when the port cannot be opened); a trace file that
+  // cannot be made fails before anything is sent (device::kFehlerLogOeffnen).
   int Oeffnen();
   // The connection every device command of this run goes through.
   device::Verbindung& Verbindung() { return verbindung_; }
@@ -34,6 +38,7 @@ class Geraeteverbindung {
 
  private:
   void CacheZurueckschreiben();
+  void SpurSchreiben();
 
   device::qtserial::QtSerialService service_;
   Leitungszaehler zaehler_{service_};  // what the driver talks through
@@ -43,6 +48,8 @@ class Geraeteverbindung {
   device::Verbindung::HinweisAbo hinweisAbo_;
   std::string cachePfad_;                 // empty: no cache in this run
   std::vector<Cachezeile> fremdeZeilen_;  // other ports', written back unchanged
+  std::string spurPfad_;
+  std::unique_ptr<common::Speicherdatei> spur_;  // open from Oeffnen on
 };
 
 }  // namespace cli

@@ -11,6 +11,9 @@ P  a port number as 'miv3x ports' lists it, or a device path such as /dev/ttyUSB
    is awaited at most 0.5 s.
 A  the device address, 1..8 or a..f (default 1).
 N  a characteristic slot of the device, 1..7.
+--trace FILE  with any command that talks to the device: every frame sent and every
+   reply, with its time, command and code, one line each, written to FILE when the
+   command ends, whether it succeeded or not.
 )";
 
 const char* const kStatus = R"(
@@ -34,6 +37,10 @@ remembered (another program, a power cut, another device) or a block reads back
 differently, everything is written. What was written or read is remembered in
 $XDG_CACHE_HOME/miv3x/memory (else ~/.cache/miv3x/memory), made by the first --changed
 and from then on kept up to date by every send, read, char-send and char-read.
+--verify (send, char-send): the written blocks are read back (at 38400 baud with --fast)
+and compared with what was sent. Where the device holds other bytes, one line per stretch
+goes to standard output ("mismatch: 0.048000 s to 0.080000 s" of the curve's time,
+"mismatch: input values 1536 to 1567" of a slot), then error 116603; status 1.
 )";
 
 struct Text {
@@ -67,7 +74,7 @@ With --json: {"found": ["3", "5"], "ids": {"3": "<id>", "5": "<id>"}}, the addre
 answered (WUN-2 or not) and their IDs.
 )"}},
       {"send",
-       {"miv3x send FILE.wur --port P [--address A] [--dither] [--fast] [--changed]",
+       {"miv3x send FILE.wur --port P [--address A] [--dither] [--fast] [--changed] [--verify]",
         R"(Writes curve 1 of the curve file into the device's curve memory (memory type 4),
 or with --dither as the dither amplitude curve (memory type 5). When the curves of the
 file differ in length, the warning is shown on standard error and the curve is sent
@@ -153,7 +160,8 @@ address>, "bytes": <count>, "samples": <count>, "checksum": <header checksum>,
 "memory_percent": <per cent of 61440>}.
 )"}},
       {"char-send",
-       {"miv3x char-send FILE.wue --slot N --port P [--address A] [--fast] [--changed]",
+       {"miv3x char-send FILE.wue --slot N --port P [--address A] [--fast] [--changed] "
+        "[--verify]",
         R"(Writes the characteristic of the characteristic file, with its output-2 value and
 rise time, into slot N of the device (memory type 4, 8224 bytes from (N - 1) * 8224).
 The file's configuration is used. When the device marks its slots invalid, all seven

@@ -45,11 +45,16 @@ int KennlinieSenden(const Aufruf& aufruf) {
   std::vector<std::uint8_t> bild;
   if (const int fehler = kennl::KennlBildErzeugen(sitzung, bild)) return FehlerMelden(fehler);
 
-  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse, aufruf.trace);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
   geraet.SpeichertransferVorbereiten(aufruf.schnell, aufruf.geaendert);
   device::Verbindung& v = geraet.Verbindung();
-  if (const int fehler = kennl::KennlinieSchreiben(sitzung, v)) return FehlerMelden(fehler);
+  v.Uebertragung().nachpruefen = aufruf.pruefen;
+  if (const int fehler = kennl::KennlinieSchreiben(sitzung, v)) {
+    for (const kennl::KennlXBereich& x : sitzung.Abweichungen)
+      std::printf("mismatch: input values %.0f to %.0f\n", x.Start, x.Ende - 1);
+    return FehlerMelden(fehler);
+  }
   return kStatusErfolg;
 }
 
@@ -65,7 +70,7 @@ int KennlinieLesen(const Aufruf& aufruf) {
     return FehlerMelden(fehler);
   sitzung.gKennl.Felder.KurveNr = aufruf.platz;
 
-  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse, aufruf.trace);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
   geraet.SpeichertransferVorbereiten(aufruf.schnell, false);
   device::Verbindung& v = geraet.Verbindung();
@@ -78,7 +83,7 @@ int KennlinieAnwaehlen(const Aufruf& aufruf) {
   kennl::Kennliniensitzung sitzung;  // this command's characteristic
   if (const int fehler = kennl::KennlModellInitialisieren(sitzung)) return FehlerMelden(fehler);
   sitzung.gKennl.Felder.KurveNr = aufruf.platz;
-  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse, aufruf.trace);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
   device::Verbindung& v = geraet.Verbindung();
   if (const int fehler = kennl::KennlinieAnwaehlen(sitzung, v)) return FehlerMelden(fehler);

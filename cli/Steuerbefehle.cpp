@@ -71,7 +71,7 @@ int ModusMelden(device::Verbindung& v, bool json) {
 }  // namespace
 
 int Starten(const Aufruf& aufruf) {
-  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse, aufruf.trace);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
   device::Verbindung& v = geraet.Verbindung();
   if (const int fehler = device::StartSenden(v)) return FehlerMelden(fehler);
@@ -79,7 +79,7 @@ int Starten(const Aufruf& aufruf) {
 }
 
 int Stoppen(const Aufruf& aufruf) {
-  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse, aufruf.trace);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
   device::Verbindung& v = geraet.Verbindung();
   if (const int fehler = device::StoppSenden(v)) return FehlerMelden(fehler);
@@ -87,7 +87,7 @@ int Stoppen(const Aufruf& aufruf) {
 }
 
 int StatusAusgeben(const Aufruf& aufruf) {
-  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse, aufruf.trace);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
   device::Verbindung& v = geraet.Verbindung();
   const int port = v.OffenerComPort();
@@ -195,7 +195,7 @@ int StatusAusgeben(const Aufruf& aufruf) {
 int ModusAendern(const Aufruf& aufruf) {
   if (aufruf.setzen >= 0 && aufruf.loeschen >= 0 && (aufruf.setzen & aufruf.loeschen) != 0)
     return AufrufFehlerMelden(aufruf.befehl, "--set and --clear name the same bit");
-  Geraeteverbindung geraet(aufruf.port, aufruf.adresse);
+  Geraeteverbindung geraet(aufruf.port, aufruf.adresse, aufruf.trace);
   if (const int fehler = geraet.Oeffnen()) return FehlerMelden(fehler);
   device::Verbindung& v = geraet.Verbindung();
   const int port = v.OffenerComPort();

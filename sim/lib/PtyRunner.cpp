@@ -81,7 +81,9 @@ long PtyRunner::hostBaud() const {
 bool PtyRunner::openPty() {
   stop();
   closeAll();
-  fd_ = posix_openpt(O_RDWR | O_NOCTTY);
+  // Close-on-exec: a program the host process starts must not keep the line open, or
+  // closing it would never hang up the program's end.
+  fd_ = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
   if (fd_ < 0 || grantpt(fd_) != 0 || unlockpt(fd_) != 0) {
     error_ = std::string("no pseudo-terminal: ") + std::strerror(errno);
     closeAll();
@@ -94,7 +96,7 @@ bool PtyRunner::openPty() {
     return false;
   }
   path_ = name;
-  slaveFd_ = ::open(name, O_RDWR | O_NOCTTY);
+  slaveFd_ = ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);
   if (slaveFd_ < 0) {
     error_ = std::string("cannot open ") + name + ": " + std::strerror(errno);
     closeAll();
@@ -114,7 +116,7 @@ bool PtyRunner::openDevice(const std::string& path, long lineBaud) {
     error_ = "cannot serve " + path + " at " + std::to_string(lineBaud) + " baud";
     return false;
   }
-  fd_ = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+  fd_ = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (fd_ < 0) {
     error_ = "cannot open " + path + ": " + std::strerror(errno);
     return false;

@@ -6,6 +6,7 @@
 
 #include "common/OperatorInterface.h"
 #include "device/Fehler.h"
+#include "device/Portverlust.h"
 #include "device/Protokoll.h"
 #include "device/Schnellgang.h"
 #include "device/Statusbits.h"
@@ -81,6 +82,7 @@ int ComPortOeffnen(Verbindung& v) {
     FehlerbitsDimmen(v, false);
   }
   v.Port().offen = q;
+  if (q != -1) PortGeoeffnetMelden(v, q);
   return 0;
 }
 
@@ -268,6 +270,7 @@ int ReadIniCompanel(Verbindung& v, ini::IniStore* store) {
   wahl.schnell = ini::Ini_GetInt(store, "com", "schnell", &wert) > 0 && wert == 1;
   wahl.ratenSuchen = wahl.schnell;
   wahl.nurGeaendert = ini::Ini_GetInt(store, "com", "nurgeaendert", &wert) > 0 && wert == 1;
+  wahl.nachpruefen = ini::Ini_GetInt(store, "com", "nachpruefen", &wert) > 0 && wert == 1;
 
   ComControlAusfuellen(v);
   PortlisteAuswaehlen(v, port);
@@ -282,6 +285,7 @@ int WriteIniCompanel(Verbindung& v, ini::IniStore* store) {
   ini::Ini_PutInt(store, "com", "lport", v.Port().lport);
   ini::Ini_PutInt(store, "com", "schnell", v.Uebertragung().schnell ? 1 : 0);
   ini::Ini_PutInt(store, "com", "nurgeaendert", v.Uebertragung().nurGeaendert ? 1 : 0);
+  ini::Ini_PutInt(store, "com", "nachpruefen", v.Uebertragung().nachpruefen ? 1 : 0);
   return 0;
 }
 

@@ -45,9 +45,11 @@ std::string FehlernummerText(int code) {
 }
 
 const char* ZOR_Fehlermeldung(int code) {
+  const Stellentext* stelle = StellentextSuchen(code);
   const Fehlertext* eintrag = FehlertextSuchen(Fehlerkategorie(code));
-  const char* text = eintrag ? (Englisch() ? eintrag->englisch : eintrag->deutsch)
-                             : (Englisch() ? kUnbekanntEnglisch : kUnbekanntDeutsch);
+  const char* text = stelle    ? (Englisch() ? stelle->englisch : stelle->deutsch)
+                     : eintrag ? (Englisch() ? eintrag->englisch : eintrag->deutsch)
+                               : (Englisch() ? kUnbekanntEnglisch : kUnbekanntDeutsch);
   std::strncpy(sgMeldung, text, sizeof sgMeldung - 1);
   sgMeldung[sizeof sgMeldung - 1] = '\0';
   return sgMeldung;

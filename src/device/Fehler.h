@@ -52,6 +52,16 @@ const Fehlertext* FehlertextSuchen(int kategorie);
 std::size_t FehlertextAnzahl();
 const Fehlertext& FehlertextNr(std::size_t index);
 
+// A code whose meaning is narrower than its category's has a text of its own, shown in
+// place of the category's.
+struct Stellentext {
+  int code;
+  const char* englisch;
+  const char* deutsch;
+};
+// The entry of a code, nullptr when it has none.
+const Stellentext* StellentextSuchen(int code);
+
 // Texts for a category the table does not hold.
 inline constexpr const char* kUnbekanntEnglisch = "A unknown error occured";
 inline constexpr const char* kUnbekanntDeutsch = "Ein unbekannter Fehler ist aufgetreten";

@@ -2,6 +2,7 @@
 #include <cstddef>
 
 #include "device/Fehler.h"
+#include "device/Portverlust.h"
 
 namespace device {
 namespace {
@@ -196,6 +197,11 @@ constexpr std::array<Fehlertext, 133> kTabelle{{
     {1026, "There are no curves in WUN-2 memory.", "Im WUN-2 sind keine Kennlinien gespeichert."},
 }};
 
+constexpr std::array<Stellentext, 1> kStellentexte{{
+    {kFehlerPortWeg, "Serial port gone: the device was removed or the line hung up",
+     "Serielle Schnittstelle verschwunden: das Gerät wurde entfernt oder die Leitung getrennt"},
+}};
+
 constexpr bool Sortiert() {
   for (std::size_t i = 1; i < kTabelle.size(); ++i)
     if (kTabelle[i - 1].kategorie >= kTabelle[i].kategorie) return false;
@@ -215,6 +221,10 @@ constexpr std::size_t LaengsterText() {
     if (Laenge(e.englisch) > n) n = Laenge(e.englisch);
     if (Laenge(e.deutsch) > n) n = Laenge(e.deutsch);
   }
+  for (const auto& e : kStellentexte) {
+    if (Laenge(e.englisch) > n) n = Laenge(e.englisch);
+    if (Laenge(e.deutsch) > n) n = Laenge(e.deutsch);
+  }
   return n;
 }
 static_assert(LaengsterText() < kFehlermeldungPuffer, "the message buffer must hold every text");
@@ -231,6 +241,12 @@ const Fehlertext* FehlertextSuchen(int kategorie) {
       hi = mitte;
   }
   if (lo < kTabelle.size() && kTabelle[lo].kategorie == kategorie) return &kTabelle[lo];
+  return nullptr;
+}
+
+const Stellentext* StellentextSuchen(int code) {
+  for (const auto& e : kStellentexte)
+    if (e.code == code) return &e;
   return nullptr;
 }
 

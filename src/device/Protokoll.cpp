@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "device/Leitungsruhe.h"
+#include "device/Portverlust.h"
 #include "device/Protokollfehler.h"
 #include "device/Verbindung.h"
 
@@ -107,25 +108,52 @@ void warteAufLeereAusgabe(Verbindung& v, int port) {
 // address is a broadcast) read and check the acknowledgement.
 int sendeUndQuittung(Verbindung& v, int port, const std::string& frame, bool rundruf,
                      const Codes& c) {
+  // A vanished port is not asked again: that would only wait out its time-outs.
+  if (v.VerlorenePorts().count(port) != 0) return kFehlerPortWeg;
   if (LeitungUnsicher(v, port)) LeitungBeruhigen(v, port);
   const int f = FlushInOut(v, port);
+  if (f == kFehlerPortWeg) return f;
   if (f != 0) return c.flush != 0 ? c.flush : f;
   SerialService& s = v.Dienst();
   const int n = s.ComWrt(port, frame.data(), static_cast<int>(frame.size()));
+  const int geschrieben = n < 0                                ? c.schreibFehler
+                          : n < static_cast<int>(frame.size()) ? c.schreibKurz
+                                                               : 0;
+  Leitungslog& log = v.Log();
+  if (n == kGeraetWeg) {
+    const int weg = PortVerschwunden(v, port);
+    log.Aufzeichnen(Leitungsrichtung::Gesendet, Befehlsbuchstaben(frame), frame, weg);
+    return weg;
+  }
+  log.Aufzeichnen(Leitungsrichtung::Gesendet, Befehlsbuchstaben(frame), frame, geschrieben);
   // Part of a frame may have gone out and draw an answer of its own.
   if (n < static_cast<int>(frame.size())) LeitungMisstrauen(v, port);
-  if (n < 0) return c.schreibFehler;
-  if (n < static_cast<int>(frame.size())) return c.schreibKurz;
+  if (geschrieben != 0) return geschrieben;
   warteAufLeereAusgabe(v, port);
   if (rundruf) return 0;
   const int q = s.ComRdByte(port);
+  if (q == kGeraetWeg) {
+    const int weg = PortVerschwunden(v, port);
+    log.Aufzeichnen(Leitungsrichtung::Empfangen, log.LetzterBefehl(), {}, weg);
+    return weg;
+  }
   // ACK, NAK and CAN are whole answers; after silence or another byte more may come late.
   if (q != kACK && q != kNAK && q != kCAN) LeitungMisstrauen(v, port);
-  if (q == kNAK) return c.nak;
-  if (q == kCAN) return c.can;
-  if (q < 0) return c.keineAntwort;
-  if (q != kACK) return c.anderesByte;
-  return 0;
+  const int quittung = q == kNAK   ? c.nak
+                       : q == kCAN ? c.can
+                       : q < 0     ? c.keineAntwort
+                       : q != kACK ? c.anderesByte
+                                   : 0;
+  const char byte = static_cast<char>(q);
+  log.Aufzeichnen(Leitungsrichtung::Empfangen, log.LetzterBefehl(),
+                  q < 0 ? std::string_view() : std::string_view(&byte, 1), quittung);
+  return quittung;
+}
+
+// A reply that came whole but does not read: its entry in the frame log gets the code.
+int falscheAntwort(Verbindung& v, int code) {
+  v.Log().ErgebnisNachtragen(code);
+  return code;
 }
 
 // Step 8: reads the data reply until CR or `grenze` bytes. `antwort` ends with a zero.
@@ -134,15 +162,23 @@ int leseAntwort(Verbindung& v, int port, int grenze, std::string& antwort, int l
   antwort.clear();
   while (static_cast<int>(antwort.size()) < grenze) {
     const int b = s.ComRdByte(port);
+    if (b == kGeraetWeg) {
+      const int weg = PortVerschwunden(v, port);
+      v.Log().Aufzeichnen(Leitungsrichtung::Empfangen, v.Log().LetzterBefehl(), antwort, weg);
+      return weg;
+    }
     if (b < 0) {
       LeitungMisstrauen(v, port);
+      v.Log().Aufzeichnen(Leitungsrichtung::Empfangen, v.Log().LetzterBefehl(), antwort,
+                          lesefehler);
       return lesefehler;
     }
     antwort += static_cast<char>(b);
-    if (b == kCR) return 0;
+    if (b == kCR) break;
   }
+  v.Log().Aufzeichnen(Leitungsrichtung::Empfangen, v.Log().LetzterBefehl(), antwort, 0);
   // Cut at the limit: the rest of the reply may still be on its way.
-  LeitungMisstrauen(v, port);
+  if (antwort.empty() || antwort.back() != static_cast<char>(kCR)) LeitungMisstrauen(v, port);
   return 0;
 }
 
@@ -220,21 +256,23 @@ int speicherBlockLesen(Verbindung& v, int port, char adresse, int typ, long star
                   Protokollfehler(kKatFalscheAntwort, 104));
   if (r != 0) return r;
 
-  if (antwort.empty() || antwort.back() != '\r') return Protokollfehler(kKatFalscheAntwort, 105);
-  if (static_cast<long>(antwort.size()) != grenze) return Protokollfehler(kKatFalscheAntwort, 106);
+  if (antwort.empty() || antwort.back() != '\r')
+    return falscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 105));
+  if (static_cast<long>(antwort.size()) != grenze)
+    return falscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 106));
   long echoStart = 0;
   long echoAnzahl = 0;
   if (antwort[0] != '#' || antwort[1] != adresse || antwort.compare(2, 3, "BDR") != 0 ||
       antwort[5] != static_cast<char>('0' + typ) || lesePosition(antwort, 6, 4, &echoStart) != 0 ||
       lesePosition(antwort, 10, 4, &echoAnzahl) != 0 || echoStart != start || echoAnzahl != anzahl)
-    return Protokollfehler(kKatFalscheAntwort, 107);
+    return falscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 107));
 
   unsigned summe = 1;
   for (long i = 0; i < anzahl; ++i) {
     const int h = Hexchar2Int(antwort[static_cast<std::size_t>(14 + 2 * i)]);
-    if (h < 0) return Protokollfehler(kKatFalscheAntwort, 108);
+    if (h < 0) return falscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 108));
     const int l = Hexchar2Int(antwort[static_cast<std::size_t>(15 + 2 * i)]);
-    if (l < 0) return Protokollfehler(kKatFalscheAntwort, 109);
+    if (l < 0) return falscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 109));
     const auto b = static_cast<std::uint8_t>(h * 16 + l);
     puffer[i] = b;
     summe += b;
@@ -243,10 +281,10 @@ int speicherBlockLesen(Verbindung& v, int port, char adresse, int typ, long star
   unsigned pruef = 0;
   for (int i = 0; i < 4; ++i) {
     const int d = Hexchar2Int(antwort[cpos + static_cast<std::size_t>(i)]);
-    if (d < 0) return Protokollfehler(kKatFalscheAntwort, 110 + i);
+    if (d < 0) return falscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 110 + i));
     pruef = pruef * 16 + static_cast<unsigned>(d);
   }
-  if (pruef != (summe & 0xFFFF)) return Protokollfehler(kKatPruefsumme, 114);
+  if (pruef != (summe & 0xFFFF)) return falscheAntwort(v, Protokollfehler(kKatPruefsumme, 114));
   return 0;
 }
 
@@ -263,6 +301,8 @@ int ZORFYD1_Open(Verbindung& v, int port, long baudRate) {
   if (v.Dienst().OpenComConfig(port, name, baudRate, Parity::Odd, 7, 1, kEingangsQueue,
                                kAusgangsQueue) < 0)
     return Protokollfehler(kKatPortOeffnen, 3);
+  v.Einstellung().rate = baudRate;
+  v.VerlorenePorts().erase(port);
   return 0;
 }
 
@@ -272,7 +312,9 @@ int ZORFYD1_Close(Verbindung& v, int port) {
 }
 
 int ZORFYD1_Timeout(Verbindung& v, int port, double seconds) {
-  return v.Dienst().SetComTime(port, seconds) < 0 ? Protokollfehler(kKatZeitgrenze, 5) : 0;
+  if (v.Dienst().SetComTime(port, seconds) < 0) return Protokollfehler(kKatZeitgrenze, 5);
+  v.Einstellung().zeitgrenze = seconds;
+  return 0;
 }
 
 int ZORFYD1_IDLesen(Verbindung& v, int port, char address, char* buffer) {
@@ -297,10 +339,11 @@ int ZORFYD1_IDLesen(Verbindung& v, int port, char address, char* buffer) {
   }
   // "#", the address, one ID text without white space, CR.
   if (t.size() < 4 || t[0] != '#' || t[1] != address)
-    return Protokollfehler(kKatFalscheAntwort, 15);
+    return falscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 15));
   std::size_t e = 2;
   while (e < t.size() && !istLeerraum(t[e])) ++e;
-  if (e == 2 || e + 1 != t.size() || t[e] != '\r') return Protokollfehler(kKatFalscheAntwort, 15);
+  if (e == 2 || e + 1 != t.size() || t[e] != '\r')
+    return falscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 15));
   std::memcpy(buffer, t.data() + 2, e - 2);
   buffer[e - 2] = '\0';
   return 0;
@@ -342,7 +385,7 @@ int ZORFYD1_EingangLesen(Verbindung& v, int port, char address, const char* eing
   if (r != 0) return r;
   return zahlAntwort(antwort, address, befehl.c_str(), value)
              ? 0
-             : Protokollfehler(kKatFalscheAntwort, 54);
+             : falscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 54));
 }
 
 int ZORFYD1_AusgangSchreiben(Verbindung& v, int port, char address, const char* ausgang,
@@ -388,7 +431,9 @@ int ZORWUN2_ParameterLesen(Verbindung& v, int port, char address, const char* pa
   std::string antwort;
   r = leseAntwort(v, port, 19, antwort, Protokollfehler(kKatFalscheAntwort, 90));
   if (r != 0) return r;
-  return zahlAntwort(antwort, address, befehl, value) ? 0 : Protokollfehler(kKatFalscheAntwort, 91);
+  return zahlAntwort(antwort, address, befehl, value)
+             ? 0
+             : falscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 91));
 }
 
 // A count of 65536 (the whole memory) does not fit the four-digit count field; it is read
@@ -454,10 +499,10 @@ int ZORFYD1_StatusLesen(Verbindung& v, int port, char address, int statusRegiste
   char echo = 0;
   int gelesen = 0;
   if (!registerAntwort(antwort, address, 'S', 'R', &echo, &gelesen))
-    return Protokollfehler(kKatFalscheAntwort, 145);
+    return falscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 145));
   if (echo != n)
-    return statusRegister == 1 ? Protokollfehler(kKatFalscheAntwort, 146)
-                               : Protokollfehler(kKatFalscheAntwort, 147);
+    return statusRegister == 1 ? falscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 146))
+                               : falscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 147));
   *value = gelesen;
   return 0;
 }
@@ -476,7 +521,7 @@ int ZORFYD1_ModusLesen(Verbindung& v, int port, char address, int* value) {
   char echo = 0;
   int gelesen = 0;
   if (!registerAntwort(antwort, address, 'M', 'R', &echo, &gelesen) || echo != '1')
-    return Protokollfehler(kKatFalscheAntwort, 159);
+    return falscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 159));
   *value = gelesen;
   return 0;
 }
@@ -516,8 +561,12 @@ int ZORMIV1_AdresseSchreiben(Verbindung& v, int port, int address, int newAddres
 
 int FlushInOut(Verbindung& v, int port) {
   SerialService& s = v.Dienst();
-  if (s.FlushInQ(port) != 0) return Protokollfehler(kKatEingabepufferLeeren, 148);
-  if (s.FlushOutQ(port) != 0) return Protokollfehler(kKatAusgabepufferLeeren, 149);
+  const int ein = s.FlushInQ(port);
+  if (ein == kGeraetWeg) return PortVerschwunden(v, port);
+  if (ein != 0) return Protokollfehler(kKatEingabepufferLeeren, 148);
+  const int aus = s.FlushOutQ(port);
+  if (aus == kGeraetWeg) return PortVerschwunden(v, port);
+  if (aus != 0) return Protokollfehler(kKatAusgabepufferLeeren, 149);
   return 0;
 }
 

@@ -12,6 +12,7 @@ enum Protokollkategorie : int {
   kKatZeitgrenze = 111,
   kKatPufferLeeren = 112,
   kKatTeilweiseGeschrieben = 114,
+  kKatNichtOffen = 122,
   kKatAusgabepufferLeeren = 123,
   kKatEingabepufferLeeren = 124,
   kKatBaudrate = 125,

@@ -51,7 +51,9 @@ int Nummer(char adresse) {
 
 bool PortOeffnen(Verbindung& v, int port, long rate, double timeout) {
   ZORFYD1_Close(v, port);
-  if (ZORFYD1_Open(v, port, rate) != 0) return false;
+  const int code = ZORFYD1_Open(v, port, rate);
+  v.Log().Aufzeichnen(Leitungsrichtung::Rate, "", std::to_string(rate), code);
+  if (code != 0) return false;
   ZORFYD1_Timeout(v, port, timeout);
   return true;
 }

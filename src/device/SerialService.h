@@ -9,6 +9,10 @@ namespace device {
 
 enum class Parity { None = 0, Odd = 1, Even = 2 };
 
+// What any call returns once the port's device is gone (an adapter pulled out, a line
+// hung up): unlike a time-out, nothing more will pass until the port is opened afresh.
+inline constexpr int kGeraetWeg = -19;
+
 class SerialService {
  public:
   virtual ~SerialService() = default;

@@ -30,23 +30,7 @@ class Fortschritt {
   bool offen_;
 };
 
-struct Block {
-  long adresse;
-  long laenge;
-};
-
-std::vector<Block> Bloecke(long start, long laenge, Blockteilung teilung) {
-  std::vector<Block> bloecke;
-  for (long erledigt = 0; erledigt < laenge;) {
-    const long adr = start + erledigt;
-    const long bisGrenze =
-        teilung == Blockteilung::AnGrenzen ? kSpeicherblock - adr % kSpeicherblock : kSpeicherblock;
-    const long block = std::min({kSpeicherblock, bisGrenze, laenge - erledigt});
-    bloecke.push_back({adr, block});
-    erledigt += block;
-  }
-  return bloecke;
-}
+using Block = Speicherblock;
 
 // One block write, noted in the connection's memory of the device: what was acknowledged
 // is there; after a failure the block's content is not known.
@@ -70,11 +54,24 @@ int BlockLesen(Verbindung& v, int port, char adresse, int typ, long start, long 
 
 }  // namespace
 
+std::vector<Speicherblock> Blockliste(long start, long laenge, Blockteilung teilung) {
+  std::vector<Speicherblock> bloecke;
+  for (long erledigt = 0; erledigt < laenge;) {
+    const long adr = start + erledigt;
+    const long bisGrenze =
+        teilung == Blockteilung::AnGrenzen ? kSpeicherblock - adr % kSpeicherblock : kSpeicherblock;
+    const long block = std::min({kSpeicherblock, bisGrenze, laenge - erledigt});
+    bloecke.push_back({adr, block});
+    erledigt += block;
+  }
+  return bloecke;
+}
+
 int SpeicherBlockweiseSenden(Verbindung& v, int port, char adresse, int typ, long start,
                              long laenge, const std::uint8_t* daten, Blockteilung teilung,
                              const char* titel) {
   Fortschritt box(titel);
-  for (const Block& b : Bloecke(start, laenge, teilung)) {
+  for (const Block& b : Blockliste(start, laenge, teilung)) {
     if (box.Abgebrochen()) return kFehlerAbgebrochen;
     if (const int fehler = BlockSchreiben(v, port, adresse, typ, b, daten + (b.adresse - start)))
       return fehler;
@@ -84,7 +81,10 @@ int SpeicherBlockweiseSenden(Verbindung& v, int port, char adresse, int typ, lon
 }
 
 int SpeicherGeaendertSenden(Verbindung& v, int port, char adresse, int typ, long start, long laenge,
-                            const std::uint8_t* daten, Blockteilung teilung, const char* titel) {
+                            const std::uint8_t* daten, Blockteilung teilung, const char* titel,
+                            std::vector<Speicherblock>* ungeprueft) {
+  // Until the changed blocks have come back as sent, everything counts as written blind.
+  if (ungeprueft) *ungeprueft = Blockliste(start, laenge, teilung);
   const Speichergedaechtnis::Schluessel s{port, adresse, typ};
   const long kopf = std::min(kBildkopf, laenge);
   if (!v.Gedaechtnis().Kennt(s, start, kopf))
@@ -104,7 +104,7 @@ int SpeicherGeaendertSenden(Verbindung& v, int port, char adresse, int typ, long
   // The changed blocks first, the header's blocks last: until the header is written the
   // device still describes the old image.
   std::vector<Block> senden, kopfbloecke;
-  for (const Block& b : Bloecke(start, laenge, teilung)) {
+  for (const Block& b : Blockliste(start, laenge, teilung)) {
     if (b.adresse < start + kopf)
       kopfbloecke.push_back(b);
     else if (!vorher.Gleich(s, b.adresse, b.laenge, daten + (b.adresse - start)))
@@ -136,6 +136,7 @@ int SpeicherGeaendertSenden(Verbindung& v, int port, char adresse, int typ, long
       return SpeicherBlockweiseSenden(v, port, adresse, typ, start, laenge, daten, teilung, titel);
     }
   }
+  if (ungeprueft) ungeprueft->clear();
   return 0;
 }
 

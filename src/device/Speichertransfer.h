@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 namespace device {
 
@@ -23,6 +24,15 @@ inline constexpr long kBildkopf = 32;
 // never cross a 64-byte boundary of the memory (the first and last may be shorter).
 enum class Blockteilung { AbAnfang, AnGrenzen };
 
+// One block of a stretch: its first device address and its length.
+struct Speicherblock {
+  long adresse;
+  long laenge;
+  bool operator==(const Speicherblock&) const = default;
+};
+// The blocks of a stretch as the transfers cut it.
+std::vector<Speicherblock> Blockliste(long start, long laenge, Blockteilung teilung);
+
 // Writes laenge bytes of daten to memory type typ from address start. A progress box with
 // the given title shows the share done (none when titel is nullptr); a cancel there stops
 // between two blocks with kFehlerAbgebrochen. 0 or the first failure's code; the blocks
@@ -35,9 +45,11 @@ int SpeicherBlockweiseSenden(Verbindung& v, int port, char adresse, int typ, lon
 // wrote or read there; then only the blocks that differ from it (or are not known) go out,
 // the blocks holding those first bytes always and last, and every block sent is read back.
 // Anything unknown or different writes everything, with a notice when the device held
-// something else.
+// something else. ungeprueft (when given) gets the blocks written but not read back: none
+// when the changed blocks came back as sent, every block after writing everything.
 int SpeicherGeaendertSenden(Verbindung& v, int port, char adresse, int typ, long start, long laenge,
-                            const std::uint8_t* daten, Blockteilung teilung, const char* titel);
+                            const std::uint8_t* daten, Blockteilung teilung, const char* titel,
+                            std::vector<Speicherblock>* ungeprueft = nullptr);
 // Reads laenge bytes from memory type typ at address start into ziel, in blocks counted
 // from start; cancel as above.
 int SpeicherBlockweiseHolen(Verbindung& v, int port, char adresse, int typ, long start, long laenge,

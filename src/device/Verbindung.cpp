@@ -29,6 +29,13 @@ void Verbindung::ComFehlerSetzen(int code) {
   fehlermeldungen_.Melden(felder_);
 }
 
+void Verbindung::LeitungSetzen(Leitungszustand zustand, int port) {
+  if (zustand == leitung_) return;
+  leitung_ = zustand;
+  wegPort_ = zustand == Leitungszustand::Weg ? port : -1;
+  leitungsmeldungen_.Melden(zustand);
+}
+
 Verbindung::FehlerAbo Verbindung::FehlerfelderAbonnieren(
     std::function<void(const Fehlerfelder&)> anzeige) {
   if (anzeige) anzeige(felder_);

@@ -13,6 +13,7 @@
 
 #include "common/Meldeliste.h"
 #include "device/Fehler.h"
+#include "device/Leitungslog.h"
 #include "device/SerialService.h"
 #include "device/Speichergedaechtnis.h"
 
@@ -30,6 +31,8 @@ struct Uebertragungswahl {
   bool nurGeaendert = false;  // curve and slot writes send only the changed blocks
   // An ID read or scan that gets no answer at 9600 looks at the other rates.
   bool ratenSuchen = false;
+  // Curve and slot writes read the written blocks back and compare them (Nachpruefung.h).
+  bool nachpruefen = false;
 };
 
 struct PortlistenEintrag {
@@ -59,9 +62,20 @@ struct Companelzustand {
   std::array<std::string, 8> scanIds{};
 };
 
+// Whether the port's device is there: a pulled adapter or a hung-up line makes it gone
+// until the same port opens again.
+enum class Leitungszustand { Da, Weg };
+
+// The line settings the port was last opened with, used again when it comes back.
+struct Leitungseinstellung {
+  long rate = 9600;
+  double zeitgrenze = 0.5;
+};
+
 class Verbindung {
  public:
   using FehlerAbo = common::Meldeliste<const Fehlerfelder&>::Abo;
+  using LeitungsAbo = common::Meldeliste<Leitungszustand>::Abo;
   using AnzeigeAbo = common::Meldeliste<>::Abo;
   using HinweisAbo = common::Meldeliste<const std::string&>::Abo;
 
@@ -85,6 +99,8 @@ class Verbindung {
 
   // Ports whose line may still carry late bytes (see Leitungsruhe.h).
   std::set<int>& UnsichereLeitungen() { return unsicher_; }
+  // Ports closed because their device vanished, until they open again (Portverlust.h).
+  std::set<int>& VerlorenePorts() { return verloren_; }
 
   // Shows the code in every subscribed error field (0 clears them) and keeps it as the
   // last error.
@@ -119,11 +135,25 @@ class Verbindung {
   [[nodiscard]] AnzeigeAbo CompanelAbonnieren(std::function<void()> anzeige) {
     return companelMeldungen_.Abonnieren(std::move(anzeige));
   }
+  // The line state (Portverlust.h changes it) and its listeners, told at each change.
+  Leitungszustand Leitung() const { return leitung_; }
+  // The port that vanished while the line is gone, else -1.
+  int VerschwundenerPort() const { return leitung_ == Leitungszustand::Weg ? wegPort_ : -1; }
+  void LeitungSetzen(Leitungszustand zustand, int port);
+  [[nodiscard]] LeitungsAbo LeitungAbonnieren(std::function<void(Leitungszustand)> anzeige) {
+    return leitungsmeldungen_.Abonnieren(std::move(anzeige));
+  }
+  Leitungseinstellung& Einstellung() { return einstellung_; }
+  const Leitungseinstellung& Einstellung() const { return einstellung_; }
+
   // Where the system's serial port numbers come from (the platform's port numbering).
   void PortquelleSetzen(std::function<std::vector<int>()> quelle) {
     portquelle_ = std::move(quelle);
   }
   std::vector<int> Portnummern() const { return portquelle_ ? portquelle_() : std::vector<int>{}; }
+  // The frames that crossed the line on this connection, the newest last.
+  Leitungslog& Log() { return log_; }
+  const Leitungslog& Log() const { return log_; }
   // The value the port list selects after a refill; starts at 1.
   int ComPortEinstellmerker() const { return einstellmerker_; }
   void ComPortEinstellmerkerSetzen(int wert) { einstellmerker_ = wert; }
@@ -133,6 +163,7 @@ class Verbindung {
   ComPortZustand port_;
   char adresse_ = '1';
   std::set<int> unsicher_;
+  std::set<int> verloren_;
   Fehlerfelder felder_;
   int letzterFehler_ = 0;
   common::Meldeliste<const Fehlerfelder&> fehlermeldungen_;
@@ -143,6 +174,11 @@ class Verbindung {
   Uebertragungswahl uebertragung_;
   Speichergedaechtnis gedaechtnis_;
   common::Meldeliste<const std::string&> hinweise_;
+  Leitungszustand leitung_ = Leitungszustand::Da;
+  int wegPort_ = -1;
+  common::Meldeliste<Leitungszustand> leitungsmeldungen_;
+  Leitungseinstellung einstellung_;
+  Leitungslog log_;
 };
 
 }  // namespace device

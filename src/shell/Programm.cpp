@@ -7,6 +7,7 @@
 #include "common/Direkthilfe.h"
 #include "common/OperatorInterface.h"
 #include "device/Fehler.h"
+#include "device/gui/LeitungslogFenster.h"
 #include "shell/Einstellungsdatei.h"
 #include "shell/Einstellungsort.h"
 #include "shell/Hauptfenster.h"
@@ -48,7 +49,8 @@ Programm::Programm(device::Verbindung& verbindung, std::vector<Fenstermodul> mod
                    std::string einstellungsdatei)
     : umgebung{verbindung, nullptr, &navigation},
       module_(std::move(module)),
-      datei_(std::move(einstellungsdatei)) {
+      datei_(std::move(einstellungsdatei)),
+      wiederverbindung_(verbindung) {
   // Leaves the loop directly: quit() would first ask every window to close, and the main
   // window answers a close request with the save questions all over again.
   beendenLassen = [] { QCoreApplication::exit(0); };
@@ -92,6 +94,9 @@ int Programm::Starten() {
       [this](int& antwort) { antwort = ProgrammendeFallsAllesGespeichert(); });
   haupt_->schliessenAngefragt = [this] { ProgrammendeFallsAllesGespeichert(); };
   MainbuttonsVerbinden();
+  connect(&wiederverbindungstakt_, &QTimer::timeout, this,
+          [this] { wiederverbindung_.Takt(std::chrono::steady_clock::now()); });
+  wiederverbindungstakt_.start(250);
 
   device::ZOR_Fehlersprache(2);
   infoUi_->VERSION->setText(kVersion);
@@ -147,6 +152,18 @@ void Programm::DeinitialisierePanels() {
 }
 
 void Programm::ZeigeChildpanel(Fenster fenster) {
+  if (fenster == Fenster::Leitungslog) {
+    if (!leitungslog_) {
+      leitungslog_ = new device::gui::LeitungslogFenster(haupt_, umgebung);
+      // First over the main window, a little below its title, rather than where the
+      // window manager puts a new window.
+      leitungslog_->move(haupt_->frameGeometry().topLeft() + QPoint(40, 60));
+    }
+    leitungslog_->show();
+    leitungslog_->raise();
+    leitungslog_->activateWindow();
+    return;
+  }
   QWidget* w = fenster == Fenster::Haupt ? nullptr : Panel(fenster);
   if (fenster != Fenster::Haupt && w == nullptr) return;
   haupt_->ZeigeChildpanel(w);

@@ -4,11 +4,14 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
+#include <QTimer>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "device/Portverlust.h"
 #include "shell/Fenstermodul.h"
 #include "widgets/Fensterumgebung.h"
 
@@ -87,8 +90,12 @@ class Programm : public QObject {
   QDialog* info_ = nullptr;
   Ui::INFOPNL* infoUi_ = nullptr;
   std::map<Fenster, QWidget*> panels_;
+  QPointer<QWidget> leitungslog_;  // made when first asked for
   Fenster aktuell_ = Fenster::Haupt;
   bool endeAngefordert_ = false;
+  // A vanished port is tried again about once a second, whichever window is shown.
+  device::Wiederverbindung wiederverbindung_;
+  QTimer wiederverbindungstakt_;
 };
 
 }  // namespace shell

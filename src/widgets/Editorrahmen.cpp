@@ -11,6 +11,7 @@
 
 #include "common/Direkthilfe.h"
 #include "device/Companel.h"
+#include "widgets/Editorhilfetexte.h"
 #include "widgets/Fehlerfeldanzeige.h"
 #include "widgets/Graphscrollbar.h"
 #include "widgets/Hilfefilter.h"
@@ -34,6 +35,8 @@ Editorrahmen::Editorrahmen(QMainWindow* fenster, const Editorfelder& felder, Hil
   hilfe.Anmelden(f_.Scrollbar, "");
   hilfe.Anmelden(f_.Start, kHilfeStart);
   hilfe.Anmelden(f_.Stopp, kHilfeStopp);
+  for (QWidget* w : std::initializer_list<QWidget*>{f_.YZoomMin, f_.YZoomMax})
+    hilfe.Anmelden(w, editorhilfe::kYZoom);
   for (QWidget* w : std::initializer_list<QWidget*>{f_.FehlerLampe, f_.FehlerNummer, f_.FehlerText})
     hilfe.Anmelden(w, kHilfeFehleranzeige);
   Verbinden();

@@ -99,7 +99,11 @@ QPointF KoordinatenImSichtbereich(const QCustomPlot* graph, QPointF pixel) {
 }
 
 Kurvengrafik::Kurvengrafik(QCustomPlot* graph, QCustomPlot* klein, double yMax)
-    : graph_(graph), klein_(klein), yMax_(yMax), ticker_(new YAchsenTicker) {
+    : graph_(graph),
+      klein_(klein),
+      yMax_(yMax),
+      ticker_(new YAchsenTicker),
+      abweichungen_(graph, klein) {
   for (auto* plot : {graph_, klein_}) {
     plot->setNoAntialiasingOnDrag(true);
     plot->setNotAntialiasedElements(QCP::aeAll);

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "common/Spaltenausduennung.h"
+#include "widgets/Abweichungsbaender.h"
 #include "widgets/Punktlaufplot.h"
 #include "widgets/Rasterebene.h"
 
@@ -105,6 +106,9 @@ class Kurvengrafik {
   void PunktHervorheben(bool an, double x = 0, double y = 0);
   void GeradeHervorheben(bool an, double x0 = 0, double y0 = 0, double x1 = 0, double y1 = 0);
 
+  // The bands of the stretches the device holds otherwise (set by the window's drawing).
+  Abweichungsbaender& Abweichungen() { return abweichungen_; }
+
   // Both graphs redrawn.
   void Neuzeichnen();
 
@@ -182,6 +186,7 @@ class Kurvengrafik {
   common::Spaltenreihen puffer_;                // reused by every thinning
   common::Pixelabbildung graphAbb_, kleinAbb_;  // as of the last thinning
   QMetaObject::Connection graphLayout_, kleinLayout_;
+  Abweichungsbaender abweichungen_;
 };
 
 }  // namespace widgets

@@ -10,8 +10,9 @@ namespace widgets {
 
 struct Fensterumgebung;
 
-// The windows the menus and buttons can show. Haupt shows the main window alone.
-enum class Fenster { Haupt = -1, Com = 0, Konfig, Direkt, Kurven, Kennlinie };
+// The windows the menus and buttons can show. Haupt shows the main window alone;
+// Leitungslog opens the line log, a window of its own beside the main window.
+enum class Fenster { Haupt = -1, Com = 0, Konfig, Direkt, Kurven, Kennlinie, Leitungslog };
 
 struct Fensternavigation {
   // Asks to show a window inside the main window (ZeigeChildpanel).

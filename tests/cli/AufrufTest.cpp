@@ -120,7 +120,8 @@ TEST(Aufruf, HelpForTheToolAndEachCommand) {
       {"id", "usage: miv3x id --port P [--address A] [--json]\n"},
       {"scan", "usage: miv3x scan --port P [--json]\n"},
       {"send",
-       "usage: miv3x send FILE.wur --port P [--address A] [--dither] [--fast] [--changed]\n"},
+       "usage: miv3x send FILE.wur --port P [--address A] [--dither] [--fast] [--changed] "
+       "[--verify]\n"},
       {"read",
        "usage: miv3x read OUT.wur --port P [--address A] [--dither] [--config FILE.wuo] "
        "[--fast]\n"},

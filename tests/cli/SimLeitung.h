@@ -14,9 +14,11 @@ namespace clitest {
 class SimLeitung {
  public:
   // raten: the devices hear only a host at their own line rate (9600 at start).
-  explicit SimLeitung(const std::string& adressen = "1", bool raten = false)
+  // takt: the line is paced at this rate (0: as fast as the terminal).
+  explicit SimLeitung(const std::string& adressen = "1", bool raten = false, long takt = 0)
       : engine(adressen), runner(engine) {
     if (!runner.openPty()) ADD_FAILURE() << "simulator: " << runner.error();
+    runner.setPacing(takt);
     runner.followLineRates(raten);
     if (!runner.start()) ADD_FAILURE() << "simulator: " << runner.error();
   }

@@ -133,7 +133,7 @@ TEST_F(ComFensterTest, StartStateHidesWhatThisBuildDoesNotOffer) {
     EXPECT_TRUE(w->isHidden()) << w->objectName().toStdString();
   QStringList eintraege;
   for (QAction* a : u().menuWindows->actions()) eintraege << a->text();
-  EXPECT_EQ(eintraege, (QStringList{"Main window", "COM settings", "Curve generator"}));
+  EXPECT_EQ(eintraege, (QStringList{"Main window", "COM settings", "Curve generator", "Line log"}));
   EXPECT_EQ(u().menuFile->actions().size(), 1);
   EXPECT_EQ(u().menuFile->actions()[0]->text(), "Exit");
   EXPECT_EQ(u().SCANN->text(), "Scan");

@@ -97,8 +97,9 @@ TEST_F(KonfigFensterTest, GermanTextsAndRangeEntries) {
   QStringList fenster_, datei;
   for (QAction* a : u().menuFenster->actions()) fenster_ << a->text();
   for (QAction* a : u().menuDatei->actions()) datei << (a->isSeparator() ? "-" : a->text());
-  EXPECT_EQ(fenster_, (QStringList{"Hauptfenster", "COM-Einstellung", "Konfiguration",
-                                   "Direkte Ein-/Ausgabe", "Kurvengenerator", "Kennlinienregler"}));
+  EXPECT_EQ(fenster_,
+            (QStringList{"Hauptfenster", "COM-Einstellung", "Konfiguration", "Direkte Ein-/Ausgabe",
+                         "Kurvengenerator", "Kennlinienregler", "Line log"}));
   EXPECT_EQ(datei, (QStringList{"Konfigurationsdatei laden", "Konfigurationsdatei speichern", "-",
                                 "Beenden"}));
   // Output voltages 0 to 10, the rest unlimited, steps of 1.0.

@@ -245,6 +245,23 @@ INSTANTIATE_TEST_SUITE_P(Wege, Verlassen,
                          testing::Values("ZURUECK", "Hauptfenster", "Direkte Ein-/Ausgabe",
                                          "Kurvengenerator"));
 
+// The line log opens beside the window: polling goes on, so the log can be watched.
+TEST_F(Fenster, TheLineLogEntryLeavesPollingRunning) {
+  std::vector<widgets::Fenster> gezeigt;
+  auto abo = navigation.Fensterwahl.Abonnieren([&](widgets::Fenster f) { gezeigt.push_back(f); });
+  fenster->Abfragen()->click();
+  ASSERT_TRUE(fenster->Timer()->isActive());
+  QAction* eintrag = nullptr;
+  for (QAction* a : fenster->menuBar()->actions()[1]->menu()->actions())
+    if (a->text() == "Line log") eintrag = a;
+  ASSERT_NE(nullptr, eintrag);
+  eintrag->trigger();
+  EXPECT_EQ(gezeigt, std::vector<widgets::Fenster>{widgets::Fenster::Leitungslog});
+  EXPECT_TRUE(fenster->Timer()->isActive());
+  EXPECT_TRUE(fenster->Abfragen()->isChecked());
+  fenster->Abfragen()->click();
+}
+
 // In direct-help mode a left click on a control shows its help text and does nothing else.
 struct Hilfefall {
   const char* name;

@@ -10,6 +10,7 @@
 #include "curves/gui/Kurvenpanel.h"
 #include "curves/model/Kurvenmodell.h"
 #include "device/gui/CompanelFenster.h"
+#include "device/gui/LeitungslogFenster.h"
 #include "shell/Hauptfenster.h"
 #include "ui_COMPNL.h"
 #include "ui_MAINPANEL.h"
@@ -142,7 +143,9 @@ TEST_F(KennlinieShellTest, ByDefaultTheCharacteristicWindowIsNotOffered) {
   ASSERT_EQ(programm->Starten(), 0);
   EXPECT_TRUE(programm->Haupt()->ui().KENNLINIE->isHidden());
   auto* com = static_cast<device::gui::CompanelFenster*>(programm->Panel(Fenster::Com));
-  EXPECT_EQ(Menue(com, "Windows"), (QStringList{"Main window", "COM settings", "Curve generator"}));
+  // The line log is always reached from the COM settings window.
+  EXPECT_EQ(Menue(com, "Windows"),
+            (QStringList{"Main window", "COM settings", "Curve generator", "Line log"}));
   EXPECT_EQ(Menue(programm->Panel(Fenster::Kurven), "windows"),
             (QStringList{"Main window", "COM settings", "Curve generator"}));
 }
@@ -159,14 +162,14 @@ TEST_F(KennlinieShellTest, AllWindowsOffersEveryWindowEverywhere) {
     EXPECT_FALSE(w->isHidden()) << w->objectName().toStdString();
 
   auto* com = static_cast<device::gui::CompanelFenster*>(programm->Panel(Fenster::Com));
-  EXPECT_EQ(Menue(com, "Windows"),
-            (QStringList{"Main window", "COM settings", "Configuration", "Direct in-/output",
-                         "Curve generator", "characteristics controller"}));
-  EXPECT_EQ(Menue(programm->Panel(Fenster::Kurven), "windows"),
-            (QStringList{"Main window", "COM settings", "Configuration", "Direct in-/output",
-                         "Curve generator", "characteristics controller"}));
-  const QStringList deutsch{"Hauptfenster",         "COM-Einstellung", "Konfiguration",
-                            "Direkte Ein-/Ausgabe", "Kurvengenerator", "Kennlinienregler"};
+  const QStringList englisch{"Main window",       "COM settings",    "Configuration",
+                             "Direct in-/output", "Curve generator", "characteristics controller",
+                             "Line log"};
+  EXPECT_EQ(Menue(com, "Windows"), englisch);
+  EXPECT_EQ(Menue(programm->Panel(Fenster::Kurven), "windows"), englisch);
+  const QStringList deutsch{
+      "Hauptfenster",    "COM-Einstellung",  "Konfiguration", "Direkte Ein-/Ausgabe",
+      "Kurvengenerator", "Kennlinienregler", "Line log"};
   for (Fenster f : {Fenster::Konfig, Fenster::Direkt, Fenster::Kennlinie})
     EXPECT_EQ(Menue(programm->Panel(f), "Fenster"), deutsch) << static_cast<int>(f);
 
@@ -182,6 +185,17 @@ TEST_F(KennlinieShellTest, AllWindowsOffersEveryWindowEverywhere) {
   auto* kurven = static_cast<curves::gui::Kurvenpanel*>(programm->Panel(Fenster::Kurven));
   kurven->Aktionen().Kennlinienfenster->trigger();
   EXPECT_EQ(programm->AktuellesFenster(), Fenster::Kennlinie);
+
+  // "Line log" opens a window of its own and leaves the main window's content; asked
+  // again from another window it is the same one.
+  Kennlinienfenster()->Aktionen().Fenster[6]->trigger();
+  const auto logs = h->findChildren<device::gui::LeitungslogFenster*>();
+  ASSERT_EQ(logs.size(), 1);
+  EXPECT_TRUE(logs[0]->isVisible());
+  EXPECT_TRUE(logs[0]->isWindow());
+  EXPECT_EQ(programm->AktuellesFenster(), Fenster::Kennlinie);
+  kurven->Aktionen().Leitungslogfenster->trigger();
+  EXPECT_EQ(h->findChildren<device::gui::LeitungslogFenster*>().size(), 1);
 }
 
 }  // namespace

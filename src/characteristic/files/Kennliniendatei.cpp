@@ -108,6 +108,7 @@ int KennlDateiLaden(Kennliniensitzung& sitzung, const std::string& pfad, Konfigw
   kommentar.assign(kopf->Kommentar, strnlen(kopf->Kommentar, kKommentarGroesse - 1));
 
   sitzung.gKennl.Kennl.Punkte.swap(punkte);
+  sitzung.Abweichungen.clear();
   sitzung.gKennl.Kennl.Kommentar.swap(kommentar);
   sitzung.gKennl.Felder.Ausgang2 =
       config::EingangRohInEinheit(sitzung.Konfig.gKonfig, 1, kopf->Ausgang2);

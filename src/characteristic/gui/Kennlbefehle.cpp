@@ -13,8 +13,8 @@
 #include "characteristic/model/KennlRueckgaengig.h"
 #include "characteristic/model/Kennlinienmodell.h"
 #include "common/Direkthilfe.h"
-#include "device/Fehler.h"
 #include "widgets/Cursorpaar.h"
+#include "widgets/Editorbefehle.h"
 #include "widgets/Editorrahmen.h"
 #include "widgets/Grafikbildbefehle.h"
 #include "widgets/Kurvengrafik.h"
@@ -27,35 +27,32 @@ using widgets::Befehlszeile;
 using widgets::Leistentrenner;
 
 std::vector<Befehlszeile> Kennlinienpanel::Befehlstabelle() {
-  auto melden = [](std::function<int()> befehl) {
-    return [befehl] {
-      if (int fehler = befehl()) device::ZOR_Fehlerpopup(fehler);
-    };
-  };
-  std::vector<Befehlszeile> t;
-  auto zeile = [&t](QAction*& ziel, const char* menue, const QString& text, const char* hilfe,
-                    std::function<void()> aktion) -> Befehlszeile& {
-    return widgets::BefehlszeileAnhaengen(t, ziel, menue, text, hilfe, std::move(aktion));
-  };
+  using widgets::Gemeldet;
+  widgets::Befehlsbau zeile;
 
   // Datei
-  auto& neu = zeile(a_.Neu, "Datei", "Neu", h::kNeu, [this] { Neu(); });
+  auto& neu = zeile(a_.Neu, "Datei", "Neu", "Deletes the characteristic curve.", [this] { Neu(); });
   neu.Bild = "new";
   neu.Tipp = "New";
-  auto& laden = zeile(a_.Laden, "Datei", "Kennlinie laden", h::kLaden,
-                      [this] { Dateibefehl(&KennlinieLaden, true); });
+  auto& laden =
+      zeile(a_.Laden, "Datei", "Kennlinie laden", "Loads a characteristic curve from a file.",
+            [this] { Dateibefehl(&KennlinieLaden, true); });
   laden.Bild = "open";
   laden.Tipp = "Load characteristic curve";
-  auto& speichern = zeile(a_.Speichern, "Datei", "Kennlinie speichern", h::kSpeichern,
-                          melden([this] { return KennlinieSpeichern(sitzung_, 0); }));
+  auto& speichern = zeile(a_.Speichern, "Datei", "Kennlinie speichern",
+                          "Saves the characteristic curve to a file.",
+                          Gemeldet([this] { return KennlinieSpeichern(sitzung_, 0); }));
   speichern.Bild = "save";
   speichern.Tipp = "Save characteristic curve";
-  zeile(a_.SpeichernUnter, "Datei", "Kennlinie speichern unter", h::kSpeichernUnter,
-        melden([this] { return KennlinieSpeichern(sitzung_, 1); }));
-  zeile(a_.Importieren, "Datei", "Kennlinie importieren", h::kImportieren,
+  zeile(a_.SpeichernUnter, "Datei", "Kennlinie speichern unter",
+        "Saves the characteristic curve under a\nnew file name.",
+        Gemeldet([this] { return KennlinieSpeichern(sitzung_, 1); }));
+  zeile(a_.Importieren, "Datei", "Kennlinie importieren",
+        "Imports the characteristic curve from text format.",
         [this] { Dateibefehl(&KennlinieImportieren, false); });
-  zeile(a_.Exportieren, "Datei", "Kennlinie exportieren", h::kExportieren,
-        melden([this] { return KennlinieExportieren(sitzung_); }));
+  zeile(a_.Exportieren, "Datei", "Kennlinie exportieren",
+        "Exports the characteristic curve into text format.",
+        Gemeldet([this] { return KennlinieExportieren(sitzung_); }));
   zeile(a_.BildSpeichern, "Datei", "Grafik als Bild speichern\u2026", nullptr, [this] {
     widgets::GrafikbildSpeichernBefehl("Whole characteristic",
                                        [this](bool ganz, common::Grafikinhalt& i) {
@@ -78,16 +75,20 @@ std::vector<Befehlszeile> Kennlinienpanel::Befehlstabelle() {
     MarkierungZeichnen(sitzung_, *grafik_);
     grafik_->Neuzeichnen();
   });
-  zeile(a_.FunktionEinfuegen, "Bearbeiten", "Insert function…", h::kFunktionEinfuegen, [this] {
-    Kennlfunktionsdialog d(this, *grafik_,
-                           {sitzung_.gKennl.Kennl.Punkte, sitzung_.gKennl.Mark,
-                            [this] { RueckgaengigSichern(sitzung_); }});
-    if (d.Ausfuehren()) KennlinienpanelZeichnen();
-  });
-  auto& undo = zeile(a_.Rueckgaengig, "Bearbeiten", "Rückgängig", h::kRueckgaengig, [this] {
-    Rueckgaengig(sitzung_);
-    ZeichnenMitScrollbar();
-  });
+  zeile(a_.FunktionEinfuegen, "Bearbeiten", "Insert function…",
+        "Puts a function y = f(x) (linear, dead band, saturation,\nsquare law or a formula) into "
+        "the marked X range.",
+        [this] {
+          Kennlfunktionsdialog d(this, *grafik_,
+                                 {sitzung_.gKennl.Kennl.Punkte, sitzung_.gKennl.Mark,
+                                  [this] { RueckgaengigSichern(sitzung_); }});
+          if (d.Ausfuehren()) KennlinienpanelZeichnen();
+        });
+  auto& undo =
+      zeile(a_.Rueckgaengig, "Bearbeiten", "Rückgängig", "Undoes the last editing step.", [this] {
+        Rueckgaengig(sitzung_);
+        ZeichnenMitScrollbar();
+      });
   undo.Bild = "undo";
   undo.Tipp = "Undo";
   undo.Aktiv = false;
@@ -102,31 +103,23 @@ std::vector<Befehlszeile> Kennlinienpanel::Befehlstabelle() {
   redo.Aktiv = false;
 
   // The tools: one exclusive group, whose choice WerkzeugGewaehlt handles.
-  struct Werkzeugzeile {
-    const char *Text, *Tipp, *Hilfe, *Bild;
-  };
-  static const Werkzeugzeile kWerkzeuge[7] = {
-      {"Markieren", "Selection", h::kMarkieren, "mark"},
-      {"Punkt zeichnen", "Draw point", h::kZeichnen, "stift"},
-      {"Punkt verschieben", "Move point", h::kVerschieben, "verschieben"},
-      {"Punktkoordinaten ändern", "Show/change coordinates of point", h::kPunktdialog, "punktinfo"},
-      {"Koordinaten anzeigen", "Show coordinates", h::kKoordinatenWerkzeug, "xyzeigen2"},
-      {"Punkt auflösen", "Delete point", h::kPunktLoeschen, "punktdel"},
-      {"Gerade teilen", "Divide line", h::kTeilen, "geradeteilen"}};
-  werkzeuge_ = new QActionGroup(this);
-  werkzeuge_->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
-  for (int i = 0; i < 7; ++i) {
-    auto& w = zeile(a_.Werkzeuge[i], "Bearbeiten", QString::fromUtf8(kWerkzeuge[i].Text),
-                    kWerkzeuge[i].Hilfe, {});
-    w.Tipp = kWerkzeuge[i].Tipp;
-    w.Bild = kWerkzeuge[i].Bild;
-    w.Gruppe = werkzeuge_;
-    w.Daten = i;
-    if (i == 0) {
-      w.MenueTrenner = true;
-      w.Trenner = Leistentrenner::Aktiv;
-    }
-  }
+  werkzeuge_ = widgets::WerkzeugeAnhaengen(
+      zeile, this, a_.Werkzeuge.data(), "Bearbeiten",
+      {{"Markieren", "Selection", "Marks curve section.", "mark"},
+       {"Punkt zeichnen", "Draw point", "Draws an new curve point at the end of the current curve.",
+        "stift"},
+       {"Punkt verschieben", "Move point",
+        "Shifts an existing curve point.\nA point can only be shifted within the previous and "
+        "next\nstraight line.",
+        "verschieben"},
+       {"Punktkoordinaten ändern", "Show/change coordinates of point", h::kPunktdialog,
+        "punktinfo"},
+       {"Koordinaten anzeigen", "Show coordinates",
+        "If the mouse pointer is moved over the curve graphic with\npressed left mouse button the "
+        "coordinates\nare shown at the mouse position.",
+        "xyzeigen2"},
+       {"Punkt auflösen", "Delete point", "Deletes a curve point.", "punktdel"},
+       {"Gerade teilen", "Divide line", h::kTeilen, "geradeteilen"}});
   auto& plus =
       zeile(a_.ZoomPlus, "Bearbeiten", "Zoom +", h::kZoomPlus, [this] { Zoom(&KennlZoomPlus); });
   plus.Bild = "zoomplus";
@@ -141,8 +134,10 @@ std::vector<Befehlszeile> Kennlinienpanel::Befehlstabelle() {
       });
   zoomMarke.Bild = "zoommark";
   zoomMarke.Tipp = "Zoom selection";
-  auto& voll = zeile(a_.ZoomVoll, "Bearbeiten", "Zoom Gesammtkurve", h::kZoomVoll,
-                     [this] { Zoom(&KennlZoomVoll); });
+  auto& voll = zeile(
+      a_.ZoomVoll, "Bearbeiten", "Zoom Gesammtkurve",
+      "Enlarges or reduces the graphic so the\ncharacteristic curve fits into the graphic\nwindow.",
+      [this] { Zoom(&KennlZoomVoll); });
   voll.Bild = "zoomvoll";
   voll.Tipp = "Zoom full";
 
@@ -151,17 +146,14 @@ std::vector<Befehlszeile> Kennlinienpanel::Befehlstabelle() {
   static const char* const kTyptipps[3] = {"Show curves as lines + steps", "Show curves as lines",
                                            "Show curves as steps"};
   static const int kTypwerte[3] = {kDarstellungBeide, kDarstellungLinien, kDarstellungStufen};
-  darstellungen_ = new QActionGroup(this);
-  for (int i = 0; i < 3; ++i) {
-    const int wert = kTypwerte[i];
-    auto& d = zeile(a_.Darstellung[i], "Ansicht/Kurvendarstellung", kTypnamen[i], h::kDarstellung,
-                    [this, wert] { DarstellungGewaehlt(wert); });
-    d.Tipp = kTyptipps[i];
-    d.Bild = "leer";
-    d.Gruppe = darstellungen_;
-    d.Daten = wert;
-    if (i == 0) d.Trenner = Leistentrenner::Aktiv;
-  }
+  darstellungen_ = widgets::DarstellungenAnhaengen(
+      zeile, this, a_.Darstellung.data(), "Ansicht/Kurvendarstellung", kTypnamen, kTypwerte,
+      [this](int wert) { DarstellungGewaehlt(wert); },
+      [](Befehlszeile& d, int i) {
+        d.Tipp = kTyptipps[i];
+        d.Bild = "leer";
+        if (i == 0) d.Trenner = Leistentrenner::Aktiv;
+      });
   // Help mode must not move the check mark away from the display type shown.
   connect(darstellungen_, &QActionGroup::triggered, this, [this] {
     if (common::gHilfeAktiv) DarstellungSetzen(sitzung_.gKennl.Darstellung);
@@ -175,26 +167,21 @@ std::vector<Befehlszeile> Kennlinienpanel::Befehlstabelle() {
 
   // Fenster
   using widgets::Fenster;
-  static const std::pair<const char*, Fenster> kFenster[6] = {
+  static const std::pair<const char*, Fenster> kFenster[7] = {
       {"Hauptfenster", Fenster::Haupt},     {"COM-Einstellung", Fenster::Com},
       {"Konfiguration", Fenster::Konfig},   {"Direkte Ein-/Ausgabe", Fenster::Direkt},
-      {"Kurvengenerator", Fenster::Kurven}, {"Kennlinienregler", Fenster::Kennlinie}};
-  for (int i = 0; i < 6; ++i) {
+      {"Kurvengenerator", Fenster::Kurven}, {"Kennlinienregler", Fenster::Kennlinie},
+      {"Line log", Fenster::Leitungslog}};
+  for (int i = 0; i < 7; ++i) {
     const Fenster f = kFenster[i].second;
     zeile(a_.Fenster[i], "Fenster", kFenster[i].first, nullptr,
           [this, f] { widgets::FensterZeigen(umgebung_, f); });
   }
 
   // Hilfe
-  auto& direkthilfe = zeile(a_.Direkthilfe, "Hilfe", "Direkthilfe", nullptr,
-                            [this] { rahmen_->DirekthilfeUmschalten(); });
-  direkthilfe.Tipp = "Direct help mode";
-  direkthilfe.Bild = "help";
-  direkthilfe.Pruefbar = true;
-  direkthilfe.AuchImHilfemodus = true;
-  direkthilfe.Trenner = Leistentrenner::Aktiv;
+  widgets::DirekthilfeAnhaengen(zeile, a_.Direkthilfe, "Hilfe", "Direkthilfe", *rahmen_);
   zeile(a_.Pinbelegung, "Hilfe", "WUN-2 Pinbelegung", nullptr, [this] { Pinbelegung(); });
-  return t;
+  return zeile.Zeilen;
 }
 
 }  // namespace characteristic::gui

@@ -4,27 +4,12 @@
 // count and largest error; OK puts it in as one undo step, Cancel or Escape changes nothing.
 #pragma once
 
-#include <QDialog>
 #include <functional>
-#include <map>
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "characteristic/edit/KennlFunktion.h"
-
-class QComboBox;
-class QDialogButtonBox;
-class QDoubleSpinBox;
-class QFormLayout;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QTimer;
-
-namespace widgets {
-class Kurvengrafik;
-}
+#include "widgets/Vorschaudialog.h"
 
 namespace characteristic::gui {
 
@@ -36,7 +21,7 @@ struct Kennlfunktionsziel {
   std::function<void()> Sichern;
 };
 
-class Kennlfunktionsdialog : public QDialog {
+class Kennlfunktionsdialog : public widgets::Vorschaudialog {
   Q_OBJECT
  public:
   Kennlfunktionsdialog(QWidget* parent, widgets::Kurvengrafik& grafik, Kennlfunktionsziel ziel);
@@ -44,31 +29,13 @@ class Kennlfunktionsdialog : public QDialog {
   // Runs the dialog over the mark; true when the function went in.
   bool Ausfuehren();
 
-  QComboBox* Artliste() const { return art_; }
-  QLineEdit* Parameterfeld(const QString& name) const;
-  QDoubleSpinBox* Fehlerfeld() const { return fehler_; }
-  QLabel* Berichtfeld() const { return bericht_; }
-  QLabel* Meldungsfeld() const { return meldung_; }
-  QPushButton* OkKnopf() const;
-  void JetztBerechnen();
-
  private:
-  void ArtGewaehlt();
-  void Berechnen();
-  void Uebernehmen();
+  void ArtGewaehlt() override;
+  void Berechnen() override;
+  void Uebernehmen() override;
 
-  widgets::Kurvengrafik& grafik_;
   Kennlfunktionsziel ziel_;
   int von_ = 0, bis_ = kRohMax;
-  QComboBox* art_;
-  QFormLayout* parameterLayout_;
-  std::map<std::string, QLineEdit*> felder_;
-  QDoubleSpinBox* fehler_;
-  QLabel* bereichText_;
-  QLabel* bericht_;
-  QLabel* meldung_;
-  QDialogButtonBox* knoepfe_;
-  QTimer* verzoegerung_;
   std::optional<Kennlfunktionsergebnis> ergebnis_;
 };
 

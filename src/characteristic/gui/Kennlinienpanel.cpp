@@ -35,6 +35,7 @@
 #include "widgets/Hinweiszeile.h"
 #include "widgets/Kurvengrafik.h"
 #include "widgets/Lampe.h"
+#include "widgets/Nachpruefwahl.h"
 #include "widgets/Navigation.h"
 
 namespace characteristic::gui {
@@ -50,21 +51,13 @@ constexpr int kFehlerWerkzeugleiste = -653501;
 
 Kennlinienpanel::Kennlinienpanel(Kennliniensitzung& sitzung, QWidget* parent,
                                  const widgets::Fensterumgebung& umgebung)
-    : QMainWindow(parent),
-      sitzung_(sitzung),
-      umgebung_(umgebung),
-      ui_(new ::Ui::KENNLPNL),
-      hilfe_(new widgets::HilfeFilter(this)) {
+    : Editorfenster(parent, umgebung), sitzung_(sitzung), ui_(new ::Ui::KENNLPNL) {
   ui_->setupUi(this);
   RahmenAnlegen();
   dialoge_ = std::make_unique<Kennldialoge>(this, *grafik_, sitzung_);
-  befehle_ = Befehlstabelle();
-  widgets::BefehleAnlegen(this, befehle_);
-  widgets::MenuesAnlegen(menuBar(), befehle_);
-  connect(werkzeuge_, &QActionGroup::triggered, this, &Kennlinienpanel::WerkzeugGewaehlt);
+  BefehleAnlegen(Befehlstabelle(), a_.Direkthilfe);
   a_.Werkzeuge[0]->setChecked(true);
   rahmen_->WerkzeugMerken(a_.Werkzeuge[0]);
-  rahmen_->DirekthilfeAktionSetzen(a_.Direkthilfe);
   Verbinden();
   // After the mouse tools, so the cursors see the graph's events first.
   cursor_ = KennlCursorAnlegen(
@@ -85,7 +78,6 @@ Kennlinienpanel::~Kennlinienpanel() {
 }
 
 void Kennlinienpanel::RahmenAnlegen() {
-  auto& u = *ui_;
   widgets::Editorrueckrufe r;
   r.Bereit = [this] { return !sitzung_.gKennl.Kennl.Punkte.empty(); };
   r.Zeichnen = [this] { KennlinienpanelZeichnen(); };
@@ -100,20 +92,17 @@ void Kennlinienpanel::RahmenAnlegen() {
   };
   r.YZoomSetzen = [this](double min, double max) { return KennlYZoomSetzen(sitzung_, min, max); };
   r.YZoomZeigen = [this] { YZoomFelderZeigen(); };
-  rahmen_ = new widgets::Editorrahmen(
-      this,
-      {u.GRAPH, u.GRAPHKLEIN, kRohMax, u.PICTURERING, u.SCROLLBAR, u.YZOOMMIN, u.YZOOMMAX, u.START,
-       u.STOPP, u.FEHLERLED, u.FEHLERSTRING, u.FEHLERNR},
-      *hilfe_, Verbindung(), std::move(r));
-  grafik_ = &rahmen_->Grafik();
-}
-
-QToolBar* Kennlinienpanel::Werkzeugleiste() const {
-  return rahmen_->Werkzeugleiste();
+  Editorfenster::RahmenAnlegen(widgets::EditorfelderAus(*ui_, kRohMax), std::move(r));
 }
 
 void Kennlinienpanel::Einrichten() {
   auto& u = *ui_;
+  // The choice under the write button.
+  auto* schreiben = new QVBoxLayout;
+  u.GERAETLAYOUT->removeWidget(u.SCHREIBEN);
+  schreiben->addWidget(u.SCHREIBEN);
+  schreiben->addWidget(new widgets::Nachpruefwahl(Verbindung(), this));
+  u.GERAETLAYOUT->addLayout(schreiben, 3, 0);
   for (auto* feld : {u.XKOORDINATE, u.YKOORDINATE, u.YZOOMMAX, u.YZOOMMIN, u.BEGRENZUNG}) {
     feld->setRange(-widgets::kFeldMax, widgets::kFeldMax);
     feld->setKeyboardTracking(false);
@@ -142,15 +131,13 @@ void Kennlinienpanel::Verbinden() {
                                std::make_unique<Kennlwerkzeuge>(*this, sitzung_));
 
   auto knopf = [this](QPushButton* b, std::function<void()> aktion) {
-    rahmen_->Knopf(b, std::move(aktion));
-  };
-  auto melden = [this](int fehler) {
-    if (fehler && !Verbindung().InFehlerfeldern(fehler)) device::ZOR_Fehlerpopup(fehler);
+    Knopf(b, std::move(aktion));
   };
   knopf(u.KOMMENTAR, [this] { KommentarBearbeiten(); });
-  knopf(u.SCHREIBEN, [this, melden] {
+  knopf(u.SCHREIBEN, [this] {
     FelderUebernehmen();
-    melden(KennlinieSchreiben(sitzung_, Verbindung()));
+    GeraetefehlerMelden(KennlinieSchreiben(sitzung_, Verbindung()));
+    KennlinienpanelZeichnen();  // marks what the slot holds otherwise
   });
   knopf(u.LESEN, [this] { Lesen(); });
   // Errors of the selection show in the error fields only.
@@ -185,8 +172,6 @@ void Kennlinienpanel::HilfetexteAnmelden() {
     hf.Anmelden(w, h::kKoordinaten);
   hf.Anmelden(u.XRASTER, h::kRaster);
   hf.Anmelden(u.YRASTER, h::kRaster);
-  hf.Anmelden(u.YZOOMMAX, h::kYZoom);
-  hf.Anmelden(u.YZOOMMIN, h::kYZoom);
   hf.Anmelden(u.BEGRENZUNG, h::kBegrenzung);
   hf.Anmelden(u.KURVENNR, h::kKurvenNr);
   hf.Anmelden(u.SCHREIBEN, h::kSchreiben);
@@ -197,7 +182,7 @@ void Kennlinienpanel::HilfetexteAnmelden() {
 }
 
 int Kennlinienpanel::KennlinienpanelInit() {
-  if (int fehler = rahmen_->WerkzeugleisteAnlegen(befehle_, kFehlerWerkzeugleiste)) return fehler;
+  if (int fehler = WerkzeugleisteAnlegen(kFehlerWerkzeugleiste)) return fehler;
   // The display type comes from the settings, read before the model is set up.
   const int darstellung = sitzung_.gKennl.Darstellung;
   if (int fehler = KennlModellInitialisieren(sitzung_)) return fehler;
@@ -205,17 +190,14 @@ int Kennlinienpanel::KennlinienpanelInit() {
   Einrichten();
 
   sitzung_.Punktdialog = dialoge_.get();
-  const auto titel = [this](const std::string& t) { setWindowTitle(QString::fromLatin1(t)); };
-  titelAbo_ = sitzung_.Titelmeldungen.Abonnieren(titel);
-  titel(KennlFenstertitelText(sitzung_));
+  TitelAbonnieren(sitzung_.Titelmeldungen, KennlFenstertitelText(sitzung_));
   const auto undo = [this](const KennlBefehlszustand& z) {
     a_.Rueckgaengig->setEnabled(z.Rueckgaengig);
     a_.Wiederherstellen->setEnabled(z.Wiederherstellen);
   };
   undoAbo_ = sitzung_.Undomeldungen.Abonnieren(undo);
   undo(sitzung_.Undozustand);
-  rahmen_->FehlerfelderAbonnieren();
-  hinweisAbo_ = widgets::HinweiseZeigen(Verbindung(), this);
+  MeldungenAbonnieren();
   FelderZeigen();
   VorschauAnzeigen();
   ScrollbarAnpassen();
@@ -295,8 +277,7 @@ void Kennlinienpanel::FelderZeigen() {
 // ---- Tools ----
 
 KennlWerkzeug Kennlinienpanel::AktivesWerkzeug() const {
-  QAction* a = werkzeuge_->checkedAction();
-  return a ? static_cast<KennlWerkzeug>(a->data().toInt()) : KennlWerkzeug::Keins;
+  return static_cast<KennlWerkzeug>(Werkzeugnummer());
 }
 
 void Kennlinienpanel::WerkzeugGewaehlt(QAction* aktion) {
@@ -360,8 +341,7 @@ void Kennlinienpanel::Zoom(void (*zoom)(Kennliniensitzung&)) {
 
 void Kennlinienpanel::Lesen() {
   FelderUebernehmen();
-  const int fehler = KennlinieLesen(sitzung_, Verbindung());
-  if (fehler && !Verbindung().InFehlerfeldern(fehler)) device::ZOR_Fehlerpopup(fehler);
+  GeraetefehlerMelden(KennlinieLesen(sitzung_, Verbindung()));
   // Whatever came of the read, the editor no longer shows a file's characteristic.
   KennlFenstertitel(sitzung_, "");
   FelderZeigen();

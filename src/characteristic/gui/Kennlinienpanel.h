@@ -4,14 +4,12 @@
 // keeps no characteristic of its own: each command calls the core and redraws.
 #pragma once
 
-#include <QMainWindow>
 #include <array>
 #include <memory>
 #include <vector>
 
 #include "characteristic/model/Kennliniensitzung.h"
-#include "widgets/Befehlstabelle.h"
-#include "widgets/Fensterumgebung.h"
+#include "widgets/Editorfenster.h"
 
 class QAction;
 class QActionGroup;
@@ -55,12 +53,12 @@ struct Kennlaktionen {
   std::array<QAction*, 3> Darstellung;
   // "Hauptfenster", "COM-Einstellung", "Konfiguration", "Direkte Ein-/Ausgabe",
   // "Kurvengenerator", "Kennlinienregler".
-  std::array<QAction*, 6> Fenster;
+  std::array<QAction*, 7> Fenster;
   QAction *Direkthilfe, *Pinbelegung;
   QAction* Cursor;  // the measuring cursors on or off
 };
 
-class Kennlinienpanel : public QMainWindow {
+class Kennlinienpanel : public widgets::Editorfenster {
   Q_OBJECT
  public:
   Kennlinienpanel(Kennliniensitzung& sitzung, QWidget* parent,
@@ -80,9 +78,9 @@ class Kennlinienpanel : public QMainWindow {
   // Full redraw of both graphs.
   void KennlinienpanelZeichnen();
   void ScrollbarAnpassen();
-  void ZeichnenMitScrollbar();
+  void ZeichnenMitScrollbar() override;
   // The X and Y displays for the raw position (x, y).
-  void KoordinatenAnzeigen(double x, double y);
+  void KoordinatenAnzeigen(double x, double y) override;
 
   // The settings key "darstellung": 1 lines, 2 steps, 3 both.
   int Darstellung() const;
@@ -95,13 +93,9 @@ class Kennlinienpanel : public QMainWindow {
   Ui::KENNLPNL& Ui() { return *ui_; }
   Kennliniensitzung& Sitzung() { return sitzung_; }
   const Kennlaktionen& Aktionen() const { return a_; }
-  QToolBar* Werkzeugleiste() const;
-  widgets::Kurvengrafik& Grafik() { return *grafik_; }
   widgets::Cursorpaar& Cursor() { return *cursor_; }
   Kennldialoge& Dialoge() { return *dialoge_; }
   KennlWerkzeug AktivesWerkzeug() const;
-  common::OperatorInterface& Bediener() const { return umgebung_.BedienerOderStandard(); }
-  device::Verbindung& Verbindung() const { return umgebung_.Verbindung; }
 
  protected:
  private:
@@ -112,7 +106,7 @@ class Kennlinienpanel : public QMainWindow {
   // Every command of the menus and the toolbar (Kennlbefehle.cpp).
   std::vector<widgets::Befehlszeile> Befehlstabelle();
 
-  void WerkzeugGewaehlt(QAction* aktion);
+  void WerkzeugGewaehlt(QAction* aktion) override;
   void DarstellungGewaehlt(int darstellung);
   void Pinbelegung();
 
@@ -130,23 +124,15 @@ class Kennlinienpanel : public QMainWindow {
   void YZoomFelderZeigen();
 
   Kennliniensitzung& sitzung_;
-  widgets::Fensterumgebung umgebung_;
-  widgets::Editorrahmen* rahmen_ = nullptr;  // scroll bar, zoom fields, toolbar, ...
-  device::Verbindung::HinweisAbo hinweisAbo_;
   std::unique_ptr<::Ui::KENNLPNL> ui_;
-  widgets::Kurvengrafik* grafik_ = nullptr;  // the frame's
   std::unique_ptr<Kennldialoge> dialoge_;
-  widgets::HilfeFilter* hilfe_;
   widgets::Cursorpaar* cursor_ = nullptr;
   Kennlaktionen a_{};
-  std::vector<widgets::Befehlszeile> befehle_;
-  QActionGroup* werkzeuge_ = nullptr;
   QActionGroup* darstellungen_ = nullptr;
 
   bool imAnzeigen_ = false;                  // fields being filled by the program, not the operator
   common::Meldeliste<>::Abo neuskalierung_;  // rescaled with the configuration
   // Subscriptions to the session, ended with the window.
-  common::Meldeliste<const std::string&>::Abo titelAbo_;
   common::Meldeliste<const KennlBefehlszustand&>::Abo undoAbo_;
 };
 

@@ -13,79 +13,48 @@
 
 namespace characteristic::gui {
 
-Kennlwerkzeuge::Kennlwerkzeuge(Kennlinienpanel& panel, Kennliniensitzung& sitzung)
-    : p_(panel), sitzung_(sitzung) {}
+static_assert(static_cast<int>(KennlWerkzeug::Markieren) == 0 &&
+              static_cast<int>(KennlWerkzeug::Zeichnen) == 1 &&
+              static_cast<int>(KennlWerkzeug::Verschieben) == 2);
 
 void Kennlwerkzeuge::ZugBeginnen(double breitePx, double hoehePx) {
   KennlZeichenflaecheSetzen(sitzung_, breitePx, hoehePx);
   markeVorDemZug_ = sitzung_.gKennl.Mark;
 }
 
-void Kennlwerkzeuge::MausSetzen(QPoint maus) {
-  p_.Dialoge().MausSetzen(maus);
+void Kennlwerkzeuge::MarkeZuruecknehmen() {
+  KennlMarkierungZuruecknehmen(sitzung_, markeVorDemZug_);
+  MarkierungZeichnen(sitzung_, grafik_);
 }
 
-bool Kennlwerkzeuge::ZugAbbrechbar() const {
-  const KennlWerkzeug w = p_.AktivesWerkzeug();
-  return w == KennlWerkzeug::Zeichnen || w == KennlWerkzeug::Verschieben ||
-         w == KennlWerkzeug::Markieren;
-}
-
-void Kennlwerkzeuge::Abbrechen() {
-  widgets::Kurvengrafik& grafik = p_.Grafik();
-  grafik.ZeichenVorschau(false);
-  grafik.VerschiebeVorschau(false);
-  frischerZug_ = true;
-  if (!neueMarkierung_) {
-    neueMarkierung_ = true;
-    KennlMarkierungZuruecknehmen(sitzung_, markeVorDemZug_);
-    MarkierungZeichnen(sitzung_, grafik);
-    grafik.Neuzeichnen();
-  }
-}
-
-void Kennlwerkzeuge::Rad(double x, double schritte, bool zoom) {
+void Kennlwerkzeuge::SichtBewegen(double x, double schritte, bool zoom) {
   if (zoom)
     KennlZoomUmX(sitzung_, x, schritte > 0);
   else
     KennlSichtVerschieben(sitzung_, schritte);
-  p_.ZeichnenMitScrollbar();
 }
 
 void Kennlwerkzeuge::Vorschau(double x, double y, bool) {
-  widgets::Kurvengrafik& grafik = p_.Grafik();
   switch (p_.AktivesWerkzeug()) {
     case KennlWerkzeug::Markieren:
-      if (neueMarkierung_) {
-        KennlMarkierungBeginnen(sitzung_, x);
-        neueMarkierung_ = false;
-      } else {
-        KennlMarkierungZiehen(sitzung_, x);
-      }
-      MarkierungZeichnen(sitzung_, grafik);
-      grafik.Graph()->replot(QCustomPlot::rpQueuedReplot);
-      grafik.Klein()->replot(QCustomPlot::rpQueuedReplot);
+      MarkeVorschauen(sitzung_, x, &KennlMarkierungBeginnen, &KennlMarkierungZiehen);
+      MarkierungZeichnen(sitzung_, grafik_);
+      grafik_.Graph()->replot(QCustomPlot::rpQueuedReplot);
+      grafik_.Klein()->replot(QCustomPlot::rpQueuedReplot);
       break;
     case KennlWerkzeug::Zeichnen: {
       const KennlAnhaengeposition v = KennlAnhaengenBei(sitzung_, x, y);
       if (!v.Gueltig) {
-        grafik.ZeichenVorschau(false);
+        grafik_.ZeichenVorschau(false);
         break;
       }
       p_.KoordinatenAnzeigen(v.X, v.Y);
-      grafik.ZeichenVorschau(true, v.X0, v.Y0, v.X, v.Y);
+      grafik_.ZeichenVorschau(true, v.X0, v.Y0, v.X, v.Y);
       break;
     }
-    case KennlWerkzeug::Verschieben: {
-      if (frischerZug_) {
-        gewaehlterPunkt_ = KennlNaechsterPunkt(sitzung_, x, y);
-        frischerZug_ = false;
-      }
-      const KennlVerschiebevorschau v = KennlVerschiebenBei(sitzung_, gewaehlterPunkt_, x, y);
-      p_.KoordinatenAnzeigen(v.X, v.Y);
-      widgets::VerschiebevorschauZeigen(grafik, v);
+    case KennlWerkzeug::Verschieben:
+      VerschiebenVorschauen(sitzung_, x, y, &KennlNaechsterPunkt, &KennlVerschiebenBei);
       break;
-    }
     case KennlWerkzeug::Koordinaten:
       p_.KoordinatenAnzeigen(x, y);
       break;
@@ -97,20 +66,17 @@ void Kennlwerkzeuge::Vorschau(double x, double y, bool) {
 void Kennlwerkzeuge::Uebernehmen(double x, double y) {
   switch (p_.AktivesWerkzeug()) {
     case KennlWerkzeug::Markieren:
-      KennlMarkierungAbschliessen(sitzung_, x);
-      neueMarkierung_ = true;
-      MarkierungZeichnen(sitzung_, p_.Grafik());
-      p_.Grafik().Neuzeichnen();
+      MarkeAbschliessen(sitzung_, x, &KennlMarkierungAbschliessen);
+      MarkierungZeichnen(sitzung_, grafik_);
+      grafik_.Neuzeichnen();
       break;
     case KennlWerkzeug::Zeichnen:
-      p_.Grafik().ZeichenVorschau(false);
+      grafik_.ZeichenVorschau(false);
       KennlPunktAnhaengen(sitzung_, x, y);
       p_.KennlinienpanelZeichnen();
       break;
     case KennlWerkzeug::Verschieben:
-      p_.Grafik().VerschiebeVorschau(false);
-      if (!frischerZug_) KennlPunktVerschieben(sitzung_, gewaehlterPunkt_, x, y);
-      frischerZug_ = true;
+      VerschiebenAbschliessen(sitzung_, x, y, &KennlPunktVerschieben);
       p_.KennlinienpanelZeichnen();
       break;
     case KennlWerkzeug::Punktdialog:

@@ -5,31 +5,25 @@
 #pragma once
 
 #include "characteristic/model/Kennliniensitzung.h"
-#include "widgets/Grapheditor.h"
+#include "widgets/Editorwerkzeuge.h"
 
 namespace characteristic::gui {
 
 class Kennlinienpanel;
 
-class Kennlwerkzeuge : public widgets::Grapheditor {
+class Kennlwerkzeuge : public widgets::Sitzungswerkzeuge<Kennlinienpanel, Kennliniensitzung> {
  public:
-  Kennlwerkzeuge(Kennlinienpanel& panel, Kennliniensitzung& sitzung);
+  using Sitzungswerkzeuge::Sitzungswerkzeuge;
 
   void ZugBeginnen(double breitePx, double hoehePx) override;
-  void MausSetzen(QPoint maus) override;
-  bool ZugAbbrechbar() const override;
   void Vorschau(double x, double y, bool erste) override;
   void Uebernehmen(double x, double y) override;
-  void Abbrechen() override;
-  void Rad(double x, double schritte, bool zoom) override;
 
  private:
-  Kennlinienpanel& p_;
-  Kennliniensitzung& sitzung_;
+  void MarkeZuruecknehmen() override;
+  void SichtBewegen(double x, double schritte, bool zoom) override;
+
   Markierung markeVorDemZug_;
-  bool neueMarkierung_ = true;  // Selection: the next movement starts a new mark
-  bool frischerZug_ = true;     // Move: the next movement picks a point
-  int gewaehlterPunkt_ = 0;
 };
 
 }  // namespace characteristic::gui

@@ -67,6 +67,9 @@ void KennlinieZeichnen(Kennliniensitzung& sitzung, widgets::Kurvengrafik& grafik
       {kKennlRot, kKennlRot, kKennlBlau, kKennlHellrot, kKennlHellblau});
   grafik.UebersichtSetzen(kRohSpanne);
   MarkierungZeichnen(sitzung, grafik);
+  std::vector<std::pair<double, double>> abweichungen;
+  for (const KennlXBereich& x : sitzung.Abweichungen) abweichungen.emplace_back(x.Start, x.Ende);
+  grafik.Abweichungen().Setzen(abweichungen);
   grafik.Neuzeichnen();
 }
 

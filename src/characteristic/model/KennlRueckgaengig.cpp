@@ -15,6 +15,7 @@ void Melden(Kennliniensitzung& sitzung) {
 
 void RueckgaengigSichern(Kennliniensitzung& sitzung) {
   sitzung.gKennl.KennlinieGeaendert = true;
+  sitzung.Abweichungen.clear();
   if (!sitzung.gKennl.Historien.Sichern(sitzung.gKennl.Kennl.Punkte, KennlAllokationsHaken())) {
     common::showMessage("Error", "Memory allocation failed");
     return;
@@ -27,6 +28,7 @@ void RueckgaengigSichern(Kennliniensitzung& sitzung) {
 void Rueckgaengig(Kennliniensitzung& sitzung) {
   auto& h = sitzung.gKennl.Historien;
   if (!h.Rueckgaengig(sitzung.gKennl.Kennl.Punkte)) return;
+  sitzung.Abweichungen.clear();
   if (h.AnzahlRueckgaengig < 1) sitzung.Undozustand.Rueckgaengig = false;
   sitzung.Undozustand.Wiederherstellen = true;
   Melden(sitzung);
@@ -35,6 +37,7 @@ void Rueckgaengig(Kennliniensitzung& sitzung) {
 void Wiederherstellen(Kennliniensitzung& sitzung) {
   auto& h = sitzung.gKennl.Historien;
   if (!h.Wiederherstellen(sitzung.gKennl.Kennl.Punkte)) return;
+  sitzung.Abweichungen.clear();
   if (h.AnzahlWiederherstellen < 1) sitzung.Undozustand.Wiederherstellen = false;
   sitzung.Undozustand.Rueckgaengig = true;
   Melden(sitzung);

@@ -69,6 +69,7 @@ void KennlModellFreigeben(Kennliniensitzung& sitzung) {
 }
 
 int KennlinieNeu(Kennliniensitzung& sitzung) {
+  sitzung.Abweichungen.clear();
   if (const int fehler = PunkteAllokieren(sitzung, 1)) return fehler;
   sitzung.gKennl.Kennl.Punkte[0] = kStandardpunkt;
   sitzung.gKennl.Kennl.Kommentar.clear();

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "characteristic/model/Kennlinienmodell.h"
 #include "common/Meldeliste.h"
@@ -18,6 +19,13 @@ class KennlPunktdialog;
 struct KennlBefehlszustand {
   bool Rueckgaengig = false;
   bool Wiederherstellen = false;
+};
+
+// A stretch of input values (raw X steps, Start inclusive, Ende exclusive).
+struct KennlXBereich {
+  double Start = 0.0;
+  double Ende = 0.0;
+  bool operator==(const KennlXBereich&) const = default;
 };
 
 struct Kennliniensitzung {
@@ -37,6 +45,9 @@ struct Kennliniensitzung {
   std::string Dateiname;  // the last saved or loaded characteristic file, kept whole
   // The point dialog the editing tools ask; none installed: it confirms its fields unchanged.
   KennlPunktdialog* Punktdialog = nullptr;
+  // Where the slot held other bytes than the last verified write sent; cleared by the next
+  // edit, read or write.
+  std::vector<KennlXBereich> Abweichungen;
 
   // After every change of the undo commands' state.
   common::Meldeliste<const KennlBefehlszustand&> Undomeldungen;

@@ -7,9 +7,11 @@
 #include "characteristic/model/KennlAllokation.h"
 #include "characteristic/model/KennlRueckgaengig.h"
 #include "characteristic/model/Kennlinienmodell.h"
+#include "characteristic/transfer/KennlNachpruefbereiche.h"
 #include "characteristic/transfer/Kennlinienbild.h"
 #include "config/Umrechnung.h"
 #include "device/Fehler.h"
+#include "device/Nachpruefung.h"
 #include "device/Protokoll.h"
 #include "device/Schnellgang.h"
 #include "device/Speichertransfer.h"
@@ -75,13 +77,13 @@ int KennlSpeicherSchreiben(device::Verbindung& v, const std::uint8_t* bild, long
 }
 
 int KennlGeaendertSchreiben(device::Verbindung& v, const std::uint8_t* bild, long start,
-                            long laenge) {
+                            long laenge, std::vector<device::Speicherblock>* ungeprueft) {
   const int port = v.OffenerComPort();
   if (port == -1) return kFehlerBlockSchreibenKeinPort;
   const char adresse = v.Geraeteadresse();
-  if (const int fehler =
-          device::SpeicherGeaendertSenden(v, port, adresse, kSpeicherKennlinien, start, laenge,
-                                          bild, device::Blockteilung::AnGrenzen, "sending data"))
+  if (const int fehler = device::SpeicherGeaendertSenden(
+          v, port, adresse, kSpeicherKennlinien, start, laenge, bild,
+          device::Blockteilung::AnGrenzen, "sending data", ungeprueft))
     return fehler;
   if (const int fehler = device::ZORFYD1_ModusSchreiben(v, port, adresse, 0, kModusUngueltig))
     return fehler;
@@ -113,9 +115,11 @@ int KennlinieSchreiben(Kennliniensitzung& sitzung, device::Verbindung& v) {
   std::vector<std::uint8_t> bild;
   if (const int fehler = KennlBildErzeugen(sitzung, bild)) return fehler;
   v.ComFehlerSetzen(0);
+  sitzung.Abweichungen.clear();
   const int n = sitzung.gKennl.Felder.KurveNr;
+  std::vector<device::Speicherblock> abweichend;
   // Only the device exchanges run inside, so a fast write is back at 9600 before any
-  // error is shown.
+  // error is shown; the read-back runs at the transfer's rate.
   bool zeigen = true;
   const int fehler = device::SchnellUebertragen(v, device::Vorgang::Schreiben, [&] {
     bool gueltig = false;
@@ -126,10 +130,21 @@ int KennlinieSchreiben(Kennliniensitzung& sitzung, device::Verbindung& v) {
       zeigen = false;
       return kFehlerSchreibenPlatz;
     }
-    if (!v.Uebertragung().nurGeaendert || v.OffenerComPort() == -1)
-      return KennlSpeicherSchreiben(v, bild.data(), PlatzAdresse(n), kPlatzBytes, true);
-    return KennlGeaendertSchreiben(v, bild.data(), PlatzAdresse(n), kPlatzBytes);
+    std::vector<device::Speicherblock> pruefen;
+    int f = 0;
+    if (!v.Uebertragung().nurGeaendert || v.OffenerComPort() == -1) {
+      f = KennlSpeicherSchreiben(v, bild.data(), PlatzAdresse(n), kPlatzBytes, true);
+      pruefen = device::Blockliste(PlatzAdresse(n), kPlatzBytes, device::Blockteilung::AnGrenzen);
+    } else {
+      f = KennlGeaendertSchreiben(v, bild.data(), PlatzAdresse(n), kPlatzBytes, &pruefen);
+    }
+    if (f || !v.Uebertragung().nachpruefen) return f;
+    return device::SpeicherNachpruefen(v, v.OffenerComPort(), v.Geraeteadresse(),
+                                       kSpeicherKennlinien, PlatzAdresse(n), bild.data(), pruefen,
+                                       abweichend, "verifying data");
   });
+  if (fehler == device::kFehlerNachpruefung)
+    sitzung.Abweichungen = BloeckeInXBereiche(PlatzAdresse(n), abweichend);
   if (fehler && zeigen) v.ComFehlerSetzen(fehler);
   return fehler;
 }

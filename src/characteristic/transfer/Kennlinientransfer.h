@@ -4,8 +4,10 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "characteristic/model/Kennliniensitzung.h"
+#include "device/Speichertransfer.h"
 
 namespace device {
 class Verbindung;
@@ -29,7 +31,10 @@ inline constexpr int kFehlerAnwaehlenKeinPort = -122544;
 
 // Builds the image and writes it to the slot, first initialising the slots when the device
 // marks them invalid. Returns 0 or the code; device errors are shown in the error fields
-// too, the others (image too long, bad slot) are left to the caller.
+// too, the others (image too long, bad slot) are left to the caller. With verification
+// chosen on the connection the slot's written blocks are read back; blocks the device
+// holds differently give device::kFehlerNachpruefung and their input values in the
+// session's Abweichungen.
 int KennlinieSchreiben(Kennliniensitzung& sitzung, device::Verbindung& v);
 // Reads the slot into the points (one undo step brings back what the operator had; the
 // changed flag stays untouched), the output-2
@@ -48,9 +53,9 @@ int KennlinienplaetzeInitialisieren(device::Verbindung& v);
 int KennlSpeicherSchreiben(device::Verbindung& v, const std::uint8_t* bild, long start, long laenge,
                            bool fortschritt);
 // As KennlSpeicherSchreiben with the box, but sends only the blocks that changed since
-// this connection last wrote or read them (device/Speichertransfer.h).
+// this connection last wrote or read them (device/Speichertransfer.h); ungeprueft as there.
 int KennlGeaendertSchreiben(device::Verbindung& v, const std::uint8_t* bild, long start,
-                            long laenge);
+                            long laenge, std::vector<device::Speicherblock>* ungeprueft = nullptr);
 // Reads laenge bytes from device address start into ziel, after checking that the slots
 // are valid. With fortschritt the box "reading data".
 int KennlSpeicherLesen(device::Verbindung& v, long start, long laenge, std::uint8_t* ziel,

@@ -137,6 +137,10 @@ void KonfigpanelFenster::Verbinden() {
   menu(u.actionDirekt, Fenster::Direkt);
   menu(u.actionKurven, Fenster::Kurven);
   menu(u.actionKennlinien, Fenster::Kennlinie);
+  // The line log opens beside this window, which stays.
+  connect(u.menuFenster->addAction("Line log"), &QAction::triggered, this, [this] {
+    if (!common::gHilfeAktiv) widgets::FensterZeigen(umgebung_, Fenster::Leitungslog);
+  });
   connect(u.STANDARDWERTE, &QPushButton::clicked, this, [this] {
     if (!common::gHilfeAktiv) Standardwerte();
   });

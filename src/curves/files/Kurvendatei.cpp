@@ -166,6 +166,7 @@ int KurvendateiLaden(Kurvensitzung& sitzung, const std::string& pfad, Konfigwahl
     sitzung.gKurven.Zyklen[c] = inhalt->kopf.Zyklen[c];
     sitzung.gKurven.Ruhezustand[c] = inhalt->kopf.Ruhezustand[c];
   }
+  sitzung.Abweichungen.clear();
   if (!b.beschaedigteKurven.empty()) BeschaedigteKurvenMelden(b.beschaedigteKurven);
   Abschliessen(sitzung, pfad, *inhalt, wahl, b);
   return 0;

@@ -2,15 +2,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QTimer>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <sstream>
 
@@ -23,9 +20,6 @@
 namespace curves::gui {
 
 namespace {
-
-// Long shapes take a moment to approximate: compute once the typing pauses.
-constexpr int kVerzoegerungMs = 200;
 
 std::vector<std::string> Woerter(const std::string& liste) {
   std::istringstream s(liste);
@@ -41,71 +35,22 @@ QString Zahl(double v) {
 }  // namespace
 
 Formdialog::Formdialog(QWidget* parent, widgets::Kurvengrafik& grafik, Kurvensitzung& sitzung)
-    : QDialog(parent), grafik_(grafik), sitzung_(sitzung) {
+    : Vorschaudialog(parent, grafik, "Insert shape", "Shape", Formarten()), sitzung_(sitzung) {
   setObjectName("FORMDIALOG");
-  setWindowTitle("Insert shape");
-  auto* layout = new QVBoxLayout(this);
-  auto* kopf = new QFormLayout;
-  art_ = new QComboBox(this);
   art_->setObjectName("FORMART");
-  for (const std::string& a : Formarten()) art_->addItem(QString::fromStdString(a));
-  kopf->addRow("Shape", art_);
-  layout->addLayout(kopf);
-
-  parameterLayout_ = new QFormLayout;
-  layout->addLayout(parameterLayout_);
-
-  auto* unten = new QFormLayout;
-  fehler_ = new QDoubleSpinBox(this);
   fehler_->setObjectName("FORMFEHLER");
-  fehler_->setRange(0.5, 4095.0);
-  fehler_->setDecimals(1);
-  fehler_->setSingleStep(0.5);
-  fehler_->setValue(1.0);
-  fehler_->setSuffix(" codes");
   fehler_->setToolTip("Largest error of sine, exp and formula at any device sample");
-  unten->addRow("Max. error", fehler_);
   roh_ = new QCheckBox("Levels as raw codes (0 ... 4095)", this);
   roh_->setObjectName("FORMROH");
-  unten->addRow("", roh_);
-  layout->addLayout(unten);
-
-  bereichText_ = new QLabel(this);
-  bericht_ = new QLabel(this);
+  unten_->addRow("", roh_);
   bericht_->setObjectName("FORMBERICHT");
-  meldung_ = new QLabel(this);
   meldung_->setObjectName("FORMMELDUNG");
-  meldung_->setWordWrap(true);
   meldung_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  layout->addWidget(bereichText_);
-  layout->addWidget(bericht_);
-  layout->addWidget(meldung_);
-
-  knoepfe_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  layout->addWidget(knoepfe_);
-  connect(knoepfe_, &QDialogButtonBox::accepted, this, &Formdialog::Uebernehmen);
-  connect(knoepfe_, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-  verzoegerung_ = new QTimer(this);
-  verzoegerung_->setSingleShot(true);
-  verzoegerung_->setInterval(kVerzoegerungMs);
-  connect(verzoegerung_, &QTimer::timeout, this, &Formdialog::Berechnen);
-  connect(art_, &QComboBox::currentIndexChanged, this, &Formdialog::ArtGewaehlt);
-  connect(fehler_, &QDoubleSpinBox::valueChanged, this, &Formdialog::BerechnenPlanen);
   connect(roh_, &QCheckBox::toggled, this, &Formdialog::BerechnenPlanen);
-  ArtGewaehlt();
+  Starten();
 }
 
 Formdialog::~Formdialog() = default;
-
-QLineEdit* Formdialog::Parameterfeld(const QString& name) const {
-  const auto f = felder_.find(name.toStdString());
-  return f == felder_.end() ? nullptr : f->second;
-}
-
-QPushButton* Formdialog::OkKnopf() const {
-  return knoepfe_->button(QDialogButtonBox::Ok);
-}
 
 std::string Formdialog::Beispielwert(const std::string& art, const std::string& name) const {
   const int c = sitzung_.gKurven.AktuelleKurve;
@@ -135,33 +80,17 @@ void Formdialog::ArtGewaehlt() {
     auto& alt = gemerkt_[art_->property("vorher").toString().toStdString()];
     for (const auto& [name, feld] : felder_) alt[name] = feld->text();
   }
-  while (parameterLayout_->rowCount() > 0) parameterLayout_->removeRow(0);
-  felder_.clear();
+  ParameterfelderLeeren();
   const std::string art = art_->currentText().toStdString();
   art_->setProperty("vorher", art_->currentText());
   const auto gespeichert = gemerkt_.find(art);
   for (const std::string& name : Woerter(FormparameterListe(art))) {
-    auto* feld = new QLineEdit(this);
-    feld->setObjectName(QString::fromStdString("FORM_" + name));
-    if (gespeichert != gemerkt_.end() && gespeichert->second.count(name))
-      feld->setText(gespeichert->second.at(name));
-    else
-      feld->setText(QString::fromStdString(Beispielwert(art, name)));
-    connect(feld, &QLineEdit::textChanged, this, &Formdialog::BerechnenPlanen);
-    parameterLayout_->addRow(QString::fromStdString(name), feld);
-    felder_[name] = feld;
+    const bool gemerkt = gespeichert != gemerkt_.end() && gespeichert->second.count(name);
+    ParameterfeldAnlegen(name, gemerkt ? gespeichert->second.at(name)
+                                       : QString::fromStdString(Beispielwert(art, name)))
+        ->setObjectName(QString::fromStdString("FORM_" + name));
   }
   BerechnenPlanen();
-}
-
-void Formdialog::BerechnenPlanen() {
-  OkKnopf()->setEnabled(false);
-  verzoegerung_->start();
-}
-
-void Formdialog::JetztBerechnen() {
-  verzoegerung_->stop();
-  Berechnen();
 }
 
 void Formdialog::Berechnen() {
@@ -179,10 +108,7 @@ void Formdialog::Berechnen() {
 
   auto ablehnen = [this](const std::string& meldung) {
     form_.reset();
-    VorschauLoeschen();
-    bericht_->clear();
-    MeldungZeigen(QString::fromStdString(meldung), true);
-    OkKnopf()->setEnabled(false);
+    Ablehnen(meldung);
   };
   Form form;
   std::string meldung;
@@ -196,24 +122,19 @@ void Formdialog::Berechnen() {
   // The four curves' memory once the shape is in.
   const std::int64_t bytes =
       Speicherbedarf(sitzung_) + 2 * (Abtastwerte(punkte) - Abtastwerte(kurve.Punkte));
-  bericht_->setText(
-      QString("%1 points, largest error %2 codes, %3 bytes (%4 % of the device "
-              "memory with all curves)")
-          .arg(form.Punkte.size())
-          .arg(form.GroessterFehler, 0, 'f', 2)
-          .arg(form.Speicherbytes)
-          .arg(100.0 * static_cast<double>(bytes) / kGeraetespeicherBytes, 0, 'f', 1));
-  QString warnungen;
-  for (const std::string& w : form.Warnungen)
-    warnungen += (warnungen.isEmpty() ? "" : "\n") + QString::fromStdString(w);
-  MeldungZeigen(warnungen, false);
-  VorschauZeigen(punkte, e.ErsterPunkt, e.Punktanzahl);
+  Annehmen(QString("%1 points, largest error %2 codes, %3 bytes (%4 % of the device "
+                   "memory with all curves)")
+               .arg(form.Punkte.size())
+               .arg(form.GroessterFehler, 0, 'f', 2)
+               .arg(form.Speicherbytes)
+               .arg(100.0 * static_cast<double>(bytes) / kGeraetespeicherBytes, 0, 'f', 1),
+           form.Warnungen, Vorschaulinie(punkte, e.ErsterPunkt, e.Punktanzahl));
   form_ = std::move(form);
-  OkKnopf()->setEnabled(true);
 }
 
-void Formdialog::VorschauZeigen(const std::vector<Kurvenpunkt>& punkte, int erster, int anzahl) {
-  // The shape from the line that leads into it to the point it runs to, in curve time.
+std::vector<QPointF> Formdialog::Vorschaulinie(const std::vector<Kurvenpunkt>& punkte, int erster,
+                                               int anzahl) {
+  // In curve time.
   std::vector<QPointF> linie;
   const int von = std::max(erster - 1, 0);
   double t = 0.0;
@@ -225,16 +146,7 @@ void Formdialog::VorschauZeigen(const std::vector<Kurvenpunkt>& punkte, int erst
   }
   const int folgend = bis < static_cast<int>(punkte.size()) ? punkte[bis].Y : punkte[0].Y;
   linie.emplace_back(t, folgend);
-  grafik_.VerschiebeVorschau(true, linie, linie.back());
-}
-
-void Formdialog::VorschauLoeschen() {
-  grafik_.VerschiebeVorschau(false);
-}
-
-void Formdialog::MeldungZeigen(const QString& text, bool fehler) {
-  meldung_->setText(text);
-  meldung_->setStyleSheet(fehler ? "color: #b00000;" : "color: #8a5a00;");
+  return linie;
 }
 
 void Formdialog::Uebernehmen() {
@@ -270,10 +182,7 @@ bool Formdialog::Ausfuehren() {
     ort.setY(std::clamp(ort.y(), r.top(), std::max(r.top(), r.bottom() - height())));
   }
   move(ort);
-  const int ergebnis = exec();
-  verzoegerung_->stop();
-  VorschauLoeschen();
-  return ergebnis == QDialog::Accepted;
+  return Zeigen();
 }
 
 }  // namespace curves::gui

@@ -21,6 +21,7 @@
 #include "curves/transfer/Kurventransfer.h"
 #include "device/Fehler.h"
 #include "ui_KURVENPNL.h"
+#include "widgets/Editorbefehle.h"
 #include "widgets/Editorrahmen.h"
 #include "widgets/Grafikbildbefehle.h"
 #include "widgets/Hilfefilter.h"
@@ -39,9 +40,7 @@ void ZeitbasenFuellen(QComboBox* box) {
 
 std::vector<Befehlszeile> Kurvenpanel::Befehlstabelle() {
   auto melden = [this](int (*befehl)(Kurvensitzung&)) {
-    return [this, befehl] {
-      if (int fehler = befehl(sitzung_)) device::ZOR_Fehlerpopup(fehler);
-    };
+    return widgets::Gemeldet([this, befehl] { return befehl(sitzung_); });
   };
   auto undo = [this] {
     Rueckgaengig(sitzung_);
@@ -51,128 +50,156 @@ std::vector<Befehlszeile> Kurvenpanel::Befehlstabelle() {
     Wiederherstellen(sitzung_);
     ZeichnenMitScrollbar();
   };
-  std::vector<Befehlszeile> t;
-  auto zeile = [&t](QAction*& ziel, const char* menue, const QString& text, const char* hilfe,
-                    std::function<void()> aktion) -> Befehlszeile& {
-    return widgets::BefehlszeileAnhaengen(t, ziel, menue, text, hilfe, std::move(aktion));
-  };
+  widgets::Befehlsbau zeile;
 
   // file
-  auto& neu = zeile(a_.Neu, "file", "New", h::kNeu, [this] { Neu(); });
+  auto& neu = zeile(a_.Neu, "file", "New", "Deletes all curves.", [this] { Neu(); });
   neu.Bild = "new";
   neu.Kurzwahl = QKeySequence::New;
-  auto& oeffnen = zeile(a_.Oeffnen, "file", "Open curves", h::kOeffnen,
+  auto& oeffnen = zeile(a_.Oeffnen, "file", "Open curves", "Loads curves from a file.",
                         [this] { Dateibefehl(&KurvenLaden, true); });
   oeffnen.Bild = "open";
   oeffnen.Tipp = "Load curves";
   oeffnen.Kurzwahl = QKeySequence::Open;
-  zeile(a_.Anhaengen, "file", "Append curves", h::kAnhaengen,
+  zeile(a_.Anhaengen, "file", "Append curves",
+        "Loads curves from a file and appends them to\nexisting curves.",
         [this] { Dateibefehl(&KurvenAnhaengen, true); });
-  auto& speichern = zeile(a_.Speichern, "file", "Save curves", h::kSpeichern,
+  auto& speichern = zeile(a_.Speichern, "file", "Save curves", "Saves the curve to a file.",
                           melden([](Kurvensitzung& s) { return KurvenSpeichern(s, 0); }));
   speichern.Bild = "save";
   speichern.Kurzwahl = QKeySequence::Save;
-  zeile(a_.SpeichernUnter, "file", "Save curves as", h::kSpeichernUnter,
+  zeile(a_.SpeichernUnter, "file", "Save curves as", "Saves the curve under a\nnew file name.",
         melden([](Kurvensitzung& s) { return KurvenSpeichern(s, 1); }));
-  zeile(a_.Importieren, "file", "Import curves", h::kImportieren,
+  zeile(a_.Importieren, "file", "Import curves", "Imports the curves from text format.",
         [this] { Dateibefehl(&KurvenImportieren, false); });
-  zeile(a_.Exportieren, "file", "Export curves", h::kExportieren, melden(&KurvenExportieren));
-  zeile(a_.CsvImportieren, "file", "Import CSV\u2026", h::kCsvImportieren, [this] {
-    CsvImportieren();
-  }).MenueTrenner = true;
-  zeile(a_.BildSpeichern, "file", "Save graph as picture\u2026", h::kBildSpeichern, [this] {
-    widgets::GrafikbildSpeichernBefehl("Whole curves", [this](bool ganz, common::Grafikinhalt& i) {
-      return GrafikBeschreiben(ganz, i);
-    });
-  });
-  zeile(a_.Drucken, "file", "Print graph\u2026", h::kDrucken, [this] {
-    widgets::GrafikbildDruckenBefehl(
-        this, "Whole curves",
-        [this](bool ganz, common::Grafikinhalt& i) { return GrafikBeschreiben(ganz, i); });
-  });
+  zeile(a_.Exportieren, "file", "Export curves", "Exports the curves into text format.",
+        melden(&KurvenExportieren));
+  zeile(a_.CsvImportieren, "file", "Import CSV\u2026",
+        "Reads sampled data from a CSV file (oscilloscope,\ndata logger, spreadsheet) and shows "
+        "the fewest\nlines that follow them before they replace the\ncurve or the mark.",
+        [this] { CsvImportieren(); })
+      .MenueTrenner = true;
+  zeile(a_.BildSpeichern, "file", "Save graph as picture\u2026",
+        "Saves the graph, as shown or the whole curves,\nas a PNG, SVG or PDF picture.", [this] {
+          widgets::GrafikbildSpeichernBefehl(
+              "Whole curves",
+              [this](bool ganz, common::Grafikinhalt& i) { return GrafikBeschreiben(ganz, i); });
+        });
+  zeile(a_.Drucken, "file", "Print graph\u2026", "Prints the graph, as shown or the whole curves.",
+        [this] {
+          widgets::GrafikbildDruckenBefehl(
+              this, "Whole curves",
+              [this](bool ganz, common::Grafikinhalt& i) { return GrafikBeschreiben(ganz, i); });
+        });
   zeile(a_.Beenden, "file", "Exit", nullptr, [this] {
     widgets::ProgrammendeAnfragen(umgebung_);
   }).MenueTrenner = true;
 
   // edit
-  auto& aus = zeile(a_.Ausschneiden, "edit", "Cut", h::kAusschneiden,
+  auto& aus = zeile(a_.Ausschneiden, "edit", "Cut",
+                    "Deletes the marked curve section and stores it\nin the intermediate memory.",
                     [this] { Bearbeitungsbefehl(&MarkiertesAusschneiden, true); });
   aus.Bild = "cut";
   aus.Kurzwahl = QKeySequence::Cut;
   aus.Trenner = Leistentrenner::Aktiv;
-  auto& kopieren = zeile(a_.Kopieren, "edit", "Copy", h::kKopieren, melden(&MarkierteKopieren));
+  auto& kopieren = zeile(a_.Kopieren, "edit", "Copy",
+                         "Copies the marked curve section\ninto the intermediate memory.",
+                         melden(&MarkierteKopieren));
   kopieren.Bild = "copy";
   kopieren.Kurzwahl = QKeySequence::Copy;
-  auto& ein = zeile(a_.Einfuegen, "edit", "Paste", h::kEinfuegen,
-                    [this] { Bearbeitungsbefehl(&ZwischenspeicherEinfuegen, false); });
+  auto& ein =
+      zeile(a_.Einfuegen, "edit", "Paste",
+            "Inserts the curve section in the intermediate memory\ninto the curve at the mark.\nIf "
+            "the marking marks one or several curve sections\nthese sections will be deleted\n",
+            [this] { Bearbeitungsbefehl(&ZwischenspeicherEinfuegen, false); });
   ein.Bild = "paste";
   ein.Kurzwahl = QKeySequence::Paste;
-  auto& loeschen = zeile(a_.Loeschen, "edit", "Delete", h::kLoeschen, [this] {
-    Bearbeitungsbefehl(
-        [](Kurvensitzung& s) {
-          MarkiertesEntfernen(s);
-          return 0;
-        },
-        true);
-  });
+  auto& loeschen = zeile(
+      a_.Loeschen, "edit", "Delete",
+      "Deletes the marked curve section.\nThe length of the total curve is changed here.", [this] {
+        Bearbeitungsbefehl(
+            [](Kurvensitzung& s) {
+              MarkiertesEntfernen(s);
+              return 0;
+            },
+            true);
+      });
   loeschen.Bild = "del";
   loeschen.Kurzwahl = QKeySequence::Delete;
-  zeile(a_.FormDialog, "edit", "Insert shape…", h::kFormEinfuegen, [this] { FormdialogOeffnen(); });
-  zeile(a_.AllesMarkieren, "edit", "Select all", h::kAllesMarkieren, [this] {
+  zeile(a_.FormDialog, "edit", "Insert shape…",
+        "Puts a standard shape (step, ramp, pulse train, sine, formula ...)\ninto the marked "
+        "section of the current curve, or before its closing\nline when nothing is marked.",
+        [this] { FormdialogOeffnen(); });
+  zeile(a_.AllesMarkieren, "edit", "Select all", "Marks the complete curve.", [this] {
     AllesMarkieren(sitzung_);
     MarkierungZeichnen(*grafik_, sitzung_);
     grafik_->Neuzeichnen();
   });
-  zeile(a_.Rueckgaengig, "edit", "Undo", h::kRueckgaengig, undo).Kurzwahl = QKeySequence::Undo;
+  zeile(a_.Rueckgaengig, "edit", "Undo", "Undoes the last edting step.", undo).Kurzwahl =
+      QKeySequence::Undo;
   zeile(a_.Wiederherstellen, "edit", "Redo", h::kWiederherstellen, redo).Kurzwahl =
       QKeySequence::Redo;
   // Undo and redo in the toolbar: dimmed apart from the menu items after a curve change.
-  zeile(a_.RueckgaengigKnopf, "", "Undo", h::kRueckgaengig, undo).Bild = "undo";
+  zeile(a_.RueckgaengigKnopf, "", "Undo", "Undoes the last edting step.", undo).Bild = "undo";
   zeile(a_.WiederherstellenKnopf, "", "Redo", h::kWiederherstellen, redo).Bild = "redo";
 
   // The tools: one exclusive group, whose choice WerkzeugGewaehlt handles.
-  struct Werkzeugzeile {
-    const char *Text, *Tipp, *Hilfe, *Bild;
-  };
-  static const Werkzeugzeile kWerkzeuge[9] = {
-      {"Select", "Select", h::kMarkieren, "mark"},
-      {"Draw point", "Draw point", h::kZeichnen, "stift"},
-      {"Move point", "Move point", h::kVerschieben, "verschieben"},
-      {"Chance point coordinates", "Show/change coordinates of point", h::kPunktdialog,
-       "punktinfo"},
-      {"Show timebases", "Show coordinates and timebase", h::kKoordinaten, "xyzeigen"},
-      {"Ripup point", "Delete point", h::kPunktLoeschen, "punktdel"},
-      {"Divide line", "Divide straight line", h::kTeilen, "geradeteilen"},
-      {"Change timebase", "Change timebase", h::kZeitbasis, "zeitbasis"},
-      {"Changes length of line", "Change length of line", h::kLaenge, "geradenlaenge"}};
-  werkzeuge_ = new QActionGroup(this);
-  werkzeuge_->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
-  for (int i = 0; i < 9; ++i) {
-    auto& w = zeile(a_.Werkzeuge[i], "edit", kWerkzeuge[i].Text, kWerkzeuge[i].Hilfe, {});
-    w.Tipp = kWerkzeuge[i].Tipp;
-    w.Bild = kWerkzeuge[i].Bild;
-    w.Gruppe = werkzeuge_;
-    w.Daten = i;
-    if (i == 0) {
-      w.MenueTrenner = true;
-      w.Trenner = Leistentrenner::Aktiv;
-    }
-  }
+  werkzeuge_ = widgets::WerkzeugeAnhaengen(
+      zeile, this, a_.Werkzeuge.data(), "edit",
+      {{"Select", "Select", "Mark curve section.", "mark"},
+       {"Draw point", "Draw point",
+        "Draws an new curve point at the end of the current curve.\nThe time base of the new "
+        "curve section corresponds to\nthe time base selected in the list.",
+        "stift"},
+       {"Move point", "Move point",
+        "Shifts an existing curve point.\nA point can only be shifted within the previous and "
+        "next\nstraight line, and only in steps that correspond to the larger\ntime grid of the "
+        "neighboring straight lines.",
+        "verschieben"},
+       {"Chance point coordinates", "Show/change coordinates of point", h::kPunktdialog,
+        "punktinfo"},
+       {"Show timebases", "Show coordinates and timebase",
+        "If the mouse pointer is moved over the curve graphic with\npressed left mouse button the "
+        "coordinates and the time base\nare shown at the mouse position.\nAt the same time lines "
+        "are drawn in the curve graphic indicating\nthe transition area from one time base to "
+        "the other.",
+        "xyzeigen"},
+       {"Ripup point", "Delete point",
+        "Deletes a curve point.\nThe total length of the curve remains unchanged.", "punktdel"},
+       {"Divide line", "Divide straight line", h::kTeilen, "geradeteilen"},
+       {"Change timebase", "Change timebase",
+        "For the curve section that you click with the mouse\na new time base can be "
+        "selected.\nThe length of the straight line is not changed (except\nlast straight "
+        "section).\nThe new time base must be an integer factor of the\nline length (except the "
+        "last straight section).",
+        "zeitbasis"},
+       {"Changes length of line", "Change length of line",
+        "Changes the length of a straight line without changing its time base.\nThe length of "
+        "the total curve is changed here.",
+        "geradenlaenge"}});
   // The measuring cursors, a tool of the same group.
-  auto& cursor = zeile(a_.Cursorwerkzeug, "edit", "Cursors", h::kCursor, {});
+  auto& cursor =
+      zeile(a_.Cursorwerkzeug, "edit", "Cursors",
+            "Places two cursors on the curve graph and reads\nthe output at each, their distance, "
+            "frequency,\nlevel difference and slope.\nClick to place or grab a cursor, drag it or "
+            "move\nthe chosen one with the arrow keys; with Shift\nit snaps to the points.",
+            {});
   cursor.Tipp = "Measure with two cursors";
   cursor.Gruppe = werkzeuge_;
   cursor.Daten = static_cast<int>(Werkzeug::Cursor);
   // The time base of new points, right of the tools.
-  t.push_back({});
-  t.back().Leistenelement = [this](QToolBar* leiste) {
+  zeile.Zeilen.emplace_back().Leistenelement = [this](QToolBar* leiste) {
     zeitbasisliste_ = new QComboBox(leiste);
     zeitbasisliste_->setObjectName("ZEITBASISLISTE");
     zeitbasisliste_->setToolTip("Timebase");
     ZeitbasenFuellen(zeitbasisliste_);
     zeitbasisliste_->setCurrentIndex(0);
     zeitbasisliste_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    hilfe_->Anmelden(zeitbasisliste_, h::kZeitbasisliste);
+    hilfe_->Anmelden(
+        zeitbasisliste_,
+        "The time base used to create a new point.\nSmaller time bases allow faster signal "
+        "changes, and\ninclined straight lines have a finer resolution.\nLarger time bases allow "
+        "signal characteristics\nover long periods.");
     return zeitbasisliste_;
   };
 
@@ -186,10 +213,14 @@ std::vector<Befehlszeile> Kurvenpanel::Befehlstabelle() {
                           [this] { Zoom([](Kurvensitzung& s) { ZoomAufMarkierung(s); }); });
   zoomMarke.Bild = "zoommark";
   zoomMarke.Tipp = "Zoom selection";
-  zeile(a_.ZoomVoll, "view", "Zoom full", h::kZoomVoll, [this] { Zoom(&ZoomVoll); }).Bild =
-      "zoomvoll";
+  zeile(a_.ZoomVoll, "view", "Zoom full",
+        "Enlarges or reduces the graphic so the currently\nactive curve fits into the graphic "
+        "window.",
+        [this] { Zoom(&ZoomVoll); })
+      .Bild = "zoomvoll";
 
-  auto& tabelle = zeile(a_.PunkttabelleZeigen, "view", "Point table", h::kPunkttabelle,
+  auto& tabelle = zeile(a_.PunkttabelleZeigen, "view", "Point table",
+                        "Shows or hides the table of the current curve's points\nbeside the graph.",
                         [this] { punkttabelle_->setVisible(a_.PunkttabelleZeigen->isChecked()); });
   tabelle.Pruefbar = true;
 
@@ -198,23 +229,17 @@ std::vector<Befehlszeile> Kurvenpanel::Befehlstabelle() {
   static const char* const kTyptipps[3] = {"Show curves as lines + steps", "Show curves as lines",
                                            "show curves as steps"};
   static const int kTypwerte[3] = {kDarstellungBeide, kDarstellungLinien, kDarstellungStufen};
-  auto* typgruppe = new QActionGroup(this);
-  auto* knopfgruppe = new QActionGroup(this);
-  for (int i = 0; i < 3; ++i) {
-    const int wert = kTypwerte[i];
-    auto& m = zeile(a_.Darstellung[i], "view/Display types of curves", kTypnamen[i],
-                    h::kDarstellung, [this, wert] { DarstellungGewaehlt(wert); });
-    m.Gruppe = typgruppe;
-    m.Daten = wert;
-    m.MenueTrenner = i == 0;
-  }
+  const auto waehlen = [this](int wert) { DarstellungGewaehlt(wert); };
+  auto* typgruppe = widgets::DarstellungenAnhaengen(
+      zeile, this, a_.Darstellung.data(), "view/Display types of curves", kTypnamen, kTypwerte,
+      waehlen, [](Befehlszeile& m, int i) { m.MenueTrenner = i == 0; });
 
   // The curve buttons of the toolbar.
   auto* kurvengruppe = new QActionGroup(this);
   for (int n = 1; n <= 4; ++n) {
     static const char* const kBilder[4] = {"k1", "k2", "k3", "k4"};
-    auto& k = zeile(a_.KurveWaehlen[n - 1], "", QString("Edit curve %1").arg(n), h::kKurveWaehlen,
-                    [this, n] { KurveWaehlen(n); });
+    auto& k = zeile(a_.KurveWaehlen[n - 1], "", QString("Edit curve %1").arg(n),
+                    "Selects a curve for editing.", [this, n] { KurveWaehlen(n); });
     k.Bild = kBilder[n - 1];
     k.Gruppe = kurvengruppe;
     k.Aktiv = false;
@@ -222,23 +247,22 @@ std::vector<Befehlszeile> Kurvenpanel::Befehlstabelle() {
   }
   for (int n = 1; n <= 4; ++n) {
     auto& b = zeile(a_.Hintergrund[n - 1], "", QString("Curve %1 in background").arg(n),
-                    h::kHintergrund, [] {});
+                    "Selects the curves (except the current curve)\nto be displayed in the graphic "
+                    "background.",
+                    [] {});
     b.Bild = "leer";
     b.Pruefbar = true;
     b.Aktiv = false;
     if (n == 1) b.Trenner = Leistentrenner::Gedimmt;
   }
-  for (int i = 0; i < 3; ++i) {
-    const int wert = kTypwerte[i];
-    auto& k = zeile(a_.DarstellungKnopf[i], "", kTypnamen[i], h::kDarstellung,
-                    [this, wert] { DarstellungGewaehlt(wert); });
-    k.Tipp = kTyptipps[i];
-    k.Bild = "leer";
-    k.Gruppe = knopfgruppe;
-    k.Aktiv = false;
-    k.Daten = wert;
-    if (i == 0) k.Trenner = Leistentrenner::Gedimmt;
-  }
+  auto* knopfgruppe =
+      widgets::DarstellungenAnhaengen(zeile, this, a_.DarstellungKnopf.data(), "", kTypnamen,
+                                      kTypwerte, waehlen, [](Befehlszeile& k, int i) {
+                                        k.Tipp = kTyptipps[i];
+                                        k.Bild = "leer";
+                                        k.Aktiv = false;
+                                        if (i == 0) k.Trenner = Leistentrenner::Gedimmt;
+                                      });
 
   // windows
   using widgets::Fenster;
@@ -252,18 +276,14 @@ std::vector<Befehlszeile> Kurvenpanel::Befehlstabelle() {
     zeile(a_.Direktfenster, "windows", "Direct in-/output", nullptr, zeige(Fenster::Direkt));
   }
   zeile(a_.Kurvenfenster, "windows", "Curve generator", nullptr, zeige(Fenster::Kurven));
-  if (alle)
+  if (alle) {
     zeile(a_.Kennlinienfenster, "windows", "characteristics controller", nullptr,
           zeige(Fenster::Kennlinie));
+    zeile(a_.Leitungslogfenster, "windows", "Line log", nullptr, zeige(Fenster::Leitungslog));
+  }
 
   // help
-  auto& direkthilfe = zeile(a_.Direkthilfe, "help", "Direct help", nullptr,
-                            [this] { rahmen_->DirekthilfeUmschalten(); });
-  direkthilfe.Tipp = "Direct help mode";
-  direkthilfe.Bild = "help";
-  direkthilfe.Pruefbar = true;
-  direkthilfe.AuchImHilfemodus = true;
-  direkthilfe.Trenner = Leistentrenner::Aktiv;
+  widgets::DirekthilfeAnhaengen(zeile, a_.Direkthilfe, "help", "Direct help", *rahmen_);
 
   // Help mode must not move the check mark of a display type or a curve.
   for (auto* gruppe : {typgruppe, knopfgruppe})
@@ -273,7 +293,7 @@ std::vector<Befehlszeile> Kurvenpanel::Befehlstabelle() {
   connect(kurvengruppe, &QActionGroup::triggered, this, [this] {
     if (common::gHilfeAktiv) a_.KurveWaehlen[sitzung_.gKurven.AktuelleKurve]->setChecked(true);
   });
-  return t;
+  return zeile.Zeilen;
 }
 
 // ---- What the commands do ----
@@ -311,11 +331,11 @@ void Kurvenpanel::Zoom(void (*zoom)(Kurvensitzung&)) {
 void Kurvenpanel::Senden(int typ) {
   if (KurvenlaengenPruefen(sitzung_) != 0) return;
   KurvenSenden(sitzung_, Verbindung(), typ);
+  KurvenpanelZeichnen();  // marks what the device holds otherwise
 }
 
 void Kurvenpanel::Lesen(int typ) {
-  const int fehler = KurvenLesen(sitzung_, Verbindung(), typ);
-  if (fehler && !Verbindung().InFehlerfeldern(fehler)) device::ZOR_Fehlerpopup(fehler);
+  GeraetefehlerMelden(KurvenLesen(sitzung_, Verbindung(), typ));
   Fenstertitel(sitzung_, "");
   VorschauAnzeigen();
   ZoomVoll(sitzung_);

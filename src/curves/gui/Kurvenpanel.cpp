@@ -44,6 +44,7 @@
 #include "widgets/Hilfefilter.h"
 #include "widgets/Hinweiszeile.h"
 #include "widgets/Lampe.h"
+#include "widgets/Nachpruefwahl.h"
 #include "widgets/Navigation.h"
 #include "widgets/Nuranzeige.h"
 
@@ -61,11 +62,7 @@ constexpr int kFehlerWerkzeugleiste = -653401;
 
 Kurvenpanel::Kurvenpanel(Kurvensitzung& sitzung, QWidget* parent,
                          const widgets::Fensterumgebung& umgebung)
-    : QMainWindow(parent),
-      sitzung_(sitzung),
-      ui_(new ::Ui::KURVENPNL),
-      hilfe_(new widgets::HilfeFilter(this)),
-      umgebung_(umgebung) {
+    : Editorfenster(parent, umgebung), sitzung_(sitzung), ui_(new ::Ui::KURVENPNL) {
   ui_->setupUi(this);
   RahmenAnlegen();
   dialoge_ = std::make_unique<Kurvendialoge>(this, *grafik_, sitzung_);
@@ -85,7 +82,6 @@ Kurvenpanel::Kurvenpanel(Kurvensitzung& sitzung, QWidget* parent,
 }
 
 void Kurvenpanel::RahmenAnlegen() {
-  auto& u = *ui_;
   widgets::Editorrueckrufe r;
   r.Bereit = [this] { return !AktuelleKurveDaten(sitzung_).Punkte.empty(); };
   r.Zeichnen = [this] { KurvenpanelZeichnen(); };
@@ -100,16 +96,7 @@ void Kurvenpanel::RahmenAnlegen() {
   r.YZoomZeigen = [this] {
     YZoomFelderZeigen(YAchseSkalieren(sitzung_, sitzung_.gKurven.AktuelleKurve));
   };
-  rahmen_ = new widgets::Editorrahmen(
-      this,
-      {u.GRAPH, u.GRAPHKLEIN, kRohMax, u.PICTURERING, u.SCROLLBAR, u.YZOOMMIN, u.YZOOMMAX, u.START,
-       u.STOPP, u.FEHLERLED, u.FEHLERSTRING, u.FEHLERNR},
-      *hilfe_, Verbindung(), std::move(r));
-  grafik_ = &rahmen_->Grafik();
-}
-
-QToolBar* Kurvenpanel::Werkzeugleiste() const {
-  return rahmen_->Werkzeugleiste();
+  Editorfenster::RahmenAnlegen(widgets::EditorfelderAus(*ui_, kRohMax), std::move(r));
 }
 
 Kurvenpanel::~Kurvenpanel() {
@@ -120,9 +107,7 @@ Kurvenpanel::~Kurvenpanel() {
 }
 
 void Kurvenpanel::MenueAnlegen() {
-  befehle_ = Befehlstabelle();
-  widgets::BefehleAnlegen(this, befehle_);
-  widgets::MenuesAnlegen(menuBar(), befehle_);
+  BefehleAnlegen(Befehlstabelle(), a_.Direkthilfe);
   // The keys of waveform editors besides the table's one per command.
   // Ctrl+= is Ctrl++ without Shift; the platform's zoom keys are the same sequences, and
   // one sequence twice on an action would make it ambiguous.
@@ -132,14 +117,14 @@ void Kurvenpanel::MenueAnlegen() {
   a_.ZoomVoll->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
   a_.AllesMarkieren->setShortcut(QKeySequence::SelectAll);
   a_.KurveWaehlen[0]->setChecked(true);
-  rahmen_->DirekthilfeAktionSetzen(a_.Direkthilfe);
-  connect(werkzeuge_, &QActionGroup::triggered, this, &Kurvenpanel::WerkzeugGewaehlt);
   connect(punkttabelle_, &QDockWidget::visibilityChanged, a_.PunkttabelleZeigen,
           [this] { a_.PunkttabelleZeigen->setChecked(!punkttabelle_->isHidden()); });
 }
 
 void Kurvenpanel::Einrichten() {
   auto& u = *ui_;
+  u.GERAETLAYOUT->insertWidget(u.GERAETLAYOUT->indexOf(u.SCHREIBEN_2) + 1,
+                               new widgets::Nachpruefwahl(Verbindung(), this));
   ZeitbasenFuellen(u.ZEITBASISINDICATOR);
   u.ZEITBASISINDICATOR->setCurrentIndex(-1);
   DarstellungSetzen(darstellung_);
@@ -169,7 +154,7 @@ void Kurvenpanel::Verbinden() {
   messung_ = new Kurvenmessung(*this, sitzung_);
 
   auto knopf = [this](QPushButton* b, std::function<void()> aktion) {
-    rahmen_->Knopf(b, std::move(aktion));
+    Knopf(b, std::move(aktion));
   };
   knopf(u.KOMMENTAR, [this] { KommentarBearbeiten(); });
   knopf(u.SCHREIBEN, [this] { Senden(kSpeicherKurven); });
@@ -205,8 +190,6 @@ void Kurvenpanel::HilfetexteAnmelden() {
                                        u.YKOORDINATE, u.ZEITBASISINDICATOR})
     hf.Anmelden(w, h::kKoordinatenfelder);
   hf.Anmelden(u.YRASTER, h::kYRaster);
-  hf.Anmelden(u.YZOOMMAX, h::kYZoom);
-  hf.Anmelden(u.YZOOMMIN, h::kYZoom);
   hf.Anmelden(u.SPEICHERBEDARF, h::kSpeicherbedarf);
   hf.Anmelden(u.GRAPHKLEIN, h::kGraphKlein);
   hf.Anmelden(u.ZYKLEN, h::kZyklen);
@@ -219,14 +202,12 @@ void Kurvenpanel::HilfetexteAnmelden() {
 }
 
 int Kurvenpanel::KurvenpanelInit() {
-  if (int fehler = rahmen_->WerkzeugleisteAnlegen(befehle_, kFehlerWerkzeugleiste)) return fehler;
+  if (int fehler = WerkzeugleisteAnlegen(kFehlerWerkzeugleiste)) return fehler;
   Einrichten();
   if (int fehler = KurvenModellInitialisieren(sitzung_)) return fehler;
 
   setEditordialoge(sitzung_, dialoge_.get());
-  const auto titel = [this](const std::string& t) { setWindowTitle(QString::fromLatin1(t)); };
-  titelAbo_ = sitzung_.Titelmeldungen.Abonnieren(titel);
-  titel(FenstertitelText(sitzung_));
+  TitelAbonnieren(sitzung_.Titelmeldungen, FenstertitelText(sitzung_));
   const auto undo = [this](const Befehlszustand& z) {
     a_.Rueckgaengig->setEnabled(z.RueckgaengigMenue);
     a_.RueckgaengigKnopf->setEnabled(z.RueckgaengigKnopf);
@@ -244,8 +225,7 @@ int Kurvenpanel::KurvenpanelInit() {
       ui_->GRAPH->replot();
     }
   });
-  rahmen_->FehlerfelderAbonnieren();
-  hinweisAbo_ = widgets::HinweiseZeigen(Verbindung(), this);
+  MeldungenAbonnieren();
   VorschauAnzeigen();
   imAnzeigen_ = true;
   ui_->YRASTER->setValue(sitzung_.gKurven.YRaster[sitzung_.gKurven.AktuelleKurve]);
@@ -347,8 +327,7 @@ void Kurvenpanel::VorschauAnzeigen() {
 // ---- Tools and the mouse ----
 
 Werkzeug Kurvenpanel::AktivesWerkzeug() const {
-  QAction* a = werkzeuge_->checkedAction();
-  return a ? static_cast<Werkzeug>(a->data().toInt()) : Werkzeug::Keins;
+  return static_cast<Werkzeug>(Werkzeugnummer());
 }
 
 int Kurvenpanel::ListenZeitbasis() const {

@@ -3,7 +3,6 @@
 // and setting fields, the comment, the device buttons and the error fields.
 #pragma once
 
-#include <QMainWindow>
 #include <QPoint>
 #include <array>
 #include <memory>
@@ -11,8 +10,7 @@
 
 #include "common/Grafikinhalt.h"
 #include "curves/model/Kurvensitzung.h"
-#include "widgets/Befehlstabelle.h"
-#include "widgets/Fensterumgebung.h"
+#include "widgets/Editorfenster.h"
 
 class QAction;
 class QActionGroup;
@@ -74,14 +72,14 @@ struct Kurvenaktionen {
   std::array<QAction*, 4> KurveWaehlen, Hintergrund;
   QAction *Hauptfenster, *ComFenster, *Kurvenfenster;
   // Only when every window is offered (AlleFensterAngeboten), else nullptr.
-  QAction *Konfigfenster, *Direktfenster, *Kennlinienfenster;
+  QAction *Konfigfenster, *Direktfenster, *Kennlinienfenster, *Leitungslogfenster;
   QAction* Direkthilfe;
 };
 
 // Fills a list with the time-base names in list order, each with its code.
 void ZeitbasenFuellen(QComboBox* box);
 
-class Kurvenpanel : public QMainWindow {
+class Kurvenpanel : public widgets::Editorfenster {
   Q_OBJECT
  public:
   Kurvenpanel(Kurvensitzung& sitzung, QWidget* parent, const widgets::Fensterumgebung& umgebung);
@@ -100,9 +98,9 @@ class Kurvenpanel : public QMainWindow {
   void ScrollbalkenZeigen();
   // Redraw, then the scroll bar, after anything that may move the view or the curve's
   // length.
-  void ZeichnenMitScrollbar();
+  void ZeichnenMitScrollbar() override;
   // The coordinate fields for x µs and y raw.
-  void KoordinatenAnzeigen(double x, double y);
+  void KoordinatenAnzeigen(double x, double y) override;
   // While marking: the time fields follow the moving end, the status line names start,
   // end and length of the mark in a fitting unit.
   void MarkierungsstatusAnzeigen();
@@ -128,9 +126,7 @@ class Kurvenpanel : public QMainWindow {
   Ui::KURVENPNL& Ui() { return *ui_; }
   Kurvensitzung& Sitzung() { return sitzung_; }
   const Kurvenaktionen& Aktionen() const { return a_; }
-  QToolBar* Werkzeugleiste() const;
   QComboBox* Zeitbasisliste() const { return zeitbasisliste_; }
-  widgets::Kurvengrafik& Grafik() { return *grafik_; }
   Kurvendialoge& Dialoge() { return *dialoge_; }
   Kurvenmessung& Messung() { return *messung_; }
   Punkttabelle& Punkte() { return *punkttabelle_; }
@@ -141,7 +137,6 @@ class Kurvenpanel : public QMainWindow {
 
  protected:
  private:
-  device::Verbindung& Verbindung() const { return umgebung_.Verbindung; }
   void RahmenAnlegen();
   void MenueAnlegen();
   void Einrichten();
@@ -150,7 +145,7 @@ class Kurvenpanel : public QMainWindow {
   // Every command of the menus and the toolbar (Kurvenbefehle.cpp).
   std::vector<widgets::Befehlszeile> Befehlstabelle();
 
-  void WerkzeugGewaehlt(QAction* aktion);
+  void WerkzeugGewaehlt(QAction* aktion) override;
   void DarstellungGewaehlt(int darstellung);
 
   void Dateibefehl(int (*befehl)(Kurvensitzung&), bool ganzeKurve);
@@ -169,17 +164,10 @@ class Kurvenpanel : public QMainWindow {
 
   Kurvensitzung& sitzung_;
   std::unique_ptr<::Ui::KURVENPNL> ui_;
-  widgets::Kurvengrafik* grafik_ = nullptr;  // the frame's
   std::unique_ptr<Kurvendialoge> dialoge_;
-  widgets::HilfeFilter* hilfe_;
-  widgets::Fensterumgebung umgebung_;        // handed over when built
-  widgets::Editorrahmen* rahmen_ = nullptr;  // scroll bar, zoom fields, toolbar, ...
-  device::Verbindung::HinweisAbo hinweisAbo_;
   Kurvenmessung* messung_ = nullptr;  // the cursors and the mark's readout
   Punkttabelle* punkttabelle_ = nullptr;
   Kurvenaktionen a_{};
-  std::vector<widgets::Befehlszeile> befehle_;
-  QActionGroup* werkzeuge_ = nullptr;
   QComboBox* zeitbasisliste_ = nullptr;
   std::array<bool, 4> hintergrund_{};
 
@@ -188,7 +176,6 @@ class Kurvenpanel : public QMainWindow {
   bool imAnzeigen_ = false;                  // fields being filled by the program, not the operator
   common::Meldeliste<>::Abo neuskalierung_;  // rescaled with the configuration
   // Subscriptions to the session, ended with the window.
-  common::Meldeliste<const std::string&>::Abo titelAbo_;
   common::Meldeliste<const Befehlszustand&>::Abo undoAbo_;
   common::Meldeliste<>::Abo leseAbo_, skalierungsAbo_;
 };

@@ -18,42 +18,29 @@
 
 namespace curves::gui {
 
-Kurvenwerkzeuge::Kurvenwerkzeuge(Kurvenpanel& panel, Kurvensitzung& sitzung)
-    : p_(panel), sitzung_(sitzung) {}
+static_assert(static_cast<int>(Werkzeug::Markieren) == 0 &&
+              static_cast<int>(Werkzeug::Zeichnen) == 1 &&
+              static_cast<int>(Werkzeug::Verschieben) == 2);
 
 void Kurvenwerkzeuge::ZugBeginnen(double breitePx, double hoehePx) {
   ZeichenflaecheSetzen(sitzung_, breitePx, hoehePx);
   markeVorDemZug_ = sitzung_.gMarkierung;
 }
 
-void Kurvenwerkzeuge::MausSetzen(QPoint maus) {
-  p_.Dialoge().MausSetzen(maus);
+void Kurvenwerkzeuge::MarkeZuruecknehmen() {
+  MarkierungZuruecknehmen(sitzung_, markeVorDemZug_);
+  MarkierungZeichnen(grafik_, sitzung_);
 }
 
-bool Kurvenwerkzeuge::ZugAbbrechbar() const {
-  const Werkzeug w = p_.AktivesWerkzeug();
-  return w == Werkzeug::Zeichnen || w == Werkzeug::Verschieben || w == Werkzeug::Markieren;
-}
-
-void Kurvenwerkzeuge::Abbrechen() {
-  p_.Grafik().ZeichenVorschau(false);
-  p_.Grafik().VerschiebeVorschau(false);
-  frischerZug_ = true;
-  if (!erstesDruecken_) {
-    erstesDruecken_ = true;
-    MarkierungZuruecknehmen(sitzung_, markeVorDemZug_);
-    MarkierungZeichnen(p_.Grafik(), sitzung_);
-    p_.Grafik().Neuzeichnen();
-  }
+void Kurvenwerkzeuge::Abgebrochen() {
   p_.MarkierungsstatusLoeschen();
 }
 
-void Kurvenwerkzeuge::Rad(double x, double schritte, bool zoom) {
+void Kurvenwerkzeuge::SichtBewegen(double x, double schritte, bool zoom) {
   if (zoom)
     ZoomUmZeit(sitzung_, x, schritte > 0);
   else
     SichtVerschieben(sitzung_, schritte);
-  p_.ZeichnenMitScrollbar();
 }
 
 void Kurvenwerkzeuge::Vorschau(double x, double y, bool erste) {
@@ -68,31 +55,19 @@ void Kurvenwerkzeuge::Vorschau(double x, double y, bool erste) {
     case Werkzeug::Zeichnen: {
       const Zeichenvorschau v = ZeichenVorschau(sitzung_, x, y, p_.ListenZeitbasis());
       p_.KoordinatenAnzeigen(v.X, v.Y);
-      p_.Grafik().ZeichenVorschau(true, v.X0, v.Y0, v.X, v.Y);
+      grafik_.ZeichenVorschau(true, v.X0, v.Y0, v.X, v.Y);
       break;
     }
     case Werkzeug::Markieren:
-      if (erstesDruecken_) {
-        MarkierungBeginnen(sitzung_, x);
-        erstesDruecken_ = false;
-      } else {
-        MarkierungZiehen(sitzung_, x);
-      }
-      MarkierungZeichnen(p_.Grafik(), sitzung_);
+      MarkeVorschauen(sitzung_, x, &MarkierungBeginnen, &MarkierungZiehen);
+      MarkierungZeichnen(grafik_, sitzung_);
       p_.Ui().GRAPH->replot(QCustomPlot::rpQueuedReplot);
       p_.Ui().GRAPHKLEIN->replot(QCustomPlot::rpQueuedReplot);
       p_.MarkierungsstatusAnzeigen();
       break;
-    case Werkzeug::Verschieben: {
-      if (frischerZug_) {
-        gewaehlterPunkt_ = NaechsterPunkt(sitzung_, x, y);
-        frischerZug_ = false;
-      }
-      const Verschiebevorschau v = VerschiebeVorschau(sitzung_, gewaehlterPunkt_, x, y);
-      p_.KoordinatenAnzeigen(v.X, v.Y);
-      widgets::VerschiebevorschauZeigen(p_.Grafik(), v);
+    case Werkzeug::Verschieben:
+      VerschiebenVorschauen(sitzung_, x, y, &NaechsterPunkt, &VerschiebeVorschau);
       break;
-    }
     case Werkzeug::Zeitbasis:
       if (erste && ZeitbasisAendernMitMenue(sitzung_, x)) {
         p_.ZeichnenMitScrollbar();
@@ -119,21 +94,18 @@ void Kurvenwerkzeuge::Uebernehmen(double x, double y) {
       p_.KurvenpanelZeichnen();
       break;
     case Werkzeug::Zeichnen:
-      p_.Grafik().ZeichenVorschau(false);
+      grafik_.ZeichenVorschau(false);
       PunktAnhaengen(sitzung_, x, y, p_.ListenZeitbasis());
       p_.KurvenpanelZeichnen();
       break;
     case Werkzeug::Markieren:
-      MarkierungAbschliessen(sitzung_, x);
-      erstesDruecken_ = true;
-      MarkierungZeichnen(p_.Grafik(), sitzung_);
+      MarkeAbschliessen(sitzung_, x, &MarkierungAbschliessen);
+      MarkierungZeichnen(grafik_, sitzung_);
       p_.Ui().GRAPH->replot();
       p_.Ui().GRAPHKLEIN->replot();
       break;
     case Werkzeug::Verschieben:
-      p_.Grafik().VerschiebeVorschau(false);
-      if (!frischerZug_) PunktVerschieben(sitzung_, gewaehlterPunkt_, x, y);
-      frischerZug_ = true;
+      VerschiebenAbschliessen(sitzung_, x, y, &PunktVerschieben);
       p_.KurvenpanelZeichnen();
       break;
     case Werkzeug::Punktdialog:

@@ -6,31 +6,26 @@
 
 #include "curves/edit/Markierung.h"
 #include "curves/model/Kurvensitzung.h"
-#include "widgets/Grapheditor.h"
+#include "widgets/Editorwerkzeuge.h"
 
 namespace curves::gui {
 
 class Kurvenpanel;
 
-class Kurvenwerkzeuge : public widgets::Grapheditor {
+class Kurvenwerkzeuge : public widgets::Sitzungswerkzeuge<Kurvenpanel, Kurvensitzung> {
  public:
-  Kurvenwerkzeuge(Kurvenpanel& panel, Kurvensitzung& sitzung);
+  using Sitzungswerkzeuge::Sitzungswerkzeuge;
 
   void ZugBeginnen(double breitePx, double hoehePx) override;
-  void MausSetzen(QPoint maus) override;
-  bool ZugAbbrechbar() const override;
   void Vorschau(double x, double y, bool erste) override;
   void Uebernehmen(double x, double y) override;
-  void Abbrechen() override;
-  void Rad(double x, double schritte, bool zoom) override;
 
  private:
-  Kurvenpanel& p_;
-  Kurvensitzung& sitzung_;
+  void MarkeZuruecknehmen() override;
+  void Abgebrochen() override;
+  void SichtBewegen(double x, double schritte, bool zoom) override;
+
   Markierung markeVorDemZug_;
-  bool erstesDruecken_ = true;  // Select tool: the next drag starts a new mark
-  bool frischerZug_ = true;     // Move tool: the next drag picks a point
-  int gewaehlterPunkt_ = 0;
 };
 
 }  // namespace curves::gui

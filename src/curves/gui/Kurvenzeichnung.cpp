@@ -44,6 +44,9 @@ void KurvenZeichnen(widgets::Kurvengrafik& grafik, Kurvensitzung& sitzung, int d
   }
   ZeitbasisMarkenZeichnen(grafik, sitzung, zeitbasismarken);
   MarkierungZeichnen(grafik, sitzung);
+  std::vector<std::pair<double, double>> abweichungen;
+  for (const Zeitbereich& z : sitzung.Abweichungen) abweichungen.emplace_back(z.Start, z.Ende);
+  grafik.Abweichungen().Setzen(abweichungen);
   grafik.Neuzeichnen();
 }
 void ZeitbasisMarkenZeichnen(widgets::Kurvengrafik& grafik, Kurvensitzung& sitzung, bool an) {

@@ -186,6 +186,7 @@ void KurvenModellFreigeben(Kurvensitzung& sitzung) {
 }
 
 int KurvenNeu(Kurvensitzung& sitzung) {
+  sitzung.Abweichungen.clear();
   for (int c = 0; c < kKurven; ++c) {
     if (const int fehler = PunkteAllokieren(sitzung, c, 1)) return fehler;
     sitzung.gKurven.Kurven[c].Punkte[0] = kStandardpunkt;

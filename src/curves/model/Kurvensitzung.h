@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "common/Meldeliste.h"
 #include "config/Konfigsitzung.h"
@@ -44,6 +45,13 @@ struct Befehlszustand {
   bool WiederherstellenKnopf = false;
 };
 
+// A stretch of curve 1's time (microseconds, Start inclusive, Ende exclusive).
+struct Zeitbereich {
+  double Start = 0.0;
+  double Ende = 0.0;
+  bool operator==(const Zeitbereich&) const = default;
+};
+
 struct Kurvensitzung {
   // A session of its own (a tool, a test) keeps its own configuration; the shell's sessions
   // share the one the configuration window shows.
@@ -65,6 +73,9 @@ struct Kurvensitzung {
   // The dialogs the editing tools ask; none installed: every dialog returns its input
   // unchanged and the time-base menu chooses nothing.
   Editordialoge* Dialoge = nullptr;
+  // Where the device held other bytes than the last verified write sent; cleared by the
+  // next edit, read or write.
+  std::vector<Zeitbereich> Abweichungen;
 
   // After every change of the undo commands' state.
   common::Meldeliste<const Befehlszustand&> Undomeldungen;

@@ -32,6 +32,7 @@ void RueckgaengigSichern(Kurvensitzung& sitzung) {
 
 bool RueckgaengigSichernOhneMeldung(Kurvensitzung& sitzung) {
   sitzung.gKurven.KurvenGeaendert = true;
+  sitzung.Abweichungen.clear();
   if (!AktuelleHistorie(sitzung).Sichern(AktuelleKurveDaten(sitzung).Punkte, AllokationsHaken()))
     return false;
   UndoFreigeben(sitzung, true);
@@ -43,6 +44,7 @@ bool RueckgaengigSichernOhneMeldung(Kurvensitzung& sitzung) {
 void Rueckgaengig(Kurvensitzung& sitzung) {
   Historie& h = AktuelleHistorie(sitzung);
   if (!h.Rueckgaengig(AktuelleKurveDaten(sitzung).Punkte)) return;
+  sitzung.Abweichungen.clear();
   if (h.AnzahlRueckgaengig < 1) UndoFreigeben(sitzung, false);
   RedoFreigeben(sitzung, true);
   BefehleMelden(sitzung);
@@ -51,6 +53,7 @@ void Rueckgaengig(Kurvensitzung& sitzung) {
 void Wiederherstellen(Kurvensitzung& sitzung) {
   Historie& h = AktuelleHistorie(sitzung);
   if (!h.Wiederherstellen(AktuelleKurveDaten(sitzung).Punkte)) return;
+  sitzung.Abweichungen.clear();
   if (h.AnzahlWiederherstellen < 1) RedoFreigeben(sitzung, false);
   UndoFreigeben(sitzung, true);
   BefehleMelden(sitzung);

@@ -12,7 +12,9 @@
 #include "curves/model/Kurvenmodell.h"
 #include "curves/model/Kurvensitzung.h"
 #include "curves/transfer/Kurvenbild.h"
+#include "curves/transfer/Nachpruefbereiche.h"
 #include "device/Fehler.h"
+#include "device/Nachpruefung.h"
 #include "device/Protokoll.h"
 #include "device/Schnellgang.h"
 #include "device/Speichertransfer.h"
@@ -83,13 +85,29 @@ int KurvenSenden(Kurvensitzung& sitzung, device::Verbindung& v, int typ) {
     return fehler;
   }
   v.ComFehlerSetzen(0);
+  sitzung.Abweichungen.clear();
+  const long laenge = ende - kBildAnfang;
+  const std::uint8_t* daten = bild.data() + kBildAnfang;
+  std::vector<device::Speicherblock> abweichend;
+  // The read-back runs inside the same transfer, at its rate.
   const int code = device::SchnellUebertragen(v, device::Vorgang::Schreiben, [&] {
-    if (!v.Uebertragung().nurGeaendert || v.OffenerComPort() == -1)
-      return SpeicherBlockweiseSchreiben(v, bild.data(), kBildAnfang, ende - kBildAnfang, typ);
-    return device::SpeicherGeaendertSenden(
-        v, v.OffenerComPort(), v.Geraeteadresse(), typ, kBildAnfang, ende - kBildAnfang,
-        bild.data() + kBildAnfang, device::Blockteilung::AbAnfang, "Send data");
+    const int port = v.OffenerComPort();
+    std::vector<device::Speicherblock> pruefen;
+    int fehler = 0;
+    if (!v.Uebertragung().nurGeaendert || port == -1) {
+      fehler = SpeicherBlockweiseSchreiben(v, bild.data(), kBildAnfang, laenge, typ);
+      pruefen = device::Blockliste(kBildAnfang, laenge, device::Blockteilung::AbAnfang);
+    } else {
+      fehler = device::SpeicherGeaendertSenden(v, port, v.Geraeteadresse(), typ, kBildAnfang,
+                                               laenge, daten, device::Blockteilung::AbAnfang,
+                                               "Send data", &pruefen);
+    }
+    if (fehler || !v.Uebertragung().nachpruefen) return fehler;
+    return device::SpeicherNachpruefen(v, port, v.Geraeteadresse(), typ, kBildAnfang, daten,
+                                       pruefen, abweichend, "Verify data");
   });
+  if (code == device::kFehlerNachpruefung)
+    sitzung.Abweichungen = BloeckeInZeiten(bild, ende, abweichend);
   if (code) v.ComFehlerSetzen(code);
   return code;
 }
@@ -141,6 +159,7 @@ int KurvenLesen(Kurvensitzung& sitzung, device::Verbindung& v, int typ) {
     v.ComFehlerSetzen(gelesen);
     return gelesen;
   }
+  sitzung.Abweichungen.clear();
   // The device holds one curve, whatever the count byte says.
   const int kurvenzahl = 1;
 

@@ -28,6 +28,9 @@ int KurvenlaengenPruefen(Kurvensitzung& sitzung);
 
 // Encodes curve 1 and writes it into memory type typ. 0 or the code: a too long curve is
 // refused with a message and nothing is sent; device errors go to the error fields too.
+// With verification chosen on the connection the written blocks are read back; blocks the
+// device holds differently give device::kFehlerNachpruefung and their time ranges in the
+// session's Abweichungen.
 int KurvenSenden(Kurvensitzung& sitzung, device::Verbindung& v, int typ);
 
 // Writes bild[start .. start+laenge-1] in blocks of at most 64 bytes to the device at

@@ -122,6 +122,9 @@ void CompanelFenster::Verbinden() {
           [this] { MenuFenster(static_cast<int>(widgets::Fenster::Kurven)); });
   connect(u.actionCharacteristics, &QAction::triggered, this,
           [this] { MenuFenster(static_cast<int>(widgets::Fenster::Kennlinie)); });
+  // The line log is offered here whichever windows this build offers.
+  connect(u.menuWindows->addAction("Line log"), &QAction::triggered, this,
+          [this] { MenuFenster(static_cast<int>(widgets::Fenster::Leitungslog)); });
 }
 
 void CompanelFenster::MenuFenster(int fenster) {

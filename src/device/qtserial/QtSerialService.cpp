@@ -7,6 +7,7 @@
 #include "device/Portnummern.h"
 
 #ifdef Q_OS_LINUX
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -31,6 +32,18 @@ bool istPty(QSerialPort& p) {
   (void)p;
   return false;
 #endif
+}
+
+// The device behind the port is gone: a hung-up line (a pulled USB adapter, a closed
+// pseudo-terminal) polls as hang-up or error at once, where a quiet line only times out.
+bool aufgelegt(QSerialPort& p) {
+  if (p.error() == QSerialPort::ResourceError) return true;
+#ifdef Q_OS_LINUX
+  pollfd f{static_cast<int>(p.handle()), POLLIN, 0};
+  if (f.fd < 0) return true;
+  if (poll(&f, 1, 0) > 0 && (f.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) return true;
+#endif
+  return false;
 }
 
 int restMs(Uhr::time_point ende) {
@@ -129,8 +142,9 @@ int QtSerialService::SetComTime(int port, double seconds) {
 int QtSerialService::ComWrt(int port, const char* buffer, int count) {
   Offen* o = finde(port);
   if (!o || count < 0) return -1;
+  if (aufgelegt(o->port)) return kGeraetWeg;
   const qint64 n = o->port.write(buffer, count);
-  if (n < 0) return -2;
+  if (n < 0) return aufgelegt(o->port) ? kGeraetWeg : -2;
   // The bytes leave Qt's buffer for the system's queue here; a line that takes nothing for
   // the frame's line time plus a second has stalled.
   const double linie = 10.0 * static_cast<double>(count) / static_cast<double>(o->baud);
@@ -138,7 +152,7 @@ int QtSerialService::ComWrt(int port, const char* buffer, int count) {
   while (o->port.bytesToWrite() > 0) {
     if (!o->port.waitForBytesWritten(restMs(ende)) && Uhr::now() >= ende) break;
     if (o->port.error() != QSerialPort::NoError && o->port.error() != QSerialPort::TimeoutError)
-      return -3;
+      return aufgelegt(o->port) ? kGeraetWeg : -3;
   }
   o->port.clearError();
   return static_cast<int>(n);
@@ -148,16 +162,19 @@ int QtSerialService::ComRdByte(int port) {
   Offen* o = finde(port);
   if (!o) return -1;
   if (o->port.bytesAvailable() == 0) {
+    if (aufgelegt(o->port)) return kGeraetWeg;
     const auto ende =
         Uhr::now() + std::chrono::microseconds(static_cast<long long>(o->timeout * 1e6));
     do {
       const bool bereit = o->port.waitForReadyRead(restMs(ende));
       const auto fehler = o->port.error();
       if (fehler != QSerialPort::NoError && fehler != QSerialPort::TimeoutError) {
+        const bool weg = aufgelegt(o->port);
         o->port.clearError();
-        return -2;
+        return weg ? kGeraetWeg : -2;
       }
       o->port.clearError();
+      if (!bereit && aufgelegt(o->port)) return kGeraetWeg;
       if (!bereit && Uhr::now() >= ende) break;
     } while (o->port.bytesAvailable() == 0);
     if (o->port.bytesAvailable() == 0) return -3;
@@ -173,7 +190,8 @@ int QtSerialService::GetOutQLen(int port) {
   qint64 n = o->port.bytesToWrite();
 #ifdef Q_OS_LINUX
   int os = 0;
-  if (ioctl(static_cast<int>(o->port.handle()), TIOCOUTQ, &os) != 0) return -2;
+  if (ioctl(static_cast<int>(o->port.handle()), TIOCOUTQ, &os) != 0)
+    return aufgelegt(o->port) ? kGeraetWeg : -2;
   n += os;
 #endif
   return static_cast<int>(n);
@@ -182,7 +200,8 @@ int QtSerialService::GetOutQLen(int port) {
 int QtSerialService::FlushInQ(int port) {
   Offen* o = finde(port);
   if (!o) return -1;
-  return o->port.clear(QSerialPort::Input) ? 0 : -2;
+  if (o->port.clear(QSerialPort::Input)) return 0;
+  return aufgelegt(o->port) ? kGeraetWeg : -2;
 }
 
 int QtSerialService::FlushOutQ(int port) {
@@ -191,7 +210,8 @@ int QtSerialService::FlushOutQ(int port) {
   // What a pseudo-terminal holds for its other end has been sent already (its output
   // queue never reports it); discarding it would lose a frame the peer has not read yet.
   if (o->pty && o->port.bytesToWrite() == 0) return 0;
-  return o->port.clear(QSerialPort::Output) ? 0 : -2;
+  if (o->port.clear(QSerialPort::Output)) return 0;
+  return aufgelegt(o->port) ? kGeraetWeg : -2;
 }
 
 }  // namespace device::qtserial

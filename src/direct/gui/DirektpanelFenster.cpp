@@ -273,7 +273,8 @@ void DirektpanelFenster::MenueAufbauen() {
   const std::pair<const char*, Fenster> eintraege[] = {
       {"Hauptfenster", Fenster::Haupt},     {"COM-Einstellung", Fenster::Com},
       {"Konfiguration", Fenster::Konfig},   {"Direkte Ein-/Ausgabe", Fenster::Direkt},
-      {"Kurvengenerator", Fenster::Kurven}, {"Kennlinienregler", Fenster::Kennlinie}};
+      {"Kurvengenerator", Fenster::Kurven}, {"Kennlinienregler", Fenster::Kennlinie},
+      {"Line log", Fenster::Leitungslog}};
   for (const auto& [text, f] : eintraege) {
     connect(fenster->addAction(text), &QAction::triggered, this,
             [this, f = f] { FensterWechseln(static_cast<int>(f)); });
@@ -286,7 +287,8 @@ void DirektpanelFenster::MenueAufbauen() {
 
 void DirektpanelFenster::FensterWechseln(int fenster) {
   if (common::gHilfeAktiv) return;
-  AbfrageBeenden(sitzung_);
+  // The line log opens beside this window and may watch the polling.
+  if (static_cast<Fenster>(fenster) != Fenster::Leitungslog) AbfrageBeenden(sitzung_);
   widgets::FensterZeigen(umgebung_, static_cast<Fenster>(fenster));
 }
 

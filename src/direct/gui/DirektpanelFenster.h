@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <array>
 
+#include "direct/Abfragewache.h"
 #include "direct/Direktsitzung.h"
 #include "direct/Uhr.h"
 #include "widgets/Fensterumgebung.h"
@@ -113,6 +114,8 @@ class DirektpanelFenster : public QMainWindow {
   device::Verbindung::FehlerAbo fehlerAbo_;
   common::Meldeliste<>::Abo anzeigeAbo_;
   common::Meldeliste<const std::array<double, 4>&>::Abo stripchartAbo_;
+  // Polling stopped by a vanished port starts again when the port is back.
+  Abfragewache abfragewache_{sitzung_, umgebung_.Verbindung};
   QTimer timer_;
   QtUhr uhr_{&timer_};
   double x_ = 0.0;  // the chart's next sample number
