@@ -2,6 +2,7 @@
 #include <cstddef>
 
 #include "device/Fehler.h"
+#include "device/Nachpruefung.h"
 #include "device/Portverlust.h"
 
 namespace device {
@@ -197,7 +198,9 @@ constexpr std::array<Fehlertext, 133> kTabelle{{
     {1026, "There are no curves in WUN-2 memory.", "Im WUN-2 sind keine Kennlinien gespeichert."},
 }};
 
-constexpr std::array<Stellentext, 1> kStellentexte{{
+constexpr std::array<Stellentext, 2> kStellentexte{{
+    {kFehlerNachpruefung, "Verify after writing: the device holds other bytes than were written",
+     "Prüfung nach dem Schreiben: das Gerät enthält andere Bytes als geschrieben"},
     {kFehlerPortWeg, "Serial port gone: the device was removed or the line hung up",
      "Serielle Schnittstelle verschwunden: das Gerät wurde entfernt oder die Leitung getrennt"},
 }};

@@ -55,8 +55,11 @@ TEST_P(Pruefbefehle, PrintsTheRangesStoredOtherwise) {
   const Lauf lauf = Miv3x(args);
   EXPECT_EQ(f.status, lauf.status) << lauf.fehler;
   EXPECT_EQ(f.ausgabe, lauf.aus);
-  EXPECT_EQ(f.status ? "Error #116603: No or unexpected answer form serial device\n" : "",
-            lauf.fehler);
+  EXPECT_EQ(
+      f.status
+          ? "Error #116603: Verify after writing: the device holds other bytes than were written\n"
+          : "",
+      lauf.fehler);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -23,7 +23,6 @@ class Abfragewache : public testing::Test {
     return o;
   }
   void SetUp() override {
-    config::KonfigurationStandardwerte();
     sim.verbindung().Port().offen = sim.port();
     direct::DirektUhrSetzen(sitzung, &uhr);
     direct::DirektpanelInit(sitzung);
@@ -31,7 +30,6 @@ class Abfragewache : public testing::Test {
     ASSERT_TRUE(uhr.timerAn);
     ASSERT_EQ(direct::DirektTimer_Callback(sitzung, v()), 0);
   }
-  void TearDown() override { config::KonfigurationStandardwerte(); }
   device::Verbindung& v() { return sim.verbindung(); }
   void Verschwinden() {
     sim.vanish();

@@ -60,7 +60,6 @@ class Nachpruefung : public ::testing::TestWithParam<Fall> {
   void SetUp() override {
     ASSERT_EQ(0, curves::KurvenModellInitialisieren(kurven));
     ASSERT_EQ(0, characteristic::KennlModellInitialisieren(kennl));
-    config::KonfigurationStandardwerte();
     device::ZOR_Fehlersprache(2);
     v().Port().offen = sim.port();
     v().Uebertragung().nachpruefen = true;
