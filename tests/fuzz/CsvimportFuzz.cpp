@@ -21,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) 
 
   std::vector<curves::Kurvenpunkt> punkte = {curves::kStandardpunkt};
   curves::Csvbericht bericht;
-  if (curves::CsvImportieren(sitzung.Konfig.gKonfig, pfad, {}, 0.0, punkte, bericht) != 0) {
+  if (curves::CsvImportieren(config::KonfigurationStandard(), pfad, {}, 0.0, punkte, bericht) !=
+      0) {
     if (punkte.size() != 1 || punkte[0].Laenge != 1) Verletzt("a refused import gave points");
     return 0;
   }

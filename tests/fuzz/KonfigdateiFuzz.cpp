@@ -4,6 +4,7 @@
 
 #include "Fuzzdatei.h"
 #include "config/Konfigdatei.h"
+#include "config/Konfigsitzung.h"
 #include "config/Konfiguration.h"
 
 using namespace fuzz;
@@ -21,25 +22,23 @@ bool GleichOhnePadding(const config::Konfiguration& a, const config::Konfigurati
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) {
   const std::string pfad = AlsDatei("ein.wuo", daten, n);
-  sitzung.Konfig.gKonfig = config::KonfigurationStandard();
-  const config::Konfiguration vorher = sitzung.Konfig.gKonfig;
-  if (config::KonfigdateiLadenVon(sitzung.Konfig, pfad) != 0) {
-    if (std::memcmp(&vorher, &sitzung.Konfig.gKonfig, sizeof vorher) != 0)
+  config::Konfigsitzung konfig;  // starts with the standard record
+  const config::Konfiguration vorher = konfig.gKonfig;
+  if (config::KonfigdateiLadenVon(konfig, pfad) != 0) {
+    if (std::memcmp(&vorher, &konfig.gKonfig, sizeof vorher) != 0)
       Verletzt("a refused file changed the configuration");
     return 0;
   }
-  for (const auto& e : sitzung.Konfig.gKonfig.outeinheit)
+  for (const auto& e : konfig.gKonfig.outeinheit)
     if (!std::memchr(e, '\0', sizeof e)) Verletzt("a unit without its end");
-  for (const auto& e : sitzung.Konfig.gKonfig.ineinheit)
+  for (const auto& e : konfig.gKonfig.ineinheit)
     if (!std::memchr(e, '\0', sizeof e)) Verletzt("a unit without its end");
-  const config::Konfiguration geladen = sitzung.Konfig.gKonfig;
+  const config::Konfiguration geladen = konfig.gKonfig;
   const std::string zurueck = Pfad("zurueck.wuo");
-  if (config::KonfigdateiSpeichernNach(sitzung.Konfig, zurueck) != 0)
+  if (config::KonfigdateiSpeichernNach(konfig, zurueck) != 0)
     Verletzt("a loaded record was not saved");
-  sitzung.Konfig.gKonfig = config::KonfigurationStandard();
-  if (config::KonfigdateiLadenVon(sitzung.Konfig, zurueck) != 0)
-    Verletzt("a saved file was refused");
-  if (!GleichOhnePadding(geladen, sitzung.Konfig.gKonfig))
-    Verletzt("save and load changed the record");
+  konfig.gKonfig = config::KonfigurationStandard();
+  if (config::KonfigdateiLadenVon(konfig, zurueck) != 0) Verletzt("a saved file was refused");
+  if (!GleichOhnePadding(geladen, konfig.gKonfig)) Verletzt("save and load changed the record");
   return 0;
 }
