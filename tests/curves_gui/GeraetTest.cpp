@@ -1,7 +1,7 @@
 // The device buttons of the curve window against the simulated WUN-2 on a pseudo-terminal.
 #include <QPushButton>
 
-#include "Fensterhilfen.h"
+#include "Geraetfenster.h"
 #include "config/Konfigfelder.h"
 #include "curves/transfer/Kurvenbild.h"
 #include "device/Fehler.h"
@@ -12,16 +12,6 @@ namespace kurvenfenster {
 namespace {
 
 using curves::gui::Werkzeug;
-
-class GeraetFensterTest : public FensterTest {
- protected:
-  void SetUp() override {
-    FensterTest::SetUp();
-    verbindung.DienstSetzen(&sim.service());
-    verbindung.Port().offen = sim.port();
-  }
-  testsupport::SimPort sim;
-};
 
 TEST_F(GeraetFensterTest, DrawWriteAndReadBack) {
   Werkzeug(Werkzeug::Zeichnen);

@@ -3,7 +3,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 
-#include "Fensterhilfen.h"
+#include "Geraetfenster.h"
 #include "curves/model/Kurvenmodell.h"
 #include "device/Nachpruefung.h"
 #include "device/Verbindung.h"
@@ -14,15 +14,7 @@ namespace {
 
 using curves::gui::Werkzeug;
 
-class NachpruefFensterTest : public FensterTest {
- protected:
-  void SetUp() override {
-    FensterTest::SetUp();
-    verbindung.DienstSetzen(&sim.service());
-    verbindung.Port().offen = sim.port();
-  }
-  testsupport::SimPort sim;
-};
+using NachpruefFensterTest = GeraetFensterTest;
 
 TEST_F(NachpruefFensterTest, AMismatchIsMarkedUntilTheNextEdit) {
   auto* wahl = panel->findChild<QCheckBox*>("NACHPRUEFEN");
