@@ -21,7 +21,7 @@ struct Familie {
 constexpr Familie kFamilien[] = {
     {"ttyS", 1, 32}, {"ttyUSB", 33, 64}, {"ttyACM", 97, 64}, {"ttyAMA", 161, 16}};
 
-std::map<int, std::string> allePorts(const PortQuellen& q) {
+std::map<int, std::string> AllePorts(const PortQuellen& q) {
   std::map<int, std::string> ports = Systemports(q);
   const fs::path ordner = q.linkOrdner.empty() ? PortLinkOrdner() : q.linkOrdner;
   OrdnerDurchgehen(ordner, [&](const fs::path& pfad) {
@@ -81,12 +81,12 @@ int PortnummerVonName(const std::string& name) {
 
 std::vector<PortEintrag> Portliste(const PortQuellen& quellen) {
   std::vector<PortEintrag> liste;
-  for (auto& [n, pfad] : allePorts(quellen)) liste.push_back({n, pfad});
+  for (auto& [n, pfad] : AllePorts(quellen)) liste.push_back({n, pfad});
   return liste;
 }
 
 std::string PortPfad(int n, const PortQuellen& quellen) {
-  const auto ports = allePorts(quellen);
+  const auto ports = AllePorts(quellen);
   const auto it = ports.find(n);
   return it == ports.end() ? std::string() : it->second;
 }

@@ -11,7 +11,7 @@ namespace {
 
 // The 8250 driver creates ttyS0..ttyS31 whether or not a UART sits behind them; type 0
 // means none.
-bool uartVorhanden(const PortQuellen& q, const std::string& name) {
+bool UartVorhanden(const PortQuellen& q, const std::string& name) {
   std::ifstream f(q.sysTty / name / "type");
   if (!f) return true;  // no such attribute: a driver that only creates real ports
   int typ = 0;
@@ -27,7 +27,7 @@ std::map<int, std::string> Systemports(const PortQuellen& q) {
     const std::string name = pfad.filename().string();
     const int n = PortnummerVonName(name);
     if (n == 0) return;
-    if (name.rfind("ttyS", 0) == 0 && !uartVorhanden(q, name)) return;
+    if (name.rfind("ttyS", 0) == 0 && !UartVorhanden(q, name)) return;
     ports[n] = pfad.string();
   });
   return ports;

@@ -59,31 +59,31 @@ constexpr Codes Austauschcodes(int schreibStelle, bool eigenerFlushcode,
                Protokollfehler(kKatFalscheAntwort, schreibStelle + 5)};
 }
 
-bool istGeraeteadresse(char a) {
+bool IstGeraeteadresse(char a) {
   return (a >= '1' && a <= '9') || (a >= 'a' && a <= 'f');
 }
 
-bool istSchreibadresse(char a) {
-  return istGeraeteadresse(a) || a == '&';
+bool IstSchreibadresse(char a) {
+  return IstGeraeteadresse(a) || a == '&';
 }
 
-void hexByte(std::string& s, unsigned v) {
+void HexByte(std::string& s, unsigned v) {
   s += kHex[(v >> 4) & 0xF];
   s += kHex[v & 0xF];
 }
 
-void hexWort(std::string& s, unsigned v) {
-  hexByte(s, (v >> 8) & 0xFF);
-  hexByte(s, v & 0xFF);
+void HexWort(std::string& s, unsigned v) {
+  HexByte(s, (v >> 8) & 0xFF);
+  HexByte(s, v & 0xFF);
 }
 
 // Hex digits from byte 6 on go out in upper case (the address at byte 1 keeps its case).
-void grossAbByte6(std::string& s) {
+void GrossAbByte6(std::string& s) {
   for (std::size_t i = 6; i < s.size(); ++i)
     if (s[i] >= 'a' && s[i] <= 'f') s[i] = static_cast<char>(s[i] - 'a' + 'A');
 }
 
-void warteAufLeereAusgabe(Verbindung& v, int port) {
+void WarteAufLeereAusgabe(Verbindung& v, int port) {
   SerialService& s = v.Dienst();
   int letzte = s.GetOutQLen(port);
   if (letzte <= 0) return;
@@ -106,7 +106,7 @@ void warteAufLeereAusgabe(Verbindung& v, int port) {
 
 // Steps 3 to 7 of an exchange: flush, write, wait for the output queue, and (unless the
 // address is a broadcast) read and check the acknowledgement.
-int sendeUndQuittung(Verbindung& v, int port, const std::string& frame, bool rundruf,
+int SendeUndQuittung(Verbindung& v, int port, const std::string& frame, bool rundruf,
                      const Codes& c) {
   // A vanished port is not asked again: that would only wait out its time-outs.
   if (v.VerlorenePorts().count(port) != 0) return kFehlerPortWeg;
@@ -129,7 +129,7 @@ int sendeUndQuittung(Verbindung& v, int port, const std::string& frame, bool run
   // Part of a frame may have gone out and draw an answer of its own.
   if (n < static_cast<int>(frame.size())) LeitungMisstrauen(v, port);
   if (geschrieben != 0) return geschrieben;
-  warteAufLeereAusgabe(v, port);
+  WarteAufLeereAusgabe(v, port);
   if (rundruf) return 0;
   const int q = s.ComRdByte(port);
   if (q == kGeraetWeg) {
@@ -151,13 +151,13 @@ int sendeUndQuittung(Verbindung& v, int port, const std::string& frame, bool run
 }
 
 // A reply that came whole but does not read: its entry in the frame log gets the code.
-int falscheAntwort(Verbindung& v, int code) {
+int FalscheAntwort(Verbindung& v, int code) {
   v.Log().ErgebnisNachtragen(code);
   return code;
 }
 
 // Step 8: reads the data reply until CR or `grenze` bytes. `antwort` ends with a zero.
-int leseAntwort(Verbindung& v, int port, int grenze, std::string& antwort, int lesefehler) {
+int LeseAntwort(Verbindung& v, int port, int grenze, std::string& antwort, int lesefehler) {
   SerialService& s = v.Dienst();
   antwort.clear();
   while (static_cast<int>(antwort.size()) < grenze) {
@@ -182,12 +182,12 @@ int leseAntwort(Verbindung& v, int port, int grenze, std::string& antwort, int l
   return 0;
 }
 
-bool istLeerraum(char c) {
+bool IstLeerraum(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
 // "#", address, the three command letters, a decimal number, CR.
-bool zahlAntwort(const std::string& r, char adresse, const char* befehl, double* wert) {
+bool ZahlAntwort(const std::string& r, char adresse, const char* befehl, double* wert) {
   if (r.size() < 7 || r[0] != '#' || r[1] != adresse || r.compare(2, 3, befehl) != 0 ||
       r.back() != '\r')
     return false;
@@ -205,7 +205,7 @@ bool zahlAntwort(const std::string& r, char adresse, const char* befehl, double*
 
 // "#", address, `b0`, any character, `b2`, "$", two hex digits, CR. `echo` receives the
 // character in the middle.
-bool registerAntwort(const std::string& r, char adresse, char b0, char b2, char* echo, int* wert) {
+bool RegisterAntwort(const std::string& r, char adresse, char b0, char b2, char* echo, int* wert) {
   if (r.size() != 9 || r[0] != '#' || r[1] != adresse || r[2] != b0 || r[4] != b2 || r[5] != '$' ||
       r[8] != '\r')
     return false;
@@ -217,7 +217,7 @@ bool registerAntwort(const std::string& r, char adresse, char b0, char b2, char*
   return true;
 }
 
-int lesePosition(const std::string& r, std::size_t pos, int stellen, long* wert) {
+int LesePosition(const std::string& r, std::size_t pos, int stellen, long* wert) {
   long v = 0;
   for (int i = 0; i < stellen; ++i) {
     const int d = Hexchar2Int(r[pos + i]);
@@ -229,20 +229,20 @@ int lesePosition(const std::string& r, std::size_t pos, int stellen, long* wert)
 }
 
 // One memory block read of 1..65535 bytes.
-int speicherBlockLesen(Verbindung& v, int port, char adresse, int typ, long start, long anzahl,
+int SpeicherBlockLesen(Verbindung& v, int port, char adresse, int typ, long start, long anzahl,
                        std::uint8_t* puffer) {
   std::string frame = "#";
   frame += adresse;
   frame += "BDR";
   frame += static_cast<char>('0' + typ);
-  hexWort(frame, static_cast<unsigned>(start));
-  hexWort(frame, static_cast<unsigned>(anzahl));
+  HexWort(frame, static_cast<unsigned>(start));
+  HexWort(frame, static_cast<unsigned>(anzahl));
   if (frame.size() != 14) return Protokollfehler(kKatFormatieren, 96);
-  grossAbByte6(frame);
+  GrossAbByte6(frame);
   frame += '\r';
 
   const Codes c = Austauschcodes(97, false, kKatTeilweiseGeschrieben);
-  int r = sendeUndQuittung(v, port, frame, false, c);
+  int r = SendeUndQuittung(v, port, frame, false, c);
   if (r != 0) return r;
 
   const long grenze = 2 * anzahl + 19;
@@ -252,27 +252,27 @@ int speicherBlockLesen(Verbindung& v, int port, char adresse, int typ, long star
   } catch (const std::bad_alloc&) {
     return Protokollfehler(kKatSpeicher, 103);
   }
-  r = leseAntwort(v, port, static_cast<int>(grenze), antwort,
+  r = LeseAntwort(v, port, static_cast<int>(grenze), antwort,
                   Protokollfehler(kKatFalscheAntwort, 104));
   if (r != 0) return r;
 
   if (antwort.empty() || antwort.back() != '\r')
-    return falscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 105));
+    return FalscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 105));
   if (static_cast<long>(antwort.size()) != grenze)
-    return falscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 106));
+    return FalscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 106));
   long echoStart = 0;
   long echoAnzahl = 0;
   if (antwort[0] != '#' || antwort[1] != adresse || antwort.compare(2, 3, "BDR") != 0 ||
-      antwort[5] != static_cast<char>('0' + typ) || lesePosition(antwort, 6, 4, &echoStart) != 0 ||
-      lesePosition(antwort, 10, 4, &echoAnzahl) != 0 || echoStart != start || echoAnzahl != anzahl)
-    return falscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 107));
+      antwort[5] != static_cast<char>('0' + typ) || LesePosition(antwort, 6, 4, &echoStart) != 0 ||
+      LesePosition(antwort, 10, 4, &echoAnzahl) != 0 || echoStart != start || echoAnzahl != anzahl)
+    return FalscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 107));
 
   unsigned summe = 1;
   for (long i = 0; i < anzahl; ++i) {
     const int h = Hexchar2Int(antwort[static_cast<std::size_t>(14 + 2 * i)]);
-    if (h < 0) return falscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 108));
+    if (h < 0) return FalscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 108));
     const int l = Hexchar2Int(antwort[static_cast<std::size_t>(15 + 2 * i)]);
-    if (l < 0) return falscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 109));
+    if (l < 0) return FalscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 109));
     const auto b = static_cast<std::uint8_t>(h * 16 + l);
     puffer[i] = b;
     summe += b;
@@ -281,10 +281,10 @@ int speicherBlockLesen(Verbindung& v, int port, char adresse, int typ, long star
   unsigned pruef = 0;
   for (int i = 0; i < 4; ++i) {
     const int d = Hexchar2Int(antwort[cpos + static_cast<std::size_t>(i)]);
-    if (d < 0) return falscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 110 + i));
+    if (d < 0) return FalscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 110 + i));
     pruef = pruef * 16 + static_cast<unsigned>(d);
   }
-  if (pruef != (summe & 0xFFFF)) return falscheAntwort(v, Protokollfehler(kKatPruefsumme, 114));
+  if (pruef != (summe & 0xFFFF)) return FalscheAntwort(v, Protokollfehler(kKatPruefsumme, 114));
   return 0;
 }
 
@@ -318,17 +318,17 @@ int ZORFYD1_Timeout(Verbindung& v, int port, double seconds) {
 }
 
 int ZORFYD1_IDLesen(Verbindung& v, int port, char address, char* buffer) {
-  if (!istGeraeteadresse(address)) return Protokollfehler(kKatAdresse, 6);
+  if (!IstGeraeteadresse(address)) return Protokollfehler(kKatAdresse, 6);
   // No site of its own for a missing buffer; 007 is free in this command's block.
   if (!buffer) return Protokollfehler(kKatParameter, 7);
   std::string frame = "#";
   frame += address;
   frame += "IDR\r";
   const Codes c = Austauschcodes(8, false, kKatTeilweiseGeschrieben);
-  int r = sendeUndQuittung(v, port, frame, false, c);
+  int r = SendeUndQuittung(v, port, frame, false, c);
   if (r != 0) return r;
   std::string antwort;
-  r = leseAntwort(v, port, 29, antwort, Protokollfehler(kKatFalscheAntwort, 14));
+  r = LeseAntwort(v, port, 29, antwort, Protokollfehler(kKatFalscheAntwort, 14));
   if (r != 0) return r;
 
   std::string t;
@@ -339,18 +339,18 @@ int ZORFYD1_IDLesen(Verbindung& v, int port, char address, char* buffer) {
   }
   // "#", the address, one ID text without white space, CR.
   if (t.size() < 4 || t[0] != '#' || t[1] != address)
-    return falscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 15));
+    return FalscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 15));
   std::size_t e = 2;
-  while (e < t.size() && !istLeerraum(t[e])) ++e;
+  while (e < t.size() && !IstLeerraum(t[e])) ++e;
   if (e == 2 || e + 1 != t.size() || t[e] != '\r')
-    return falscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 15));
+    return FalscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 15));
   std::memcpy(buffer, t.data() + 2, e - 2);
   buffer[e - 2] = '\0';
   return 0;
 }
 
 int ZORFYD1_DeviceFunction(Verbindung& v, int port, char address, const char* funktion) {
-  if (!istSchreibadresse(address)) return Protokollfehler(kKatAdresse, 34);
+  if (!IstSchreibadresse(address)) return Protokollfehler(kKatAdresse, 34);
   char n = 0;
   if (funktion && std::strcmp(funktion, "start") == 0)
     n = '1';
@@ -364,12 +364,12 @@ int ZORFYD1_DeviceFunction(Verbindung& v, int port, char address, const char* fu
   frame += n;
   frame += '\r';
   const Codes c = Austauschcodes(37, false, kKatSchreiben);
-  return sendeUndQuittung(v, port, frame, address == '&', c);
+  return SendeUndQuittung(v, port, frame, address == '&', c);
 }
 
 int ZORFYD1_EingangLesen(Verbindung& v, int port, char address, const char* eingang,
                          double* value) {
-  if (!istGeraeteadresse(address)) return Protokollfehler(kKatAdresse, 43);
+  if (!IstGeraeteadresse(address)) return Protokollfehler(kKatAdresse, 43);
   if (!eingang || !value || std::strlen(eingang) != 2 || eingang[0] != 'e' || eingang[1] < '1' ||
       eingang[1] > '4')
     return Protokollfehler(kKatParameter, 44);
@@ -378,19 +378,19 @@ int ZORFYD1_EingangLesen(Verbindung& v, int port, char address, const char* eing
   befehl += 'R';
   const std::string frame = std::string("#") + address + befehl + '\r';
   const Codes c = Austauschcodes(47, true, kKatTeilweiseGeschrieben);
-  int r = sendeUndQuittung(v, port, frame, false, c);
+  int r = SendeUndQuittung(v, port, frame, false, c);
   if (r != 0) return r;
   std::string antwort;
-  r = leseAntwort(v, port, 14, antwort, Protokollfehler(kKatFalscheAntwort, 53));
+  r = LeseAntwort(v, port, 14, antwort, Protokollfehler(kKatFalscheAntwort, 53));
   if (r != 0) return r;
-  return zahlAntwort(antwort, address, befehl.c_str(), value)
+  return ZahlAntwort(antwort, address, befehl.c_str(), value)
              ? 0
-             : falscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 54));
+             : FalscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 54));
 }
 
 int ZORFYD1_AusgangSchreiben(Verbindung& v, int port, char address, const char* ausgang,
                              double value) {
-  if (!istSchreibadresse(address)) return Protokollfehler(kKatAdresse, 55);
+  if (!IstSchreibadresse(address)) return Protokollfehler(kKatAdresse, 55);
   const bool bekannt = ausgang && std::strlen(ausgang) == 2 && ausgang[0] == 'a' &&
                        ausgang[1] >= '1' && ausgang[1] <= '4';
   // NaN fails this test as well.
@@ -410,7 +410,7 @@ int ZORFYD1_AusgangSchreiben(Verbindung& v, int port, char address, const char* 
   frame.append(zahl, p);
   frame += '\r';
   const Codes c = Austauschcodes(63, true, kKatSchreiben);
-  return sendeUndQuittung(v, port, frame, address == '&', c);
+  return SendeUndQuittung(v, port, frame, address == '&', c);
 }
 
 int ZORWUN2_ParameterLesen(Verbindung& v, int port, char address, const char* parameter,
@@ -426,14 +426,14 @@ int ZORWUN2_ParameterLesen(Verbindung& v, int port, char address, const char* pa
   if (!befehl || !value) return Protokollfehler(kKatParameter, 81);
   const std::string frame = std::string("#") + address + befehl + '\r';
   const Codes c = Austauschcodes(84, true, kKatTeilweiseGeschrieben);
-  int r = sendeUndQuittung(v, port, frame, false, c);
+  int r = SendeUndQuittung(v, port, frame, false, c);
   if (r != 0) return r;
   std::string antwort;
-  r = leseAntwort(v, port, 19, antwort, Protokollfehler(kKatFalscheAntwort, 90));
+  r = LeseAntwort(v, port, 19, antwort, Protokollfehler(kKatFalscheAntwort, 90));
   if (r != 0) return r;
-  return zahlAntwort(antwort, address, befehl, value)
+  return ZahlAntwort(antwort, address, befehl, value)
              ? 0
-             : falscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 91));
+             : FalscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 91));
 }
 
 // A count of 65536 (the whole memory) does not fit the four-digit count field; it is read
@@ -441,22 +441,22 @@ int ZORWUN2_ParameterLesen(Verbindung& v, int port, char address, const char* pa
 // second block beyond address FFFFh cannot be sent and is refused before anything goes out.
 int ZORFYD1_SpeicherLesen(Verbindung& v, int port, char address, int memoryType, long start,
                           long count, std::uint8_t* buffer) {
-  if (!istGeraeteadresse(address)) return Protokollfehler(kKatAdresse, 92);
+  if (!IstGeraeteadresse(address)) return Protokollfehler(kKatAdresse, 92);
   if (start < 0 || start > 65535) return Protokollfehler(kKatStartadresse, 93);
   if (count < 1 || count > 65536 || !buffer) return Protokollfehler(kKatSpeichergroesse, 94);
   if (memoryType != 4 && memoryType != 5) return Protokollfehler(kKatSpeichertyp, 95);
   if (count == 65536) {
     if (start + 32768 > 65535) return Protokollfehler(kKatFormatieren, 96);
-    const int r = speicherBlockLesen(v, port, address, memoryType, start, 32768, buffer);
+    const int r = SpeicherBlockLesen(v, port, address, memoryType, start, 32768, buffer);
     if (r != 0) return r;
-    return speicherBlockLesen(v, port, address, memoryType, start + 32768, 32768, buffer + 32768);
+    return SpeicherBlockLesen(v, port, address, memoryType, start + 32768, 32768, buffer + 32768);
   }
-  return speicherBlockLesen(v, port, address, memoryType, start, count, buffer);
+  return SpeicherBlockLesen(v, port, address, memoryType, start, count, buffer);
 }
 
 int ZORFYD1_SpeicherSchreiben(Verbindung& v, int port, char address, int memoryType, long start,
                               long count, const std::uint8_t* data) {
-  if (!istSchreibadresse(address)) return Protokollfehler(kKatAdresse, 118);
+  if (!IstSchreibadresse(address)) return Protokollfehler(kKatAdresse, 118);
   if (start < 0 || start > 65535) return Protokollfehler(kKatStartadresse, 119);
   if (count < 0 || count > 64 || (count > 0 && !data))
     return Protokollfehler(kKatSpeichergroesse, 120);
@@ -465,76 +465,76 @@ int ZORFYD1_SpeicherSchreiben(Verbindung& v, int port, char address, int memoryT
   frame += address;
   frame += "BDW";
   frame += static_cast<char>('0' + memoryType);
-  hexWort(frame, static_cast<unsigned>(start));
-  hexWort(frame, static_cast<unsigned>(count));
+  HexWort(frame, static_cast<unsigned>(start));
+  HexWort(frame, static_cast<unsigned>(count));
   if (frame.size() != 14) return Protokollfehler(kKatFormatieren, 122);
   unsigned summe = 1;
   for (long i = 0; i < count; ++i) {
-    hexByte(frame, data[i]);
+    HexByte(frame, data[i]);
     summe += data[i];
   }
   if (frame.size() != static_cast<std::size_t>(14 + 2 * count))
     return Protokollfehler(kKatFormatieren, 123);
-  hexWort(frame, summe & 0xFFFF);
+  HexWort(frame, summe & 0xFFFF);
   if (frame.size() != static_cast<std::size_t>(18 + 2 * count))
     return Protokollfehler(kKatFormatieren, 124);
-  grossAbByte6(frame);
+  GrossAbByte6(frame);
   frame += '\r';
   const Codes c = Austauschcodes(125, false, kKatSchreiben);
-  return sendeUndQuittung(v, port, frame, address == '&', c);
+  return SendeUndQuittung(v, port, frame, address == '&', c);
 }
 
 int ZORFYD1_StatusLesen(Verbindung& v, int port, char address, int statusRegister, int* value) {
-  if (!istGeraeteadresse(address)) return Protokollfehler(kKatAdresse, 135);
+  if (!IstGeraeteadresse(address)) return Protokollfehler(kKatAdresse, 135);
   if ((statusRegister != 1 && statusRegister != 2) || !value)
     return Protokollfehler(kKatParameter, 136);
   const char n = static_cast<char>('0' + statusRegister);
   const std::string frame = std::string("#") + address + 'S' + n + "R\r";
   const Codes c = Austauschcodes(138, false, kKatTeilweiseGeschrieben);
-  int r = sendeUndQuittung(v, port, frame, false, c);
+  int r = SendeUndQuittung(v, port, frame, false, c);
   if (r != 0) return r;
   std::string antwort;
-  r = leseAntwort(v, port, 14, antwort, Protokollfehler(kKatFalscheAntwort, 144));
+  r = LeseAntwort(v, port, 14, antwort, Protokollfehler(kKatFalscheAntwort, 144));
   if (r != 0) return r;
   char echo = 0;
   int gelesen = 0;
-  if (!registerAntwort(antwort, address, 'S', 'R', &echo, &gelesen))
-    return falscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 145));
+  if (!RegisterAntwort(antwort, address, 'S', 'R', &echo, &gelesen))
+    return FalscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 145));
   if (echo != n)
-    return statusRegister == 1 ? falscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 146))
-                               : falscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 147));
+    return statusRegister == 1 ? FalscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 146))
+                               : FalscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 147));
   *value = gelesen;
   return 0;
 }
 
 int ZORFYD1_ModusLesen(Verbindung& v, int port, char address, int* value) {
-  if (!istGeraeteadresse(address)) return Protokollfehler(kKatAdresse, 150);
+  if (!IstGeraeteadresse(address)) return Protokollfehler(kKatAdresse, 150);
   // No site of its own for a missing pointer; 151 is free in this command's block.
   if (!value) return Protokollfehler(kKatParameter, 151);
   const std::string frame = std::string("#") + address + "M1R\r";
   const Codes c = Austauschcodes(152, false, kKatTeilweiseGeschrieben);
-  int r = sendeUndQuittung(v, port, frame, false, c);
+  int r = SendeUndQuittung(v, port, frame, false, c);
   if (r != 0) return r;
   std::string antwort;
-  r = leseAntwort(v, port, 14, antwort, Protokollfehler(kKatFalscheAntwort, 158));
+  r = LeseAntwort(v, port, 14, antwort, Protokollfehler(kKatFalscheAntwort, 158));
   if (r != 0) return r;
   char echo = 0;
   int gelesen = 0;
-  if (!registerAntwort(antwort, address, 'M', 'R', &echo, &gelesen) || echo != '1')
-    return falscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 159));
+  if (!RegisterAntwort(antwort, address, 'M', 'R', &echo, &gelesen) || echo != '1')
+    return FalscheAntwort(v, Protokollfehler(kKatFalscheAntwort, 159));
   *value = gelesen;
   return 0;
 }
 
 int ZORFYD1_ModusSchreiben(Verbindung& v, int port, char address, int set, int mask) {
-  if (!istSchreibadresse(address)) return Protokollfehler(kKatAdresse, 160);
+  if (!IstSchreibadresse(address)) return Protokollfehler(kKatAdresse, 160);
   std::string frame = "#";
   frame += address;
   frame += set != 0 ? "M1S" : "M1C";
-  hexByte(frame, static_cast<unsigned>(mask) & 0xFF);
+  HexByte(frame, static_cast<unsigned>(mask) & 0xFF);
   frame += '\r';
   const Codes c = Austauschcodes(163, true, kKatSchreiben);
-  return sendeUndQuittung(v, port, frame, address == '&', c);
+  return SendeUndQuittung(v, port, frame, address == '&', c);
 }
 
 int ZORMIV1_BaudrateSchreiben(Verbindung& v, int port, int address, long baudRate) {
@@ -544,7 +544,7 @@ int ZORMIV1_BaudrateSchreiben(Verbindung& v, int port, int address, long baudRat
   const std::string frame =
       std::string("#") + static_cast<char>('0' + address) + "BRW" + std::to_string(baudRate) + '\r';
   const Codes c = Austauschcodes(19, false, kKatSchreiben);
-  return sendeUndQuittung(v, port, frame, address == 9, c);
+  return SendeUndQuittung(v, port, frame, address == 9, c);
 }
 
 int ZORMIV1_AdresseSchreiben(Verbindung& v, int port, int address, int newAddress) {
@@ -556,7 +556,7 @@ int ZORMIV1_AdresseSchreiben(Verbindung& v, int port, int address, int newAddres
   frame += static_cast<char>('0' + newAddress);
   frame += '\r';
   const Codes c = Austauschcodes(28, false, kKatSchreiben);
-  return sendeUndQuittung(v, port, frame, false, c);
+  return SendeUndQuittung(v, port, frame, false, c);
 }
 
 int FlushInOut(Verbindung& v, int port) {

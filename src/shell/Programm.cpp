@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <QPushButton>
 
-#include "common/Direkthilfe.h"
+#include "widgets/Direkthilfe.h"
 #include "common/OperatorInterface.h"
 #include "device/Fehler.h"
 #include "device/gui/LeitungslogFenster.h"
@@ -190,7 +190,7 @@ int Programm::ProgrammendeFallsAllesGespeichert() {
 }
 
 void Programm::Mainbutton(Fenster fenster) {
-  if (common::gHilfeAktiv) return;
+  if (widgets::HilfeAktiv()) return;
   if (fenster == Fenster::Kurven && Panel(Fenster::Kurven) == nullptr) {
     umgebung.BedienerOderStandard().message(
         {"Curve generator", "The curve generator is not available in this build.", {"OK"}});
@@ -211,10 +211,10 @@ void Programm::MainbuttonsVerbinden() {
   knopf(u.KURVEN, Fenster::Kurven);
   knopf(u.KENNLINIE, Fenster::Kennlinie);
   connect(u.INFO, &QPushButton::clicked, this, [this] {
-    if (!common::gHilfeAktiv) ZeigeInfopanel();
+    if (!widgets::HilfeAktiv()) ZeigeInfopanel();
   });
   connect(u.ENDE, &QPushButton::clicked, this, [this] {
-    if (!common::gHilfeAktiv) ProgrammendeFallsAllesGespeichert();
+    if (!widgets::HilfeAktiv()) ProgrammendeFallsAllesGespeichert();
   });
   connect(u.DIREKTHILFE, &QToolButton::toggled, this,
           [](bool an) { widgets::DirekthilfeSchalten(an); });

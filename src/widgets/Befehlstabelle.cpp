@@ -8,7 +8,7 @@
 #include <QToolBar>
 #include <map>
 
-#include "common/Direkthilfe.h"
+#include "widgets/Direkthilfe.h"
 #include "ui/Knopfbild.h"
 
 namespace widgets {
@@ -28,8 +28,8 @@ void BefehleAnlegen(QObject* besitzer, const std::vector<Befehlszeile>& zeilen) 
     if (z.Aktion) {
       QObject::connect(a, &QAction::triggered, besitzer,
                        [hilfe, aktion = z.Aktion, immer = z.AuchImHilfemodus] {
-                         if (common::gHilfeAktiv && !immer) {
-                           if (!hilfe.isEmpty()) common::Hilfetext(hilfe.toStdString());
+                         if (widgets::HilfeAktiv() && !immer) {
+                           if (!hilfe.isEmpty()) widgets::Hilfetext(hilfe.toStdString());
                            return;
                          }
                          aktion();

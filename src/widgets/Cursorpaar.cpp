@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "common/Direkthilfe.h"
+#include "widgets/Direkthilfe.h"
 #include "widgets/Kurvengrafik.h"
 
 namespace widgets {
@@ -199,7 +199,7 @@ void Cursorpaar::Tasten(int richtung, bool einrasten) {
 }
 
 bool Cursorpaar::eventFilter(QObject* objekt, QEvent* ereignis) {
-  if (objekt != graph_ || !an_ || common::gHilfeAktiv)
+  if (objekt != graph_ || !an_ || widgets::HilfeAktiv())
     return QObject::eventFilter(objekt, ereignis);
   switch (ereignis->type()) {
     case QEvent::MouseButtonPress:

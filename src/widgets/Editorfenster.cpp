@@ -12,7 +12,12 @@ namespace widgets {
 Editorfenster::Editorfenster(QWidget* parent, const Fensterumgebung& umgebung)
     : QMainWindow(parent), umgebung_(umgebung), hilfe_(new HilfeFilter(this)) {}
 
-void Editorfenster::RahmenAnlegen(const Editorfelder& felder, Editorrueckrufe rueckrufe) {
+void Editorfenster::RahmenAnlegen(const Editorfelder& felder, Editorrueckrufe rueckrufe,
+                                  common::Meldeliste<>& neuskalierungen) {
+  neuskalierungAbo_ = neuskalierungen.Abonnieren([bereit = rueckrufe.Bereit,
+                                                  zeichnen = rueckrufe.Zeichnen] {
+    if (bereit()) zeichnen();
+  });
   rahmen_ = new Editorrahmen(this, felder, *hilfe_, Verbindung(), std::move(rueckrufe));
   grafik_ = &rahmen_->Grafik();
 }

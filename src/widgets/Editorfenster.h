@@ -46,7 +46,10 @@ class Editorfenster : public QMainWindow {
  protected:
   Editorfenster(QWidget* parent, const Fensterumgebung& umgebung);
 
-  void RahmenAnlegen(const Editorfelder& felder, Editorrueckrufe rueckrufe);
+  // The frame; a rescale of the configuration (`neuskalierungen`) redraws the graphs and
+  // fields in the new units once the window's model is there.
+  void RahmenAnlegen(const Editorfelder& felder, Editorrueckrufe rueckrufe,
+                     common::Meldeliste<>& neuskalierungen);
   // Actions and menus from the table; the tool group (werkzeuge_, made by the table)
   // reports its choice to WerkzeugGewaehlt; `direkthilfe` is the window's "?" command.
   void BefehleAnlegen(std::vector<Befehlszeile> befehle, QAction* direkthilfe);
@@ -74,6 +77,7 @@ class Editorfenster : public QMainWindow {
  private:
   device::Verbindung::HinweisAbo hinweisAbo_;
   common::Meldeliste<const std::string&>::Abo titelAbo_;
+  common::Meldeliste<>::Abo neuskalierungAbo_;
 };
 
 }  // namespace widgets

@@ -9,7 +9,7 @@
 #include <QScrollBar>
 #include <QToolBar>
 
-#include "common/Direkthilfe.h"
+#include "widgets/Direkthilfe.h"
 #include "device/Companel.h"
 #include "widgets/Editorhilfetexte.h"
 #include "widgets/Fehlerfeldanzeige.h"
@@ -20,7 +20,6 @@
 
 namespace widgets {
 
-using common::gHilfeAktiv;
 
 Editorrahmen::Editorrahmen(QMainWindow* fenster, const Editorfelder& felder, HilfeFilter& hilfe,
                            device::Verbindung& verbindung, Editorrueckrufe rueckrufe)
@@ -77,7 +76,7 @@ bool Editorrahmen::eventFilter(QObject* objekt, QEvent* ereignis) {
   }
   // Another window may have switched direct help meanwhile.
   if (objekt == fenster_ && ereignis->type() == QEvent::Show && direkthilfe_)
-    direkthilfe_->setChecked(gHilfeAktiv);
+    direkthilfe_->setChecked(HilfeAktiv());
   return QObject::eventFilter(objekt, ereignis);
 }
 
@@ -99,7 +98,7 @@ void Editorrahmen::FehlerfelderAbonnieren() {
 
 void Editorrahmen::Knopf(QPushButton* knopf, std::function<void()> aktion) {
   connect(knopf, &QPushButton::clicked, this, [aktion = std::move(aktion)] {
-    if (!gHilfeAktiv) aktion();
+    if (!HilfeAktiv()) aktion();
   });
 }
 
@@ -113,7 +112,7 @@ void Editorrahmen::ScrollbarLosgelassen() {
   const bool bewegt = scrollbarBewegt_;
   scrollbarBewegt_ = false;
   // Help mode ignores commits: the bar goes back to the view it shows.
-  if (gHilfeAktiv) {
+  if (HilfeAktiv()) {
     ScrollbalkenZeigen();
     return;
   }
@@ -131,7 +130,7 @@ void Editorrahmen::YZoomFelderZeigen(double feldMin, double feldMax, double gena
 }
 
 void Editorrahmen::YZoomUebernehmen() {
-  if (zoomZeigen_ || gHilfeAktiv) return;
+  if (zoomZeigen_ || HilfeAktiv()) return;
   // A field keeps only the decimals it shows; an unchanged field stands for its stored
   // limit, else truncating the rounded value would lower the limit at every commit.
   auto wert = [](const QDoubleSpinBox* feld, const ZoomFeld& f) {
@@ -144,8 +143,8 @@ void Editorrahmen::YZoomUebernehmen() {
 }
 
 bool Editorrahmen::WerkzeugGewaehlt(QAction* aktion) {
-  if (gHilfeAktiv) {
-    common::Hilfetext(aktion->property("hilfe").toString().toStdString());
+  if (HilfeAktiv()) {
+    widgets::Hilfetext(aktion->property("hilfe").toString().toStdString());
     // The tool stays as it was.
     if (letztesWerkzeug_)
       letztesWerkzeug_->setChecked(true);
@@ -158,8 +157,8 @@ bool Editorrahmen::WerkzeugGewaehlt(QAction* aktion) {
 }
 
 void Editorrahmen::DirekthilfeUmschalten() {
-  DirekthilfeSchalten(!gHilfeAktiv);
-  if (direkthilfe_) direkthilfe_->setChecked(gHilfeAktiv);
+  DirekthilfeSchalten(!HilfeAktiv());
+  if (direkthilfe_) direkthilfe_->setChecked(HilfeAktiv());
 }
 
 }  // namespace widgets

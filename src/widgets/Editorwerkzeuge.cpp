@@ -5,12 +5,17 @@
 
 namespace widgets {
 
-Editorwerkzeuge::Editorwerkzeuge(Editorfenster& fenster)
-    : fenster_(fenster), grafik_(fenster.Grafik()) {}
+Editorwerkzeuge::Editorwerkzeuge(Editorfenster& fenster, common::Editorsitzung& sitzung)
+    : fenster_(fenster), grafik_(fenster.Grafik()), editorsitzung_(sitzung) {}
+
+void Editorwerkzeuge::ZugBeginnen(double breitePx, double hoehePx) {
+  editorsitzung_.ZugBeginnen(breitePx, hoehePx);
+}
 
 bool Editorwerkzeuge::ZugAbbrechbar() const {
-  const int w = fenster_.Werkzeugnummer();
-  return w == kZeichnen || w == kVerschieben || w == kMarkieren;
+  using W = Editorwerkzeug;
+  const auto w = static_cast<W>(fenster_.Werkzeugnummer());
+  return w == W::Zeichnen || w == W::Verschieben || w == W::Markieren;
 }
 
 void Editorwerkzeuge::Abbrechen() {
@@ -19,14 +24,17 @@ void Editorwerkzeuge::Abbrechen() {
   frischerZug_ = true;
   if (!neueMarkierung_) {
     neueMarkierung_ = true;
-    MarkeZuruecknehmen();
-    grafik_.Neuzeichnen();
+    editorsitzung_.MarkeZuruecknehmen();
+    fenster_.ZeichnenMitScrollbar();
   }
   Abgebrochen();
 }
 
 void Editorwerkzeuge::Rad(double x, double schritte, bool zoom) {
-  SichtBewegen(x, schritte, zoom);
+  if (zoom)
+    editorsitzung_.RadZoom(x, schritte > 0);
+  else
+    editorsitzung_.RadVerschieben(schritte);
   fenster_.ZeichnenMitScrollbar();
 }
 

@@ -1,11 +1,13 @@
 // What both editors' mouse tools share over their sessions: the state of a drag (whether
 // the next movement starts a new mark, which point a move has picked), Escape taking back
 // the drag of the select, draw and move tools, and the wheel's zoom and scroll with a
-// redraw. Each editor maps its tools to its core calls in Vorschau and Uebernehmen and
-// answers the hooks below with its session.
+// redraw, through the session's editor interface. Each editor maps its tools to its core
+// calls in Vorschau and Uebernehmen.
 #pragma once
 
+#include "common/Editorsitzung.h"
 #include "widgets/Editorfenster.h"
+#include "widgets/Editorwerkzeug.h"
 #include "widgets/Grapheditor.h"
 #include "widgets/Kurvengrafik.h"
 #include "widgets/Werkzeugvorschau.h"
@@ -14,21 +16,15 @@ namespace widgets {
 
 class Editorwerkzeuge : public Grapheditor {
  public:
+  void ZugBeginnen(double breitePx, double hoehePx) override;
   bool ZugAbbrechbar() const override;
   void Abbrechen() override;
   void Rad(double x, double schritte, bool zoom) override;
 
  protected:
-  // Both editors' tool groups begin with these three, the tools with a drag to take back.
-  enum Zugwerkzeug { kMarkieren = 0, kZeichnen = 1, kVerschieben = 2 };
-
   // The window whose tool group and graph the tools work with.
-  explicit Editorwerkzeuge(Editorfenster& fenster);
+  Editorwerkzeuge(Editorfenster& fenster, common::Editorsitzung& sitzung);
 
-  // The session's mark as it was at the press, drawn into the graphs.
-  virtual void MarkeZuruecknehmen() = 0;
-  // The wheel's view change in the session, as Rad describes it; the base redraws.
-  virtual void SichtBewegen(double x, double schritte, bool zoom) = 0;
   // After Escape: whatever else the window shows of the drag.
   virtual void Abgebrochen() {}
 
@@ -71,6 +67,7 @@ class Editorwerkzeuge : public Grapheditor {
 
   Editorfenster& fenster_;
   Kurvengrafik& grafik_;
+  common::Editorsitzung& editorsitzung_;
   bool neueMarkierung_ = true;  // select: the next movement starts a new mark
   bool frischerZug_ = true;     // move: the next movement picks a point
   int gewaehlterPunkt_ = 0;
@@ -82,7 +79,7 @@ template <class F, class S>
 class Sitzungswerkzeuge : public Editorwerkzeuge {
  public:
   Sitzungswerkzeuge(F& fenster, S& sitzung)
-      : Editorwerkzeuge(fenster), p_(fenster), sitzung_(sitzung) {}
+      : Editorwerkzeuge(fenster, sitzung), p_(fenster), sitzung_(sitzung) {}
 
   void MausSetzen(QPoint maus) override { p_.Dialoge().MausSetzen(maus); }
 

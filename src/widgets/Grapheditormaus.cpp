@@ -6,7 +6,7 @@
 #include <QMouseEvent>
 #include <QWheelEvent>
 
-#include "common/Direkthilfe.h"
+#include "widgets/Direkthilfe.h"
 #include "widgets/Grapheditor.h"
 #include "widgets/Kurvengrafik.h"
 
@@ -64,8 +64,8 @@ QPointF Grapheditormaus::Cursor(const QMouseEvent* e) const {
 
 void Grapheditormaus::Druecken(const QMouseEvent* e) {
   if (e->button() != Qt::LeftButton) return;
-  if (common::gHilfeAktiv) {
-    common::Hilfetext(hilfe_);
+  if (widgets::HilfeAktiv()) {
+    widgets::Hilfetext(hilfe_);
     return;
   }
   // The nearest point is found in screen distance on the plot area as it is now.
@@ -102,7 +102,7 @@ void Grapheditormaus::ZugAbbrechen() {
 }
 
 void Grapheditormaus::Rad(const QWheelEvent* e) {
-  if (common::gHilfeAktiv || gedrueckt_) return;
+  if (widgets::HilfeAktiv() || gedrueckt_) return;
   const double schritte = e->angleDelta().y() / 120.0;
   if (schritte == 0.0) return;
   const bool zoom = e->modifiers() & Qt::ControlModifier;

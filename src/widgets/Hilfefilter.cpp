@@ -1,11 +1,10 @@
 #include "widgets/Hilfefilter.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QMouseEvent>
 #include <QWidget>
 
-#include "common/Direkthilfe.h"
+#include "widgets/Direkthilfe.h"
 
 namespace widgets {
 
@@ -28,7 +27,7 @@ QString HilfeFilter::Text(const QWidget* control) const {
 }
 
 bool HilfeFilter::eventFilter(QObject* watched, QEvent* event) {
-  if (!common::gHilfeAktiv) return false;
+  if (!widgets::HilfeAktiv()) return false;
   switch (event->type()) {
     // A press soon after the one that closed a help popup arrives as a double click only;
     // it is a click on this control all the same.
@@ -38,7 +37,7 @@ bool HilfeFilter::eventFilter(QObject* watched, QEvent* event) {
       if (maus->button() == Qt::LeftButton) {
         auto it = texte_.find(watched);
         if (it != texte_.end() && !it->second.isEmpty())
-          common::Hilfetext(it->second.toStdString());
+          widgets::Hilfetext(it->second.toStdString());
       }
       return true;
     }
@@ -51,17 +50,6 @@ bool HilfeFilter::eventFilter(QObject* watched, QEvent* event) {
     default:
       return false;
   }
-}
-
-void DirekthilfeSchalten(bool an) {
-  bool war = common::gHilfeAktiv != 0;
-  common::gHilfeAktiv = an ? 1 : 0;
-  if (an && !war) {
-    QApplication::setOverrideCursor(Qt::WhatsThisCursor);
-  } else if (!an && war) {
-    QApplication::restoreOverrideCursor();
-  }
-  if (an) common::Hilfetext(kHilfeModusAn);
 }
 
 }  // namespace widgets

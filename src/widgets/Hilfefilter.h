@@ -1,4 +1,4 @@
-// Direct help for Qt windows: while gHilfeAktiv is set, a left click on a registered
+// Direct help for Qt windows: while direct help is on, a left click on a registered
 // control shows its help text and is swallowed, so the control never commits.
 #pragma once
 
@@ -10,8 +10,6 @@ class QWidget;
 
 namespace widgets {
 
-inline constexpr const char* kHilfeModusAn =
-    "Direct help mode activated!\nTo quit click the '?' icon.";
 // Shared by every window that carries the error fields or the connection symbol.
 inline constexpr const char* kHilfeFehleranzeige =
     "Indicates errors that occurred during data transfer\nto the WUN-2. The error display "
@@ -39,9 +37,5 @@ class HilfeFilter : public QObject {
  private:
   std::map<const QObject*, QString> texte_;
 };
-
-// The direct-help switch of any window: copies its state into gHilfeAktiv, changes the
-// mouse pointer and, when switched on, shows the activation text.
-void DirekthilfeSchalten(bool an);
 
 }  // namespace widgets

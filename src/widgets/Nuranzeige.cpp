@@ -3,7 +3,7 @@
 #include <QEvent>
 #include <QWidget>
 
-#include "common/Direkthilfe.h"
+#include "widgets/Direkthilfe.h"
 
 namespace widgets {
 namespace {
@@ -14,7 +14,7 @@ class Nuranzeige : public QObject {
 
  protected:
   bool eventFilter(QObject* objekt, QEvent* ereignis) override {
-    if (common::gHilfeAktiv) return false;
+    if (widgets::HilfeAktiv()) return false;
     switch (ereignis->type()) {
       case QEvent::MouseButtonPress:
       case QEvent::MouseButtonRelease:

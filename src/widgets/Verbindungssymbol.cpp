@@ -5,7 +5,7 @@
 #include <QPainterPath>
 #include <algorithm>
 
-#include "common/Direkthilfe.h"
+#include "widgets/Direkthilfe.h"
 #include "device/Companel.h"
 #include "widgets/Hilfefilter.h"
 
@@ -87,8 +87,8 @@ void Verbindungssymbol::paintEvent(QPaintEvent*) {
 
 void Verbindungssymbol::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
-  if (common::gHilfeAktiv) {
-    common::Hilfetext(kHilfeVerbindungssymbol);
+  if (widgets::HilfeAktiv()) {
+    widgets::Hilfetext(kHilfeVerbindungssymbol);
     return;
   }
   if (verbindung_) device::ComPictureKlick(*verbindung_);

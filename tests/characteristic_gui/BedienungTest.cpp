@@ -34,7 +34,7 @@ TEST_F(KennlBedienungTest, CtrlWheelZoomsAroundTheMouseAndTheWheelScrollsWithinT
   EXPECT_DOUBLE_EQ(4094, sitzung.gKennl.XEnde);  // not past the input range
   EXPECT_EQ(100, u().SCROLLBAR->value() * 100 / std::max(1, u().SCROLLBAR->maximum()));
   // In help mode the wheel does nothing.
-  common::gHilfeAktiv = 1;
+  widgets::DirekthilfeSchalten(true);
   Rad(p, 3);
   EXPECT_DOUBLE_EQ(4094, sitzung.gKennl.XEnde);
 }

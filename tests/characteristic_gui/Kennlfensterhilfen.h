@@ -14,7 +14,7 @@
 #include "characteristic/gui/Kennlinienpanel.h"
 #include "characteristic/model/KennlAllokation.h"
 #include "characteristic/model/Kennliniensitzung.h"
-#include "common/Direkthilfe.h"
+#include "widgets/Direkthilfe.h"
 #include "config/Konfiguration.h"
 #include "device/Fehler.h"
 #include "device/Verbindung.h"
@@ -29,7 +29,7 @@ using characteristic::gui::KennlWerkzeug;
 class KennlFensterTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    common::gHilfeAktiv = 0;
+    widgets::DirekthilfeSchalten(false);
     device::ZOR_Fehlersprache(2);
     sitzung.Konfig.gKonfig = config::KonfigurationStandard();
     characteristic::KennlAllokationsHaken().Ausloesen(0);
@@ -44,7 +44,7 @@ class KennlFensterTest : public ::testing::Test {
   void TearDown() override {
     panel->KennlinienpanelClear();
     panel.reset();
-    common::gHilfeAktiv = 0;
+    widgets::DirekthilfeSchalten(false);
     while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
   }
 

@@ -301,7 +301,7 @@ TEST_F(KennlFensterTest, FileCommandsGoThroughTheOperator) {
 
 TEST_F(KennlFensterTest, DirectHelpShowsTextsAndCommitsNothing) {
   panel->Aktionen().Direkthilfe->trigger();
-  ASSERT_TRUE(common::gHilfeAktiv);
+  ASSERT_TRUE(widgets::HilfeAktiv());
   EXPECT_TRUE(panel->Aktionen().Direkthilfe->isChecked());
   op.helpTexts.clear();
 
@@ -323,7 +323,7 @@ TEST_F(KennlFensterTest, DirectHelpShowsTextsAndCommitsNothing) {
   panel->Aktionen().Pinbelegung->trigger();
   EXPECT_TRUE(op.messages.empty());
   panel->Aktionen().Direkthilfe->trigger();
-  EXPECT_FALSE(common::gHilfeAktiv);
+  EXPECT_FALSE(widgets::HilfeAktiv());
   panel->Aktionen().Pinbelegung->trigger();
   ASSERT_EQ(op.messages.size(), 1u);
   EXPECT_EQ(op.messages[0].title, "WUN-2 pin assignment");

@@ -50,13 +50,6 @@ bool Existiert(const std::string& pfad) {
   return std::filesystem::exists(pfad);
 }
 
-bool Gleich(const std::vector<curves::Kurvenpunkt>& a, const std::vector<curves::Kurvenpunkt>& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (a[i].Y != b[i].Y || a[i].Laenge != b[i].Laenge || a[i].Zeitbasis != b[i].Zeitbasis)
-      return false;
-  return true;
-}
 
 std::string Text(const std::vector<curves::Kurvenpunkt>& punkte) {
   std::ostringstream s;

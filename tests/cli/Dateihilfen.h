@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "curves/model/Kurvenmodell.h"
+#include "support/Kurvenpunkte.h"
 
 namespace clitest {
 
@@ -26,7 +27,7 @@ void Schreiben(const std::string& pfad, const std::string& inhalt);
 bool Existiert(const std::string& pfad);
 
 // Point lists compare by value, length and time base.
-bool Gleich(const std::vector<curves::Kurvenpunkt>& a, const std::vector<curves::Kurvenpunkt>& b);
+using testsupport::Gleich;
 std::string Text(const std::vector<curves::Kurvenpunkt>& punkte);
 
 }  // namespace clitest

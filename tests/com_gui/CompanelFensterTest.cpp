@@ -12,7 +12,7 @@
 #include <QtTest/QTest>
 #include <memory>
 
-#include "common/Direkthilfe.h"
+#include "widgets/Direkthilfe.h"
 #include "device/Companel.h"
 #include "device/Fehler.h"
 #include "device/Protokoll.h"
@@ -33,7 +33,7 @@ constexpr int kSimPort = 4;
 constexpr int kFehlenderPort = 3;  // listed by the system, but no device behind it
 
 void globalesZuruecksetzen() {
-  common::gHilfeAktiv = 0;
+  widgets::DirekthilfeSchalten(false);
   while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
   device::ZOR_Fehlersprache(2);
 }
@@ -318,7 +318,7 @@ TEST_F(ComFensterTest, DirectHelpShowsTextsAndNeitherOpensNorScans) {
   const int eintraege = u().PORT->count();
   ports = {1, 2, 6, 7, 8};
   u().DIREKTHILFE->setChecked(true);
-  ASSERT_EQ(common::gHilfeAktiv, 1);
+  ASSERT_EQ(widgets::HilfeAktiv(), 1);
   op.helpTexts.clear();
   QTest::mouseClick(u().PORT, Qt::LeftButton);
   QTest::mouseClick(u().SCANN, Qt::LeftButton);

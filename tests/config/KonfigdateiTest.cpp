@@ -1,5 +1,4 @@
 // Configuration files on disk: layout, every load error, safe saving, the dialogs.
-#include <signal.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -13,6 +12,7 @@
 #include "KonfigTestbasis.h"
 #include "common/OperatorInterface.h"
 #include "config/Konfigdatei.h"
+#include "support/Dateibytes.h"
 #include "support/ScriptedOperator.h"
 #include "support/TempDir.h"
 
@@ -207,20 +207,13 @@ TEST_F(Konfigdatei, SaveReplacesAnEarlierFile) {
 
 TEST_F(Konfigdatei, FailedWriteKeepsTheEarlierFile) {
   const Bytes alt = GueltigeDatei();
-  // The process may write no more than 100 bytes into any file.
-  struct sigaction ignorieren {
-  }, vorher{};
-  ignorieren.sa_handler = SIG_IGN;
-  ASSERT_EQ(sigaction(SIGXFSZ, &ignorieren, &vorher), 0);
-  rlimit grenze{}, alteGrenze{};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &alteGrenze), 0);
-  grenze = alteGrenze;
-  grenze.rlim_cur = 100;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &grenze), 0);
-  int ergebnis = KonfigdateiSpeichernNach(konfig, dir.file("gut.wuo"));
-  int neu = KonfigdateiSpeichernNach(konfig, dir.file("neu.wuo"));
-  setrlimit(RLIMIT_FSIZE, &alteGrenze);
-  sigaction(SIGXFSZ, &vorher, nullptr);
+  int ergebnis, neu;
+  {
+    // The process may write no more than 100 bytes into any file.
+    testsupport::Schreibgrenze grenze(100);
+    ergebnis = KonfigdateiSpeichernNach(konfig, dir.file("gut.wuo"));
+    neu = KonfigdateiSpeichernNach(konfig, dir.file("neu.wuo"));
+  }
 
   EXPECT_EQ(ergebnis, -301262);
   EXPECT_EQ(neu, -301262);

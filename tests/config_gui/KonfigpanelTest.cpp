@@ -14,7 +14,7 @@
 #include <fstream>
 #include <memory>
 
-#include "common/Direkthilfe.h"
+#include "widgets/Direkthilfe.h"
 #include "config/Konfigdatei.h"
 #include "config/Konfigfelder.h"
 #include "config/Konfiguration.h"
@@ -34,7 +34,7 @@ using widgets::Fenster;
 class KonfigFensterTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    common::gHilfeAktiv = 0;
+    widgets::DirekthilfeSchalten(false);
     device::ZOR_Fehlersprache(2);  // as the program sets at start
     config::KonfigurationStandardwerte(konfig);
     fenster = std::make_unique<KonfigpanelFenster>(
@@ -56,7 +56,7 @@ class KonfigFensterTest : public ::testing::Test {
   void TearDown() override {
     tickets.clear();
     fenster.reset();
-    common::gHilfeAktiv = 0;
+    widgets::DirekthilfeSchalten(false);
     while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
     config::KonfigurationStandardwerte(konfig);
   }
@@ -307,7 +307,7 @@ TEST_F(KonfigFensterTest, InputVoltagesAndScalesTakeAnyValueAtFullPrecision) {
 
 TEST_F(KonfigFensterTest, DirectHelpShowsFieldTextsAndBlocksEveryAction) {
   u().DIREKTHILFE->setChecked(true);
-  ASSERT_EQ(common::gHilfeAktiv, 1);
+  ASSERT_EQ(widgets::HilfeAktiv(), 1);
   ASSERT_EQ(op.helpTexts.size(), 1u);
   EXPECT_EQ(op.helpTexts[0], "Direct help mode activated!\nTo quit click the '?' icon.");
   QTest::mouseClick(u().AUSGANGSBEREICH, Qt::LeftButton);
@@ -335,7 +335,7 @@ TEST_F(KonfigFensterTest, DirectHelpShowsFieldTextsAndBlocksEveryAction) {
   EXPECT_TRUE(ablauf.empty());
 
   u().DIREKTHILFE->setChecked(false);
-  EXPECT_EQ(common::gHilfeAktiv, 0);
+  EXPECT_EQ(widgets::HilfeAktiv(), 0);
   QTest::mouseClick(u().HAUPTFENSTER, Qt::LeftButton);
   EXPECT_EQ(ablauf.back(), "zeige -1");
 }

@@ -25,7 +25,7 @@ class Kurvenfixture : public ::testing::Test {
     config::KonfigurationStandardwerte(sitzung.Konfig);
     device::ZOR_Fehlersprache(2);
     ASSERT_EQ(curves::KurvenModellInitialisieren(sitzung), 0);
-    curves::setEditordialoge(sitzung, &dialoge);
+    curves::EditordialogeSetzen(sitzung, &dialoge);
   }
   void TearDown() override { curves::AllokationsfehlerAusloesen(0); }
 

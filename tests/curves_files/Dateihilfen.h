@@ -23,6 +23,7 @@
 #include "device/Fehler.h"
 #include "support/Dateibytes.h"
 #include "support/DeutscheZahlen.h"
+#include "support/Kurvenpunkte.h"
 #include "support/ScriptedOperator.h"
 #include "support/TempDir.h"
 
@@ -42,13 +43,7 @@ inline Kurvenpunkt P(int y, int laenge, int zeitbasis) {
   return Kurvenpunkt{y, laenge, static_cast<std::int8_t>(zeitbasis), {0, 0, 0}};
 }
 
-inline bool Gleich(const std::vector<Kurvenpunkt>& a, const std::vector<Kurvenpunkt>& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (a[i].Y != b[i].Y || a[i].Laenge != b[i].Laenge || a[i].Zeitbasis != b[i].Zeitbasis)
-      return false;
-  return true;
-}
+using testsupport::Gleich;
 
 // A snapshot of everything a refused file must leave alone.
 struct Modellstand {
@@ -82,26 +77,7 @@ struct Modellstand {
   }
 };
 
-// Limits the size of files this process may write, for provoking failed writes; the
-// signal the kernel sends on reaching it is ignored so the write just comes up short.
-class Schreibgrenze {
- public:
-  explicit Schreibgrenze(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &alt_);
-    vorher_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit neu = alt_;
-    neu.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &neu);
-  }
-  ~Schreibgrenze() {
-    setrlimit(RLIMIT_FSIZE, &alt_);
-    std::signal(SIGXFSZ, vorher_);
-  }
-
- private:
-  rlimit alt_{};
-  void (*vorher_)(int) = nullptr;
-};
+using testsupport::Schreibgrenze;
 
 class DateiTest : public ::testing::Test {
  protected:

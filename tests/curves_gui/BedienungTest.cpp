@@ -34,7 +34,7 @@ TEST_F(BedienungTest, CtrlWheelZoomsAroundTheMouseAndTheWheelScrolls) {
   for (int i = 0; i < 200; ++i) Rad(p, -1);
   EXPECT_DOUBLE_EQ(100999, sitzung.gSicht.XEnde);  // not past the curve's end
   // In help mode the wheel does nothing.
-  common::gHilfeAktiv = 1;
+  widgets::DirekthilfeSchalten(true);
   Rad(p, 3);
   EXPECT_DOUBLE_EQ(100999, sitzung.gSicht.XEnde);
 }

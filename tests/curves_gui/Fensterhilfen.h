@@ -10,7 +10,7 @@
 #include <QTest>
 #include <memory>
 
-#include "common/Direkthilfe.h"
+#include "widgets/Direkthilfe.h"
 #include "curves/edit/Ansicht.h"
 #include "curves/edit/Markierung.h"
 #include "curves/gui/Kurvenpanel.h"
@@ -28,7 +28,7 @@ namespace kurvenfenster {
 class FensterTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    common::gHilfeAktiv = 0;
+    widgets::DirekthilfeSchalten(false);
     device::ZOR_Fehlersprache(2);  // English, as the program starts
     panel = std::make_unique<curves::gui::Kurvenpanel>(
         sitzung, nullptr, widgets::Fensterumgebung{verbindung, nullptr, &navigation});
@@ -41,7 +41,7 @@ class FensterTest : public ::testing::Test {
   void TearDown() override {
     panel->KurvenpanelClear();
     panel.reset();
-    common::gHilfeAktiv = 0;
+    widgets::DirekthilfeSchalten(false);
   }
 
   QCustomPlot* graph() { return panel->Ui().GRAPH; }

@@ -63,7 +63,7 @@ TEST_F(FensterTest, EveryCommandShowsItsHelpTextAndDoesNothing) {
   const curves::Sichtfenster sicht = sitzung.gSicht;
 
   panel->Aktionen().Direkthilfe->trigger();
-  ASSERT_TRUE(common::gHilfeAktiv);
+  ASSERT_TRUE(widgets::HilfeAktiv());
   for (const auto& [aktion, text] : faelle) {
     aktion->trigger();
     EXPECT_EQ(text, op.helpTexts.back()) << aktion->text().toStdString();

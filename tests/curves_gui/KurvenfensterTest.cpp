@@ -202,7 +202,7 @@ TEST_F(FensterTest, ScrollBarDoesNotScrollInHelpMode) {
   panel->Aktionen().ZoomPlus->trigger();
   ASSERT_EQ(50, ScrollbarPosition(bar));
   panel->Aktionen().Direkthilfe->trigger();
-  ASSERT_TRUE(common::gHilfeAktiv);
+  ASSERT_TRUE(widgets::HilfeAktiv());
   // A click into the bar beside the thumb, and a step from the keyboard.
   QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 30, bar->height() / 2));
   bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
@@ -234,7 +234,7 @@ TEST_F(FensterTest, DirectHelpOnNewKeepsTheCurves) {
   Klicken(Pixel(5000, 2000));
   ASSERT_EQ(2, Kurve1().Punktanzahl());
   panel->Aktionen().Direkthilfe->trigger();
-  ASSERT_TRUE(common::gHilfeAktiv);
+  ASSERT_TRUE(widgets::HilfeAktiv());
   EXPECT_TRUE(panel->Aktionen().Direkthilfe->isChecked());
   EXPECT_EQ("Direct help mode activated!\nTo quit click the '?' icon.", op.helpTexts.back());
   panel->Aktionen().Neu->trigger();
@@ -277,7 +277,7 @@ TEST_F(FensterTest, DirectHelpOnNewKeepsTheCurves) {
   EXPECT_EQ(0, verbindung.AktuelleFehlerfelder().nummer);  // nothing sent
 
   panel->Aktionen().Direkthilfe->trigger();
-  EXPECT_FALSE(common::gHilfeAktiv);
+  EXPECT_FALSE(widgets::HilfeAktiv());
   EXPECT_FALSE(panel->Aktionen().Direkthilfe->isChecked());
 }
 

@@ -9,6 +9,7 @@
 
 #include "config/Konfiguration.h"
 #include "curves/model/Kurvenmodell.h"
+#include "support/Kurvenpunkte.h"
 #include "curves/model/Kurvensitzung.h"
 #include "device/Fehler.h"
 #include "device/Verbindung.h"
@@ -26,13 +27,7 @@ inline int Wort(const std::vector<std::uint8_t>& b, int adresse) {
   return b.at(adresse) * 256 + b.at(adresse + 1);
 }
 
-inline bool Gleich(const std::vector<Kurvenpunkt>& a, const std::vector<Kurvenpunkt>& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (a[i].Y != b[i].Y || a[i].Laenge != b[i].Laenge || a[i].Zeitbasis != b[i].Zeitbasis)
-      return false;
-  return true;
-}
+using testsupport::Gleich;
 
 class ModellTest : public ::testing::Test {
  protected:

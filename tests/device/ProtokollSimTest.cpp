@@ -19,13 +19,7 @@ using sim::Fault;
 using sim::FaultKind;
 using testsupport::SimPort;
 using testsupport::SimPortOptions;
-
-SimPortOptions kurz(std::string adressen = "1") {
-  SimPortOptions o;
-  o.addresses = std::move(adressen);
-  o.timeout = 0.1;
-  return o;
-}
+using testsupport::KurzeWartezeit;
 
 TEST(SimProtokoll, IdStartStopAndInputs) {
   SimPort sim;
@@ -156,7 +150,7 @@ TEST(SimProtokoll, BroadcastsReachEveryDeviceAndGetNoAnswer) {
 }
 
 TEST(SimProtokoll, NumericCommandsChangeBaudRateAndAddress) {
-  SimPort sim(kurz());
+  SimPort sim(KurzeWartezeit());
   const int p = sim.port();
   ASSERT_EQ(ZORMIV1_BaudrateSchreiben(sim.verbindung(), p, 1, 38400), 0);
   EXPECT_EQ(sim.engine().device('1').baudRate, 38400);
@@ -169,7 +163,7 @@ TEST(SimProtokoll, NumericCommandsChangeBaudRateAndAddress) {
 }
 
 TEST(SimProtokoll, ScanOfSeveralDevicesSeesOnlyThoseThere) {
-  SimPortOptions o = kurz("35");
+  SimPortOptions o = KurzeWartezeit("35");
   o.ids = {{'5', "OTHER DEVICE"}};
   SimPort sim(o);
   for (char a = '1'; a <= '8'; ++a) {
@@ -188,7 +182,7 @@ TEST(SimProtokoll, ScanOfSeveralDevicesSeesOnlyThoseThere) {
 }
 
 TEST(SimFehler, NakCanSilenceAndOtherBytesAreToldApart) {
-  SimPort sim(kurz());
+  SimPort sim(KurzeWartezeit());
   const int p = sim.port();
   const std::uint8_t d[2] = {1, 2};
   sim.engine().inject({FaultKind::Nak, "BDW"});
@@ -208,7 +202,7 @@ TEST(SimFehler, NakCanSilenceAndOtherBytesAreToldApart) {
 }
 
 TEST(SimFehler, DelayedAndLateAnswers) {
-  SimPort sim(kurz());
+  SimPort sim(KurzeWartezeit());
   const int p = sim.port();
   char id[32];
   Fault spaet{FaultKind::Delay, "IDR"};
@@ -228,7 +222,7 @@ TEST(SimFehler, DelayedAndLateAnswers) {
 }
 
 TEST(SimFehler, GarbledTruncatedAndWrongEchoReplies) {
-  SimPort sim(kurz());
+  SimPort sim(KurzeWartezeit());
   const int p = sim.port();
   std::uint8_t b[4] = {0x55, 0x55, 0x55, 0x55};
   sim.engine().withDevice('1', [](sim::Device& d) {
@@ -285,7 +279,7 @@ TEST(SimFehler, GarbledTruncatedAndWrongEchoReplies) {
 }
 
 TEST(SimFehler, EveryNthFrame) {
-  SimPort sim(kurz());
+  SimPort sim(KurzeWartezeit());
   Fault f{FaultKind::Nak, "DF"};
   f.everyNth = 3;
   sim.engine().inject(f);
@@ -298,7 +292,7 @@ TEST(SimFehler, EveryNthFrame) {
 }
 
 TEST(SimQtDienst, ClosingAndReopeningThePortKeepsTheLine) {
-  SimPort sim(kurz());
+  SimPort sim(KurzeWartezeit());
   char id[32];
   for (int i = 0; i < 3; ++i) {
     ASSERT_EQ(ZORFYD1_Close(sim.verbindung(), sim.port()), 0);
@@ -313,7 +307,7 @@ TEST(SimQtDienst, ClosingAndReopeningThePortKeepsTheLine) {
 }
 
 TEST(SimQtDienst, StaleBytesAreFlushedBeforeACommand) {
-  SimPort sim(kurz());
+  SimPort sim(KurzeWartezeit());
   char id[32];
   // A reply that comes too late lands in the input queue; the next command empties it.
   Fault spaet{FaultKind::Delay, "V1R"};
@@ -326,7 +320,7 @@ TEST(SimQtDienst, StaleBytesAreFlushedBeforeACommand) {
 }
 
 TEST(SimQtDienst, ServiceFailuresOnAClosedOrMissingPort) {
-  SimPort sim(kurz());
+  SimPort sim(KurzeWartezeit());
   auto& dienst = sim.service();
   EXPECT_EQ(dienst.ComRdByte(3), -1);
   EXPECT_EQ(dienst.GetOutQLen(3), -1);

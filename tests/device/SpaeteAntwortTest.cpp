@@ -21,13 +21,7 @@ using sim::Fault;
 using sim::FaultKind;
 using testsupport::SimPort;
 using testsupport::SimPortOptions;
-
-SimPortOptions kurz(std::string adressen = "1") {
-  SimPortOptions o;
-  o.addresses = std::move(adressen);
-  o.timeout = 0.1;
-  return o;
-}
+using testsupport::KurzeWartezeit;
 
 // The command letters a fault is armed for: the frame after "#" and the address.
 std::string befehlsbuchstaben(const Kommando& k) {
@@ -47,7 +41,7 @@ class SpaeteAntwort : public ::testing::TestWithParam<Kommando> {};
 // the device refuses; the third try goes through.
 TEST_P(SpaeteAntwort, WirdNichtDieAntwortDesNaechstenBefehls) {
   const Kommando& k = GetParam();
-  SimPort sim(kurz());
+  SimPort sim(KurzeWartezeit());
   const int p = sim.port();
   const std::string b = befehlsbuchstaben(k);
   sim.engine().inject(spaet(b));
@@ -69,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(JederBefehl, SpaeteAntwort, ::testing::ValuesIn(ohneAdr
                          [](const auto& info) { return info.param.name; });
 
 TEST(SpaeteAntwortQuer, EinAbgelehnterBlockNachSpaeterIdGiltNichtAlsGeschrieben) {
-  SimPort sim(kurz());
+  SimPort sim(KurzeWartezeit());
   const int p = sim.port();
   char id[32];
   sim.engine().inject(spaet("IDR"));
@@ -81,7 +75,7 @@ TEST(SpaeteAntwortQuer, EinAbgelehnterBlockNachSpaeterIdGiltNichtAlsGeschrieben)
 }
 
 TEST(SpaeteAntwortQuer, SucheFindetDasGeraetNachDemVerspaeteten) {
-  SimPort sim(kurz("12"));
+  SimPort sim(KurzeWartezeit("12"));
   Fault f = spaet("IDR");
   f.address = '1';
   sim.engine().inject(f);
@@ -94,7 +88,7 @@ TEST(SpaeteAntwortQuer, SucheFindetDasGeraetNachDemVerspaeteten) {
 }
 
 TEST(SpaeteAntwortQuer, EinZuLangerIdTextWirdNichtZurNaechstenAntwort) {
-  SimPortOptions o = kurz();
+  SimPortOptions o = KurzeWartezeit();
   o.ids = {{'1', std::string(40, 'X')}};
   SimPort sim(o);
   char id[64];

@@ -18,7 +18,7 @@
 #include <memory>
 #include <sstream>
 
-#include "common/Direkthilfe.h"
+#include "widgets/Direkthilfe.h"
 #include "config/Konfiguration.h"
 #include "device/Fehler.h"
 #include "device/Verbindung.h"
@@ -43,7 +43,7 @@ class Fenster : public testing::Test {
     config::KonfigurationStandardwerte(sitzung.Konfig);
     sprache_ = device::Fehlersprache();
     device::ZOR_Fehlersprache(2);  // English, as the program runs
-    common::gHilfeAktiv = 0;
+    widgets::DirekthilfeSchalten(false);
     sim.verbindung().Port().offen = sim.port();
     sim.engine().withDevice('1', [](sim::Device& d) {
       for (int n = 0; n < 4; ++n) d.inputs[n] = sim::Signal{2.0 + n, 1.5, 0.5 + 0.25 * n};
@@ -275,10 +275,11 @@ TEST_P(Direkthilfe, AClickShowsTheControlsTextAndNothingHappens) {
   fenster->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(fenster.get()));
   sim.engine().withDevice('1', [](sim::Device& d) { d.outputs = {3, 3, 3, 3}; });
-  common::gHilfeAktiv = 1;
+  widgets::DirekthilfeSchalten(true);
+  bedienung.helpTexts.clear();  // the activation text
   QWidget* w = GetParam().control(*fenster);
   QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2));
-  common::gHilfeAktiv = 0;
+  widgets::DirekthilfeSchalten(false);
   ASSERT_EQ(1u, bedienung.helpTexts.size());
   EXPECT_EQ(GetParam().text, bedienung.helpTexts[0]);
   EXPECT_FALSE(fenster->Timer()->isActive());

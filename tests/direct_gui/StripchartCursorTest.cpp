@@ -6,7 +6,7 @@
 #include <QTest>
 #include <memory>
 
-#include "common/Direkthilfe.h"
+#include "widgets/Direkthilfe.h"
 #include "config/Konfiguration.h"
 #include "device/Verbindung.h"
 #include "direct/Direktpanel.h"
@@ -23,7 +23,7 @@ class StripchartCursor : public testing::Test {
  protected:
   void SetUp() override {
     config::KonfigurationStandardwerte(sitzung.Konfig);
-    common::gHilfeAktiv = 0;
+    widgets::DirekthilfeSchalten(false);
     fenster = std::make_unique<direct::gui::DirektpanelFenster>(
         sitzung, nullptr, widgets::Fensterumgebung{verbindung});
     fenster->resize(900, 700);

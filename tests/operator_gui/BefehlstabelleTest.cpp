@@ -8,7 +8,7 @@
 #include <QMenuBar>
 #include <QToolBar>
 
-#include "common/Direkthilfe.h"
+#include "widgets/Direkthilfe.h"
 #include "common/OperatorInterface.h"
 #include "support/ScriptedOperator.h"
 #include "widgets/Befehlstabelle.h"
@@ -27,7 +27,7 @@ QStringList Eintraege(const QList<QAction*>& aktionen) {
 class BefehlstabelleTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    common::gHilfeAktiv = 0;
+    widgets::DirekthilfeSchalten(false);
     auto zeile = [this](QAction*& ziel, const char* menue, const char* text) -> Befehlszeile& {
       zeilen.push_back({});
       zeilen.back().Ziel = &ziel;
@@ -58,10 +58,10 @@ class BefehlstabelleTest : public ::testing::Test {
     hilfe.Pruefbar = true;
     hilfe.AuchImHilfemodus = true;
     hilfe.Trenner = Leistentrenner::Aktiv;
-    hilfe.Aktion = [] { common::gHilfeAktiv = !common::gHilfeAktiv; };
+    hilfe.Aktion = [] { widgets::DirekthilfeSchalten(!widgets::HilfeAktiv()); };
     widgets::BefehleAnlegen(&fenster, zeilen);
   }
-  void TearDown() override { common::gHilfeAktiv = 0; }
+  void TearDown() override { widgets::DirekthilfeSchalten(false); }
 
   testsupport::ScriptedOperator op;
   QMainWindow fenster;
@@ -103,14 +103,14 @@ TEST_F(BefehlstabelleTest, HelpModeShowsTheHelpTextInsteadOfActing) {
   neu_->trigger();
   EXPECT_EQ(1, neuAufrufe);
   hilfe_->trigger();
-  ASSERT_TRUE(common::gHilfeAktiv);
+  ASSERT_TRUE(widgets::HilfeAktiv());
   neu_->trigger();
   ende_->trigger();  // no help text: nothing at all
   EXPECT_EQ(1, neuAufrufe);
   EXPECT_EQ(0, endeAufrufe);
-  EXPECT_EQ((std::vector<std::string>{"Makes it new."}), op.helpTexts);
+  EXPECT_EQ((std::vector<std::string>{widgets::kHilfeModusAn, "Makes it new."}), op.helpTexts);
   hilfe_->trigger();  // the switch itself still works
-  EXPECT_FALSE(common::gHilfeAktiv);
+  EXPECT_FALSE(widgets::HilfeAktiv());
   ende_->trigger();
   EXPECT_EQ(1, endeAufrufe);
 }

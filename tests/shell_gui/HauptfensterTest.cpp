@@ -122,7 +122,7 @@ TEST_F(ShellTest, DirectHelpShowsTheButtonTextsAndIgnoresEveryCommit) {
 
   // The switch is hidden in this build, but works.
   u.DIREKTHILFE->setChecked(true);
-  EXPECT_EQ(common::gHilfeAktiv, 1);
+  EXPECT_EQ(widgets::HilfeAktiv(), 1);
   ASSERT_NE(QApplication::overrideCursor(), nullptr);
   EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WhatsThisCursor);
   ASSERT_EQ(op.helpTexts.size(), 1u);
@@ -166,7 +166,7 @@ TEST_F(ShellTest, DirectHelpShowsTheButtonTextsAndIgnoresEveryCommit) {
   EXPECT_EQ(programm->AktuellesFenster(), Fenster::Haupt);
 
   u.DIREKTHILFE->setChecked(false);
-  EXPECT_EQ(common::gHilfeAktiv, 0);
+  EXPECT_EQ(widgets::HilfeAktiv(), 0);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   QTest::mouseClick(u.COM, Qt::LeftButton);
   EXPECT_EQ(programm->AktuellesFenster(), Fenster::Com);

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "characteristic/model/KennlAllokation.h"
-#include "common/Direkthilfe.h"
+#include "widgets/Direkthilfe.h"
 #include "config/Konfiguration.h"
 #include "curves/gui/Kurvenpanel.h"
 #include "curves/model/Kurvensitzung.h"
@@ -67,7 +67,7 @@ struct FakeFenster {
 };
 
 inline void globalesZuruecksetzen() {
-  common::gHilfeAktiv = 0;
+  widgets::DirekthilfeSchalten(false);
   while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
   characteristic::KennlAllokationsHaken().Ausloesen(0);
 }

@@ -53,6 +53,14 @@ struct SimPortOptions {
   bool viaLink = false;
 };
 
+// The devices at `adressen` with a short time-out, for tests that wait for silence.
+inline SimPortOptions KurzeWartezeit(std::string adressen = "1") {
+  SimPortOptions o;
+  o.addresses = std::move(adressen);
+  o.timeout = 0.1;
+  return o;
+}
+
 class SimPort {
  public:
   explicit SimPort(SimPortOptions options = {});

@@ -12,7 +12,7 @@
 #include "characteristic/gui/Kennlzeichnung.h"
 #include "characteristic/model/KennlRueckgaengig.h"
 #include "characteristic/model/Kennlinienmodell.h"
-#include "common/Direkthilfe.h"
+#include "widgets/Direkthilfe.h"
 #include "widgets/Cursorpaar.h"
 #include "widgets/Editorbefehle.h"
 #include "widgets/Editorrahmen.h"
@@ -156,7 +156,7 @@ std::vector<Befehlszeile> Kennlinienpanel::Befehlstabelle() {
       });
   // Help mode must not move the check mark away from the display type shown.
   connect(darstellungen_, &QActionGroup::triggered, this, [this] {
-    if (common::gHilfeAktiv) DarstellungSetzen(sitzung_.gKennl.Darstellung);
+    if (widgets::HilfeAktiv()) DarstellungSetzen(sitzung_.gKennl.Darstellung);
   });
 
   // The measuring cursors, over whatever tool is chosen.

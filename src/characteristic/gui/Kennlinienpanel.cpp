@@ -14,7 +14,6 @@
 #include "characteristic/gui/Kennldialoge.h"
 #include "characteristic/gui/Kennlhilfetexte.h"
 #include "characteristic/gui/Kennlmessung.h"
-#include "characteristic/gui/Kennlwerkzeuge.h"
 #include "characteristic/gui/Kennlzeichnung.h"
 #include "characteristic/model/KennlKommentar.h"
 #include "characteristic/model/KennlRueckgaengig.h"
@@ -22,13 +21,14 @@
 #include "characteristic/model/Kennlinienmodell.h"
 #include "characteristic/transfer/Kennlinienbild.h"
 #include "characteristic/transfer/Kennlinientransfer.h"
-#include "common/Direkthilfe.h"
+#include "widgets/Direkthilfe.h"
 #include "config/Umrechnung.h"
 #include "device/Companel.h"
 #include "device/Fehler.h"
 #include "ui_KENNLPNL.h"
 #include "widgets/Cursorpaar.h"
 #include "widgets/Editorrahmen.h"
+#include "widgets/Grapheditor.h"
 #include "widgets/Grapheditormaus.h"
 #include "widgets/Graphscrollbar.h"
 #include "widgets/Hilfefilter.h"
@@ -40,19 +40,11 @@
 
 namespace characteristic::gui {
 
-using common::gHilfeAktiv;
 namespace h = hilfe;
-
-namespace {
-
-constexpr int kFehlerWerkzeugleiste = -653501;
-
-}  // namespace
 
 Kennlinienpanel::Kennlinienpanel(Kennliniensitzung& sitzung, QWidget* parent,
                                  const widgets::Fensterumgebung& umgebung)
     : Editorfenster(parent, umgebung), sitzung_(sitzung), ui_(new ::Ui::KENNLPNL) {
-  ui_->setupUi(this);
   RahmenAnlegen();
   dialoge_ = std::make_unique<Kennldialoge>(this, *grafik_, sitzung_);
   BefehleAnlegen(Befehlstabelle(), a_.Direkthilfe);
@@ -64,13 +56,6 @@ Kennlinienpanel::Kennlinienpanel(Kennliniensitzung& sitzung, QWidget* parent,
       ui_->GRAPH,
       sitzung_.Konfig.gKonfig, [this]() -> const auto& { return sitzung_.gKennl.Kennl.Punkte; });
   HilfetexteAnmelden();
-  // A changed configuration relabels the axes and the fields in the configured units.
-  neuskalierung_ = sitzung_.Konfig.Neuskalierungen.Abonnieren([this] {
-    if (!sitzung_.gKennl.Kennl.Punkte.empty()) {
-      Kennlinienpanel_SkaliereYAchse();
-      KennlinienpanelZeichnen();
-    }
-  });
 }
 
 Kennlinienpanel::~Kennlinienpanel() {
@@ -78,6 +63,7 @@ Kennlinienpanel::~Kennlinienpanel() {
 }
 
 void Kennlinienpanel::RahmenAnlegen() {
+  ui_->setupUi(this);
   widgets::Editorrueckrufe r;
   r.Bereit = [this] { return !sitzung_.gKennl.Kennl.Punkte.empty(); };
   r.Zeichnen = [this] { KennlinienpanelZeichnen(); };
@@ -92,7 +78,8 @@ void Kennlinienpanel::RahmenAnlegen() {
   };
   r.YZoomSetzen = [this](double min, double max) { return KennlYZoomSetzen(sitzung_, min, max); };
   r.YZoomZeigen = [this] { YZoomFelderZeigen(); };
-  Editorfenster::RahmenAnlegen(widgets::EditorfelderAus(*ui_, kRohMax), std::move(r));
+  Editorfenster::RahmenAnlegen(widgets::EditorfelderAus(*ui_, kRohMax), std::move(r),
+                               sitzung_.Konfig.Neuskalierungen);
 }
 
 void Kennlinienpanel::Einrichten() {
@@ -128,7 +115,7 @@ void Kennlinienpanel::Verbinden() {
   auto& u = *ui_;
   // The mouse tools on the graph; the filter is a child of the window.
   new widgets::Grapheditormaus(this, u.GRAPH, hilfe::kGraph,
-                               std::make_unique<Kennlwerkzeuge>(*this, sitzung_));
+                               KennlwerkzeugeAnlegen(*this, sitzung_));
 
   auto knopf = [this](QPushButton* b, std::function<void()> aktion) {
     Knopf(b, std::move(aktion));
@@ -156,7 +143,7 @@ void Kennlinienpanel::Verbinden() {
   });
   // The rise time shows the value the device holds for what was entered.
   connect(u.ANSTIEGSZEIT, &QDoubleSpinBox::editingFinished, this, [this] {
-    if (imAnzeigen_ || gHilfeAktiv) return;
+    if (imAnzeigen_ || widgets::HilfeAktiv()) return;
     KennlAnstiegszeitSetzen(sitzung_, ui_->ANSTIEGSZEIT->value());
     FelderZeigen();
   });

@@ -10,6 +10,7 @@
 
 #include "characteristic/model/Kennliniensitzung.h"
 #include "widgets/Editorfenster.h"
+#include "widgets/Editorwerkzeug.h"
 
 class QAction;
 class QActionGroup;
@@ -20,6 +21,7 @@ class KENNLPNL;
 }
 namespace widgets {
 class Editorrahmen;
+class Grapheditor;
 class Cursorpaar;
 class HilfeFilter;
 class Kurvengrafik;
@@ -29,17 +31,8 @@ namespace characteristic::gui {
 
 class Kennldialoge;
 
-// The seven tools of the edit menu, in menu order.
-enum class KennlWerkzeug {
-  Keins = -1,
-  Markieren = 0,
-  Zeichnen,
-  Verschieben,
-  Punktdialog,
-  Koordinaten,
-  PunktLoeschen,
-  Teilen
-};
+// The seven tools of the edit menu, the ones both editors have.
+using KennlWerkzeug = widgets::Editorwerkzeug;
 
 // Every command of the menus and the toolbar.
 struct Kennlaktionen {
@@ -58,6 +51,13 @@ struct Kennlaktionen {
   QAction* Cursor;  // the measuring cursors on or off
 };
 
+class Kennlinienpanel;
+
+// The window's mouse tools over its session, for the shared graph-editor mouse filter
+// (Kennlwerkzeuge.cpp).
+std::unique_ptr<widgets::Grapheditor> KennlwerkzeugeAnlegen(Kennlinienpanel& fenster,
+                                                            Kennliniensitzung& sitzung);
+
 class Kennlinienpanel : public widgets::Editorfenster {
   Q_OBJECT
  public:
@@ -65,6 +65,8 @@ class Kennlinienpanel : public widgets::Editorfenster {
                   const widgets::Fensterumgebung& umgebung);
   ~Kennlinienpanel() override;
 
+  // The code of a toolbar that cannot be built.
+  static constexpr int kFehlerWerkzeugleiste = -653501;
   // Start: toolbar, graphs, the model, scroll bar, first drawing and the output-2 field.
   // 0, -653501 when the toolbar cannot be built, or -600502 when the model cannot be
   // allocated.
@@ -97,8 +99,8 @@ class Kennlinienpanel : public widgets::Editorfenster {
   Kennldialoge& Dialoge() { return *dialoge_; }
   KennlWerkzeug AktivesWerkzeug() const;
 
- protected:
  private:
+  // The form and the frame over its graphs, scroll bar and zoom fields.
   void RahmenAnlegen();
   void Einrichten();
   void Verbinden();
@@ -130,8 +132,7 @@ class Kennlinienpanel : public widgets::Editorfenster {
   Kennlaktionen a_{};
   QActionGroup* darstellungen_ = nullptr;
 
-  bool imAnzeigen_ = false;                  // fields being filled by the program, not the operator
-  common::Meldeliste<>::Abo neuskalierung_;  // rescaled with the configuration
+  bool imAnzeigen_ = false;  // fields being filled by the program, not the operator
   // Subscriptions to the session, ended with the window.
   common::Meldeliste<const KennlBefehlszustand&>::Abo undoAbo_;
 };

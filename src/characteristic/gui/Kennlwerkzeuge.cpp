@@ -1,4 +1,8 @@
-#include "characteristic/gui/Kennlwerkzeuge.h"
+// The characteristic window's mouse tools on its graph: what each tool previews while the
+// button is down and does at the release, with the session's core functions. The
+// graph-editor mouse filter of the shared kit calls them (Escape and the wheel are the
+// shared tools', over the session); the window keeps the tool choice.
+#include <memory>
 
 #include "characteristic/edit/KennlAnsicht.h"
 #include "characteristic/edit/KennlBearbeiten.h"
@@ -8,31 +12,21 @@
 #include "characteristic/gui/Kennldialoge.h"
 #include "characteristic/gui/Kennlinienpanel.h"
 #include "characteristic/gui/Kennlzeichnung.h"
+#include "widgets/Editorwerkzeuge.h"
 #include "widgets/Kurvengrafik.h"
 #include "widgets/Werkzeugvorschau.h"
 
 namespace characteristic::gui {
 
-static_assert(static_cast<int>(KennlWerkzeug::Markieren) == 0 &&
-              static_cast<int>(KennlWerkzeug::Zeichnen) == 1 &&
-              static_cast<int>(KennlWerkzeug::Verschieben) == 2);
+namespace {
 
-void Kennlwerkzeuge::ZugBeginnen(double breitePx, double hoehePx) {
-  KennlZeichenflaecheSetzen(sitzung_, breitePx, hoehePx);
-  markeVorDemZug_ = sitzung_.gKennl.Mark;
-}
+class Kennlwerkzeuge : public widgets::Sitzungswerkzeuge<Kennlinienpanel, Kennliniensitzung> {
+ public:
+  using Sitzungswerkzeuge::Sitzungswerkzeuge;
 
-void Kennlwerkzeuge::MarkeZuruecknehmen() {
-  KennlMarkierungZuruecknehmen(sitzung_, markeVorDemZug_);
-  MarkierungZeichnen(sitzung_, grafik_);
-}
-
-void Kennlwerkzeuge::SichtBewegen(double x, double schritte, bool zoom) {
-  if (zoom)
-    KennlZoomUmX(sitzung_, x, schritte > 0);
-  else
-    KennlSichtVerschieben(sitzung_, schritte);
-}
+  void Vorschau(double x, double y, bool erste) override;
+  void Uebernehmen(double x, double y) override;
+};
 
 void Kennlwerkzeuge::Vorschau(double x, double y, bool) {
   switch (p_.AktivesWerkzeug()) {
@@ -93,6 +87,13 @@ void Kennlwerkzeuge::Uebernehmen(double x, double y) {
     default:
       break;
   }
+}
+
+}  // namespace
+
+std::unique_ptr<widgets::Grapheditor> KennlwerkzeugeAnlegen(Kennlinienpanel& fenster,
+                                                            Kennliniensitzung& sitzung) {
+  return std::make_unique<Kennlwerkzeuge>(fenster, sitzung);
 }
 
 }  // namespace characteristic::gui

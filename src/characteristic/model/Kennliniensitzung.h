@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "characteristic/model/Kennlinienmodell.h"
+#include "common/Editorsitzung.h"
 #include "common/Meldeliste.h"
 #include "config/Konfigsitzung.h"
 
@@ -28,7 +29,7 @@ struct KennlXBereich {
   bool operator==(const KennlXBereich&) const = default;
 };
 
-struct Kennliniensitzung {
+struct Kennliniensitzung : common::Editorsitzung {
   // A session of its own (a tool, a test) keeps its own configuration; the shell's sessions
   // share the one the configuration window shows.
   Kennliniensitzung() : Konfig(eigeneKonfig_.Bezug()) {}
@@ -53,6 +54,15 @@ struct Kennliniensitzung {
   common::Meldeliste<const KennlBefehlszustand&> Undomeldungen;
   // After every change of the file name, with the new title.
   common::Meldeliste<const std::string&> Titelmeldungen;
+
+  // The shared mouse tools' calls (characteristic/edit/Kennlzug.cpp).
+  void ZugBeginnen(double breitePx, double hoehePx) override;
+  void MarkeZuruecknehmen() override;
+  void RadZoom(double x, bool hinein) override;
+  void RadVerschieben(double schritte) override;
+
+ private:
+  Markierung markeVorDemZug_;  // the mark at the press, for Escape
 };
 
 }  // namespace characteristic

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <cstring>
 
-#include "common/Direkthilfe.h"
+#include "widgets/Direkthilfe.h"
 #include "common/OperatorInterface.h"
 #include "config/Konfigdatei.h"
 #include "config/Konfigfelder.h"
@@ -139,26 +139,26 @@ void KonfigpanelFenster::Verbinden() {
   menu(u.actionKennlinien, Fenster::Kennlinie);
   // The line log opens beside this window, which stays.
   connect(u.menuFenster->addAction("Line log"), &QAction::triggered, this, [this] {
-    if (!common::gHilfeAktiv) widgets::FensterZeigen(umgebung_, Fenster::Leitungslog);
+    if (!widgets::HilfeAktiv()) widgets::FensterZeigen(umgebung_, Fenster::Leitungslog);
   });
   connect(u.STANDARDWERTE, &QPushButton::clicked, this, [this] {
-    if (!common::gHilfeAktiv) Standardwerte();
+    if (!widgets::HilfeAktiv()) Standardwerte();
   });
   connect(u.actionLaden, &QAction::triggered, this, [this] {
-    if (!common::gHilfeAktiv) DateiLaden();
+    if (!widgets::HilfeAktiv()) DateiLaden();
   });
   connect(u.actionSpeichern, &QAction::triggered, this, [this] {
-    if (!common::gHilfeAktiv) DateiSpeichern();
+    if (!widgets::HilfeAktiv()) DateiSpeichern();
   });
   connect(u.actionBeenden, &QAction::triggered, this, [this] {
-    if (!common::gHilfeAktiv) widgets::ProgrammendeAnfragen(umgebung_);
+    if (!widgets::HilfeAktiv()) widgets::ProgrammendeAnfragen(umgebung_);
   });
   connect(u.DIREKTHILFE, &QToolButton::toggled, this,
           [](bool an) { widgets::DirekthilfeSchalten(an); });
 }
 
 void KonfigpanelFenster::Verlassen(int fenster, bool perKnopf) {
-  if (common::gHilfeAktiv) return;
+  if (widgets::HilfeAktiv()) return;
   if (!perKnopf) widgets::FensterZeigen(umgebung_, static_cast<Fenster>(fenster));
   KonfigfelderInStrukturSpeichern(sitzung_);
   sitzung_.Neuskalierungen.Melden();

@@ -1,6 +1,6 @@
 // Everything the curve editor window calls to change the curve being edited. The window
 // keeps gKurven.YRaster of the current curve equal to its Y grid field, reports its plot
-// size in gZeichenflaeche, installs its dialogs with setEditordialoge, and redraws after
+// size in gZeichenflaeche, installs its dialogs with EditordialogeSetzen, and redraws after
 // every operation that returns 1 (and after cut, paste, delete, undo and redo).
 #pragma once
 

@@ -89,7 +89,7 @@ int ZeitbasisAendernMitMenue(Kurvensitzung& sitzung, double x) {
   if (!std::isfinite(x)) return 0;
   const Kurve& k = AktuelleKurveDaten(sitzung);
   const int code =
-      editordialoge(sitzung).ZeitbasisMenue(k.Punkte[GeradenIndexBeiZeit(k, x)].Zeitbasis);
+      AktiveEditordialoge(sitzung).ZeitbasisMenue(k.Punkte[GeradenIndexBeiZeit(k, x)].Zeitbasis);
   if (code == 0) return 0;
   return ZeitbasisAendern(sitzung, x, code);
 }
@@ -100,7 +100,7 @@ int GeradenlaengeAendern(Kurvensitzung& sitzung, double x) {
   const int i = GeradenIndexBeiZeit(k, x);
   if (i == k.Punktanzahl() - 1) return 0;
   const Zeitfelder eingabe =
-      editordialoge(sitzung).Geradendialog(i, ZeitInStunden(Geradendauer(k.Punkte[i])));
+      AktiveEditordialoge(sitzung).Geradendialog(i, ZeitInStunden(Geradendauer(k.Punkte[i])));
   return GeradenlaengeSetzen(sitzung, i, ZeitAusFeldern(eingabe));
 }
 

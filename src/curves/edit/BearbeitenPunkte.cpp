@@ -119,7 +119,7 @@ int PunktKoordinatenAendern(Kurvensitzung& sitzung, double x, double y) {
   felder.Zeit = ZeitInStunden(PunktStartzeit(sitzung, i));
   felder.Y = RohInEinheit(sitzung, c, AktuelleKurveDaten(sitzung).Punkte[i].Y);
   const Punktfelder eingabe =
-      editordialoge(sitzung).Punktdialog(i, felder, Einheitname(sitzung, c));
+      AktiveEditordialoge(sitzung).Punktdialog(i, felder, Einheitname(sitzung, c));
   return PunktSetzen(sitzung, i, ZeitAusFeldern(eingabe.Zeit), EinheitInRoh(sitzung, c, eingabe.Y));
 }
 

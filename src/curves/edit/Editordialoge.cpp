@@ -16,12 +16,12 @@ class Unveraendert final : public Editordialoge {
 
 }  // namespace
 
-Editordialoge& editordialoge(Kurvensitzung& sitzung) {
+Editordialoge& AktiveEditordialoge(Kurvensitzung& sitzung) {
   static Unveraendert unveraendert;  // no state: answers every dialog with its input
   return sitzung.Dialoge ? *sitzung.Dialoge : unveraendert;
 }
 
-void setEditordialoge(Kurvensitzung& sitzung, Editordialoge* dialoge) {
+void EditordialogeSetzen(Kurvensitzung& sitzung, Editordialoge* dialoge) {
   sitzung.Dialoge = dialoge;
 }
 

@@ -39,8 +39,8 @@ struct Kurvensitzung;
 
 // The session's dialogs. Until some are set, the dialogs confirm their fields unchanged
 // and the menu chooses nothing.
-Editordialoge& editordialoge(Kurvensitzung& sitzung);
+Editordialoge& AktiveEditordialoge(Kurvensitzung& sitzung);
 // Installs dialogs (not owned); nullptr restores the default ones.
-void setEditordialoge(Kurvensitzung& sitzung, Editordialoge* dialoge);
+void EditordialogeSetzen(Kurvensitzung& sitzung, Editordialoge* dialoge);
 
 }  // namespace curves

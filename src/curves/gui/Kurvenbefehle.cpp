@@ -5,7 +5,7 @@
 #include <QMenuBar>
 #include <QToolBar>
 
-#include "common/Direkthilfe.h"
+#include "widgets/Direkthilfe.h"
 #include "curves/edit/Ansicht.h"
 #include "curves/edit/BearbeitenMarkierung.h"
 #include "curves/edit/Markierung.h"
@@ -288,10 +288,10 @@ std::vector<Befehlszeile> Kurvenpanel::Befehlstabelle() {
   // Help mode must not move the check mark of a display type or a curve.
   for (auto* gruppe : {typgruppe, knopfgruppe})
     connect(gruppe, &QActionGroup::triggered, this, [this] {
-      if (common::gHilfeAktiv) DarstellungSetzen(darstellung_);
+      if (widgets::HilfeAktiv()) DarstellungSetzen(darstellung_);
     });
   connect(kurvengruppe, &QActionGroup::triggered, this, [this] {
-    if (common::gHilfeAktiv) a_.KurveWaehlen[sitzung_.gKurven.AktuelleKurve]->setChecked(true);
+    if (widgets::HilfeAktiv()) a_.KurveWaehlen[sitzung_.gKurven.AktuelleKurve]->setChecked(true);
   });
   return zeile.Zeilen;
 }

@@ -10,7 +10,7 @@
 #include <QToolBar>
 #include <cmath>
 
-#include "common/Direkthilfe.h"
+#include "widgets/Direkthilfe.h"
 #include "curves/edit/Ansicht.h"
 #include "curves/edit/BearbeitenGeraden.h"
 #include "curves/edit/BearbeitenHilfen.h"
@@ -23,7 +23,6 @@
 #include "curves/gui/Kurvendialoge.h"
 #include "curves/gui/Kurvenhilfetexte.h"
 #include "curves/gui/Kurvenmessung.h"
-#include "curves/gui/Kurvenwerkzeuge.h"
 #include "curves/gui/Kurvenzeichnung.h"
 #include "curves/gui/Punkttabelle.h"
 #include "curves/gui/Zeitachse.h"
@@ -39,6 +38,7 @@
 #include "ui_KURVENPNL.h"
 #include "widgets/Cursorpaar.h"
 #include "widgets/Editorrahmen.h"
+#include "widgets/Grapheditor.h"
 #include "widgets/Grapheditormaus.h"
 #include "widgets/Graphscrollbar.h"
 #include "widgets/Hilfefilter.h"
@@ -50,38 +50,28 @@
 
 namespace curves::gui {
 
-using common::gHilfeAktiv;
-using common::Hilfetext;
+using widgets::Hilfetext;
 namespace h = hilfe;
-
-namespace {
-
-constexpr int kFehlerWerkzeugleiste = -653401;
-
-}  // namespace
 
 Kurvenpanel::Kurvenpanel(Kurvensitzung& sitzung, QWidget* parent,
                          const widgets::Fensterumgebung& umgebung)
     : Editorfenster(parent, umgebung), sitzung_(sitzung), ui_(new ::Ui::KURVENPNL) {
-  ui_->setupUi(this);
   RahmenAnlegen();
   dialoge_ = std::make_unique<Kurvendialoge>(this, *grafik_, sitzung_);
   punkttabelle_ = new Punkttabelle(sitzung_, *grafik_, this);
   addDockWidget(Qt::RightDockWidgetArea, punkttabelle_);
   punkttabelle_->hide();
-  punkttabelle_->Modell().Geaendert = [this] { ZeichnenMitScrollbar(); };
+  connect(&punkttabelle_->Modell(), &Punkttabellenmodell::Geaendert, this,
+          &Kurvenpanel::ZeichnenMitScrollbar);
   MenueAnlegen();
   Verbinden();
   HilfetexteAnmelden();
   // The time-base indicator only shows; the operator cannot change it.
   widgets::NurAnzeigen(ui_->ZEITBASISINDICATOR);
-  // A changed configuration relabels the Y axis and the fields in the output's unit.
-  neuskalierung_ = sitzung_.Konfig.Neuskalierungen.Abonnieren([this] {
-    if (!AktuelleKurveDaten(sitzung_).Punkte.empty()) KurvenpanelZeichnen();
-  });
 }
 
 void Kurvenpanel::RahmenAnlegen() {
+  ui_->setupUi(this);
   widgets::Editorrueckrufe r;
   r.Bereit = [this] { return !AktuelleKurveDaten(sitzung_).Punkte.empty(); };
   r.Zeichnen = [this] { KurvenpanelZeichnen(); };
@@ -96,14 +86,15 @@ void Kurvenpanel::RahmenAnlegen() {
   r.YZoomZeigen = [this] {
     YZoomFelderZeigen(YAchseSkalieren(sitzung_, sitzung_.gKurven.AktuelleKurve));
   };
-  Editorfenster::RahmenAnlegen(widgets::EditorfelderAus(*ui_, kRohMax), std::move(r));
+  Editorfenster::RahmenAnlegen(widgets::EditorfelderAus(*ui_, kRohMax), std::move(r),
+                               sitzung_.Konfig.Neuskalierungen);
 }
 
 Kurvenpanel::~Kurvenpanel() {
   // The table watches the graph and draws into it: gone before the graph is.
   delete punkttabelle_;
   punkttabelle_ = nullptr;
-  if (sitzung_.Dialoge == dialoge_.get()) setEditordialoge(sitzung_, nullptr);
+  if (sitzung_.Dialoge == dialoge_.get()) EditordialogeSetzen(sitzung_, nullptr);
 }
 
 void Kurvenpanel::MenueAnlegen() {
@@ -149,7 +140,7 @@ void Kurvenpanel::Verbinden() {
   auto& u = *ui_;
   // The mouse tools on the graph; the filter is a child of the window.
   new widgets::Grapheditormaus(this, u.GRAPH, hilfe::kGraph,
-                               std::make_unique<Kurvenwerkzeuge>(*this, sitzung_));
+                               KurvenwerkzeugeAnlegen(*this, sitzung_));
   // Installed after the tools, so the cursors see the graph's events first.
   messung_ = new Kurvenmessung(*this, sitzung_);
 
@@ -168,7 +159,7 @@ void Kurvenpanel::Verbinden() {
     if (!imAnzeigen_) YRasterSetzen(sitzung_, wert);
   });
   auto zyklen = [this] {
-    if (imAnzeigen_ || gHilfeAktiv) return;
+    if (imAnzeigen_ || widgets::HilfeAktiv()) return;
     const ZyklenFelder f =
         ZyklenUndRuhezustand(sitzung_, ui_->ZYKLEN->value(), ui_->RUHEZUSTAND->value());
     imAnzeigen_ = true;
@@ -206,7 +197,7 @@ int Kurvenpanel::KurvenpanelInit() {
   Einrichten();
   if (int fehler = KurvenModellInitialisieren(sitzung_)) return fehler;
 
-  setEditordialoge(sitzung_, dialoge_.get());
+  EditordialogeSetzen(sitzung_, dialoge_.get());
   TitelAbonnieren(sitzung_.Titelmeldungen, FenstertitelText(sitzung_));
   const auto undo = [this](const Befehlszustand& z) {
     a_.Rueckgaengig->setEnabled(z.RueckgaengigMenue);

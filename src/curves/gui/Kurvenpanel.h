@@ -11,6 +11,7 @@
 #include "common/Grafikinhalt.h"
 #include "curves/model/Kurvensitzung.h"
 #include "widgets/Editorfenster.h"
+#include "widgets/Editorwerkzeug.h"
 
 class QAction;
 class QActionGroup;
@@ -22,6 +23,7 @@ class KURVENPNL;
 }
 namespace widgets {
 class Editorrahmen;
+class Grapheditor;
 class HilfeFilter;
 class Kurvengrafik;
 }  // namespace widgets
@@ -36,7 +38,8 @@ class Kurvendialoge;
 class Kurvenmessung;
 class Punkttabelle;
 
-// The nine tools of the edit menu, in menu order.
+// The nine tools of the edit menu in menu order (the seven both editors have, numbered as
+// widgets::Editorwerkzeug, then the curve editor's own), then the measuring cursors.
 enum class Werkzeug {
   Keins = -1,
   Markieren = 0,
@@ -46,10 +49,12 @@ enum class Werkzeug {
   Koordinaten,
   PunktLoeschen,
   Teilen,
-  Zeitbasis,
+  Zeitbasis = widgets::kEditorwerkzeuge,
   Laenge,
-  Cursor  // the measuring cursors, after the nine
+  Cursor
 };
+static_assert(static_cast<int>(Werkzeug::Teilen) ==
+              static_cast<int>(widgets::Editorwerkzeug::Teilen));
 
 // Every command of the menus and the toolbar.
 struct Kurvenaktionen {
@@ -79,12 +84,21 @@ struct Kurvenaktionen {
 // Fills a list with the time-base names in list order, each with its code.
 void ZeitbasenFuellen(QComboBox* box);
 
+class Kurvenpanel;
+
+// The window's mouse tools over its session, for the shared graph-editor mouse filter
+// (Kurvenwerkzeuge.cpp).
+std::unique_ptr<widgets::Grapheditor> KurvenwerkzeugeAnlegen(Kurvenpanel& fenster,
+                                                             Kurvensitzung& sitzung);
+
 class Kurvenpanel : public widgets::Editorfenster {
   Q_OBJECT
  public:
   Kurvenpanel(Kurvensitzung& sitzung, QWidget* parent, const widgets::Fensterumgebung& umgebung);
   ~Kurvenpanel() override;
 
+  // The code of a toolbar that cannot be built.
+  static constexpr int kFehlerWerkzeugleiste = -653401;
   // Start: toolbar, set-up, the model, scroll bar and first drawing. 0, -653401 when the
   // toolbar cannot be built, or the model's allocation code.
   int KurvenpanelInit();
@@ -135,8 +149,8 @@ class Kurvenpanel : public widgets::Editorfenster {
   // The time base code the toolbar list selects.
   int ListenZeitbasis() const;
 
- protected:
  private:
+  // The form and the frame over its graphs, scroll bar and zoom fields.
   void RahmenAnlegen();
   void MenueAnlegen();
   void Einrichten();
@@ -173,8 +187,7 @@ class Kurvenpanel : public widgets::Editorfenster {
 
   int darstellung_ = 3;
   bool zeitbasenZeigen_ = false;
-  bool imAnzeigen_ = false;                  // fields being filled by the program, not the operator
-  common::Meldeliste<>::Abo neuskalierung_;  // rescaled with the configuration
+  bool imAnzeigen_ = false;  // fields being filled by the program, not the operator
   // Subscriptions to the session, ended with the window.
   common::Meldeliste<const Befehlszustand&>::Abo undoAbo_;
   common::Meldeliste<>::Abo leseAbo_, skalierungsAbo_;

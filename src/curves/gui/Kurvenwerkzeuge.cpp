@@ -1,5 +1,8 @@
-#include "curves/gui/Kurvenwerkzeuge.h"
-
+// The curve window's mouse tools on its graph: what each tool previews while the button
+// is down and does at the release, with the session's core functions. The graph-editor
+// mouse filter of the shared kit calls them (Escape and the wheel are the shared tools',
+// over the session); the window keeps the tool choice.
+#include <memory>
 #include <vector>
 
 #include "curves/edit/Ansicht.h"
@@ -13,34 +16,27 @@
 #include "curves/gui/Kurvenzeichnung.h"
 #include "curves/model/Kurvenmodell.h"
 #include "ui_KURVENPNL.h"
+#include "widgets/Editorwerkzeuge.h"
 #include "widgets/Kurvengrafik.h"
 #include "widgets/Werkzeugvorschau.h"
 
 namespace curves::gui {
 
-static_assert(static_cast<int>(Werkzeug::Markieren) == 0 &&
-              static_cast<int>(Werkzeug::Zeichnen) == 1 &&
-              static_cast<int>(Werkzeug::Verschieben) == 2);
+namespace {
 
-void Kurvenwerkzeuge::ZugBeginnen(double breitePx, double hoehePx) {
-  ZeichenflaecheSetzen(sitzung_, breitePx, hoehePx);
-  markeVorDemZug_ = sitzung_.gMarkierung;
-}
+class Kurvenwerkzeuge : public widgets::Sitzungswerkzeuge<Kurvenpanel, Kurvensitzung> {
+ public:
+  using Sitzungswerkzeuge::Sitzungswerkzeuge;
 
-void Kurvenwerkzeuge::MarkeZuruecknehmen() {
-  MarkierungZuruecknehmen(sitzung_, markeVorDemZug_);
-  MarkierungZeichnen(grafik_, sitzung_);
-}
+  void Vorschau(double x, double y, bool erste) override;
+  void Uebernehmen(double x, double y) override;
+
+ private:
+  void Abgebrochen() override;
+};
 
 void Kurvenwerkzeuge::Abgebrochen() {
   p_.MarkierungsstatusLoeschen();
-}
-
-void Kurvenwerkzeuge::SichtBewegen(double x, double schritte, bool zoom) {
-  if (zoom)
-    ZoomUmZeit(sitzung_, x, schritte > 0);
-  else
-    SichtVerschieben(sitzung_, schritte);
 }
 
 void Kurvenwerkzeuge::Vorschau(double x, double y, bool erste) {
@@ -116,6 +112,13 @@ void Kurvenwerkzeuge::Uebernehmen(double x, double y) {
   }
   // An edit may change the curve's length, and with it the scroll bar's thumb.
   if (werkzeug != Werkzeug::Markieren) p_.ScrollbalkenZeigen();
+}
+
+}  // namespace
+
+std::unique_ptr<widgets::Grapheditor> KurvenwerkzeugeAnlegen(Kurvenpanel& fenster,
+                                                             Kurvensitzung& sitzung) {
+  return std::make_unique<Kurvenwerkzeuge>(fenster, sitzung);
 }
 
 }  // namespace curves::gui

@@ -83,13 +83,8 @@ bool Punkttabellenmodell::setData(const QModelIndex& index, const QVariant& valu
   startGueltig_ = false;
   // The window redraws (and rereads the table) once the editor has closed: a reset while
   // the delegate still commits would pull the editor away beneath it.
-  if (geaendert && Geaendert)
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-          if (Geaendert) Geaendert();
-        },
-        Qt::QueuedConnection);
+  if (geaendert)
+    QMetaObject::invokeMethod(this, &Punkttabellenmodell::Geaendert, Qt::QueuedConnection);
   return geaendert != 0;
 }
 
@@ -188,7 +183,7 @@ void Punkttabelle::Schieben(int wert, int zeit) {
   if (i < 0) return;
   const int geaendert =
       wert ? PunktWertSchieben(sitzung_, i, wert) : PunktZeitSchieben(sitzung_, i, zeit);
-  if (geaendert && modell_->Geaendert) modell_->Geaendert();
+  if (geaendert) emit modell_->Geaendert();
 }
 
 bool Punkttabelle::eventFilter(QObject* objekt, QEvent* ereignis) {

@@ -7,7 +7,6 @@
 
 #include <QAbstractTableModel>
 #include <QDockWidget>
-#include <functional>
 #include <vector>
 
 #include "curves/edit/Punktzeilen.h"
@@ -41,8 +40,9 @@ class Punkttabellenmodell : public QAbstractTableModel {
   // The start time of point i (the curve's length for i = count).
   double Startzeit(int i) const;
 
-  // Called after an edit changed the curve (the window redraws).
-  std::function<void()> Geaendert;
+ signals:
+  // After an edit changed the curve (the window redraws).
+  void Geaendert();
 
  private:
   Kurvensitzung& sitzung_;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/Editorsitzung.h"
 #include "common/Meldeliste.h"
 #include "config/Konfigsitzung.h"
 #include "curves/model/Kurvenmodell.h"
@@ -52,7 +53,7 @@ struct Zeitbereich {
   bool operator==(const Zeitbereich&) const = default;
 };
 
-struct Kurvensitzung {
+struct Kurvensitzung : common::Editorsitzung {
   // A session of its own (a tool, a test) keeps its own configuration; the shell's sessions
   // share the one the configuration window shows.
   Kurvensitzung() : Konfig(eigeneKonfig_.Bezug()) {}
@@ -85,6 +86,15 @@ struct Kurvensitzung {
   common::Meldeliste<> Skalierungsmeldungen;
   // After a read from the device has put new curves in place.
   common::Meldeliste<> Lesemeldungen;
+
+  // The shared mouse tools' calls (curves/edit/Kurvenzug.cpp).
+  void ZugBeginnen(double breitePx, double hoehePx) override;
+  void MarkeZuruecknehmen() override;
+  void RadZoom(double x, bool hinein) override;
+  void RadVerschieben(double schritte) override;
+
+ private:
+  Markierung markeVorDemZug_;  // the mark at the press, for Escape
 };
 
 }  // namespace curves

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 
-#include "common/Direkthilfe.h"
+#include "widgets/Direkthilfe.h"
 #include "device/Companel.h"
 #include "device/Fehler.h"
 #include "device/Verbindung.h"
@@ -68,7 +68,7 @@ void CompanelFenster::Verbinden() {
   // A press on the port list refills it before it opens (ports may have come or gone).
   u.PORT->installEventFilter(this);
   connect(u.PORT, &QComboBox::activated, this, [this](int index) {
-    if (common::gHilfeAktiv || index < 0) return;
+    if (widgets::HilfeAktiv() || index < 0) return;
     PortlisteAuswaehlen(verbindung_, ui_->PORT->itemData(index).toInt());
     PortSelectCommit(verbindung_);
   });
@@ -78,7 +78,7 @@ void CompanelFenster::Verbinden() {
   });
   auto knopf = [this](QPushButton* b, auto aktion) {
     connect(b, &QPushButton::clicked, this, [aktion] {
-      if (common::gHilfeAktiv) return;
+      if (widgets::HilfeAktiv()) return;
       aktion();
     });
   };
@@ -109,26 +109,26 @@ void CompanelFenster::Verbinden() {
           [](bool an) { widgets::DirekthilfeSchalten(an); });
 
   connect(u.actionExit, &QAction::triggered, this, [this] {
-    if (!common::gHilfeAktiv) widgets::ProgrammendeAnfragen(umgebung_);
+    if (!widgets::HilfeAktiv()) widgets::ProgrammendeAnfragen(umgebung_);
   });
-  connect(u.actionMainWindow, &QAction::triggered, this, [this] { MenuFenster(-1); });
+  connect(u.actionMainWindow, &QAction::triggered, this, [this] { MenueFenster(-1); });
   connect(u.actionComSettings, &QAction::triggered, this,
-          [this] { MenuFenster(static_cast<int>(widgets::Fenster::Com)); });
+          [this] { MenueFenster(static_cast<int>(widgets::Fenster::Com)); });
   connect(u.actionConfiguration, &QAction::triggered, this,
-          [this] { MenuFenster(static_cast<int>(widgets::Fenster::Konfig)); });
+          [this] { MenueFenster(static_cast<int>(widgets::Fenster::Konfig)); });
   connect(u.actionDirect, &QAction::triggered, this,
-          [this] { MenuFenster(static_cast<int>(widgets::Fenster::Direkt)); });
+          [this] { MenueFenster(static_cast<int>(widgets::Fenster::Direkt)); });
   connect(u.actionCurves, &QAction::triggered, this,
-          [this] { MenuFenster(static_cast<int>(widgets::Fenster::Kurven)); });
+          [this] { MenueFenster(static_cast<int>(widgets::Fenster::Kurven)); });
   connect(u.actionCharacteristics, &QAction::triggered, this,
-          [this] { MenuFenster(static_cast<int>(widgets::Fenster::Kennlinie)); });
+          [this] { MenueFenster(static_cast<int>(widgets::Fenster::Kennlinie)); });
   // The line log is offered here whichever windows this build offers.
   connect(u.menuWindows->addAction("Line log"), &QAction::triggered, this,
-          [this] { MenuFenster(static_cast<int>(widgets::Fenster::Leitungslog)); });
+          [this] { MenueFenster(static_cast<int>(widgets::Fenster::Leitungslog)); });
 }
 
-void CompanelFenster::MenuFenster(int fenster) {
-  if (common::gHilfeAktiv) return;
+void CompanelFenster::MenueFenster(int fenster) {
+  if (widgets::HilfeAktiv()) return;
   widgets::FensterZeigen(umgebung_, static_cast<widgets::Fenster>(fenster));
 }
 
@@ -177,7 +177,7 @@ void CompanelFenster::HilfetexteAnmelden() {
 }
 
 bool CompanelFenster::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == ui_->PORT && event->type() == QEvent::MouseButtonPress && !common::gHilfeAktiv &&
+  if (watched == ui_->PORT && event->type() == QEvent::MouseButtonPress && !widgets::HilfeAktiv() &&
       static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
     PortSelectKlick(verbindung_);
   }

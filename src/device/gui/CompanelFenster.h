@@ -42,7 +42,7 @@ class CompanelFenster : public QMainWindow {
  private:
   void Verbinden();
   void HilfetexteAnmelden();
-  void MenuFenster(int fenster);
+  void MenueFenster(int fenster);
 
   std::unique_ptr<Ui::COMPNL> ui_;
   widgets::HilfeFilter* hilfe_;

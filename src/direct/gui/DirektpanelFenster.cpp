@@ -19,7 +19,7 @@
 #include <cmath>
 #include <limits>
 
-#include "common/Direkthilfe.h"
+#include "widgets/Direkthilfe.h"
 #include "device/Companel.h"
 #include "device/Fehler.h"
 #include "direct/Abfrage.h"
@@ -267,7 +267,7 @@ void DirektpanelFenster::Aufbauen() {
 void DirektpanelFenster::MenueAufbauen() {
   QMenu* datei = menuBar()->addMenu("Datei");
   connect(datei->addAction("Beenden"), &QAction::triggered, this, [this] {
-    if (!common::gHilfeAktiv) widgets::ProgrammendeAnfragen(umgebung_);
+    if (!widgets::HilfeAktiv()) widgets::ProgrammendeAnfragen(umgebung_);
   });
   QMenu* fenster = menuBar()->addMenu("Fenster");
   const std::pair<const char*, Fenster> eintraege[] = {
@@ -281,12 +281,12 @@ void DirektpanelFenster::MenueAufbauen() {
   }
   QMenu* hilfe = menuBar()->addMenu("Hilfe");
   connect(hilfe->addAction("WUN-2 Pinbelegung"), &QAction::triggered, this, [] {
-    if (!common::gHilfeAktiv) Menu_Direkt_Hilfe_Pins();
+    if (!widgets::HilfeAktiv()) Menu_Direkt_Hilfe_Pins();
   });
 }
 
 void DirektpanelFenster::FensterWechseln(int fenster) {
-  if (common::gHilfeAktiv) return;
+  if (widgets::HilfeAktiv()) return;
   // The line log opens beside this window and may watch the polling.
   if (static_cast<Fenster>(fenster) != Fenster::Leitungslog) AbfrageBeenden(sitzung_);
   widgets::FensterZeigen(umgebung_, static_cast<Fenster>(fenster));
@@ -295,7 +295,7 @@ void DirektpanelFenster::FensterWechseln(int fenster) {
 void DirektpanelFenster::Verbinden() {
   // Every control acts only outside direct-help mode; in it a click shows the help text.
   const auto gesperrt = [this] {
-    if (!common::gHilfeAktiv) return false;
+    if (!widgets::HilfeAktiv()) return false;
     Anzeigen();
     return true;
   };
@@ -420,7 +420,7 @@ void DirektpanelFenster::Anzeigen() {
   if (!abtastzeit_->hasFocus()) abtastzeit_->setValue(z.abtastzeit);
   if (!zoomX_->hasFocus()) zoomX_->setValue(z.zoomX);
   if (!zoomY_->hasFocus()) zoomY_->setValue(z.zoomY);
-  direkthilfe_->setChecked(common::gHilfeAktiv);
+  direkthilfe_->setChecked(widgets::HilfeAktiv());
   chart_->yAxis->setRange(0.0, z.yAchseMax);
   chart_->xAxis->setRange(x_ - z.punkteProBreite, x_);
   chart_->replot(QCustomPlot::rpQueuedReplot);
