@@ -1,7 +1,11 @@
 // The direct-help texts of the characteristic window, and the pin assignment box.
 #pragma once
 
+#include <QWidget>
+#include <initializer_list>
+
 #include "widgets/Editorhilfetexte.h"
+#include "widgets/Hilfefilter.h"
 
 namespace characteristic::gui::hilfe {
 
@@ -47,5 +51,25 @@ inline constexpr const char* kPinbelegung =
     "voltage - output\nPin 10:  not used\nPin 11:  GND\nPin 12:  Characteristic input\nPin 13:  "
     "GND\nPin 14:  Characteristic selection voltage - input\nPin 15:  GND\nPin 16:  Start/Stop "
     "signal";
+
+// The window's controls with their texts (an empty text: the click is swallowed, nothing
+// shown), on the window's form.
+template <class Formular>
+void FelderAnmelden(widgets::HilfeFilter& hf, Formular& u) {
+  hf.Anmelden(u.GRAPHKLEIN, kGraphKlein);
+  hf.Anmelden(u.KOMMENTARVORSCHAU, kKommentarvorschau);
+  hf.Anmelden(u.KOMMENTAR, kKommentar);
+  for (QWidget* w : std::initializer_list<QWidget*>{u.XKOORDINATE, u.YKOORDINATE})
+    hf.Anmelden(w, kKoordinaten);
+  hf.Anmelden(u.XRASTER, kRaster);
+  hf.Anmelden(u.YRASTER, kRaster);
+  hf.Anmelden(u.BEGRENZUNG, kBegrenzung);
+  hf.Anmelden(u.KURVENNR, kKurvenNr);
+  hf.Anmelden(u.SCHREIBEN, kSchreiben);
+  hf.Anmelden(u.LESEN, kLesen);
+  hf.Anmelden(u.AUSGANG4SETZEN, kAusgang4Setzen);
+  hf.Anmelden(u.ANSTIEGSZEIT, kAnstiegszeit);
+  hf.Anmelden(u.ZURUECK, "");
+}
 
 }  // namespace characteristic::gui::hilfe

@@ -55,7 +55,7 @@ Kennlinienpanel::Kennlinienpanel(Kennliniensitzung& sitzung, QWidget* parent,
   cursor_ = KennlCursorAnlegen(
       ui_->GRAPH,
       sitzung_.Konfig.gKonfig, [this]() -> const auto& { return sitzung_.gKennl.Kennl.Punkte; });
-  HilfetexteAnmelden();
+  hilfe::FelderAnmelden(*hilfe_, *ui_);
 }
 
 Kennlinienpanel::~Kennlinienpanel() {
@@ -147,25 +147,6 @@ void Kennlinienpanel::Verbinden() {
     KennlAnstiegszeitSetzen(sitzung_, ui_->ANSTIEGSZEIT->value());
     FelderZeigen();
   });
-}
-
-void Kennlinienpanel::HilfetexteAnmelden() {
-  auto& u = *ui_;
-  auto& hf = *hilfe_;
-  hf.Anmelden(u.GRAPHKLEIN, h::kGraphKlein);
-  hf.Anmelden(u.KOMMENTARVORSCHAU, h::kKommentarvorschau);
-  hf.Anmelden(u.KOMMENTAR, h::kKommentar);
-  for (QWidget* w : std::initializer_list<QWidget*>{u.XKOORDINATE, u.YKOORDINATE})
-    hf.Anmelden(w, h::kKoordinaten);
-  hf.Anmelden(u.XRASTER, h::kRaster);
-  hf.Anmelden(u.YRASTER, h::kRaster);
-  hf.Anmelden(u.BEGRENZUNG, h::kBegrenzung);
-  hf.Anmelden(u.KURVENNR, h::kKurvenNr);
-  hf.Anmelden(u.SCHREIBEN, h::kSchreiben);
-  hf.Anmelden(u.LESEN, h::kLesen);
-  hf.Anmelden(u.AUSGANG4SETZEN, h::kAusgang4Setzen);
-  hf.Anmelden(u.ANSTIEGSZEIT, h::kAnstiegszeit);
-  hf.Anmelden(u.ZURUECK, "");
 }
 
 int Kennlinienpanel::KennlinienpanelInit() {

@@ -99,16 +99,18 @@ class Kennlinienpanel : public widgets::Editorfenster {
   Kennldialoge& Dialoge() { return *dialoge_; }
   KennlWerkzeug AktivesWerkzeug() const;
 
+ protected:
+  // The frame's tool group: the mark goes unless the select tool was chosen.
+  void WerkzeugGewaehlt(QAction* aktion) override;
+
  private:
   // The form and the frame over its graphs, scroll bar and zoom fields.
   void RahmenAnlegen();
   void Einrichten();
   void Verbinden();
-  void HilfetexteAnmelden();
   // Every command of the menus and the toolbar (Kennlbefehle.cpp).
   std::vector<widgets::Befehlszeile> Befehlstabelle();
 
-  void WerkzeugGewaehlt(QAction* aktion) override;
   void DarstellungGewaehlt(int darstellung);
   void Pinbelegung();
 

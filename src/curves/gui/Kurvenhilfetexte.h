@@ -1,7 +1,11 @@
 // The direct-help texts of the curve window's commands, tools and controls.
 #pragma once
 
+#include <QWidget>
+#include <initializer_list>
+
 #include "widgets/Editorhilfetexte.h"
+#include "widgets/Hilfefilter.h"
 
 namespace curves::gui::hilfe {
 
@@ -42,5 +46,27 @@ inline constexpr const char* kGraph =
     "beginning).\nThis straight section is output by the WUN-2 as the rest of\nthe curve, "
     "however, it is deleted automatically when drawing a\nnew curve section, and, possibly, "
     "created in a new form.";
+
+// The window's controls with their texts (an empty text: the click is swallowed, nothing
+// shown), on the window's form.
+template <class Formular>
+void FelderAnmelden(widgets::HilfeFilter& hf, Formular& u) {
+  hf.Anmelden(u.KOMMENTAR, kKommentar);
+  hf.Anmelden(u.KOMMENTARVORSCHAU, kKommentarvorschau);
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{u.XSTUNDEN, u.XMINUTEN, u.XSEKUNDEN, u.XMILISEKUNDEN,
+                                       u.YKOORDINATE, u.ZEITBASISINDICATOR})
+    hf.Anmelden(w, kKoordinatenfelder);
+  hf.Anmelden(u.YRASTER, kYRaster);
+  hf.Anmelden(u.SPEICHERBEDARF, kSpeicherbedarf);
+  hf.Anmelden(u.GRAPHKLEIN, kGraphKlein);
+  hf.Anmelden(u.ZYKLEN, kZyklen);
+  hf.Anmelden(u.RUHEZUSTAND, kRuhezustand);
+  hf.Anmelden(u.SCHREIBEN, kSchreiben);
+  hf.Anmelden(u.LESEN, kLesen);
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{u.SCHREIBEN_2, u.LESEN_2, u.ANPASSEN_1, u.HAUPTFENSTER})
+    hf.Anmelden(w, "");
+}
 
 }  // namespace curves::gui::hilfe

@@ -50,9 +50,6 @@
 
 namespace curves::gui {
 
-using widgets::Hilfetext;
-namespace h = hilfe;
-
 Kurvenpanel::Kurvenpanel(Kurvensitzung& sitzung, QWidget* parent,
                          const widgets::Fensterumgebung& umgebung)
     : Editorfenster(parent, umgebung), sitzung_(sitzung), ui_(new ::Ui::KURVENPNL) {
@@ -65,7 +62,7 @@ Kurvenpanel::Kurvenpanel(Kurvensitzung& sitzung, QWidget* parent,
           &Kurvenpanel::ZeichnenMitScrollbar);
   MenueAnlegen();
   Verbinden();
-  HilfetexteAnmelden();
+  hilfe::FelderAnmelden(*hilfe_, *ui_);
   // The time-base indicator only shows; the operator cannot change it.
   widgets::NurAnzeigen(ui_->ZEITBASISINDICATOR);
 }
@@ -169,27 +166,6 @@ void Kurvenpanel::Verbinden() {
   };
   connect(u.ZYKLEN, &QSpinBox::editingFinished, this, zyklen);
   connect(u.RUHEZUSTAND, &QDoubleSpinBox::editingFinished, this, zyklen);
-}
-
-void Kurvenpanel::HilfetexteAnmelden() {
-  auto& u = *ui_;
-  auto& hf = *hilfe_;
-  hf.Anmelden(u.KOMMENTAR, h::kKommentar);
-  hf.Anmelden(u.KOMMENTARVORSCHAU, h::kKommentarvorschau);
-  for (QWidget* w :
-       std::initializer_list<QWidget*>{u.XSTUNDEN, u.XMINUTEN, u.XSEKUNDEN, u.XMILISEKUNDEN,
-                                       u.YKOORDINATE, u.ZEITBASISINDICATOR})
-    hf.Anmelden(w, h::kKoordinatenfelder);
-  hf.Anmelden(u.YRASTER, h::kYRaster);
-  hf.Anmelden(u.SPEICHERBEDARF, h::kSpeicherbedarf);
-  hf.Anmelden(u.GRAPHKLEIN, h::kGraphKlein);
-  hf.Anmelden(u.ZYKLEN, h::kZyklen);
-  hf.Anmelden(u.RUHEZUSTAND, h::kRuhezustand);
-  hf.Anmelden(u.SCHREIBEN, h::kSchreiben);
-  hf.Anmelden(u.LESEN, h::kLesen);
-  for (QWidget* w :
-       std::initializer_list<QWidget*>{u.SCHREIBEN_2, u.LESEN_2, u.ANPASSEN_1, u.HAUPTFENSTER})
-    hf.Anmelden(w, "");
 }
 
 int Kurvenpanel::KurvenpanelInit() {

@@ -149,17 +149,20 @@ class Kurvenpanel : public widgets::Editorfenster {
   // The time base code the toolbar list selects.
   int ListenZeitbasis() const;
 
+ protected:
+  // The frame's tool group: the tool chosen (time-base marks, cursors; the mark goes unless
+  // the tool selects or measures).
+  void WerkzeugGewaehlt(QAction* aktion) override;
+
  private:
   // The form and the frame over its graphs, scroll bar and zoom fields.
   void RahmenAnlegen();
   void MenueAnlegen();
   void Einrichten();
   void Verbinden();
-  void HilfetexteAnmelden();
   // Every command of the menus and the toolbar (Kurvenbefehle.cpp).
   std::vector<widgets::Befehlszeile> Befehlstabelle();
 
-  void WerkzeugGewaehlt(QAction* aktion) override;
   void DarstellungGewaehlt(int darstellung);
 
   void Dateibefehl(int (*befehl)(Kurvensitzung&), bool ganzeKurve);
