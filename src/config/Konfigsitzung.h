@@ -30,17 +30,20 @@ struct Konfigsitzung {
   common::Meldeliste<> Neuskalierungen;
 };
 
-// The configuration a session keeps when nobody hands it one; made only when asked for,
-// so a session that shares the shell's does not carry a second record.
-class EigeneKonfig {
+// The configuration of a session that shows values in the configured units: the one it
+// was handed (the shell's sessions share the one the configuration window shows), or,
+// made without one (a tool, a test), a record of its own.
+class Konfigbezug {
  public:
-  Konfigsitzung& Bezug() {
-    if (!eigene_) eigene_ = std::make_unique<Konfigsitzung>();
-    return *eigene_;
-  }
+  Konfigbezug() : eigene_(std::make_unique<Konfigsitzung>()), Konfig(*eigene_) {}
+  explicit Konfigbezug(Konfigsitzung& konfig) : Konfig(konfig) {}
 
  private:
-  std::unique_ptr<Konfigsitzung> eigene_;
+  std::unique_ptr<Konfigsitzung> eigene_;  // only without one handed over
+
+ public:
+  // The scaling the session's values are shown and entered in.
+  Konfigsitzung& Konfig;
 };
 
 }  // namespace config

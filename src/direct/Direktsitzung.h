@@ -24,11 +24,8 @@ struct Offenesprotokoll {
   std::uintmax_t laenge = 0;  // bytes up to the last whole line
 };
 
-struct Direktsitzung {
-  // A session of its own (a tool, a test) keeps its own configuration; the shell's session
-  // shares the one the configuration window shows.
-  Direktsitzung() : Konfig(eigeneKonfig_.Bezug()) {}
-  explicit Direktsitzung(config::Konfigsitzung& konfig) : Konfig(konfig) {}
+struct Direktsitzung : config::Konfigbezug {
+  using Konfigbezug::Konfigbezug;
   Direktsitzung(const Direktsitzung&) = delete;
   Direktsitzung& operator=(const Direktsitzung&) = delete;
   // A log still open is closed, so no file handle outlives its session.
@@ -36,12 +33,6 @@ struct Direktsitzung {
     if (Protokoll.datei) std::fclose(Protokoll.datei);
   }
 
- private:
-  config::EigeneKonfig eigeneKonfig_;
-
- public:
-  // The scaling every value is shown in.
-  config::Konfigsitzung& Konfig;
   Direktpanelzustand Zustand;
   Direktmesswerte Messwerte;
   // Whether the settings file set a limit; DirektpanelInit fills in the others.

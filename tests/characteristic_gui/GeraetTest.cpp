@@ -11,8 +11,7 @@ class KennlGeraetTest : public KennlFensterTest {
  protected:
   void SetUp() override {
     KennlFensterTest::SetUp();
-    verbindung.DienstSetzen(&sim.service());
-    verbindung.Port().offen = sim.port();
+    sim.attach(verbindung);
   }
   testsupport::SimPort sim;
 };

@@ -35,8 +35,7 @@ class PtyKennlTransfer : public testsupport::KennlFixture {
  protected:
   void SetUp() override {
     KennlFixture::SetUp();
-    verbindung.DienstSetzen(&sim.service());
-    verbindung.Port().offen = sim.port();
+    sim.attach(verbindung);
   }
   std::uint8_t Modus() { return sim.engine().device('1').mode; }
   testsupport::SimPort sim;
@@ -193,8 +192,7 @@ class SpeicherKennlTransfer : public testsupport::KennlFixture {
  protected:
   void SetUp() override {
     KennlFixture::SetUp();
-    verbindung.DienstSetzen(&sim.service());
-    verbindung.Port().offen = sim.port();
+    sim.attach(verbindung);
   }
   testsupport::SimMemory sim;
 };

@@ -11,8 +11,7 @@ class GeraetFensterTest : public FensterTest {
  protected:
   void SetUp() override {
     FensterTest::SetUp();
-    verbindung.DienstSetzen(&sim.service());
-    verbindung.Port().offen = sim.port();
+    sim.attach(verbindung);
   }
   testsupport::SimPort sim;
 };

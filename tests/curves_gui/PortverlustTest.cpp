@@ -33,8 +33,7 @@ class PortverlustFensterTest : public FensterTest,
   }
   void SetUp() override {
     FensterTest::SetUp();
-    verbindung.DienstSetzen(&sim.service());
-    verbindung.Port().offen = sim.port();
+    sim.attach(verbindung);
     verbindung.Port().lport = sim.port();
   }
   testsupport::SimPort sim{Gebremst()};

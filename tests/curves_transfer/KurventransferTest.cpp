@@ -33,8 +33,7 @@ class PtyTransfer : public ModellTest {
  protected:
   void SetUp() override {
     ModellTest::SetUp();
-    verbindung.DienstSetzen(&sim.service());
-    verbindung.Port().offen = sim.port();
+    sim.attach(verbindung);
   }
   testsupport::SimPort sim;
 };
@@ -188,8 +187,7 @@ class SpeicherTransfer : public ModellTest {
  protected:
   void SetUp() override {
     ModellTest::SetUp();
-    verbindung.DienstSetzen(&sim.service());
-    verbindung.Port().offen = sim.port();
+    sim.attach(verbindung);
     sitzung.gKurven.Kurven[0].Punkte = {P(2, 2, 2)};
     sitzung.gKurven.Zyklen[0] = 5;
   }

@@ -77,6 +77,11 @@ class SimPort {
   sim::Engine& engine() { return engine_; }
   device::qtserial::QtSerialService& service() { return service_; }
   device::Verbindung& verbindung() { return verbindung_; }
+  // Puts another connection (a window's, a fixture's) on this port, open.
+  void attach(device::Verbindung& v) {
+    v.DienstSetzen(&service_);
+    v.Port().offen = port();
+  }
 
  private:
   SimPortOptions options_;
@@ -99,6 +104,11 @@ class SimMemory {
   sim::Engine& engine() { return engine_; }
   device::MemorySerialService& service() { return service_; }
   device::Verbindung& verbindung() { return verbindung_; }
+  // Puts another connection on this port, open.
+  void attach(device::Verbindung& v) {
+    v.DienstSetzen(&service_);
+    v.Port().offen = port();
+  }
 
  private:
   int port_;

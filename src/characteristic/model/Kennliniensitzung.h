@@ -29,18 +29,9 @@ struct KennlXBereich {
   bool operator==(const KennlXBereich&) const = default;
 };
 
-struct Kennliniensitzung : common::Editorsitzung {
-  // A session of its own (a tool, a test) keeps its own configuration; the shell's sessions
-  // share the one the configuration window shows.
-  Kennliniensitzung() : Konfig(eigeneKonfig_.Bezug()) {}
-  explicit Kennliniensitzung(config::Konfigsitzung& konfig) : Konfig(konfig) {}
+struct Kennliniensitzung : config::Konfigbezug, common::Editorsitzung {
+  using Konfigbezug::Konfigbezug;
 
- private:
-  config::EigeneKonfig eigeneKonfig_;
-
- public:
-  // The scaling the characteristic is shown in.
-  config::Konfigsitzung& Konfig;
   Kennliniendaten gKennl;
   KennlBefehlszustand Undozustand;
   std::string Dateiname;  // the last saved or loaded characteristic file, kept whole

@@ -53,18 +53,9 @@ struct Zeitbereich {
   bool operator==(const Zeitbereich&) const = default;
 };
 
-struct Kurvensitzung : common::Editorsitzung {
-  // A session of its own (a tool, a test) keeps its own configuration; the shell's sessions
-  // share the one the configuration window shows.
-  Kurvensitzung() : Konfig(eigeneKonfig_.Bezug()) {}
-  explicit Kurvensitzung(config::Konfigsitzung& konfig) : Konfig(konfig) {}
+struct Kurvensitzung : config::Konfigbezug, common::Editorsitzung {
+  using Konfigbezug::Konfigbezug;
 
- private:
-  config::EigeneKonfig eigeneKonfig_;
-
- public:
-  // The scaling the curves are shown and entered in.
-  config::Konfigsitzung& Konfig;
   Kurvendaten gKurven;
   Sichtfenster gSicht;
   Zeichenflaeche gZeichenflaeche;
