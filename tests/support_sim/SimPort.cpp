@@ -35,6 +35,12 @@ SimPort::SimPort(SimPortOptions options)
   device::ZORFYD1_Timeout(verbindung_, options_.port, options_.timeout);
 }
 
+void SimPort::vanish() {
+  runner_.close();
+  std::error_code ec;
+  if (!link_.empty()) std::filesystem::remove(link_, ec);
+}
+
 void SimPort::comeBack() {
   if (!runner_.openPty()) throw std::runtime_error("simulator: " + runner_.error());
   runner_.setPacing(options_.pacingBaud);

@@ -71,8 +71,10 @@ class SimPort {
   int port() const { return options_.port; }
   const std::string& path() const { return link_.empty() ? runner_.path() : link_; }
   // The pseudo-terminal closes: the host's end is hung up (reads give end of file, writes
-  // EIO). comeBack() serves a new one behind the same link, the devices unchanged.
-  void vanish() { runner_.close(); }
+  // EIO), and the link goes as a removed adapter's device node does, so a reopen cannot
+  // reach another test's terminal that got the freed number. comeBack() serves a new one
+  // behind the same link, the devices unchanged.
+  void vanish();
   void comeBack();
   sim::Engine& engine() { return engine_; }
   device::qtserial::QtSerialService& service() { return service_; }
